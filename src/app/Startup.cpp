@@ -1,0 +1,128 @@
+#include "app/Startup.h"
+
+#include "app/StartupParams.h"
+#include "app/TFormLogo.h"
+#include "data/DbError.h"
+#include "data/TDM.h"
+#include "data/TDMConfig.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPointer>
+#include <cstdio>
+
+namespace kvr::app {
+
+namespace {
+
+bool hasDisplay()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+// Every start-up outcome is written to standard error; a person is asked to read it only
+// where there is a display to show it on.
+void tell(const QString& message, bool error)
+{
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    std::fflush(stderr);
+    if (!hasDisplay())
+        return;
+    if (error)
+        QMessageBox::critical(nullptr, QStringLiteral("KVR POS"), message);
+    else
+        QMessageBox::information(nullptr, QStringLiteral("KVR POS"), message);
+}
+
+void chooseHeadlessPlatform()
+{
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return;
+    if (!qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+} // namespace
+
+int runProgram(int argc, char** argv, const FunctionTable& functions)
+{
+    // Started without parameters: not by the menu program; end before anything is shown or opened.
+    if (argc <= 1)
+        return ExitOk;
+
+    chooseHeadlessPlatform();
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KVR POS"));
+
+    QPointer<TFormLogo> splash = new TFormLogo;
+    splash->show();
+    splash->repaint();
+    QApplication::processEvents();
+
+    // Dates are read and written as dd/mm/yyyy throughout.
+    QLocale locale(QLocale::Thai, QLocale::Thailand);
+    QLocale::setDefault(locale);
+
+    const QString workDir = QDir::currentPath();
+    data::TDMConfig config(workDir);
+    data::TDM dm(config, workDir);
+    dm.setAfterConnect([&splash] { delete splash.data(); });
+
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QString error;
+    const StartupParams params = StartupParams::parse(arguments, &error);
+    if (!error.isEmpty()) {
+        tell(error, true);
+        return ExitBadParameters;
+    }
+    data::SessionContext& session = config.mutableSession();
+    session.WorkDate = params.workDate;
+    session.ProgramNo = params.programNo;
+    session.MenuId = params.menuId;
+    session.UserId = params.userId;
+    dm.setCompanyCode(params.companyCode);
+
+    try {
+        config.CheckRight(params.menuId, params.userId);
+        config.GetCompanyConfig(params.companyCode);
+    } catch (const data::CompanyNotFound& notFound) {
+        tell(notFound.message(), false);
+        return ExitOk;
+    } catch (const data::DbError& dbError) {
+        tell(dbError.message(), true);
+        return ExitStartupError;
+    }
+    if (!session.ACCESS_R) {
+        std::fprintf(stderr, "User %d has no access to menu item %d\n", session.UserId, session.MenuId);
+        return ExitOk;
+    }
+
+    const FunctionFactory* open = functions.find(session.ProgramNo);
+    if (!open) {
+        std::fprintf(stderr, "Program number %d opens no function\n", session.ProgramNo);
+        return ExitOk;
+    }
+    DataModules modules{dm, config};
+    std::vector<QWidget*> forms;
+    try {
+        forms = (*open)(modules);
+    } catch (const data::DbError& dbError) {
+        tell(dbError.message(), true);
+        return ExitStartupError;
+    }
+    if (forms.empty())
+        return ExitOk;
+    delete splash.data();
+    forms.front()->show();
+    const int code = application.exec();
+    for (auto it = forms.rbegin(); it != forms.rend(); ++it)
+        delete *it;
+    return code;
+}
+
+} // namespace kvr::app

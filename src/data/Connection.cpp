@@ -1,0 +1,170 @@
+#include "data/Connection.h"
+
+#include "data/DbError.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace kvr::data {
+
+Login Login::fromIni(const QString& workingDirectory)
+{
+    Login login;
+    const QString path = QDir(workingDirectory).filePath(QStringLiteral("KVR.INI"));
+    if (!QFileInfo::exists(path))
+        return login;
+    QSettings ini(path, QSettings::IniFormat);
+    login.user = ini.value(QStringLiteral("Database/User"), login.user).toString();
+    login.password = ini.value(QStringLiteral("Database/Password"), login.password).toString();
+    return login;
+}
+
+Connection::Connection(const QString& name)
+    : m_name(name)
+{
+    // Qt's connection names are process-wide; tests run several sessions in one process.
+    m_qtName = name;
+    for (int n = 2; QSqlDatabase::contains(m_qtName); ++n)
+        m_qtName = name + QLatin1Char('#') + QString::number(n);
+}
+
+Connection::~Connection()
+{
+    close();
+}
+
+void Connection::setTarget(const ServerSpec& server, const QString& databaseName, const Login& login)
+{
+    m_server = server;
+    m_databaseName = databaseName;
+    m_login = login;
+}
+
+void Connection::open()
+{
+    if (m_open)
+        return;
+    if (m_onConnect)
+        m_onConnect(*this);
+    if (m_server.backend == ServerSpec::Backend::SqlServer)
+        throw DbError(QStringLiteral("Cannot connect to server \"%1\": Microsoft SQL Server is not supported by this "
+                                     "build; name the server in Server.Dat as sqlite:FOLDER or pgsql:HOST[:PORT]")
+                          .arg(m_server.name));
+    auto dialect = Dialect::forDriver(m_server.backend == ServerSpec::Backend::Sqlite ? QStringLiteral("QSQLITE")
+                                                                                      : QStringLiteral("QPSQL"));
+    {
+        QSqlDatabase db = QSqlDatabase::contains(m_qtName) ? QSqlDatabase::database(m_qtName, false)
+                                                           : QSqlDatabase::addDatabase(dialect->qtDriver(), m_qtName);
+        if (db.driverName() != dialect->qtDriver()) {
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_qtName);
+            db = QSqlDatabase::addDatabase(dialect->qtDriver(), m_qtName);
+        }
+        dialect->configure(db, m_server, m_databaseName, m_login.user, m_login.password);
+        if (!db.open())
+            throw DbError(QStringLiteral("Cannot connect to database \"%1\" on server \"%2\": %3")
+                              .arg(m_databaseName, m_server.name, db.lastError().text()));
+    }
+    m_dialect = std::move(dialect);
+    m_open = true;
+    ++m_generation;
+    m_inTransaction = false;
+    for (const QString& sql : m_dialect->sessionSetup())
+        execDirect(sql);
+    if (m_onConnected)
+        m_onConnected(*this);
+}
+
+void Connection::close()
+{
+    if (!QSqlDatabase::contains(m_qtName))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_qtName, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_qtName);
+    m_open = false;
+    m_inTransaction = false;
+}
+
+bool Connection::isOpen() const
+{
+    return m_open;
+}
+
+QSqlDatabase Connection::database()
+{
+    open();
+    return QSqlDatabase::database(m_qtName, false);
+}
+
+const Dialect& Connection::dialect()
+{
+    open();
+    return *m_dialect;
+}
+
+void Connection::execDirect(const QString& sql)
+{
+    QSqlQuery query(database());
+    if (!query.exec(sql))
+        throw DbError(query.lastError().text() + QStringLiteral("\n") + sql);
+}
+
+void Connection::startTransaction()
+{
+    if (m_inTransaction)
+        throw DbError(QStringLiteral("A transaction is already running on %1").arg(m_name));
+    execDirect(dialect().beginTransactionSql());
+    m_inTransaction = true;
+}
+
+void Connection::commit()
+{
+    if (!m_inTransaction)
+        throw DbError(QStringLiteral("No transaction to commit on %1").arg(m_name));
+    execDirect(QStringLiteral("COMMIT"));
+    m_inTransaction = false;
+}
+
+void Connection::rollback()
+{
+    if (!m_inTransaction)
+        return;
+    m_inTransaction = false;
+    execDirect(QStringLiteral("ROLLBACK"));
+}
+
+Transaction::Transaction(Connection& connection)
+    : m_connection(connection)
+{
+    if (!connection.inTransaction()) {
+        connection.startTransaction();
+        m_owner = true;
+    }
+}
+
+Transaction::~Transaction()
+{
+    if (m_owner && !m_done) {
+        try {
+            m_connection.rollback();
+        } catch (...) {
+            // The original error is what the user needs to see; a failed rollback ends the
+            // transaction on the server anyway.
+        }
+    }
+}
+
+void Transaction::commit()
+{
+    if (m_owner && !m_done)
+        m_connection.commit();
+    m_done = true;
+}
+
+} // namespace kvr::data

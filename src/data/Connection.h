@@ -1,0 +1,92 @@
+#pragma once
+
+#include "data/ServerName.h"
+#include "data/dialect/Dialect.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace kvr::data {
+
+// The login every connection uses; "KVR.INI", section Database, may override it.
+struct Login
+{
+    QString user = QStringLiteral("kvr");
+    QString password = QStringLiteral("velvetox");
+
+    static Login fromIni(const QString& workingDirectory);
+};
+
+// One named connection (DMDATA, DmCfg, DBHead). It opens lazily, on the first statement run
+// against it: the owner's connect handler chooses server and database, the connected handler
+// loads what the session needs. A failed connect raises; the next statement tries again.
+class Connection
+{
+public:
+    using Handler = std::function<void(Connection&)>;
+
+    explicit Connection(const QString& name);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    const QString& name() const { return m_name; }
+
+    void setConnectHandler(Handler handler) { m_onConnect = std::move(handler); }
+    void setConnectedHandler(Handler handler) { m_onConnected = std::move(handler); }
+    // Called from the connect handler: where to connect.
+    void setTarget(const ServerSpec& server, const QString& databaseName, const Login& login);
+
+    void open();
+    void close();
+    bool isOpen() const;
+    // Changes every time the connection opens; prepared statements of an older one are void.
+    int generation() const { return m_generation; }
+    QSqlDatabase database();
+    const Dialect& dialect();
+    const ServerSpec& server() const { return m_server; }
+    const QString& databaseName() const { return m_databaseName; }
+
+    // Explicit transactions; outside them every statement commits by itself.
+    void startTransaction();
+    void commit();
+    void rollback();
+    bool inTransaction() const { return m_inTransaction; }
+
+    // A statement without parameters or result (schema scripts, session settings).
+    void execDirect(const QString& sql);
+
+private:
+    QString m_name;
+    QString m_qtName;
+    Handler m_onConnect;
+    Handler m_onConnected;
+    ServerSpec m_server;
+    QString m_databaseName;
+    Login m_login;
+    std::unique_ptr<Dialect> m_dialect;
+    bool m_open = false;
+    bool m_inTransaction = false;
+    int m_generation = 0;
+};
+
+// Joins the transaction already running on the connection, or runs its own: commit() ends an own
+// transaction; leaving the scope without commit() rolls it back.
+class Transaction
+{
+public:
+    explicit Transaction(Connection& connection);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void commit();
+
+private:
+    Connection& m_connection;
+    bool m_owner = false;
+    bool m_done = false;
+};
+
+} // namespace kvr::data

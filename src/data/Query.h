@@ -1,0 +1,117 @@
+#pragma once
+
+#include <QDateTime>
+#include <QHash>
+#include <QSqlQuery>
+#include <QStringList>
+#include <QVariant>
+#include <vector>
+
+namespace kvr::data {
+
+class Connection;
+
+// One column of the current row, read the way the screens read fields: null reads as
+// empty text, zero or an invalid date.
+class Field
+{
+public:
+    explicit Field(QVariant value = {})
+        : m_value(std::move(value))
+    {
+    }
+    bool isNull() const { return m_value.isNull() || !m_value.isValid(); }
+    const QVariant& value() const { return m_value; }
+    QString asString() const;
+    int asInteger() const;
+    qint64 asLargeInt() const;
+    double asFloat() const;
+    QDateTime asDateTime() const;
+    QDate asDate() const { return asDateTime().date(); }
+
+private:
+    QVariant m_value;
+};
+
+// A statement with named parameters (":GetCode") whose rows are fetched at once and kept, so the
+// row found stays readable until the query runs again. The text is a list of lines, and a line
+// can be replaced by its index before opening.
+class Query
+{
+public:
+    explicit Query(Connection& connection, const QString& sql = {});
+    virtual ~Query() = default;
+    Query(const Query&) = delete;
+    Query& operator=(const Query&) = delete;
+
+    Connection& connection() const { return m_connection; }
+    void setSql(const QString& sql);
+    void setSqlLines(const QStringList& lines);
+    const QStringList& sqlLines() const { return m_lines; }
+    void setLine(int index, const QString& line);
+    QString sqlText() const { return m_lines.join(QLatin1Char('\n')); }
+
+    void setParam(const QString& name, const QVariant& value);
+    QVariant param(const QString& name) const;
+    // The parameters in order of first appearance in the text.
+    QStringList paramNames() const;
+
+    // Runs a statement that returns rows; close() forgets them.
+    virtual void open();
+    virtual void close();
+    bool isOpen() const { return m_open; }
+    // Runs a statement that returns no rows; the number of rows it touched.
+    int execSql();
+
+    int recordCount() const { return int(m_rows.size()); }
+    bool isEmpty() const { return m_rows.empty(); }
+    int recNo() const { return m_current; }
+    bool eof() const { return m_current >= recordCount(); }
+    void first() { m_current = 0; }
+    void next()
+    {
+        if (m_current < recordCount())
+            ++m_current;
+    }
+    void setRecNo(int row) { m_current = row; }
+
+    const QStringList& fieldNames() const { return m_fieldNames; }
+    bool hasField(const QString& name) const { return fieldIndex(name) >= 0; }
+    Field field(const QString& name) const;
+    Field fieldAt(int row, const QString& name) const;
+
+protected:
+    int fieldIndex(const QString& name) const;
+    int requireField(const QString& name) const;
+    void addFieldName(const QString& name);
+    void bindAndExec(QSqlQuery& query);
+
+    std::vector<QVector<QVariant>> m_rows;
+    int m_current = 0;
+
+private:
+    void prepare();
+
+    Connection& m_connection;
+    QStringList m_lines;
+    QHash<QString, QVariant> m_params; // by upper-cased name
+    QStringList m_paramOrder;          // as written
+    QStringList m_placeholders;        // one per '?', upper-cased
+    QString m_translated;
+    QStringList m_fieldNames;
+    QHash<QString, int> m_fieldIndex; // by upper-cased name
+    QSqlQuery m_query;
+    QString m_preparedFor;
+    int m_preparedGeneration = -1;
+    bool m_open = false;
+};
+
+// Turns ":Name" parameters into positional '?' markers, outside quoted text and "::" casts.
+struct TranslatedSql
+{
+    QString sql;
+    QStringList placeholders; // parameter name for each marker, as written
+};
+TranslatedSql translateNamedParameters(const QString& sql);
+
+} // namespace kvr::data

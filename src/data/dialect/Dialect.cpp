@@ -1,0 +1,52 @@
+#include "data/dialect/Dialect.h"
+
+#include "data/DbError.h"
+#include "data/dialect/PostgresDialect.h"
+#include "data/dialect/SqliteDialect.h"
+#include "util/Rounding.h"
+
+#include <QDateTime>
+
+namespace kvr::data {
+
+std::unique_ptr<Dialect> Dialect::forDriver(const QString& qtDriverName)
+{
+    if (qtDriverName == QLatin1String("QSQLITE"))
+        return std::make_unique<SqliteDialect>();
+    if (qtDriverName == QLatin1String("QPSQL"))
+        return std::make_unique<PostgresDialect>();
+    throw DbError(QStringLiteral("No database dialect for the driver \"%1\"").arg(qtDriverName));
+}
+
+QString Dialect::limit(const QString& select, int rows) const
+{
+    return select + QStringLiteral(" LIMIT %1").arg(rows);
+}
+
+QString Dialect::concat(const QStringList& parts) const
+{
+    return parts.join(QStringLiteral(" || "));
+}
+
+QVariant Dialect::bindValue(const QVariant& value) const
+{
+    if (value.isNull())
+        return value;
+    switch (value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+        // Stored amounts carry four decimals; rounding here keeps both backends on the same figures.
+        return kvr::util::RoundHalfUp(value.toDouble(), 15, 4);
+    case QMetaType::QDate:
+        return value.toDate().startOfDay().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    case QMetaType::QDateTime: {
+        const QDateTime dt = value.toDateTime();
+        return dt.toString(dt.time().msec() ? QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")
+                                            : QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    }
+    default:
+        return value;
+    }
+}
+
+} // namespace kvr::data

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <memory>
+
+namespace kvr::data {
+
+struct ServerSpec;
+
+// Everything that differs between the database backends, in one place. Statements are written
+// once; where the backends disagree they call one of these instead of spelling it out.
+//
+// Constructs covered, with what they replace in the suite's original server dialect:
+//   limit()             "Select Top n ..."
+//   concat()            '+' between strings
+//   lastIdentitySql()   "SELECT @@IDENTITY"
+//   now(), today()      GetDate(), Convert(DateTime, Convert(Char(8), GetDate(), 112))
+//   dateOnly()          Convert(DateTime, Convert(Char(8), x, 112))
+//   tableExists(), columnExists(), indexExists(), databaseExists()
+//                       catalogue tests on SysObjects / SysColumns / SysIndexes / SysDatabases,
+//                       which guard the "If ... Begin ... End" schema statements (see SchemaScript)
+//   expandTypes()       column types: identity, case-insensitive codes, date-time, long text, binary
+//   beginTransactionSql(), forUpdate()
+//                       locking: SQLite takes the write lock at the start of a saving transaction
+//   bindValue()         the storage edge for amounts (4 decimal places) and date-times
+// RANK()/ROW_NUMBER() Over (...) runs unchanged on both backends; code columns compare
+// case-insensitively through their column type, as the original server's collation did.
+class Dialect
+{
+public:
+    enum class Kind { Sqlite, Postgres };
+
+    virtual ~Dialect() = default;
+
+    // Refuses driver names it does not know, so a new backend is one more class, never a silent default.
+    static std::unique_ptr<Dialect> forDriver(const QString& qtDriverName);
+
+    virtual Kind kind() const = 0;
+    virtual QString qtDriver() const = 0;
+
+    // Connection set-up: the server part of the spec, the database name, the login.
+    virtual void configure(QSqlDatabase& db, const ServerSpec& server, const QString& databaseName,
+                           const QString& user, const QString& password) const = 0;
+    // Statements run right after a connection opens (time-outs, journal mode, extensions).
+    virtual QStringList sessionSetup() const = 0;
+    // The name a database has on this backend (case rules differ).
+    virtual QString physicalName(const ServerSpec& server, const QString& databaseName) const = 0;
+    // "master": which databases exist; answered without needing the database itself.
+    virtual bool databaseExists(const ServerSpec& server, const QString& databaseName, const QString& user,
+                                const QString& password) const = 0;
+    virtual void createDatabase(const ServerSpec& server, const QString& databaseName, const QString& user,
+                                const QString& password) const = 0;
+    // Statements run once in a new, empty database.
+    virtual QStringList databaseSetup() const { return {}; }
+
+    virtual QString expandTypes(const QString& ddl) const = 0;
+    virtual QString limit(const QString& select, int rows) const;
+    virtual QString concat(const QStringList& parts) const;
+    virtual QString lastIdentitySql() const = 0;
+    virtual QString now() const = 0;
+    virtual QString today() const = 0;
+    virtual QString dateOnly(const QString& expression) const = 0;
+    virtual QString beginTransactionSql() const { return QStringLiteral("BEGIN"); }
+    virtual QString forUpdate() const { return {}; }
+
+    // Catalogue tests: each a SELECT with one row when the object exists; parameters :TableName,
+    // :ColumnName, :IndexName.
+    virtual QString tableExistsSql() const = 0;
+    virtual QString columnExistsSql() const = 0;
+    virtual QString indexExistsSql() const = 0;
+
+    // The storage edge: amounts leave memory with 4 decimal places; date-times in the backend's form.
+    virtual QVariant bindValue(const QVariant& value) const;
+};
+
+} // namespace kvr::data

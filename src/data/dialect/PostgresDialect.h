@@ -1,0 +1,34 @@
+#pragma once
+
+#include "data/dialect/Dialect.h"
+
+namespace kvr::data {
+
+// PostgreSQL: the central server several counters share; one database per database name.
+class PostgresDialect : public Dialect
+{
+public:
+    Kind kind() const override { return Kind::Postgres; }
+    QString qtDriver() const override { return QStringLiteral("QPSQL"); }
+    void configure(QSqlDatabase& db, const ServerSpec& server, const QString& databaseName, const QString& user,
+                   const QString& password) const override;
+    QStringList sessionSetup() const override;
+    QString physicalName(const ServerSpec& server, const QString& databaseName) const override;
+    bool databaseExists(const ServerSpec& server, const QString& databaseName, const QString& user,
+                        const QString& password) const override;
+    void createDatabase(const ServerSpec& server, const QString& databaseName, const QString& user,
+                        const QString& password) const override;
+    QStringList databaseSetup() const override;
+
+    QString expandTypes(const QString& ddl) const override;
+    QString lastIdentitySql() const override;
+    QString now() const override;
+    QString today() const override;
+    QString dateOnly(const QString& expression) const override;
+    QString forUpdate() const override { return QStringLiteral(" FOR UPDATE"); }
+    QString tableExistsSql() const override;
+    QString columnExistsSql() const override;
+    QString indexExistsSql() const override;
+};
+
+} // namespace kvr::data

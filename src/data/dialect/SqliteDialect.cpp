@@ -1,0 +1,109 @@
+#include "data/dialect/SqliteDialect.h"
+
+#include "data/DbError.h"
+#include "data/ServerName.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace kvr::data {
+
+namespace {
+const QString kSuffix = QStringLiteral(".db");
+}
+
+void SqliteDialect::configure(QSqlDatabase& db, const ServerSpec& server, const QString& databaseName,
+                              const QString&, const QString&) const
+{
+    const QString file = physicalName(server, databaseName);
+    // The original server refuses a database it does not have; SQLite would make an empty file.
+    if (!QFileInfo::exists(file))
+        throw DbError(QStringLiteral("Cannot open database \"%1\" on server \"%2\": %3 does not exist")
+                          .arg(databaseName, server.name, file));
+    db.setDatabaseName(file);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=15000"));
+}
+
+QStringList SqliteDialect::sessionSetup() const
+{
+    return {QStringLiteral("PRAGMA journal_mode=WAL"), QStringLiteral("PRAGMA foreign_keys=ON")};
+}
+
+QString SqliteDialect::physicalName(const ServerSpec& server, const QString& databaseName) const
+{
+    // Database names are case-insensitive on the suite's servers; file names here are not.
+    const QDir dir(server.directory);
+    const QStringList files = dir.entryList({QStringLiteral("*") + kSuffix}, QDir::Files);
+    for (const QString& f : files) {
+        if (f.compare(databaseName + kSuffix, Qt::CaseInsensitive) == 0)
+            return dir.filePath(f);
+    }
+    return dir.filePath(databaseName + kSuffix);
+}
+
+bool SqliteDialect::databaseExists(const ServerSpec& server, const QString& databaseName, const QString&,
+                                   const QString&) const
+{
+    return QFileInfo::exists(physicalName(server, databaseName));
+}
+
+void SqliteDialect::createDatabase(const ServerSpec& server, const QString& databaseName, const QString&,
+                                   const QString&) const
+{
+    if (!QDir().mkpath(server.directory))
+        throw DbError(QStringLiteral("Cannot create the database folder %1").arg(server.directory));
+    QFile file(physicalName(server, databaseName));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        throw DbError(QStringLiteral("Cannot create database %1: %2").arg(file.fileName(), file.errorString()));
+}
+
+QString SqliteDialect::expandTypes(const QString& ddl) const
+{
+    QString out = ddl;
+    out.replace(QStringLiteral("%IDENTITY%"), QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT"));
+    static const QRegularExpression code(QStringLiteral("%CODE\\((\\d+)\\)%"));
+    out.replace(code, QStringLiteral("VARCHAR(\\1) COLLATE NOCASE"));
+    out.replace(QStringLiteral("%DATETIME%"), QStringLiteral("DATETIME"));
+    out.replace(QStringLiteral("%TEXT%"), QStringLiteral("TEXT"));
+    out.replace(QStringLiteral("%BLOB%"), QStringLiteral("BLOB"));
+    return out;
+}
+
+QString SqliteDialect::lastIdentitySql() const
+{
+    return QStringLiteral("SELECT last_insert_rowid() AS New_Id");
+}
+
+// Date-times are stored as "yyyy-MM-dd HH:mm:ss" text, so every expression yields that form.
+QString SqliteDialect::now() const
+{
+    return QStringLiteral("datetime('now', 'localtime')");
+}
+
+QString SqliteDialect::today() const
+{
+    return QStringLiteral("datetime(date('now', 'localtime'))");
+}
+
+QString SqliteDialect::dateOnly(const QString& expression) const
+{
+    return QStringLiteral("datetime(date(%1))").arg(expression);
+}
+
+QString SqliteDialect::tableExistsSql() const
+{
+    return QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = :TableName COLLATE NOCASE");
+}
+
+QString SqliteDialect::columnExistsSql() const
+{
+    return QStringLiteral("SELECT 1 FROM pragma_table_info(:TableName) WHERE name = :ColumnName COLLATE NOCASE");
+}
+
+QString SqliteDialect::indexExistsSql() const
+{
+    return QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = :IndexName COLLATE NOCASE");
+}
+
+} // namespace kvr::data

@@ -1,0 +1,70 @@
+#include "data/Connection.h"
+#include "data/DbError.h"
+#include "data/Query.h"
+#include "data/StoredProc.h"
+#include "data/procedures/Procedures.h"
+
+namespace kvr::data {
+
+namespace {
+
+// Draws the next number of a document type and year. The counter row is updated and read in one
+// statement, so the number belongs to the caller's transaction: a second counter waits for it to
+// end, and a rollback gives the number back.
+int newDocumentNo(Connection& connection, ProcParams& p)
+{
+    const QString code = p.get(QStringLiteral("@DocCode")).toString();
+    const int year = p.get(QStringLiteral("@DocYear")).toInt();
+
+    Query shared(connection, QStringLiteral("SELECT DocumentNo FROM DocNoConvert WHERE Code = :Code AND DocYear = :DocYear"));
+    shared.setParam(QStringLiteral("Code"), code);
+    shared.setParam(QStringLiteral("DocYear"), year);
+    shared.open();
+
+    Query draw(connection);
+    if (!shared.isEmpty()) {
+        draw.setSql(QStringLiteral("UPDATE DocumentNo SET LastNo = COALESCE(LastNo, 0) + 1 WHERE Id = :Id "
+                                   "RETURNING LastNo, Prefix, DocumentLength"));
+        draw.setParam(QStringLiteral("Id"), shared.field(QStringLiteral("DocumentNo")).asInteger());
+    } else {
+        draw.setSql(QStringLiteral("UPDATE DocumentNo SET LastNo = COALESCE(LastNo, 0) + 1 "
+                                   "WHERE Code = :Code AND DocYear = :DocYear RETURNING LastNo, Prefix, DocumentLength"));
+        draw.setParam(QStringLiteral("Code"), code);
+        draw.setParam(QStringLiteral("DocYear"), year);
+    }
+    draw.open();
+    if (draw.isEmpty())
+        throw DbError(QStringLiteral("No document numbering for code %1 in year %2").arg(code, QString::number(year)));
+
+    const QString prefix = draw.field(QStringLiteral("Prefix")).asString().trimmed();
+    const int length = draw.field(QStringLiteral("DocumentLength")).asInteger();
+    const qint64 running = draw.field(QStringLiteral("LastNo")).asLargeInt();
+    const int digits = std::max<int>(1, length - int(prefix.size()));
+    QString number = prefix + QStringLiteral("%1").arg(running, digits, 10, QLatin1Char('0'));
+    if (length > 0 && number.size() > length)
+        throw DbError(QStringLiteral("Document numbers of %1 in %2 have run out (%3 is longer than %4 characters)")
+                          .arg(code, QString::number(year), number, QString::number(length)));
+    // Numbers are right-aligned in their length, as typed numbers are.
+    if (number.size() < length)
+        number = number.rightJustified(length, QLatin1Char(' '));
+    p.set(QStringLiteral("@NewNo"), number);
+    return 0;
+}
+
+int serverTime(Connection& connection, ProcParams& p)
+{
+    Query now(connection, QStringLiteral("SELECT ") + connection.dialect().now() + QStringLiteral(" AS ServerTime"));
+    now.open();
+    p.set(QStringLiteral("@ServerTime"), now.field(QStringLiteral("ServerTime")).asDateTime());
+    return 0;
+}
+
+} // namespace
+
+void registerCompanyProcedures()
+{
+    registerProcedure(QStringLiteral("NewDocumentNo"), newDocumentNo);
+    registerProcedure(QStringLiteral("ServerTime"), serverTime);
+}
+
+} // namespace kvr::data

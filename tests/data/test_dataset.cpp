@@ -1,0 +1,232 @@
+#include "data/CachedDataset.h"
+#include "data/Connection.h"
+#include "data/DbError.h"
+#include "data/SchemaScript.h"
+#include "support/TestServer.h"
+
+#include <gtest/gtest.h>
+
+using namespace kvr::data;
+using kvr::test::BackendTest;
+
+namespace {
+
+class DatasetTest : public BackendTest
+{
+protected:
+    void SetUp() override
+    {
+        BackendTest::SetUp();
+        if (IsSkipped())
+            return;
+        server->createDatabase(QStringLiteral("SHOP"));
+        db = server->connection(QStringLiteral("SHOP"));
+        for (const QString& sql : db->dialect().databaseSetup())
+            db->execDirect(sql);
+        SchemaScript::fromText(QStringLiteral("CREATE TABLE IF NOT EXISTS Bill (Id %IDENTITY%, BillNo %CODE(20)%, "
+                                              "Amount DECIMAL(19,4), BillDate %DATETIME%, Remark VARCHAR(100))\n/\n"))
+            .run(*db);
+        for (const char* no : {"B001", "B002", "B003"}) {
+            Query insert(*db, QStringLiteral("INSERT INTO Bill (BillNo, Amount, BillDate) VALUES (:No, :Amount, :D)"));
+            insert.setParam(QStringLiteral("No"), QString::fromLatin1(no));
+            insert.setParam(QStringLiteral("Amount"), 100.25);
+            insert.setParam(QStringLiteral("D"), QDateTime(QDate(2026, 12, 7), QTime(9, 30)));
+            insert.execSql();
+        }
+    }
+
+    // A dataset over the bills with its three update statements, as document screens set them up.
+    std::unique_ptr<CachedDataset> bills()
+    {
+        auto ds = std::make_unique<CachedDataset>(*db, QStringLiteral("SELECT Id, BillNo, Amount, BillDate, Remark "
+                                                                      "FROM Bill ORDER BY BillNo"));
+        ds->insertSql() = {QStringLiteral("INSERT INTO Bill (BillNo, Amount, BillDate, Remark)"),
+                           QStringLiteral("VALUES (:BillNo, :Amount, :BillDate, :Remark)")};
+        ds->modifySql() = {QStringLiteral("UPDATE Bill SET BillNo = :BillNo, Amount = :Amount, Remark = :Remark"),
+                           QStringLiteral("WHERE Id = :OLD_Id")};
+        ds->deleteSql() = {QStringLiteral("DELETE FROM Bill WHERE Id = :OLD_Id")};
+        return ds;
+    }
+
+    QStringList storedBills()
+    {
+        Query q(*db, QStringLiteral("SELECT BillNo, Amount, Remark FROM Bill ORDER BY BillNo"));
+        q.open();
+        QStringList out;
+        for (; !q.eof(); q.next())
+            out << q.field(QStringLiteral("BillNo")).asString() + QLatin1Char('=')
+                       + QString::number(q.field(QStringLiteral("Amount")).asFloat(), 'f', 4)
+                       + QLatin1Char('/') + q.field(QStringLiteral("Remark")).asString();
+        return out;
+    }
+
+    std::unique_ptr<Connection> db;
+};
+
+} // namespace
+
+TEST_P(DatasetTest, reads_rows_by_field_name_with_exact_amounts_and_dates)
+{
+    auto ds = bills();
+    ds->open();
+    ASSERT_EQ(ds->recordCount(), 3);
+    EXPECT_EQ(ds->field(QStringLiteral("billno")).asString(), QStringLiteral("B001"));
+    EXPECT_DOUBLE_EQ(ds->field(QStringLiteral("AMOUNT")).asFloat(), 100.25);
+    EXPECT_EQ(ds->field(QStringLiteral("BillDate")).asDateTime(), QDateTime(QDate(2026, 12, 7), QTime(9, 30)));
+    EXPECT_TRUE(ds->field(QStringLiteral("Remark")).isNull());
+    EXPECT_EQ(ds->field(QStringLiteral("Remark")).asString(), QString());
+    EXPECT_THROW(ds->field(QStringLiteral("NoSuchField")), DbError);
+}
+
+TEST_P(DatasetTest, amounts_are_stored_with_four_decimals_rounded_half_away_from_zero)
+{
+    Query insert(*db, QStringLiteral("INSERT INTO Bill (BillNo, Amount) VALUES (:No, :Amount)"));
+    const std::pair<double, QString> cases[] = {
+        {1.00005, QStringLiteral("1.0001")}, {-2.34565, QStringLiteral("-2.3457")}, {0.1 + 0.2, QStringLiteral("0.3000")}};
+    int n = 0;
+    for (const auto& [value, expected] : cases) {
+        insert.setParam(QStringLiteral("No"), QStringLiteral("R%1").arg(++n));
+        insert.setParam(QStringLiteral("Amount"), value);
+        insert.execSql();
+        Query read(*db, QStringLiteral("SELECT Amount FROM Bill WHERE BillNo = :No"));
+        read.setParam(QStringLiteral("No"), QStringLiteral("R%1").arg(n));
+        read.open();
+        EXPECT_EQ(QString::number(read.field(QStringLiteral("Amount")).asFloat(), 'f', 4), expected) << value;
+    }
+}
+
+TEST_P(DatasetTest, codes_compare_without_regard_to_case)
+{
+    Query q(*db, QStringLiteral("SELECT Id FROM Bill WHERE BillNo = :No"));
+    q.setParam(QStringLiteral("No"), QStringLiteral("b002"));
+    q.open();
+    EXPECT_EQ(q.recordCount(), 1);
+}
+
+TEST_P(DatasetTest, pending_changes_are_applied_in_one_transaction_and_cleared_on_commit)
+{
+    auto ds = bills();
+    ds->open();
+    ds->setValue(QStringLiteral("Remark"), QStringLiteral("แก้ไข"));
+    ds->next();
+    ds->remove();
+    ds->append();
+    ds->setValue(QStringLiteral("BillNo"), QStringLiteral("B004"));
+    ds->setValue(QStringLiteral("Amount"), 12.5);
+    ds->post();
+    ASSERT_TRUE(ds->updatesPending());
+
+    db->startTransaction();
+    ds->applyUpdates();
+    db->commit();
+    ds->commitUpdates();
+
+    EXPECT_FALSE(ds->updatesPending());
+    EXPECT_EQ(storedBills(), (QStringList{QStringLiteral("B001=100.2500/แก้ไข"), QStringLiteral("B003=100.2500/"),
+                                          QStringLiteral("B004=12.5000/")}));
+}
+
+TEST_P(DatasetTest, rollback_keeps_changes_pending_so_the_user_can_save_again)
+{
+    auto ds = bills();
+    ds->open();
+    ds->append();
+    ds->setValue(QStringLiteral("BillNo"), QStringLiteral("B001")); // clashes with the unique index below
+    ds->setValue(QStringLiteral("Amount"), 5.0);
+    ds->first();
+    ds->setValue(QStringLiteral("Amount"), 7.75);
+    ds->post();
+    db->execDirect(QStringLiteral("CREATE UNIQUE INDEX IX_Bill_No ON Bill (BillNo)"));
+
+    {
+        Transaction t(*db);
+        EXPECT_THROW(ds->applyUpdates(), DbError);
+    } // rolled back
+    EXPECT_FALSE(db->inTransaction());
+    EXPECT_TRUE(ds->updatesPending());
+    EXPECT_EQ(storedBills().first(), QStringLiteral("B001=100.2500/"));
+
+    // The user corrects the number and saves again: both changes land once.
+    ds->setRecNo(ds->recordCount() - 1);
+    ds->setValue(QStringLiteral("BillNo"), QStringLiteral("B009"));
+    ds->post();
+    Transaction t(*db);
+    ds->applyUpdates();
+    t.commit();
+    ds->commitUpdates();
+    EXPECT_EQ(storedBills(), (QStringList{QStringLiteral("B001=7.7500/"), QStringLiteral("B002=100.2500/"),
+                                          QStringLiteral("B003=100.2500/"), QStringLiteral("B009=5.0000/")}));
+}
+
+TEST_P(DatasetTest, an_edit_of_a_row_someone_else_deleted_is_refused_not_lost)
+{
+    auto ds = bills();
+    ds->open();
+    ds->setValue(QStringLiteral("Remark"), QStringLiteral("late"));
+    ds->post();
+    Query(*db, QStringLiteral("DELETE FROM Bill WHERE BillNo = 'B001'")).execSql();
+    Transaction t(*db);
+    EXPECT_THROW(ds->applyUpdates(), DbError);
+    EXPECT_TRUE(ds->updatesPending());
+}
+
+TEST_P(DatasetTest, cancel_undoes_the_current_edit_and_cancel_updates_restores_the_reading)
+{
+    auto ds = bills();
+    ds->open();
+    ds->edit();
+    ds->setValue(QStringLiteral("Remark"), QStringLiteral("x"));
+    ds->cancel();
+    EXPECT_FALSE(ds->updatesPending());
+    ds->append();
+    ds->cancel();
+    EXPECT_EQ(ds->recordCount(), 3);
+
+    ds->remove();
+    ds->setValue(QStringLiteral("Amount"), 1.0);
+    ds->post();
+    ds->cancelUpdates();
+    EXPECT_FALSE(ds->updatesPending());
+    EXPECT_EQ(ds->recordCount(), 3);
+}
+
+TEST_P(DatasetTest, calculated_fields_follow_the_row)
+{
+    auto ds = bills();
+    ds->addCalculatedField(QStringLiteral("WithVat"));
+    ds->setCalcFieldsHandler([](CachedDataset& d) {
+        d.setValue(QStringLiteral("WithVat"), d.field(QStringLiteral("Amount")).asFloat() * 1.07);
+    });
+    ds->open();
+    EXPECT_NEAR(ds->field(QStringLiteral("WithVat")).asFloat(), 107.2675, 1e-9);
+    EXPECT_FALSE(ds->updatesPending());
+    ds->setValue(QStringLiteral("Amount"), 200.0);
+    ds->post();
+    EXPECT_NEAR(ds->field(QStringLiteral("WithVat")).asFloat(), 214.0, 1e-9);
+}
+
+TEST_P(DatasetTest, lines_replaced_by_index_change_the_statement)
+{
+    Query q(*db);
+    q.setSqlLines({QStringLiteral("SELECT BillNo FROM Bill"), QStringLiteral("WHERE 1 = 0"),
+                   QStringLiteral("ORDER BY BillNo")});
+    q.setLine(1, QStringLiteral("WHERE Amount > :Min"));
+    q.setParam(QStringLiteral("Min"), 50.0);
+    q.open();
+    EXPECT_EQ(q.recordCount(), 3);
+}
+
+TEST_P(DatasetTest, nested_transaction_guard_joins_the_outer_one)
+{
+    Transaction outer(*db);
+    {
+        Transaction inner(*db);
+        Query(*db, QStringLiteral("DELETE FROM Bill")).execSql();
+        inner.commit(); // joins: nothing committed yet
+    }
+    EXPECT_TRUE(db->inTransaction());
+    db->rollback();
+    EXPECT_EQ(storedBills().size(), 3);
+}
+
+KVR_INSTANTIATE_BACKENDS(DatasetTest);

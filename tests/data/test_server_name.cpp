@@ -1,0 +1,95 @@
+#include "data/Query.h"
+#include "data/ServerName.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace kvr::data;
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+} // namespace
+
+TEST(ServerName, first_line_of_server_dat_names_the_server_and_kvr_stands_in_for_nothing)
+{
+    struct Case
+    {
+        const char* label;
+        std::optional<QByteArray> content;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"missing file", std::nullopt, QStringLiteral("KVR")},
+        {"empty file", QByteArray(), QStringLiteral("KVR")},
+        {"empty first line", QByteArray("\r\nsqlite:db\r\n"), QStringLiteral("KVR")},
+        {"windows line end", QByteArray("SHOP-SRV\r\nignored\r\n"), QStringLiteral("SHOP-SRV")},
+        {"trailing blanks kept", QByteArray("pgsql:10.0.0.5  \n"), QStringLiteral("pgsql:10.0.0.5  ")},
+        {"no line end", QByteArray("sqlite:data"), QStringLiteral("sqlite:data")},
+        {"thai text", QByteArray("เครื่องแม่"), QStringLiteral("เครื่องแม่")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        QTemporaryDir dir;
+        if (c.content)
+            writeFile(QDir(dir.path()).filePath(QStringLiteral("Server.Dat")), *c.content);
+        EXPECT_EQ(readServerName(dir.path()), c.expected);
+    }
+}
+
+TEST(ServerName, form_of_the_name_chooses_the_backend)
+{
+    const ServerSpec sqlite = ServerSpec::parse(QStringLiteral("sqlite:data/dbs"), QStringLiteral("/srv/pos"));
+    EXPECT_EQ(sqlite.backend, ServerSpec::Backend::Sqlite);
+    EXPECT_EQ(sqlite.directory, QStringLiteral("/srv/pos/data/dbs"));
+
+    const ServerSpec absolute = ServerSpec::parse(QStringLiteral("sqlite:/var/lib/kvr"), QStringLiteral("/srv/pos"));
+    EXPECT_EQ(absolute.directory, QStringLiteral("/var/lib/kvr"));
+
+    const ServerSpec pg = ServerSpec::parse(QStringLiteral("pgsql:central.shop:6543"), QString());
+    EXPECT_EQ(pg.backend, ServerSpec::Backend::Postgres);
+    EXPECT_EQ(pg.host, QStringLiteral("central.shop"));
+    EXPECT_EQ(pg.port, 6543);
+
+    const ServerSpec pgDefault = ServerSpec::parse(QStringLiteral("pgsql:central.shop"), QString());
+    EXPECT_EQ(pgDefault.port, 5432);
+
+    const ServerSpec mssql = ServerSpec::parse(QStringLiteral("KVR"), QString());
+    EXPECT_EQ(mssql.backend, ServerSpec::Backend::SqlServer);
+    EXPECT_EQ(mssql.name, QStringLiteral("KVR"));
+}
+
+TEST(NamedParameters, become_positional_markers_outside_quotes_and_casts)
+{
+    struct Case
+    {
+        QString sql;
+        QString expected;
+        QStringList names;
+    };
+    const Case cases[] = {
+        {QStringLiteral("SELECT * FROM Product WHERE Code = :GetCode"), QStringLiteral("SELECT * FROM Product WHERE Code = ?"),
+         {QStringLiteral("GetCode")}},
+        {QStringLiteral("UPDATE T SET A = :A WHERE Id = :OLD_Id AND B = :A"),
+         QStringLiteral("UPDATE T SET A = ? WHERE Id = ? AND B = ?"),
+         {QStringLiteral("A"), QStringLiteral("OLD_Id"), QStringLiteral("A")}},
+        {QStringLiteral("SELECT 'time 10:30', \":x\" FROM T WHERE D = :D"),
+         QStringLiteral("SELECT 'time 10:30', \":x\" FROM T WHERE D = ?"), {QStringLiteral("D")}},
+        {QStringLiteral("SELECT 'it''s :no' || x::text FROM T"), QStringLiteral("SELECT 'it''s :no' || x::text FROM T"), {}},
+        {QStringLiteral("SELECT :a1_b,:c"), QStringLiteral("SELECT ?,?"), {QStringLiteral("a1_b"), QStringLiteral("c")}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.sql.toStdString());
+        const TranslatedSql t = translateNamedParameters(c.sql);
+        EXPECT_EQ(t.sql, c.expected);
+        EXPECT_EQ(t.placeholders, c.names);
+    }
+}

@@ -1,0 +1,131 @@
+#include "support/TestServer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+
+namespace kvr::test {
+
+namespace {
+
+QString pgAddress()
+{
+    return qEnvironmentVariable("KVR_TEST_PG");
+}
+
+// Runs statements as the program's login on the server's maintenance database.
+void onMaster(const std::function<void(QSqlQuery&)>& fn)
+{
+    const QString name = QStringLiteral("testmaster-") + QUuid::createUuid().toString(QUuid::Id128);
+    {
+        const data::ServerSpec spec = data::ServerSpec::parse(QStringLiteral("pgsql:") + pgAddress(), QString());
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        db.setHostName(spec.host);
+        db.setPort(spec.port);
+        db.setDatabaseName(QStringLiteral("postgres"));
+        db.setUserName(QStringLiteral("kvr"));
+        db.setPassword(QStringLiteral("velvetox"));
+        if (!db.open())
+            throw std::runtime_error(("Test PostgreSQL server unreachable: " + db.lastError().text()).toStdString());
+        QSqlQuery q(db);
+        fn(q);
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+} // namespace
+
+std::string backendName(const ::testing::TestParamInfo<BackendKind>& info)
+{
+    return info.param == BackendKind::Sqlite ? "Sqlite" : "Postgres";
+}
+
+bool TestServer::postgresAvailable()
+{
+    return !pgAddress().isEmpty();
+}
+
+TestServer::TestServer(BackendKind kind)
+    : m_kind(kind)
+    , m_path(m_workDir.path())
+{
+    if (kind == BackendKind::Sqlite) {
+        m_serverName = QStringLiteral("sqlite:db");
+        QDir(m_path).mkpath(QStringLiteral("db"));
+    } else {
+        m_serverName = QStringLiteral("pgsql:") + pgAddress();
+        dropAll();
+    }
+    writeServerDat(m_serverName);
+}
+
+TestServer::~TestServer()
+{
+    if (m_kind == BackendKind::Postgres) {
+        try {
+            dropAll();
+        } catch (...) {
+        }
+    }
+}
+
+data::ServerSpec TestServer::spec() const
+{
+    return data::ServerSpec::parse(m_serverName, m_path);
+}
+
+void TestServer::writeServerDat(const QString& firstLine) const
+{
+    QFile file(QDir(m_path).filePath(QStringLiteral("Server.Dat")));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw std::runtime_error("cannot write Server.Dat");
+    file.write(firstLine.toUtf8() + "\r\n");
+}
+
+void TestServer::dropAll() const
+{
+    if (m_kind == BackendKind::Sqlite) {
+        QDir dir(QDir(m_path).filePath(QStringLiteral("db")));
+        for (const QString& f : dir.entryList(QDir::Files))
+            dir.remove(f);
+        return;
+    }
+    onMaster([](QSqlQuery& q) {
+        QStringList names;
+        q.exec(QStringLiteral("SELECT datname FROM pg_database WHERE NOT datistemplate AND datname <> 'postgres'"));
+        while (q.next())
+            names << q.value(0).toString();
+        for (const QString& n : names) {
+            if (!q.exec(QStringLiteral("DROP DATABASE \"%1\" WITH (FORCE)").arg(n)))
+                throw std::runtime_error(q.lastError().text().toStdString());
+        }
+    });
+}
+
+void TestServer::createDatabase(const QString& name) const
+{
+    const data::ServerSpec server = spec();
+    const auto dialect = data::Dialect::forDriver(m_kind == BackendKind::Sqlite ? QStringLiteral("QSQLITE")
+                                                                                : QStringLiteral("QPSQL"));
+    const data::Login login;
+    dialect->createDatabase(server, name, login.user, login.password);
+}
+
+std::unique_ptr<data::Connection> TestServer::connection(const QString& databaseName) const
+{
+    auto c = std::make_unique<data::Connection>(databaseName);
+    c->setTarget(spec(), databaseName, data::Login());
+    return c;
+}
+
+void BackendTest::SetUp()
+{
+    if (GetParam() == BackendKind::Postgres && !TestServer::postgresAvailable())
+        GTEST_SKIP() << "KVR_TEST_PG is not set: run through ctest, which starts the PostgreSQL test server";
+    server = std::make_unique<TestServer>(GetParam());
+}
+
+} // namespace kvr::test
