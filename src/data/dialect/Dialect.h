@@ -63,6 +63,8 @@ public:
     virtual QString now() const = 0;
     virtual QString today() const = 0;
     virtual QString dateOnly(const QString& expression) const = 0;
+    // After rows were inserted with explicit ids: the next generated id follows the largest one.
+    virtual QString syncIdentitySql(const QString& table) const { Q_UNUSED(table); return {}; }
     virtual QString beginTransactionSql() const { return QStringLiteral("BEGIN"); }
     virtual QString forUpdate() const { return {}; }
 

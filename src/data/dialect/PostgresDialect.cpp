@@ -106,6 +106,12 @@ QString PostgresDialect::expandTypes(const QString& ddl) const
     return out;
 }
 
+QString PostgresDialect::syncIdentitySql(const QString& table) const
+{
+    return QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', 'id'), COALESCE(MAX(Id), 0) + 1, false) FROM %1")
+        .arg(table.toLower());
+}
+
 QString PostgresDialect::lastIdentitySql() const
 {
     return QStringLiteral("SELECT lastval() AS New_Id");

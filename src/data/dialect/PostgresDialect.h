@@ -25,6 +25,7 @@ public:
     QString now() const override;
     QString today() const override;
     QString dateOnly(const QString& expression) const override;
+    QString syncIdentitySql(const QString& table) const override;
     QString forUpdate() const override { return QStringLiteral(" FOR UPDATE"); }
     QString tableExistsSql() const override;
     QString columnExistsSql() const override;

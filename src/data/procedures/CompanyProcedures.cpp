@@ -59,12 +59,24 @@ int serverTime(Connection& connection, ProcParams& p)
     return 0;
 }
 
+int userAddLog(Connection& connection, ProcParams& p)
+{
+    Query insert(connection, QStringLiteral("INSERT INTO UserLog (LogDate, UserId, MenuId, FunctionListId, DocumentId, "
+                                            "Remark) VALUES (") + connection.dialect().now()
+                                 + QStringLiteral(", :UserId, :MenuId, :FunctionListId, :DocumentId, :Remark)"));
+    for (const char* name : {"UserId", "MenuId", "FunctionListId", "DocumentId", "Remark"})
+        insert.setParam(QString::fromLatin1(name), p.get(QLatin1Char('@') + QString::fromLatin1(name)));
+    insert.execSql();
+    return 0;
+}
+
 } // namespace
 
 void registerCompanyProcedures()
 {
     registerProcedure(QStringLiteral("NewDocumentNo"), newDocumentNo);
     registerProcedure(QStringLiteral("ServerTime"), serverTime);
+    registerProcedure(QStringLiteral("UserAddLog"), userAddLog);
 }
 
 } // namespace kvr::data

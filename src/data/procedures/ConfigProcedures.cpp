@@ -15,12 +15,12 @@ int menuCaption(Connection& connection, ProcParams& p)
     const int menuId = p.get(QStringLiteral("@MENUID")).toInt();
     const int userId = p.get(QStringLiteral("@USERID")).toInt();
 
-    Query user(connection, QStringLiteral("SELECT Code, LanguageNo, SalesId FROM UserName WHERE Id = :UserId"));
+    Query user(connection, QStringLiteral("SELECT Code, LanguageNo, Saleman FROM UserName WHERE Id = :UserId"));
     user.setParam(QStringLiteral("UserId"), userId);
     user.open();
     const bool thai = !user.isEmpty() && user.field(QStringLiteral("LanguageNo")).asInteger() == 1;
 
-    Query menu(connection, QStringLiteral("SELECT Caption, EngCaption FROM Menu WHERE Id = :MenuId"));
+    Query menu(connection, QStringLiteral("SELECT Caption, CaptionEng FROM Menu WHERE Id = :MenuId"));
     menu.setParam(QStringLiteral("MenuId"), menuId);
     menu.open();
 
@@ -33,7 +33,7 @@ int menuCaption(Connection& connection, ProcParams& p)
     QString caption;
     if (!menu.isEmpty()) {
         caption = menu.field(QStringLiteral("Caption")).asString();
-        const QString english = menu.field(QStringLiteral("EngCaption")).asString();
+        const QString english = menu.field(QStringLiteral("CaptionEng")).asString();
         if (!thai && !english.trimmed().isEmpty())
             caption = english;
     }
@@ -43,7 +43,7 @@ int menuCaption(Connection& connection, ProcParams& p)
     };
     p.set(QStringLiteral("@CAPTION"), caption);
     p.set(QStringLiteral("@USERCODE"), user.field(QStringLiteral("Code")).asString());
-    p.set(QStringLiteral("@SALESID"), user.field(QStringLiteral("SalesId")).asInteger());
+    p.set(QStringLiteral("@SALESID"), user.field(QStringLiteral("Saleman")).asInteger());
     p.set(QStringLiteral("@ACCESS_R"), rightOf("ACCESS_R"));
     p.set(QStringLiteral("@ADD_R"), rightOf("ADD_R"));
     p.set(QStringLiteral("@MODIFY_R"), rightOf("MODIFY_R"));
