@@ -1,0 +1,24 @@
+#include "util/Rounding.h"
+
+#include "util/DecimalText.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace kvr::util {
+
+double RoundHalfUp(double value, int precision, int digits)
+{
+    if (!std::isfinite(value))
+        return value;
+    const std::string text = ToFixedDecimal(value, precision, digits).toString();
+    double rounded = 0.0;
+    const auto parsed = std::from_chars(text.data(), text.data() + text.size(), rounded);
+    // Cutting the largest doubles to 15 digits can step past the double range; they have no
+    // decimals to round anyway.
+    if (parsed.ec != std::errc{})
+        return value;
+    return rounded;
+}
+
+} // namespace kvr::util

@@ -1,0 +1,81 @@
+#include "util/Discount.h"
+
+#include "QStringPrinter.h"
+
+#include <gtest/gtest.h>
+
+using kvr::util::DiscountTextError;
+using kvr::util::NetAfterDiscount;
+
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+struct DiscountCase
+{
+    QString text;
+    double amount;
+    double net;
+};
+
+TEST(NetAfterDiscount, applies_terms_left_to_right)
+{
+    const DiscountCase cases[] = {
+        {"10%", 200, 180},
+        {"10%5%", 200, 171},
+        {"10%20", 200, 160},
+        {"25", 200, 175},
+        {"10/5/", 200, 171},
+        {"10/5%", 200, 171},
+        {" 10 % ", 200, 180},
+        {"10% 5%", 200, 171},
+        {"12.5%", 80, 70},
+        {"5.5", 10, 4.5},
+        {".5", 10, 9.5},
+        {"5.", 10, 5},
+        {"+5", 10, 5},
+        {"0%", 99.99, 99.99},
+        {"100%", 99.99, 0},
+        {"3%", 100, 97},
+        {"", 200, 200},
+        {"   ", 200, 200},
+        {"%", 200, 200},
+        {"/", 200, 200},
+    };
+    for (const DiscountCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << '"' << c.text.toStdString() << "\" on " << c.amount);
+        EXPECT_DOUBLE_EQ(NetAfterDiscount(c.text, c.amount), c.net);
+    }
+}
+
+TEST(NetAfterDiscount, refuses_texts_that_are_not_number_expressions)
+{
+    const QString texts[] = {
+        "%%", "abc", "10%%", "10%abc", "1,000", "10 5", "1e2", "10-", "5..5", "--5", "inf", "nan",
+        u"๑๐%"_s, "10%5%x",
+    };
+    for (const QString& text : texts) {
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_THROW(NetAfterDiscount(text, 200), DiscountTextError);
+    }
+}
+
+TEST(NetAfterDiscount, error_names_the_text_as_typed_and_the_bad_term)
+{
+    try {
+        NetAfterDiscount("10/x5/", 200);
+        FAIL() << "no error for a bad discount";
+    } catch (const DiscountTextError& error) {
+        EXPECT_EQ(error.text(), QString("10/x5/"));
+        EXPECT_EQ(error.term(), QString("x5"));
+        EXPECT_STREQ(error.what(), "Discount \"10/x5/\" is not valid: \"x5\" is not a number");
+    }
+    try {
+        NetAfterDiscount("10%%", 200);
+        FAIL() << "no error for an empty term";
+    } catch (const DiscountTextError& error) {
+        EXPECT_STREQ(error.what(), "Discount \"10%%\" is not valid: a \"%\" has no number before it");
+    }
+}
+
+} // namespace

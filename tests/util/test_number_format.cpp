@@ -1,0 +1,95 @@
+#include "util/NumberFormat.h"
+
+#include "QStringPrinter.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+using namespace kvr::util;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+struct FormatCase
+{
+    QString picture;
+    double value;
+    QString expected;
+};
+
+TEST(FormatNumber, follows_the_pictures_of_receipts_and_quantity_texts)
+{
+    const FormatCase cases[] = {
+        {u"#,##0.00"_s, 1234.5, u"1,234.50"_s},
+        {u"#,##0.00"_s, 0, u"0.00"_s},
+        {u"#,##0.00"_s, -1234.567, u"-1,234.57"_s},
+        {u"#,##0.00"_s, 2.345, u"2.35"_s},
+        {u"#,##0.00"_s, 1.005, u"1.01"_s},
+        {u"#,##0.00"_s, 0.175 * 7, u"1.23"_s}, // 1.2249999999999999 in binary
+        {u"#,##0.00"_s, -0.004, u"0.00"_s},
+        {u"#,##0.00"_s, 999.995, u"1,000.00"_s},
+        {u"#,##0.00"_s, 123456789.5, u"123,456,789.50"_s},
+        {u"###,###,##0.00"_s, 1234567.891, u"1,234,567.89"_s},
+        {u"###0.00"_s, 1234.5, u"1234.50"_s},
+        {u"##.#"_s, 2, u"2"_s},
+        {u"##.#"_s, 2.25, u"2.3"_s},
+        {u"##.#"_s, 0.5, u".5"_s},
+        {u"##.#"_s, 0, u"0"_s},
+        {u"##.#"_s, 1234.5, u"1234.5"_s},
+        {u"@##,##0.00"_s, 12, u"@12.00"_s},
+        {u"###,###,##0.###### "_s, 1.5, u"1.5 "_s},
+        {u"###,###,##0.###### "_s, 12, u"12 "_s},
+        {u" #,###,##0.000 "_s, 1234.125, u" 1,234.125 "_s},
+        {u"###,###,##0 "_s, 1234567, u"1,234,567 "_s},
+        {u"#,###.##;-#,###.##"_s, -3, u"-3"_s},
+        {u"#,###.##;-#,###.##"_s, 1234.5, u"1,234.5"_s},
+        {u"0.00;(0.00);'nil'"_s, -1.5, u"(1.50)"_s},
+        {u"0.00;(0.00);'nil'"_s, 0.001, u"nil"_s},
+        {u"0.00;;'nil'"_s, -1.5, u"-1.50"_s},
+        {u"000"_s, 7, u"007"_s},
+        {u"0"_s, 1234567, u"1234567"_s},
+        {u"0"_s, 2.5, u"3"_s},
+        {u"#,##0"_s, -1234567, u"-1,234,567"_s},
+        {u".00"_s, 12.5, u"12.50"_s},
+        {u"0.0#"_s, 1, u"1.0"_s},
+        {u"'Total;' 0.00"_s, 3, u"Total; 3.00"_s},
+    };
+    for (const FormatCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.picture.toStdString() << " with " << c.value);
+        EXPECT_EQ(FormatNumber(c.picture, c.value), c.expected);
+    }
+}
+
+TEST(FormatNumber, writes_values_that_are_not_numbers_as_words)
+{
+    EXPECT_EQ(FormatNumber(u"#,##0.00"_s, std::nan("")), u"NAN"_s);
+    EXPECT_EQ(FormatNumber(u"#,##0.00"_s, -std::numeric_limits<double>::infinity()), u"-INF"_s);
+}
+
+TEST(FormatNumber, empty_picture_gives_the_shortest_text)
+{
+    EXPECT_EQ(FormatNumber(u""_s, 2.345), u"2.345"_s);
+}
+
+TEST(FormatRight, right_aligns_to_the_length_of_the_picture)
+{
+    const FormatCase cases[] = {
+        {u"#,##0.00"_s, 12.5, u"   12.50"_s},
+        {u"#,##0.00"_s, -12.5, u"  -12.50"_s},
+        {u"##.#"_s, 2, u"   2"_s},
+        {u"##.#"_s, 1.5, u" 1.5"_s},
+        {u"#,##0.00"_s, 1234.5, u"1,234.50"_s},
+        {u"#,##0.00"_s, 12345.67, u"12,345.67"_s}, // longer than the picture: every digit stays
+        {u"##.#"_s, 1234.5, u"1234.5"_s},
+        {u"###,###,##0.###### "_s, 1.5, u"                1.5"_s},
+        {u""_s, 12.5, u" "_s},
+    };
+    for (const FormatCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.picture.toStdString() << " with " << c.value);
+        EXPECT_EQ(FormatRight(c.picture, c.value), c.expected);
+    }
+}
+
+} // namespace
