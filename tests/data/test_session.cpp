@@ -1,0 +1,220 @@
+#include "data/DbError.h"
+#include "data/SchemaScript.h"
+#include "data/TDM.h"
+#include "data/TDMConfig.h"
+#include "support/TestServer.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace kvr::data;
+using kvr::test::BackendTest;
+
+namespace {
+
+void exec(Connection& c, const QString& sql, const QVariantMap& params = {})
+{
+    Query q(c, sql);
+    for (auto it = params.begin(); it != params.end(); ++it)
+        q.setParam(it.key(), it.value());
+    q.execSql();
+}
+
+// A configuration database with one company "SHOP" and users: 1 Thai with rights on menu 101,
+// 2 English, 3 whose rights are written in ways that must not count.
+class SessionTest : public BackendTest
+{
+protected:
+    void SetUp() override
+    {
+        BackendTest::SetUp();
+        if (IsSkipped())
+            return;
+        server->createDatabase(QStringLiteral("KVR_CONFIG"));
+        server->createDatabase(QStringLiteral("SHOP"));
+        config = std::make_unique<TDMConfig>(server->workingDirectory());
+        Connection& cfg = config->DmCfg();
+        exec(cfg, QStringLiteral("INSERT INTO UserName (Id, Code, FullName, LanguageNo, EditSalePrice, CanModifyCusSale) "
+                                 "VALUES (1, 'U1', 'สมชาย', 1, 'Y', 'y'), (2, 'U2', 'John', 2, 'y', 'Y'), "
+                                 "(3, 'U3', 'สมหญิง', NULL, NULL, NULL)"));
+        exec(cfg, QStringLiteral("INSERT INTO Menu (Id, Caption, CaptionEng, Command) VALUES "
+                                 "(101, '  ขายหน้าร้าน  ', 'Point of sale', 'KVRPOS.EXE')"));
+        exec(cfg, QStringLiteral("INSERT INTO UserRight (UserId, MenuId, ACCESS_R, ADD_R, MODIFY_R, DELETE_R) VALUES "
+                                 "(1, 101, 'Y', 'Y', 'N', 'Y'), (2, 101, 'Y', 'Y', 'Y', 'Y'), (3, 101, 'y', 'n', '', NULL)"));
+        exec(cfg, QStringLiteral("INSERT INTO Company (Id, Code, NameThai, TaxNo, RunYear) VALUES "
+                                 "(7, 'SHOP', 'ร้านสมชายพาณิชย์', '0105551234567', 2026)"));
+        exec(cfg, QStringLiteral("INSERT INTO DatabaseList (Company, DatabaseName, YearNo) VALUES (7, 'SHOP', 2026)"));
+        exec(cfg, QStringLiteral("INSERT INTO CompanyConfig (Company, POS1_PriceType) VALUES (7, 3)"));
+    }
+
+    std::unique_ptr<TDMConfig> config;
+};
+
+} // namespace
+
+TEST_P(SessionTest, rights_are_granted_only_by_an_exact_capital_y)
+{
+    struct Case
+    {
+        int user;
+        bool access, add, modify, remove, thai, editPrice, modifyCustomer;
+        const char* save;
+    };
+    const Case cases[] = {
+        {1, true, true, false, true, true, true, false, "จัดเก็บข้อมูล ?"},
+        {2, true, true, true, true, false, false, true, "Save Data ?"},
+        {3, false, false, false, false, false, false, false, "Save Data ?"}, // 'y', 'n', '' and null; null language
+        {99, false, false, false, false, false, false, false, "Save Data ?"}, // no such user
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.user);
+        config->CheckRight(101, c.user);
+        const SessionContext& s = config->session();
+        EXPECT_EQ(s.ACCESS_R, c.access);
+        EXPECT_EQ(s.ADD_R, c.add);
+        EXPECT_EQ(s.MODIFY_R, c.modify);
+        EXPECT_EQ(s.DELETE_R, c.remove);
+        EXPECT_EQ(s.ThaiLanguage, c.thai);
+        EXPECT_EQ(s.EditSalePrice, c.editPrice);
+        EXPECT_EQ(s.CanModifyCusSale, c.modifyCustomer);
+        EXPECT_EQ(s.SaveQuestion, QString::fromUtf8(c.save));
+    }
+    config->CheckRight(101, 1);
+    EXPECT_EQ(config->session().MenuCaption, QStringLiteral("ขายหน้าร้าน"));
+    EXPECT_EQ(config->session().UserCode, QStringLiteral("U1"));
+    EXPECT_EQ(config->session().ExitQuestion, QStringLiteral("ออกจากโปรแกรม ?"));
+    config->CheckRight(555, 1);
+    EXPECT_FALSE(config->session().ACCESS_R);
+}
+
+TEST(SessionFlags, only_the_exact_text_y_sets_a_flag)
+{
+    // CHAR(1) columns drop a trailing blank on some servers, so 'Y ' is checked here, not stored.
+    for (const char* text : {"y", "Y ", " Y", "YES", "N", "", "1"})
+        EXPECT_FALSE(isFlagSet(QString::fromLatin1(text))) << text;
+    EXPECT_TRUE(isFlagSet(QStringLiteral("Y")));
+}
+
+TEST_P(SessionTest, company_is_looked_up_upper_cased_and_an_unknown_one_is_named_in_the_message)
+{
+    config->GetCompanyConfig(QStringLiteral("shop"));
+    const SessionContext& s = config->session();
+    EXPECT_EQ(s.CompanyDbName, QStringLiteral("SHOP"));
+    EXPECT_EQ(s.CompanyId, 7);
+    EXPECT_EQ(s.CompanyNameThai, QStringLiteral("ร้านสมชายพาณิชย์"));
+    EXPECT_EQ(s.Pos1_PriceType, 3);
+    EXPECT_FALSE(s.QdwSite);
+    ASSERT_FALSE(config->QCompany().isEmpty());
+    EXPECT_EQ(config->QCompany().field(QStringLiteral("TAXNO")).asString(), QStringLiteral("0105551234567"));
+
+    try {
+        config->GetCompanyConfig(QStringLiteral("qdwNorth"));
+        FAIL() << "an unknown company must not pass";
+    } catch (const CompanyNotFound& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Not Found Database : QDWNORTH"));
+    }
+    EXPECT_TRUE(config->session().QdwSite);
+    EXPECT_THROW(config->GetCompanyConfig(QStringLiteral("myqdw")), CompanyNotFound);
+    EXPECT_FALSE(config->session().QdwSite);
+}
+
+TEST_P(SessionTest, configuration_script_runs_twice_without_changing_anything)
+{
+    Connection& cfg = config->DmCfg();
+    exec(cfg, QStringLiteral("INSERT INTO Menu (Id, Caption, Command, Version) VALUES (102, 'a', 'X.EXE', NULL), "
+                             "(103, 'b', NULL, NULL), (104, 'c', 'Y.EXE', 5)"));
+    const auto versions = [&] {
+        Query q(cfg, QStringLiteral("SELECT Id, Version FROM Menu ORDER BY Id"));
+        q.open();
+        QStringList out;
+        for (; !q.eof(); q.next())
+            out << q.field(QStringLiteral("Id")).asString() + QLatin1Char(':') + q.field(QStringLiteral("Version")).asString();
+        return out;
+    };
+    // A second program start on the same database runs the script again.
+    TDMConfig second(server->workingDirectory());
+    second.DmCfg().open();
+    const QStringList once = versions();
+    EXPECT_EQ(once, (QStringList{QStringLiteral("101:3"), QStringLiteral("102:3"), QStringLiteral("103:"),
+                                 QStringLiteral("104:5")}));
+    TDMConfig third(server->workingDirectory());
+    third.DmCfg().open();
+    EXPECT_EQ(versions(), once);
+}
+
+TEST_P(SessionTest, the_mtw_configuration_database_wins_when_both_exist)
+{
+    EXPECT_EQ(config->DmCfg().databaseName(), QStringLiteral("KVR_CONFIG"));
+
+    server->createDatabase(QStringLiteral("KVR_CONFIG_MTW"));
+    TDMConfig other(server->workingDirectory());
+    other.DmCfg().open();
+    EXPECT_EQ(other.DmCfg().databaseName(), QStringLiteral("KVR_CONFIG_MTW"));
+}
+
+TEST_P(SessionTest, company_connection_uses_the_trimmed_code_and_loads_config_and_currencies)
+{
+    TDM dm(*config, server->workingDirectory());
+    dm.setCompanyCode(QStringLiteral("  SHOP "));
+    bool splashClosed = false;
+    dm.setAfterConnect([&] { splashClosed = true; });
+    Connection& data = dm.DMdata();
+    data.open();
+    EXPECT_EQ(dm.companyDatabaseName(), QStringLiteral("SHOP"));
+    EXPECT_TRUE(splashClosed);
+
+    const QDateTime today = QDate::currentDate().startOfDay();
+    exec(data, QStringLiteral("INSERT INTO Misc (Id, GroupCode, Code, Description, OrderNo) VALUES "
+                              "(1, 'CURRENCY', 'THB', 'บาท', 1), (2, 'CURRENCY', 'USD', 'ดอลลาร์', 2), "
+                              "(3, 'CURRENCY', 'EUR', 'ยูโร', 3), (4, 'CITY', 'BKK', 'กรุงเทพ', 1)"));
+    exec(data, QStringLiteral("INSERT INTO Config (RunYear, MainCurrencyId) VALUES (2026, 1)"));
+    const QString rate = QStringLiteral("INSERT INTO CurrencyEx (Currency, ExchangeDate, SaleRate) VALUES (:C, :D, :R)");
+    exec(data, rate, {{"C", 2}, {"D", today.addDays(-1)}, {"R", 35.5}});
+    exec(data, rate, {{"C", 2}, {"D", today.addDays(-9)}, {"R", 34.0}});
+    exec(data, rate, {{"C", 3}, {"D", today.addSecs(10 * 3600)}, {"R", 38.25}}); // later today still counts
+    exec(data, rate, {{"C", 3}, {"D", today.addDays(1)}, {"R", 99.0}});         // tomorrow's does not yet
+
+    TDM again(*config, server->workingDirectory());
+    again.setCompanyCode(QStringLiteral("shop"));
+    again.DMdata().open();
+    EXPECT_EQ(again.MainCurrencyId(), 1);
+    EXPECT_EQ(again.MainCurrencyName(), QStringLiteral("บาท"));
+    EXPECT_EQ(again.QConfig().field(QStringLiteral("MainCurrencyCode")).asString(), QStringLiteral("THB"));
+
+    Query& currencies = again.QMiscCurrency();
+    ASSERT_EQ(currencies.recordCount(), 3);
+    QStringList seen;
+    for (currencies.first(); !currencies.eof(); currencies.next())
+        seen << currencies.field(QStringLiteral("Code")).asString() + QLatin1Char('=')
+                    + (currencies.field(QStringLiteral("SaleRate")).isNull()
+                           ? QStringLiteral("-")
+                           : QString::number(currencies.field(QStringLiteral("SaleRate")).asFloat()));
+    // Each currency keeps its own latest rate: a newer EUR row does not blank the USD one.
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("THB=-"), QStringLiteral("USD=35.5"), QStringLiteral("EUR=38.25")}));
+}
+
+TEST_P(SessionTest, a_failed_connection_raises_and_the_next_statement_tries_again)
+{
+    TDM dm(*config, server->workingDirectory());
+    dm.setCompanyCode(QStringLiteral("LATER"));
+    EXPECT_THROW(dm.DMdata().open(), DbError);
+    EXPECT_FALSE(dm.DMdata().isOpen());
+    server->createDatabase(QStringLiteral("LATER"));
+    EXPECT_NO_THROW(dm.DMdata().open());
+    EXPECT_TRUE(dm.DMdata().isOpen());
+}
+
+TEST_P(SessionTest, a_server_name_of_another_kind_fails_with_the_name_in_the_message)
+{
+    server->writeServerDat(QStringLiteral("SHOPSRV01"));
+    TDMConfig other(server->workingDirectory());
+    try {
+        other.CheckRight(101, 1);
+        FAIL() << "connecting must fail";
+    } catch (const DbError& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("\"SHOPSRV01\""))) << e.message().toStdString();
+    }
+}
+
+KVR_INSTANTIATE_BACKENDS(SessionTest);
