@@ -2,6 +2,7 @@
 #include "data/SchemaScript.h"
 #include "data/TDM.h"
 #include "data/TDMConfig.h"
+#include "support/SessionSeed.h"
 #include "support/TestServer.h"
 
 #include <QDir>
@@ -21,8 +22,6 @@ void exec(Connection& c, const QString& sql, const QVariantMap& params = {})
     q.execSql();
 }
 
-// A configuration database with one company "SHOP" and users: 1 Thai with rights on menu 101,
-// 2 English, 3 whose rights are written in ways that must not count.
 class SessionTest : public BackendTest
 {
 protected:
@@ -31,21 +30,8 @@ protected:
         BackendTest::SetUp();
         if (IsSkipped())
             return;
-        server->createDatabase(QStringLiteral("KVR_CONFIG"));
-        server->createDatabase(QStringLiteral("SHOP"));
+        kvr::test::seedSession(*server);
         config = std::make_unique<TDMConfig>(server->workingDirectory());
-        Connection& cfg = config->DmCfg();
-        exec(cfg, QStringLiteral("INSERT INTO UserName (Id, Code, FullName, LanguageNo, EditSalePrice, CanModifyCusSale) "
-                                 "VALUES (1, 'U1', 'สมชาย', 1, 'Y', 'y'), (2, 'U2', 'John', 2, 'y', 'Y'), "
-                                 "(3, 'U3', 'สมหญิง', NULL, NULL, NULL)"));
-        exec(cfg, QStringLiteral("INSERT INTO Menu (Id, Caption, CaptionEng, Command) VALUES "
-                                 "(101, '  ขายหน้าร้าน  ', 'Point of sale', 'KVRPOS.EXE')"));
-        exec(cfg, QStringLiteral("INSERT INTO UserRight (UserId, MenuId, ACCESS_R, ADD_R, MODIFY_R, DELETE_R) VALUES "
-                                 "(1, 101, 'Y', 'Y', 'N', 'Y'), (2, 101, 'Y', 'Y', 'Y', 'Y'), (3, 101, 'y', 'n', '', NULL)"));
-        exec(cfg, QStringLiteral("INSERT INTO Company (Id, Code, NameThai, TaxNo, RunYear) VALUES "
-                                 "(7, 'SHOP', 'ร้านสมชายพาณิชย์', '0105551234567', 2026)"));
-        exec(cfg, QStringLiteral("INSERT INTO DatabaseList (Company, DatabaseName, YearNo) VALUES (7, 'SHOP', 2026)"));
-        exec(cfg, QStringLiteral("INSERT INTO CompanyConfig (Company, POS1_PriceType) VALUES (7, 3)"));
     }
 
     std::unique_ptr<TDMConfig> config;

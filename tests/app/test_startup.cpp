@@ -1,0 +1,156 @@
+#include "app/StartupParams.h"
+#include "support/SessionSeed.h"
+#include "support/TestServer.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+using kvr::test::BackendTest;
+
+namespace {
+
+struct ProgramRun
+{
+    int exitCode = -1;
+    QString err;
+    QString out;
+};
+
+// Starts the real program the way the suite's menu program does, in the given working folder.
+ProgramRun runProgram(const QString& workDir, const QStringList& args)
+{
+    QProcess p;
+    p.setWorkingDirectory(workDir);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    p.setProcessEnvironment(env);
+    p.start(qEnvironmentVariable("KVR_BINARY_DIR") + QStringLiteral("/src/app/kvrpos"), args);
+    EXPECT_TRUE(p.waitForFinished(60000)) << "the program waited for someone";
+    ProgramRun run;
+    run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    run.err = QString::fromLocal8Bit(p.readAllStandardError());
+    run.out = QString::fromLocal8Bit(p.readAllStandardOutput());
+    return run;
+}
+
+QStringList params(const QString& menu, const QString& user, const QString& company, const QString& program,
+                   const QString& date = QStringLiteral("07/12/2026"))
+{
+    return {menu, user, company, QStringLiteral("anything"), program, date};
+}
+
+class StartupTest : public BackendTest
+{
+protected:
+    void SetUp() override
+    {
+        BackendTest::SetUp();
+        if (!IsSkipped())
+            kvr::test::seedSession(*server);
+    }
+};
+
+} // namespace
+
+TEST(StartupParams, six_positional_parameters_with_a_day_first_date)
+{
+    QString error;
+    const auto p = kvr::app::StartupParams::parse(
+        {QStringLiteral("101"), QStringLiteral("1"), QStringLiteral(" demo "), QString(), QStringLiteral("22"),
+         QStringLiteral("31/12/2025")},
+        &error);
+    EXPECT_TRUE(error.isEmpty());
+    EXPECT_EQ(p.menuId, 101);
+    EXPECT_EQ(p.userId, 1);
+    EXPECT_EQ(p.companyCode, QStringLiteral(" demo "));
+    EXPECT_EQ(p.programNo, 22);
+    EXPECT_EQ(p.workDate, QDate(2025, 12, 31));
+
+    const std::pair<QStringList, const char*> bad[] = {
+        {{QStringLiteral("101"), QStringLiteral("1"), QStringLiteral("DEMO"), QString(), QStringLiteral("1")}, "Expected 6"},
+        {params(QStringLiteral("101"), QStringLiteral("1"), QStringLiteral("DEMO"), QStringLiteral("1"),
+                QStringLiteral("12/31/2025")),
+         "not a valid date"},
+        {params(QStringLiteral("x"), QStringLiteral("1"), QStringLiteral("DEMO"), QStringLiteral("1")), "'x' is not a valid integer"},
+        {params(QStringLiteral("101"), QStringLiteral("1.5"), QStringLiteral("DEMO"), QStringLiteral("1")), "'1.5'"},
+        {params(QStringLiteral("101"), QStringLiteral("1"), QStringLiteral("DEMO"), QStringLiteral("one")), "'one'"},
+        {params(QStringLiteral("101"), QStringLiteral("1"), QStringLiteral("DEMO"), QStringLiteral("1"),
+                QStringLiteral("30/02/2026")),
+         "not a valid date"},
+    };
+    for (const auto& [args, message] : bad) {
+        SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
+        kvr::app::StartupParams::parse(args, &error);
+        EXPECT_TRUE(error.contains(QString::fromLatin1(message))) << error.toStdString();
+    }
+}
+
+TEST(Startup, without_parameters_ends_at_once_without_connecting)
+{
+    QTemporaryDir dir;
+    // A server that would fail loudly if the program tried to reach it.
+    QFile dat(QDir(dir.path()).filePath(QStringLiteral("Server.Dat")));
+    ASSERT_TRUE(dat.open(QIODevice::WriteOnly));
+    dat.write("sqlite:nowhere\r\n");
+    dat.close();
+    const ProgramRun run = runProgram(dir.path(), {});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(QDir(dir.path()).filePath(QStringLiteral("nowhere"))));
+}
+
+TEST(Startup, malformed_parameters_end_with_a_message_and_a_failure_code)
+{
+    QTemporaryDir dir;
+    const ProgramRun few = runProgram(dir.path(), {QStringLiteral("101"), QStringLiteral("1")});
+    EXPECT_EQ(few.exitCode, 2);
+    EXPECT_TRUE(few.err.contains(QStringLiteral("Expected 6 parameters"))) << few.err.toStdString();
+
+    const ProgramRun date = runProgram(dir.path(), params(QStringLiteral("101"), QStringLiteral("1"), QStringLiteral("SHOP"),
+                                                   QStringLiteral("1"), QStringLiteral("12/31/2025")));
+    EXPECT_EQ(date.exitCode, 2);
+    EXPECT_TRUE(date.err.contains(QStringLiteral("'12/31/2025' is not a valid date"))) << date.err.toStdString();
+}
+
+TEST(Startup, an_unsupported_server_ends_with_its_name_in_the_message)
+{
+    QTemporaryDir dir;
+    const ProgramRun run = runProgram(dir.path(), params(QStringLiteral("101"), QStringLiteral("1"), QStringLiteral("SHOP"),
+                                                  QStringLiteral("1")));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("\"KVR\""))) << run.err.toStdString();
+}
+
+TEST_P(StartupTest, outcomes_of_a_start_by_user_company_and_program_number)
+{
+    struct Case
+    {
+        const char* label;
+        QStringList args;
+        int exitCode;
+        const char* message;
+    };
+    const QString menu = QStringLiteral("101");
+    const Case cases[] = {
+        {"user without access", params(menu, QStringLiteral("3"), QStringLiteral("SHOP"), QStringLiteral("1")), 0,
+         "User 3 has no access to menu item 101"},
+        {"unknown user", params(menu, QStringLiteral("42"), QStringLiteral("SHOP"), QStringLiteral("1")), 0,
+         "User 42 has no access"},
+        {"unknown company, lower case", params(menu, QStringLiteral("1"), QStringLiteral("nope"), QStringLiteral("1")), 0,
+         "Not Found Database : NOPE"},
+        {"program number 0", params(menu, QStringLiteral("1"), QStringLiteral("shop"), QStringLiteral("0")), 0,
+         "Program number 0 opens no function"},
+        {"program number 23", params(menu, QStringLiteral("2"), QStringLiteral("SHOP"), QStringLiteral("23")), 0,
+         "Program number 23 opens no function"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        const ProgramRun run = runProgram(server->workingDirectory(), c.args);
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.message))) << run.err.toStdString();
+    }
+}
+
+KVR_INSTANTIATE_BACKENDS(StartupTest);
