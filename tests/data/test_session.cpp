@@ -131,6 +131,7 @@ TEST_P(SessionTest, configuration_script_runs_twice_without_changing_anything)
 
 TEST_P(SessionTest, the_mtw_configuration_database_wins_when_both_exist)
 {
+    config->DmCfg().open();
     EXPECT_EQ(config->DmCfg().databaseName(), QStringLiteral("KVR_CONFIG"));
 
     server->createDatabase(QStringLiteral("KVR_CONFIG_MTW"));

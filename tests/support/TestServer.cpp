@@ -11,9 +11,16 @@ namespace kvr::test {
 
 namespace {
 
+// The test run's server: KVR_TEST_PG ("host:port") when set by hand, else the address file
+// the server's start-up wrote.
 QString pgAddress()
 {
-    return qEnvironmentVariable("KVR_TEST_PG");
+    if (qEnvironmentVariableIsSet("KVR_TEST_PG"))
+        return qEnvironmentVariable("KVR_TEST_PG");
+    QFile file(qEnvironmentVariable("KVR_TEST_PG_ADDRESS_FILE"));
+    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).trimmed();
 }
 
 // Runs statements as the program's login on the server's maintenance database.
