@@ -35,6 +35,14 @@ TDM::TDM(TDMConfig& config, const QString& workingDirectory)
                                          "MainCurrencyId) MainCurrencyName FROM Config"))
     , m_qMiscCurrency(m_dmData)
     , m_qchkPeriod(m_dmData, QStringLiteral("select * from accountperiod order by accountyear desc"))
+    , m_spNextDocNo(m_dmData, QStringLiteral("NewDocumentNo"))
+    , m_spAddLog(m_dmData, QStringLiteral("UserAddLog"))
+    , m_spServerTime(m_dmData, QStringLiteral("ServerTime"))
+    , m_qDocumentNo(m_dmData, QStringLiteral("SELECT D.Code, D.Description, D.Prefix, D.LastNo, D.DocumentLength, "
+                                             "D.AutoRun FROM DocumentNo D WHERE (D.Code = :GetCode) And (DocYear=:GetYear)"))
+    , m_qDocConvert(m_dmData, QStringLiteral("SELECT D.Id, D.Code, D.Description, D.Prefix, D.LastNo, D.DocumentLength, "
+                                             "D.AutoRun, D.DocType FROM DocNoConvert V Inner Join DocumentNo D On "
+                                             "(V.DocumentNo = D.Id) WHERE (V.Code = :GetCode) And (V.DocYear=:GetYear)"))
 {
     m_dmData.setConnectHandler([this](Connection& c) { connectCompany(c); });
     m_dmData.setConnectedHandler([this](Connection& c) { companyConnected(c); });

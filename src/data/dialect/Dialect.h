@@ -53,6 +53,10 @@ public:
                                 const QString& password) const = 0;
     virtual void createDatabase(const ServerSpec& server, const QString& databaseName, const QString& user,
                                 const QString& password) const = 0;
+    // Removes the database and everything in it, ending other sessions on it; a database that
+    // does not exist is no error. For rebuilding demonstration and test databases only.
+    virtual void dropDatabase(const ServerSpec& server, const QString& databaseName, const QString& user,
+                              const QString& password) const = 0;
     // Statements run once in a new, empty database.
     virtual QStringList databaseSetup() const { return {}; }
 

@@ -39,6 +39,14 @@ auto withMaster(const PostgresDialect& dialect, const ServerSpec& server, const 
     return result;
 }
 
+// A database name cannot be a bound value: accept plain identifiers only.
+void requirePlainName(const QString& databaseName)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]{0,62}$"));
+    if (!plain.match(databaseName).hasMatch())
+        throw DbError(QStringLiteral("Invalid database name \"%1\"").arg(databaseName));
+}
+
 } // namespace
 
 void PostgresDialect::configure(QSqlDatabase& db, const ServerSpec& server, const QString& databaseName,
@@ -78,13 +86,21 @@ bool PostgresDialect::databaseExists(const ServerSpec& server, const QString& da
 void PostgresDialect::createDatabase(const ServerSpec& server, const QString& databaseName, const QString& user,
                                      const QString& password) const
 {
-    // A database name cannot be a bound value: accept plain identifiers only.
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]{0,62}$"));
-    if (!plain.match(databaseName).hasMatch())
-        throw DbError(QStringLiteral("Invalid database name \"%1\"").arg(databaseName));
+    requirePlainName(databaseName);
     withMaster(*this, server, user, password, [&](QSqlQuery& q) {
         if (!q.exec(QStringLiteral("CREATE DATABASE ") + physicalName(server, databaseName)))
             throw DbError(QStringLiteral("Cannot create database %1: %2").arg(databaseName, q.lastError().text()));
+        return true;
+    });
+}
+
+void PostgresDialect::dropDatabase(const ServerSpec& server, const QString& databaseName, const QString& user,
+                                   const QString& password) const
+{
+    requirePlainName(databaseName);
+    withMaster(*this, server, user, password, [&](QSqlQuery& q) {
+        if (!q.exec(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(physicalName(server, databaseName))))
+            throw DbError(QStringLiteral("Cannot drop database %1: %2").arg(databaseName, q.lastError().text()));
         return true;
     });
 }

@@ -58,6 +58,18 @@ void SqliteDialect::createDatabase(const ServerSpec& server, const QString& data
         throw DbError(QStringLiteral("Cannot create database %1: %2").arg(file.fileName(), file.errorString()));
 }
 
+void SqliteDialect::dropDatabase(const ServerSpec& server, const QString& databaseName, const QString&,
+                                 const QString&) const
+{
+    // The write-ahead log and its index belong to the database as much as the main file does.
+    const QString file = physicalName(server, databaseName);
+    for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")}) {
+        QFile part(file + suffix);
+        if (part.exists() && !part.remove())
+            throw DbError(QStringLiteral("Cannot remove database %1: %2").arg(part.fileName(), part.errorString()));
+    }
+}
+
 QString SqliteDialect::expandTypes(const QString& ddl) const
 {
     QString out = ddl;

@@ -18,6 +18,8 @@ public:
                         const QString& password) const override;
     void createDatabase(const ServerSpec& server, const QString& databaseName, const QString& user,
                         const QString& password) const override;
+    void dropDatabase(const ServerSpec& server, const QString& databaseName, const QString& user,
+                      const QString& password) const override;
 
     QString expandTypes(const QString& ddl) const override;
     QString lastIdentitySql() const override;

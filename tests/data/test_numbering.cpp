@@ -1,0 +1,215 @@
+#include "data/CachedDataset.h"
+#include "data/DbError.h"
+#include "data/TDM.h"
+#include "data/TDMConfig.h"
+#include "support/SessionSeed.h"
+#include "support/TestServer.h"
+
+#include <QProcess>
+#include <QSet>
+#include <gtest/gtest.h>
+
+using namespace kvr::data;
+using kvr::test::BackendTest;
+
+namespace {
+
+class NumberingTest : public BackendTest
+{
+protected:
+    void SetUp() override
+    {
+        BackendTest::SetUp();
+        if (IsSkipped())
+            return;
+        kvr::test::seedSession(*server);
+        config = std::make_unique<TDMConfig>(server->workingDirectory());
+        config->CheckRight(101, 1);
+        dm = std::make_unique<TDM>(*config, server->workingDirectory());
+        dm->setCompanyCode(QStringLiteral("SHOP"));
+        dm->setMessageHandler([this](const QString& m) { messages << m; });
+        exec("INSERT INTO Config (RunYear) VALUES (2026)");
+        exec("INSERT INTO DocumentNo (Code, DocYear, Prefix, LastNo, DocumentLength, AutoRun) VALUES "
+             "('POS-P', 2026, 'P26', 0, 10, 'Y'), ('POS-S', 2026, 'S26', 0, 8, 'N'), ('POS-X1', 2025, 'X', 0, 6, 'Y')");
+        exec("INSERT INTO DocNoConvert (Code, DocYear, DocumentNo) SELECT 'POS-M', 2026, Id FROM DocumentNo "
+             "WHERE Code = 'POS-P'");
+        dm->QConfig().open();
+    }
+
+    void exec(const char* sql) { Query(dm->DMdata(), QString::fromUtf8(sql)).execSql(); }
+
+    std::unique_ptr<TDMConfig> config;
+    std::unique_ptr<TDM> dm;
+    QStringList messages;
+};
+
+} // namespace
+
+TEST_P(NumberingTest, document_length_and_automatic_flag_by_type_code)
+{
+    EXPECT_EQ(dm->GetDocumentLength(QStringLiteral("POS-P")), 10);
+    EXPECT_TRUE(dm->AutoNumbering());
+    // Found only through the shared numbering: the flag of the previous call stays.
+    EXPECT_EQ(dm->GetDocumentLength(QStringLiteral("POS-M")), 10);
+    EXPECT_TRUE(dm->AutoNumbering());
+    EXPECT_EQ(dm->GetDocumentLength(QStringLiteral("POS-S")), 8);
+    EXPECT_FALSE(dm->AutoNumbering());
+    EXPECT_TRUE(messages.isEmpty());
+    // Numbered only for another year than the running one.
+    dm->GetDocumentLength(QStringLiteral("POS-P"));
+    EXPECT_EQ(dm->GetDocumentLength(QStringLiteral("POS-X1")), 0);
+    EXPECT_FALSE(dm->AutoNumbering());
+    EXPECT_EQ(messages, QStringList{QStringLiteral("ไม่พบรหัสเอกสาร POS-X1\nปี 2026")});
+}
+
+TEST_P(NumberingTest, drawn_numbers_fill_the_length_right_aligned_and_shared_types_share_the_counter)
+{
+    EXPECT_EQ(dm->DrawDocumentNo(QStringLiteral("POS-P"), QDate(2026, 3, 1)), QStringLiteral("P260000001"));
+    EXPECT_EQ(dm->DrawDocumentNo(QStringLiteral("POS-M"), QDate(2026, 3, 1)), QStringLiteral("P260000002"));
+    exec("UPDATE DocumentNo SET DocumentLength = 12 WHERE Code = 'POS-S'");
+    EXPECT_EQ(dm->DrawDocumentNo(QStringLiteral("POS-S"), QDate(2026, 1, 5)), QStringLiteral("S26000000001"));
+    // A prefix that leaves no room still gives a number, padded to the length on the left.
+    exec("UPDATE DocumentNo SET DocumentLength = 6, Prefix = 'X' WHERE Code = 'POS-S'");
+    EXPECT_EQ(dm->DrawDocumentNo(QStringLiteral("POS-S"), QDate(2026, 1, 5)), QStringLiteral("X00002"));
+}
+
+TEST_P(NumberingTest, a_number_drawn_in_a_rolled_back_save_is_drawn_again)
+{
+    dm->StartTransaction();
+    EXPECT_EQ(dm->DrawDocumentNo(QStringLiteral("POS-P"), QDate(2026, 3, 1)).trimmed(), QStringLiteral("P260000001"));
+    dm->Rollback();
+    EXPECT_EQ(dm->DrawDocumentNo(QStringLiteral("POS-P"), QDate(2026, 3, 1)).trimmed(), QStringLiteral("P260000001"));
+    EXPECT_THROW(dm->DrawDocumentNo(QStringLiteral("NOPE"), QDate(2026, 3, 1)), DbError);
+}
+
+TEST_P(NumberingTest, posting_a_new_header_draws_its_number_logs_it_and_returns_its_id)
+{
+    CachedDataset hd(dm->DMdata(), QStringLiteral("SELECT * FROM PosHd WHERE PosNo = :GetNo"));
+    hd.insertSql() = {QStringLiteral("INSERT INTO PosHd (PosNo, PosType, PosDate) VALUES (:PosNo, :PosType, :PosDate)")};
+    hd.modifySql() = {QStringLiteral("UPDATE PosHd SET PosDate = :PosDate WHERE Id = :OLD_Id")};
+    hd.setParam(QStringLiteral("GetNo"), QStringLiteral("none"));
+    hd.open();
+    hd.append();
+    hd.setValue(QStringLiteral("PosType"), QStringLiteral("P"));
+    hd.setValue(QStringLiteral("PosDate"), QDateTime(QDate(2026, 3, 1), QTime(10, 0)));
+    hd.post();
+
+    dm->StartTransaction();
+    const int id = dm->PostWithNewNumber(hd, QDate(2026, 3, 1), QStringLiteral("POS-P"), QStringLiteral("PosNo"),
+                                         QStringLiteral("GetNo"));
+    dm->Commit();
+    hd.commitUpdates();
+    EXPECT_GT(id, 0);
+
+    Query log(dm->DMdata(), QStringLiteral("SELECT UserId, MenuId, FunctionListId, DocumentId, Remark FROM UserLog ORDER BY Id"));
+    log.open();
+    ASSERT_EQ(log.recordCount(), 1);
+    EXPECT_EQ(log.field(QStringLiteral("FunctionListId")).asInteger(), 1);
+    EXPECT_EQ(log.field(QStringLiteral("DocumentId")).asInteger(), 0);
+    EXPECT_EQ(log.field(QStringLiteral("Remark")).asString(), QStringLiteral("P260000001"));
+    EXPECT_EQ(log.field(QStringLiteral("UserId")).asInteger(), 1);
+    EXPECT_EQ(log.field(QStringLiteral("MenuId")).asInteger(), 101);
+
+    // Posting the unchanged header again logs a change with its id and number.
+    hd.setParam(QStringLiteral("GetNo"), QStringLiteral("P260000001"));
+    hd.open();
+    dm->StartTransaction();
+    EXPECT_EQ(dm->PostWithNewNumber(hd, QDate(2026, 3, 1), QStringLiteral("POS-P"), QStringLiteral("PosNo"),
+                                    QStringLiteral("GetNo")),
+              id);
+    dm->Commit();
+    log.open();
+    log.setRecNo(1);
+    EXPECT_EQ(log.field(QStringLiteral("FunctionListId")).asInteger(), 2);
+    EXPECT_EQ(log.field(QStringLiteral("DocumentId")).asInteger(), id);
+}
+
+TEST_P(NumberingTest, a_header_that_cannot_be_read_back_stops_the_save_instead_of_orphaning_lines)
+{
+    // The key parameter named does not select the header: the re-read finds nothing.
+    CachedDataset hd(dm->DMdata(), QStringLiteral("SELECT * FROM PosHd WHERE PosNo = :GetNo AND PosType = 'Z'"));
+    hd.insertSql() = {QStringLiteral("INSERT INTO PosHd (PosNo, PosType) VALUES (:PosNo, :PosType)")};
+    hd.setParam(QStringLiteral("GetNo"), QString());
+    hd.open();
+    hd.append();
+    hd.setValue(QStringLiteral("PosType"), QStringLiteral("P"));
+    {
+        Transaction t(dm->DMdata());
+        EXPECT_THROW(dm->PostWithGivenNumber(hd, QStringLiteral("  B1"), QStringLiteral("PosNo"), QStringLiteral("GetNo")),
+                     DbError);
+    }
+    Query count(dm->DMdata(), QStringLiteral("SELECT COUNT(*) AS N FROM PosHd"));
+    count.open();
+    EXPECT_EQ(count.field(QStringLiteral("N")).asInteger(), 0);
+    EXPECT_TRUE(hd.updatesPending());
+}
+
+TEST_P(NumberingTest, accounting_periods_lock_dates_and_the_running_year_bounds_them)
+{
+    exec("INSERT INTO accountperiod (accountyear, Start1, Stop1, Lock1, Start2, Stop2, Lock2) VALUES "
+         "(2025, '2025-01-01 00:00:00', '2025-01-31 00:00:00', 'Y', '2025-02-01 00:00:00', '2026-02-28 00:00:00', 'Y'), "
+         "(2026, '2026-01-01 00:00:00', '2026-01-31 00:00:00', 'y', '2026-02-01 00:00:00', '2026-02-28 00:00:00', 'Y')");
+    dm->QchkPeriod().open(); // the periods are read once per run; this run began before they existed
+    struct Case
+    {
+        QDateTime date;
+        bool open;
+    };
+    const Case cases[] = {
+        {QDateTime(QDate(2025, 1, 31), QTime(23, 59)), false}, // last day of a locked period, late in the day
+        {QDateTime(QDate(2026, 1, 15), QTime(9, 0)), true},    // covered by both years: the newer, 'y', decides
+        {QDateTime(QDate(2026, 2, 28), QTime(18, 0)), false},
+        {QDateTime(QDate(2027, 5, 1), QTime(9, 0)), true}, // in no period
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.date.toString().toStdString());
+        messages.clear();
+        EXPECT_EQ(dm->IsPeriodOpen(c.date), c.open);
+        EXPECT_EQ(messages.size(), c.open ? 0 : 1);
+    }
+    exec("UPDATE Config SET RunYear = 2024");
+    dm->QConfig().open();
+    EXPECT_TRUE(dm->IsWithinRunYear(QDate(2025, 12, 31)));
+    EXPECT_FALSE(dm->IsWithinRunYear(QDate(2026, 1, 1)));
+}
+
+TEST_P(NumberingTest, server_time_and_last_identity_come_from_the_company_connection)
+{
+    const QDateTime now = dm->ServerNow();
+    EXPECT_LT(std::abs(now.secsTo(QDateTime::currentDateTime())), 120);
+    exec("INSERT INTO Warehouse (Code, Name) VALUES ('W9', 'คลังเก้า')");
+    Query q(dm->DMdata(), QStringLiteral("SELECT Id FROM Warehouse WHERE Code = 'W9'"));
+    q.open();
+    EXPECT_EQ(dm->LastIdentity(), q.field(QStringLiteral("Id")).asInteger());
+}
+
+TEST_P(NumberingTest, four_counters_drawing_at_once_commit_distinct_numbers_without_gaps)
+{
+    constexpr int kCounters = 4;
+    constexpr int kDraws = 500;
+    constexpr int kRollbackEvery = 5;
+    std::vector<std::unique_ptr<QProcess>> counters;
+    for (int i = 0; i < kCounters; ++i) {
+        auto p = std::make_unique<QProcess>();
+        p->start(qEnvironmentVariable("KVR_BINARY_DIR") + QStringLiteral("/tests/data/numbering_drawer"),
+                 {server->workingDirectory(), QStringLiteral("SHOP"), QStringLiteral("POS-P"), QStringLiteral("2026"),
+                  QString::number(kDraws), QString::number(kRollbackEvery)});
+        counters.push_back(std::move(p));
+    }
+    QList<int> numbers;
+    for (auto& p : counters) {
+        ASSERT_TRUE(p->waitForFinished(300000));
+        EXPECT_EQ(p->exitCode(), 0) << p->readAllStandardError().toStdString();
+        const QStringList lines = QString::fromUtf8(p->readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        EXPECT_EQ(lines.size(), kDraws - kDraws / kRollbackEvery);
+        for (const QString& line : lines)
+            numbers << line.mid(3).toInt();
+    }
+    std::sort(numbers.begin(), numbers.end());
+    const int expected = kCounters * (kDraws - kDraws / kRollbackEvery);
+    ASSERT_EQ(numbers.size(), expected);
+    for (int i = 0; i < expected; ++i)
+        ASSERT_EQ(numbers[i], i + 1) << "numbers must be distinct and without gaps";
+}
+
+KVR_INSTANTIATE_BACKENDS(NumberingTest);
