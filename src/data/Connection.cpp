@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <mutex>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -25,15 +27,20 @@ Login Login::fromIni(const QString& workingDirectory)
 Connection::Connection(const QString& name)
     : m_name(name)
 {
-    // Qt's connection names are process-wide; tests run several sessions in one process.
+    // Qt's connection names are process-wide; tests and benchmarks run several sessions in one process.
+    static std::mutex naming;
+    static QSet<QString> taken;
+    const std::lock_guard lock(naming);
     m_qtName = name;
-    for (int n = 2; QSqlDatabase::contains(m_qtName); ++n)
+    for (int n = 2; taken.contains(m_qtName) || QSqlDatabase::contains(m_qtName); ++n)
         m_qtName = name + QLatin1Char('#') + QString::number(n);
+    taken.insert(m_qtName);
 }
 
 Connection::~Connection()
 {
     close();
+    // The name stays taken: a Qt connection of the same name may linger until its last query dies.
 }
 
 void Connection::setTarget(const ServerSpec& server, const QString& databaseName, const Login& login)
