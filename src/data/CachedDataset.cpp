@@ -31,10 +31,11 @@ void CachedDataset::open()
     m_deleted.clear();
     m_state = State::Browse;
     for (int row = 0; row < recordCount(); ++row) {
-        setRecNo(row);
+        m_current = row;
         calculate();
     }
-    first();
+    m_current = 0;
+    notify([](DatasetObserver& o) { o.datasetReset(); });
 }
 
 void CachedDataset::close()
@@ -44,6 +45,12 @@ void CachedDataset::close()
     m_original.clear();
     m_deleted.clear();
     m_state = State::Browse;
+    notify([](DatasetObserver& o) { o.datasetReset(); });
+}
+
+void CachedDataset::currentChanged()
+{
+    notify([this](DatasetObserver& o) { o.currentRowChanged(recNo()); });
 }
 
 void CachedDataset::calculate()
@@ -60,8 +67,10 @@ void CachedDataset::append()
     m_rows.emplace_back(fieldNames().size());
     m_original.emplace_back(fieldNames().size());
     m_status.push_back(RowStatus::Inserted);
-    setRecNo(recordCount() - 1);
     m_state = State::Insert;
+    const int row = recordCount() - 1;
+    notify([row](DatasetObserver& o) { o.rowInserted(row); });
+    setRecNo(row);
 }
 
 void CachedDataset::edit()
@@ -91,6 +100,8 @@ void CachedDataset::setValue(const QString& name, const QVariant& value)
     cell = value;
     if (m_status[size_t(recNo())] == RowStatus::Unmodified)
         m_status[size_t(recNo())] = RowStatus::Modified;
+    const int row = recNo();
+    notify([row](DatasetObserver& o) { o.rowChanged(row); });
     if (m_fieldChanged)
         m_fieldChanged(name);
 }
@@ -101,6 +112,8 @@ void CachedDataset::post()
         return;
     m_state = State::Browse;
     calculate();
+    const int row = recNo();
+    notify([row](DatasetObserver& o) { o.rowChanged(row); });
 }
 
 void CachedDataset::cancel()
@@ -110,12 +123,20 @@ void CachedDataset::cancel()
         m_rows.erase(m_rows.begin() + row);
         m_original.erase(m_original.begin() + row);
         m_status.erase(m_status.begin() + row);
+        m_state = State::Browse;
+        notify([row](DatasetObserver& o) { o.rowRemoved(int(row)); });
         if (recNo() > 0 && eof())
             setRecNo(recNo() - 1);
-    } else if (m_state == State::Edit) {
+        else
+            currentChanged();
+        return;
+    }
+    if (m_state == State::Edit) {
         m_rows[size_t(recNo())] = m_beforeEdit;
         if (m_rows[size_t(recNo())] == m_original[size_t(recNo())])
             m_status[size_t(recNo())] = RowStatus::Unmodified;
+        const int row = recNo();
+        notify([row](DatasetObserver& o) { o.rowChanged(row); });
     }
     m_state = State::Browse;
 }
@@ -135,8 +156,11 @@ void CachedDataset::remove()
     m_rows.erase(m_rows.begin() + row);
     m_original.erase(m_original.begin() + row);
     m_status.erase(m_status.begin() + row);
+    notify([row](DatasetObserver& o) { o.rowRemoved(int(row)); });
     if (recNo() > 0 && eof())
         setRecNo(recNo() - 1);
+    else
+        currentChanged();
 }
 
 bool CachedDataset::updatesPending() const
@@ -219,7 +243,8 @@ void CachedDataset::cancelUpdates()
     m_original = std::move(originals);
     m_deleted.clear();
     m_status.assign(m_rows.size(), RowStatus::Unmodified);
-    first();
+    m_current = 0;
+    notify([](DatasetObserver& o) { o.datasetReset(); });
 }
 
 } // namespace kvr::data

@@ -6,6 +6,18 @@
 
 namespace kvr::data {
 
+// Told of every change of a dataset's rows, so that a grid can follow without polling.
+class DatasetObserver
+{
+public:
+    virtual ~DatasetObserver() = default;
+    virtual void datasetReset() = 0;
+    virtual void rowInserted(int row) = 0;
+    virtual void rowRemoved(int row) = 0;
+    virtual void rowChanged(int row) = 0;
+    virtual void currentRowChanged(int row) = 0;
+};
+
 // A query whose rows are edited in memory and written later with separate insert, modify and
 // delete statements (":Field" is the new value, ":OLD_Field" the value read), inside the saver's
 // transaction. A failed apply leaves every change pending, so the user can save again; only
@@ -29,6 +41,9 @@ public:
     void addCalculatedField(const QString& name);
     void setCalcFieldsHandler(CalcFields handler) { m_calcFields = std::move(handler); }
     void setFieldChangedHandler(FieldChanged handler) { m_fieldChanged = std::move(handler); }
+    void addObserver(DatasetObserver* observer) { m_observers.push_back(observer); }
+    void removeObserver(DatasetObserver* observer) { std::erase(m_observers, observer); }
+    QVariant valueAt(int row, int column) const { return m_rows.at(size_t(row)).value(column); }
 
     void open() override;
     void close() override;
@@ -47,7 +62,16 @@ public:
     void commitUpdates();
     void cancelUpdates();
 
+protected:
+    void currentChanged() override;
+
 private:
+    template <typename Fn>
+    void notify(Fn&& fn)
+    {
+        for (DatasetObserver* o : m_observers)
+            fn(*o);
+    }
     void calculate();
     int runUpdate(const QStringList& sql, const QVector<QVariant>& current, const QVector<QVariant>& original);
 
@@ -62,6 +86,7 @@ private:
     std::vector<QVector<QVariant>> m_original; // values as read, for ":OLD_" and for cancelling
     std::vector<QVector<QVariant>> m_deleted;  // rows read from the database and deleted since
     QVector<QVariant> m_beforeEdit;
+    std::vector<DatasetObserver*> m_observers;
 };
 
 } // namespace kvr::data

@@ -67,13 +67,19 @@ public:
     bool isEmpty() const { return m_rows.empty(); }
     int recNo() const { return m_current; }
     bool eof() const { return m_current >= recordCount(); }
-    void first() { m_current = 0; }
+    void first() { setRecNo(0); }
     void next()
     {
         if (m_current < recordCount())
-            ++m_current;
+            setRecNo(m_current + 1);
     }
-    void setRecNo(int row) { m_current = row; }
+    void setRecNo(int row)
+    {
+        if (row == m_current)
+            return;
+        m_current = row;
+        currentChanged();
+    }
 
     const QStringList& fieldNames() const { return m_fieldNames; }
     bool hasField(const QString& name) const { return fieldIndex(name) >= 0; }
@@ -81,6 +87,8 @@ public:
     Field fieldAt(int row, const QString& name) const;
 
 protected:
+    // The current row moved (grids follow it).
+    virtual void currentChanged() {}
     int fieldIndex(const QString& name) const;
     int requireField(const QString& name) const;
     void addFieldName(const QString& name);
