@@ -1,0 +1,198 @@
+#include "data/DbError.h"
+#include "data/Query.h"
+#include "data/TDMConfig.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestServer.h"
+#include "ui/base/Application.h"
+#include "ui/base/DialogPrompter.h"
+#include "ui/base/ExceptionHandler.h"
+#include "ui/base/TFrShowError.h"
+#include "util/QStringPrinter.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+using namespace kvr;
+using kvr::test::ScriptedPrompter;
+using kvr::ui::ErrorDialogAnswer;
+
+namespace {
+
+ui::Application* application()
+{
+    return static_cast<ui::Application*>(QCoreApplication::instance());
+}
+
+// A small screen whose "Save" fails the way a database error does and whose "Count" works.
+struct TestWindow
+{
+    TestWindow()
+    {
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(edit);
+        layout->addWidget(save);
+        layout->addWidget(count);
+        edit->setText(QStringLiteral("bill 42"));
+        QObject::connect(save, &QPushButton::clicked, [this] {
+            edit->setText(QStringLiteral("bill 42 saving"));
+            throw data::DbError(QStringLiteral("Cannot insert the value NULL into column 'Customer', table 'PosHd'"));
+        });
+        QObject::connect(count, &QPushButton::clicked, [this] { ++counted; });
+        window.show();
+    }
+
+    QWidget window;
+    QLineEdit* edit = new QLineEdit;
+    QPushButton* save = new QPushButton(QStringLiteral("Save"));
+    QPushButton* count = new QPushButton(QStringLiteral("Count"));
+    int counted = 0;
+};
+
+class ApplicationErrorTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        server.createDatabase(QStringLiteral("KVR_CONFIG"));
+        application()->setExceptionHandler(&handler);
+    }
+    void TearDown() override { application()->setExceptionHandler(nullptr); }
+
+    QStringList errorLog()
+    {
+        data::Query q(config.DmCfg(), QStringLiteral("SELECT ErrorMsg FROM ErrorLog ORDER BY Id"));
+        q.open();
+        QStringList messages;
+        for (; !q.eof(); q.next())
+            messages << q.field(QStringLiteral("ErrorMsg")).asString();
+        return messages;
+    }
+
+    test::TestServer server{test::BackendKind::Sqlite};
+    data::TDMConfig config{server.workingDirectory()};
+    ScriptedPrompter prompter;
+    ui::ExceptionHandler handler{config, prompter};
+    const QString customerMessage = QStringLiteral("Cannot insert the value NULL into column 'Customer', table 'PosHd'");
+    const QString customerDialog = QStringLiteral("ไม่ได้ป้อนข้อมูลลูกค้า\n") + customerMessage.toUpper() + QLatin1Char('\n');
+};
+
+TEST_F(ApplicationErrorTest, error_in_a_button_handler_is_logged_and_shown_and_the_program_goes_on)
+{
+    TestWindow screen;
+    prompter.answerErrorDialog(ErrorDialogAnswer::DontSend);
+    QTest::mouseClick(screen.save, Qt::LeftButton);
+
+    ASSERT_EQ(prompter.asked(ScriptedPrompter::Kind::ErrorDialog).size(), 1u);
+    EXPECT_EQ(prompter.asked()[0].text, customerDialog);
+    EXPECT_EQ(errorLog(), QStringList{customerMessage});
+    // The form stays as the failed action left it, and keeps answering.
+    EXPECT_TRUE(screen.window.isVisible());
+    EXPECT_EQ(screen.edit->text(), QStringLiteral("bill 42 saving"));
+    QTest::mouseClick(screen.count, Qt::LeftButton);
+    QTest::mouseClick(screen.count, Qt::LeftButton);
+    EXPECT_EQ(screen.counted, 2);
+    // The same failure again is handled again.
+    prompter.answerErrorDialog(ErrorDialogAnswer::DontSend);
+    QTest::mouseClick(screen.save, Qt::LeftButton);
+    EXPECT_EQ(errorLog().size(), 2);
+}
+
+TEST_F(ApplicationErrorTest, error_in_a_timer_is_logged_and_shown_and_the_timer_keeps_running)
+{
+    TestWindow screen;
+    int ticks = 0;
+    QTimer timer(&screen.window);
+    timer.setInterval(5);
+    QObject::connect(&timer, &QTimer::timeout, [&ticks] {
+        if (++ticks == 2)
+            throw std::runtime_error("Printer selected is not valid");
+    });
+    prompter.answerErrorDialog(ErrorDialogAnswer::DontSend);
+    timer.start();
+    EXPECT_TRUE(QTest::qWaitFor([&ticks] { return ticks >= 5; }, 5000));
+    timer.stop();
+
+    EXPECT_EQ(errorLog(), QStringList{QStringLiteral("Printer selected is not valid")});
+    ASSERT_EQ(prompter.asked(ScriptedPrompter::Kind::ErrorDialog).size(), 1u);
+    EXPECT_EQ(prompter.asked()[0].text,
+              QStringLiteral("ยังไม่ได้กำหนดเครื่องพิมพ์ หรือ เครื่องพิมพ์มีปัญหา\nPRINTER SELECTED IS NOT VALID\n"));
+    EXPECT_TRUE(screen.window.isVisible());
+}
+
+TEST_F(ApplicationErrorTest, error_raised_while_the_dialog_is_open_opens_another_on_top_up_to_a_limit)
+{
+    int depth = 0;
+    int deepest = 0;
+    int raised = 0;
+    // Each open dialog lets events run, and one of them fails again.
+    const auto failAgainWhileOpen = [&] {
+        ++depth;
+        deepest = std::max(deepest, depth);
+        QTimer::singleShot(0, [&raised] { throw std::runtime_error("again " + std::to_string(++raised)); });
+        QTest::qWait(20);
+        --depth;
+    };
+    for (int i = 0; i < ui::ExceptionHandler::kMaxOpenDialogs; ++i)
+        prompter.answerErrorDialog(ErrorDialogAnswer::DontSend, failAgainWhileOpen);
+
+    QTimer::singleShot(0, [] { throw std::runtime_error("first"); });
+    EXPECT_TRUE(QTest::qWaitFor([&raised] { return raised == ui::ExceptionHandler::kMaxOpenDialogs; }, 5000));
+    QTest::qWait(30);
+
+    EXPECT_EQ(deepest, ui::ExceptionHandler::kMaxOpenDialogs);
+    EXPECT_EQ(prompter.asked(ScriptedPrompter::Kind::ErrorDialog).size(), size_t(ui::ExceptionHandler::kMaxOpenDialogs));
+    // The error beyond the limit is not shown, but it is logged like the others.
+    EXPECT_EQ(errorLog(), (QStringList{QStringLiteral("first"), QStringLiteral("again 1"), QStringLiteral("again 2"),
+                                       QStringLiteral("again 3")}));
+}
+
+TEST(ApplicationErrorWithoutConfiguration, dialog_still_shows_when_the_configuration_database_is_gone)
+{
+    test::TestServer server(test::BackendKind::Sqlite); // no KVR_CONFIG on it
+    data::TDMConfig config(server.workingDirectory());
+    ScriptedPrompter prompter;
+    ui::ExceptionHandler handler(config, prompter);
+    application()->setExceptionHandler(&handler);
+    TestWindow screen;
+    prompter.answerErrorDialog(ErrorDialogAnswer::DontSend);
+    QTest::mouseClick(screen.save, Qt::LeftButton);
+    application()->setExceptionHandler(nullptr);
+
+    ASSERT_EQ(prompter.asked(ScriptedPrompter::Kind::ErrorDialog).size(), 1u);
+    EXPECT_TRUE(prompter.asked()[0].text.startsWith(QStringLiteral("ไม่ได้ป้อนข้อมูลลูกค้า\n")));
+    EXPECT_TRUE(screen.window.isVisible());
+}
+
+// The whole way with the real dialog: it appears modal over the screen, red, with the text.
+TEST_F(ApplicationErrorTest, real_error_dialog_appears_and_dont_send_closes_it)
+{
+    ui::DialogPrompter realPrompter;
+    ui::ExceptionHandler realHandler(config, realPrompter);
+    application()->setExceptionHandler(&realHandler);
+    TestWindow screen;
+
+    QString shownText;
+    bool wasModal = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<ui::TFrShowError*>(QApplication::activeModalWidget())) {
+            shownText = dialog->errorBox()->toPlainText();
+            wasModal = dialog->isModal() && dialog->isVisible();
+            QTest::mouseClick(dialog->dontSendButton(), Qt::LeftButton);
+        }
+    });
+    QTest::mouseClick(screen.save, Qt::LeftButton);
+
+    EXPECT_TRUE(wasModal);
+    EXPECT_EQ(shownText, customerDialog);
+    EXPECT_EQ(errorLog(), QStringList{customerMessage});
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    QTest::mouseClick(screen.count, Qt::LeftButton);
+    EXPECT_EQ(screen.counted, 1);
+}
+
+} // namespace

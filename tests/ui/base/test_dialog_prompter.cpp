@@ -1,0 +1,144 @@
+#include "ui/base/DialogPrompter.h"
+#include "ui/base/TFrShowError.h"
+#include "util/QStringPrinter.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+using kvr::ui::ConfirmColour;
+using kvr::ui::DialogPrompter;
+using kvr::ui::ErrorDialogAnswer;
+
+namespace {
+
+// Acts on the modal box as soon as it is up, as the user would.
+void whenModal(std::function<void(QWidget*)> act)
+{
+    QTimer::singleShot(0, [act = std::move(act)] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            act(modal);
+    });
+}
+
+int countPixels(const QImage& image, QRgb colour)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += (image.pixel(x, y) & 0xffffff) == (colour & 0xffffff);
+    return n;
+}
+
+// Anti-aliased white text: pixels where every channel comes up.
+int countLightPixels(const QImage& image)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += qRed(image.pixel(x, y)) > 200 && qGreen(image.pixel(x, y)) > 200 && qBlue(image.pixel(x, y)) > 200;
+    return n;
+}
+
+TEST(DialogPrompter, yes_no_boxes_are_white_on_their_colour)
+{
+    struct Case
+    {
+        ConfirmColour colour;
+        QRgb background;
+    };
+    for (const Case& c : {Case{ConfirmColour::Green, qRgb(0, 0x80, 0)}, Case{ConfirmColour::Blue, qRgb(0, 0, 0xff)}}) {
+        SCOPED_TRACE(qRed(c.background) + qGreen(c.background) + qBlue(c.background));
+        const auto box = DialogPrompter::makeConfirmBox(QStringLiteral("ออกจากโปรแกรม ?"), c.colour, nullptr);
+        box->show();
+        const QImage image = box->grab().toImage();
+        const int pixels = image.width() * image.height();
+        EXPECT_GT(countPixels(image, c.background), pixels / 2);
+        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        ASSERT_NE(label, nullptr);
+        const QImage text = image.copy(QRect(label->mapTo(box.get(), QPoint(0, 0)), label->size()));
+        EXPECT_GT(countLightPixels(text), 20) << "no white text";
+        EXPECT_EQ(countPixels(text, qRgb(0, 0, 0)), 0) << "black text";
+        box->hide();
+    }
+    const auto plain = DialogPrompter::makeConfirmBox(QStringLiteral("Exit Program ?"), ConfirmColour::Plain, nullptr);
+    plain->show();
+    const QImage image = plain->grab().toImage();
+    EXPECT_LT(countPixels(image, qRgb(0, 0x80, 0)) + countPixels(image, qRgb(0, 0, 0xff)),
+              image.width() * image.height() / 10);
+}
+
+TEST(DialogPrompter, confirm_is_true_only_for_yes)
+{
+    struct Case
+    {
+        const char* user;
+        std::function<void(QMessageBox*)> act;
+        bool expected;
+    };
+    const Case cases[] = {
+        {"clicks Yes", [](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); }, true},
+        {"clicks No", [](QMessageBox* box) { box->button(QMessageBox::No)->click(); }, false},
+        {"presses Escape", [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); }, false},
+        {"presses Enter on the default button", [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); }, true},
+    };
+    DialogPrompter prompter;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.user);
+        QString text;
+        whenModal([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            text = box->text();
+            c.act(box);
+        });
+        EXPECT_EQ(prompter.confirm(QStringLiteral("จัดเก็บข้อมูล ?"), ConfirmColour::Blue), c.expected);
+        EXPECT_EQ(text, QStringLiteral("จัดเก็บข้อมูล ?"));
+    }
+    whenModal([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click(); });
+    EXPECT_TRUE(prompter.ConfirmDialog(QStringLiteral("ลบข้อมูล ?")));
+}
+
+TEST(DialogPrompter, input_gives_the_text_or_nothing_when_cancelled)
+{
+    DialogPrompter prompter;
+    whenModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<QInputDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->setTextValue(QStringLiteral("A-0099"));
+        dialog->accept();
+    });
+    EXPECT_EQ(prompter.input(QStringLiteral("Code"), QStringLiteral("New code"), QStringLiteral("A-0001")),
+              std::optional<QString>(QStringLiteral("A-0099")));
+    whenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    EXPECT_EQ(prompter.input(QStringLiteral("Code"), QStringLiteral("New code"), QStringLiteral("A-0001")), std::nullopt);
+}
+
+TEST(DialogPrompter, error_dialog_answers_as_the_user_chose)
+{
+    DialogPrompter prompter;
+    for (const bool send : {true, false}) {
+        SCOPED_TRACE(send);
+        QString shown;
+        whenModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<kvr::ui::TFrShowError*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            shown = dialog->errorBox()->toPlainText();
+            QTest::mouseClick(send ? dialog->sendButton() : dialog->dontSendButton(), Qt::LeftButton);
+        });
+        EXPECT_EQ(prompter.showErrorDialog(QStringLiteral("\nBOOM\n")),
+                  send ? ErrorDialogAnswer::Send : ErrorDialogAnswer::DontSend);
+        EXPECT_EQ(shown, QStringLiteral("\nBOOM\n"));
+    }
+}
+
+} // namespace

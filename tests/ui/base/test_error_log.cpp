@@ -1,0 +1,116 @@
+#include "data/DbError.h"
+#include "data/Query.h"
+#include "data/TDMConfig.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestServer.h"
+#include "ui/base/ExceptionHandler.h"
+#include "util/QStringPrinter.h"
+#include "util/Workstation.h"
+
+#include <gtest/gtest.h>
+
+using namespace kvr;
+using kvr::test::ScriptedPrompter;
+using kvr::ui::ErrorDialogAnswer;
+
+namespace {
+
+struct LogRow
+{
+    QString compName;
+    QString logName;
+    int userId;
+    int menuId;
+    QString errorMsg;
+};
+
+class ErrorLogTest : public test::BackendTest
+{
+protected:
+    void SetUp() override
+    {
+        BackendTest::SetUp();
+        if (IsSkipped())
+            return;
+        server->createDatabase(QStringLiteral("KVR_CONFIG"));
+        config = std::make_unique<data::TDMConfig>(server->workingDirectory());
+        config->mutableSession().UserId = 7;
+        config->mutableSession().MenuId = 101;
+    }
+    void TearDown() override
+    {
+        config.reset();
+        BackendTest::TearDown();
+    }
+
+    std::vector<LogRow> errorLog()
+    {
+        data::Query q(config->DmCfg(),
+                      QStringLiteral("SELECT CompName, LogName, UserId, MenuId, ErrorMsg FROM ErrorLog ORDER BY Id"));
+        q.open();
+        std::vector<LogRow> rows;
+        for (; !q.eof(); q.next())
+            rows.push_back({q.field(QStringLiteral("CompName")).asString(), q.field(QStringLiteral("LogName")).asString(),
+                            q.field(QStringLiteral("UserId")).asInteger(), q.field(QStringLiteral("MenuId")).asInteger(),
+                            q.field(QStringLiteral("ErrorMsg")).asString()});
+        return rows;
+    }
+
+    std::unique_ptr<data::TDMConfig> config;
+};
+
+TEST_P(ErrorLogTest, each_error_is_logged_unchanged_with_workstation_user_and_menu_then_shown)
+{
+    const QStringList messages = {
+        QStringLiteral("Cannot insert the value NULL into column 'Customer', table 'SHOP.dbo.PosHd'"),
+        QStringLiteral("ราคาสินค้า 'A-01' ไม่ถูกต้อง;\n second line with 50% and \"quotes\""),
+    };
+    ScriptedPrompter prompter;
+    prompter.answerErrorDialog(ErrorDialogAnswer::DontSend).answerErrorDialog(ErrorDialogAnswer::DontSend);
+    ui::ExceptionHandler handler(*config, prompter);
+    handler.handle(std::make_exception_ptr(data::DbError(messages[0])));
+    handler.handle(std::make_exception_ptr(std::runtime_error(messages[1].toStdString())));
+
+    const std::vector<LogRow> rows = errorLog();
+    ASSERT_EQ(rows.size(), 2u);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(rows[i].compName, util::ComputerName());
+        EXPECT_EQ(rows[i].logName, util::LoginUserName().toUpper());
+        EXPECT_EQ(rows[i].userId, 7);
+        EXPECT_EQ(rows[i].menuId, 101);
+        EXPECT_EQ(rows[i].errorMsg, messages[static_cast<qsizetype>(i)]);
+    }
+    const auto shown = prompter.asked(ScriptedPrompter::Kind::ErrorDialog);
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].text, QStringLiteral("ไม่ได้ป้อนข้อมูลลูกค้า\n") + messages[0].toUpper() + QLatin1Char('\n'));
+    EXPECT_EQ(shown[1].text, QLatin1Char('\n') + messages[1].toUpper() + QLatin1Char('\n'));
+}
+
+TEST_P(ErrorLogTest, configuration_database_gone_still_shows_the_dialog)
+{
+    ScriptedPrompter prompter;
+    ui::ExceptionHandler handler(*config, prompter);
+    prompter.answerErrorDialog(ErrorDialogAnswer::DontSend);
+    handler.handleMessage(QStringLiteral("first"));
+    ASSERT_EQ(errorLog().size(), 1u);
+
+    // SQLite keeps an open file readable after it is deleted, so the session ends first there;
+    // PostgreSQL drops the database under the open session.
+    if (GetParam() == test::BackendKind::Sqlite)
+        config->DmCfg().close();
+    server->dropAll();
+    prompter.answerErrorDialog(ErrorDialogAnswer::DontSend).answerErrorDialog(ErrorDialogAnswer::DontSend);
+    handler.handleMessage(QStringLiteral("Possible network error"));
+    handler.handleMessage(QStringLiteral("third"));
+
+    const auto shown = prompter.asked(ScriptedPrompter::Kind::ErrorDialog);
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[1].text, QStringLiteral("ระบบเครือข่าย หรือ คอมพิวเตอร์แม่ข่ายมีปัญหา ติดต่อเครื่องแม่ข่ายไม่ได้\n"
+                                            "POSSIBLE NETWORK ERROR\n"));
+    EXPECT_EQ(shown[2].text, QStringLiteral("\nTHIRD\n"));
+}
+
+KVR_INSTANTIATE_BACKENDS(ErrorLogTest);
+
+} // namespace

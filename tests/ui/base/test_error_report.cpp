@@ -1,0 +1,194 @@
+#include "data/TDMConfig.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestServer.h"
+#include "ui/base/ErrorReport.h"
+#include "ui/base/ErrorReportSender.h"
+#include "ui/base/ExceptionHandler.h"
+#include "util/QStringPrinter.h"
+#include "util/Workstation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace kvr;
+using kvr::test::ScriptedPrompter;
+using kvr::ui::ErrorDialogAnswer;
+using kvr::ui::ErrorReport;
+using kvr::ui::ErrorReportSender;
+
+namespace {
+
+QString readText(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("<missing %1>").arg(path);
+    return QString::fromUtf8(file.readAll());
+}
+
+// As a person writes it on the workstation.
+void writeFile(const QString& path, const QString& text)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text.toUtf8());
+}
+
+void writeIni(const QString& folder, const QString& key, const QString& value)
+{
+    writeFile(QDir(folder).filePath(QStringLiteral("KVR.INI")),
+              QStringLiteral("[Database]\nUser=kvr\n\n[ErrorReport]\n") + key + QLatin1Char('=') + value + QLatin1Char('\n'));
+}
+
+QStringList filesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files);
+}
+
+const ErrorReport kReport{QStringLiteral("Error SHOP ขายหน้าร้าน"),
+                          QStringLiteral("[User = u01] \nLocal IP = 10.1.2.3\n\nDIVISION BY ZERO\n")};
+
+TEST(ErrorReport, names_company_and_menu_in_the_subject_and_user_and_address_above_the_dialog_text)
+{
+    data::SessionContext session;
+    session.CompanyDbName = QStringLiteral(" SHOP  ");
+    session.MenuCaption = QStringLiteral("ขายหน้าร้าน  ");
+    session.UserCode = QStringLiteral("u01   ");
+    const ErrorReport report = ErrorReport::build(session, QStringLiteral("10.1.2.3"), QStringLiteral("\nDIVISION BY ZERO\n"));
+    EXPECT_EQ(report.subject, kReport.subject);
+    EXPECT_EQ(report.body, kReport.body);
+}
+
+class ErrorReportSenderTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir work;
+    ErrorReportSender sender{work.path()};
+};
+
+TEST_F(ErrorReportSenderTest, sends_nothing_without_a_setting)
+{
+    EXPECT_EQ(sender.SendErrorReport(kReport).status, ErrorReportSender::Status::NotConfigured);
+    // Other sections, empty values and comments change nothing.
+    writeIni(work.path(), QStringLiteral("Folder"), QStringLiteral("  "));
+    EXPECT_EQ(sender.SendErrorReport(kReport).status, ErrorReportSender::Status::NotConfigured);
+    writeFile(QDir(work.path()).filePath(QStringLiteral("KVR.INI")),
+              QStringLiteral("[Database]\nFolder=db\n[ErrorReport]\n;Folder=errors\n[Window]\nCommand=true\n"));
+    EXPECT_EQ(sender.SendErrorReport(kReport).status, ErrorReportSender::Status::NotConfigured);
+    EXPECT_EQ(QDir(work.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{QStringLiteral("KVR.INI")});
+}
+
+TEST_F(ErrorReportSenderTest, writes_each_report_to_its_own_file_in_the_folder)
+{
+    writeIni(work.path(), QStringLiteral("Folder"), QStringLiteral("reports/errors"));
+    const ErrorReport second{QStringLiteral("Error SHOP other"), QStringLiteral("body two")};
+    EXPECT_EQ(sender.SendErrorReport(kReport).status, ErrorReportSender::Status::Sent);
+    EXPECT_EQ(sender.SendErrorReport(second).status, ErrorReportSender::Status::Sent);
+
+    const QString folder = QDir(work.path()).filePath(QStringLiteral("reports/errors"));
+    const QStringList files = filesIn(folder);
+    ASSERT_EQ(files.size(), 2);
+    QStringList contents;
+    for (const QString& file : files)
+        contents << readText(QDir(folder).filePath(file));
+    contents.sort();
+    EXPECT_EQ(contents, (QStringList{QStringLiteral("Subject: Error SHOP other\n\nbody two"),
+                                     QStringLiteral("Subject: ") + kReport.subject + QStringLiteral("\n\n") + kReport.body}));
+}
+
+TEST_F(ErrorReportSenderTest, hands_the_report_to_the_mail_command)
+{
+    // A stand-in for a mail program: what it was given lands in files.
+    writeFile(QDir(work.path()).filePath(QStringLiteral("my mailer.sh")),
+              QStringLiteral("printf %s \"$1\" > subject.txt\nprintf %s \"$2\" > to.txt\ncat > body.txt\n"));
+    writeIni(work.path(), QStringLiteral("Command"), QStringLiteral("sh \"my mailer.sh\" %SUBJECT% it@shop.example,boss@shop.example"));
+    EXPECT_EQ(sender.SendErrorReport(kReport).status, ErrorReportSender::Status::Sent);
+    EXPECT_EQ(readText(QDir(work.path()).filePath(QStringLiteral("subject.txt"))), kReport.subject);
+    EXPECT_EQ(readText(QDir(work.path()).filePath(QStringLiteral("to.txt"))), QStringLiteral("it@shop.example,boss@shop.example"));
+    EXPECT_EQ(readText(QDir(work.path()).filePath(QStringLiteral("body.txt"))), kReport.body);
+}
+
+TEST_F(ErrorReportSenderTest, delivery_that_fails_is_reported_with_the_reason)
+{
+    struct Case
+    {
+        const char* key;
+        const char* value;
+        const char* reason;
+    };
+    QFile blocker(QDir(work.path()).filePath(QStringLiteral("afile")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    for (const Case& c : {Case{"Command", "sh -c \"exit 3\"", "failed with exit code 3"},
+                          Case{"Command", "/nonexistent/mailer -s %SUBJECT%", "Cannot start /nonexistent/mailer"},
+                          Case{"Folder", "afile/reports", "Cannot create the folder"}}) {
+        SCOPED_TRACE(c.value);
+        QFile::remove(QDir(work.path()).filePath(QStringLiteral("KVR.INI")));
+        writeIni(work.path(), QString::fromLatin1(c.key), QString::fromLatin1(c.value));
+        const ErrorReportSender::Outcome outcome = sender.SendErrorReport(kReport);
+        EXPECT_EQ(outcome.status, ErrorReportSender::Status::Failed);
+        EXPECT_TRUE(outcome.detail.contains(QString::fromLatin1(c.reason))) << outcome.detail.toStdString();
+    }
+}
+
+// "Send Error" through the application's handler: the report reaches its destination, and the
+// user hears when it could not be sent.
+class SendErrorTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        server.createDatabase(QStringLiteral("KVR_CONFIG"));
+        data::SessionContext& session = config.mutableSession();
+        session.CompanyDbName = QStringLiteral("SHOP");
+        session.MenuCaption = QStringLiteral("POS");
+        session.UserCode = QStringLiteral("u01");
+    }
+    QString folder() const { return QDir(server.workingDirectory()).filePath(QStringLiteral("errors")); }
+
+    test::TestServer server{test::BackendKind::Sqlite};
+    data::TDMConfig config{server.workingDirectory()};
+    ScriptedPrompter prompter;
+    ui::ExceptionHandler handler{config, prompter};
+};
+
+TEST_F(SendErrorTest, send_error_delivers_the_report_of_what_the_dialog_showed)
+{
+    writeIni(server.workingDirectory(), QStringLiteral("Folder"), QStringLiteral("errors"));
+    prompter.answerErrorDialog(ErrorDialogAnswer::Send);
+    handler.handleMessage(QStringLiteral("Cannot insert duplicate key"));
+    const QStringList files = filesIn(folder());
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_EQ(readText(QDir(folder()).filePath(files[0])),
+              QStringLiteral("Subject: Error SHOP POS\n\n[User = u01] \nLocal IP = ") + util::LocalIPAddress()
+                  + QStringLiteral("\nข้อมูลที่เพิ่มซ้ำกับข้อมูลที่มีอยู่แล้ว\nCANNOT INSERT DUPLICATE KEY\n"));
+}
+
+TEST_F(SendErrorTest, dont_send_delivers_nothing)
+{
+    writeIni(server.workingDirectory(), QStringLiteral("Folder"), QStringLiteral("errors"));
+    prompter.answerErrorDialog(ErrorDialogAnswer::DontSend);
+    handler.handleMessage(QStringLiteral("Cannot insert duplicate key"));
+    EXPECT_TRUE(filesIn(folder()).isEmpty());
+}
+
+TEST_F(SendErrorTest, send_error_without_delivery_set_up_says_the_report_was_not_sent)
+{
+    prompter.answerErrorDialog(ErrorDialogAnswer::Send).expectInformation();
+    handler.handleMessage(QStringLiteral("boom"));
+    ASSERT_EQ(prompter.asked(ScriptedPrompter::Kind::Information).size(), 1u);
+    EXPECT_TRUE(prompter.asked(ScriptedPrompter::Kind::Information)[0].text.contains(QStringLiteral("not sent")));
+}
+
+TEST_F(SendErrorTest, send_error_that_fails_warns_with_the_reason)
+{
+    writeIni(server.workingDirectory(), QStringLiteral("Command"), QStringLiteral("sh -c \"exit 2\""));
+    prompter.answerErrorDialog(ErrorDialogAnswer::Send).expectWarning();
+    handler.handleMessage(QStringLiteral("boom"));
+    ASSERT_EQ(prompter.asked(ScriptedPrompter::Kind::Warning).size(), 1u);
+    EXPECT_TRUE(prompter.asked(ScriptedPrompter::Kind::Warning)[0].text.contains(QStringLiteral("exit code 2")));
+}
+
+} // namespace
