@@ -28,6 +28,17 @@ QString Dialect::concat(const QStringList& parts) const
     return parts.join(QStringLiteral(" || "));
 }
 
+// SQLite's round() works on its REAL values half away from zero; LIKE ignores ASCII case there.
+QString Dialect::roundTo(const QString& expression, int places) const
+{
+    return QStringLiteral("round(%1, %2)").arg(expression).arg(places);
+}
+
+QString Dialect::likeNoCase(const QString& expression, const QString& pattern) const
+{
+    return QStringLiteral("%1 LIKE %2").arg(expression, pattern);
+}
+
 QVariant Dialect::bindValue(const QVariant& value) const
 {
     if (value.isNull())

@@ -19,6 +19,8 @@ struct ServerSpec;
 //   lastIdentitySql()   "SELECT @@IDENTITY"
 //   now(), today()      GetDate(), Convert(DateTime, Convert(Char(8), GetDate(), 112))
 //   dateOnly()          Convert(DateTime, Convert(Char(8), x, 112))
+//   roundTo()           Cast(x As Decimal(30, n)), which rounds on the original server
+//   likeNoCase()        LIKE under the original server's case-insensitive collation
 //   tableExists(), columnExists(), indexExists(), databaseExists()
 //                       catalogue tests on SysObjects / SysColumns / SysIndexes / SysDatabases,
 //                       which guard the "If ... Begin ... End" schema statements (see SchemaScript)
@@ -67,6 +69,10 @@ public:
     virtual QString now() const = 0;
     virtual QString today() const = 0;
     virtual QString dateOnly(const QString& expression) const = 0;
+    // x rounded half away from zero to the given decimal places.
+    virtual QString roundTo(const QString& expression, int places) const;
+    // expression LIKE pattern, ignoring the case of ASCII letters.
+    virtual QString likeNoCase(const QString& expression, const QString& pattern) const;
     // After rows were inserted with explicit ids: the next generated id follows the largest one.
     virtual QString syncIdentitySql(const QString& table) const { Q_UNUSED(table); return {}; }
     virtual QString beginTransactionSql() const { return QStringLiteral("BEGIN"); }

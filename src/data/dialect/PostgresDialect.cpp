@@ -148,6 +148,16 @@ QString PostgresDialect::dateOnly(const QString& expression) const
     return QStringLiteral("CAST(CAST(%1 AS DATE) AS TIMESTAMP)").arg(expression);
 }
 
+QString PostgresDialect::roundTo(const QString& expression, int places) const
+{
+    return QStringLiteral("round(CAST(%1 AS NUMERIC), %2)").arg(expression).arg(places);
+}
+
+QString PostgresDialect::likeNoCase(const QString& expression, const QString& pattern) const
+{
+    return QStringLiteral("%1 ILIKE %2").arg(expression, pattern);
+}
+
 QString PostgresDialect::tableExistsSql() const
 {
     return QStringLiteral("SELECT 1 FROM information_schema.tables WHERE table_schema = current_schema() "

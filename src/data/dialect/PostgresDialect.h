@@ -27,6 +27,10 @@ public:
     QString now() const override;
     QString today() const override;
     QString dateOnly(const QString& expression) const override;
+    // round(double precision, integer) does not exist: the value goes through NUMERIC.
+    QString roundTo(const QString& expression, int places) const override;
+    // LIKE compares case-sensitively except on CITEXT columns.
+    QString likeNoCase(const QString& expression, const QString& pattern) const override;
     QString syncIdentitySql(const QString& table) const override;
     QString forUpdate() const override { return QStringLiteral(" FOR UPDATE"); }
     QString tableExistsSql() const override;

@@ -4,11 +4,13 @@ namespace kvr::data {
 
 void registerCompanyProcedures();
 void registerConfigProcedures();
+void registerSerialProcedures();
 
 void registerSuiteProcedures()
 {
     registerCompanyProcedures();
     registerConfigProcedures();
+    registerSerialProcedures();
 }
 
 } // namespace kvr::data
