@@ -1,0 +1,66 @@
+#pragma once
+
+#include "devices/TCommPortDriver.h"
+#include "support/PtyPair.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+namespace kvr::test {
+
+// The port's receive poll runs on timers, which need an application object.
+inline void ensureCoreApplication()
+{
+    if (QCoreApplication::instance())
+        return;
+    static int argc = 1;
+    static char name[] = "test_devices";
+    static char* argv[] = {name, nullptr};
+    new QCoreApplication(argc, argv);
+}
+
+// Runs the event loop until done() holds or a few seconds passed; returns done().
+inline bool processEventsUntil(const std::function<bool()>& done)
+{
+    QDeadlineTimer patience(5000);
+    while (!done() && !patience.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
+
+// A pseudo-terminal as the serial device and a working folder whose KVR.INI the port reads.
+class SerialFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ensureCoreApplication();
+        ASSERT_TRUE(pty.isOpen()) << "no pseudo-terminal";
+        ASSERT_TRUE(folder.isValid());
+        port.setWorkingDirectory(folder.path());
+    }
+
+    // Writes [SerialPorts] entries such as {"COM1", "/dev/pts/3"} into KVR.INI.
+    void mapPorts(const std::vector<std::pair<QString, QString>>& entries)
+    {
+        QSettings ini(QDir(folder.path()).filePath(QStringLiteral("KVR.INI")), QSettings::IniFormat);
+        for (const auto& [name, device] : entries)
+            ini.setValue(QStringLiteral("SerialPorts/") + name, device);
+        ini.sync();
+    }
+
+    PtyPair pty;
+    QTemporaryDir folder;
+    devices::TCommPortDriver port;
+};
+
+} // namespace kvr::test

@@ -1,0 +1,157 @@
+#include "SerialFixture.h"
+
+#include <functional>
+
+using kvr::devices::TCommPortDriver;
+
+namespace {
+
+class CommPortLine : public kvr::test::SerialFixture
+{
+};
+
+struct FramingCase
+{
+    const char* name;
+    std::function<void(TCommPortDriver&)> configure;
+    int speed;
+    bool twoStopBits;
+    bool rtsCts;
+    bool xonXoff;
+};
+
+// A pseudo-terminal takes every speed, stop bits and flow control, but only 8 data bits without
+// parity; other framings are among the refused settings below.
+TEST_F(CommPortLine, connect_applies_speed_and_framing_to_the_device)
+{
+    const FramingCase cases[] = {
+        {"defaults: 9600 8N1", [](TCommPortDriver&) {}, 9600, false, false, false},
+        {"typed speed", [](TCommPortDriver& p) { p.setBaudRateValue(19200); }, 19200, false, false, false},
+        {"speed code 13", [](TCommPortDriver& p) { p.setBaudRate(13); }, 115200, false, false, false},
+        {"speed code 8, no termios constant", [](TCommPortDriver& p) { p.setBaudRate(8); }, 14400, false, false,
+         false},
+        {"back to a standard speed", [](TCommPortDriver& p) { p.setBaudRate(9); }, 19200, false, false, false},
+        {"two stop bits", [](TCommPortDriver& p) { p.setStopBits(2); }, 9600, true, false, false},
+        {"RTS/CTS handshake", [](TCommPortDriver& p) { p.setHwFlow(2); }, 9600, false, true, false},
+        {"no handshake", [](TCommPortDriver& p) { p.setHwFlow(0); }, 9600, false, false, false},
+        {"XON/XOFF", [](TCommPortDriver& p) { p.setSwFlow(1); }, 9600, false, false, true},
+    };
+    for (const FramingCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TCommPortDriver driver;
+        driver.setPortName(pty.slavePath());
+        c.configure(driver);
+        ASSERT_TRUE(driver.Connect());
+        const termios line = pty.slaveTermios();
+        EXPECT_EQ(pty.slaveBaudRate(), c.speed);
+        EXPECT_EQ(line.c_cflag & CSIZE, tcflag_t(CS8));
+        EXPECT_EQ(line.c_cflag & PARENB, 0u);
+        EXPECT_EQ((line.c_cflag & CSTOPB) != 0, c.twoStopBits);
+        EXPECT_EQ((line.c_cflag & CRTSCTS) != 0, c.rtsCts);
+        EXPECT_EQ((line.c_iflag & IXON) != 0, c.xonXoff);
+        EXPECT_EQ((line.c_iflag & IXOFF) != 0, c.xonXoff);
+        EXPECT_EQ(line.c_cc[VSTART], 17);
+        EXPECT_EQ(line.c_cc[VSTOP], 19);
+        // Binary: modem lines ignored, nothing translated, echoed or interpreted.
+        EXPECT_EQ(line.c_cflag & (CLOCAL | CREAD), tcflag_t(CLOCAL | CREAD));
+        EXPECT_EQ(line.c_oflag & OPOST, 0u);
+        EXPECT_EQ(line.c_lflag & (ICANON | ECHO | ISIG | IEXTEN), 0u);
+        EXPECT_EQ(line.c_iflag & (ICRNL | INLCR | IGNCR | ISTRIP), 0u);
+        driver.Disconnect();
+        EXPECT_FALSE(driver.Connected());
+    }
+}
+
+TEST_F(CommPortLine, every_byte_value_goes_out_unchanged)
+{
+    port.setPortName(pty.slavePath());
+    ASSERT_TRUE(port.Connect());
+    QByteArray all;
+    for (int byte = 0; byte < 256; ++byte)
+        all += static_cast<char>(byte);
+    EXPECT_TRUE(port.SendString(all));
+    port.Disconnect();
+    EXPECT_EQ(pty.takeSent(all.size()).toHex(' '), all.toHex(' '));
+}
+
+struct RefusedCase
+{
+    const char* name;
+    std::function<void(TCommPortDriver&)> configure;
+};
+
+TEST_F(CommPortLine, settings_the_device_cannot_take_leave_the_port_closed_and_free)
+{
+    const RefusedCase cases[] = {
+        {"7 data bits on a device of 8", [](TCommPortDriver& p) { p.setDataBits(2); }},
+        {"even parity on a device without", [](TCommPortDriver& p) { p.setParity(2); }},
+        {"odd parity on a device without", [](TCommPortDriver& p) { p.setParity(1); }},
+        {"data bits code 4", [](TCommPortDriver& p) { p.setDataBits(4); }},
+        {"data bits code -1", [](TCommPortDriver& p) { p.setDataBits(-1); }},
+        {"parity code 5", [](TCommPortDriver& p) { p.setParity(5); }},
+        {"stop bits code 3", [](TCommPortDriver& p) { p.setStopBits(3); }},
+        {"one and a half stop bits with 8 data bits", [](TCommPortDriver& p) { p.setStopBits(1); }},
+        {"two stop bits with 5 data bits",
+         [](TCommPortDriver& p) {
+             p.setDataBits(0);
+             p.setStopBits(2);
+         }},
+        {"handshake code 3", [](TCommPortDriver& p) { p.setHwFlow(3); }},
+        {"software flow code 2", [](TCommPortDriver& p) { p.setSwFlow(2); }},
+        {"speed 0 (would hang up the line)", [](TCommPortDriver& p) { p.setBaudRateValue(0); }},
+        {"negative speed", [](TCommPortDriver& p) { p.setBaudRateValue(-9600); }},
+    };
+    for (const RefusedCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TCommPortDriver driver;
+        driver.setPortName(pty.slavePath());
+        c.configure(driver);
+        EXPECT_FALSE(driver.Connect());
+        EXPECT_FALSE(driver.Connected());
+        EXPECT_FALSE(driver.SendString("^G"));
+        // Closed again, not left holding the device.
+        TCommPortDriver other;
+        other.setPortName(pty.slavePath());
+        EXPECT_TRUE(other.Connect());
+    }
+    EXPECT_EQ(pty.takeSent(0), QByteArray());
+}
+
+TEST_F(CommPortLine, changing_a_line_setting_while_connected_applies_it_at_once)
+{
+    port.setPortName(pty.slavePath());
+    ASSERT_TRUE(port.Connect());
+    port.setBaudRateValue(38400);
+    EXPECT_EQ(pty.slaveBaudRate(), 38400);
+    port.setStopBits(2);
+    EXPECT_NE(pty.slaveTermios().c_cflag & CSTOPB, 0u);
+    ASSERT_TRUE(port.Connected());
+
+    port.setDataBits(7); // refused: the port closes again
+    EXPECT_FALSE(port.Connected());
+    TCommPortDriver other;
+    other.setPortName(pty.slavePath());
+    EXPECT_TRUE(other.Connect());
+}
+
+TEST_F(CommPortLine, a_disconnected_port_sends_and_reports_nothing)
+{
+    port.setPortName(pty.slavePath());
+    const char byte = 'x';
+    EXPECT_EQ(port.SendData(&byte, 1), 0);
+    EXPECT_FALSE(port.SendByte(0x5E));
+    EXPECT_FALSE(port.SendString("^G"));
+    EXPECT_FALSE(port.SendString(QByteArray()));
+    EXPECT_FALSE(port.FlushBuffers(true, true));
+    EXPECT_EQ(port.OutFreeSpace(), 0);
+    EXPECT_EQ(port.GetLineStatus(), 0);
+    EXPECT_FALSE(port.Connected()); // sending does not connect on its own
+    EXPECT_EQ(pty.takeSent(0), QByteArray());
+
+    ASSERT_TRUE(port.Connect());
+    port.Disconnect();
+    EXPECT_FALSE(port.SendByte(0x5E));
+    EXPECT_EQ(pty.takeSent(0), QByteArray());
+}
+
+} // namespace

@@ -1,0 +1,152 @@
+#include "SerialFixture.h"
+
+#include <chrono>
+#include <thread>
+
+using kvr::devices::TCommPortDriver;
+
+namespace {
+
+class CommPortTraffic : public kvr::test::SerialFixture
+{
+protected:
+    void SetUp() override
+    {
+        SerialFixture::SetUp();
+        port.setPortName(pty.slavePath());
+        QObject::connect(&port, &TCommPortDriver::dataReceived, [this](const QByteArray& bytes) {
+            received += bytes;
+            chunks.push_back(static_cast<int>(bytes.size()));
+        });
+    }
+
+    QByteArray receive(int expected)
+    {
+        kvr::test::processEventsUntil([&] { return received.size() >= expected; });
+        return received;
+    }
+
+    static QByteArray pattern(int size)
+    {
+        QByteArray bytes(size, Qt::Uninitialized);
+        for (int i = 0; i < size; ++i)
+            bytes[i] = static_cast<char>((i * 7 + i / 251) & 0xFF);
+        return bytes;
+    }
+
+    QByteArray received;
+    std::vector<int> chunks;
+};
+
+struct ReceiveCase
+{
+    int inBufSize;
+    int answerSize;
+    int largestChunk;
+};
+
+TEST_F(CommPortTraffic, the_receive_poll_delivers_what_the_device_sends_in_chunks_of_the_input_buffer)
+{
+    const ReceiveCase cases[] = {
+        {2048, 5, 2048},
+        {100, 300, 128}, // the buffer size is clamped first
+        {8192, 3000, 8192},
+    };
+    for (const ReceiveCase& c : cases) {
+        SCOPED_TRACE(c.inBufSize);
+        received.clear();
+        chunks.clear();
+        port.setInBufSize(c.inBufSize);
+        port.setPollingDelay(5);
+        ASSERT_TRUE(port.Connect());
+        const QByteArray answer = pattern(c.answerSize);
+        ASSERT_TRUE(pty.answer(answer));
+        EXPECT_EQ(receive(answer.size()).toHex(), answer.toHex());
+        for (const int chunk : chunks)
+            EXPECT_LE(chunk, c.largestChunk);
+        port.Disconnect();
+    }
+}
+
+TEST_F(CommPortTraffic, flushing_the_input_drops_what_came_before)
+{
+    ASSERT_TRUE(port.Connect());
+    ASSERT_TRUE(pty.answer("stale"));
+    // No events are processed here, so the poll cannot take the bytes first.
+    QDeadlineTimer patience(5000);
+    while (pty.slaveInputQueued() < 5 && !patience.hasExpired())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    ASSERT_EQ(pty.slaveInputQueued(), 5);
+
+    EXPECT_TRUE(port.FlushBuffers(true, false));
+    EXPECT_EQ(pty.slaveInputQueued(), 0);
+    ASSERT_TRUE(pty.answer("fresh"));
+    EXPECT_EQ(receive(5), QByteArray("fresh"));
+}
+
+struct LineStatusCase
+{
+    bool checkLineStatus;
+    QByteArray arrives;
+};
+
+TEST_F(CommPortTraffic, with_the_line_check_nothing_goes_out_while_no_modem_line_is_active)
+{
+    // A pseudo-terminal has no modem lines at all.
+    const LineStatusCase cases[] = {{false, "^G"}, {true, ""}};
+    for (const LineStatusCase& c : cases) {
+        SCOPED_TRACE(c.checkLineStatus);
+        port.setCheckLineStatus(c.checkLineStatus);
+        port.setOutputTimeout(50);
+        ASSERT_TRUE(port.Connect());
+        EXPECT_EQ(port.GetLineStatus(), 0);
+        EXPECT_EQ(port.SendString("^G"), !c.arrives.isEmpty());
+        port.Disconnect();
+        EXPECT_EQ(pty.takeSent(c.arrives.size()), c.arrives);
+    }
+}
+
+TEST_F(CommPortTraffic, a_device_that_takes_nothing_more_makes_the_send_give_up)
+{
+    // Far more than a pseudo-terminal buffers while nobody reads the other end.
+    const QByteArray payload = pattern(1 << 20);
+    port.setOutputTimeout(100);
+    ASSERT_TRUE(port.Connect());
+    const int sent = port.SendData(payload.constData(), static_cast<int>(payload.size()));
+    EXPECT_GT(sent, 0);
+    EXPECT_LT(sent, payload.size());
+    EXPECT_FALSE(port.SendString("more"));
+    port.Disconnect();
+    EXPECT_FALSE(port.Connected());
+    // What was counted as sent is exactly what arrived, in order.
+    const QByteArray arrived = pty.takeSent(sent);
+    EXPECT_EQ(arrived.size(), sent);
+    EXPECT_TRUE(arrived == payload.left(sent));
+}
+
+TEST_F(CommPortTraffic, a_slow_device_that_keeps_taking_bytes_gets_everything)
+{
+    // The reader pauses 20 ms per 2 KiB: the whole send lasts far longer than the time-out,
+    // yet never waits that long without progress.
+    const QByteArray payload = pattern(96 * 1024);
+    port.setOutputTimeout(400);
+    ASSERT_TRUE(port.Connect());
+    QByteArray arrived;
+    std::thread reader([&] {
+        while (arrived.size() < payload.size()) {
+            const QByteArray part = pty.takeAtMost(2048);
+            if (part.isEmpty())
+                break;
+            arrived += part;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    });
+    const int sent = port.SendData(payload.constData(), static_cast<int>(payload.size()));
+    port.Disconnect();
+    reader.join();
+    EXPECT_EQ(sent, payload.size());
+    EXPECT_EQ(arrived.size(), payload.size());
+    EXPECT_TRUE(arrived == payload);
+}
+
+} // namespace

@@ -1,0 +1,79 @@
+#include "devices/SerialPortMap.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using kvr::devices::SerialPortMap;
+
+namespace {
+
+struct NameCase
+{
+    const char* stored;
+    const char* device;
+};
+
+void writeIni(const QTemporaryDir& folder, const QByteArray& text)
+{
+    QFile ini(QDir(folder.path()).filePath(QStringLiteral("KVR.INI")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write(text);
+}
+
+TEST(SerialPortMap, windows_names_lead_to_the_builtin_ports_without_an_entry)
+{
+    QTemporaryDir folder; // no KVR.INI at all
+    ASSERT_TRUE(folder.isValid());
+    const NameCase cases[] = {
+        {"COM1:", "/dev/ttyS0"},
+        {"COM6:", "/dev/ttyS5"},
+        {R"(\\.\COM2)", "/dev/ttyS1"},
+        {R"(\\.\COM10)", "/dev/ttyS9"},
+        {"com3", "/dev/ttyS2"},
+        {"  COM4:  ", "/dev/ttyS3"},
+        {"/dev/ttyUSB0", "/dev/ttyUSB0"},
+        {" /dev/ttyACM1 ", "/dev/ttyACM1"},
+        {"", ""},
+        {"   ", ""},
+        {"COM0:", ""},
+        {"COM:", ""},
+        {"COMX", ""},
+        {"LPT1:", ""},
+        {"ttyS0", ""},
+        {R"(\\.\LPT1)", ""},
+        {"COM1::", ""},
+    };
+    const SerialPortMap map(folder.path());
+    for (const NameCase& c : cases) {
+        SCOPED_TRACE(c.stored);
+        EXPECT_EQ(map.devicePath(QString::fromUtf8(c.stored)), QString::fromUtf8(c.device));
+    }
+}
+
+TEST(SerialPortMap, the_ini_section_overrides_single_ports)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    writeIni(folder, "[Database]\nUser=shop\n"
+                     "[SerialPorts]\nCOM1=/dev/ttyUSB0\ncom2 = /dev/ttyUSB1\nCOM3=\nCOM4= /dev/ttyACM0 \n"
+                     "[Other]\nCOM5=/dev/wrong\n");
+    const NameCase cases[] = {
+        {"COM1:", "/dev/ttyUSB0"},
+        {R"(\\.\COM1)", "/dev/ttyUSB0"},
+        {"COM2:", "/dev/ttyUSB1"}, // key spelt in lower case
+        {"COM3:", "/dev/ttyS2"}, // empty entry: the default
+        {"COM4:", "/dev/ttyACM0"},
+        {"COM5:", "/dev/ttyS4"}, // only [SerialPorts] counts
+        {"/dev/ttyS0", "/dev/ttyS0"}, // a path is not mapped again
+    };
+    const SerialPortMap map(folder.path());
+    for (const NameCase& c : cases) {
+        SCOPED_TRACE(c.stored);
+        EXPECT_EQ(map.devicePath(QString::fromUtf8(c.stored)), QString::fromUtf8(c.device));
+    }
+}
+
+} // namespace
