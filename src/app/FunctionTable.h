@@ -10,13 +10,18 @@ class TDM;
 class TDMConfig;
 } // namespace kvr::data
 
+namespace kvr::ui {
+class Prompter;
+}
+
 namespace kvr::app {
 
-// What the screens need from start-up: the shared data modules.
+// What the screens need from start-up: the shared data modules and the message interface.
 struct DataModules
 {
     data::TDM& dm;
     data::TDMConfig& config;
+    ui::Prompter& prompter;
 };
 
 // Opens the function of a program number: creates its forms (the first is the main form, whose

@@ -5,6 +5,10 @@
 #include "data/DbError.h"
 #include "data/TDM.h"
 #include "data/TDMConfig.h"
+#include "ui/base/Application.h"
+#include "ui/base/DialogPrompter.h"
+#include "ui/base/ExceptionHandler.h"
+#include "ui/base/FormFont.h"
 
 #include <QApplication>
 #include <QDir>
@@ -54,8 +58,10 @@ int runProgram(int argc, char** argv, const FunctionTable& functions)
         return ExitOk;
 
     chooseHeadlessPlatform();
-    QApplication application(argc, argv);
+    ui::Application application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KVR POS"));
+    // Thai captions must render on a workstation whose desktop has no Thai font of its own.
+    QApplication::setFont(ui::formFont());
 
     QPointer<TFormLogo> splash = new TFormLogo;
     splash->show();
@@ -107,7 +113,13 @@ int runProgram(int argc, char** argv, const FunctionTable& functions)
         std::fprintf(stderr, "Program number %d opens no function\n", session.ProgramNo);
         return ExitOk;
     }
-    DataModules modules{dm, config};
+    // From here on every error that escapes a screen is logged and shown, and the program goes on.
+    ui::DialogPrompter prompter;
+    ui::ExceptionHandler handler(config, prompter);
+    application.setExceptionHandler(&handler);
+    dm.setMessageHandler([&prompter](const QString& text) { prompter.information(text); });
+
+    DataModules modules{dm, config, prompter};
     std::vector<QWidget*> forms;
     try {
         forms = (*open)(modules);

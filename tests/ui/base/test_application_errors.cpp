@@ -1,3 +1,4 @@
+#include "RecordingForm.h"
 #include "data/DbError.h"
 #include "data/Query.h"
 #include "data/TDMConfig.h"
@@ -6,6 +7,7 @@
 #include "ui/base/Application.h"
 #include "ui/base/DialogPrompter.h"
 #include "ui/base/ExceptionHandler.h"
+#include "ui/base/TFrFormView.h"
 #include "ui/base/TFrShowError.h"
 #include "util/QStringPrinter.h"
 
@@ -14,6 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
@@ -149,6 +152,47 @@ TEST_F(ApplicationErrorTest, error_raised_while_the_dialog_is_open_opens_another
     // The error beyond the limit is not shown, but it is logged like the others.
     EXPECT_EQ(errorLog(), (QStringList{QStringLiteral("first"), QStringLiteral("again 1"), QStringLiteral("again 2"),
                                        QStringLiteral("again 3")}));
+}
+
+// A document screen whose save fails in the database.
+class FailingSaveForm : public test::RecordingForm
+{
+public:
+    using RecordingForm::RecordingForm;
+    void AcSaveExecute() override
+    {
+        RecordingForm::AcSaveExecute();
+        throw data::DbError(QStringLiteral("Cannot insert duplicate key row in object 'dbo.PosHd'"));
+    }
+};
+
+TEST_F(ApplicationErrorTest, error_in_a_form_action_is_shown_and_the_document_stays_as_it_was)
+{
+    data::SessionContext session;
+    FailingSaveForm form(prompter, session);
+    auto* quantity = new QLineEdit(QStringLiteral("3"));
+    quantity->setObjectName(QStringLiteral("quantityLineEdit"));
+    ui::TFrFormView view(form, quantity);
+    view.show();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    form.AcSave().setEnabled(true);
+    quantity->setFocus();
+    quantity->setCursorPosition(1);
+
+    prompter.answerErrorDialog(ErrorDialogAnswer::DontSend).answerErrorDialog(ErrorDialogAnswer::DontSend);
+    QTest::keyClick(quantity, Qt::Key_F10);
+    QTest::mouseClick(view.button(ui::TFrForm::Action::Save), Qt::LeftButton);
+
+    const auto shown = prompter.asked(ScriptedPrompter::Kind::ErrorDialog);
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_TRUE(shown[0].text.startsWith(QStringLiteral("ข้อมูลที่เพิ่มซ้ำกับข้อมูลที่มีอยู่แล้ว\nCANNOT INSERT DUPLICATE KEY")));
+    EXPECT_EQ(errorLog().size(), 2);
+    EXPECT_TRUE(view.isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), quantity);
+    EXPECT_EQ(quantity->text(), QStringLiteral("3"));
+    EXPECT_EQ(quantity->cursorPosition(), 1);
+    EXPECT_TRUE(form.AcSave().isEnabled());
 }
 
 TEST(ApplicationErrorWithoutConfiguration, dialog_still_shows_when_the_configuration_database_is_gone)

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+namespace kvr::ui {
+
+// One document action of a form (New, Save, ...): what its toolbar button shows, its shortcut,
+// whether it may run now, and what it runs.
+class FormAction : public QObject
+{
+    Q_OBJECT
+public:
+    FormAction(const QString& name, const QString& caption, const QString& hint, int imageIndex,
+               const QKeySequence& shortcut, QObject* parent = nullptr);
+
+    const QString& name() const { return m_name; }
+    const QString& caption() const { return m_caption; }
+    const QString& hint() const { return m_hint; }
+    int imageIndex() const { return m_imageIndex; }
+    const QKeySequence& shortcut() const { return m_shortcut; }
+    bool isEnabled() const { return m_enabled; }
+    bool isVisible() const { return m_visible; }
+    // The toolbar button can be hidden on its own; the action and its shortcut stay.
+    bool isButtonVisible() const { return m_buttonVisible; }
+
+    void setCaption(const QString& caption);
+    void setHint(const QString& hint);
+    void setEnabled(bool enabled);
+    void setVisible(bool visible);
+    void setButtonVisible(bool visible);
+    void setHandler(std::function<void()> handler) { m_handler = std::move(handler); }
+
+    // Runs the handler when the action is enabled; false when it did not run.
+    bool execute();
+
+signals:
+    void changed();
+
+private:
+    void update(bool changedValue);
+
+    QString m_name;
+    QString m_caption;
+    QString m_hint;
+    int m_imageIndex;
+    QKeySequence m_shortcut;
+    bool m_enabled = true;
+    bool m_visible = true;
+    bool m_buttonVisible = true;
+    std::function<void()> m_handler;
+};
+
+} // namespace kvr::ui

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ui/base/TFrForm.h"
+
+#include <QStringList>
+
+namespace kvr::test {
+
+// A document screen that notes which of its handlers ran, calling the base form's first as
+// descendants do.
+class RecordingForm : public ui::TFrForm
+{
+public:
+    using TFrForm::TFrForm;
+
+    QStringList ran;
+
+    void FormShow() override
+    {
+        TFrForm::FormShow();
+        ran << QStringLiteral("FormShow");
+    }
+    void AcNewExecute() override
+    {
+        TFrForm::AcNewExecute();
+        ran << QStringLiteral("AcNew");
+    }
+    void AcDelExecute() override { ran << QStringLiteral("AcDel"); }
+    void AcSaveExecute() override { ran << QStringLiteral("AcSave"); }
+    void AcChgCodeExecute() override { ran << QStringLiteral("AcChgCode"); }
+    void AcHistExecute() override { ran << QStringLiteral("AcHist"); }
+    void AcCopyExecute() override { ran << QStringLiteral("AcCopy"); }
+    void AcPrintExecute() override { ran << QStringLiteral("AcPrint"); }
+    void AcApporvedExecute() override { ran << QStringLiteral("AcApporved"); }
+    void AcExitExecute() override
+    {
+        ran << QStringLiteral("AcExit");
+        TFrForm::AcExitExecute();
+    }
+};
+
+} // namespace kvr::test

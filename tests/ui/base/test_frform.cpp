@@ -1,0 +1,155 @@
+#include "RecordingForm.h"
+#include "support/ScriptedPrompter.h"
+#include "util/QStringPrinter.h"
+
+#include <QGuiApplication>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using namespace kvr;
+using kvr::test::RecordingForm;
+using kvr::test::ScriptedPrompter;
+using kvr::ui::ConfirmColour;
+using kvr::ui::FormAction;
+using kvr::ui::TFrForm;
+using Outcome = kvr::ui::TFrForm::KeyOutcome;
+
+namespace {
+
+class FrFormTest : public ::testing::Test
+{
+protected:
+    ScriptedPrompter prompter;
+    data::SessionContext session;
+    RecordingForm form{prompter, session};
+
+    Outcome press(QKeyCombination key) { return form.FormKeyDown(key); }
+};
+
+struct ShortcutCase
+{
+    QKeyCombination key;
+    const char* handler;
+};
+
+// Every action enabled, as a descendant may leave them.
+TEST_F(FrFormTest, each_shortcut_runs_its_action)
+{
+    const ShortcutCase cases[] = {
+        {QKeyCombination(Qt::Key_F3), "AcNew"},
+        {QKeyCombination(Qt::Key_F8), "AcDel"},
+        {QKeyCombination(Qt::Key_F10), "AcSave"},
+        {QKeyCombination(Qt::Key_F12), "AcChgCode"},
+        {QKeyCombination(Qt::CTRL, Qt::Key_H), "AcHist"},
+        {QKeyCombination(Qt::Key_F6), "AcCopy"},
+        {QKeyCombination(Qt::CTRL, Qt::Key_P), "AcPrint"},
+        {QKeyCombination(Qt::CTRL, Qt::Key_X), "AcExit"},
+        {QKeyCombination(Qt::Key_Escape), "AcExit"},
+    };
+    for (const ShortcutCase& c : cases) {
+        SCOPED_TRACE(c.handler);
+        for (FormAction* action : form.actions())
+            action->setEnabled(true);
+        form.ran.clear();
+        EXPECT_EQ(press(c.key), Outcome::Handled);
+        EXPECT_EQ(form.ran, QStringList{QString::fromLatin1(c.handler)});
+    }
+}
+
+TEST_F(FrFormTest, other_keys_are_left_to_the_focused_control)
+{
+    for (const QKeyCombination key : {QKeyCombination(Qt::Key_F5), QKeyCombination(Qt::SHIFT, Qt::Key_F3),
+                                      QKeyCombination(Qt::Key_X), QKeyCombination(Qt::CTRL, Qt::Key_C),
+                                      QKeyCombination(Qt::SHIFT, Qt::Key_Escape), QKeyCombination(Qt::Key_F9)}) {
+        SCOPED_TRACE(QKeySequence(key).toString().toStdString());
+        EXPECT_EQ(press(key), Outcome::Ignored);
+    }
+    EXPECT_TRUE(form.ran.isEmpty());
+}
+
+TEST_F(FrFormTest, enter_from_either_key_moves_to_the_next_field)
+{
+    EXPECT_EQ(press(QKeyCombination(Qt::Key_Return)), Outcome::NextField);
+    EXPECT_EQ(press(QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter)), Outcome::NextField);
+}
+
+TEST_F(FrFormTest, show_starts_a_new_document_with_save_delete_and_change_code_disabled)
+{
+    form.setCaption(QStringLiteral("ขายสินค้าหน้าร้าน"));
+    form.setChgCodeVisible(true);
+    form.setKeyPreview(false);
+    for (FormAction* action : form.actions())
+        action->setEnabled(true);
+    form.FormShow();
+
+    EXPECT_EQ(form.ran, (QStringList{QStringLiteral("AcNew"), QStringLiteral("FormShow")}));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("ขายสินค้าหน้าร้าน"));
+    EXPECT_FALSE(form.isChgCodeVisible());
+    EXPECT_TRUE(form.keyPreview());
+    for (const auto disabled : {TFrForm::Action::Save, TFrForm::Action::Del, TFrForm::Action::ChgCode})
+        EXPECT_FALSE(form.action(disabled).isEnabled()) << form.action(disabled).name().toStdString();
+
+    form.ran.clear();
+    EXPECT_EQ(press(QKeyCombination(Qt::Key_F10)), Outcome::Ignored);
+    EXPECT_EQ(press(QKeyCombination(Qt::Key_F8)), Outcome::Ignored);
+    EXPECT_TRUE(form.ran.isEmpty()) << "Save or Delete ran while disabled";
+}
+
+TEST_F(FrFormTest, show_hides_five_buttons_but_their_shortcuts_stay)
+{
+    form.FormShow();
+    QStringList shown;
+    for (const FormAction* action : form.actions()) {
+        if (action->isVisible() && action->isButtonVisible())
+            shown << action->caption();
+    }
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("New"), QStringLiteral("Delete"), QStringLiteral("Save"),
+                                  QStringLiteral("Exit")}));
+    form.ran.clear();
+    EXPECT_EQ(press(QKeyCombination(Qt::CTRL, Qt::Key_H)), Outcome::Handled);
+    EXPECT_EQ(press(QKeyCombination(Qt::Key_F6)), Outcome::Handled);
+    EXPECT_EQ(press(QKeyCombination(Qt::CTRL, Qt::Key_P)), Outcome::Handled);
+    EXPECT_EQ(form.ran, (QStringList{QStringLiteral("AcHist"), QStringLiteral("AcCopy"), QStringLiteral("AcPrint")}));
+}
+
+TEST_F(FrFormTest, exit_asks_to_close_rather_than_closing)
+{
+    QSignalSpy closeRequested(&form, &TFrForm::closeRequested);
+    EXPECT_EQ(press(QKeyCombination(Qt::Key_Escape)), Outcome::Handled);
+    EXPECT_EQ(closeRequested.count(), 1);
+    EXPECT_TRUE(prompter.asked().empty()) << "the question belongs to closing, whichever way it starts";
+}
+
+TEST_F(FrFormTest, closing_asks_the_green_exit_question_in_the_session_language)
+{
+    struct Case
+    {
+        bool thai;
+        bool yes;
+        const char* question;
+    };
+    for (const Case& c : {Case{false, false, "Exit Program ?"}, Case{false, true, "Exit Program ?"},
+                          Case{true, false, "ออกจากโปรแกรม ?"}, Case{true, true, "ออกจากโปรแกรม ?"}}) {
+        SCOPED_TRACE(c.question);
+        ScriptedPrompter answers;
+        session.ThaiLanguage = c.thai;
+        RecordingForm closing(answers, session);
+        answers.answerConfirm(c.yes);
+        EXPECT_EQ(closing.FormClose(), c.yes);
+        ASSERT_EQ(answers.asked().size(), 1u);
+        EXPECT_EQ(answers.asked()[0].text, QString::fromUtf8(c.question));
+        EXPECT_EQ(answers.asked()[0].colour, ConfirmColour::Green);
+    }
+}
+
+TEST_F(FrFormTest, confirm_dialog_is_the_blue_question)
+{
+    prompter.answerConfirm(true).answerConfirm(false);
+    EXPECT_TRUE(form.ConfirmDialog(QStringLiteral("จัดเก็บข้อมูล ?")));
+    EXPECT_FALSE(form.ConfirmDialog(QStringLiteral("ลบข้อมูล ?")));
+    ASSERT_EQ(prompter.asked().size(), 2u);
+    EXPECT_EQ(prompter.asked()[0].colour, ConfirmColour::Blue);
+    EXPECT_EQ(prompter.asked()[1].text, QStringLiteral("ลบข้อมูล ?"));
+}
+
+} // namespace

@@ -1,0 +1,203 @@
+#include "RecordingForm.h"
+#include "support/ScriptedPrompter.h"
+#include "ui/base/TFrFormView.h"
+#include "util/QStringPrinter.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+using namespace kvr;
+using kvr::test::RecordingForm;
+using kvr::test::ScriptedPrompter;
+using kvr::ui::ConfirmColour;
+using kvr::ui::TFrForm;
+using kvr::ui::TFrFormView;
+
+namespace {
+
+// A screen of five fields: A, B, a disabled one, a hidden one, C.
+class FrFormViewTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        auto* content = new QWidget;
+        auto* layout = new QVBoxLayout(content);
+        for (const char* name : {"A", "B", "Disabled", "Hidden", "C"}) {
+            auto* edit = new QLineEdit(QStringLiteral("text ") + QString::fromLatin1(name));
+            edit->setObjectName(QString::fromLatin1(name));
+            layout->addWidget(edit);
+        }
+        view.setContent(content);
+        edit("Disabled")->setEnabled(false);
+        edit("Hidden")->hide();
+        form.setCaption(QStringLiteral("Test Document"));
+        view.show();
+        view.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+        form.ran.clear();
+    }
+
+    QLineEdit* edit(const char* name) const { return view.content()->findChild<QLineEdit*>(QString::fromLatin1(name)); }
+    QString focused() const
+    {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QStringLiteral("<none>");
+    }
+    void pressEnterIn(const char* name)
+    {
+        edit(name)->setFocus();
+        QTest::keyClick(edit(name), Qt::Key_Return);
+    }
+
+    ScriptedPrompter prompter;
+    data::SessionContext session;
+    RecordingForm form{prompter, session};
+    TFrFormView view{form};
+};
+
+TEST_F(FrFormViewTest, enter_moves_to_the_next_field_that_can_take_the_focus_and_wraps_around)
+{
+    const std::pair<const char*, const char*> moves[] = {{"A", "B"}, {"B", "C"}, {"C", "A"}};
+    for (const auto& [from, to] : moves) {
+        SCOPED_TRACE(from);
+        pressEnterIn(from);
+        EXPECT_EQ(focused(), QString::fromLatin1(to));
+    }
+    // The keypad's Enter as well.
+    edit("C")->setFocus();
+    QTest::keyClick(edit("C"), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(focused(), QStringLiteral("A"));
+}
+
+TEST_F(FrFormViewTest, enter_is_swallowed_after_moving)
+{
+    QSignalSpy returnPressed(edit("A"), &QLineEdit::returnPressed);
+    pressEnterIn("A");
+    EXPECT_EQ(returnPressed.count(), 0);
+    EXPECT_EQ(edit("A")->text(), QStringLiteral("text A"));
+}
+
+TEST_F(FrFormViewTest, without_key_preview_enter_stays_with_the_field)
+{
+    form.setKeyPreview(false);
+    QSignalSpy returnPressed(edit("A"), &QLineEdit::returnPressed);
+    pressEnterIn("A");
+    EXPECT_EQ(returnPressed.count(), 1);
+    EXPECT_EQ(focused(), QStringLiteral("A"));
+}
+
+TEST_F(FrFormViewTest, escape_asks_and_no_leaves_the_form_exactly_as_it_was)
+{
+    edit("B")->setFocus();
+    edit("B")->setText(QStringLiteral("half typed"));
+    edit("B")->setCursorPosition(4);
+    prompter.answerConfirm(false);
+    QTest::keyClick(edit("B"), Qt::Key_Escape);
+
+    ASSERT_EQ(prompter.asked().size(), 1u);
+    EXPECT_EQ(prompter.asked()[0].text, QStringLiteral("Exit Program ?"));
+    EXPECT_EQ(prompter.asked()[0].colour, ConfirmColour::Green);
+    EXPECT_TRUE(view.isVisible());
+    EXPECT_EQ(focused(), QStringLiteral("B"));
+    EXPECT_EQ(edit("B")->text(), QStringLiteral("half typed"));
+    EXPECT_EQ(edit("B")->cursorPosition(), 4);
+    EXPECT_EQ(form.ran, QStringList{QStringLiteral("AcExit")});
+}
+
+TEST_F(FrFormViewTest, every_way_of_closing_asks_and_yes_closes)
+{
+    struct Way
+    {
+        const char* name;
+        std::function<void()> close;
+    };
+    const Way ways[] = {
+        {"Escape", [this] { QTest::keyClick(edit("A"), Qt::Key_Escape); }},
+        {"Ctrl+X in a field with selected text", [this] {
+             edit("A")->selectAll();
+             QTest::keyClick(edit("A"), Qt::Key_X, Qt::ControlModifier);
+         }},
+        {"the Exit button", [this] { QTest::mouseClick(view.button(TFrForm::Action::Exit), Qt::LeftButton); }},
+        {"the window's close box", [this] { view.close(); }},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        view.show();
+        view.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+        edit("A")->setFocus();
+        prompter.answerConfirm(false);
+        way.close();
+        EXPECT_TRUE(view.isVisible());
+        EXPECT_EQ(edit("A")->text(), QStringLiteral("text A")) << "the key reached the field";
+        prompter.answerConfirm(true);
+        way.close();
+        EXPECT_FALSE(view.isVisible());
+    }
+    EXPECT_EQ(prompter.asked(ScriptedPrompter::Kind::Confirm).size(), 8u);
+}
+
+TEST_F(FrFormViewTest, f10_does_nothing_on_a_fresh_form_and_saves_once_enabled)
+{
+    edit("A")->setFocus();
+    QTest::keyClick(edit("A"), Qt::Key_F10);
+    EXPECT_TRUE(form.ran.isEmpty());
+    EXPECT_FALSE(view.button(TFrForm::Action::Save)->isEnabled());
+
+    form.AcSave().setEnabled(true);
+    EXPECT_TRUE(view.button(TFrForm::Action::Save)->isEnabled());
+    QTest::keyClick(edit("A"), Qt::Key_F10);
+    QTest::mouseClick(view.button(TFrForm::Action::Save), Qt::LeftButton);
+    EXPECT_EQ(form.ran, (QStringList{QStringLiteral("AcSave"), QStringLiteral("AcSave")}));
+    EXPECT_EQ(focused(), QStringLiteral("A")) << "the toolbar took the focus";
+}
+
+TEST_F(FrFormViewTest, f3_starts_a_new_document_from_any_field)
+{
+    form.AcSave().setEnabled(true);
+    edit("C")->setFocus();
+    QTest::keyClick(edit("C"), Qt::Key_F3);
+    EXPECT_EQ(form.ran, QStringList{QStringLiteral("AcNew")});
+    EXPECT_FALSE(view.button(TFrForm::Action::Save)->isEnabled());
+}
+
+TEST_F(FrFormViewTest, shown_form_has_four_toolbar_buttons_its_title_and_two_status_panels)
+{
+    QStringList visible;
+    for (int i = 0; i < TFrForm::kActionCount; ++i) {
+        const QToolButton* button = view.button(static_cast<TFrForm::Action>(i));
+        if (button->isVisible())
+            visible << button->text();
+        EXPECT_EQ(button->size(), QSize(54, 36));
+        EXPECT_EQ(button->focusPolicy(), Qt::NoFocus);
+    }
+    EXPECT_EQ(visible, (QStringList{QStringLiteral("New"), QStringLiteral("Delete"), QStringLiteral("Save"),
+                                    QStringLiteral("Exit")}));
+    EXPECT_EQ(view.button(TFrForm::Action::New)->toolTip(), QStringLiteral("New Record"));
+    EXPECT_EQ(view.windowTitle(), QStringLiteral("Test Document"));
+    EXPECT_EQ(view.size(), QSize(TFrFormView::kClientWidth, TFrFormView::kClientHeight));
+    EXPECT_FALSE(view.chgCodeEdit()->isVisible());
+
+    form.setStatusText(0, QStringLiteral("บริษัท ตัวอย่าง จำกัด"));
+    form.setStatusText(1, QStringLiteral("POS-P"));
+    EXPECT_EQ(view.statusPanel(0)->text(), QStringLiteral("บริษัท ตัวอย่าง จำกัด"));
+    EXPECT_EQ(view.statusPanel(1)->text(), QStringLiteral("POS-P"));
+    EXPECT_TRUE(view.statusPanel(1)->isVisible());
+}
+
+TEST_F(FrFormViewTest, change_code_field_takes_capitals)
+{
+    form.setChgCodeVisible(true);
+    view.chgCodeEdit()->clear();
+    view.chgCodeEdit()->setFocus();
+    QTest::keyClicks(view.chgCodeEdit(), QStringLiteral("ab-12c"));
+    EXPECT_EQ(view.chgCodeEdit()->text(), QStringLiteral("AB-12C"));
+}
+
+} // namespace
