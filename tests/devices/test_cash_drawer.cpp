@@ -1,0 +1,90 @@
+#include "SerialFixture.h"
+
+#include "devices/CashDrawer.h"
+
+using kvr::devices::OpenCashDrawer;
+using kvr::devices::TestCashDrawer;
+
+namespace {
+
+class CashDrawer : public kvr::test::SerialFixture
+{
+protected:
+    void SetUp() override
+    {
+        SerialFixture::SetUp();
+        mapPorts({{"COM1", pty.slavePath()}, {"com3", pty.slavePath()}});
+    }
+
+    // The kick arrived alone, at the given speed, 8 data bits, no parity, one stop bit.
+    void expectKickAt(int speed)
+    {
+        EXPECT_EQ(pty.takeSent(2).toHex(' '), QByteArray("5e 47"));
+        EXPECT_EQ(pty.slaveBaudRate(), speed);
+        const termios line = pty.slaveTermios();
+        EXPECT_EQ(line.c_cflag & CSIZE, tcflag_t(CS8));
+        EXPECT_EQ(line.c_cflag & (PARENB | CSTOPB), 0u);
+        EXPECT_FALSE(port.Connected()); // let go for the next program
+    }
+};
+
+struct KickCase
+{
+    const char* cashDrawer; // "%pty" stands for the device path itself
+    QVariant baudRate;
+    int speed;
+};
+
+TEST_F(CashDrawer, a_saved_bill_kicks_the_drawer_with_caret_g_at_the_machine_speed)
+{
+    const KickCase cases[] = {
+        {"COM1:", QVariant(), 9600}, // BaudRate null
+        {"COM1:", QVariant(0), 9600},
+        {"COM1:", QVariant(19200), 19200},
+        {"COM1:", QVariant(QStringLiteral("4800")), 4800}, // as a text column reads back
+        {" COM1: ", QVariant(2400), 2400},
+        {R"(\\.\COM1)", QVariant(), 9600},
+        {"COM3:", QVariant(38400), 38400}, // entry spelt in lower case
+        {"%pty", QVariant(115200), 115200},
+    };
+    for (const KickCase& c : cases) {
+        SCOPED_TRACE(std::string(c.cashDrawer) + " " + c.baudRate.toString().toStdString());
+        const QString name = QString::fromUtf8(c.cashDrawer).replace(QStringLiteral("%pty"), pty.slavePath());
+        EXPECT_TRUE(OpenCashDrawer(port, name, c.baudRate));
+        expectKickAt(c.speed);
+    }
+}
+
+TEST_F(CashDrawer, the_machine_screen_test_uses_the_speed_as_typed)
+{
+    EXPECT_TRUE(TestCashDrawer(port, QStringLiteral("COM1:"), 4800));
+    expectKickAt(4800);
+    // No fallback to 9600 here: an empty speed kicks nothing.
+    EXPECT_FALSE(TestCashDrawer(port, QStringLiteral("COM1:"), 0));
+    EXPECT_EQ(pty.takeSent(0), QByteArray());
+}
+
+TEST_F(CashDrawer, a_blank_drawer_port_touches_no_port)
+{
+    // The component's own default port is the device; a blank machine setting must not reach it.
+    mapPorts({{"COM2", pty.slavePath()}});
+    const QString blanks[] = {QString(), QStringLiteral(""), QStringLiteral("   ")};
+    for (const QString& blank : blanks) {
+        EXPECT_FALSE(OpenCashDrawer(port, blank, QVariant(9600)));
+        EXPECT_FALSE(TestCashDrawer(port, blank, 9600));
+    }
+    EXPECT_EQ(pty.takeSent(0), QByteArray());
+}
+
+TEST_F(CashDrawer, a_component_left_connected_elsewhere_kicks_the_named_port)
+{
+    kvr::test::PtyPair other;
+    ASSERT_TRUE(other.isOpen());
+    port.setPortName(other.slavePath());
+    ASSERT_TRUE(port.Connect());
+    EXPECT_TRUE(OpenCashDrawer(port, QStringLiteral("COM1:"), QVariant()));
+    expectKickAt(9600);
+    EXPECT_EQ(other.takeSent(0), QByteArray());
+}
+
+} // namespace

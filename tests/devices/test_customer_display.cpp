@@ -1,0 +1,86 @@
+#include "SerialFixture.h"
+
+#include "devices/CustomerDisplay.h"
+
+using kvr::devices::CustomerDisplay;
+using kvr::devices::TestCustomerDisplay;
+
+namespace {
+
+class CustomerDisplayTest : public kvr::test::SerialFixture
+{
+protected:
+    void SetUp() override
+    {
+        SerialFixture::SetUp();
+        mapPorts({{"COM2", pty.slavePath()}});
+    }
+};
+
+const QByteArray kModeOne = QByteArray::fromHex("04014d31171b40");
+const QByteArray kLine1 = QByteArray::fromHex("0b");
+const QByteArray kLine2 = QByteArray::fromHex("0b0a");
+
+struct WelcomeCase
+{
+    const char* name;
+    QString hello1;
+    QString hello2;
+    QByteArray text1;
+    QByteArray text2;
+};
+
+TEST_F(CustomerDisplayTest, the_test_sends_mode_one_and_both_welcome_lines_padded_to_twenty)
+{
+    const WelcomeCase cases[] = {
+        {"short line padded", QStringLiteral("Welcome"), QStringLiteral("Thank you"),
+         "Welcome             ", "Thank you           "},
+        {"long line cut", QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY"), QStringLiteral("12345678901234567890"),
+         "ABCDEFGHIJKLMNOPQRST", "12345678901234567890"},
+        {"both empty", QString(), QString(), QByteArray(20, ' '), QByteArray(20, ' ')},
+        {"Thai in its code page", QStringLiteral("สวัสดี"), QStringLiteral("ขอบคุณ ฿"),
+         QByteArray::fromHex("cac7d1cab4d5") + QByteArray(14, ' '),
+         QByteArray::fromHex("a2cdbaa4d8b320df") + QByteArray(12, ' ')},
+        {"character without a byte", QStringLiteral("Caf\u00e9 \U0001F600"), QStringLiteral("x"),
+         "Caf? ?              ", "x                   "},
+    };
+    for (const WelcomeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(c.text1.size(), 20);
+        ASSERT_EQ(c.text2.size(), 20);
+        EXPECT_TRUE(TestCustomerDisplay(port, QStringLiteral("COM2:"), 19200, c.hello1, c.hello2));
+        const QByteArray expected = kModeOne + kLine1 + c.text1 + kLine2 + c.text2;
+        EXPECT_EQ(pty.takeSent(expected.size()).toHex(' '), expected.toHex(' '));
+        EXPECT_EQ(pty.slaveBaudRate(), 19200);
+        const termios line = pty.slaveTermios();
+        EXPECT_EQ(line.c_cflag & CSIZE, tcflag_t(CS8));
+        EXPECT_EQ(line.c_cflag & (PARENB | CSTOPB), 0u);
+        EXPECT_FALSE(port.Connected());
+    }
+}
+
+TEST_F(CustomerDisplayTest, single_commands_use_the_port_as_set)
+{
+    port.setPortName(QStringLiteral("COM2:"));
+    port.setBaudRateValue(2400);
+    CustomerDisplay display(port);
+    EXPECT_TRUE(display.DisplayModeCommand(12));
+    EXPECT_EQ(pty.takeSent(8).toHex(' '), QByteArray("04 01 4d 31 32 17 1b 40"));
+    EXPECT_EQ(pty.slaveBaudRate(), 2400);
+    EXPECT_TRUE(display.DisplayLine(2, QStringLiteral("Total 35.00")));
+    EXPECT_EQ(pty.takeSent(22), QByteArray("\x0B\x0ATotal 35.00         "));
+    EXPECT_FALSE(display.DisplayLine(3, QStringLiteral("no such line")));
+    EXPECT_FALSE(display.DisplayLine(0, QStringLiteral("no such line")));
+    EXPECT_EQ(pty.takeSent(0), QByteArray());
+}
+
+TEST_F(CustomerDisplayTest, a_display_the_port_cannot_reach_gets_nothing)
+{
+    const QString blank;
+    EXPECT_FALSE(TestCustomerDisplay(port, blank, 9600, QStringLiteral("a"), QStringLiteral("b")));
+    // The speed as typed: 0 is refused rather than hanging up the line.
+    EXPECT_FALSE(TestCustomerDisplay(port, QStringLiteral("COM2:"), 0, QStringLiteral("a"), QStringLiteral("b")));
+    EXPECT_EQ(pty.takeSent(0), QByteArray());
+}
+
+} // namespace

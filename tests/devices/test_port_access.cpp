@@ -1,0 +1,152 @@
+#include "SerialFixture.h"
+
+#include "devices/CashDrawer.h"
+#include "devices/CustomerDisplay.h"
+
+#include <QFile>
+#include <QProcess>
+
+#include <memory>
+
+using kvr::devices::OpenCashDrawer;
+using kvr::devices::TCommPortDriver;
+using kvr::devices::TestCashDrawer;
+using kvr::devices::TestCustomerDisplay;
+
+namespace {
+
+class PortAccess : public kvr::test::SerialFixture
+{
+protected:
+    // Every use the screens make of a port; each must come back false and send nothing.
+    void expectNothingReachesThePort(const QString& name)
+    {
+        port.setPortName(name);
+        EXPECT_FALSE(port.Connect());
+        EXPECT_FALSE(port.Connected());
+        EXPECT_FALSE(port.SendString("^G"));
+        EXPECT_FALSE(OpenCashDrawer(port, name, QVariant()));
+        EXPECT_FALSE(TestCashDrawer(port, name, 9600));
+        EXPECT_FALSE(TestCustomerDisplay(port, name, 9600, QStringLiteral("Welcome"), QStringLiteral("Thank you")));
+        EXPECT_FALSE(port.Connected());
+    }
+};
+
+TEST_F(PortAccess, a_port_that_cannot_be_opened_is_passed_over_silently)
+{
+    const QString plainFile = QDir(folder.path()).filePath(QStringLiteral("drawer.txt"));
+    {
+        QFile file(plainFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("keep");
+    }
+    // The component's default port leads to the device: a blank or bad name must not fall back to it.
+    mapPorts({{"COM2", pty.slavePath()}, {"COM5", "/dev/kvr-no-such-port"}, {"COM6", plainFile}});
+    const QString names[] = {
+        QString(),
+        QStringLiteral("   "),
+        QStringLiteral("/dev/kvr-no-such-port"),
+        QStringLiteral("COM5:"),
+        QStringLiteral("COM6:"),
+        QStringLiteral("LPT1:"),
+        QStringLiteral("COM0:"),
+        plainFile,
+        folder.path(),
+        QStringLiteral("/dev/null"), // a character device, but no terminal
+    };
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        expectNothingReachesThePort(name);
+    }
+    QFile file(plainFile);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("keep"));
+    EXPECT_EQ(pty.takeSent(0), QByteArray());
+}
+
+// Something that holds the device until released.
+class Holder
+{
+public:
+    virtual ~Holder() = default;
+    virtual bool hold(const QString& device) = 0;
+    virtual bool release() = 0;
+};
+
+// Another process: a second copy of this program, or another serial program.
+class ProcessHolder final : public Holder
+{
+public:
+    explicit ProcessHolder(const char* mode) : m_mode(QString::fromLatin1(mode)) {}
+
+    bool hold(const QString& device) override
+    {
+        m_process.start(QStringLiteral(KVR_PORT_HOLDER), {m_mode, device});
+        if (!m_process.waitForStarted(10000))
+            return false;
+        while (!m_process.canReadLine() && m_process.waitForReadyRead(10000)) {
+        }
+        return m_process.readLine().trimmed() == "held";
+    }
+
+    bool release() override
+    {
+        m_process.closeWriteChannel();
+        return m_process.waitForFinished(10000) && m_process.exitCode() == 0;
+    }
+
+private:
+    QString m_mode;
+    QProcess m_process;
+};
+
+// Another component of this process, such as a second screen's port.
+class ComponentHolder final : public Holder
+{
+public:
+    bool hold(const QString& device) override
+    {
+        m_port.setPortName(device);
+        return m_port.Connect();
+    }
+
+    bool release() override
+    {
+        m_port.Disconnect();
+        return true;
+    }
+
+private:
+    TCommPortDriver m_port;
+};
+
+struct HeldCase
+{
+    const char* name;
+    std::function<std::unique_ptr<Holder>()> make;
+};
+
+TEST_F(PortAccess, a_port_held_elsewhere_is_refused_until_it_is_let_go)
+{
+    mapPorts({{"COM1", pty.slavePath()}});
+    const HeldCase cases[] = {
+        {"this program in another process", [] { return std::make_unique<ProcessHolder>("driver"); }},
+        {"a program that locks the device", [] { return std::make_unique<ProcessHolder>("flock"); }},
+        {"a program that makes the device exclusive", [] { return std::make_unique<ProcessHolder>("exclusive"); }},
+        {"another component of this process", [] { return std::make_unique<ComponentHolder>(); }},
+    };
+    for (const HeldCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::unique_ptr<Holder> holder = c.make();
+        ASSERT_TRUE(holder->hold(pty.slavePath()));
+        expectNothingReachesThePort(QStringLiteral("COM1:"));
+        expectNothingReachesThePort(pty.slavePath());
+        EXPECT_EQ(pty.takeSent(0), QByteArray());
+
+        ASSERT_TRUE(holder->release());
+        EXPECT_TRUE(OpenCashDrawer(port, QStringLiteral("COM1:"), QVariant()));
+        EXPECT_EQ(pty.takeSent(2), QByteArray("^G"));
+    }
+}
+
+} // namespace
