@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace kvr::products {
+
+// The search dialogs behind F5 that the product services open. The screens pass their
+// implementation; each call runs its dialog modally and answers whether the user confirmed,
+// with the chosen code (or unit name) in `chosen`.
+class ProductSearchDialogs
+{
+public:
+    virtual ~ProductSearchDialogs() = default;
+    virtual bool searchProduct(QString& chosen) = 0;
+    virtual bool searchLotNo(QString& chosen) = 0;
+    virtual bool searchWarehouse(QString& chosen) = 0;
+    virtual bool searchProductBarCode(QString& chosen) = 0;
+    // Limited to the product's purchase units.
+    virtual bool searchUnitName(int productId, QString& chosen) = 0;
+};
+
+} // namespace kvr::products
