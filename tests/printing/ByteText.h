@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <ostream>
+#include <string>
+
+// Byte streams in failure messages as text with the unprintable bytes in hex: "\x1B3\x0F".
+inline std::string Escaped(const QByteArray& bytes)
+{
+    std::string out;
+    static const char* digits = "0123456789ABCDEF";
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x20 && b < 0x7F && b != '\\') {
+            out += char(b);
+        } else {
+            out += "\\x";
+            out += digits[b >> 4];
+            out += digits[b & 15];
+        }
+    }
+    return out;
+}
+
+// Bytes written as hex pairs, "B7 D5 9B", so expected values read like the printer's manual.
+inline QByteArray Hex(const char* pairs)
+{
+    return QByteArray::fromHex(QByteArray(pairs).replace(' ', ""));
+}
+
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}

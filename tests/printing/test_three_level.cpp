@@ -1,0 +1,79 @@
+#include "printing/ThaiPrinterCode.h"
+#include "printing/ThreeLevelText.h"
+#include "util/Tis620.h"
+
+#include "ByteText.h"
+
+#include <gtest/gtest.h>
+
+using namespace kvr::printing;
+
+namespace {
+
+struct SplitCase
+{
+    const char* name;
+    QByteArray text; // already in the printer's code
+    CharCode code;
+    QByteArray upper, base, lower;
+};
+
+QByteArray Thai(const char* utf8, CharCode code)
+{
+    return ConvertForPrinter(kvr::util::TisFromUnicode(QString::fromUtf8(utf8)), code);
+}
+
+TEST(SplitThreeLevels, puts_each_mark_over_or_under_its_letter)
+{
+    const SplitCase cases[] = {
+        {"raised tone mark on TIS", Thai("ที่", CharCode::Tis), CharCode::Tis, Hex("9B"), Hex("B7"), " "},
+        {"lower vowel and tone", Thai("กุ้ง", CharCode::Tis), CharCode::Tis, Hex("E9 20"), Hex("A1 A7"), Hex("D8 20")},
+        {"sara am is a letter", Thai("น้ำ", CharCode::Tis), CharCode::Tis, Hex("E9 20"), Hex("B9 D3"), "  "},
+        {"mai taikhu", Thai("เก็บ", CharCode::Tis), CharCode::Tis, Hex("20 E7 20"), Hex("E0 A1 BA"), "   "},
+        {"mark first is dropped", Thai("่ก", CharCode::Tis), CharCode::Tis, " ", Hex("A1"), " "},
+        {"merged tone on KU", Thai("ที่", CharCode::Ku), CharCode::Ku, Hex("F3"), Hex("B5"), " "},
+        {"lower vowel on KU", Thai("กุ้ง", CharCode::Ku), CharCode::Ku, Hex("E1 20"), Hex("A1 A5"), Hex("D7 20")},
+        {"KU tone mark first", Thai("่ก", CharCode::Ku), CharCode::Ku, " ", Hex("A1"), " "},
+        {"bold in all three", QByteArray("\x0A" "A\x0B"), CharCode::Tis, Hex("1B45 20 1B46"), Hex("1B45 41 1B46"),
+         Hex("1B45 20 1B46")},
+        {"underline in the letters only", QByteArray("\x10" "A\x11"), CharCode::Tis, " ", Hex("1B2D01 41 1B2D00"), " "},
+        {"condensed", QByteArray("\x0C" "A"), CharCode::Ku, Hex("0F1B0F 20"), Hex("0F1B0F 41"), Hex("0F1B0F 20")},
+        {"mark after a command keeps to its letter", Thai("ก", CharCode::Tis) + "\x0B" + Hex("E8"), CharCode::Tis,
+         Hex("E8 1B46"), Hex("A1 1B46"), Hex("20 1B46")},
+    };
+    for (const SplitCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ThreeLevelText t = SplitThreeLevels(c.text, c.code);
+        EXPECT_EQ(Escaped(t.upper), Escaped(c.upper));
+        EXPECT_EQ(Escaped(t.base), Escaped(c.base));
+        EXPECT_EQ(Escaped(t.lower), Escaped(c.lower));
+    }
+}
+
+TEST(LevelOf, sorts_bytes_by_the_classes_of_each_code)
+{
+    struct Case
+    {
+        unsigned char byte;
+        CharCode code;
+        MarkLevel level;
+    };
+    const Case cases[] = {
+        {0x92, CharCode::Tis, MarkLevel::Upper}, {0x9E, CharCode::Tis, MarkLevel::Upper},
+        {0x9F, CharCode::Tis, MarkLevel::Letter}, {0xD1, CharCode::Tis, MarkLevel::Upper},
+        {0xD2, CharCode::Tis, MarkLevel::Letter}, {0xD8, CharCode::Tis, MarkLevel::Lower},
+        {0xDA, CharCode::Tis, MarkLevel::Letter}, {0xDB, CharCode::Tis, MarkLevel::Upper},
+        {0xDF, CharCode::Tis, MarkLevel::Letter}, {0xED, CharCode::Tis, MarkLevel::Upper},
+        {0xEE, CharCode::Tis, MarkLevel::Letter}, {0xFE, CharCode::Tis, MarkLevel::Upper},
+        {0x19, CharCode::Ku, MarkLevel::Letter},  {0xD6, CharCode::Ku, MarkLevel::Letter},
+        {0xD7, CharCode::Ku, MarkLevel::Lower},   {0xD8, CharCode::Ku, MarkLevel::Lower},
+        {0xD9, CharCode::Ku, MarkLevel::Upper},   {0xFF, CharCode::Ku, MarkLevel::Upper},
+        {0x00, CharCode::Ku, MarkLevel::Upper},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::hex << int(c.byte) << (c.code == CharCode::Ku ? " KU" : " TIS"));
+        EXPECT_EQ(LevelOf(c.byte, c.code), c.level);
+    }
+}
+
+} // namespace
