@@ -679,7 +679,11 @@ CREATE TABLE IF NOT EXISTS PosShiftNo (
     SaleAmount DECIMAL(19,4)
 )
 /
-CREATE INDEX IF NOT EXISTS IX_PosShiftNo_PosMachineNo_ShiftDate_ShiftNo ON PosShiftNo (PosMachineNo, ShiftDate, ShiftNo)
+-- One shift per date, machine and number: two counters opening the same new shift at once end
+-- with one row, the second one writing its count into the row that won.
+DROP INDEX IF EXISTS IX_PosShiftNo_PosMachineNo_ShiftDate_ShiftNo
+/
+CREATE UNIQUE INDEX IF NOT EXISTS IX_PosShiftNo_ShiftDate_PosMachineNo_ShiftNo ON PosShiftNo (ShiftDate, PosMachineNo, ShiftNo)
 /
 
 -- Opening float of a shift, one row per coin or note; Quantity is a count of pieces.
