@@ -1,0 +1,104 @@
+#include "printing/ReceiptLayout.h"
+
+#include "ByteText.h"
+#include "DemoBill.h"
+#include "PrintedReceipt.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace kvr::printing;
+using kvr::test::PrintedReceipt;
+
+namespace {
+
+// The .prn files are the exact bytes sent to the printer (view them with kvrpos-receipt-preview);
+// the .txt files were written out by hand from the layouts and say what the paper must show.
+// KVR_UPDATE_GOLDEN=1 rewrites the .prn files after a deliberate change.
+void ExpectGolden(const QByteArray& actual, const QString& name)
+{
+    if (qEnvironmentVariableIntValue("KVR_UPDATE_GOLDEN") == 1) {
+        QFile f(kvr::test::TestDataPath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(actual);
+    }
+    const QByteArray expected = kvr::test::ReadTestData(name);
+    ASSERT_FALSE(expected.isEmpty()) << "missing " << name.toStdString();
+    EXPECT_EQ(Escaped(actual), Escaped(expected));
+}
+
+struct GoldenCase
+{
+    int formNo;
+    CharCode code;
+    const char* stream;
+    const char* paper;
+};
+
+class ReceiptGolden : public testing::TestWithParam<GoldenCase>
+{
+};
+
+TEST_P(ReceiptGolden, whole_receipt_of_the_demo_bill)
+{
+    const GoldenCase& c = GetParam();
+    const ReceiptSettings settings = kvr::test::DemoSettings(c.formNo);
+    const Receipt receipt = kvr::test::DemoReceipt();
+    const PrintedReceipt printed = PrintedReceipt::of(
+        [&](ReceiptPrinter& p) {
+            PrintReceiptLines(p, settings, receipt.lines);
+            PrintReceiptTotals(p, settings, receipt.header);
+            PrintReceiptHeading(p, settings, true);
+        },
+        c.code);
+    ExpectGolden(printed.bytes, QString::fromUtf8(c.stream));
+    EXPECT_EQ(ReceiptPreview::decode(printed.bytes, c.code).text(),
+              QString::fromUtf8(kvr::test::ReadTestData(QString::fromUtf8(c.paper))));
+    for (const PreviewLine& line : printed.lines)
+        EXPECT_LE(line.cells.size(), 40u) << line.text().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, ReceiptGolden,
+                         testing::Values(GoldenCase{1, CharCode::Tis, "layout1-tis.prn", "layout1.txt"},
+                                         GoldenCase{1, CharCode::Ku, "layout1-ku.prn", "layout1.txt"},
+                                         GoldenCase{2, CharCode::Tis, "layout2-tis.prn", "layout2.txt"},
+                                         GoldenCase{2, CharCode::Ku, "layout2-ku.prn", "layout2.txt"}),
+                         [](const testing::TestParamInfo<GoldenCase>& info) {
+                             return "layout" + std::to_string(info.param.formNo)
+                                    + (info.param.code == CharCode::Ku ? "_ku" : "_tis");
+                         });
+
+TEST(ReceiptGolden, layout_one_base_lines_are_forty_columns)
+{
+    const ReceiptSettings settings = kvr::test::DemoSettings(1);
+    const Receipt receipt = kvr::test::DemoReceipt();
+    const PrintedReceipt printed = PrintedReceipt::of([&](ReceiptPrinter& p) {
+        PrintReceiptLines(p, settings, receipt.lines);
+        PrintReceiptTotals(p, settings, receipt.header);
+        PrintReceiptHeading(p, settings, true);
+    });
+    int checked = 0;
+    for (const PreviewLine& line : printed.lines) {
+        const QString text = line.text();
+        // Only the unit price, the bill number and the user lines are printed unpadded.
+        if (line.cut || text.isEmpty() || text.startsWith(u'@') || text.startsWith(u'#') || text.startsWith(u"User"))
+            continue;
+        EXPECT_EQ(line.cells.size(), 40u) << text.toStdString();
+        ++checked;
+    }
+    EXPECT_EQ(checked, 5 + 6 + 5); // item lines, totals block, heading block
+}
+
+// The heading as the previous receipt left it on the paper, for previews of a whole receipt.
+TEST(ReceiptGolden, heading_alone)
+{
+    for (const int formNo : {1, 2}) {
+        SCOPED_TRACE(formNo);
+        const ReceiptSettings settings = kvr::test::DemoSettings(formNo);
+        const PrintedReceipt printed
+            = PrintedReceipt::of([&](ReceiptPrinter& p) { PrintReceiptHeading(p, settings, false); });
+        ExpectGolden(printed.bytes, QStringLiteral("heading-layout%1-tis.prn").arg(formNo));
+    }
+}
+
+} // namespace

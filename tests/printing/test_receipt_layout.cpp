@@ -1,0 +1,229 @@
+#include "printing/ReceiptLayout.h"
+#include "util/NumberFormat.h"
+
+#include "ByteText.h"
+#include "DemoBill.h"
+#include "PrintedReceipt.h"
+
+#include <gtest/gtest.h>
+
+using namespace kvr::printing;
+using kvr::test::PrintedReceipt;
+
+namespace {
+
+ReceiptLine Line(const QString& name, double quantity, double price, double total, double discount = 0)
+{
+    return {QStringLiteral("P1"), QStringLiteral("885"), name, QStringLiteral("ชิ้น"), quantity, price, discount, total};
+}
+
+QStringList LinesOf(int formNo, const std::vector<ReceiptLine>& lines)
+{
+    const ReceiptSettings settings = kvr::test::DemoSettings(formNo);
+    return PrintedReceipt::of([&](ReceiptPrinter& p) { PrintReceiptLines(p, settings, lines); }).texts();
+}
+
+PrintedReceipt TotalsOf(int formNo, const ReceiptHeader& header)
+{
+    const ReceiptSettings settings = kvr::test::DemoSettings(formNo);
+    return PrintedReceipt::of([&](ReceiptPrinter& p) { PrintReceiptTotals(p, settings, header); });
+}
+
+TEST(PrintReceiptLines, adds_the_unit_price_when_more_than_one_was_sold)
+{
+    struct Case
+    {
+        double quantity;
+        double price;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {3, 12.5, {QStringLiteral("ที่ตักน้ำแข็ง                 3 ชิ้น      37.50"), QStringLiteral("@12.50")}},
+        {1, 12.5, {QStringLiteral("ที่ตักน้ำแข็ง                 1 ชิ้น      37.50")}},
+        {1.5, 12.5, {QStringLiteral("ที่ตักน้ำแข็ง               1.5 ชิ้น      37.50")}}, // a whole 1 only
+        {2, 1234.5, {QStringLiteral("ที่ตักน้ำแข็ง                 2 ชิ้น      37.50"), QStringLiteral("@1,234.50")}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.quantity);
+        EXPECT_EQ(LinesOf(1, {Line(QStringLiteral("ที่ตักน้ำแข็ง"), c.quantity, c.price, 37.5)}), c.expected);
+    }
+}
+
+TEST(PrintReceiptLines, keeps_every_line_within_forty_columns_and_figures_whole)
+{
+    struct Case
+    {
+        const char* name;
+        ReceiptLine line;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"name cut to its column", Line(QStringLiteral("ไข่ไก่เบอร์ 2 แผงละ 30 ฟอง"), 1, 125, 125),
+         QStringLiteral("ไข่ไก่เบอร์ 2 แผงละ 30 ฟ    1 ชิ้น     125.00")},
+        {"a total wider than its column takes the unit's spare column",
+         Line(QStringLiteral("โทรทัศน์ 55 นิ้ว"), 1, 12345.67, 12345.67),
+         QStringLiteral("โทรทัศน์ 55 นิ้ว             1 ชิ้น  12,345.67")},
+        {"a much wider total cuts the name",
+         Line(QStringLiteral("เครื่องปรับอากาศ 24000 BTU"), 1, 1234567.89, 1234567.89),
+         QStringLiteral("เครื่องปรับอากาศ 24000    1 ชิ้น 1,234,567.89")},
+        {"a control character in a name is printed as a space",
+         Line(QStringLiteral("AB\x0A") + QStringLiteral("CD"), 1, 5, 5), QStringLiteral("AB CD                    1 ชิ้น       5.00")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const PrintedReceipt printed = PrintedReceipt::of(
+            [&](ReceiptPrinter& p) { PrintReceiptLines(p, kvr::test::DemoSettings(1), {c.line}); });
+        ASSERT_EQ(printed.lines.size(), 1u);
+        EXPECT_EQ(printed.lines[0].text(), c.expected);
+        EXPECT_EQ(printed.lines[0].cells.size(), 40u);
+        EXPECT_FALSE(printed.bytes.contains("\x1B" "E")) << "a name switched bold on";
+    }
+}
+
+TEST(PrintReceiptLines, layout_two_shows_code_barcode_and_line_discount)
+{
+    const QStringList printed = LinesOf(2, {
+        {QStringLiteral("FISH-155"), QStringLiteral("8850000155003"), QStringLiteral("ปลากระป๋องสามแม่ครัว"),
+         QStringLiteral("กป."), 3, 16.5, 4.5, 45},
+        {QStringLiteral("RICE-5"), QString(), QStringLiteral("ข้าวหอมมะลิ 5 กก."), QStringLiteral("ถุง"), 1, 189, 0, 189},
+    });
+    const QStringList expected = {
+        QStringLiteral("FISH-155       ,8850000155003"),
+        QStringLiteral("ปลากระป๋องสามแม่ครั    3    16.50    49.50"),
+        QStringLiteral("ส่วนลด                             -4.50"),
+        QStringLiteral("RICE-5         ,"),
+        QStringLiteral("ข้าวหอมมะลิ 5 กก.     1   189.00   189.00"),
+    };
+    EXPECT_EQ(printed, expected);
+}
+
+TEST(PrintReceiptTotals, names_the_tax_mode_after_the_user)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"I", "User U1 -=Tax Included=-\r\n"},
+        {"E", "User U1 -=Tax Excluded=-\r\n"},
+        {"", "User U1 -=Tax Excluded=-\r\n"},
+    };
+    for (const auto& [priceIE, line] : cases) {
+        SCOPED_TRACE(priceIE);
+        ReceiptHeader header = kvr::test::DemoReceipt().header;
+        header.Price_IE = QString::fromUtf8(priceIE);
+        EXPECT_TRUE(TotalsOf(1, header).bytes.contains(line));
+    }
+}
+
+TEST(PrintReceiptTotals, layout_one_amount_lines_fill_exactly_forty_columns)
+{
+    struct Case
+    {
+        double total;
+        double cash;
+    };
+    for (const Case& c : {Case{400, 500}, Case{0.5, 1}, Case{98765.43, 100000}, Case{1234567.89, 1300000}}) {
+        SCOPED_TRACE(c.total);
+        ReceiptHeader header = kvr::test::DemoReceipt().header;
+        header.Total = header.TaxAmt = c.total;
+        header.Cash = c.cash;
+        header.Change = c.cash - c.total;
+        const PrintedReceipt printed = TotalsOf(1, header);
+        // Separator, words and total, the two tax lines, separator, money received.
+        for (std::size_t i = 0; i < 6; ++i) {
+            SCOPED_TRACE(printed.lines[i].text().toStdString());
+            EXPECT_EQ(printed.lines[i].cells.size(), 40u);
+        }
+        const QString money = printed.lines[5].text();
+        EXPECT_TRUE(money.contains(kvr::util::FormatNumber(QStringLiteral("#,##0.00"), c.cash)));
+        EXPECT_TRUE(money.endsWith(kvr::util::FormatNumber(QStringLiteral("#,##0.00"), c.cash - c.total)));
+    }
+}
+
+TEST(PrintReceiptTotals, counts_every_kind_of_payment_as_money_received)
+{
+    ReceiptHeader header = kvr::test::DemoReceipt().header;
+    header.Cash = 50;
+    header.Coupon = 100;
+    header.BankAmount = 200;
+    header.CardAmount = 60;
+    header.Change = 10;
+    const QStringList layout1 = TotalsOf(1, header).texts();
+    EXPECT_EQ(layout1[5], QStringLiteral("- ขอบคุณ - เงินรับ   410.00 เงินทอน    10.00"));
+    const QStringList layout2 = TotalsOf(2, header).texts();
+    EXPECT_EQ(layout2[2], QStringLiteral("BANK CARD/CASH                    410.00"));
+    EXPECT_EQ(layout2[4], QStringLiteral("CHANGE                             10.00"));
+}
+
+TEST(PrintReceiptTotals, layout_two_makes_only_the_amounts_bold)
+{
+    const PrintedReceipt printed = TotalsOf(2, kvr::test::DemoReceipt().header);
+    int boldAmounts = 0;
+    for (const PreviewLine& line : printed.lines) {
+        SCOPED_TRACE(line.text().toStdString());
+        for (std::size_t i = 0; i < line.cells.size(); ++i) {
+            if (i < 32)
+                EXPECT_FALSE(line.cells[i].bold) << "column " << i;
+            else if (line.cells[i].bold)
+                ++boldAmounts;
+        }
+    }
+    EXPECT_EQ(boldAmounts, 6 * 8); // TOTAL, BANK CARD/CASH, DISCOUNT, CHANGE, TOTAL PAYMENT, VAT
+}
+
+TEST(PrintReceiptTotals, layout_two_prints_the_bills_vat_rate)
+{
+    for (const auto& [rate, label] : {std::pair{7.0, "VAT 7 %"}, std::pair{0.0, "VAT 0 %"}, std::pair{7.5, "VAT 7.5 %"}}) {
+        SCOPED_TRACE(label);
+        ReceiptHeader header = kvr::test::DemoReceipt().header;
+        header.TaxRate = rate;
+        const QStringList texts = TotalsOf(2, header).texts();
+        EXPECT_TRUE(texts.contains(QString::fromUtf8(label).leftJustified(32) + QStringLiteral("   26.17"))) << texts.join(u'\n').toStdString();
+    }
+}
+
+TEST(PrintReceiptHeading, leaves_out_a_missing_tax_number)
+{
+    struct Case
+    {
+        int formNo;
+        const char* taxNo;
+        QStringList expected;
+    };
+    const QString dashes(40, u'-');
+    const Case cases[] = {
+        {1, "0105561234567",
+         {QStringLiteral("ร้านสมใจมินิมาร์ท"), QStringLiteral("เลขประจำตัวผู้เสียภาษี 0105561234567"), dashes,
+          QStringLiteral("Description             Qnty.     Amount"), dashes, QStringLiteral("✂") + QStringLiteral(" -").repeated(19)}},
+        {1, "  ",
+         {QStringLiteral("ร้านสมใจมินิมาร์ท"), dashes, QStringLiteral("Description             Qnty.     Amount"), dashes,
+          QStringLiteral("✂") + QStringLiteral(" -").repeated(19)}},
+        {2, "0105561234567",
+         {QStringLiteral("              ร้านสมใจมินิมาร์ท"), QStringLiteral("      Company Tax Id 0105561234567"),
+          QStringLiteral("     TAX INVOICE (ABB.) VAT Included"), QStringLiteral("          TAX Rd E051234567890"), dashes,
+          QStringLiteral("✂") + QStringLiteral(" -").repeated(19)}},
+        {2, "",
+         {QStringLiteral("              ร้านสมใจมินิมาร์ท"), QStringLiteral("     TAX INVOICE (ABB.) VAT Included"),
+          QStringLiteral("          TAX Rd E051234567890"), dashes, QStringLiteral("✂") + QStringLiteral(" -").repeated(19)}},
+        {3, "0105561234567", {dashes, QStringLiteral("✂") + QStringLiteral(" -").repeated(19)}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "layout " << c.formNo << " tax number '" << c.taxNo << "'");
+        ReceiptSettings settings = kvr::test::DemoSettings(c.formNo);
+        settings.Company.TaxNo = QString::fromUtf8(c.taxNo);
+        const PrintedReceipt printed = PrintedReceipt::of([&](ReceiptPrinter& p) { PrintReceiptHeading(p, settings, true); });
+        EXPECT_EQ(printed.texts(), c.expected);
+        for (const PreviewLine& line : printed.lines)
+            EXPECT_TRUE(line.cut || line.cells.size() == 40u) << line.text().toStdString();
+    }
+}
+
+TEST(PrintReceiptLayouts, other_form_numbers_print_only_the_common_parts)
+{
+    const ReceiptSettings settings = kvr::test::DemoSettings(0);
+    const Receipt receipt = kvr::test::DemoReceipt();
+    const PrintedReceipt printed = PrintedReceipt::of([&](ReceiptPrinter& p) {
+        PrintReceiptLines(p, settings, receipt.lines);
+        PrintReceiptTotals(p, settings, receipt.header);
+    });
+    EXPECT_EQ(Escaped(printed.bytes), Escaped(Hex("1B40 1B7801") + QByteArray(40, '-') + "\r\n"));
+}
+
+} // namespace

@@ -1,0 +1,166 @@
+#include "printing/ReceiptPreview.h"
+#include "printing/ReceiptPrinter.h"
+
+#include "ByteText.h"
+#include "PrintedReceipt.h"
+
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+using namespace kvr::printing;
+
+namespace {
+
+struct DecodeCase
+{
+    const char* name;
+    QByteArray stream;
+    CharCode code;
+    QStringList texts;
+    std::vector<int> widths;
+};
+
+TEST(ReceiptPreview, merges_the_three_passes_into_thai_text)
+{
+    const DecodeCase cases[] = {
+        {"TIS raised tone", Hex("1B330F08 9B 0D0A B7 0D0A 20 1B330508 0D0A"), CharCode::Tis, {QStringLiteral("ที่")}, {1}},
+        {"KU merged tone", Hex("1B330F08 F3 0D0A B5 0D0A 20 1B330508 0D0A"), CharCode::Ku, {QStringLiteral("ที่")}, {1}},
+        {"KU ambiguous byte reads as a tone", Hex("1B330F08 EE20 0D0A C7A5 0D0A 2020 1B330508 0D0A"), CharCode::Ku,
+         {QStringLiteral("สิ่ง")}, {2}},
+        {"marks above and below one letter", Hex("1B330F08 E920 0D0A A1A7 0D0A D820 1B330508 0D0A"), CharCode::Tis,
+         {QStringLiteral("กุ้ง")}, {2}},
+        {"one-pass line", Hex("B7D5E8 41 0D0A"), CharCode::Tis, {QStringLiteral("ที่A")}, {2}},
+        {"commands take no column", Hex("1B45 41 1B46 1B2D01 42 1B2D00 0F 12 0D0A"), CharCode::Tis, {QStringLiteral("AB")},
+         {2}},
+        {"cut after a fed line", Hex("41 0D0A 1B69"), CharCode::Tis, {QStringLiteral("A"), QStringLiteral("✂") + QStringLiteral(" -").repeated(19)},
+         {1, 0}},
+        {"an unfinished line prints nothing", Hex("41 0D0A 1B40"), CharCode::Tis, {QStringLiteral("A")}, {1}},
+        {"blank lines stay", Hex("0D0A 20 0D0A"), CharCode::Tis, {QString(), QString()}, {0, 1}},
+    };
+    for (const DecodeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ReceiptPreview preview = ReceiptPreview::decode(c.stream, c.code);
+        QStringList texts;
+        std::vector<int> widths;
+        for (const PreviewLine& line : preview.lines()) {
+            texts << line.text();
+            widths.push_back(int(line.cells.size()));
+        }
+        EXPECT_EQ(texts, c.texts);
+        EXPECT_EQ(widths, c.widths);
+    }
+}
+
+TEST(ReceiptPreview, follows_bold_italic_and_reset)
+{
+    const ReceiptPreview preview
+        = ReceiptPreview::decode(Hex("41 1B45 42 1B34 43 0D0A 44 1B40 45 0D0A 1B2D01 46 1B2D00 47 0D0A"), CharCode::Tis);
+    ASSERT_EQ(preview.lines().size(), 3u);
+    struct Expect
+    {
+        bool bold, italic, underline;
+    };
+    const std::vector<std::vector<Expect>> expected = {
+        {{false, false, false}, {true, false, false}, {true, true, false}},
+        {{true, true, false}, {false, false, false}},
+        {{false, false, true}, {false, false, false}},
+    };
+    for (std::size_t l = 0; l < expected.size(); ++l) {
+        ASSERT_EQ(preview.lines()[l].cells.size(), expected[l].size());
+        for (std::size_t i = 0; i < expected[l].size(); ++i) {
+            SCOPED_TRACE(testing::Message() << "line " << l << " column " << i);
+            const PreviewCell& cell = preview.lines()[l].cells[i];
+            EXPECT_EQ(cell.bold, expected[l][i].bold);
+            EXPECT_EQ(cell.italic, expected[l][i].italic);
+            EXPECT_EQ(cell.underline, expected[l][i].underline);
+        }
+    }
+}
+
+TEST(ReceiptPreview, reads_back_what_was_printed_in_either_code)
+{
+    const QString texts[] = {
+        QStringLiteral("น้ำดื่มสิงห์ 600 มล."), QStringLiteral("ที่ตักน้ำแข็ง"), QStringLiteral("ปลากระป๋องสามแม่ครัว"),
+        QStringLiteral("ข้าวหอมมะลิ ๕ กก."),  QStringLiteral("กุ้งแห้ง ปั้นสิ้นซึ่งดื้อ"), QStringLiteral("เลขประจำตัวผู้เสียภาษี"),
+        QStringLiteral("ฆ้องใหญ่ ฤๅษี ฮ่องกง"), QStringLiteral("ABC 123 @#%"),
+    };
+    for (const CharCode code : {CharCode::Tis, CharCode::Ku}) {
+        for (const QString& text : texts) {
+            SCOPED_TRACE(testing::Message() << text.toStdString() << (code == CharCode::Ku ? " KU" : " TIS"));
+            const kvr::test::PrintedReceipt printed
+                = kvr::test::PrintedReceipt::of([&](ReceiptPrinter& p) { p.WriteThai(text); }, code);
+            ASSERT_EQ(printed.lines.size(), 1u);
+            EXPECT_EQ(printed.lines[0].text(), text);
+        }
+    }
+}
+
+class ReceiptPreviewImage : public testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char name[] = "test";
+        static char* argv[] = {name, nullptr};
+        if (!QGuiApplication::instance())
+            app = new QGuiApplication(argc, argv);
+    }
+    static QGuiApplication* app;
+
+    static QImage Render(const QString& text)
+    {
+        const QByteArray bytes = kvr::test::PrintedReceipt::of([&](ReceiptPrinter& p) { p.WriteThai(text); }).bytes;
+        return ReceiptPreview::decode(bytes, CharCode::Tis).image();
+    }
+
+    // Rows (top to bottom) holding any dark pixel.
+    static std::vector<int> InkedRows(const QImage& image)
+    {
+        std::vector<int> rows;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 30; x < image.width() - 30; ++x) {
+                if (qGray(image.pixel(x, y)) < 128) {
+                    rows.push_back(y);
+                    break;
+                }
+            }
+        }
+        return rows;
+    }
+};
+
+QGuiApplication* ReceiptPreviewImage::app = nullptr;
+
+TEST_F(ReceiptPreviewImage, draws_the_marks_above_the_letter_on_paper_forty_columns_wide)
+{
+    const QImage letter = Render(QStringLiteral("ท"));
+    const QImage marked = Render(QStringLiteral("ที่"));
+    const QImage wide = Render(QString(40, u'x'));
+    ASSERT_FALSE(letter.isNull());
+    EXPECT_EQ(letter.size(), marked.size());
+    EXPECT_EQ(letter.width(), wide.width()); // the paper does not grow with the text
+    const std::vector<int> letterRows = InkedRows(letter);
+    const std::vector<int> markedRows = InkedRows(marked);
+    ASSERT_FALSE(letterRows.empty());
+    ASSERT_FALSE(markedRows.empty());
+    // The vowel and the tone mark are drawn above the letter.
+    EXPECT_LT(markedRows.front(), letterRows.front() - 3);
+    EXPECT_EQ(markedRows.back(), letterRows.back());
+}
+
+TEST_F(ReceiptPreviewImage, draws_bold_heavier)
+{
+    const auto ink = [](const QImage& image) {
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+        return dark;
+    };
+    const QImage plain = Render(QStringLiteral("ABCDEF"));
+    const QImage bold = Render(QStringLiteral("\x0A") + QStringLiteral("ABCDEF"));
+    EXPECT_GT(ink(bold), ink(plain));
+}
+
+} // namespace
