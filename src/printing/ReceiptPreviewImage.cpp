@@ -12,6 +12,7 @@ namespace kvr::printing {
 namespace {
 
 constexpr int kMargin = 24;
+constexpr QChar kSaraAm(0x0E33);
 
 QFont CellFont(const PreviewStyle& style, const PreviewCell& cell)
 {
@@ -57,8 +58,15 @@ QImage ReceiptPreview::image(const PreviewStyle& style) const
             painter.setPen(Qt::black);
             const int baseline = top + (lineHeight + metrics.ascent() - metrics.descent()) / 2;
             for (std::size_t i = 0; i < line.cells.size(); ++i) {
-                painter.setFont(CellFont(style, line.cells[i]));
-                painter.drawText(QPointF(kMargin + double(i) * cellWidth, baseline), line.cells[i].text);
+                const PreviewCell& cell = line.cells[i];
+                const double x = kMargin + double(i) * cellWidth;
+                QString text = cell.text;
+                // Sara am takes a column of its own, but its nikhahit sits over the letter before
+                // (under that letter's tone mark): drawn together, the font places it so.
+                if (i + 1 < line.cells.size() && line.cells[i + 1].text.startsWith(kSaraAm))
+                    text += line.cells[++i].text;
+                painter.setFont(CellFont(style, cell));
+                painter.drawText(QPointF(x, baseline), text);
             }
         }
         top += lineHeight;
