@@ -77,7 +77,7 @@ PrinterTarget PrinterTarget::resolve(const QString& workingDirectory, const QStr
         return {QDir(workingDirectory).absoluteFilePath(fromIni)};
     // Printer names are otherwise the names of a print queue, which this program does not drive.
     const QString name = printerName.trimmed();
-    if (QDir::isAbsolutePath(name) && name.startsWith(u'/'))
+    if (name.startsWith(u'/'))
         return {name};
     return {};
 }
