@@ -1,0 +1,96 @@
+#include "ui/base/DataGridDelegate.h"
+
+#include "ui/base/DataGrid.h"
+#include "ui/base/SearchEdit.h"
+#include "ui/base/UpperCaseEntry.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace kvr::ui {
+
+namespace {
+
+QLineEdit* lineEditOf(QWidget* editor)
+{
+    if (auto* search = qobject_cast<SearchEdit*>(editor))
+        return search->lineEdit();
+    return qobject_cast<QLineEdit*>(editor);
+}
+
+} // namespace
+
+DataGridDelegate::DataGridDelegate(DataGrid& grid)
+    : QStyledItemDelegate(&grid)
+    , m_grid(grid)
+{
+}
+
+QWidget* DataGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const
+{
+    const DataGridColumn* column = m_grid.gridModel().column(m_grid.gridModel().fieldAt(index.column()));
+    if (!column || column->editor == CellEditorKind::None)
+        return nullptr;
+    QWidget* editor = nullptr;
+    if (column->editor == CellEditorKind::SearchEdit) {
+        auto* search = new SearchEdit(parent);
+        search->setUpperCase(column->upperCase);
+        const QString field = column->field;
+        connect(search, &SearchEdit::searchClicked, &m_grid, [this, field] { emit m_grid.searchRequested(field); });
+        // The line edit has the focus: its keys pass here too.
+        search->lineEdit()->installEventFilter(const_cast<DataGridDelegate*>(this));
+        editor = search;
+    } else {
+        auto* edit = new QLineEdit(parent);
+        edit->setFrame(false);
+        if (column->upperCase)
+            upperCaseEntry(edit);
+        editor = edit;
+    }
+    editor->setObjectName(column->field + QStringLiteral("CellEditor"));
+    return editor;
+}
+
+void DataGridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    if (QLineEdit* edit = lineEditOf(editor)) {
+        edit->setText(index.data(Qt::EditRole).toString());
+        edit->selectAll();
+    }
+}
+
+void DataGridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
+{
+    if (QLineEdit* edit = lineEditOf(editor))
+        model->setData(index, edit->text(), Qt::EditRole);
+}
+
+bool DataGridDelegate::eventFilter(QObject* object, QEvent* event)
+{
+    // The line edit inside a search edit reports for it: the view knows only the search edit.
+    QObject* editor = object;
+    if (auto* widget = qobject_cast<QWidget*>(object); widget && qobject_cast<SearchEdit*>(widget->parentWidget()))
+        editor = widget->parentWidget();
+    if (event->type() != QEvent::KeyPress)
+        return QStyledItemDelegate::eventFilter(editor, event);
+    // A key the line edit let through reaches its search edit as well; it was offered already.
+    if (editor == object && qobject_cast<SearchEdit*>(object))
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (!m_grid.isBeingPassedOn(event) && m_grid.keyHandlerTakes(key->keyCombination()))
+        return true;
+    auto* editorWidget = qobject_cast<QWidget*>(editor);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (enter && editorWidget && m_grid.enterMovesToNextCell()) {
+        emit commitData(editorWidget);
+        emit closeEditor(editorWidget, QAbstractItemDelegate::EditNextItem);
+        return true;
+    }
+    if (key->key() == Qt::Key_F5 && key->modifiers() == Qt::NoModifier && qobject_cast<SearchEdit*>(editor)) {
+        emit m_grid.searchRequested(m_grid.selectedField());
+        return true;
+    }
+    return QStyledItemDelegate::eventFilter(editor, event);
+}
+
+} // namespace kvr::ui

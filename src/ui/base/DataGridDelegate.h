@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+namespace kvr::ui {
+
+class DataGrid;
+
+// Creates each column's in-cell editor (a plain edit, or an edit with a search button) and gives
+// the grid's key handler every key typed into it before the editor or the grid acts.
+class DataGridDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+public:
+    explicit DataGridDelegate(DataGrid& grid);
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+
+private:
+    DataGrid& m_grid;
+};
+
+} // namespace kvr::ui

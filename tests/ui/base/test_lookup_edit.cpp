@@ -1,0 +1,170 @@
+#include "GridFixture.h"
+#include "ui/base/LookupEdit.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+using namespace kvr;
+using kvr::test::GridFixture;
+using kvr::ui::CodeLookup;
+using kvr::ui::LookupEdit;
+
+namespace {
+
+// The line's Warehouse field through a lookup of the warehouses that are not blocked.
+class LookupEditTest : public GridFixture
+{
+protected:
+    void SetUp() override
+    {
+        GridFixture::SetUp();
+        if (IsSkipped())
+            return;
+        lookup = std::make_unique<CodeLookup>(*db, ui::LookupSource{QStringLiteral("Warehouse")});
+        lookup->setFilter(QStringLiteral("Blocked = :Blocked"), {{QStringLiteral("Blocked"), QStringLiteral("N")}});
+        lookup->bind(lines.get(), QStringLiteral("Warehouse"));
+    }
+    void TearDown() override
+    {
+        lookup.reset();
+        GridFixture::TearDown();
+    }
+    data::Field warehouse() const { return lines->field(QStringLiteral("Warehouse")); }
+
+    std::unique_ptr<CodeLookup> lookup;
+};
+
+TEST_P(LookupEditTest, a_typed_code_resolves_to_the_id_and_name_of_a_row_the_filter_admits)
+{
+    struct Case
+    {
+        const char* typed;
+        bool accepted;
+        int id; // 0: the field is emptied
+        const char* text;
+        const char* description;
+    };
+    const Case cases[] = {
+        {"back", true, 2, "BACK", "หลังร้าน"},
+        {"  main ", true, 1, "MAIN", "หน้าร้าน"},
+        {"OLD", false, 0, "OLD", ""},   // blocked: left out by the filter
+        {"NOPE", false, 0, "NOPE", ""}, // unknown
+        {"' OR 1=1 --", false, 0, "' OR 1=1 --", ""},
+        {"MAIN' OR 'A'='A", false, 0, "MAIN' OR 'A'='A", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        lookup->setText(QString::fromUtf8(c.typed));
+        EXPECT_EQ(lookup->commit(), c.accepted);
+        EXPECT_EQ(lookup->isAccepted(), c.accepted);
+        EXPECT_EQ(lookup->id(), c.id);
+        EXPECT_EQ(lookup->text(), QString::fromUtf8(c.text));
+        EXPECT_EQ(lookup->description(), QString::fromUtf8(c.description));
+        EXPECT_EQ(warehouse().isNull(), c.id == 0);
+        EXPECT_EQ(warehouse().asInteger(), c.id);
+    }
+    data::Query all(*db, QStringLiteral("SELECT Id FROM Warehouse"));
+    all.open();
+    EXPECT_EQ(all.recordCount(), 3) << "typed text is a value, never a statement";
+}
+
+TEST_P(LookupEditTest, a_filter_replaced_at_run_time_changes_what_resolves)
+{
+    lookup->setText(QStringLiteral("OLD"));
+    EXPECT_FALSE(lookup->commit());
+    lookup->setFilter(QStringLiteral("Id In (Select Id From Warehouse Where Code Like :Prefix)"),
+                      {{QStringLiteral("Prefix"), QStringLiteral("O%")}});
+    EXPECT_TRUE(lookup->commit());
+    EXPECT_EQ(warehouse().asInteger(), 3);
+    lookup->setText(QStringLiteral("MAIN"));
+    EXPECT_FALSE(lookup->commit()) << "MAIN does not start with O";
+}
+
+TEST_P(LookupEditTest, an_empty_code_stays_empty_only_when_empty_is_allowed)
+{
+    struct Case
+    {
+        bool allowEmpty;
+        int row; // row 0 refers to MAIN, row 1 to no warehouse
+        bool accepted;
+        int id; // what the field holds afterwards, 0 for null
+        const char* text;
+    };
+    const Case cases[] = {
+        {false, 0, true, 1, "MAIN"}, // what the field had comes back
+        {false, 1, false, 0, ""},
+        {true, 0, true, 0, ""},
+        {true, 1, true, 0, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QStringLiteral("allow empty %1, row %2").arg(c.allowEmpty).arg(c.row).toStdString());
+        lines->cancelUpdates();
+        lines->setRecNo(c.row);
+        lookup->setAllowEmpty(c.allowEmpty);
+        lookup->refresh();
+        lookup->setText(QString());
+        EXPECT_EQ(lookup->commit(), c.accepted);
+        EXPECT_EQ(warehouse().isNull(), c.id == 0);
+        EXPECT_EQ(warehouse().asInteger(), c.id);
+        EXPECT_EQ(lookup->text(), QString::fromLatin1(c.text));
+        EXPECT_EQ(lookup->description(), c.id ? QStringLiteral("หน้าร้าน") : QString());
+    }
+}
+
+TEST_P(LookupEditTest, a_loaded_row_shows_the_code_it_refers_to_even_when_the_filter_now_leaves_it_out)
+{
+    exec(QStringLiteral("UPDATE Line SET Warehouse = 3 WHERE ProductCode = 'P003'"));
+    lines->open();
+    const std::pair<int, const char*> rows[] = {{0, "MAIN"}, {1, ""}, {2, "OLD"}};
+    for (const auto& [row, code] : rows) {
+        SCOPED_TRACE(row);
+        lines->setRecNo(row);
+        lookup->refresh();
+        EXPECT_EQ(lookup->text(), QString::fromLatin1(code));
+        EXPECT_EQ(lookup->isAccepted(), *code != 0);
+    }
+    EXPECT_FALSE(lines->updatesPending()) << "showing a row changes nothing";
+}
+
+TEST_P(LookupEditTest, the_edit_takes_capitals_resolves_when_left_and_reports_enter_exit_and_keys)
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* edit = new LookupEdit(*lookup);
+    auto* name = new QLabel;
+    auto* other = new QLineEdit;
+    edit->setNameLabel(name);
+    layout->addWidget(edit);
+    layout->addWidget(name);
+    layout->addWidget(other);
+    QStringList log;
+    QObject::connect(edit, &LookupEdit::entered, [&] { log << QStringLiteral("enter"); });
+    QObject::connect(edit, &LookupEdit::exited, [&] { log << QStringLiteral("exit ") + lookup->text(); });
+    edit->setKeyHandler([&](QKeyCombination key) {
+        log << QStringLiteral("key %1").arg(key.key(), 0, 16);
+        return key.key() == Qt::Key_F5;
+    });
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    edit->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(edit, QStringLiteral("ba"));
+    QTest::keyClick(edit, Qt::Key_F5);
+    QTest::keyClicks(edit, QStringLiteral("ck"));
+    EXPECT_EQ(edit->text(), QStringLiteral("BACK"));
+    EXPECT_EQ(name->text(), QString()) << "nothing resolves while typing";
+    other->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(name->text(), QStringLiteral("หลังร้าน"));
+    EXPECT_EQ(warehouse().asInteger(), 2);
+    EXPECT_EQ(log, QStringList({QStringLiteral("enter"), QStringLiteral("key 42"), QStringLiteral("key 41"),
+                                QStringLiteral("key 1000034"), QStringLiteral("key 43"), QStringLiteral("key 4b"),
+                                QStringLiteral("exit BACK")}));
+}
+
+KVR_INSTANTIATE_BACKENDS(LookupEditTest);
+
+} // namespace
