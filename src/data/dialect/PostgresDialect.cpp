@@ -32,9 +32,11 @@ auto withMaster(const PostgresDialect& dialect, const ServerSpec& server, const 
     db.setConnectOptions(QStringLiteral("connect_timeout=10"));
     if (!db.open())
         throw DbError(QStringLiteral("Cannot connect to server \"%1\": %2").arg(server.name, db.lastError().text()));
-    QSqlQuery query(db);
-    auto result = fn(query);
-    query.finish();
+    // The query must be gone before its connection closes, or the driver complains on stderr.
+    auto result = [&] {
+        QSqlQuery query(db);
+        return fn(query);
+    }();
     db.close();
     return result;
 }
