@@ -1,0 +1,329 @@
+#include "AdminFixture.h"
+
+#include "admin/CurrentShift.h"
+#include "admin/TFrPosShiftNo.h"
+#include "data/DbError.h"
+
+#include <gtest/gtest.h>
+
+using kvr::admin::CurrentShift;
+using kvr::admin::ShiftFocus;
+using kvr::admin::ShiftResult;
+using kvr::admin::TFrPosShiftNo;
+using kvr::test::ScriptedPrompter;
+
+namespace {
+
+const QDate kDay(2026, 3, 14);
+
+// Coin ids of the fixture, largest value first, and their face values.
+const int kCoinsByValue[] = {2, 4, 6, 5, 1, 3};
+const double kFaces[] = {1000, 100, 20, 10, 1, 0.25};
+
+class ShiftDialog : public kvr::test::AdminFixture
+{
+protected:
+    void SetUp() override
+    {
+        AdminFixture::SetUp();
+        if (IsSkipped())
+            return;
+        dialog = std::make_unique<TFrPosShiftNo>(prompter, *dm, current);
+        QObject::connect(dialog.get(), &TFrPosShiftNo::focusRequested, [this](ShiftFocus f) { focus = f; });
+        dialog->FormShow();
+    }
+    void TearDown() override
+    {
+        dialog.reset();
+        AdminFixture::TearDown();
+    }
+
+    // The header as the cashier types it; leaving the last field enters the grid when it opens.
+    void enterHeader(const QString& machine, const QString& shiftNo, const QDate& date = kDay)
+    {
+        dialog->setShiftDate(date);
+        dialog->setMachineCode(machine);
+        dialog->setShiftNoText(shiftNo);
+        dialog->HeaderExit();
+        if (dialog->controls().gridEnabled)
+            dialog->DgShiftMoneyEnter();
+    }
+
+    int shiftRows() { return scalar(QStringLiteral("SELECT COUNT(*) FROM PosShiftNo")).toInt(); }
+    int shiftLogs(int shiftId)
+    {
+        return scalar(QStringLiteral("SELECT COUNT(*) FROM UserLog WHERE FunctionListId = 4 AND DocumentId = :Id"),
+                      {{"Id", shiftId}})
+            .toInt();
+    }
+    QVariant shiftValue(int id, const char* column)
+    {
+        return scalar(QStringLiteral("SELECT %1 FROM PosShiftNo WHERE Id = :Id").arg(QLatin1String(column)), {{"Id", id}});
+    }
+    // Pieces saved per coin id for a shift.
+    std::map<int, int> savedCounts(int shiftId)
+    {
+        kvr::data::Query q(dm->DMdata(), QStringLiteral("SELECT Coin, Quantity, Amount FROM PosShiftMoney WHERE PosShiftNo = :Id"));
+        q.setParam(QStringLiteral("Id"), shiftId);
+        q.open();
+        std::map<int, int> counts;
+        for (q.first(); !q.eof(); q.next()) {
+            const int coin = q.field(QStringLiteral("Coin")).asInteger();
+            EXPECT_EQ(counts.count(coin), 0u) << "one float row per coin";
+            counts[coin] = q.field(QStringLiteral("Quantity")).asInteger();
+        }
+        return counts;
+    }
+
+    CurrentShift current;
+    std::unique_ptr<TFrPosShiftNo> dialog;
+    ShiftFocus focus = ShiftFocus::Date;
+};
+
+} // namespace
+
+TEST_P(ShiftDialog, opening_locks_the_date_by_the_company_setting_and_waits_for_the_header)
+{
+    for (const bool locked : {false, true}) {
+        SCOPED_TRACE(locked ? "LockPosDate Y" : "LockPosDate N");
+        setLockPosDate(locked);
+        dialog->FormShow();
+        EXPECT_EQ(dialog->controls().dateEnabled, !locked);
+        EXPECT_FALSE(dialog->controls().gridEnabled);
+        EXPECT_FALSE(dialog->controls().okEnabled);
+        EXPECT_EQ(focus, locked ? ShiftFocus::Machine : ShiftFocus::Date);
+        EXPECT_EQ(dialog->shiftDate(), QDate::currentDate());
+        // A locked date cannot be moved: the shift opens for today.
+        dialog->setShiftDate(kDay);
+        EXPECT_EQ(dialog->shiftDate(), locked ? QDate::currentDate() : kDay);
+    }
+}
+
+TEST_P(ShiftDialog, an_incomplete_header_stays_idle_without_a_word)
+{
+    const std::pair<const char*, const char*> headers[] = {{"", "1"}, {"  ", "1"}, {"POS01", ""}, {"POS01", "  "}};
+    for (const auto& [machine, shiftNo] : headers) {
+        SCOPED_TRACE(std::string(machine) + "/" + shiftNo);
+        enterHeader(QString::fromUtf8(machine), QString::fromUtf8(shiftNo));
+        EXPECT_FALSE(dialog->controls().gridEnabled);
+        EXPECT_FALSE(dialog->controls().okEnabled);
+        EXPECT_FALSE(dialog->BtOkClick());
+    }
+    EXPECT_TRUE(prompter.asked().empty());
+    EXPECT_EQ(shiftRows(), 0);
+}
+
+TEST_P(ShiftDialog, blocked_unflagged_and_unknown_machines_are_refused)
+{
+    for (const char* machine : {"POS02", "POS03", "NOPE"}) {
+        SCOPED_TRACE(machine);
+        prompter.expectInformation();
+        enterHeader(QString::fromLatin1(machine), QStringLiteral("1"));
+        ASSERT_FALSE(prompter.asked().empty());
+        EXPECT_EQ(prompter.asked().back().text, QString::fromUtf8(TFrPosShiftNo::kBlockedMachine));
+        EXPECT_FALSE(dialog->controls().gridEnabled);
+        EXPECT_FALSE(dialog->controls().okEnabled);
+    }
+    EXPECT_EQ(shiftRows(), 0);
+}
+
+TEST_P(ShiftDialog, a_new_shift_counted_at_zero_keeps_one_float_row_per_coin_and_becomes_current)
+{
+    enterHeader(QStringLiteral("pos01"), QStringLiteral("1"));
+    EXPECT_EQ(dialog->machineLocation(), QStringLiteral("หน้าร้าน ชั้น 1"));
+    EXPECT_EQ(focus, ShiftFocus::Grid);
+    kvr::data::CachedDataset& money = dialog->QShiftMoney();
+    ASSERT_EQ(money.recordCount(), 6);
+    for (int row = 0; row < 6; ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_EQ(money.fieldAt(row, QStringLiteral("Coin")).asInteger(), kCoinsByValue[row]);
+        EXPECT_EQ(money.fieldAt(row, QStringLiteral("Quantity")).asInteger(), 0);
+    }
+    EXPECT_EQ(dialog->totalText(), QStringLiteral("0.00"));
+    ASSERT_TRUE(dialog->controls().okEnabled);
+
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-5);
+    EXPECT_TRUE(dialog->BtOkClick());
+    EXPECT_EQ(dialog->result(), ShiftResult::Ok);
+    ASSERT_EQ(shiftRows(), 1);
+    const int id = scalar(QStringLiteral("SELECT Id FROM PosShiftNo")).toInt();
+    EXPECT_EQ(current.CurrentShiftId(), id);
+    EXPECT_EQ(current.CurrentShiftDate(), kDay.startOfDay());
+    EXPECT_EQ(shiftValue(id, "ShiftDate").toDateTime(), kDay.startOfDay());
+    EXPECT_EQ(shiftValue(id, "PosMachineNo").toInt(), 1);
+    EXPECT_EQ(shiftValue(id, "ShiftNo").toInt(), 1);
+    EXPECT_EQ(shiftValue(id, "OpenMoney").toDouble(), 0.0);
+    EXPECT_EQ(shiftValue(id, "Closed").toString(), QStringLiteral("N"));
+    const QDateTime opened = shiftValue(id, "OpenTime").toDateTime();
+    EXPECT_GE(opened, before);
+    EXPECT_EQ(shiftValue(id, "CloseTime").toDateTime(), opened);
+    EXPECT_EQ(savedCounts(id), (std::map<int, int>{{1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}}));
+    EXPECT_EQ(shiftLogs(id), 1);
+}
+
+TEST_P(ShiftDialog, counts_give_amounts_and_the_total_that_opens_the_shift)
+{
+    enterHeader(QStringLiteral("POS01"), QStringLiteral("2"));
+    const int pieces[] = {1, 3, 2, 5, 7, 6};
+    for (int row = 0; row < 6; ++row)
+        dialog->setQuantity(row, pieces[row]);
+    kvr::data::CachedDataset& money = dialog->QShiftMoney();
+    double total = 0;
+    for (int row = 0; row < 6; ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_DOUBLE_EQ(money.fieldAt(row, QStringLiteral("Amount")).asFloat(), pieces[row] * kFaces[row]);
+        total += pieces[row] * kFaces[row];
+    }
+    EXPECT_DOUBLE_EQ(dialog->ShiftCashTotal(), 1398.5);
+    EXPECT_EQ(dialog->totalText(), QStringLiteral("1,398.50"));
+    ASSERT_TRUE(dialog->BtOkClick());
+    const int id = current.CurrentShiftId();
+    EXPECT_DOUBLE_EQ(shiftValue(id, "OpenMoney").toDouble(), total);
+    EXPECT_DOUBLE_EQ(scalar(QStringLiteral("SELECT SUM(Amount) FROM PosShiftMoney WHERE PosShiftNo = :Id"), {{"Id", id}})
+                         .toDouble(),
+                     total);
+}
+
+TEST_P(ShiftDialog, reopening_an_open_shift_shows_its_counts_and_replaces_its_float)
+{
+    const int id = insertShift(kDay, 1, 1, QStringLiteral("N"), {{2, 1}, {4, 5}, {1, 10}});
+    const QDateTime opened = shiftValue(id, "OpenTime").toDateTime();
+    const QVariant firstRowId = scalar(QStringLiteral("SELECT MIN(Id) FROM PosShiftMoney"));
+    // A coin added since the float was counted is not offered for this shift.
+    exec(QStringLiteral("INSERT INTO Coin (Description, Fraction) VALUES ('ธนบัตร 500 บาท', 500)"));
+
+    enterHeader(QStringLiteral("POS01"), QStringLiteral("1"));
+    kvr::data::CachedDataset& money = dialog->QShiftMoney();
+    ASSERT_EQ(money.recordCount(), 3);
+    EXPECT_DOUBLE_EQ(dialog->ShiftCashTotal(), 1510.0);
+    int hundredsRow = -1;
+    for (int row = 0; row < money.recordCount(); ++row) {
+        if (money.fieldAt(row, QStringLiteral("Coin")).asInteger() == 4)
+            hundredsRow = row;
+    }
+    ASSERT_GE(hundredsRow, 0);
+    dialog->setQuantity(hundredsRow, 2);
+    EXPECT_DOUBLE_EQ(dialog->ShiftCashTotal(), 1210.0);
+    ASSERT_TRUE(dialog->BtOkClick());
+
+    EXPECT_EQ(current.CurrentShiftId(), id);
+    EXPECT_EQ(shiftRows(), 1);
+    EXPECT_DOUBLE_EQ(shiftValue(id, "OpenMoney").toDouble(), 1210.0);
+    EXPECT_EQ(shiftValue(id, "OpenTime").toDateTime(), opened);
+    EXPECT_EQ(savedCounts(id), (std::map<int, int>{{1, 10}, {2, 1}, {4, 2}}));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT MIN(Id) FROM PosShiftMoney")), firstRowId) << "rows updated, not replaced";
+    EXPECT_EQ(shiftLogs(id), 0) << "only a new shift is logged";
+}
+
+TEST_P(ShiftDialog, a_closed_shift_is_refused_and_the_dialog_starts_over)
+{
+    const int id = insertShift(kDay, 1, 3, QStringLiteral("Y"), {{2, 1}});
+    prompter.expectInformation();
+    enterHeader(QStringLiteral("POS01"), QStringLiteral("3"));
+    ASSERT_EQ(prompter.asked().size(), 1u);
+    EXPECT_EQ(prompter.asked().front().text, QStringLiteral("กะนี้ปิดแล้ว"));
+    EXPECT_TRUE(dialog->machineCode().isEmpty());
+    EXPECT_FALSE(dialog->controls().gridEnabled);
+    EXPECT_FALSE(dialog->controls().okEnabled);
+    EXPECT_EQ(shiftValue(id, "Closed").toString(), QStringLiteral("Y"));
+}
+
+TEST_P(ShiftDialog, a_shift_closed_elsewhere_while_counting_is_not_opened_again)
+{
+    const int id = insertShift(kDay, 1, 1, QStringLiteral("N"), {{2, 1}});
+    enterHeader(QStringLiteral("POS01"), QStringLiteral("1"));
+    execElsewhere(QStringLiteral("UPDATE PosShiftNo SET Closed = 'Y', CloseMoney = 1000 WHERE Id = :Id"), {{"Id", id}});
+    dialog->setQuantity(0, 4);
+    prompter.expectInformation();
+    EXPECT_FALSE(dialog->BtOkClick());
+    ASSERT_EQ(prompter.asked().size(), 1u);
+    EXPECT_EQ(prompter.asked().front().text, QStringLiteral("กะนี้ปิดแล้ว"));
+    EXPECT_EQ(shiftValue(id, "Closed").toString(), QStringLiteral("Y"));
+    EXPECT_DOUBLE_EQ(shiftValue(id, "CloseMoney").toDouble(), 1000.0);
+    EXPECT_EQ(savedCounts(id), (std::map<int, int>{{2, 1}}));
+    EXPECT_FALSE(current.isChosen());
+}
+
+TEST_P(ShiftDialog, escape_cancels_without_writing_or_choosing_a_shift)
+{
+    enterHeader(QStringLiteral("POS01"), QStringLiteral("1"));
+    dialog->setQuantity(0, 3);
+    ShiftResult finished = ShiftResult::None;
+    QObject::connect(dialog.get(), &TFrPosShiftNo::finished, [&](ShiftResult r) { finished = r; });
+    dialog->Cancel();
+    EXPECT_EQ(finished, ShiftResult::Cancel);
+    EXPECT_EQ(dialog->result(), ShiftResult::Cancel);
+    EXPECT_FALSE(current.isChosen());
+    EXPECT_EQ(shiftRows(), 0);
+}
+
+TEST_P(ShiftDialog, a_failed_save_rolls_back_and_the_same_count_can_be_saved_again)
+{
+    enterHeader(QStringLiteral("POS04"), QStringLiteral("1"));
+    dialog->setQuantity(1, 5);
+    // The float cannot be written: the shift row written before it must not stay.
+    dm->DMdata().execDirect(QStringLiteral("ALTER TABLE PosShiftMoney RENAME TO PosShiftMoneyAway"));
+    EXPECT_THROW(dialog->BtOkClick(), kvr::data::DbError);
+    EXPECT_FALSE(dm->DMdata().inTransaction());
+    dm->DMdata().execDirect(QStringLiteral("ALTER TABLE PosShiftMoneyAway RENAME TO PosShiftMoney"));
+    EXPECT_EQ(shiftRows(), 0);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM UserLog WHERE FunctionListId = 4")).toInt(), 0);
+    EXPECT_FALSE(current.isChosen());
+    EXPECT_EQ(dialog->result(), ShiftResult::None);
+    EXPECT_TRUE(dialog->QShiftMoney().updatesPending());
+    EXPECT_TRUE(dialog->controls().okEnabled);
+
+    ASSERT_TRUE(dialog->BtOkClick());
+    EXPECT_EQ(shiftRows(), 1);
+    const int id = current.CurrentShiftId();
+    EXPECT_DOUBLE_EQ(shiftValue(id, "OpenMoney").toDouble(), 500.0);
+    EXPECT_EQ(savedCounts(id).size(), 6u);
+    EXPECT_EQ(shiftLogs(id), 1);
+}
+
+TEST_P(ShiftDialog, a_shift_saved_first_by_another_counter_takes_this_count)
+{
+    enterHeader(QStringLiteral("POS01"), QStringLiteral("5"));
+    dialog->setQuantity(1, 3); // 100 x 3
+    dialog->setQuantity(4, 7); // 1 x 7
+    // Another counter opens the same shift between the look-up and OK.
+    const int id = insertShift(kDay, 1, 5, QStringLiteral("N"), {{2, 2}, {4, 1}});
+    const QDateTime opened = shiftValue(id, "OpenTime").toDateTime();
+    ASSERT_TRUE(dialog->BtOkClick());
+
+    EXPECT_EQ(shiftRows(), 1);
+    EXPECT_EQ(current.CurrentShiftId(), id);
+    EXPECT_EQ(shiftValue(id, "OpenTime").toDateTime(), opened);
+    EXPECT_DOUBLE_EQ(shiftValue(id, "OpenMoney").toDouble(), 307.0);
+    EXPECT_EQ(savedCounts(id), (std::map<int, int>{{1, 7}, {2, 0}, {3, 0}, {4, 3}, {5, 0}, {6, 0}}));
+    EXPECT_EQ(shiftLogs(id), 0) << "the counter that created it logged it";
+}
+
+TEST_P(ShiftDialog, the_database_refuses_a_second_row_for_the_same_shift)
+{
+    insertShift(kDay, 1, 1, QStringLiteral("N"), {});
+    EXPECT_THROW(insertShift(kDay, 1, 1, QStringLiteral("N"), {}), kvr::data::DbError);
+    insertShift(kDay, 1, 2, QStringLiteral("N"), {});
+    insertShift(kDay.addDays(1), 1, 1, QStringLiteral("N"), {});
+    insertShift(kDay, 4, 1, QStringLiteral("N"), {});
+    EXPECT_EQ(shiftRows(), 4);
+}
+
+TEST_P(ShiftDialog, the_machine_search_fills_the_machine_field)
+{
+    QString askedCaption;
+    std::optional<QString> answer = QStringLiteral("POS04");
+    dialog->setMachineSearch([&](const QString& caption) {
+        askedCaption = caption;
+        return answer;
+    });
+    dialog->BtSearchClick();
+    EXPECT_EQ(askedCaption, QStringLiteral("ค้นหากำหนดรอบทำงาน"));
+    EXPECT_EQ(dialog->machineCode(), QStringLiteral("POS04"));
+    EXPECT_EQ(focus, ShiftFocus::Machine);
+    answer.reset();
+    dialog->BtSearchClick();
+    EXPECT_EQ(dialog->machineCode(), QStringLiteral("POS04"));
+}
+
+KVR_INSTANTIATE_BACKENDS(ShiftDialog);
