@@ -1,0 +1,359 @@
+#include "AdminFixture.h"
+
+#include "admin/TFrPosMachineNo.h"
+#include "data/DbError.h"
+#include "devices/CustomerDisplay.h"
+#include "support/PtyPair.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using kvr::admin::TFrPosMachineNo;
+using kvr::data::CachedDataset;
+using kvr::ui::ConfirmColour;
+
+namespace {
+
+// The serial ports poll on timers, which want an application object.
+class CoreApplication : public ::testing::Environment
+{
+public:
+    void SetUp() override
+    {
+        static int argc = 1;
+        static char name[] = "test_admin";
+        static char* argv[] = {name, nullptr};
+        if (!QCoreApplication::instance())
+            m_app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    void TearDown() override { m_app.reset(); }
+
+private:
+    std::unique_ptr<QCoreApplication> m_app;
+};
+[[maybe_unused]] ::testing::Environment* const kApplication = ::testing::AddGlobalTestEnvironment(new CoreApplication);
+
+class MachineRegister : public kvr::test::AdminFixture
+{
+protected:
+    void SetUp() override
+    {
+        AdminFixture::SetUp();
+        if (IsSkipped())
+            return;
+        screen = std::make_unique<TFrPosMachineNo>(prompter, *dm);
+        QObject::connect(screen.get(), &TFrPosMachineNo::codeFocusRequested, [this] { ++codeFocused; });
+        QObject::connect(screen.get(), &kvr::ui::TFrForm::closeRequested, [this] { ++closeRequests; });
+        screen->FormShow();
+    }
+    void TearDown() override
+    {
+        screen.reset();
+        AdminFixture::TearDown();
+    }
+
+    void leaveCode(const QString& code)
+    {
+        screen->setCodeText(code);
+        screen->CodeExit();
+    }
+    CachedDataset& machine() { return screen->QPosMachine(); }
+    QVariant onScreen(const char* column) { return machine().field(QString::fromLatin1(column)).value(); }
+    void type(const char* column, const QVariant& value) { machine().setValue(QString::fromLatin1(column), value); }
+    QVariant stored(const QString& code, const char* column)
+    {
+        return scalar(QStringLiteral("SELECT %1 FROM PosMachineNo WHERE MachineCode = :Code").arg(QLatin1String(column)),
+                      {{"Code", code}});
+    }
+    int machines(const QString& code)
+    {
+        return scalar(QStringLiteral("SELECT COUNT(*) FROM PosMachineNo WHERE MachineCode = :Code"), {{"Code", code}}).toInt();
+    }
+    // The screen is back at its empty start: only the code can be typed.
+    void expectEmptyStart()
+    {
+        EXPECT_TRUE(screen->controls().codeEnabled);
+        EXPECT_FALSE(screen->controls().lookupsEnabled);
+        EXPECT_FALSE(screen->AcSave().isEnabled());
+        EXPECT_FALSE(screen->AcDel().isEnabled());
+        EXPECT_TRUE(screen->codeText().isEmpty());
+    }
+
+    std::unique_ptr<TFrPosMachineNo> screen;
+    int codeFocused = 0;
+    int closeRequests = 0;
+};
+
+// A machine as typed on screen, every column the screen writes.
+const std::pair<const char*, QVariant> kTyped[] = {
+    {"Location", QStringLiteral("ชั้น 3 ริมทางเข้า")},
+    {"Blocked", QStringLiteral("Y")},
+    {"Remark", QStringLiteral("0105551234567")},
+    {"PrinterName", QStringLiteral("TM-U220")},
+    {"PrinterCode", QStringLiteral("KU")},
+    {"WareHouse", 1},
+    {"Salesman", 1},
+    {"Department", 1},
+    {"CashDrawer", QStringLiteral("COM3:")},
+    {"BaudRate", 2400},
+    {"PosDisplayHello1", QStringLiteral("สวัสดีครับ")},
+    {"PosDisplayHello2", QStringLiteral("WELCOME")},
+    {"PosDisplayBaudRate", 9600},
+    {"PosDisplayComport", QStringLiteral("COM4:")},
+};
+
+} // namespace
+
+TEST_P(MachineRegister, showing_opens_an_empty_record_with_only_the_code_field)
+{
+    EXPECT_EQ(screen->caption(), QStringLiteral("ขายหน้าร้าน"));
+    expectEmptyStart();
+    EXPECT_GE(codeFocused, 1);
+    EXPECT_FALSE(screen->AcSave().execute()) << "F10 does nothing before a code was left";
+    for (const char* blank : {"", "   "}) {
+        leaveCode(QString::fromLatin1(blank));
+        EXPECT_TRUE(screen->controls().codeEnabled);
+        EXPECT_FALSE(screen->AcSave().isEnabled());
+    }
+    EXPECT_TRUE(prompter.asked().empty());
+}
+
+TEST_P(MachineRegister, leaving_the_code_loads_the_machine_or_starts_a_new_one_with_defaults)
+{
+    struct Case
+    {
+        const char* typed;
+        bool existing;
+        QVariant baudRate;
+        const char* blocked;
+        QVariant location;
+    };
+    const Case cases[] = {
+        {"pos09", false, 9600, "N", QVariant()},
+        {"POS01", true, 19200, "N", QStringLiteral("หน้าร้าน ชั้น 1")},
+        {" pos04 ", true, 4800, "N", QStringLiteral("คลังหลังร้าน")},
+        {"POS02", true, QVariant(), "Y", QStringLiteral("ชั้น 2")},
+        {"POS03", true, QVariant(), "N", QVariant()}, // Blocked null reads as in use
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        ASSERT_TRUE(screen->AcNew().execute());
+        leaveCode(QString::fromLatin1(c.typed));
+        EXPECT_EQ(onScreen("MachineCode").toString(), QString::fromLatin1(c.typed).trimmed().toUpper());
+        EXPECT_EQ(screen->isExistingMachine(), c.existing);
+        EXPECT_EQ(screen->AcDel().isEnabled(), c.existing);
+        EXPECT_TRUE(screen->AcSave().isEnabled());
+        EXPECT_FALSE(screen->controls().codeEnabled);
+        EXPECT_TRUE(screen->controls().lookupsEnabled);
+        EXPECT_EQ(onScreen("BaudRate").isNull(), c.baudRate.isNull());
+        EXPECT_EQ(onScreen("BaudRate").toInt(), c.baudRate.toInt());
+        EXPECT_EQ(onScreen("Blocked").toString(), QString::fromLatin1(c.blocked));
+        EXPECT_EQ(onScreen("Location").toString(), c.location.toString());
+        EXPECT_EQ(machine().state(), c.existing ? CachedDataset::State::Edit : CachedDataset::State::Insert);
+    }
+    EXPECT_EQ(machines(QStringLiteral("POS09")), 0) << "nothing is written before Save";
+}
+
+TEST_P(MachineRegister, a_new_machine_is_saved_with_every_column_and_read_back_the_same)
+{
+    leaveCode(QStringLiteral("pos09"));
+    for (const auto& [column, value] : kTyped)
+        type(column, value);
+    prompter.answerConfirm(true);
+    ASSERT_TRUE(screen->AcSave().execute());
+    ASSERT_EQ(prompter.asked().size(), 1u);
+    EXPECT_EQ(prompter.asked()[0].text, QStringLiteral("จัดเก็บข้อมูล ?"));
+    EXPECT_EQ(prompter.asked()[0].colour, ConfirmColour::Blue);
+    expectEmptyStart();
+    ASSERT_EQ(machines(QStringLiteral("POS09")), 1);
+
+    leaveCode(QStringLiteral("POS09"));
+    EXPECT_TRUE(screen->isExistingMachine());
+    for (const auto& [column, value] : kTyped) {
+        SCOPED_TRACE(column);
+        EXPECT_EQ(onScreen(column).toString(), value.toString());
+    }
+    type("Location", QStringLiteral("ย้ายไปชั้น 1"));
+    type("Blocked", QVariant());
+    prompter.answerConfirm(true);
+    ASSERT_TRUE(screen->AcSave().execute());
+    EXPECT_EQ(machines(QStringLiteral("POS09")), 1);
+    EXPECT_EQ(stored(QStringLiteral("POS09"), "Location").toString(), QStringLiteral("ย้ายไปชั้น 1"));
+    EXPECT_EQ(stored(QStringLiteral("POS09"), "Blocked").toString(), QStringLiteral("N")) << "a null is saved as N";
+    EXPECT_EQ(stored(QStringLiteral("POS09"), "BaudRate").toInt(), 2400);
+}
+
+TEST_P(MachineRegister, a_deleted_machine_is_gone_and_no_keeps_everything_as_it_was)
+{
+    leaveCode(QStringLiteral("POS04"));
+    type("Location", QStringLiteral("ไม่บันทึก"));
+    prompter.answerConfirm(false).answerConfirm(false);
+    EXPECT_TRUE(screen->AcSave().execute());
+    EXPECT_TRUE(screen->AcDel().execute());
+    EXPECT_EQ(stored(QStringLiteral("POS04"), "Location").toString(), QStringLiteral("คลังหลังร้าน"));
+    EXPECT_EQ(onScreen("Location").toString(), QStringLiteral("ไม่บันทึก"));
+    EXPECT_TRUE(screen->AcSave().isEnabled());
+
+    prompter.answerConfirm(true);
+    ASSERT_TRUE(screen->AcDel().execute());
+    EXPECT_EQ(prompter.asked().back().text, QStringLiteral("ลบข้อมูล ?"));
+    EXPECT_EQ(machines(QStringLiteral("POS04")), 0);
+    expectEmptyStart();
+}
+
+TEST_P(MachineRegister, a_failed_write_is_rolled_back_and_the_record_stays_editable)
+{
+    struct Case
+    {
+        const char* name;
+        const char* code;
+        std::function<void()> meanwhile; // another workstation
+        bool deleting;
+        std::function<void()> repair;
+    };
+    const auto registerPos09 = [this] {
+        execElsewhere(QStringLiteral("INSERT INTO PosMachineNo (MachineCode, Location) VALUES ('POS09', 'ที่อื่น')"));
+    };
+    const auto removeElsewhere = [this](const char* code) {
+        return [this, code] {
+            execElsewhere(QStringLiteral("DELETE FROM PosMachineNo WHERE MachineCode = :Code"),
+                            {{"Code", QString::fromLatin1(code)}});
+        };
+    };
+    const Case cases[] = {
+        {"new code registered elsewhere meanwhile", "POS09", registerPos09, false, removeElsewhere("POS09")},
+        {"loaded machine deleted elsewhere, save", "POS04", removeElsewhere("POS04"), false, {}},
+        {"loaded machine deleted elsewhere, delete", "POS01", removeElsewhere("POS01"), true, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(screen->AcNew().execute());
+        leaveCode(QString::fromLatin1(c.code));
+        type("Location", QStringLiteral("พิมพ์ไว้บนจอ"));
+        c.meanwhile();
+        prompter.answerConfirm(true);
+        EXPECT_THROW((c.deleting ? screen->AcDel() : screen->AcSave()).execute(), kvr::data::DbError);
+        EXPECT_FALSE(dm->DMdata().inTransaction());
+        EXPECT_EQ(onScreen("MachineCode").toString(), QString::fromLatin1(c.code));
+        EXPECT_EQ(onScreen("Location").toString(), QStringLiteral("พิมพ์ไว้บนจอ"));
+        EXPECT_NE(machine().state(), CachedDataset::State::Browse);
+        EXPECT_TRUE(machine().updatesPending());
+        EXPECT_TRUE(screen->AcSave().isEnabled());
+        EXPECT_FALSE(screen->controls().codeEnabled);
+        EXPECT_NE(stored(QString::fromLatin1(c.code), "Location").toString(), QStringLiteral("พิมพ์ไว้บนจอ"));
+        if (c.repair) {
+            // Once the cause is gone the same record saves.
+            c.repair();
+            prompter.answerConfirm(true);
+            ASSERT_TRUE(screen->AcSave().execute());
+            EXPECT_EQ(stored(QString::fromLatin1(c.code), "Location").toString(), QStringLiteral("พิมพ์ไว้บนจอ"));
+            EXPECT_EQ(stored(QString::fromLatin1(c.code), "BaudRate").toInt(), 9600);
+        }
+    }
+}
+
+TEST_P(MachineRegister, the_search_puts_the_chosen_code_into_the_code_field)
+{
+    QStringList captions;
+    std::optional<QString> answer = QStringLiteral("POS04");
+    screen->setMachineSearch([&](const QString& caption) {
+        captions << caption;
+        return answer;
+    });
+    const int focusBefore = codeFocused;
+    screen->BtSearchClick();
+    EXPECT_EQ(captions, QStringList{QStringLiteral("ค้นหาขายหน้าร้าน")});
+    EXPECT_EQ(screen->codeText(), QStringLiteral("POS04"));
+    EXPECT_EQ(codeFocused, focusBefore + 1);
+    screen->CodeExit();
+    EXPECT_EQ(onScreen("Location").toString(), QStringLiteral("คลังหลังร้าน"));
+    // The code of a loaded machine stays: no search until New.
+    screen->BtSearchClick();
+    EXPECT_EQ(captions.size(), 1);
+    ASSERT_TRUE(screen->AcNew().execute());
+    answer.reset();
+    screen->BtSearchClick();
+    EXPECT_TRUE(screen->codeText().isEmpty());
+}
+
+TEST_P(MachineRegister, the_device_tests_use_the_values_on_screen_before_they_are_saved)
+{
+    kvr::test::PtyPair drawer;
+    kvr::test::PtyPair display;
+    ASSERT_TRUE(drawer.isOpen() && display.isOpen());
+    leaveCode(QStringLiteral("POS09"));
+    type("CashDrawer", drawer.slavePath());
+    type("BaudRate", 4800);
+    type("PosDisplayComport", display.slavePath());
+    type("PosDisplayBaudRate", 19200);
+    type("PosDisplayHello1", QStringLiteral("ยินดีต้อนรับ"));
+
+    EXPECT_TRUE(screen->BTestClick());
+    EXPECT_EQ(drawer.takeSent(2).toHex(' '), QByteArray("5e 47"));
+    EXPECT_EQ(drawer.slaveBaudRate(), 4800);
+
+    EXPECT_TRUE(screen->DtestClick());
+    using kvr::devices::CustomerDisplay;
+    const QByteArray expected = CustomerDisplay::modeCommandBytes(1) + "\x0b"
+                                + CustomerDisplay::lineBytes(QStringLiteral("ยินดีต้อนรับ")) + "\x0b\x0a"
+                                + QByteArray(20, ' '); // an empty second line is twenty blanks
+    EXPECT_EQ(display.takeSent(int(expected.size())).toHex(' '), expected.toHex(' '));
+    EXPECT_EQ(display.slaveBaudRate(), 19200);
+    EXPECT_EQ(machines(QStringLiteral("POS09")), 0);
+
+    // A port that is not there: nothing visible, nothing slow.
+    type("CashDrawer", QStringLiteral("/dev/kvr-no-such-port"));
+    type("PosDisplayComport", QStringLiteral("/dev/kvr-no-such-port"));
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(screen->BTestClick());
+    EXPECT_FALSE(screen->DtestClick());
+    EXPECT_LT(clock.elapsed(), 2 * screen->Comport().OutputTimeout() + 1000);
+    EXPECT_TRUE(prompter.asked().empty());
+}
+
+TEST_P(MachineRegister, a_click_on_the_toolbar_switches_the_captions_language)
+{
+    const std::tuple<QString kvr::admin::PosMachineCaptions::*, const char*, const char*> captions[] = {
+        {&kvr::admin::PosMachineCaptions::code, "รหัสเครื่องขายสด", "Cashier No"},
+        {&kvr::admin::PosMachineCaptions::location, "ตำแหน่งที่ตั้ง", "Location"},
+        {&kvr::admin::PosMachineCaptions::blocked, "ระงับการใช้งาน", "Blocked"},
+        {&kvr::admin::PosMachineCaptions::printerCode, "รหัสภาษาไทย", "Thai Code"},
+        {&kvr::admin::PosMachineCaptions::drawerPort, "COM ลิ้นชัก", "Cash Drawer"},
+        {&kvr::admin::PosMachineCaptions::displayPort, "COM port", "COM port"},
+    };
+    int refreshed = 0;
+    QObject::connect(screen.get(), &TFrPosMachineNo::captionsChanged, [&] { ++refreshed; });
+    for (const bool thai : {true, false, true}) {
+        SCOPED_TRACE(thai ? "Thai" : "English");
+        EXPECT_EQ(screen->thaiCaptions(), thai);
+        for (const auto& [member, th, en] : captions)
+            EXPECT_EQ(screen->captions().*member, QString::fromUtf8(thai ? th : en));
+        screen->ToolbarClick();
+    }
+    EXPECT_EQ(refreshed, 3);
+}
+
+TEST_P(MachineRegister, exit_asks_once_and_no_keeps_the_screen)
+{
+    prompter.answerConfirm(false);
+    EXPECT_TRUE(screen->AcExit().execute());
+    EXPECT_EQ(closeRequests, 0);
+    prompter.answerConfirm(true);
+    EXPECT_TRUE(screen->AcExit().execute());
+    EXPECT_EQ(closeRequests, 1);
+    EXPECT_TRUE(screen->FormClose()) << "closing after Yes asks nothing more";
+    ASSERT_EQ(prompter.asked().size(), 2u);
+    EXPECT_EQ(prompter.asked()[1].text, QStringLiteral("ออกจากโปรแกรม ?"));
+    EXPECT_EQ(prompter.asked()[1].colour, ConfirmColour::Blue);
+    // The window's close box asks the form's own question.
+    screen->FormShow();
+    prompter.answerConfirm(false);
+    EXPECT_FALSE(screen->FormClose());
+    EXPECT_EQ(prompter.asked().back().colour, ConfirmColour::Green);
+}
+
+KVR_INSTANTIATE_BACKENDS(MachineRegister);
