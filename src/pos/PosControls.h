@@ -1,0 +1,34 @@
+#pragma once
+
+namespace kvr::pos {
+
+// The pages of the sale screen, in order (F7, F8, F9).
+enum class PosPage { Product, Discount, Receipt };
+
+// Where the sale screen wants the cursor next; the view moves it there.
+enum class PosFocus { None, Remark, PosNo, DocDate, Customer, Salesman, Warehouse, TaxCode, Rate, Grid, DiscRate1, Cash };
+
+// What the header, the pages and the line editors allow at the moment; the view mirrors it.
+struct PosControls
+{
+    bool posNoEnabled = true; // the number field and its search button
+    bool dateEnabled = true;
+    bool customerEnabled = true; // the customer frame, its code field and search button
+    bool salesmanEnabled = true;
+    bool warehouseEnabled = true;
+    bool warehouseVisible = true;
+    bool taxEnabled = true;
+    bool rateEnabled = false;
+    // In-cell editors of the line grid that are shown; the grid shows them again when a column needs them.
+    bool whEditorVisible = true;
+    bool lotEditorVisible = true;
+    bool serialEditorVisible = true;
+    bool quantityEditorVisible = true;
+    bool discountEditorVisible = true;
+    PosPage page = PosPage::Product;
+    bool deleteLineEnabled = true; // only on the product page
+
+    bool operator==(const PosControls&) const = default;
+};
+
+} // namespace kvr::pos

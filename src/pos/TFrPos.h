@@ -1,0 +1,170 @@
+#pragma once
+
+#include "data/Query.h"
+#include "pos/LineGridColumns.h"
+#include "pos/PosBill.h"
+#include "pos/PosCalculator.h"
+#include "pos/PosControls.h"
+#include "pos/PosMode.h"
+#include "ui/base/TFrForm.h"
+
+#include <QDateTime>
+#include <functional>
+
+namespace kvr::data {
+class TDM;
+}
+namespace kvr::products {
+class TDmProduct;
+}
+
+namespace kvr::pos {
+
+// The texts of the header fields that are not columns of the bill: the number being typed and
+// the codes the lookup frames show.
+struct PosHeaderTexts
+{
+    QString posNo;
+    QString customerCode;
+    QString customerName;
+    QString salesmanCode;
+    QString warehouseCode;
+    QString departmentCode;
+};
+
+// The sale screen: one bill after another during an open cashier shift, in one of three modes.
+// It holds the bill, the rules and the field handlers; a view shows it and forwards the user's
+// actions. Questions and messages go through the prompter.
+class TFrPos : public ui::TFrForm
+{
+    Q_OBJECT
+public:
+    TFrPos(ui::Prompter& prompter, data::TDM& dm, products::TDmProduct& product, PosMode mode, bool allowZeroPrice,
+           QObject* parent = nullptr);
+
+    // ---- mode and shared state
+    PosMode mode() const { return m_mode; }
+    QString PosType() const { return PosTypeLetter(m_mode); }
+    const QString& DocumentCode() const { return m_documentCode; }
+    bool AllowZeroPrice() const { return m_allowZeroPrice; }
+    bool NewBill() const { return m_newBill; }
+    int DocNoLength() const { return m_docNoLength; }
+    bool AutoNumbering() const { return m_autoNumbering; }
+    // The open shift the cashier works in (set by the shift dialog) and its date.
+    void setCurrentShift(int shiftId, const QDateTime& shiftDate);
+    int CurrentShiftId() const { return m_currentShiftId; }
+    const QDateTime& CurrentShiftDate() const { return m_currentShiftDate; }
+    bool CloseWithoutAsking() const { return m_closeWithoutAsking; }
+    // Runs the shift dialog modally on show; true when a shift was opened or chosen.
+    void setShiftDialog(std::function<bool()> run) { m_shiftDialog = std::move(run); }
+
+    PosBill& bill() { return m_bill; }
+    data::CachedDataset& QHd() { return m_bill.QHd(); }
+    data::CachedDataset& QDt() { return m_bill.QDt(); }
+    data::Query& QMachineNo() { return m_qMachineNo; }
+    data::Query& QCustomer() { return m_qCustomer; }
+    data::Query& QTax() { return m_qTax; }
+    data::TDM& dm() { return m_dm; }
+    products::TDmProduct& product() { return m_product; }
+
+    const PosControls& controls() const { return m_controls; }
+    PosFocus focus() const { return m_focus; }
+    PosHeaderTexts& headerTexts() { return m_texts; }
+    const QString& exchangeRateLabel() const { return m_exchangeRateLabel; }
+
+    // ---- showing and closing
+    void FormShow() override;
+    bool FormClose() override;
+
+    // ---- line grid
+    // Rebuilds the column layout for the current line and remembers its product and unit.
+    void SetDgDtColumn();
+    const std::vector<GridColumn>& columns() const { return m_columns; }
+    const QString& LastProductCode() const { return m_lastProductCode; }
+    const QString& LastUnitName() const { return m_lastUnitName; }
+    int LastProductUnits() const { return m_lastProductUnits; }
+
+    // ---- calculation
+    void CalculateDtRecord() { m_calc.CalculateDtRecord(); }
+    long double CalDiscount(long double amount) { return m_calc.CalDiscount(amount); }
+    void CalculateAll();
+    const PosTotals& totals() const { return m_calc.totals(); }
+    QString TotalText() const;
+    void GetDiscExit() { m_calc.GetDiscExit(); }
+    // A line cell was changed by the cashier.
+    void DgDtFieldChanged(const QString& fieldName);
+
+    // ---- new bill and recall
+    void AcNewExecute() override;
+    void PosNoExit();
+    // Save as the user's rights and the bill's accounting period allow; payment rules come on top.
+    bool SaveAllowedByRights() const;
+
+    // ---- header fields
+    void FaGetCustomer1CustomerExit(const QString& code);
+    void FaGetWarehouse1WarehouseExit(const QString& code);
+    void FaGetDate1DocDateExit(const QDateTime& typed);
+    void FaGetDepartment1DepartmentExit(const QString& code);
+    void ListTaxCodeExit(int taxId);
+    void CurrencyCloseUp(int currencyId);
+
+    // ---- pages
+    bool PosPageEnter();
+    void PosPageChange(PosPage page);
+    void ShowReceiptPage();
+
+signals:
+    void controlsChanged();
+    void focusRequested(kvr::pos::PosFocus focus);
+    void columnsChanged();
+    void totalsChanged();
+    void headerTextsChanged();
+
+private:
+    bool hasHeaderRow() const;
+    void setFocusTo(PosFocus focus);
+    void publishControls();
+    void openBill(const QString& number);
+    void startNewBill(const QString& typed);
+    void showSavedBill();
+    void applyRights();
+    void applyPeriodLock(const QDateTime& date);
+    double taxRateOf(int taxId);
+    QString configText(const char* field) const;
+    void message(const QString& text);
+
+    data::TDM& m_dm;
+    products::TDmProduct& m_product;
+    PosMode m_mode;
+    QString m_documentCode;
+    bool m_allowZeroPrice;
+    PosBill m_bill;
+    PosCalculator m_calc;
+    data::Query m_qMachineNo;
+    data::Query m_qCustomer;
+    data::Query m_qTax;
+    data::Query m_qWarehouseCode;
+    data::Query m_qDepartment;
+
+    bool m_newBill = true;
+    int m_docNoLength = 0;
+    bool m_autoNumbering = false;
+    int m_currentShiftId = 0;
+    QDateTime m_currentShiftDate;
+    bool m_closeWithoutAsking = false;
+    bool m_periodOpen = true;
+    std::function<bool()> m_shiftDialog;
+
+    QString m_lastProductCode;
+    QString m_lastUnitName;
+    int m_lastProductUnits = 0;
+    std::vector<GridColumn> m_columns;
+
+    PosControls m_controls;
+    PosControls m_published;
+    PosFocus m_focus = PosFocus::None;
+    PosHeaderTexts m_texts;
+    QString m_exchangeRateLabel;
+};
+
+} // namespace kvr::pos

@@ -1,0 +1,172 @@
+// The header fields of the bill and the pages of the sale screen.
+#include "data/TDM.h"
+#include "pos/TFrPos.h"
+#include "products/TDmProduct.h"
+#include "ui/base/Prompter.h"
+
+namespace kvr::pos {
+
+namespace {
+
+QVariant idOrNull(int id)
+{
+    return id > 0 ? QVariant(id) : QVariant();
+}
+
+} // namespace
+
+void TFrPos::FaGetCustomer1CustomerExit(const QString& typed)
+{
+    if (!hasHeaderRow())
+        return;
+    const QString code = typed.trimmed().toUpper();
+    m_texts.customerCode = code;
+    bool accepted = false;
+    if (code.isEmpty()) {
+        m_qCustomer.close();
+    } else {
+        m_qCustomer.setParam(QStringLiteral("GetCode"), code);
+        m_qCustomer.open();
+        // Blocked customers do not resolve.
+        accepted = !m_qCustomer.isEmpty()
+                   && m_qCustomer.field(QStringLiteral("Blocked")).asString().trimmed() == QLatin1String("N");
+    }
+    const auto customer = [this](const char* field) { return m_qCustomer.field(QString::fromLatin1(field)); };
+    m_texts.customerName = accepted ? customer(session().ThaiLanguage ? "Name" : "NameEng").asString() : QString();
+    m_bill.setHd(QStringLiteral("Customer"), accepted ? customer("Id").value() : QVariant());
+    // A new bill takes the customer's tax and salesman; a saved one keeps its own.
+    if (m_newBill && accepted) {
+        m_bill.setHd(QStringLiteral("TaxCode"), customer("TaxId").value());
+        m_bill.setHd(QStringLiteral("TaxRate"), customer("TaxRate").asFloat());
+        m_bill.setHd(QStringLiteral("Salesman"), customer("Salesman").value());
+        m_texts.salesmanCode = customer("Code").asString();
+    }
+    emit headerTextsChanged();
+}
+
+void TFrPos::FaGetWarehouse1WarehouseExit(const QString& typed)
+{
+    if (!hasHeaderRow())
+        return;
+    const QString code = typed.trimmed().toUpper();
+    int id = 0;
+    if (!code.isEmpty() && m_product.ExistsWarehouse(code))
+        id = m_product.QWarehouse().field(QStringLiteral("Id")).asInteger();
+    m_texts.warehouseCode = id > 0 ? m_product.QWarehouse().field(QStringLiteral("Code")).asString() : code;
+    m_bill.setHd(QStringLiteral("Warehouse"), idOrNull(id));
+    if (id > 0 && m_bill.QDt().isOpen() && !m_bill.QDt().isEmpty()) {
+        m_bill.forEachLine([&] {
+            m_bill.setDt(QStringLiteral("Warehouse"), id);
+            m_bill.setDt(QStringLiteral("WhCode"), m_texts.warehouseCode);
+        });
+    }
+    SetDgDtColumn();
+    emit headerTextsChanged();
+}
+
+void TFrPos::FaGetDate1DocDateExit(const QDateTime& typed)
+{
+    if (!hasHeaderRow())
+        return;
+    QDateTime date = typed;
+    // An empty date would give a bill no year to be numbered in: it is refused like a wrong one.
+    if (!date.isValid() || !m_dm.IsWithinRunYear(date.date())) {
+        message(QStringLiteral("วันที่ ไม่ถูกต้อง !!"));
+        date = m_dm.ServerNow();
+        setFocusTo(PosFocus::DocDate);
+    }
+    m_bill.setHd(QStringLiteral("PosDate"), date);
+    applyPeriodLock(date);
+}
+
+void TFrPos::FaGetDepartment1DepartmentExit(const QString& typed)
+{
+    if (!hasHeaderRow())
+        return;
+    const QString code = typed.trimmed().toUpper();
+    int id = 0;
+    if (!code.isEmpty()) {
+        m_qDepartment.setParam(QStringLiteral("GetCode"), code);
+        m_qDepartment.open();
+        id = m_qDepartment.field(QStringLiteral("Id")).asInteger();
+    }
+    m_texts.departmentCode = id > 0 ? code : QString();
+    m_bill.setHd(QStringLiteral("Department"), idOrNull(id));
+    emit headerTextsChanged();
+}
+
+void TFrPos::ListTaxCodeExit(int taxId)
+{
+    if (!hasHeaderRow())
+        return;
+    m_bill.setHd(QStringLiteral("TaxCode"), idOrNull(taxId));
+    m_bill.setHd(QStringLiteral("TaxRate"), taxRateOf(taxId));
+    // Lines keep the rate they were entered with; the bill's rate enters the bill's formulas.
+    if (m_bill.hd(QStringLiteral("Total")) > 0)
+        CalculateAll();
+}
+
+void TFrPos::CurrencyCloseUp(int currencyId)
+{
+    if (!hasHeaderRow())
+        return;
+    m_bill.setHd(QStringLiteral("CurrencyId"), idOrNull(currencyId));
+    if (currencyId == m_dm.MainCurrencyId()) {
+        m_bill.setHd(QStringLiteral("Rate"), 1.0);
+        m_controls.rateEnabled = false;
+    } else {
+        m_controls.rateEnabled = true;
+        setFocusTo(PosFocus::Rate);
+    }
+    publishControls();
+}
+
+bool TFrPos::PosPageEnter()
+{
+    if (!hasHeaderRow())
+        return false;
+    if (m_bill.hdId(QStringLiteral("Salesman")) < 1) {
+        if (m_bill.hdId(QStringLiteral("Customer")) < 1) {
+            message(QStringLiteral("ท่านยังไม่ได้ป้อนรหัสลูกค้า"));
+            setFocusTo(PosFocus::Customer);
+        } else {
+            message(QStringLiteral("ยังไม่ได้ระบุพนักงานขาย"));
+            setFocusTo(PosFocus::Salesman);
+        }
+        return false;
+    }
+    if (m_bill.hdId(QStringLiteral("TaxCode")) < 1) {
+        message(QStringLiteral("ยังไม่ได้ระบุรหัสภาษี"));
+        return false;
+    }
+    if (m_mode == PosMode::Goods)
+        m_controls.warehouseEnabled = false;
+    if (m_controls.page == PosPage::Product) {
+        if (m_bill.QDt().isOpen() && !m_bill.QDt().eof())
+            m_bill.QDt().edit();
+        setFocusTo(PosFocus::Grid);
+    } else if (m_controls.page == PosPage::Receipt) {
+        ShowReceiptPage();
+    }
+    publishControls();
+    return true;
+}
+
+void TFrPos::PosPageChange(PosPage page)
+{
+    m_controls.page = page;
+    m_controls.deleteLineEnabled = page == PosPage::Product;
+    publishControls();
+}
+
+void TFrPos::ShowReceiptPage()
+{
+    PosPageChange(PosPage::Receipt);
+    if (m_newBill && hasHeaderRow() && m_bill.hd(QStringLiteral("Cash")) == 0) {
+        m_bill.QHd().edit();
+        m_bill.setHd(QStringLiteral("Cash"), m_bill.hd(QStringLiteral("Total")));
+    }
+    setFocusTo(PosFocus::Cash);
+}
+
+} // namespace kvr::pos

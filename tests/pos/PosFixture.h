@@ -1,0 +1,96 @@
+#pragma once
+
+#include "data/Query.h"
+#include "data/TDM.h"
+#include "data/TDMConfig.h"
+#include "pos/TFrPos.h"
+#include "products/TDmProduct.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestServer.h"
+#include "util/QStringPrinter.h"
+
+#include <memory>
+#include <vector>
+
+namespace kvr::test {
+
+// Ids of the small shop the sale-screen tests start from (see PosFixture.cpp).
+namespace pos_shop {
+constexpr int thb = 1, usd = 2, frontDept = 3;
+constexpr int vat7 = 1, vat0 = 2;
+constexpr int mainWh = 1, backWh = 2;
+constexpr int somsri = 1, wichai = 2; // salesmen S01, S02
+constexpr int cashCustomer = 1;       // CASH: VAT 7, salesman S02
+constexpr int exemptCustomer = 2;     // C002: VAT 0, salesman S02
+constexpr int water = 1;              // P001, VAT 7, unit 11 (bottle, barcode 8850001000011)
+constexpr int rice = 2;               // P002, VAT 0, unit 21
+constexpr int repair = 3;             // S001 service, VAT 7, unit 31
+constexpr int screw = 4;              // P004, PrintFrac: unit 41 piece (1), 42 dozen (12, stock unit)
+constexpr int shift = 1;              // shift of 15/06/2026 on machine 1 (warehouse BACK, S01, front)
+} // namespace pos_shop
+
+// A line of a saved bill written straight into the tables.
+struct SavedLine
+{
+    int product;
+    int unit;
+    double quantity;
+    double price;
+    QString discount;
+    int taxCode;
+    QVariant warehouse = pos_shop::mainWh;
+};
+
+// A saved bill as the tables hold it, with the totals it was saved with.
+struct SavedBill
+{
+    QString posType;
+    QString number; // as stored
+    QDate date;
+    QString priceIE;
+    int taxCode;
+    double taxRate;
+    double discRate1 = 0, discAmt1 = 0;
+    double total = 0, taxTotal = 0, taxAmt = 0, noTaxAmt = 0;
+    std::vector<SavedLine> lines;
+    QString delFlag = QStringLiteral("N");
+};
+
+// A line as the cashier leaves it before the calculation: quantity, price, discount text and the
+// VAT rate the line carries.
+struct EnteredLine
+{
+    double quantity;
+    double price;
+    QString discount;
+    double lineRate;
+    int product = pos_shop::water;
+};
+
+// Both backends; the configuration session of a user on SHOP with the shop above, numbering of
+// the three modes (length 8) and the shift of machine 1 open.
+class PosFixture : public BackendTest
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    void exec(const QString& sql);
+    void setConfig(const QString& assignments);
+    void setNumbering(bool automatic);
+    void switchUser(int userId);
+    int insertBill(const SavedBill& bill);
+    // A sale screen of the mode, for the current user, in the open shift.
+    pos::TFrPos& screen(pos::PosMode mode = pos::PosMode::Goods, bool allowZeroPrice = true);
+    // A new bill of the screen holding these lines instead of its empty first one.
+    using Line = EnteredLine;
+    void newBillWithLines(pos::TFrPos& pos, const std::vector<Line>& lines);
+
+    ScriptedPrompter prompter;
+    std::unique_ptr<data::TDMConfig> config;
+    std::unique_ptr<data::TDM> dm;
+    std::unique_ptr<products::TDmProduct> product;
+    std::unique_ptr<pos::TFrPos> pos;
+};
+
+} // namespace kvr::test

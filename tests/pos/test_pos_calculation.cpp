@@ -1,0 +1,226 @@
+#include "PosFixture.h"
+
+#include "util/Discount.h"
+#include "util/Rounding.h"
+
+using kvr::pos::PosMode;
+using kvr::pos::PosTotals;
+
+namespace kvr::test {
+namespace {
+
+class PosCalculation : public PosFixture
+{
+protected:
+    double hd(const char* field) { return pos->QHd().field(QString::fromLatin1(field)).asFloat(); }
+    double dtAt(int row, const char* field) { return pos->QDt().fieldAt(row, QString::fromLatin1(field)).asFloat(); }
+};
+
+struct BillCase
+{
+    const char* name;
+    QString priceIE;
+    double headerRate;
+    std::vector<EnteredLine> lines;
+    double discRate1, discRate2, discAmt2;
+    // expected
+    double total, taxTotal, taxAmt, noTaxAmt, goods, discAmt1;
+    bool mixedMessage = false;
+};
+
+TEST_P(PosCalculation, BillTotalsFollowVatModeRatesAndDiscounts)
+{
+    const std::vector<BillCase> cases = {
+        {"worked example: VAT included, discount 10 %", "I", 7, {{1, 107.00, "", 7}, {1, 53.50, "", 7}}, 10, 0, 0,
+         144.45, 9.45, 160.50, 0, 135.00, 16.05},
+        {"line discounts 10%5% and 10%20 before the bill", "I", 0, {{2, 100, "10%5%", 7}, {2, 100, "10%20", 7}}, 0, 0, 0,
+         331.00, 0, 0, 331.00, 331.00, 0},
+        {"percentage then a typed amount on 300", "I", 0, {{3, 100, "", 0}}, 10, 0, 20, 250.00, 0, 0, 300.00, 250.00, 30.00},
+        {"bill rate 0: every line untaxed", "I", 0, {{1, 107, "", 7}, {1, 93, "", 7}}, 5, 0, 0, 190.00, 0, 0, 200.00,
+         190.00, 10.00},
+        {"VAT excluded at 7 %", "E", 7, {{1, 100, "", 7}}, 0, 0, 0, 107.00, 7.00, 100.00, 0, 100.00, 0},
+        {"VAT excluded with a 10 % bill discount", "E", 7, {{1, 100, "", 7}}, 10, 0, 0, 96.30, 6.30, 100.00, 0, 90.00,
+         10.00},
+        {"VAT excluded, untaxed goods discounted", "E", 7, {{1, 200, "", 0}}, 10, 0, 0, 180.00, 0, 0, 200.00, 180.00,
+         20.00},
+        {"mixed without discount", "I", 7, {{1, 107, "", 7}, {1, 50, "", 0}}, 0, 0, 0, 157.00, 7.00, 107.00, 50.00,
+         150.00, 0},
+        {"mixed with a discount applied: refused with the message", "I", 7, {{1, 107, "", 7}, {1, 50, "", 0}}, 10, 0, 5,
+         157.00, 7.00, 107.00, 50.00, 150.00, 0, true},
+        {"mixed with a rate not applied yet: set to 0 silently", "I", 7, {{1, 107, "", 7}, {1, 50, "", 0}}, 10, 0, 0,
+         157.00, 7.00, 107.00, 50.00, 150.00, 0},
+        {"mixed, VAT excluded, typed discount refused", "E", 7, {{1, 100, "", 7}, {1, 50, "", 0}}, 0, 0, 5, 157.00, 7.00,
+         100.00, 50.00, 150.00, 0, true},
+        {"VAT included, untaxed goods discounted", "I", 7, {{4, 50, "", 0}}, 10, 0, 0, 180.00, 0, 0, 200.00, 180.00,
+         20.00},
+    };
+    for (const BillCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        pos::TFrPos& screen = this->screen();
+        newBillWithLines(screen, c.lines);
+        data::CachedDataset& hdSet = screen.QHd();
+        hdSet.setValue(QStringLiteral("Price_IE"), c.priceIE);
+        hdSet.setValue(QStringLiteral("TaxRate"), c.headerRate);
+        hdSet.setValue(QStringLiteral("DiscRate1"), c.discRate1);
+        hdSet.setValue(QStringLiteral("DiscRate2"), c.discRate2);
+        hdSet.setValue(QStringLiteral("DiscAmt2"), c.discAmt2);
+        if (c.mixedMessage)
+            prompter.expectInformation();
+        const size_t askedBefore = prompter.asked().size();
+        screen.CalculateAll();
+        EXPECT_EQ(prompter.asked().size() - askedBefore, c.mixedMessage ? 1u : 0u);
+        EXPECT_NEAR(hd("Total"), c.total, 1e-9);
+        EXPECT_NEAR(hd("TaxTotal"), c.taxTotal, 1e-9);
+        EXPECT_NEAR(hd("TaxAmt"), c.taxAmt, 1e-9);
+        EXPECT_NEAR(hd("NoTaxAmt"), c.noTaxAmt, 1e-9);
+        EXPECT_NEAR(hd("DiscAmt1"), c.discAmt1, 1e-9);
+        EXPECT_NEAR(screen.totals().amountProduct, c.goods, 1e-9);
+        EXPECT_NEAR(screen.totals().taxTotal, c.taxTotal, 1e-9);
+        if (c.taxAmt != 0 && c.noTaxAmt != 0) {
+            for (const char* f : {"DiscRate1", "DiscRate2", "DiscRate3", "DiscAmt1", "DiscAmt2", "DiscAmt3"})
+                EXPECT_EQ(hd(f), 0.0) << f;
+            EXPECT_EQ(screen.totals().sumDiscount, 0.0);
+        }
+    }
+}
+
+TEST_P(PosCalculation, LineTotalsAndDiscountAmounts)
+{
+    pos::TFrPos& screen = this->screen();
+    newBillWithLines(screen, {{2, 100, "10%5%", 7}, {2, 100, "10/20", 7}, {3, 12.5, "", 7}, {1.5, 33.33, "5", 0}});
+    screen.CalculateAll();
+    const struct
+    {
+        double total, discountAmt, productAmount, taxTotal;
+    } expected[] = {{171, 29, 171 * 100 / 107.0, 171 * 7 / 107.0},
+                    {160, 40, 160 * 100 / 107.0, 160 * 7 / 107.0},
+                    {37.5, 0, 37.5 * 100 / 107.0, 37.5 * 7 / 107.0},
+                    {44.995, 5, 44.995, 0}};
+    for (int row = 0; row < 4; ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_NEAR(dtAt(row, "Total"), expected[row].total, 1e-9);
+        EXPECT_NEAR(dtAt(row, "DiscountAmt"), expected[row].discountAmt, 1e-9);
+        EXPECT_NEAR(dtAt(row, "ProductAmount"), expected[row].productAmount, 1e-9);
+        EXPECT_NEAR(dtAt(row, "TaxTotal"), expected[row].taxTotal, 1e-9);
+    }
+    // The cursor is back on the line it was on.
+    EXPECT_EQ(screen.QDt().recNo(), 3);
+}
+
+TEST_P(PosCalculation, SmallUnitsPricedFromTheStockUnitPrice)
+{
+    setConfig(QStringLiteral("SearchProductNo = 2, DisplayFraction = 'Y'"));
+    pos::TFrPos& screen = this->screen();
+    struct
+    {
+        const char* name;
+        int product;
+        double fraction, quantity, price;
+        QString discount;
+        double total, discountAmt, stockFraction;
+    } const cases[] = {
+        {"five pieces of a dozen at 120", pos_shop::screw, 1, 5, 120, "", 50.00, 0, 12},
+        {"one piece: 8.333 rounded to money", pos_shop::screw, 1, 1, 100, "", 8.33, 0, 12},
+        {"a discount on the rounded gross", pos_shop::screw, 1, 5, 120, "10%", 45.00, 5.00, 12},
+        {"sold in the stock unit itself", pos_shop::screw, 12, 5, 120, "", 600.00, 0, 12},
+        {"product without PrintFrac", pos_shop::water, 1, 5, 120, "", 600.00, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        screen.AcNewExecute();
+        data::CachedDataset& dt = screen.QDt();
+        dt.setValue(QStringLiteral("Product"), c.product);
+        dt.setValue(QStringLiteral("PrintFrac"), c.product == pos_shop::screw ? QStringLiteral("Y") : QStringLiteral("N"));
+        dt.setValue(QStringLiteral("Fraction"), c.fraction);
+        dt.setValue(QStringLiteral("Quantity"), c.quantity);
+        dt.setValue(QStringLiteral("Price"), c.price);
+        dt.setValue(QStringLiteral("Discount"), c.discount);
+        screen.CalculateDtRecord();
+        EXPECT_NEAR(dt.field(QStringLiteral("Total")).asFloat(), c.total, 1e-9);
+        EXPECT_NEAR(dt.field(QStringLiteral("DiscountAmt")).asFloat(), c.discountAmt, 1e-9);
+        EXPECT_EQ(dt.field(QStringLiteral("StockUnitFraction")).asFloat(), c.stockFraction);
+    }
+}
+
+TEST_P(PosCalculation, EndOfBillDiscountsApplyInTurn)
+{
+    pos::TFrPos& screen = this->screen();
+    newBillWithLines(screen, {});
+    data::CachedDataset& hdSet = screen.QHd();
+    hdSet.setValue(QStringLiteral("DiscRate1"), 10.0);
+    hdSet.setValue(QStringLiteral("DiscAmt2"), 20.0);
+    hdSet.setValue(QStringLiteral("DiscRate3"), 50.0);
+    EXPECT_DOUBLE_EQ(static_cast<double>(screen.CalDiscount(300.0L)), 125.0);
+    EXPECT_DOUBLE_EQ(hd("DiscAmt1"), 30.0);
+    EXPECT_DOUBLE_EQ(hd("DiscAmt2"), 20.0);
+    EXPECT_DOUBLE_EQ(hd("DiscAmt3"), 125.0);
+}
+
+TEST_P(PosCalculation, MalformedDiscountReachesTheCallerAndLeavesTheBillUsable)
+{
+    pos::TFrPos& screen = this->screen();
+    newBillWithLines(screen, {{1, 107, "", 7}, {1, 53.5, "1O%", 7}, {1, 10, "", 7}});
+    screen.QDt().setRecNo(0);
+    EXPECT_THROW(screen.CalculateAll(), util::DiscountTextError);
+    EXPECT_EQ(screen.QDt().recNo(), 0);
+    EXPECT_EQ(screen.QDt().state(), data::CachedDataset::State::Browse);
+    EXPECT_EQ(dtAt(1, "Total"), 0.0) << "the bad line keeps its amounts";
+
+    screen.QDt().setRecNo(1);
+    screen.QDt().setValue(QStringLiteral("Discount"), QStringLiteral("10%"));
+    screen.DgDtFieldChanged(QStringLiteral("discount"));
+    EXPECT_NEAR(hd("Total"), 107 + 48.15 + 10, 1e-9);
+}
+
+TEST_P(PosCalculation, TaxCodeChangeRecomputesWithTheLinesOwnRates)
+{
+    pos::TFrPos& screen = this->screen();
+    // Entered while the bill had no VAT: one line at rate 0, one carrying its product's 7.
+    newBillWithLines(screen, {{1, 107, "", 0}, {1, 107, "", 7}});
+    screen.ListTaxCodeExit(pos_shop::vat0);
+    screen.CalculateAll();
+    EXPECT_EQ(hd("TaxTotal"), 0.0);
+    EXPECT_EQ(hd("TaxRate"), 0.0);
+
+    screen.ListTaxCodeExit(pos_shop::vat7);
+    EXPECT_EQ(screen.QHd().field(QStringLiteral("TaxCode")).asInteger(), pos_shop::vat7);
+    EXPECT_EQ(hd("TaxRate"), 7.0);
+    EXPECT_NEAR(hd("TaxTotal"), 7.0, 1e-9) << "only the line that carries a rate bears VAT";
+    EXPECT_NEAR(hd("NoTaxAmt"), 107.0, 1e-9);
+    EXPECT_NEAR(hd("TaxAmt"), 107.0, 1e-9);
+}
+
+TEST_P(PosCalculation, PercentDiscountSwitchOnLeavingTheDiscount)
+{
+    pos::TFrPos& screen = this->screen();
+    newBillWithLines(screen, {{1, 10, "", 7}});
+    const struct
+    {
+        const char* flag;
+        QString typed, kept;
+    } cases[] = {
+        {"Y", "5", "5%"},     {"Y", " 7 ", "7%"}, {"Y", "5%", "5%"}, {"Y", "10%5", "10%5"},
+        {"Y", "5/", "5/"},    {"Y", "", ""},      {"N", "5", "5"},   {"y", "5", "5"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(QStringLiteral("%1 '%2'").arg(QString::fromLatin1(c.flag), c.typed).toStdString());
+        setConfig(QStringLiteral("SalePercentDisc = '%1'").arg(QString::fromLatin1(c.flag)));
+        screen.QDt().setValue(QStringLiteral("Discount"), c.typed);
+        screen.GetDiscExit();
+        EXPECT_EQ(screen.QDt().field(QStringLiteral("Discount")).asString(), c.kept);
+    }
+}
+
+TEST(PosTotalsText, PanelAndTotalPictures)
+{
+    EXPECT_EQ(PosTotals::Text(0), QStringLiteral("0.00"));
+    EXPECT_EQ(PosTotals::Text(1234567.5), QStringLiteral("1,234,567.50"));
+    EXPECT_EQ(PosTotals::Text(9.449999999999989), QStringLiteral("9.45"));
+    EXPECT_EQ(PosTotals::TotalText(144.45), QStringLiteral("144.45 "));
+    EXPECT_EQ(PosTotals::TotalText(1500), QStringLiteral("1,500 "));
+}
+
+KVR_INSTANTIATE_BACKENDS(PosCalculation);
+
+} // namespace
+} // namespace kvr::test

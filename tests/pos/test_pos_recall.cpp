@@ -1,0 +1,183 @@
+#include "PosFixture.h"
+
+#include "util/Rounding.h"
+
+using kvr::pos::PosMode;
+
+namespace kvr::test {
+namespace {
+
+using namespace pos_shop;
+
+class PosRecall : public PosFixture
+{
+protected:
+    void SetUp() override
+    {
+        PosFixture::SetUp();
+        if (IsSkipped())
+            return;
+        const QDate june(2026, 6, 10);
+        insertBill({"P", "     101", june, "I", vat7, 7, 10, 16.05, 144.45, 9.45, 160.50, 0,
+                    {{water, 11, 1, 107.00, "", vat7}, {water, 11, 1, 53.50, "", vat7}}});
+        insertBill({"P", "     102", june, "E", vat7, 7, 0, 4.99, 96.30, 6.30, 94.99, 0, {{water, 11, 3, 33.33, "5", vat7}}});
+        insertBill({"P", "     103", june, "I", vat7, 7, 0, 0, 107, 7, 107, 0, {{water, 11, 1, 107, "", vat7}}, "Y"});
+        insertBill({"P", "     104", QDate(2026, 5, 20), "I", vat7, 7, 0, 0, 107, 7, 107, 0, {{water, 11, 1, 107, "", vat7}}});
+        insertBill({"P", "12345678", june, "I", vat7, 7, 0, 0, 50, 0, 0, 50, {{rice, 21, 1, 50, "", vat0}}});
+        insertBill({"S", "     201", june, "E", vat7, 7, 0, 0, 214, 14, 200, 0, {{repair, 31, 2, 100, "", vat7, QVariant()}}});
+        insertBill({"M", "     301", june, "I", vat7, 7, 0, 0, 157, 7, 107, 50,
+                    {{water, 11, 1, 107, "", vat7, QVariant()}, {rice, 21, 1, 50, "", vat0, QVariant()}}});
+    }
+
+    // Types the number and leaves the field, as the cashier does.
+    pos::TFrPos& recall(PosMode mode, const QString& typed)
+    {
+        pos::TFrPos& screen = this->screen(mode);
+        screen.AcNewExecute();
+        screen.headerTexts().posNo = typed;
+        screen.PosNoExit();
+        return screen;
+    }
+    double stored(pos::TFrPos& screen, const char* field)
+    {
+        return util::RoundHalfUp(screen.QHd().field(QString::fromLatin1(field)).asFloat(), 15, 4);
+    }
+};
+
+TEST_P(PosRecall, SavedBillsOfEveryModeRecomputeToTheirStoredTotals)
+{
+    struct
+    {
+        PosMode mode;
+        const char* typed;
+        int lines;
+        double total, taxTotal, taxAmt, noTaxAmt, discAmt1;
+    } const cases[] = {
+        {PosMode::Goods, "101", 2, 144.45, 9.45, 160.50, 0, 16.05},
+        {PosMode::Goods, "102", 1, 96.30, 6.30, 94.99, 0, 4.99},
+        {PosMode::Service, "201", 1, 214, 14, 200, 0, 0},
+        {PosMode::Misc, "301", 2, 157, 7, 107, 50, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        pos::TFrPos& screen = recall(c.mode, QString::fromLatin1(c.typed));
+        ASSERT_FALSE(screen.NewBill());
+        EXPECT_EQ(screen.QDt().recordCount(), c.lines);
+        EXPECT_EQ(stored(screen, "Total"), c.total);
+        EXPECT_EQ(stored(screen, "TaxTotal"), c.taxTotal);
+        EXPECT_EQ(stored(screen, "TaxAmt"), c.taxAmt);
+        EXPECT_EQ(stored(screen, "NoTaxAmt"), c.noTaxAmt);
+        EXPECT_EQ(stored(screen, "DiscAmt1"), c.discAmt1);
+        EXPECT_EQ(screen.TotalText(), pos::PosTotals::TotalText(c.total));
+    }
+}
+
+TEST_P(PosRecall, NumberIsFoundTrimmedAndAlignedToTheSeriesLength)
+{
+    struct
+    {
+        PosMode mode;
+        QString typed;
+        QString found; // stored number, or empty for a new bill
+    } const cases[] = {
+        {PosMode::Goods, "101", "     101"},
+        {PosMode::Goods, "  101  ", "     101"},
+        {PosMode::Goods, "     101", "     101"},
+        {PosMode::Goods, "1010", ""},
+        {PosMode::Goods, "123456789", "12345678"},
+        {PosMode::Goods, "201", ""},  // a service bill
+        {PosMode::Service, "201", "     201"},
+        {PosMode::Misc, "201", ""},
+        {PosMode::Goods, "103", ""},  // cancelled
+        {PosMode::Misc, " 301", "     301"},
+    };
+    setNumbering(false);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString() + " in mode " + pos::PosTypeLetter(c.mode).toStdString());
+        pos::TFrPos& screen = recall(c.mode, c.typed);
+        EXPECT_EQ(screen.DocNoLength(), 8);
+        EXPECT_EQ(screen.NewBill(), c.found.isEmpty());
+        const QString number = screen.QHd().field(QStringLiteral("PosNo")).asString();
+        EXPECT_EQ(number, c.found.isEmpty() ? pos::PosBill::BillNumberKey(c.typed, 8) : c.found);
+    }
+}
+
+TEST_P(PosRecall, LinesWithoutWarehouseAreReadOnlyWhereModesHaveNone)
+{
+    // The same shape of bill stored as goods: its line without warehouse does not belong there.
+    insertBill({"P", "     105", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 107, 7, 107, 0,
+                {{water, 11, 1, 107, "", vat7, QVariant()}, {water, 11, 1, 107, "", vat7}}});
+    EXPECT_EQ(recall(PosMode::Goods, "105").QDt().recordCount(), 1);
+    EXPECT_EQ(recall(PosMode::Service, "201").QDt().recordCount(), 1);
+    EXPECT_EQ(recall(PosMode::Misc, "301").QDt().recordCount(), 2);
+}
+
+TEST_P(PosRecall, SaveAndDeleteFollowRightsAndTheAccountingPeriod)
+{
+    struct
+    {
+        int user;
+        const char* typed;
+        bool save, del, customerEnabled, lockedMessage;
+    } const cases[] = {
+        {2, "101", true, true, true, false},   {1, "101", false, true, false, false},
+        {3, "101", false, false, false, false}, {2, "104", false, false, true, true},
+        {1, "104", false, false, false, true}, {2, "555", true, false, true, false},
+        {1, "555", true, false, true, false},  {3, "555", false, false, true, false},
+    };
+    setNumbering(false);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(QStringLiteral("user %1 bill %2").arg(c.user).arg(QString::fromLatin1(c.typed)).toStdString());
+        switchUser(c.user);
+        if (c.lockedMessage)
+            prompter.expectInformation();
+        pos::TFrPos& screen = recall(PosMode::Goods, QString::fromLatin1(c.typed));
+        EXPECT_EQ(screen.AcSave().isEnabled(), c.save);
+        EXPECT_EQ(screen.SaveAllowedByRights(), c.save);
+        EXPECT_EQ(screen.AcDel().isEnabled(), c.del);
+        EXPECT_EQ(screen.controls().customerEnabled, c.customerEnabled);
+        EXPECT_EQ(screen.AcPrint().isVisible(), !screen.NewBill());
+        EXPECT_EQ(screen.controls().posNoEnabled, screen.NewBill());
+    }
+    EXPECT_EQ(prompter.pending(), 0u);
+}
+
+TEST_P(PosRecall, BarcodeModeShowsEachLinesBarcode)
+{
+    for (const bool barcodes : {false, true}) {
+        SCOPED_TRACE(barcodes);
+        product->setUseBarCode(barcodes);
+        pos::TFrPos& screen = recall(PosMode::Goods, "101");
+        EXPECT_EQ(screen.QDt().fieldAt(1, QStringLiteral("ProductCode")).asString(),
+                  barcodes ? QStringLiteral("8850001000011") : QStringLiteral("P001"));
+    }
+}
+
+TEST_P(PosRecall, NewestBillOfARepeatedNumberWithItsLinesInOrder)
+{
+    // Series restart every year: last year's bill of the same number stays where it is.
+    insertBill({"P", "     107", QDate(2025, 12, 30), "I", vat7, 7, 0, 0, 10, 0, 0, 10, {{rice, 21, 1, 10, "", vat0}}});
+    const int id = insertBill({"P", "     107", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 157, 7, 107, 50,
+                               {{water, 11, 1, 107, "", vat7}, {rice, 21, 1, 50, "", vat0}}});
+    exec(QStringLiteral("UPDATE PosDt SET PosRecNo = 3 - PosRecNo WHERE PosHd = %1").arg(id));
+    pos::TFrPos& screen = recall(PosMode::Goods, "107");
+    EXPECT_EQ(screen.QHd().field(QStringLiteral("Id")).asInteger(), id);
+    ASSERT_EQ(screen.QDt().recordCount(), 2);
+    EXPECT_EQ(screen.QDt().fieldAt(0, QStringLiteral("Product")).asInteger(), rice);
+    EXPECT_EQ(screen.QDt().fieldAt(1, QStringLiteral("Product")).asInteger(), water);
+}
+
+TEST_P(PosRecall, BillOfASeriesWithoutLengthIsStillFound)
+{
+    exec(QStringLiteral("DELETE FROM DocumentNo WHERE Code = 'POS-M'"));
+    prompter.expectInformation(); // the series is unknown
+    pos::TFrPos& screen = recall(PosMode::Misc, " 301 ");
+    EXPECT_EQ(screen.DocNoLength(), 0);
+    EXPECT_FALSE(screen.NewBill());
+    EXPECT_EQ(screen.QHd().field(QStringLiteral("PosNo")).asString(), QStringLiteral("     301"));
+}
+
+KVR_INSTANTIATE_BACKENDS(PosRecall);
+
+} // namespace
+} // namespace kvr::test
