@@ -186,6 +186,10 @@ void TFrPosShiftNo::FormShow()
 
 void TFrPosShiftNo::HeaderExit()
 {
+    // Passing through a header field that has not changed since it was checked keeps the count:
+    // any change of the date, machine or number has put the dialog back to idle already.
+    if (m_controls.gridEnabled)
+        return;
     goIdle();
     const QString code = m_machineCode.trimmed().toUpper();
     bool isNumber = false;

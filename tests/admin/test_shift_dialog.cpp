@@ -184,6 +184,24 @@ TEST_P(ShiftDialog, counts_give_amounts_and_the_total_that_opens_the_shift)
                      total);
 }
 
+TEST_P(ShiftDialog, passing_through_an_unchanged_header_keeps_the_count_and_a_change_starts_over)
+{
+    enterHeader(QStringLiteral("POS01"), QStringLiteral("1"));
+    dialog->setQuantity(1, 4);
+    dialog->HeaderExit();
+    EXPECT_TRUE(dialog->controls().okEnabled);
+    EXPECT_DOUBLE_EQ(dialog->ShiftCashTotal(), 400.0);
+
+    dialog->setShiftNoText(QStringLiteral("2"));
+    EXPECT_FALSE(dialog->controls().gridEnabled);
+    EXPECT_FALSE(dialog->controls().okEnabled);
+    EXPECT_FALSE(dialog->BtOkClick()) << "no save of a header that was not checked";
+    dialog->HeaderExit();
+    EXPECT_TRUE(dialog->controls().gridEnabled);
+    EXPECT_DOUBLE_EQ(dialog->ShiftCashTotal(), 0.0);
+    EXPECT_EQ(shiftRows(), 0);
+}
+
 TEST_P(ShiftDialog, reopening_an_open_shift_shows_its_counts_and_replaces_its_float)
 {
     const int id = insertShift(kDay, 1, 1, QStringLiteral("N"), {{2, 1}, {4, 5}, {1, 10}});

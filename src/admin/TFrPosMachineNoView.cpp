@@ -1,0 +1,281 @@
+#include "admin/TFrPosMachineNoView.h"
+
+#include "data/TDM.h"
+#include "ui/base/CodeLookup.h"
+#include "ui/base/LookupEdit.h"
+#include "ui/base/UpperCaseEntry.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QFormLayout>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace kvr::admin {
+
+namespace {
+
+using Captions = PosMachineCaptions;
+
+QLabel* captionLabel(QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setMinimumWidth(110);
+    return label;
+}
+
+} // namespace
+
+TFrPosMachineNoView::TFrPosMachineNoView(TFrPosMachineNo& form, QWidget* parent)
+    : ui::TFrFormView(form, nullptr, parent)
+    , m_form(form)
+{
+    setObjectName(QStringLiteral("frPosMachineNo"));
+    setContent(buildContent());
+    connect(&m_form, &TFrPosMachineNo::recordChanged, this, &TFrPosMachineNoView::showRecord);
+    connect(&m_form, &TFrPosMachineNo::controlsChanged, this, &TFrPosMachineNoView::showControls);
+    connect(&m_form, &TFrPosMachineNo::captionsChanged, this, &TFrPosMachineNoView::applyCaptions);
+    connect(&m_form, &TFrPosMachineNo::codeTextChanged, this, [this] {
+        if (m_code->text() != m_form.codeText())
+            m_code->setText(m_form.codeText());
+    });
+    connect(&m_form, &TFrPosMachineNo::codeFocusRequested, this,
+            [this] { QTimer::singleShot(0, m_code, [this] { m_code->setFocus(); }); });
+    // A click on the toolbar beside its buttons switches the language of the captions (the
+    // view sees every event of the program first, the toolbar's clicks among them).
+    m_toolbar = findChild<QFrame*>(QStringLiteral("toolbarFrame"));
+    applyCaptions();
+    showControls();
+}
+
+QWidget* TFrPosMachineNoView::buildContent()
+{
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("posMachineContent"));
+    auto* columns = new QHBoxLayout(content);
+    columns->setContentsMargins(10, 8, 10, 4);
+    auto* left = new QFormLayout;
+    left->setVerticalSpacing(4);
+    columns->addLayout(left, 3);
+    auto* right = new QVBoxLayout;
+    columns->addLayout(right, 2);
+
+    const auto addRow = [this, content](QFormLayout* layout, QString Captions::*caption, QWidget* field) {
+        QLabel* label = captionLabel(content);
+        m_captionLabels.emplace_back(label, caption);
+        layout->addRow(label, field);
+    };
+
+    m_code = new QLineEdit(content);
+    m_code->setObjectName(QStringLiteral("codeLineEdit"));
+    m_code->setMaxLength(20);
+    ui::upperCaseEntry(m_code);
+    connect(m_code, &QLineEdit::textEdited, this, [this](const QString& text) { m_form.setCodeText(text); });
+    m_search = new QToolButton(content);
+    m_search->setObjectName(QStringLiteral("btSearchToolButton"));
+    m_search->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    m_search->setFocusPolicy(Qt::NoFocus);
+    connect(m_search, &QToolButton::clicked, this, [this] { m_form.BtSearchClick(); });
+    auto* codeRow = new QWidget(content);
+    auto* codeLayout = new QHBoxLayout(codeRow);
+    codeLayout->setContentsMargins(0, 0, 0, 0);
+    codeLayout->addWidget(m_code);
+    codeLayout->addWidget(m_search);
+    codeLayout->addStretch(1);
+    addRow(left, &Captions::code, codeRow);
+    addRow(left, &Captions::location, addText("Location", 100));
+
+    m_blocked = new QCheckBox(content);
+    m_blocked->setObjectName(QStringLiteral("blockedCheckBox"));
+    connect(m_blocked, &QCheckBox::clicked, this,
+            [this](bool on) { write("Blocked", on ? QStringLiteral("Y") : QStringLiteral("N")); });
+    m_loaders.emplace_back([this] {
+        m_blocked->setChecked(m_form.QPosMachine().field(QStringLiteral("Blocked")).asString() == QLatin1String("Y"));
+    });
+    left->addRow(QString(), m_blocked);
+    addRow(left, &Captions::remark, addText("Remark", 255));
+
+    const std::tuple<const char*, QString Captions::*, QString, QString, QString, QString, bool> lookups[] = {
+        {"Salesman", &Captions::salesman, QStringLiteral("Salesman"), QStringLiteral("Code"), QStringLiteral("Name"),
+         QStringLiteral("Status='Y'"), false},
+        {"WareHouse", &Captions::warehouse, QStringLiteral("Warehouse"), QStringLiteral("Code"), QStringLiteral("Name"),
+         QString(), false},
+        {"Department", &Captions::department, QStringLiteral("MISC"), QStringLiteral("CODE"),
+         QStringLiteral("Description"), QStringLiteral("GroupCode='DEPARTMENT'"), true},
+    };
+    for (const auto& [column, caption, table, code, name, filter, allowEmpty] : lookups) {
+        Lookup lookup = addLookup(column, table, QStringLiteral("Id"), code, name, filter, allowEmpty);
+        auto* row = new QWidget(content);
+        auto* rowLayout = new QHBoxLayout(row);
+        rowLayout->setContentsMargins(0, 0, 0, 0);
+        rowLayout->addWidget(lookup.edit);
+        rowLayout->addWidget(lookup.name, 1);
+        lookup.caption = captionLabel(content);
+        m_captionLabels.emplace_back(lookup.caption, caption);
+        left->addRow(lookup.caption, row);
+        m_lookups.push_back(lookup);
+    }
+    addRow(left, &Captions::printerName, addText("PrinterName", 100));
+    addRow(left, &Captions::printerCode, addList("PrinterCode", TFrPosMachineNo::kPrinterCodes, false));
+
+    m_drawerBox = new QGroupBox(content);
+    auto* drawer = new QFormLayout(m_drawerBox);
+    drawer->setVerticalSpacing(4);
+    addRow(drawer, &Captions::drawerPort, addList("CashDrawer", TFrPosMachineNo::kPortNames, true));
+    addRow(drawer, &Captions::baudRate, addText("BaudRate", 9, true));
+    m_drawerTest = new QPushButton(content);
+    m_drawerTest->setObjectName(QStringLiteral("bTestPushButton"));
+    connect(m_drawerTest, &QPushButton::clicked, this, [this] { m_form.BTestClick(); });
+    drawer->addRow(QString(), m_drawerTest);
+    right->addWidget(m_drawerBox);
+
+    m_displayBox = new QGroupBox(content);
+    auto* display = new QFormLayout(m_displayBox);
+    display->setVerticalSpacing(4);
+    addRow(display, &Captions::displayPort, addList("PosDisplayComport", TFrPosMachineNo::kPortNames, true));
+    addRow(display, &Captions::baudRate, addText("PosDisplayBaudRate", 9, true));
+    addRow(display, &Captions::hello1, addText("PosDisplayHello1", 20));
+    addRow(display, &Captions::hello2, addText("PosDisplayHello2", 20));
+    m_displayTest = new QPushButton(content);
+    m_displayTest->setObjectName(QStringLiteral("dtestPushButton"));
+    connect(m_displayTest, &QPushButton::clicked, this, [this] { m_form.DtestClick(); });
+    display->addRow(QString(), m_displayTest);
+    right->addWidget(m_displayBox);
+    right->addStretch(1);
+    return content;
+}
+
+QLineEdit* TFrPosMachineNoView::addText(const char* column, int maxLength, bool integer)
+{
+    auto* edit = new QLineEdit;
+    edit->setObjectName(QString::fromLatin1(column) + QStringLiteral("LineEdit"));
+    edit->setMaxLength(maxLength);
+    if (integer)
+        edit->setValidator(new QIntValidator(0, 999999999, edit));
+    connect(edit, &QLineEdit::textEdited, this, [this, column, integer](const QString& text) {
+        if (integer)
+            write(column, text.isEmpty() ? QVariant() : QVariant(text.toInt()));
+        else
+            write(column, text);
+    });
+    m_loaders.emplace_back([this, edit, column] {
+        const QString text = m_form.QPosMachine().field(QString::fromLatin1(column)).asString();
+        if (edit->text() != text)
+            edit->setText(text);
+    });
+    return edit;
+}
+
+QComboBox* TFrPosMachineNoView::addList(const char* column, const QStringList& items, bool editable)
+{
+    auto* list = new QComboBox;
+    list->setObjectName(QString::fromLatin1(column) + QStringLiteral("ComboBox"));
+    list->addItems(items);
+    // Ports may also be typed as a device path (/dev/ttyUSB0).
+    list->setEditable(editable);
+    connect(list, &QComboBox::currentTextChanged, this, [this, column](const QString& text) { write(column, text); });
+    m_loaders.emplace_back([this, list, column] {
+        const QSignalBlocker blocker(list);
+        const QString text = m_form.QPosMachine().field(QString::fromLatin1(column)).asString();
+        if (list->isEditable())
+            list->setEditText(text);
+        else
+            list->setCurrentIndex(list->findText(text));
+    });
+    return list;
+}
+
+TFrPosMachineNoView::Lookup TFrPosMachineNoView::addLookup(const char* column, const QString& table,
+                                                          const QString& idColumn, const QString& codeColumn,
+                                                          const QString& nameColumn, const QString& filter,
+                                                          bool allowEmpty)
+{
+    Lookup l{};
+    l.lookup = new ui::CodeLookup(m_form.QPosMachine().connection(), {table, idColumn, codeColumn, nameColumn}, this);
+    l.lookup->setFilter(filter);
+    l.lookup->setAllowEmpty(allowEmpty);
+    l.lookup->bind(&m_form.QPosMachine(), QString::fromLatin1(column));
+    l.edit = new ui::LookupEdit(*l.lookup);
+    l.edit->setObjectName(QString::fromLatin1(column) + QStringLiteral("LookupEdit"));
+    l.edit->setMaximumWidth(90);
+    l.name = new QLabel;
+    l.name->setObjectName(QString::fromLatin1(column) + QStringLiteral("NameLabel"));
+    l.edit->setNameLabel(l.name);
+    return l;
+}
+
+void TFrPosMachineNoView::write(const char* column, const QVariant& value)
+{
+    data::CachedDataset& machine = m_form.QPosMachine();
+    if (machine.isOpen() && !machine.eof())
+        machine.setValue(QString::fromLatin1(column), value);
+}
+
+void TFrPosMachineNoView::showRecord()
+{
+    for (const auto& load : m_loaders)
+        load();
+    for (const Lookup& l : m_lookups) {
+        if (m_form.QPosMachine().field(l.lookup->field()).isNull())
+            l.lookup->clear();
+        else
+            l.lookup->refresh();
+    }
+}
+
+void TFrPosMachineNoView::showControls()
+{
+    const PosMachineControls& c = m_form.controls();
+    m_code->setEnabled(c.codeEnabled);
+    m_search->setEnabled(c.codeEnabled);
+    for (const Lookup& l : m_lookups)
+        l.edit->setEnabled(c.lookupsEnabled);
+}
+
+void TFrPosMachineNoView::applyCaptions()
+{
+    const PosMachineCaptions c = m_form.captions();
+    for (const auto& [label, caption] : m_captionLabels) {
+        if (label)
+            label->setText(c.*caption);
+    }
+    m_blocked->setText(c.blocked);
+    m_drawerBox->setTitle(c.drawerGroup);
+    m_displayBox->setTitle(c.displayGroup);
+    m_drawerTest->setText(c.test);
+    m_displayTest->setText(c.test);
+    m_displayTest->setToolTip(c.displayTestHint);
+}
+
+bool TFrPosMachineNoView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_toolbar && event->type() == QEvent::MouseButtonPress) {
+        m_form.ToolbarClick();
+        return false;
+    }
+    if (watched == m_code && event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && isVisible())
+            m_form.CodeExit();
+        return false;
+    }
+    if (watched == m_code && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::Key_F5)) {
+        m_form.BtSearchClick();
+        return true;
+    }
+    return ui::TFrFormView::eventFilter(watched, event);
+}
+
+} // namespace kvr::admin
