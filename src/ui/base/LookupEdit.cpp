@@ -49,7 +49,8 @@ void LookupEdit::focusOutEvent(QFocusEvent* event)
         return;
     m_inside = false;
     m_lookup.setText(text());
-    m_lookup.commit();
+    if (m_commitOnExit)
+        m_lookup.commit();
     emit exited();
 }
 

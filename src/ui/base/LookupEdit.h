@@ -26,6 +26,8 @@ public:
     // The label that shows the resolved description.
     void setNameLabel(QLabel* label);
     void setKeyHandler(KeyHandler handler) { m_keyHandler = std::move(handler); }
+    // Off when the owner resolves the code itself on exited() (frames that check it further).
+    void setCommitOnExit(bool on) { m_commitOnExit = on; }
 
 signals:
     void entered();
@@ -41,6 +43,7 @@ private:
     QLabel* m_nameLabel = nullptr;
     KeyHandler m_keyHandler;
     bool m_inside = false;
+    bool m_commitOnExit = true;
 };
 
 } // namespace kvr::ui

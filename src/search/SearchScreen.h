@@ -1,0 +1,132 @@
+#pragma once
+
+#include "data/CachedDataset.h"
+#include "ui/base/DataGridColumn.h"
+
+#include <QColor>
+#include <QKeyCombination>
+#include <QObject>
+#include <vector>
+
+namespace kvr::data {
+class TDM;
+}
+namespace kvr::ui {
+class Prompter;
+}
+
+namespace kvr::search {
+
+// One criterion field of a search dialog: a text, or a choice among fixed options.
+struct SearchCriterion
+{
+    QString name;
+    QString caption;
+    QString text;
+    bool upperCase = false;
+    QStringList choices; // a drop-down when not empty; text holds the index chosen
+};
+
+// What every search dialog does, without its window: criteria at the top, a statement run
+// on the company database, a read-only result below, and the Search, Choose and Cancel buttons
+// with their keys. What the user types is always bound as a parameter value. Members of the
+// family give their criteria, statement and columns.
+class SearchScreen : public QObject
+{
+    Q_OBJECT
+public:
+    // Where the focus is when a key is pressed.
+    enum class Where { Criteria, Grid, Other };
+    enum class KeyOutcome { Ignored, Handled, Choose, Cancel };
+    enum class Focus { Criteria, Grid };
+
+    SearchScreen(data::TDM& dm, ui::Prompter& prompter, QObject* parent = nullptr);
+
+    const QString& caption() const { return m_caption; }
+    void setCaption(const QString& caption) { m_caption = caption; }
+    bool thai() const;
+    QString searchCaption() const;
+    QString okCaption() const;
+    QString cancelCaption() const;
+    // The buttons' font size; 0 keeps the dialog's own.
+    int buttonFontSize() const { return thai() ? 0 : 8; }
+    // A hint under the grid (the row colours of document searches).
+    virtual QString gridHint() const { return {}; }
+
+    std::vector<SearchCriterion>& criteria() { return m_criteria; }
+    SearchCriterion* criterion(const QString& name);
+    void setCriterion(const QString& name, const QString& text);
+    QString criterionText(const QString& name) const;
+
+    data::CachedDataset& QSearch() { return m_qSearch; }
+    const std::vector<ui::DataGridColumn>& columns() const { return m_columns; }
+    // The column whose value a chosen row gives back.
+    const QString& keyColumn() const { return m_keyColumn; }
+    void setKeyColumn(const QString& column) { m_keyColumn = column; }
+    bool isMultiSelect() const { return m_multiSelect; }
+    bool isSearchEnabled() const { return m_searchEnabled; }
+
+    // Each time the dialog opens: no result, the first criterion empty and focused.
+    virtual void FormShow();
+    // Runs the search with the criteria as they are now.
+    void BtSearchClick();
+    // Takes the current row (or the selected rows); false when the dialog stays open.
+    virtual bool BtOkClick();
+    KeyOutcome FormKeyDown(QKeyCombination key, Where where);
+    // The rows picked in the grid, for dialogs that take several.
+    void setSelectedRows(std::vector<int> rows) { m_selectedRows = std::move(rows); }
+
+    // The key column of the chosen row; empty until a row is chosen.
+    const QString& result() const { return m_result; }
+    // The key column of every chosen row, in grid order.
+    const QStringList& results() const { return m_results; }
+    // Another column of the chosen row.
+    data::Field chosen(const QString& column) const;
+
+    virtual QColor rowColour(int row) const;
+    virtual void titleClick(const QString& field);
+    virtual void gridMouseDown(int row, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+
+signals:
+    void focusRequested(SearchScreen::Focus where);
+
+protected:
+    // The statement's lines, asked once, on the first search (the connection opens then).
+    virtual QStringList statement() = 0;
+    // Before every search: binds the criteria to the statement's parameters and replaces the
+    // lines that depend on them.
+    virtual void prepareSearch() = 0;
+    // The statement in place, built on first use.
+    void ensureStatement();
+    void addCriterion(const QString& name, const QString& thaiCaption, const QString& englishCaption,
+                      bool upperCase = false);
+    void addColumn(const QString& field, int width, const QString& title, const QString& format = {});
+    void setMultiSelect(bool on) { m_multiSelect = on; }
+    void setFocusGridWhenFound(bool on) { m_focusGridWhenFound = on; }
+    // Contains-match and starts-with patterns of a typed text, bound as values.
+    static QString contains(const QString& text) { return QLatin1Char('%') + text.trimmed() + QLatin1Char('%'); }
+    static QString startsWith(const QString& text) { return text.trimmed() + QLatin1Char('%'); }
+    // "expression LIKE :param" ignoring letter case on both backends.
+    QString likeNoCase(const QString& expression, const QString& param);
+    data::TDM& dm() { return m_dm; }
+    ui::Prompter& prompter() { return m_prompter; }
+
+private:
+    data::TDM& m_dm;
+    ui::Prompter& m_prompter;
+    data::CachedDataset m_qSearch;
+    QString m_caption;
+    std::vector<SearchCriterion> m_criteria;
+    std::vector<ui::DataGridColumn> m_columns;
+    std::vector<int> m_selectedRows;
+    QString m_keyColumn = QStringLiteral("Code");
+    QString m_result;
+    QStringList m_results;
+    int m_chosenRow = -1;
+    bool m_multiSelect = false;
+    bool m_searchEnabled = true;
+    bool m_focusGridWhenFound = true;
+    bool m_built = false;
+};
+
+} // namespace kvr::search

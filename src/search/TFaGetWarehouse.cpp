@@ -1,0 +1,41 @@
+#include "search/TFaGetWarehouse.h"
+
+#include "data/TDM.h"
+#include "data/TDMConfig.h"
+#include "search/TF_SearchWareHouse.h"
+
+namespace kvr::search {
+
+TFaGetWarehouse::TFaGetWarehouse(data::TDM& dm, ui::Prompter& prompter, SearchRunner& runner, QObject* parent)
+    : LookupFrame(dm, prompter, runner, ui::LookupSource{QStringLiteral("Warehouse")}, parent)
+{
+    setCaption(thai() ? QStringLiteral("คลังสินค้า") : QStringLiteral("Warehouse"));
+    lookup().setAllowEmpty(false);
+}
+
+int TFaGetWarehouse::restrictedUser()
+{
+    data::Query& config = dm().QConfig();
+    if (!config.isOpen())
+        config.open();
+    const bool restricted = data::isFlagSet(config.field(QStringLiteral("CheckUserWarehouseFlag")).asString());
+    return restricted ? dm().config().session().UserId : 0;
+}
+
+void TFaGetWarehouse::FieldEnter()
+{
+    LookupFrame::FieldEnter();
+    if (const int user = restrictedUser())
+        lookup().setFilter(QStringLiteral("Id In (Select Warehouse From UserWarehouse Where UserName = :UserId)"),
+                           {{QStringLiteral("UserId"), user}});
+}
+
+void TFaGetWarehouse::search()
+{
+    // Made for this search only, and gone with it.
+    TF_SearchWareHouse dialog(dm(), prompter());
+    dialog.setRestrictedToUser(restrictedUser());
+    runSearch(dialog);
+}
+
+} // namespace kvr::search

@@ -1,0 +1,53 @@
+#include "search/TFrSearchPos.h"
+
+namespace kvr::search {
+
+TFrSearchPos::TFrSearchPos(data::TDM& dm, ui::Prompter& prompter, QObject* parent)
+    : TFrSearch(dm, prompter, parent)
+{
+    setCaption(thai() ? QStringLiteral("ค้นหารายการขายสด") : QStringLiteral("Search Cash Sale"));
+    setTableName(QStringLiteral("PosHd"));
+    setKeyColumn(QStringLiteral("PosNo"));
+    if (SearchCriterion* code = criterion(QStringLiteral("Code")))
+        code->caption = thai() ? QStringLiteral("เลขที่บิล") : QStringLiteral("Bill No.");
+    addCriterion(QStringLiteral("Customer"), QStringLiteral("รหัสลูกค้า"), QStringLiteral("Customer"), true);
+    addCriterion(QStringLiteral("Sort"), QStringLiteral("เรียงตาม"), QStringLiteral("Sort by"));
+    criterion(QStringLiteral("Sort"))->choices = thai() ? QStringList{QStringLiteral("เลขที่"), QStringLiteral("วันที่")}
+                                                        : QStringList{QStringLiteral("Number"), QStringLiteral("Date")};
+    criterion(QStringLiteral("Sort"))->text = QString::number(int(Sort::ByDate));
+    addColumn(QStringLiteral("PosNo"), 12, thai() ? QStringLiteral("เลขที่") : QStringLiteral("No."));
+    addColumn(QStringLiteral("PosDate"), 10, thai() ? QStringLiteral("วันที่") : QStringLiteral("Date"),
+              QStringLiteral("dd/MM/yyyy"));
+    addColumn(QStringLiteral("Printed"), 5, thai() ? QStringLiteral("พิมพ์?") : QStringLiteral("Printed"));
+    addColumn(QStringLiteral("Code"), 10, thai() ? QStringLiteral("รหัสลูกค้า") : QStringLiteral("Customer"));
+    addColumn(QStringLiteral("Name"), 28, thai() ? QStringLiteral("ชื่อลูกค้า") : QStringLiteral("Customer name"));
+    addColumn(QStringLiteral("Total"), 12, thai() ? QStringLiteral("รวมเงิน") : QStringLiteral("Total"),
+              QStringLiteral("#,##0.00"));
+    addColumn(QStringLiteral("SalesCode"), 10, thai() ? QStringLiteral("รหัสพนง.ขาย") : QStringLiteral("Salesman"));
+    addColumn(QStringLiteral("SalesName"), 20, thai() ? QStringLiteral("ชื่อพนง.ขาย") : QStringLiteral("Salesman name"));
+}
+
+QStringList TFrSearchPos::statement()
+{
+    // A bill without a customer is found too: its customer code reads as empty text.
+    return {QStringLiteral("Select H.Id, H.PosNo, H.PosDate, H.Total, H.DelFlag, H.DelRemark,"),
+            QStringLiteral("       C.Code, C.Name, S.Code SalesCode, S.Name SalesName, H.Printed"),
+            QStringLiteral("From PosHd H"),
+            QStringLiteral("Left Join Customer C On (C.Id = H.Customer)"),
+            QStringLiteral("Inner Join Salesman S On (S.Id = H.Salesman)"),
+            QStringLiteral("Where (H.PosNo Like :GetNo) And (Coalesce(C.Code, '') Like :GetCode) And (H.PosType Like :GetType)"),
+            QStringLiteral("Order By H.PosDate Desc, H.PosNo Desc")};
+}
+
+void TFrSearchPos::prepareSearch()
+{
+    const bool byNumber = criterionText(QStringLiteral("Sort")).toInt() == int(Sort::ByNumber);
+    QSearch().setLine(kOrderLine, byNumber ? QStringLiteral("ORDER BY PosNo Desc")
+                                           : QStringLiteral("ORDER BY PosDate Desc, PosNo Desc"));
+    // Numbers are stored right-aligned: the typed digits match their end.
+    QSearch().setParam(QStringLiteral("GetNo"), QLatin1Char('%') + criterionText(QStringLiteral("Code")).trimmed());
+    QSearch().setParam(QStringLiteral("GetCode"), startsWith(criterionText(QStringLiteral("Customer"))));
+    QSearch().setParam(QStringLiteral("GetType"), startsWith(docType()));
+}
+
+} // namespace kvr::search

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "search/TFrSearch.h"
+
+namespace kvr::search {
+
+// The saved POS bills of one sale-screen mode by number and customer, newest first or by number;
+// cancelled bills show in red and cannot be chosen.
+class TFrSearchPos : public TFrSearch
+{
+    Q_OBJECT
+public:
+    // The sort choice of the dialog.
+    enum class Sort { ByNumber, ByDate };
+
+    TFrSearchPos(data::TDM& dm, ui::Prompter& prompter, QObject* parent = nullptr);
+
+    // The statement line replaced by the sort choice before each search.
+    static constexpr int kOrderLine = 6;
+
+protected:
+    QStringList statement() override;
+    void prepareSearch() override;
+};
+
+} // namespace kvr::search

@@ -1,0 +1,255 @@
+#include "SearchFixture.h"
+#include "data/CachedDataset.h"
+#include "search/TFaGetCompanyBank.h"
+#include "search/TFaGetDate.h"
+#include "search/TFaGetDepartment.h"
+#include "search/TFaGetProvince.h"
+#include "search/TFaGetRemark.h"
+#include "search/TFaGetSalesman.h"
+#include "search/TFaGetTaxCode.h"
+#include "search/TFaGetWarehouse.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using namespace kvr;
+using namespace kvr::search;
+using kvr::test::ScriptedPrompter;
+using kvr::test::ScriptedSearchRunner;
+using kvr::test::SearchFixture;
+
+namespace {
+
+// A bill header open for a new bill, as the sale screen holds it.
+class LookupFrameTest : public SearchFixture
+{
+protected:
+    void SetUp() override
+    {
+        SearchFixture::SetUp();
+        if (IsSkipped())
+            return;
+        header = std::make_unique<data::CachedDataset>(
+            dm->DMdata(), QStringLiteral("SELECT Id, PosDate, Salesman, Warehouse, Department, ShipProvince, CompanyBank, "
+                                         "TaxCode, TaxRate, Remark FROM PosHd WHERE Id = :Id"));
+        header->setParam(QStringLiteral("Id"), 0);
+        header->open();
+        header->append();
+    }
+    void TearDown() override
+    {
+        header.reset();
+        SearchFixture::TearDown();
+    }
+    data::Field value(const char* field) const { return header->field(QLatin1String(field)); }
+    size_t told() const { return prompter.asked(ScriptedPrompter::Kind::Information).size(); }
+
+    std::unique_ptr<data::CachedDataset> header;
+};
+
+TEST_P(LookupFrameTest, a_suspended_salesman_is_refused_and_an_active_one_taken)
+{
+    TFaGetSalesman frame(*dm, prompter, runner);
+    frame.bind(*header, QStringLiteral("Salesman"));
+    QSignalSpy refocus(&frame, &SearchFrame::focusRequested);
+    struct Case
+    {
+        const char* typed;
+        bool refused; // message, code and name cleared, focus back
+        int id;
+        const char* name;
+    };
+    const Case cases[] = {{"s01", false, 1, "สมศรี"}, {"S02", true, 0, ""}, {"S99", false, 0, ""}, {"S03", false, 3, "Somsak"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const size_t before = told();
+        const int focusBefore = int(refocus.count());
+        if (c.refused)
+            prompter.expectInformation();
+        frame.typeCode(QString::fromLatin1(c.typed));
+        ASSERT_EQ(told() - before, c.refused ? 1u : 0u);
+        if (c.refused) {
+            EXPECT_EQ(prompter.asked(ScriptedPrompter::Kind::Information).back().text,
+                      QStringLiteral("พนักงานขาย ถูกระงับไปแล้ว  !"));
+            EXPECT_TRUE(frame.lookup().text().isEmpty());
+        }
+        EXPECT_EQ(refocus.count() - focusBefore, c.refused ? 1 : 0);
+        EXPECT_EQ(value("Salesman").asInteger(), c.id);
+        EXPECT_EQ(frame.lookup().description(), QString::fromUtf8(c.name));
+    }
+}
+
+TEST_P(LookupFrameTest, the_search_works_only_while_the_field_has_the_focus_and_its_choice_is_taken)
+{
+    TFaGetSalesman frame(*dm, prompter, runner);
+    frame.bind(*header, QStringLiteral("Salesman"));
+    runner.setScript([](SearchScreen& s) { return ScriptedSearchRunner::choose(s, {}, QStringLiteral("S03")); });
+    EXPECT_FALSE(frame.FieldKeyDown(QKeyCombination(Qt::Key_F5)));
+    frame.BtSearchClick();
+    EXPECT_TRUE(runner.ran.isEmpty()) << "the button is disabled outside the field";
+    frame.FieldEnter();
+    EXPECT_TRUE(frame.isSearchEnabled());
+    EXPECT_FALSE(frame.FieldKeyDown(QKeyCombination(Qt::Key_F4)));
+    EXPECT_TRUE(frame.FieldKeyDown(QKeyCombination(Qt::Key_F5)));
+    EXPECT_EQ(runner.ran, QStringList({QStringLiteral("ค้นหาพนักงานขาย")}));
+    EXPECT_EQ(frame.lookup().text(), QStringLiteral("S03"));
+    EXPECT_EQ(value("Salesman").asInteger(), 3);
+    frame.FieldExit();
+    EXPECT_FALSE(frame.isSearchEnabled());
+    EXPECT_EQ(value("Salesman").asInteger(), 3);
+}
+
+TEST_P(LookupFrameTest, under_the_user_restriction_only_granted_warehouses_resolve_and_are_listed)
+{
+    struct Case
+    {
+        const char* flag;
+        const char* code;
+        int id;
+        const char* name;
+    };
+    const Case cases[] = {{"Y", "MAIN", 1, "หน้าร้าน"}, {"Y", "BACK", 0, ""}, {"N", "BACK", 2, "หลังร้าน"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QStringLiteral("%1 with restriction %2").arg(QLatin1String(c.code), QLatin1String(c.flag)).toStdString());
+        setConfig(QStringLiteral("CheckUserWarehouseFlag = '%1'").arg(QLatin1String(c.flag)));
+        TFaGetWarehouse frame(*dm, prompter, runner);
+        frame.bind(*header, QStringLiteral("Warehouse"));
+        frame.typeCode(QLatin1String(c.code));
+        EXPECT_EQ(value("Warehouse").asInteger(), c.id);
+        EXPECT_EQ(frame.lookup().description(), QString::fromUtf8(c.name));
+    }
+    setConfig(QStringLiteral("CheckUserWarehouseFlag = 'Y'"));
+    TFaGetWarehouse frame(*dm, prompter, runner);
+    QStringList listed;
+    runner.setScript([&](SearchScreen& s) {
+        s.FormShow();
+        s.BtSearchClick();
+        listed = keys(s);
+        return false;
+    });
+    frame.FieldEnter();
+    frame.BtSearchClick();
+    EXPECT_EQ(listed, QStringList({"MAIN", "RMA"}));
+}
+
+TEST_P(LookupFrameTest, the_tax_frame_copies_the_chosen_rate_into_the_rate_column)
+{
+    TFaGetTaxCode frame(*dm);
+    frame.bind(*header, QStringLiteral("TaxCode"));
+    ASSERT_EQ(frame.QTax().recordCount(), 2);
+    const int v0 = 0, v7 = 1; // ordered by code
+    ASSERT_EQ(frame.QTax().fieldAt(v7, QStringLiteral("Code")).asString(), QStringLiteral("V7"));
+    frame.chooseRow(v7);
+    frame.ListTaxCodeExit();
+    EXPECT_TRUE(value("TaxRate").isNull()) << "no rate column named: nothing is copied";
+    frame.setRateColumn(QStringLiteral("TaxRate"));
+    for (const auto& [row, rate] : {std::pair{v7, 7.0}, std::pair{v0, 0.0}, std::pair{v7, 7.0}}) {
+        SCOPED_TRACE(rate);
+        frame.chooseRow(row);
+        frame.ListTaxCodeExit();
+        EXPECT_EQ(value("TaxCode").asInteger(), row == v7 ? 1 : 2);
+        EXPECT_DOUBLE_EQ(value("TaxRate").asFloat(), rate);
+        EXPECT_EQ(frame.currentRow(), row);
+    }
+}
+
+TEST_P(LookupFrameTest, an_invalid_date_is_replaced_by_the_server_date)
+{
+    TFaGetDate frame(*dm, prompter);
+    frame.bind(*header, QStringLiteral("PosDate"));
+    EXPECT_EQ(frame.text(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))) << "a new bill shows today";
+    QSignalSpy refocus(&frame, &TFaGetDate::focusRequested);
+    const QDate serverDay = dm->ServerNow().date();
+    struct Case
+    {
+        const char* typed;
+        QDate stored; // invalid: the server's date replaces it
+    };
+    const Case cases[] = {{"15/03/2026", QDate(2026, 3, 15)}, {"31/02/2026", {}}, {"  /  /    ", {}},
+                          {"01/01/2027", QDate(2027, 1, 1)},  {"01/01/2028", {}}, {"7/3/2026", {}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const size_t before = told();
+        const int focusBefore = int(refocus.count());
+        const bool invalid = !c.stored.isValid();
+        if (invalid)
+            prompter.expectInformation();
+        frame.setText(QLatin1String(c.typed));
+        frame.DocDateExit();
+        ASSERT_EQ(told() - before, invalid ? 1u : 0u);
+        if (invalid) {
+            EXPECT_EQ(prompter.asked(ScriptedPrompter::Kind::Information).back().text, QStringLiteral("วันที่ ไม่ถูกต้อง !!"));
+        }
+        const QDate expected = invalid ? serverDay : c.stored;
+        EXPECT_EQ(value("PosDate").asDate(), expected);
+        EXPECT_EQ(frame.text(), expected.toString(QStringLiteral("dd/MM/yyyy")));
+        EXPECT_EQ(refocus.count() - focusBefore, invalid ? 1 : 0);
+    }
+}
+
+TEST_P(LookupFrameTest, department_and_province_take_codes_of_their_own_group_or_nothing)
+{
+    TFaGetDepartment department(*dm, prompter, runner);
+    TFaGetProvince province(*dm, prompter, runner);
+    department.bind(*header, QStringLiteral("Department"));
+    province.bind(*header, QStringLiteral("ShipProvince"));
+    struct Case
+    {
+        LookupFrame* frame;
+        const char* field;
+        const char* code;
+        int id;
+    };
+    const Case cases[] = {{&department, "Department", "SALE", 1}, {&department, "Department", "BKK", 0},
+                          {&department, "Department", "", 0},     {&province, "ShipProvince", "CNX", 4},
+                          {&province, "ShipProvince", "SALE", 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QStringLiteral("%1 = '%2'").arg(QLatin1String(c.field), QLatin1String(c.code)).toStdString());
+        c.frame->typeCode(QLatin1String(c.code));
+        EXPECT_EQ(value(c.field).asInteger(), c.id);
+        EXPECT_EQ(c.frame->lookup().isAccepted(), c.id > 0 || *c.code == 0);
+    }
+    runner.setScript([](SearchScreen& s) { return ScriptedSearchRunner::choose(s, {}, QStringLiteral("BKK")); });
+    province.FieldEnter();
+    province.BtSearchClick();
+    EXPECT_EQ(runner.ran, QStringList({QStringLiteral("ค้นหา รายชื่อจังหวัด")}));
+    EXPECT_EQ(value("ShipProvince").asInteger(), 3);
+    EXPECT_EQ(province.lookup().description(), QStringLiteral("กรุงเทพมหานคร"));
+}
+
+TEST_P(LookupFrameTest, blocked_banks_do_not_resolve_and_a_chosen_bank_unlocks_the_field)
+{
+    TFaGetCompanyBank frame(*dm, prompter, runner);
+    frame.bind(*header, QStringLiteral("CompanyBank"));
+    for (const auto& [code, id] : {std::pair{"KBANK", 1}, std::pair{"SCB", 0}, std::pair{"BBL", 3}}) {
+        SCOPED_TRACE(code);
+        frame.typeCode(QLatin1String(code));
+        EXPECT_EQ(value("CompanyBank").asInteger(), id);
+    }
+    frame.setFieldEnabled(false);
+    runner.setScript([](SearchScreen& s) { return ScriptedSearchRunner::choose(s, {}, QStringLiteral("KBANK")); });
+    frame.FieldEnter();
+    frame.BtSearchClick();
+    EXPECT_TRUE(frame.isFieldEnabled());
+    EXPECT_TRUE(frame.isSearchEnabled());
+    EXPECT_EQ(value("CompanyBank").asInteger(), 1);
+}
+
+TEST_P(LookupFrameTest, the_remark_takes_a_chosen_description_and_at_most_255_characters)
+{
+    TFaGetRemark frame(*dm, prompter, runner);
+    frame.bind(*header, QStringLiteral("Remark"));
+    frame.setMiscGroup(QStringLiteral("REM_SALE"));
+    frame.setText(QString(300, QLatin1Char('x')));
+    EXPECT_EQ(value("Remark").asString().size(), 255);
+    runner.setScript([](SearchScreen& s) { return ScriptedSearchRunner::choose(s, {}, QStringLiteral("ลูกค้าประจำ")); });
+    frame.FieldEnter();
+    EXPECT_TRUE(frame.FieldKeyDown(QKeyCombination(Qt::Key_F5)));
+    EXPECT_EQ(runner.ran, QStringList({QStringLiteral("ค้นหาหมายเหตุ")}));
+    EXPECT_EQ(frame.text(), QStringLiteral("ลูกค้าประจำ"));
+    EXPECT_EQ(value("Remark").asString(), QStringLiteral("ลูกค้าประจำ"));
+}
+
+KVR_INSTANTIATE_BACKENDS(LookupFrameTest);
+
+} // namespace

@@ -1,0 +1,119 @@
+#include "SearchFixture.h"
+#include "search/SearchDialogView.h"
+#include "search/TFrSearchPos.h"
+#include "ui/base/DataGrid.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace kvr;
+using kvr::search::SearchDialogView;
+using kvr::search::TFrSearch;
+using kvr::search::TFrSearchPos;
+using kvr::test::SearchFixture;
+
+namespace {
+
+// The saved-bill search in its window, driven by keys and clicks.
+class SearchDialogViewTest : public SearchFixture
+{
+protected:
+    void open()
+    {
+        TFrSearch::resetSortState();
+        bills = std::make_unique<TFrSearchPos>(*dm, prompter);
+        bills->setDocType(QStringLiteral("P"));
+        view = std::make_unique<SearchDialogView>(*bills);
+        view->show();
+        view->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    }
+    void TearDown() override
+    {
+        view.reset();
+        bills.reset();
+        SearchFixture::TearDown();
+    }
+    QLineEdit* numberField() const { return qobject_cast<QLineEdit*>(view->criterionField(QStringLiteral("Code"))); }
+    QWidget* focused() const { return QApplication::focusWidget(); }
+    void key(Qt::Key k) { QTest::keyClick(focused(), k); }
+
+    std::unique_ptr<TFrSearchPos> bills;
+    std::unique_ptr<SearchDialogView> view;
+};
+
+TEST_P(SearchDialogViewTest, enter_searches_from_the_criteria_and_chooses_from_the_grid)
+{
+    open();
+    EXPECT_EQ(focused(), numberField()) << "the number field has the focus when the dialog opens";
+    QTest::keyClicks(numberField(), QStringLiteral("2"));
+    key(Qt::Key_Return);
+    ASSERT_EQ(view->grid()->model()->rowCount(), 1);
+    EXPECT_EQ(focused(), view->grid()) << "rows found: the grid gets the focus";
+    EXPECT_TRUE(view->isVisible());
+    key(Qt::Key_Return);
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_EQ(view->result(), QDialog::Accepted);
+    EXPECT_EQ(bills->result().trimmed(), QStringLiteral("P2600002"));
+}
+
+TEST_P(SearchDialogViewTest, down_goes_to_the_grid_and_escape_cancels)
+{
+    open();
+    key(Qt::Key_Return); // every bill
+    numberField()->setFocus();
+    key(Qt::Key_Down);
+    EXPECT_EQ(focused(), view->grid());
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_EQ(view->result(), QDialog::Rejected);
+    EXPECT_TRUE(bills->result().isEmpty());
+}
+
+TEST_P(SearchDialogViewTest, a_cancelled_bill_keeps_the_dialog_open_and_cancel_still_closes_it)
+{
+    open();
+    QTest::keyClicks(numberField(), QStringLiteral("3"));
+    key(Qt::Key_Return);
+    prompter.expectInformation().expectInformation();
+    // A double click is a click followed by the second press.
+    const QPoint cell = view->grid()->visualRect(view->grid()->model()->index(0, 0)).center();
+    QTest::mouseClick(view->grid()->viewport(), Qt::LeftButton, Qt::NoModifier, cell);
+    QTest::mouseDClick(view->grid()->viewport(), Qt::LeftButton, Qt::NoModifier, cell);
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_EQ(prompter.pending(), 0u);
+    view->cancelButton()->click();
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_EQ(view->result(), QDialog::Rejected);
+}
+
+TEST_P(SearchDialogViewTest, a_click_on_a_title_sorts_by_that_column)
+{
+    open();
+    key(Qt::Key_Return);
+    QHeaderView* header = view->grid()->horizontalHeader();
+    const int total = view->grid()->gridModel().columnOf(QStringLiteral("Total"));
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(header->sectionViewportPosition(total) + 5, header->height() / 2));
+    EXPECT_EQ(keys(*bills), QStringList({"P2600004", "P2600003", "P2600001", "P2600002"}));
+    EXPECT_EQ(view->grid()->model()->index(1, 0).data(Qt::BackgroundRole).value<QColor>(), QColor(Qt::red));
+}
+
+TEST_P(SearchDialogViewTest, english_sessions_get_english_buttons_in_a_smaller_font)
+{
+    config->mutableSession().ThaiLanguage = false;
+    open();
+    EXPECT_EQ(view->searchButton()->text(), QStringLiteral("Search"));
+    EXPECT_EQ(view->okButton()->text(), QStringLiteral("Choose"));
+    EXPECT_EQ(view->cancelButton()->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(view->okButton()->font().pointSize(), 8);
+    EXPECT_EQ(view->searchButton()->focusPolicy() & Qt::TabFocus, 0) << "no tab stop";
+}
+
+KVR_INSTANTIATE_BACKENDS(SearchDialogViewTest);
+
+} // namespace
