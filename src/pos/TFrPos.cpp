@@ -58,6 +58,7 @@ TFrPos::TFrPos(ui::Prompter& prompter, data::TDM& dm, products::TDmProduct& prod
     m_controls.warehouseVisible = mode != PosMode::Service;
     m_controls.warehouseEnabled = mode == PosMode::Goods;
     m_published = m_controls;
+    m_captions = PosCaptions::For(session().ThaiLanguage);
 }
 
 void TFrPos::setCurrentShift(int shiftId, const QDateTime& shiftDate)
@@ -96,8 +97,22 @@ void TFrPos::publishControls()
     emit controlsChanged();
 }
 
+void TFrPos::RefreshScreen()
+{
+    m_captions = PosCaptions::For(session().ThaiLanguage);
+    emit captionsChanged();
+}
+
+void TFrPos::ToolBar1Click()
+{
+    data::SessionContext& session = m_dm.config().mutableSession();
+    session.ThaiLanguage = !session.ThaiLanguage;
+    RefreshScreen();
+}
+
 void TFrPos::FormShow()
 {
+    RefreshScreen();
     m_dm.DMdata().open();
     m_exchangeRateLabel = QStringLiteral("อัตราแลกเปลียน / ") + m_dm.MainCurrencyName().trimmed();
     setCaption(session().MenuCaption.trimmed() + QStringLiteral(" (") + QStringLiteral(KVR_POS_VERSION) + QLatin1Char(')'));

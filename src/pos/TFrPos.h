@@ -4,6 +4,7 @@
 #include "pos/LineGridColumns.h"
 #include "pos/PosBill.h"
 #include "pos/PosCalculator.h"
+#include "pos/PosCaptions.h"
 #include "pos/PosControls.h"
 #include "pos/PosMode.h"
 #include "ui/base/TFrForm.h"
@@ -75,6 +76,10 @@ public:
     // ---- showing and closing
     void FormShow() override;
     bool FormClose() override;
+    // Captions in the session's language; a click on the tool bar outside its buttons flips it.
+    void RefreshScreen();
+    void ToolBar1Click();
+    const PosCaptions& captions() const { return m_captions; }
 
     // ---- line grid
     // Rebuilds the column layout for the current line and remembers its product and unit.
@@ -115,6 +120,7 @@ public:
 
 signals:
     void controlsChanged();
+    void captionsChanged();
     void focusRequested(kvr::pos::PosFocus focus);
     void columnsChanged();
     void totalsChanged();
@@ -165,6 +171,7 @@ private:
     PosFocus m_focus = PosFocus::None;
     PosHeaderTexts m_texts;
     QString m_exchangeRateLabel;
+    PosCaptions m_captions;
 };
 
 } // namespace kvr::pos

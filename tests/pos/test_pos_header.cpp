@@ -190,6 +190,29 @@ TEST_P(PosHeader, ColumnLayoutFollowsTheCurrentLineAndTheUser)
     }
 }
 
+TEST_P(PosHeader, ToolbarClickFlipsTheLanguageOfCaptionsAndGridTitles)
+{
+    pos::TFrPos& screen = newBill(); // user 2 reads English
+    int refreshed = 0;
+    QObject::connect(&screen, &pos::TFrPos::captionsChanged, [&refreshed] { ++refreshed; });
+    const struct
+    {
+        const char *page, *change, *billNo, *firstTitle;
+    } languages[] = {{"Item List (F7)", "Change", " No# ", "Product(BarCode)"},
+                     {"รายการสินค้า (F7)", "จำนวนเงินทอน", "เลขที่บิล", "รหัสสินค้า(BarCode)"}};
+    for (int click = 0; click < 3; ++click) {
+        SCOPED_TRACE(click);
+        const auto& expected = languages[click % 2];
+        screen.SetDgDtColumn();
+        EXPECT_EQ(screen.captions().productPage, QString::fromUtf8(expected.page));
+        EXPECT_EQ(screen.captions().change, QString::fromUtf8(expected.change));
+        EXPECT_EQ(screen.captions().billNo, QString::fromUtf8(expected.billNo));
+        EXPECT_EQ(screen.columns().front().title, QString::fromUtf8(expected.firstTitle));
+        EXPECT_EQ(refreshed, click);
+        screen.ToolBar1Click();
+    }
+}
+
 KVR_INSTANTIATE_BACKENDS(PosHeader);
 
 } // namespace
