@@ -154,10 +154,14 @@ void Query::prepare()
         return;
     m_query = QSqlQuery(m_connection.database());
     m_query.setForwardOnly(true);
-    if (!m_query.prepare(m_translated))
-        throw DbError(m_query.lastError().text() + QStringLiteral("\n") + sqlText());
+    if (!m_query.prepare(m_translated)) {
+        const QString message = m_query.lastError().text() + QStringLiteral("\n") + sqlText();
+        m_connection.noteFailure();
+        throw DbError(message);
+    }
     m_preparedFor = m_translated;
     m_preparedGeneration = m_connection.generation();
+    m_columnsKnown = false;
 }
 
 void Query::bindAndExec(QSqlQuery& query)
@@ -168,6 +172,7 @@ void Query::bindAndExec(QSqlQuery& query)
     if (!query.exec()) {
         const QString message = query.lastError().text() + QStringLiteral("\n") + sqlText();
         query.finish();
+        m_connection.noteFailure();
         throw DbError(message);
     }
 }
@@ -178,12 +183,23 @@ void Query::open()
     m_connection.open();
     prepare();
     bindAndExec(m_query);
-    const QSqlRecord record = m_query.record();
-    m_fieldNames.clear();
-    m_fieldIndex.clear();
-    for (int i = 0; i < record.count(); ++i)
-        addFieldName(record.fieldName(i));
-    const int columns = record.count();
+    // The columns of a prepared statement are those of its text; only "*" can grow with the table.
+    if (!m_columnsKnown || m_translated.contains(QLatin1Char('*'))) {
+        const QSqlRecord record = m_query.record();
+        m_fieldNames.clear();
+        m_fieldIndex.clear();
+        m_exactIndex.clear();
+        for (int i = 0; i < record.count(); ++i)
+            addFieldName(record.fieldName(i));
+        m_columnNames = m_fieldNames;
+        m_columnIndex = m_fieldIndex;
+        m_columnsKnown = true;
+    } else if (m_fieldNames.size() != m_columnNames.size()) {
+        m_fieldNames = m_columnNames;
+        m_fieldIndex = m_columnIndex;
+        m_exactIndex.clear();
+    }
+    const int columns = int(m_columnNames.size());
     while (m_query.next()) {
         QVector<QVariant> row(columns);
         for (int i = 0; i < columns; ++i)
@@ -215,6 +231,7 @@ int Query::execSql()
 
 void Query::addFieldName(const QString& name)
 {
+    m_exactIndex.clear();
     const QString key = name.toUpper();
     if (!m_fieldIndex.contains(key))
         m_fieldIndex.insert(key, int(m_fieldNames.size()));
@@ -223,7 +240,14 @@ void Query::addFieldName(const QString& name)
 
 int Query::fieldIndex(const QString& name) const
 {
-    return m_fieldIndex.value(name.toUpper(), -1);
+    // Callers name a field the same way every time: that spelling is remembered, so the upper-casing
+    // happens once per name.
+    const auto known = m_exactIndex.constFind(name);
+    if (known != m_exactIndex.cend())
+        return known.value();
+    const int index = m_fieldIndex.value(name.toUpper(), -1);
+    m_exactIndex.insert(name, index);
+    return index;
 }
 
 int Query::requireField(const QString& name) const

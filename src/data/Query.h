@@ -108,6 +108,11 @@ private:
     QString m_translated;
     QStringList m_fieldNames;
     QHash<QString, int> m_fieldIndex; // by upper-cased name
+    mutable QHash<QString, int> m_exactIndex; // by name as looked up
+    // The statement's own columns, read once per prepared statement.
+    QStringList m_columnNames;
+    QHash<QString, int> m_columnIndex;
+    bool m_columnsKnown = false;
     QSqlQuery m_query;
     QString m_preparedFor;
     int m_preparedGeneration = -1;
