@@ -21,18 +21,22 @@ const QString kUserWarehouseFilter =
 constexpr int kWarehouseFilterLine = 1;
 
 // Unit roles become LIKE patterns on the flag columns: a wanted role 'Y%', an unwanted one `other`.
-QString rolePattern(UnitRoles roles, UnitRole role, const char* other)
+// The patterns are the module's own constants, written into the text rather than bound: SQLite
+// prepares a statement again each time a LIKE pattern parameter is bound anew.
+QString roleCondition(const data::Dialect& dialect, UnitRoles roles, const char* other, const char* join)
 {
-    return roles.testFlag(role) ? QStringLiteral("Y%") : QString::fromLatin1(other);
+    const std::pair<UnitRole, const char*> flags[] = {{UnitRole::Sale, "SaleFlag"},
+                                                      {UnitRole::Purc, "PurcFlag"},
+                                                      {UnitRole::Stock, "StockUnitFlag"},
+                                                      {UnitRole::Small, "SmallUnitFlag"}};
+    QStringList terms;
+    for (const auto& [role, column] : flags) {
+        const QString pattern = roles.testFlag(role) ? QStringLiteral("'Y%'") : QString::fromLatin1(other);
+        terms << QLatin1Char('(') + dialect.likeNoCase(QString::fromLatin1(column), pattern) + QLatin1Char(')');
+    }
+    return QLatin1Char('(') + terms.join(QString::fromLatin1(join)) + QLatin1Char(')');
 }
-
-void setRolePatterns(Query& query, UnitRoles roles, const char* other)
-{
-    query.setParam(QStringLiteral("SaleUnit"), rolePattern(roles, UnitRole::Sale, other));
-    query.setParam(QStringLiteral("PurcUnit"), rolePattern(roles, UnitRole::Purc, other));
-    query.setParam(QStringLiteral("StockUnit"), rolePattern(roles, UnitRole::Stock, other));
-    query.setParam(QStringLiteral("SmallUnit"), rolePattern(roles, UnitRole::Small, other));
-}
+constexpr int kRoleLine = 1;
 
 // Replaces a line only when it changes, so the prepared statement is kept.
 void chooseLine(Query& query, int index, const QString& line)
@@ -118,20 +122,12 @@ void TDmProduct::prepareStatements()
         "SELECT P.Id, P.Code, ltrim(rtrim(P.ThaiName)) AS ThaiName, P.Remark, P.ProductType FROM ProductView P "
         "WHERE (P.Code = :GetCode) AND (Coalesce(P.Blocked, 'N') <> 'Y') ORDER BY P.Id"));
 
-    const auto like = [&](const char* column, const char* param) {
-        return QLatin1Char('(') + dialect.likeNoCase(QString::fromLatin1(column), QLatin1Char(':') + QString::fromLatin1(param))
-            + QLatin1Char(')');
-    };
-    m_qProductUnit.setSql(QStringLiteral("SELECT Id, UnitName, Fraction, VolumnFraction, BarCode, PurcPrice, LabourCost "
-                                         "FROM ProductUnits WHERE (Product = :GetProduct) And (UnitName = :GetUnit) And (")
-                          + like("SaleFlag", "SaleUnit") + QStringLiteral(" Or ") + like("PurcFlag", "PurcUnit")
-                          + QStringLiteral(" Or ") + like("SmallUnitFlag", "SmallUnit") + QStringLiteral(" Or ")
-                          + like("StockUnitFlag", "StockUnit") + QStringLiteral(") ORDER BY Id"));
-    m_qFirstUnit.setSql(QStringLiteral("SELECT Id, UnitName, Fraction, BarCode, VolumnFraction, PurcPrice FROM ProductUnits "
-                                       "WHERE (Product = :GetProduct) And ")
-                        + like("SaleFlag", "SaleUnit") + QStringLiteral(" And ") + like("PurcFlag", "PurcUnit")
-                        + QStringLiteral(" And ") + like("StockUnitFlag", "StockUnit") + QStringLiteral(" And ")
-                        + like("SmallUnitFlag", "SmallUnit") + QStringLiteral(" ORDER BY Fraction, Id"));
+    m_qProductUnit.setSqlLines({QStringLiteral("SELECT Id, UnitName, Fraction, VolumnFraction, BarCode, PurcPrice, LabourCost "
+                                               "FROM ProductUnits WHERE (Product = :GetProduct) And (UnitName = :GetUnit) And"),
+                                QString(), QStringLiteral("ORDER BY Id")});
+    m_qFirstUnit.setSqlLines({QStringLiteral("SELECT Id, UnitName, Fraction, BarCode, VolumnFraction, PurcPrice FROM ProductUnits "
+                                             "WHERE (Product = :GetProduct) And"),
+                              QString(), QStringLiteral("ORDER BY Fraction, Id")});
     const QString unitRole = QStringLiteral("SELECT Id, UnitName, Fraction, BarCode, VolumnFraction FROM ProductUnits "
                                             "WHERE (Product = :GetProduct) And (%1 = 'Y') ORDER BY Id");
     m_qStockUnit.setSql(unitRole.arg(QStringLiteral("StockUnitFlag")));
@@ -241,7 +237,7 @@ bool TDmProduct::ExistsProductUnit(int productId, const QString& unitName, UnitR
     settings();
     m_qProductUnit.setParam(QStringLiteral("GetProduct"), productId);
     m_qProductUnit.setParam(QStringLiteral("GetUnit"), unitName);
-    setRolePatterns(m_qProductUnit, roles, "X%");
+    chooseLine(m_qProductUnit, kRoleLine, roleCondition(m_db.dialect(), roles, "'X%'", " Or "));
     m_qProductUnit.open();
     return !m_qProductUnit.isEmpty();
 }
@@ -250,7 +246,7 @@ QString TDmProduct::GetFirstUnit(int productId, UnitRoles roles)
 {
     settings();
     m_qFirstUnit.setParam(QStringLiteral("GetProduct"), productId);
-    setRolePatterns(m_qFirstUnit, roles, "%");
+    chooseLine(m_qFirstUnit, kRoleLine, roleCondition(m_db.dialect(), roles, "'%'", " And "));
     m_qFirstUnit.open();
     return m_qFirstUnit.field(QStringLiteral("UnitName")).asString();
 }
