@@ -27,7 +27,6 @@ SearchDialogView::SearchDialogView(SearchScreen& screen, QWidget* parent)
     setObjectName(QStringLiteral("searchDialog"));
     setWindowTitle(screen.caption());
     setFont(ui::formFont());
-    resize(680, 440);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildCriteria());
@@ -40,6 +39,11 @@ SearchDialogView::SearchDialogView(SearchScreen& screen, QWidget* parent)
     m_grid->setRowColour([&screen](int row) { return screen.rowColour(row); });
     m_grid->setToolTip(screen.gridHint());
     layout->addWidget(m_grid, 1);
+    // Wide enough for the result's columns, within a screen's width.
+    int columnsWidth = 0;
+    for (int c = 0; c < m_grid->model()->columnCount(); ++c)
+        columnsWidth += m_grid->columnWidth(c);
+    resize(qBound(560, columnsWidth + 48, 1000), 440);
 
     auto* bottom = new QHBoxLayout;
     m_hint->setObjectName(QStringLiteral("gridHintLabel"));

@@ -23,7 +23,7 @@ TFrSearchPos::TFrSearchPos(data::TDM& dm, ui::Prompter& prompter, QObject* paren
     addColumn(QStringLiteral("Name"), 28, thai() ? QStringLiteral("ชื่อลูกค้า") : QStringLiteral("Customer name"));
     addColumn(QStringLiteral("Total"), 12, thai() ? QStringLiteral("รวมเงิน") : QStringLiteral("Total"),
               QStringLiteral("#,##0.00"));
-    addColumn(QStringLiteral("SalesCode"), 10, thai() ? QStringLiteral("รหัสพนง.ขาย") : QStringLiteral("Salesman"));
+    addColumn(QStringLiteral("SalesCode"), 12, thai() ? QStringLiteral("รหัสพนง.ขาย") : QStringLiteral("Salesman"));
     addColumn(QStringLiteral("SalesName"), 20, thai() ? QStringLiteral("ชื่อพนง.ขาย") : QStringLiteral("Salesman name"));
 }
 
