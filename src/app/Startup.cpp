@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <cstdio>
+#include <memory>
 
 namespace kvr::app {
 
@@ -117,14 +118,17 @@ int runProgram(int argc, char** argv, const FunctionTable& functions)
     ui::DialogPrompter prompter;
     ui::ExceptionHandler handler(config, prompter);
     application.setExceptionHandler(&handler);
+    // The handler dies before the application object: no event may reach it afterwards.
+    const std::unique_ptr<ui::Application, void (*)(ui::Application*)> detach(
+        &application, [](ui::Application* app) { app->setExceptionHandler(nullptr); });
     dm.setMessageHandler([&prompter](const QString& text) { prompter.information(text); });
 
     DataModules modules{dm, config, prompter};
     std::vector<QWidget*> forms;
     try {
         forms = (*open)(modules);
-    } catch (const data::DbError& dbError) {
-        tell(dbError.message(), true);
+    } catch (const std::exception&) {
+        tell(ui::ExceptionHandler::messageOf(std::current_exception()), true);
         return ExitStartupError;
     }
     if (forms.empty())

@@ -1,10 +1,10 @@
 #include "data/Connection.h"
 
 #include "data/DbError.h"
+#include "util/IniFile.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 #include <mutex>
 #include <QSet>
 #include <QSqlError>
@@ -18,9 +18,9 @@ Login Login::fromIni(const QString& workingDirectory)
     const QString path = QDir(workingDirectory).filePath(QStringLiteral("KVR.INI"));
     if (!QFileInfo::exists(path))
         return login;
-    QSettings ini(path, QSettings::IniFormat);
-    login.user = ini.value(QStringLiteral("Database/User"), login.user).toString();
-    login.password = ini.value(QStringLiteral("Database/Password"), login.password).toString();
+    const auto section = util::ReadIniSection(path, QStringLiteral("Database"));
+    login.user = section.value(QStringLiteral("user"), login.user);
+    login.password = section.value(QStringLiteral("password"), login.password);
     return login;
 }
 
@@ -117,9 +117,33 @@ const Dialect& Connection::dialect()
 
 void Connection::execDirect(const QString& sql)
 {
-    QSqlQuery query(database());
-    if (!query.exec(sql))
-        throw DbError(query.lastError().text() + QStringLiteral("\n") + sql);
+    QString failure;
+    {
+        QSqlQuery query(database());
+        if (query.exec(sql))
+            return;
+        failure = query.lastError().text() + QStringLiteral("\n") + sql;
+    }
+    noteFailure();
+    throw DbError(failure);
+}
+
+void Connection::noteFailure()
+{
+    // Inside a transaction a failed statement may leave the server refusing everything but a
+    // rollback, so the probe waits until the transaction is over.
+    if (!m_open || m_inTransaction)
+        return;
+    bool alive = false;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_qtName, false);
+        if (db.isOpen()) {
+            QSqlQuery probe(db);
+            alive = probe.exec(QStringLiteral("SELECT 1"));
+        }
+    }
+    if (!alive)
+        close();
 }
 
 void Connection::startTransaction()

@@ -57,6 +57,9 @@ public:
 
     // A statement without parameters or result (schema scripts, session settings).
     void execDirect(const QString& sql);
+    // After a failed statement: when the server is gone the connection counts as closed, so the
+    // next statement connects again instead of failing until the program restarts.
+    void noteFailure();
 
 private:
     QString m_name;

@@ -154,8 +154,11 @@ void Query::prepare()
         return;
     m_query = QSqlQuery(m_connection.database());
     m_query.setForwardOnly(true);
-    if (!m_query.prepare(m_translated))
-        throw DbError(m_query.lastError().text() + QStringLiteral("\n") + sqlText());
+    if (!m_query.prepare(m_translated)) {
+        const QString message = m_query.lastError().text() + QStringLiteral("\n") + sqlText();
+        m_connection.noteFailure();
+        throw DbError(message);
+    }
     m_preparedFor = m_translated;
     m_preparedGeneration = m_connection.generation();
     m_columnsKnown = false;
@@ -169,6 +172,7 @@ void Query::bindAndExec(QSqlQuery& query)
     if (!query.exec()) {
         const QString message = query.lastError().text() + QStringLiteral("\n") + sqlText();
         query.finish();
+        m_connection.noteFailure();
         throw DbError(message);
     }
 }

@@ -1,9 +1,10 @@
 #include "devices/SerialPortMap.h"
 
+#include "util/IniFile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSettings>
 
 namespace kvr::devices {
 
@@ -31,17 +32,10 @@ QString SerialPortMap::devicePath(const QString& storedName) const
 
     const QString iniPath = QDir(m_workingDirectory).filePath(QStringLiteral("KVR.INI"));
     if (QFileInfo::exists(iniPath)) {
-        QSettings ini(iniPath, QSettings::IniFormat);
-        ini.beginGroup(QStringLiteral("SerialPorts"));
-        const QString key = QStringLiteral("COM%1").arg(number);
-        // Hand-edited files spell the key as they like (com1, Com1).
-        for (const QString& entry : ini.childKeys()) {
-            if (entry.compare(key, Qt::CaseInsensitive) == 0) {
-                const QString path = ini.value(entry).toString().trimmed();
-                if (!path.isEmpty())
-                    return path;
-            }
-        }
+        // Hand-edited files spell the key as they like (com1, Com1): keys come back lower-cased.
+        const QString path = util::ReadIniSection(iniPath, QStringLiteral("SerialPorts")).value(QStringLiteral("com%1").arg(number));
+        if (!path.isEmpty())
+            return path;
     }
     return QStringLiteral("/dev/ttyS%1").arg(number - 1);
 }

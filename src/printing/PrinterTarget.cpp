@@ -1,11 +1,12 @@
 #include "printing/PrinterTarget.h"
 
+#include "util/IniFile.h"
+
 #include "printing/PrinterError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QThread>
 
 #include <cerrno>
@@ -24,15 +25,14 @@ QString IniTarget(const QString& workingDirectory, const QString& machineCode)
     const QString path = QDir(workingDirectory).filePath(QStringLiteral("KVR.INI"));
     if (!QFileInfo::exists(path))
         return {};
-    QSettings ini(path, QSettings::IniFormat);
-    ini.beginGroup(kSection);
-    const QString code = machineCode.trimmed();
+    const auto section = util::ReadIniSection(path, kSection);
+    const QString code = machineCode.trimmed().toLower();
     if (!code.isEmpty()) {
-        const QString value = ini.value(code).toString().trimmed();
+        const QString value = section.value(code);
         if (!value.isEmpty())
             return value;
     }
-    return ini.value(QStringLiteral("Device")).toString().trimmed();
+    return section.value(QStringLiteral("device"));
 }
 
 // A single open attempt; the error text of the platform when it fails.

@@ -1,5 +1,7 @@
 #include "ui/base/ErrorReportSender.h"
 
+#include "util/IniFile.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -13,29 +15,6 @@ namespace {
 
 // Long enough for a local mail program to queue the message, short enough not to hang the till.
 constexpr int kCommandTimeoutMs = 15000;
-
-// KVR.INI is written by hand: values are taken verbatim. (QSettings would read commas as lists and
-// backslashes and quotes as escapes, spoiling Windows paths, address lists and quoted arguments.)
-QHash<QString, QString> readSection(const QString& path, const QString& section)
-{
-    QHash<QString, QString> values;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return values;
-    bool inSection = false;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-            inSection = line.mid(1, line.size() - 2).trimmed().compare(section, Qt::CaseInsensitive) == 0;
-            continue;
-        }
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (!inSection || equals <= 0 || line.startsWith(QLatin1Char(';')))
-            continue;
-        values.insert(line.left(equals).trimmed().toLower(), line.mid(equals + 1).trimmed());
-    }
-    return values;
-}
 
 QString reportText(const ErrorReport& report)
 {
@@ -52,7 +31,7 @@ ErrorReportSender::ErrorReportSender(const QString& workingDirectory)
 ErrorReportSender::Outcome ErrorReportSender::SendErrorReport(const ErrorReport& report) const
 {
     const QHash<QString, QString> settings =
-        readSection(QDir(m_workingDirectory).filePath(QStringLiteral("KVR.INI")), QStringLiteral("ErrorReport"));
+        util::ReadIniSection(QDir(m_workingDirectory).filePath(QStringLiteral("KVR.INI")), QStringLiteral("ErrorReport"));
     const QString folder = settings.value(QStringLiteral("folder"));
     const QString command = settings.value(QStringLiteral("command"));
     if (folder.isEmpty() && command.isEmpty())
