@@ -1,0 +1,95 @@
+#include "ProductFixture.h"
+
+#include "products/OnHandChoices.h"
+#include "products/QuantityTexts.h"
+
+#include <gtest/gtest.h>
+
+using namespace kvr::test;
+using kvr::products::OnHandChoices;
+
+namespace {
+
+class OnHandChoicesTest : public ProductFixture
+{
+protected:
+    void SetUp() override
+    {
+        ProductFixture::SetUp();
+        if (IsSkipped())
+            return;
+        exec(QStringLiteral("INSERT INTO LotNo (Id, Code, Description, HasExpired) VALUES (1, 'L1', 'ล็อตแรก', 'N'), "
+                            "(2, 'L2', 'หมดแล้ว', 'N'), (3, 'L3', 'ติดลบ', 'N'), (4, 'L4', 'หลังร้าน', 'N'), (5, 'L5', 'ปีก่อน', 'N')"));
+        exec(QStringLiteral("INSERT INTO LotOnHand (Product, LotNo, Warehouse, BalanceYear, Quantity) VALUES "
+                            "(1, 1, 1, 2026, 18), (1, 1, 1, 2026, 12), (1, 2, 1, 2026, 5), (1, 2, 2, 2026, -5), "
+                            "(1, 3, 1, 2026, -2), (1, 4, 2, 2026, 12), (1, 5, 1, 2025, 40), (9, 1, 1, 2026, 7)"));
+        exec(QStringLiteral("INSERT INTO view_currentstock (Product, Warehouse, Onhand, OnhandQnty, WaitPO, WaitSO) VALUES "
+                            "(1, 1, 30, 30, 24, 6), (1, 2, 0, 0, 12, 0), (1, 3, 12, 12, 0, 0), (1, 4, 5, 5, 0, 1), "
+                            "(9, 1, 3, 3, 0, 0)"));
+        texts = std::make_unique<kvr::products::QuantityTexts>(*dm);
+        choices = std::make_unique<OnHandChoices>(*dm, *texts);
+    }
+    std::unique_ptr<kvr::products::QuantityTexts> texts;
+    std::unique_ptr<OnHandChoices> choices;
+};
+
+} // namespace
+
+TEST_P(OnHandChoicesTest, lots_of_one_year_with_their_balance)
+{
+    struct Case
+    {
+        const char* what;
+        int warehouse;
+        bool showAll;
+        QStringList rows; // code = text
+    };
+    const Case cases[] = {
+        {"every warehouse, positive only", 0, false, {"L1=2 Box 6 Pce", "L4=1 Box"}},
+        {"every warehouse, all", 0, true, {"L1=2 Box 6 Pce", "L2=0 Box", "L3=-  2 Pce", "L4=1 Box"}},
+        {"one warehouse: L2 balances out only over both", shop::mainWh, false, {"L1=2 Box 6 Pce", "L2=5 Pce"}},
+        {"one warehouse, all", shop::mainWh, true, {"L1=2 Box 6 Pce", "L2=5 Pce", "L3=-  2 Pce"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QStringList rows;
+        for (const OnHandChoices::Lot& lot : choices->lots(shop::water, 2026, c.warehouse, c.showAll))
+            rows << lot.code + QLatin1Char('=') + lot.quantityText;
+        EXPECT_EQ(rows, c.rows);
+    }
+    EXPECT_EQ(choices->lotCaption(0), QStringLiteral("ค้นหา Lot คงเหลือ"));
+    EXPECT_EQ(choices->lotCaption(shop::mainWh), QStringLiteral("ค้นหา Lot คงเหลือ คลัง หน้าร้าน"));
+}
+
+TEST_P(OnHandChoicesTest, warehouses_holding_the_product_within_the_users_own)
+{
+    struct Case
+    {
+        const char* what;
+        bool restricted;
+        int location;
+        bool onlyWithStock;
+        QStringList codes;
+    };
+    const Case cases[] = {
+        {"with stock", false, 1, true, {"MAIN", "RMA"}},
+        {"all warehouses", false, 1, false, {"BACK", "MAIN", "RMA"}},
+        {"storage locations", false, 2, false, {"SHELF"}},
+        {"the user's own", true, 1, false, {"MAIN", "RMA"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        setConfig(c.restricted ? QStringLiteral("CheckUserWarehouseFlag = 'Y'") : QStringLiteral("CheckUserWarehouseFlag = 'N'"));
+        QStringList codes;
+        for (const OnHandChoices::Warehouse& w : choices->warehouses(shop::water, c.location, c.onlyWithStock))
+            codes << w.code;
+        EXPECT_EQ(codes, c.codes);
+    }
+    setConfig(QStringLiteral("CheckUserWarehouseFlag = 'N'"));
+    const auto main = choices->warehouses(shop::water, 1, true).front();
+    EXPECT_EQ(main.name, QStringLiteral("หน้าร้าน"));
+    EXPECT_DOUBLE_EQ(main.backOrderPo, 24);
+    EXPECT_DOUBLE_EQ(main.backOrderSo, 6);
+}
+
+KVR_INSTANTIATE_BACKENDS(OnHandChoicesTest);
