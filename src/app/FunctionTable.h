@@ -10,6 +10,11 @@ class TDM;
 class TDMConfig;
 } // namespace kvr::data
 
+namespace kvr::products {
+class TDmProduct;
+class TDmService;
+} // namespace kvr::products
+
 namespace kvr::ui {
 class Prompter;
 }
@@ -21,6 +26,8 @@ struct DataModules
 {
     data::TDM& dm;
     data::TDMConfig& config;
+    products::TDmProduct& product;
+    products::TDmService& service;
     ui::Prompter& prompter;
 };
 

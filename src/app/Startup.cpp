@@ -5,6 +5,8 @@
 #include "data/DbError.h"
 #include "data/TDM.h"
 #include "data/TDMConfig.h"
+#include "products/TDmProduct.h"
+#include "products/TDmService.h"
 #include "ui/base/Application.h"
 #include "ui/base/DialogPrompter.h"
 #include "ui/base/ExceptionHandler.h"
@@ -74,8 +76,11 @@ int runProgram(int argc, char** argv, const FunctionTable& functions)
     QLocale::setDefault(locale);
 
     const QString workDir = QDir::currentPath();
+    // The data modules, in the order the screens rely on; none connects yet.
     data::TDMConfig config(workDir);
     data::TDM dm(config, workDir);
+    products::TDmProduct product(dm);
+    products::TDmService service(dm);
     dm.setAfterConnect([&splash] { delete splash.data(); });
 
     QStringList arguments;
@@ -123,7 +128,7 @@ int runProgram(int argc, char** argv, const FunctionTable& functions)
         &application, [](ui::Application* app) { app->setExceptionHandler(nullptr); });
     dm.setMessageHandler([&prompter](const QString& text) { prompter.information(text); });
 
-    DataModules modules{dm, config, prompter};
+    DataModules modules{dm, config, product, service, prompter};
     std::vector<QWidget*> forms;
     try {
         forms = (*open)(modules);
