@@ -51,6 +51,7 @@ TFrPos::TFrPos(ui::Prompter& prompter, data::TDM& dm, products::TDmProduct& prod
     , m_qWarehouseCode(dm.DMdata(), QStringLiteral("SELECT Code FROM Warehouse WHERE Id = :GetId"))
     , m_qDepartment(dm.DMdata(), QStringLiteral("SELECT Id, Code, Description FROM Misc "
                                                 "WHERE (GroupCode = 'DEPARTMENT') And (Code = :GetCode)"))
+    , m_card(prompter, dm.DMdata())
 {
     m_qMachineNo.setSqlLines(machineSql());
     m_qCustomer.setSqlLines(customerSql());

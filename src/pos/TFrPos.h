@@ -7,6 +7,9 @@
 #include "pos/PosCaptions.h"
 #include "pos/PosControls.h"
 #include "pos/PosMode.h"
+#include "pos/TFrCreditCardInfo.h"
+#include "devices/TCommPortDriver.h"
+#include "printing/ReceiptPrinter.h"
 #include "ui/base/TFrForm.h"
 
 #include <QDateTime>
@@ -118,6 +121,23 @@ public:
     void PosPageChange(PosPage page);
     void ShowReceiptPage();
 
+    // ---- payment and saving (the payment edits are bound to the header's Cash, Coupon,
+    // CardAmount and BankAmount)
+    TFrCreditCardInfo& cardInfo() { return m_card; }
+    // Runs the card dialog modally; true when it closed with OK.
+    void setCardDialog(std::function<bool()> run) { m_cardDialog = std::move(run); }
+    void ReceiptChange();
+    // The change shown: never below 0; a shortfall is shown as 0.00 in red.
+    bool ChangeShortfall() const { return m_changeShortfall; }
+    QString ChangeText() const;
+    void BCreditCardClick();
+    bool CheckComplete();
+    void AcSaveExecute() override;
+    void AcPrintExecute() override;
+    void MarkBillPrinted(const QString& number);
+    devices::TCommPortDriver& drawerPort() { return m_drawerPort; }
+    printing::ReceiptPrinter& receiptPrinter() { return m_receiptPrinter; }
+
 signals:
     void controlsChanged();
     void captionsChanged();
@@ -125,6 +145,7 @@ signals:
     void columnsChanged();
     void totalsChanged();
     void headerTextsChanged();
+    void changeChanged();
 
 private:
     bool hasHeaderRow() const;
@@ -138,6 +159,10 @@ private:
     double taxRateOf(int taxId);
     QString configText(const char* field) const;
     void message(const QString& text);
+    void reportLineError(const QString& text, bool& error);
+    bool writeBill(QString& number, int& year);
+    void kickDrawer();
+    void printSavedBill(const QString& number, int year);
 
     data::TDM& m_dm;
     products::TDmProduct& m_product;
@@ -172,6 +197,12 @@ private:
     PosHeaderTexts m_texts;
     QString m_exchangeRateLabel;
     PosCaptions m_captions;
+
+    TFrCreditCardInfo m_card;
+    std::function<bool()> m_cardDialog;
+    bool m_changeShortfall = false;
+    devices::TCommPortDriver m_drawerPort;
+    printing::ReceiptPrinter m_receiptPrinter;
 };
 
 } // namespace kvr::pos

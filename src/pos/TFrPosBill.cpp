@@ -71,6 +71,8 @@ void TFrPos::PosNoExit()
 {
     const QString typed = m_texts.posNo;
     openBill(typed);
+    // The card rows follow the bill: none for a new one, the saved ones for a recalled one.
+    m_card.OpenCardRows(1, m_newBill ? 0 : m_bill.hdId(QStringLiteral("ID")));
     SetDgDtColumn();
     m_periodOpen = true;
     if (m_newBill) {

@@ -1,0 +1,191 @@
+// Saving a bill in one transaction, then the drawer, the receipt and the next bill.
+#include "data/DbError.h"
+#include "data/TDM.h"
+#include "data/TDMConfig.h"
+#include "devices/CashDrawer.h"
+#include "pos/TFrPos.h"
+#include "printing/PrinterError.h"
+#include "printing/ReceiptQueries.h"
+#include "printing/TextReceipt.h"
+#include "ui/base/Prompter.h"
+#include "util/Dates.h"
+
+namespace kvr::pos {
+
+namespace {
+
+constexpr int kPosBillReceipt = 1; // RcptType of card rows paying a POS bill
+
+} // namespace
+
+void TFrPos::AcSaveExecute()
+{
+    if (!hasHeaderRow())
+        return;
+    data::CachedDataset& hd = m_bill.QHd();
+    hd.edit();
+    if (m_bill.hd(QStringLiteral("BankAmount")) > 0 && m_bill.hdId(QStringLiteral("CompanyBank")) <= 0) {
+        message(QStringLiteral("ท่านยังไม่ได้ป้อนรหัสธนาคาร ที่รับโอนจากลูกค้า"));
+        return;
+    }
+    if (TFrCreditCardInfo::ShortestText(m_bill.hd(QStringLiteral("CardAmount"))) !=
+        TFrCreditCardInfo::ShortestText(m_card.TotalCardAmount)) {
+        message(QStringLiteral("ท่านยังไม่ได้ป้อนรายละเอียดบัตรเครดิต"));
+        BCreditCardClick();
+        return;
+    }
+    if (!CheckComplete())
+        return;
+    if (!prompter().ConfirmDialog(session().SaveQuestion))
+        return;
+    setFocusTo(PosFocus::Remark);
+    CalculateAll();
+    m_bill.QDt().first();
+
+    QString number;
+    int year = 0;
+    if (!writeBill(number, year))
+        return;
+    kickDrawer();
+    printSavedBill(number, year);
+    AcNewExecute();
+}
+
+// Header, lines and card rows in one transaction: the bill is in the database whole or not at
+// all. On failure everything stays pending on screen, so the cashier can save again.
+bool TFrPos::writeBill(QString& number, int& year)
+{
+    data::CachedDataset& hd = m_bill.QHd();
+    data::CachedDataset& dt = m_bill.QDt();
+    m_dm.StartTransaction();
+    try {
+        hd.edit();
+        m_bill.setHd(QStringLiteral("DelFlag"), QStringLiteral("N"));
+        m_bill.setHd(QStringLiteral("PosShiftNo"), m_currentShiftId);
+        m_bill.setHd(QStringLiteral("Posted"), QStringLiteral("N"));
+        m_bill.setHd(QStringLiteral("Imported"), QStringLiteral("N"));
+        m_bill.setHd(QStringLiteral("PosPrintDateTime"), QDateTime::currentDateTime());
+        const QDateTime posDate = hd.field(QStringLiteral("PosDate")).asDateTime();
+        const int id = m_autoNumbering
+                           ? m_dm.PostWithNewNumber(hd, posDate.date(), m_documentCode, QStringLiteral("PosNo"),
+                                                    QStringLiteral("GetNo"))
+                           : m_dm.PostWithGivenNumber(hd, m_bill.hdText(QStringLiteral("PosNo")), QStringLiteral("PosNo"),
+                                                      QStringLiteral("GetNo"));
+        number = m_bill.hdText(QStringLiteral("PosNo"));
+        year = util::YearOf(posDate);
+
+        dt.post();
+        for (int row = 0; row < dt.recordCount(); ++row) {
+            dt.setRecNo(row);
+            dt.setValue(QStringLiteral("PosHd"), id);
+            dt.setValue(QStringLiteral("PosRecNo"), row + 1);
+            dt.setValue(QStringLiteral("PosDate"), posDate);
+            dt.post();
+        }
+        dt.first();
+        dt.applyUpdates();
+
+        m_card.RcptType = kPosBillReceipt;
+        m_card.RcptDocId = id;
+        m_card.SaveCardRows();
+        m_dm.Commit();
+    } catch (...) {
+        m_dm.Rollback();
+        hd.edit();
+        emit totalsChanged();
+        throw;
+    }
+    hd.commitUpdates();
+    dt.commitUpdates();
+    m_card.CommitCardRows();
+    return true;
+}
+
+void TFrPos::kickDrawer()
+{
+    const QString cashDrawer = m_qMachineNo.field(QStringLiteral("CashDrawer")).asString().trimmed();
+    if (cashDrawer.isEmpty())
+        return;
+    // A missing or stalled drawer only means the cashier opens it by key: the bill is saved.
+    devices::OpenCashDrawer(m_drawerPort, cashDrawer, m_qMachineNo.field(QStringLiteral("baudrate")).value());
+}
+
+void TFrPos::printSavedBill(const QString& number, int /*year*/)
+{
+    if (configText("PrintOldDocument") != QLatin1String("Y") && m_bill.hdText(QStringLiteral("Printed")).trimmed() == QLatin1String("Y")) {
+        message(QStringLiteral("เอกสารเลขที่ ") + number + QLatin1Char('\r') + QStringLiteral("เคยถูกสั่งพิมพ์ไปแล้ว") +
+                QLatin1Char('\r') + QStringLiteral("จะต้องสั่งพิมพ์ที่เมนูพิมพ์ย้อนหลัง"));
+        return;
+    }
+    // Other print types go through the document print form; without one nothing is printed and
+    // the bill stays unmarked.
+    if (configText("Pos1_PrintType") != QLatin1String("T"))
+        return;
+
+    data::Query machine(m_dm.DMdata(), QStringLiteral("SELECT d.MachineCode, d.PrinterName FROM PosShiftNo p "
+                                                      "INNER JOIN PosMachineNo d ON d.Id = p.PosMachineNo WHERE p.Id = :GetId"));
+    machine.setParam(QStringLiteral("GetId"), m_currentShiftId);
+    machine.open();
+
+    printing::ReceiptSettings settings;
+    const int formNo = m_dm.QConfig().field(QStringLiteral("PosFormTextNo")).asInteger();
+    settings.ReceiptFormNo = formNo;
+    settings.MachineTaxNo = m_qMachineNo.field(QStringLiteral("Remark")).asString();
+    settings.ReceiptSalesmanCode = m_qMachineNo.field(QStringLiteral("CodeSalesman")).asString();
+    settings.UserCode = session().UserCode;
+    settings.Company = printing::ReadReceiptCompany(m_dm.config().QCompany());
+
+    printing::Receipt receipt;
+    receipt.header = printing::ReadReceiptHeader(m_bill.QHd());
+    receipt.lines = printing::ReadReceiptLines(m_bill.QDt());
+
+    printing::ReceiptJob job;
+    job.target = printing::PrinterTarget::resolve(m_dm.config().workingDirectory(),
+                                                  machine.field(QStringLiteral("MachineCode")).asString().trimmed(),
+                                                  machine.field(QStringLiteral("PrinterName")).asString().trimmed());
+    job.printerCode = m_qMachineNo.field(QStringLiteral("PrinterCode")).asString().trimmed();
+    // With lines printed as they are entered, the save adds the totals and the next heading.
+    job.printLines = configText("Pos1_PrintLine") != QLatin1String("Y");
+    if (const auto failure = printing::PrintTextReceipt(m_receiptPrinter, settings, receipt, job)) {
+        // Saved but not printed: the bill stays unmarked so that it can be printed again.
+        prompter().showErrorDialog(failure->message());
+        return;
+    }
+    MarkBillPrinted(number);
+}
+
+void TFrPos::MarkBillPrinted(const QString& number)
+{
+    if (m_bill.hdText(QStringLiteral("Printed")).trimmed() == QLatin1String("Y"))
+        return;
+    data::CachedDataset qPrint(m_dm.DMdata());
+    qPrint.setSqlLines({QStringLiteral("SELECT Id,Printed"), QStringLiteral("FROM poshd"),
+                        QStringLiteral("WHERE (ltrim(rtrim(PosNo)) = ltrim(rtrim(:GetNo))) And (PosType = :GetType)")});
+    qPrint.modifySql() = {QStringLiteral("update poshd"), QStringLiteral("set"), QStringLiteral("Printed = :Printed"),
+                          QStringLiteral("where"), QStringLiteral("Id = :OLD_Id")};
+    qPrint.setParam(QStringLiteral("GetNo"), number);
+    qPrint.setParam(QStringLiteral("GetType"), PosType());
+    qPrint.open();
+    if (qPrint.isEmpty()) {
+        message(QStringLiteral("Impossible Error Not Found ") + number);
+        return;
+    }
+    qPrint.setValue(QStringLiteral("Printed"), QStringLiteral("Y"));
+    m_dm.StartTransaction();
+    try {
+        qPrint.applyUpdates();
+        m_dm.Commit();
+    } catch (const data::DbError&) {
+        m_dm.Rollback();
+        // The bill is saved and printed; only the mark is missing, and a reprint shows it.
+    }
+}
+
+void TFrPos::AcPrintExecute()
+{
+    if (!hasHeaderRow() || m_newBill)
+        return;
+    printSavedBill(m_bill.hdText(QStringLiteral("PosNo")), util::YearOf(m_bill.QHd().field(QStringLiteral("PosDate")).asDateTime()));
+}
+
+} // namespace kvr::pos

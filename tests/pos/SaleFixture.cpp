@@ -1,0 +1,77 @@
+#include "SaleFixture.h"
+
+namespace kvr::test {
+
+void SaleFixture::SetUp()
+{
+    PosFixture::SetUp();
+    if (IsSkipped())
+        return;
+    exec(QStringLiteral("INSERT INTO CreditCard (CardCode, CardName, Charge) VALUES ('VISA', 'Visa', 2), "
+                        "('CASHC', 'Cash card', 0)"));
+}
+
+pos::TFrPos& SaleFixture::billWith(const std::vector<Line>& lines, bool allowZeroPrice)
+{
+    pos::TFrPos& s = screen(pos::PosMode::Goods, allowZeroPrice);
+    s.AcNewExecute();
+    s.QHd().edit();
+    s.QHd().setValue(QStringLiteral("Customer"), pos_shop::cashCustomer);
+    data::CachedDataset& dt = s.QDt();
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            dt.append();
+        const Line& line = lines[i];
+        const QString code = QStringLiteral("P%1").arg(line.product, 3, 10, QLatin1Char('0'));
+        dt.setValue(QStringLiteral("Product"), line.product);
+        dt.setValue(QStringLiteral("ProductCode"), code);
+        dt.setValue(QStringLiteral("ProductUnits"), line.product * 10 + 1);
+        dt.setValue(QStringLiteral("UnitName"), QStringLiteral("ขวด"));
+        dt.setValue(QStringLiteral("PosName"), QStringLiteral("น้ำดื่ม"));
+        dt.setValue(QStringLiteral("Fraction"), 1.0);
+        dt.setValue(QStringLiteral("Quantity"), line.quantity);
+        dt.setValue(QStringLiteral("Price"), line.price);
+        dt.setValue(QStringLiteral("Discount"), QString());
+        dt.setValue(QStringLiteral("TaxCode"), pos_shop::vat7);
+        dt.setValue(QStringLiteral("TaxRate"), 7.0);
+        dt.setValue(QStringLiteral("Warehouse"), line.warehouse);
+        dt.setValue(QStringLiteral("UseSerial"), line.serial.isEmpty() ? QStringLiteral("N") : QStringLiteral("Y"));
+        dt.setValue(QStringLiteral("Serial"), line.serial);
+        dt.setValue(QStringLiteral("LotControl"), QStringLiteral("N"));
+        s.CalculateDtRecord();
+    }
+    dt.post();
+    s.CalculateAll();
+    return s;
+}
+
+void SaleFixture::typeCardRow(pos::TFrPos& screen, const QString& code, const QString& cardNo, const QString& slipNo,
+                              double rcpt)
+{
+    data::CachedDataset& q = screen.cardInfo().QCreditCard();
+    q.append();
+    q.setValue(QStringLiteral("cardcode"), code);
+    screen.cardInfo().GetCardCodeExit();
+    q.setValue(QStringLiteral("CardNo"), cardNo);
+    q.setValue(QStringLiteral("SlipNo"), slipNo);
+    q.setValue(QStringLiteral("CardRcpt"), rcpt);
+    screen.cardInfo().GetRcptExit();
+}
+
+void SaleFixture::pay(pos::TFrPos& screen, double cash, double coupon, double bank)
+{
+    screen.QHd().edit();
+    screen.QHd().setValue(QStringLiteral("Cash"), cash);
+    screen.QHd().setValue(QStringLiteral("Coupon"), coupon);
+    screen.QHd().setValue(QStringLiteral("BankAmount"), bank);
+    screen.ReceiptChange();
+}
+
+int SaleFixture::count(const QString& sql)
+{
+    data::Query q(dm->DMdata(), sql);
+    q.open();
+    return q.field(QStringLiteral("N")).asInteger();
+}
+
+} // namespace kvr::test

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "PosFixture.h"
+
+namespace kvr::test {
+
+// A sale ready to be paid: card types VISA (2 %) and CASHC (0 %), and bills whose lines carry
+// what the line entry would have put there.
+class SaleFixture : public PosFixture
+{
+protected:
+    void SetUp() override;
+
+    struct Line
+    {
+        Line(int product, double quantity, double price, QVariant warehouse = pos_shop::mainWh, QString serial = {})
+            : product(product), quantity(quantity), price(price), warehouse(std::move(warehouse)), serial(std::move(serial))
+        {
+        }
+        int product;
+        double quantity;
+        double price;
+        QVariant warehouse;
+        QString serial; // with UseSerial "Y" when not empty
+    };
+    // A new bill of the cash customer holding the lines, recalculated.
+    pos::TFrPos& billWith(const std::vector<Line>& lines, bool allowZeroPrice = true);
+    // A card row typed into the dialog, leaving each cell as the cashier does.
+    void typeCardRow(pos::TFrPos& screen, const QString& code, const QString& cardNo, const QString& slipNo, double rcpt);
+    // The payment edits as typed, followed by ReceiptChange.
+    void pay(pos::TFrPos& screen, double cash, double coupon = 0, double bank = 0);
+    int count(const QString& sql);
+};
+
+} // namespace kvr::test

@@ -1,0 +1,226 @@
+#include "SaleFixture.h"
+
+#include "support/PtyPair.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace kvr::test {
+namespace {
+
+using namespace pos_shop;
+
+class PosSave : public SaleFixture
+{
+protected:
+    QString text(const QString& sql, const char* field = "T")
+    {
+        data::Query q(dm->DMdata(), sql);
+        q.open();
+        return q.field(QString::fromLatin1(field)).asString();
+    }
+    // Two lines paid by cash 50 and a VISA card of 60 (61.20 with its surcharge), saved with Yes.
+    pos::TFrPos& paidBill()
+    {
+        pos::TFrPos& screen = billWith({{water, 1, 60}, {water, 2, 20}});
+        screen.setCardDialog([&screen, this] {
+            typeCardRow(screen, QStringLiteral("VISA"), QStringLiteral("4111"), QStringLiteral("S1"), 60);
+            return screen.cardInfo().BOkClick();
+        });
+        screen.BCreditCardClick();
+        pay(screen, 50);
+        return screen;
+    }
+};
+
+TEST_P(PosSave, NewBillIsWrittenWholeWithItsNumberLinesCardRowsAndLog)
+{
+    pos::TFrPos& screen = paidBill();
+    ASSERT_TRUE(screen.AcSave().isEnabled());
+    prompter.answerConfirm(true);
+    screen.AcSaveExecute();
+
+    ASSERT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosHd")), 1);
+    const int id = text(QStringLiteral("SELECT Id AS T FROM PosHd")).toInt();
+    const QString number = text(QStringLiteral("SELECT PosNo AS T FROM PosHd")).trimmed();
+    // The first number of the series, at the series' length.
+    EXPECT_EQ(number.right(1), QStringLiteral("1"));
+    EXPECT_EQ(text(QStringLiteral("SELECT PosNo AS T FROM PosHd")).size(), 8);
+    EXPECT_EQ(text(QStringLiteral("SELECT LastNo AS T FROM DocumentNo WHERE Code = 'POS-P'")).toDouble(), 1);
+    EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosHd WHERE PosShiftNo = 1 AND DelFlag = 'N' AND "
+                                   "Posted = 'N' AND Imported = 'N' AND PosPrintDateTime IS NOT NULL")),
+              1);
+    EXPECT_DOUBLE_EQ(text(QStringLiteral("SELECT Total AS T FROM PosHd")).toDouble(), 100);
+    EXPECT_DOUBLE_EQ(text(QStringLiteral("SELECT Change AS T FROM PosHd")).toDouble(), 10);
+    EXPECT_DOUBLE_EQ(text(QStringLiteral("SELECT CardAmount AS T FROM PosHd")).toDouble(), 61.2);
+
+    data::Query lines(dm->DMdata(), QStringLiteral("SELECT PosHd, PosRecNo, Quantity FROM PosDt ORDER BY PosRecNo"));
+    lines.open();
+    ASSERT_EQ(lines.recordCount(), 2);
+    for (int row = 0; row < 2; ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_EQ(lines.fieldAt(row, QStringLiteral("PosHd")).asInteger(), id);
+        EXPECT_EQ(lines.fieldAt(row, QStringLiteral("PosRecNo")).asInteger(), row + 1);
+        EXPECT_DOUBLE_EQ(lines.fieldAt(row, QStringLiteral("Quantity")).asFloat(), row + 1.0);
+    }
+    EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM CreditCardInfo WHERE RcptType = 1 AND RcptDocId = %1 "
+                                   "AND RcptRecNo = 1 AND Deposit = 'N' AND CardAmount = 61.2")
+                        .arg(id)),
+              1);
+    EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM UserLog WHERE FunctionListId = 1 AND Remark = '%1'")
+                        .arg(text(QStringLiteral("SELECT PosNo AS T FROM PosHd")))),
+              1);
+    // The next bill is waiting, empty, with no card rows left over.
+    EXPECT_TRUE(screen.NewBill());
+    EXPECT_EQ(screen.QDt().recordCount(), 1);
+    EXPECT_EQ(screen.cardInfo().QCreditCard().recordCount(), 0);
+    EXPECT_EQ(screen.QHd().field(QStringLiteral("Total")).asFloat(), 0.0);
+    EXPECT_TRUE(screen.QHd().field(QStringLiteral("Cash")).isNull());
+}
+
+TEST_P(PosSave, RecalledBillKeepsItsIdAndNumberAndLosesItsDeletedLine)
+{
+    const int id = insertBill({"P", "     101", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 0, 0, 0, 0,
+                               {{water, 11, 1, 10, "", vat7}, {water, 11, 2, 20, "", vat7}, {water, 11, 3, 30, "", vat7}}});
+    exec(QStringLiteral("UPDATE PosHd SET Printed = 'N'"));
+    pos::TFrPos& screen = this->screen();
+    screen.AcNewExecute();
+    screen.headerTexts().posNo = QStringLiteral("101");
+    screen.PosNoExit();
+    ASSERT_FALSE(screen.NewBill());
+    screen.QDt().setRecNo(0);
+    screen.QDt().remove();
+    screen.CalculateAll();
+    pay(screen, 200);
+    ASSERT_TRUE(screen.AcSave().isEnabled());
+    prompter.answerConfirm(true);
+    screen.AcSaveExecute();
+
+    EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosHd")), 1);
+    EXPECT_EQ(text(QStringLiteral("SELECT PosNo AS T FROM PosHd WHERE Id = %1").arg(id)), QStringLiteral("     101"));
+    data::Query lines(dm->DMdata(), QStringLiteral("SELECT PosHd, PosRecNo, Quantity FROM PosDt ORDER BY PosRecNo"));
+    lines.open();
+    ASSERT_EQ(lines.recordCount(), 2);
+    for (int row = 0; row < 2; ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_EQ(lines.fieldAt(row, QStringLiteral("PosHd")).asInteger(), id);
+        EXPECT_EQ(lines.fieldAt(row, QStringLiteral("PosRecNo")).asInteger(), row + 1);
+        EXPECT_DOUBLE_EQ(lines.fieldAt(row, QStringLiteral("Quantity")).asFloat(), row + 2.0);
+    }
+    EXPECT_DOUBLE_EQ(text(QStringLiteral("SELECT Total AS T FROM PosHd")).toDouble(), 130);
+}
+
+TEST_P(PosSave, FailureInsideTheSaveWritesNothingAndTheBillSavesOnTheNextTry)
+{
+    // A planted line clashes with the second line of the first header written.
+    dm->DMdata().execDirect(QStringLiteral("CREATE UNIQUE INDEX IX_Test_PosDt_RecNo ON PosDt (PosHd, PosRecNo)"));
+    exec(QStringLiteral("INSERT INTO PosDt (PosHd, PosRecNo, Product, Quantity) VALUES (1, 2, 1, 9)"));
+    pos::TFrPos& screen = paidBill();
+    prompter.answerConfirm(true);
+    EXPECT_ANY_THROW(screen.AcSaveExecute());
+
+    EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosHd")), 0);
+    EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosDt")), 1);
+    EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM CreditCardInfo")), 0);
+    EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM UserLog WHERE FunctionListId = 1")), 0);
+    EXPECT_EQ(text(QStringLiteral("SELECT LastNo AS T FROM DocumentNo WHERE Code = 'POS-P'")).toDouble(), 0);
+    // Still on screen, pending, with its payment.
+    EXPECT_TRUE(screen.NewBill());
+    EXPECT_EQ(screen.QDt().recordCount(), 2);
+    EXPECT_TRUE(screen.QDt().updatesPending());
+    EXPECT_EQ(screen.cardInfo().QCreditCard().recordCount(), 1);
+
+    exec(QStringLiteral("DELETE FROM PosDt"));
+    prompter.answerConfirm(true);
+    screen.AcSaveExecute();
+    EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosHd")), 1);
+    EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosDt")), 2);
+    EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM CreditCardInfo")), 1);
+    EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM UserLog WHERE FunctionListId = 1")), 1);
+    // The number of the failed try was given back: the series has no gap.
+    EXPECT_EQ(text(QStringLiteral("SELECT LastNo AS T FROM DocumentNo WHERE Code = 'POS-P'")).toDouble(), 1);
+}
+
+TEST_P(PosSave, RefusedSavesWriteNothing)
+{
+    struct
+    {
+        const char* name;
+        bool bankWithoutCode;
+        bool cardMismatch;
+        bool answer;
+        const char* message;
+    } const cases[] = {
+        {"transfer without bank code", true, false, true, "ท่านยังไม่ได้ป้อนรหัสธนาคาร ที่รับโอนจากลูกค้า"},
+        {"card amount without details", false, true, true, "ท่านยังไม่ได้ป้อนรายละเอียดบัตรเครดิต"},
+        {"save question answered No", false, false, false, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        pos::TFrPos& screen = billWith({{water, 1, 100}});
+        pay(screen, 100, 0, c.bankWithoutCode ? 5 : 0);
+        if (c.cardMismatch)
+            screen.QHd().setValue(QStringLiteral("CardAmount"), 10.0);
+        if (c.message[0] != '\0')
+            prompter.expectInformation();
+        else
+            prompter.answerConfirm(c.answer);
+        screen.AcSaveExecute();
+        if (c.message[0] != '\0') {
+            EXPECT_EQ(prompter.asked().back().text, QString::fromUtf8(c.message));
+        }
+        EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosHd")), 0);
+        EXPECT_EQ(screen.QDt().recordCount(), 1);
+    }
+}
+
+TEST_P(PosSave, SavedBillKicksTheDrawerPrintsTheReceiptAndIsMarkedPrinted)
+{
+    PtyPair pty;
+    ASSERT_TRUE(pty.isOpen());
+    const QString receiptFile = QDir(server->workingDirectory()).filePath(QStringLiteral("receipt.bin"));
+    {
+        QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[ReceiptPrinter]\nM01=" + receiptFile.toUtf8() + "\n");
+    }
+    exec(QStringLiteral("UPDATE PosMachineNo SET CashDrawer = '%1', BaudRate = 0").arg(pty.slavePath()));
+    setConfig(QStringLiteral("Pos1_PrintType = 'T', Pos1_PrintLine = 'N', PosFormTextNo = 1"));
+
+    pos::TFrPos& screen = paidBill();
+    prompter.answerConfirm(true);
+    screen.AcSaveExecute();
+
+    EXPECT_EQ(pty.takeSent(2), QByteArray("^G"));
+    EXPECT_EQ(pty.slaveBaudRate(), 9600);
+    QFile receipt(receiptFile);
+    ASSERT_TRUE(receipt.open(QIODevice::ReadOnly));
+    const QByteArray bytes = receipt.readAll();
+    const QString number = text(QStringLiteral("SELECT PosNo AS T FROM PosHd")).trimmed();
+    EXPECT_TRUE(bytes.contains(number.toLatin1())) << bytes.toStdString();
+    EXPECT_TRUE(bytes.contains("61.20") || bytes.contains("100.00")) << bytes.toStdString();
+    EXPECT_EQ(text(QStringLiteral("SELECT Printed AS T FROM PosHd")), QStringLiteral("Y"));
+    EXPECT_TRUE(screen.NewBill());
+}
+
+TEST_P(PosSave, MissingPrinterLeavesTheSavedBillUnmarked)
+{
+    {
+        QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[ReceiptPrinter]\nM01=/nonexistent-folder/lp0\n");
+    }
+    setConfig(QStringLiteral("Pos1_PrintType = 'T', Pos1_PrintLine = 'N', PosFormTextNo = 1"));
+    pos::TFrPos& screen = paidBill();
+    prompter.answerConfirm(true);
+    prompter.answerErrorDialog(ui::ErrorDialogAnswer::DontSend);
+    screen.AcSaveExecute();
+    EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosHd WHERE Printed = 'N'")), 1);
+    EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosDt")), 2);
+    EXPECT_TRUE(screen.NewBill());
+}
+
+KVR_INSTANTIATE_BACKENDS(PosSave);
+
+} // namespace
+} // namespace kvr::test
