@@ -57,6 +57,8 @@ bool TFrPos::writeBill(QString& number, int& year)
 {
     data::CachedDataset& hd = m_bill.QHd();
     data::CachedDataset& dt = m_bill.QDt();
+    // A number drawn by a save that rolls back is given back to the series; the screen forgets it too.
+    const QVariant numberBefore = hd.field(QStringLiteral("PosNo")).value();
     m_dm.StartTransaction();
     try {
         hd.edit();
@@ -92,6 +94,8 @@ bool TFrPos::writeBill(QString& number, int& year)
     } catch (...) {
         m_dm.Rollback();
         hd.edit();
+        if (m_newBill)
+            m_bill.setHd(QStringLiteral("PosNo"), numberBefore);
         emit totalsChanged();
         throw;
     }

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace kvr::test {
 namespace {
@@ -129,6 +130,7 @@ TEST_P(PosSave, FailureInsideTheSaveWritesNothingAndTheBillSavesOnTheNextTry)
     EXPECT_EQ(screen.QDt().recordCount(), 2);
     EXPECT_TRUE(screen.QDt().updatesPending());
     EXPECT_EQ(screen.cardInfo().QCreditCard().recordCount(), 1);
+    EXPECT_TRUE(screen.QHd().field(QStringLiteral("PosNo")).asString().trimmed().isEmpty());
 
     exec(QStringLiteral("DELETE FROM PosDt"));
     prompter.answerConfirm(true);
@@ -218,6 +220,58 @@ TEST_P(PosSave, MissingPrinterLeavesTheSavedBillUnmarked)
     EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosHd WHERE Printed = 'N'")), 1);
     EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosDt")), 2);
     EXPECT_TRUE(screen.NewBill());
+}
+
+TEST_P(PosSave, PrintingFollowsThePrintTypeAndTheAlreadyPrintedRule)
+{
+    struct
+    {
+        const char* name;
+        const char* config;
+        const char* printedBefore;
+        bool receipt;           // bytes reached the printer file
+        const char* printedAfter;
+        bool message;           // the already-printed message
+    } const cases[] = {
+        {"text receipt of a bill never printed", "Pos1_PrintType = 'T', PrintOldDocument = 'N'", "N", true, "Y", false},
+        {"already printed, reprints refused", "Pos1_PrintType = 'T', PrintOldDocument = 'N'", "Y", false, "Y", true},
+        {"already printed, reprints allowed", "Pos1_PrintType = 'T', PrintOldDocument = 'Y'", "Y", true, "Y", false},
+        {"lines printed as entered", "Pos1_PrintType = 'T', Pos1_PrintLine = 'Y', PrintOldDocument = 'N'", "N", true, "Y",
+         false},
+        {"print form type without a form", "Pos1_PrintType = 'F', PrintOldDocument = 'N'", "N", false, "N", false},
+    };
+    const QString receiptFile = QDir(server->workingDirectory()).filePath(QStringLiteral("receipt.bin"));
+    {
+        QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[ReceiptPrinter]\nM01=" + receiptFile.toUtf8() + "\n");
+    }
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        exec(QStringLiteral("DELETE FROM PosDt"));
+        exec(QStringLiteral("DELETE FROM PosHd"));
+        QFile::remove(receiptFile);
+        setConfig(QStringLiteral("Pos1_PrintLine = 'N', PosFormTextNo = 1"));
+        setConfig(QString::fromLatin1(c.config));
+        insertBill({"P", "     101", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 0, 0, 0, 0, {{water, 11, 1, 100, "", vat7}}});
+        exec(QStringLiteral("UPDATE PosHd SET Printed = '%1'").arg(QString::fromLatin1(c.printedBefore)));
+        pos::TFrPos& screen = this->screen();
+        screen.AcNewExecute();
+        screen.headerTexts().posNo = QStringLiteral("101");
+        screen.PosNoExit();
+        pay(screen, 100);
+        prompter.answerConfirm(true);
+        if (c.message)
+            prompter.expectInformation();
+        screen.AcSaveExecute();
+        if (c.message) {
+            EXPECT_EQ(prompter.asked().back().text,
+                      QStringLiteral("เอกสารเลขที่      101\rเคยถูกสั่งพิมพ์ไปแล้ว\rจะต้องสั่งพิมพ์ที่เมนูพิมพ์ย้อนหลัง"));
+        }
+        EXPECT_EQ(QFile::exists(receiptFile) && QFileInfo(receiptFile).size() > 0, c.receipt);
+        EXPECT_EQ(text(QStringLiteral("SELECT Printed AS T FROM PosHd")), QString::fromLatin1(c.printedAfter));
+        EXPECT_TRUE(screen.NewBill());
+    }
 }
 
 KVR_INSTANTIATE_BACKENDS(PosSave);
