@@ -5,6 +5,7 @@
 #include "data/TDMConfig.h"
 #include "devices/CashDrawer.h"
 #include "devices/CustomerDisplay.h"
+#include "search/TFrSearchMachineNo.h"
 #include "ui/base/Prompter.h"
 
 namespace kvr::admin {
@@ -73,16 +74,23 @@ PosMachineCaptions PosMachineCaptions::forLanguage(bool thai)
     return c;
 }
 
-TFrPosMachineNo::TFrPosMachineNo(ui::Prompter& prompter, data::TDM& dm, QObject* parent)
+TFrPosMachineNo::TFrPosMachineNo(ui::Prompter& prompter, data::TDM& dm, search::SearchRunner& runner, QObject* parent)
     : ui::TFrForm(prompter, dm.config().session(), parent)
     , m_dm(dm)
     , m_qPosMachine(dm.DMdata())
+    , m_faGetSalesman1(dm, prompter, runner)
+    , m_faGetWarehouse1(dm, prompter, runner)
+    , m_faGetDepartment1(dm, prompter, runner)
+    , m_search(search::machineSearch(dm, prompter, runner))
     , m_thai(dm.config().session().ThaiLanguage)
 {
     m_qPosMachine.setSqlLines(selectSql());
     m_qPosMachine.insertSql() = insertSql();
     m_qPosMachine.modifySql() = modifySql();
     m_qPosMachine.deleteSql() = {QStringLiteral("delete from PosMachineNo where Id = :OLD_Id")};
+    m_faGetSalesman1.bind(m_qPosMachine, QStringLiteral("Salesman"));
+    m_faGetWarehouse1.bind(m_qPosMachine, QStringLiteral("WareHouse"));
+    m_faGetDepartment1.bind(m_qPosMachine, QStringLiteral("Department"));
 }
 
 void TFrPosMachineNo::setCodeText(const QString& text)
@@ -99,6 +107,15 @@ void TFrPosMachineNo::setControls(const PosMachineControls& controls)
         return;
     m_controls = controls;
     emit controlsChanged();
+}
+
+void TFrPosMachineNo::showLookups(bool enabled)
+{
+    for (search::LookupFrame* frame :
+         std::initializer_list<search::LookupFrame*>{&m_faGetSalesman1, &m_faGetWarehouse1, &m_faGetDepartment1}) {
+        frame->setFieldEnabled(enabled);
+        frame->refresh();
+    }
 }
 
 void TFrPosMachineNo::FormShow()
@@ -135,6 +152,7 @@ void TFrPosMachineNo::AcNewExecute()
     m_existing = false;
     setCodeText(QString());
     setControls({.codeEnabled = true, .lookupsEnabled = false});
+    showLookups(false);
     emit recordChanged();
     emit codeFocusRequested();
 }
@@ -161,6 +179,7 @@ void TFrPosMachineNo::CodeExit()
         m_qPosMachine.setValue(QStringLiteral("BaudRate"), kNewMachineBaudRate);
     AcSave().setEnabled(true);
     setControls({.codeEnabled = false, .lookupsEnabled = true});
+    showLookups(true);
     emit recordChanged();
 }
 
@@ -197,6 +216,7 @@ void TFrPosMachineNo::writeInTransaction(Change&& change)
         m_qPosMachine.edit();
         for (int column = 0; column < onScreen.size(); ++column)
             m_qPosMachine.setValue(m_qPosMachine.fieldNames().at(column), onScreen.at(column));
+        showLookups(true);
         emit recordChanged();
         throw;
     }

@@ -3,6 +3,9 @@
 #include "admin/MachineSearch.h"
 #include "data/CachedDataset.h"
 #include "devices/TCommPortDriver.h"
+#include "search/TFaGetDepartment.h"
+#include "search/TFaGetSalesman.h"
+#include "search/TFaGetWarehouse.h"
 #include "ui/base/TFrForm.h"
 
 #include <QString>
@@ -59,7 +62,8 @@ public:
     static const QStringList kPortNames;
     static constexpr int kNewMachineBaudRate = 9600;
 
-    TFrPosMachineNo(ui::Prompter& prompter, data::TDM& dm, QObject* parent = nullptr);
+    // The runner shows the machine search and the searches of the three look-ups.
+    TFrPosMachineNo(ui::Prompter& prompter, data::TDM& dm, search::SearchRunner& runner, QObject* parent = nullptr);
 
     // The machine on screen: no row before a code was left, then the new or loaded row in edit.
     data::CachedDataset& QPosMachine() { return m_qPosMachine; }
@@ -73,7 +77,12 @@ public:
     const QString& codeText() const { return m_codeText; }
     void setCodeText(const QString& text);
 
+    // The search dialog of machines by location, unless another search is set.
     void setMachineSearch(MachineSearch search) { m_search = std::move(search); }
+    // The default salesman, warehouse and department of the machine, by code.
+    search::TFaGetSalesman& FaGetSalesman1() { return m_faGetSalesman1; }
+    search::TFaGetWarehouse& FaGetWarehouse1() { return m_faGetWarehouse1; }
+    search::TFaGetDepartment& FaGetDepartment1() { return m_faGetDepartment1; }
     devices::TCommPortDriver& Comport() { return m_comport; }
     devices::TCommPortDriver& DisplayPort() { return m_displayPort; }
 
@@ -105,6 +114,8 @@ signals:
 
 private:
     void setControls(const PosMachineControls& controls);
+    // The look-ups show the row on screen and take codes only while a machine is being edited.
+    void showLookups(bool enabled);
     void openFor(const QString& code);
     QString text(const char* field) const;
     int number(const char* field) const;
@@ -114,6 +125,9 @@ private:
 
     data::TDM& m_dm;
     data::CachedDataset m_qPosMachine;
+    search::TFaGetSalesman m_faGetSalesman1;
+    search::TFaGetWarehouse m_faGetWarehouse1;
+    search::TFaGetDepartment m_faGetDepartment1;
     devices::TCommPortDriver m_comport;
     devices::TCommPortDriver m_displayPort;
     MachineSearch m_search;

@@ -1,8 +1,7 @@
 #include "admin/TFrPosMachineNoView.h"
 
 #include "data/TDM.h"
-#include "ui/base/CodeLookup.h"
-#include "ui/base/LookupEdit.h"
+#include "search/LookupFrameView.h"
 #include "ui/base/UpperCaseEntry.h"
 
 #include <QCheckBox>
@@ -28,10 +27,15 @@ namespace {
 
 using Captions = PosMachineCaptions;
 
+// The captions of the left column, those of the look-up frames among them, share one width so
+// that every field starts at the same place.
+constexpr int kCaptionWidth = 112;
+constexpr int kCaptionSpacing = 4;
+
 QLabel* captionLabel(QWidget* parent)
 {
     auto* label = new QLabel(parent);
-    label->setMinimumWidth(110);
+    label->setFixedWidth(kCaptionWidth);
     return label;
 }
 
@@ -67,12 +71,13 @@ QWidget* TFrPosMachineNoView::buildContent()
     columns->setContentsMargins(10, 8, 10, 4);
     auto* left = new QFormLayout;
     left->setVerticalSpacing(4);
+    left->setHorizontalSpacing(kCaptionSpacing);
     columns->addLayout(left, 3);
     auto* right = new QVBoxLayout;
     columns->addLayout(right, 2);
 
-    const auto addRow = [this, content](QFormLayout* layout, QString Captions::*caption, QWidget* field) {
-        QLabel* label = captionLabel(content);
+    const auto addRow = [this, content, left](QFormLayout* layout, QString Captions::*caption, QWidget* field) {
+        QLabel* label = layout == left ? captionLabel(content) : new QLabel(content);
         m_captionLabels.emplace_back(label, caption);
         layout->addRow(label, field);
     };
@@ -106,25 +111,19 @@ QWidget* TFrPosMachineNoView::buildContent()
     left->addRow(QString(), m_blocked);
     addRow(left, &Captions::remark, addText("Remark", 255));
 
-    const std::tuple<const char*, QString Captions::*, QString, QString, QString, QString, bool> lookups[] = {
-        {"Salesman", &Captions::salesman, QStringLiteral("Salesman"), QStringLiteral("Code"), QStringLiteral("Name"),
-         QStringLiteral("Status='Y'"), false},
-        {"WareHouse", &Captions::warehouse, QStringLiteral("Warehouse"), QStringLiteral("Code"), QStringLiteral("Name"),
-         QString(), false},
-        {"Department", &Captions::department, QStringLiteral("MISC"), QStringLiteral("CODE"),
-         QStringLiteral("Description"), QStringLiteral("GroupCode='DEPARTMENT'"), true},
+    // The look-up frames carry their own captions.
+    const std::pair<search::LookupFrame*, const char*> frames[] = {
+        {&m_form.FaGetSalesman1(), "FaGetSalesman1"},
+        {&m_form.FaGetWarehouse1(), "FaGetWarehouse1"},
+        {&m_form.FaGetDepartment1(), "FaGetDepartment1"},
     };
-    for (const auto& [column, caption, table, code, name, filter, allowEmpty] : lookups) {
-        Lookup lookup = addLookup(column, table, QStringLiteral("Id"), code, name, filter, allowEmpty);
-        auto* row = new QWidget(content);
-        auto* rowLayout = new QHBoxLayout(row);
-        rowLayout->setContentsMargins(0, 0, 0, 0);
-        rowLayout->addWidget(lookup.edit);
-        rowLayout->addWidget(lookup.name, 1);
-        lookup.caption = captionLabel(content);
-        m_captionLabels.emplace_back(lookup.caption, caption);
-        left->addRow(lookup.caption, row);
-        m_lookups.push_back(lookup);
+    for (size_t i = 0; i < m_frames.size(); ++i) {
+        m_frames[i] = new search::LookupFrameView(*frames[i].first, content);
+        m_frames[i]->setObjectName(QString::fromLatin1(frames[i].second));
+        // Its caption is the frame's first label.
+        if (auto* caption = m_frames[i]->findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+            caption->setFixedWidth(kCaptionWidth);
+        left->addRow(m_frames[i]);
     }
     addRow(left, &Captions::printerName, addText("PrinterName", 100));
     addRow(left, &Captions::printerCode, addList("PrinterCode", TFrPosMachineNo::kPrinterCodes, false));
@@ -196,25 +195,6 @@ QComboBox* TFrPosMachineNoView::addList(const char* column, const QStringList& i
     return list;
 }
 
-TFrPosMachineNoView::Lookup TFrPosMachineNoView::addLookup(const char* column, const QString& table,
-                                                          const QString& idColumn, const QString& codeColumn,
-                                                          const QString& nameColumn, const QString& filter,
-                                                          bool allowEmpty)
-{
-    Lookup l{};
-    l.lookup = new ui::CodeLookup(m_form.QPosMachine().connection(), {table, idColumn, codeColumn, nameColumn}, this);
-    l.lookup->setFilter(filter);
-    l.lookup->setAllowEmpty(allowEmpty);
-    l.lookup->bind(&m_form.QPosMachine(), QString::fromLatin1(column));
-    l.edit = new ui::LookupEdit(*l.lookup);
-    l.edit->setObjectName(QString::fromLatin1(column) + QStringLiteral("LookupEdit"));
-    l.edit->setMaximumWidth(90);
-    l.name = new QLabel;
-    l.name->setObjectName(QString::fromLatin1(column) + QStringLiteral("NameLabel"));
-    l.edit->setNameLabel(l.name);
-    return l;
-}
-
 void TFrPosMachineNoView::write(const char* column, const QVariant& value)
 {
     data::CachedDataset& machine = m_form.QPosMachine();
@@ -226,12 +206,6 @@ void TFrPosMachineNoView::showRecord()
 {
     for (const auto& load : m_loaders)
         load();
-    for (const Lookup& l : m_lookups) {
-        if (m_form.QPosMachine().field(l.lookup->field()).isNull())
-            l.lookup->clear();
-        else
-            l.lookup->refresh();
-    }
 }
 
 void TFrPosMachineNoView::showControls()
@@ -239,8 +213,6 @@ void TFrPosMachineNoView::showControls()
     const PosMachineControls& c = m_form.controls();
     m_code->setEnabled(c.codeEnabled);
     m_search->setEnabled(c.codeEnabled);
-    for (const Lookup& l : m_lookups)
-        l.edit->setEnabled(c.lookupsEnabled);
 }
 
 void TFrPosMachineNoView::applyCaptions()

@@ -3,6 +3,7 @@
 #include "admin/TFrPosMachineNo.h"
 #include "ui/base/TFrFormView.h"
 
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -14,10 +15,9 @@ class QLineEdit;
 class QPushButton;
 class QToolButton;
 
-namespace kvr::ui {
-class CodeLookup;
-class LookupEdit;
-} // namespace kvr::ui
+namespace kvr::search {
+class LookupFrameView;
+}
 
 namespace kvr::admin {
 
@@ -32,6 +32,9 @@ public:
 
     TFrPosMachineNo& machineForm() { return m_form; }
     QLineEdit* codeEdit() const { return m_code; }
+    search::LookupFrameView* salesmanFrame() const { return m_frames[0]; }
+    search::LookupFrameView* warehouseFrame() const { return m_frames[1]; }
+    search::LookupFrameView* departmentFrame() const { return m_frames[2]; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -43,19 +46,9 @@ private:
         QLabel* label;
         QWidget* field;
     };
-    struct Lookup
-    {
-        ui::CodeLookup* lookup;
-        ui::LookupEdit* edit;
-        QLabel* caption;
-        QLabel* name;
-    };
-
     QWidget* buildContent();
     QLineEdit* addText(const char* column, int maxLength, bool integer = false);
     QComboBox* addList(const char* column, const QStringList& items, bool editable);
-    Lookup addLookup(const char* column, const QString& table, const QString& idColumn, const QString& codeColumn,
-                     const QString& nameColumn, const QString& filter, bool allowEmpty);
     void write(const char* column, const QVariant& value);
     void showRecord();
     void showControls();
@@ -69,7 +62,7 @@ private:
     QGroupBox* m_displayBox = nullptr;
     QPushButton* m_drawerTest = nullptr;
     QPushButton* m_displayTest = nullptr;
-    std::vector<Lookup> m_lookups;
+    std::array<search::LookupFrameView*, 3> m_frames{};
     // Captions by the field they name, filled in applyCaptions().
     std::vector<std::pair<QLabel*, QString PosMachineCaptions::*>> m_captionLabels;
     std::vector<std::function<void()>> m_loaders;

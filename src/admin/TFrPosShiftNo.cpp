@@ -5,6 +5,8 @@
 #include "data/DbError.h"
 #include "data/TDM.h"
 #include "data/TDMConfig.h"
+#include "search/SearchDialogView.h"
+#include "search/TFrSearchMachineNo.h"
 #include "ui/base/Prompter.h"
 #include "util/NumberFormat.h"
 
@@ -77,7 +79,8 @@ ShiftCaptions ShiftCaptions::forLanguage(bool thai)
             QStringLiteral("Amount"),      QStringLiteral("Total")};
 }
 
-TFrPosShiftNo::TFrPosShiftNo(ui::Prompter& prompter, data::TDM& dm, CurrentShift& currentShift, QObject* parent)
+TFrPosShiftNo::TFrPosShiftNo(ui::Prompter& prompter, data::TDM& dm, CurrentShift& currentShift,
+                             search::SearchRunner& runner, QObject* parent)
     : QObject(parent)
     , m_prompter(prompter)
     , m_dm(dm)
@@ -86,6 +89,7 @@ TFrPosShiftNo::TFrPosShiftNo(ui::Prompter& prompter, data::TDM& dm, CurrentShift
     , m_qCoin(dm.DMdata(), QStringLiteral("SELECT Id, Description, Fraction FROM Coin ORDER BY Fraction DESC"))
     , m_qShift(dm.DMdata())
     , m_qShiftMoney(dm.DMdata())
+    , m_search(search::machineSearch(dm, prompter, runner))
 {
     m_qShift.setSqlLines(shiftSql());
     m_qShift.insertSql() = shiftInsertSql();
@@ -98,6 +102,20 @@ TFrPosShiftNo::TFrPosShiftNo(ui::Prompter& prompter, data::TDM& dm, CurrentShift
         QStringLiteral("update PosShiftMoney set PosShiftNo = :PosShiftNo, Closed = :Closed, Coin = :Coin,"),
         QStringLiteral("  Quantity = :Quantity, Amount = :Amount where Id = :OLD_Id")};
 }
+
+TFrPosShiftNo::TFrPosShiftNo(ui::Prompter& prompter, data::TDM& dm, CurrentShift& currentShift, QObject* parent)
+    : TFrPosShiftNo(prompter, dm, currentShift, std::make_unique<search::DialogSearchRunner>(), parent)
+{
+}
+
+TFrPosShiftNo::TFrPosShiftNo(ui::Prompter& prompter, data::TDM& dm, CurrentShift& currentShift,
+                             std::unique_ptr<search::SearchRunner> runner, QObject* parent)
+    : TFrPosShiftNo(prompter, dm, currentShift, *runner, parent)
+{
+    m_ownRunner = std::move(runner);
+}
+
+TFrPosShiftNo::~TFrPosShiftNo() = default;
 
 ShiftCaptions TFrPosShiftNo::captions() const
 {

@@ -6,12 +6,16 @@
 #include <QDate>
 #include <QObject>
 #include <QString>
+#include <memory>
 
 namespace kvr::data {
 class TDM;
 }
 namespace kvr::ui {
 class Prompter;
+}
+namespace kvr::search {
+class SearchRunner;
 }
 
 namespace kvr::admin {
@@ -58,7 +62,12 @@ public:
     static constexpr const char* kShiftClosed = "กะนี้ปิดแล้ว";
     static constexpr const char* kTotalPicture = "###,###,##0.00";
 
+    // The machine search (F5) opens the search dialog over the application.
     TFrPosShiftNo(ui::Prompter& prompter, data::TDM& dm, CurrentShift& currentShift, QObject* parent = nullptr);
+    // The runner shows the machine search.
+    TFrPosShiftNo(ui::Prompter& prompter, data::TDM& dm, CurrentShift& currentShift, search::SearchRunner& runner,
+                  QObject* parent = nullptr);
+    ~TFrPosShiftNo() override;
 
     static QString caption() { return QStringLiteral("กำหนดรอบทำงาน"); }
     ShiftCaptions captions() const;
@@ -82,6 +91,7 @@ public:
     double ShiftCashTotal() const { return m_total; }
     QString totalText() const;
 
+    // The search dialog of machines by location, unless another search is set.
     void setMachineSearch(MachineSearch search) { m_search = std::move(search); }
 
     // Opening the dialog: everything back to the start.
@@ -111,6 +121,9 @@ signals:
 private:
     enum class Written { Saved, FoundClosed };
 
+    TFrPosShiftNo(ui::Prompter& prompter, data::TDM& dm, CurrentShift& currentShift,
+                  std::unique_ptr<search::SearchRunner> runner, QObject* parent);
+
     void setControls(const ShiftControls& controls);
     void goIdle();
     void startBlankShift();
@@ -131,6 +144,7 @@ private:
     data::CachedDataset m_qShift;
     data::CachedDataset m_qShiftMoney;
     MachineSearch m_search;
+    std::unique_ptr<search::SearchRunner> m_ownRunner;
     ShiftControls m_controls;
     ShiftResult m_result = ShiftResult::None;
     QDate m_date;

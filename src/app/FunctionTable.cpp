@@ -2,6 +2,7 @@
 
 #include "admin/TFrPosMachineNo.h"
 #include "admin/TFrPosMachineNoView.h"
+#include "search/SearchDialogView.h"
 
 namespace kvr::app {
 
@@ -10,7 +11,9 @@ FunctionTable FunctionTable::standard()
     FunctionTable table;
     // Each screen registers its program numbers here as it is built.
     table.add(2, [](DataModules& modules) -> std::vector<QWidget*> {
-        auto* form = new admin::TFrPosMachineNo(modules.prompter, modules.dm);
+        // The register's search dialogs open over the application, one at a time, for the whole run.
+        static search::DialogSearchRunner runner;
+        auto* form = new admin::TFrPosMachineNo(modules.prompter, modules.dm, runner);
         auto* view = new admin::TFrPosMachineNoView(*form);
         form->setParent(view);
         return {view};

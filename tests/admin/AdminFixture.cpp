@@ -17,6 +17,25 @@ int run(data::Connection& connection, const QString& sql, AdminFixture::Params p
 
 } // namespace
 
+bool ChoosingRunner::searchLocation(search::SearchScreen& search, const QString& location, const QString& code)
+{
+    search.FormShow();
+    search.setCriterion(QStringLiteral("Location"), location);
+    search.BtSearchClick();
+    listed.clear();
+    int chosen = -1;
+    data::CachedDataset& rows = search.QSearch();
+    for (int row = 0; row < rows.recordCount(); ++row) {
+        listed << rows.fieldAt(row, QStringLiteral("MachineCode")).asString();
+        if (listed.back() == code)
+            chosen = row;
+    }
+    if (chosen < 0)
+        return false;
+    rows.setRecNo(chosen);
+    return search.BtOkClick();
+}
+
 void AdminFixture::SetUp()
 {
     BackendTest::SetUp();

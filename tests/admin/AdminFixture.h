@@ -3,15 +3,38 @@
 #include "data/Connection.h"
 #include "data/TDM.h"
 #include "data/TDMConfig.h"
+#include "search/SearchRunner.h"
+#include "search/SearchScreen.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestServer.h"
 
+#include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <utility>
 
 namespace kvr::test {
+
+// Runs the search dialogs through their screen classes, as the user would: the script decides
+// what to search and which row to choose. Without a script every dialog is cancelled.
+class ChoosingRunner : public search::SearchRunner
+{
+public:
+    bool run(search::SearchScreen& search) override
+    {
+        captions << search.caption();
+        return script && script(search);
+    }
+    // Opens the dialog, searches with the location typed and keeps the rows listed; chooses the
+    // row with that code, or cancels when it is empty or not listed.
+    bool searchLocation(search::SearchScreen& search, const QString& location, const QString& code);
+
+    std::function<bool(search::SearchScreen&)> script;
+    QStringList captions;
+    QStringList listed; // MachineCode of each row of the last search, in order
+};
 
 // A shop on either backend with what the shift dialog and the machine register read: coins and
 // notes, four machines (in use, blocked, never flagged, back office), a salesman, warehouse and
@@ -42,6 +65,7 @@ protected:
     std::unique_ptr<data::TDM> dm;
     std::unique_ptr<data::Connection> other;
     ScriptedPrompter prompter;
+    ChoosingRunner runner;
 };
 
 } // namespace kvr::test

@@ -8,6 +8,7 @@
 #include "admin/TFrPosShiftNoView.h"
 #include "data/TDM.h"
 #include "data/TDMConfig.h"
+#include "search/SearchDialogView.h"
 #include "ui/base/Application.h"
 #include "ui/base/DialogPrompter.h"
 
@@ -55,8 +56,9 @@ int main(int argc, char** argv)
         data::TDM dm(config, work);
         dm.setCompanyCode(QStringLiteral("DEMO"));
         ui::DialogPrompter prompter;
+        search::DialogSearchRunner runner;
 
-        admin::TFrPosMachineNo machineForm(prompter, dm);
+        admin::TFrPosMachineNo machineForm(prompter, dm, runner);
         admin::TFrPosMachineNoView machineView(machineForm);
         machineView.show();
         machineForm.setCodeText(QStringLiteral("POS01"));
@@ -64,7 +66,7 @@ int main(int argc, char** argv)
         bool ok = save(machineView, folder, "machine-register.png");
 
         admin::CurrentShift current;
-        admin::TFrPosShiftNo shiftForm(prompter, dm, current);
+        admin::TFrPosShiftNo shiftForm(prompter, dm, current, runner);
         admin::TFrPosShiftNoView shiftView(shiftForm);
         shiftView.show();
         // A second shift of the day on the first counter, its float being counted.

@@ -7,6 +7,7 @@
 #include "admin/TFrPosShiftNoView.h"
 #include "ui/base/Application.h"
 #include "ui/base/DataGrid.h"
+#include "search/LookupFrameView.h"
 #include "ui/base/LookupEdit.h"
 
 #include <QCheckBox>
@@ -66,7 +67,7 @@ protected:
         AdminFixture::SetUp();
         if (IsSkipped())
             return;
-        form = std::make_unique<TFrPosShiftNo>(prompter, *dm, current);
+        form = std::make_unique<TFrPosShiftNo>(prompter, *dm, current, runner);
         view = std::make_unique<TFrPosShiftNoView>(*form);
         view->show();
         view->activateWindow();
@@ -177,7 +178,7 @@ protected:
         AdminFixture::SetUp();
         if (IsSkipped())
             return;
-        auto* screen = new TFrPosMachineNo(prompter, *dm);
+        auto* screen = new TFrPosMachineNo(prompter, *dm, runner);
         view = std::make_unique<TFrPosMachineNoView>(*screen);
         screen->setParent(view.get());
         view->show();
@@ -218,7 +219,7 @@ protected:
 TEST_P(MachineRegisterView, what_is_typed_goes_into_the_machine_and_f10_saves_it)
 {
     EXPECT_EQ(focusedName(), QStringLiteral("codeLineEdit"));
-    EXPECT_FALSE(child<kvr::ui::LookupEdit>("SalesmanLookupEdit")->isEnabled());
+    EXPECT_FALSE(view->salesmanFrame()->codeEdit()->isEnabled());
     view->codeEdit()->setFocus();
     QTest::keyClicks(view->codeEdit(), QStringLiteral("pos07"));
     QTest::keyClick(view->codeEdit(), Qt::Key_Return);
@@ -229,8 +230,8 @@ TEST_P(MachineRegisterView, what_is_typed_goes_into_the_machine_and_f10_saves_it
 
     typeInto(child<QLineEdit>("LocationLineEdit"), "ชั้นลอย");
     child<QCheckBox>("blockedCheckBox")->click();
-    typeInto(child<kvr::ui::LookupEdit>("SalesmanLookupEdit"), "s01");
-    EXPECT_EQ(child<QLabel>("SalesmanNameLabel")->text(), QStringLiteral("สมหญิง"));
+    typeInto(view->salesmanFrame()->codeEdit(), "s01");
+    EXPECT_EQ(view->salesmanFrame()->nameLabel()->text(), QStringLiteral("สมหญิง"));
     auto* drawer = child<QComboBox>("CashDrawerComboBox");
     drawer->setFocus();
     drawer->lineEdit()->selectAll();

@@ -44,7 +44,7 @@ protected:
         AdminFixture::SetUp();
         if (IsSkipped())
             return;
-        screen = std::make_unique<TFrPosMachineNo>(prompter, *dm);
+        screen = std::make_unique<TFrPosMachineNo>(prompter, *dm, runner);
         QObject::connect(screen.get(), &TFrPosMachineNo::codeFocusRequested, [this] { ++codeFocused; });
         QObject::connect(screen.get(), &kvr::ui::TFrForm::closeRequested, [this] { ++closeRequests; });
         screen->FormShow();
@@ -277,6 +277,65 @@ TEST_P(MachineRegister, the_search_puts_the_chosen_code_into_the_code_field)
     answer.reset();
     screen->BtSearchClick();
     EXPECT_TRUE(screen->codeText().isEmpty());
+}
+
+TEST_P(MachineRegister, the_search_lists_machines_with_a_location_in_location_order_and_loads_the_choice)
+{
+    const std::tuple<const char*, QStringList> searches[] = {
+        // POS03 has no location and is never listed.
+        {"", {QStringLiteral("POS04"), QStringLiteral("POS02"), QStringLiteral("POS01")}},
+        {"ชั้น", {QStringLiteral("POS02"), QStringLiteral("POS01")}},
+        {"ไม่มีที่นี่", {}},
+    };
+    for (const auto& [location, listed] : searches) {
+        SCOPED_TRACE(location);
+        runner.script = [this, location = location](kvr::search::SearchScreen& search) {
+            return runner.searchLocation(search, QString::fromUtf8(location), QString());
+        };
+        screen->BtSearchClick();
+        EXPECT_EQ(runner.listed, listed);
+        EXPECT_TRUE(screen->codeText().isEmpty());
+    }
+    runner.script = [this](kvr::search::SearchScreen& search) {
+        return runner.searchLocation(search, QString(), QStringLiteral("POS02"));
+    };
+    screen->BtSearchClick();
+    EXPECT_EQ(runner.captions.back(), QStringLiteral("ค้นหาขายหน้าร้าน"));
+    EXPECT_EQ(screen->codeText(), QStringLiteral("POS02"));
+    screen->CodeExit();
+    EXPECT_TRUE(screen->isExistingMachine());
+    EXPECT_EQ(onScreen("Location").toString(), QStringLiteral("ชั้น 2"));
+}
+
+TEST_P(MachineRegister, the_lookups_take_codes_only_while_a_machine_is_edited)
+{
+    auto frames = [this] {
+        return std::vector<kvr::search::LookupFrame*>{&screen->FaGetSalesman1(), &screen->FaGetWarehouse1(),
+                                                      &screen->FaGetDepartment1()};
+    };
+    for (kvr::search::LookupFrame* frame : frames())
+        EXPECT_FALSE(frame->isFieldEnabled());
+    leaveCode(QStringLiteral("POS01"));
+    const QStringList names = {QStringLiteral("สมหญิง"), QStringLiteral("คลังหน้าร้าน"), QStringLiteral("หน้าร้าน")};
+    for (size_t i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_TRUE(frames()[i]->isFieldEnabled());
+        EXPECT_EQ(frames()[i]->lookup().description(), names[qsizetype(i)]);
+    }
+    exec(QStringLiteral("INSERT INTO Warehouse (Code, Name) VALUES ('BACK', 'คลังหลังร้าน')"));
+    screen->FaGetWarehouse1().typeCode(QStringLiteral("back"));
+    screen->FaGetDepartment1().typeCode(QString()); // a machine may have no department
+    EXPECT_EQ(onScreen("WareHouse").toInt(), 2);
+    EXPECT_TRUE(onScreen("Department").isNull());
+    prompter.answerConfirm(true);
+    ASSERT_TRUE(screen->AcSave().execute());
+    EXPECT_EQ(stored(QStringLiteral("POS01"), "WareHouse").toInt(), 2);
+    EXPECT_TRUE(stored(QStringLiteral("POS01"), "Department").isNull());
+    EXPECT_EQ(stored(QStringLiteral("POS01"), "Salesman").toInt(), 1);
+    for (kvr::search::LookupFrame* frame : frames()) {
+        EXPECT_FALSE(frame->isFieldEnabled());
+        EXPECT_TRUE(frame->lookup().description().isEmpty());
+    }
 }
 
 TEST_P(MachineRegister, the_device_tests_use_the_values_on_screen_before_they_are_saved)

@@ -28,7 +28,7 @@ protected:
         AdminFixture::SetUp();
         if (IsSkipped())
             return;
-        dialog = std::make_unique<TFrPosShiftNo>(prompter, *dm, current);
+        dialog = std::make_unique<TFrPosShiftNo>(prompter, *dm, current, runner);
         QObject::connect(dialog.get(), &TFrPosShiftNo::focusRequested, [this](ShiftFocus f) { focus = f; });
         dialog->FormShow();
     }
@@ -327,21 +327,24 @@ TEST_P(ShiftDialog, the_database_refuses_a_second_row_for_the_same_shift)
     EXPECT_EQ(shiftRows(), 4);
 }
 
-TEST_P(ShiftDialog, the_machine_search_fills_the_machine_field)
+TEST_P(ShiftDialog, f5_searches_machines_by_location_and_the_choice_fills_the_machine_field)
 {
-    QString askedCaption;
-    std::optional<QString> answer = QStringLiteral("POS04");
-    dialog->setMachineSearch([&](const QString& caption) {
-        askedCaption = caption;
-        return answer;
-    });
+    runner.script = [this](kvr::search::SearchScreen& search) {
+        return runner.searchLocation(search, QStringLiteral("คลัง"), QStringLiteral("POS04"));
+    };
     dialog->BtSearchClick();
-    EXPECT_EQ(askedCaption, QStringLiteral("ค้นหากำหนดรอบทำงาน"));
+    EXPECT_EQ(runner.captions, QStringList{QStringLiteral("ค้นหากำหนดรอบทำงาน")});
+    EXPECT_EQ(runner.listed, QStringList{QStringLiteral("POS04")});
     EXPECT_EQ(dialog->machineCode(), QStringLiteral("POS04"));
     EXPECT_EQ(focus, ShiftFocus::Machine);
-    answer.reset();
+    dialog->setShiftNoText(QStringLiteral("1"));
+    dialog->HeaderExit();
+    EXPECT_EQ(dialog->machineLocation(), QStringLiteral("คลังหลังร้าน"));
+
+    runner.script = nullptr; // cancelled: the field keeps its code
     dialog->BtSearchClick();
     EXPECT_EQ(dialog->machineCode(), QStringLiteral("POS04"));
+    EXPECT_EQ(runner.captions.size(), 2);
 }
 
 KVR_INSTANTIATE_BACKENDS(ShiftDialog);
