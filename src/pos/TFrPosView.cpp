@@ -37,8 +37,6 @@ TFrPosView::TFrPosView(TFrPos& pos, QWidget* parent)
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     resize(kDefaultWidth, kDefaultHeight);
     m_toolbar = findChild<QFrame*>(QStringLiteral("toolbarFrame"));
-    if (m_toolbar)
-        m_toolbar->installEventFilter(this);
     setContent(buildContent());
 
     connect(&m_pos, &TFrPos::captionsChanged, this, &TFrPosView::applyCaptions);

@@ -196,7 +196,7 @@ void TFrPosView::showHeader()
     m_customerName->setText(texts.customerName);
     m_exchangeRate->setText(m_pos.exchangeRateLabel());
     if (QLineEdit* date = headerEdit(PosFocus::DocDate))
-        date->setText(hasRow ? m_pos.QHd().field(QStringLiteral("DocDate")).asDateTime().toString(QStringLiteral("dd/MM/yyyy"))
+        date->setText(hasRow ? m_pos.QHd().field(QStringLiteral("PosDate")).asDateTime().toString(QStringLiteral("dd/MM/yyyy"))
                              : QString());
     if (QLineEdit* tax = headerEdit(PosFocus::TaxCode))
         tax->setText(hasRow ? amountText(m_pos.bill().hd(QStringLiteral("TaxRate"))) : QString());
@@ -296,6 +296,7 @@ void TFrPosView::editMemoLine()
 
 bool TFrPosView::eventFilter(QObject* watched, QEvent* event)
 {
+    // Every event of the program passes here first (key preview), the tool bar's clicks among them.
     if (watched == m_toolbar && event->type() == QEvent::MouseButtonPress) {
         // Only the bare tool bar: its buttons take their own clicks.
         m_pos.ToolBar1Click();
@@ -318,7 +319,11 @@ void TFrPosView::showEvent(QShowEvent* event)
     if (first)
         restoreGeometry(false);
     ui::TFrFormView::showEvent(event);
-    if (first && isVisible())
+    // The shift dialog was cancelled: a window cannot close while it is being shown, so it closes
+    // right after.
+    if (m_pos.CloseWithoutAsking())
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    else if (first)
         restoreGeometry(true);
 }
 

@@ -1,0 +1,206 @@
+// The sale screen's window driven by keys and clicks, offscreen.
+#include "PosFixture.h"
+
+#include "pos/TFrPosView.h"
+#include "ui/base/Application.h"
+#include "ui/base/DataGrid.h"
+
+#include <QDir>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using kvr::pos::PosFocus;
+using kvr::pos::PosPage;
+using kvr::pos::TFrPosView;
+
+namespace {
+
+class ApplicationEnvironment : public ::testing::Environment
+{
+public:
+    void SetUp() override
+    {
+        static int argc = 1;
+        static char name[] = "test_pos_view";
+        static char* argv[] = {name, nullptr};
+        m_app = std::make_unique<kvr::ui::Application>(argc, argv);
+    }
+    void TearDown() override { m_app.reset(); }
+
+private:
+    std::unique_ptr<kvr::ui::Application> m_app;
+};
+[[maybe_unused]] ::testing::Environment* const kApplication =
+    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+// A sale screen of mode "P" on the test shop, shown with its shift already chosen, in a working
+// folder of its own (where KVR.INI is kept).
+class PosView : public kvr::test::PosFixture
+{
+protected:
+    void SetUp() override
+    {
+        PosFixture::SetUp();
+        if (IsSkipped())
+            return;
+        m_previousDir = QDir::currentPath();
+        QDir::setCurrent(server->workingDirectory());
+        kvr::pos::TFrPos& form = screen();
+        form.setShiftDialog([] { return true; });
+        view = std::make_unique<TFrPosView>(form);
+        view->show();
+        view->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+        settle();
+    }
+    void TearDown() override
+    {
+        if (view && view->isVisible()) {
+            prompter.answerConfirm(true);
+            view->close();
+        }
+        view.reset();
+        if (!m_previousDir.isEmpty())
+            QDir::setCurrent(m_previousDir);
+        PosFixture::TearDown();
+    }
+
+    std::unique_ptr<TFrPosView> view;
+
+private:
+    QString m_previousDir;
+};
+
+TEST_P(PosView, PageKeysSwitchPagesFromTheHeaderAndFromTheGrid)
+{
+    struct Case
+    {
+        const char* name;
+        bool fromGrid;
+        Qt::Key key;
+        PosPage page;
+        bool deleteLine;
+        const char* focusAfter; // object name, or null when the key moves no focus
+    };
+    const Case cases[] = {
+        {"F8 in the header: discount page, not delete", false, Qt::Key_F8, PosPage::Discount, false, nullptr},
+        {"F9 in the header: receipt page", false, Qt::Key_F9, PosPage::Receipt, false, "cashLineEdit"},
+        {"F7 in the header: product page", false, Qt::Key_F7, PosPage::Product, true, nullptr},
+        {"F8 in the grid: discount page, first discount", true, Qt::Key_F8, PosPage::Discount, false,
+         "discRate1LineEdit"},
+        {"F7 in the grid: product page, grid keeps the cursor", true, Qt::Key_F7, PosPage::Product, true, "dgDtGrid"},
+        {"F9 in the grid: receipt page", true, Qt::Key_F9, PosPage::Receipt, false, "cashLineEdit"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        view->pages()->setCurrentIndex(0);
+        settle();
+        QWidget* start = c.fromGrid ? static_cast<QWidget*>(view->grid()) : view->headerEdit(PosFocus::Remark);
+        start->setFocus();
+        settle();
+        QTest::keyClick(QApplication::focusWidget(), c.key);
+        settle();
+        EXPECT_EQ(view->pages()->currentIndex(), static_cast<int>(c.page));
+        EXPECT_EQ(pos->controls().page, c.page);
+        EXPECT_EQ(view->deleteLineButton()->isEnabled(), c.deleteLine);
+        if (c.focusAfter) {
+            ASSERT_NE(QApplication::focusWidget(), nullptr);
+            EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(c.focusAfter));
+        }
+    }
+    // F8 is the delete shortcut elsewhere: here it never asked the delete question.
+    EXPECT_TRUE(prompter.asked(kvr::test::ScriptedPrompter::Kind::Confirm).empty());
+}
+
+TEST_P(PosView, ClickOnTheBareToolbarFlipsTheLanguage)
+{
+    QFrame* toolbar = view->toolbar();
+    ASSERT_NE(toolbar, nullptr);
+    const QString first = view->pages()->tabText(0);
+    ASSERT_EQ(first, pos->captions().productPage);
+    // Beside the last button: the bare tool bar.
+    const QToolButton* exitButton = view->button(kvr::ui::TFrForm::Action::Exit);
+    const QPoint bare(exitButton->geometry().right() + 30, toolbar->height() / 2);
+    QTest::mouseClick(toolbar, Qt::LeftButton, {}, bare);
+    settle();
+    const QString flipped = view->pages()->tabText(0);
+    EXPECT_NE(flipped, first);
+    EXPECT_EQ(flipped, pos->captions().productPage);
+    EXPECT_EQ(view->deleteLineButton()->text(), pos->captions().deleteLine);
+    QTest::mouseClick(toolbar, Qt::LeftButton, {}, bare);
+    settle();
+    EXPECT_EQ(view->pages()->tabText(0), first);
+}
+
+TEST_P(PosView, EscapeAsksBeforeLeavingAndNoKeepsTheScreen)
+{
+    const auto escape = [this] {
+        view->headerEdit(PosFocus::Remark)->setFocus();
+        settle();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    };
+    prompter.answerConfirm(false);
+    escape();
+    settle();
+    EXPECT_TRUE(view->isVisible());
+    ASSERT_EQ(prompter.asked(kvr::test::ScriptedPrompter::Kind::Confirm).size(), 1u);
+    prompter.answerConfirm(true);
+    escape();
+    settle();
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_EQ(prompter.asked(kvr::test::ScriptedPrompter::Kind::Confirm).size(), 2u);
+}
+
+TEST_P(PosView, NeverNarrowerThan800AndItsSizeIsKeptForTheNextRun)
+{
+    view->resize(500, 600);
+    settle();
+    EXPECT_GE(view->width(), TFrPosView::kMinimumWidth);
+    view->resize(930, 610);
+    settle();
+    prompter.answerConfirm(true);
+    view->close();
+    settle();
+    {
+        QSettings ini(TFrPosView::iniPath(), QSettings::IniFormat);
+        EXPECT_EQ(ini.value(QStringLiteral("POSForm/Width")).toInt(), 930);
+        EXPECT_EQ(ini.value(QStringLiteral("POSForm/Height")).toInt(), 610);
+    }
+    TFrPosView again(*pos);
+    again.show();
+    settle();
+    EXPECT_EQ(again.size(), QSize(930, 610));
+    prompter.answerConfirm(true);
+    again.close();
+}
+
+TEST_P(PosView, CancellingTheShiftDialogClosesWithoutTheExitQuestion)
+{
+    prompter.answerConfirm(true);
+    view->close();
+    settle();
+    view.reset();
+    pos->setShiftDialog([] { return false; });
+    TFrPosView cancelled(*pos);
+    cancelled.show();
+    settle();
+    EXPECT_FALSE(cancelled.isVisible());
+    // The one confirmation is the closing of the first window above.
+    EXPECT_EQ(prompter.asked(kvr::test::ScriptedPrompter::Kind::Confirm).size(), 1u);
+}
+
+KVR_INSTANTIATE_BACKENDS(PosView);
+
+} // namespace
