@@ -3,6 +3,7 @@
 #include "admin/TFrPosMachineNo.h"
 #include "admin/TFrPosMachineNoView.h"
 #include "search/SearchDialogView.h"
+#include "app/SaleScreen.h"
 
 namespace kvr::app {
 
@@ -18,6 +19,10 @@ FunctionTable FunctionTable::standard()
         form->setParent(view);
         return {view};
     });
+    for (const int programNo : {1, 11, 21, 22}) {
+        const pos::PosScreenKind kind = *pos::PosScreenForProgram(programNo);
+        table.add(programNo, [kind](DataModules& modules) { return OpenSaleScreen(modules, kind); });
+    }
     return table;
 }
 
