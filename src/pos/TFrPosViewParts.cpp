@@ -174,6 +174,9 @@ void TFrPosView::showControls()
             edit->setEnabled(on);
     if (QLineEdit* warehouse = headerEdit(PosFocus::Warehouse))
         warehouse->setVisible(controls.warehouseVisible);
+    for (const auto& [label, caption] : m_captionLabels)
+        if (caption == &PosCaptions::warehouse)
+            label->setVisible(controls.warehouseVisible);
     const int index = static_cast<int>(controls.page);
     if (m_pages->currentIndex() != index)
         m_pages->setCurrentIndex(index);
