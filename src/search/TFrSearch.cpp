@@ -7,6 +7,7 @@
 #include "ui/base/Prompter.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace kvr::search {
 
@@ -98,11 +99,11 @@ void TFrSearch::titleClick(const QString& field)
     data::CachedDataset& result = QSearch();
     if (!result.isOpen())
         return;
-    const int ordinal = int(result.fieldNames().indexOf(QRegularExpression(
-                            QStringLiteral("^%1$").arg(QRegularExpression::escape(field.trimmed())),
-                            QRegularExpression::CaseInsensitiveOption)))
+    const int ordinal = int(std::find_if(result.fieldNames().begin(), result.fieldNames().end(),
+                                         [&](const QString& name) { return name.toUpper() == upper; })
+                            - result.fieldNames().begin())
                         + 1;
-    if (ordinal <= 0)
+    if (ordinal > result.fieldNames().size())
         return;
     // Only the column's ordinal goes into the statement, never its name.
     QString order = QStringLiteral("Order By %1").arg(ordinal);
