@@ -121,6 +121,12 @@ public:
     void PosPageChange(PosPage page);
     void ShowReceiptPage();
 
+    // ---- line cells
+    // Leaving the serial cell: the piece must be known, still in stock and on no other line of the bill.
+    void SerialExit();
+    // Deletes the current line without asking; saving removes it from the database.
+    void BtDeleteLineClick();
+
     // ---- payment and saving (the payment edits are bound to the header's Cash, Coupon,
     // CardAmount and BankAmount)
     TFrCreditCardInfo& cardInfo() { return m_card; }
