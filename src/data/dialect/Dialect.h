@@ -43,7 +43,7 @@ public:
     virtual Kind kind() const = 0;
     virtual QString qtDriver() const = 0;
 
-    // Connection set-up: the server part of the spec, the database name, the login.
+    // Connection set-up: where the server is, the database name, the login.
     virtual void configure(QSqlDatabase& db, const ServerSpec& server, const QString& databaseName,
                            const QString& user, const QString& password) const = 0;
     // Statements run right after a connection opens (time-outs, journal mode, extensions).
