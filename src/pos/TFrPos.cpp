@@ -51,8 +51,14 @@ TFrPos::TFrPos(ui::Prompter& prompter, data::TDM& dm, products::TDmProduct& prod
     , m_qWarehouseCode(dm.DMdata(), QStringLiteral("SELECT Code FROM Warehouse WHERE Id = :GetId"))
     , m_qDepartment(dm.DMdata(), QStringLiteral("SELECT Id, Code, Description FROM Misc "
                                                 "WHERE (GroupCode = 'DEPARTMENT') And (Code = :GetCode)"))
+    , m_service(dm)
+    , m_quantityTexts(dm)
+    , m_qReserved(dm.DMdata())
+    , m_qLineCustomer(dm.DMdata(), QStringLiteral("SELECT PriceLevel, DiscountStr FROM Customer WHERE Id = :GetId"))
     , m_card(prompter, dm.DMdata())
 {
+    m_qReserved.setSqlLines({QStringLiteral("select sum(backorder) qnty"), QStringLiteral("from sodt"),
+                             QStringLiteral("where (product=:pid) and (backorder > 0) and (sodate <= :date)")});
     m_qMachineNo.setSqlLines(machineSql());
     m_qCustomer.setSqlLines(customerSql());
     // Services have no warehouse at all; miscellaneous bills keep the field but never use it.

@@ -10,6 +10,8 @@
 #include "pos/TFrCreditCardInfo.h"
 #include "devices/TCommPortDriver.h"
 #include "printing/ReceiptPrinter.h"
+#include "products/QuantityTexts.h"
+#include "products/TDmService.h"
 #include "ui/base/TFrForm.h"
 
 #include <QDateTime>
@@ -122,8 +124,37 @@ public:
     void ShowReceiptPage();
 
     // ---- line cells
+    // Entering the product code needs a customer on the header: false (with the message and the
+    // cursor on the customer) without one.
+    bool ProductCodeEnter();
+    // Leaving the product code: blank moves on to the quantity, a code fills the line.
+    void ProductCodeExit();
+    // Fills the current line from a code by the mode: goods (or a barcode with its unit), a
+    // service, or any product; a barcode's own unit wins over the line's. With barcodes on, a
+    // scan checks stock and opens the next line.
+    void AssignProduct(const QString& code, int barcodeUnitId);
+    // VAT rate, price and discount texts of the current line.
+    void AssignLinePrice();
+    void ClearLineProduct();
+    // Leaving the unit cell: another unit of the product re-prices the line, an unknown one is
+    // set back; the stock check follows.
+    void FrPOS();
+    // Stock check of the current line in mode "P": a quantity beyond stock is refused and set back.
+    void QuantityExit();
+    void WhCodeExit();
+    void LotNoCodeExit();
     // Leaving the serial cell: the piece must be known, still in stock and on no other line of the bill.
     void SerialExit();
+    // Entering the warehouse, lot, unit or serial cell of a line without product: back to the code.
+    void LineCellEnter();
+    // The grid leaves a cell: the cell is checked once more, then the bill is recomputed.
+    void DgDtColExit(const QString& fieldName);
+    // F5 in a cell: the column's search dialog; false when the column has none.
+    bool DgDtSearch(const QString& fieldName);
+    // The product search of F5 when barcodes are off: several goods (services in mode "S") at
+    // once, their codes in the order shown; false when cancelled.
+    using ProductSearch = std::function<bool(const QString& posType, QStringList& codes)>;
+    void setProductSearch(ProductSearch run) { m_productSearch = std::move(run); }
     // Deletes the current line without asking; saving removes it from the database.
     void BtDeleteLineClick();
 
@@ -152,6 +183,8 @@ signals:
     void totalsChanged();
     void headerTextsChanged();
     void changeChanged();
+    // The grid's cursor goes to this cell of the current line.
+    void gridFieldRequested(const QString& field);
 
 private:
     bool hasHeaderRow() const;
@@ -169,6 +202,17 @@ private:
     bool writeBill(QString& number, int& year);
     void kickDrawer();
     void printSavedBill(const QString& number, int year);
+    // Line entry
+    int billYear() const;
+    const data::Query& lineCustomer();
+    QString customerDiscountText();
+    int customerPriceLevel();
+    double linePrice(int priceType);
+    void appendPriceDiscounts();
+    void setLineUnit(const data::Query& unit);
+    void showProductStock();
+    void appendNextLine();
+    void assignServiceOrMisc(const QString& code);
 
     data::TDM& m_dm;
     products::TDmProduct& m_product;
@@ -196,6 +240,12 @@ private:
     QString m_lastUnitName;
     int m_lastProductUnits = 0;
     std::vector<GridColumn> m_columns;
+    bool m_sameProduct = false; // the line held the product being assigned already
+    products::TDmService m_service;
+    products::QuantityTexts m_quantityTexts;
+    data::Query m_qReserved;
+    data::Query m_qLineCustomer;
+    ProductSearch m_productSearch;
 
     PosControls m_controls;
     PosControls m_published;

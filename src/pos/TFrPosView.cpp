@@ -196,9 +196,7 @@ QWidget* TFrPosView::buildProductPage()
     m_grid->setObjectName(QStringLiteral("dgDtGrid"));
     m_grid->setDataset(&m_pos.QDt());
     m_grid->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(m_grid, &ui::DataGrid::colEnter, this, &TFrPosView::gridColumnEntered);
-    connect(m_grid, &ui::DataGrid::rowChanged, this, [this](int) { m_pos.SetDgDtColumn(); });
-    connect(m_grid, &ui::DataGrid::fieldChanged, this, [this](const QString& field) { m_pos.DgDtFieldChanged(field); });
+    wireLineGrid();
     layout->addWidget(m_grid);
     return page;
 }

@@ -65,6 +65,10 @@ private:
     // F7, F8 and F9; true when the key was one of them.
     bool pageKey(QKeyCombination key);
     void gridColumnEntered(const QString& field);
+    // The line grid's cells, editors and keys (TFrPosViewLines.cpp).
+    void wireLineGrid();
+    void applyLineEditors();
+    void lineCellEdited(const QString& field);
     void editMemoLine();
     void restoreGeometry(bool place);
     void storeGeometry() const;

@@ -1,13 +1,365 @@
 #include "SaleFixture.h"
 
+#include "products/QuantityTexts.h"
+
 namespace kvr::test {
 namespace {
 
 using namespace pos_shop;
 
+constexpr int bottle = 11, carton = 12, riceBag = 21, repairJob = 31, screwPiece = 41, screwDozen = 42;
+const QString kWaterBottle = QStringLiteral("8850001000011");
+const QString kWaterCarton = QStringLiteral("8850001000028");
+const QString kRiceBag = QStringLiteral("8850002000010");
+const QString kScrewPiece = QStringLiteral("8850004000018");
+
 class PosLines : public SaleFixture
 {
+protected:
+    void SetUp() override
+    {
+        SaleFixture::SetUp();
+        if (IsSkipped())
+            return;
+        // A carton of 12 bottles with its own barcode, a barcode on the rice bag, and list prices.
+        exec(QStringLiteral("INSERT INTO ProductUnits (Id, Product, UnitName, Fraction, BarCode, SaleFlag, StockUnitFlag, "
+                            "SmallUnitFlag) VALUES (12, 1, 'ลัง', 12, '8850001000028', 'Y', 'N', 'N')"));
+        exec(QStringLiteral("UPDATE ProductUnits SET BarCode = '8850002000010' WHERE Id = 21"));
+        exec(QStringLiteral("INSERT INTO ProductPrice (Product, ProductUnits, PriceType, Price) VALUES (1, 11, 0, 10), "
+                            "(1, 12, 0, 110), (2, 21, 0, 185), (3, 31, 0, 500), (4, 41, 0, 2), (4, 42, 0, 20)"));
+    }
+
+    // A new bill of the cash customer, the cursor on its first, empty line.
+    pos::TFrPos& newBill(pos::PosMode mode = pos::PosMode::Goods)
+    {
+        pos::TFrPos& s = screen(mode);
+        connect(s);
+        s.AcNewExecute();
+        s.FaGetCustomer1CustomerExit(QStringLiteral("CASH"));
+        s.SetDgDtColumn();
+        return s;
+    }
+    void connect(pos::TFrPos& s)
+    {
+        QObject::connect(&s, &pos::TFrPos::gridFieldRequested, [this](const QString& field) { gridField = field; });
+    }
+    void barcodesOn()
+    {
+        setConfig(QStringLiteral("PosUseBarCode = 'Y'"));
+        product->setUseBarCode(true);
+    }
+    // The cashier types or scans a code into the product cell and leaves it.
+    void type(pos::TFrPos& s, const QString& code)
+    {
+        s.QDt().edit();
+        s.QDt().setValue(QStringLiteral("ProductCode"), code);
+        s.ProductCodeExit();
+    }
+    void typeUnit(pos::TFrPos& s, const QString& unit)
+    {
+        s.QDt().edit();
+        s.QDt().setValue(QStringLiteral("UnitName"), unit);
+        s.FrPOS();
+    }
+    QString text(pos::TFrPos& s, const char* field) { return s.QDt().field(QString::fromLatin1(field)).asString(); }
+    double number(pos::TFrPos& s, const char* field) { return s.QDt().field(QString::fromLatin1(field)).asFloat(); }
+    int id(pos::TFrPos& s, const char* field) { return s.QDt().field(QString::fromLatin1(field)).asInteger(); }
+
+    QString gridField;
 };
+
+TEST_P(PosLines, ScansCompleteTheirLinesAndOpenTheNext)
+{
+    barcodesOn();
+    pos::TFrPos& s = newBill();
+    const struct
+    {
+        QString barcode;
+        int product, unit;
+        double price;
+    } scans[] = {{kWaterBottle, water, bottle, 10}, {kScrewPiece, screw, screwPiece, 2}, {kRiceBag, rice, riceBag, 185}};
+    for (const auto& scan : scans) {
+        SCOPED_TRACE(scan.barcode.toStdString());
+        gridField.clear();
+        type(s, scan.barcode);
+        EXPECT_EQ(gridField, QStringLiteral("ProductCode"));
+        EXPECT_TRUE(text(s, "ProductCode").isEmpty());
+    }
+    data::CachedDataset& dt = s.QDt();
+    ASSERT_EQ(dt.recordCount(), 4);
+    EXPECT_EQ(dt.recNo(), 3);
+    EXPECT_EQ(s.QDt().field(QStringLiteral("Product")).asInteger(), 0);
+    for (int row = 0; row < 3; ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_EQ(dt.fieldAt(row, QStringLiteral("ProductCode")).asString(), scans[row].barcode);
+        EXPECT_EQ(dt.fieldAt(row, QStringLiteral("Product")).asInteger(), scans[row].product);
+        EXPECT_EQ(dt.fieldAt(row, QStringLiteral("ProductUnits")).asInteger(), scans[row].unit);
+        EXPECT_DOUBLE_EQ(dt.fieldAt(row, QStringLiteral("Quantity")).asFloat(), 1);
+        EXPECT_DOUBLE_EQ(dt.fieldAt(row, QStringLiteral("Price")).asFloat(), scans[row].price);
+        // The header's warehouse (the machine's) goes with every line.
+        EXPECT_EQ(dt.fieldAt(row, QStringLiteral("Warehouse")).asInteger(), backWh);
+    }
+    s.CalculateAll();
+    EXPECT_DOUBLE_EQ(s.QHd().field(QStringLiteral("Total")).asFloat(), 197);
+
+    // A product code is no barcode: nothing found, the line stays empty and no line opens.
+    type(s, QStringLiteral("P001"));
+    EXPECT_EQ(dt.recordCount(), 4);
+    EXPECT_EQ(id(s, "Product"), 0);
+}
+
+TEST_P(PosLines, CartonBarcodeGivesTheCartonUnitAndPrice)
+{
+    barcodesOn();
+    pos::TFrPos& s = newBill();
+    type(s, kWaterBottle);
+    s.QDt().post();
+    s.QDt().setRecNo(0);
+    s.SetDgDtColumn();
+    type(s, kWaterCarton);
+    EXPECT_EQ(s.QDt().recordCount(), 2) << "the same product scanned again opens no line";
+    EXPECT_EQ(id(s, "ProductUnits"), carton);
+    EXPECT_EQ(text(s, "UnitName"), QStringLiteral("ลัง"));
+    EXPECT_DOUBLE_EQ(number(s, "Fraction"), 12);
+    EXPECT_DOUBLE_EQ(number(s, "Price"), 110);
+    s.CalculateAll();
+    EXPECT_DOUBLE_EQ(s.QHd().field(QStringLiteral("Total")).asFloat(), 110);
+}
+
+TEST_P(PosLines, RetypingTheSameCodeKeepsTheLineOnlyForGoods)
+{
+    const struct
+    {
+        pos::PosMode mode;
+        const char* code;
+        double listPrice;
+        bool keeps;
+    } cases[] = {{pos::PosMode::Goods, "P001", 10, true},
+                 {pos::PosMode::Service, "S001", 500, false},
+                 {pos::PosMode::Misc, "P001", 10, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<char>(c.mode));
+        pos::TFrPos& s = newBill(c.mode);
+        type(s, QString::fromLatin1(c.code));
+        ASSERT_GT(id(s, "Product"), 0);
+        EXPECT_DOUBLE_EQ(number(s, "Price"), c.listPrice);
+        const int firstUnit = id(s, "ProductUnits");
+        if (c.mode == pos::PosMode::Goods) {
+            typeUnit(s, QStringLiteral("ลัง"));
+            EXPECT_DOUBLE_EQ(number(s, "Price"), 110);
+        }
+        // The cashier's own price and discount.
+        s.QDt().setValue(QStringLiteral("Price"), 99.0);
+        s.QDt().setValue(QStringLiteral("Discount"), QStringLiteral("3%"));
+        s.SetDgDtColumn();
+        type(s, QString::fromLatin1(c.code));
+        EXPECT_DOUBLE_EQ(number(s, "Price"), c.keeps ? 99 : c.listPrice);
+        EXPECT_EQ(id(s, "ProductUnits"), c.keeps ? carton : firstUnit);
+        EXPECT_EQ(text(s, "Discount"), QStringLiteral("3%"));
+        EXPECT_EQ(s.QDt().field(QStringLiteral("Warehouse")).isNull(), c.mode != pos::PosMode::Goods);
+    }
+}
+
+TEST_P(PosLines, DiscountTextsComeFromProductCustomerAndPriceRowsAndAccumulate)
+{
+    exec(QStringLiteral("UPDATE Product SET Discount = 5, PriceIE = 'I' WHERE Id IN (1, 2)"));
+    const struct
+    {
+        const char* name;
+        const char* customerText;
+        const char* priceRowText; // customer price rows of water and rice, price 0 keeps the list price
+        bool special;             // Config special discount "1%" for VAT-inclusive products
+        const char* water;        // the line after water
+        const char* thenRice;     // the same line after rice typed over it
+        double waterTotal;
+    } cases[] = {
+        {"product default", "", "", false, "5%", "5%", 9.5},
+        {"customer text wins", "10%", "", false, "10%", "10%", 9},
+        {"price row appended", "", "2%", false, "5%2%", "5%2%2%", 9.31},
+        {"special appended", "", "", true, "5%1%", "5%1%1%", 9.405},
+        {"all", "10%", "2%", true, "10%2%1%", "10%2%1%", 8.7318},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        exec(QStringLiteral("UPDATE Customer SET DiscountStr = '%1' WHERE Id = 1").arg(QString::fromUtf8(c.customerText)));
+        exec(QStringLiteral("DELETE FROM customerproductprice"));
+        if (c.priceRowText[0])
+            exec(QStringLiteral("INSERT INTO customerproductprice (customer, product, productunits, price, quantity, discount) "
+                                "VALUES (1, 1, 11, 0, 0, '%1'), (1, 2, 21, 0, 0, '%1')")
+                     .arg(QString::fromLatin1(c.priceRowText)));
+        setConfig(c.special ? QStringLiteral("UseSpecialDisc = 'Y', ProductPriceIE = 'Y', SpecialDiscStr = '1%'")
+                            : QStringLiteral("UseSpecialDisc = 'N'"));
+        pos::TFrPos& s = newBill();
+        type(s, QStringLiteral("P001"));
+        EXPECT_EQ(text(s, "Discount"), QString::fromLatin1(c.water));
+        s.CalculateAll();
+        EXPECT_NEAR(number(s, "Total"), c.waterTotal, 1e-9);
+        type(s, QStringLiteral("P002"));
+        EXPECT_EQ(text(s, "Discount"), QString::fromLatin1(c.thenRice));
+        EXPECT_DOUBLE_EQ(number(s, "Price"), 185);
+    }
+}
+
+TEST_P(PosLines, StockIsRefusedBeyondWhatIsThereAndWhatTheRecalledBillTook)
+{
+    exec(QStringLiteral("UPDATE Product SET Negative = 'N' WHERE Id = 1"));
+    exec(QStringLiteral("INSERT INTO ProductOnHand (Product, ProductUnits, Warehouse, BalanceYear, Quantity) "
+                        "VALUES (1, 11, 1, 2026, 3), (1, 11, 2, 2026, 50)"));
+    insertBill({QStringLiteral("P"), QStringLiteral("       7"), QDate(2026, 6, 15), QStringLiteral("I"), vat7, 7, 0, 0,
+                20, 1.31, 20, 0, {{water, bottle, 2, 10, QString(), vat7}}});
+    pos::TFrPos& s = screen();
+    s.AcNewExecute();
+    s.headerTexts().posNo = QStringLiteral("7");
+    s.PosNoExit();
+    ASSERT_FALSE(s.NewBill());
+    products::QuantityTexts texts(*dm);
+    const QString refused = QStringLiteral("จำนวนสินค้าไม่พอขาย \rจะขายได้สูงสุดไม่เกิน \r");
+
+    // Stock 3 in MAIN, and the bill took 2 of it already: up to 5 on its line.
+    const struct
+    {
+        double typed;
+        double left;
+    } cases[] = {{5, 5}, {6, 2}, {1, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        s.QDt().setRecNo(0);
+        s.QDt().edit();
+        s.QDt().setValue(QStringLiteral("Quantity"), c.typed);
+        if (c.left != c.typed)
+            prompter.expectInformation();
+        s.QuantityExit();
+        EXPECT_DOUBLE_EQ(number(s, "Quantity"), c.left);
+        if (c.left != c.typed) {
+            EXPECT_EQ(prompter.asked().back().text, refused + texts.ProductQuantityText(water, 5));
+        }
+    }
+    // A second line of the same product shares the stock: 1 + 5 is more than 5.
+    s.QDt().append();
+    type(s, QStringLiteral("P001"));
+    EXPECT_EQ(id(s, "Warehouse"), mainWh) << "the bill's header warehouse";
+    s.QDt().setValue(QStringLiteral("Quantity"), 5.0);
+    prompter.expectInformation();
+    s.QuantityExit();
+    EXPECT_TRUE(s.QDt().field(QStringLiteral("Quantity")).isNull()) << "a new line has no quantity to go back to";
+    EXPECT_EQ(prompter.asked().back().text, refused + texts.ProductQuantityText(water, 4));
+
+    // A product that may go negative is never checked.
+    exec(QStringLiteral("UPDATE Product SET Negative = 'Y' WHERE Id = 1"));
+    product->ExistsProduct(QStringLiteral("P002"));
+    s.QDt().setValue(QStringLiteral("Quantity"), 40.0);
+    const size_t asked = prompter.asked().size();
+    s.QuantityExit();
+    EXPECT_DOUBLE_EQ(number(s, "Quantity"), 40);
+    EXPECT_EQ(prompter.asked().size(), asked);
+}
+
+TEST_P(PosLines, UnitChangeRepricesAndAnUnknownUnitIsSetBack)
+{
+    pos::TFrPos& s = newBill();
+    type(s, QStringLiteral("P004"));
+    ASSERT_EQ(id(s, "ProductUnits"), screwPiece);
+    const struct
+    {
+        const char* typed;
+        int unit;
+        const char* name;
+        double fraction;
+        double price;
+    } cases[] = {
+        {"โหล", screwDozen, "โหล", 12, 20},
+        {"กล่อง", screwDozen, "โหล", 12, 20}, // unknown: back to the dozen just chosen
+        {"", screwDozen, "โหล", 12, 20},
+        {"ตัว", screwPiece, "ตัว", 1, 2},
+        {"ลัง", screwPiece, "ตัว", 1, 2}, // a unit of another product
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        typeUnit(s, QString::fromUtf8(c.typed));
+        EXPECT_EQ(id(s, "ProductUnits"), c.unit);
+        EXPECT_EQ(text(s, "UnitName"), QString::fromUtf8(c.name));
+        EXPECT_DOUBLE_EQ(number(s, "Fraction"), c.fraction);
+        EXPECT_DOUBLE_EQ(number(s, "Price"), c.price);
+    }
+    // The same through the cell re-check of the grid.
+    s.SetDgDtColumn();
+    s.QDt().setValue(QStringLiteral("UnitName"), QStringLiteral("กล่อง"));
+    s.DgDtColExit(QStringLiteral("UnitName"));
+    EXPECT_EQ(text(s, "UnitName"), QStringLiteral("ตัว"));
+    EXPECT_EQ(id(s, "ProductUnits"), screwPiece);
+}
+
+TEST_P(PosLines, UnknownCodesEmptyTheirCellsWithoutAMessage)
+{
+    pos::TFrPos& s = newBill();
+    type(s, QStringLiteral("NOPE"));
+    EXPECT_EQ(id(s, "Product"), 0);
+    EXPECT_TRUE(text(s, "ProductCode").isEmpty());
+    type(s, QStringLiteral("P001"));
+    const struct
+    {
+        const char* field;
+        const char* idField;
+        const char* typed;
+        int id;
+    } cases[] = {{"WhCode", "Warehouse", "MAIN", mainWh}, {"WhCode", "Warehouse", "NOWHERE", 0},
+                 {"LotNoCode", "LotNo", "L-404", 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        s.QDt().setValue(QString::fromLatin1(c.field), QString::fromLatin1(c.typed));
+        if (QLatin1String(c.field) == QLatin1String("WhCode"))
+            s.WhCodeExit();
+        else
+            s.LotNoCodeExit();
+        EXPECT_EQ(id(s, c.idField), c.id);
+        EXPECT_EQ(text(s, c.field), c.id > 0 ? QString::fromLatin1(c.typed) : QString());
+    }
+    EXPECT_TRUE(prompter.asked().empty());
+}
+
+TEST_P(PosLines, StatusBarShowsStockInAllWarehousesOneWarehouseAndReserved)
+{
+    exec(QStringLiteral("INSERT INTO ProductOnHand (Product, ProductUnits, Warehouse, BalanceYear, Quantity) "
+                        "VALUES (1, 11, 1, 2026, 3), (1, 11, 2, 2026, 4), (1, 11, 1, 2025, 100)"));
+    exec(QStringLiteral("INSERT INTO sodt (SoHd, SoDate, Product, BackOrder) VALUES (1, '2026-06-01 00:00:00', 1, 2), "
+                        "(1, '2026-07-01 00:00:00', 1, 5)"));
+    pos::TFrPos& s = newBill();
+    type(s, QStringLiteral("P001"));
+    EXPECT_EQ(s.statusText(1), QStringLiteral("คงเหลือรวมทุกคลัง ") + product->ProductQuantity(water, 2026));
+    EXPECT_EQ(product->ProductQuantity(water, 2026), product->ShowQuantity(water, 7));
+
+    setConfig(QStringLiteral("ShowBackOrder = 'Y'"));
+    type(s, QStringLiteral("P001"));
+    EXPECT_EQ(s.statusText(1), QStringLiteral("คงเหลือรวมทุกคลัง ") + product->ShowQuantity(water, 7) + QStringLiteral(" (จอง=")
+                                   + product->ShowQuantity(water, 2) + QLatin1Char(')'));
+
+    s.QDt().setValue(QStringLiteral("WhCode"), QStringLiteral("main"));
+    s.WhCodeExit();
+    EXPECT_EQ(s.statusText(1), QStringLiteral("คงเหลือคลัง MAIN ") + product->ShowQuantity(water, 3));
+}
+
+TEST_P(PosLines, ProductSearchFillsTheLineAndAppendsTheRest)
+{
+    pos::TFrPos& s = newBill();
+    QString asked;
+    s.setProductSearch([&asked](const QString& posType, QStringList& codes) {
+        asked = posType;
+        codes = {QStringLiteral("P002"), QStringLiteral("P001"), QStringLiteral("P004")};
+        return true;
+    });
+    EXPECT_TRUE(s.DgDtSearch(QStringLiteral("ProductCode")));
+    EXPECT_EQ(asked, QStringLiteral("P"));
+    data::CachedDataset& dt = s.QDt();
+    ASSERT_EQ(dt.recordCount(), 3);
+    EXPECT_EQ(dt.recNo(), 0);
+    EXPECT_EQ(gridField, QStringLiteral("ProductCode"));
+    const int products[] = {rice, water, screw};
+    for (int row = 0; row < 3; ++row)
+        EXPECT_EQ(dt.fieldAt(row, QStringLiteral("Product")).asInteger(), products[row]) << row;
+    EXPECT_DOUBLE_EQ(s.QHd().field(QStringLiteral("Total")).asFloat(), 197);
+    // Only a header without warehouse lets the line's warehouse be searched.
+    EXPECT_FALSE(s.DgDtSearch(QStringLiteral("WhCode")));
+}
 
 TEST_P(PosLines, SerialCellRefusesUnknownSoldAndAlreadyEnteredPieces)
 {

@@ -1,0 +1,128 @@
+// The line grid of the sale screen: its in-cell editors, cell entry and exit, F5 and the keys
+// that recompute the bill, all handed to the screen.
+#include "pos/TFrPosView.h"
+
+#include "ui/base/DataGrid.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+
+namespace kvr::pos {
+
+namespace {
+
+ui::CellEditorKind editorKind(CellEditor editor)
+{
+    switch (editor) {
+    case CellEditor::None:
+        return ui::CellEditorKind::None;
+    case CellEditor::ProductCode:
+    case CellEditor::WhCode:
+    case CellEditor::LotNoCode:
+    case CellEditor::UnitName:
+        return ui::CellEditorKind::SearchEdit;
+    default:
+        return ui::CellEditorKind::Edit;
+    }
+}
+
+bool recomputesBeforeMoving(QKeyCombination key)
+{
+    switch (key.key()) {
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_End:
+    case Qt::Key_Home:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        return key.keyboardModifiers() == Qt::NoModifier;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+void TFrPosView::wireLineGrid()
+{
+    connect(m_grid, &ui::DataGrid::colEnter, this, [this](const QString& field) {
+        gridColumnEntered(field);
+        // Only the cashier's own entry: a grid that follows a new bill moves nowhere.
+        if (!m_grid->hasFocus() && !m_grid->isAncestorOf(QApplication::focusWidget()))
+            return;
+        const QString name = field.toUpper();
+        if (name == QLatin1String("WHCODE") || name == QLatin1String("LOTNOCODE") || name == QLatin1String("UNITNAME")
+                 || name == QLatin1String("SERIAL"))
+            m_pos.LineCellEnter();
+    });
+    connect(m_grid, &ui::DataGrid::colExit, this, [this](const QString& field) { m_pos.DgDtColExit(field); });
+    connect(m_grid, &ui::DataGrid::rowChanged, this, [this](int) { m_pos.SetDgDtColumn(); });
+    connect(m_grid, &ui::DataGrid::fieldChanged, this, &TFrPosView::lineCellEdited);
+    connect(m_grid, &ui::DataGrid::searchRequested, this, [this](const QString& field) { m_pos.DgDtSearch(field); });
+    connect(&m_pos, &TFrPos::columnsChanged, this, &TFrPosView::applyLineEditors);
+    connect(&m_pos, &TFrPos::gridFieldRequested, this, [this](const QString& field) {
+        QTimer::singleShot(0, m_grid, [grid = QPointer<ui::DataGrid>(m_grid), field] {
+            if (grid)
+                grid->setSelectedField(field);
+        });
+    });
+    m_grid->setKeyHandler([this](QKeyCombination key) {
+        if (key.key() == Qt::Key_F5 && key.keyboardModifiers() == Qt::NoModifier)
+            return m_pos.DgDtSearch(m_grid->selectedField());
+        // The first key typed into the product code opens its editor: not without a customer.
+        const bool typing = key.key() >= Qt::Key_Space && key.key() <= Qt::Key_AsciiTilde
+                            && !(key.keyboardModifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        if (typing && QApplication::focusWidget() == m_grid
+            && m_grid->selectedField().compare(QLatin1String("ProductCode"), Qt::CaseInsensitive) == 0)
+            return !m_pos.ProductCodeEnter();
+        if (recomputesBeforeMoving(key))
+            m_pos.CalculateAll();
+        return false;
+    });
+}
+
+void TFrPosView::applyLineEditors()
+{
+    applyColumns();
+    for (const GridColumn& column : m_pos.columns()) {
+        m_grid->setColumnEditor(column.field, column.readOnly ? ui::CellEditorKind::None : editorKind(column.editor));
+        const bool code = column.editor == CellEditor::ProductCode || column.editor == CellEditor::WhCode
+                          || column.editor == CellEditor::LotNoCode;
+        m_grid->setColumnUpperCase(column.field, code);
+    }
+}
+
+void TFrPosView::lineCellEdited(const QString& field)
+{
+    // The cell's own check runs once the grid has closed its editor and moved on: a scan may add
+    // the next line, which a grid still inside its editor must not see. A check the cell re-check
+    // of the column exit has done already (same code) is not run twice.
+    const int row = m_pos.QDt().recNo();
+    const QString name = field.toUpper();
+    QTimer::singleShot(0, this, [this, row, name] {
+        data::CachedDataset& dt = m_pos.QDt();
+        if (!dt.isOpen() || dt.recNo() != row || dt.eof())
+            return;
+        if (name == QLatin1String("PRODUCTCODE")) {
+            if (m_pos.bill().dtText(QStringLiteral("ProductCode")).trimmed() != m_pos.LastProductCode().trimmed()
+                || m_pos.bill().dtId(QStringLiteral("Product")) <= 0)
+                m_pos.ProductCodeExit();
+        } else if (name == QLatin1String("UNITNAME")) {
+            m_pos.FrPOS();
+        } else if (name == QLatin1String("QUANTITY")) {
+            m_pos.QuantityExit();
+        } else if (name == QLatin1String("WHCODE")) {
+            m_pos.WhCodeExit();
+        } else if (name == QLatin1String("LOTNOCODE")) {
+            m_pos.LotNoCodeExit();
+        } else if (name == QLatin1String("SERIAL")) {
+            m_pos.SerialExit();
+        } else if (name == QLatin1String("DISCOUNT")) {
+            m_pos.GetDiscExit();
+        }
+        m_pos.DgDtFieldChanged(name);
+    });
+}
+
+} // namespace kvr::pos
