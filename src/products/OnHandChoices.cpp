@@ -31,24 +31,51 @@ OnHandChoices::OnHandChoices(data::TDM& dm, QuantityTexts& texts)
     , m_qWarehouseName(dm.DMdata(), QStringLiteral("SELECT Code, Name FROM Warehouse WHERE Id = :Warehouse"))
     , m_qWarehouses(dm.DMdata())
 {
+    m_qLots.setSqlLines(lotStatement());
+    m_qWarehouses.setSqlLines(warehouseStatement());
+}
+
+QStringList OnHandChoices::lotStatement()
+{
     // One balance year, not the running sum of the lot look-up.
-    m_qLots.setSqlLines({QStringLiteral("SELECT l.Code, l.Description AS name, l.Id, sum(o.Quantity) AS qnty FROM LotOnHand o "
-                                        "INNER JOIN LotNo l On (l.Id = o.LotNo) WHERE (o.Product = :pid) And (o.BalanceYear = :yid)"),
-                         QString(), QStringLiteral("GROUP BY l.Code, l.Description, l.Id"), QString(),
-                         QStringLiteral("ORDER BY l.Code")});
-    m_qWarehouses.setSqlLines({QStringLiteral("SELECT w.Code, w.Name, o.Onhand, o.WaitPO AS BackOrderPo, o.WaitSO AS BackOrderSo "
-                                              "FROM view_currentstock o INNER JOIN Warehouse w On (w.Id = o.Warehouse) "
-                                              "WHERE (o.Product = :pid) And (Coalesce(w.islocation, 'N') = :islocation)"),
-                               QString(), QString(), QStringLiteral("ORDER BY w.Code, w.Name")});
+    return {QStringLiteral("SELECT l.Code, l.Description AS name, l.Id, sum(o.Quantity) AS qnty FROM LotOnHand o "
+                           "INNER JOIN LotNo l On (l.Id = o.LotNo) WHERE (o.Product = :pid) And (o.BalanceYear = :yid)"),
+            QString(), QStringLiteral("GROUP BY l.Code, l.Description, l.Id"), QString(), QStringLiteral("ORDER BY l.Code")};
+}
+
+void OnHandChoices::bindLots(data::Query& query, int productId, int year, int warehouseId, bool showAll)
+{
+    chooseLine(query, kLotWarehouseLine, warehouseId != 0 ? QStringLiteral("And (o.Warehouse = :wid)") : QString());
+    chooseLine(query, kLotHavingLine, showAll ? QString() : QStringLiteral("HAVING sum(o.Quantity) > 0"));
+    query.setParam(QStringLiteral("pid"), productId);
+    query.setParam(QStringLiteral("yid"), year);
+    query.setParam(QStringLiteral("wid"), warehouseId);
+}
+
+QStringList OnHandChoices::warehouseStatement()
+{
+    return {QStringLiteral("SELECT w.Code, w.Name, o.Onhand, o.WaitPO AS BackOrderPo, o.WaitSO AS BackOrderSo "
+                           "FROM view_currentstock o INNER JOIN Warehouse w On (w.Id = o.Warehouse) "
+                           "WHERE (o.Product = :pid) And (Coalesce(w.islocation, 'N') = :islocation)"),
+            QString(), QString(), QStringLiteral("ORDER BY w.Code, w.Name")};
+}
+
+void OnHandChoices::bindWarehouses(data::Query& query, int productId, int location, bool onlyWithStock)
+{
+    const ProductSettings settings = ProductSettings::read(m_dm);
+    chooseLine(query, kStockLine, onlyWithStock ? QStringLiteral("And (o.OnhandQnty > 0)") : QString());
+    chooseLine(query, kUserLine,
+               settings.checkUserWarehouse
+                   ? QStringLiteral("And w.Id In (Select Warehouse From UserWarehouse Where UserName = :UserId)")
+                   : QString());
+    query.setParam(QStringLiteral("pid"), productId);
+    query.setParam(QStringLiteral("islocation"), location == 1 ? QStringLiteral("N") : QStringLiteral("Y"));
+    query.setParam(QStringLiteral("UserId"), m_dm.config().session().UserId);
 }
 
 std::vector<OnHandChoices::Lot> OnHandChoices::lots(int productId, int year, int warehouseId, bool showAll)
 {
-    chooseLine(m_qLots, kLotWarehouseLine, warehouseId != 0 ? QStringLiteral("And (o.Warehouse = :wid)") : QString());
-    chooseLine(m_qLots, kLotHavingLine, showAll ? QString() : QStringLiteral("HAVING sum(o.Quantity) > 0"));
-    m_qLots.setParam(QStringLiteral("pid"), productId);
-    m_qLots.setParam(QStringLiteral("yid"), year);
-    m_qLots.setParam(QStringLiteral("wid"), warehouseId);
+    bindLots(m_qLots, productId, year, warehouseId, showAll);
     m_qLots.open();
     std::vector<Lot> out;
     for (int row = 0; row < m_qLots.recordCount(); ++row) {
@@ -76,15 +103,7 @@ QString OnHandChoices::lotCaption(int warehouseId)
 
 std::vector<OnHandChoices::Warehouse> OnHandChoices::warehouses(int productId, int location, bool onlyWithStock)
 {
-    const ProductSettings settings = ProductSettings::read(m_dm);
-    chooseLine(m_qWarehouses, kStockLine, onlyWithStock ? QStringLiteral("And (o.OnhandQnty > 0)") : QString());
-    chooseLine(m_qWarehouses, kUserLine,
-               settings.checkUserWarehouse
-                   ? QStringLiteral("And w.Id In (Select Warehouse From UserWarehouse Where UserName = :UserId)")
-                   : QString());
-    m_qWarehouses.setParam(QStringLiteral("pid"), productId);
-    m_qWarehouses.setParam(QStringLiteral("islocation"), location == 1 ? QStringLiteral("N") : QStringLiteral("Y"));
-    m_qWarehouses.setParam(QStringLiteral("UserId"), m_dm.config().session().UserId);
+    bindWarehouses(m_qWarehouses, productId, location, onlyWithStock);
     m_qWarehouses.open();
     std::vector<Warehouse> out;
     for (int row = 0; row < m_qWarehouses.recordCount(); ++row) {

@@ -45,6 +45,12 @@ public:
     // current stock; limited to the user's warehouses under restriction.
     std::vector<Warehouse> warehouses(int productId, int location, bool onlyWithStock);
 
+    // The two statements and their per-call lines and values, shared with the selection dialogs.
+    static QStringList lotStatement();
+    static void bindLots(data::Query& query, int productId, int year, int warehouseId, bool showAll);
+    static QStringList warehouseStatement();
+    void bindWarehouses(data::Query& query, int productId, int location, bool onlyWithStock);
+
 private:
     data::TDM& m_dm;
     QuantityTexts& m_texts;

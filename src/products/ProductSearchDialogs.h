@@ -17,6 +17,11 @@ public:
     virtual bool searchProductBarCode(QString& chosen) = 0;
     // Limited to the product's purchase units.
     virtual bool searchUnitName(int productId, QString& chosen) = 0;
+    // The product's lots with their balance in the year (warehouseId 0: every warehouse); the
+    // chosen lot's code and id.
+    virtual bool searchLotOnHand(int productId, int year, int warehouseId, QString& code, int& id) = 0;
+    // The warehouses holding the product, with their balance.
+    virtual bool searchWarehouseOnHand(int productId, QString& chosen) = 0;
 };
 
 } // namespace kvr::products

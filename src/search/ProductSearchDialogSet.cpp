@@ -6,11 +6,14 @@ namespace kvr::search {
 
 ProductSearchDialogSet::ProductSearchDialogSet(data::TDM& dm, ui::Prompter& prompter, SearchRunner& runner)
     : m_runner(runner)
+    , m_texts(dm)
     , m_product(dm, prompter)
     , m_lot(dm, prompter)
     , m_warehouse(dm, prompter)
     , m_barCode(dm, prompter)
     , m_unit(dm, prompter)
+    , m_lotOnHand(dm, prompter, m_texts)
+    , m_warehouseOnHand(dm, prompter, m_texts)
 {
     m_unit.setRole(TFrSearchUnit::Role::Purchase);
 }
@@ -47,6 +50,21 @@ bool ProductSearchDialogSet::searchUnitName(int productId, QString& chosen)
 {
     m_unit.setProductId(productId);
     return run(m_unit, chosen);
+}
+
+bool ProductSearchDialogSet::searchLotOnHand(int productId, int year, int warehouseId, QString& code, int& id)
+{
+    m_lotOnHand.setInputs(productId, year, warehouseId, false);
+    if (!run(m_lotOnHand, code))
+        return false;
+    id = m_lotOnHand.chosenId();
+    return true;
+}
+
+bool ProductSearchDialogSet::searchWarehouseOnHand(int productId, QString& chosen)
+{
+    m_warehouseOnHand.setInputs(productId, 1);
+    return run(m_warehouseOnHand, chosen);
 }
 
 } // namespace kvr::search

@@ -5,6 +5,7 @@
 #include "ui/base/UpperCaseEntry.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -60,6 +61,8 @@ SearchDialogView::SearchDialogView(SearchScreen& screen, QWidget* parent)
     m_btSearch->setAutoDefault(false);
     // Not a tab stop: Enter in the criteria searches.
     m_btSearch->setFocusPolicy(Qt::ClickFocus);
+    if (!screen.hasSearchButton())
+        m_btSearch->hide();
     if (const int size = screen.buttonFontSize()) {
         QFont small = ui::formFont();
         small.setPointSize(size);
@@ -90,9 +93,16 @@ QWidget* SearchDialogView::buildCriteria()
     int row = 0;
     for (SearchCriterion& c : m_screen.criteria()) {
         const QString name = c.name;
-        grid->addWidget(new QLabel(c.caption, panel), row, 0);
+        if (!c.checkBox) // a check box carries its own caption
+            grid->addWidget(new QLabel(c.caption, panel), row, 0);
         QWidget* field = nullptr;
-        if (!c.choices.isEmpty()) {
+        if (c.checkBox) {
+            auto* check = new QCheckBox(c.caption, panel);
+            connect(check, &QCheckBox::toggled, this, [this, name](bool on) {
+                m_screen.setCriterion(name, on ? QStringLiteral("Y") : QStringLiteral("N"));
+            });
+            field = check;
+        } else if (!c.choices.isEmpty()) {
             auto* combo = new QComboBox(panel);
             combo->addItems(c.choices);
             connect(combo, &QComboBox::currentIndexChanged, this,
@@ -130,6 +140,10 @@ void SearchDialogView::showCriteria()
             edit->setText(c.text);
         if (auto* combo = qobject_cast<QComboBox*>(field))
             combo->setCurrentIndex(qMax(0, c.text.toInt()));
+        if (auto* check = qobject_cast<QCheckBox*>(field)) {
+            const QSignalBlocker quiet(check); // showing the state is no change of it
+            check->setChecked(c.text == QLatin1String("Y"));
+        }
     }
 }
 
@@ -142,6 +156,10 @@ void SearchDialogView::showEvent(QShowEvent* event)
 
 void SearchDialogView::focus(SearchScreen::Focus where)
 {
+    if (where == SearchScreen::Focus::Cancel) {
+        m_btCancel->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     if (where == SearchScreen::Focus::Grid) {
         m_grid->setFocus(Qt::OtherFocusReason);
         if (!m_grid->currentIndex().isValid() && m_grid->model()->rowCount() > 0)

@@ -16,6 +16,14 @@ SearchScreen::SearchScreen(data::TDM& dm, ui::Prompter& prompter, QObject* paren
 {
 }
 
+SearchScreen::SearchScreen(data::TDM& dm, ui::Prompter& prompter, data::Connection& connection, QObject* parent)
+    : QObject(parent)
+    , m_dm(dm)
+    , m_prompter(prompter)
+    , m_qSearch(connection)
+{
+}
+
 bool SearchScreen::thai() const
 {
     return m_dm.config().session().ThaiLanguage;
@@ -46,6 +54,17 @@ void SearchScreen::addCriterion(const QString& name, const QString& thaiCaption,
     m_criteria.push_back(std::move(c));
 }
 
+void SearchScreen::addCheckCriterion(const QString& name, const QString& caption, bool checked)
+{
+    SearchCriterion c;
+    c.name = name;
+    c.caption = caption;
+    c.text = checked ? QStringLiteral("Y") : QStringLiteral("N");
+    c.checkBox = true;
+    c.searchOnChange = true;
+    m_criteria.push_back(std::move(c));
+}
+
 void SearchScreen::addColumn(const QString& field, int width, const QString& title, const QString& format)
 {
     ui::DataGridColumn column;
@@ -69,8 +88,15 @@ SearchCriterion* SearchScreen::criterion(const QString& name)
 
 void SearchScreen::setCriterion(const QString& name, const QString& text)
 {
-    if (SearchCriterion* c = criterion(name))
-        c->text = c->upperCase ? text.toUpper() : text;
+    SearchCriterion* c = criterion(name);
+    if (!c)
+        return;
+    const QString value = c->upperCase ? text.toUpper() : text;
+    if (value == c->text)
+        return;
+    c->text = value;
+    if (c->searchOnChange && m_qSearch.isOpen())
+        BtSearchClick();
 }
 
 QString SearchScreen::criterionText(const QString& name) const
@@ -102,7 +128,7 @@ void SearchScreen::FormShow()
     m_results.clear();
     m_selectedRows.clear();
     m_chosenRow = -1;
-    if (!m_criteria.empty() && m_criteria.front().choices.isEmpty())
+    if (!m_criteria.empty() && m_criteria.front().choices.isEmpty() && !m_criteria.front().checkBox)
         m_criteria.front().text.clear();
     emit focusRequested(Focus::Criteria);
 }

@@ -25,6 +25,8 @@ struct SearchCriterion
     QString text;
     bool upperCase = false;
     QStringList choices; // a drop-down when not empty; text holds the index chosen
+    bool checkBox = false; // a check box; text "Y" when checked
+    bool searchOnChange = false; // the result follows every change at once
 };
 
 // What every search dialog does, without its window: criteria at the top, a statement run
@@ -38,9 +40,11 @@ public:
     // Where the focus is when a key is pressed.
     enum class Where { Criteria, Grid, Other };
     enum class KeyOutcome { Ignored, Handled, Choose, Cancel };
-    enum class Focus { Criteria, Grid };
+    enum class Focus { Criteria, Grid, Cancel };
 
     SearchScreen(data::TDM& dm, ui::Prompter& prompter, QObject* parent = nullptr);
+    // A search of another database than the company's (the head office's customers).
+    SearchScreen(data::TDM& dm, ui::Prompter& prompter, data::Connection& connection, QObject* parent = nullptr);
 
     const QString& caption() const { return m_caption; }
     void setCaption(const QString& caption) { m_caption = caption; }
@@ -50,6 +54,8 @@ public:
     QString cancelCaption() const;
     // The buttons' font size; 0 keeps the dialog's own.
     int buttonFontSize() const { return thai() ? 0 : 8; }
+    // Dialogs that list their rows on opening have no Search button.
+    virtual bool hasSearchButton() const { return true; }
     // A hint under the grid (the row colours of document searches).
     virtual QString gridHint() const { return {}; }
 
@@ -101,6 +107,7 @@ protected:
     void addCriterion(const QString& name, const QString& thaiCaption, const QString& englishCaption,
                       bool upperCase = false);
     void addColumn(const QString& field, int width, const QString& title, const QString& format = {});
+    void addCheckCriterion(const QString& name, const QString& caption, bool checked);
     void setMultiSelect(bool on) { m_multiSelect = on; }
     void setFocusGridWhenFound(bool on) { m_focusGridWhenFound = on; }
     // Contains-match and starts-with patterns of a typed text, bound as values.

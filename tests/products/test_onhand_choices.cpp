@@ -2,6 +2,9 @@
 
 #include "products/OnHandChoices.h"
 #include "products/QuantityTexts.h"
+#include "search/TF_SearchLotShowOnHand.h"
+#include "search/TF_SearchWareHouseOnHand.h"
+#include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 
@@ -90,6 +93,63 @@ TEST_P(OnHandChoicesTest, warehouses_holding_the_product_within_the_users_own)
     EXPECT_EQ(main.name, QStringLiteral("หน้าร้าน"));
     EXPECT_DOUBLE_EQ(main.backOrderPo, 24);
     EXPECT_DOUBLE_EQ(main.backOrderSo, 6);
+}
+
+namespace {
+
+// What a selection dialog lists: code = the given column, row by row.
+QStringList listed(kvr::search::SearchScreen& dialog, const QString& column)
+{
+    QStringList rows;
+    kvr::data::CachedDataset& q = dialog.QSearch();
+    for (int row = 0; row < q.recordCount(); ++row)
+        rows << q.fieldAt(row, QStringLiteral("Code")).asString() + QLatin1Char('=') + q.fieldAt(row, column).asString();
+    return rows;
+}
+
+} // namespace
+
+TEST_P(OnHandChoicesTest, selection_dialogs_list_on_opening_and_give_back_the_choice)
+{
+    using kvr::search::SearchScreen;
+    ScriptedPrompter prompter;
+    std::vector<SearchScreen::Focus> focus;
+
+    kvr::search::TF_SearchLotShowOnHand lots(*dm, prompter, *texts);
+    QObject::connect(&lots, &SearchScreen::focusRequested, [&](SearchScreen::Focus f) { focus.push_back(f); });
+    lots.setInputs(shop::water, 2026, shop::mainWh, false);
+    lots.FormShow();
+    EXPECT_FALSE(lots.hasSearchButton());
+    EXPECT_EQ(lots.caption(), QStringLiteral("ค้นหา Lot คงเหลือ คลัง หน้าร้าน"));
+    EXPECT_EQ(listed(lots, QStringLiteral("QntyString")), (QStringList{"L1=2 Box 6 Pce", "L2=5 Pce"}));
+    EXPECT_EQ(focus.back(), SearchScreen::Focus::Grid);
+    lots.QSearch().setRecNo(1);
+    ASSERT_TRUE(lots.BtOkClick());
+    EXPECT_EQ(lots.result(), QStringLiteral("L2"));
+    EXPECT_EQ(lots.chosenId(), 2);
+    // Nothing to choose from: the focus goes to Cancel and OK takes nothing.
+    lots.setInputs(shop::water, 2024, 0, false);
+    lots.FormShow();
+    EXPECT_EQ(lots.caption(), QStringLiteral("ค้นหา Lot คงเหลือ"));
+    EXPECT_EQ(focus.back(), SearchScreen::Focus::Cancel);
+    EXPECT_FALSE(lots.BtOkClick());
+    EXPECT_TRUE(lots.result().isEmpty());
+
+    using kvr::search::TF_SearchWareHouseOnHand;
+    TF_SearchWareHouseOnHand warehouses(*dm, prompter, *texts);
+    warehouses.setInputs(shop::water, 1);
+    warehouses.FormShow();
+    EXPECT_EQ(listed(warehouses, QStringLiteral("Onhand")), (QStringList{"MAIN=30", "RMA=12"}));
+    // Unticking the box lists the empty warehouses too, at once.
+    warehouses.setCriterion(TF_SearchWareHouseOnHand::kOnlyWithStock, QStringLiteral("N"));
+    EXPECT_EQ(listed(warehouses, QStringLiteral("Onhand")), (QStringList{"BACK=0", "MAIN=30", "RMA=12"}));
+    warehouses.QSearch().first();
+    ASSERT_TRUE(warehouses.BtOkClick());
+    EXPECT_EQ(warehouses.result(), QStringLiteral("BACK"));
+    // Every opening starts with the box ticked again.
+    warehouses.FormShow();
+    EXPECT_EQ(warehouses.criterionText(TF_SearchWareHouseOnHand::kOnlyWithStock), QStringLiteral("Y"));
+    EXPECT_EQ(listed(warehouses, QStringLiteral("Onhand")), (QStringList{"MAIN=30", "RMA=12"}));
 }
 
 KVR_INSTANTIATE_BACKENDS(OnHandChoicesTest);
