@@ -47,6 +47,12 @@ double money(double value)
     return RoundHalfUp(value, 15, 2);
 }
 
+// Bill amounts are kept as the sale screen leaves them: to the database's four places.
+double stored(double value)
+{
+    return RoundHalfUp(value, 15, 4);
+}
+
 bool sameMoney(double a, double b)
 {
     return std::abs(a - b) < 0.005;
@@ -149,11 +155,11 @@ TEST_P(DemoShopTest, bills_add_up_line_by_line_and_payments_cover_them)
         bill.lineTotals += f("Total").asFloat();
 
         const double gross = f("Quantity").asFloat() * f("Price").asFloat();
-        const double total = money(kvr::util::NetAfterDiscount(f("Discount").asString(), gross));
+        const double total = stored(kvr::util::NetAfterDiscount(f("Discount").asString(), gross));
         EXPECT_DOUBLE_EQ(f("Total").asFloat(), total);
         EXPECT_TRUE(sameMoney(f("DiscountAmt").asFloat(), gross - total));
         const double rate = f("TaxRate").asFloat();
-        EXPECT_DOUBLE_EQ(f("ProductAmount").asFloat(), rate > 0 ? money(total * 100 / (rate + 100)) : total);
+        EXPECT_NEAR(f("ProductAmount").asFloat(), rate > 0 ? stored(total * 100 / (rate + 100)) : total, 2e-4);
         EXPECT_EQ(f("UnitProduct").asInteger(), f("Product").asInteger()) << "the unit belongs to another product";
         EXPECT_EQ(f("Fraction").asFloat(), f("UnitFraction").asFloat());
         if (bill.type == QLatin1String("P")) {
@@ -176,7 +182,7 @@ TEST_P(DemoShopTest, bills_add_up_line_by_line_and_payments_cover_them)
         const int billId = cards->field(QStringLiteral("RcptDocId")).asInteger();
         ASSERT_TRUE(bills.contains(billId)) << "a card payment without its bill";
         EXPECT_DOUBLE_EQ(f("CardCharge"), money(f("CardRcpt") * f("CardRate") / 100));
-        EXPECT_DOUBLE_EQ(f("CardAmount"), money(f("CardRcpt") + f("CardCharge")));
+        EXPECT_DOUBLE_EQ(f("CardAmount"), stored(f("CardRcpt") + f("CardCharge")));
         bills[billId].cardCharges += f("CardCharge");
         bills[billId].cardAmounts += f("CardAmount");
     }
@@ -190,9 +196,9 @@ TEST_P(DemoShopTest, bills_add_up_line_by_line_and_payments_cover_them)
         EXPECT_TRUE(sameMoney(b.total + b.discounts, b.lineTotals)) << b.total << " + " << b.discounts;
         EXPECT_TRUE(sameMoney(b.taxAmount + b.noTaxAmount, b.lineTotals));
         if (b.taxAmount > 0 && b.noTaxAmount > 0) {
-            EXPECT_DOUBLE_EQ(b.taxTotal, money(b.taxAmount * 7 / 107));
+            EXPECT_NEAR(b.taxTotal, stored(b.taxAmount * 7 / 107), 2e-4);
         } else if (b.taxAmount > 0) {
-            EXPECT_DOUBLE_EQ(b.taxTotal, money(b.total - RoundHalfUp(b.total * 100 / 107, 18, 2)));
+            EXPECT_NEAR(b.taxTotal, stored(b.total - RoundHalfUp(b.total * 100 / 107, 18, 2)), 2e-4);
         } else {
             EXPECT_EQ(b.taxTotal, 0);
         }

@@ -21,6 +21,12 @@ double money(double value)
     return RoundHalfUp(value, 15, 2);
 }
 
+// Amounts the bill carries as the screen leaves them: to the four places the database keeps.
+double stored(double value)
+{
+    return RoundHalfUp(value, 15, 4);
+}
+
 // Numbers as the numbering procedure draws them: prefix of the series and year, running number,
 // ten characters in all.
 class Numbering
@@ -102,29 +108,29 @@ public:
             addLine(bill, *m_freeGift);
     }
 
-    // The sums of the bill, as the sale screen computes them for prices that include VAT.
+    // The sums of the bill exactly as the sale screen computes them for prices that include VAT:
+    // amounts kept unrounded (the database stores four places), only the VAT split rounded to money.
     void total(DemoBill& bill, bool endOfBillDiscount)
     {
-        double taxed = 0;
-        double untaxed = 0;
+        long double taxed = 0;
+        long double untaxed = 0;
         for (const DemoLine& l : bill.lines)
-            (l.total - l.productAmount > 0 ? taxed : untaxed) += l.total;
-        taxed = money(taxed);
-        untaxed = money(untaxed);
-        bill.taxAmount = taxed;
-        bill.noTaxAmount = untaxed;
+            (l.taxRate > 0 ? taxed : untaxed) += l.total;
+        bill.taxAmount = double(taxed);
+        bill.noTaxAmount = double(untaxed);
         const bool mixed = taxed > 0 && untaxed > 0;
         if (endOfBillDiscount && !mixed) {
             bill.discountName = QStringLiteral("ส่วนลดท้ายบิล");
             bill.discountRate = 5;
-            bill.discountAmount = money((taxed + untaxed) * bill.discountRate / 100);
+            bill.discountAmount = double((taxed + untaxed) * bill.discountRate / 100);
         }
         if (mixed) {
-            bill.total = money(taxed + untaxed);
-            bill.taxTotal = money(taxed * 7 / 107);
+            bill.total = double(taxed + untaxed);
+            bill.taxTotal = double(taxed * 7 / 107);
         } else {
-            bill.total = money(taxed + untaxed - bill.discountAmount);
-            bill.taxTotal = taxed > 0 ? money(bill.total - RoundHalfUp(bill.total * 100 / 107, 18, 2)) : 0;
+            const long double total = taxed + untaxed - bill.discountAmount;
+            bill.total = double(total);
+            bill.taxTotal = taxed > 0 ? double(total - RoundHalfUp(double(total * 100 / 107), 18, 2)) : 0;
         }
     }
 
@@ -138,15 +144,15 @@ public:
         } else if (way <= 27 && left >= 100) {
             const double half = std::floor(left / 2);
             addCard(bill, half, deposited);
-            addCard(bill, money(left - half), deposited);
+            addCard(bill, stored(left - half), deposited);
             left = 0;
         } else if (way <= 35 && left >= 100) {
             const double part = std::floor(left / 2);
             addCard(bill, part, deposited);
-            left = money(left - part);
+            left = stored(left - part);
         } else if (way <= 42 && left > 60) {
             bill.coupon = left > 150 ? 100 : 50;
-            left = money(left - bill.coupon);
+            left = stored(left - bill.coupon);
         } else if (way <= 50) {
             bill.bankAmount = left;
             bill.companyBank = m_random.pick(m_shop.companyBanks);
@@ -157,7 +163,7 @@ public:
         for (const DemoCardPayment& c : bill.cards)
             charges += c.charge;
         // Change = cash + cards - card surcharges + coupon + transfer - total: surcharges never pay the bill.
-        bill.change = money(bill.cash + bill.cardAmount - charges + bill.coupon + bill.bankAmount - bill.total);
+        bill.change = stored(bill.cash + bill.cardAmount - charges + bill.coupon + bill.bankAmount - bill.total);
     }
 
 private:
@@ -179,10 +185,10 @@ private:
                         : product.discount > 0          ? QString::number(product.discount) + QLatin1Char('%')
                                                         : QString();
         const double gross = line.quantity * line.price;
-        line.total = money(util::NetAfterDiscount(line.discount, gross));
-        line.discountAmount = money(gross - line.total);
+        line.total = util::NetAfterDiscount(line.discount, gross);
+        line.discountAmount = gross - line.total;
         line.taxRate = product.taxRate;
-        line.productAmount = line.taxRate > 0 ? money(line.total * 100 / (line.taxRate + 100)) : line.total;
+        line.productAmount = line.taxRate > 0 ? line.total * 100 / (line.taxRate + 100) : line.total;
         line.cost = money(product.unitCost * line.unit->fraction * line.quantity);
         // Only the goods screen keeps warehouse, lot and serial on its lines.
         if (bill.type == QLatin1Char('P')) {
@@ -218,14 +224,14 @@ private:
         payment.received = received;
         payment.rate = rate;
         payment.charge = rate > 0 ? money(received * rate / 100) : 0;
-        payment.amount = money(received + payment.charge);
+        payment.amount = stored(received + payment.charge);
         payment.cardNo =
             QStringLiteral("%1-XXXX-XXXX-%2").arg(m_random.between(4000, 5599)).arg(m_random.between(1000, 9999));
         payment.slipNo = QStringLiteral("%1").arg(++m_slip, 6, 10, QLatin1Char('0'));
         payment.approval = QString::number(m_random.between(100000, 999999));
         payment.deposited = deposited;
         bill.cards.push_back(payment);
-        bill.cardAmount = money(bill.cardAmount + payment.amount);
+        bill.cardAmount = stored(bill.cardAmount + payment.amount);
     }
 
     // What a customer hands over: the exact amount, or the next note that covers it.
@@ -307,13 +313,13 @@ QString fillBills(data::Connection& company, DemoShop& shop)
             bill.posted = daysBack == 2;
             bill.shiftClosed = shift.closed;
             if (shift.closed && !bill.cancelled) {
-                shift.saleAmount = money(shift.saleAmount + bill.total);
-                shift.closeMoney = money(shift.closeMoney + bill.cash - bill.change);
+                shift.saleAmount = stored(shift.saleAmount + bill.total);
+                shift.closeMoney = stored(shift.closeMoney + bill.cash - bill.change);
             }
             bills.push_back(std::move(bill));
         }
         if (shift.closed)
-            shift.closeMoney = money(shift.openMoney + shift.closeMoney);
+            shift.closeMoney = stored(shift.openMoney + shift.closeMoney);
     }
 
     // Bills a branch sent in, kept apart in PosHeader: no shift of this shop, no card rows.
