@@ -1,5 +1,7 @@
 #include "SaleFixture.h"
 
+#include "SaleShop.h"
+
 namespace kvr::test {
 
 void SaleFixture::SetUp()
@@ -7,8 +9,7 @@ void SaleFixture::SetUp()
     PosFixture::SetUp();
     if (IsSkipped())
         return;
-    exec(QStringLiteral("INSERT INTO CreditCard (CardCode, CardName, Charge) VALUES ('VISA', 'Visa', 2), "
-                        "('CASHC', 'Cash card', 0)"));
+    seedCardTypes(dm->DMdata());
 }
 
 pos::TFrPos& SaleFixture::billWith(const std::vector<Line>& lines, bool allowZeroPrice)

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "ui/base/Prompter.h"
+
+#include <QDateTime>
+#include <random>
+
+namespace kvr::data {
+class Connection;
+}
+namespace kvr::pos {
+class TFrPos;
+}
+
+namespace kvr::test {
+
+// When the open shift of the sale-screen shop began.
+extern const QDateTime kSaleShiftOpened;
+
+// The small shop the sale-screen tests, the crash test and the save benchmarks start from:
+// currencies, VAT codes, two warehouses, salesmen, customers, four products, machine 1 with its
+// open shift, automatic numbering of the three modes and June 2026 open to documents.
+void seedSaleShop(data::Connection& c);
+
+// Card types VISA (2 %) and CASHC (0 %) for payments by card.
+void seedCardTypes(data::Connection& c);
+
+// A cashier who answers Yes to every question and treats any other message as a fault: the
+// process stops with exit code 3 and the message on standard error.
+class YesPrompter : public ui::Prompter
+{
+public:
+    void information(const QString& text) override { fail(text); }
+    void warning(const QString& text) override { fail(text); }
+    void error(const QString& text) override { fail(text); }
+    bool confirm(const QString&, ui::ConfirmColour) override { return true; }
+    std::optional<QString> input(const QString&, const QString&, const QString&) override { return std::nullopt; }
+    ui::ErrorDialogAnswer showErrorDialog(const QString& text) override;
+
+private:
+    [[noreturn]] static void fail(const QString& text);
+};
+
+// Rings up a bill of water for the cash customer on a sale screen of the shop: `lines` lines at
+// prices in satang, `cards` card rows paying part of it, and the rest in cash, ready to save.
+void ringUpBill(pos::TFrPos& screen, std::mt19937& random, int lines, int cards);
+
+} // namespace kvr::test
