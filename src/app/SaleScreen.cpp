@@ -6,6 +6,9 @@
 #include "pos/TFrPos.h"
 #include "pos/TFrPosView.h"
 #include "products/TDmProduct.h"
+#include "search/ProductSearchDialogSet.h"
+#include "search/SearchDialogView.h"
+#include "search/TFrSearchProductServiceMulSelect.h"
 
 #include <memory>
 
@@ -21,13 +24,27 @@ public:
         : product(modules.dm)
         , pos(modules.prompter, modules.dm, product, kind.mode, kind.allowZeroPrice)
         , shift(modules.prompter, modules.dm, current)
+        , searchDialogs(modules.dm, modules.prompter, searchRunner)
+        , productSearch(modules.dm, modules.prompter)
     {
+        // F5 in the line grid: the product services' dialogs, and several products at once.
+        product.setSearchDialogs(&searchDialogs);
+        pos.setProductSearch([this](const QString& posType, QStringList& codes) {
+            productSearch.setPosType(posType);
+            if (!searchRunner.run(productSearch))
+                return false;
+            codes = productSearch.results();
+            return true;
+        });
     }
 
     products::TDmProduct product;
     pos::TFrPos pos;
     admin::CurrentShift current;
     admin::TFrPosShiftNo shift;
+    search::DialogSearchRunner searchRunner;
+    search::ProductSearchDialogSet searchDialogs;
+    search::TFrSearchProductServiceMulSelect productSearch;
 };
 
 } // namespace

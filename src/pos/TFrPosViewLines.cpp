@@ -5,7 +5,6 @@
 #include "ui/base/DataGrid.h"
 
 #include <QApplication>
-#include <QPointer>
 #include <QTimer>
 
 namespace kvr::pos {
@@ -56,16 +55,34 @@ void TFrPosView::wireLineGrid()
                  || name == QLatin1String("SERIAL"))
             m_pos.LineCellEnter();
     });
-    connect(m_grid, &ui::DataGrid::colExit, this, [this](const QString& field) { m_pos.DgDtColExit(field); });
+    // The re-check of the cell left runs once the grid has settled on its new cell, and only while
+    // the line is still the current one.
+    connect(m_grid, &ui::DataGrid::colExit, this, [this](const QString& field) {
+        const int row = m_pos.QDt().recNo();
+        QTimer::singleShot(0, this, [this, row, field] {
+            if (m_pos.QDt().isOpen() && m_pos.QDt().recNo() == row)
+                m_pos.DgDtColExit(field);
+        });
+    });
     connect(m_grid, &ui::DataGrid::rowChanged, this, [this](int) { m_pos.SetDgDtColumn(); });
     connect(m_grid, &ui::DataGrid::fieldChanged, this, &TFrPosView::lineCellEdited);
     connect(m_grid, &ui::DataGrid::searchRequested, this, [this](const QString& field) { m_pos.DgDtSearch(field); });
     connect(&m_pos, &TFrPos::columnsChanged, this, &TFrPosView::applyLineEditors);
     connect(&m_pos, &TFrPos::gridFieldRequested, this, [this](const QString& field) {
-        QTimer::singleShot(0, m_grid, [grid = QPointer<ui::DataGrid>(m_grid), field] {
-            if (grid)
-                grid->setSelectedField(field);
+        QTimer::singleShot(0, m_grid, [this, field] {
+            // The line the screen is on, which may be one it has just added.
+            const ui::DatasetTableModel& model = m_grid->gridModel();
+            const int row = m_pos.QDt().recNo();
+            const int column = model.columnOf(field);
+            if (row >= 0 && row < model.rowCount() && column >= 0 && !m_grid->isColumnHidden(column))
+                m_grid->setCurrentIndex(model.index(row, column));
         });
+    });
+    // While the grid or one of its cell editors has the focus the form previews no keys: Enter
+    // belongs to the grid, which moves on to the next cell.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && (now == this || isAncestorOf(now)))
+            m_pos.setKeyPreview(!(now == m_grid || m_grid->isAncestorOf(now)));
     });
     m_grid->setKeyHandler([this](QKeyCombination key) {
         if (key.key() == Qt::Key_F5 && key.keyboardModifiers() == Qt::NoModifier)
@@ -121,7 +138,11 @@ void TFrPosView::lineCellEdited(const QString& field)
         } else if (name == QLatin1String("DISCOUNT")) {
             m_pos.GetDiscExit();
         }
+        // Quantity, price and discount recompute through the field change; any other cell may
+        // have brought a product, a unit or a price.
         m_pos.DgDtFieldChanged(name);
+        if (name != QLatin1String("QUANTITY") && name != QLatin1String("PRICE") && name != QLatin1String("DISCOUNT"))
+            m_pos.CalculateAll();
     });
 }
 

@@ -1,0 +1,183 @@
+// Scan-to-line on the sale screen: a barcode scanned into the product cell until its line holds
+// product, unit, price and the stock check, the next line is open and the bill is recomputed;
+// on the large demo shop (100,000 products, 1,000,000 stock balances). Reports the median and
+// the 99th percentile of one scan. Bills are started afresh every 20 lines, outside the timing.
+//
+// KVR_BENCH_SQLITE_WORKDIR  working folder of the SQLite shop (built there once, reused later);
+//                           default a temporary folder
+// KVR_BENCH_PRODUCTS, KVR_BENCH_STOCK_ROWS  a smaller shop for a quick run
+// KVR_DEMO_BIN              the demo generator, when not the one built beside this benchmark
+#include "data/Query.h"
+#include "data/TDM.h"
+#include "data/TDMConfig.h"
+#include "pos/TFrPos.h"
+#include "products/TDmProduct.h"
+#include "ui/base/Prompter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+
+using kvr::data::Query;
+
+namespace {
+
+// Refusals of stock go nowhere: the bench only times them.
+class QuietPrompter : public kvr::ui::Prompter
+{
+public:
+    void information(const QString&) override {}
+    void warning(const QString&) override {}
+    void error(const QString&) override {}
+    bool confirm(const QString&, kvr::ui::ConfirmColour) override { return false; }
+    std::optional<QString> input(const QString&, const QString&, const QString&) override { return std::nullopt; }
+    kvr::ui::ErrorDialogAnswer showErrorDialog(const QString&) override { return kvr::ui::ErrorDialogAnswer::DontSend; }
+};
+
+constexpr int kLinesPerBill = 20;
+
+int envInt(const char* name, int fallback)
+{
+    bool ok = false;
+    const int value = qEnvironmentVariable(name).toInt(&ok);
+    return ok ? value : fallback;
+}
+
+void ensureDemo(const QString& workDir)
+{
+    const int products = envInt("KVR_BENCH_PRODUCTS", 100000);
+    const int stockRows = envInt("KVR_BENCH_STOCK_ROWS", 1000000);
+    QDir().mkpath(workDir);
+    if (QFile::exists(QDir(workDir).filePath(QStringLiteral("Server.Dat")))) {
+        try {
+            kvr::data::TDMConfig config(workDir);
+            kvr::data::TDM dm(config, workDir);
+            dm.setCompanyCode(QStringLiteral("DEMO"));
+            Query count(dm.DMdata(), QStringLiteral("SELECT (SELECT COUNT(*) FROM Product) AS P, "
+                                                    "(SELECT COUNT(*) FROM ProductOnHand) AS S"));
+            count.open();
+            if (count.field(QStringLiteral("P")).asInteger() == products
+                && count.field(QStringLiteral("S")).asInteger() == stockRows)
+                return;
+        } catch (const std::exception&) {
+        }
+    }
+    QString demo = qEnvironmentVariable("KVR_DEMO_BIN");
+#ifdef KVR_DEMO_BIN
+    if (demo.isEmpty())
+        demo = QStringLiteral(KVR_DEMO_BIN);
+#endif
+    if (demo.isEmpty())
+        qFatal("No demo generator: build kvrpos-demo or set KVR_DEMO_BIN");
+    std::fprintf(stderr, "Building the demo shop (%d products, %d balances) ...\n", products, stockRows);
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(demo, {QStringLiteral("--server"), QStringLiteral("sqlite:db"), QStringLiteral("--workdir"), workDir,
+                         QStringLiteral("--products"), QString::number(products), QStringLiteral("--stock-rows"),
+                         QString::number(stockRows), QStringLiteral("--force")});
+    if (!process.waitForFinished(-1) || process.exitCode() != 0)
+        qFatal("%s failed: %s", qPrintable(demo), process.readAllStandardOutput().constData());
+}
+
+QString g_workDir;
+QStringList g_barcodes;
+
+void scanToLine(benchmark::State& state)
+{
+    QuietPrompter prompter;
+    kvr::data::TDMConfig config(g_workDir);
+    config.CheckRight(101, 1);
+    config.GetCompanyConfig(QStringLiteral("DEMO"));
+    kvr::data::TDM dm(config, g_workDir);
+    dm.setCompanyCode(QStringLiteral("DEMO"));
+    Query(dm.DMdata(), QStringLiteral("UPDATE Config SET PosUseBarCode = 'Y'")).execSql();
+    dm.QConfig().open();
+    kvr::products::TDmProduct product(dm);
+    product.setUseBarCode(true);
+    kvr::pos::TFrPos pos(prompter, dm, product, kvr::pos::PosMode::Goods, true);
+    Query shift(dm.DMdata(), QStringLiteral("SELECT Id, ShiftDate FROM PosShiftNo ORDER BY Id"));
+    shift.open();
+    pos.setCurrentShift(shift.field(QStringLiteral("Id")).asInteger(), shift.field(QStringLiteral("ShiftDate")).asDateTime());
+    Query customer(dm.DMdata(), QStringLiteral("SELECT Id FROM Customer ORDER BY Id"));
+    customer.open();
+
+    int bills = 0;
+    const auto newBill = [&] {
+        pos.AcNewExecute();
+        if (!pos.QHd().isOpen() || pos.QHd().eof()) {
+            // A shop that types its bill numbers: a number no saved bill has.
+            pos.headerTexts().posNo = QStringLiteral("SCAN%1").arg(++bills);
+            pos.PosNoExit();
+        }
+        pos.QHd().edit();
+        pos.bill().setHd(QStringLiteral("Customer"), customer.field(QStringLiteral("Id")).value());
+    };
+    newBill();
+    std::vector<double> ms;
+    qsizetype next = 0;
+    int lines = 0;
+    for (auto _ : state) {
+        if (lines == kLinesPerBill) {
+            state.PauseTiming();
+            newBill();
+            lines = 0;
+            state.ResumeTiming();
+        }
+        const QString& barcode = g_barcodes[next++ % g_barcodes.size()];
+        const auto start = std::chrono::steady_clock::now();
+        pos.QDt().edit();
+        pos.bill().setDt(QStringLiteral("ProductCode"), barcode);
+        pos.ProductCodeExit();
+        pos.CalculateAll();
+        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        ++lines;
+    }
+    // Every scan must have made a line: a bench of barcodes not found would time nothing.
+    const kvr::data::CachedDataset& dt = pos.QDt();
+    for (int row = 0; row + 1 < dt.recordCount(); ++row)
+        if (dt.fieldAt(row, QStringLiteral("Product")).asInteger() <= 0)
+            qFatal("Scan %d of the last bill made no line", row + 1);
+    std::sort(ms.begin(), ms.end());
+    const auto at = [&](double q) { return ms[std::min(ms.size() - 1, std::size_t(q * double(ms.size())))]; };
+    state.counters["median_ms"] = at(0.5);
+    state.counters["p99_ms"] = at(0.99);
+    std::printf("scan-to-line on SQLite: median %.3f ms, p99 %.3f ms over %zu scans\n", at(0.5), at(0.99), ms.size());
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    QTemporaryDir temp;
+    g_workDir = qEnvironmentVariableIsSet("KVR_BENCH_SQLITE_WORKDIR") ? qEnvironmentVariable("KVR_BENCH_SQLITE_WORKDIR")
+                                                                      : temp.path();
+    ensureDemo(g_workDir);
+    {
+        // Barcodes of sellable products spread over the whole catalogue.
+        kvr::data::TDMConfig config(g_workDir);
+        kvr::data::TDM dm(config, g_workDir);
+        dm.setCompanyCode(QStringLiteral("DEMO"));
+        Query barcodes(dm.DMdata(), QStringLiteral("SELECT U.BarCode FROM ProductUnits U INNER JOIN Product P On "
+                                                   "(P.Id = U.Product) WHERE U.BarCode Is Not Null And "
+                                                   "Coalesce(P.Blocked, 'N') <> 'Y' And Coalesce(P.MasterCode, 'N') <> 'Y' "
+                                                   "ORDER BY U.Id"));
+        barcodes.open();
+        const int samples = std::min(2000, barcodes.recordCount());
+        for (int i = 0; i < samples; ++i)
+            g_barcodes << barcodes.fieldAt(int(qint64(i) * barcodes.recordCount() / samples), QStringLiteral("BarCode")).asString();
+        if (g_barcodes.isEmpty())
+            qFatal("The demo shop has no barcodes");
+    }
+    benchmark::RegisterBenchmark("ScanToLine/sqlite", scanToLine)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,139 @@
+// The cells of a line: entering them, leaving them and the header warehouse that lines follow.
+#include "SaleFixture.h"
+
+namespace kvr::test {
+namespace {
+
+using namespace pos_shop;
+
+class PosLineCells : public SaleFixture
+{
+protected:
+    pos::TFrPos& newBill(bool withCustomer = true)
+    {
+        pos::TFrPos& s = screen();
+        QObject::connect(&s, &pos::TFrPos::gridFieldRequested, [this](const QString& field) { gridField = field; });
+        s.AcNewExecute();
+        if (withCustomer)
+            s.FaGetCustomer1CustomerExit(QStringLiteral("CASH"));
+        s.SetDgDtColumn();
+        return s;
+    }
+    void type(pos::TFrPos& s, const char* field, const QString& text)
+    {
+        s.QDt().edit();
+        s.QDt().setValue(QString::fromLatin1(field), text);
+    }
+
+    QString gridField;
+};
+
+TEST_P(PosLineCells, LeavingACellChecksItAgain)
+{
+    // Water under lot and serial control; lot L1 holds 5 in BACK (the bill's warehouse), L2 nothing.
+    exec(QStringLiteral("UPDATE Product SET LotControl = 'Y', UseSerial = 'Y', CheckSerialOnhand = 'Y' WHERE Id = 1"));
+    exec(QStringLiteral("INSERT INTO LotNo (Id, Code, HasExpired) VALUES (1, 'L1', 'N'), (2, 'L2', 'N')"));
+    exec(QStringLiteral("INSERT INTO LotOnHand (Product, LotNo, Warehouse, BalanceYear, Quantity) VALUES (1, 1, 2, 2026, 5), "
+                        "(1, 2, 1, 2026, 9)"));
+    exec(QStringLiteral("INSERT INTO SerialNo (Product, Serial, OnHand) VALUES (1, 'SN-1', 'Y')"));
+    pos::TFrPos& s = newBill();
+    type(s, "ProductCode", QStringLiteral("P001"));
+    s.ProductCodeExit();
+    ASSERT_EQ(s.QDt().field(QStringLiteral("Warehouse")).asInteger(), backWh);
+
+    const struct
+    {
+        const char* field;
+        const char* typed;
+        const char* message; // empty: none
+        const char* idField;
+        int id; // 0: emptied, with its cell
+    } cases[] = {
+        {"LotNoCode", "L1", "", "LotNo", 1},
+        {"LotNoCode", "L2", "ไม่มีสินค้าP001ใน LotNo. L2", "LotNo", 2},
+        {"LotNoCode", "L9", "", "LotNo", 0},
+        {"Serial", "SN-9", "ไม่พบ Serial No. SN-9", "SerialNo", 0},
+        {"WhCode", "MAIN", "", "Warehouse", mainWh},
+        {"WhCode", "XX", "", "Warehouse", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const QString field = QString::fromLatin1(c.field);
+        type(s, c.field, QString::fromLatin1(c.typed));
+        const bool told = c.message[0] != '\0';
+        if (told)
+            prompter.expectInformation();
+        const size_t before = prompter.asked().size();
+        s.DgDtColExit(field);
+        ASSERT_EQ(prompter.asked().size(), before + (told ? 1 : 0));
+        if (told) {
+            EXPECT_EQ(prompter.asked().back().text, QString::fromUtf8(c.message));
+        }
+        EXPECT_EQ(s.QDt().field(QString::fromLatin1(c.idField)).asInteger(), c.id);
+        if (field != QLatin1String("Serial")) {
+            EXPECT_EQ(s.QDt().field(field).asString(), c.id > 0 ? QString::fromLatin1(c.typed) : QString());
+        }
+    }
+
+    // A line without lot or serial control keeps neither.
+    exec(QStringLiteral("UPDATE Product SET LotControl = 'N', UseSerial = 'N' WHERE Id = 1"));
+    type(s, "ProductCode", QStringLiteral("P002"));
+    s.ProductCodeExit();
+    for (const char* field : {"LotNoCode", "Serial"}) {
+        SCOPED_TRACE(field);
+        type(s, field, QStringLiteral("L1"));
+        s.DgDtColExit(QString::fromLatin1(field));
+        EXPECT_TRUE(s.QDt().field(QString::fromLatin1(field)).asString().isEmpty());
+    }
+}
+
+TEST_P(PosLineCells, EnteringCellsWantsACustomerAndAProduct)
+{
+    pos::TFrPos& s = newBill(false);
+    prompter.expectInformation();
+    EXPECT_FALSE(s.ProductCodeEnter());
+    EXPECT_EQ(prompter.asked().back().text, QStringLiteral("ยังไม่ได้ป้อนรหัสลูกค้า"));
+    EXPECT_EQ(s.focus(), pos::PosFocus::Customer);
+
+    s.FaGetCustomer1CustomerExit(QStringLiteral("CASH"));
+    EXPECT_TRUE(s.ProductCodeEnter());
+    // A line without code sends the warehouse, lot, unit and serial cells back to the code.
+    s.LineCellEnter();
+    EXPECT_EQ(gridField, QStringLiteral("ProductCode"));
+    // A blank code moves on to the quantity and leaves the line alone.
+    gridField.clear();
+    s.ProductCodeExit();
+    EXPECT_EQ(gridField, QStringLiteral("Quantity"));
+    EXPECT_TRUE(s.QDt().field(QStringLiteral("Product")).isNull());
+
+    type(s, "ProductCode", QStringLiteral("P001"));
+    s.ProductCodeExit();
+    gridField.clear();
+    s.LineCellEnter();
+    EXPECT_TRUE(gridField.isEmpty());
+}
+
+TEST_P(PosLineCells, TheHeaderWarehouseGoesIntoEveryLine)
+{
+    pos::TFrPos& s = newBill();
+    for (const char* code : {"P001", "P002", "P004"}) {
+        if (s.QDt().field(QStringLiteral("Product")).asInteger() > 0)
+            s.QDt().append();
+        type(s, "ProductCode", QString::fromLatin1(code));
+        s.ProductCodeExit();
+    }
+    s.FaGetWarehouse1WarehouseExit(QStringLiteral("main"));
+    data::CachedDataset& dt = s.QDt();
+    ASSERT_EQ(dt.recordCount(), 3);
+    for (int row = 0; row < dt.recordCount(); ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_EQ(dt.fieldAt(row, QStringLiteral("Warehouse")).asInteger(), mainWh);
+        EXPECT_EQ(dt.fieldAt(row, QStringLiteral("WhCode")).asString(), QStringLiteral("MAIN"));
+    }
+    EXPECT_EQ(dt.recNo(), 2) << "the current line stays current";
+}
+
+KVR_INSTANTIATE_BACKENDS(PosLineCells);
+
+} // namespace
+} // namespace kvr::test

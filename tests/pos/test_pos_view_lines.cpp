@@ -1,0 +1,132 @@
+// The line grid of the sale screen's window typed into as a cashier does, offscreen.
+#include "PosFixture.h"
+
+#include "pos/TFrPosView.h"
+#include "ui/base/Application.h"
+#include "ui/base/DataGrid.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ApplicationEnvironment : public ::testing::Environment
+{
+public:
+    void SetUp() override
+    {
+        static int argc = 1;
+        static char name[] = "test_pos_view_lines";
+        static char* argv[] = {name, nullptr};
+        m_app = std::make_unique<kvr::ui::Application>(argc, argv);
+    }
+    void TearDown() override { m_app.reset(); }
+
+private:
+    std::unique_ptr<kvr::ui::Application> m_app;
+};
+[[maybe_unused]] ::testing::Environment* const kApplication =
+    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+class PosViewLines : public kvr::test::PosFixture
+{
+protected:
+    void SetUp() override
+    {
+        PosFixture::SetUp();
+        if (IsSkipped())
+            return;
+        m_previousDir = QDir::currentPath();
+        QDir::setCurrent(server->workingDirectory());
+        exec(QStringLiteral("UPDATE ProductUnits SET BarCode = '8850002000010' WHERE Id = 21"));
+        exec(QStringLiteral("INSERT INTO ProductPrice (Product, ProductUnits, PriceType, Price) VALUES (1, 11, 0, 10), "
+                            "(2, 21, 0, 185), (4, 41, 0, 2)"));
+    }
+    void show()
+    {
+        kvr::pos::TFrPos& form = screen();
+        form.setShiftDialog([] { return true; });
+        view = std::make_unique<kvr::pos::TFrPosView>(form);
+        view->show();
+        view->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+        settle();
+        form.QHd().edit();
+        form.QHd().setValue(QStringLiteral("Customer"), kvr::test::pos_shop::cashCustomer);
+        ASSERT_TRUE(form.PosPageEnter());
+        settle();
+        ASSERT_EQ(QApplication::focusWidget(), view->grid());
+    }
+    // Keys go where the focus is, as from a keyboard or a scanner.
+    void typeLine(const QString& text)
+    {
+        for (const QChar c : text)
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        settle();
+    }
+    void TearDown() override
+    {
+        if (view && view->isVisible()) {
+            prompter.answerConfirm(true);
+            view->close();
+        }
+        view.reset();
+        if (!m_previousDir.isEmpty())
+            QDir::setCurrent(m_previousDir);
+        PosFixture::TearDown();
+    }
+
+    std::unique_ptr<kvr::pos::TFrPosView> view;
+
+private:
+    QString m_previousDir;
+};
+
+TEST_P(PosViewLines, ThreeScansInTheGridGiveThreeLinesAndTheCursorWaitsOnTheFourth)
+{
+    setConfig(QStringLiteral("PosUseBarCode = 'Y'"));
+    show();
+    kvr::data::CachedDataset& dt = view->pos().QDt();
+    const QString scans[] = {QStringLiteral("8850001000011"), QStringLiteral("8850004000018"), QStringLiteral("8850002000010")};
+    for (const QString& scan : scans) {
+        SCOPED_TRACE(scan.toStdString());
+        typeLine(scan);
+        EXPECT_EQ(view->grid()->selectedField().toUpper(), QStringLiteral("PRODUCTCODE"));
+    }
+    ASSERT_EQ(dt.recordCount(), 4);
+    EXPECT_EQ(view->grid()->currentRow(), 3);
+    const int products[] = {1, 4, 2};
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(dt.fieldAt(row, QStringLiteral("Product")).asInteger(), products[row]) << row;
+        EXPECT_DOUBLE_EQ(dt.fieldAt(row, QStringLiteral("Quantity")).asFloat(), 1) << row;
+    }
+    EXPECT_EQ(view->totalLabel()->text().trimmed(), QStringLiteral("197"));
+}
+
+TEST_P(PosViewLines, TypedCodeAndQuantityFillTheLineAndTheTotal)
+{
+    show();
+    typeLine(QStringLiteral("p001"));
+    kvr::data::CachedDataset& dt = view->pos().QDt();
+    EXPECT_EQ(dt.field(QStringLiteral("Product")).asInteger(), 1);
+    EXPECT_EQ(dt.field(QStringLiteral("UnitName")).asString(), QStringLiteral("ขวด"));
+    // Enter went on to the next cell that can be typed in: the quantity, past name and warehouse.
+    ASSERT_TRUE(view->grid()->setSelectedField(QStringLiteral("Quantity")));
+    typeLine(QStringLiteral("3"));
+    EXPECT_DOUBLE_EQ(dt.fieldAt(0, QStringLiteral("Quantity")).asFloat(), 3);
+    EXPECT_EQ(view->totalLabel()->text().trimmed(), QStringLiteral("30"));
+}
+
+KVR_INSTANTIATE_BACKENDS(PosViewLines);
+
+} // namespace
