@@ -1,6 +1,7 @@
 // Leaving a cell of the line grid, and the search dialogs of its columns (F5).
 #include "data/TDM.h"
 #include "pos/TFrPos.h"
+#include "products/ProductSearchDialogs.h"
 #include "products/TDmProduct.h"
 #include "ui/base/Prompter.h"
 
@@ -109,21 +110,41 @@ bool TFrPos::DgDtSearch(const QString& fieldName)
         emit gridFieldRequested(QStringLiteral("ProductCode"));
         return true;
     }
+    // Warehouses and lots are offered with their stock unless the company wants plain lists.
+    products::ProductSearchDialogs* dialogs = m_product.searchDialogs();
     if (field == QLatin1String("WHCODE")) {
         if (hasHeaderRow() && m_bill.hdId(QStringLiteral("Warehouse")) > 0)
             return false;
-        if (m_product.SearchWarehouse()) {
+        QString chosen;
+        bool picked = false;
+        if (configText("SearchWHShowStock") == QLatin1String("N")) {
+            picked = m_product.SearchWarehouse();
+            chosen = m_product.SearchResult();
+        } else {
+            picked = dialogs && dialogs->searchWarehouseOnHand(productId, chosen);
+        }
+        if (picked) {
             dt.edit();
-            m_bill.setDt(QStringLiteral("WhCode"), m_product.SearchResult());
+            m_bill.setDt(QStringLiteral("WhCode"), chosen);
             WhCodeExit();
         }
         return true;
     }
     if (field == QLatin1String("LOTNOCODE")) {
-        if (m_product.SearchLotNo()) {
+        if (configText("SearchLotShowStock") == QLatin1String("N")) {
+            if (m_product.SearchLotNo()) {
+                dt.edit();
+                m_bill.setDt(QStringLiteral("LotNoCode"), m_product.SearchResult());
+                LotNoCodeExit();
+            }
+            return true;
+        }
+        QString code;
+        int lot = 0;
+        if (dialogs && dialogs->searchLotOnHand(productId, billYear(), 0, code, lot)) {
             dt.edit();
-            m_bill.setDt(QStringLiteral("LotNoCode"), m_product.SearchResult());
-            LotNoCodeExit();
+            m_bill.setDt(QStringLiteral("LotNoCode"), code);
+            m_bill.setDt(QStringLiteral("LotNo"), lot > 0 ? QVariant(lot) : QVariant());
         }
         return true;
     }

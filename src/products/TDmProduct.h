@@ -31,6 +31,7 @@ public:
     void setMessageHandler(std::function<void(const QString&)> handler) { m_message = std::move(handler); }
     // The F5 search dialogs; without them every search answers "not confirmed".
     void setSearchDialogs(ProductSearchDialogs* dialogs) { m_searchDialogs = dialogs; }
+    ProductSearchDialogs* searchDialogs() const { return m_searchDialogs; }
 
     // Set by the sale screen: barcodes only (Config.PosUseBarCode), the current product's PrintFrac,
     // the open shift's date against which lots expire.

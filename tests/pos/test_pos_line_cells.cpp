@@ -1,10 +1,43 @@
 // The cells of a line: entering them, leaving them and the header warehouse that lines follow.
 #include "SaleFixture.h"
 
+#include "products/ProductSearchDialogs.h"
+
 namespace kvr::test {
 namespace {
 
 using namespace pos_shop;
+
+// The dialogs behind F5 answered from a script: what was asked, and the row the cashier picks.
+class PickingDialogs : public products::ProductSearchDialogs
+{
+public:
+    bool searchProduct(QString&) override { return false; }
+    bool searchLotNo(QString& chosen) override { return pick("lot", 0, chosen); }
+    bool searchWarehouse(QString& chosen) override { return pick("warehouse", 0, chosen); }
+    bool searchProductBarCode(QString&) override { return false; }
+    bool searchUnitName(int productId, QString& chosen) override { return pick("unit", productId, chosen); }
+    bool searchLotOnHand(int productId, int year, int, QString& code, int& id) override
+    {
+        id = 2;
+        return pick(year == 2026 ? "lot on hand" : "lot on hand, wrong year", productId, code);
+    }
+    bool searchWarehouseOnHand(int productId, QString& chosen) override
+    {
+        return pick("warehouse on hand", productId, chosen);
+    }
+
+    QString answer;
+    QStringList asked;
+
+private:
+    bool pick(const char* dialog, int productId, QString& chosen)
+    {
+        asked << QStringLiteral("%1 %2").arg(QString::fromLatin1(dialog)).arg(productId);
+        chosen = answer;
+        return true;
+    }
+};
 
 class PosLineCells : public SaleFixture
 {
@@ -131,6 +164,50 @@ TEST_P(PosLineCells, TheHeaderWarehouseGoesIntoEveryLine)
         EXPECT_EQ(dt.fieldAt(row, QStringLiteral("WhCode")).asString(), QStringLiteral("MAIN"));
     }
     EXPECT_EQ(dt.recNo(), 2) << "the current line stays current";
+}
+
+TEST_P(PosLineCells, SearchesOfTheCellsFillThem)
+{
+    exec(QStringLiteral("INSERT INTO LotNo (Id, Code, HasExpired) VALUES (1, 'L1', 'N'), (2, 'L2', 'N')"));
+    exec(QStringLiteral("INSERT INTO ProductPrice (Product, ProductUnits, PriceType, Price) VALUES (4, 41, 0, 2), (4, 42, 0, 20)"));
+    PickingDialogs dialogs;
+    product->setSearchDialogs(&dialogs);
+    pos::TFrPos& s = newBill();
+    type(s, "ProductCode", QStringLiteral("P004"));
+    s.ProductCodeExit();
+    // The machine's warehouse on the header: the line's warehouse is not searched.
+    EXPECT_FALSE(s.DgDtSearch(QStringLiteral("WhCode")));
+    s.QHd().edit();
+    s.QHd().setValue(QStringLiteral("Warehouse"), QVariant());
+
+    const struct
+    {
+        const char* config; // SearchWHShowStock / SearchLotShowStock
+        const char* column;
+        const char* answer;
+        const char* asked;
+        const char* field;
+        const char* idField;
+        int id;
+    } cases[] = {
+        {"SearchWHShowStock = 'Y'", "WhCode", "MAIN", "warehouse on hand 4", "WhCode", "Warehouse", mainWh},
+        {"SearchWHShowStock = 'N'", "WhCode", "BACK", "warehouse 0", "WhCode", "Warehouse", backWh},
+        {"SearchLotShowStock = 'Y'", "LotNoCode", "L2", "lot on hand 4", "LotNoCode", "LotNo", 2},
+        {"SearchLotShowStock = 'N'", "LotNoCode", "L1", "lot 0", "LotNoCode", "LotNo", 1},
+        {"SearchLotShowStock = 'N'", "UnitName", "โหล", "unit 4", "UnitName", "ProductUnits", 42},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.asked);
+        setConfig(QString::fromLatin1(c.config));
+        dialogs.answer = QString::fromUtf8(c.answer);
+        dialogs.asked.clear();
+        EXPECT_TRUE(s.DgDtSearch(QString::fromLatin1(c.column)));
+        EXPECT_EQ(dialogs.asked, QStringList{QString::fromLatin1(c.asked)});
+        EXPECT_EQ(s.QDt().field(QString::fromLatin1(c.field)).asString(), QString::fromUtf8(c.answer));
+        EXPECT_EQ(s.QDt().field(QString::fromLatin1(c.idField)).asInteger(), c.id);
+    }
+    EXPECT_DOUBLE_EQ(s.QDt().field(QStringLiteral("Price")).asFloat(), 20) << "the unit chosen re-prices the line";
+    product->setSearchDialogs(nullptr);
 }
 
 KVR_INSTANTIATE_BACKENDS(PosLineCells);
