@@ -5,6 +5,7 @@
 #include "ui/base/DataGrid.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QTimer>
 
 namespace kvr::pos {
@@ -41,10 +42,38 @@ bool recomputesBeforeMoving(QKeyCombination key)
     }
 }
 
+// The cashier entering the lines (a click, Tab or Enter from the header) first has the header
+// checked; refused, the screen sends the cursor back to what is missing. Focus the program moves
+// itself, or that comes back from a message box, is no entry.
+class LinesEntryCheck : public QObject
+{
+public:
+    LinesEntryCheck(TFrPos& pos, QObject* parent)
+        : QObject(parent)
+        , m_pos(pos)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+                m_pos.PosPageEnter();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    TFrPos& m_pos;
+};
+
 } // namespace
 
 void TFrPosView::wireLineGrid()
 {
+    m_grid->installEventFilter(new LinesEntryCheck(m_pos, m_grid));
     connect(m_grid, &ui::DataGrid::colEnter, this, [this](const QString& field) {
         gridColumnEntered(field);
         // Only the cashier's own entry: a grid that follows a new bill moves nowhere.

@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDoubleValidator>
 #include <QFormLayout>
 #include <QFrame>
 #include <QGridLayout>
@@ -87,6 +88,20 @@ QWidget* TFrPosView::buildReceiptPage()
         edit->setObjectName(name.toLower() + QStringLiteral("LineEdit"));
         edit->setReadOnly(name == QLatin1String("Change"));
         edit->setAlignment(Qt::AlignRight);
+        if (name != QLatin1String("Change")) {
+            // Money only; a cleared amount is none. Every amount entered recomputes the change.
+            auto* money = new QDoubleValidator(0, 1e12, 2, edit);
+            money->setNotation(QDoubleValidator::StandardNotation);
+            money->setLocale(QLocale::c());
+            edit->setValidator(money);
+            connect(edit, &QLineEdit::editingFinished, this, [this, edit, name] {
+                const QString text = edit->text().trimmed();
+                m_pos.QHd().edit();
+                m_pos.bill().setHd(name, text.isEmpty() ? QVariant() : QVariant(QLocale::c().toDouble(text)));
+                m_pos.ReceiptChange();
+                showHeader();
+            });
+        }
         m_hdFields.emplace_back(edit, name);
         form->addRow(label, edit);
     }
@@ -209,9 +224,13 @@ void TFrPosView::showHeader()
                                  ? amountText(m_pos.bill().hd(field))
                              : field == QLatin1String("Remark") || field.startsWith(QLatin1String("DiscName"))
                                  ? m_pos.bill().hdText(field)
-                                 : amountText(m_pos.bill().hd(field));
+                             : field == QLatin1String("Change") ? m_pos.ChangeText()
+                                                                 : amountText(m_pos.bill().hd(field));
         if (edit->text() != text)
             edit->setText(text);
+        // Cash short of the bill: the change shows 0.00 in red.
+        if (field == QLatin1String("Change"))
+            edit->setStyleSheet(hasRow && m_pos.ChangeShortfall() ? QStringLiteral("color: red;") : QString());
     }
 }
 
@@ -233,7 +252,12 @@ void TFrPosView::moveFocus(PosFocus focus)
         return;
     if (focus == PosFocus::Grid)
         m_pages->setCurrentIndex(static_cast<int>(PosPage::Product));
-    QTimer::singleShot(0, target, [target] { target->setFocus(Qt::OtherFocusReason); });
+    QTimer::singleShot(0, target, [target] {
+        target->setFocus(Qt::OtherFocusReason);
+        // What the cashier types replaces the proposed value (the cash proposed as the total).
+        if (auto* edit = qobject_cast<QLineEdit*>(target))
+            edit->selectAll();
+    });
 }
 
 bool TFrPosView::pageKey(QKeyCombination key)

@@ -1,0 +1,179 @@
+// A cashier's whole sale through the real windows, offscreen: the shift dialog, three barcode
+// scans, the receipt page, cash, F10 and Yes. The bill reaches the database, the receipt the
+// printer and the kick the drawer, and the next bill is waiting.
+#include "PosFixture.h"
+
+#include "admin/TFrPosShiftNoView.h"
+#include "app/SaleScreen.h"
+#include "pos/TFrPosView.h"
+#include "products/TDmService.h"
+#include "support/PtyPair.h"
+#include "ui/base/Application.h"
+#include "ui/base/DataGrid.h"
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ApplicationEnvironment : public ::testing::Environment
+{
+public:
+    void SetUp() override
+    {
+        static int argc = 1;
+        static char name[] = "test_cashier";
+        static char* argv[] = {name, nullptr};
+        m_app = std::make_unique<kvr::ui::Application>(argc, argv);
+    }
+    void TearDown() override { m_app.reset(); }
+
+private:
+    std::unique_ptr<kvr::ui::Application> m_app;
+};
+[[maybe_unused]] ::testing::Environment* const kApplication =
+    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+// Keys go where the focus is, as from a keyboard or a scanner.
+void type(const QString& text, Qt::Key then = Qt::Key_Return)
+{
+    for (const QChar c : text)
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    QTest::keyClick(QApplication::focusWidget(), then);
+    settle();
+}
+
+void press(Qt::Key key)
+{
+    QTest::keyClick(QApplication::focusWidget(), key);
+    settle();
+}
+
+using Cashier = kvr::test::PosFixture;
+
+TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
+{
+    kvr::test::PtyPair drawer;
+    ASSERT_TRUE(drawer.isOpen());
+    const QDir work(server->workingDirectory());
+    const QString previousDir = QDir::currentPath();
+    QDir::setCurrent(work.path());
+    {
+        QFile ini(work.filePath(QStringLiteral("KVR.INI")));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[ReceiptPrinter]\nM01=" + work.filePath(QStringLiteral("receipt.bin")).toUtf8() + "\n");
+    }
+    // The machine names no salesman: the bill takes the customer's.
+    exec(QStringLiteral("UPDATE PosMachineNo SET CashDrawer = '%1', BaudRate = 0, Salesman = NULL").arg(drawer.slavePath()));
+    exec(QStringLiteral("UPDATE ProductUnits SET BarCode = '8850002000010' WHERE Id = 21"));
+    exec(QStringLiteral("INSERT INTO ProductPrice (Product, ProductUnits, PriceType, Price) VALUES (1, 11, 0, 10), "
+                        "(2, 21, 0, 185), (4, 41, 0, 2)"));
+    setConfig(QStringLiteral("PosUseBarCode = 'Y', Pos1_PrintType = 'T', Pos1_PrintLine = 'N', PosFormTextNo = 1"));
+
+    kvr::products::TDmService service(*dm);
+    kvr::app::DataModules modules{*dm, *config, *product, service, prompter};
+    const std::vector<QWidget*> windows = kvr::app::OpenSaleScreen(modules, {kvr::pos::PosMode::Goods, true});
+    std::unique_ptr<kvr::pos::TFrPosView> view(qobject_cast<kvr::pos::TFrPosView*>(windows.at(0)));
+    std::unique_ptr<kvr::admin::TFrPosShiftNoView> shift(qobject_cast<kvr::admin::TFrPosShiftNoView*>(windows.at(1)));
+    ASSERT_TRUE(view && shift);
+
+    // The shift dialog comes up, modally, as the sale window opens: the cashier takes the shift
+    // of machine M01 already open that day and confirms its float with F10.
+    bool shiftDriven = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (shiftDriven || !shift->isVisible())
+            return;
+        shiftDriven = true;
+        shift->dateEdit()->setDate(QDate(2026, 6, 15));
+        shift->machineEdit()->setFocus();
+        type(QStringLiteral("m01"));
+        shift->shiftNoEdit()->setFocus();
+        type(QStringLiteral("1"));
+        press(Qt::Key_F10);
+    });
+    poll.start(20);
+    view->show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shiftDriven && !shift->isVisible(); }, 10000));
+    poll.stop();
+    settle();
+    ASSERT_TRUE(view->isVisible()) << "the shift was not taken";
+    kvr::pos::TFrPos& pos = view->pos();
+
+    // A new bill waits for its customer: going to the lines without one (and so without a
+    // salesman) is refused and the cursor goes back to the customer.
+    QWidget* customer = QApplication::focusWidget();
+    ASSERT_NE(customer, nullptr);
+    prompter.expectInformation();
+    QTest::mouseClick(view->grid()->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+    settle();
+    ASSERT_EQ(prompter.asked().size(), 1u);
+    EXPECT_EQ(prompter.asked().back().text, QStringLiteral("ท่านยังไม่ได้ป้อนรหัสลูกค้า"));
+    EXPECT_EQ(QApplication::focusWidget(), customer);
+    // The customer, then the product page and three scans.
+    type(QStringLiteral("cash"));
+    press(Qt::Key_F7);
+    QTest::mouseClick(view->grid()->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+    settle();
+    for (const char* scan : {"8850001000011", "8850004000018", "8850002000010"})
+        type(QString::fromLatin1(scan));
+    ASSERT_EQ(pos.QDt().recordCount(), 4) << "three lines and a fourth waiting";
+
+    // The receipt page: 200 in cash for 197, then F10 and Yes.
+    press(Qt::Key_F9);
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("cashLineEdit"));
+    EXPECT_EQ(pos.QHd().field(QStringLiteral("Cash")).asFloat(), 197) << "the total is proposed as cash";
+    // Short of the bill first: the change shows 0.00 in red and the bill cannot be saved.
+    auto* change = view->findChild<QLineEdit*>(QStringLiteral("changeLineEdit"));
+    type(QStringLiteral("150"));
+    EXPECT_EQ(change->text(), QStringLiteral("0.00"));
+    EXPECT_TRUE(change->styleSheet().contains(QStringLiteral("red")));
+    EXPECT_FALSE(pos.AcSave().isEnabled());
+    auto* cash = view->findChild<QLineEdit*>(QStringLiteral("cashLineEdit"));
+    cash->setFocus(Qt::MouseFocusReason);
+    cash->selectAll();
+    type(QStringLiteral("200"));
+    EXPECT_EQ(change->text(), QStringLiteral("3.00"));
+    EXPECT_FALSE(change->styleSheet().contains(QStringLiteral("red")));
+    EXPECT_TRUE(pos.AcSave().isEnabled());
+    prompter.answerConfirm(true);
+    press(Qt::Key_F10);
+
+    {
+        kvr::data::Query bill(dm->DMdata(), QStringLiteral("SELECT H.PosNo, H.Total, H.Cash, H.Change, H.Printed, "
+                                                           "(SELECT Count(*) FROM PosDt D WHERE D.PosHd = H.Id) AS Lines "
+                                                           "FROM PosHd H"));
+        bill.open();
+        ASSERT_EQ(bill.recordCount(), 1);
+        EXPECT_DOUBLE_EQ(bill.field(QStringLiteral("Total")).asFloat(), 197);
+        EXPECT_DOUBLE_EQ(bill.field(QStringLiteral("Change")).asFloat(), 3);
+        EXPECT_EQ(bill.field(QStringLiteral("Lines")).asInteger(), 3);
+        EXPECT_EQ(bill.field(QStringLiteral("Printed")).asString(), QStringLiteral("Y"));
+        QFile receipt(work.filePath(QStringLiteral("receipt.bin")));
+        ASSERT_TRUE(receipt.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(receipt.readAll().contains(bill.field(QStringLiteral("PosNo")).asString().trimmed().toLatin1()));
+    }
+    EXPECT_EQ(drawer.takeSent(2), QByteArray("^G"));
+    EXPECT_TRUE(pos.NewBill());
+    EXPECT_EQ(pos.QDt().recordCount(), 1);
+
+    prompter.answerConfirm(true);
+    view->close();
+    QDir::setCurrent(previousDir);
+}
+
+KVR_INSTANTIATE_BACKENDS(Cashier);
+
+} // namespace
