@@ -3,6 +3,7 @@
 #include "admin/CurrentShift.h"
 #include "admin/TFrPosShiftNo.h"
 #include "admin/TFrPosShiftNoView.h"
+#include "pos/TFrCreditCardInfoView.h"
 #include "pos/TFrPos.h"
 #include "pos/TFrPosView.h"
 #include "products/TDmProduct.h"
@@ -61,6 +62,10 @@ std::vector<QWidget*> OpenSaleScreen(DataModules& modules, pos::PosScreenKind ki
             return false;
         owned->pos.setCurrentShift(owned->current.CurrentShiftId(), owned->current.CurrentShiftDate());
         return true;
+    });
+    owned->pos.setCardDialog([owned, view] {
+        pos::TFrCreditCardInfoView dialog(owned->pos.cardInfo(), view);
+        return dialog.run();
     });
     return {view, shiftView};
 }

@@ -29,6 +29,8 @@ PosCaptions PosCaptions::For(bool thai)
     c.discountSum = t("รวมส่วนลด", "Amount Discount");
     c.cash = t("เงินสด", "Cash");
     c.coupon = t("คูปอง", "Coupon");
+    c.card = t("บัตรเครดิต", "Credit card");
+    c.cardDetails = t("รายละเอียดบัตร", "Card details");
     c.change = t("จำนวนเงินทอน", "Change");
     return c;
 }

@@ -78,8 +78,10 @@ QWidget* TFrPosView::buildReceiptPage()
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("sheetReceipt"));
     auto* form = new QFormLayout(page);
-    const std::pair<QString PosCaptions::*, const char*> fields[] = {
-        {&PosCaptions::cash, "Cash"}, {&PosCaptions::coupon, "Coupon"}, {&PosCaptions::change, "Change"}};
+    const std::pair<QString PosCaptions::*, const char*> fields[] = {{&PosCaptions::cash, "Cash"},
+                                                                     {&PosCaptions::coupon, "Coupon"},
+                                                                     {&PosCaptions::card, "CardAmount"},
+                                                                     {&PosCaptions::change, "Change"}};
     for (const auto& [caption, field] : fields) {
         auto* label = new QLabel(page);
         m_captionLabels.emplace_back(label, caption);
@@ -103,6 +105,22 @@ QWidget* TFrPosView::buildReceiptPage()
             });
         }
         m_hdFields.emplace_back(edit, name);
+        if (name == QLatin1String("CardAmount")) {
+            edit->setToolTip(QStringLiteral("ป้อนยอดเงินที่ไม่รวม Charge"));
+            // The card details: the amount follows what the dialog adds up.
+            auto* details = new QPushButton(page);
+            details->setObjectName(QStringLiteral("BCreditCard"));
+            details->setAutoDefault(false);
+            connect(details, &QPushButton::clicked, this, [this] {
+                m_pos.BCreditCardClick();
+                showHeader();
+            });
+            auto* row = new QHBoxLayout;
+            row->addWidget(edit, 1);
+            row->addWidget(details);
+            form->addRow(label, row);
+            continue;
+        }
         form->addRow(label, edit);
     }
     return page;
@@ -161,6 +179,8 @@ void TFrPosView::applyCaptions()
     m_pages->setTabText(1, captions.discountPage);
     m_pages->setTabText(2, captions.receiptPage);
     m_deleteLine->setText(captions.deleteLine);
+    if (auto* details = findChild<QPushButton*>(QStringLiteral("BCreditCard")))
+        details->setText(captions.cardDetails);
 }
 
 void TFrPosView::applyColumns()

@@ -1,10 +1,12 @@
 // A cashier's whole sale through the real windows, offscreen: the shift dialog, three barcode
-// scans, the receipt page, cash, F10 and Yes. The bill reaches the database, the receipt the
+// scans, the receipt page, a card and cash, F10 and Yes. The bill reaches the database, the receipt the
 // printer and the kick the drawer, and the next bill is waiting.
 #include "PosFixture.h"
+#include "SaleShop.h"
 
 #include "admin/TFrPosShiftNoView.h"
 #include "app/SaleScreen.h"
+#include "pos/TFrCreditCardInfoView.h"
 #include "pos/TFrPosView.h"
 #include "products/TDmService.h"
 #include "support/PtyPair.h"
@@ -15,7 +17,9 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -80,6 +84,7 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
     exec(QStringLiteral("UPDATE ProductUnits SET BarCode = '8850002000010' WHERE Id = 21"));
     exec(QStringLiteral("INSERT INTO ProductPrice (Product, ProductUnits, PriceType, Price) VALUES (1, 11, 0, 10), "
                         "(2, 21, 0, 185), (4, 41, 0, 2)"));
+    kvr::test::seedCardTypes(dm->DMdata());
     setConfig(QStringLiteral("PosUseBarCode = 'Y', Pos1_PrintType = 'T', Pos1_PrintLine = 'N', PosFormTextNo = 1"));
 
     kvr::products::TDmService service(*dm);
@@ -141,10 +146,32 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
     EXPECT_EQ(change->text(), QStringLiteral("0.00"));
     EXPECT_TRUE(change->styleSheet().contains(QStringLiteral("red")));
     EXPECT_FALSE(pos.AcSave().isEnabled());
+    // 100 by VISA card (2 % surcharge on top) through the card details, the rest in cash.
+    bool cardDriven = false;
+    QTimer cardPoll;
+    QObject::connect(&cardPoll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<kvr::pos::TFrCreditCardInfoView*>(QApplication::activeModalWidget());
+        if (cardDriven || !dialog)
+            return;
+        cardDriven = true;
+        settle();
+        for (const char* cell : {"visa", "4111", "S1", "", "100"})
+            type(QString::fromLatin1(cell));
+        EXPECT_EQ(dialog->amountTotal()->text(), QStringLiteral("102"));
+        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+    });
+    cardPoll.start(20);
+    QTest::mouseClick(view->findChild<QPushButton*>(QStringLiteral("BCreditCard")), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return cardDriven && !QApplication::activeModalWidget(); }, 10000));
+    cardPoll.stop();
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    settle();
+    EXPECT_EQ(view->findChild<QLineEdit*>(QStringLiteral("cardamountLineEdit"))->text(), QStringLiteral("102.00"));
     auto* cash = view->findChild<QLineEdit*>(QStringLiteral("cashLineEdit"));
     cash->setFocus(Qt::MouseFocusReason);
     cash->selectAll();
-    type(QStringLiteral("200"));
+    type(QStringLiteral("100"));
     EXPECT_EQ(change->text(), QStringLiteral("3.00"));
     EXPECT_FALSE(change->styleSheet().contains(QStringLiteral("red")));
     EXPECT_TRUE(pos.AcSave().isEnabled());
@@ -153,12 +180,15 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
 
     {
         kvr::data::Query bill(dm->DMdata(), QStringLiteral("SELECT H.PosNo, H.Total, H.Cash, H.Change, H.Printed, "
-                                                           "(SELECT Count(*) FROM PosDt D WHERE D.PosHd = H.Id) AS Lines "
-                                                           "FROM PosHd H"));
+                                                           "H.CardAmount, (SELECT Count(*) FROM PosDt D WHERE D.PosHd = H.Id) "
+                                                           "AS Lines, (SELECT Sum(CardAmount) FROM CreditCardInfo C WHERE "
+                                                           "C.RcptType = 1 AND C.RcptDocId = H.Id) AS Cards FROM PosHd H"));
         bill.open();
         ASSERT_EQ(bill.recordCount(), 1);
         EXPECT_DOUBLE_EQ(bill.field(QStringLiteral("Total")).asFloat(), 197);
         EXPECT_DOUBLE_EQ(bill.field(QStringLiteral("Change")).asFloat(), 3);
+        EXPECT_DOUBLE_EQ(bill.field(QStringLiteral("CardAmount")).asFloat(), 102);
+        EXPECT_DOUBLE_EQ(bill.field(QStringLiteral("Cards")).asFloat(), 102);
         EXPECT_EQ(bill.field(QStringLiteral("Lines")).asInteger(), 3);
         EXPECT_EQ(bill.field(QStringLiteral("Printed")).asString(), QStringLiteral("Y"));
         QFile receipt(work.filePath(QStringLiteral("receipt.bin")));

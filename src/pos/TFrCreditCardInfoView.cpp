@@ -1,0 +1,140 @@
+#include "pos/TFrCreditCardInfoView.h"
+
+#include "ui/base/DataGrid.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace kvr::pos {
+
+namespace {
+
+const char* const kTypeCells[] = {"cardcode", "CardRcpt", "CardRate", "CardCharge"};
+
+bool isTypeOrAmountCell(const QString& field)
+{
+    for (const char* cell : kTypeCells)
+        if (field.compare(QLatin1String(cell), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+TFrCreditCardInfoView::TFrCreditCardInfoView(TFrCreditCardInfo& form, QWidget* parent)
+    : QDialog(parent)
+    , m_form(form)
+    , m_grid(new ui::DataGrid(this))
+    , m_rcptTotal(new QLabel(this))
+    , m_amountTotal(new QLabel(this))
+    , m_ok(new QPushButton(QStringLiteral("&OK"), this))
+{
+    setWindowTitle(QStringLiteral("รายละเอียดบัตรเครดิต"));
+    setObjectName(QStringLiteral("TFrCreditCardInfo"));
+    m_grid->setObjectName(QStringLiteral("CardData"));
+    m_grid->setColumnList({QStringLiteral("cardcode\t6\tชนิดบัตร"),
+                           QStringLiteral("CardNo\t20\tหมายเลขบัตร"), QStringLiteral("SlipNo\t15\tเลขสลิป"),
+                           QStringLiteral("VerifyCode\t10\tเลขที่อนุมัติ"), QStringLiteral("CardRcpt\t10\tจำนวนเงิน"),
+                           QStringLiteral("CardRate\t5\tCharge(%)"), QStringLiteral("CardCharge\t10\tCharge(บาท)"),
+                           QStringLiteral("CardAmount\t10\tรวมเงิน")});
+    for (const char* field : {"CardRcpt", "CardCharge", "CardAmount"})
+        m_grid->setColumnFormat(QString::fromLatin1(field), QStringLiteral("#,##0.00"));
+    m_grid->setColumnUpperCase(QStringLiteral("cardcode"), true);
+    m_grid->setColumnReadOnly(QStringLiteral("CardAmount"), true);
+    // A deposited slip keeps its type and amounts.
+    for (const char* cell : kTypeCells)
+        m_grid->setColumnReadOnlyRule(QString::fromLatin1(cell), [this](int row) {
+            return m_form.QCreditCard().fieldAt(row, QStringLiteral("Deposit")).asString().trimmed() == QLatin1String("Y");
+        });
+    m_grid->setDataset(&m_form.QCreditCard());
+
+    // The exit rules run once the grid has settled on its new cell, on the row that was left.
+    connect(m_grid, &ui::DataGrid::colExit, this, [this](const QString& field) {
+        const int row = m_form.QCreditCard().recNo();
+        QTimer::singleShot(0, this, [this, row, field] {
+            data::CachedDataset& q = m_form.QCreditCard();
+            if (!q.isOpen() || q.recNo() != row || q.eof())
+                return;
+            if (field.compare(QLatin1String("cardcode"), Qt::CaseInsensitive) == 0)
+                m_form.GetCardCodeExit();
+            if (isTypeOrAmountCell(field) && field.compare(QLatin1String("cardcode"), Qt::CaseInsensitive) != 0)
+                m_form.GetRcptExit();
+        });
+    });
+    connect(m_grid, &ui::DataGrid::rowChanged, this, [this](int) { m_form.SetCardRowReadOnly(); });
+    connect(&m_form, &TFrCreditCardInfo::totalsChanged, this, &TFrCreditCardInfoView::showTotals);
+
+    auto* clear = new QPushButton(QStringLiteral("&ลบทุกรายการ"), this);
+    auto* deleteLine = new QPushButton(QStringLiteral("&ลบเฉพาะรายการ"), this);
+    m_ok->setObjectName(QStringLiteral("BOk"));
+    clear->setObjectName(QStringLiteral("BClear"));
+    deleteLine->setObjectName(QStringLiteral("BDelLine"));
+    for (QPushButton* b : {m_ok, clear, deleteLine})
+        b->setAutoDefault(false);
+    connect(m_ok, &QPushButton::clicked, this, [this] {
+        if (m_form.BOkClick())
+            accept();
+    });
+    connect(clear, &QPushButton::clicked, this, [this] {
+        m_form.BClearClick();
+        m_grid->setSelectedField(QStringLiteral("cardcode"));
+        m_grid->setFocus();
+    });
+    connect(deleteLine, &QPushButton::clicked, this, [this] {
+        m_form.BDelLineClick();
+        m_grid->setSelectedField(QStringLiteral("cardcode"));
+        m_grid->setFocus();
+    });
+
+    m_rcptTotal->setObjectName(QStringLiteral("rcptTotal"));
+    m_amountTotal->setObjectName(QStringLiteral("amountTotal"));
+    auto* footer = new QHBoxLayout;
+    footer->addStretch(1);
+    footer->addWidget(new QLabel(QStringLiteral("จำนวนเงิน"), this));
+    footer->addWidget(m_rcptTotal);
+    footer->addSpacing(24);
+    footer->addWidget(new QLabel(QStringLiteral("รวมเงิน"), this));
+    footer->addWidget(m_amountTotal);
+    for (QLabel* total : {m_rcptTotal, m_amountTotal}) {
+        total->setMinimumWidth(100);
+        total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        total->setFrameShape(QFrame::Panel);
+        total->setFrameShadow(QFrame::Sunken);
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_ok);
+    buttons->addWidget(clear);
+    buttons->addWidget(deleteLine);
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_grid, 1);
+    layout->addLayout(footer);
+    layout->addLayout(buttons);
+    resize(820, 300);
+}
+
+bool TFrCreditCardInfoView::run()
+{
+    m_form.FormShow();
+    // A dialog opened on no rows starts a first one for the cashier to fill.
+    if (m_form.QCreditCard().isOpen() && m_form.QCreditCard().isEmpty())
+        m_form.QCreditCard().append();
+    showTotals();
+    // The cursor starts in the card type of the current row once the window is up.
+    QTimer::singleShot(0, this, [this] {
+        m_grid->setFocus(Qt::OtherFocusReason);
+        m_grid->setSelectedField(QStringLiteral("cardcode"));
+    });
+    return exec() == QDialog::Accepted;
+}
+
+void TFrCreditCardInfoView::showTotals()
+{
+    m_rcptTotal->setText(m_form.FooterRcpt());
+    m_amountTotal->setText(m_form.FooterAmount());
+}
+
+} // namespace kvr::pos
