@@ -35,11 +35,11 @@ TFrCreditCardInfoView::TFrCreditCardInfoView(TFrCreditCardInfo& form, QWidget* p
     setWindowTitle(QStringLiteral("รายละเอียดบัตรเครดิต"));
     setObjectName(QStringLiteral("TFrCreditCardInfo"));
     m_grid->setObjectName(QStringLiteral("CardData"));
-    m_grid->setColumnList({QStringLiteral("cardcode\t6\tชนิดบัตร"),
-                           QStringLiteral("CardNo\t20\tหมายเลขบัตร"), QStringLiteral("SlipNo\t15\tเลขสลิป"),
-                           QStringLiteral("VerifyCode\t10\tเลขที่อนุมัติ"), QStringLiteral("CardRcpt\t10\tจำนวนเงิน"),
-                           QStringLiteral("CardRate\t5\tCharge(%)"), QStringLiteral("CardCharge\t10\tCharge(บาท)"),
-                           QStringLiteral("CardAmount\t10\tรวมเงิน")});
+    // Wider than the field lengths: the Thai titles need the room.
+    m_grid->setColumnList({QStringLiteral("cardcode\t8\tชนิดบัตร"), QStringLiteral("CardNo\t20\tหมายเลขบัตร"),
+                           QStringLiteral("SlipNo\t12\tเลขสลิป"), QStringLiteral("VerifyCode\t12\tเลขที่อนุมัติ"),
+                           QStringLiteral("CardRcpt\t12\tจำนวนเงิน"), QStringLiteral("CardRate\t10\tCharge(%)"),
+                           QStringLiteral("CardCharge\t12\tCharge(บาท)"), QStringLiteral("CardAmount\t12\tรวมเงิน")});
     for (const char* field : {"CardRcpt", "CardCharge", "CardAmount"})
         m_grid->setColumnFormat(QString::fromLatin1(field), QStringLiteral("#,##0.00"));
     m_grid->setColumnUpperCase(QStringLiteral("cardcode"), true);
@@ -113,7 +113,7 @@ TFrCreditCardInfoView::TFrCreditCardInfoView(TFrCreditCardInfo& form, QWidget* p
     layout->addWidget(m_grid, 1);
     layout->addLayout(footer);
     layout->addLayout(buttons);
-    resize(820, 300);
+    resize(900, 300);
 }
 
 bool TFrCreditCardInfoView::run()

@@ -77,6 +77,8 @@ QWidget* TFrPosView::buildReceiptPage()
 {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("sheetReceipt"));
+    // Every recomputed change (a card dialog closed, a new bill) shows at once.
+    connect(&m_pos, &TFrPos::changeChanged, this, &TFrPosView::showHeader);
     auto* form = new QFormLayout(page);
     const std::pair<QString PosCaptions::*, const char*> fields[] = {{&PosCaptions::cash, "Cash"},
                                                                      {&PosCaptions::coupon, "Coupon"},
@@ -101,7 +103,6 @@ QWidget* TFrPosView::buildReceiptPage()
                 m_pos.QHd().edit();
                 m_pos.bill().setHd(name, text.isEmpty() ? QVariant() : QVariant(QLocale::c().toDouble(text)));
                 m_pos.ReceiptChange();
-                showHeader();
             });
         }
         m_hdFields.emplace_back(edit, name);
@@ -111,10 +112,7 @@ QWidget* TFrPosView::buildReceiptPage()
             auto* details = new QPushButton(page);
             details->setObjectName(QStringLiteral("BCreditCard"));
             details->setAutoDefault(false);
-            connect(details, &QPushButton::clicked, this, [this] {
-                m_pos.BCreditCardClick();
-                showHeader();
-            });
+            connect(details, &QPushButton::clicked, this, [this] { m_pos.BCreditCardClick(); });
             auto* row = new QHBoxLayout;
             row->addWidget(edit, 1);
             row->addWidget(details);

@@ -1,9 +1,10 @@
-// Draws the sale screen off screen on a demo shop, with a saved bill of each mode recalled, and
-// saves the pictures for the documentation:
+// Draws the sale screen off screen on a demo shop, with a saved bill of each mode recalled, a
+// bill being rung up and paid, and the card dialog, and saves the pictures for the documentation:
 //   kvrpos-demo --server sqlite:/tmp/shop/db && kvr_pos_screenshots /tmp/shop docs/screens
 #include "data/Query.h"
 #include "data/TDM.h"
 #include "data/TDMConfig.h"
+#include "pos/TFrCreditCardInfoView.h"
 #include "pos/TFrPos.h"
 #include "pos/TFrPosView.h"
 #include "products/TDmProduct.h"
@@ -11,6 +12,7 @@
 #include "ui/base/DialogPrompter.h"
 
 #include <QDir>
+#include <cmath>
 #include <cstdio>
 
 using namespace kvr;
@@ -37,6 +39,73 @@ struct Shot
     pos::PosPage page;
     const char* file;
 };
+
+QString firstText(data::TDM& dm, const QString& sql)
+{
+    data::Query q(dm.DMdata(), sql);
+    q.open();
+    return q.eof() ? QString() : q.field(q.fieldNames().value(0)).asString().trimmed();
+}
+
+// A new bill of three products for the walk-in customer, then paid in cash with change, then the
+// card details of the latest bill paid by card.
+bool ringUp(data::TDM& dm, data::TDMConfig& config, ui::DialogPrompter& prompter, const QDir& folder)
+{
+    config.mutableSession().ThaiLanguage = true;
+    data::Query last(dm.DMdata(), QStringLiteral("SELECT PosShiftNo, PosDate FROM PosHd WHERE PosType = 'P' "
+                                                 "ORDER BY Id DESC"));
+    last.open();
+    data::Query goods(dm.DMdata(), QStringLiteral("SELECT P.Code FROM Product P WHERE P.ProductType = 'P' AND "
+                                                  "P.Blocked = 'N' AND P.UseSerial = 'N' AND P.LotControl = 'N' AND "
+                                                  "EXISTS (SELECT 1 FROM ProductPrice R WHERE R.Product = P.Id) "
+                                                  "ORDER BY P.Id"));
+    goods.open();
+    products::TDmProduct product(dm);
+    pos::TFrPos screen(prompter, dm, product, pos::PosMode::Goods, true);
+    screen.setCurrentShift(last.field(QStringLiteral("PosShiftNo")).asInteger(),
+                           last.field(QStringLiteral("PosDate")).asDateTime().date().startOfDay());
+    screen.setShiftDialog([] { return true; });
+    pos::TFrPosView view(screen);
+    view.resize(900, 620);
+    view.show();
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    // Enter on the empty number starts a new bill where the number is not drawn at once.
+    if (!screen.QHd().isOpen() || screen.QHd().eof())
+        screen.PosNoExit();
+    screen.FaGetCustomer1CustomerExit(firstText(dm, QStringLiteral("SELECT Code FROM Customer ORDER BY Id")));
+    for (int n = 0; n < 3 && n < goods.recordCount(); ++n) {
+        if (n > 0)
+            screen.QDt().append();
+        screen.AssignProduct(goods.fieldAt(n * 7 % goods.recordCount(), QStringLiteral("Code")).asString(), 0);
+        if (n == 1) {
+            screen.QDt().setValue(QStringLiteral("Quantity"), 2.0);
+            screen.QuantityExit();
+        }
+    }
+    screen.QDt().post();
+    screen.CalculateAll();
+    bool ok = save(view, folder, QStringLiteral("sale-ringing-up.png"));
+    screen.ShowReceiptPage();
+    const double total = screen.QHd().field(QStringLiteral("Total")).asFloat();
+    screen.QHd().edit();
+    screen.bill().setHd(QStringLiteral("Cash"), std::ceil(total / 100) * 100);
+    screen.ReceiptChange();
+    ok = save(view, folder, QStringLiteral("sale-receipt-change.png")) && ok;
+    view.hide();
+
+    // The card details of the latest bill paid by card, recalled.
+    const QString carded = firstText(dm, QStringLiteral("SELECT H.PosNo FROM PosHd H WHERE H.PosType = 'P' AND "
+                                                        "H.DelFlag = 'N' AND H.CardAmount > 0 ORDER BY H.Id DESC"));
+    screen.headerTexts().posNo = carded;
+    screen.PosNoExit();
+    pos::TFrCreditCardInfoView card(screen.cardInfo());
+    screen.cardInfo().FormShow();
+    card.show();
+    ok = save(card, folder, QStringLiteral("sale-card-dialog.png")) && ok;
+    screen.setShiftDialog({});
+    return ok;
+}
 
 } // namespace
 
@@ -92,6 +161,7 @@ int main(int argc, char** argv)
             screen.setShiftDialog({});
             view.hide();
         }
+        ok = ringUp(dm, config, prompter, folder) && ok;
         return ok ? 0 : 1;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
