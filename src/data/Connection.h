@@ -48,6 +48,7 @@ public:
     const Dialect& dialect();
     const ServerSpec& server() const { return m_server; }
     const QString& databaseName() const { return m_databaseName; }
+    const Login& login() const { return m_login; }
 
     // Explicit transactions; outside them every statement commits by itself.
     void startTransaction();

@@ -7,15 +7,18 @@
 #include "pos/PosCaptions.h"
 #include "pos/PosControls.h"
 #include "pos/PosMode.h"
+#include "pos/PosSearchRunner.h"
 #include "pos/TFrCreditCardInfo.h"
 #include "devices/TCommPortDriver.h"
 #include "printing/ReceiptPrinter.h"
+#include "search/TFaGetCustomer.h"
 #include "products/QuantityTexts.h"
 #include "products/TDmService.h"
 #include "ui/base/TFrForm.h"
 
 #include <QDateTime>
 #include <functional>
+#include <memory>
 
 namespace kvr::data {
 class TDM;
@@ -111,6 +114,11 @@ public:
     bool SaveAllowedByRights() const;
 
     // ---- header fields
+    // The customer frame: bound to the header's Customer, checked by the frame, then taken.
+    search::TFaGetCustomer& FaGetCustomer1();
+    // Where the header's searches (F5) run: the window's dialogs, or a test's script.
+    void setSearchRunner(search::SearchRunner& runner) { m_searchRunner.setTarget(&runner); }
+    // As typing the code and leaving the customer field does.
     void FaGetCustomer1CustomerExit(const QString& code);
     void FaGetWarehouse1WarehouseExit(const QString& code);
     void FaGetDate1DocDateExit(const QDateTime& typed);
@@ -259,6 +267,13 @@ private:
     bool m_changeShortfall = false;
     devices::TCommPortDriver m_drawerPort;
     printing::ReceiptPrinter m_receiptPrinter;
+
+    // Header: the customer frame, made on first use, and the runner of its searches.
+    void takeCustomer();
+    void clearCustomer();
+    void showSavedHeader();
+    PosSearchRunner m_searchRunner;
+    std::unique_ptr<search::TFaGetCustomer> m_faGetCustomer1;
 };
 
 } // namespace kvr::pos

@@ -46,8 +46,7 @@ void TFrPos::AcNewExecute()
         setFocusTo(PosFocus::PosNo);
     } else {
         m_controls.customerEnabled = true;
-        m_texts.customerCode.clear();
-        m_texts.customerName.clear();
+        clearCustomer();
         if (m_autoNumbering) {
             PosNoExit();
             setFocusTo(PosFocus::Customer);
@@ -76,8 +75,7 @@ void TFrPos::PosNoExit()
     SetDgDtColumn();
     m_periodOpen = true;
     if (m_newBill) {
-        m_texts.customerCode.clear();
-        m_texts.customerName.clear();
+        clearCustomer();
         // A bill recalled before may have locked the customer; a new bill always takes one.
         m_controls.customerEnabled = true;
         AcPrint().setVisible(false);
@@ -106,6 +104,29 @@ void TFrPos::showSavedBill()
     }
     CalculateAll();
     m_controls.customerEnabled = session().CanModifyCusSale;
+    showSavedHeader();
+}
+
+void TFrPos::showSavedHeader()
+{
+    // The frame shows the bill's customer even when it has been blocked since.
+    search::TFaGetCustomer& customer = FaGetCustomer1();
+    customer.refresh();
+    m_texts.customerCode = customer.lookup().text();
+    m_texts.customerName = customer.lookup().description();
+    const auto codeOf = [this](const QString& sql, const char* field) {
+        const int id = m_bill.hdId(QString::fromLatin1(field));
+        if (id < 1)
+            return QString();
+        data::Query query(m_dm.DMdata(), sql);
+        query.setParam(QStringLiteral("GetId"), id);
+        query.open();
+        return query.field(QStringLiteral("Code")).asString();
+    };
+    m_texts.salesmanCode = codeOf(QStringLiteral("SELECT Code FROM Salesman WHERE Id = :GetId"), "Salesman");
+    m_texts.warehouseCode = codeOf(QStringLiteral("SELECT Code FROM Warehouse WHERE Id = :GetId"), "Warehouse");
+    m_texts.departmentCode =
+        codeOf(QStringLiteral("SELECT Code FROM Misc WHERE (GroupCode = 'DEPARTMENT') AND (Id = :GetId)"), "Department");
 }
 
 void TFrPos::startNewBill(const QString& typed)

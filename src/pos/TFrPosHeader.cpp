@@ -15,33 +15,56 @@ QVariant idOrNull(int id)
 
 } // namespace
 
+search::TFaGetCustomer& TFrPos::FaGetCustomer1()
+{
+    if (!m_faGetCustomer1) {
+        m_faGetCustomer1 = std::make_unique<search::TFaGetCustomer>(m_dm, prompter(), m_searchRunner);
+        m_faGetCustomer1->bind(m_bill.QHd(), QStringLiteral("Customer"));
+        connect(m_faGetCustomer1.get(), &search::TFaGetCustomer::customerExit, this, &TFrPos::takeCustomer);
+    }
+    return *m_faGetCustomer1;
+}
+
 void TFrPos::FaGetCustomer1CustomerExit(const QString& typed)
 {
     if (!hasHeaderRow())
         return;
-    const QString code = typed.trimmed().toUpper();
-    m_texts.customerCode = code;
-    bool accepted = false;
+    // The frame checks the code and puts the customer's Id into the header; its exit brings the
+    // rest here (takeCustomer).
+    FaGetCustomer1().typeCode(typed.trimmed());
+}
+
+void TFrPos::takeCustomer()
+{
+    if (!hasHeaderRow())
+        return;
+    const ui::CodeLookup& lookup = FaGetCustomer1().lookup();
+    const QString code = lookup.isAccepted() ? lookup.text().trimmed() : QString();
+    m_texts.customerCode = lookup.text();
+    m_texts.customerName = lookup.description();
     if (code.isEmpty()) {
         m_qCustomer.close();
     } else {
         m_qCustomer.setParam(QStringLiteral("GetCode"), code);
         m_qCustomer.open();
-        // Blocked customers do not resolve.
-        accepted = !m_qCustomer.isEmpty()
-                   && m_qCustomer.field(QStringLiteral("Blocked")).asString().trimmed() == QLatin1String("N");
     }
-    const auto customer = [this](const char* field) { return m_qCustomer.field(QString::fromLatin1(field)); };
-    m_texts.customerName = accepted ? customer(session().ThaiLanguage ? "Name" : "NameEng").asString() : QString();
-    m_bill.setHd(QStringLiteral("Customer"), accepted ? customer("Id").value() : QVariant());
     // A new bill takes the customer's tax and salesman; a saved one keeps its own.
-    if (m_newBill && accepted) {
+    if (m_newBill && m_qCustomer.isOpen() && !m_qCustomer.isEmpty()) {
+        const auto customer = [this](const char* field) { return m_qCustomer.field(QString::fromLatin1(field)); };
         m_bill.setHd(QStringLiteral("TaxCode"), customer("TaxId").value());
         m_bill.setHd(QStringLiteral("TaxRate"), customer("TaxRate").asFloat());
         m_bill.setHd(QStringLiteral("Salesman"), customer("Salesman").value());
         m_texts.salesmanCode = customer("Code").asString();
     }
     emit headerTextsChanged();
+}
+
+void TFrPos::clearCustomer()
+{
+    FaGetCustomer1().lookup().clear();
+    m_qCustomer.close();
+    m_texts.customerCode.clear();
+    m_texts.customerName.clear();
 }
 
 void TFrPos::FaGetWarehouse1WarehouseExit(const QString& typed)

@@ -1,6 +1,9 @@
 #include "pos/TFrPosView.h"
 
+#include "search/LookupFrameView.h"
+#include "search/SearchDialogView.h"
 #include "ui/base/DataGrid.h"
+#include "ui/base/LookupEdit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -30,8 +33,10 @@ constexpr int kDefaultHeight = 600;
 TFrPosView::TFrPosView(TFrPos& pos, QWidget* parent)
     : ui::TFrFormView(pos, nullptr, parent)
     , m_pos(pos)
+    , m_searchRunner(std::make_unique<search::DialogSearchRunner>(this))
 {
     setObjectName(QStringLiteral("frPos"));
+    m_pos.setSearchRunner(*m_searchRunner);
     // Unlike the other document windows the sale screen is sized by the cashier.
     setMinimumSize(kMinimumWidth, 480);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -50,6 +55,15 @@ TFrPosView::TFrPosView(TFrPos& pos, QWidget* parent)
     connect(&m_pos, &TFrPos::focusRequested, this, &TFrPosView::moveFocus);
     applyCaptions();
     showControls();
+}
+
+TFrPosView::~TFrPosView()
+{
+    // A window going away is no leaving of its fields: the field that had the focus must not
+    // act on the bill, nor the screen's signals reach what is being destroyed.
+    disconnect(&m_pos, nullptr, this, nullptr);
+    for (const auto& [edit, focus] : m_headerEdits)
+        edit->blockSignals(true);
 }
 
 QString TFrPosView::iniPath()
@@ -126,14 +140,15 @@ QWidget* TFrPosView::buildHeader()
             m_pos.FaGetDate1DocDateExit(QDate::fromString(date->text(), QStringLiteral("dd/MM/yyyy")).startOfDay());
         }
     });
-    QLineEdit* customer = addHeaderEdit("customerCode", PosFocus::Customer);
-    connect(customer, &QLineEdit::editingFinished, this, [this, customer] {
-        if (customer->isModified()) {
-            customer->setModified(false);
-            m_pos.FaGetCustomer1CustomerExit(customer->text().trimmed().toUpper());
-        }
-    });
-    m_customerName = new QLabel(panel);
+    // The customer frame checks the code when it is left and hands the customer to the screen.
+    m_customerFrame = new search::LookupFrameView(m_pos.FaGetCustomer1(), panel);
+    m_customerFrame->setObjectName(QStringLiteral("FaGetCustomer1"));
+    // The header's own caption, in the first column, stands for the frame's and follows the language.
+    if (auto* caption = m_customerFrame->findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+        caption->hide();
+    m_customerFrame->codeEdit()->setObjectName(QStringLiteral("customerCodeLineEdit"));
+    m_headerEdits.emplace_back(m_customerFrame->codeEdit(), PosFocus::Customer);
+    m_customerName = m_customerFrame->nameLabel();
     m_customerName->setObjectName(QStringLiteral("customerNameLabel"));
     QLineEdit* salesman = addHeaderEdit("salesmanCode", PosFocus::Salesman);
     salesman->setReadOnly(true);
@@ -169,8 +184,7 @@ QWidget* TFrPosView::buildHeader()
     grid->addWidget(label(&PosCaptions::tax), 0, 4);
     grid->addWidget(tax, 0, 5);
     grid->addWidget(label(&PosCaptions::customer), 1, 0);
-    grid->addWidget(customer, 1, 1);
-    grid->addWidget(m_customerName, 1, 2, 1, 4);
+    grid->addWidget(m_customerFrame, 1, 1, 1, 5);
     grid->addWidget(label(&PosCaptions::salesman), 2, 0);
     grid->addWidget(salesman, 2, 1);
     grid->addWidget(label(&PosCaptions::warehouse), 2, 2);

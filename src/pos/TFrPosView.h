@@ -4,6 +4,7 @@
 #include "ui/base/TFrFormView.h"
 
 #include <QString>
+#include <memory>
 #include <vector>
 
 class QFrame;
@@ -14,6 +15,10 @@ class QTabWidget;
 
 namespace kvr::ui {
 class DataGrid;
+}
+namespace kvr::search {
+class DialogSearchRunner;
+class LookupFrameView;
 }
 
 namespace kvr::pos {
@@ -29,6 +34,7 @@ public:
     static constexpr const char* kIniSection = "POSForm";
 
     explicit TFrPosView(TFrPos& pos, QWidget* parent = nullptr);
+    ~TFrPosView() override;
 
     TFrPos& pos() { return m_pos; }
     QTabWidget* pages() const { return m_pages; }
@@ -36,6 +42,8 @@ public:
     QLabel* totalLabel() const { return m_total; }
     QPushButton* deleteLineButton() const { return m_deleteLine; }
     QLineEdit* headerEdit(PosFocus field) const;
+    // The customer frame of the header: code (F5 searches), search button and name.
+    search::LookupFrameView* customerFrame() const { return m_customerFrame; }
     QFrame* toolbar() const { return m_toolbar; }
     // The memo entry of the line grid's pop-up: present only while a name column is current.
     bool hasMemoMenu() const { return m_memoMenuOn; }
@@ -88,6 +96,9 @@ private:
     QLabel* m_taxTotal = nullptr;
     QLabel* m_exchangeRate = nullptr;
     QLabel* m_customerName = nullptr;
+    search::LookupFrameView* m_customerFrame = nullptr;
+    // The header's search dialogs open over this window.
+    std::unique_ptr<search::DialogSearchRunner> m_searchRunner;
     bool m_memoMenuOn = false;
     bool m_geometryRestored = false;
 };

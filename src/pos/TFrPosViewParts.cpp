@@ -214,14 +214,15 @@ void TFrPosView::showControls()
     if (m_pages->currentIndex() != index)
         m_pages->setCurrentIndex(index);
     m_deleteLine->setEnabled(controls.deleteLineEnabled);
+    m_pos.FaGetCustomer1().setFieldEnabled(controls.customerEnabled);
 }
 
 void TFrPosView::showHeader()
 {
     const PosHeaderTexts& texts = m_pos.headerTexts();
     const bool hasRow = m_pos.QHd().isOpen() && !m_pos.QHd().eof();
+    // The customer frame shows its own code and name.
     const std::pair<PosFocus, QString> codes[] = {{PosFocus::PosNo, texts.posNo},
-                                                  {PosFocus::Customer, texts.customerCode},
                                                   {PosFocus::Salesman, texts.salesmanCode},
                                                   {PosFocus::Warehouse, texts.warehouseCode}};
     for (const auto& [field, text] : codes)
@@ -229,7 +230,6 @@ void TFrPosView::showHeader()
             edit->setText(text);
     if (QLineEdit* department = findChild<QLineEdit*>(QStringLiteral("departmentCodeLineEdit")))
         department->setText(texts.departmentCode);
-    m_customerName->setText(texts.customerName);
     m_exchangeRate->setText(m_pos.exchangeRateLabel());
     if (QLineEdit* date = headerEdit(PosFocus::DocDate))
         date->setText(hasRow ? m_pos.QHd().field(QStringLiteral("PosDate")).asDateTime().toString(QStringLiteral("dd/MM/yyyy"))

@@ -1,4 +1,5 @@
 #include "PosFixture.h"
+#include "search/SearchScreen.h"
 
 using kvr::pos::PosFocus;
 using kvr::pos::PosMode;
@@ -211,6 +212,106 @@ TEST_P(PosHeader, ToolbarClickFlipsTheLanguageOfCaptionsAndGridTitles)
         EXPECT_EQ(refreshed, click);
         screen.ToolBar1Click();
     }
+}
+
+// Searches as the cashier does: types the code into the dialog, searches, takes that row.
+class ChoosingRunner : public search::SearchRunner
+{
+public:
+    bool run(search::SearchScreen& search) override
+    {
+        ran << search.caption();
+        search.FormShow();
+        search.setCriterion(QStringLiteral("Code"), code);
+        search.BtSearchClick();
+        for (int row = 0; row < search.QSearch().recordCount(); ++row) {
+            if (search.QSearch().fieldAt(row, QStringLiteral("Code")).asString() == code) {
+                search.QSearch().setRecNo(row);
+                return search.BtOkClick();
+            }
+        }
+        return false;
+    }
+    QString code;
+    QStringList ran;
+};
+
+TEST_P(PosHeader, RecalledBillShowsItsCustomerSalesmanWarehouseAndDepartment)
+{
+    const int id = insertBill(
+        {"P", "     101", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 107, 7, 107, 0, {{water, 11, 1, 107, "", vat7}}});
+    exec(QStringLiteral("UPDATE PosHd SET Department = 3 WHERE Id = %1").arg(id));
+    // Blocked since the sale: the bill still shows who bought.
+    exec(QStringLiteral("UPDATE Customer SET Blocked = 'Y' WHERE Id = 1"));
+    pos::TFrPos& screen = newBill();
+    screen.headerTexts().posNo = QStringLiteral("101");
+    screen.PosNoExit();
+    ASSERT_FALSE(screen.NewBill());
+    const pos::PosHeaderTexts& texts = screen.headerTexts();
+    EXPECT_EQ(texts.customerCode, QStringLiteral("CASH"));
+    EXPECT_EQ(texts.customerName, QStringLiteral("Cash customer"));
+    EXPECT_EQ(texts.salesmanCode, QStringLiteral("S01"));
+    EXPECT_EQ(texts.warehouseCode, QStringLiteral("MAIN"));
+    EXPECT_EQ(texts.departmentCode, QStringLiteral("FRONT"));
+    EXPECT_EQ(screen.FaGetCustomer1().lookup().text(), QStringLiteral("CASH"));
+    EXPECT_EQ(hd("Customer").asInteger(), cashCustomer) << "showing the bill changes nothing in it";
+
+    // The next new bill starts without them.
+    screen.AcNewExecute();
+    EXPECT_EQ(screen.headerTexts().customerCode, QString());
+    EXPECT_EQ(screen.FaGetCustomer1().lookup().description(), QString());
+}
+
+TEST_P(PosHeader, BranchCustomersAreRefusedOnTheSaleScreen)
+{
+    exec(QStringLiteral("INSERT INTO Customer (Code, Name, NameEng, TaxCode, Salesman, Blocked, StoreCode) "
+                        "VALUES ('BR1', 'สาขา 1', 'Branch 1', 2, 2, 'N', 'B1')"));
+    pos::TFrPos& screen = newBill();
+    prompter.expectInformation();
+    screen.FaGetCustomer1CustomerExit(QStringLiteral("br1"));
+    EXPECT_EQ(prompter.asked().back().text,
+              QStringLiteral("ต้องเป็นลูกค้าทั่วไปเท่านั้น (ไม่สามารถเลือกลูกค้าที่เป็นสาขาได้) "));
+    EXPECT_TRUE(hd("Customer").isNull());
+    EXPECT_EQ(hd("TaxCode").asInteger(), vat7) << "the bill keeps its defaults";
+    EXPECT_EQ(hd("Salesman").asInteger(), somsri);
+}
+
+TEST_P(PosHeader, F5TakesAHeadOfficeCustomerIntoTheShopAndTheNewBill)
+{
+    server->createDatabase(QStringLiteral("HEAD"));
+    {
+        data::TDM head(*config, server->workingDirectory());
+        head.setCompanyCode(QStringLiteral("HEAD"));
+        data::Connection& c = head.DMdata();
+        for (const char* sql :
+             {"INSERT INTO Misc (Id, GroupCode, Code, Description) VALUES (7, 'CITY', 'UDN', 'อุดรธานี')",
+              "INSERT INTO Salesman (Id, Code, Name, Status) VALUES (4, 'S02', 'วิชัย', 'Y')",
+              "INSERT INTO Customer (Id, Code, Name, NameEng, TaxCode, Salesman, Province, Blocked) VALUES "
+              "(9, 'H100', 'ร้านอุดรพาณิชย์', 'Udon Trading', 2, 4, 7, 'N')"})
+            data::Query(c, QString::fromUtf8(sql)).execSql();
+    }
+    const QString address = server->kind() == test::BackendKind::Sqlite ? QStringLiteral(".") : server->spec().host;
+    setConfig(QStringLiteral("UseCustomerLinkHead = 'Y', MainServerIP = '%1', MainDbName = 'HEAD'").arg(address));
+    ChoosingRunner runner;
+    runner.code = QStringLiteral("H100");
+    pos::TFrPos& screen = newBill();
+    screen.setSearchRunner(runner);
+    search::TFaGetCustomer& frame = screen.FaGetCustomer1();
+    frame.FieldEnter();
+    ASSERT_TRUE(frame.FieldKeyDown(QKeyCombination(Qt::Key_F5)));
+    frame.FieldExit();
+    EXPECT_EQ(runner.ran, QStringList({QStringLiteral("ค้าหา รายชื่อลูกค้า/สมาชิก (Online สำนักงานใหญ่)")}));
+    data::Query copied(dm->DMdata(), QStringLiteral("SELECT C.Id, P.Code AS Province FROM Customer C "
+                                                    "LEFT JOIN Misc P ON (P.Id = C.Province) WHERE C.Code = 'H100'"));
+    copied.open();
+    ASSERT_EQ(copied.recordCount(), 1);
+    EXPECT_EQ(copied.field(QStringLiteral("Province")).asString(), QStringLiteral("UDN"));
+    EXPECT_EQ(hd("Customer").asInteger(), copied.field(QStringLiteral("Id")).asInteger());
+    EXPECT_EQ(hd("TaxCode").asInteger(), vat0);
+    EXPECT_EQ(hd("TaxRate").asFloat(), 0.0);
+    EXPECT_EQ(hd("Salesman").asInteger(), wichai);
+    EXPECT_EQ(screen.headerTexts().customerName, QStringLiteral("Udon Trading"));
+    EXPECT_EQ(screen.headerTexts().salesmanCode, QStringLiteral("S02"));
 }
 
 KVR_INSTANTIATE_BACKENDS(PosHeader);

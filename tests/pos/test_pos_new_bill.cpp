@@ -60,14 +60,21 @@ TEST_P(PosNewBill, CustomerGivesANewBillItsTaxAndSalesman)
     } const cases[] = {
         {"cash", cashCustomer, vat7, wichai, 7, "Cash customer"},
         {" C002 ", exemptCustomer, vat0, wichai, 0, "Foundation"},
-        {"BLK", 0, vat7, somsri, 7, ""},  // blocked: not taken, the machine's defaults stay
+        {"BLK", 0, vat7, somsri, 7, ""},  // blocked: refused, the machine's defaults stay
         {"NONE", 0, vat7, somsri, 7, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         pos::TFrPos& screen = this->screen();
         screen.AcNewExecute();
+        const bool blocked = QLatin1String(c.typed) == QLatin1String("BLK");
+        if (blocked)
+            prompter.expectInformation();
         screen.FaGetCustomer1CustomerExit(QString::fromLatin1(c.typed));
+        if (blocked) {
+            EXPECT_EQ(prompter.asked().back().text, QStringLiteral("รหัสลูกค้าถูกระงับการใช้งาน !"));
+            EXPECT_EQ(screen.headerTexts().customerCode, QString());
+        }
         EXPECT_EQ(hd("Customer").asInteger(), c.customer);
         EXPECT_EQ(hd("TaxCode").asInteger(), c.taxCode);
         EXPECT_EQ(hd("TaxRate").asFloat(), c.taxRate);

@@ -2,11 +2,14 @@
 #include "PosFixture.h"
 
 #include "pos/TFrPosView.h"
+#include "search/LookupFrameView.h"
+#include "search/SearchScreen.h"
 #include "ui/base/Application.h"
 #include "ui/base/DataGrid.h"
 
 #include <QDir>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -199,6 +202,54 @@ TEST_P(PosView, CancellingTheShiftDialogClosesWithoutTheExitQuestion)
     EXPECT_FALSE(cancelled.isVisible());
     // The one confirmation is the closing of the first window above.
     EXPECT_EQ(prompter.asked(kvr::test::ScriptedPrompter::Kind::Confirm).size(), 1u);
+}
+
+TEST_P(PosView, CustomerFieldTakesATypedCodeAndSearchesOnF5)
+{
+    // The cashier's choice in the search dialog: the first customer whose name holds "found".
+    QStringList ran;
+    struct Runner : kvr::search::SearchRunner
+    {
+        QStringList* ran;
+        bool run(kvr::search::SearchScreen& search) override
+        {
+            *ran << search.caption();
+            search.FormShow();
+            search.setCriterion(QStringLiteral("Name"), QStringLiteral("found"));
+            search.BtSearchClick();
+            return search.BtOkClick();
+        }
+    } runner;
+    runner.ran = &ran;
+    pos->setSearchRunner(runner);
+    QLineEdit* code = view->headerEdit(PosFocus::Customer);
+    QLineEdit* remark = view->headerEdit(PosFocus::Remark);
+    QToolButton* button = view->customerFrame()->searchButton();
+    const auto leave = [&] {
+        remark->setFocus();
+        settle();
+    };
+    code->setFocus();
+    settle();
+    EXPECT_TRUE(button->isEnabled());
+    QTest::keyClicks(code, QStringLiteral("cash"));
+    leave();
+    EXPECT_FALSE(button->isEnabled());
+    EXPECT_EQ(pos->QHd().field(QStringLiteral("Customer")).asInteger(), kvr::test::pos_shop::cashCustomer);
+    EXPECT_EQ(view->customerFrame()->nameLabel()->text(), QStringLiteral("Cash customer"));
+    EXPECT_EQ(view->headerEdit(PosFocus::Salesman)->text(), QStringLiteral("S02"));
+
+    code->setFocus();
+    settle();
+    QTest::keyClick(code, Qt::Key_F5);
+    settle();
+    EXPECT_EQ(ran, QStringList({QStringLiteral("Search Customer/Member")}));
+    EXPECT_EQ(code->text(), QStringLiteral("C002"));
+    EXPECT_EQ(QApplication::focusWidget(), code) << "the chosen code waits in the field";
+    leave();
+    EXPECT_EQ(pos->QHd().field(QStringLiteral("Customer")).asInteger(), kvr::test::pos_shop::exemptCustomer);
+    EXPECT_EQ(pos->QHd().field(QStringLiteral("TaxCode")).asInteger(), kvr::test::pos_shop::vat0);
+    EXPECT_EQ(view->customerFrame()->nameLabel()->text(), QStringLiteral("Foundation"));
 }
 
 KVR_INSTANTIATE_BACKENDS(PosView);

@@ -1,9 +1,10 @@
-// Draws the product search and the saved-bill search off screen on a demo shop and saves them as
-// PNG files, for the documentation:
+// Draws the product, saved-bill and head-office customer searches off screen on a demo shop and
+// saves them as PNG files, for the documentation:
 //   kvrpos-demo --server sqlite:/tmp/shop/db --workdir /tmp/shop && kvr_search_screenshots /tmp/shop docs/screens
 #include "data/TDM.h"
 #include "data/TDMConfig.h"
 #include "search/SearchDialogView.h"
+#include "search/TF_SearchCustomerPos.h"
 #include "search/TF_SearchProduct.h"
 #include "search/TFrSearchPos.h"
 #include "ui/base/Application.h"
@@ -21,9 +22,12 @@ namespace {
 
 // Shows the dialog, searches with the criteria given and saves its picture.
 bool shoot(search::SearchScreen& screen, const std::vector<std::pair<QString, QString>>& criteria, const QDir& folder,
-           const char* name)
+           const char* name, int height = 0)
 {
     search::SearchDialogView view(screen);
+    // Dialogs with many criteria are drawn taller, so that their result shows several rows.
+    if (height > view.height())
+        view.resize(view.width(), height);
     view.show();
     // Typed as the user types them.
     for (const auto& [criterion, text] : criteria) {
@@ -79,6 +83,13 @@ int main(int argc, char** argv)
         ok = shoot(bills, {{QStringLiteral("Code"), QStringLiteral("8")}, {QStringLiteral("Sort"), QStringLiteral("0")}},
                    folder, "search-bill.png")
              && ok;
+
+        // The customer search of the head-office link, the demo shop standing in for its own head office.
+        dm.DMdata().open();
+        data::Connection head(QStringLiteral("DBHead"));
+        head.setTarget(dm.DMdata().server(), dm.DMdata().databaseName(), dm.DMdata().login());
+        search::TF_SearchCustomerPos customers(dm, prompter, head, search::TF_SearchCustomerPos::Place::Online);
+        ok = shoot(customers, {}, folder, "search-customer-head.png", 620) && ok;
         return ok ? 0 : 1;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());

@@ -1,0 +1,290 @@
+#include "SearchFixture.h"
+#include "data/CachedDataset.h"
+#include "search/TFaGetCustomer.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using namespace kvr;
+using namespace kvr::search;
+using kvr::test::BackendKind;
+using kvr::test::ScriptedPrompter;
+using kvr::test::ScriptedSearchRunner;
+using kvr::test::SearchFixture;
+
+namespace {
+
+const QString kOnlineCaption = QStringLiteral("ค้าหา รายชื่อลูกค้า/สมาชิก (Online สำนักงานใหญ่)");
+const QString kOfflineCaption = QStringLiteral("ค้าหา รายชื่อลูกค้า/สมาชิก (Offline)");
+const QString kLocalCaption = QStringLiteral("ค้นหาลูกค้า/สมาชิก");
+const QByteArray kPicture("\x89PNG\r\n\x00\x01\xff", 9);
+
+// The shop of SearchFixture with a customer header open, and a head-office database "HEAD" on the
+// same server whose customers refer to codes the shop partly does not know.
+class CustomerFrameTest : public SearchFixture
+{
+protected:
+    void SetUp() override
+    {
+        SearchFixture::SetUp();
+        if (IsSkipped())
+            return;
+        exec(QStringLiteral("INSERT INTO CustomerGroup (Id, Code, Name) VALUES (5, 'WHOLE', 'ขายส่ง'), (6, 'RETAIL', 'ขายปลีก')"));
+        header = std::make_unique<data::CachedDataset>(dm->DMdata(),
+                                                       QStringLiteral("SELECT Id, Customer FROM PosHd WHERE Id = :Id"));
+        header->setParam(QStringLiteral("Id"), 0);
+        header->open();
+        header->append();
+        frame = std::make_unique<TFaGetCustomer>(*dm, prompter, runner);
+        frame->bind(*header, QStringLiteral("Customer"));
+    }
+    void TearDown() override
+    {
+        frame.reset();
+        head.reset();
+        header.reset();
+        SearchFixture::TearDown();
+    }
+
+    void seedHeadOffice()
+    {
+        server->createDatabase(QStringLiteral("HEAD"));
+        head = std::make_unique<data::TDM>(*config, server->workingDirectory());
+        head->setCompanyCode(QStringLiteral("HEAD"));
+        data::Connection& c = head->DMdata();
+        const auto run = [&c](const char* sql) { data::Query(c, QString::fromUtf8(sql)).execSql(); };
+        run("INSERT INTO Misc (Id, GroupCode, Code, Description) VALUES (1, 'CITY', 'BKK', 'กรุงเทพมหานคร'), "
+            "(2, 'CITY', 'KKN', 'ขอนแก่น')");
+        run("INSERT INTO Salesman (Id, Code, Name, SurName, Status) VALUES (1, 'S03', 'Somsak', 'Rakdee', 'Y'), "
+            "(2, 'H77', 'สมหมาย', 'สำนักงานใหญ่', 'Y')");
+        run("INSERT INTO CustomerGroup (Id, Code, Name) VALUES (1, 'RETAIL', 'ขายปลีก'), (2, 'VIP', 'ลูกค้าพิเศษ')");
+        data::Query customers(c, QStringLiteral(
+            "INSERT INTO Customer (Id, Code, CustomerGroup, HeadCode, Vendor, Name, NameEng, Province, Salesman, TaxCode, "
+            "PhoneNo, FaxNo, Blocked, CreditLimit, DiscRate1, DiscName1, AddDate, Picture, BarCodeId, Zone) VALUES "
+            "(1, 'H001', 2, 'X1', 9, 'ร้านขอนแก่นค้าส่ง', 'Khon Kaen Wholesale', 2, 2, 1, '043222333', '043222334', 'N', "
+            "10000.5, 5, 'สมาชิก', :Added, :Picture, 77, 'NE'), "
+            "(2, 'C002', 1, NULL, NULL, 'บริษัท ดีมาก (มหาชน)', 'Deemak PLC', 1, 1, 2, '029998888', NULL, 'N', "
+            "500, 2.5, NULL, NULL, NULL, 0, 'C')"));
+        customers.setParam(QStringLiteral("Added"), QDateTime(QDate(2025, 11, 2), QTime(9, 15)));
+        customers.setParam(QStringLiteral("Picture"), kPicture);
+        customers.execSql();
+    }
+    // Link on, to the head office at the address given (or the test server itself).
+    void linkTo(const QString& address, const QString& database = QStringLiteral("HEAD"))
+    {
+        setConfig(QStringLiteral("UseCustomerLinkHead = 'Y', MainServerIP = '%1', MainDbName = '%2'").arg(address, database));
+    }
+    QString headAddress() const
+    {
+        // SQLite: the folder of the shop's own files; PostgreSQL: the host alone takes the shop's port.
+        return server->kind() == BackendKind::Sqlite ? QStringLiteral(".") : server->spec().host;
+    }
+    // F5 in the field; the script picks `code` after searching with the criteria.
+    void searchAndChoose(const std::vector<std::pair<QString, QString>>& criteria, const QString& code)
+    {
+        runner.setScript([=](SearchScreen& s) { return ScriptedSearchRunner::choose(s, criteria, code); });
+        frame->FieldEnter();
+        ASSERT_TRUE(frame->FieldKeyDown(QKeyCombination(Qt::Key_F5)));
+    }
+    std::unique_ptr<data::Query> local(const QString& sql)
+    {
+        auto q = std::make_unique<data::Query>(dm->DMdata(), sql);
+        q->open();
+        return q;
+    }
+    size_t told() const { return prompter.asked(ScriptedPrompter::Kind::Information).size(); }
+
+    std::unique_ptr<data::CachedDataset> header;
+    std::unique_ptr<TFaGetCustomer> frame;
+    std::unique_ptr<data::TDM> head;
+};
+
+TEST_P(CustomerFrameTest, blocked_and_branch_customers_typed_by_code_are_refused)
+{
+    const QString blocked = QStringLiteral("รหัสลูกค้าถูกระงับการใช้งาน !");
+    const QString branch = QStringLiteral("ต้องเป็นลูกค้าทั่วไปเท่านั้น (ไม่สามารถเลือกลูกค้าที่เป็นสาขาได้) ");
+    QSignalSpy refocus(frame.get(), &SearchFrame::focusRequested);
+    QSignalSpy exits(frame.get(), &TFaGetCustomer::customerExit);
+    struct Case
+    {
+        const char* typed;
+        bool allowBranch;
+        const QString* message; // refused: code, name and the header's customer emptied
+        int id;
+        const char* name;
+    };
+    const Case cases[] = {
+        {"c001", false, nullptr, 1, "ลูกค้าทั่วไป"}, {"C004", false, &blocked, 0, ""},
+        {"C003", false, &branch, 0, ""},          {"C002", false, nullptr, 2, "บริษัท ดีมาก จำกัด"},
+        {"C003", true, nullptr, 3, "ร้านสาขาลาดพร้าว"}, {"C004", true, &blocked, 0, ""},
+        {"C999", false, nullptr, 0, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QStringLiteral("%1, branches %2").arg(QLatin1String(c.typed)).arg(c.allowBranch).toStdString());
+        frame->setAllowBranchCustomers(c.allowBranch);
+        const size_t before = told();
+        const int focusBefore = int(refocus.count());
+        const int exitsBefore = int(exits.count());
+        if (c.message)
+            prompter.expectInformation();
+        frame->typeCode(QLatin1String(c.typed));
+        ASSERT_EQ(told() - before, c.message ? 1u : 0u);
+        if (c.message) {
+            EXPECT_EQ(prompter.asked(ScriptedPrompter::Kind::Information).back().text, *c.message);
+            EXPECT_TRUE(frame->lookup().text().isEmpty());
+            EXPECT_FALSE(frame->QCustomer().isOpen()) << "the owner reads no refused customer";
+        }
+        EXPECT_EQ(refocus.count() - focusBefore, c.message ? 1 : 0);
+        EXPECT_EQ(exits.count() - exitsBefore, 1) << "the owner follows every exit";
+        EXPECT_EQ(header->field(QStringLiteral("Customer")).asInteger(), c.id);
+        EXPECT_EQ(frame->lookup().description(), QString::fromUtf8(c.name));
+    }
+    // The name follows the language on entering the field.
+    config->mutableSession().ThaiLanguage = false;
+    frame->typeCode(QStringLiteral("C002"));
+    EXPECT_EQ(frame->lookup().description(), QStringLiteral("Deemak Co."));
+}
+
+TEST_P(CustomerFrameTest, without_the_link_the_shop_s_own_search_runs_and_nothing_is_copied)
+{
+    for (const char* link : {"N", ""}) {
+        SCOPED_TRACE(link);
+        setConfig(QStringLiteral("UseCustomerLinkHead = '%1', MainServerIP = '127.0.0.1:1', MainDbName = 'HEAD'")
+                      .arg(QLatin1String(link)));
+        runner.ran.clear();
+        searchAndChoose({{QStringLiteral("Name"), QStringLiteral("ดีมาก")}}, QStringLiteral("C002"));
+        EXPECT_EQ(runner.ran, QStringList({kLocalCaption}));
+        EXPECT_EQ(frame->lookup().text(), QStringLiteral("C002"));
+        EXPECT_EQ(header->field(QStringLiteral("Customer")).asInteger(), 2);
+    }
+    EXPECT_EQ(count(QStringLiteral("SELECT Count(*) FROM Customer")), 4);
+}
+
+TEST_P(CustomerFrameTest, online_a_head_office_customer_is_copied_with_the_shop_s_own_codes)
+{
+    seedHeadOffice();
+    linkTo(headAddress());
+    searchAndChoose({{QStringLiteral("Province"), QStringLiteral("KK")}, {QStringLiteral("Phone"), QStringLiteral("2223")}},
+                    QStringLiteral("H001"));
+    ASSERT_EQ(runner.ran, QStringList({kOnlineCaption}));
+    ASSERT_NE(frame->lastHeadSearch(), nullptr);
+    EXPECT_EQ(frame->lastHeadSearch()->place(), TF_SearchCustomerPos::Place::Online);
+
+    // The province unknown to the shop was added to its codes; the salesman unknown to it is its
+    // lowest; the group is the shop's own of the same code.
+    const auto province = local(QStringLiteral("SELECT Id, Description, Blocked FROM Misc WHERE GroupCode = 'CITY' AND Code = 'KKN'"));
+    ASSERT_EQ(province->recordCount(), 1);
+    EXPECT_EQ(province->field(QStringLiteral("Description")).asString(), QStringLiteral("ขอนแก่น"));
+    EXPECT_EQ(province->field(QStringLiteral("Blocked")).asString(), QStringLiteral("N"));
+    const auto copied = local(QStringLiteral("SELECT * FROM Customer WHERE Code = 'H001'"));
+    ASSERT_EQ(copied->recordCount(), 1);
+    const auto field = [&copied](const char* name) { return copied->field(QLatin1String(name)); };
+    EXPECT_EQ(field("Province").asInteger(), province->field(QStringLiteral("Id")).asInteger());
+    EXPECT_EQ(field("Salesman").asInteger(), 1);
+    EXPECT_EQ(field("CustomerGroup").asInteger(), 5) << "VIP is unknown to the shop: its lowest group";
+    EXPECT_EQ(field("Name").asString(), QStringLiteral("ร้านขอนแก่นค้าส่ง"));
+    EXPECT_EQ(field("TaxCode").asInteger(), 1);
+    EXPECT_DOUBLE_EQ(field("CreditLimit").asFloat(), 10000.5);
+    EXPECT_DOUBLE_EQ(field("DiscRate1").asFloat(), 5.0);
+    EXPECT_EQ(field("AddDate").asDateTime(), QDateTime(QDate(2025, 11, 2), QTime(9, 15)));
+    EXPECT_EQ(field("Picture").value().toByteArray(), kPicture);
+    EXPECT_EQ(field("Zone").asString(), QStringLiteral("NE"));
+    EXPECT_TRUE(field("HeadCode").isNull());
+    EXPECT_TRUE(field("Vendor").isNull());
+    EXPECT_EQ(field("BarCodeId").asInteger(), 0);
+    // Then taken by the field.
+    EXPECT_EQ(frame->lookup().text(), QStringLiteral("H001"));
+    EXPECT_EQ(header->field(QStringLiteral("Customer")).asInteger(), field("Id").asInteger());
+    EXPECT_EQ(frame->lookup().description(), QStringLiteral("ร้านขอนแก่นค้าส่ง"));
+
+    // A customer the shop has already is refreshed in place, keeping its Id; the province is not
+    // added twice.
+    // The dialog keeps the criteria of its last search.
+    searchAndChoose({{QStringLiteral("Province"), QString()}, {QStringLiteral("Phone"), QString()},
+                     {QStringLiteral("Code"), QStringLiteral("c00")}},
+                    QStringLiteral("C002"));
+    const auto refreshed = local(QStringLiteral("SELECT * FROM Customer WHERE Code = 'C002'"));
+    ASSERT_EQ(refreshed->recordCount(), 1);
+    EXPECT_EQ(refreshed->field(QStringLiteral("Id")).asInteger(), 2);
+    EXPECT_EQ(refreshed->field(QStringLiteral("Name")).asString(), QStringLiteral("บริษัท ดีมาก (มหาชน)"));
+    EXPECT_EQ(refreshed->field(QStringLiteral("PhoneNo")).asString(), QStringLiteral("029998888"));
+    EXPECT_EQ(refreshed->field(QStringLiteral("Province")).asInteger(), 3) << "BKK, the shop's own id";
+    EXPECT_EQ(refreshed->field(QStringLiteral("CustomerGroup")).asInteger(), 6) << "RETAIL, the shop's own id";
+    EXPECT_TRUE(refreshed->field(QStringLiteral("FaxNo")).isNull()) << "every copied column is written";
+    EXPECT_DOUBLE_EQ(refreshed->field(QStringLiteral("DiscRate1")).asFloat(), 2.5);
+    EXPECT_EQ(header->field(QStringLiteral("Customer")).asInteger(), 2);
+    EXPECT_EQ(count(QStringLiteral("SELECT Count(*) FROM Misc WHERE GroupCode = 'CITY' AND Code = 'KKN'")), 1);
+    EXPECT_EQ(count(QStringLiteral("SELECT Count(*) FROM Customer")), 5);
+}
+
+TEST_P(CustomerFrameTest, an_unreachable_head_office_means_the_shop_s_list_without_an_error)
+{
+    seedHeadOffice();
+    const bool sqlite = server->kind() == BackendKind::Sqlite;
+    const struct
+    {
+        const char* why;
+        QString address;
+        QString database;
+    } cases[] = {
+        {"nothing listens / no such folder", sqlite ? QStringLiteral("elsewhere") : QStringLiteral("127.0.0.1:1"),
+         QStringLiteral("HEAD")},
+        {"the server has no such database", headAddress(), QStringLiteral("NOHEAD")},
+        {"no address configured", QString(), QStringLiteral("HEAD")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        linkTo(c.address, c.database);
+        runner.ran.clear();
+        searchAndChoose({{QStringLiteral("Code"), QStringLiteral("C00")}}, QStringLiteral("C001"));
+        EXPECT_EQ(runner.ran, QStringList({kOfflineCaption}));
+        EXPECT_FALSE(frame->headOffice().DBHead().isOpen());
+        EXPECT_EQ(frame->lookup().text(), QStringLiteral("C001"));
+        EXPECT_EQ(header->field(QStringLiteral("Customer")).asInteger(), 1);
+        EXPECT_EQ(count(QStringLiteral("SELECT Count(*) FROM Customer")), 4);
+        // The head office's customers are not in the offline list.
+        runner.setScript([](SearchScreen& s) { return ScriptedSearchRunner::choose(s, {}, QStringLiteral("H001")); });
+        frame->BtSearchClick();
+        EXPECT_EQ(frame->lookup().text(), QStringLiteral("C001"));
+    }
+    if (sqlite) {
+        EXPECT_FALSE(QDir(server->spec().directory).exists(QStringLiteral("NOHEAD.db")))
+            << "probing creates no database file";
+    }
+}
+
+TEST_P(CustomerFrameTest, criteria_are_values_never_statement_text)
+{
+    seedHeadOffice();
+    const QString injected = QStringLiteral("' OR 1=1 --");
+    for (const bool online : {true, false}) {
+        SCOPED_TRACE(online ? "online" : "offline");
+        linkTo(online ? headAddress() : QStringLiteral("127.0.0.1:1"), online ? QStringLiteral("HEAD") : QStringLiteral("NOHEAD"));
+        for (const char* criterion :
+             {"Name", "NameEng", "Code", "Phone", "Fax", "Salesman", "Province", "AttributeFrom", "AttributeTo"}) {
+            SCOPED_TRACE(criterion);
+            int listed = -1;
+            runner.setScript([&](SearchScreen& s) {
+                s.FormShow();
+                s.setCriterion(QLatin1String(criterion), injected);
+                s.BtSearchClick();
+                listed = s.QSearch().recordCount();
+                return false;
+            });
+            frame->FieldEnter();
+            frame->BtSearchClick();
+            EXPECT_EQ(runner.ran.back(), online ? kOnlineCaption : kOfflineCaption);
+            EXPECT_EQ(listed, 0);
+        }
+    }
+    EXPECT_EQ(count(QStringLiteral("SELECT Count(*) FROM Customer")), 4);
+    data::Query headCustomers(head->DMdata(), QStringLiteral("SELECT Id, Name FROM Customer ORDER BY Id"));
+    headCustomers.open();
+    ASSERT_EQ(headCustomers.recordCount(), 2);
+    EXPECT_EQ(headCustomers.fieldAt(1, QStringLiteral("Name")).asString(), QStringLiteral("บริษัท ดีมาก (มหาชน)"));
+}
+
+KVR_INSTANTIATE_BACKENDS(CustomerFrameTest);
+
+} // namespace
