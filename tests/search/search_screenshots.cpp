@@ -1,11 +1,15 @@
 // Draws the product, saved-bill and head-office customer searches off screen on a demo shop and
 // saves them as PNG files, for the documentation:
 //   kvrpos-demo --server sqlite:/tmp/shop/db --workdir /tmp/shop && kvr_search_screenshots /tmp/shop docs/screens
+#include "data/Query.h"
 #include "data/TDM.h"
 #include "data/TDMConfig.h"
+#include "products/QuantityTexts.h"
 #include "search/SearchDialogView.h"
 #include "search/TF_SearchCustomerPos.h"
+#include "search/TF_SearchLotShowOnHand.h"
 #include "search/TF_SearchProduct.h"
+#include "search/TF_SearchWareHouseOnHand.h"
 #include "search/TFrSearchPos.h"
 #include "ui/base/Application.h"
 #include "ui/base/DataGrid.h"
@@ -90,6 +94,23 @@ int main(int argc, char** argv)
         head.setTarget(dm.DMdata().server(), dm.DMdata().databaseName(), dm.DMdata().login());
         search::TF_SearchCustomerPos customers(dm, prompter, head, search::TF_SearchCustomerPos::Place::Online);
         ok = shoot(customers, {}, folder, "search-customer-head.png", 620) && ok;
+
+        // F5 on a line's lot and warehouse: the lots of the product holding the most, with their
+        // balance in the stock unit, and the warehouses holding a product.
+        data::Query lotted(dm.DMdata(), QStringLiteral("SELECT Product, BalanceYear FROM LotOnHand GROUP BY Product, "
+                                                       "BalanceYear ORDER BY Count(*) DESC, Sum(Quantity) DESC"));
+        lotted.open();
+        products::QuantityTexts texts(dm);
+        search::TF_SearchLotShowOnHand lots(dm, prompter, texts);
+        lots.setInputs(lotted.field(QStringLiteral("Product")).asInteger(),
+                       lotted.field(QStringLiteral("BalanceYear")).asInteger(), 0, false);
+        ok = shoot(lots, {}, folder, "search-lot-onhand.png") && ok;
+        data::Query stocked(dm.DMdata(), QStringLiteral("SELECT Product FROM view_currentstock GROUP BY Product "
+                                                        "ORDER BY Count(*) DESC, Product"));
+        stocked.open();
+        search::TF_SearchWareHouseOnHand warehouses(dm, prompter, texts);
+        warehouses.setInputs(stocked.field(QStringLiteral("Product")).asInteger(), 1);
+        ok = shoot(warehouses, {}, folder, "search-warehouse-onhand.png") && ok;
         return ok ? 0 : 1;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
