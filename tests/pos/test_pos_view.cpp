@@ -24,24 +24,6 @@ using kvr::pos::TFrPosView;
 
 namespace {
 
-class ApplicationEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "test_pos_view";
-        static char* argv[] = {name, nullptr};
-        m_app = std::make_unique<kvr::ui::Application>(argc, argv);
-    }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    std::unique_ptr<kvr::ui::Application> m_app;
-};
-[[maybe_unused]] ::testing::Environment* const kApplication =
-    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
-
 void settle()
 {
     for (int i = 0; i < 3; ++i)

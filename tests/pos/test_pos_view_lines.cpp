@@ -13,24 +13,6 @@
 
 namespace {
 
-class ApplicationEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "test_pos_view_lines";
-        static char* argv[] = {name, nullptr};
-        m_app = std::make_unique<kvr::ui::Application>(argc, argv);
-    }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    std::unique_ptr<kvr::ui::Application> m_app;
-};
-[[maybe_unused]] ::testing::Environment* const kApplication =
-    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
-
 void settle()
 {
     for (int i = 0; i < 5; ++i)
