@@ -12,6 +12,9 @@
 #include "devices/TCommPortDriver.h"
 #include "printing/ReceiptPrinter.h"
 #include "search/TFaGetCustomer.h"
+#include "search/TFaGetDepartment.h"
+#include "search/TFaGetSalesman.h"
+#include "search/TFaGetWarehouse.h"
 #include "products/QuantityTexts.h"
 #include "products/TDmService.h"
 #include "ui/base/TFrForm.h"
@@ -114,12 +117,17 @@ public:
     bool SaveAllowedByRights() const;
 
     // ---- header fields
-    // The customer frame: bound to the header's Customer, checked by the frame, then taken.
+    // The header's lookup frames, bound to its Customer, Salesman, Warehouse and Department:
+    // each checks its code, then the screen takes it.
     search::TFaGetCustomer& FaGetCustomer1();
+    search::TFaGetSalesman& FaGetSalesman1();
+    search::TFaGetWarehouse& FaGetWarehouse1();
+    search::TFaGetDepartment& FaGetDepartment1();
     // Where the header's searches (F5) run: the window's dialogs, or a test's script.
     void setSearchRunner(search::SearchRunner& runner) { m_searchRunner.setTarget(&runner); }
     // As typing the code and leaving the customer field does.
     void FaGetCustomer1CustomerExit(const QString& code);
+    void FaGetSalesman1SalesmanExit(const QString& code);
     void FaGetWarehouse1WarehouseExit(const QString& code);
     void FaGetDate1DocDateExit(const QDateTime& typed);
     void FaGetDepartment1DepartmentExit(const QString& code);
@@ -268,12 +276,20 @@ private:
     devices::TCommPortDriver m_drawerPort;
     printing::ReceiptPrinter m_receiptPrinter;
 
-    // Header: the customer frame, made on first use, and the runner of its searches.
+    // Header: the lookup frames, made on first use, and the runner of their searches.
+    void makeHeaderFrames();
+    // The frames show what the header holds now; the header texts follow them.
+    void refreshHeaderFrames();
+    void syncHeaderTexts();
     void takeCustomer();
+    void takeWarehouse();
     void clearCustomer();
     void showSavedHeader();
     PosSearchRunner m_searchRunner;
     std::unique_ptr<search::TFaGetCustomer> m_faGetCustomer1;
+    std::unique_ptr<search::TFaGetSalesman> m_faGetSalesman1;
+    std::unique_ptr<search::TFaGetWarehouse> m_faGetWarehouse1;
+    std::unique_ptr<search::TFaGetDepartment> m_faGetDepartment1;
 };
 
 } // namespace kvr::pos

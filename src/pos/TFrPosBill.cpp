@@ -39,6 +39,7 @@ void TFrPos::AcNewExecute()
     m_calc.clearTotals();
     emit totalsChanged();
     m_bill.close();
+    refreshHeaderFrames();
     m_periodOpen = true;
     setFocusTo(PosFocus::Remark);
 
@@ -109,24 +110,12 @@ void TFrPos::showSavedBill()
 
 void TFrPos::showSavedHeader()
 {
-    // The frame shows the bill's customer even when it has been blocked since.
+    // The frames show what the bill refers to, even a customer blocked or a salesman suspended since.
     search::TFaGetCustomer& customer = FaGetCustomer1();
     customer.refresh();
     m_texts.customerCode = customer.lookup().text();
     m_texts.customerName = customer.lookup().description();
-    const auto codeOf = [this](const QString& sql, const char* field) {
-        const int id = m_bill.hdId(QString::fromLatin1(field));
-        if (id < 1)
-            return QString();
-        data::Query query(m_dm.DMdata(), sql);
-        query.setParam(QStringLiteral("GetId"), id);
-        query.open();
-        return query.field(QStringLiteral("Code")).asString();
-    };
-    m_texts.salesmanCode = codeOf(QStringLiteral("SELECT Code FROM Salesman WHERE Id = :GetId"), "Salesman");
-    m_texts.warehouseCode = codeOf(QStringLiteral("SELECT Code FROM Warehouse WHERE Id = :GetId"), "Warehouse");
-    m_texts.departmentCode =
-        codeOf(QStringLiteral("SELECT Code FROM Misc WHERE (GroupCode = 'DEPARTMENT') AND (Id = :GetId)"), "Department");
+    refreshHeaderFrames();
 }
 
 void TFrPos::startNewBill(const QString& typed)
@@ -172,6 +161,7 @@ void TFrPos::startNewBill(const QString& typed)
     m_bill.setHd(QStringLiteral("Salesman"), machine("salesman").value());
     m_texts.salesmanCode = machine("CodeSalesman").asString();
     m_bill.setHd(QStringLiteral("Department"), machine("department").value());
+    refreshHeaderFrames();
     setFocusTo(PosFocus::Customer);
     if (m_bill.QHd().field(QStringLiteral("CurrencyId")).isNull()) {
         if (m_dm.MainCurrencyId() > 0)

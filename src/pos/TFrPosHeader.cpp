@@ -15,14 +15,67 @@ QVariant idOrNull(int id)
 
 } // namespace
 
+void TFrPos::makeHeaderFrames()
+{
+    if (m_faGetCustomer1)
+        return;
+    m_faGetCustomer1 = std::make_unique<search::TFaGetCustomer>(m_dm, prompter(), m_searchRunner);
+    m_faGetSalesman1 = std::make_unique<search::TFaGetSalesman>(m_dm, prompter(), m_searchRunner);
+    m_faGetWarehouse1 = std::make_unique<search::TFaGetWarehouse>(m_dm, prompter(), m_searchRunner);
+    m_faGetDepartment1 = std::make_unique<search::TFaGetDepartment>(m_dm, prompter(), m_searchRunner);
+    m_faGetCustomer1->bind(m_bill.QHd(), QStringLiteral("Customer"));
+    m_faGetSalesman1->bind(m_bill.QHd(), QStringLiteral("Salesman"));
+    m_faGetWarehouse1->bind(m_bill.QHd(), QStringLiteral("Warehouse"));
+    m_faGetDepartment1->bind(m_bill.QHd(), QStringLiteral("Department"));
+    connect(m_faGetCustomer1.get(), &search::LookupFrame::exited, this, &TFrPos::takeCustomer);
+    connect(m_faGetWarehouse1.get(), &search::LookupFrame::exited, this, &TFrPos::takeWarehouse);
+    // Salesman and department need nothing beyond their own frame's checks.
+    for (search::LookupFrame* frame : {static_cast<search::LookupFrame*>(m_faGetSalesman1.get()),
+                                       static_cast<search::LookupFrame*>(m_faGetDepartment1.get())})
+        connect(frame, &search::LookupFrame::exited, this, [this] {
+            syncHeaderTexts();
+            emit headerTextsChanged();
+        });
+}
+
 search::TFaGetCustomer& TFrPos::FaGetCustomer1()
 {
-    if (!m_faGetCustomer1) {
-        m_faGetCustomer1 = std::make_unique<search::TFaGetCustomer>(m_dm, prompter(), m_searchRunner);
-        m_faGetCustomer1->bind(m_bill.QHd(), QStringLiteral("Customer"));
-        connect(m_faGetCustomer1.get(), &search::TFaGetCustomer::customerExit, this, &TFrPos::takeCustomer);
-    }
+    makeHeaderFrames();
     return *m_faGetCustomer1;
+}
+
+search::TFaGetSalesman& TFrPos::FaGetSalesman1()
+{
+    makeHeaderFrames();
+    return *m_faGetSalesman1;
+}
+
+search::TFaGetWarehouse& TFrPos::FaGetWarehouse1()
+{
+    makeHeaderFrames();
+    return *m_faGetWarehouse1;
+}
+
+search::TFaGetDepartment& TFrPos::FaGetDepartment1()
+{
+    makeHeaderFrames();
+    return *m_faGetDepartment1;
+}
+
+void TFrPos::refreshHeaderFrames()
+{
+    makeHeaderFrames();
+    for (search::LookupFrame* frame : std::initializer_list<search::LookupFrame*>{
+             m_faGetSalesman1.get(), m_faGetWarehouse1.get(), m_faGetDepartment1.get()})
+        frame->refresh();
+    syncHeaderTexts();
+}
+
+void TFrPos::syncHeaderTexts()
+{
+    m_texts.salesmanCode = m_faGetSalesman1->lookup().text();
+    m_texts.warehouseCode = m_faGetWarehouse1->lookup().text();
+    m_texts.departmentCode = m_faGetDepartment1->lookup().isAccepted() ? m_faGetDepartment1->lookup().text() : QString();
 }
 
 void TFrPos::FaGetCustomer1CustomerExit(const QString& typed)
@@ -54,7 +107,7 @@ void TFrPos::takeCustomer()
         m_bill.setHd(QStringLiteral("TaxCode"), customer("TaxId").value());
         m_bill.setHd(QStringLiteral("TaxRate"), customer("TaxRate").asFloat());
         m_bill.setHd(QStringLiteral("Salesman"), customer("Salesman").value());
-        m_texts.salesmanCode = customer("Code").asString();
+        refreshHeaderFrames();
     }
     emit headerTextsChanged();
 }
@@ -67,16 +120,25 @@ void TFrPos::clearCustomer()
     m_texts.customerName.clear();
 }
 
+void TFrPos::FaGetSalesman1SalesmanExit(const QString& typed)
+{
+    if (hasHeaderRow())
+        FaGetSalesman1().typeCode(typed.trimmed());
+}
+
 void TFrPos::FaGetWarehouse1WarehouseExit(const QString& typed)
+{
+    if (hasHeaderRow())
+        FaGetWarehouse1().typeCode(typed.trimmed());
+}
+
+void TFrPos::takeWarehouse()
 {
     if (!hasHeaderRow())
         return;
-    const QString code = typed.trimmed().toUpper();
-    int id = 0;
-    if (!code.isEmpty() && m_product.ExistsWarehouse(code))
-        id = m_product.QWarehouse().field(QStringLiteral("Id")).asInteger();
-    m_texts.warehouseCode = id > 0 ? m_product.QWarehouse().field(QStringLiteral("Code")).asString() : code;
-    m_bill.setHd(QStringLiteral("Warehouse"), idOrNull(id));
+    const ui::CodeLookup& lookup = FaGetWarehouse1().lookup();
+    const int id = lookup.isAccepted() ? lookup.id() : 0;
+    m_texts.warehouseCode = lookup.text();
     if (id > 0 && m_bill.QDt().isOpen() && !m_bill.QDt().isEmpty()) {
         m_bill.forEachLine([&] {
             m_bill.setDt(QStringLiteral("Warehouse"), id);
@@ -104,18 +166,8 @@ void TFrPos::FaGetDate1DocDateExit(const QDateTime& typed)
 
 void TFrPos::FaGetDepartment1DepartmentExit(const QString& typed)
 {
-    if (!hasHeaderRow())
-        return;
-    const QString code = typed.trimmed().toUpper();
-    int id = 0;
-    if (!code.isEmpty()) {
-        m_qDepartment.setParam(QStringLiteral("GetCode"), code);
-        m_qDepartment.open();
-        id = m_qDepartment.field(QStringLiteral("Id")).asInteger();
-    }
-    m_texts.departmentCode = id > 0 ? code : QString();
-    m_bill.setHd(QStringLiteral("Department"), idOrNull(id));
-    emit headerTextsChanged();
+    if (hasHeaderRow())
+        FaGetDepartment1().typeCode(typed.trimmed());
 }
 
 void TFrPos::ListTaxCodeExit(int taxId)

@@ -110,6 +110,20 @@ QLineEdit* TFrPosView::addHeaderEdit(const char* name, PosFocus focus)
     return edit;
 }
 
+search::LookupFrameView* TFrPosView::addHeaderFrame(search::LookupFrame& frame, const char* name, PosFocus focus)
+{
+    auto* view = new search::LookupFrameView(frame);
+    const QString prefix = QString::fromLatin1(name);
+    view->setObjectName(prefix + QStringLiteral("Frame"));
+    // The header's caption stands for the frame's and follows the language flip.
+    if (auto* caption = view->findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+        caption->hide();
+    view->codeEdit()->setObjectName(prefix + QStringLiteral("CodeLineEdit"));
+    view->nameLabel()->setObjectName(prefix + QStringLiteral("NameLabel"));
+    m_headerEdits.emplace_back(view->codeEdit(), focus);
+    return view;
+}
+
 QWidget* TFrPosView::buildHeader()
 {
     auto* panel = new QFrame;
@@ -140,32 +154,12 @@ QWidget* TFrPosView::buildHeader()
             m_pos.FaGetDate1DocDateExit(QDate::fromString(date->text(), QStringLiteral("dd/MM/yyyy")).startOfDay());
         }
     });
-    // The customer frame checks the code when it is left and hands the customer to the screen.
-    m_customerFrame = new search::LookupFrameView(m_pos.FaGetCustomer1(), panel);
-    m_customerFrame->setObjectName(QStringLiteral("FaGetCustomer1"));
-    // The header's own caption, in the first column, stands for the frame's and follows the language.
-    if (auto* caption = m_customerFrame->findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
-        caption->hide();
-    m_customerFrame->codeEdit()->setObjectName(QStringLiteral("customerCodeLineEdit"));
-    m_headerEdits.emplace_back(m_customerFrame->codeEdit(), PosFocus::Customer);
+    // The lookup frames check their codes when they are left and hand them to the screen; F5 searches.
+    m_customerFrame = addHeaderFrame(m_pos.FaGetCustomer1(), "customer", PosFocus::Customer);
     m_customerName = m_customerFrame->nameLabel();
-    m_customerName->setObjectName(QStringLiteral("customerNameLabel"));
-    QLineEdit* salesman = addHeaderEdit("salesmanCode", PosFocus::Salesman);
-    salesman->setReadOnly(true);
-    QLineEdit* warehouse = addHeaderEdit("warehouseCode", PosFocus::Warehouse);
-    connect(warehouse, &QLineEdit::editingFinished, this, [this, warehouse] {
-        if (warehouse->isModified()) {
-            warehouse->setModified(false);
-            m_pos.FaGetWarehouse1WarehouseExit(warehouse->text().trimmed().toUpper());
-        }
-    });
-    QLineEdit* department = addHeaderEdit("departmentCode", PosFocus::None);
-    connect(department, &QLineEdit::editingFinished, this, [this, department] {
-        if (department->isModified()) {
-            department->setModified(false);
-            m_pos.FaGetDepartment1DepartmentExit(department->text().trimmed().toUpper());
-        }
-    });
+    search::LookupFrameView* salesman = addHeaderFrame(m_pos.FaGetSalesman1(), "salesman", PosFocus::Salesman);
+    m_warehouseFrame = addHeaderFrame(m_pos.FaGetWarehouse1(), "warehouse", PosFocus::Warehouse);
+    search::LookupFrameView* department = addHeaderFrame(m_pos.FaGetDepartment1(), "department", PosFocus::None);
     QLineEdit* tax = addHeaderEdit("taxCode", PosFocus::TaxCode);
     tax->setReadOnly(true);
     QLineEdit* remark = addHeaderEdit("remark", PosFocus::Remark);
@@ -188,7 +182,7 @@ QWidget* TFrPosView::buildHeader()
     grid->addWidget(label(&PosCaptions::salesman), 2, 0);
     grid->addWidget(salesman, 2, 1);
     grid->addWidget(label(&PosCaptions::warehouse), 2, 2);
-    grid->addWidget(warehouse, 2, 3);
+    grid->addWidget(m_warehouseFrame, 2, 3);
     grid->addWidget(label(&PosCaptions::department), 2, 4);
     grid->addWidget(department, 2, 5);
     grid->addWidget(label(&PosCaptions::remark), 3, 0);

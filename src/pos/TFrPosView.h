@@ -18,6 +18,7 @@ class DataGrid;
 }
 namespace kvr::search {
 class DialogSearchRunner;
+class LookupFrame;
 class LookupFrameView;
 }
 
@@ -64,6 +65,8 @@ private:
     QWidget* buildReceiptPage();
     QWidget* buildTotals();
     QLineEdit* addHeaderEdit(const char* name, PosFocus focus);
+    // A lookup frame of the header; its caption is the header's own, in the column before it.
+    search::LookupFrameView* addHeaderFrame(search::LookupFrame& frame, const char* name, PosFocus focus);
     void applyCaptions();
     void applyColumns();
     void showControls();
@@ -97,6 +100,7 @@ private:
     QLabel* m_exchangeRate = nullptr;
     QLabel* m_customerName = nullptr;
     search::LookupFrameView* m_customerFrame = nullptr;
+    search::LookupFrameView* m_warehouseFrame = nullptr;
     // The header's search dialogs open over this window.
     std::unique_ptr<search::DialogSearchRunner> m_searchRunner;
     bool m_memoMenuOn = false;

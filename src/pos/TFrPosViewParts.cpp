@@ -1,6 +1,7 @@
 // The pages, the totals panel and the window's keys, captions and geometry of the sale screen.
 #include "pos/TFrPosView.h"
 
+#include "search/LookupFrameView.h"
 #include "ui/base/DataGrid.h"
 
 #include <QAction>
@@ -205,8 +206,7 @@ void TFrPosView::showControls()
     for (const auto& [field, on] : enabled)
         if (QLineEdit* edit = headerEdit(field))
             edit->setEnabled(on);
-    if (QLineEdit* warehouse = headerEdit(PosFocus::Warehouse))
-        warehouse->setVisible(controls.warehouseVisible);
+    m_warehouseFrame->setVisible(controls.warehouseVisible);
     for (const auto& [label, caption] : m_captionLabels)
         if (caption == &PosCaptions::warehouse)
             label->setVisible(controls.warehouseVisible);
@@ -215,21 +215,17 @@ void TFrPosView::showControls()
         m_pages->setCurrentIndex(index);
     m_deleteLine->setEnabled(controls.deleteLineEnabled);
     m_pos.FaGetCustomer1().setFieldEnabled(controls.customerEnabled);
+    m_pos.FaGetSalesman1().setFieldEnabled(controls.salesmanEnabled);
+    m_pos.FaGetWarehouse1().setFieldEnabled(controls.warehouseEnabled);
 }
 
 void TFrPosView::showHeader()
 {
     const PosHeaderTexts& texts = m_pos.headerTexts();
     const bool hasRow = m_pos.QHd().isOpen() && !m_pos.QHd().eof();
-    // The customer frame shows its own code and name.
-    const std::pair<PosFocus, QString> codes[] = {{PosFocus::PosNo, texts.posNo},
-                                                  {PosFocus::Salesman, texts.salesmanCode},
-                                                  {PosFocus::Warehouse, texts.warehouseCode}};
-    for (const auto& [field, text] : codes)
-        if (QLineEdit* edit = headerEdit(field); edit && edit->text() != text)
-            edit->setText(text);
-    if (QLineEdit* department = findChild<QLineEdit*>(QStringLiteral("departmentCodeLineEdit")))
-        department->setText(texts.departmentCode);
+    // The lookup frames show their own codes and names.
+    if (QLineEdit* posNo = headerEdit(PosFocus::PosNo); posNo->text() != texts.posNo)
+        posNo->setText(texts.posNo);
     m_exchangeRate->setText(m_pos.exchangeRateLabel());
     if (QLineEdit* date = headerEdit(PosFocus::DocDate))
         date->setText(hasRow ? m_pos.QHd().field(QStringLiteral("PosDate")).asDateTime().toString(QStringLiteral("dd/MM/yyyy"))

@@ -24,6 +24,7 @@ void LookupFrame::FieldExit()
     SearchFrame::FieldExit();
     m_lookup.commit();
     codeExit();
+    emit exited();
 }
 
 void LookupFrame::typeCode(const QString& code)

@@ -27,6 +27,10 @@ public:
     // As the user does it: enter the field, type the code, leave.
     void typeCode(const QString& code);
 
+signals:
+    // The field was left and the frame's checks ran: the owner takes the code (or its absence).
+    void exited();
+
 protected:
     // Runs a search dialog; on OK its result becomes the code, resolved, and the field is focused.
     bool runSearch(SearchScreen& search);

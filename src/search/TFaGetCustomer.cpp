@@ -46,12 +46,6 @@ void TFaGetCustomer::FieldEnter()
     LookupFrame::FieldEnter();
 }
 
-void TFaGetCustomer::FieldExit()
-{
-    LookupFrame::FieldExit();
-    emit customerExit();
-}
-
 void TFaGetCustomer::refuse(const QString& message)
 {
     prompter().information(message);

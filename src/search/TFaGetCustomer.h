@@ -33,12 +33,6 @@ public:
 
     // The name shown follows the session's language.
     void FieldEnter() override;
-    // The lookup and the frame's checks, then customerExit() for the owner.
-    void FieldExit() override;
-
-signals:
-    // The code was left and checked; the owner takes the customer (or its absence) from here.
-    void customerExit();
 
 protected:
     void search() override;

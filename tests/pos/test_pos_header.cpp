@@ -176,7 +176,8 @@ TEST_P(PosHeader, ColumnLayoutFollowsTheCurrentLineAndTheUser)
         dt.setValue(QStringLiteral("ProductCode"), QStringLiteral("P001"));
         dt.setValue(QStringLiteral("UnitName"), QStringLiteral("ขวด"));
         dt.setValue(QStringLiteral("UseSerial"), QStringLiteral("Y"));
-        screen.FaGetWarehouse1WarehouseExit(QString());
+        // A bill without a header warehouse (the frame itself never takes an empty code).
+        screen.QHd().setValue(QStringLiteral("Warehouse"), QVariant());
         screen.SetDgDtColumn();
         EXPECT_EQ(screen.LastProductCode(), QStringLiteral("P001"));
         EXPECT_EQ(screen.LastUnitName(), QStringLiteral("ขวด"));
@@ -254,12 +255,34 @@ TEST_P(PosHeader, RecalledBillShowsItsCustomerSalesmanWarehouseAndDepartment)
     EXPECT_EQ(texts.warehouseCode, QStringLiteral("MAIN"));
     EXPECT_EQ(texts.departmentCode, QStringLiteral("FRONT"));
     EXPECT_EQ(screen.FaGetCustomer1().lookup().text(), QStringLiteral("CASH"));
+    EXPECT_EQ(screen.FaGetSalesman1().lookup().description(), QStringLiteral("สมศรี"));
+    EXPECT_EQ(screen.FaGetWarehouse1().lookup().description(), QStringLiteral("หน้าร้าน"));
+    EXPECT_EQ(screen.FaGetDepartment1().lookup().text(), QStringLiteral("FRONT"));
     EXPECT_EQ(hd("Customer").asInteger(), cashCustomer) << "showing the bill changes nothing in it";
 
     // The next new bill starts without them.
     screen.AcNewExecute();
     EXPECT_EQ(screen.headerTexts().customerCode, QString());
     EXPECT_EQ(screen.FaGetCustomer1().lookup().description(), QString());
+}
+
+TEST_P(PosHeader, SalesmanIsTypedByCodeAndASuspendedOneIsRefused)
+{
+    exec(QStringLiteral("INSERT INTO Salesman (Code, Name, Status) VALUES ('S09', 'ลาออก', 'N')"));
+    pos::TFrPos& screen = newBill();
+    ASSERT_EQ(screen.headerTexts().salesmanCode, QStringLiteral("S01")) << "the machine's salesman";
+    screen.FaGetSalesman1SalesmanExit(QStringLiteral("s02"));
+    EXPECT_EQ(hd("Salesman").asInteger(), wichai);
+    EXPECT_EQ(screen.headerTexts().salesmanCode, QStringLiteral("S02"));
+    prompter.expectInformation();
+    screen.FaGetSalesman1SalesmanExit(QStringLiteral("S09"));
+    EXPECT_EQ(prompter.asked().back().text, QStringLiteral("พนักงานขาย ถูกระงับไปแล้ว  !"));
+    EXPECT_TRUE(hd("Salesman").isNull());
+    EXPECT_EQ(screen.headerTexts().salesmanCode, QString());
+    // The customer's salesman then shows in the frame, name and all.
+    screen.FaGetCustomer1CustomerExit(QStringLiteral("CASH"));
+    EXPECT_EQ(hd("Salesman").asInteger(), wichai);
+    EXPECT_EQ(screen.FaGetSalesman1().lookup().description(), QStringLiteral("วิชัย"));
 }
 
 TEST_P(PosHeader, BranchCustomersAreRefusedOnTheSaleScreen)

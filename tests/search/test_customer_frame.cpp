@@ -105,7 +105,7 @@ TEST_P(CustomerFrameTest, blocked_and_branch_customers_typed_by_code_are_refused
     const QString blocked = QStringLiteral("รหัสลูกค้าถูกระงับการใช้งาน !");
     const QString branch = QStringLiteral("ต้องเป็นลูกค้าทั่วไปเท่านั้น (ไม่สามารถเลือกลูกค้าที่เป็นสาขาได้) ");
     QSignalSpy refocus(frame.get(), &SearchFrame::focusRequested);
-    QSignalSpy exits(frame.get(), &TFaGetCustomer::customerExit);
+    QSignalSpy exits(frame.get(), &LookupFrame::exited);
     struct Case
     {
         const char* typed;
