@@ -6,10 +6,9 @@
 #include "admin/TFrPosMachineNoView.h"
 #include "admin/TFrPosShiftNo.h"
 #include "admin/TFrPosShiftNoView.h"
-#include "data/TDM.h"
+#include "support/ScreenshotMain.h"
 #include "data/TDMConfig.h"
 #include "search/SearchDialogView.h"
-#include "ui/base/Application.h"
 #include "ui/base/DialogPrompter.h"
 
 #include <QDir>
@@ -17,44 +16,10 @@
 
 using namespace kvr;
 
-namespace {
-
-bool save(QWidget& widget, const QDir& folder, const char* name)
-{
-    // Layouts and queued focus moves settle in the event loop, which this tool does not otherwise run.
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-    const QString path = folder.filePath(QString::fromLatin1(name));
-    if (!widget.grab().save(path)) {
-        std::fprintf(stderr, "Cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    ui::Application application(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s DEMO_FOLDER OUTPUT_FOLDER\n", argv[0]);
-        return 2;
-    }
-    const QString work = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
-    const QDir folder(QString::fromLocal8Bit(argv[2]));
-    if (!QDir().mkpath(folder.path()))
-        return 1;
-    try {
-        data::TDMConfig config(work);
-        // The demo's menu item of the machine register, the cashier (Thai).
-        config.CheckRight(102, 1);
-        config.GetCompanyConfig(QStringLiteral("DEMO"));
-        data::TDM dm(config, work);
-        dm.setCompanyCode(QStringLiteral("DEMO"));
+    // The demo's menu item of the machine register, the cashier (Thai).
+    return test::runScreenshots(argc, argv, 102, [](data::TDMConfig&, data::TDM& dm, const QDir& folder) {
         ui::DialogPrompter prompter;
         search::DialogSearchRunner runner;
 
@@ -63,7 +28,7 @@ int main(int argc, char** argv)
         machineView.show();
         machineForm.setCodeText(QStringLiteral("POS01"));
         machineForm.CodeExit();
-        bool ok = save(machineView, folder, "machine-register.png");
+        bool ok = test::saveShot(machineView, folder, QStringLiteral("machine-register.png"));
 
         admin::CurrentShift current;
         admin::TFrPosShiftNo shiftForm(prompter, dm, current, runner);
@@ -78,10 +43,7 @@ int main(int argc, char** argv)
         for (int row = 0; row < shiftForm.QShiftMoney().recordCount() && row < int(std::size(pieces)); ++row)
             shiftForm.setQuantity(row, pieces[row]);
         shiftForm.QShiftMoney().first();
-        ok = save(shiftView, folder, "shift-dialog.png") && ok;
-        return ok ? 0 : 1;
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 1;
-    }
+        ok = test::saveShot(shiftView, folder, QStringLiteral("shift-dialog.png")) && ok;
+        return ok;
+    });
 }

@@ -2,13 +2,12 @@
 // bill being rung up and paid, and the card dialog, and saves the pictures for the documentation:
 //   kvrpos-demo --server sqlite:/tmp/shop/db && kvr_pos_screenshots /tmp/shop docs/screens
 #include "data/Query.h"
-#include "data/TDM.h"
+#include "support/ScreenshotMain.h"
 #include "data/TDMConfig.h"
 #include "pos/TFrCreditCardInfoView.h"
 #include "pos/TFrPos.h"
 #include "pos/TFrPosView.h"
 #include "products/TDmProduct.h"
-#include "ui/base/Application.h"
 #include "ui/base/DialogPrompter.h"
 
 #include <QDir>
@@ -19,25 +18,20 @@ using namespace kvr;
 
 namespace {
 
-bool save(QWidget& widget, const QDir& folder, const QString& name)
-{
-    for (int i = 0; i < 5; ++i)
-        QCoreApplication::processEvents();
-    const QString path = folder.filePath(name);
-    if (!widget.grab().save(path)) {
-        std::fprintf(stderr, "Cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
-
 struct Shot
 {
     pos::PosMode mode;
     bool thai;
     pos::PosPage page;
     const char* file;
+};
+
+const Shot shots[] = {
+    {pos::PosMode::Goods, true, pos::PosPage::Product, "sale-p-th.png"},
+    {pos::PosMode::Goods, false, pos::PosPage::Product, "sale-p-en.png"},
+    {pos::PosMode::Goods, true, pos::PosPage::Receipt, "sale-p-receipt.png"},
+    {pos::PosMode::Service, true, pos::PosPage::Product, "sale-s-th.png"},
+    {pos::PosMode::Service, false, pos::PosPage::Receipt, "sale-s-receipt.png"},
 };
 
 QString firstText(data::TDM& dm, const QString& sql)
@@ -85,13 +79,13 @@ bool ringUp(data::TDM& dm, data::TDMConfig& config, ui::DialogPrompter& prompter
     }
     screen.QDt().post();
     screen.CalculateAll();
-    bool ok = save(view, folder, QStringLiteral("sale-ringing-up.png"));
+    bool ok = test::saveShot(view, folder, QStringLiteral("sale-ringing-up.png"));
     screen.ShowReceiptPage();
     const double total = screen.QHd().field(QStringLiteral("Total")).asFloat();
     screen.QHd().edit();
     screen.bill().setHd(QStringLiteral("Cash"), std::ceil(total / 100) * 100);
     screen.ReceiptChange();
-    ok = save(view, folder, QStringLiteral("sale-receipt-change.png")) && ok;
+    ok = test::saveShot(view, folder, QStringLiteral("sale-receipt-change.png")) && ok;
     view.hide();
 
     // The card details of the latest bill paid by card, recalled.
@@ -102,7 +96,7 @@ bool ringUp(data::TDM& dm, data::TDMConfig& config, ui::DialogPrompter& prompter
     pos::TFrCreditCardInfoView card(screen.cardInfo());
     screen.cardInfo().FormShow();
     card.show();
-    ok = save(card, folder, QStringLiteral("sale-card-dialog.png")) && ok;
+    ok = test::saveShot(card, folder, QStringLiteral("sale-card-dialog.png")) && ok;
     screen.setShiftDialog({});
     return ok;
 }
@@ -111,31 +105,8 @@ bool ringUp(data::TDM& dm, data::TDMConfig& config, ui::DialogPrompter& prompter
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    ui::Application application(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s DEMO_FOLDER OUTPUT_FOLDER\n", argv[0]);
-        return 2;
-    }
-    const QString work = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
-    const QDir folder(QString::fromLocal8Bit(argv[2]));
-    if (!QDir().mkpath(folder.path()))
-        return 1;
-    const Shot shots[] = {
-        {pos::PosMode::Goods, true, pos::PosPage::Product, "sale-p-th.png"},
-        {pos::PosMode::Goods, false, pos::PosPage::Product, "sale-p-en.png"},
-        {pos::PosMode::Goods, true, pos::PosPage::Receipt, "sale-p-receipt.png"},
-        {pos::PosMode::Service, true, pos::PosPage::Product, "sale-s-th.png"},
-        {pos::PosMode::Service, false, pos::PosPage::Receipt, "sale-s-receipt.png"},
-    };
-    try {
-        data::TDMConfig config(work);
-        // The demo's sale menu item, the cashier.
-        config.CheckRight(101, 1);
-        config.GetCompanyConfig(QStringLiteral("DEMO"));
-        data::TDM dm(config, work);
-        dm.setCompanyCode(QStringLiteral("DEMO"));
+    // The demo's sale menu item, the cashier.
+    return test::runScreenshots(argc, argv, 101, [](data::TDMConfig& config, data::TDM& dm, const QDir& folder) {
         ui::DialogPrompter prompter;
         bool ok = true;
         for (const Shot& shot : shots) {
@@ -157,14 +128,11 @@ int main(int argc, char** argv)
             screen.PosNoExit();
             if (shot.page == pos::PosPage::Receipt)
                 screen.ShowReceiptPage();
-            ok = save(view, folder, QString::fromLatin1(shot.file)) && ok;
+            ok = test::saveShot(view, folder, QString::fromLatin1(shot.file)) && ok;
             screen.setShiftDialog({});
             view.hide();
         }
         ok = ringUp(dm, config, prompter, folder) && ok;
-        return ok ? 0 : 1;
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 1;
-    }
+        return ok;
+    });
 }

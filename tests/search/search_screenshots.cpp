@@ -2,7 +2,7 @@
 // saves them as PNG files, for the documentation:
 //   kvrpos-demo --server sqlite:/tmp/shop/db --workdir /tmp/shop && kvr_search_screenshots /tmp/shop docs/screens
 #include "data/Query.h"
-#include "data/TDM.h"
+#include "support/ScreenshotMain.h"
 #include "data/TDMConfig.h"
 #include "products/QuantityTexts.h"
 #include "search/SearchDialogView.h"
@@ -11,7 +11,6 @@
 #include "search/TF_SearchProduct.h"
 #include "search/TF_SearchWareHouseOnHand.h"
 #include "search/TFrSearchPos.h"
-#include "ui/base/Application.h"
 #include "ui/base/DataGrid.h"
 #include "ui/base/DialogPrompter.h"
 
@@ -58,24 +57,8 @@ bool shoot(search::SearchScreen& screen, const std::vector<std::pair<QString, QS
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    ui::Application application(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s DEMO_FOLDER OUTPUT_FOLDER\n", argv[0]);
-        return 2;
-    }
-    const QString work = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
-    const QDir folder(QString::fromLocal8Bit(argv[2]));
-    if (!QDir().mkpath(folder.path()))
-        return 1;
-    try {
-        data::TDMConfig config(work);
-        // The demo's sale screen, the cashier (Thai).
-        config.CheckRight(101, 1);
-        config.GetCompanyConfig(QStringLiteral("DEMO"));
-        data::TDM dm(config, work);
-        dm.setCompanyCode(QStringLiteral("DEMO"));
+    // The demo's sale screen, the cashier (Thai).
+    return test::runScreenshots(argc, argv, 101, [](data::TDMConfig&, data::TDM& dm, const QDir& folder) {
         ui::DialogPrompter prompter;
 
         search::TF_SearchProduct products(dm, prompter);
@@ -111,9 +94,6 @@ int main(int argc, char** argv)
         search::TF_SearchWareHouseOnHand warehouses(dm, prompter, texts);
         warehouses.setInputs(stocked.field(QStringLiteral("Product")).asInteger(), 1);
         ok = shoot(warehouses, {}, folder, "search-warehouse-onhand.png") && ok;
-        return ok ? 0 : 1;
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 1;
-    }
+        return ok;
+    });
 }
