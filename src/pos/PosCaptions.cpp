@@ -31,6 +31,8 @@ PosCaptions PosCaptions::For(bool thai)
     c.coupon = t("คูปอง", "Coupon");
     c.card = t("บัตรเครดิต", "Credit card");
     c.cardDetails = t("รายละเอียดบัตร", "Card details");
+    c.bankAmount = t("เงินโอน", "Transfer");
+    c.companyBank = t("ธนาคาร", "Bank");
     c.change = t("จำนวนเงินทอน", "Change");
     return c;
 }

@@ -11,7 +11,7 @@ struct PosCaptions
     QString productPage, discountPage, receiptPage;
     QString noTaxAmt, taxAmt, amountProduct, vat, deleteLine;
     QString discountName, discountPercent, discountAmount, discountSum;
-    QString cash, coupon, card, cardDetails, change;
+    QString cash, coupon, card, cardDetails, bankAmount, companyBank, change;
 
     static PosCaptions For(bool thai);
 };

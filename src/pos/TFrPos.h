@@ -12,6 +12,7 @@
 #include "devices/TCommPortDriver.h"
 #include "printing/ReceiptPrinter.h"
 #include "search/TFaGetCustomer.h"
+#include "search/TFaGetCompanyBank.h"
 #include "search/TFaGetDepartment.h"
 #include "search/TFaGetSalesman.h"
 #include "search/TFaGetWarehouse.h"
@@ -123,6 +124,8 @@ public:
     search::TFaGetSalesman& FaGetSalesman1();
     search::TFaGetWarehouse& FaGetWarehouse1();
     search::TFaGetDepartment& FaGetDepartment1();
+    // The receipt page's bank account that received a transfer, bound to CompanyBank.
+    search::TFaGetCompanyBank& FaGetCompanyBank1();
     // Where the header's searches (F5) run: the window's dialogs, or a test's script.
     void setSearchRunner(search::SearchRunner& runner) { m_searchRunner.setTarget(&runner); }
     // As typing the code and leaving the customer field does.
@@ -290,6 +293,7 @@ private:
     std::unique_ptr<search::TFaGetSalesman> m_faGetSalesman1;
     std::unique_ptr<search::TFaGetWarehouse> m_faGetWarehouse1;
     std::unique_ptr<search::TFaGetDepartment> m_faGetDepartment1;
+    std::unique_ptr<search::TFaGetCompanyBank> m_faGetCompanyBank1;
 };
 
 } // namespace kvr::pos

@@ -27,6 +27,8 @@ void TFrPos::makeHeaderFrames()
     m_faGetSalesman1->bind(m_bill.QHd(), QStringLiteral("Salesman"));
     m_faGetWarehouse1->bind(m_bill.QHd(), QStringLiteral("Warehouse"));
     m_faGetDepartment1->bind(m_bill.QHd(), QStringLiteral("Department"));
+    m_faGetCompanyBank1 = std::make_unique<search::TFaGetCompanyBank>(m_dm, prompter(), m_searchRunner);
+    m_faGetCompanyBank1->bind(m_bill.QHd(), QStringLiteral("CompanyBank"));
     connect(m_faGetCustomer1.get(), &search::LookupFrame::exited, this, &TFrPos::takeCustomer);
     connect(m_faGetWarehouse1.get(), &search::LookupFrame::exited, this, &TFrPos::takeWarehouse);
     // Salesman and department need nothing beyond their own frame's checks.
@@ -62,11 +64,17 @@ search::TFaGetDepartment& TFrPos::FaGetDepartment1()
     return *m_faGetDepartment1;
 }
 
+search::TFaGetCompanyBank& TFrPos::FaGetCompanyBank1()
+{
+    makeHeaderFrames();
+    return *m_faGetCompanyBank1;
+}
+
 void TFrPos::refreshHeaderFrames()
 {
     makeHeaderFrames();
     for (search::LookupFrame* frame : std::initializer_list<search::LookupFrame*>{
-             m_faGetSalesman1.get(), m_faGetWarehouse1.get(), m_faGetDepartment1.get()})
+             m_faGetSalesman1.get(), m_faGetWarehouse1.get(), m_faGetDepartment1.get(), m_faGetCompanyBank1.get()})
         frame->refresh();
     syncHeaderTexts();
 }

@@ -84,6 +84,7 @@ QWidget* TFrPosView::buildReceiptPage()
     const std::pair<QString PosCaptions::*, const char*> fields[] = {{&PosCaptions::cash, "Cash"},
                                                                      {&PosCaptions::coupon, "Coupon"},
                                                                      {&PosCaptions::card, "CardAmount"},
+                                                                     {&PosCaptions::bankAmount, "BankAmount"},
                                                                      {&PosCaptions::change, "Change"}};
     for (const auto& [caption, field] : fields) {
         auto* label = new QLabel(page);
@@ -121,6 +122,12 @@ QWidget* TFrPosView::buildReceiptPage()
             continue;
         }
         form->addRow(label, edit);
+        if (name == QLatin1String("BankAmount")) {
+            // The account the transfer went to; a transfer is refused on saving without one.
+            auto* bankLabel = new QLabel(page);
+            m_captionLabels.emplace_back(bankLabel, &PosCaptions::companyBank);
+            form->addRow(bankLabel, addHeaderFrame(m_pos.FaGetCompanyBank1(), "companyBank", PosFocus::None));
+        }
     }
     return page;
 }

@@ -1,5 +1,5 @@
 // A cashier's whole sale through the real windows, offscreen: the shift dialog, three barcode
-// scans, the receipt page, a card and cash, F10 and Yes. The bill reaches the database, the receipt the
+// scans, the receipt page, a card, cash and a transfer, F10 and Yes. The bill reaches the database, the receipt the
 // printer and the kick the drawer, and the next bill is waiting.
 #include "PosFixture.h"
 #include "SaleShop.h"
@@ -67,6 +67,7 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
     exec(QStringLiteral("INSERT INTO ProductPrice (Product, ProductUnits, PriceType, Price) VALUES (1, 11, 0, 10), "
                         "(2, 21, 0, 185), (4, 41, 0, 2)"));
     kvr::test::seedCardTypes(dm->DMdata());
+    exec(QStringLiteral("INSERT INTO CompanyBank (Id, BankCode, BankName, Blocked) VALUES (1, 'BK01', 'ทองไทย', 'N')"));
     setConfig(QStringLiteral("PosUseBarCode = 'Y', Pos1_PrintType = 'T', Pos1_PrintLine = 'N', PosFormTextNo = 1"));
 
     kvr::products::TDmService service(*dm);
@@ -118,7 +119,7 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
         type(QString::fromLatin1(scan));
     ASSERT_EQ(pos.QDt().recordCount(), 4) << "three lines and a fourth waiting";
 
-    // The receipt page: 200 in cash for 197, then F10 and Yes.
+    // The receipt page: 197 to pay, by card, cash and transfer; then F10 and Yes.
     press(Qt::Key_F9);
     ASSERT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("cashLineEdit"));
     EXPECT_EQ(pos.QHd().field(QStringLiteral("Cash")).asFloat(), 197) << "the total is proposed as cash";
@@ -153,7 +154,14 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
     auto* cash = view->findChild<QLineEdit*>(QStringLiteral("cashLineEdit"));
     cash->setFocus(Qt::MouseFocusReason);
     cash->selectAll();
-    type(QStringLiteral("100"));
+    type(QStringLiteral("60"));
+    EXPECT_EQ(change->text(), QStringLiteral("0.00"));
+    // 40 came by transfer: its amount, then the account it went to.
+    view->findChild<QLineEdit*>(QStringLiteral("bankamountLineEdit"))->setFocus(Qt::TabFocusReason);
+    type(QStringLiteral("40"));
+    view->findChild<QLineEdit*>(QStringLiteral("companyBankCodeLineEdit"))->setFocus(Qt::TabFocusReason);
+    type(QStringLiteral("bk01"));
+    EXPECT_EQ(view->findChild<QLabel*>(QStringLiteral("companyBankNameLabel"))->text(), QStringLiteral("ทองไทย"));
     EXPECT_EQ(change->text(), QStringLiteral("3.00"));
     EXPECT_FALSE(change->styleSheet().contains(QStringLiteral("red")));
     EXPECT_TRUE(pos.AcSave().isEnabled());
@@ -162,7 +170,7 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
 
     {
         kvr::data::Query bill(dm->DMdata(), QStringLiteral("SELECT H.PosNo, H.Total, H.Cash, H.Change, H.Printed, "
-                                                           "H.CardAmount, (SELECT Count(*) FROM PosDt D WHERE D.PosHd = H.Id) "
+                                                           "H.CardAmount, H.BankAmount, H.CompanyBank, (SELECT Count(*) FROM PosDt D WHERE D.PosHd = H.Id) "
                                                            "AS Lines, (SELECT Sum(CardAmount) FROM CreditCardInfo C WHERE "
                                                            "C.RcptType = 1 AND C.RcptDocId = H.Id) AS Cards FROM PosHd H"));
         bill.open();
@@ -170,6 +178,8 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
         EXPECT_DOUBLE_EQ(bill.field(QStringLiteral("Total")).asFloat(), 197);
         EXPECT_DOUBLE_EQ(bill.field(QStringLiteral("Change")).asFloat(), 3);
         EXPECT_DOUBLE_EQ(bill.field(QStringLiteral("CardAmount")).asFloat(), 102);
+        EXPECT_DOUBLE_EQ(bill.field(QStringLiteral("BankAmount")).asFloat(), 40);
+        EXPECT_EQ(bill.field(QStringLiteral("CompanyBank")).asInteger(), 1);
         EXPECT_DOUBLE_EQ(bill.field(QStringLiteral("Cards")).asFloat(), 102);
         EXPECT_EQ(bill.field(QStringLiteral("Lines")).asInteger(), 3);
         EXPECT_EQ(bill.field(QStringLiteral("Printed")).asString(), QStringLiteral("Y"));

@@ -176,6 +176,34 @@ TEST_P(PosSave, RefusedSavesWriteNothing)
     }
 }
 
+TEST_P(PosSave, TransferIsSavedWithTheBankAccountTypedOnTheReceiptPage)
+{
+    exec(QStringLiteral("INSERT INTO CompanyBank (Id, BankCode, BankName, Blocked) VALUES (1, 'BK01', 'ทองไทย', 'N'), "
+                        "(2, 'BK02', 'ปิดบัญชีแล้ว', 'Y')"));
+    pos::TFrPos& screen = billWith({{water, 1, 100}});
+    pay(screen, 40, 0, 60);
+    EXPECT_TRUE(screen.AcSave().isEnabled());
+    EXPECT_DOUBLE_EQ(screen.QHd().field(QStringLiteral("Change")).asFloat(), 0);
+
+    // A closed account does not resolve, so the transfer still has no bank.
+    screen.FaGetCompanyBank1().typeCode(QStringLiteral("bk02"));
+    EXPECT_FALSE(screen.FaGetCompanyBank1().lookup().isAccepted());
+    prompter.expectInformation();
+    screen.AcSaveExecute();
+    EXPECT_EQ(prompter.asked().back().text, QStringLiteral("ท่านยังไม่ได้ป้อนรหัสธนาคาร ที่รับโอนจากลูกค้า"));
+    EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosHd")), 0);
+
+    screen.FaGetCompanyBank1().typeCode(QStringLiteral("bk01"));
+    EXPECT_EQ(screen.FaGetCompanyBank1().lookup().description(), QStringLiteral("ทองไทย"));
+    prompter.answerConfirm(true);
+    screen.AcSaveExecute();
+    EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosHd WHERE CompanyBank = 1 AND BankAmount = 60 AND "
+                                   "Cash = 40")),
+              1);
+    // The next bill starts without the account.
+    EXPECT_TRUE(screen.FaGetCompanyBank1().lookup().text().isEmpty());
+}
+
 TEST_P(PosSave, SavedBillKicksTheDrawerPrintsTheReceiptAndIsMarkedPrinted)
 {
     PtyPair pty;
