@@ -58,6 +58,8 @@ public:
     bool keyHandlerTakes(QKeyCombination key) const { return m_keyHandler && m_keyHandler(key); }
     // The key that opened a cell editor is passed on to it; it was offered to the owner already.
     bool isBeingPassedOn(const QEvent* event) const { return event == m_passingOn; }
+    // A cell editor is open and still the grid's (not while the grid closes it).
+    bool isEditing() const { return state() == QAbstractItemView::EditingState; }
     // Enter posts the cell and moves to the next one (the default of editable grids).
     void setEnterMovesToNextCell(bool on) { m_enterToNextCell = on; }
     bool enterMovesToNextCell() const { return m_enterToNextCell && !isGridReadOnly(); }

@@ -11,6 +11,15 @@ namespace kvr::ui {
 
 namespace {
 
+// Set on an editor the grid has let go of (its row moved or the lines were reloaded while it was
+// committing): it is hidden and deleted later, and must not commit or close a second time.
+constexpr const char* kReleased = "kvrReleasedEditor";
+
+bool released(const QObject* editor)
+{
+    return editor && editor->property(kReleased).toBool();
+}
+
 QLineEdit* lineEditOf(QWidget* editor)
 {
     if (auto* search = qobject_cast<SearchEdit*>(editor))
@@ -65,12 +74,26 @@ void DataGridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, 
         model->setData(index, edit->text(), Qt::EditRole);
 }
 
+void DataGridDelegate::destroyEditor(QWidget* editor, const QModelIndex& index) const
+{
+    editor->setProperty(kReleased, true);
+    if (auto* search = qobject_cast<SearchEdit*>(editor))
+        search->lineEdit()->removeEventFilter(const_cast<DataGridDelegate*>(this));
+    QStyledItemDelegate::destroyEditor(editor, index);
+}
+
 bool DataGridDelegate::eventFilter(QObject* object, QEvent* event)
 {
     // The line edit inside a search edit reports for it: the view knows only the search edit.
     QObject* editor = object;
     if (auto* widget = qobject_cast<QWidget*>(object); widget && qobject_cast<SearchEdit*>(widget->parentWidget()))
         editor = widget->parentWidget();
+    if (released(editor))
+        return false;
+    // The grid moves the focus to itself while it closes an editor: that focus-out is no edit
+    // ending, and the editor is no longer the grid's to commit.
+    if (event->type() == QEvent::FocusOut && !m_grid.isEditing())
+        return false;
     if (event->type() != QEvent::KeyPress)
         return QStyledItemDelegate::eventFilter(editor, event);
     // A key the line edit let through reaches its search edit as well; it was offered already.
@@ -83,7 +106,9 @@ bool DataGridDelegate::eventFilter(QObject* object, QEvent* event)
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     if (enter && editorWidget && m_grid.enterMovesToNextCell()) {
         emit commitData(editorWidget);
-        emit closeEditor(editorWidget, QAbstractItemDelegate::EditNextItem);
+        // What the cell's value set off may have closed the editor already.
+        if (!released(editorWidget))
+            emit closeEditor(editorWidget, QAbstractItemDelegate::EditNextItem);
         return true;
     }
     if (key->key() == Qt::Key_F5 && key->modifiers() == Qt::NoModifier && qobject_cast<SearchEdit*>(editor)) {
