@@ -149,7 +149,8 @@ bool TFrPos::DgDtSearch(const QString& fieldName)
         return true;
     }
     if (field == QLatin1String("UNITNAME")) {
-        if (m_product.SearchUnitName(productId)) {
+        // A line takes only a unit that may be sold: the others would be set back on leaving.
+        if (m_product.SearchUnitName(productId, products::UnitRole::Sale)) {
             dt.edit();
             m_bill.setDt(QStringLiteral("UnitName"), m_product.SearchResult());
             FrPOS();

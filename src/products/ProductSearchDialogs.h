@@ -1,5 +1,7 @@
 #pragma once
 
+#include "products/UnitRoles.h"
+
 #include <QString>
 
 namespace kvr::products {
@@ -15,8 +17,9 @@ public:
     virtual bool searchLotNo(QString& chosen) = 0;
     virtual bool searchWarehouse(QString& chosen) = 0;
     virtual bool searchProductBarCode(QString& chosen) = 0;
-    // Limited to the product's purchase units.
-    virtual bool searchUnitName(int productId, QString& chosen) = 0;
+    // The product's units that play the role (purchase units for the product services, sale units
+    // for a sale line).
+    virtual bool searchUnitName(int productId, UnitRole role, QString& chosen) = 0;
     // The product's lots with their balance in the year (warehouseId 0: every warehouse); the
     // chosen lot's code and id.
     virtual bool searchLotOnHand(int productId, int year, int warehouseId, QString& code, int& id) = 0;

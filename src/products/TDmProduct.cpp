@@ -396,9 +396,10 @@ bool TDmProduct::SearchProductBarCode()
     return runSearch([](ProductSearchDialogs& d, QString& chosen) { return d.searchProductBarCode(chosen); });
 }
 
-bool TDmProduct::SearchUnitName(int productId)
+bool TDmProduct::SearchUnitName(int productId, UnitRole role)
 {
-    return runSearch([productId](ProductSearchDialogs& d, QString& chosen) { return d.searchUnitName(productId, chosen); });
+    return runSearch(
+        [productId, role](ProductSearchDialogs& d, QString& chosen) { return d.searchUnitName(productId, role, chosen); });
 }
 
 } // namespace kvr::products

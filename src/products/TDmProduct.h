@@ -73,7 +73,7 @@ public:
     bool SearchLotNo();
     bool SearchWarehouse();
     bool SearchProductBarCode();
-    bool SearchUnitName(int productId);
+    bool SearchUnitName(int productId, UnitRole role = UnitRole::Purc);
 
     // ---- prices
     double GetPrice(int customerId, int productId, int unitId, int priceType, const QDateTime& date);

@@ -15,7 +15,6 @@ ProductSearchDialogSet::ProductSearchDialogSet(data::TDM& dm, ui::Prompter& prom
     , m_lotOnHand(dm, prompter, m_texts)
     , m_warehouseOnHand(dm, prompter, m_texts)
 {
-    m_unit.setRole(TFrSearchUnit::Role::Purchase);
 }
 
 bool ProductSearchDialogSet::run(SearchScreen& search, QString& chosen)
@@ -46,9 +45,12 @@ bool ProductSearchDialogSet::searchProductBarCode(QString& chosen)
     return run(m_barCode, chosen);
 }
 
-bool ProductSearchDialogSet::searchUnitName(int productId, QString& chosen)
+bool ProductSearchDialogSet::searchUnitName(int productId, products::UnitRole role, QString& chosen)
 {
     m_unit.setProductId(productId);
+    m_unit.setRole(role == products::UnitRole::Sale ? TFrSearchUnit::Role::Sale
+                   : role == products::UnitRole::Purc ? TFrSearchUnit::Role::Purchase
+                                                      : TFrSearchUnit::Role::Any);
     return run(m_unit, chosen);
 }
 

@@ -24,7 +24,7 @@ public:
     bool searchLotNo(QString& chosen) override;
     bool searchWarehouse(QString& chosen) override;
     bool searchProductBarCode(QString& chosen) override;
-    bool searchUnitName(int productId, QString& chosen) override;
+    bool searchUnitName(int productId, products::UnitRole role, QString& chosen) override;
     bool searchLotOnHand(int productId, int year, int warehouseId, QString& code, int& id) override;
     bool searchWarehouseOnHand(int productId, QString& chosen) override;
 

@@ -16,7 +16,10 @@ public:
     bool searchLotNo(QString& chosen) override { return pick("lot", 0, chosen); }
     bool searchWarehouse(QString& chosen) override { return pick("warehouse", 0, chosen); }
     bool searchProductBarCode(QString&) override { return false; }
-    bool searchUnitName(int productId, QString& chosen) override { return pick("unit", productId, chosen); }
+    bool searchUnitName(int productId, products::UnitRole role, QString& chosen) override
+    {
+        return pick(role == products::UnitRole::Sale ? "sale unit" : "unit, not for sale", productId, chosen);
+    }
     bool searchLotOnHand(int productId, int year, int, QString& code, int& id) override
     {
         id = 2;
@@ -194,7 +197,7 @@ TEST_P(PosLineCells, SearchesOfTheCellsFillThem)
         {"SearchWHShowStock = 'N'", "WhCode", "BACK", "warehouse 0", "WhCode", "Warehouse", backWh},
         {"SearchLotShowStock = 'Y'", "LotNoCode", "L2", "lot on hand 4", "LotNoCode", "LotNo", 2},
         {"SearchLotShowStock = 'N'", "LotNoCode", "L1", "lot 0", "LotNoCode", "LotNo", 1},
-        {"SearchLotShowStock = 'N'", "UnitName", "โหล", "unit 4", "UnitName", "ProductUnits", 42},
+        {"SearchLotShowStock = 'N'", "UnitName", "โหล", "sale unit 4", "UnitName", "ProductUnits", 42},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.asked);
