@@ -132,9 +132,11 @@ bool TFrPos::DgDtSearch(const QString& fieldName)
     }
     if (field == QLatin1String("LOTNOCODE")) {
         if (configText("SearchLotShowStock") == QLatin1String("N")) {
-            if (m_product.SearchLotNo()) {
+            // The line's product's own lots: another product's lot would be refused on leaving.
+            QString chosen;
+            if (dialogs && dialogs->searchProductLotNo(productId, chosen)) {
                 dt.edit();
-                m_bill.setDt(QStringLiteral("LotNoCode"), m_product.SearchResult());
+                m_bill.setDt(QStringLiteral("LotNoCode"), chosen);
                 LotNoCodeExit();
             }
             return true;

@@ -15,6 +15,8 @@ public:
     virtual ~ProductSearchDialogs() = default;
     virtual bool searchProduct(QString& chosen) = 0;
     virtual bool searchLotNo(QString& chosen) = 0;
+    // The lots of one product that came into stock (received or made).
+    virtual bool searchProductLotNo(int productId, QString& chosen) = 0;
     virtual bool searchWarehouse(QString& chosen) = 0;
     virtual bool searchProductBarCode(QString& chosen) = 0;
     // The product's units that play the role (purchase units for the product services, sale units

@@ -9,6 +9,7 @@ ProductSearchDialogSet::ProductSearchDialogSet(data::TDM& dm, ui::Prompter& prom
     , m_texts(dm)
     , m_product(dm, prompter)
     , m_lot(dm, prompter)
+    , m_productLot(dm, prompter)
     , m_warehouse(dm, prompter)
     , m_barCode(dm, prompter)
     , m_unit(dm, prompter)
@@ -33,6 +34,12 @@ bool ProductSearchDialogSet::searchProduct(QString& chosen)
 bool ProductSearchDialogSet::searchLotNo(QString& chosen)
 {
     return run(m_lot, chosen);
+}
+
+bool ProductSearchDialogSet::searchProductLotNo(int productId, QString& chosen)
+{
+    m_productLot.setProductId(productId);
+    return run(m_productLot, chosen);
 }
 
 bool ProductSearchDialogSet::searchWarehouse(QString& chosen)

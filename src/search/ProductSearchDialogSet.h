@@ -8,6 +8,7 @@
 #include "search/TF_SearchWareHouseOnHand.h"
 #include "search/TFrSearchBarCode.h"
 #include "search/TFrSearchLotNo.h"
+#include "search/TFrSearchLotNoIV.h"
 #include "search/TFrSearchUnit.h"
 
 namespace kvr::search {
@@ -22,6 +23,7 @@ public:
 
     bool searchProduct(QString& chosen) override;
     bool searchLotNo(QString& chosen) override;
+    bool searchProductLotNo(int productId, QString& chosen) override;
     bool searchWarehouse(QString& chosen) override;
     bool searchProductBarCode(QString& chosen) override;
     bool searchUnitName(int productId, products::UnitRole role, QString& chosen) override;
@@ -35,6 +37,7 @@ private:
     products::QuantityTexts m_texts;
     TF_SearchProduct m_product;
     TFrSearchLotNo m_lot;
+    TFrSearchLotNoIV m_productLot;
     TF_SearchWareHouse m_warehouse;
     TFrSearchBarCode m_barCode;
     TFrSearchUnit m_unit;

@@ -13,7 +13,8 @@ class PickingDialogs : public products::ProductSearchDialogs
 {
 public:
     bool searchProduct(QString&) override { return false; }
-    bool searchLotNo(QString& chosen) override { return pick("lot", 0, chosen); }
+    bool searchLotNo(QString& chosen) override { return pick("any lot", 0, chosen); }
+    bool searchProductLotNo(int productId, QString& chosen) override { return pick("lot", productId, chosen); }
     bool searchWarehouse(QString& chosen) override { return pick("warehouse", 0, chosen); }
     bool searchProductBarCode(QString&) override { return false; }
     bool searchUnitName(int productId, products::UnitRole role, QString& chosen) override
@@ -196,7 +197,7 @@ TEST_P(PosLineCells, SearchesOfTheCellsFillThem)
         {"SearchWHShowStock = 'Y'", "WhCode", "MAIN", "warehouse on hand 4", "WhCode", "Warehouse", mainWh},
         {"SearchWHShowStock = 'N'", "WhCode", "BACK", "warehouse 0", "WhCode", "Warehouse", backWh},
         {"SearchLotShowStock = 'Y'", "LotNoCode", "L2", "lot on hand 4", "LotNoCode", "LotNo", 2},
-        {"SearchLotShowStock = 'N'", "LotNoCode", "L1", "lot 0", "LotNoCode", "LotNo", 1},
+        {"SearchLotShowStock = 'N'", "LotNoCode", "L1", "lot 4", "LotNoCode", "LotNo", 1},
         {"SearchLotShowStock = 'N'", "UnitName", "โหล", "sale unit 4", "UnitName", "ProductUnits", 42},
     };
     for (const auto& c : cases) {
