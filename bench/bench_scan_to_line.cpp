@@ -5,6 +5,9 @@
 //
 // KVR_BENCH_SQLITE_WORKDIR  working folder of the SQLite shop (built there once, reused later);
 //                           default a temporary folder
+// KVR_BENCH_PG              HOST:PORT of a PostgreSQL server to time the same on as well; its
+//                           demo databases are replaced (use a throw-away server)
+// KVR_BENCH_PG_WORKDIR      working folder naming that shop (default a temporary folder)
 // KVR_BENCH_PRODUCTS, KVR_BENCH_STOCK_ROWS  a smaller shop for a quick run
 // KVR_DEMO_BIN              the demo generator, when not the one built beside this benchmark
 #include "data/Query.h"
@@ -49,8 +52,18 @@ int envInt(const char* name, int fallback)
     return ok ? value : fallback;
 }
 
-void ensureDemo(const QString& workDir)
+// Where one backend's shop is: its working folder (with Server.Dat) and the demo's --server.
+struct Shop
 {
+    QString name;
+    QString workDir;
+    QString server;
+    QStringList barcodes;
+};
+
+void ensureDemo(const Shop& shop)
+{
+    const QString& workDir = shop.workDir;
     const int products = envInt("KVR_BENCH_PRODUCTS", 100000);
     const int stockRows = envInt("KVR_BENCH_STOCK_ROWS", 1000000);
     QDir().mkpath(workDir);
@@ -78,18 +91,37 @@ void ensureDemo(const QString& workDir)
     std::fprintf(stderr, "Building the demo shop (%d products, %d balances) ...\n", products, stockRows);
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(demo, {QStringLiteral("--server"), QStringLiteral("sqlite:db"), QStringLiteral("--workdir"), workDir,
+    process.start(demo, {QStringLiteral("--server"), shop.server, QStringLiteral("--workdir"), workDir,
                          QStringLiteral("--products"), QString::number(products), QStringLiteral("--stock-rows"),
                          QString::number(stockRows), QStringLiteral("--force")});
     if (!process.waitForFinished(-1) || process.exitCode() != 0)
         qFatal("%s failed: %s", qPrintable(demo), process.readAllStandardOutput().constData());
 }
 
-QString g_workDir;
-QStringList g_barcodes;
-
-void scanToLine(benchmark::State& state)
+// Barcodes of sellable products spread over the whole catalogue.
+QStringList sampleBarcodes(const QString& workDir)
 {
+    kvr::data::TDMConfig config(workDir);
+    kvr::data::TDM dm(config, workDir);
+    dm.setCompanyCode(QStringLiteral("DEMO"));
+    Query barcodes(dm.DMdata(), QStringLiteral("SELECT U.BarCode FROM ProductUnits U INNER JOIN Product P On "
+                                               "(P.Id = U.Product) WHERE U.BarCode Is Not Null And "
+                                               "Coalesce(P.Blocked, 'N') <> 'Y' And Coalesce(P.MasterCode, 'N') <> 'Y' "
+                                               "ORDER BY U.Id"));
+    barcodes.open();
+    QStringList list;
+    const int samples = std::min(2000, barcodes.recordCount());
+    for (int i = 0; i < samples; ++i)
+        list << barcodes.fieldAt(int(qint64(i) * barcodes.recordCount() / samples), QStringLiteral("BarCode")).asString();
+    if (list.isEmpty())
+        qFatal("The demo shop has no barcodes");
+    return list;
+}
+
+void scanToLine(benchmark::State& state, const Shop* shop)
+{
+    const QString& g_workDir = shop->workDir;
+    const QStringList& g_barcodes = shop->barcodes;
     QuietPrompter prompter;
     kvr::data::TDMConfig config(g_workDir);
     config.CheckRight(101, 1);
@@ -147,7 +179,8 @@ void scanToLine(benchmark::State& state)
     const auto at = [&](double q) { return ms[std::min(ms.size() - 1, std::size_t(q * double(ms.size())))]; };
     state.counters["median_ms"] = at(0.5);
     state.counters["p99_ms"] = at(0.99);
-    std::printf("scan-to-line on SQLite: median %.3f ms, p99 %.3f ms over %zu scans\n", at(0.5), at(0.99), ms.size());
+    std::printf("scan-to-line on %s: median %.3f ms, p99 %.3f ms over %zu scans\n", qPrintable(shop->name), at(0.5),
+                at(0.99), ms.size());
 }
 
 } // namespace
@@ -156,27 +189,29 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    QTemporaryDir temp;
-    g_workDir = qEnvironmentVariableIsSet("KVR_BENCH_SQLITE_WORKDIR") ? qEnvironmentVariable("KVR_BENCH_SQLITE_WORKDIR")
-                                                                      : temp.path();
-    ensureDemo(g_workDir);
-    {
-        // Barcodes of sellable products spread over the whole catalogue.
-        kvr::data::TDMConfig config(g_workDir);
-        kvr::data::TDM dm(config, g_workDir);
-        dm.setCompanyCode(QStringLiteral("DEMO"));
-        Query barcodes(dm.DMdata(), QStringLiteral("SELECT U.BarCode FROM ProductUnits U INNER JOIN Product P On "
-                                                   "(P.Id = U.Product) WHERE U.BarCode Is Not Null And "
-                                                   "Coalesce(P.Blocked, 'N') <> 'Y' And Coalesce(P.MasterCode, 'N') <> 'Y' "
-                                                   "ORDER BY U.Id"));
-        barcodes.open();
-        const int samples = std::min(2000, barcodes.recordCount());
-        for (int i = 0; i < samples; ++i)
-            g_barcodes << barcodes.fieldAt(int(qint64(i) * barcodes.recordCount() / samples), QStringLiteral("BarCode")).asString();
-        if (g_barcodes.isEmpty())
-            qFatal("The demo shop has no barcodes");
+    QTemporaryDir sqliteTemp;
+    QTemporaryDir pgTemp;
+    std::vector<Shop> shops;
+    shops.push_back({QStringLiteral("sqlite"),
+                     qEnvironmentVariableIsSet("KVR_BENCH_SQLITE_WORKDIR") ? qEnvironmentVariable("KVR_BENCH_SQLITE_WORKDIR")
+                                                                           : sqliteTemp.path(),
+                     QStringLiteral("sqlite:db"),
+                     {}});
+    if (qEnvironmentVariableIsSet("KVR_BENCH_PG"))
+        shops.push_back({QStringLiteral("pgsql"),
+                         qEnvironmentVariableIsSet("KVR_BENCH_PG_WORKDIR") ? qEnvironmentVariable("KVR_BENCH_PG_WORKDIR")
+                                                                           : pgTemp.path(),
+                         QStringLiteral("pgsql:") + qEnvironmentVariable("KVR_BENCH_PG"),
+                         {}});
+    for (Shop& shop : shops) {
+        ensureDemo(shop);
+        shop.barcodes = sampleBarcodes(shop.workDir);
+        const std::string name = ("ScanToLine/" + shop.name).toStdString();
+        benchmark::RegisterBenchmark(name.c_str(), [&shop](benchmark::State& state) { scanToLine(state, &shop); })
+            ->Unit(benchmark::kMillisecond)
+            ->MinTime(3.0)
+            ->UseRealTime();
     }
-    benchmark::RegisterBenchmark("ScanToLine/sqlite", scanToLine)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
