@@ -93,6 +93,12 @@ QWidget* TFrPosView::buildReceiptPage()
         auto* edit = addHeaderEdit(field, name == QLatin1String("Cash") ? PosFocus::Cash : PosFocus::None);
         edit->setObjectName(name.toLower() + QStringLiteral("LineEdit"));
         edit->setReadOnly(name == QLatin1String("Change"));
+        if (name == QLatin1String("Change")) {
+            // Large enough for the customer to read across the counter.
+            QFont large(QStringLiteral("Times New Roman"));
+            large.setPixelSize(53);
+            edit->setFont(large);
+        }
         edit->setAlignment(Qt::AlignRight);
         if (name != QLatin1String("Change")) {
             // Money only; a cleared amount is none. Every amount entered recomputes the change.

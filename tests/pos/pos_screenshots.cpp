@@ -41,7 +41,7 @@ QString firstText(data::TDM& dm, const QString& sql)
     return q.eof() ? QString() : q.field(q.fieldNames().value(0)).asString().trimmed();
 }
 
-// A new bill of three products for the walk-in customer, then paid in cash with change, then the
+// A new bill of three products for the walk-in customer, then paid by transfer and cash with change, then the
 // card details of the latest bill paid by card.
 bool ringUp(data::TDM& dm, data::TDMConfig& config, ui::DialogPrompter& prompter, const QDir& folder)
 {
@@ -83,7 +83,11 @@ bool ringUp(data::TDM& dm, data::TDMConfig& config, ui::DialogPrompter& prompter
     screen.ShowReceiptPage();
     const double total = screen.QHd().field(QStringLiteral("Total")).asFloat();
     screen.QHd().edit();
-    screen.bill().setHd(QStringLiteral("Cash"), std::ceil(total / 100) * 100);
+    // Half by transfer to the shop's first account, the rest in notes.
+    const double transfer = std::floor(total / 2);
+    screen.bill().setHd(QStringLiteral("BankAmount"), transfer);
+    screen.bill().setHd(QStringLiteral("Cash"), std::ceil((total - transfer) / 100) * 100);
+    screen.FaGetCompanyBank1().typeCode(firstText(dm, QStringLiteral("SELECT BankCode FROM CompanyBank ORDER BY Id")));
     screen.ReceiptChange();
     ok = test::saveShot(view, folder, QStringLiteral("sale-receipt-change.png")) && ok;
     view.hide();
