@@ -151,7 +151,10 @@ bool TFrCreditCardInfo::BOkClick()
             const auto text = [&](const char* f) { return q.fieldAt(row, QString::fromLatin1(f)).asString().trimmed(); };
             const auto amount = [&](const char* f) { return q.fieldAt(row, QString::fromLatin1(f)).asFloat(); };
             const bool texts = !text("cardcode").isEmpty() && !text("CardNo").isEmpty() && !text("SlipNo").isEmpty();
-            if (texts && amount("CardRcpt") > 0 && amount("CardAmount") > 0) {
+            // A type code that named no card type leaves the row without one; saving would drop it
+            // and the header's card amount would have no slip behind it.
+            const bool typed = !q.fieldAt(row, QStringLiteral("CreditCard")).isNull();
+            if (texts && typed && amount("CardRcpt") > 0 && amount("CardAmount") > 0) {
                 ++row;
                 continue;
             }

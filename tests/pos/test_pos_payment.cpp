@@ -69,6 +69,10 @@ TEST_P(PosPayment, CardDialogComputesTheSurchargeAndRefusesIncompleteRows)
     // An unknown type code clears the type.
     typeCardRow(screen, QStringLiteral("NOPE"), QStringLiteral("5500"), QStringLiteral("S2"), 10);
     EXPECT_TRUE(q.field(QStringLiteral("CreditCard")).isNull());
+    // ... and a row without a card type is not complete: saving would have dropped it.
+    prompter.expectInformation();
+    EXPECT_FALSE(card.BOkClick());
+    EXPECT_EQ(prompter.asked().back().text, QStringLiteral("ป้อนรายละเอียดบัตรเครดิตไม่ครบ"));
     // A card number without a slip keeps the dialog open.
     q.setValue(QStringLiteral("cardcode"), QStringLiteral("VISA"));
     card.GetCardCodeExit();
