@@ -167,6 +167,8 @@ void TFrPos::CalculateAll()
 {
     m_calc.CalculateAll();
     emit totalsChanged();
+    // A new total changes what is still owed: the change and whether the bill may be saved.
+    ReceiptChange();
 }
 
 QString TFrPos::TotalText() const

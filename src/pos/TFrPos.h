@@ -202,6 +202,8 @@ signals:
     void totalsChanged();
     void headerTextsChanged();
     void changeChanged();
+    // Saving starts: the payment edits put what is typed in them into the header, finished or not.
+    void paymentEditsWanted();
     // The grid's cursor goes to this cell of the current line.
     void gridFieldRequested(const QString& field);
 
@@ -220,7 +222,11 @@ private:
     void reportLineError(const QString& text, bool& error);
     bool writeBill(QString& number, int& year);
     void kickDrawer();
-    void printSavedBill(const QString& number, int year);
+    // The receipt of a saved bill read from `stored`: the screen's own right after saving, the
+    // stored one read afresh for a reprint.
+    void printSavedBill(const QString& number, PosBill& stored);
+    // What happens after the bill is committed never undoes the save or keeps it on screen.
+    void afterSave(const std::function<void()>& step);
     // Line entry
     int billYear() const;
     const data::Query& lineCustomer();

@@ -249,6 +249,7 @@ void TFrPos::ShowReceiptPage()
         m_bill.QHd().edit();
         m_bill.setHd(QStringLiteral("Cash"), m_bill.hd(QStringLiteral("Total")));
     }
+    ReceiptChange();
     setFocusTo(PosFocus::Cash);
 }
 

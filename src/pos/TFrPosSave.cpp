@@ -24,6 +24,14 @@ void TFrPos::AcSaveExecute()
         return;
     data::CachedDataset& hd = m_bill.QHd();
     hd.edit();
+    emit paymentEditsWanted();
+    // What is owed and paid as it stands now: a total changed since the payment was typed, or
+    // an amount typed and not yet left, must not save a bill that is not paid.
+    CalculateAll();
+    if (!AcSave().isEnabled()) {
+        ShowReceiptPage();
+        return;
+    }
     if (m_bill.hd(QStringLiteral("BankAmount")) > 0 && m_bill.hdId(QStringLiteral("CompanyBank")) <= 0) {
         message(QStringLiteral("ท่านยังไม่ได้ป้อนรหัสธนาคาร ที่รับโอนจากลูกค้า"));
         return;
@@ -46,9 +54,18 @@ void TFrPos::AcSaveExecute()
     int year = 0;
     if (!writeBill(number, year))
         return;
-    kickDrawer();
-    printSavedBill(number, year);
+    afterSave([this] { kickDrawer(); });
+    afterSave([this, &number] { printSavedBill(number, m_bill); });
     AcNewExecute();
+}
+
+void TFrPos::afterSave(const std::function<void()>& step)
+{
+    try {
+        step();
+    } catch (const std::exception& error) {
+        prompter().showErrorDialog(QString::fromUtf8(error.what()));
+    }
 }
 
 // Header, lines and card rows in one transaction: the bill is in the database whole or not at
@@ -114,9 +131,9 @@ void TFrPos::kickDrawer()
     devices::OpenCashDrawer(m_drawerPort, cashDrawer, m_qMachineNo.field(QStringLiteral("baudrate")).value());
 }
 
-void TFrPos::printSavedBill(const QString& number, int /*year*/)
+void TFrPos::printSavedBill(const QString& number, PosBill& stored)
 {
-    if (configText("PrintOldDocument") != QLatin1String("Y") && m_bill.hdText(QStringLiteral("Printed")).trimmed() == QLatin1String("Y")) {
+    if (configText("PrintOldDocument") != QLatin1String("Y") && stored.hdText(QStringLiteral("Printed")).trimmed() == QLatin1String("Y")) {
         message(QStringLiteral("เอกสารเลขที่ ") + number + QLatin1Char('\r') + QStringLiteral("เคยถูกสั่งพิมพ์ไปแล้ว") +
                 QLatin1Char('\r') + QStringLiteral("จะต้องสั่งพิมพ์ที่เมนูพิมพ์ย้อนหลัง"));
         return;
@@ -140,8 +157,8 @@ void TFrPos::printSavedBill(const QString& number, int /*year*/)
     settings.Company = printing::ReadReceiptCompany(m_dm.config().QCompany());
 
     printing::Receipt receipt;
-    receipt.header = printing::ReadReceiptHeader(m_bill.QHd());
-    receipt.lines = printing::ReadReceiptLines(m_bill.QDt());
+    receipt.header = printing::ReadReceiptHeader(stored.QHd());
+    receipt.lines = printing::ReadReceiptLines(stored.QDt());
 
     printing::ReceiptJob job;
     job.target = printing::PrinterTarget::resolve(m_dm.config().workingDirectory(),
@@ -182,14 +199,27 @@ void TFrPos::MarkBillPrinted(const QString& number)
     } catch (const data::DbError&) {
         m_dm.Rollback();
         // The bill is saved and printed; only the mark is missing, and a reprint shows it.
+        return;
     }
+    // The bill on screen is printed too: saving it again must not write the mark back to "N".
+    if (hasHeaderRow() && m_bill.hdText(QStringLiteral("PosNo")).trimmed() == number.trimmed())
+        m_bill.setHd(QStringLiteral("Printed"), QStringLiteral("Y"));
 }
 
 void TFrPos::AcPrintExecute()
 {
     if (!hasHeaderRow() || m_newBill)
         return;
-    printSavedBill(m_bill.hdText(QStringLiteral("PosNo")), util::YearOf(m_bill.QHd().field(QStringLiteral("PosDate")).asDateTime()));
+    // The bill as it is stored, not as it may since have been changed on screen without saving.
+    const QString number = m_bill.hdText(QStringLiteral("PosNo"));
+    PosBill stored(m_dm.DMdata());
+    afterSave([&] {
+        if (!stored.LoadBill(number, m_docNoLength, m_mode)) {
+            message(QStringLiteral("Impossible Error Not Found ") + number);
+            return;
+        }
+        printSavedBill(number, stored);
+    });
 }
 
 } // namespace kvr::pos

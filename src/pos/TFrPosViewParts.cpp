@@ -106,11 +106,22 @@ QWidget* TFrPosView::buildReceiptPage()
             money->setNotation(QDoubleValidator::StandardNotation);
             money->setLocale(QLocale::c());
             edit->setValidator(money);
-            connect(edit, &QLineEdit::editingFinished, this, [this, edit, name] {
+            const auto take = [this, edit, name] {
+                if (!m_pos.QHd().isOpen() || m_pos.QHd().eof())
+                    return;
                 const QString text = edit->text().trimmed();
                 m_pos.QHd().edit();
                 m_pos.bill().setHd(name, text.isEmpty() ? QVariant() : QVariant(QLocale::c().toDouble(text)));
+            };
+            connect(edit, &QLineEdit::editingFinished, this, [this, take] {
+                take();
                 m_pos.ReceiptChange();
+            });
+            // F10 while an amount is still being typed saves what is typed; an amount shown and
+            // not touched stays as the header holds it, to the last decimal.
+            connect(&m_pos, &TFrPos::paymentEditsWanted, edit, [edit, take] {
+                if (edit->isModified())
+                    take();
             });
         }
         m_hdFields.emplace_back(edit, name);

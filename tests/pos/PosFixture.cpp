@@ -72,8 +72,9 @@ int PosFixture::insertBill(const SavedBill& bill)
     data::Connection& c = dm->DMdata();
     run(c, QStringLiteral("INSERT INTO PosHd (DelFlag, PosType, PosShiftNo, PosNo, PosDate, Customer, Salesman, Warehouse, "
                           "TaxCode, TaxRate, Price_IE, NoTaxAmt, TaxAmt, TaxTotal, Total, DiscRate1, DiscAmt1, Posted, "
-                          "Printed, CurrencyId, Rate) VALUES (:DelFlag, :PosType, 1, :PosNo, :PosDate, 1, 1, :Wh, :TaxCode, "
-                          ":TaxRate, :IE, :NoTaxAmt, :TaxAmt, :TaxTotal, :Total, :DiscRate1, :DiscAmt1, 'N', 'Y', 1, 1)"),
+                          "Printed, CurrencyId, Rate, Cash, Change) VALUES (:DelFlag, :PosType, 1, :PosNo, :PosDate, 1, 1, :Wh, "
+                          ":TaxCode, :TaxRate, :IE, :NoTaxAmt, :TaxAmt, :TaxTotal, :Total, :DiscRate1, :DiscAmt1, 'N', 'Y', 1, "
+                          "1, :Total, 0)"),
         {{QStringLiteral("DelFlag"), bill.delFlag}, {QStringLiteral("PosType"), bill.posType},
          {QStringLiteral("PosNo"), bill.number}, {QStringLiteral("PosDate"), bill.date.startOfDay()},
          {QStringLiteral("Wh"), bill.posType == QLatin1String("P") ? QVariant(pos_shop::mainWh) : QVariant()},

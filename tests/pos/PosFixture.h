@@ -41,7 +41,7 @@ struct SavedLine
     QVariant warehouse = pos_shop::mainWh;
 };
 
-// A saved bill as the tables hold it, with the totals it was saved with.
+// A saved bill as the tables hold it, with the totals it was saved with, paid in cash.
 struct SavedBill
 {
     QString posType;

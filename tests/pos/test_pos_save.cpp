@@ -302,6 +302,73 @@ TEST_P(PosSave, PrintingFollowsThePrintTypeAndTheAlreadyPrintedRule)
     }
 }
 
+TEST_P(PosSave, BillNotPaidAsItNowStandsIsNotSaved)
+{
+    // Rung up and never paid: saving goes to the receipt page and proposes the total as cash.
+    pos::TFrPos& screen = billWith({{water, 1, 100}, {water, 1, 50}});
+    EXPECT_FALSE(screen.AcSave().isEnabled());
+    screen.AcSaveExecute();
+    EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosHd")), 0);
+    EXPECT_EQ(screen.controls().page, pos::PosPage::Receipt);
+    EXPECT_DOUBLE_EQ(screen.QHd().field(QStringLiteral("Cash")).asFloat(), 150);
+    EXPECT_TRUE(screen.AcSave().isEnabled());
+
+    // Paid exactly, then a second piece of the last item: the bill is short again until paid.
+    screen.QDt().setRecNo(1);
+    screen.QDt().setValue(QStringLiteral("Quantity"), 2.0);
+    screen.DgDtFieldChanged(QStringLiteral("Quantity"));
+    EXPECT_FALSE(screen.AcSave().isEnabled());
+    EXPECT_TRUE(screen.ChangeShortfall());
+    screen.AcSaveExecute();
+    EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosHd")), 0);
+
+    pay(screen, 250);
+    prompter.answerConfirm(true);
+    screen.AcSaveExecute();
+    EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosHd WHERE Total = 200 AND Cash = 250 AND Change = 50")),
+              1);
+}
+
+TEST_P(PosSave, ReprintReadsTheStoredBillAndMarksTheBillOnScreenPrinted)
+{
+    const QString receiptFile = QDir(server->workingDirectory()).filePath(QStringLiteral("receipt.bin"));
+    {
+        QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[ReceiptPrinter]\nM01=" + receiptFile.toUtf8() + "\n");
+    }
+    setConfig(QStringLiteral("Pos1_PrintType = 'T', Pos1_PrintLine = 'N', PosFormTextNo = 1, PrintOldDocument = 'N'"));
+    insertBill({"P", "     101", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 100, 6.54, 100, 0, {{water, 11, 1, 100, "", vat7}}});
+    exec(QStringLiteral("UPDATE PosHd SET Printed = 'N'"));
+    pos::TFrPos& screen = this->screen();
+    screen.AcNewExecute();
+    screen.headerTexts().posNo = QStringLiteral("101");
+    screen.PosNoExit();
+    // Changed on screen and not saved: the reprint is of the bill as stored.
+    screen.QDt().edit();
+    screen.QDt().setValue(QStringLiteral("Quantity"), 7.0);
+    screen.DgDtFieldChanged(QStringLiteral("Quantity"));
+    screen.AcPrintExecute();
+    QFile receipt(receiptFile);
+    ASSERT_TRUE(receipt.open(QIODevice::ReadOnly));
+    const QByteArray bytes = receipt.readAll();
+    EXPECT_TRUE(bytes.contains("100.00"));
+    EXPECT_FALSE(bytes.contains("700.00"));
+    EXPECT_EQ(text(QStringLiteral("SELECT Printed AS T FROM PosHd")), QStringLiteral("Y"));
+
+    // Saving the change afterwards keeps the mark and does not print a second receipt.
+    receipt.close();
+    QFile::remove(receiptFile);
+    pay(screen, 700);
+    prompter.answerConfirm(true);
+    prompter.expectInformation();
+    screen.AcSaveExecute();
+    EXPECT_TRUE(prompter.asked().back().text.contains(QStringLiteral("เคยถูกสั่งพิมพ์ไปแล้ว")));
+    EXPECT_FALSE(QFile::exists(receiptFile));
+    EXPECT_EQ(text(QStringLiteral("SELECT Printed AS T FROM PosHd")), QStringLiteral("Y"));
+    EXPECT_DOUBLE_EQ(text(QStringLiteral("SELECT Quantity AS T FROM PosDt")).toDouble(), 7);
+}
+
 KVR_INSTANTIATE_BACKENDS(PosSave);
 
 } // namespace
