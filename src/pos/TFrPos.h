@@ -176,6 +176,9 @@ public:
     void setProductSearch(ProductSearch run) { m_productSearch = std::move(run); }
     // Deletes the current line without asking; saving removes it from the database.
     void BtDeleteLineClick();
+    // The cashier moves on past the last line (Down, or Enter in its last cell): a new empty
+    // line opens, unless the last one has no product yet. True when one was added.
+    bool AppendLine();
 
     // ---- payment and saving (the payment edits are bound to the header's Cash, Coupon,
     // CardAmount and BankAmount)

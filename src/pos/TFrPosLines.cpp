@@ -130,8 +130,10 @@ void TFrPos::AssignProduct(const QString& code, int barcodeUnitId)
     AssignLinePrice();
     SetDgDtColumn();
 
+    // Stock is checked as soon as the line has its product, quantity 1 included: a cashier who
+    // never enters the quantity cell must not sell what is not there.
+    QuantityExit();
     if (configText("PosUseBarCode") == QLatin1String("Y")) {
-        QuantityExit();
         if (!m_bill.dtText(kProductCode).trimmed().isEmpty() && m_bill.dtId(QStringLiteral("Product")) != before)
             appendNextLine();
     }
@@ -284,10 +286,22 @@ void TFrPos::BtDeleteLineClick()
     if (!dt.isOpen() || dt.isEmpty())
         return;
     dt.remove();
+    // A bill always has a line to type into, also when its only one was deleted.
+    if (dt.isEmpty())
+        dt.append();
     setFocusTo(PosFocus::Grid);
     CalculateAll();
     SetDgDtColumn();
     emit gridFieldRequested(kProductCode);
+}
+
+bool TFrPos::AppendLine()
+{
+    data::CachedDataset& dt = m_bill.QDt();
+    if (!lineIsOpen(dt) || dt.recNo() != dt.recordCount() - 1 || m_bill.dtText(kProductCode).trimmed().isEmpty())
+        return false;
+    appendNextLine();
+    return true;
 }
 
 } // namespace kvr::pos

@@ -4,6 +4,7 @@
 #include "ui/base/TFrFormView.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -80,6 +81,10 @@ private:
     void wireLineGrid();
     void applyLineEditors();
     void lineCellEdited(const QString& field);
+    // A cell's check runs once the grid has closed its editor and settled, or at once when the
+    // cursor leaves the line first.
+    void deferLineCheck(std::function<void()> check);
+    void runLineChecks();
     void editMemoLine();
     void restoreGeometry(bool place);
     void storeGeometry() const;
@@ -103,6 +108,8 @@ private:
     search::LookupFrameView* m_warehouseFrame = nullptr;
     // The header's search dialogs open over this window.
     std::unique_ptr<search::DialogSearchRunner> m_searchRunner;
+    std::vector<std::function<void()>> m_lineChecks;
+    int m_lineChecksRow = -1;
     bool m_memoMenuOn = false;
     bool m_geometryRestored = false;
 };

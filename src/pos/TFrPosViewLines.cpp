@@ -84,14 +84,17 @@ void TFrPosView::wireLineGrid()
                  || name == QLatin1String("SERIAL"))
             m_pos.LineCellEnter();
     });
-    // The re-check of the cell left runs once the grid has settled on its new cell, and only while
-    // the line is still the current one.
+    // The re-check of the cell left runs once the grid has settled on its new cell.
     connect(m_grid, &ui::DataGrid::colExit, this, [this](const QString& field) {
-        const int row = m_pos.QDt().recNo();
-        QTimer::singleShot(0, this, [this, row, field] {
-            if (m_pos.QDt().isOpen() && m_pos.QDt().recNo() == row)
-                m_pos.DgDtColExit(field);
-        });
+        deferLineCheck([this, field] { m_pos.DgDtColExit(field); });
+    });
+    // Checks still waiting for the line the cursor leaves run now, on that line: the stock, the
+    // unit's price and the product of a cell left for another row must not be skipped.
+    connect(m_grid, &ui::DataGrid::rowLeaving, this, [this](int) { runLineChecks(); });
+    // Past the last line a new one opens, once the checks of the line left are done.
+    connect(m_grid, &ui::DataGrid::endReached, this, [this] {
+        runLineChecks();
+        m_pos.AppendLine();
     });
     connect(m_grid, &ui::DataGrid::rowChanged, this, [this](int) { m_pos.SetDgDtColumn(); });
     connect(m_grid, &ui::DataGrid::fieldChanged, this, &TFrPosView::lineCellEdited);
@@ -122,8 +125,11 @@ void TFrPosView::wireLineGrid()
         if (typing && QApplication::focusWidget() == m_grid
             && m_grid->selectedField().compare(QLatin1String("ProductCode"), Qt::CaseInsensitive) == 0)
             return !m_pos.ProductCodeEnter();
-        if (recomputesBeforeMoving(key))
+        if (recomputesBeforeMoving(key)) {
+            // The cell being typed in is the line's before anything is recomputed or moved.
+            m_grid->finishEditing();
             m_pos.CalculateAll();
+        }
         return false;
     });
 }
@@ -144,12 +150,8 @@ void TFrPosView::lineCellEdited(const QString& field)
     // The cell's own check runs once the grid has closed its editor and moved on: a scan may add
     // the next line, which a grid still inside its editor must not see. A check the cell re-check
     // of the column exit has done already (same code) is not run twice.
-    const int row = m_pos.QDt().recNo();
     const QString name = field.toUpper();
-    QTimer::singleShot(0, this, [this, row, name] {
-        data::CachedDataset& dt = m_pos.QDt();
-        if (!dt.isOpen() || dt.recNo() != row || dt.eof())
-            return;
+    deferLineCheck([this, name] {
         if (name == QLatin1String("PRODUCTCODE")) {
             if (m_pos.bill().dtText(QStringLiteral("ProductCode")).trimmed() != m_pos.LastProductCode().trimmed()
                 || m_pos.bill().dtId(QStringLiteral("Product")) <= 0)
@@ -173,6 +175,29 @@ void TFrPosView::lineCellEdited(const QString& field)
         if (name != QLatin1String("QUANTITY") && name != QLatin1String("PRICE") && name != QLatin1String("DISCOUNT"))
             m_pos.CalculateAll();
     });
+}
+
+void TFrPosView::deferLineCheck(std::function<void()> check)
+{
+    const int row = m_pos.QDt().recNo();
+    if (!m_lineChecks.empty() && m_lineChecksRow != row)
+        runLineChecks();
+    m_lineChecksRow = row;
+    m_lineChecks.push_back(std::move(check));
+    if (m_lineChecks.size() == 1)
+        QTimer::singleShot(0, this, &TFrPosView::runLineChecks);
+}
+
+void TFrPosView::runLineChecks()
+{
+    std::vector<std::function<void()>> checks;
+    checks.swap(m_lineChecks);
+    data::CachedDataset& dt = m_pos.QDt();
+    // The line they belong to must still be the current one: a new bill or a reload forgets them.
+    if (!dt.isOpen() || dt.eof() || dt.recNo() != m_lineChecksRow)
+        return;
+    for (const auto& check : checks)
+        check();
 }
 
 } // namespace kvr::pos

@@ -411,6 +411,13 @@ TEST_P(PosLines, DeletingALineRecomputesTheBill)
     EXPECT_EQ(screen.QDt().recordCount(), 1);
     EXPECT_DOUBLE_EQ(screen.QHd().field(QStringLiteral("Total")).asFloat(), 60);
     EXPECT_EQ(screen.focus(), pos::PosFocus::Grid);
+    // The last line deleted leaves an empty one to type into; going past it adds none.
+    screen.BtDeleteLineClick();
+    ASSERT_EQ(screen.QDt().recordCount(), 1);
+    EXPECT_EQ(screen.QDt().field(QStringLiteral("Product")).asInteger(), 0);
+    EXPECT_DOUBLE_EQ(screen.QHd().field(QStringLiteral("Total")).asFloat(), 0);
+    EXPECT_FALSE(screen.AppendLine());
+    EXPECT_EQ(screen.QDt().recordCount(), 1);
 }
 
 KVR_INSTANTIATE_BACKENDS(PosLines);

@@ -109,6 +109,55 @@ TEST_P(PosViewLines, TypedCodeAndQuantityFillTheLineAndTheTotal)
     EXPECT_EQ(view->totalLabel()->text().trimmed(), QStringLiteral("30"));
 }
 
+TEST_P(PosViewLines, TypedLinesAreAddedFromTheKeyboardAndCheckedWhenTheCursorLeavesThem)
+{
+    exec(QStringLiteral("UPDATE Product SET Negative = 'N' WHERE Id IN (1, 4)"));
+    // The machine's warehouse, which the bill and its lines take.
+    exec(QStringLiteral("INSERT INTO ProductOnHand (Product, ProductUnits, Warehouse, BalanceYear, Quantity) "
+                        "VALUES (1, 11, %1, 2026, 5)")
+             .arg(kvr::test::pos_shop::backWh));
+    show();
+    kvr::ui::DataGrid& grid = *view->grid();
+    const kvr::ui::DatasetTableModel& model = grid.gridModel();
+    kvr::data::CachedDataset& dt = view->pos().QDt();
+    const auto key = [](Qt::Key k) {
+        QTest::keyClick(QApplication::focusWidget(), k);
+        settle();
+    };
+    typeLine(QStringLiteral("p001"));
+    // Down on the last line opens the next, in its product code.
+    key(Qt::Key_Down);
+    ASSERT_EQ(dt.recordCount(), 2);
+    EXPECT_EQ(grid.currentRow(), 1);
+    EXPECT_EQ(grid.selectedField().toUpper(), QStringLiteral("PRODUCTCODE"));
+
+    // A product out of stock is refused as soon as it is typed, at quantity 1.
+    prompter.expectInformation();
+    typeLine(QStringLiteral("p004"));
+    EXPECT_TRUE(prompter.asked().back().text.startsWith(QStringLiteral("จำนวนสินค้าไม่พอขาย")));
+    EXPECT_TRUE(dt.fieldAt(1, QStringLiteral("Quantity")).isNull());
+
+    // 9 bottles of 5 typed on the first line and left with Down, without Enter: refused all the same.
+    grid.setCurrentIndex(model.index(0, model.columnOf(QStringLiteral("Quantity"))));
+    settle();
+    prompter.expectInformation();
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("9"));
+    key(Qt::Key_Down);
+    EXPECT_TRUE(prompter.asked().back().text.startsWith(QStringLiteral("จำนวนสินค้าไม่พอขาย")));
+    EXPECT_NE(dt.fieldAt(0, QStringLiteral("Quantity")).asFloat(), 9.0);
+    EXPECT_EQ(grid.currentRow(), 1);
+
+    // Enter in the last cell of the last line opens the next line too.
+    int last = model.columnCount() - 1;
+    while (last > 0 && grid.isColumnHidden(last))
+        --last;
+    grid.setCurrentIndex(model.index(1, last));
+    settle();
+    key(Qt::Key_Return);
+    EXPECT_EQ(dt.recordCount(), 3);
+    EXPECT_EQ(grid.currentRow(), 2);
+}
+
 KVR_INSTANTIATE_BACKENDS(PosViewLines);
 
 } // namespace

@@ -227,6 +227,10 @@ void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
     if (columnMoved)
         emit colExit(oldField);
     if (!m_following && current.isValid() && dataset() && dataset()->recNo() != current.row()) {
+        // What runs for the row left may walk the dataset; the cursor has already moved on.
+        ++m_suspended;
+        emit rowLeaving(dataset()->recNo());
+        --m_suspended;
         // The row being edited is posted before the dataset moves on.
         dataset()->post();
         m_following = true;
@@ -236,6 +240,26 @@ void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
     }
     if (columnMoved || (!previous.isValid() && current.isValid()))
         emit colEnter(newField);
+}
+
+void DataGrid::finishEditing()
+{
+    if (!isEditing() || !m_editor)
+        return;
+    QWidget* editor = m_editor;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+bool DataGrid::isAtLastCell() const
+{
+    const QModelIndex at = currentIndex();
+    if (!at.isValid() || at.row() != m_model.rowCount() - 1)
+        return false;
+    for (int c = at.column() + 1; c < m_model.columnCount(); ++c)
+        if (!isColumnHidden(c))
+            return false;
+    return true;
 }
 
 bool DataGrid::moveToNextCell()
@@ -263,7 +287,16 @@ void DataGrid::keyPressEvent(QKeyEvent* event)
     }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && event->modifiers() == Qt::NoModifier && enterMovesToNextCell()) {
-        moveToNextCell();
+        if (!moveToNextCell())
+            emit endReached();
+        event->accept();
+        return;
+    }
+    const QModelIndex at = currentIndex();
+    if (event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier && !isGridReadOnly() && at.isValid()
+        && at.row() == m_model.rowCount() - 1) {
+        finishEditing();
+        emit endReached();
         event->accept();
         return;
     }

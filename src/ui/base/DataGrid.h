@@ -3,6 +3,7 @@
 #include "ui/base/DatasetTableModel.h"
 
 #include <QKeyCombination>
+#include <QPointer>
 #include <QTableView>
 
 namespace kvr::ui {
@@ -65,6 +66,12 @@ public:
     bool enterMovesToNextCell() const { return m_enterToNextCell && !isGridReadOnly(); }
     // The editor opens as soon as an editable cell becomes current.
     void setAlwaysShowEditor(bool on);
+    // The cell editor the grid has open (set by its delegate), and what ends it: its value goes
+    // to the dataset and the editor closes, the cursor staying where it is.
+    void noteEditor(QWidget* editor) { m_editor = editor; }
+    void finishEditing();
+    // The cursor is on the last visible cell of the last row.
+    bool isAtLastCell() const;
 
     // Bulk changes of the dataset: the grid stops following its current row until resume().
     void suspend() { ++m_suspended; }
@@ -76,6 +83,10 @@ signals:
     void fieldChanged(const QString& field);
     void colEnter(const QString& field);
     void colExit(const QString& field);
+    // The cursor leaves this dataset row for another; the dataset is still on it.
+    void rowLeaving(int row);
+    // Down on the last row, or Enter in its last cell: there is nowhere further to go.
+    void endReached();
     void titleClicked(const QString& field);
     // The search button of a cell editor, or F5 in it.
     void searchRequested(const QString& field);
@@ -102,6 +113,7 @@ private:
     bool m_following = false;
     bool m_multiSelect = false;
     bool m_enterToNextCell = true;
+    QPointer<QWidget> m_editor;
 };
 
 } // namespace kvr::ui

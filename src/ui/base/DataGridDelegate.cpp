@@ -57,6 +57,7 @@ QWidget* DataGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
         editor = edit;
     }
     editor->setObjectName(column->field + QStringLiteral("CellEditor"));
+    m_grid.noteEditor(editor);
     return editor;
 }
 
@@ -104,6 +105,11 @@ bool DataGridDelegate::eventFilter(QObject* object, QEvent* event)
         return true;
     auto* editorWidget = qobject_cast<QWidget*>(editor);
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (enter && editorWidget && m_grid.enterMovesToNextCell() && m_grid.isAtLastCell()) {
+        m_grid.finishEditing();
+        emit m_grid.endReached();
+        return true;
+    }
     if (enter && editorWidget && m_grid.enterMovesToNextCell()) {
         emit commitData(editorWidget);
         // What the cell's value set off may have closed the editor already.
