@@ -250,6 +250,11 @@ void TFrPos::SerialExit()
         return;
     const QString typed = m_bill.dtText(QStringLiteral("Serial")).trimmed();
     const int product = m_bill.dtId(QStringLiteral("Product"));
+    // A product that registers its pieces as they are sold knows every serial typed for it.
+    m_product.ExistsSerialNo(typed, product);
+    // Until this serial is accepted the line holds none: a refused one must not leave the piece
+    // accepted before on the line while the cell shows another.
+    m_bill.setDt(QStringLiteral("SerialNo"), QVariant());
     data::Query serial(m_dm.DMdata());
     serial.setSqlLines({QStringLiteral("select id,onhand"), QStringLiteral("from serialno"),
                         QStringLiteral("where product=:pid and serial=:no")});

@@ -84,7 +84,8 @@ bool TFrPos::CheckComplete()
             const QString serial = m_bill.dtText(QStringLiteral("Serial")).trimmed();
             if (flag("LotControl") && m_bill.dtText(QStringLiteral("LotNoCode")).trimmed().isEmpty())
                 reportLineError(QStringLiteral("ไม่ได้ระบุ Lot No."), error);
-            if (flag("UseSerial") && serial.isEmpty())
+            // A serial typed but never accepted is no serial: the line would be saved without one.
+            if (flag("UseSerial") && (serial.isEmpty() || m_bill.dtId(QStringLiteral("SerialNo")) <= 0))
                 reportLineError(QStringLiteral("ไม่ได้ระบุ Serial No."), error);
             if (flag("UseSerial") && !serial.isEmpty() && serials.contains(serial, Qt::CaseInsensitive))
                 reportLineError(QStringLiteral(" Serial No. ") + serial + QStringLiteral(" ถูกป้อนซ้ำในบิลนี้"), error);

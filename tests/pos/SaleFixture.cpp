@@ -38,6 +38,8 @@ pos::TFrPos& SaleFixture::billWith(const std::vector<Line>& lines, bool allowZer
         dt.setValue(QStringLiteral("Warehouse"), line.warehouse);
         dt.setValue(QStringLiteral("UseSerial"), line.serial.isEmpty() ? QStringLiteral("N") : QStringLiteral("Y"));
         dt.setValue(QStringLiteral("Serial"), line.serial);
+        if (!line.serial.trimmed().isEmpty())
+            dt.setValue(QStringLiteral("SerialNo"), serialInStock(line.product, line.serial.trimmed()));
         dt.setValue(QStringLiteral("LotControl"), QStringLiteral("N"));
         s.CalculateDtRecord();
     }
@@ -57,6 +59,24 @@ void SaleFixture::typeCardRow(pos::TFrPos& screen, const QString& code, const QS
     q.setValue(QStringLiteral("SlipNo"), slipNo);
     q.setValue(QStringLiteral("CardRcpt"), rcpt);
     screen.cardInfo().GetRcptExit();
+}
+
+int SaleFixture::serialInStock(int product, const QString& serial)
+{
+    const auto find = [&] {
+        data::Query q(dm->DMdata(), QStringLiteral("SELECT Id FROM SerialNo WHERE Product = :P AND Serial = :S"));
+        q.setParam(QStringLiteral("P"), product);
+        q.setParam(QStringLiteral("S"), serial);
+        q.open();
+        return q.isEmpty() ? 0 : q.field(QStringLiteral("Id")).asInteger();
+    };
+    if (const int id = find())
+        return id;
+    data::Query insert(dm->DMdata(), QStringLiteral("INSERT INTO SerialNo (Product, Serial, OnHand) VALUES (:P, :S, 'Y')"));
+    insert.setParam(QStringLiteral("P"), product);
+    insert.setParam(QStringLiteral("S"), serial);
+    insert.execSql();
+    return find();
 }
 
 void SaleFixture::pay(pos::TFrPos& screen, double cash, double coupon, double bank)

@@ -30,6 +30,8 @@ protected:
     // The payment edits as typed, followed by ReceiptChange.
     void pay(pos::TFrPos& screen, double cash, double coupon = 0, double bank = 0);
     int count(const QString& sql);
+    // The id of a piece of the product in stock under that serial, registered when new.
+    int serialInStock(int product, const QString& serial);
 };
 
 } // namespace kvr::test
