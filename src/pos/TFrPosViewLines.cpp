@@ -148,14 +148,12 @@ void TFrPosView::applyLineEditors()
 void TFrPosView::lineCellEdited(const QString& field)
 {
     // The cell's own check runs once the grid has closed its editor and moved on: a scan may add
-    // the next line, which a grid still inside its editor must not see. A check the cell re-check
-    // of the column exit has done already (same code) is not run twice.
+    // the next line, which a grid still inside its editor must not see. The column-exit re-check
+    // queued after it then finds the code assigned and does not assign it again.
     const QString name = field.toUpper();
     deferLineCheck([this, name] {
         if (name == QLatin1String("PRODUCTCODE")) {
-            if (m_pos.bill().dtText(QStringLiteral("ProductCode")).trimmed() != m_pos.LastProductCode().trimmed()
-                || m_pos.bill().dtId(QStringLiteral("Product")) <= 0)
-                m_pos.ProductCodeExit();
+            m_pos.ProductCodeExit();
         } else if (name == QLatin1String("UNITNAME")) {
             m_pos.FrPOS();
         } else if (name == QLatin1String("QUANTITY")) {

@@ -33,9 +33,9 @@ protected:
         exec(QStringLiteral("INSERT INTO ProductPrice (Product, ProductUnits, PriceType, Price) VALUES (1, 11, 0, 10), "
                             "(2, 21, 0, 185), (4, 41, 0, 2)"));
     }
-    void show()
+    void show(kvr::pos::PosMode mode = kvr::pos::PosMode::Goods)
     {
-        kvr::pos::TFrPos& form = screen();
+        kvr::pos::TFrPos& form = screen(mode);
         form.setShiftDialog([] { return true; });
         view = std::make_unique<kvr::pos::TFrPosView>(form);
         view->show();
@@ -156,6 +156,22 @@ TEST_P(PosViewLines, TypedLinesAreAddedFromTheKeyboardAndCheckedWhenTheCursorLea
     key(Qt::Key_Return);
     EXPECT_EQ(dt.recordCount(), 3);
     EXPECT_EQ(grid.currentRow(), 2);
+}
+
+TEST_P(PosViewLines, ServiceCodeTypedAgainIsPricedAgain)
+{
+    exec(QStringLiteral("INSERT INTO ProductPrice (Product, ProductUnits, PriceType, Price) VALUES (3, 31, 0, 300)"));
+    show(kvr::pos::PosMode::Service);
+    kvr::ui::DataGrid& grid = *view->grid();
+    kvr::data::CachedDataset& dt = view->pos().QDt();
+    typeLine(QStringLiteral("s001"));
+    ASSERT_EQ(dt.field(QStringLiteral("Product")).asInteger(), 3);
+    EXPECT_DOUBLE_EQ(dt.field(QStringLiteral("Price")).asFloat(), 300);
+    dt.edit();
+    dt.setValue(QStringLiteral("Price"), 250.0);
+    ASSERT_TRUE(grid.setSelectedField(QStringLiteral("ProductCode")));
+    typeLine(QStringLiteral("s001"));
+    EXPECT_DOUBLE_EQ(dt.field(QStringLiteral("Price")).asFloat(), 300);
 }
 
 KVR_INSTANTIATE_BACKENDS(PosViewLines);
