@@ -39,6 +39,8 @@ QString TFrPos::customerDiscountText()
 
 double TFrPos::linePrice(int priceType)
 {
+    // The price follows this line's product, not the one typed last on another line.
+    m_product.setPrintFrac(data::isFlagSet(m_bill.dtText(QStringLiteral("PrintFrac"))));
     return m_product.GetPrice(m_bill.hdId(QStringLiteral("Customer")), m_bill.dtId(QStringLiteral("Product")),
                               m_bill.dtId(QStringLiteral("ProductUnits")), priceType,
                               m_bill.QHd().field(QStringLiteral("PosDate")).asDateTime());

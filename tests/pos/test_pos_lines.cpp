@@ -408,6 +408,23 @@ TEST_P(PosLines, SerialCellRefusesUnknownSoldAndAlreadyEnteredPieces)
     EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM SerialNo WHERE Serial = 'NEW-7' AND OnHand = 'Y'")), 1);
 }
 
+TEST_P(PosLines, UnitChangedOnAnEarlierLineIsPricedByThatLinesProduct)
+{
+    // Lines of products sold in their small unit are priced per stock unit.
+    setConfig(QStringLiteral("SearchProductNo = 2, DisplayFraction = 'Y'"));
+    pos::TFrPos& s = newBill();
+    type(s, QStringLiteral("P004"));
+    ASSERT_DOUBLE_EQ(number(s, "Price"), 20);
+    typeUnit(s, QStringLiteral("โหล"));
+    s.QDt().append();
+    type(s, QStringLiteral("P001")); // a product that is not
+    s.QDt().setRecNo(0);
+    s.SetDgDtColumn();
+    typeUnit(s, QStringLiteral("ตัว"));
+    EXPECT_EQ(s.QDt().field(QStringLiteral("ProductUnits")).asInteger(), 41);
+    EXPECT_DOUBLE_EQ(number(s, "Price"), 20);
+}
+
 TEST_P(PosLines, DeletingALineRecomputesTheBill)
 {
     pos::TFrPos& screen = billWith({{water, 1, 60}, {water, 2, 20}});
