@@ -2,9 +2,11 @@
 
 #include "ui/base/DataGrid.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -43,6 +45,16 @@ TFrCreditCardInfoView::TFrCreditCardInfoView(TFrCreditCardInfo& form, QWidget* p
     for (const char* field : {"CardRcpt", "CardCharge", "CardAmount"})
         m_grid->setColumnFormat(QString::fromLatin1(field), QStringLiteral("#,##0.00"));
     m_grid->setColumnUpperCase(QStringLiteral("cardcode"), true);
+    // The card type is typed or picked from the card types with their names (F5 or Alt+Down).
+    m_grid->setColumnChoices(QStringLiteral("cardcode"), [this] {
+        std::vector<ui::CellChoice> choices;
+        const data::Query& cards = m_form.QCard();
+        if (cards.isOpen())
+            for (int row = 0; row < cards.recordCount(); ++row)
+                choices.push_back({cards.fieldAt(row, QStringLiteral("cardcode")).asString().trimmed(),
+                                   cards.fieldAt(row, QStringLiteral("cardname")).asString().trimmed()});
+        return choices;
+    });
     m_grid->setColumnReadOnly(QStringLiteral("CardAmount"), true);
     // A deposited slip keeps its type and amounts.
     for (const char* cell : kTypeCells)
@@ -123,6 +135,12 @@ bool TFrCreditCardInfoView::run()
     if (m_form.QCreditCard().isOpen() && m_form.QCreditCard().isEmpty())
         m_form.QCreditCard().append();
     showTotals();
+    // At the top right of the screen, clear of the bill's total and the receipt page.
+    if (QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen()) {
+        adjustSize();
+        const QRect area = screen->availableGeometry();
+        move(area.right() + 1 - frameGeometry().width(), area.top());
+    }
     // The cursor starts in the card type of the current row once the window is up.
     QTimer::singleShot(0, this, [this] {
         m_grid->setFocus(Qt::OtherFocusReason);

@@ -1,12 +1,15 @@
 // The sale screen's window driven by keys and clicks, offscreen.
 #include "PosFixture.h"
 
+#include "SaleShop.h"
+#include "pos/TFrCreditCardInfoView.h"
 #include "pos/TFrPosView.h"
 #include "search/LookupFrameView.h"
 #include "search/SearchScreen.h"
 #include "ui/base/Application.h"
 #include "ui/base/DataGrid.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFrame>
 #include <QLabel>
@@ -232,6 +235,36 @@ TEST_P(PosView, CustomerFieldTakesATypedCodeAndSearchesOnF5)
     EXPECT_EQ(pos->QHd().field(QStringLiteral("Customer")).asInteger(), kvr::test::pos_shop::exemptCustomer);
     EXPECT_EQ(pos->QHd().field(QStringLiteral("TaxCode")).asInteger(), kvr::test::pos_shop::vat0);
     EXPECT_EQ(view->customerFrame()->nameLabel()->text(), QStringLiteral("Foundation"));
+}
+
+TEST_P(PosView, CardTypeIsPickedFromTheCardTypesWithTheirNames)
+{
+    kvr::test::seedCardTypes(dm->DMdata());
+    kvr::pos::TFrCreditCardInfo& card = view->pos().cardInfo();
+    // The types were added after the screen opened: read them again.
+    card.QCard().close();
+    card.QCard().open();
+    card.FormShow();
+    card.QCreditCard().append();
+    kvr::pos::TFrCreditCardInfoView dialog(card, view.get());
+    dialog.show();
+    settle();
+    kvr::ui::DataGrid& grid = *dialog.grid();
+    grid.setFocus();
+    ASSERT_TRUE(grid.setSelectedField(QStringLiteral("cardcode")));
+    QTest::keyClick(&grid, Qt::Key_F2);
+    settle();
+    auto* box = grid.findChild<QComboBox*>(QStringLiteral("cardcodeCellEditor"));
+    ASSERT_NE(box, nullptr);
+    ASSERT_EQ(box->count(), 2);
+    EXPECT_EQ(box->model()->index(0, 0).data().toString(), QStringLiteral("CASHC"));
+    EXPECT_EQ(box->model()->index(0, 1).data().toString(), QStringLiteral("Cash card"));
+    box->setCurrentIndex(1);
+    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    settle();
+    EXPECT_EQ(card.QCreditCard().field(QStringLiteral("cardcode")).asString(), QStringLiteral("VISA"));
+    EXPECT_DOUBLE_EQ(card.QCreditCard().field(QStringLiteral("CardRate")).asFloat(), 2);
+    EXPECT_FALSE(card.QCreditCard().field(QStringLiteral("CreditCard")).isNull()) << "the type's exit rule ran";
 }
 
 KVR_INSTANTIATE_BACKENDS(PosView);

@@ -104,6 +104,14 @@ void DataGrid::setColumnUpperCase(const QString& field, bool upperCase)
         c->upperCase = upperCase;
 }
 
+void DataGrid::setColumnChoices(const QString& field, std::function<std::vector<CellChoice>()> choices)
+{
+    if (DataGridColumn* c = column(field)) {
+        c->editor = CellEditorKind::DropDown;
+        c->choices = std::move(choices);
+    }
+}
+
 void DataGrid::setGridReadOnly(bool readOnly)
 {
     m_model.setReadOnly(readOnly);

@@ -39,6 +39,8 @@ public:
     void setColumnVisible(const QString& field, bool visible);
     void setColumnFormat(const QString& field, const QString& format);
     void setColumnUpperCase(const QString& field, bool upperCase);
+    // The cell is typed into or picked from a drop-down of codes with their names.
+    void setColumnChoices(const QString& field, std::function<std::vector<CellChoice>()> choices);
 
     // A read-only grid selects whole rows and never edits (search dialogs).
     void setGridReadOnly(bool readOnly);

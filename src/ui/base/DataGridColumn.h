@@ -8,7 +8,14 @@
 namespace kvr::ui {
 
 // The control a grid cell is edited with; a column without one is never edited in place.
-enum class CellEditorKind { None, Edit, SearchEdit };
+enum class CellEditorKind { None, Edit, SearchEdit, DropDown };
+
+// One entry of a drop-down cell: the code that goes into the cell and the name beside it.
+struct CellChoice
+{
+    QString code;
+    QString name;
+};
 
 // One column of a DataGrid: the dataset field it shows, its width in characters and title, and
 // how it is edited.
@@ -26,6 +33,8 @@ struct DataGridColumn
     // A number picture ("#,##0.00") or, when it holds 'd' or 'y', a date pattern ("dd/MM/yyyy");
     // empty shows the value as read.
     QString displayFormat;
+    // The entries of a DropDown cell, asked each time its editor opens.
+    std::function<std::vector<CellChoice>()> choices;
 };
 
 // The column list as the screens write it: one "field<TAB>width<TAB>title" line per column. A

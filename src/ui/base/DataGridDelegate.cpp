@@ -4,8 +4,12 @@
 #include "ui/base/SearchEdit.h"
 #include "ui/base/UpperCaseEntry.h"
 
+#include <QComboBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStandardItemModel>
+#include <QTableView>
 
 namespace kvr::ui {
 
@@ -24,7 +28,36 @@ QLineEdit* lineEditOf(QWidget* editor)
 {
     if (auto* search = qobject_cast<SearchEdit*>(editor))
         return search->lineEdit();
+    if (auto* dropDown = qobject_cast<QComboBox*>(editor))
+        return dropDown->lineEdit();
     return qobject_cast<QLineEdit*>(editor);
+}
+
+// An editable drop-down whose list shows each code with its name; the cell takes the code.
+QComboBox* makeDropDown(QWidget* parent, const std::vector<CellChoice>& choices, bool upperCase)
+{
+    auto* box = new QComboBox(parent);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setFrame(false);
+    auto* model = new QStandardItemModel(int(choices.size()), 2, box);
+    for (int row = 0; row < int(choices.size()); ++row) {
+        model->setItem(row, 0, new QStandardItem(choices[size_t(row)].code));
+        model->setItem(row, 1, new QStandardItem(choices[size_t(row)].name));
+    }
+    box->setModel(model);
+    box->setModelColumn(0);
+    auto* list = new QTableView(box);
+    list->horizontalHeader()->hide();
+    list->verticalHeader()->hide();
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setShowGrid(false);
+    list->horizontalHeader()->setStretchLastSection(true);
+    box->setView(list);
+    list->setMinimumWidth(list->fontMetrics().averageCharWidth() * 70);
+    if (upperCase)
+        upperCaseEntry(box->lineEdit());
+    return box;
 }
 
 } // namespace
@@ -41,7 +74,12 @@ QWidget* DataGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
     if (!column || column->editor == CellEditorKind::None)
         return nullptr;
     QWidget* editor = nullptr;
-    if (column->editor == CellEditorKind::SearchEdit) {
+    if (column->editor == CellEditorKind::DropDown) {
+        auto* box = makeDropDown(parent, column->choices ? column->choices() : std::vector<CellChoice>{}, column->upperCase);
+        // The line edit has the focus: its keys pass here too.
+        box->lineEdit()->installEventFilter(const_cast<DataGridDelegate*>(this));
+        editor = box;
+    } else if (column->editor == CellEditorKind::SearchEdit) {
         auto* search = new SearchEdit(parent);
         search->setUpperCase(column->upperCase);
         const QString field = column->field;
@@ -78,16 +116,17 @@ void DataGridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, 
 void DataGridDelegate::destroyEditor(QWidget* editor, const QModelIndex& index) const
 {
     editor->setProperty(kReleased, true);
-    if (auto* search = qobject_cast<SearchEdit*>(editor))
-        search->lineEdit()->removeEventFilter(const_cast<DataGridDelegate*>(this));
+    if (QLineEdit* inner = lineEditOf(editor); inner && inner != editor)
+        inner->removeEventFilter(const_cast<DataGridDelegate*>(this));
     QStyledItemDelegate::destroyEditor(editor, index);
 }
 
 bool DataGridDelegate::eventFilter(QObject* object, QEvent* event)
 {
-    // The line edit inside a search edit reports for it: the view knows only the search edit.
+    // The line edit inside a search edit or drop-down reports for it: the view knows only that.
     QObject* editor = object;
-    if (auto* widget = qobject_cast<QWidget*>(object); widget && qobject_cast<SearchEdit*>(widget->parentWidget()))
+    if (auto* widget = qobject_cast<QWidget*>(object);
+        widget && (qobject_cast<SearchEdit*>(widget->parentWidget()) || qobject_cast<QComboBox*>(widget->parentWidget())))
         editor = widget->parentWidget();
     if (released(editor))
         return false;
@@ -98,7 +137,7 @@ bool DataGridDelegate::eventFilter(QObject* object, QEvent* event)
     if (event->type() != QEvent::KeyPress)
         return QStyledItemDelegate::eventFilter(editor, event);
     // A key the line edit let through reaches its search edit as well; it was offered already.
-    if (editor == object && qobject_cast<SearchEdit*>(object))
+    if (editor == object && (qobject_cast<SearchEdit*>(object) || qobject_cast<QComboBox*>(object)))
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
     if (!m_grid.isBeingPassedOn(event) && m_grid.keyHandlerTakes(key->keyCombination()))
@@ -120,6 +159,13 @@ bool DataGridDelegate::eventFilter(QObject* object, QEvent* event)
     if (key->key() == Qt::Key_F5 && key->modifiers() == Qt::NoModifier && qobject_cast<SearchEdit*>(editor)) {
         emit m_grid.searchRequested(m_grid.selectedField());
         return true;
+    }
+    // F5 opens a drop-down's list, as it opens the search of other cells.
+    if (key->key() == Qt::Key_F5 && key->modifiers() == Qt::NoModifier) {
+        if (auto* box = qobject_cast<QComboBox*>(editor)) {
+            box->showPopup();
+            return true;
+        }
     }
     return QStyledItemDelegate::eventFilter(editor, event);
 }
