@@ -63,18 +63,29 @@ TFrCreditCardInfoView::TFrCreditCardInfoView(TFrCreditCardInfo& form, QWidget* p
         });
     m_grid->setDataset(&m_form.QCreditCard());
 
-    // The exit rules run once the grid has settled on its new cell, on the row that was left.
+    // The exit rules run once the grid has settled on its new cell, on the row that was left;
+    // a cell left for another row has them run at once, while the row is still current.
     connect(m_grid, &ui::DataGrid::colExit, this, [this](const QString& field) {
         const int row = m_form.QCreditCard().recNo();
         QTimer::singleShot(0, this, [this, row, field] {
             data::CachedDataset& q = m_form.QCreditCard();
-            if (!q.isOpen() || q.recNo() != row || q.eof())
-                return;
-            if (field.compare(QLatin1String("cardcode"), Qt::CaseInsensitive) == 0)
-                m_form.GetCardCodeExit();
-            if (isTypeOrAmountCell(field) && field.compare(QLatin1String("cardcode"), Qt::CaseInsensitive) != 0)
-                m_form.GetRcptExit();
+            if (q.isOpen() && q.recNo() == row && !q.eof())
+                cellLeft(field);
         });
+    });
+    connect(m_grid, &ui::DataGrid::rowLeaving, this, [this](int, const QString& field) { cellLeft(field); });
+    // Down on the last row, or Enter in its last cell, opens another card row once this one has
+    // its type.
+    connect(m_grid, &ui::DataGrid::endReached, this, [this] {
+        data::CachedDataset& q = m_form.QCreditCard();
+        if (!q.isOpen() || q.eof())
+            return;
+        cellLeft(m_grid->selectedField());
+        if (q.field(QStringLiteral("cardcode")).asString().trimmed().isEmpty())
+            return;
+        q.post();
+        q.append();
+        m_grid->setSelectedField(QStringLiteral("cardcode"));
     });
     connect(m_grid, &ui::DataGrid::rowChanged, this, [this](int) { m_form.SetCardRowReadOnly(); });
     connect(&m_form, &TFrCreditCardInfo::totalsChanged, this, &TFrCreditCardInfoView::showTotals);
@@ -126,6 +137,14 @@ TFrCreditCardInfoView::TFrCreditCardInfoView(TFrCreditCardInfo& form, QWidget* p
     layout->addLayout(footer);
     layout->addLayout(buttons);
     resize(900, 300);
+}
+
+void TFrCreditCardInfoView::cellLeft(const QString& field)
+{
+    if (field.compare(QLatin1String("cardcode"), Qt::CaseInsensitive) == 0)
+        m_form.GetCardCodeExit();
+    else if (isTypeOrAmountCell(field))
+        m_form.GetRcptExit();
 }
 
 bool TFrCreditCardInfoView::run()

@@ -90,7 +90,7 @@ void TFrPosView::wireLineGrid()
     });
     // Checks still waiting for the line the cursor leaves run now, on that line: the stock, the
     // unit's price and the product of a cell left for another row must not be skipped.
-    connect(m_grid, &ui::DataGrid::rowLeaving, this, [this](int) { runLineChecks(); });
+    connect(m_grid, &ui::DataGrid::rowLeaving, this, [this] { runLineChecks(); });
     // Past the last line a new one opens, once the checks of the line left are done.
     connect(m_grid, &ui::DataGrid::endReached, this, [this] {
         runLineChecks();

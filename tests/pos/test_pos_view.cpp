@@ -9,6 +9,7 @@
 #include "ui/base/Application.h"
 #include "ui/base/DataGrid.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFrame>
@@ -265,6 +266,18 @@ TEST_P(PosView, CardTypeIsPickedFromTheCardTypesWithTheirNames)
     EXPECT_EQ(card.QCreditCard().field(QStringLiteral("cardcode")).asString(), QStringLiteral("VISA"));
     EXPECT_DOUBLE_EQ(card.QCreditCard().field(QStringLiteral("CardRate")).asFloat(), 2);
     EXPECT_FALSE(card.QCreditCard().field(QStringLiteral("CreditCard")).isNull()) << "the type's exit rule ran";
+
+    // An amount typed and left with Down on the last row: its surcharge is worked out and the
+    // next card row opens.
+    ASSERT_TRUE(grid.setSelectedField(QStringLiteral("CardRcpt")));
+    for (const char* k : {"1", "0", "0"})
+        QTest::keyClick(QApplication::focusWidget(), k[0]);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    settle();
+    ASSERT_EQ(card.QCreditCard().recordCount(), 2);
+    EXPECT_DOUBLE_EQ(card.QCreditCard().fieldAt(0, QStringLiteral("CardAmount")).asFloat(), 102);
+    EXPECT_EQ(grid.currentRow(), 1);
+    EXPECT_EQ(grid.selectedField(), QStringLiteral("cardcode"));
 }
 
 KVR_INSTANTIATE_BACKENDS(PosView);

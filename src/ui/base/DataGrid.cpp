@@ -237,7 +237,7 @@ void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
     if (!m_following && current.isValid() && dataset() && dataset()->recNo() != current.row()) {
         // What runs for the row left may walk the dataset; the cursor has already moved on.
         ++m_suspended;
-        emit rowLeaving(dataset()->recNo());
+        emit rowLeaving(dataset()->recNo(), oldField);
         --m_suspended;
         // The row being edited is posted before the dataset moves on.
         dataset()->post();

@@ -85,8 +85,9 @@ signals:
     void fieldChanged(const QString& field);
     void colEnter(const QString& field);
     void colExit(const QString& field);
-    // The cursor leaves this dataset row for another; the dataset is still on it.
-    void rowLeaving(int row);
+    // The cursor leaves this dataset row, from the cell of `field`, for another; the dataset is
+    // still on it.
+    void rowLeaving(int row, const QString& field);
     // Down on the last row, or Enter in its last cell: there is nowhere further to go.
     void endReached();
     void titleClicked(const QString& field);
