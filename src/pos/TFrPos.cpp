@@ -66,6 +66,25 @@ TFrPos::TFrPos(ui::Prompter& prompter, data::TDM& dm, products::TDmProduct& prod
     m_controls.warehouseEnabled = mode == PosMode::Goods;
     m_published = m_controls;
     m_captions = PosCaptions::For(session().ThaiLanguage);
+    // F10 or the Save button first take what is typed and not yet entered (lines and amounts),
+    // so that Save is judged on the bill as it stands; a bill still short goes to its payment.
+    AcSave().setBeforeExecute([this] {
+        if (!hasHeaderRow())
+            return true;
+        takeTypedEntries();
+        if (!AcSave().isEnabled() && m_changeShortfall && SaveAllowedByRights()) {
+            ShowReceiptPage();
+            return false;
+        }
+        return true;
+    });
+}
+
+void TFrPos::takeTypedEntries()
+{
+    m_bill.QHd().edit();
+    emit paymentEditsWanted();
+    CalculateAll();
 }
 
 void TFrPos::setCurrentShift(int shiftId, const QDateTime& shiftDate)

@@ -205,7 +205,8 @@ signals:
     void totalsChanged();
     void headerTextsChanged();
     void changeChanged();
-    // Saving starts: the payment edits put what is typed in them into the header, finished or not.
+    // Saving starts: the line grid and the payment edits put what is typed in them into the bill,
+    // finished or not.
     void paymentEditsWanted();
     // The grid's cursor goes to this cell of the current line.
     void gridFieldRequested(const QString& field);
@@ -230,6 +231,8 @@ private:
     void printSavedBill(const QString& number, PosBill& stored);
     // What happens after the bill is committed never undoes the save or keeps it on screen.
     void afterSave(const std::function<void()>& step);
+    // What is typed and not yet entered goes into the bill, which is then recomputed.
+    void takeTypedEntries();
     // Line entry
     int billYear() const;
     const data::Query& lineCustomer();

@@ -22,12 +22,9 @@ void TFrPos::AcSaveExecute()
 {
     if (!hasHeaderRow())
         return;
-    data::CachedDataset& hd = m_bill.QHd();
-    hd.edit();
-    emit paymentEditsWanted();
     // What is owed and paid as it stands now: a total changed since the payment was typed, or
     // an amount typed and not yet left, must not save a bill that is not paid.
-    CalculateAll();
+    takeTypedEntries();
     if (!AcSave().isEnabled()) {
         ShowReceiptPage();
         return;
@@ -85,6 +82,8 @@ bool TFrPos::writeBill(QString& number, int& year)
         m_bill.setHd(QStringLiteral("Imported"), QStringLiteral("N"));
         m_bill.setHd(QStringLiteral("PosPrintDateTime"), QDateTime::currentDateTime());
         const QDateTime posDate = hd.field(QStringLiteral("PosDate")).asDateTime();
+        // Posting writes the usage-log entry of the bill (new, or changed with its Id) inside this
+        // transaction; a second entry of our own would only count the bill twice.
         const int id = m_autoNumbering
                            ? m_dm.PostWithNewNumber(hd, posDate.date(), m_documentCode, QStringLiteral("PosNo"),
                                                     QStringLiteral("GetNo"))

@@ -98,8 +98,18 @@ void TFrPosView::wireLineGrid()
     });
     connect(m_grid, &ui::DataGrid::rowChanged, this, [this](int) { m_pos.SetDgDtColumn(); });
     connect(m_grid, &ui::DataGrid::fieldChanged, this, &TFrPosView::lineCellEdited);
+    // A product code typed again assigns its product again (modes "S" and "M" re-price).
+    connect(m_grid, &ui::DataGrid::fieldReentered, this, [this](const QString& field) {
+        if (field.compare(QLatin1String("ProductCode"), Qt::CaseInsensitive) == 0)
+            lineCellEdited(field);
+    });
     connect(m_grid, &ui::DataGrid::searchRequested, this, [this](const QString& field) { m_pos.DgDtSearch(field); });
     connect(&m_pos, &TFrPos::columnsChanged, this, &TFrPosView::applyLineEditors);
+    // Saving takes the cell still being typed in and the checks still waiting, first.
+    connect(&m_pos, &TFrPos::paymentEditsWanted, this, [this] {
+        m_grid->finishEditing();
+        runLineChecks();
+    });
     connect(&m_pos, &TFrPos::gridFieldRequested, this, [this](const QString& field) {
         QTimer::singleShot(0, m_grid, [this, field] {
             // The line the screen is on, which may be one it has just added.

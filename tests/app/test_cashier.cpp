@@ -165,6 +165,10 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
     EXPECT_EQ(change->text(), QStringLiteral("3.00"));
     EXPECT_FALSE(change->styleSheet().contains(QStringLiteral("red")));
     EXPECT_TRUE(pos.AcSave().isEnabled());
+    // 10 in cash leaves the bill short: Save is off.
+    cash->setFocus(Qt::TabFocusReason);
+    type(QStringLiteral("10"));
+    EXPECT_FALSE(pos.AcSave().isEnabled());
     // The customer hands over 70 after all: typed over the cash and F10 at once, without Enter.
     cash->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(cash, QStringLiteral("70"));

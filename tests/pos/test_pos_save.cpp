@@ -307,7 +307,7 @@ TEST_P(PosSave, BillNotPaidAsItNowStandsIsNotSaved)
     // Rung up and never paid: saving goes to the receipt page and proposes the total as cash.
     pos::TFrPos& screen = billWith({{water, 1, 100}, {water, 1, 50}});
     EXPECT_FALSE(screen.AcSave().isEnabled());
-    screen.AcSaveExecute();
+    screen.FormKeyDown(QKeyCombination(Qt::Key_F10));
     EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosHd")), 0);
     EXPECT_EQ(screen.controls().page, pos::PosPage::Receipt);
     EXPECT_DOUBLE_EQ(screen.QHd().field(QStringLiteral("Cash")).asFloat(), 150);

@@ -278,6 +278,15 @@ TEST_P(PosView, CardTypeIsPickedFromTheCardTypesWithTheirNames)
     EXPECT_DOUBLE_EQ(card.QCreditCard().fieldAt(0, QStringLiteral("CardAmount")).asFloat(), 102);
     EXPECT_EQ(grid.currentRow(), 1);
     EXPECT_EQ(grid.selectedField(), QStringLiteral("cardcode"));
+
+    // A type typed and left with Up goes up a row and keeps what was typed.
+    for (const char* k : {"c", "a", "s", "h", "c"})
+        QTest::keyClick(QApplication::focusWidget(), k[0]);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    settle();
+    EXPECT_EQ(grid.currentRow(), 0);
+    EXPECT_EQ(card.QCreditCard().fieldAt(1, QStringLiteral("cardcode")).asString(), QStringLiteral("CASHC"));
+    EXPECT_EQ(card.QCreditCard().fieldAt(0, QStringLiteral("cardcode")).asString(), QStringLiteral("VISA"));
 }
 
 KVR_INSTANTIATE_BACKENDS(PosView);

@@ -26,6 +26,8 @@ DataGrid::DataGrid(QWidget* parent)
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int section) { emit titleClicked(m_model.fieldAt(section)); });
     connect(&m_model, &DatasetTableModel::currentRowMoved, this, &DataGrid::followDataset);
+    connect(&m_model, &DatasetTableModel::fieldReentered, this,
+            [this](int, const QString& field) { emit fieldReentered(field); });
     connect(&m_model, &DatasetTableModel::fieldEdited, this,
             [this](int, const QString& field) { emit fieldChanged(field); });
     connect(&m_model, &QAbstractItemModel::modelReset, this, &DataGrid::afterReset);

@@ -83,6 +83,8 @@ signals:
     void rowChanged(int row);
     // A cell was edited through the grid.
     void fieldChanged(const QString& field);
+    // The value a cell held was typed into it again.
+    void fieldReentered(const QString& field);
     void colEnter(const QString& field);
     void colExit(const QString& field);
     // The cursor leaves this dataset row, from the cell of `field`, for another; the dataset is

@@ -5,6 +5,7 @@
 #include "ui/base/UpperCaseEntry.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -137,12 +138,24 @@ bool DataGridDelegate::eventFilter(QObject* object, QEvent* event)
     if (event->type() != QEvent::KeyPress)
         return QStyledItemDelegate::eventFilter(editor, event);
     // A key the line edit let through reaches its search edit as well; it was offered already.
-    if (editor == object && (qobject_cast<SearchEdit*>(object) || qobject_cast<QComboBox*>(object)))
+    // A drop-down has the focus itself and hands its keys to its line edit directly.
+    if (editor == object && qobject_cast<SearchEdit*>(object))
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
     if (!m_grid.isBeingPassedOn(event) && m_grid.keyHandlerTakes(key->keyCombination()))
         return true;
     auto* editorWidget = qobject_cast<QWidget*>(editor);
+    // Up and Down leave a closed drop-down for the next row, as they leave any cell; they must
+    // not step through its list and change the cell on the way.
+    if (auto* box = qobject_cast<QComboBox*>(editor); box && !box->view()->isVisible()
+        && !(key->modifiers() & Qt::AltModifier)
+        && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down || key->key() == Qt::Key_PageUp
+            || key->key() == Qt::Key_PageDown)) {
+        m_grid.finishEditing();
+        QKeyEvent again(QEvent::KeyPress, key->key(), key->modifiers());
+        QCoreApplication::sendEvent(&m_grid, &again);
+        return true;
+    }
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     if (enter && editorWidget && m_grid.enterMovesToNextCell() && m_grid.isAtLastCell()) {
         m_grid.finishEditing();

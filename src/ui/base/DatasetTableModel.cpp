@@ -223,10 +223,12 @@ bool DatasetTableModel::setData(const QModelIndex& index, const QVariant& value,
     const QString text = value.toString();
     const QVariant stored = text.isEmpty() ? QVariant() : QVariant(text);
     const QVariant before = m_dataset->valueAt(index.row(), m_fieldIndex[size_t(index.column())]);
-    // The same value typed again is no change to the row, but it is the user's entry all the
-    // same (a code typed again re-prices its line).
-    if (data::Field(before).asString() != text || before.isNull() != stored.isNull())
-        m_dataset->setValue(field, stored);
+    if (data::Field(before).asString() == text && before.isNull() == stored.isNull()) {
+        // No change to the row, but the user's entry all the same (a code typed again).
+        emit fieldReentered(index.row(), field);
+        return true;
+    }
+    m_dataset->setValue(field, stored);
     emit fieldEdited(index.row(), field);
     return true;
 }

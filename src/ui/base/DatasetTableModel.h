@@ -52,6 +52,8 @@ signals:
     void currentRowMoved(int row);
     // A cell was changed through the model; row and field of the change.
     void fieldEdited(int row, const QString& field);
+    // The same value as the cell held was entered into it.
+    void fieldReentered(int row, const QString& field);
 
 private:
     void datasetReset() override;

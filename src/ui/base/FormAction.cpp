@@ -49,6 +49,8 @@ void FormAction::setButtonVisible(bool visible)
 
 bool FormAction::execute()
 {
+    if (m_before && !m_before())
+        return false;
     if (!m_enabled)
         return false;
     if (m_handler)

@@ -32,6 +32,9 @@ public:
     void setVisible(bool visible);
     void setButtonVisible(bool visible);
     void setHandler(std::function<void()> handler) { m_handler = std::move(handler); }
+    // Asked first on every execution, enabled or not: it brings up to date what the action's
+    // state depends on (an amount still being typed) and may stop the execution.
+    void setBeforeExecute(std::function<bool()> check) { m_before = std::move(check); }
 
     // Runs the handler when the action is enabled; false when it did not run.
     bool execute();
@@ -51,6 +54,7 @@ private:
     bool m_visible = true;
     bool m_buttonVisible = true;
     std::function<void()> m_handler;
+    std::function<bool()> m_before;
 };
 
 } // namespace kvr::ui
