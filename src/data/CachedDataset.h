@@ -58,6 +58,12 @@ public:
     RowStatus rowStatus(int row) const { return m_status.at(size_t(row)); }
 
     bool updatesPending() const;
+    // Rows read from the database and deleted since, until the updates are applied or cancelled.
+    int deletedCount() const { return int(m_deleted.size()); }
+    Field deletedFieldAt(int index, const QString& name) const
+    {
+        return Field(m_deleted[size_t(index)][requireField(name)]);
+    }
     void applyUpdates();
     void commitUpdates();
     void cancelUpdates();

@@ -84,7 +84,8 @@ QStringList lineSelect()
         QStringLiteral("  D.TaxCode, D.Warehouse, D.LotNo, D.SerialNo, D.Price, D.Discount, D.DiscountAmt,"),
         QStringLiteral("  D.Total, D.MemoLine, D.Cost, D.ProductAmount,"),
         QStringLiteral("  D.Quantity AS OldQuantity, D.Fraction AS OldFraction, D.Fraction AS StockUnitFraction, "
-                       "D.Product AS OldProduct, D.Warehouse AS OldWarehouse,"),
+                       "D.Product AS OldProduct, D.Warehouse AS OldWarehouse, D.ProductUnits AS OldProductUnits,"
+                       " D.SerialNo AS OldSerialNo,"),
         QStringLiteral("  D.Total - D.ProductAmount AS TaxTotal,"),
         QStringLiteral("  P.PosName, P.ThaiName, P.TaxCode AS PTaxCode, P.UseSerial, P.LotControl, P.PriceIE,"),
         QStringLiteral("  P.PrintFrac, P.Code AS ProductCode, U.UnitName, U.BarCode, L.Code AS LotNoCode,"),
@@ -134,7 +135,8 @@ PosBill::PosBill(data::Connection& connection)
     m_qDt.insertSql() = insertSql(QStringLiteral("PosDt"), kLineColumns);
     m_qDt.deleteSql() = deleteSql(QStringLiteral("PosDt"));
     // Working values of a line: writing them is no change to save.
-    for (const char* name : {"OldQuantity", "OldFraction", "OldProduct", "OldWarehouse", "StockUnitFraction", "TaxTotal"})
+    for (const char* name : {"OldQuantity", "OldFraction", "OldProduct", "OldWarehouse", "OldProductUnits",
+                             "OldSerialNo", "StockUnitFraction", "TaxTotal"})
         m_qDt.addCalculatedField(QString::fromLatin1(name));
 }
 

@@ -157,11 +157,20 @@ void TFrPos::QuantityExit()
     double otherLines = 0;
     for (int row = 0; row < dt.recordCount(); ++row) {
         const auto id = [&dt, row](const char* field) { return dt.fieldAt(row, QString::fromLatin1(field)).asInteger(); };
-        if (id("OldProduct") == productId && id("OldWarehouse") == warehouse)
+        // Stock counted by unit gives back only what was taken in this unit.
+        if (id("OldProduct") == productId && id("OldWarehouse") == warehouse
+            && (!byUnit || id("OldProductUnits") == unit))
             taken += lineUnits(dt, row, "OldFraction", "OldQuantity");
         if (row != current && id("Product") == productId && id("Warehouse") == warehouse
             && (!byUnit || id("ProductUnits") == unit))
             otherLines += lineUnits(dt, row, "Fraction", "Quantity");
+    }
+    // A line of a recalled bill deleted on screen gives back what it took.
+    for (int i = 0; i < dt.deletedCount(); ++i) {
+        const auto old = [&dt, i](const char* field) { return dt.deletedFieldAt(i, QString::fromLatin1(field)); };
+        if (old("OldProduct").asInteger() == productId && old("OldWarehouse").asInteger() == warehouse
+            && (!byUnit || old("OldProductUnits").asInteger() == unit))
+            taken += old("OldFraction").asFloat() * old("OldQuantity").asFloat();
     }
     const double wanted = lineUnits(dt, current, "Fraction", "Quantity");
     const double allowed = available + taken - otherLines;

@@ -265,7 +265,9 @@ void TFrPos::SerialExit()
         message(QStringLiteral("ไม่พบ Serial ") + typed);
         return;
     }
-    if (serial.field(QStringLiteral("onhand")).asString().trimmed() != QLatin1String("Y")) {
+    // The piece this saved bill sold is its own still, though no longer in stock.
+    const bool ownPiece = serial.field(QStringLiteral("id")).asInteger() == m_bill.dtId(QStringLiteral("OldSerialNo"));
+    if (!ownPiece && serial.field(QStringLiteral("onhand")).asString().trimmed() != QLatin1String("Y")) {
         message(QStringLiteral("Serial ") + typed + QStringLiteral(" ถูกตัดไปแล้ว"));
         return;
     }

@@ -408,6 +408,49 @@ TEST_P(PosLines, SerialCellRefusesUnknownSoldAndAlreadyEnteredPieces)
     EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM SerialNo WHERE Serial = 'NEW-7' AND OnHand = 'Y'")), 1);
 }
 
+TEST_P(PosLines, DeletedLineOfARecalledBillGivesBackWhatItTook)
+{
+    exec(QStringLiteral("UPDATE Product SET Negative = 'N' WHERE Id = 1"));
+    exec(QStringLiteral("INSERT INTO ProductOnHand (Product, ProductUnits, Warehouse, BalanceYear, Quantity) "
+                        "VALUES (1, 11, 1, 2026, 3)"));
+    insertBill({QStringLiteral("P"), QStringLiteral("       7"), QDate(2026, 6, 15), QStringLiteral("I"), vat7, 7, 0, 0,
+                20, 1.31, 20, 0, {{water, bottle, 2, 10, QString(), vat7}}});
+    pos::TFrPos& s = screen();
+    s.AcNewExecute();
+    s.headerTexts().posNo = QStringLiteral("7");
+    s.PosNoExit();
+    ASSERT_FALSE(s.NewBill());
+    // The 2 bottles of the deleted line are back on the shelf: 5 can be sold on a new line.
+    s.BtDeleteLineClick();
+    type(s, QStringLiteral("P001"));
+    s.QDt().setValue(QStringLiteral("Quantity"), 5.0);
+    s.QuantityExit();
+    EXPECT_DOUBLE_EQ(number(s, "Quantity"), 5);
+    s.QDt().setValue(QStringLiteral("Quantity"), 6.0);
+    prompter.expectInformation();
+    s.QuantityExit();
+    EXPECT_TRUE(prompter.asked().back().text.startsWith(QStringLiteral("จำนวนสินค้าไม่พอขาย")));
+}
+
+TEST_P(PosLines, RecalledBillKeepsThePieceItSold)
+{
+    exec(QStringLiteral("UPDATE Product SET UseSerial = 'Y' WHERE Id = 1"));
+    exec(QStringLiteral("INSERT INTO SerialNo (Product, Serial, OnHand) VALUES (1, 'SN-5', 'N')"));
+    insertBill({QStringLiteral("P"), QStringLiteral("       7"), QDate(2026, 6, 15), QStringLiteral("I"), vat7, 7, 0, 0,
+                10, 0.65, 10, 0, {{water, bottle, 1, 10, QString(), vat7}}});
+    exec(QStringLiteral("UPDATE PosDt SET SerialNo = (SELECT Id FROM SerialNo WHERE Serial = 'SN-5')"));
+    pos::TFrPos& s = screen();
+    s.AcNewExecute();
+    s.headerTexts().posNo = QStringLiteral("7");
+    s.PosNoExit();
+    ASSERT_FALSE(s.NewBill());
+    ASSERT_EQ(text(s, "Serial"), QStringLiteral("SN-5"));
+    // Sold by this very bill, so out of stock, and still its own: no message, the piece stays.
+    s.SerialExit();
+    EXPECT_GT(id(s, "SerialNo"), 0);
+    EXPECT_TRUE(s.CheckComplete());
+}
+
 TEST_P(PosLines, UnitChangedOnAnEarlierLineIsPricedByThatLinesProduct)
 {
     // Lines of products sold in their small unit are priced per stock unit.
