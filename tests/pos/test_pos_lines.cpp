@@ -48,6 +48,25 @@ protected:
         setConfig(QStringLiteral("PosUseBarCode = 'Y'"));
         product->setUseBarCode(true);
     }
+    // Bill 7, saved earlier with 2 bottles of water from MAIN, where 3 are left of a product that
+    // may not go below zero.
+    void twoBottlesSavedOnBillSeven()
+    {
+        exec(QStringLiteral("UPDATE Product SET Negative = 'N' WHERE Id = 1"));
+        exec(QStringLiteral("INSERT INTO ProductOnHand (Product, ProductUnits, Warehouse, BalanceYear, Quantity) "
+                            "VALUES (1, 11, 1, 2026, 3)"));
+        insertBill({QStringLiteral("P"), QStringLiteral("       7"), QDate(2026, 6, 15), QStringLiteral("I"), vat7, 7, 0,
+                    0, 20, 1.31, 20, 0, {{water, bottle, 2, 10, QString(), vat7}}});
+    }
+    // The saved bill of that number on the screen.
+    pos::TFrPos& recallBill(const QString& number)
+    {
+        pos::TFrPos& s = screen();
+        s.AcNewExecute();
+        s.headerTexts().posNo = number;
+        s.PosNoExit();
+        return s;
+    }
     // The cashier types or scans a code into the product cell and leaves it.
     void type(pos::TFrPos& s, const QString& code)
     {
@@ -202,15 +221,10 @@ TEST_P(PosLines, DiscountTextsComeFromProductCustomerAndPriceRowsAndAccumulate)
 
 TEST_P(PosLines, StockIsRefusedBeyondWhatIsThereAndWhatTheRecalledBillTook)
 {
-    exec(QStringLiteral("UPDATE Product SET Negative = 'N' WHERE Id = 1"));
+    twoBottlesSavedOnBillSeven();
     exec(QStringLiteral("INSERT INTO ProductOnHand (Product, ProductUnits, Warehouse, BalanceYear, Quantity) "
-                        "VALUES (1, 11, 1, 2026, 3), (1, 11, 2, 2026, 50)"));
-    insertBill({QStringLiteral("P"), QStringLiteral("       7"), QDate(2026, 6, 15), QStringLiteral("I"), vat7, 7, 0, 0,
-                20, 1.31, 20, 0, {{water, bottle, 2, 10, QString(), vat7}}});
-    pos::TFrPos& s = screen();
-    s.AcNewExecute();
-    s.headerTexts().posNo = QStringLiteral("7");
-    s.PosNoExit();
+                        "VALUES (1, 11, 2, 2026, 50)"));
+    pos::TFrPos& s = recallBill(QStringLiteral("7"));
     ASSERT_FALSE(s.NewBill());
     products::QuantityTexts texts(*dm);
     const QString refused = QStringLiteral("จำนวนสินค้าไม่พอขาย \rจะขายได้สูงสุดไม่เกิน \r");
@@ -410,15 +424,8 @@ TEST_P(PosLines, SerialCellRefusesUnknownSoldAndAlreadyEnteredPieces)
 
 TEST_P(PosLines, DeletedLineOfARecalledBillGivesBackWhatItTook)
 {
-    exec(QStringLiteral("UPDATE Product SET Negative = 'N' WHERE Id = 1"));
-    exec(QStringLiteral("INSERT INTO ProductOnHand (Product, ProductUnits, Warehouse, BalanceYear, Quantity) "
-                        "VALUES (1, 11, 1, 2026, 3)"));
-    insertBill({QStringLiteral("P"), QStringLiteral("       7"), QDate(2026, 6, 15), QStringLiteral("I"), vat7, 7, 0, 0,
-                20, 1.31, 20, 0, {{water, bottle, 2, 10, QString(), vat7}}});
-    pos::TFrPos& s = screen();
-    s.AcNewExecute();
-    s.headerTexts().posNo = QStringLiteral("7");
-    s.PosNoExit();
+    twoBottlesSavedOnBillSeven();
+    pos::TFrPos& s = recallBill(QStringLiteral("7"));
     ASSERT_FALSE(s.NewBill());
     // The 2 bottles of the deleted line are back on the shelf: 5 can be sold on a new line.
     s.BtDeleteLineClick();
@@ -439,10 +446,7 @@ TEST_P(PosLines, RecalledBillKeepsThePieceItSold)
     insertBill({QStringLiteral("P"), QStringLiteral("       7"), QDate(2026, 6, 15), QStringLiteral("I"), vat7, 7, 0, 0,
                 10, 0.65, 10, 0, {{water, bottle, 1, 10, QString(), vat7}}});
     exec(QStringLiteral("UPDATE PosDt SET SerialNo = (SELECT Id FROM SerialNo WHERE Serial = 'SN-5')"));
-    pos::TFrPos& s = screen();
-    s.AcNewExecute();
-    s.headerTexts().posNo = QStringLiteral("7");
-    s.PosNoExit();
+    pos::TFrPos& s = recallBill(QStringLiteral("7"));
     ASSERT_FALSE(s.NewBill());
     ASSERT_EQ(text(s, "Serial"), QStringLiteral("SN-5"));
     // Sold by this very bill, so out of stock, and still its own: no message, the piece stays.
