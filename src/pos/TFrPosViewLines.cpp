@@ -200,12 +200,15 @@ void TFrPosView::runLineChecks()
 {
     std::vector<std::function<void()>> checks;
     checks.swap(m_lineChecks);
+    const int row = m_lineChecksRow;
     data::CachedDataset& dt = m_pos.QDt();
-    // The line they belong to must still be the current one: a new bill or a reload forgets them.
-    if (!dt.isOpen() || dt.eof() || dt.recNo() != m_lineChecksRow)
-        return;
-    for (const auto& check : checks)
+    // The line they belong to must still be the current one: a new bill, a reload or a scan that
+    // opened the next line forgets the rest.
+    for (const auto& check : checks) {
+        if (!dt.isOpen() || dt.eof() || dt.recNo() != row)
+            return;
         check();
+    }
 }
 
 } // namespace kvr::pos
