@@ -5,7 +5,7 @@
 #include "data/TDMConfig.h"
 #include "pos/TFrPos.h"
 #include "products/TDmProduct.h"
-#include "ui/base/Prompter.h"
+#include "QuietPrompter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,17 +15,6 @@
 
 namespace {
 
-// The bench answers nothing: the bills it builds raise no question.
-class QuietPrompter : public kvr::ui::Prompter
-{
-public:
-    void information(const QString&) override {}
-    void warning(const QString&) override {}
-    void error(const QString&) override {}
-    bool confirm(const QString&, kvr::ui::ConfirmColour) override { return false; }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override { return std::nullopt; }
-    kvr::ui::ErrorDialogAnswer showErrorDialog(const QString&) override { return kvr::ui::ErrorDialogAnswer::DontSend; }
-};
 
 QString g_workDir;
 
@@ -55,7 +44,7 @@ void prepare(const QString& workDir)
 void calculateAll(benchmark::State& state)
 {
     const int lines = int(state.range(0));
-    QuietPrompter prompter;
+    kvr::bench::QuietPrompter prompter;
     kvr::data::TDMConfig config(g_workDir);
     kvr::data::TDM dm(config, g_workDir);
     dm.setCompanyCode(QStringLiteral("BENCH"));

@@ -17,9 +17,10 @@
 #include "data/TDMConfig.h"
 #include "products/TDmProduct.h"
 
+#include "DemoShop.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <libpq-fe.h>
@@ -194,54 +195,6 @@ struct Site
 };
 std::vector<std::unique_ptr<Site>> g_sites;
 
-int envInt(const char* name, int fallback)
-{
-    bool ok = false;
-    const int value = qEnvironmentVariable(name).toInt(&ok);
-    return ok ? value : fallback;
-}
-
-// The shop the look-ups run against, built by the demo generator unless it is there already.
-void ensureDemo(const QString& workDir, const QString& server)
-{
-    const int products = envInt("KVR_BENCH_PRODUCTS", 100000);
-    const int stockRows = envInt("KVR_BENCH_STOCK_ROWS", 1000000);
-    QDir().mkpath(workDir);
-    bool ready = false;
-    if (QFile::exists(QDir(workDir).filePath(QStringLiteral("Server.Dat")))) {
-        try {
-            kvr::data::TDMConfig config(workDir);
-            kvr::data::TDM dm(config, workDir);
-            dm.setCompanyCode(QStringLiteral("DEMO"));
-            Query count(dm.DMdata(), QStringLiteral("SELECT (SELECT COUNT(*) FROM Product) AS P, "
-                                                    "(SELECT COUNT(*) FROM ProductOnHand) AS S"));
-            count.open();
-            ready = count.field(QStringLiteral("P")).asInteger() == products
-                && count.field(QStringLiteral("S")).asInteger() == stockRows;
-        } catch (const std::exception&) {
-            ready = false;
-        }
-    }
-    if (ready)
-        return;
-    QString demo = qEnvironmentVariable("KVR_DEMO_BIN");
-#ifdef KVR_DEMO_BIN
-    if (demo.isEmpty())
-        demo = QStringLiteral(KVR_DEMO_BIN);
-#endif
-    if (demo.isEmpty())
-        qFatal("No demo generator: build kvrpos-demo or set KVR_DEMO_BIN");
-    std::fprintf(stderr, "Building the demo shop (%d products, %d balances) on %s ...\n", products, stockRows,
-                 qPrintable(server));
-    QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(demo, {QStringLiteral("--server"), server, QStringLiteral("--workdir"), workDir, QStringLiteral("--products"),
-                         QString::number(products), QStringLiteral("--stock-rows"), QString::number(stockRows),
-                         QStringLiteral("--force")});
-    if (!process.waitForFinished(-1) || process.exitCode() != 0)
-        qFatal("%s failed: %s", qPrintable(demo), process.readAllStandardOutput().constData());
-}
-
 // What the sale screen asks for one scanned barcode.
 void scanOnce(Site& site, const Scan& scan)
 {
@@ -282,7 +235,7 @@ std::vector<BareStatement> capture(Site& site, const Scan& scan)
 
 void prepareSite(const QString& label, const QString& workDir, const QString& server)
 {
-    ensureDemo(workDir, server);
+    kvr::bench::ensureDemoShop(workDir, server);
     auto site = std::make_unique<Site>();
     site->label = label;
     site->workDir = workDir;

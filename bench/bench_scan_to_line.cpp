@@ -15,11 +15,12 @@
 #include "data/TDMConfig.h"
 #include "pos/TFrPos.h"
 #include "products/TDmProduct.h"
-#include "ui/base/Prompter.h"
+
+#include "DemoShop.h"
+#include "QuietPrompter.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -31,26 +32,7 @@ using kvr::data::Query;
 
 namespace {
 
-// Refusals of stock go nowhere: the bench only times them.
-class QuietPrompter : public kvr::ui::Prompter
-{
-public:
-    void information(const QString&) override {}
-    void warning(const QString&) override {}
-    void error(const QString&) override {}
-    bool confirm(const QString&, kvr::ui::ConfirmColour) override { return false; }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override { return std::nullopt; }
-    kvr::ui::ErrorDialogAnswer showErrorDialog(const QString&) override { return kvr::ui::ErrorDialogAnswer::DontSend; }
-};
-
 constexpr int kLinesPerBill = 20;
-
-int envInt(const char* name, int fallback)
-{
-    bool ok = false;
-    const int value = qEnvironmentVariable(name).toInt(&ok);
-    return ok ? value : fallback;
-}
 
 // Where one backend's shop is: its working folder (with Server.Dat) and the demo's --server.
 struct Shop
@@ -60,43 +42,6 @@ struct Shop
     QString server;
     QStringList barcodes;
 };
-
-void ensureDemo(const Shop& shop)
-{
-    const QString& workDir = shop.workDir;
-    const int products = envInt("KVR_BENCH_PRODUCTS", 100000);
-    const int stockRows = envInt("KVR_BENCH_STOCK_ROWS", 1000000);
-    QDir().mkpath(workDir);
-    if (QFile::exists(QDir(workDir).filePath(QStringLiteral("Server.Dat")))) {
-        try {
-            kvr::data::TDMConfig config(workDir);
-            kvr::data::TDM dm(config, workDir);
-            dm.setCompanyCode(QStringLiteral("DEMO"));
-            Query count(dm.DMdata(), QStringLiteral("SELECT (SELECT COUNT(*) FROM Product) AS P, "
-                                                    "(SELECT COUNT(*) FROM ProductOnHand) AS S"));
-            count.open();
-            if (count.field(QStringLiteral("P")).asInteger() == products
-                && count.field(QStringLiteral("S")).asInteger() == stockRows)
-                return;
-        } catch (const std::exception&) {
-        }
-    }
-    QString demo = qEnvironmentVariable("KVR_DEMO_BIN");
-#ifdef KVR_DEMO_BIN
-    if (demo.isEmpty())
-        demo = QStringLiteral(KVR_DEMO_BIN);
-#endif
-    if (demo.isEmpty())
-        qFatal("No demo generator: build kvrpos-demo or set KVR_DEMO_BIN");
-    std::fprintf(stderr, "Building the demo shop (%d products, %d balances) ...\n", products, stockRows);
-    QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(demo, {QStringLiteral("--server"), shop.server, QStringLiteral("--workdir"), workDir,
-                         QStringLiteral("--products"), QString::number(products), QStringLiteral("--stock-rows"),
-                         QString::number(stockRows), QStringLiteral("--force")});
-    if (!process.waitForFinished(-1) || process.exitCode() != 0)
-        qFatal("%s failed: %s", qPrintable(demo), process.readAllStandardOutput().constData());
-}
 
 // Barcodes of sellable products spread over the whole catalogue.
 QStringList sampleBarcodes(const QString& workDir)
@@ -122,7 +67,7 @@ void scanToLine(benchmark::State& state, const Shop* shop)
 {
     const QString& g_workDir = shop->workDir;
     const QStringList& g_barcodes = shop->barcodes;
-    QuietPrompter prompter;
+    kvr::bench::QuietPrompter prompter;
     kvr::data::TDMConfig config(g_workDir);
     config.CheckRight(101, 1);
     config.GetCompanyConfig(QStringLiteral("DEMO"));
@@ -204,7 +149,7 @@ int main(int argc, char** argv)
                          QStringLiteral("pgsql:") + qEnvironmentVariable("KVR_BENCH_PG"),
                          {}});
     for (Shop& shop : shops) {
-        ensureDemo(shop);
+        kvr::bench::ensureDemoShop(shop.workDir, shop.server);
         shop.barcodes = sampleBarcodes(shop.workDir);
         const std::string name = ("ScanToLine/" + shop.name).toStdString();
         benchmark::RegisterBenchmark(name.c_str(), [&shop](benchmark::State& state) { scanToLine(state, &shop); })
