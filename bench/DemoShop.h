@@ -33,11 +33,12 @@ inline void ensureDemoShop(const QString& workDir, const QString& server)
             data::TDMConfig config(workDir);
             data::TDM dm(config, workDir);
             dm.setCompanyCode(QStringLiteral("DEMO"));
-            data::Query count(dm.DMdata(), QStringLiteral("SELECT (SELECT COUNT(*) FROM Product) AS P, "
-                                                          "(SELECT COUNT(*) FROM ProductOnHand) AS S"));
+            data::Query count(dm.DMdata(),
+                              QStringLiteral("SELECT (SELECT COUNT(*) FROM Product) AS P, "
+                                             "(SELECT COUNT(*) FROM ProductOnHand) AS S"));
             count.open();
-            if (count.field(QStringLiteral("P")).asInteger() == products
-                && count.field(QStringLiteral("S")).asInteger() == stockRows)
+            if (count.field(QStringLiteral("P")).asInteger() == products &&
+                count.field(QStringLiteral("S")).asInteger() == stockRows)
                 return;
         } catch (const std::exception&) {
         }
@@ -53,9 +54,10 @@ inline void ensureDemoShop(const QString& workDir, const QString& server)
                  qPrintable(server));
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(demo, {QStringLiteral("--server"), server, QStringLiteral("--workdir"), workDir, QStringLiteral("--products"),
-                         QString::number(products), QStringLiteral("--stock-rows"), QString::number(stockRows),
-                         QStringLiteral("--force")});
+    process.start(demo,
+                  {QStringLiteral("--server"), server, QStringLiteral("--workdir"), workDir,
+                   QStringLiteral("--products"), QString::number(products), QStringLiteral("--stock-rows"),
+                   QString::number(stockRows), QStringLiteral("--force")});
     if (!process.waitForFinished(-1) || process.exitCode() != 0)
         qFatal("%s failed: %s", qPrintable(demo), process.readAllStandardOutput().constData());
 }

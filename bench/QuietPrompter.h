@@ -8,9 +8,9 @@ namespace kvr::bench {
 class QuietPrompter : public ui::Prompter
 {
 public:
-    void information(const QString&) override {}
-    void warning(const QString&) override {}
-    void error(const QString&) override {}
+    void information(const QString&) override { }
+    void warning(const QString&) override { }
+    void error(const QString&) override { }
     bool confirm(const QString&, ui::ConfirmColour) override { return false; }
     std::optional<QString> input(const QString&, const QString&, const QString&) override { return std::nullopt; }
     ui::ErrorDialogAnswer showErrorDialog(const QString&) override { return ui::ErrorDialogAnswer::DontSend; }

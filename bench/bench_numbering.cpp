@@ -33,9 +33,8 @@ void prepare(const std::string& label, const QString& workDir, const QString& se
 {
     writeServerDat(workDir, server);
     const kvr::data::ServerSpec spec = kvr::data::ServerSpec::parse(server, workDir);
-    const auto dialect = kvr::data::Dialect::forDriver(spec.backend == kvr::data::ServerSpec::Backend::Sqlite
-                                                           ? QStringLiteral("QSQLITE")
-                                                           : QStringLiteral("QPSQL"));
+    const auto dialect = kvr::data::Dialect::forDriver(
+        spec.backend == kvr::data::ServerSpec::Backend::Sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"));
     const kvr::data::Login login;
     if (dialect->databaseExists(spec, QStringLiteral("BENCH"), login.user, login.password)) {
         if (spec.backend == kvr::data::ServerSpec::Backend::Sqlite)
@@ -47,8 +46,9 @@ void prepare(const std::string& label, const QString& workDir, const QString& se
     kvr::data::TDM dm(config, workDir);
     dm.setCompanyCode(QStringLiteral("BENCH"));
     kvr::data::Query(dm.DMdata(), QStringLiteral("DELETE FROM DocumentNo")).execSql();
-    kvr::data::Query(dm.DMdata(), QStringLiteral("INSERT INTO DocumentNo (Code, DocYear, Prefix, LastNo, DocumentLength, "
-                                                 "AutoRun) VALUES ('POS-P', 2026, 'P', 0, 12, 'Y')"))
+    kvr::data::Query(dm.DMdata(),
+                     QStringLiteral("INSERT INTO DocumentNo (Code, DocYear, Prefix, LastNo, DocumentLength, "
+                                    "AutoRun) VALUES ('POS-P', 2026, 'P', 0, 12, 'Y')"))
         .execSql();
     g_sites[label] = Site{workDir};
 }
@@ -78,14 +78,18 @@ int main(int argc, char** argv)
     QDir(sqliteDir.path()).mkpath(QStringLiteral("db"));
     prepare("sqlite", sqliteDir.path(), QStringLiteral("sqlite:db"));
     benchmark::RegisterBenchmark("DrawDocumentNo/sqlite", drawInTransaction, std::string("sqlite"))
-        ->Threads(1)->Threads(4)->UseRealTime();
+        ->Threads(1)
+        ->Threads(4)
+        ->UseRealTime();
 
     QTemporaryDir pgDir;
     const QString pg = qEnvironmentVariable("KVR_BENCH_PG");
     if (!pg.isEmpty()) {
         prepare("postgres", pgDir.path(), QStringLiteral("pgsql:") + pg);
         benchmark::RegisterBenchmark("DrawDocumentNo/postgres", drawInTransaction, std::string("postgres"))
-            ->Threads(1)->Threads(4)->UseRealTime();
+            ->Threads(1)
+            ->Threads(4)
+            ->UseRealTime();
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -1,11 +1,11 @@
 // The whole-bill calculation of the sale screen on bills of 20 and 200 lines: it runs after
 // every line change, row move and discount, so its time is felt at the counter.
+#include "QuietPrompter.h"
 #include "data/Query.h"
 #include "data/TDM.h"
 #include "data/TDMConfig.h"
 #include "pos/TFrPos.h"
 #include "products/TDmProduct.h"
-#include "QuietPrompter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,7 +14,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
 
 QString g_workDir;
 
@@ -79,7 +78,11 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QTemporaryDir workDir;
     prepare(workDir.path());
-    benchmark::RegisterBenchmark("CalculateAll", calculateAll)->Arg(20)->Arg(200)->Repetitions(5)->ReportAggregatesOnly(true);
+    benchmark::RegisterBenchmark("CalculateAll", calculateAll)
+        ->Arg(20)
+        ->Arg(200)
+        ->Repetitions(5)
+        ->ReportAggregatesOnly(true);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -67,14 +67,14 @@ void fourCounters(benchmark::State& state, const test::TestServer* server)
         clock.start();
         for (int c = 0; c < kCounters; ++c) {
             auto saver = std::make_unique<QProcess>();
-            saver->start(QStringLiteral(KVR_SAVER_BIN), {server->workingDirectory(), QString::number(round * 10 + c),
-                                                         QString::number(kBillsEach)});
+            saver->start(QStringLiteral(KVR_SAVER_BIN),
+                         {server->workingDirectory(), QString::number(round * 10 + c), QString::number(kBillsEach)});
             counters.push_back(std::move(saver));
         }
         bool ok = true;
         for (auto& saver : counters)
             ok = saver->waitForFinished(600000) && saver->exitStatus() == QProcess::NormalExit &&
-                 saver->exitCode() == 0 && ok;
+                saver->exitCode() == 0 && ok;
         state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
         if (!ok) {
             state.SkipWithError("a counter failed");
@@ -83,11 +83,12 @@ void fourCounters(benchmark::State& state, const test::TestServer* server)
         ++round;
     }
     const auto company = server->connection(QStringLiteral("SHOP"));
-    data::Query duplicates(*company, QStringLiteral("SELECT Count(*) AS N FROM (SELECT PosNo FROM PosHd GROUP BY PosNo "
-                                                    "HAVING Count(*) > 1) D"));
+    data::Query duplicates(*company,
+                           QStringLiteral("SELECT Count(*) AS N FROM (SELECT PosNo FROM PosHd GROUP BY PosNo "
+                                          "HAVING Count(*) > 1) D"));
     duplicates.open();
-    state.counters["bills/s"] = benchmark::Counter(double(kCounters * kBillsEach) * double(state.iterations()),
-                                                   benchmark::Counter::kIsRate);
+    state.counters["bills/s"] =
+        benchmark::Counter(double(kCounters * kBillsEach) * double(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["duplicates"] = duplicates.field(QStringLiteral("N")).asFloat();
 }
 

@@ -100,10 +100,16 @@ public:
             while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
                 for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
                     switch (sqlite3_column_type(stmt, c)) {
-                    case SQLITE_INTEGER: benchmark::DoNotOptimize(sqlite3_column_int64(stmt, c)); break;
-                    case SQLITE_FLOAT: benchmark::DoNotOptimize(sqlite3_column_double(stmt, c)); break;
-                    case SQLITE_NULL: break;
-                    default: benchmark::DoNotOptimize(sqlite3_column_text(stmt, c));
+                    case SQLITE_INTEGER:
+                        benchmark::DoNotOptimize(sqlite3_column_int64(stmt, c));
+                        break;
+                    case SQLITE_FLOAT:
+                        benchmark::DoNotOptimize(sqlite3_column_double(stmt, c));
+                        break;
+                    case SQLITE_NULL:
+                        break;
+                    default:
+                        benchmark::DoNotOptimize(sqlite3_column_text(stmt, c));
                     }
                 }
             }
@@ -130,7 +136,9 @@ public:
     PostgresRunner(const kvr::data::ServerSpec& server, const QString& database, const kvr::data::Login& login)
     {
         const QString info = QStringLiteral("host=%1 port=%2 dbname=%3 user=%4 password=%5")
-                                 .arg(server.host).arg(server.port).arg(database, login.user, login.password);
+                                 .arg(server.host)
+                                 .arg(server.port)
+                                 .arg(database, login.user, login.password);
         m_conn = PQconnectdb(info.toUtf8().constData());
         if (PQstatus(m_conn) != CONNECTION_OK)
             qFatal("PQconnectdb: %s", PQerrorMessage(m_conn));
@@ -147,7 +155,8 @@ public:
                 texts.push_back(v.toString().toUtf8());
                 values.push_back(v.isNull() ? nullptr : texts.back().constData());
             }
-            PGresult* result = PQexecPrepared(m_conn, name.c_str(), int(values.size()), values.data(), nullptr, nullptr, 0);
+            PGresult* result =
+                PQexecPrepared(m_conn, name.c_str(), int(values.size()), values.data(), nullptr, nullptr, 0);
             if (PQresultStatus(result) != PGRES_TUPLES_OK)
                 qFatal("PQexecPrepared: %s", PQerrorMessage(m_conn));
             for (int r = 0; r < PQntuples(result); ++r)
@@ -205,7 +214,8 @@ void scanOnce(Site& site, const Scan& scan)
     const int unitId = p.QChkBarCode().field(QStringLiteral("Id")).asInteger();
     const int warehouse = p.QChkProduct().field(QStringLiteral("DefaultWh")).asInteger();
     benchmark::DoNotOptimize(p.GetFirstUnit(productId, kvr::products::UnitRole::Sale));
-    benchmark::DoNotOptimize(p.GetPrice(scan.customer, productId, unitId, site.config->session().Pos1_PriceType, site.billDate));
+    benchmark::DoNotOptimize(
+        p.GetPrice(scan.customer, productId, unitId, site.config->session().Pos1_PriceType, site.billDate));
     benchmark::DoNotOptimize(p.ProductQuantity(productId, site.year));
     benchmark::DoNotOptimize(p.ProductWHQuantity(productId, warehouse, site.year));
     benchmark::DoNotOptimize(p.ProductUnitsWHQuantity(productId, unitId, warehouse, site.year));
@@ -251,10 +261,11 @@ void prepareSite(const QString& label, const QString& workDir, const QString& se
     site->billDate = QDateTime(QDate(site->year, 6, 15), QTime(10, 30));
 
     // Barcodes of sellable products spread over the whole catalogue, customers in turn.
-    Query barcodes(site->dm->DMdata(), QStringLiteral("SELECT U.BarCode FROM ProductUnits U INNER JOIN Product P On "
-                                                      "(P.Id = U.Product) WHERE U.BarCode Is Not Null And "
-                                                      "Coalesce(P.Blocked, 'N') <> 'Y' And Coalesce(P.MasterCode, 'N') <> 'Y' "
-                                                      "ORDER BY U.Id"));
+    Query barcodes(site->dm->DMdata(),
+                   QStringLiteral("SELECT U.BarCode FROM ProductUnits U INNER JOIN Product P On "
+                                  "(P.Id = U.Product) WHERE U.BarCode Is Not Null And "
+                                  "Coalesce(P.Blocked, 'N') <> 'Y' And Coalesce(P.MasterCode, 'N') <> 'Y' "
+                                  "ORDER BY U.Id"));
     barcodes.open();
     Query customers(site->dm->DMdata(), QStringLiteral("SELECT Id FROM Customer ORDER BY Id"));
     customers.open();
@@ -271,10 +282,12 @@ void prepareSite(const QString& label, const QString& workDir, const QString& se
 
     const kvr::data::ServerSpec spec = site->dm->DMdata().server();
     if (spec.backend == kvr::data::ServerSpec::Backend::Sqlite)
-        site->bare = std::make_unique<SqliteRunner>(site->dm->DMdata().dialect().physicalName(spec, QStringLiteral("DEMO")));
+        site->bare =
+            std::make_unique<SqliteRunner>(site->dm->DMdata().dialect().physicalName(spec, QStringLiteral("DEMO")));
     else
-        site->bare = std::make_unique<PostgresRunner>(spec, site->dm->DMdata().dialect().physicalName(spec, QStringLiteral("DEMO")),
-                                                      kvr::data::Login::fromIni(workDir));
+        site->bare = std::make_unique<PostgresRunner>(
+            spec, site->dm->DMdata().dialect().physicalName(spec, QStringLiteral("DEMO")),
+            kvr::data::Login::fromIni(workDir));
     // Warm both paths: statements prepared, pages cached.
     for (std::size_t i = 0; i < site->scans.size(); ++i) {
         scanOnce(*site, site->scans[i]);
@@ -324,15 +337,18 @@ int main(int argc, char** argv)
     prepareSite(QStringLiteral("sqlite"), sqliteDir, QStringLiteral("sqlite:db"));
     QTemporaryDir pgTemp;
     if (qEnvironmentVariableIsSet("KVR_BENCH_PG")) {
-        const QString pgDir = qEnvironmentVariableIsSet("KVR_BENCH_PG_WORKDIR") ? qEnvironmentVariable("KVR_BENCH_PG_WORKDIR")
-                                                                               : pgTemp.path();
+        const QString pgDir = qEnvironmentVariableIsSet("KVR_BENCH_PG_WORKDIR")
+            ? qEnvironmentVariable("KVR_BENCH_PG_WORKDIR")
+            : pgTemp.path();
         prepareSite(QStringLiteral("postgres"), pgDir, QStringLiteral("pgsql:") + qEnvironmentVariable("KVR_BENCH_PG"));
     }
     for (const auto& site : g_sites) {
         for (const bool bare : {false, true}) {
             const std::string name = "BarcodeScan/" + site->label.toStdString() + (bare ? "/bare" : "/TDmProduct");
             benchmark::RegisterBenchmark(name.c_str(), scanBenchmark, site.get(), bare)
-                ->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+                ->Unit(benchmark::kMillisecond)
+                ->MinTime(2.0)
+                ->UseRealTime();
         }
     }
     benchmark::RunSpecifiedBenchmarks();

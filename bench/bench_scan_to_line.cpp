@@ -49,15 +49,17 @@ QStringList sampleBarcodes(const QString& workDir)
     kvr::data::TDMConfig config(workDir);
     kvr::data::TDM dm(config, workDir);
     dm.setCompanyCode(QStringLiteral("DEMO"));
-    Query barcodes(dm.DMdata(), QStringLiteral("SELECT U.BarCode FROM ProductUnits U INNER JOIN Product P On "
-                                               "(P.Id = U.Product) WHERE U.BarCode Is Not Null And "
-                                               "Coalesce(P.Blocked, 'N') <> 'Y' And Coalesce(P.MasterCode, 'N') <> 'Y' "
-                                               "ORDER BY U.Id"));
+    Query barcodes(dm.DMdata(),
+                   QStringLiteral("SELECT U.BarCode FROM ProductUnits U INNER JOIN Product P On "
+                                  "(P.Id = U.Product) WHERE U.BarCode Is Not Null And "
+                                  "Coalesce(P.Blocked, 'N') <> 'Y' And Coalesce(P.MasterCode, 'N') <> 'Y' "
+                                  "ORDER BY U.Id"));
     barcodes.open();
     QStringList list;
     const int samples = std::min(2000, barcodes.recordCount());
     for (int i = 0; i < samples; ++i)
-        list << barcodes.fieldAt(int(qint64(i) * barcodes.recordCount() / samples), QStringLiteral("BarCode")).asString();
+        list << barcodes.fieldAt(int(qint64(i) * barcodes.recordCount() / samples), QStringLiteral("BarCode"))
+                    .asString();
     if (list.isEmpty())
         qFatal("The demo shop has no barcodes");
     return list;
@@ -80,7 +82,8 @@ void scanToLine(benchmark::State& state, const Shop* shop)
     kvr::pos::TFrPos pos(prompter, dm, product, kvr::pos::PosMode::Goods, true);
     Query shift(dm.DMdata(), QStringLiteral("SELECT Id, ShiftDate FROM PosShiftNo ORDER BY Id"));
     shift.open();
-    pos.setCurrentShift(shift.field(QStringLiteral("Id")).asInteger(), shift.field(QStringLiteral("ShiftDate")).asDateTime());
+    pos.setCurrentShift(shift.field(QStringLiteral("Id")).asInteger(),
+                        shift.field(QStringLiteral("ShiftDate")).asDateTime());
     Query customer(dm.DMdata(), QStringLiteral("SELECT Id FROM Customer ORDER BY Id"));
     customer.open();
 
@@ -138,14 +141,16 @@ int main(int argc, char** argv)
     QTemporaryDir pgTemp;
     std::vector<Shop> shops;
     shops.push_back({QStringLiteral("sqlite"),
-                     qEnvironmentVariableIsSet("KVR_BENCH_SQLITE_WORKDIR") ? qEnvironmentVariable("KVR_BENCH_SQLITE_WORKDIR")
-                                                                           : sqliteTemp.path(),
+                     qEnvironmentVariableIsSet("KVR_BENCH_SQLITE_WORKDIR")
+                         ? qEnvironmentVariable("KVR_BENCH_SQLITE_WORKDIR")
+                         : sqliteTemp.path(),
                      QStringLiteral("sqlite:db"),
                      {}});
     if (qEnvironmentVariableIsSet("KVR_BENCH_PG"))
         shops.push_back({QStringLiteral("pgsql"),
-                         qEnvironmentVariableIsSet("KVR_BENCH_PG_WORKDIR") ? qEnvironmentVariable("KVR_BENCH_PG_WORKDIR")
-                                                                           : pgTemp.path(),
+                         qEnvironmentVariableIsSet("KVR_BENCH_PG_WORKDIR")
+                             ? qEnvironmentVariable("KVR_BENCH_PG_WORKDIR")
+                             : pgTemp.path(),
                          QStringLiteral("pgsql:") + qEnvironmentVariable("KVR_BENCH_PG"),
                          {}});
     for (Shop& shop : shops) {

@@ -22,23 +22,25 @@ QStringList selectSql()
 
 QStringList insertSql()
 {
-    return {QStringLiteral("insert into PosMachineNo (MachineCode, Location, Blocked, Remark, PrinterName, PrinterCode,"),
-            QStringLiteral("  WareHouse, Salesman, Department, CashDrawer, BaudRate, PosDisplayHello1, PosDisplayHello2,"),
-            QStringLiteral("  PosDisplayBaudRate, PosDisplayComport)"),
-            QStringLiteral("values (:MachineCode, :Location, :Blocked, :Remark, :PrinterName, :PrinterCode,"),
-            QStringLiteral("  :WareHouse, :Salesman, :Department, :CashDrawer, :BaudRate, :PosDisplayHello1,"),
-            QStringLiteral("  :PosDisplayHello2, :PosDisplayBaudRate, :PosDisplayComport)")};
+    return {
+        QStringLiteral("insert into PosMachineNo (MachineCode, Location, Blocked, Remark, PrinterName, PrinterCode,"),
+        QStringLiteral("  WareHouse, Salesman, Department, CashDrawer, BaudRate, PosDisplayHello1, PosDisplayHello2,"),
+        QStringLiteral("  PosDisplayBaudRate, PosDisplayComport)"),
+        QStringLiteral("values (:MachineCode, :Location, :Blocked, :Remark, :PrinterName, :PrinterCode,"),
+        QStringLiteral("  :WareHouse, :Salesman, :Department, :CashDrawer, :BaudRate, :PosDisplayHello1,"),
+        QStringLiteral("  :PosDisplayHello2, :PosDisplayBaudRate, :PosDisplayComport)")};
 }
 
 QStringList modifySql()
 {
-    return {QStringLiteral("update PosMachineNo set MachineCode = :MachineCode, Location = :Location, Blocked = :Blocked,"),
-            QStringLiteral("  Remark = :Remark, PrinterName = :PrinterName, PrinterCode = :PrinterCode,"),
-            QStringLiteral("  WareHouse = :WareHouse, Salesman = :Salesman, Department = :Department,"),
-            QStringLiteral("  CashDrawer = :CashDrawer, BaudRate = :BaudRate, PosDisplayHello1 = :PosDisplayHello1,"),
-            QStringLiteral("  PosDisplayHello2 = :PosDisplayHello2, PosDisplayBaudRate = :PosDisplayBaudRate,"),
-            QStringLiteral("  PosDisplayComport = :PosDisplayComport"),
-            QStringLiteral("where Id = :OLD_Id")};
+    return {
+        QStringLiteral("update PosMachineNo set MachineCode = :MachineCode, Location = :Location, Blocked = :Blocked,"),
+        QStringLiteral("  Remark = :Remark, PrinterName = :PrinterName, PrinterCode = :PrinterCode,"),
+        QStringLiteral("  WareHouse = :WareHouse, Salesman = :Salesman, Department = :Department,"),
+        QStringLiteral("  CashDrawer = :CashDrawer, BaudRate = :BaudRate, PosDisplayHello1 = :PosDisplayHello1,"),
+        QStringLiteral("  PosDisplayHello2 = :PosDisplayHello2, PosDisplayBaudRate = :PosDisplayBaudRate,"),
+        QStringLiteral("  PosDisplayComport = :PosDisplayComport"),
+        QStringLiteral("where Id = :OLD_Id")};
 }
 
 } // namespace

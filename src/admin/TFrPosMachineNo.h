@@ -44,7 +44,7 @@ struct PosMachineCaptions
 // What the machine screen allows at the moment; the view mirrors it.
 struct PosMachineControls
 {
-    bool codeEnabled = true;     // the code field and its search button
+    bool codeEnabled = true; // the code field and its search button
     bool lookupsEnabled = false; // the code fields of the salesman, warehouse and department frames
 
     bool operator==(const PosMachineControls&) const = default;

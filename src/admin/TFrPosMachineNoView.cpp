@@ -242,8 +242,8 @@ bool TFrPosMachineNoView::eventFilter(QObject* watched, QEvent* event)
             m_form.CodeExit();
         return false;
     }
-    if (watched == m_code && event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::Key_F5)) {
+    if (watched == m_code && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::Key_F5)) {
         m_form.BtSearchClick();
         return true;
     }

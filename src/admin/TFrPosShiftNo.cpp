@@ -45,16 +45,19 @@ QStringList shiftInsertSql()
 
 QStringList shiftModifySql()
 {
-    return {QStringLiteral("update PosShiftNo set ShiftDate = :ShiftDate, ShiftNo = :ShiftNo, PosMachineNo = :PosMachineNo,"),
+    return {QStringLiteral(
+                "update PosShiftNo set ShiftDate = :ShiftDate, ShiftNo = :ShiftNo, PosMachineNo = :PosMachineNo,"),
             QStringLiteral("  OpenTime = :OpenTime, OpenMoney = :OpenMoney, Closed = :Closed, CloseTime = :CloseTime,"),
-            QStringLiteral("  CloseMoney = :CloseMoney, SaleAmount = :SaleAmount"), QStringLiteral("where Id = :OLD_Id")};
+            QStringLiteral("  CloseMoney = :CloseMoney, SaleAmount = :SaleAmount"),
+            QStringLiteral("where Id = :OLD_Id")};
 }
 
 QStringList moneySql()
 {
-    return {QStringLiteral("SELECT M.Id, M.PosShiftNo, M.Closed, M.Coin, M.Quantity, M.Amount, C.Description, C.Fraction"),
-            QStringLiteral("FROM PosShiftMoney M INNER JOIN Coin C ON (M.Coin = C.Id)"),
-            QStringLiteral("WHERE (M.PosShiftNo = :GetShiftNo)")};
+    return {
+        QStringLiteral("SELECT M.Id, M.PosShiftNo, M.Closed, M.Coin, M.Quantity, M.Amount, C.Description, C.Fraction"),
+        QStringLiteral("FROM PosShiftMoney M INNER JOIN Coin C ON (M.Coin = C.Id)"),
+        QStringLiteral("WHERE (M.PosShiftNo = :GetShiftNo)")};
 }
 
 // One counted denomination, kept while the float is moved onto another shift's rows.
@@ -71,12 +74,12 @@ struct Count
 ShiftCaptions ShiftCaptions::forLanguage(bool thai)
 {
     if (thai)
-        return {QStringLiteral("วันที่"), QStringLiteral("หมายเลขเครื่อง"), QStringLiteral("หมายเลขกะ"),
-                QStringLiteral("เงินทอนเริ่มต้น"), QStringLiteral("รายละเอียด"), QStringLiteral("จำนวน"),
-                QStringLiteral("รวม"), QStringLiteral("รวม")};
-    return {QStringLiteral("Date"),        QStringLiteral("Cashier No"), QStringLiteral("Round"),
+        return {QStringLiteral("วันที่"),         QStringLiteral("หมายเลขเครื่อง"), QStringLiteral("หมายเลขกะ"),
+                QStringLiteral("เงินทอนเริ่มต้น"), QStringLiteral("รายละเอียด"),    QStringLiteral("จำนวน"),
+                QStringLiteral("รวม"),         QStringLiteral("รวม")};
+    return {QStringLiteral("Date"),          QStringLiteral("Cashier No"),  QStringLiteral("Round"),
             QStringLiteral("Change Moneys"), QStringLiteral("Description"), QStringLiteral("Qnty"),
-            QStringLiteral("Amount"),      QStringLiteral("Total")};
+            QStringLiteral("Amount"),        QStringLiteral("Total")};
 }
 
 TFrPosShiftNo::TFrPosShiftNo(ui::Prompter& prompter, data::TDM& dm, CurrentShift& currentShift,
@@ -85,7 +88,8 @@ TFrPosShiftNo::TFrPosShiftNo(ui::Prompter& prompter, data::TDM& dm, CurrentShift
     , m_prompter(prompter)
     , m_dm(dm)
     , m_current(currentShift)
-    , m_qMachine(dm.DMdata(), QStringLiteral("select Id, Location, Blocked from PosMachineNo where MachineCode = :GetCode"))
+    , m_qMachine(dm.DMdata(),
+                 QStringLiteral("select Id, Location, Blocked from PosMachineNo where MachineCode = :GetCode"))
     , m_qCoin(dm.DMdata(), QStringLiteral("SELECT Id, Description, Fraction FROM Coin ORDER BY Fraction DESC"))
     , m_qShift(dm.DMdata())
     , m_qShiftMoney(dm.DMdata())
@@ -105,8 +109,7 @@ TFrPosShiftNo::TFrPosShiftNo(ui::Prompter& prompter, data::TDM& dm, CurrentShift
 
 TFrPosShiftNo::TFrPosShiftNo(ui::Prompter& prompter, data::TDM& dm, CurrentShift& currentShift, QObject* parent)
     : TFrPosShiftNo(prompter, dm, currentShift, std::make_unique<search::DialogSearchRunner>(), parent)
-{
-}
+{ }
 
 TFrPosShiftNo::TFrPosShiftNo(ui::Prompter& prompter, data::TDM& dm, CurrentShift& currentShift,
                              std::unique_ptr<search::SearchRunner> runner, QObject* parent)
@@ -446,7 +449,8 @@ bool TFrPosShiftNo::isStillOpen(int shiftId)
 {
     // Closed elsewhere since it was looked up: writing 'N' would open it again.
     data::Query check(m_dm.DMdata(),
-                      QStringLiteral("SELECT Closed FROM PosShiftNo WHERE Id = :Id") + m_dm.DMdata().dialect().forUpdate());
+                      QStringLiteral("SELECT Closed FROM PosShiftNo WHERE Id = :Id") +
+                          m_dm.DMdata().dialect().forUpdate());
     check.setParam(kId, shiftId);
     check.open();
     return !check.isEmpty() && check.field(kClosed).asString() == kNo;
@@ -458,7 +462,8 @@ void TFrPosShiftNo::writeFloat(int shiftId)
     for (int r = 0; r < m_qShiftMoney.recordCount(); ++r) {
         m_qShiftMoney.setRecNo(r);
         m_qShiftMoney.setValue(kPosShiftNo, shiftId);
-        m_qShiftMoney.setValue(kAmount, m_qShiftMoney.field(kQuantity).asInteger() * m_qShiftMoney.field(kFraction).asFloat());
+        m_qShiftMoney.setValue(kAmount,
+                               m_qShiftMoney.field(kQuantity).asInteger() * m_qShiftMoney.field(kFraction).asFloat());
         m_qShiftMoney.post();
     }
     if (m_qShiftMoney.recordCount() > 0)

@@ -243,8 +243,8 @@ bool TFrPosShiftNoView::eventFilter(QObject* watched, QEvent* event)
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         // A box or pop-up over the field, or the dialog closing, is no leaving of the field; an
         // Enter has left it already.
-        if (!m_exitedByEnter && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && isVisible()
-            && m_form.result() == ShiftResult::None)
+        if (!m_exitedByEnter && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            isVisible() && m_form.result() == ShiftResult::None)
             m_form.HeaderExit();
         m_exitedByEnter = false;
         return false;

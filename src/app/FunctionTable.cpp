@@ -2,8 +2,8 @@
 
 #include "admin/TFrPosMachineNo.h"
 #include "admin/TFrPosMachineNoView.h"
-#include "search/SearchDialogView.h"
 #include "app/SaleScreen.h"
+#include "search/SearchDialogView.h"
 
 namespace kvr::app {
 

@@ -7,8 +7,7 @@ namespace kvr::data {
 
 CachedDataset::CachedDataset(Connection& connection, const QString& sql)
     : Query(connection, sql)
-{
-}
+{ }
 
 void CachedDataset::addCalculatedField(const QString& name)
 {

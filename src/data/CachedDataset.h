@@ -90,7 +90,7 @@ private:
     State m_state = State::Browse;
     std::vector<RowStatus> m_status;
     std::vector<QVector<QVariant>> m_original; // values as read, for ":OLD_" and for cancelling
-    std::vector<QVector<QVariant>> m_deleted;  // rows read from the database and deleted since
+    std::vector<QVector<QVariant>> m_deleted; // rows read from the database and deleted since
     QVector<QVariant> m_beforeEdit;
     std::vector<DatasetObserver*> m_observers;
 };

@@ -5,10 +5,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <mutex>
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <mutex>
 
 namespace kvr::data {
 

@@ -13,8 +13,7 @@ public:
     explicit DbError(const QString& message)
         : std::runtime_error(message.toStdString())
         , m_message(message)
-    {
-    }
+    { }
     const QString& message() const { return m_message; }
 
 private:

@@ -10,8 +10,7 @@ namespace kvr::data {
 HeadOffice::HeadOffice(TDM& dm)
     : m_dm(dm)
     , m_dbHead(QStringLiteral("DBHead"))
-{
-}
+{ }
 
 QString HeadOffice::configText(const char* field)
 {

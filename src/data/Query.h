@@ -18,8 +18,7 @@ class Field
 public:
     explicit Field(QVariant value = {})
         : m_value(std::move(value))
-    {
-    }
+    { }
     bool isNull() const { return m_value.isNull() || !m_value.isValid(); }
     const QVariant& value() const { return m_value; }
     QString asString() const;
@@ -88,7 +87,7 @@ public:
 
 protected:
     // The current row moved (grids follow it).
-    virtual void currentChanged() {}
+    virtual void currentChanged() { }
     int fieldIndex(const QString& name) const;
     int requireField(const QString& name) const;
     void addFieldName(const QString& name);
@@ -103,8 +102,8 @@ private:
     Connection& m_connection;
     QStringList m_lines;
     QHash<QString, QVariant> m_params; // by upper-cased name
-    QStringList m_paramOrder;          // as written
-    QStringList m_placeholders;        // one per '?', upper-cased
+    QStringList m_paramOrder; // as written
+    QStringList m_placeholders; // one per '?', upper-cased
     QString m_translated;
     QStringList m_fieldNames;
     QHash<QString, int> m_fieldIndex; // by upper-cased name

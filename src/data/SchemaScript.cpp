@@ -45,8 +45,9 @@ namespace {
 // True when the guard allows the statement to run.
 bool guardPasses(Connection& connection, const QString& guard)
 {
-    static const QRegularExpression form(QStringLiteral("^IF\\s+NOT\\s+EXISTS\\s+(TABLE|COLUMN|INDEX)\\s+(\\w+)(?:\\.(\\w+))?\\s*$"),
-                                         QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression form(
+        QStringLiteral("^IF\\s+NOT\\s+EXISTS\\s+(TABLE|COLUMN|INDEX)\\s+(\\w+)(?:\\.(\\w+))?\\s*$"),
+        QRegularExpression::CaseInsensitiveOption);
     const auto match = form.match(guard.trimmed());
     if (!match.hasMatch())
         throw DbError(QStringLiteral("Unreadable schema guard: %1").arg(guard));
@@ -108,13 +109,14 @@ void upgradeSchema(Connection& connection, const QString& schemaName, int versio
     if (storedVersion() >= version)
         return;
     Transaction transaction(connection);
-    Query claim(connection, QStringLiteral("INSERT INTO SchemaInfo (Name, Version) VALUES (:Name, 0) "
-                                           "ON CONFLICT (Name) DO NOTHING"));
+    Query claim(connection,
+                QStringLiteral("INSERT INTO SchemaInfo (Name, Version) VALUES (:Name, 0) "
+                               "ON CONFLICT (Name) DO NOTHING"));
     claim.setParam(QStringLiteral("Name"), schemaName);
     claim.execSql();
     // The row lock makes a second counter wait here and then find the work done.
-    Query lock(connection, QStringLiteral("SELECT Version FROM SchemaInfo WHERE Name = :Name")
-                               + connection.dialect().forUpdate());
+    Query lock(connection,
+               QStringLiteral("SELECT Version FROM SchemaInfo WHERE Name = :Name") + connection.dialect().forUpdate());
     lock.setParam(QStringLiteral("Name"), schemaName);
     lock.open();
     if (lock.field(QStringLiteral("Version")).asInteger() >= version)

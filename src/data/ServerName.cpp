@@ -12,7 +12,8 @@ ServerSpec ServerSpec::parse(const QString& serverName, const QString& workingDi
     if (serverName.startsWith(QLatin1String("sqlite:"))) {
         spec.backend = Backend::Sqlite;
         const QString dir = serverName.mid(7).trimmed();
-        spec.directory = QDir::cleanPath(QDir(workingDirectory).absoluteFilePath(dir.isEmpty() ? QStringLiteral(".") : dir));
+        spec.directory =
+            QDir::cleanPath(QDir(workingDirectory).absoluteFilePath(dir.isEmpty() ? QStringLiteral(".") : dir));
     } else if (serverName.startsWith(QLatin1String("pgsql:"))) {
         spec.backend = Backend::Postgres;
         const QString rest = serverName.mid(6).trimmed();

@@ -13,9 +13,9 @@ struct ServerSpec
     enum class Backend { Sqlite, Postgres, SqlServer };
 
     Backend backend = Backend::SqlServer;
-    QString name;      // the whole first line, trailing blanks included
+    QString name; // the whole first line, trailing blanks included
     QString directory; // SQLite: absolute folder of the database files
-    QString host;      // PostgreSQL
+    QString host; // PostgreSQL
     int port = 5432;
 
     static ServerSpec parse(const QString& serverName, const QString& workingDirectory);

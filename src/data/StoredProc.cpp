@@ -34,8 +34,7 @@ void registerProcedure(const QString& name, ProcedureBody body)
 StoredProc::StoredProc(Connection& connection, const QString& name)
     : m_connection(connection)
     , m_name(name)
-{
-}
+{ }
 
 int StoredProc::execProc()
 {

@@ -17,7 +17,8 @@ QString miscCurrencySql(const Dialect& dialect)
     return QStringLiteral(
                "Select M.*, C.PurcScrap, C.PurcPart, C.PurcRate, C.SaleScrap, C.SalePart, C.SaleRate From Misc M "
                "Left Join (Select Currency, PurcScrap, PurcPart, PurcRate, SaleScrap, SalePart, SaleRate From "
-               "(Select ROW_NUMBER() Over (Partition By C.Currency Order By C.ExchangeDate Desc, C.Id Desc) AS RowNumber, "
+               "(Select ROW_NUMBER() Over (Partition By C.Currency Order By C.ExchangeDate Desc, C.Id Desc) AS "
+               "RowNumber, "
                "C.Currency, C.PurcScrap, C.PurcPart, C.PurcRate, C.SaleScrap, C.SalePart, C.SaleRate From CurrencyEx C "
                "Where %1 <= %2) As C Where RowNumber = 1) As C On (C.Currency = M.Id) "
                "Where M.GroupCode = 'CURRENCY' Order by M.OrderNo")
@@ -30,19 +31,22 @@ TDM::TDM(TDMConfig& config, const QString& workingDirectory)
     : m_config(config)
     , m_workingDirectory(workingDirectory)
     , m_dmData(QStringLiteral("DMDATA"))
-    , m_qConfig(m_dmData, QStringLiteral("SELECT * ,(Select M.Code From Misc M Where M.Id = MainCurrencyId) "
-                                         "MainCurrencyCode ,(Select M.Description From Misc M Where M.Id = "
-                                         "MainCurrencyId) MainCurrencyName FROM Config"))
+    , m_qConfig(m_dmData,
+                QStringLiteral("SELECT * ,(Select M.Code From Misc M Where M.Id = MainCurrencyId) "
+                               "MainCurrencyCode ,(Select M.Description From Misc M Where M.Id = "
+                               "MainCurrencyId) MainCurrencyName FROM Config"))
     , m_qMiscCurrency(m_dmData)
     , m_qchkPeriod(m_dmData, QStringLiteral("select * from accountperiod order by accountyear desc"))
     , m_spNextDocNo(m_dmData, QStringLiteral("NewDocumentNo"))
     , m_spAddLog(m_dmData, QStringLiteral("UserAddLog"))
     , m_spServerTime(m_dmData, QStringLiteral("ServerTime"))
-    , m_qDocumentNo(m_dmData, QStringLiteral("SELECT D.Code, D.Description, D.Prefix, D.LastNo, D.DocumentLength, "
-                                             "D.AutoRun FROM DocumentNo D WHERE (D.Code = :GetCode) And (DocYear=:GetYear)"))
-    , m_qDocConvert(m_dmData, QStringLiteral("SELECT D.Id, D.Code, D.Description, D.Prefix, D.LastNo, D.DocumentLength, "
-                                             "D.AutoRun, D.DocType FROM DocNoConvert V Inner Join DocumentNo D On "
-                                             "(V.DocumentNo = D.Id) WHERE (V.Code = :GetCode) And (V.DocYear=:GetYear)"))
+    , m_qDocumentNo(m_dmData,
+                    QStringLiteral("SELECT D.Code, D.Description, D.Prefix, D.LastNo, D.DocumentLength, "
+                                   "D.AutoRun FROM DocumentNo D WHERE (D.Code = :GetCode) And (DocYear=:GetYear)"))
+    , m_qDocConvert(m_dmData,
+                    QStringLiteral("SELECT D.Id, D.Code, D.Description, D.Prefix, D.LastNo, D.DocumentLength, "
+                                   "D.AutoRun, D.DocType FROM DocNoConvert V Inner Join DocumentNo D On "
+                                   "(V.DocumentNo = D.Id) WHERE (V.Code = :GetCode) And (V.DocYear=:GetYear)"))
 {
     m_dmData.setConnectHandler([this](Connection& c) { connectCompany(c); });
     m_dmData.setConnectedHandler([this](Connection& c) { companyConnected(c); });

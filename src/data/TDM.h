@@ -14,8 +14,14 @@ class CachedDataset;
 class TDMConfig;
 
 // Usage-log function identifiers of the suite's function list.
-enum UsageFunction { UsageNewDocument = 1, UsageDocumentChanged = 2, UsageCancelled = 3, UsageShiftCreated = 4,
-                     UsagePrinted = 5, UsagePreviewed = 10 };
+enum UsageFunction {
+    UsageNewDocument = 1,
+    UsageDocumentChanged = 2,
+    UsageCancelled = 3,
+    UsageShiftCreated = 4,
+    UsagePrinted = 5,
+    UsagePreviewed = 10
+};
 
 // The company database session (DMDATA): its connection and transactions, the company's
 // Config row, currencies and accounting periods, document numbering and the usage log.

@@ -28,30 +28,32 @@ TDMConfig::TDMConfig(const QString& workingDirectory)
     : m_workingDirectory(workingDirectory)
     , m_dmCfg(QStringLiteral("DmCfg"))
     , m_spMenuCaption(m_dmCfg, QStringLiteral("MENUCAPTION"))
-    , m_qUser(m_dmCfg, QStringLiteral(
-                           "select Code, fullname,languageno,EditSalePrice,Approve_Quo,Approve_SO,Approve_IV,Approve_PO, "
-                           "Approved_PORQ, ApproveTranWH,ApproveTranBranch,ApproveWorkOrder,CanSeeCost,CanSeeSalePrice,"
-                           "CanModifyCusSale, Approve_PreIs, CanModifyCusSale, ApproveCustomerDropUse, "
-                           "ApproveCustomerDropCredit, Saleman, CanModifyCredit, CanSetProductBlock, CanSetProductMinus, "
-                           "CanSaleCreditOnReturnCheque, UserSeeImport, UserSeeCost,CanSetOtherUserPass from username "
-                           "where id=:uid"))
-    , m_qCompanyConfig(m_dmCfg, QStringLiteral(
-                                    "SELECT C.Company, C.PicturePath, C.Public_Price_IE, C.DefaultWh, C.POS1_Wh, "
-                                    "C.POS1_TaxCode, C.POS1_Price_IE, C.POS1_PriceType, C.POS1_SumDetail, "
-                                    "C.DefaultPosComPort,C.DefaultTax, C.DefaultPosMenuId,M.Command,M.MenuOption, "
-                                    "O.Description, O.YearNo, P.Id, P.Code, P.Password, P.NameThai, P.NameEng, "
-                                    "P.ShortName, P.Address1, P.Address2, P.Address3, P.Address4, P.Province, P.Zip, "
-                                    "P.Telephone, P.Fax, P.EMail, P.Logo, P.TaxNo, P.InstallDate, P.RunYear, "
-                                    "P.LocalServer,P.FUNDNAME, P.TaxBranchHead, P.TaxBranchCode, P.TaxBranchName "
-                                    "FROM CompanyConfig C Inner Join DatabaseList O On (O.Company = C.Company) "
-                                    "Inner Join Company P On (P.Id = O.Company) Left Outer Join Menu M On "
-                                    "(M.Id = C.DefaultPosMenuId) Where (O.DatabaseName = :GetName)"))
-    , m_qCompany(m_dmCfg, QStringLiteral(
-                              "SELECT ID,CODE, PASSWORD, NAMETHAI, NAMEENG, SHORTNAME, ADDRESS1, ADDRESS2, ADDRESS3, "
-                              "ADDRESS4, PROVINCE, ZIP, TELEPHONE, FAX, EMAIL, LOGO, TAXNO, RUNYEAR,FUNDNAME, "
-                              "Coalesce(TaxBranchHead, 'N') TaxBranchHead, Coalesce(TaxBranchCode, '') TaxBranchCode, "
-                              "TaxBranchName FROM COMPANY Where (Id = (Select Distinct Company From DatabaseList "
-                              "Where DatabaseName = :GetName))"))
+    , m_qUser(
+          m_dmCfg,
+          QStringLiteral("select Code, fullname,languageno,EditSalePrice,Approve_Quo,Approve_SO,Approve_IV,Approve_PO, "
+                         "Approved_PORQ, ApproveTranWH,ApproveTranBranch,ApproveWorkOrder,CanSeeCost,CanSeeSalePrice,"
+                         "CanModifyCusSale, Approve_PreIs, CanModifyCusSale, ApproveCustomerDropUse, "
+                         "ApproveCustomerDropCredit, Saleman, CanModifyCredit, CanSetProductBlock, CanSetProductMinus, "
+                         "CanSaleCreditOnReturnCheque, UserSeeImport, UserSeeCost,CanSetOtherUserPass from username "
+                         "where id=:uid"))
+    , m_qCompanyConfig(m_dmCfg,
+                       QStringLiteral("SELECT C.Company, C.PicturePath, C.Public_Price_IE, C.DefaultWh, C.POS1_Wh, "
+                                      "C.POS1_TaxCode, C.POS1_Price_IE, C.POS1_PriceType, C.POS1_SumDetail, "
+                                      "C.DefaultPosComPort,C.DefaultTax, C.DefaultPosMenuId,M.Command,M.MenuOption, "
+                                      "O.Description, O.YearNo, P.Id, P.Code, P.Password, P.NameThai, P.NameEng, "
+                                      "P.ShortName, P.Address1, P.Address2, P.Address3, P.Address4, P.Province, P.Zip, "
+                                      "P.Telephone, P.Fax, P.EMail, P.Logo, P.TaxNo, P.InstallDate, P.RunYear, "
+                                      "P.LocalServer,P.FUNDNAME, P.TaxBranchHead, P.TaxBranchCode, P.TaxBranchName "
+                                      "FROM CompanyConfig C Inner Join DatabaseList O On (O.Company = C.Company) "
+                                      "Inner Join Company P On (P.Id = O.Company) Left Outer Join Menu M On "
+                                      "(M.Id = C.DefaultPosMenuId) Where (O.DatabaseName = :GetName)"))
+    , m_qCompany(
+          m_dmCfg,
+          QStringLiteral("SELECT ID,CODE, PASSWORD, NAMETHAI, NAMEENG, SHORTNAME, ADDRESS1, ADDRESS2, ADDRESS3, "
+                         "ADDRESS4, PROVINCE, ZIP, TELEPHONE, FAX, EMAIL, LOGO, TAXNO, RUNYEAR,FUNDNAME, "
+                         "Coalesce(TaxBranchHead, 'N') TaxBranchHead, Coalesce(TaxBranchCode, '') TaxBranchCode, "
+                         "TaxBranchName FROM COMPANY Where (Id = (Select Distinct Company From DatabaseList "
+                         "Where DatabaseName = :GetName))"))
 {
     m_dmCfg.setConnectHandler([this](Connection& c) { connectConfig(c); });
     m_dmCfg.setConnectedHandler([this](Connection& c) { configConnected(c); });
@@ -62,8 +64,8 @@ QString TDMConfig::configDatabaseName(const ServerSpec& server, const Login& log
     const auto dialect = Dialect::forDriver(server.backend == ServerSpec::Backend::Sqlite ? QStringLiteral("QSQLITE")
                                                                                           : QStringLiteral("QPSQL"));
     return dialect->databaseExists(server, QStringLiteral("KVR_Config_MTW"), login.user, login.password)
-               ? QStringLiteral("KVR_CONFIG_MTW")
-               : QStringLiteral("KVR_CONFIG");
+        ? QStringLiteral("KVR_CONFIG_MTW")
+        : QStringLiteral("KVR_CONFIG");
 }
 
 void TDMConfig::connectConfig(Connection& connection)
@@ -71,7 +73,7 @@ void TDMConfig::connectConfig(Connection& connection)
     const ServerSpec server = ServerSpec::parse(readServerName(m_workingDirectory), m_workingDirectory);
     const Login login = Login::fromIni(m_workingDirectory);
     const QString database = server.backend == ServerSpec::Backend::SqlServer ? QStringLiteral("KVR_CONFIG")
-                                                                               : configDatabaseName(server, login);
+                                                                              : configDatabaseName(server, login);
     connection.setTarget(server, database, login);
 }
 
@@ -101,8 +103,8 @@ void TDMConfig::CheckRight(int menuId, int userId)
     m_qUser.close();
     m_qUser.setParam(QStringLiteral("uid"), userId);
     m_qUser.open();
-    m_session.ThaiLanguage = !m_qUser.isEmpty() && !m_qUser.field(QStringLiteral("languageno")).isNull()
-                             && m_qUser.field(QStringLiteral("languageno")).asInteger() == 1;
+    m_session.ThaiLanguage = !m_qUser.isEmpty() && !m_qUser.field(QStringLiteral("languageno")).isNull() &&
+        m_qUser.field(QStringLiteral("languageno")).asInteger() == 1;
     m_session.EditSalePrice = isFlagSet(m_qUser.field(QStringLiteral("EditSalePrice")).asString());
     m_session.CanModifyCusSale = isFlagSet(m_qUser.field(QStringLiteral("CanModifyCusSale")).asString());
     m_qUser.close();

@@ -16,8 +16,7 @@ public:
     explicit CompanyNotFound(const QString& message)
         : std::runtime_error(message.toStdString())
         , m_message(message)
-    {
-    }
+    { }
     const QString& message() const { return m_message; }
 
 private:

@@ -37,8 +37,8 @@ int TDM::GetDocumentLength(const QString& code)
         m_autoNumbering = isFlagSet(m_qDocumentNo.field(QStringLiteral("AutoRun")).asString());
         return m_qDocumentNo.field(QStringLiteral("DocumentLength")).asInteger();
     }
-    showMessage(QStringLiteral("ไม่พบรหัสเอกสาร ") + code + QLatin1Char('\n') + QStringLiteral("ปี ")
-                + QString::number(runYear));
+    showMessage(QStringLiteral("ไม่พบรหัสเอกสาร ") + code + QLatin1Char('\n') + QStringLiteral("ปี ") +
+                QString::number(runYear));
     m_autoNumbering = false;
     return 0;
 }
@@ -87,7 +87,8 @@ int TDM::postHeader(CachedDataset& header, const QString& givenNumber, bool draw
     reread.open();
     // Lines written after this point would belong to no header: stop the save so it rolls back.
     if (reread.isEmpty())
-        throw DbError(QStringLiteral("Impossible Error IvNo !!!! The saved document %1 cannot be read back").arg(number));
+        throw DbError(
+            QStringLiteral("Impossible Error IvNo !!!! The saved document %1 cannot be read back").arg(number));
     return reread.field(QStringLiteral("Id")).asInteger();
 }
 

@@ -9,7 +9,7 @@ bool SetCustomBaudRate(int fd, int bitsPerSecond)
 {
     if (bitsPerSecond <= 0)
         return false;
-    termios2 line {};
+    termios2 line{};
     if (::ioctl(fd, TCGETS2, &line) != 0)
         return false;
     line.c_cflag &= ~(CBAUD | (CBAUD << IBSHIFT));
@@ -19,7 +19,7 @@ bool SetCustomBaudRate(int fd, int bitsPerSecond)
     if (::ioctl(fd, TCSETS2, &line) != 0)
         return false;
     // A driver rounds to what its clock can make; more than 3% off loses characters.
-    termios2 set {};
+    termios2 set{};
     if (::ioctl(fd, TCGETS2, &set) != 0)
         return false;
     const long difference = static_cast<long>(set.c_ospeed) - bitsPerSecond;

@@ -7,8 +7,7 @@ namespace kvr::devices {
 
 CustomerDisplay::CustomerDisplay(TCommPortDriver& port)
     : m_port(port)
-{
-}
+{ }
 
 QByteArray CustomerDisplay::modeCommandBytes(int mode)
 {
@@ -48,8 +47,8 @@ bool CustomerDisplay::send(const QByteArray& bytes)
     return sent;
 }
 
-bool TestCustomerDisplay(TCommPortDriver& port, const QString& displayPort, int baudRate,
-                         const QString& hello1, const QString& hello2)
+bool TestCustomerDisplay(TCommPortDriver& port, const QString& displayPort, int baudRate, const QString& hello1,
+                         const QString& hello2)
 {
     const QString name = displayPort.trimmed();
     if (name.isEmpty())

@@ -35,7 +35,7 @@ private:
 
 // The machine screen's display test with the values on screen: mode 1, then the two welcome
 // lines. Stops at the first step that does not go out, so a dead port costs one OutputTimeout.
-bool TestCustomerDisplay(TCommPortDriver& port, const QString& displayPort, int baudRate,
-                         const QString& hello1, const QString& hello2);
+bool TestCustomerDisplay(TCommPortDriver& port, const QString& displayPort, int baudRate, const QString& hello1,
+                         const QString& hello2);
 
 } // namespace kvr::devices

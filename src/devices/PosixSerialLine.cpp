@@ -24,11 +24,12 @@ struct SpeedCode
 };
 
 constexpr SpeedCode kSpeeds[] = {
-    {50, B50}, {75, B75}, {110, B110}, {134, B134}, {150, B150}, {200, B200}, {300, B300},
-    {600, B600}, {1200, B1200}, {1800, B1800}, {2400, B2400}, {4800, B4800}, {9600, B9600},
-    {19200, B19200}, {38400, B38400}, {57600, B57600}, {115200, B115200}, {230400, B230400},
-    {460800, B460800}, {500000, B500000}, {576000, B576000}, {921600, B921600},
-    {1000000, B1000000}, {1152000, B1152000}, {1500000, B1500000}, {2000000, B2000000},
+    {50, B50},           {75, B75},         {110, B110},         {134, B134},         {150, B150},
+    {200, B200},         {300, B300},       {600, B600},         {1200, B1200},       {1800, B1800},
+    {2400, B2400},       {4800, B4800},     {9600, B9600},       {19200, B19200},     {38400, B38400},
+    {57600, B57600},     {115200, B115200}, {230400, B230400},   {460800, B460800},   {500000, B500000},
+    {576000, B576000},   {921600, B921600}, {1000000, B1000000}, {1152000, B1152000}, {1500000, B1500000},
+    {2000000, B2000000},
 };
 
 bool speedCode(int bitsPerSecond, speed_t& code)
@@ -53,17 +54,29 @@ bool setFraming(termios& line, const LineSettings& settings)
 
     line.c_cflag &= ~(PARENB | PARODD | CMSPAR);
     switch (settings.parityCode) {
-    case 0: break;
-    case 1: line.c_cflag |= PARENB | PARODD; break;
-    case 2: line.c_cflag |= PARENB; break;
-    case 3: line.c_cflag |= PARENB | CMSPAR | PARODD; break;
-    case 4: line.c_cflag |= PARENB | CMSPAR; break;
-    default: return false;
+    case 0:
+        break;
+    case 1:
+        line.c_cflag |= PARENB | PARODD;
+        break;
+    case 2:
+        line.c_cflag |= PARENB;
+        break;
+    case 3:
+        line.c_cflag |= PARENB | CMSPAR | PARODD;
+        break;
+    case 4:
+        line.c_cflag |= PARENB | CMSPAR;
+        break;
+    default:
+        return false;
     }
 
     const bool fiveBits = settings.dataBitsCode == 0;
     switch (settings.stopBitsCode) {
-    case 0: line.c_cflag &= ~CSTOPB; break;
+    case 0:
+        line.c_cflag &= ~CSTOPB;
+        break;
     case 1:
         if (!fiveBits)
             return false;
@@ -74,7 +87,8 @@ bool setFraming(termios& line, const LineSettings& settings)
             return false;
         line.c_cflag |= CSTOPB;
         break;
-    default: return false;
+    default:
+        return false;
     }
     return true;
 }
@@ -98,12 +112,12 @@ bool setFlowControl(termios& line, const LineSettings& settings)
 // tcsetattr succeeds when any part was taken; read the line back to see that all of it was.
 bool framingTaken(int fd, const termios& wanted)
 {
-    termios set {};
+    termios set{};
     if (::tcgetattr(fd, &set) != 0)
         return false;
     constexpr tcflag_t kChecked = CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS;
-    return (set.c_cflag & kChecked) == (wanted.c_cflag & kChecked)
-        && (set.c_iflag & (IXON | IXOFF)) == (wanted.c_iflag & (IXON | IXOFF));
+    return (set.c_cflag & kChecked) == (wanted.c_cflag & kChecked) &&
+        (set.c_iflag & (IXON | IXOFF)) == (wanted.c_iflag & (IXON | IXOFF));
 }
 
 // Devices without modem lines (pseudo-terminals, some adapters) refuse these; that is no error.
@@ -125,7 +139,8 @@ bool PosixSerialLine::open(const QString& devicePath)
         return false;
     const QByteArray path = QFile::encodeName(devicePath);
     // Only an existing character device: a stored name must never create or write a plain file.
-    struct stat status {};
+    struct stat status
+    { };
     if (::stat(path.constData(), &status) != 0 || !S_ISCHR(status.st_mode))
         return false;
     // Non-blocking: neither the open nor a write may wait for a carrier or a stalled device.
@@ -157,7 +172,7 @@ bool PosixSerialLine::apply(const LineSettings& settings)
 {
     if (m_fd < 0 || settings.baudRate <= 0)
         return false;
-    termios line {};
+    termios line{};
     if (::tcgetattr(m_fd, &line) != 0)
         return false;
     // Binary: no translation of line ends, no echo, no signal characters.
@@ -180,7 +195,7 @@ bool PosixSerialLine::apply(const LineSettings& settings)
     if (!standardSpeed && !SetCustomBaudRate(m_fd, settings.baudRate))
         return false;
     if (standardSpeed) {
-        termios set {};
+        termios set{};
         if (::tcgetattr(m_fd, &set) != 0 || ::cfgetospeed(&set) != code)
             return false;
     }
@@ -205,7 +220,7 @@ void PosixSerialLine::waitWritable(int timeoutMs)
 {
     if (m_fd < 0 || timeoutMs <= 0)
         return;
-    pollfd request {m_fd, POLLOUT, 0};
+    pollfd request{m_fd, POLLOUT, 0};
     ::poll(&request, 1, timeoutMs);
 }
 

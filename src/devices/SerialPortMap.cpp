@@ -10,8 +10,7 @@ namespace kvr::devices {
 
 SerialPortMap::SerialPortMap(const QString& workingDirectory)
     : m_workingDirectory(workingDirectory)
-{
-}
+{ }
 
 int SerialPortMap::comNumber(const QString& storedName)
 {
@@ -33,7 +32,8 @@ QString SerialPortMap::devicePath(const QString& storedName) const
     const QString iniPath = QDir(m_workingDirectory).filePath(QStringLiteral("KVR.INI"));
     if (QFileInfo::exists(iniPath)) {
         // Hand-edited files spell the key as they like (com1, Com1): keys come back lower-cased.
-        const QString path = util::ReadIniSection(iniPath, QStringLiteral("SerialPorts")).value(QStringLiteral("com%1").arg(number));
+        const QString path =
+            util::ReadIniSection(iniPath, QStringLiteral("SerialPorts")).value(QStringLiteral("com%1").arg(number));
         if (!path.isEmpty())
             return path;
     }

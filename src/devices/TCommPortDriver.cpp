@@ -30,8 +30,7 @@ void pause()
 
 TCommPortDriver::TCommPortDriver(QObject* parent)
     : TCommPortDriver(std::make_unique<PosixSerialLine>(), parent)
-{
-}
+{ }
 
 TCommPortDriver::TCommPortDriver(std::unique_ptr<SerialLine> line, QObject* parent)
     : QObject(parent)

@@ -32,20 +32,21 @@ std::vector<GridColumn> LineGridColumns(PosMode mode, bool thai, const LineRowFl
     const bool goods = ModeHasStock(mode);
     const int narrow = goods ? 8 : 10;
     std::vector<GridColumn> columns;
-    columns.push_back(column("ProductCode", goods ? 15 : 25, pick(thai, "รหัสสินค้า(BarCode)", "Product(BarCode)"),
-                             false, CellEditor::ProductCode));
+    columns.push_back(column("ProductCode", goods ? 15 : 25, pick(thai, "รหัสสินค้า(BarCode)", "Product(BarCode)"), false,
+                             CellEditor::ProductCode));
     GridColumn name = column("", goods ? 30 : 41, pick(thai, "ชื่อสินค้า", "Description"), true, CellEditor::None);
     name.field = ModeNameField(mode);
     columns.push_back(name);
     if (goods) {
-        columns.push_back(column("WhCode", 10, pick(thai, "คลังสินค้า", "WH"), row.headerHasWarehouse, CellEditor::WhCode));
+        columns.push_back(
+            column("WhCode", 10, pick(thai, "คลังสินค้า", "WH"), row.headerHasWarehouse, CellEditor::WhCode));
         columns.push_back(column("LotNoCode", 8, QStringLiteral("Lot No."), row.lotControl == QLatin1String("N"),
                                  CellEditor::LotNoCode));
-        columns.push_back(column("Serial", 10, QStringLiteral("Serial No."), !data::isFlagSet(row.useSerial),
-                                 CellEditor::Serial));
+        columns.push_back(
+            column("Serial", 10, QStringLiteral("Serial No."), !data::isFlagSet(row.useSerial), CellEditor::Serial));
     }
-    columns.push_back(column("Quantity", narrow, pick(thai, "จำนวน", "Qnty"), data::isFlagSet(row.useSerial),
-                             CellEditor::Quantity));
+    columns.push_back(
+        column("Quantity", narrow, pick(thai, "จำนวน", "Qnty"), data::isFlagSet(row.useSerial), CellEditor::Quantity));
     columns.push_back(column("UnitName", 10, pick(thai, "หน่วยนับ", "Unit"), false, CellEditor::UnitName));
     GridColumn price = column("Price", narrow, pick(thai, "ราคา", "Price"), !row.editSalePrice, CellEditor::None);
     price.displayFormat = kMoneyDisplay;

@@ -28,9 +28,9 @@ struct GridColumn
 struct LineRowFlags
 {
     bool headerHasWarehouse = false; // header Warehouse > 0
-    QString lotControl;              // the line's LotControl
-    QString useSerial;               // the line's UseSerial
-    bool editSalePrice = false;      // the user's right to type prices
+    QString lotControl; // the line's LotControl
+    QString useSerial; // the line's UseSerial
+    bool editSalePrice = false; // the user's right to type prices
 };
 
 // The columns of the line grid for a mode and language, with the read-only rules evaluated on

@@ -8,31 +8,33 @@ namespace {
 
 // Stored header columns in table order; the key ID is left out of the update statements.
 const QStringList kHeaderColumns = {
-    QStringLiteral("DelFlag"),     QStringLiteral("PosType"),   QStringLiteral("PsNo"),
-    QStringLiteral("PosShiftNo"),  QStringLiteral("PosNo"),     QStringLiteral("PosDate"),
-    QStringLiteral("Department"),  QStringLiteral("Project"),   QStringLiteral("Customer"),
-    QStringLiteral("Salesman"),    QStringLiteral("Warehouse"), QStringLiteral("TaxCode"),
-    QStringLiteral("TaxRate"),     QStringLiteral("Price_IE"),  QStringLiteral("NoTaxAmt"),
-    QStringLiteral("TaxAmt"),      QStringLiteral("TaxTotal"),  QStringLiteral("Total"),
-    QStringLiteral("DiscName1"),   QStringLiteral("DiscName2"), QStringLiteral("DiscName3"),
-    QStringLiteral("DiscRate1"),   QStringLiteral("DiscRate2"), QStringLiteral("DiscRate3"),
-    QStringLiteral("DiscAmt1"),    QStringLiteral("DiscAmt2"),  QStringLiteral("DiscAmt3"),
-    QStringLiteral("Posted"),      QStringLiteral("Cash"),      QStringLiteral("CardAmount"),
-    QStringLiteral("Coupon"),      QStringLiteral("BankAmount"), QStringLiteral("Transfer"),
+    QStringLiteral("DelFlag"),     QStringLiteral("PosType"),     QStringLiteral("PsNo"),
+    QStringLiteral("PosShiftNo"),  QStringLiteral("PosNo"),       QStringLiteral("PosDate"),
+    QStringLiteral("Department"),  QStringLiteral("Project"),     QStringLiteral("Customer"),
+    QStringLiteral("Salesman"),    QStringLiteral("Warehouse"),   QStringLiteral("TaxCode"),
+    QStringLiteral("TaxRate"),     QStringLiteral("Price_IE"),    QStringLiteral("NoTaxAmt"),
+    QStringLiteral("TaxAmt"),      QStringLiteral("TaxTotal"),    QStringLiteral("Total"),
+    QStringLiteral("DiscName1"),   QStringLiteral("DiscName2"),   QStringLiteral("DiscName3"),
+    QStringLiteral("DiscRate1"),   QStringLiteral("DiscRate2"),   QStringLiteral("DiscRate3"),
+    QStringLiteral("DiscAmt1"),    QStringLiteral("DiscAmt2"),    QStringLiteral("DiscAmt3"),
+    QStringLiteral("Posted"),      QStringLiteral("Cash"),        QStringLiteral("CardAmount"),
+    QStringLiteral("Coupon"),      QStringLiteral("BankAmount"),  QStringLiteral("Transfer"),
     QStringLiteral("Change"),      QStringLiteral("CompanyBank"), QStringLiteral("PosPrintDateTime"),
-    QStringLiteral("Imported"),    QStringLiteral("Remark"),    QStringLiteral("ShipAddr1"),
-    QStringLiteral("ShipAddr2"),   QStringLiteral("ShipAddr3"), QStringLiteral("ShipProvince"),
-    QStringLiteral("ShipZipCode"), QStringLiteral("ShipPhone"), QStringLiteral("Printed"),
-    QStringLiteral("ShiftClose"),  QStringLiteral("CurrencyId"), QStringLiteral("Rate"),
+    QStringLiteral("Imported"),    QStringLiteral("Remark"),      QStringLiteral("ShipAddr1"),
+    QStringLiteral("ShipAddr2"),   QStringLiteral("ShipAddr3"),   QStringLiteral("ShipProvince"),
+    QStringLiteral("ShipZipCode"), QStringLiteral("ShipPhone"),   QStringLiteral("Printed"),
+    QStringLiteral("ShiftClose"),  QStringLiteral("CurrencyId"),  QStringLiteral("Rate"),
 };
 
 // Stored line columns written by the update statements, in their order.
 const QStringList kLineColumns = {
-    QStringLiteral("PosHd"),    QStringLiteral("PosRecNo"),     QStringLiteral("PosDate"),  QStringLiteral("Product"),
-    QStringLiteral("Quantity"), QStringLiteral("ProductUnits"), QStringLiteral("Fraction"), QStringLiteral("TaxCode"),
-    QStringLiteral("Warehouse"), QStringLiteral("LotNo"),       QStringLiteral("SerialNo"), QStringLiteral("Price"),
-    QStringLiteral("Discount"), QStringLiteral("DiscountAmt"),  QStringLiteral("Total"),    QStringLiteral("MemoLine"),
-    QStringLiteral("Cost"),     QStringLiteral("ProductAmount"), QStringLiteral("TaxRate"),
+    QStringLiteral("PosHd"),    QStringLiteral("PosRecNo"),    QStringLiteral("PosDate"),
+    QStringLiteral("Product"),  QStringLiteral("Quantity"),    QStringLiteral("ProductUnits"),
+    QStringLiteral("Fraction"), QStringLiteral("TaxCode"),     QStringLiteral("Warehouse"),
+    QStringLiteral("LotNo"),    QStringLiteral("SerialNo"),    QStringLiteral("Price"),
+    QStringLiteral("Discount"), QStringLiteral("DiscountAmt"), QStringLiteral("Total"),
+    QStringLiteral("MemoLine"), QStringLiteral("Cost"),        QStringLiteral("ProductAmount"),
+    QStringLiteral("TaxRate"),
 };
 
 QStringList prefixed(const QStringList& columns, const QString& prefix)
@@ -47,7 +49,8 @@ QStringList modifySql(const QString& table, const QStringList& columns)
 {
     QStringList lines{QStringLiteral("update ") + table, QStringLiteral("set")};
     for (qsizetype i = 0; i < columns.size(); ++i)
-        lines << QStringLiteral("  %1 = :%1%2").arg(columns[i], i + 1 < columns.size() ? QStringLiteral(",") : QString());
+        lines
+            << QStringLiteral("  %1 = :%1%2").arg(columns[i], i + 1 < columns.size() ? QStringLiteral(",") : QString());
     lines << QStringLiteral("where") << QStringLiteral("  ID = :OLD_ID");
     return lines;
 }
@@ -56,7 +59,8 @@ QStringList insertSql(const QString& table, const QStringList& columns)
 {
     return {QStringLiteral("insert into ") + table,
             QStringLiteral("  (") + columns.join(QStringLiteral(", ")) + QLatin1Char(')'), QStringLiteral("values"),
-            QStringLiteral("  (") + prefixed(columns, QStringLiteral(":")).join(QStringLiteral(", ")) + QLatin1Char(')')};
+            QStringLiteral("  (") + prefixed(columns, QStringLiteral(":")).join(QStringLiteral(", ")) +
+                QLatin1Char(')')};
 }
 
 QStringList deleteSql(const QString& table)
@@ -66,21 +70,24 @@ QStringList deleteSql(const QString& table)
 
 QStringList headerSelect()
 {
-    return {QStringLiteral("SELECT H.ID, ") + prefixed(kHeaderColumns, QStringLiteral("H.")).join(QStringLiteral(", ")) + QLatin1Char(','),
-            QStringLiteral("  0 AS TotalBefDisc,"),
-            QStringLiteral("  Coalesce(H.DiscAmt1, 0) + Coalesce(H.DiscAmt2, 0) + Coalesce(H.DiscAmt3, 0) AS DiscountAmt,"),
-            QStringLiteral("  Coalesce(H.Cash, 0) + Coalesce(H.CardAmount, 0) AS rcptcash"),
-            QStringLiteral("FROM PosHd H"),
-            QStringLiteral("WHERE (Ltrim(RTrim(H.PosNo)) = Ltrim(RTrim(:GetNo))) And (H.PosType = :GetType) and (H.Delflag='N')"),
-            // A number may repeat in another year: the newest bill wins, and a header just
-            // written is the one read back for its id.
-            QStringLiteral("ORDER BY H.ID DESC")};
+    return {
+        QStringLiteral("SELECT H.ID, ") + prefixed(kHeaderColumns, QStringLiteral("H.")).join(QStringLiteral(", ")) +
+            QLatin1Char(','),
+        QStringLiteral("  0 AS TotalBefDisc,"),
+        QStringLiteral("  Coalesce(H.DiscAmt1, 0) + Coalesce(H.DiscAmt2, 0) + Coalesce(H.DiscAmt3, 0) AS DiscountAmt,"),
+        QStringLiteral("  Coalesce(H.Cash, 0) + Coalesce(H.CardAmount, 0) AS rcptcash"), QStringLiteral("FROM PosHd H"),
+        QStringLiteral(
+            "WHERE (Ltrim(RTrim(H.PosNo)) = Ltrim(RTrim(:GetNo))) And (H.PosType = :GetType) and (H.Delflag='N')"),
+        // A number may repeat in another year: the newest bill wins, and a header just
+        // written is the one read back for its id.
+        QStringLiteral("ORDER BY H.ID DESC")};
 }
 
 QStringList lineSelect()
 {
     return {
-        QStringLiteral("SELECT D.ID, D.PosHd, D.PosRecNo, D.PosDate, D.Product, D.Quantity, D.ProductUnits, D.Fraction,"),
+        QStringLiteral(
+            "SELECT D.ID, D.PosHd, D.PosRecNo, D.PosDate, D.Product, D.Quantity, D.ProductUnits, D.Fraction,"),
         QStringLiteral("  D.TaxCode, D.Warehouse, D.LotNo, D.SerialNo, D.Price, D.Discount, D.DiscountAmt,"),
         QStringLiteral("  D.Total, D.MemoLine, D.Cost, D.ProductAmount,"),
         QStringLiteral("  D.Quantity AS OldQuantity, D.Fraction AS OldFraction, D.Fraction AS StockUnitFraction, "
@@ -190,8 +197,7 @@ void PosBill::forEachLine(const std::function<void()>& fn)
         ReturnTo(data::CachedDataset& dt)
             : m_dt(dt)
             , m_row(dt.recNo())
-        {
-        }
+        { }
         ~ReturnTo()
         {
             try {

@@ -33,8 +33,7 @@ PosCalculator::PosCalculator(PosBill& bill, data::TDM& dm, products::TDmProduct&
     , m_dm(dm)
     , m_product(product)
     , m_prompter(prompter)
-{
-}
+{ }
 
 bool PosCalculator::pricesExcludeVat() const
 {
@@ -55,9 +54,9 @@ void PosCalculator::CalculateDtRecord()
     // that price, rounded to money. A product without a stock unit is priced as it stands.
     double gross = quantity * price;
     const data::Query& config = m_dm.QConfig();
-    if (config.field(QStringLiteral("SearchProductNo")).asInteger() == 2
-        && data::isFlagSet(m_bill.dtText(QStringLiteral("PrintFrac")))
-        && data::isFlagSet(config.field(QStringLiteral("DisplayFraction")).asString())) {
+    if (config.field(QStringLiteral("SearchProductNo")).asInteger() == 2 &&
+        data::isFlagSet(m_bill.dtText(QStringLiteral("PrintFrac"))) &&
+        data::isFlagSet(config.field(QStringLiteral("DisplayFraction")).asString())) {
         m_product.GetStockUnit(m_bill.dtId(QStringLiteral("Product")));
         const double stockFraction = m_product.QStockUnit().field(QStringLiteral("Fraction")).asFloat();
         if (stockFraction > 0) {
@@ -187,7 +186,8 @@ void PosCalculator::CalculateAll()
 void PosCalculator::GetDiscExit()
 {
     const data::CachedDataset& dt = m_bill.QDt();
-    if (!dt.isOpen() || dt.eof() || !data::isFlagSet(m_dm.QConfig().field(QStringLiteral("SalePercentDisc")).asString()))
+    if (!dt.isOpen() || dt.eof() ||
+        !data::isFlagSet(m_dm.QConfig().field(QStringLiteral("SalePercentDisc")).asString()))
         return;
     const QString text = m_bill.dtText(QStringLiteral("Discount")).trimmed();
     // "/" is a percent sign as well: "5/" is already 5 %.

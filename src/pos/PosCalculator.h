@@ -19,11 +19,11 @@ class PosBill;
 // The figures of the totals panel and the discount page after a calculation.
 struct PosTotals
 {
-    double taxAmt = 0;        // goods with VAT
-    double noTaxAmt = 0;      // goods without VAT
+    double taxAmt = 0; // goods with VAT
+    double noTaxAmt = 0; // goods without VAT
     double amountProduct = 0; // goods value net of end-of-bill discounts and VAT
-    double taxTotal = 0;      // VAT of the bill
-    double sumDiscount = 0;   // the three end-of-bill discounts together
+    double taxTotal = 0; // VAT of the bill
+    double sumDiscount = 0; // the three end-of-bill discounts together
 
     // The panel's picture for each figure.
     static QString Text(double value);

@@ -4,7 +4,9 @@ namespace kvr::pos {
 
 PosCaptions PosCaptions::For(bool thai)
 {
-    const auto t = [thai](const char* thaiText, const char* english) { return QString::fromUtf8(thai ? thaiText : english); };
+    const auto t = [thai](const char* thaiText, const char* english) {
+        return QString::fromUtf8(thai ? thaiText : english);
+    };
     PosCaptions c;
     c.billNo = t("เลขที่บิล", " No# ");
     c.date = t("วันที่", "Date");

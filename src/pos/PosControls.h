@@ -6,7 +6,20 @@ namespace kvr::pos {
 enum class PosPage { Product, Discount, Receipt };
 
 // Where the sale screen wants the cursor next; the view moves it there.
-enum class PosFocus { None, Remark, PosNo, DocDate, Customer, Salesman, Warehouse, TaxCode, Rate, Grid, DiscRate1, Cash };
+enum class PosFocus {
+    None,
+    Remark,
+    PosNo,
+    DocDate,
+    Customer,
+    Salesman,
+    Warehouse,
+    TaxCode,
+    Rate,
+    Grid,
+    DiscRate1,
+    Cash
+};
 
 // What the header, the pages and the line editors allow at the moment; the view mirrors it.
 struct PosControls

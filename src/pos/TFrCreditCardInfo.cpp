@@ -10,9 +10,9 @@ namespace kvr::pos {
 namespace {
 
 const QStringList kCardColumns = {
-    QStringLiteral("RcptType"),   QStringLiteral("RcptDocId"), QStringLiteral("RcptRecNo"), QStringLiteral("CreditCard"),
-    QStringLiteral("CardNo"),     QStringLiteral("SlipNo"),    QStringLiteral("VerifyCode"), QStringLiteral("Deposit"),
-    QStringLiteral("CardRcpt"),   QStringLiteral("CardRate"),  QStringLiteral("CardCharge"), QStringLiteral("CardAmount"),
+    QStringLiteral("RcptType"), QStringLiteral("RcptDocId"), QStringLiteral("RcptRecNo"),  QStringLiteral("CreditCard"),
+    QStringLiteral("CardNo"),   QStringLiteral("SlipNo"),    QStringLiteral("VerifyCode"), QStringLiteral("Deposit"),
+    QStringLiteral("CardRcpt"), QStringLiteral("CardRate"),  QStringLiteral("CardCharge"), QStringLiteral("CardAmount"),
 };
 
 QStringList cardInsertSql()
@@ -20,19 +20,20 @@ QStringList cardInsertSql()
     QStringList values;
     for (const QString& c : kCardColumns)
         values << QLatin1Char(':') + c;
-    return {QStringLiteral("insert into CreditCardInfo"), QLatin1Char('(') + kCardColumns.join(QLatin1Char(',')) + QLatin1Char(')'),
-            QStringLiteral("values"), QLatin1Char('(') + values.join(QLatin1Char(',')) + QLatin1Char(')')};
+    return {QStringLiteral("insert into CreditCardInfo"),
+            QLatin1Char('(') + kCardColumns.join(QLatin1Char(',')) + QLatin1Char(')'), QStringLiteral("values"),
+            QLatin1Char('(') + values.join(QLatin1Char(',')) + QLatin1Char(')')};
 }
 
 QStringList cardModifySql()
 {
     QStringList lines{QStringLiteral("update CreditCardInfo"), QStringLiteral("set")};
     for (qsizetype i = 0; i < kCardColumns.size(); ++i)
-        lines << QStringLiteral("  %1 = :%1%2").arg(kCardColumns[i], i + 1 < kCardColumns.size() ? QStringLiteral(",") : QString());
+        lines << QStringLiteral("  %1 = :%1%2")
+                     .arg(kCardColumns[i], i + 1 < kCardColumns.size() ? QStringLiteral(",") : QString());
     lines << QStringLiteral("where") << QStringLiteral("  Id = :OLD_Id");
     return lines;
 }
-
 
 } // namespace
 
@@ -99,7 +100,8 @@ void TFrCreditCardInfo::GetCardCodeExit()
     if (!m_qCreditCard.isOpen() || m_qCreditCard.eof())
         return;
     m_qCreditCard.edit();
-    m_qGetCardId.setParam(QStringLiteral("getcode"), m_qCreditCard.field(QStringLiteral("cardcode")).asString().trimmed());
+    m_qGetCardId.setParam(QStringLiteral("getcode"),
+                          m_qCreditCard.field(QStringLiteral("cardcode")).asString().trimmed());
     m_qGetCardId.open();
     if (m_qGetCardId.isEmpty()) {
         for (const char* f : {"CreditCard", "cardname", "CardRate"})
@@ -128,7 +130,7 @@ void TFrCreditCardInfo::GetRcptExit()
 bool TFrCreditCardInfo::CardRowReadOnly() const
 {
     return m_qCreditCard.isOpen() && !m_qCreditCard.eof() &&
-           m_qCreditCard.field(QStringLiteral("Deposit")).asString().trimmed() == QLatin1String("Y");
+        m_qCreditCard.field(QStringLiteral("Deposit")).asString().trimmed() == QLatin1String("Y");
 }
 
 void TFrCreditCardInfo::SetCardRowReadOnly()
@@ -148,7 +150,9 @@ bool TFrCreditCardInfo::BOkClick()
         const int current = q.recNo();
         int row = 0;
         while (row < q.recordCount()) {
-            const auto text = [&](const char* f) { return q.fieldAt(row, QString::fromLatin1(f)).asString().trimmed(); };
+            const auto text = [&](const char* f) {
+                return q.fieldAt(row, QString::fromLatin1(f)).asString().trimmed();
+            };
             const auto amount = [&](const char* f) { return q.fieldAt(row, QString::fromLatin1(f)).asFloat(); };
             const bool texts = !text("cardcode").isEmpty() && !text("CardNo").isEmpty() && !text("SlipNo").isEmpty();
             // A type code that named no card type leaves the row without one; saving would drop it
@@ -159,7 +163,7 @@ bool TFrCreditCardInfo::BOkClick()
                 continue;
             }
             const bool blank = text("cardcode").isEmpty() && text("CardNo").isEmpty() && text("SlipNo").isEmpty() &&
-                               amount("CardRcpt") == 0 && amount("CardAmount") == 0;
+                amount("CardRcpt") == 0 && amount("CardAmount") == 0;
             if (!blank) {
                 q.setRecNo(row);
                 m_prompter.information(QStringLiteral("ป้อนรายละเอียดบัตรเครดิตไม่ครบ"));

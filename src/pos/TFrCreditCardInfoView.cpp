@@ -59,7 +59,8 @@ TFrCreditCardInfoView::TFrCreditCardInfoView(TFrCreditCardInfo& form, QWidget* p
     // A deposited slip keeps its type and amounts.
     for (const char* cell : kTypeCells)
         m_grid->setColumnReadOnlyRule(QString::fromLatin1(cell), [this](int row) {
-            return m_form.QCreditCard().fieldAt(row, QStringLiteral("Deposit")).asString().trimmed() == QLatin1String("Y");
+            return m_form.QCreditCard().fieldAt(row, QStringLiteral("Deposit")).asString().trimmed() ==
+                QLatin1String("Y");
         });
     m_grid->setDataset(&m_form.QCreditCard());
 

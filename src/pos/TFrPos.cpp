@@ -16,9 +16,11 @@ namespace {
 QStringList machineSql()
 {
     return {QStringLiteral("select d.salesman,d.department,d.warehouse,d.CashDrawer, d.Remark, D.PrinterCode,"),
-            QStringLiteral("       S.Code CodeSalesman,d.baudrate"), QStringLiteral("from posshiftno p"),
+            QStringLiteral("       S.Code CodeSalesman,d.baudrate"),
+            QStringLiteral("from posshiftno p"),
             QStringLiteral("inner join posmachineno d on d.id=p.posmachineno"),
-            QStringLiteral("Left Join salesman S On (S.Id = D.Salesman)"), QStringLiteral("where p.id=:getid")};
+            QStringLiteral("Left Join salesman S On (S.Id = D.Salesman)"),
+            QStringLiteral("where p.id=:getid")};
 }
 
 QStringList customerSql()
@@ -29,8 +31,10 @@ QStringList customerSql()
             QStringLiteral("  C.DirectCus, C.LocalCustomer, C.DropCredit, C.Blocked, C.Salesman, S.Code,"),
             QStringLiteral("  T.Id TaxId,T.Code CodeTax, T.Rate TaxRate,C.DiscountStr,"),
             QStringLiteral("  C.DiscName1,C.DiscRate1,C.DiscName2,C.DiscRate2,C.DiscName3,C.DiscRate3, C.StoreCode"),
-            QStringLiteral("FROM Customer C"), QStringLiteral("Inner Join Salesman S On (C.Salesman = S.ID)"),
-            QStringLiteral("Inner Join Tax T On (T.Id = C.TaxCode)"), QStringLiteral("WHERE (C.Code = :GetCode)")};
+            QStringLiteral("FROM Customer C"),
+            QStringLiteral("Inner Join Salesman S On (C.Salesman = S.ID)"),
+            QStringLiteral("Inner Join Tax T On (T.Id = C.TaxCode)"),
+            QStringLiteral("WHERE (C.Code = :GetCode)")};
 }
 
 } // namespace
@@ -49,8 +53,9 @@ TFrPos::TFrPos(ui::Prompter& prompter, data::TDM& dm, products::TDmProduct& prod
     , m_qCustomer(dm.DMdata())
     , m_qTax(dm.DMdata(), QStringLiteral("SELECT Id, Code, Description, Rate FROM Tax ORDER BY Code"))
     , m_qWarehouseCode(dm.DMdata(), QStringLiteral("SELECT Code FROM Warehouse WHERE Id = :GetId"))
-    , m_qDepartment(dm.DMdata(), QStringLiteral("SELECT Id, Code, Description FROM Misc "
-                                                "WHERE (GroupCode = 'DEPARTMENT') And (Code = :GetCode)"))
+    , m_qDepartment(dm.DMdata(),
+                    QStringLiteral("SELECT Id, Code, Description FROM Misc "
+                                   "WHERE (GroupCode = 'DEPARTMENT') And (Code = :GetCode)"))
     , m_service(dm)
     , m_quantityTexts(dm)
     , m_qReserved(dm.DMdata())
@@ -141,7 +146,8 @@ void TFrPos::FormShow()
     RefreshScreen();
     m_dm.DMdata().open();
     m_exchangeRateLabel = QStringLiteral("อัตราแลกเปลียน / ") + m_dm.MainCurrencyName().trimmed();
-    setCaption(session().MenuCaption.trimmed() + QStringLiteral(" (") + QStringLiteral(KVR_POS_VERSION) + QLatin1Char(')'));
+    setCaption(session().MenuCaption.trimmed() + QStringLiteral(" (") + QStringLiteral(KVR_POS_VERSION) +
+               QLatin1Char(')'));
     setStatusText(0, session().CompanyNameThai);
     ui::TFrForm::FormShow();
     if (!m_dm.QConfig().isOpen())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Query.h"
+#include "devices/TCommPortDriver.h"
 #include "pos/LineGridColumns.h"
 #include "pos/PosBill.h"
 #include "pos/PosCalculator.h"
@@ -9,15 +10,14 @@
 #include "pos/PosMode.h"
 #include "pos/PosSearchRunner.h"
 #include "pos/TFrCreditCardInfo.h"
-#include "devices/TCommPortDriver.h"
 #include "printing/ReceiptPrinter.h"
-#include "search/TFaGetCustomer.h"
+#include "products/QuantityTexts.h"
+#include "products/TDmService.h"
 #include "search/TFaGetCompanyBank.h"
+#include "search/TFaGetCustomer.h"
 #include "search/TFaGetDepartment.h"
 #include "search/TFaGetSalesman.h"
 #include "search/TFaGetWarehouse.h"
-#include "products/QuantityTexts.h"
-#include "products/TDmService.h"
 #include "ui/base/TFrForm.h"
 
 #include <QDateTime>

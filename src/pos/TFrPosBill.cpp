@@ -101,7 +101,8 @@ void TFrPos::showSavedBill()
     applyPeriodLock(m_bill.QHd().field(QStringLiteral("PosDate")).asDateTime());
     m_bill.QHd().edit();
     if (m_product.UseBarCode()) {
-        m_bill.forEachLine([this] { m_bill.setDt(QStringLiteral("ProductCode"), m_bill.dtText(QStringLiteral("BarCode"))); });
+        m_bill.forEachLine(
+            [this] { m_bill.setDt(QStringLiteral("ProductCode"), m_bill.dtText(QStringLiteral("BarCode"))); });
     }
     CalculateAll();
     m_controls.customerEnabled = session().CanModifyCusSale;

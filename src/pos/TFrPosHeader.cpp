@@ -83,7 +83,8 @@ void TFrPos::syncHeaderTexts()
 {
     m_texts.salesmanCode = m_faGetSalesman1->lookup().text();
     m_texts.warehouseCode = m_faGetWarehouse1->lookup().text();
-    m_texts.departmentCode = m_faGetDepartment1->lookup().isAccepted() ? m_faGetDepartment1->lookup().text() : QString();
+    m_texts.departmentCode =
+        m_faGetDepartment1->lookup().isAccepted() ? m_faGetDepartment1->lookup().text() : QString();
 }
 
 void TFrPos::FaGetCustomer1CustomerExit(const QString& typed)

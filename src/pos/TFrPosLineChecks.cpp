@@ -23,7 +23,8 @@ void TFrPos::DgDtColExit(const QString& fieldName)
     } else if (field == QLatin1String("WHCODE")) {
         const QString code = m_bill.dtText(QStringLiteral("WhCode")).trimmed();
         const bool found = !code.isEmpty() && m_product.ExistsWarehouse(code);
-        m_bill.setDt(QStringLiteral("Warehouse"), found ? m_product.QWarehouse().field(QStringLiteral("Id")).value() : QVariant());
+        m_bill.setDt(QStringLiteral("Warehouse"),
+                     found ? m_product.QWarehouse().field(QStringLiteral("Id")).value() : QVariant());
         if (!found)
             m_bill.setDt(QStringLiteral("WhCode"), QString());
     } else if (field == QLatin1String("LOTNOCODE")) {
@@ -35,8 +36,8 @@ void TFrPos::DgDtColExit(const QString& fieldName)
             // The line's own warehouse: the header's is copied into it, and a bill without one
             // would otherwise always read an empty lot.
             if (m_product.LotNoOnHand(lot, productId, m_bill.dtId(QStringLiteral("Warehouse")), billYear()) == 0)
-                message(QStringLiteral("ไม่มีสินค้า") + m_bill.dtText(QStringLiteral("ProductCode")) + QStringLiteral("ใน LotNo. ")
-                        + code);
+                message(QStringLiteral("ไม่มีสินค้า") + m_bill.dtText(QStringLiteral("ProductCode")) +
+                        QStringLiteral("ใน LotNo. ") + code);
         } else {
             m_bill.setDt(QStringLiteral("LotNo"), QVariant());
             m_bill.setDt(QStringLiteral("LotNoCode"), QString());
@@ -54,15 +55,19 @@ void TFrPos::DgDtColExit(const QString& fieldName)
         const QString unit = m_bill.dtText(QStringLiteral("UnitName")).trimmed();
         if (unit != m_lastUnitName.trimmed()) {
             if (m_product.ExistsProductUnit(productId, unit, products::UnitRole::Sale)) {
-                m_bill.setDt(QStringLiteral("ProductUnits"), m_product.QProductUnit().field(QStringLiteral("Id")).value());
-                m_bill.setDt(QStringLiteral("Fraction"), m_product.QProductUnit().field(QStringLiteral("Fraction")).value());
+                m_bill.setDt(QStringLiteral("ProductUnits"),
+                             m_product.QProductUnit().field(QStringLiteral("Id")).value());
+                m_bill.setDt(QStringLiteral("Fraction"),
+                             m_product.QProductUnit().field(QStringLiteral("Fraction")).value());
                 if (m_bill.dt(QStringLiteral("Price")) == 0) {
-                    m_bill.setDt(QStringLiteral("Price"), linePrice(m_dm.QConfig().field(QStringLiteral("POS_PriceType")).asInteger()));
+                    m_bill.setDt(QStringLiteral("Price"),
+                                 linePrice(m_dm.QConfig().field(QStringLiteral("POS_PriceType")).asInteger()));
                     appendPriceDiscounts();
                 }
             } else {
                 m_bill.setDt(QStringLiteral("UnitName"), m_lastUnitName);
-                m_bill.setDt(QStringLiteral("ProductUnits"), m_lastProductUnits > 0 ? QVariant(m_lastProductUnits) : QVariant());
+                m_bill.setDt(QStringLiteral("ProductUnits"),
+                             m_lastProductUnits > 0 ? QVariant(m_lastProductUnits) : QVariant());
             }
         }
     }

@@ -11,7 +11,8 @@ namespace {
 // Smallest units of one line, as sold now or as the bill took them when it was read.
 double lineUnits(const data::CachedDataset& dt, int row, const char* fraction, const char* quantity)
 {
-    return dt.fieldAt(row, QString::fromLatin1(fraction)).asFloat() * dt.fieldAt(row, QString::fromLatin1(quantity)).asFloat();
+    return dt.fieldAt(row, QString::fromLatin1(fraction)).asFloat() *
+        dt.fieldAt(row, QString::fromLatin1(quantity)).asFloat();
 }
 
 } // namespace
@@ -55,8 +56,8 @@ void TFrPos::appendPriceDiscounts()
     if (m_product.PriceQuantity() > 0 && !priceDiscount.isEmpty())
         discount += priceDiscount;
     const QString special = configText("SpecialDiscStr");
-    if (configText("UseSpecialDisc") == QLatin1String("Y") && configText("ProductPriceIE") == QLatin1String("Y")
-        && m_bill.dtText(QStringLiteral("PriceIE")).trimmed() == QLatin1String("I") && !special.isEmpty())
+    if (configText("UseSpecialDisc") == QLatin1String("Y") && configText("ProductPriceIE") == QLatin1String("Y") &&
+        m_bill.dtText(QStringLiteral("PriceIE")).trimmed() == QLatin1String("I") && !special.isEmpty())
         discount += special;
     m_bill.setDt(QStringLiteral("Discount"), discount);
 }
@@ -72,21 +73,22 @@ void TFrPos::AssignLinePrice()
         return;
 
     m_bill.setDt(QStringLiteral("Price"), linePrice(customerPriceLevel()));
-    const bool stockUnitPrice = m_dm.QConfig().field(QStringLiteral("SearchProductNo")).asInteger() == 2
-                                && data::isFlagSet(m_bill.dtText(QStringLiteral("PrintFrac")))
-                                && configText("DisplayFraction") == QLatin1String("Y");
+    const bool stockUnitPrice = m_dm.QConfig().field(QStringLiteral("SearchProductNo")).asInteger() == 2 &&
+        data::isFlagSet(m_bill.dtText(QStringLiteral("PrintFrac"))) &&
+        configText("DisplayFraction") == QLatin1String("Y");
     const data::Query& stockUnit = m_product.QStockUnitPrice();
-    m_bill.setDt(QStringLiteral("StockUnitFraction"), stockUnitPrice && stockUnit.isOpen() && !stockUnit.isEmpty()
-                                                          ? stockUnit.field(QStringLiteral("Fraction")).asFloat()
-                                                          : 1.0);
+    m_bill.setDt(QStringLiteral("StockUnitFraction"),
+                 stockUnitPrice && stockUnit.isOpen() && !stockUnit.isEmpty()
+                     ? stockUnit.field(QStringLiteral("Fraction")).asFloat()
+                     : 1.0);
 
     // The product's own default, from the row its code was just found in.
-    const data::Query* found = m_mode == PosMode::Goods     ? &m_product.QChkProduct()
-                               : m_mode == PosMode::Service ? &m_service.QService()
-                                                            : nullptr;
+    const data::Query* found = m_mode == PosMode::Goods ? &m_product.QChkProduct()
+        : m_mode == PosMode::Service                    ? &m_service.QService()
+                                                        : nullptr;
     double defaultDiscount = 0;
-    if (found && found->isOpen() && !found->isEmpty()
-        && found->field(QStringLiteral("Id")).asInteger() == m_bill.dtId(QStringLiteral("Product")))
+    if (found && found->isOpen() && !found->isEmpty() &&
+        found->field(QStringLiteral("Id")).asInteger() == m_bill.dtId(QStringLiteral("Product")))
         defaultDiscount = found->field(QStringLiteral("Discount")).asFloat();
     if (m_bill.dtText(QStringLiteral("Discount")).trimmed().isEmpty() && defaultDiscount > 0)
         m_bill.setDt(QStringLiteral("Discount"),
@@ -108,9 +110,11 @@ void TFrPos::FrPOS()
     if (!m_product.ExistsProductUnit(productId, typed, products::UnitRole::Sale)) {
         // The unit the line had stays, with its fraction, so the line can still be priced.
         m_bill.setDt(QStringLiteral("UnitName"), m_lastUnitName);
-        m_bill.setDt(QStringLiteral("ProductUnits"), m_lastProductUnits > 0 ? QVariant(m_lastProductUnits) : QVariant());
+        m_bill.setDt(QStringLiteral("ProductUnits"),
+                     m_lastProductUnits > 0 ? QVariant(m_lastProductUnits) : QVariant());
         const bool known = m_product.ExistsProductUnit(productId, m_lastUnitName, products::UnitRole::Sale);
-        m_bill.setDt(QStringLiteral("Fraction"), known ? m_product.QProductUnit().field(QStringLiteral("Fraction")).value() : QVariant());
+        m_bill.setDt(QStringLiteral("Fraction"),
+                     known ? m_product.QProductUnit().field(QStringLiteral("Fraction")).value() : QVariant());
         return;
     }
     setLineUnit(m_product.QProductUnit());
@@ -156,28 +160,30 @@ void TFrPos::QuantityExit()
     double taken = 0;
     double otherLines = 0;
     for (int row = 0; row < dt.recordCount(); ++row) {
-        const auto id = [&dt, row](const char* field) { return dt.fieldAt(row, QString::fromLatin1(field)).asInteger(); };
+        const auto id = [&dt, row](const char* field) {
+            return dt.fieldAt(row, QString::fromLatin1(field)).asInteger();
+        };
         // Stock counted by unit gives back only what was taken in this unit.
-        if (id("OldProduct") == productId && id("OldWarehouse") == warehouse
-            && (!byUnit || id("OldProductUnits") == unit))
+        if (id("OldProduct") == productId && id("OldWarehouse") == warehouse &&
+            (!byUnit || id("OldProductUnits") == unit))
             taken += lineUnits(dt, row, "OldFraction", "OldQuantity");
-        if (row != current && id("Product") == productId && id("Warehouse") == warehouse
-            && (!byUnit || id("ProductUnits") == unit))
+        if (row != current && id("Product") == productId && id("Warehouse") == warehouse &&
+            (!byUnit || id("ProductUnits") == unit))
             otherLines += lineUnits(dt, row, "Fraction", "Quantity");
     }
     // A line of a recalled bill deleted on screen gives back what it took.
     for (int i = 0; i < dt.deletedCount(); ++i) {
         const auto old = [&dt, i](const char* field) { return dt.deletedFieldAt(i, QString::fromLatin1(field)); };
-        if (old("OldProduct").asInteger() == productId && old("OldWarehouse").asInteger() == warehouse
-            && (!byUnit || old("OldProductUnits").asInteger() == unit))
+        if (old("OldProduct").asInteger() == productId && old("OldWarehouse").asInteger() == warehouse &&
+            (!byUnit || old("OldProductUnits").asInteger() == unit))
             taken += old("OldFraction").asFloat() * old("OldQuantity").asFloat();
     }
     const double wanted = lineUnits(dt, current, "Fraction", "Quantity");
     const double allowed = available + taken - otherLines;
     if (wanted <= allowed)
         return;
-    message(QStringLiteral("จำนวนสินค้าไม่พอขาย \rจะขายได้สูงสุดไม่เกิน \r")
-            + m_quantityTexts.ProductQuantityText(productId, std::max(allowed, 0.0)));
+    message(QStringLiteral("จำนวนสินค้าไม่พอขาย \rจะขายได้สูงสุดไม่เกิน \r") +
+            m_quantityTexts.ProductQuantityText(productId, std::max(allowed, 0.0)));
     dt.edit();
     m_bill.setDt(QStringLiteral("Quantity"), dt.field(QStringLiteral("OldQuantity")).value());
 }

@@ -93,18 +93,19 @@ void TFrPos::AssignProduct(const QString& code, int barcodeUnitId)
     const bool specialNames = m_dm.QConfig().field(QStringLiteral("SearchProductNo")).asInteger() == 2;
     m_bill.setDt(QStringLiteral("PosName"), specialNames ? m_product.SpecialName() : product("PosName").asString());
 
-    const bool keepsUnit = m_bill.dt(QStringLiteral("Fraction")) != 0
-                           && !m_bill.dtText(QStringLiteral("UnitName")).trimmed().isEmpty() && sameProduct;
+    const bool keepsUnit = m_bill.dt(QStringLiteral("Fraction")) != 0 &&
+        !m_bill.dtText(QStringLiteral("UnitName")).trimmed().isEmpty() && sameProduct;
     const data::Query& barcode = m_product.QChkBarCode();
     if (barcodeUnitId > 0 && barcode.isOpen() && barcode.field(QStringLiteral("Id")).asInteger() == barcodeUnitId) {
         setLineUnit(barcode);
     } else if (keepsUnit) {
         // The line keeps the unit the cashier chose for this product.
-    } else if (specialNames && configText("DisplayFraction") == QLatin1String("Y")
-               && data::isFlagSet(m_bill.dtText(QStringLiteral("PrintFrac")))) {
+    } else if (specialNames && configText("DisplayFraction") == QLatin1String("Y") &&
+               data::isFlagSet(m_bill.dtText(QStringLiteral("PrintFrac")))) {
         m_product.GetSmallUnit(productId);
         setLineUnit(m_product.QSmallUnit());
-        m_bill.setDt(QStringLiteral("StockUnitFraction"), m_product.QSmallUnit().field(QStringLiteral("Fraction")).value());
+        m_bill.setDt(QStringLiteral("StockUnitFraction"),
+                     m_product.QSmallUnit().field(QStringLiteral("Fraction")).value());
     } else {
         m_product.GetFirstUnit(productId, products::UnitRole::Sale);
         setLineUnit(m_product.QFirstUnit());
@@ -155,7 +156,8 @@ void TFrPos::assignServiceOrMisc(const QString& code)
     m_bill.QDt().edit();
     m_bill.setDt(kProductCode, code);
     m_bill.setDt(QStringLiteral("Product"), productId);
-    m_bill.setDt(QStringLiteral("PosName"), row.field(service ? QStringLiteral("PosName") : QStringLiteral("ThaiName")).value());
+    m_bill.setDt(QStringLiteral("PosName"),
+                 row.field(service ? QStringLiteral("PosName") : QStringLiteral("ThaiName")).value());
     if (!service)
         m_bill.setDt(QStringLiteral("ThaiName"), row.field(QStringLiteral("ThaiName")).value());
     m_bill.setDt(QStringLiteral("PriceIE"), row.field(QStringLiteral("PriceIE")).value());
@@ -223,8 +225,9 @@ void TFrPos::WhCodeExit()
     const int warehouse = m_product.QWarehouse().field(QStringLiteral("Id")).asInteger();
     m_bill.setDt(QStringLiteral("WhCode"), code);
     m_bill.setDt(QStringLiteral("Warehouse"), warehouse);
-    setStatusText(1, QStringLiteral("คงเหลือคลัง ") + code + QLatin1Char(' ')
-                         + m_product.ProductWHQuantity(m_bill.dtId(QStringLiteral("Product")), warehouse, billYear()));
+    setStatusText(1,
+                  QStringLiteral("คงเหลือคลัง ") + code + QLatin1Char(' ') +
+                      m_product.ProductWHQuantity(m_bill.dtId(QStringLiteral("Product")), warehouse, billYear()));
 }
 
 void TFrPos::LotNoCodeExit()

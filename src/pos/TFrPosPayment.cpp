@@ -20,8 +20,8 @@ void TFrPos::ReceiptChange()
     const long double coupon = m_bill.hd(QStringLiteral("Coupon"));
     const long double bank = m_bill.hd(QStringLiteral("BankAmount"));
     // The card company's surcharge is the customer's cost on top: it never pays the bill.
-    const long double change =
-        cash + card - (m_card.TotalCardAmount - m_card.TotalCardRcpt) + coupon + bank - m_bill.hd(QStringLiteral("Total"));
+    const long double change = cash + card - (m_card.TotalCardAmount - m_card.TotalCardRcpt) + coupon + bank -
+        m_bill.hd(QStringLiteral("Total"));
     m_bill.setHd(QStringLiteral("Change"), double(change));
     // Compared as the edit shows it, to the cent, so that 0.004 short is no shortfall on screen.
     m_changeShortfall = std::round(double(change) * 100) < 0;
@@ -54,7 +54,8 @@ void TFrPos::BCreditCardClick()
 
 void TFrPos::reportLineError(const QString& text, bool& error)
 {
-    const QString code = m_bill.QDt().isOpen() && !m_bill.QDt().eof() ? m_bill.dtText(QStringLiteral("ProductCode")) : QString();
+    const QString code =
+        m_bill.QDt().isOpen() && !m_bill.QDt().eof() ? m_bill.dtText(QStringLiteral("ProductCode")) : QString();
     message(QStringLiteral("สินค้า ") + code + text);
     error = true;
 }
@@ -80,7 +81,9 @@ bool TFrPos::CheckComplete()
                 dt.remove();
                 continue;
             }
-            const auto flag = [this](const char* f) { return m_bill.dtText(QString::fromLatin1(f)).trimmed() == QLatin1String("Y"); };
+            const auto flag = [this](const char* f) {
+                return m_bill.dtText(QString::fromLatin1(f)).trimmed() == QLatin1String("Y");
+            };
             const QString serial = m_bill.dtText(QStringLiteral("Serial")).trimmed();
             if (flag("LotControl") && m_bill.dtText(QStringLiteral("LotNoCode")).trimmed().isEmpty())
                 reportLineError(QStringLiteral("ไม่ได้ระบุ Lot No."), error);

@@ -84,11 +84,10 @@ bool TFrPos::writeBill(QString& number, int& year)
         const QDateTime posDate = hd.field(QStringLiteral("PosDate")).asDateTime();
         // Posting writes the usage-log entry of the bill (new, or changed with its Id) inside this
         // transaction; a second entry of our own would only count the bill twice.
-        const int id = m_autoNumbering
-                           ? m_dm.PostWithNewNumber(hd, posDate.date(), m_documentCode, QStringLiteral("PosNo"),
-                                                    QStringLiteral("GetNo"))
-                           : m_dm.PostWithGivenNumber(hd, m_bill.hdText(QStringLiteral("PosNo")), QStringLiteral("PosNo"),
-                                                      QStringLiteral("GetNo"));
+        const int id = m_autoNumbering ? m_dm.PostWithNewNumber(hd, posDate.date(), m_documentCode,
+                                                                QStringLiteral("PosNo"), QStringLiteral("GetNo"))
+                                       : m_dm.PostWithGivenNumber(hd, m_bill.hdText(QStringLiteral("PosNo")),
+                                                                  QStringLiteral("PosNo"), QStringLiteral("GetNo"));
         number = m_bill.hdText(QStringLiteral("PosNo"));
         year = util::YearOf(posDate);
 
@@ -132,7 +131,8 @@ void TFrPos::kickDrawer()
 
 void TFrPos::printSavedBill(const QString& number, PosBill& stored)
 {
-    if (configText("PrintOldDocument") != QLatin1String("Y") && stored.hdText(QStringLiteral("Printed")).trimmed() == QLatin1String("Y")) {
+    if (configText("PrintOldDocument") != QLatin1String("Y") &&
+        stored.hdText(QStringLiteral("Printed")).trimmed() == QLatin1String("Y")) {
         message(QStringLiteral("เอกสารเลขที่ ") + number + QLatin1Char('\r') + QStringLiteral("เคยถูกสั่งพิมพ์ไปแล้ว") +
                 QLatin1Char('\r') + QStringLiteral("จะต้องสั่งพิมพ์ที่เมนูพิมพ์ย้อนหลัง"));
         return;
@@ -142,8 +142,9 @@ void TFrPos::printSavedBill(const QString& number, PosBill& stored)
     if (configText("Pos1_PrintType") != QLatin1String("T"))
         return;
 
-    data::Query machine(m_dm.DMdata(), QStringLiteral("SELECT d.MachineCode, d.PrinterName FROM PosShiftNo p "
-                                                      "INNER JOIN PosMachineNo d ON d.Id = p.PosMachineNo WHERE p.Id = :GetId"));
+    data::Query machine(m_dm.DMdata(),
+                        QStringLiteral("SELECT d.MachineCode, d.PrinterName FROM PosShiftNo p "
+                                       "INNER JOIN PosMachineNo d ON d.Id = p.PosMachineNo WHERE p.Id = :GetId"));
     machine.setParam(QStringLiteral("GetId"), m_currentShiftId);
     machine.open();
 

@@ -21,7 +21,7 @@ namespace kvr::search {
 class DialogSearchRunner;
 class LookupFrame;
 class LookupFrameView;
-}
+} // namespace kvr::search
 
 namespace kvr::pos {
 

@@ -51,8 +51,7 @@ public:
     LinesEntryCheck(TFrPos& pos, QObject* parent)
         : QObject(parent)
         , m_pos(pos)
-    {
-    }
+    { }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -80,14 +79,13 @@ void TFrPosView::wireLineGrid()
         if (!m_grid->hasFocus() && !m_grid->isAncestorOf(QApplication::focusWidget()))
             return;
         const QString name = field.toUpper();
-        if (name == QLatin1String("WHCODE") || name == QLatin1String("LOTNOCODE") || name == QLatin1String("UNITNAME")
-                 || name == QLatin1String("SERIAL"))
+        if (name == QLatin1String("WHCODE") || name == QLatin1String("LOTNOCODE") ||
+            name == QLatin1String("UNITNAME") || name == QLatin1String("SERIAL"))
             m_pos.LineCellEnter();
     });
     // The re-check of the cell left runs once the grid has settled on its new cell.
-    connect(m_grid, &ui::DataGrid::colExit, this, [this](const QString& field) {
-        deferLineCheck([this, field] { m_pos.DgDtColExit(field); });
-    });
+    connect(m_grid, &ui::DataGrid::colExit, this,
+            [this](const QString& field) { deferLineCheck([this, field] { m_pos.DgDtColExit(field); }); });
     // Checks still waiting for the line the cursor leaves run now, on that line: the stock, the
     // unit's price and the product of a cell left for another row must not be skipped.
     connect(m_grid, &ui::DataGrid::rowLeaving, this, [this] { runLineChecks(); });
@@ -130,10 +128,10 @@ void TFrPosView::wireLineGrid()
         if (key.key() == Qt::Key_F5 && key.keyboardModifiers() == Qt::NoModifier)
             return m_pos.DgDtSearch(m_grid->selectedField());
         // The first key typed into the product code opens its editor: not without a customer.
-        const bool typing = key.key() >= Qt::Key_Space && key.key() <= Qt::Key_AsciiTilde
-                            && !(key.keyboardModifiers() & (Qt::ControlModifier | Qt::AltModifier));
-        if (typing && QApplication::focusWidget() == m_grid
-            && m_grid->selectedField().compare(QLatin1String("ProductCode"), Qt::CaseInsensitive) == 0)
+        const bool typing = key.key() >= Qt::Key_Space && key.key() <= Qt::Key_AsciiTilde &&
+            !(key.keyboardModifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        if (typing && QApplication::focusWidget() == m_grid &&
+            m_grid->selectedField().compare(QLatin1String("ProductCode"), Qt::CaseInsensitive) == 0)
             return !m_pos.ProductCodeEnter();
         if (recomputesBeforeMoving(key)) {
             // The cell being typed in is the line's before anything is recomputed or moved.
@@ -149,8 +147,8 @@ void TFrPosView::applyLineEditors()
     applyColumns();
     for (const GridColumn& column : m_pos.columns()) {
         m_grid->setColumnEditor(column.field, column.readOnly ? ui::CellEditorKind::None : editorKind(column.editor));
-        const bool code = column.editor == CellEditor::ProductCode || column.editor == CellEditor::WhCode
-                          || column.editor == CellEditor::LotNoCode;
+        const bool code = column.editor == CellEditor::ProductCode || column.editor == CellEditor::WhCode ||
+            column.editor == CellEditor::LotNoCode;
         m_grid->setColumnUpperCase(column.field, code);
     }
 }

@@ -252,18 +252,19 @@ void TFrPosView::showHeader()
         posNo->setText(texts.posNo);
     m_exchangeRate->setText(m_pos.exchangeRateLabel());
     if (QLineEdit* date = headerEdit(PosFocus::DocDate))
-        date->setText(hasRow ? m_pos.QHd().field(QStringLiteral("PosDate")).asDateTime().toString(QStringLiteral("dd/MM/yyyy"))
-                             : QString());
+        date->setText(
+            hasRow ? m_pos.QHd().field(QStringLiteral("PosDate")).asDateTime().toString(QStringLiteral("dd/MM/yyyy"))
+                   : QString());
     if (QLineEdit* tax = headerEdit(PosFocus::TaxCode))
         tax->setText(hasRow ? amountText(m_pos.bill().hd(QStringLiteral("TaxRate"))) : QString());
     for (const auto& [edit, field] : m_hdFields) {
         const QString text = !hasRow ? QString()
-                             : field.startsWith(QLatin1String("Disc")) && !field.startsWith(QLatin1String("DiscName"))
-                                 ? amountText(m_pos.bill().hd(field))
-                             : field == QLatin1String("Remark") || field.startsWith(QLatin1String("DiscName"))
-                                 ? m_pos.bill().hdText(field)
-                             : field == QLatin1String("Change") ? m_pos.ChangeText()
-                                                                 : amountText(m_pos.bill().hd(field));
+            : field.startsWith(QLatin1String("Disc")) && !field.startsWith(QLatin1String("DiscName"))
+            ? amountText(m_pos.bill().hd(field))
+            : field == QLatin1String("Remark") || field.startsWith(QLatin1String("DiscName"))
+            ? m_pos.bill().hdText(field)
+            : field == QLatin1String("Change") ? m_pos.ChangeText()
+                                               : amountText(m_pos.bill().hd(field));
         if (edit->text() != text)
             edit->setText(text);
         // Cash short of the bill: the change shows 0.00 in red.

@@ -22,11 +22,11 @@ bool IsControlCode(unsigned char byte);
 QByteArray ControlSequence(unsigned char code);
 
 // Fixed sequences sent around the receipt.
-QByteArray ResetSequence();        // ESC @
+QByteArray ResetSequence(); // ESC @
 QByteArray LetterQualitySequence(); // ESC x 1
-QByteArray DraftSequence();        // ESC x 0
-QByteArray UpperLineSpacing();     // before the line of marks above the letters
-QByteArray LowerLineSpacing();     // after the line of marks below the letters
-QByteArray PaperCutSequence();     // ESC i
+QByteArray DraftSequence(); // ESC x 0
+QByteArray UpperLineSpacing(); // before the line of marks above the letters
+QByteArray LowerLineSpacing(); // after the line of marks below the letters
+QByteArray PaperCutSequence(); // ESC i
 
 } // namespace kvr::printing

@@ -17,8 +17,7 @@ public:
         : std::runtime_error(message.toStdString())
         , m_kind(kind)
         , m_message(message)
-    {
-    }
+    { }
     Kind kind() const { return m_kind; }
     const QString& message() const { return m_message; }
 

@@ -27,7 +27,7 @@ struct ReceiptLine
     double Quantity = 0;
     double Price = 0;
     double DiscountAmt = 0; // the line discount in money
-    double Total = 0;       // after the line discount
+    double Total = 0; // after the line discount
 };
 
 // The bill header, as the sale screen's header query reads it.
@@ -61,10 +61,10 @@ struct Receipt
 // The values the sale screen sets before printing; they stay as set from one receipt to the next.
 struct ReceiptSettings
 {
-    int ReceiptFormNo = 1;       // Config.PosFormTextNo: layout 1 or 2, any other prints the common parts
-    QString MachineTaxNo;        // the machine's Remark
+    int ReceiptFormNo = 1; // Config.PosFormTextNo: layout 1 or 2, any other prints the common parts
+    QString MachineTaxNo; // the machine's Remark
     QString ReceiptSalesmanCode; // the code of the machine's salesman
-    QString UserCode;            // the login user's code
+    QString UserCode; // the login user's code
     ReceiptCompany Company;
 };
 

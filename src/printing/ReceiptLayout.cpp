@@ -58,8 +58,8 @@ void HeadingLayout1(ReceiptPrinter& printer, const ReceiptCompany& company)
     const QString taxNo = Trimmed(company.TaxNo);
     printer.WriteThai(PadPrinted(name, kReceiptWidth));
     if (!taxNo.isEmpty())
-        printer.WriteThai(PadPrinted(Code(ItalicOn) + QStringLiteral("เลขประจำตัวผู้เสียภาษี ") + taxNo + Code(ItalicOff),
-                                     kReceiptWidth));
+        printer.WriteThai(
+            PadPrinted(Code(ItalicOn) + QStringLiteral("เลขประจำตัวผู้เสียภาษี ") + taxNo + Code(ItalicOff), kReceiptWidth));
     Separator(printer);
     printer.WriteThai(QStringLiteral("Description             Qnty.     Amount"));
     Separator(printer);
@@ -155,11 +155,12 @@ void TotalsLayout2(ReceiptPrinter& printer, const ReceiptSettings& settings, con
     printer.WriteThai(CenterPrinted(QStringLiteral("******* Thank you *******"), kReceiptWidth));
     Separator(printer);
     printer.WriteThai(AmountLine(QStringLiteral("TOTAL PAYMENT"), h.Total));
-    printer.WriteThai(AmountLine(QStringLiteral("VAT ") + util::FormatNumber(QStringLiteral("0.##"), h.TaxRate)
-                                     + QStringLiteral(" %"),
+    printer.WriteThai(AmountLine(QStringLiteral("VAT ") + util::FormatNumber(QStringLiteral("0.##"), h.TaxRate) +
+                                     QStringLiteral(" %"),
                                  h.TaxTotal));
-    printer.WriteThai(QStringLiteral("Sales ") + Trimmed(settings.ReceiptSalesmanCode) + QStringLiteral("      Date  ")
-                      + QLocale::c().toString(PrintedAt(h).date(), QStringLiteral("dd/MM/yyyy")));
+    printer.WriteThai(QStringLiteral("Sales ") + Trimmed(settings.ReceiptSalesmanCode) +
+                      QStringLiteral("      Date  ") +
+                      QLocale::c().toString(PrintedAt(h).date(), QStringLiteral("dd/MM/yyyy")));
     printer.WriteRaw(QStringLiteral(" "));
     printer.WriteRaw(QStringLiteral(" "));
     printer.WriteThai(QStringLiteral("RECEIPT NO# ") + Trimmed(h.PosNo));

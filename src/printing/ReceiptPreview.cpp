@@ -137,15 +137,36 @@ std::vector<PhysicalLine> ReadLines(const QByteArray& stream)
             return uchar(stream[i]);
         };
         switch (command) {
-        case '@': state = {}; break;
-        case 'E': state.bold = true; break;
-        case 'F': state.bold = false; break;
-        case '4': state.italic = true; break;
-        case '5': state.italic = false; break;
-        case '-': state.underline = (parameter() & 1) != 0; break;
-        case 'i': lines.back().cutAfter = true; lines.emplace_back(); break;
-        case 'x': case '3': case 'q': case 'W': parameter(); break;
-        default: break;
+        case '@':
+            state = {};
+            break;
+        case 'E':
+            state.bold = true;
+            break;
+        case 'F':
+            state.bold = false;
+            break;
+        case '4':
+            state.italic = true;
+            break;
+        case '5':
+            state.italic = false;
+            break;
+        case '-':
+            state.underline = (parameter() & 1) != 0;
+            break;
+        case 'i':
+            lines.back().cutAfter = true;
+            lines.emplace_back();
+            break;
+        case 'x':
+        case '3':
+        case 'q':
+        case 'W':
+            parameter();
+            break;
+        default:
+            break;
         }
     }
     return lines;
@@ -155,8 +176,8 @@ std::vector<PhysicalLine> ReadLines(const QByteArray& stream)
 // before the line (the reset when the printer is opened) may stand in front of the first one.
 bool IsThreePass(const std::vector<PhysicalLine>& lines, std::size_t i)
 {
-    return i + 2 < lines.size() && lines[i].bytes.contains(UpperLineSpacing())
-           && lines[i + 2].bytes.contains(LowerLineSpacing());
+    return i + 2 < lines.size() && lines[i].bytes.contains(UpperLineSpacing()) &&
+        lines[i + 2].bytes.contains(LowerLineSpacing());
 }
 
 PreviewCell Cell(const RawCell& raw, const QString& text)

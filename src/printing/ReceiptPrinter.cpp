@@ -102,7 +102,8 @@ void ReceiptPrinter::WriteRaw(const QString& text)
 
 void ReceiptPrinter::WriteThai(const QString& text)
 {
-    const ThreeLevelText levels = SplitThreeLevels(ConvertForPrinter(util::TisFromUnicode(text), m_charCode), m_charCode);
+    const ThreeLevelText levels =
+        SplitThreeLevels(ConvertForPrinter(util::TisFromUnicode(text), m_charCode), m_charCode);
     if (!m_threeLevels) {
         writeLine(levels.base);
         return;

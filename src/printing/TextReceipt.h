@@ -12,8 +12,8 @@ namespace kvr::printing {
 // How the sale screen wants one saved bill printed.
 struct ReceiptJob
 {
-    PrinterTarget target;   // PrinterTarget::resolve(working folder, machine code, printer name)
-    QString printerCode;    // the machine's PrinterCode
+    PrinterTarget target; // PrinterTarget::resolve(working folder, machine code, printer name)
+    QString printerCode; // the machine's PrinterCode
     bool draft = false;
     bool printLines = true; // false when the lines were printed as they were entered (Pos1_PrintLine)
     OpenRetry retry;

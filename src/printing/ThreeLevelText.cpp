@@ -8,8 +8,8 @@ namespace {
 
 MarkLevel TisLevel(unsigned char b)
 {
-    if ((b >= 0x92 && b <= 0x9E) || b == 0xD1 || (b >= 0xD4 && b <= 0xD7) || (b >= 0xDB && b <= 0xDE)
-        || (b >= 0xE7 && b <= 0xED) || (b >= 0xFB && b <= 0xFE))
+    if ((b >= 0x92 && b <= 0x9E) || b == 0xD1 || (b >= 0xD4 && b <= 0xD7) || (b >= 0xDB && b <= 0xDE) ||
+        (b >= 0xE7 && b <= 0xED) || (b >= 0xFB && b <= 0xFE))
         return MarkLevel::Upper;
     if (b == 0xD8 || b == 0xD9)
         return MarkLevel::Lower;

@@ -38,9 +38,11 @@ OnHandChoices::OnHandChoices(data::TDM& dm, QuantityTexts& texts)
 QStringList OnHandChoices::lotStatement()
 {
     // One balance year, not the running sum of the lot look-up.
-    return {QStringLiteral("SELECT l.Code, l.Description AS name, l.Id, sum(o.Quantity) AS qnty FROM LotOnHand o "
-                           "INNER JOIN LotNo l On (l.Id = o.LotNo) WHERE (o.Product = :pid) And (o.BalanceYear = :yid)"),
-            QString(), QStringLiteral("GROUP BY l.Code, l.Description, l.Id"), QString(), QStringLiteral("ORDER BY l.Code")};
+    return {
+        QStringLiteral("SELECT l.Code, l.Description AS name, l.Id, sum(o.Quantity) AS qnty FROM LotOnHand o "
+                       "INNER JOIN LotNo l On (l.Id = o.LotNo) WHERE (o.Product = :pid) And (o.BalanceYear = :yid)"),
+        QString(), QStringLiteral("GROUP BY l.Code, l.Description, l.Id"), QString(),
+        QStringLiteral("ORDER BY l.Code")};
 }
 
 void OnHandChoices::bindLots(data::Query& query, int productId, int year, int warehouseId, bool showAll)

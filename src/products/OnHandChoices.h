@@ -22,7 +22,7 @@ public:
         QString code;
         QString name;
         int id = 0;
-        double quantity = 0;   // smallest units
+        double quantity = 0; // smallest units
         QString quantityText; // in the product's stock unit
     };
     struct Warehouse

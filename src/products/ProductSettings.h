@@ -13,7 +13,7 @@ namespace kvr::products {
 struct ProductSettings
 {
     bool checkUserWarehouse = false; // CheckUserWarehouseFlag
-    int searchProductNo = 0;         // 2: special names and stock-unit prices
+    int searchProductNo = 0; // 2: special names and stock-unit prices
     bool displayFraction = false;
     bool posUseBarCode = false;
     int onhandDecimal = 0; // null reads as 0

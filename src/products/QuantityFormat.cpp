@@ -140,7 +140,8 @@ QString fracSmallByStockText(double quantity, int unitFraction, int stockFractio
                 numerator /= divisor;
                 denominator /= divisor;
             }
-            fraction = FormatNumber(kSigned, double(numerator)) + QLatin1Char('/') + FormatNumber(kSigned, double(denominator));
+            fraction = FormatNumber(kSigned, double(numerator)) + QLatin1Char('/') +
+                FormatNumber(kSigned, double(denominator));
         }
     }
     return whole.trimmed() + QLatin1Char(';') + (fraction + QStringLiteral("  ") + stockUnit).trimmed();

@@ -11,7 +11,7 @@ namespace kvr::products {
 struct UnitPair
 {
     bool found = false; // false: the unit id names no unit (with a small unit)
-    int fraction = 0;   // smallest units in one large unit
+    int fraction = 0; // smallest units in one large unit
     QString largeUnit;
     QString smallUnit;
 };

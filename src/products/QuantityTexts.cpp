@@ -25,16 +25,18 @@ int integerArgument(const QVariant& value)
 
 QuantityTexts::QuantityTexts(data::TDM& dm)
     : m_dm(dm)
-    , m_qUnit(dm.DMdata(), QStringLiteral("SELECT U.UnitName AS LUnit, U.Fraction, M.UnitName AS SUnit, U.Product AS IdProd "
-                                          "FROM ProductUnits U Inner Join ProductUnits M On ((U.Product = M.Product) "
-                                          "And (M.SmallUnitFlag = 'Y')) Where (U.Id = :GetUnit) ORDER BY M.Id"))
-    , m_qStockUnit(dm.DMdata(), QStringLiteral("SELECT U.Id, U.UnitName, U.Fraction FROM ProductUnits U "
-                                               "Where (U.StockUnitFlag = 'Y') And (U.Product = :GetProduct) ORDER BY U.Id"))
-    , m_qFracUnits(dm.DMdata(), QStringLiteral("SELECT U.Fraction, S.Fraction AS StockFraction, S.UnitName AS StockUnit "
-                                               "FROM ProductUnits U Left Join ProductUnits S On (S.Product = U.Product) "
-                                               "And (S.StockUnitFlag = 'Y') Where (U.Id = :GetUnit) ORDER BY S.Id"))
-{
-}
+    , m_qUnit(dm.DMdata(),
+              QStringLiteral("SELECT U.UnitName AS LUnit, U.Fraction, M.UnitName AS SUnit, U.Product AS IdProd "
+                             "FROM ProductUnits U Inner Join ProductUnits M On ((U.Product = M.Product) "
+                             "And (M.SmallUnitFlag = 'Y')) Where (U.Id = :GetUnit) ORDER BY M.Id"))
+    , m_qStockUnit(dm.DMdata(),
+                   QStringLiteral("SELECT U.Id, U.UnitName, U.Fraction FROM ProductUnits U "
+                                  "Where (U.StockUnitFlag = 'Y') And (U.Product = :GetProduct) ORDER BY U.Id"))
+    , m_qFracUnits(dm.DMdata(),
+                   QStringLiteral("SELECT U.Fraction, S.Fraction AS StockFraction, S.UnitName AS StockUnit "
+                                  "FROM ProductUnits U Left Join ProductUnits S On (S.Product = U.Product) "
+                                  "And (S.StockUnitFlag = 'Y') Where (U.Id = :GetUnit) ORDER BY S.Id"))
+{ }
 
 namespace {
 
@@ -55,7 +57,8 @@ UnitPair readUnitPair(data::Query& query, int unitId)
 QString QuantityTexts::OnhandQuantityText(int unitId, double quantity)
 {
     const ProductSettings s = ProductSettings::read(m_dm);
-    return onhandQuantityText(quantity, readUnitPair(m_qUnit, unitId), UnitDecoration{s.unitLeft, s.unitRight, s.onhandDecimal});
+    return onhandQuantityText(quantity, readUnitPair(m_qUnit, unitId),
+                              UnitDecoration{s.unitLeft, s.unitRight, s.onhandDecimal});
 }
 
 QString QuantityTexts::OnhandQuantityPartText(int unitId, int part, double quantity)
@@ -88,7 +91,8 @@ std::optional<QString> QuantityTexts::reportFunction(const QString& name, const 
     if (upper == QLatin1String("ONHANDQUANTITY") && arguments.size() >= 2)
         return OnhandQuantityText(integerArgument(arguments[1]), numberArgument(arguments[0]));
     if (upper == QLatin1String("ONHANDQUANTITYLSUNIT") && arguments.size() >= 3)
-        return OnhandQuantityPartText(integerArgument(arguments[1]), integerArgument(arguments[2]), numberArgument(arguments[0]));
+        return OnhandQuantityPartText(integerArgument(arguments[1]), integerArgument(arguments[2]),
+                                      numberArgument(arguments[0]));
     if (upper == QLatin1String("FRACSMALLBYSTOCK") && arguments.size() >= 2)
         return FracSmallByStockText(integerArgument(arguments[1]), numberArgument(arguments[0]));
     return std::nullopt;

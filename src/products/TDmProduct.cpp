@@ -13,8 +13,8 @@ namespace {
 // Line 2 of the product statement: the default warehouse, limited to the user's own under restriction.
 // A product whose warehouse the user may not use is still found, with an empty warehouse.
 const QString kProductWarehouse = QStringLiteral("Inner Join Warehouse W On (W.Id = P.DefaultWh)");
-const QString kProductUserWarehouse = QStringLiteral(
-    "Left Join Warehouse W On (W.Id = P.DefaultWh) And W.Id In (Select Warehouse From UserWarehouse Where UserName = :UserId)");
+const QString kProductUserWarehouse = QStringLiteral("Left Join Warehouse W On (W.Id = P.DefaultWh) And W.Id In "
+                                                     "(Select Warehouse From UserWarehouse Where UserName = :UserId)");
 constexpr int kProductWarehouseLine = 2;
 const QString kUserWarehouseFilter =
     QStringLiteral(" And W.Id In (Select Warehouse From UserWarehouse Where UserName = :UserId)");
@@ -78,8 +78,7 @@ TDmProduct::TDmProduct(data::TDM& dm)
     , m_qProductWHQuantity(m_db)
     , m_qProductUnitsWHQuantity(m_db)
     , m_qShowQuantity(m_db)
-{
-}
+{ }
 
 ProductSettings TDmProduct::settings()
 {
@@ -98,64 +97,81 @@ void TDmProduct::prepareStatements()
     // Null flags are unset: a product with a null Blocked is sold, by code and by barcode alike.
     m_qChkProduct.setSqlLines(
         {QStringLiteral(
-             "SELECT P.Id, P.Code, P.ThaiName, P.EngName, P.PosName, P.ProductType, P.PriceIE, P.PrintFrac, P.UseSerial, "
+             "SELECT P.Id, P.Code, P.ThaiName, P.EngName, P.PosName, P.ProductType, P.PriceIE, P.PrintFrac, "
+             "P.UseSerial, "
              "P.LotControl, P.TaxCode, P.DefaultWh, P.PriceByVolumn, P.Discount, W.flagin, W.flagout, P.BuyingCode, "
              "P.VolumnUnit, T.Rate AS TaxRate, W.Code AS WhCode, W.Name AS WhName, P.Blocked, P.Negative, "
              "Coalesce(P.ProductFree, 'N') AS ProductFree, P.Size_W, P.Size_L, P.Size_H, P.CartonsUnits, P.Cartons, "
              "P.NetWeight, P.GrossWeight, P.ProductDesc, Coalesce(P.CheckSerialPurc, 'N') AS CheckSerialPurc, "
-             "Coalesce(P.CheckSerialSale, 'N') AS CheckSerialSale, Coalesce(P.CheckSerialStock, 'N') AS CheckSerialStock, "
-             "Coalesce(P.CheckSerialOnhand, 'N') AS CheckSerialOnhand, Coalesce(P.PerDiscountOver, 0) AS PerDiscountOver, "
+             "Coalesce(P.CheckSerialSale, 'N') AS CheckSerialSale, Coalesce(P.CheckSerialStock, 'N') AS "
+             "CheckSerialStock, "
+             "Coalesce(P.CheckSerialOnhand, 'N') AS CheckSerialOnhand, Coalesce(P.PerDiscountOver, 0) AS "
+             "PerDiscountOver, "
              "Coalesce(P.CostMoving, 0) AS CostMoving"),
          QStringLiteral("FROM Product P INNER JOIN Tax T On (T.Id = P.TaxCode)"), kProductWarehouse,
-         QStringLiteral("WHERE (P.Code = :GetCode) AND (Coalesce(P.Blocked, 'N') <> 'Y') And (Coalesce(P.MasterCode, 'N') <> 'Y')")});
+         QStringLiteral("WHERE (P.Code = :GetCode) AND (Coalesce(P.Blocked, 'N') <> 'Y') And (Coalesce(P.MasterCode, "
+                        "'N') <> 'Y')")});
     m_qChkBarCode.setSql(QStringLiteral(
         "SELECT U.Id, U.BarCode, U.Fraction, U.UnitName, U.SaleFlag, U.PurcFlag, U.StockUnitFlag, U.SmallUnitFlag, "
-        "P.Id AS ProductId, P.Code, P.ThaiName, P.EngName, P.PosName, P.UseSerial, P.LotControl, P.TaxCode, P.DefaultWh, "
-        "P.ItemClassify, U.PurcPrice, U.LabourCost, U.VolumnFraction, T.Rate AS TaxRate, P.BuyingCode, W.Code AS WhCode, "
+        "P.Id AS ProductId, P.Code, P.ThaiName, P.EngName, P.PosName, P.UseSerial, P.LotControl, P.TaxCode, "
+        "P.DefaultWh, "
+        "P.ItemClassify, U.PurcPrice, U.LabourCost, U.VolumnFraction, T.Rate AS TaxRate, P.BuyingCode, W.Code AS "
+        "WhCode, "
         "W.Name AS WhName, (SELECT R.Price FROM ProductPrice R WHERE R.Product = P.Id AND R.ProductUnits = U.Id "
         "AND R.PriceType = 19) AS price, Coalesce(P.PerDiscountOver, 0) AS PerDiscountOver "
         "FROM ProductUnits U INNER JOIN Product P On (P.Id = U.Product) INNER JOIN Tax T On (T.Id = P.TaxCode) "
         "INNER JOIN Warehouse W On (W.Id = P.DefaultWh) "
-        "WHERE (U.BarCode = :GetCode) AND (Coalesce(P.Blocked, 'N') <> 'Y') And (U.BarCode Is Not Null) ORDER BY U.Id"));
+        "WHERE (U.BarCode = :GetCode) AND (Coalesce(P.Blocked, 'N') <> 'Y') And (U.BarCode Is Not Null) ORDER BY "
+        "U.Id"));
     // The picture stays in the table: only the name is shown.
     m_qProductView.setSql(QStringLiteral(
         "SELECT P.Id, P.Code, ltrim(rtrim(P.ThaiName)) AS ThaiName, P.Remark, P.ProductType FROM ProductView P "
         "WHERE (P.Code = :GetCode) AND (Coalesce(P.Blocked, 'N') <> 'Y') ORDER BY P.Id"));
 
-    m_qProductUnit.setSqlLines({QStringLiteral("SELECT Id, UnitName, Fraction, VolumnFraction, BarCode, PurcPrice, LabourCost "
-                                               "FROM ProductUnits WHERE (Product = :GetProduct) And (UnitName = :GetUnit) And"),
-                                QString(), QStringLiteral("ORDER BY Id")});
-    m_qFirstUnit.setSqlLines({QStringLiteral("SELECT Id, UnitName, Fraction, BarCode, VolumnFraction, PurcPrice FROM ProductUnits "
-                                             "WHERE (Product = :GetProduct) And"),
-                              QString(), QStringLiteral("ORDER BY Fraction, Id")});
+    m_qProductUnit.setSqlLines(
+        {QStringLiteral("SELECT Id, UnitName, Fraction, VolumnFraction, BarCode, PurcPrice, LabourCost "
+                        "FROM ProductUnits WHERE (Product = :GetProduct) And (UnitName = :GetUnit) And"),
+         QString(), QStringLiteral("ORDER BY Id")});
+    m_qFirstUnit.setSqlLines(
+        {QStringLiteral("SELECT Id, UnitName, Fraction, BarCode, VolumnFraction, PurcPrice FROM ProductUnits "
+                        "WHERE (Product = :GetProduct) And"),
+         QString(), QStringLiteral("ORDER BY Fraction, Id")});
     const QString unitRole = QStringLiteral("SELECT Id, UnitName, Fraction, BarCode, VolumnFraction FROM ProductUnits "
                                             "WHERE (Product = :GetProduct) And (%1 = 'Y') ORDER BY Id");
     m_qStockUnit.setSql(unitRole.arg(QStringLiteral("StockUnitFlag")));
     m_qSmallUnit.setSql(unitRole.arg(QStringLiteral("SmallUnitFlag")));
 
-    m_qWarehouse.setSqlLines({QStringLiteral("SELECT W.Id, W.Code, W.Name, W.islocation FROM Warehouse W WHERE (W.Code = :GetCode)"),
-                              QString()});
-    m_qLotNo.setSql(QStringLiteral("SELECT Id, Code, HasExpired, ExpiredDate, CASE WHEN ExpiredDate >= :GetDate THEN 'Y' "
-                                   "ELSE 'N' END AS StillValid FROM LotNo WHERE (Code = :GetCode) ORDER BY Id"));
-    m_qLotOnHand.setSql(QStringLiteral("SELECT Sum(L.Quantity) AS LotQnty FROM LotOnHand L WHERE (L.Product = :GetProduct) "
-                                       "And (L.LotNo = :GetLotNo) And (L.BalanceYear <= :GetYear) And (L.Warehouse = :GetWarehouse)"));
+    m_qWarehouse.setSqlLines(
+        {QStringLiteral("SELECT W.Id, W.Code, W.Name, W.islocation FROM Warehouse W WHERE (W.Code = :GetCode)"),
+         QString()});
+    m_qLotNo.setSql(
+        QStringLiteral("SELECT Id, Code, HasExpired, ExpiredDate, CASE WHEN ExpiredDate >= :GetDate THEN 'Y' "
+                       "ELSE 'N' END AS StillValid FROM LotNo WHERE (Code = :GetCode) ORDER BY Id"));
+    m_qLotOnHand.setSql(
+        QStringLiteral("SELECT Sum(L.Quantity) AS LotQnty FROM LotOnHand L WHERE (L.Product = :GetProduct) "
+                       "And (L.LotNo = :GetLotNo) And (L.BalanceYear <= :GetYear) And (L.Warehouse = :GetWarehouse)"));
     // A null CheckSerialOnhand reads as 'N', as the product look-up reports it.
     m_qSerialProduct.setSql(QStringLiteral("SELECT Id FROM Product WHERE (Id = :ProductId) And (UseSerial = 'Y') "
                                            "And (Coalesce(CheckSerialOnhand, 'N') = 'N')"));
-    m_qSerialNo.setSql(QStringLiteral("SELECT Id, Serial, OnHand FROM SerialNo WHERE (Product = :GetProduct) And (Serial = :GetSerial)"));
+    m_qSerialNo.setSql(QStringLiteral(
+        "SELECT Id, Serial, OnHand FROM SerialNo WHERE (Product = :GetProduct) And (Serial = :GetSerial)"));
     m_qProdAttrCode.setSql(QStringLiteral("SELECT Id, GroupId, Code, Description FROM ProdAttrCode "
                                           "WHERE (GroupId = :GetGroup) And (Code = :GetCode) ORDER BY Id"));
     m_qProjectItem.setSql(QStringLiteral("SELECT Id, Project, Code, Description FROM projectitemhd "
                                          "WHERE (Code = :GetCode) And (Project = :GetProject) ORDER BY Id"));
-    m_qVendorPartCode.setSql(QStringLiteral(
-        "SELECT S.Product, S.ProductUnits, S.PurchaseCode, S.PurchaseName, P.Code, P.ThaiName, U.UnitName, U.Fraction, U.BarCode "
-        "FROM PartSource S INNER JOIN Product P On (P.Id = S.Product) INNER JOIN ProductUnits U On (U.Id = S.ProductUnits) "
-        "WHERE (S.PurchaseCode = :GetCode) And (S.Vendor = :GetVendor) ORDER BY S.Id"));
-    m_qPartSource.setSql(QStringLiteral("SELECT Price, PurchaseCode, PurchaseName, DiscountStr, lastprice, lastdoccode, "
-                                        "lastdocno, lastdate FROM PartSource WHERE (ProductUnits = :GetUnit) "
-                                        "And (Vendor = :GetVendor) ORDER BY Id"));
+    m_qVendorPartCode.setSql(
+        QStringLiteral("SELECT S.Product, S.ProductUnits, S.PurchaseCode, S.PurchaseName, P.Code, P.ThaiName, "
+                       "U.UnitName, U.Fraction, U.BarCode "
+                       "FROM PartSource S INNER JOIN Product P On (P.Id = S.Product) INNER JOIN ProductUnits U On "
+                       "(U.Id = S.ProductUnits) "
+                       "WHERE (S.PurchaseCode = :GetCode) And (S.Vendor = :GetVendor) ORDER BY S.Id"));
+    m_qPartSource.setSql(
+        QStringLiteral("SELECT Price, PurchaseCode, PurchaseName, DiscountStr, lastprice, lastdoccode, "
+                       "lastdocno, lastdate FROM PartSource WHERE (ProductUnits = :GetUnit) "
+                       "And (Vendor = :GetVendor) ORDER BY Id"));
     m_qPurchasePrice.setSql(QStringLiteral(
-        "SELECT 0 AS LabourCost, CASE WHEN M.Code = 'LAK' THEN (SELECT PurcPriceKip FROM ProductUnits WHERE Id = :GetId) "
+        "SELECT 0 AS LabourCost, CASE WHEN M.Code = 'LAK' THEN (SELECT PurcPriceKip FROM ProductUnits WHERE Id = "
+        ":GetId) "
         "WHEN M.Code = 'USD' THEN (SELECT PurcPriceUsd FROM ProductUnits WHERE Id = :GetId) "
         "WHEN M.Code = 'THB' THEN (SELECT PurcPriceBaht FROM ProductUnits WHERE Id = :GetId) END AS PurcPrice "
         "FROM vendor V INNER JOIN Misc M On (M.Id = V.VendorCurrency) WHERE V.Id = :vendorid"));
@@ -165,29 +181,53 @@ void TDmProduct::prepareStatements()
                                        "ORDER BY CASE WHEN PriceType = :GetType THEN 0 ELSE 1 END"));
     m_qStockUnitPrice.setSql(QStringLiteral(
         "SELECT P.Price, U.Fraction, U.Id FROM ProductPrice P Inner Join ProductUnits U On (U.Product = P.Product) "
-        "And (U.StockUnitFlag = 'Y') And (U.Id = P.ProductUnits) WHERE (P.Product = :GetProduct) And (P.PriceType = :GetType) "
+        "And (U.StockUnitFlag = 'Y') And (U.Id = P.ProductUnits) WHERE (P.Product = :GetProduct) And (P.PriceType = "
+        ":GetType) "
         "ORDER BY U.Id"));
-    m_qCustomerPrice.setSql(QStringLiteral("SELECT price, quantity, discount FROM customerproductprice WHERE customer = :cid "
-                                           "And product = :pid And productunits = :uid ORDER BY Id"));
+    m_qCustomerPrice.setSql(
+        QStringLiteral("SELECT price, quantity, discount FROM customerproductprice WHERE customer = :cid "
+                       "And product = :pid And productunits = :uid ORDER BY Id"));
     // The customer's own promotion before the one for everybody (customer 0); the newest row wins an overlap.
     m_qPromotion.setSql(dialect.limit(
         QStringLiteral("SELECT price, discpercent FROM promotion_dt WHERE product = :pid And productunits = :uid "
                        "And pricetype = :tid And customer IN (:cid, 0) And (:pdate BETWEEN startdate And stopdate) "
                        "ORDER BY CASE WHEN customer = 0 THEN 1 ELSE 0 END, id DESC"),
         1));
-    m_qProjectPrice.setSql(QStringLiteral("SELECT price, discount FROM CustomerProductPriceProject WHERE product = :pid "
-                                          "And productunits = :uid And customer = :cid And project = :projectid ORDER BY Id"));
+    m_qProjectPrice.setSql(
+        QStringLiteral("SELECT price, discount FROM CustomerProductPriceProject WHERE product = :pid "
+                       "And productunits = :uid And customer = :cid And project = :projectid ORDER BY Id"));
     m_qVendorPrice.setSql(QStringLiteral("SELECT price FROM PartSource WHERE (Product = :pid) And (Vendor = :vid) "
                                          "And (ProductUnits = :uid) ORDER BY Id"));
 }
 
 std::vector<const Query*> TDmProduct::statements() const
 {
-    return {&m_qChkProduct, &m_qChkBarCode, &m_qProductView, &m_qProductUnit, &m_qFirstUnit, &m_qStockUnit,
-            &m_qSmallUnit, &m_qWarehouse, &m_qLotNo, &m_qLotOnHand, &m_qSerialProduct, &m_qSerialNo,
-            &m_qProdAttrCode, &m_qProjectItem, &m_qVendorPartCode, &m_qPartSource, &m_qPurchasePrice,
-            &m_qListPrice, &m_qStockUnitPrice, &m_qCustomerPrice, &m_qPromotion, &m_qProjectPrice,
-            &m_qVendorPrice, &m_qProductQuantity, &m_qProductWHQuantity, &m_qProductUnitsWHQuantity,
+    return {&m_qChkProduct,
+            &m_qChkBarCode,
+            &m_qProductView,
+            &m_qProductUnit,
+            &m_qFirstUnit,
+            &m_qStockUnit,
+            &m_qSmallUnit,
+            &m_qWarehouse,
+            &m_qLotNo,
+            &m_qLotOnHand,
+            &m_qSerialProduct,
+            &m_qSerialNo,
+            &m_qProdAttrCode,
+            &m_qProjectItem,
+            &m_qVendorPartCode,
+            &m_qPartSource,
+            &m_qPurchasePrice,
+            &m_qListPrice,
+            &m_qStockUnitPrice,
+            &m_qCustomerPrice,
+            &m_qPromotion,
+            &m_qProjectPrice,
+            &m_qVendorPrice,
+            &m_qProductQuantity,
+            &m_qProductWHQuantity,
+            &m_qProductUnitsWHQuantity,
             &m_qShowQuantity};
 }
 
@@ -398,8 +438,9 @@ bool TDmProduct::SearchProductBarCode()
 
 bool TDmProduct::SearchUnitName(int productId, UnitRole role)
 {
-    return runSearch(
-        [productId, role](ProductSearchDialogs& d, QString& chosen) { return d.searchUnitName(productId, role, chosen); });
+    return runSearch([productId, role](ProductSearchDialogs& d, QString& chosen) {
+        return d.searchUnitName(productId, role, chosen);
+    });
 }
 
 } // namespace kvr::products

@@ -14,15 +14,16 @@ QString unitColumns(const data::Dialect& dialect)
 {
     const QString one = QStringLiteral("(%1) AS %2");
     const auto pick = [&](const char* column, const char* flag, const char* alias) {
-        return one.arg(dialect.limit(QStringLiteral("SELECT %1 FROM ProductUnits WHERE Product = :pid AND %2 = 'Y' ORDER BY Id")
-                                         .arg(QLatin1String(column), QLatin1String(flag)),
-                                     1),
-                       QLatin1String(alias));
+        return one.arg(
+            dialect.limit(QStringLiteral("SELECT %1 FROM ProductUnits WHERE Product = :pid AND %2 = 'Y' ORDER BY Id")
+                              .arg(QLatin1String(column), QLatin1String(flag)),
+                          1),
+            QLatin1String(alias));
     };
-    return pick("Fraction", "StockUnitFlag", "stockunitfrac") + QStringLiteral(", ")
-        + pick("UnitName", "StockUnitFlag", "stockunitname") + QStringLiteral(", ")
-        + pick("Fraction", "SmallUnitFlag", "smallunitfrac") + QStringLiteral(", ")
-        + pick("UnitName", "SmallUnitFlag", "smallunitname");
+    return pick("Fraction", "StockUnitFlag", "stockunitfrac") + QStringLiteral(", ") +
+        pick("UnitName", "StockUnitFlag", "stockunitname") + QStringLiteral(", ") +
+        pick("Fraction", "SmallUnitFlag", "smallunitfrac") + QStringLiteral(", ") +
+        pick("UnitName", "SmallUnitFlag", "smallunitname");
 }
 
 // Balances carry four decimals; the sum of many is read back at that scale.
@@ -38,15 +39,17 @@ void TDmProduct::prepareStockStatements()
     const data::Dialect& dialect = m_db.dialect();
     const QString units = unitColumns(dialect);
     // Every row is rounded to two decimals before the sum, as the totals have always been.
-    const QString roundedSum = QStringLiteral("coalesce(%1, 0) AS qnty, ")
-                                   .arg(dialect.roundTo(QStringLiteral("sum(%1)").arg(dialect.roundTo(QStringLiteral("o.Quantity"), 2)), 2));
+    const QString roundedSum =
+        QStringLiteral("coalesce(%1, 0) AS qnty, ")
+            .arg(dialect.roundTo(QStringLiteral("sum(%1)").arg(dialect.roundTo(QStringLiteral("o.Quantity"), 2)), 2));
     const QString fromBalances = QStringLiteral(" FROM ProductOnHand o INNER JOIN Warehouse w On (w.Id = o.Warehouse) "
                                                 "WHERE (o.Product = :pid) And (o.BalanceYear = :yid)");
     m_qProductQuantity.setSql(QStringLiteral("SELECT ") + roundedSum + units + fromBalances);
-    m_qProductWHQuantity.setSql(QStringLiteral("SELECT ") + roundedSum + units + fromBalances
-                                + QStringLiteral(" And (o.Warehouse = :wid)"));
-    m_qProductUnitsWHQuantity.setSql(QStringLiteral("SELECT coalesce(sum(o.Quantity), 0) AS qnty, ") + units + fromBalances
-                                     + QStringLiteral(" And (o.ProductUnits = :uid) And (o.Warehouse = :wid) And (w.Code <> 'RMA')"));
+    m_qProductWHQuantity.setSql(QStringLiteral("SELECT ") + roundedSum + units + fromBalances +
+                                QStringLiteral(" And (o.Warehouse = :wid)"));
+    m_qProductUnitsWHQuantity.setSql(
+        QStringLiteral("SELECT coalesce(sum(o.Quantity), 0) AS qnty, ") + units + fromBalances +
+        QStringLiteral(" And (o.ProductUnits = :uid) And (o.Warehouse = :wid) And (w.Code <> 'RMA')"));
     m_qShowQuantity.setSql(QStringLiteral("SELECT ") + units + QStringLiteral(" FROM Product o WHERE (o.Id = :pid)"));
 }
 

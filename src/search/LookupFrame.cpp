@@ -10,8 +10,7 @@ LookupFrame::LookupFrame(data::TDM& dm, ui::Prompter& prompter, SearchRunner& ru
                          QObject* parent)
     : SearchFrame(dm, prompter, runner, parent)
     , m_lookup(dm.DMdata(), std::move(source))
-{
-}
+{ }
 
 void LookupFrame::bind(data::CachedDataset& dataset, const QString& field)
 {

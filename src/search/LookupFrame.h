@@ -35,7 +35,7 @@ protected:
     // Runs a search dialog; on OK its result becomes the code, resolved, and the field is focused.
     bool runSearch(SearchScreen& search);
     // The frame's checks after the lookup resolved the code.
-    virtual void codeExit() {}
+    virtual void codeExit() { }
 
 private:
     ui::CodeLookup m_lookup;

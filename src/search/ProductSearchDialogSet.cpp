@@ -15,8 +15,7 @@ ProductSearchDialogSet::ProductSearchDialogSet(data::TDM& dm, ui::Prompter& prom
     , m_unit(dm, prompter)
     , m_lotOnHand(dm, prompter, m_texts)
     , m_warehouseOnHand(dm, prompter, m_texts)
-{
-}
+{ }
 
 bool ProductSearchDialogSet::run(SearchScreen& search, QString& chosen)
 {
@@ -55,9 +54,9 @@ bool ProductSearchDialogSet::searchProductBarCode(QString& chosen)
 bool ProductSearchDialogSet::searchUnitName(int productId, products::UnitRole role, QString& chosen)
 {
     m_unit.setProductId(productId);
-    m_unit.setRole(role == products::UnitRole::Sale ? TFrSearchUnit::Role::Sale
-                   : role == products::UnitRole::Purc ? TFrSearchUnit::Role::Purchase
-                                                      : TFrSearchUnit::Role::Any);
+    m_unit.setRole(role == products::UnitRole::Sale       ? TFrSearchUnit::Role::Sale
+                       : role == products::UnitRole::Purc ? TFrSearchUnit::Role::Purchase
+                                                          : TFrSearchUnit::Role::Any);
     return run(m_unit, chosen);
 }
 

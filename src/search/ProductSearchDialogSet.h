@@ -2,8 +2,8 @@
 
 #include "products/ProductSearchDialogs.h"
 #include "products/QuantityTexts.h"
-#include "search/TF_SearchProduct.h"
 #include "search/TF_SearchLotShowOnHand.h"
+#include "search/TF_SearchProduct.h"
 #include "search/TF_SearchWareHouse.h"
 #include "search/TF_SearchWareHouseOnHand.h"
 #include "search/TFrSearchBarCode.h"

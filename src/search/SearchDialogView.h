@@ -57,8 +57,7 @@ class DialogSearchRunner : public SearchRunner
 public:
     explicit DialogSearchRunner(QWidget* parent = nullptr)
         : m_parent(parent)
-    {
-    }
+    { }
     bool run(SearchScreen& search) override;
 
 private:

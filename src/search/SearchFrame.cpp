@@ -10,8 +10,7 @@ SearchFrame::SearchFrame(data::TDM& dm, ui::Prompter& prompter, SearchRunner& ru
     , m_dm(dm)
     , m_prompter(prompter)
     , m_runner(runner)
-{
-}
+{ }
 
 bool SearchFrame::thai() const
 {

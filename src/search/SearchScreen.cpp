@@ -13,16 +13,14 @@ SearchScreen::SearchScreen(data::TDM& dm, ui::Prompter& prompter, QObject* paren
     , m_dm(dm)
     , m_prompter(prompter)
     , m_qSearch(dm.DMdata())
-{
-}
+{ }
 
 SearchScreen::SearchScreen(data::TDM& dm, ui::Prompter& prompter, data::Connection& connection, QObject* parent)
     : QObject(parent)
     , m_dm(dm)
     , m_prompter(prompter)
     , m_qSearch(connection)
-{
-}
+{ }
 
 bool SearchScreen::thai() const
 {
@@ -201,12 +199,8 @@ QColor SearchScreen::rowColour(int) const
     return {};
 }
 
-void SearchScreen::titleClick(const QString&)
-{
-}
+void SearchScreen::titleClick(const QString&) { }
 
-void SearchScreen::gridMouseDown(int, Qt::MouseButton, Qt::KeyboardModifiers)
-{
-}
+void SearchScreen::gridMouseDown(int, Qt::MouseButton, Qt::KeyboardModifiers) { }
 
 } // namespace kvr::search

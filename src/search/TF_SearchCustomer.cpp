@@ -28,19 +28,21 @@ QStringList TF_SearchCustomer::statement()
 {
     const data::Dialect& dialect = dm().DMdata().dialect();
     const QString space = QStringLiteral("' '");
-    const QString address = dialect.concat({QStringLiteral("Coalesce(C.Address1, '')"), space,
-                                            QStringLiteral("Coalesce(C.Address2, '')"), space,
-                                            QStringLiteral("Coalesce(C.Address3, '')"), space,
-                                            QStringLiteral("Coalesce(P.Description, '')")});
-    return {QStringLiteral("SELECT C.Id, C.Code, C.Name, C.NameEng, ") + address
-                + QStringLiteral(" AS Address, S.Name AS SalesName, C.PhoneNo, C.FaxNo"),
+    const QString address = dialect.concat(
+        {QStringLiteral("Coalesce(C.Address1, '')"), space, QStringLiteral("Coalesce(C.Address2, '')"), space,
+         QStringLiteral("Coalesce(C.Address3, '')"), space, QStringLiteral("Coalesce(P.Description, '')")});
+    return {QStringLiteral("SELECT C.Id, C.Code, C.Name, C.NameEng, ") + address +
+                QStringLiteral(" AS Address, S.Name AS SalesName, C.PhoneNo, C.FaxNo"),
             QStringLiteral("FROM Customer C"),
             QStringLiteral("LEFT JOIN Misc P ON (P.Id = C.Province)"),
             QStringLiteral("LEFT JOIN Salesman S ON (S.Id = C.Salesman)"),
-            QStringLiteral("WHERE (C.Blocked = 'N') AND (C.Code LIKE :GetCode) AND (Coalesce(C.PhoneNo, '') LIKE :GetPhone)"),
-            QStringLiteral("  AND (") + dialect.likeNoCase(QStringLiteral("Coalesce(C.Name, '')"), QStringLiteral(":GetName"))
-                + QStringLiteral(" OR ")
-                + dialect.likeNoCase(QStringLiteral("Coalesce(C.NameEng, '')"), QStringLiteral(":GetName")) + QLatin1Char(')'),
+            QStringLiteral(
+                "WHERE (C.Blocked = 'N') AND (C.Code LIKE :GetCode) AND (Coalesce(C.PhoneNo, '') LIKE :GetPhone)"),
+            QStringLiteral("  AND (") +
+                dialect.likeNoCase(QStringLiteral("Coalesce(C.Name, '')"), QStringLiteral(":GetName")) +
+                QStringLiteral(" OR ") +
+                dialect.likeNoCase(QStringLiteral("Coalesce(C.NameEng, '')"), QStringLiteral(":GetName")) +
+                QLatin1Char(')'),
             QString(), // branches
             QStringLiteral("ORDER BY C.Code")};
 }

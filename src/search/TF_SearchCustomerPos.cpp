@@ -7,8 +7,18 @@ namespace kvr::search {
 namespace {
 
 // Lines of the statement replaced before each search; a criterion left empty leaves its line empty.
-enum Line { kBlockedLine = 4, kProvinceLine, kSalesmanLine, kCodeLine, kPhoneLine, kFaxLine, kNameLine,
-            kNameEngLine, kAttributeLine, kOrderLine };
+enum Line {
+    kBlockedLine = 4,
+    kProvinceLine,
+    kSalesmanLine,
+    kCodeLine,
+    kPhoneLine,
+    kFaxLine,
+    kNameLine,
+    kNameEngLine,
+    kAttributeLine,
+    kOrderLine
+};
 
 } // namespace
 
@@ -41,19 +51,30 @@ TF_SearchCustomerPos::TF_SearchCustomerPos(data::TDM& dm, ui::Prompter& prompter
 QStringList TF_SearchCustomerPos::statement()
 {
     const data::Dialect& dialect = QSearch().connection().dialect();
-    const auto trimmed = [](const char* column) { return QStringLiteral("Trim(Coalesce(%1, ''))").arg(QLatin1String(column)); };
+    const auto trimmed = [](const char* column) {
+        return QStringLiteral("Trim(Coalesce(%1, ''))").arg(QLatin1String(column));
+    };
     const QString space = QStringLiteral("' '");
-    const QString address = dialect.concat({trimmed("C.Address1"), space, trimmed("C.Address2"), space,
-                                            trimmed("C.Address3"), space, QStringLiteral("Coalesce(P.Description, '')")});
+    const QString address =
+        dialect.concat({trimmed("C.Address1"), space, trimmed("C.Address2"), space, trimmed("C.Address3"), space,
+                        QStringLiteral("Coalesce(P.Description, '')")});
     const QString salesName = dialect.concat(
         {QStringLiteral("Coalesce(S.Name, '')"), QStringLiteral("'  '"), QStringLiteral("Coalesce(S.Surname, '')")});
     // Customers without a province or a salesman are listed as long as no such criterion is typed.
-    return {QStringLiteral("SELECT C.Id, C.Code, C.Name, C.NameEng, ") + address + QStringLiteral(" AS Description, ")
-                + salesName + QStringLiteral(" AS SalesName, C.PhoneNo, C.FaxNo"),
+    return {QStringLiteral("SELECT C.Id, C.Code, C.Name, C.NameEng, ") + address + QStringLiteral(" AS Description, ") +
+                salesName + QStringLiteral(" AS SalesName, C.PhoneNo, C.FaxNo"),
             QStringLiteral("FROM Customer C"),
             QStringLiteral("LEFT JOIN Misc P ON (P.Id = C.Province)"),
             QStringLiteral("LEFT JOIN Salesman S ON (S.Id = C.Salesman)"),
-            QString(), QString(), QString(), QString(), QString(), QString(), QString(), QString(), QString(),
+            QString(),
+            QString(),
+            QString(),
+            QString(),
+            QString(),
+            QString(),
+            QString(),
+            QString(),
+            QString(),
             m_order};
 }
 
@@ -67,17 +88,21 @@ void TF_SearchCustomerPos::prepareSearch()
         q.setLine(line, text.isEmpty() ? QString() : QStringLiteral("  AND ") + condition);
         q.setParam(QStringLiteral("Get") + QLatin1String(name), pattern.arg(text));
     };
-    q.setLine(kBlockedLine, m_showBlocked ? QStringLiteral("WHERE (Coalesce(C.Blocked, '') <> 'Z')")
-                                          : QStringLiteral("WHERE (C.Blocked = 'N')"));
+    q.setLine(kBlockedLine,
+              m_showBlocked ? QStringLiteral("WHERE (Coalesce(C.Blocked, '') <> 'Z')")
+                            : QStringLiteral("WHERE (C.Blocked = 'N')"));
     criterionLine(kProvinceLine, "Province", QStringLiteral("(P.Code LIKE :GetProvince)"), QStringLiteral("%1%"));
     criterionLine(kSalesmanLine, "Salesman", QStringLiteral("(S.Code LIKE :GetSalesman)"), QStringLiteral("%1%"));
     criterionLine(kCodeLine, "Code", QStringLiteral("(C.Code LIKE :GetCode)"), QStringLiteral("%1%"));
     criterionLine(kPhoneLine, "Phone", QStringLiteral("(C.PhoneNo LIKE :GetPhone)"), QStringLiteral("%%1%"));
     criterionLine(kFaxLine, "Fax", QStringLiteral("(C.FaxNo LIKE :GetFax)"), QStringLiteral("%%1%"));
-    criterionLine(kNameLine, "Name", QLatin1Char('(') + dialect.likeNoCase(QStringLiteral("C.Name"), QStringLiteral(":GetName")) + QLatin1Char(')'),
+    criterionLine(kNameLine, "Name",
+                  QLatin1Char('(') + dialect.likeNoCase(QStringLiteral("C.Name"), QStringLiteral(":GetName")) +
+                      QLatin1Char(')'),
                   QStringLiteral("%%1%"));
     criterionLine(kNameEngLine, "NameEng",
-                  QLatin1Char('(') + dialect.likeNoCase(QStringLiteral("C.NameEng"), QStringLiteral(":GetNameEng")) + QLatin1Char(')'),
+                  QLatin1Char('(') + dialect.likeNoCase(QStringLiteral("C.NameEng"), QStringLiteral(":GetNameEng")) +
+                      QLatin1Char(')'),
                   QStringLiteral("%%1%"));
     QString from = criterionText(QStringLiteral("AttributeFrom")).trimmed();
     QString to = criterionText(QStringLiteral("AttributeTo")).trimmed();
@@ -86,9 +111,10 @@ void TF_SearchCustomerPos::prepareSearch()
         from = to;
     if (to.isEmpty())
         to = from;
-    q.setLine(kAttributeLine, from.isEmpty() ? QString()
-                                             : QStringLiteral("  AND (C.Id IN (SELECT Customer FROM CustomerAttribute "
-                                                              "WHERE (GroupCode BETWEEN :AttrFrom AND :AttrTo)))"));
+    q.setLine(kAttributeLine,
+              from.isEmpty() ? QString()
+                             : QStringLiteral("  AND (C.Id IN (SELECT Customer FROM CustomerAttribute "
+                                              "WHERE (GroupCode BETWEEN :AttrFrom AND :AttrTo)))"));
     q.setParam(QStringLiteral("AttrFrom"), from);
     q.setParam(QStringLiteral("AttrTo"), to);
     q.setLine(kOrderLine, m_order);

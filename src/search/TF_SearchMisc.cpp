@@ -14,8 +14,8 @@ TF_SearchMisc::TF_SearchMisc(data::TDM& dm, ui::Prompter& prompter, QObject* par
 QStringList TF_SearchMisc::statement()
 {
     return {QStringLiteral("SELECT Id, Code, Description FROM Misc"),
-            QStringLiteral("WHERE (GroupCode = :GroupCode) AND (Code LIKE :GetCode) AND ")
-                + likeNoCase(QStringLiteral("Coalesce(Description, '')"), QStringLiteral("GetDescription")),
+            QStringLiteral("WHERE (GroupCode = :GroupCode) AND (Code LIKE :GetCode) AND ") +
+                likeNoCase(QStringLiteral("Coalesce(Description, '')"), QStringLiteral("GetDescription")),
             QStringLiteral("ORDER BY Code")};
 }
 

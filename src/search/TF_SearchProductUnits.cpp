@@ -21,8 +21,8 @@ QStringList TF_SearchProductUnits::statement()
             QStringLiteral("FROM ProductUnits U INNER JOIN Product P ON (P.Id = U.Product)"),
             QStringLiteral("WHERE (Coalesce(P.Blocked, 'N') <> 'Y') AND (Coalesce(P.MasterCode, 'N') <> 'Y') "
                            "AND (U.SaleFlag = 'Y') AND (U.BarCode <> '')"),
-            QStringLiteral("  AND (P.Code LIKE :GetCode) AND ")
-                + likeNoCase(QStringLiteral("Coalesce(P.ThaiName, '')"), QStringLiteral("GetName")),
+            QStringLiteral("  AND (P.Code LIKE :GetCode) AND ") +
+                likeNoCase(QStringLiteral("Coalesce(P.ThaiName, '')"), QStringLiteral("GetName")),
             QStringLiteral("ORDER BY P.ThaiName, U.Fraction")};
 }
 

@@ -20,7 +20,8 @@ QStringList TF_SearchSalesman::statement()
     const QString fullName = dm().DMdata().dialect().concat(
         {QStringLiteral("Coalesce(Name, '')"), QStringLiteral("' '"), QStringLiteral("Coalesce(SurName, '')")});
     return {QStringLiteral("SELECT Id, Code, Name, SurName FROM Salesman"),
-            QStringLiteral("WHERE (Status = 'Y') AND (Code LIKE :GetCode) AND ") + likeNoCase(fullName, QStringLiteral("GetName")),
+            QStringLiteral("WHERE (Status = 'Y') AND (Code LIKE :GetCode) AND ") +
+                likeNoCase(fullName, QStringLiteral("GetName")),
             QStringLiteral("ORDER BY Code")};
 }
 

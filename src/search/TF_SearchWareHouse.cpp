@@ -19,17 +19,18 @@ TF_SearchWareHouse::TF_SearchWareHouse(data::TDM& dm, ui::Prompter& prompter, QO
 QStringList TF_SearchWareHouse::statement()
 {
     return {QStringLiteral("SELECT Id, Code, Name FROM Warehouse"),
-            QStringLiteral("WHERE (Code LIKE :GetCode) AND ") + likeNoCase(QStringLiteral("Coalesce(Name, '')"),
-                                                                          QStringLiteral("GetName")),
+            QStringLiteral("WHERE (Code LIKE :GetCode) AND ") +
+                likeNoCase(QStringLiteral("Coalesce(Name, '')"), QStringLiteral("GetName")),
             QString(), // the user restriction
             QStringLiteral("ORDER BY Code")};
 }
 
 void TF_SearchWareHouse::prepareSearch()
 {
-    QSearch().setLine(kUserLine, m_userId > 0 ? QStringLiteral("AND Id In (Select Warehouse From UserWarehouse "
-                                                               "Where UserName = :UserId)")
-                                              : QString());
+    QSearch().setLine(kUserLine,
+                      m_userId > 0 ? QStringLiteral("AND Id In (Select Warehouse From UserWarehouse "
+                                                    "Where UserName = :UserId)")
+                                   : QString());
     QSearch().setParam(QStringLiteral("UserId"), m_userId);
     QSearch().setParam(QStringLiteral("GetCode"), startsWith(criterionText(QStringLiteral("Code"))));
     QSearch().setParam(QStringLiteral("GetName"), contains(criterionText(QStringLiteral("Name"))));

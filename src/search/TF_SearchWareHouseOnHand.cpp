@@ -40,8 +40,7 @@ QStringList TF_SearchWareHouseOnHand::statement()
 
 void TF_SearchWareHouseOnHand::prepareSearch()
 {
-    m_choices.bindWarehouses(QSearch(), m_productId, m_location,
-                             criterionText(kOnlyWithStock) == QLatin1String("Y"));
+    m_choices.bindWarehouses(QSearch(), m_productId, m_location, criterionText(kOnlyWithStock) == QLatin1String("Y"));
 }
 
 } // namespace kvr::search

@@ -13,9 +13,11 @@ QStringList customerSql()
 {
     // Outer joins: a branch or a blocked customer must be seen by the checks even without a
     // salesman or a tax code.
-    return {QStringLiteral("SELECT C.Id, C.Code AS CustomerCode, C.Name, C.NameEng, C.HeadCode, C.Vendor, C.TaxNumber, C.TaxCode, C.Address1, C.Address2, C.Address3,"),
+    return {QStringLiteral("SELECT C.Id, C.Code AS CustomerCode, C.Name, C.NameEng, C.HeadCode, C.Vendor, C.TaxNumber, "
+                           "C.TaxCode, C.Address1, C.Address2, C.Address3,"),
             QStringLiteral("  C.Province, C.ZipCode, C.PhoneNo, C.FaxNo, C.OpenAccount, C.DueDays, C.CreditLimit,"),
-            QStringLiteral("  C.Transport, C.PriceLevel, C.DirectCus, C.LocalCustomer, C.DropCredit, C.Blocked, C.Salesman,"),
+            QStringLiteral(
+                "  C.Transport, C.PriceLevel, C.DirectCus, C.LocalCustomer, C.DropCredit, C.Blocked, C.Salesman,"),
             QStringLiteral("  S.Code, T.Id TaxId, T.Code CodeTax, T.Rate TaxRate, S.Department, C.StoreCode,"),
             QStringLiteral("  C.DiscName1, C.DiscRate1, C.DiscName2, C.DiscRate2, C.DiscName3, C.DiscRate3"),
             QStringLiteral("FROM Customer C"),
@@ -78,8 +80,8 @@ TF_SearchCustomerPos& TFaGetCustomer::headSearch(TF_SearchCustomerPos::Place pla
     const bool online = place == TF_SearchCustomerPos::Place::Online;
     std::unique_ptr<TF_SearchCustomerPos>& dialog = online ? m_onlineSearch : m_offlineSearch;
     if (!dialog)
-        dialog = std::make_unique<TF_SearchCustomerPos>(dm(), prompter(), online ? m_head.DBHead() : dm().DMdata(),
-                                                        place);
+        dialog =
+            std::make_unique<TF_SearchCustomerPos>(dm(), prompter(), online ? m_head.DBHead() : dm().DMdata(), place);
     return *dialog;
 }
 

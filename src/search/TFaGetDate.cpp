@@ -10,8 +10,7 @@ TFaGetDate::TFaGetDate(data::TDM& dm, ui::Prompter& prompter, QObject* parent)
     : QObject(parent)
     , m_dm(dm)
     , m_prompter(prompter)
-{
-}
+{ }
 
 QString TFaGetDate::caption() const
 {

@@ -38,8 +38,9 @@ TFaGetRemarkView::TFaGetRemarkView(TFaGetRemark& frame, QWidget* parent)
     connect(m_button, &QToolButton::clicked, &m_frame, &SearchFrame::BtSearchClick);
     connect(&m_frame, &SearchFrame::changed, this, [this] { m_button->setEnabled(m_frame.isSearchEnabled()); });
     connect(&m_frame, &SearchFrame::focusRequested, this, [this] { FieldEvents::focusLater(m_edit); });
-    new FieldEvents(m_edit, {[this] { m_frame.FieldEnter(); }, [this] { m_frame.FieldExit(); },
-                             [this](QKeyCombination key) { return m_frame.FieldKeyDown(key); }});
+    new FieldEvents(m_edit,
+                    {[this] { m_frame.FieldEnter(); }, [this] { m_frame.FieldExit(); },
+                     [this](QKeyCombination key) { return m_frame.FieldKeyDown(key); }});
     m_button->setEnabled(m_frame.isSearchEnabled());
 }
 

@@ -7,11 +7,12 @@ namespace kvr::search {
 
 TFaGetSalesman::TFaGetSalesman(data::TDM& dm, ui::Prompter& prompter, SearchRunner& runner, QObject* parent)
     : LookupFrame(dm, prompter, runner, ui::LookupSource{QStringLiteral("Salesman")}, parent)
-    , m_qSalesman(dm.DMdata(), QStringLiteral("select id,code,name,surname,department,status,startdate,stopdate,\n"
-                                              "       address1,address2,address3,province,zipcode,phoneno,faxno,\n"
-                                              "       email\n"
-                                              "from salesman\n"
-                                              "where code=:getcode"))
+    , m_qSalesman(dm.DMdata(),
+                  QStringLiteral("select id,code,name,surname,department,status,startdate,stopdate,\n"
+                                 "       address1,address2,address3,province,zipcode,phoneno,faxno,\n"
+                                 "       email\n"
+                                 "from salesman\n"
+                                 "where code=:getcode"))
     , m_search(dm, prompter)
 {
     setCaption(thai() ? QStringLiteral("รหัสพนักงานขาย") : QStringLiteral("Salesman"));
@@ -32,8 +33,8 @@ void TFaGetSalesman::codeExit()
         return;
     m_qSalesman.setParam(QStringLiteral("getcode"), code);
     m_qSalesman.open();
-    if (!lookup().isAccepted() && !m_qSalesman.isEmpty()
-        && m_qSalesman.field(QStringLiteral("status")).asString() == QLatin1String("N")) {
+    if (!lookup().isAccepted() && !m_qSalesman.isEmpty() &&
+        m_qSalesman.field(QStringLiteral("status")).asString() == QLatin1String("N")) {
         prompter().information(QStringLiteral("พนักงานขาย ถูกระงับไปแล้ว  !"));
         lookup().clear();
         emit focusRequested();

@@ -9,8 +9,7 @@ TFaGetTaxCode::TFaGetTaxCode(data::TDM& dm, QObject* parent)
     : QObject(parent)
     , m_dm(dm)
     , m_qTax(dm.DMdata(), QStringLiteral("SELECT Id, Code, Rate FROM Tax ORDER BY Code"))
-{
-}
+{ }
 
 QString TFaGetTaxCode::caption() const
 {

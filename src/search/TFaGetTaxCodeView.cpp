@@ -34,9 +34,9 @@ void TFaGetTaxCodeView::fill()
     data::Query& tax = m_frame.QTax();
     m_list->clear();
     for (int row = 0; row < tax.recordCount(); ++row) {
-        m_list->addItem(tax.fieldAt(row, QStringLiteral("Code")).asString() + QStringLiteral("  ")
-                        + util::FormatNumber(QStringLiteral("0.##"), tax.fieldAt(row, QStringLiteral("Rate")).asFloat())
-                        + QLatin1Char('%'));
+        m_list->addItem(tax.fieldAt(row, QStringLiteral("Code")).asString() + QStringLiteral("  ") +
+                        util::FormatNumber(QStringLiteral("0.##"), tax.fieldAt(row, QStringLiteral("Rate")).asFloat()) +
+                        QLatin1Char('%'));
     }
     m_list->setCurrentIndex(m_frame.currentRow());
 }

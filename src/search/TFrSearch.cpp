@@ -65,11 +65,12 @@ QString TFrSearch::gridHint() const
 bool TFrSearch::BtOkClick()
 {
     data::CachedDataset& result = QSearch();
-    if (result.isOpen() && !result.isEmpty() && !result.eof() && result.hasField(QStringLiteral("DelFlag"))
-        && data::isFlagSet(result.field(QStringLiteral("DelFlag")).asString())) {
+    if (result.isOpen() && !result.isEmpty() && !result.eof() && result.hasField(QStringLiteral("DelFlag")) &&
+        data::isFlagSet(result.field(QStringLiteral("DelFlag")).asString())) {
         prompter().information(thai() ? QStringLiteral("เอกสารถูกยกเลิกแล้ว") : QStringLiteral("Document Was Deleted"));
         if (result.hasField(QStringLiteral("DelRemark")))
-            prompter().information(QStringLiteral("สาเหตุยกเลิก : ") + result.field(QStringLiteral("DelRemark")).asString());
+            prompter().information(QStringLiteral("สาเหตุยกเลิก : ") +
+                                   result.field(QStringLiteral("DelRemark")).asString());
         return false;
     }
     return SearchScreen::BtOkClick();
@@ -100,9 +101,9 @@ void TFrSearch::titleClick(const QString& field)
     if (!result.isOpen())
         return;
     const int ordinal = int(std::find_if(result.fieldNames().begin(), result.fieldNames().end(),
-                                         [&](const QString& name) { return name.toUpper() == upper; })
-                            - result.fieldNames().begin())
-                        + 1;
+                                         [&](const QString& name) { return name.toUpper() == upper; }) -
+                            result.fieldNames().begin()) +
+        1;
     if (ordinal > result.fieldNames().size())
         return;
     // Only the column's ordinal goes into the statement, never its name.
@@ -129,14 +130,14 @@ void TFrSearch::gridMouseDown(int row, Qt::MouseButton button, Qt::KeyboardModif
     if (button != Qt::RightButton || (modifiers & both) != both)
         return;
     data::CachedDataset& result = QSearch();
-    if (!result.isOpen() || row < 0 || row >= result.recordCount() || !result.hasField(QStringLiteral("Id"))
-        || !result.hasField(QStringLiteral("Delflag")))
+    if (!result.isOpen() || row < 0 || row >= result.recordCount() || !result.hasField(QStringLiteral("Id")) ||
+        !result.hasField(QStringLiteral("Delflag")))
         return;
     const int id = result.fieldAt(row, QStringLiteral("Id")).asInteger();
     if (id <= 0 || !data::isFlagSet(flag(result, row, "Delflag")))
         return;
-    if (!prompter().confirm(QStringLiteral("Confirm Delete #1/2 ?"), ui::ConfirmColour::Plain)
-        || !prompter().confirm(QStringLiteral("Confirm Delete #2/2 ?"), ui::ConfirmColour::Plain))
+    if (!prompter().confirm(QStringLiteral("Confirm Delete #1/2 ?"), ui::ConfirmColour::Plain) ||
+        !prompter().confirm(QStringLiteral("Confirm Delete #2/2 ?"), ui::ConfirmColour::Plain))
         return;
     purge(id);
     result.open();
@@ -156,8 +157,9 @@ bool TFrSearch::purge(int id)
     if (header.execSql() != 1)
         return false;
     for (const ChildRows& child : childRowsOf(table)) {
-        data::Query rows(connection, QStringLiteral("DELETE FROM %1 WHERE %2")
-                                         .arg(QLatin1String(child.table), QLatin1String(child.condition)));
+        data::Query rows(
+            connection,
+            QStringLiteral("DELETE FROM %1 WHERE %2").arg(QLatin1String(child.table), QLatin1String(child.condition)));
         rows.setParam(QStringLiteral("Id"), id);
         rows.execSql();
     }

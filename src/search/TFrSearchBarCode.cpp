@@ -20,12 +20,15 @@ TFrSearchBarCode::TFrSearchBarCode(data::TDM& dm, ui::Prompter& prompter, QObjec
 QStringList TFrSearchBarCode::statement()
 {
     // Stock is counted in smallest units: shown in the barcode's own unit.
-    return {QStringLiteral("SELECT U.BarCode, P.Code, P.ThaiName, U.UnitName,"),
-            QStringLiteral("  (SELECT Sum(H.Quantity) FROM ProductOnHand H WHERE H.Product = P.Id) / NULLIF(U.Fraction, 0) AS OnHand"),
-            QStringLiteral("FROM ProductUnits U INNER JOIN Product P ON (P.Id = U.Product)"),
-            QStringLiteral("WHERE (U.BarCode LIKE :GetBarCode) AND (U.BarCode <> '') AND (Coalesce(P.Blocked, 'N') <> 'Y')"),
-            QStringLiteral("  AND ") + likeNoCase(QStringLiteral("Coalesce(P.ThaiName, '')"), QStringLiteral("GetName")),
-            QStringLiteral("ORDER BY U.BarCode")};
+    return {
+        QStringLiteral("SELECT U.BarCode, P.Code, P.ThaiName, U.UnitName,"),
+        QStringLiteral(
+            "  (SELECT Sum(H.Quantity) FROM ProductOnHand H WHERE H.Product = P.Id) / NULLIF(U.Fraction, 0) AS OnHand"),
+        QStringLiteral("FROM ProductUnits U INNER JOIN Product P ON (P.Id = U.Product)"),
+        QStringLiteral(
+            "WHERE (U.BarCode LIKE :GetBarCode) AND (U.BarCode <> '') AND (Coalesce(P.Blocked, 'N') <> 'Y')"),
+        QStringLiteral("  AND ") + likeNoCase(QStringLiteral("Coalesce(P.ThaiName, '')"), QStringLiteral("GetName")),
+        QStringLiteral("ORDER BY U.BarCode")};
 }
 
 void TFrSearchBarCode::prepareSearch()

@@ -19,8 +19,8 @@ TFrSearchCompanyBank::TFrSearchCompanyBank(data::TDM& dm, ui::Prompter& prompter
 QStringList TFrSearchCompanyBank::statement()
 {
     return {QStringLiteral("SELECT Id, BankCode, BankName, AccountNo FROM CompanyBank"),
-            QStringLiteral("WHERE (Coalesce(Blocked, 'N') <> 'Y') AND (BankCode LIKE :GetCode) AND ")
-                + likeNoCase(QStringLiteral("Coalesce(BankName, '')"), QStringLiteral("GetName")),
+            QStringLiteral("WHERE (Coalesce(Blocked, 'N') <> 'Y') AND (BankCode LIKE :GetCode) AND ") +
+                likeNoCase(QStringLiteral("Coalesce(BankName, '')"), QStringLiteral("GetName")),
             QStringLiteral("ORDER BY BankCode")};
 }
 

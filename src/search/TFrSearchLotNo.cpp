@@ -13,7 +13,8 @@ TFrSearchLotNo::TFrSearchLotNo(data::TDM& dm, ui::Prompter& prompter, QObject* p
     addCriterion(QStringLiteral("Code"), QStringLiteral("รหัส Lot"), QStringLiteral("Lot No."), true);
     addCriterion(QStringLiteral("Description"), QStringLiteral("คำอธิบาย"), QStringLiteral("Description"));
     addColumn(QStringLiteral("Code"), 15, thai() ? QStringLiteral("รหัส Lot") : QStringLiteral("Lot No."));
-    addColumn(QStringLiteral("Description"), 30, thai() ? QStringLiteral("คำอธิบาย Lot") : QStringLiteral("Description"));
+    addColumn(QStringLiteral("Description"), 30,
+              thai() ? QStringLiteral("คำอธิบาย Lot") : QStringLiteral("Description"));
     addColumn(QStringLiteral("ExpiredDate"), 10, thai() ? QStringLiteral("วันหมดอายุ") : QStringLiteral("Expires"),
               QStringLiteral("dd/MM/yyyy"));
 }
@@ -21,8 +22,8 @@ TFrSearchLotNo::TFrSearchLotNo(data::TDM& dm, ui::Prompter& prompter, QObject* p
 QStringList TFrSearchLotNo::statement()
 {
     return {QStringLiteral("SELECT Id, Code, Description, ExpiredDate FROM LotNo"),
-            QStringLiteral("WHERE (Code LIKE :GetCode) AND ")
-                + likeNoCase(QStringLiteral("Coalesce(Description, '')"), QStringLiteral("GetDescription")),
+            QStringLiteral("WHERE (Code LIKE :GetCode) AND ") +
+                likeNoCase(QStringLiteral("Coalesce(Description, '')"), QStringLiteral("GetDescription")),
             QString(), QStringLiteral("ORDER BY Code")};
 }
 

@@ -10,7 +10,8 @@ TFrSearchMachineNo::TFrSearchMachineNo(data::TDM& dm, ui::Prompter& prompter, QO
     setKeyColumn(QStringLiteral("MachineCode"));
     addCriterion(QStringLiteral("Location"), QStringLiteral("ตำแหน่งที่ตั้ง"), QStringLiteral("Location"));
     addColumn(QStringLiteral("Location"), 25, thai() ? QStringLiteral("ตำแหน่งที่ตั้ง") : QStringLiteral("Location"));
-    addColumn(QStringLiteral("MachineCode"), 12, thai() ? QStringLiteral("หมายเลขเครื่อง") : QStringLiteral("Machine No."));
+    addColumn(QStringLiteral("MachineCode"), 12,
+              thai() ? QStringLiteral("หมายเลขเครื่อง") : QStringLiteral("Machine No."));
     addColumn(QStringLiteral("Remark"), 30, thai() ? QStringLiteral("หมายเหตุ") : QStringLiteral("Remark"));
 }
 
@@ -27,7 +28,7 @@ void TFrSearchMachineNo::prepareSearch()
 }
 
 std::function<std::optional<QString>(const QString&)> machineSearch(data::TDM& dm, ui::Prompter& prompter,
-                                                                     SearchRunner& runner)
+                                                                    SearchRunner& runner)
 {
     return [&dm, &prompter, &runner](const QString& caption) -> std::optional<QString> {
         TFrSearchMachineNo dialog(dm, prompter);

@@ -24,6 +24,6 @@ class SearchRunner;
 // The machine search as the shift dialog and the machine register take it: the dialog with the
 // caption given, made for each search; the chosen machine code, or nothing.
 std::function<std::optional<QString>(const QString& caption)> machineSearch(data::TDM& dm, ui::Prompter& prompter,
-                                                                             SearchRunner& runner);
+                                                                            SearchRunner& runner);
 
 } // namespace kvr::search

@@ -14,8 +14,8 @@ TFrSearchMisc::TFrSearchMisc(data::TDM& dm, ui::Prompter& prompter, QObject* par
 QStringList TFrSearchMisc::statement()
 {
     return {QStringLiteral("SELECT Id, Code, Description FROM Misc"),
-            QStringLiteral("WHERE (GroupCode = :GroupCode) AND (Code LIKE :GetCode) AND ")
-                + likeNoCase(QStringLiteral("Coalesce(Description, '')"), QStringLiteral("GetDescription")),
+            QStringLiteral("WHERE (GroupCode = :GroupCode) AND (Code LIKE :GetCode) AND ") +
+                likeNoCase(QStringLiteral("Coalesce(Description, '')"), QStringLiteral("GetDescription")),
             QStringLiteral("ORDER BY Code")};
 }
 

@@ -35,15 +35,17 @@ QStringList TFrSearchPos::statement()
             QStringLiteral("From PosHd H"),
             QStringLiteral("Left Join Customer C On (C.Id = H.Customer)"),
             QStringLiteral("Inner Join Salesman S On (S.Id = H.Salesman)"),
-            QStringLiteral("Where (H.PosNo Like :GetNo) And (Coalesce(C.Code, '') Like :GetCode) And (H.PosType Like :GetType)"),
+            QStringLiteral(
+                "Where (H.PosNo Like :GetNo) And (Coalesce(C.Code, '') Like :GetCode) And (H.PosType Like :GetType)"),
             QStringLiteral("Order By H.PosDate Desc, H.PosNo Desc")};
 }
 
 void TFrSearchPos::prepareSearch()
 {
     const bool byNumber = criterionText(QStringLiteral("Sort")).toInt() == int(Sort::ByNumber);
-    QSearch().setLine(kOrderLine, byNumber ? QStringLiteral("ORDER BY PosNo Desc")
-                                           : QStringLiteral("ORDER BY PosDate Desc, PosNo Desc"));
+    QSearch().setLine(kOrderLine,
+                      byNumber ? QStringLiteral("ORDER BY PosNo Desc")
+                               : QStringLiteral("ORDER BY PosDate Desc, PosNo Desc"));
     // Numbers are stored right-aligned: the typed digits match their end.
     QSearch().setParam(QStringLiteral("GetNo"), QLatin1Char('%') + criterionText(QStringLiteral("Code")).trimmed());
     QSearch().setParam(QStringLiteral("GetCode"), startsWith(criterionText(QStringLiteral("Customer"))));

@@ -68,8 +68,8 @@ void RoundAt(Digits& number, int keep)
 bool FixedDecimal::isZero() const
 {
     const auto zero = [](char c) { return c == '0'; };
-    return std::all_of(integerDigits.begin(), integerDigits.end(), zero)
-        && std::all_of(fractionDigits.begin(), fractionDigits.end(), zero);
+    return std::all_of(integerDigits.begin(), integerDigits.end(), zero) &&
+        std::all_of(fractionDigits.begin(), fractionDigits.end(), zero);
 }
 
 std::string FixedDecimal::toString() const

@@ -8,8 +8,8 @@ namespace kvr::util {
 // rounded, printed and read out in words from this one form, so 2.345 is 2.35 everywhere.
 struct FixedDecimal
 {
-    bool negative = false;      // never set when every digit is zero
-    std::string integerDigits;  // no leading zeros; "0" for a zero integer part
+    bool negative = false; // never set when every digit is zero
+    std::string integerDigits; // no leading zeros; "0" for a zero integer part
     std::string fractionDigits; // exactly as many digits as were asked for
 
     bool isZero() const;

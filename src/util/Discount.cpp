@@ -8,9 +8,8 @@ namespace {
 
 QString DescribeError(const QString& text, const QString& term)
 {
-    const QString problem = term.trimmed().isEmpty()
-        ? QStringLiteral("a \"%\" has no number before it")
-        : QStringLiteral("\"%1\" is not a number").arg(term.trimmed());
+    const QString problem = term.trimmed().isEmpty() ? QStringLiteral("a \"%\" has no number before it")
+                                                     : QStringLiteral("\"%1\" is not a number").arg(term.trimmed());
     return QStringLiteral("Discount \"%1\" is not valid: %2").arg(text, problem);
 }
 
@@ -57,8 +56,7 @@ DiscountTextError::DiscountTextError(const QString& text, const QString& term)
     : std::runtime_error(DescribeError(text, term).toStdString())
     , m_text(text)
     , m_term(term)
-{
-}
+{ }
 
 double NetAfterDiscount(const QString& discountText, double amount)
 {

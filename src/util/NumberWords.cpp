@@ -17,17 +17,16 @@ using namespace Qt::Literals::StringLiterals;
 constexpr int SatangDigits = 2;
 constexpr int WordPrecision = 15;
 
-const QString ThaiDigits[] = {u"ศูนย์"_s, u"หนึ่ง"_s, u"สอง"_s,  u"สาม"_s,  u"สี่"_s,
-                              u"ห้า"_s,  u"หก"_s,   u"เจ็ด"_s, u"แปด"_s, u"เก้า"_s};
+const QString ThaiDigits[] = {u"ศูนย์"_s, u"หนึ่ง"_s, u"สอง"_s, u"สาม"_s, u"สี่"_s,
+                              u"ห้า"_s,  u"หก"_s,  u"เจ็ด"_s, u"แปด"_s, u"เก้า"_s};
 
-const QString EnglishWords[] = {u"ZERO "_s,     u"ONE "_s,       u"TWO "_s,       u"THREE "_s,    u"FOUR "_s,
-                                u"FIVE "_s,     u"SIX "_s,       u"SEVEN "_s,     u"EIGHT "_s,    u"NINE "_s,
-                                u"TEN "_s,      u"ELEVEN "_s,    u"TWELVE "_s,    u"THIRTEEN "_s, u"FOURTEEN "_s,
-                                u"FIFTEEN "_s,  u"SIXTEEN "_s,   u"SEVENTEEN "_s, u"EIGHTEEN "_s, u"NINETEEN "_s,
-                                u"TWENTY "_s};
+const QString EnglishWords[] = {
+    u"ZERO "_s,     u"ONE "_s,     u"TWO "_s,     u"THREE "_s,     u"FOUR "_s,     u"FIVE "_s,     u"SIX "_s,
+    u"SEVEN "_s,    u"EIGHT "_s,   u"NINE "_s,    u"TEN "_s,       u"ELEVEN "_s,   u"TWELVE "_s,   u"THIRTEEN "_s,
+    u"FOURTEEN "_s, u"FIFTEEN "_s, u"SIXTEEN "_s, u"SEVENTEEN "_s, u"EIGHTEEN "_s, u"NINETEEN "_s, u"TWENTY "_s};
 
-const QString EnglishTens[] = {QString(),     QString(),      u"TWENTY "_s, u"THIRTY "_s, u"FOURTY "_s,
-                               u"FIFTY "_s,   u"SIXTY "_s,    u"SEVENTY "_s, u"EIGHTY "_s, u"NINETY "_s};
+const QString EnglishTens[] = {QString(),   QString(),   u"TWENTY "_s,  u"THIRTY "_s, u"FOURTY "_s,
+                               u"FIFTY "_s, u"SIXTY "_s, u"SEVENTY "_s, u"EIGHTY "_s, u"NINETY "_s};
 
 int DigitValue(char c)
 {

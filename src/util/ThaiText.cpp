@@ -34,8 +34,8 @@ QString CutColumns(const QString& text, int columns)
 
 bool IsZeroWidthThai(char32_t codePoint)
 {
-    return codePoint == 0x0E31 || (codePoint >= 0x0E34 && codePoint <= 0x0E3A)
-        || (codePoint >= 0x0E47 && codePoint <= 0x0E4D);
+    return codePoint == 0x0E31 || (codePoint >= 0x0E34 && codePoint <= 0x0E3A) ||
+        (codePoint >= 0x0E47 && codePoint <= 0x0E4D);
 }
 
 int ThaiTextWidth(const QString& text)

@@ -27,8 +27,8 @@ QString LoginUserName()
     std::vector<char> buffer(suggested > 0 ? static_cast<size_t>(suggested) : 16384);
     passwd entry{};
     passwd* found = nullptr;
-    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found && found->pw_name
-        && *found->pw_name)
+    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found && found->pw_name &&
+        *found->pw_name)
         return QString::fromLocal8Bit(found->pw_name).toUpper();
     return QStringLiteral("UNKNOWN");
 }

@@ -103,23 +103,27 @@ int AdminFixture::insertShift(const QDate& date, int machineId, int shiftNo, con
                               std::initializer_list<std::pair<int, int>> counts)
 {
     const QDateTime opened(date, QTime(8, 30));
-    execElsewhere(QStringLiteral("INSERT INTO PosShiftNo (ShiftDate, ShiftNo, PosMachineNo, OpenTime, OpenMoney, Closed, "
-                                 "CloseTime, CloseMoney, SaleAmount) VALUES (:Date, :No, :Machine, :Opened, 0, :Closed, "
-                                 ":Opened, 0, 0)"),
-                  {{"Date", date}, {"No", shiftNo}, {"Machine", machineId}, {"Opened", opened}, {"Closed", closed}});
-    const int id = scalar(QStringLiteral("SELECT Id FROM PosShiftNo WHERE ShiftDate = :Date AND PosMachineNo = :Machine "
-                                         "AND ShiftNo = :No"),
-                          {{"Date", date}, {"Machine", machineId}, {"No", shiftNo}})
-                       .toInt();
+    execElsewhere(
+        QStringLiteral("INSERT INTO PosShiftNo (ShiftDate, ShiftNo, PosMachineNo, OpenTime, OpenMoney, Closed, "
+                       "CloseTime, CloseMoney, SaleAmount) VALUES (:Date, :No, :Machine, :Opened, 0, :Closed, "
+                       ":Opened, 0, 0)"),
+        {{"Date", date}, {"No", shiftNo}, {"Machine", machineId}, {"Opened", opened}, {"Closed", closed}});
+    const int id =
+        scalar(QStringLiteral("SELECT Id FROM PosShiftNo WHERE ShiftDate = :Date AND PosMachineNo = :Machine "
+                              "AND ShiftNo = :No"),
+               {{"Date", date}, {"Machine", machineId}, {"No", shiftNo}})
+            .toInt();
     double total = 0;
     for (const auto& [coin, pieces] : counts) {
-        const double face = scalar(QStringLiteral("SELECT Fraction FROM Coin WHERE Id = :Coin"), {{"Coin", coin}}).toDouble();
+        const double face =
+            scalar(QStringLiteral("SELECT Fraction FROM Coin WHERE Id = :Coin"), {{"Coin", coin}}).toDouble();
         execElsewhere(QStringLiteral("INSERT INTO PosShiftMoney (PosShiftNo, Closed, Coin, Quantity, Amount) "
                                      "VALUES (:Shift, 'N', :Coin, :Pieces, :Amount)"),
                       {{"Shift", id}, {"Coin", coin}, {"Pieces", pieces}, {"Amount", pieces * face}});
         total += pieces * face;
     }
-    execElsewhere(QStringLiteral("UPDATE PosShiftNo SET OpenMoney = :Total WHERE Id = :Id"), {{"Total", total}, {"Id", id}});
+    execElsewhere(QStringLiteral("UPDATE PosShiftNo SET OpenMoney = :Total WHERE Id = :Id"),
+                  {{"Total", total}, {"Id", id}});
     return id;
 }
 

@@ -45,7 +45,6 @@ public:
     using Params = std::initializer_list<std::pair<const char*, QVariant>>;
 
 protected:
-
     void SetUp() override;
     void TearDown() override;
 

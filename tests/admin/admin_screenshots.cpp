@@ -6,9 +6,9 @@
 #include "admin/TFrPosMachineNoView.h"
 #include "admin/TFrPosShiftNo.h"
 #include "admin/TFrPosShiftNoView.h"
-#include "support/ScreenshotMain.h"
 #include "data/TDMConfig.h"
 #include "search/SearchDialogView.h"
+#include "support/ScreenshotMain.h"
 #include "ui/base/DialogPrompter.h"
 
 #include <QDir>

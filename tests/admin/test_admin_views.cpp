@@ -5,9 +5,9 @@
 #include "admin/TFrPosMachineNoView.h"
 #include "admin/TFrPosShiftNo.h"
 #include "admin/TFrPosShiftNoView.h"
+#include "search/LookupFrameView.h"
 #include "ui/base/Application.h"
 #include "ui/base/DataGrid.h"
-#include "search/LookupFrameView.h"
 #include "ui/base/LookupEdit.h"
 
 #include <QCheckBox>
@@ -106,8 +106,7 @@ TEST_P(ShiftDialogView, the_cashier_counts_the_float_with_the_keyboard_and_f10_s
     };
     const Step steps[] = {
         {"3", Qt::Key_Return, 1}, // 1000 x 3
-        {"", Qt::Key_Down, 2},    {"", Qt::Key_Up, 1},   {"", Qt::Key_Left, 1},
-        {"2", Qt::Key_Return, 2}, // 100 x 2
+        {"", Qt::Key_Down, 2},    {"", Qt::Key_Up, 1},    {"", Qt::Key_Left, 1}, {"2", Qt::Key_Return, 2}, // 100 x 2
         {"", Qt::Key_Up, 1},      {"4", Qt::Key_Down, 2}, // typed over: 100 x 4
     };
     for (const Step& step : steps) {
@@ -126,9 +125,10 @@ TEST_P(ShiftDialogView, the_cashier_counts_the_float_with_the_keyboard_and_f10_s
     EXPECT_EQ(view->result(), QDialog::Accepted);
     EXPECT_FALSE(view->isVisible());
     ASSERT_TRUE(current.isChosen());
-    EXPECT_DOUBLE_EQ(scalar(QStringLiteral("SELECT OpenMoney FROM PosShiftNo WHERE Id = :Id"), {{"Id", current.CurrentShiftId()}})
-                         .toDouble(),
-                     3400.0);
+    EXPECT_DOUBLE_EQ(
+        scalar(QStringLiteral("SELECT OpenMoney FROM PosShiftNo WHERE Id = :Id"), {{"Id", current.CurrentShiftId()}})
+            .toDouble(),
+        3400.0);
 }
 
 TEST_P(ShiftDialogView, a_refused_machine_is_told_once_and_escape_cancels)
@@ -221,8 +221,10 @@ TEST_P(MachineRegisterView, what_is_typed_goes_into_the_machine_and_f10_saves_it
     typeInto(child<QLineEdit>("PosDisplayHello1LineEdit"), "สวัสดี");
 
     const std::pair<const char*, QVariant> expected[] = {
-        {"Location", QStringLiteral("ชั้นลอย")}, {"Blocked", QStringLiteral("Y")},
-        {"Salesman", 1},                         {"CashDrawer", QStringLiteral("/dev/ttyUSB0")},
+        {"Location", QStringLiteral("ชั้นลอย")},
+        {"Blocked", QStringLiteral("Y")},
+        {"Salesman", 1},
+        {"CashDrawer", QStringLiteral("/dev/ttyUSB0")},
         {"PosDisplayHello1", QStringLiteral("สวัสดี")},
     };
     for (const auto& [column, value] : expected) {
@@ -234,9 +236,10 @@ TEST_P(MachineRegisterView, what_is_typed_goes_into_the_machine_and_f10_saves_it
     settle();
     for (const auto& [column, value] : expected) {
         SCOPED_TRACE(column);
-        EXPECT_EQ(scalar(QStringLiteral("SELECT %1 FROM PosMachineNo WHERE MachineCode = 'POS07'").arg(QLatin1String(column)))
-                      .toString(),
-                  value.toString());
+        EXPECT_EQ(
+            scalar(QStringLiteral("SELECT %1 FROM PosMachineNo WHERE MachineCode = 'POS07'").arg(QLatin1String(column)))
+                .toString(),
+            value.toString());
     }
     EXPECT_TRUE(view->codeEdit()->isEnabled());
     EXPECT_TRUE(view->codeEdit()->text().isEmpty());

@@ -65,12 +65,14 @@ protected:
     void type(const char* column, const QVariant& value) { machine().setValue(QString::fromLatin1(column), value); }
     QVariant stored(const QString& code, const char* column)
     {
-        return scalar(QStringLiteral("SELECT %1 FROM PosMachineNo WHERE MachineCode = :Code").arg(QLatin1String(column)),
-                      {{"Code", code}});
+        return scalar(
+            QStringLiteral("SELECT %1 FROM PosMachineNo WHERE MachineCode = :Code").arg(QLatin1String(column)),
+            {{"Code", code}});
     }
     int machines(const QString& code)
     {
-        return scalar(QStringLiteral("SELECT COUNT(*) FROM PosMachineNo WHERE MachineCode = :Code"), {{"Code", code}}).toInt();
+        return scalar(QStringLiteral("SELECT COUNT(*) FROM PosMachineNo WHERE MachineCode = :Code"), {{"Code", code}})
+            .toInt();
     }
     // The screen is back at its empty start: only the code can be typed.
     void expectEmptyStart()
@@ -220,7 +222,7 @@ TEST_P(MachineRegister, a_failed_write_is_rolled_back_and_the_record_stays_edita
     const auto removeElsewhere = [this](const char* code) {
         return [this, code] {
             execElsewhere(QStringLiteral("DELETE FROM PosMachineNo WHERE MachineCode = :Code"),
-                            {{"Code", QString::fromLatin1(code)}});
+                          {{"Code", QString::fromLatin1(code)}});
         };
     };
     const Case cases[] = {
@@ -356,9 +358,9 @@ TEST_P(MachineRegister, the_device_tests_use_the_values_on_screen_before_they_ar
 
     EXPECT_TRUE(screen->DtestClick());
     using kvr::devices::CustomerDisplay;
-    const QByteArray expected = CustomerDisplay::modeCommandBytes(1) + "\x0b"
-                                + CustomerDisplay::lineBytes(QStringLiteral("ยินดีต้อนรับ")) + "\x0b\x0a"
-                                + QByteArray(20, ' '); // an empty second line is twenty blanks
+    const QByteArray expected = CustomerDisplay::modeCommandBytes(1) + "\x0b" +
+        CustomerDisplay::lineBytes(QStringLiteral("ยินดีต้อนรับ")) + "\x0b\x0a" +
+        QByteArray(20, ' '); // an empty second line is twenty blanks
     EXPECT_EQ(display.takeSent(int(expected.size())).toHex(' '), expected.toHex(' '));
     EXPECT_EQ(display.slaveBaudRate(), 19200);
     EXPECT_EQ(machines(QStringLiteral("POS09")), 0);

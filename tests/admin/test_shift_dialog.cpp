@@ -58,12 +58,14 @@ protected:
     }
     QVariant shiftValue(int id, const char* column)
     {
-        return scalar(QStringLiteral("SELECT %1 FROM PosShiftNo WHERE Id = :Id").arg(QLatin1String(column)), {{"Id", id}});
+        return scalar(QStringLiteral("SELECT %1 FROM PosShiftNo WHERE Id = :Id").arg(QLatin1String(column)),
+                      {{"Id", id}});
     }
     // Pieces saved per coin id for a shift.
     std::map<int, int> savedCounts(int shiftId)
     {
-        kvr::data::Query q(dm->DMdata(), QStringLiteral("SELECT Coin, Quantity, Amount FROM PosShiftMoney WHERE PosShiftNo = :Id"));
+        kvr::data::Query q(dm->DMdata(),
+                           QStringLiteral("SELECT Coin, Quantity, Amount FROM PosShiftMoney WHERE PosShiftNo = :Id"));
         q.setParam(QStringLiteral("Id"), shiftId);
         q.open();
         std::map<int, int> counts;
@@ -179,9 +181,9 @@ TEST_P(ShiftDialog, counts_give_amounts_and_the_total_that_opens_the_shift)
     ASSERT_TRUE(dialog->BtOkClick());
     const int id = current.CurrentShiftId();
     EXPECT_DOUBLE_EQ(shiftValue(id, "OpenMoney").toDouble(), total);
-    EXPECT_DOUBLE_EQ(scalar(QStringLiteral("SELECT SUM(Amount) FROM PosShiftMoney WHERE PosShiftNo = :Id"), {{"Id", id}})
-                         .toDouble(),
-                     total);
+    EXPECT_DOUBLE_EQ(
+        scalar(QStringLiteral("SELECT SUM(Amount) FROM PosShiftMoney WHERE PosShiftNo = :Id"), {{"Id", id}}).toDouble(),
+        total);
 }
 
 TEST_P(ShiftDialog, passing_through_an_unchanged_header_keeps_the_count_and_a_change_starts_over)

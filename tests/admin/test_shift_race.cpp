@@ -47,9 +47,13 @@ TEST_P(ShiftRace, two_counters_opening_the_same_new_shift_at_once_leave_one_shif
             ids << p->readAllStandardOutput().trimmed().toInt();
         }
         EXPECT_EQ(ids[0], ids[1]) << "both counters sell in the one shift";
-        EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM PosShiftNo WHERE ShiftNo = :No"), {{"No", shiftNo}}).toInt(), 1);
+        EXPECT_EQ(
+            scalar(QStringLiteral("SELECT COUNT(*) FROM PosShiftNo WHERE ShiftNo = :No"), {{"No", shiftNo}}).toInt(),
+            1);
         const int id = ids[0];
-        EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM PosShiftMoney WHERE PosShiftNo = :Id"), {{"Id", id}}).toInt(), 6)
+        EXPECT_EQ(
+            scalar(QStringLiteral("SELECT COUNT(*) FROM PosShiftMoney WHERE PosShiftNo = :Id"), {{"Id", id}}).toInt(),
+            6)
             << "one float row per coin";
         EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(DISTINCT Quantity) FROM PosShiftMoney WHERE PosShiftNo = :Id"),
                          {{"Id", id}})
@@ -58,7 +62,8 @@ TEST_P(ShiftRace, two_counters_opening_the_same_new_shift_at_once_leave_one_shif
             << "the float is one counter's count, not a mixture";
         EXPECT_DOUBLE_EQ(
             scalar(QStringLiteral("SELECT OpenMoney FROM PosShiftNo WHERE Id = :Id"), {{"Id", id}}).toDouble(),
-            scalar(QStringLiteral("SELECT SUM(Amount) FROM PosShiftMoney WHERE PosShiftNo = :Id"), {{"Id", id}}).toDouble());
+            scalar(QStringLiteral("SELECT SUM(Amount) FROM PosShiftMoney WHERE PosShiftNo = :Id"), {{"Id", id}})
+                .toDouble());
         EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM UserLog WHERE FunctionListId = 4 AND DocumentId = :Id"),
                          {{"Id", id}})
                       .toInt(),

@@ -62,7 +62,8 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
         ini.write("[ReceiptPrinter]\nM01=" + work.filePath(QStringLiteral("receipt.bin")).toUtf8() + "\n");
     }
     // The machine names no salesman: the bill takes the customer's.
-    exec(QStringLiteral("UPDATE PosMachineNo SET CashDrawer = '%1', BaudRate = 0, Salesman = NULL").arg(drawer.slavePath()));
+    exec(QStringLiteral("UPDATE PosMachineNo SET CashDrawer = '%1', BaudRate = 0, Salesman = NULL")
+             .arg(drawer.slavePath()));
     exec(QStringLiteral("UPDATE ProductUnits SET BarCode = '8850002000010' WHERE Id = 21"));
     exec(QStringLiteral("INSERT INTO ProductPrice (Product, ProductUnits, PriceType, Price) VALUES (1, 11, 0, 10), "
                         "(2, 21, 0, 185), (4, 41, 0, 2)"));
@@ -176,10 +177,13 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
     press(Qt::Key_F10);
 
     {
-        kvr::data::Query bill(dm->DMdata(), QStringLiteral("SELECT H.PosNo, H.Total, H.Cash, H.Change, H.Printed, "
-                                                           "H.CardAmount, H.BankAmount, H.CompanyBank, (SELECT Count(*) FROM PosDt D WHERE D.PosHd = H.Id) "
-                                                           "AS Lines, (SELECT Sum(CardAmount) FROM CreditCardInfo C WHERE "
-                                                           "C.RcptType = 1 AND C.RcptDocId = H.Id) AS Cards FROM PosHd H"));
+        kvr::data::Query bill(
+            dm->DMdata(),
+            QStringLiteral(
+                "SELECT H.PosNo, H.Total, H.Cash, H.Change, H.Printed, "
+                "H.CardAmount, H.BankAmount, H.CompanyBank, (SELECT Count(*) FROM PosDt D WHERE D.PosHd = H.Id) "
+                "AS Lines, (SELECT Sum(CardAmount) FROM CreditCardInfo C WHERE "
+                "C.RcptType = 1 AND C.RcptDocId = H.Id) AS Cards FROM PosHd H"));
         bill.open();
         ASSERT_EQ(bill.recordCount(), 1);
         EXPECT_DOUBLE_EQ(bill.field(QStringLiteral("Total")).asFloat(), 197);

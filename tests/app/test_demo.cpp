@@ -128,11 +128,12 @@ TEST_P(DemoShopTest, bills_add_up_line_by_line_and_payments_cover_them)
     for (headers->first(); !headers->eof(); headers->next()) {
         const auto f = [&](const char* name) { return headers->field(QString::fromLatin1(name)).asFloat(); };
         EXPECT_EQ(f("TaxRate"), 7);
-        const auto bill = bills.insert(headers->field(QStringLiteral("Id")).asInteger(),
-                     Bill{headers->field(QStringLiteral("PosNo")).asString(),
-                          headers->field(QStringLiteral("PosType")).asString(), f("Total"), f("TaxAmt"), f("NoTaxAmt"),
-                          f("TaxTotal"), f("DiscAmt1") + f("DiscAmt2") + f("DiscAmt3"), f("Cash"), f("CardAmount"),
-                          f("Coupon"), f("BankAmount"), f("Change")});
+        const auto bill =
+            bills.insert(headers->field(QStringLiteral("Id")).asInteger(),
+                         Bill{headers->field(QStringLiteral("PosNo")).asString(),
+                              headers->field(QStringLiteral("PosType")).asString(), f("Total"), f("TaxAmt"),
+                              f("NoTaxAmt"), f("TaxTotal"), f("DiscAmt1") + f("DiscAmt2") + f("DiscAmt3"), f("Cash"),
+                              f("CardAmount"), f("Coupon"), f("BankAmount"), f("Change")});
         bill->hasBank = headers->field(QStringLiteral("CompanyBank")).asInteger() > 0;
         cancelled += headers->field(QStringLiteral("DelFlag")).asString() == QLatin1String("Y");
     }
@@ -353,10 +354,11 @@ TEST_P(DemoShopTest, company_session_opens_on_this_year_with_baht_and_one_closed
     for (dm->QMiscCurrency().first(); !dm->QMiscCurrency().eof(); dm->QMiscCurrency().next()) {
         const int id = dm->QMiscCurrency().field(QStringLiteral("Id")).asInteger();
         SCOPED_TRACE(dm->QMiscCurrency().field(QStringLiteral("Code")).asString().toStdString());
-        Query latest(dm->DMdata(), dm->DMdata().dialect().limit(
-                                       QStringLiteral("SELECT SaleRate FROM CurrencyEx WHERE Currency = :Id AND "
-                                                      "ExchangeDate <= :Today ORDER BY ExchangeDate DESC"),
-                                       1));
+        Query latest(
+            dm->DMdata(),
+            dm->DMdata().dialect().limit(QStringLiteral("SELECT SaleRate FROM CurrencyEx WHERE Currency = :Id AND "
+                                                        "ExchangeDate <= :Today ORDER BY ExchangeDate DESC"),
+                                         1));
         latest.setParam(QStringLiteral("Id"), id);
         latest.setParam(QStringLiteral("Today"), QDate::currentDate().startOfDay());
         latest.open();
@@ -398,9 +400,11 @@ TEST_P(DemoShopTest, products_have_their_units_prices_and_the_stock_their_lots_a
                                     "AND U.Fraction = 1) <> 1")),
               0)
         << "each product has one stock unit and one smallest unit";
-    EXPECT_GT(scalar(QStringLiteral("SELECT COUNT(*) FROM ProductUnits WHERE Fraction > 1 AND StockUnitFlag = 'Y'")), 0);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) - COUNT(DISTINCT BarCode) FROM ProductUnits WHERE BarCode IS NOT NULL")),
+    EXPECT_GT(scalar(QStringLiteral("SELECT COUNT(*) FROM ProductUnits WHERE Fraction > 1 AND StockUnitFlag = 'Y'")),
               0);
+    EXPECT_EQ(
+        scalar(QStringLiteral("SELECT COUNT(*) - COUNT(DISTINCT BarCode) FROM ProductUnits WHERE BarCode IS NOT NULL")),
+        0);
     const auto barcodes = select(QStringLiteral("SELECT BarCode FROM ProductUnits WHERE BarCode IS NOT NULL"));
     for (barcodes->first(); !barcodes->eof(); barcodes->next()) {
         const QString code = barcodes->field(QStringLiteral("BarCode")).asString();
@@ -417,17 +421,19 @@ TEST_P(DemoShopTest, products_have_their_units_prices_and_the_stock_their_lots_a
                                     "(SELECT POS_PriceType FROM Config))")),
               0);
     // Services are found the way the service screen looks them up.
-    EXPECT_GT(scalar(QStringLiteral("SELECT COUNT(*) FROM Product P INNER JOIN Tax T ON T.Id = P.TaxCode INNER JOIN "
-                                    "Warehouse W ON W.Id = P.DefaultWh WHERE P.Blocked <> 'Y' AND P.ProductType = 'S'")),
-              0);
+    EXPECT_GT(
+        scalar(QStringLiteral("SELECT COUNT(*) FROM Product P INNER JOIN Tax T ON T.Id = P.TaxCode INNER JOIN "
+                              "Warehouse W ON W.Id = P.DefaultWh WHERE P.Blocked <> 'Y' AND P.ProductType = 'S'")),
+        0);
 
-    EXPECT_EQ(scalar(QStringLiteral(
-                  "SELECT COUNT(*) FROM (SELECT O.Product, O.Warehouse, O.BalanceYear, SUM(O.Quantity) AS Stock, "
-                  "(SELECT SUM(L.Quantity) FROM LotOnHand L WHERE L.Product = O.Product AND L.Warehouse = O.Warehouse "
-                  "AND L.BalanceYear = O.BalanceYear) AS InLots FROM ProductOnHand O JOIN Product P ON P.Id = O.Product "
-                  "WHERE P.LotControl = 'Y' GROUP BY O.Product, O.Warehouse, O.BalanceYear) X "
-                  "WHERE X.InLots IS NULL OR X.InLots <> X.Stock")),
-              0)
+    EXPECT_EQ(
+        scalar(QStringLiteral(
+            "SELECT COUNT(*) FROM (SELECT O.Product, O.Warehouse, O.BalanceYear, SUM(O.Quantity) AS Stock, "
+            "(SELECT SUM(L.Quantity) FROM LotOnHand L WHERE L.Product = O.Product AND L.Warehouse = O.Warehouse "
+            "AND L.BalanceYear = O.BalanceYear) AS InLots FROM ProductOnHand O JOIN Product P ON P.Id = O.Product "
+            "WHERE P.LotControl = 'Y' GROUP BY O.Product, O.Warehouse, O.BalanceYear) X "
+            "WHERE X.InLots IS NULL OR X.InLots <> X.Stock")),
+        0)
         << "the lots of a product hold its whole balance";
     EXPECT_GT(scalar(QStringLiteral("SELECT COUNT(*) FROM LotNo WHERE HasExpired = 'Y' AND ExpiredDate < :Today"),
                      {{QStringLiteral("Today"), QDate::currentDate().startOfDay()}}),
@@ -493,8 +499,7 @@ TEST_P(DemoShopTest, rows_added_after_the_demo_get_fresh_ids)
 KVR_INSTANTIATE_BACKENDS(DemoShopTest);
 
 class DemoRerunTest : public BackendTest
-{
-};
+{ };
 
 TEST_P(DemoRerunTest, a_second_run_keeps_the_data_and_force_rebuilds_it)
 {
@@ -510,10 +515,11 @@ TEST_P(DemoRerunTest, a_second_run_keeps_the_data_and_force_rebuilds_it)
 
     const auto figures = [&] {
         auto company = server->connection(QStringLiteral("DEMO"));
-        Query q(*company, QStringLiteral("SELECT (SELECT COUNT(*) FROM PosHd) AS Bills, (SELECT SUM(Total) FROM "
-                                         "PosHd) AS Sales, (SELECT COUNT(*) FROM Product) AS Products, (SELECT "
-                                         "COUNT(*) FROM ProductOnHand) AS Stock, (SELECT MAX(Remark) FROM PosHd "
-                                         "WHERE Id = 1) AS Mark"));
+        Query q(*company,
+                QStringLiteral("SELECT (SELECT COUNT(*) FROM PosHd) AS Bills, (SELECT SUM(Total) FROM "
+                               "PosHd) AS Sales, (SELECT COUNT(*) FROM Product) AS Products, (SELECT "
+                               "COUNT(*) FROM ProductOnHand) AS Stock, (SELECT MAX(Remark) FROM PosHd "
+                               "WHERE Id = 1) AS Mark"));
         q.open();
         return QStringList{q.field(QStringLiteral("Bills")).asString(), q.field(QStringLiteral("Sales")).asString(),
                            q.field(QStringLiteral("Products")).asString(), q.field(QStringLiteral("Stock")).asString(),
@@ -537,9 +543,10 @@ TEST_P(DemoRerunTest, a_second_run_keeps_the_data_and_force_rebuilds_it)
     EXPECT_NE(rebuilt.takeLast(), first.last()) << "--force kept the old rows";
     EXPECT_EQ(rebuilt, first.mid(0, 4)) << "the same seed builds the same shop";
 
-    run = runDemo(elsewhere.path(), base + QStringList{QStringLiteral("--force"), QStringLiteral("--products"),
-                                                      QStringLiteral("80"), QStringLiteral("--stock-rows"),
-                                                      QStringLiteral("150")});
+    run = runDemo(elsewhere.path(),
+                  base +
+                      QStringList{QStringLiteral("--force"), QStringLiteral("--products"), QStringLiteral("80"),
+                                  QStringLiteral("--stock-rows"), QStringLiteral("150")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList sized = figures();
     EXPECT_EQ(sized.at(2), QStringLiteral("80"));
@@ -563,10 +570,12 @@ TEST(DemoFailures, each_refusal_and_failure_ends_with_a_message_and_a_failing_ex
     const Case cases[] = {
         {{}, 2, "--server is required"},
         {{QStringLiteral("--server"), QStringLiteral("sqlite:db"), QStringLiteral("--products"), QStringLiteral("5")},
-         2, "--products must be a number of at least"},
+         2,
+         "--products must be a number of at least"},
         {{QStringLiteral("--server"), QStringLiteral("sqlite:db"), QStringLiteral("--products"), QStringLiteral("40"),
           QStringLiteral("--stock-rows"), QStringLiteral("100000")},
-         2, "--stock-rows must be a number from 0 to"},
+         2,
+         "--stock-rows must be a number from 0 to"},
         {{QStringLiteral("--server"), QStringLiteral("KVRSERVER")}, 1, "neither sqlite:FOLDER nor pgsql:HOST"},
         // A file where the database folder should be.
         {{QStringLiteral("--server"), QStringLiteral("sqlite:taken")}, 1, "Cannot create"},

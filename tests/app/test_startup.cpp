@@ -57,10 +57,9 @@ protected:
 TEST(StartupParams, six_positional_parameters_with_a_day_first_date)
 {
     QString error;
-    const auto p = kvr::app::StartupParams::parse(
-        {QStringLiteral("101"), QStringLiteral("1"), QStringLiteral(" demo "), QString(), QStringLiteral("22"),
-         QStringLiteral("31/12/2025")},
-        &error);
+    const auto p = kvr::app::StartupParams::parse({QStringLiteral("101"), QStringLiteral("1"), QStringLiteral(" demo "),
+                                                   QString(), QStringLiteral("22"), QStringLiteral("31/12/2025")},
+                                                  &error);
     EXPECT_TRUE(error.isEmpty());
     EXPECT_EQ(p.menuId, 101);
     EXPECT_EQ(p.userId, 1);
@@ -69,11 +68,13 @@ TEST(StartupParams, six_positional_parameters_with_a_day_first_date)
     EXPECT_EQ(p.workDate, QDate(2025, 12, 31));
 
     const std::pair<QStringList, const char*> bad[] = {
-        {{QStringLiteral("101"), QStringLiteral("1"), QStringLiteral("DEMO"), QString(), QStringLiteral("1")}, "Expected 6"},
+        {{QStringLiteral("101"), QStringLiteral("1"), QStringLiteral("DEMO"), QString(), QStringLiteral("1")},
+         "Expected 6"},
         {params(QStringLiteral("101"), QStringLiteral("1"), QStringLiteral("DEMO"), QStringLiteral("1"),
                 QStringLiteral("12/31/2025")),
          "not a valid date"},
-        {params(QStringLiteral("x"), QStringLiteral("1"), QStringLiteral("DEMO"), QStringLiteral("1")), "'x' is not a valid integer"},
+        {params(QStringLiteral("x"), QStringLiteral("1"), QStringLiteral("DEMO"), QStringLiteral("1")),
+         "'x' is not a valid integer"},
         {params(QStringLiteral("101"), QStringLiteral("1.5"), QStringLiteral("DEMO"), QStringLiteral("1")), "'1.5'"},
         {params(QStringLiteral("101"), QStringLiteral("1"), QStringLiteral("DEMO"), QStringLiteral("one")), "'one'"},
         {params(QStringLiteral("101"), QStringLiteral("1"), QStringLiteral("DEMO"), QStringLiteral("1"),
@@ -108,8 +109,9 @@ TEST(Startup, malformed_parameters_end_with_a_message_and_a_failure_code)
     EXPECT_EQ(few.exitCode, 2);
     EXPECT_TRUE(few.err.contains(QStringLiteral("Expected 6 parameters"))) << few.err.toStdString();
 
-    const ProgramRun date = runProgram(dir.path(), params(QStringLiteral("101"), QStringLiteral("1"), QStringLiteral("SHOP"),
-                                                   QStringLiteral("1"), QStringLiteral("12/31/2025")));
+    const ProgramRun date = runProgram(dir.path(),
+                                       params(QStringLiteral("101"), QStringLiteral("1"), QStringLiteral("SHOP"),
+                                              QStringLiteral("1"), QStringLiteral("12/31/2025")));
     EXPECT_EQ(date.exitCode, 2);
     EXPECT_TRUE(date.err.contains(QStringLiteral("'12/31/2025' is not a valid date"))) << date.err.toStdString();
 }
@@ -117,8 +119,8 @@ TEST(Startup, malformed_parameters_end_with_a_message_and_a_failure_code)
 TEST(Startup, an_unsupported_server_ends_with_its_name_in_the_message)
 {
     QTemporaryDir dir;
-    const ProgramRun run = runProgram(dir.path(), params(QStringLiteral("101"), QStringLiteral("1"), QStringLiteral("SHOP"),
-                                                  QStringLiteral("1")));
+    const ProgramRun run = runProgram(
+        dir.path(), params(QStringLiteral("101"), QStringLiteral("1"), QStringLiteral("SHOP"), QStringLiteral("1")));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("\"KVR\""))) << run.err.toStdString();
 }
@@ -138,8 +140,8 @@ TEST_P(StartupTest, outcomes_of_a_start_by_user_company_and_program_number)
          "User 3 has no access to menu item 101"},
         {"unknown user", params(menu, QStringLiteral("42"), QStringLiteral("SHOP"), QStringLiteral("1")), 0,
          "User 42 has no access"},
-        {"unknown company, lower case", params(menu, QStringLiteral("1"), QStringLiteral("nope"), QStringLiteral("1")), 0,
-         "Not Found Database : NOPE"},
+        {"unknown company, lower case", params(menu, QStringLiteral("1"), QStringLiteral("nope"), QStringLiteral("1")),
+         0, "Not Found Database : NOPE"},
         {"program number 0", params(menu, QStringLiteral("1"), QStringLiteral("shop"), QStringLiteral("0")), 0,
          "Program number 0 opens no function"},
         {"program number 23", params(menu, QStringLiteral("2"), QStringLiteral("SHOP"), QStringLiteral("23")), 0,

@@ -38,8 +38,9 @@ protected:
     // A dataset over the bills with its three update statements, as document screens set them up.
     std::unique_ptr<CachedDataset> bills()
     {
-        auto ds = std::make_unique<CachedDataset>(*db, QStringLiteral("SELECT Id, BillNo, Amount, BillDate, Remark "
-                                                                      "FROM Bill ORDER BY BillNo"));
+        auto ds = std::make_unique<CachedDataset>(*db,
+                                                  QStringLiteral("SELECT Id, BillNo, Amount, BillDate, Remark "
+                                                                 "FROM Bill ORDER BY BillNo"));
         ds->insertSql() = {QStringLiteral("INSERT INTO Bill (BillNo, Amount, BillDate, Remark)"),
                            QStringLiteral("VALUES (:BillNo, :Amount, :BillDate, :Remark)")};
         ds->modifySql() = {QStringLiteral("UPDATE Bill SET BillNo = :BillNo, Amount = :Amount, Remark = :Remark"),
@@ -54,9 +55,9 @@ protected:
         q.open();
         QStringList out;
         for (; !q.eof(); q.next())
-            out << q.field(QStringLiteral("BillNo")).asString() + QLatin1Char('=')
-                       + QString::number(q.field(QStringLiteral("Amount")).asFloat(), 'f', 4)
-                       + QLatin1Char('/') + q.field(QStringLiteral("Remark")).asString();
+            out << q.field(QStringLiteral("BillNo")).asString() + QLatin1Char('=') +
+                    QString::number(q.field(QStringLiteral("Amount")).asFloat(), 'f', 4) + QLatin1Char('/') +
+                    q.field(QStringLiteral("Remark")).asString();
         return out;
     }
 
@@ -81,8 +82,9 @@ TEST_P(DatasetTest, reads_rows_by_field_name_with_exact_amounts_and_dates)
 TEST_P(DatasetTest, amounts_are_stored_with_four_decimals_rounded_half_away_from_zero)
 {
     Query insert(*db, QStringLiteral("INSERT INTO Bill (BillNo, Amount) VALUES (:No, :Amount)"));
-    const std::pair<double, QString> cases[] = {
-        {1.00005, QStringLiteral("1.0001")}, {-2.34565, QStringLiteral("-2.3457")}, {0.1 + 0.2, QStringLiteral("0.3000")}};
+    const std::pair<double, QString> cases[] = {{1.00005, QStringLiteral("1.0001")},
+                                                {-2.34565, QStringLiteral("-2.3457")},
+                                                {0.1 + 0.2, QStringLiteral("0.3000")}};
     int n = 0;
     for (const auto& [value, expected] : cases) {
         insert.setParam(QStringLiteral("No"), QStringLiteral("R%1").arg(++n));
@@ -122,8 +124,9 @@ TEST_P(DatasetTest, pending_changes_are_applied_in_one_transaction_and_cleared_o
     ds->commitUpdates();
 
     EXPECT_FALSE(ds->updatesPending());
-    EXPECT_EQ(storedBills(), (QStringList{QStringLiteral("B001=100.2500/แก้ไข"), QStringLiteral("B003=100.2500/"),
-                                          QStringLiteral("B004=12.5000/")}));
+    EXPECT_EQ(storedBills(),
+              (QStringList{QStringLiteral("B001=100.2500/แก้ไข"), QStringLiteral("B003=100.2500/"),
+                           QStringLiteral("B004=12.5000/")}));
 }
 
 TEST_P(DatasetTest, rollback_keeps_changes_pending_so_the_user_can_save_again)
@@ -154,8 +157,9 @@ TEST_P(DatasetTest, rollback_keeps_changes_pending_so_the_user_can_save_again)
     ds->applyUpdates();
     t.commit();
     ds->commitUpdates();
-    EXPECT_EQ(storedBills(), (QStringList{QStringLiteral("B001=7.7500/"), QStringLiteral("B002=100.2500/"),
-                                          QStringLiteral("B003=100.2500/"), QStringLiteral("B009=5.0000/")}));
+    EXPECT_EQ(storedBills(),
+              (QStringList{QStringLiteral("B001=7.7500/"), QStringLiteral("B002=100.2500/"),
+                           QStringLiteral("B003=100.2500/"), QStringLiteral("B009=5.0000/")}));
 }
 
 TEST_P(DatasetTest, an_edit_of_a_row_someone_else_deleted_is_refused_not_lost)
@@ -208,8 +212,8 @@ TEST_P(DatasetTest, calculated_fields_follow_the_row)
 TEST_P(DatasetTest, lines_replaced_by_index_change_the_statement)
 {
     Query q(*db);
-    q.setSqlLines({QStringLiteral("SELECT BillNo FROM Bill"), QStringLiteral("WHERE 1 = 0"),
-                   QStringLiteral("ORDER BY BillNo")});
+    q.setSqlLines(
+        {QStringLiteral("SELECT BillNo FROM Bill"), QStringLiteral("WHERE 1 = 0"), QStringLiteral("ORDER BY BillNo")});
     q.setLine(1, QStringLiteral("WHERE Amount > :Min"));
     q.setParam(QStringLiteral("Min"), 50.0);
     q.open();
@@ -248,6 +252,6 @@ TEST(ConnectionLoss, a_connection_the_server_dropped_reconnects_on_the_next_stat
     kill.open();
 
     EXPECT_THROW(pid.open(), DbError); // the statement that meets the dropped connection fails
-    pid.open();                         // the next one connects again
+    pid.open(); // the next one connects again
     EXPECT_NE(pid.field(QStringLiteral("Pid")).asInteger(), backend);
 }

@@ -85,7 +85,8 @@ TEST_P(NumberingTest, a_number_drawn_in_a_rolled_back_save_is_drawn_again)
 TEST_P(NumberingTest, posting_a_new_header_draws_its_number_logs_it_and_returns_its_id)
 {
     CachedDataset hd(dm->DMdata(), QStringLiteral("SELECT * FROM PosHd WHERE PosNo = :GetNo"));
-    hd.insertSql() = {QStringLiteral("INSERT INTO PosHd (PosNo, PosType, PosDate) VALUES (:PosNo, :PosType, :PosDate)")};
+    hd.insertSql() = {
+        QStringLiteral("INSERT INTO PosHd (PosNo, PosType, PosDate) VALUES (:PosNo, :PosType, :PosDate)")};
     hd.modifySql() = {QStringLiteral("UPDATE PosHd SET PosDate = :PosDate WHERE Id = :OLD_Id")};
     hd.setParam(QStringLiteral("GetNo"), QStringLiteral("none"));
     hd.open();
@@ -101,7 +102,8 @@ TEST_P(NumberingTest, posting_a_new_header_draws_its_number_logs_it_and_returns_
     hd.commitUpdates();
     EXPECT_GT(id, 0);
 
-    Query log(dm->DMdata(), QStringLiteral("SELECT UserId, MenuId, FunctionListId, DocumentId, Remark FROM UserLog ORDER BY Id"));
+    Query log(dm->DMdata(),
+              QStringLiteral("SELECT UserId, MenuId, FunctionListId, DocumentId, Remark FROM UserLog ORDER BY Id"));
     log.open();
     ASSERT_EQ(log.recordCount(), 1);
     EXPECT_EQ(log.field(QStringLiteral("FunctionListId")).asInteger(), 1);
@@ -135,8 +137,9 @@ TEST_P(NumberingTest, a_header_that_cannot_be_read_back_stops_the_save_instead_o
     hd.setValue(QStringLiteral("PosType"), QStringLiteral("P"));
     {
         Transaction t(dm->DMdata());
-        EXPECT_THROW(dm->PostWithGivenNumber(hd, QStringLiteral("  B1"), QStringLiteral("PosNo"), QStringLiteral("GetNo")),
-                     DbError);
+        EXPECT_THROW(
+            dm->PostWithGivenNumber(hd, QStringLiteral("  B1"), QStringLiteral("PosNo"), QStringLiteral("GetNo")),
+            DbError);
     }
     Query count(dm->DMdata(), QStringLiteral("SELECT COUNT(*) AS N FROM PosHd"));
     count.open();
@@ -146,9 +149,10 @@ TEST_P(NumberingTest, a_header_that_cannot_be_read_back_stops_the_save_instead_o
 
 TEST_P(NumberingTest, accounting_periods_lock_dates_and_the_running_year_bounds_them)
 {
-    exec("INSERT INTO accountperiod (accountyear, Start1, Stop1, Lock1, Start2, Stop2, Lock2) VALUES "
-         "(2025, '2025-01-01 00:00:00', '2025-01-31 00:00:00', 'Y', '2025-02-01 00:00:00', '2026-02-28 00:00:00', 'Y'), "
-         "(2026, '2026-01-01 00:00:00', '2026-01-31 00:00:00', 'y', '2026-02-01 00:00:00', '2026-02-28 00:00:00', 'Y')");
+    exec(
+        "INSERT INTO accountperiod (accountyear, Start1, Stop1, Lock1, Start2, Stop2, Lock2) VALUES "
+        "(2025, '2025-01-01 00:00:00', '2025-01-31 00:00:00', 'Y', '2025-02-01 00:00:00', '2026-02-28 00:00:00', 'Y'), "
+        "(2026, '2026-01-01 00:00:00', '2026-01-31 00:00:00', 'y', '2026-02-01 00:00:00', '2026-02-28 00:00:00', 'Y')");
     dm->QchkPeriod().open(); // the periods are read once per run; this run began before they existed
     struct Case
     {
@@ -157,7 +161,7 @@ TEST_P(NumberingTest, accounting_periods_lock_dates_and_the_running_year_bounds_
     };
     const Case cases[] = {
         {QDateTime(QDate(2025, 1, 31), QTime(23, 59)), false}, // last day of a locked period, late in the day
-        {QDateTime(QDate(2026, 1, 15), QTime(9, 0)), true},    // covered by both years: the newer, 'y', decides
+        {QDateTime(QDate(2026, 1, 15), QTime(9, 0)), true}, // covered by both years: the newer, 'y', decides
         {QDateTime(QDate(2026, 2, 28), QTime(18, 0)), false},
         {QDateTime(QDate(2027, 5, 1), QTime(9, 0)), true}, // in no period
     };
@@ -200,7 +204,8 @@ TEST_P(NumberingTest, four_counters_drawing_at_once_commit_distinct_numbers_with
     for (auto& p : counters) {
         ASSERT_TRUE(p->waitForFinished(300000));
         EXPECT_EQ(p->exitCode(), 0) << p->readAllStandardError().toStdString();
-        const QStringList lines = QString::fromUtf8(p->readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList lines =
+            QString::fromUtf8(p->readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         EXPECT_EQ(lines.size(), kDraws - kDraws / kRollbackEvery);
         for (const QString& line : lines)
             numbers << line.mid(3).toInt();

@@ -76,15 +76,21 @@ TEST(NamedParameters, become_positional_markers_outside_quotes_and_casts)
         QStringList names;
     };
     const Case cases[] = {
-        {QStringLiteral("SELECT * FROM Product WHERE Code = :GetCode"), QStringLiteral("SELECT * FROM Product WHERE Code = ?"),
+        {QStringLiteral("SELECT * FROM Product WHERE Code = :GetCode"),
+         QStringLiteral("SELECT * FROM Product WHERE Code = ?"),
          {QStringLiteral("GetCode")}},
         {QStringLiteral("UPDATE T SET A = :A WHERE Id = :OLD_Id AND B = :A"),
          QStringLiteral("UPDATE T SET A = ? WHERE Id = ? AND B = ?"),
          {QStringLiteral("A"), QStringLiteral("OLD_Id"), QStringLiteral("A")}},
         {QStringLiteral("SELECT 'time 10:30', \":x\" FROM T WHERE D = :D"),
-         QStringLiteral("SELECT 'time 10:30', \":x\" FROM T WHERE D = ?"), {QStringLiteral("D")}},
-        {QStringLiteral("SELECT 'it''s :no' || x::text FROM T"), QStringLiteral("SELECT 'it''s :no' || x::text FROM T"), {}},
-        {QStringLiteral("SELECT :a1_b,:c"), QStringLiteral("SELECT ?,?"), {QStringLiteral("a1_b"), QStringLiteral("c")}},
+         QStringLiteral("SELECT 'time 10:30', \":x\" FROM T WHERE D = ?"),
+         {QStringLiteral("D")}},
+        {QStringLiteral("SELECT 'it''s :no' || x::text FROM T"),
+         QStringLiteral("SELECT 'it''s :no' || x::text FROM T"),
+         {}},
+        {QStringLiteral("SELECT :a1_b,:c"),
+         QStringLiteral("SELECT ?,?"),
+         {QStringLiteral("a1_b"), QStringLiteral("c")}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.sql.toStdString());

@@ -108,22 +108,25 @@ TEST_P(SessionTest, company_is_looked_up_upper_cased_and_an_unknown_one_is_named
 TEST_P(SessionTest, configuration_script_runs_twice_without_changing_anything)
 {
     Connection& cfg = config->DmCfg();
-    exec(cfg, QStringLiteral("INSERT INTO Menu (Id, Caption, Command, Version) VALUES (102, 'a', 'X.EXE', NULL), "
-                             "(103, 'b', NULL, NULL), (104, 'c', 'Y.EXE', 5)"));
+    exec(cfg,
+         QStringLiteral("INSERT INTO Menu (Id, Caption, Command, Version) VALUES (102, 'a', 'X.EXE', NULL), "
+                        "(103, 'b', NULL, NULL), (104, 'c', 'Y.EXE', 5)"));
     const auto versions = [&] {
         Query q(cfg, QStringLiteral("SELECT Id, Version FROM Menu ORDER BY Id"));
         q.open();
         QStringList out;
         for (; !q.eof(); q.next())
-            out << q.field(QStringLiteral("Id")).asString() + QLatin1Char(':') + q.field(QStringLiteral("Version")).asString();
+            out << q.field(QStringLiteral("Id")).asString() + QLatin1Char(':') +
+                    q.field(QStringLiteral("Version")).asString();
         return out;
     };
     // A second program start on the same database runs the script again.
     TDMConfig second(server->workingDirectory());
     second.DmCfg().open();
     const QStringList once = versions();
-    EXPECT_EQ(once, (QStringList{QStringLiteral("101:3"), QStringLiteral("102:3"), QStringLiteral("103:"),
-                                 QStringLiteral("104:5")}));
+    EXPECT_EQ(once,
+              (QStringList{QStringLiteral("101:3"), QStringLiteral("102:3"), QStringLiteral("103:"),
+                           QStringLiteral("104:5")}));
     TDMConfig third(server->workingDirectory());
     third.DmCfg().open();
     EXPECT_EQ(versions(), once);
@@ -152,15 +155,17 @@ TEST_P(SessionTest, company_connection_uses_the_trimmed_code_and_loads_config_an
     EXPECT_TRUE(splashClosed);
 
     const QDateTime today = QDate::currentDate().startOfDay();
-    exec(data, QStringLiteral("INSERT INTO Misc (Id, GroupCode, Code, Description, OrderNo) VALUES "
-                              "(1, 'CURRENCY', 'THB', 'บาท', 1), (2, 'CURRENCY', 'USD', 'ดอลลาร์', 2), "
-                              "(3, 'CURRENCY', 'EUR', 'ยูโร', 3), (4, 'CITY', 'BKK', 'กรุงเทพ', 1)"));
+    exec(data,
+         QStringLiteral("INSERT INTO Misc (Id, GroupCode, Code, Description, OrderNo) VALUES "
+                        "(1, 'CURRENCY', 'THB', 'บาท', 1), (2, 'CURRENCY', 'USD', 'ดอลลาร์', 2), "
+                        "(3, 'CURRENCY', 'EUR', 'ยูโร', 3), (4, 'CITY', 'BKK', 'กรุงเทพ', 1)"));
     exec(data, QStringLiteral("INSERT INTO Config (RunYear, MainCurrencyId) VALUES (2026, 1)"));
-    const QString rate = QStringLiteral("INSERT INTO CurrencyEx (Currency, ExchangeDate, SaleRate) VALUES (:C, :D, :R)");
+    const QString rate =
+        QStringLiteral("INSERT INTO CurrencyEx (Currency, ExchangeDate, SaleRate) VALUES (:C, :D, :R)");
     exec(data, rate, {{"C", 2}, {"D", today.addDays(-1)}, {"R", 35.5}});
     exec(data, rate, {{"C", 2}, {"D", today.addDays(-9)}, {"R", 34.0}});
     exec(data, rate, {{"C", 3}, {"D", today.addSecs(10 * 3600)}, {"R", 38.25}}); // later today still counts
-    exec(data, rate, {{"C", 3}, {"D", today.addDays(1)}, {"R", 99.0}});         // tomorrow's does not yet
+    exec(data, rate, {{"C", 3}, {"D", today.addDays(1)}, {"R", 99.0}}); // tomorrow's does not yet
 
     TDM again(*config, server->workingDirectory());
     again.setCompanyCode(QStringLiteral("shop"));
@@ -173,10 +178,10 @@ TEST_P(SessionTest, company_connection_uses_the_trimmed_code_and_loads_config_an
     ASSERT_EQ(currencies.recordCount(), 3);
     QStringList seen;
     for (currencies.first(); !currencies.eof(); currencies.next())
-        seen << currencies.field(QStringLiteral("Code")).asString() + QLatin1Char('=')
-                    + (currencies.field(QStringLiteral("SaleRate")).isNull()
-                           ? QStringLiteral("-")
-                           : QString::number(currencies.field(QStringLiteral("SaleRate")).asFloat()));
+        seen << currencies.field(QStringLiteral("Code")).asString() + QLatin1Char('=') +
+                (currencies.field(QStringLiteral("SaleRate")).isNull()
+                     ? QStringLiteral("-")
+                     : QString::number(currencies.field(QStringLiteral("SaleRate")).asFloat()));
     // Each currency keeps its own latest rate: a newer EUR row does not blank the USD one.
     EXPECT_EQ(seen, (QStringList{QStringLiteral("THB=-"), QStringLiteral("USD=35.5"), QStringLiteral("EUR=38.25")}));
 }

@@ -7,8 +7,7 @@ using kvr::devices::TCommPortDriver;
 namespace {
 
 class CommPortLine : public kvr::test::SerialFixture
-{
-};
+{ };
 
 struct FramingCase
 {
@@ -28,8 +27,7 @@ TEST_F(CommPortLine, connect_applies_speed_and_framing_to_the_device)
         {"defaults: 9600 8N1", [](TCommPortDriver&) {}, 9600, false, false, false},
         {"typed speed", [](TCommPortDriver& p) { p.setBaudRateValue(19200); }, 19200, false, false, false},
         {"speed code 13", [](TCommPortDriver& p) { p.setBaudRate(13); }, 115200, false, false, false},
-        {"speed code 8, no termios constant", [](TCommPortDriver& p) { p.setBaudRate(8); }, 14400, false, false,
-         false},
+        {"speed code 8, no termios constant", [](TCommPortDriver& p) { p.setBaudRate(8); }, 14400, false, false, false},
         {"back to a standard speed", [](TCommPortDriver& p) { p.setBaudRate(9); }, 19200, false, false, false},
         {"two stop bits", [](TCommPortDriver& p) { p.setStopBits(2); }, 9600, true, false, false},
         {"RTS/CTS handshake", [](TCommPortDriver& p) { p.setHwFlow(2); }, 9600, false, true, false},

@@ -104,7 +104,7 @@ TEST(CommPortSettings, port_number_and_port_name_follow_each_other)
 TEST(CommPortSettings, speed_codes_stand_for_their_speeds_and_a_typed_speed_is_custom)
 {
     kvr::test::ensureCoreApplication();
-    const int speeds[] = {110, 300, 600, 1200, 2400, 4800, 9600, 14400,
+    const int speeds[] = {110,   300,   600,   1200,  2400,   4800,   9600,  14400,
                           19200, 38400, 56000, 57600, 115200, 128000, 256000};
     TCommPortDriver port;
     for (int code = 1; code <= 15; ++code) {

@@ -33,8 +33,8 @@ struct WelcomeCase
 TEST_F(CustomerDisplayTest, the_test_sends_mode_one_and_both_welcome_lines_padded_to_twenty)
 {
     const WelcomeCase cases[] = {
-        {"short line padded", QStringLiteral("Welcome"), QStringLiteral("Thank you"),
-         "Welcome             ", "Thank you           "},
+        {"short line padded", QStringLiteral("Welcome"), QStringLiteral("Thank you"), "Welcome             ",
+         "Thank you           "},
         {"long line cut", QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY"), QStringLiteral("12345678901234567890"),
          "ABCDEFGHIJKLMNOPQRST", "12345678901234567890"},
         {"both empty", QString(), QString(), QByteArray(20, ' '), QByteArray(20, ' ')},

@@ -77,7 +77,9 @@ public:
 class ProcessHolder final : public Holder
 {
 public:
-    explicit ProcessHolder(const char* mode) : m_mode(QString::fromLatin1(mode)) {}
+    explicit ProcessHolder(const char* mode)
+        : m_mode(QString::fromLatin1(mode))
+    { }
 
     bool hold(const QString& device) override
     {

@@ -57,16 +57,15 @@ TEST(SerialPortMap, the_ini_section_overrides_single_ports)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    writeIni(folder, "[Database]\nUser=shop\n"
-                     "[SerialPorts]\nCOM1=/dev/ttyUSB0\ncom2 = /dev/ttyUSB1\nCOM3=\nCOM4= /dev/ttyACM0 \n"
-                     "[Other]\nCOM5=/dev/wrong\n");
+    writeIni(folder,
+             "[Database]\nUser=shop\n"
+             "[SerialPorts]\nCOM1=/dev/ttyUSB0\ncom2 = /dev/ttyUSB1\nCOM3=\nCOM4= /dev/ttyACM0 \n"
+             "[Other]\nCOM5=/dev/wrong\n");
     const NameCase cases[] = {
-        {"COM1:", "/dev/ttyUSB0"},
-        {R"(\\.\COM1)", "/dev/ttyUSB0"},
+        {"COM1:", "/dev/ttyUSB0"},    {R"(\\.\COM1)", "/dev/ttyUSB0"},
         {"COM2:", "/dev/ttyUSB1"}, // key spelt in lower case
         {"COM3:", "/dev/ttyS2"}, // empty entry: the default
-        {"COM4:", "/dev/ttyACM0"},
-        {"COM5:", "/dev/ttyS4"}, // only [SerialPorts] counts
+        {"COM4:", "/dev/ttyACM0"},    {"COM5:", "/dev/ttyS4"}, // only [SerialPorts] counts
         {"/dev/ttyS0", "/dev/ttyS0"}, // a path is not mapped again
     };
     const SerialPortMap map(folder.path());

@@ -70,32 +70,47 @@ void PosFixture::switchUser(int userId)
 int PosFixture::insertBill(const SavedBill& bill)
 {
     data::Connection& c = dm->DMdata();
-    run(c, QStringLiteral("INSERT INTO PosHd (DelFlag, PosType, PosShiftNo, PosNo, PosDate, Customer, Salesman, Warehouse, "
-                          "TaxCode, TaxRate, Price_IE, NoTaxAmt, TaxAmt, TaxTotal, Total, DiscRate1, DiscAmt1, Posted, "
-                          "Printed, CurrencyId, Rate, Cash, Change) VALUES (:DelFlag, :PosType, 1, :PosNo, :PosDate, 1, 1, :Wh, "
-                          ":TaxCode, :TaxRate, :IE, :NoTaxAmt, :TaxAmt, :TaxTotal, :Total, :DiscRate1, :DiscAmt1, 'N', 'Y', 1, "
-                          "1, :Total, 0)"),
-        {{QStringLiteral("DelFlag"), bill.delFlag}, {QStringLiteral("PosType"), bill.posType},
-         {QStringLiteral("PosNo"), bill.number}, {QStringLiteral("PosDate"), bill.date.startOfDay()},
+    run(c,
+        QStringLiteral(
+            "INSERT INTO PosHd (DelFlag, PosType, PosShiftNo, PosNo, PosDate, Customer, Salesman, Warehouse, "
+            "TaxCode, TaxRate, Price_IE, NoTaxAmt, TaxAmt, TaxTotal, Total, DiscRate1, DiscAmt1, Posted, "
+            "Printed, CurrencyId, Rate, Cash, Change) VALUES (:DelFlag, :PosType, 1, :PosNo, :PosDate, 1, 1, :Wh, "
+            ":TaxCode, :TaxRate, :IE, :NoTaxAmt, :TaxAmt, :TaxTotal, :Total, :DiscRate1, :DiscAmt1, 'N', 'Y', 1, "
+            "1, :Total, 0)"),
+        {{QStringLiteral("DelFlag"), bill.delFlag},
+         {QStringLiteral("PosType"), bill.posType},
+         {QStringLiteral("PosNo"), bill.number},
+         {QStringLiteral("PosDate"), bill.date.startOfDay()},
          {QStringLiteral("Wh"), bill.posType == QLatin1String("P") ? QVariant(pos_shop::mainWh) : QVariant()},
-         {QStringLiteral("TaxCode"), bill.taxCode}, {QStringLiteral("TaxRate"), bill.taxRate},
-         {QStringLiteral("IE"), bill.priceIE}, {QStringLiteral("NoTaxAmt"), bill.noTaxAmt},
-         {QStringLiteral("TaxAmt"), bill.taxAmt}, {QStringLiteral("TaxTotal"), bill.taxTotal},
-         {QStringLiteral("Total"), bill.total}, {QStringLiteral("DiscRate1"), bill.discRate1},
+         {QStringLiteral("TaxCode"), bill.taxCode},
+         {QStringLiteral("TaxRate"), bill.taxRate},
+         {QStringLiteral("IE"), bill.priceIE},
+         {QStringLiteral("NoTaxAmt"), bill.noTaxAmt},
+         {QStringLiteral("TaxAmt"), bill.taxAmt},
+         {QStringLiteral("TaxTotal"), bill.taxTotal},
+         {QStringLiteral("Total"), bill.total},
+         {QStringLiteral("DiscRate1"), bill.discRate1},
          {QStringLiteral("DiscAmt1"), bill.discAmt1}});
     data::Query id(c, QStringLiteral("SELECT Max(Id) AS Id FROM PosHd"));
     id.open();
     const int headerId = id.field(QStringLiteral("Id")).asInteger();
     int recNo = 0;
     for (const SavedLine& line : bill.lines) {
-        run(c, QStringLiteral("INSERT INTO PosDt (PosHd, PosRecNo, PosDate, Product, Quantity, ProductUnits, Fraction, "
-                              "TaxCode, TaxRate, Warehouse, Price, Discount) VALUES (:Hd, :RecNo, :PosDate, :Product, :Qty, "
-                              ":Unit, 1, :TaxCode, 0, :Wh, :Price, :Discount)"),
-            {{QStringLiteral("Hd"), headerId}, {QStringLiteral("RecNo"), ++recNo},
-             {QStringLiteral("PosDate"), bill.date.startOfDay()}, {QStringLiteral("Product"), line.product},
-             {QStringLiteral("Qty"), line.quantity}, {QStringLiteral("Unit"), line.unit},
-             {QStringLiteral("TaxCode"), line.taxCode}, {QStringLiteral("Wh"), line.warehouse},
-             {QStringLiteral("Price"), line.price}, {QStringLiteral("Discount"), line.discount}});
+        run(c,
+            QStringLiteral(
+                "INSERT INTO PosDt (PosHd, PosRecNo, PosDate, Product, Quantity, ProductUnits, Fraction, "
+                "TaxCode, TaxRate, Warehouse, Price, Discount) VALUES (:Hd, :RecNo, :PosDate, :Product, :Qty, "
+                ":Unit, 1, :TaxCode, 0, :Wh, :Price, :Discount)"),
+            {{QStringLiteral("Hd"), headerId},
+             {QStringLiteral("RecNo"), ++recNo},
+             {QStringLiteral("PosDate"), bill.date.startOfDay()},
+             {QStringLiteral("Product"), line.product},
+             {QStringLiteral("Qty"), line.quantity},
+             {QStringLiteral("Unit"), line.unit},
+             {QStringLiteral("TaxCode"), line.taxCode},
+             {QStringLiteral("Wh"), line.warehouse},
+             {QStringLiteral("Price"), line.price},
+             {QStringLiteral("Discount"), line.discount}});
     }
     return headerId;
 }

@@ -20,13 +20,13 @@ constexpr int thb = 1, usd = 2, frontDept = 3;
 constexpr int vat7 = 1, vat0 = 2;
 constexpr int mainWh = 1, backWh = 2;
 constexpr int somsri = 1, wichai = 2; // salesmen S01, S02
-constexpr int cashCustomer = 1;       // CASH: VAT 7, salesman S02
-constexpr int exemptCustomer = 2;     // C002: VAT 0, salesman S02
-constexpr int water = 1;              // P001, VAT 7, unit 11 (bottle, barcode 8850001000011)
-constexpr int rice = 2;               // P002, VAT 0, unit 21
-constexpr int repair = 3;             // S001 service, VAT 7, unit 31
-constexpr int screw = 4;              // P004, PrintFrac: unit 41 piece (1), 42 dozen (12, stock unit)
-constexpr int shift = 1;              // shift of 15/06/2026 on machine 1 (warehouse BACK, S01, front)
+constexpr int cashCustomer = 1; // CASH: VAT 7, salesman S02
+constexpr int exemptCustomer = 2; // C002: VAT 0, salesman S02
+constexpr int water = 1; // P001, VAT 7, unit 11 (bottle, barcode 8850001000011)
+constexpr int rice = 2; // P002, VAT 0, unit 21
+constexpr int repair = 3; // S001 service, VAT 7, unit 31
+constexpr int screw = 4; // P004, PrintFrac: unit 41 piece (1), 42 dozen (12, stock unit)
+constexpr int shift = 1; // shift of 15/06/2026 on machine 1 (warehouse BACK, S01, front)
 } // namespace pos_shop
 
 // A line of a saved bill written straight into the tables.

@@ -72,7 +72,8 @@ int SaleFixture::serialInStock(int product, const QString& serial)
     };
     if (const int id = find())
         return id;
-    data::Query insert(dm->DMdata(), QStringLiteral("INSERT INTO SerialNo (Product, Serial, OnHand) VALUES (:P, :S, 'Y')"));
+    data::Query insert(dm->DMdata(),
+                       QStringLiteral("INSERT INTO SerialNo (Product, Serial, OnHand) VALUES (:P, :S, 'Y')"));
     insert.setParam(QStringLiteral("P"), product);
     insert.setParam(QStringLiteral("S"), serial);
     insert.execSql();

@@ -14,9 +14,12 @@ protected:
     struct Line
     {
         Line(int product, double quantity, double price, QVariant warehouse = pos_shop::mainWh, QString serial = {})
-            : product(product), quantity(quantity), price(price), warehouse(std::move(warehouse)), serial(std::move(serial))
-        {
-        }
+            : product(product)
+            , quantity(quantity)
+            , price(price)
+            , warehouse(std::move(warehouse))
+            , serial(std::move(serial))
+        { }
         int product;
         double quantity;
         double price;
@@ -26,7 +29,8 @@ protected:
     // A new bill of the cash customer holding the lines, recalculated.
     pos::TFrPos& billWith(const std::vector<Line>& lines, bool allowZeroPrice = true);
     // A card row typed into the dialog, leaving each cell as the cashier does.
-    void typeCardRow(pos::TFrPos& screen, const QString& code, const QString& cardNo, const QString& slipNo, double rcpt);
+    void typeCardRow(pos::TFrPos& screen, const QString& code, const QString& cardNo, const QString& slipNo,
+                     double rcpt);
     // The payment edits as typed, followed by ReceiptChange.
     void pay(pos::TFrPos& screen, double cash, double coupon = 0, double bank = 0);
     int count(const QString& sql);

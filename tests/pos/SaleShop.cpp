@@ -53,14 +53,18 @@ void seedSaleShop(data::Connection& c)
     exec("INSERT INTO PosMachineNo (Id, MachineCode, WareHouse, Salesman, Department, CashDrawer, BaudRate) "
          "VALUES (1, 'M01', 2, 1, 3, '', 0)");
     for (const char* code : {"POS-P", "POS-S", "POS-M"})
-        run(c, QStringLiteral("INSERT INTO DocumentNo (Code, DocYear, Prefix, LastNo, DocumentLength, AutoRun) "
-                              "VALUES (:Code, 2026, '', 0, 8, 'Y')"),
+        run(c,
+            QStringLiteral("INSERT INTO DocumentNo (Code, DocYear, Prefix, LastNo, DocumentLength, AutoRun) "
+                           "VALUES (:Code, 2026, '', 0, 8, 'Y')"),
             {{QStringLiteral("Code"), QString::fromLatin1(code)}});
-    run(c, QStringLiteral("INSERT INTO PosShiftNo (Id, ShiftDate, ShiftNo, PosMachineNo, Closed) VALUES (1, :Date, 1, 1, 'N')"),
+    run(c,
+        QStringLiteral(
+            "INSERT INTO PosShiftNo (Id, ShiftDate, ShiftNo, PosMachineNo, Closed) VALUES (1, :Date, 1, 1, 'N')"),
         {{QStringLiteral("Date"), kSaleShiftOpened}});
     // May 2026 is closed to documents, June is open.
-    run(c, QStringLiteral("INSERT INTO accountperiod (accountyear, Start5, Stop5, Lock5, Start6, Stop6, Lock6) "
-                          "VALUES (2026, :S5, :E5, 'Y', :S6, :E6, 'N')"),
+    run(c,
+        QStringLiteral("INSERT INTO accountperiod (accountyear, Start5, Stop5, Lock5, Start6, Stop6, Lock6) "
+                       "VALUES (2026, :S5, :E5, 'Y', :S6, :E6, 'N')"),
         {{QStringLiteral("S5"), QDate(2026, 5, 1).startOfDay()},
          {QStringLiteral("E5"), QDateTime(QDate(2026, 5, 31), QTime(23, 59, 59))},
          {QStringLiteral("S6"), QDate(2026, 6, 1).startOfDay()},
@@ -73,11 +77,11 @@ void seedSaleShop(data::Connection& c)
     }
 }
 
-
 void seedCardTypes(data::Connection& c)
 {
-    run(c, QStringLiteral("INSERT INTO CreditCard (CardCode, CardName, Charge) VALUES ('VISA', 'Visa', 2), "
-                          "('CASHC', 'Cash card', 0)"));
+    run(c,
+        QStringLiteral("INSERT INTO CreditCard (CardCode, CardName, Charge) VALUES ('VISA', 'Visa', 2), "
+                       "('CASHC', 'Cash card', 0)"));
 }
 
 ui::ErrorDialogAnswer YesPrompter::showErrorDialog(const QString& text)

@@ -2,12 +2,12 @@
 // bill being rung up and paid, and the card dialog, and saves the pictures for the documentation:
 //   kvrpos-demo --server sqlite:/tmp/shop/db && kvr_pos_screenshots /tmp/shop docs/screens
 #include "data/Query.h"
-#include "support/ScreenshotMain.h"
 #include "data/TDMConfig.h"
 #include "pos/TFrCreditCardInfoView.h"
 #include "pos/TFrPos.h"
 #include "pos/TFrPosView.h"
 #include "products/TDmProduct.h"
+#include "support/ScreenshotMain.h"
 #include "ui/base/DialogPrompter.h"
 
 #include <QDir>
@@ -46,13 +46,15 @@ QString firstText(data::TDM& dm, const QString& sql)
 bool ringUp(data::TDM& dm, data::TDMConfig& config, ui::DialogPrompter& prompter, const QDir& folder)
 {
     config.mutableSession().ThaiLanguage = true;
-    data::Query last(dm.DMdata(), QStringLiteral("SELECT PosShiftNo, PosDate FROM PosHd WHERE PosType = 'P' "
-                                                 "ORDER BY Id DESC"));
+    data::Query last(dm.DMdata(),
+                     QStringLiteral("SELECT PosShiftNo, PosDate FROM PosHd WHERE PosType = 'P' "
+                                    "ORDER BY Id DESC"));
     last.open();
-    data::Query goods(dm.DMdata(), QStringLiteral("SELECT P.Code FROM Product P WHERE P.ProductType = 'P' AND "
-                                                  "P.Blocked = 'N' AND P.UseSerial = 'N' AND P.LotControl = 'N' AND "
-                                                  "EXISTS (SELECT 1 FROM ProductPrice R WHERE R.Product = P.Id) "
-                                                  "ORDER BY P.Id"));
+    data::Query goods(dm.DMdata(),
+                      QStringLiteral("SELECT P.Code FROM Product P WHERE P.ProductType = 'P' AND "
+                                     "P.Blocked = 'N' AND P.UseSerial = 'N' AND P.LotControl = 'N' AND "
+                                     "EXISTS (SELECT 1 FROM ProductPrice R WHERE R.Product = P.Id) "
+                                     "ORDER BY P.Id"));
     goods.open();
     products::TDmProduct product(dm);
     pos::TFrPos screen(prompter, dm, product, pos::PosMode::Goods, true);
@@ -93,8 +95,9 @@ bool ringUp(data::TDM& dm, data::TDMConfig& config, ui::DialogPrompter& prompter
     view.hide();
 
     // The card details of the latest bill paid by card, recalled.
-    const QString carded = firstText(dm, QStringLiteral("SELECT H.PosNo FROM PosHd H WHERE H.PosType = 'P' AND "
-                                                        "H.DelFlag = 'N' AND H.CardAmount > 0 ORDER BY H.Id DESC"));
+    const QString carded = firstText(dm,
+                                     QStringLiteral("SELECT H.PosNo FROM PosHd H WHERE H.PosType = 'P' AND "
+                                                    "H.DelFlag = 'N' AND H.CardAmount > 0 ORDER BY H.Id DESC"));
     screen.headerTexts().posNo = carded;
     screen.PosNoExit();
     pos::TFrCreditCardInfoView card(screen.cardInfo());
@@ -115,8 +118,9 @@ int main(int argc, char** argv)
         bool ok = true;
         for (const Shot& shot : shots) {
             // The latest saved bill of the mode, recalled in the shift it was sold in.
-            data::Query last(dm.DMdata(), QStringLiteral("SELECT PosNo, PosShiftNo, PosDate FROM PosHd "
-                                                         "WHERE PosType = :T AND DelFlag = 'N' ORDER BY Id DESC"));
+            data::Query last(dm.DMdata(),
+                             QStringLiteral("SELECT PosNo, PosShiftNo, PosDate FROM PosHd "
+                                            "WHERE PosType = :T AND DelFlag = 'N' ORDER BY Id DESC"));
             last.setParam(QStringLiteral("T"), pos::PosTypeLetter(shot.mode));
             last.open();
             config.mutableSession().ThaiLanguage = shot.thai;

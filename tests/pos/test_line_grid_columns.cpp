@@ -26,8 +26,8 @@ TEST(LineGridColumns, LayoutPerMode)
     } cases[] = {
         {PosMode::Goods,
          {"ProductCode\t15\tProduct(BarCode)", "PosName\t30\tDescription", "WhCode\t10\tWH", "LotNoCode\t8\tLot No.",
-          "Serial\t10\tSerial No.", "Quantity\t8\tQnty", "UnitName\t10\tUnit", "Price\t8\tPrice", "Discount\t8\tDiscount",
-          "DiscountAmt\t8\tDisc(Baht)", "Total\t8\tTotal"}},
+          "Serial\t10\tSerial No.", "Quantity\t8\tQnty", "UnitName\t10\tUnit", "Price\t8\tPrice",
+          "Discount\t8\tDiscount", "DiscountAmt\t8\tDisc(Baht)", "Total\t8\tTotal"}},
         {PosMode::Service,
          {"ProductCode\t25\tProduct(BarCode)", "PosName\t41\tDescription", "Quantity\t10\tQnty", "UnitName\t10\tUnit",
           "Price\t10\tPrice", "Discount\t10\tDiscount", "DiscountAmt\t10\tDisc(Baht)", "Total\t10\tTotal"}},
@@ -49,8 +49,9 @@ TEST(LineGridColumns, ThaiTitles)
     QStringList titles;
     for (const GridColumn& c : columns)
         titles << c.title;
-    EXPECT_EQ(titles, (QStringList{"รหัสสินค้า(BarCode)", "ชื่อสินค้า", "คลังสินค้า", "Lot No.", "Serial No.", "จำนวน",
-                                   "หน่วยนับ", "ราคา", "ส่วนลด", "ลด(บาท)", "รวม"}));
+    EXPECT_EQ(titles,
+              (QStringList{"รหัสสินค้า(BarCode)", "ชื่อสินค้า", "คลังสินค้า", "Lot No.", "Serial No.", "จำนวน", "หน่วยนับ", "ราคา",
+                           "ส่วนลด", "ลด(บาท)", "รวม"}));
 }
 
 TEST(LineGridColumns, ReadOnlyRulesOnTheRow)
@@ -62,14 +63,30 @@ TEST(LineGridColumns, ReadOnlyRulesOnTheRow)
         LineRowFlags row;
         QStringList readOnly;
     } cases[] = {
-        {"fresh line, price right", PosMode::Goods, {false, "", "", true}, {"PosName", "Serial", "DiscountAmt", "Total"}},
-        {"header warehouse", PosMode::Goods, {true, "", "", true}, {"PosName", "WhCode", "Serial", "DiscountAmt", "Total"}},
-        {"no lot control", PosMode::Goods, {false, "N", "N", true}, {"PosName", "LotNoCode", "Serial", "DiscountAmt", "Total"}},
-        {"lot control 'n' is not 'N'", PosMode::Goods, {false, "n", "N", true}, {"PosName", "Serial", "DiscountAmt", "Total"}},
+        {"fresh line, price right",
+         PosMode::Goods,
+         {false, "", "", true},
+         {"PosName", "Serial", "DiscountAmt", "Total"}},
+        {"header warehouse",
+         PosMode::Goods,
+         {true, "", "", true},
+         {"PosName", "WhCode", "Serial", "DiscountAmt", "Total"}},
+        {"no lot control",
+         PosMode::Goods,
+         {false, "N", "N", true},
+         {"PosName", "LotNoCode", "Serial", "DiscountAmt", "Total"}},
+        {"lot control 'n' is not 'N'",
+         PosMode::Goods,
+         {false, "n", "N", true},
+         {"PosName", "Serial", "DiscountAmt", "Total"}},
         {"serial line", PosMode::Goods, {false, "Y", "Y", true}, {"PosName", "Quantity", "DiscountAmt", "Total"}},
-        {"no price right", PosMode::Goods, {false, "Y", "N", false},
+        {"no price right",
+         PosMode::Goods,
+         {false, "Y", "N", false},
          {"PosName", "Serial", "Price", "DiscountAmt", "Total"}},
-        {"service, serial flag", PosMode::Service, {true, "N", "Y", false},
+        {"service, serial flag",
+         PosMode::Service,
+         {true, "N", "Y", false},
          {"PosName", "Quantity", "Price", "DiscountAmt", "Total"}},
     };
     for (const auto& c : cases) {
@@ -111,7 +128,9 @@ TEST(PosScreenForProgram, ModesOfTheMenuPrograms)
         int program;
         PosMode mode;
         bool allowZeroPrice;
-    } cases[] = {{1, PosMode::Goods, true}, {22, PosMode::Goods, false}, {11, PosMode::Service, false},
+    } cases[] = {{1, PosMode::Goods, true},
+                 {22, PosMode::Goods, false},
+                 {11, PosMode::Service, false},
                  {21, PosMode::Misc, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.program);

@@ -27,14 +27,15 @@ protected:
         ASSERT_EQ(saver.state(), QProcess::Running) << saver.readAllStandardError().toStdString();
         saver.kill();
         saver.waitForFinished(10000);
-        ASSERT_EQ(saver.exitStatus(), QProcess::CrashExit) << "the saver stopped by itself: "
-                                                           << saver.readAllStandardError().toStdString();
+        ASSERT_EQ(saver.exitStatus(), QProcess::CrashExit)
+            << "the saver stopped by itself: " << saver.readAllStandardError().toStdString();
     }
 };
 
 TEST_P(PosCrash, KilledWhileSavingLeavesWholeBillsWithUnbrokenNumbers)
 {
-    const int kills = qEnvironmentVariableIsSet("KVR_CRASH_KILLS") ? qEnvironmentVariableIntValue("KVR_CRASH_KILLS") : 200;
+    const int kills =
+        qEnvironmentVariableIsSet("KVR_CRASH_KILLS") ? qEnvironmentVariableIntValue("KVR_CRASH_KILLS") : 200;
     std::mt19937 random(20261207u + unsigned(GetParam()));
     for (int k = 0; k < kills; ++k) {
         SCOPED_TRACE(k);
@@ -67,8 +68,9 @@ TEST_P(PosCrash, KilledWhileSavingLeavesWholeBillsWithUnbrokenNumbers)
     EXPECT_EQ(count(QStringLiteral("SELECT LastNo AS N FROM DocumentNo WHERE Code = 'POS-P'")), expected)
         << "a number was drawn for a bill that is not there";
     EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosDt WHERE PosHd NOT IN (SELECT Id FROM PosHd)")), 0);
-    EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM CreditCardInfo WHERE RcptDocId NOT IN (SELECT Id FROM PosHd)")),
-              0);
+    EXPECT_EQ(
+        count(QStringLiteral("SELECT Count(*) AS N FROM CreditCardInfo WHERE RcptDocId NOT IN (SELECT Id FROM PosHd)")),
+        0);
 }
 
 KVR_INSTANTIATE_BACKENDS(PosCrash);

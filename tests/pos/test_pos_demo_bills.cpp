@@ -54,8 +54,9 @@ protected:
 
 TEST_P(PosDemoBills, EverySavedBillRecomputesToTheTotalsStoredWithIt)
 {
-    data::Query saved(dm->DMdata(), QStringLiteral("SELECT Id, PosNo, PosType, DelFlag, Total, TaxTotal, TaxAmt, NoTaxAmt, "
-                                                   "DiscAmt1, DiscAmt2, DiscAmt3 FROM PosHd ORDER BY Id"));
+    data::Query saved(dm->DMdata(),
+                      QStringLiteral("SELECT Id, PosNo, PosType, DelFlag, Total, TaxTotal, TaxAmt, NoTaxAmt, "
+                                     "DiscAmt1, DiscAmt2, DiscAmt3 FROM PosHd ORDER BY Id"));
     saved.open();
     ASSERT_GE(saved.recordCount(), 20);
     QSet<QString> modes;

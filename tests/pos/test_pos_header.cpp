@@ -44,10 +44,8 @@ TEST_P(PosHeader, DateBeyondTheNextYearIsReplacedAndALockedPeriodStopsSaving)
         QDateTime typed;
         bool refused, locked;
     } const cases[] = {
-        {QDateTime(QDate(2028, 1, 2), QTime()), true, false},
-        {QDateTime(), true, false},
-        {QDateTime(QDate(2026, 5, 20), QTime()), false, true},
-        {QDateTime(QDate(2026, 6, 20), QTime()), false, false},
+        {QDateTime(QDate(2028, 1, 2), QTime()), true, false},    {QDateTime(), true, false},
+        {QDateTime(QDate(2026, 5, 20), QTime()), false, true},   {QDateTime(QDate(2026, 6, 20), QTime()), false, false},
         {QDateTime(QDate(2027, 12, 31), QTime()), false, false},
     };
     for (const auto& c : cases) {
@@ -149,7 +147,8 @@ TEST_P(PosHeader, ReceiptPageFillsCashOnlyForANewUnpaidBill)
     screen.PosPageChange(PosPage::Product);
     EXPECT_TRUE(screen.controls().deleteLineEnabled);
 
-    insertBill({"P", "     101", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 107, 7, 107, 0, {{water, 11, 1, 107, "", vat7}}});
+    insertBill(
+        {"P", "     101", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 107, 7, 107, 0, {{water, 11, 1, 107, "", vat7}}});
     exec(QStringLiteral("UPDATE PosHd SET Cash = 50, CardAmount = 57 WHERE PosNo = '     101'"));
     screen.headerTexts().posNo = QStringLiteral("101");
     screen.PosNoExit();
@@ -293,8 +292,7 @@ TEST_P(PosHeader, BranchCustomersAreRefusedOnTheSaleScreen)
     pos::TFrPos& screen = newBill();
     prompter.expectInformation();
     screen.FaGetCustomer1CustomerExit(QStringLiteral("br1"));
-    EXPECT_EQ(prompter.asked().back().text,
-              QStringLiteral("ต้องเป็นลูกค้าทั่วไปเท่านั้น (ไม่สามารถเลือกลูกค้าที่เป็นสาขาได้) "));
+    EXPECT_EQ(prompter.asked().back().text, QStringLiteral("ต้องเป็นลูกค้าทั่วไปเท่านั้น (ไม่สามารถเลือกลูกค้าที่เป็นสาขาได้) "));
     EXPECT_TRUE(hd("Customer").isNull());
     EXPECT_EQ(hd("TaxCode").asInteger(), vat7) << "the bill keeps its defaults";
     EXPECT_EQ(hd("Salesman").asInteger(), somsri);
@@ -325,8 +323,9 @@ TEST_P(PosHeader, F5TakesAHeadOfficeCustomerIntoTheShopAndTheNewBill)
     ASSERT_TRUE(frame.FieldKeyDown(QKeyCombination(Qt::Key_F5)));
     frame.FieldExit();
     EXPECT_EQ(runner.ran, QStringList({QStringLiteral("ค้าหา รายชื่อลูกค้า/สมาชิก (Online สำนักงานใหญ่)")}));
-    data::Query copied(dm->DMdata(), QStringLiteral("SELECT C.Id, P.Code AS Province FROM Customer C "
-                                                    "LEFT JOIN Misc P ON (P.Id = C.Province) WHERE C.Code = 'H100'"));
+    data::Query copied(dm->DMdata(),
+                       QStringLiteral("SELECT C.Id, P.Code AS Province FROM Customer C "
+                                      "LEFT JOIN Misc P ON (P.Id = C.Province) WHERE C.Code = 'H100'"));
     copied.open();
     ASSERT_EQ(copied.recordCount(), 1);
     EXPECT_EQ(copied.field(QStringLiteral("Province")).asString(), QStringLiteral("UDN"));

@@ -70,8 +70,9 @@ TEST_P(PosLineCells, LeavingACellChecksItAgain)
     // Water under lot and serial control; lot L1 holds 5 in BACK (the bill's warehouse), L2 nothing.
     exec(QStringLiteral("UPDATE Product SET LotControl = 'Y', UseSerial = 'Y', CheckSerialOnhand = 'Y' WHERE Id = 1"));
     exec(QStringLiteral("INSERT INTO LotNo (Id, Code, HasExpired) VALUES (1, 'L1', 'N'), (2, 'L2', 'N')"));
-    exec(QStringLiteral("INSERT INTO LotOnHand (Product, LotNo, Warehouse, BalanceYear, Quantity) VALUES (1, 1, 2, 2026, 5), "
-                        "(1, 2, 1, 2026, 9)"));
+    exec(QStringLiteral(
+        "INSERT INTO LotOnHand (Product, LotNo, Warehouse, BalanceYear, Quantity) VALUES (1, 1, 2, 2026, 5), "
+        "(1, 2, 1, 2026, 9)"));
     exec(QStringLiteral("INSERT INTO SerialNo (Product, Serial, OnHand) VALUES (1, 'SN-1', 'Y')"));
     pos::TFrPos& s = newBill();
     type(s, "ProductCode", QStringLiteral("P001"));
@@ -86,12 +87,9 @@ TEST_P(PosLineCells, LeavingACellChecksItAgain)
         const char* idField;
         int id; // 0: emptied, with its cell
     } cases[] = {
-        {"LotNoCode", "L1", "", "LotNo", 1},
-        {"LotNoCode", "L2", "ไม่มีสินค้าP001ใน LotNo. L2", "LotNo", 2},
-        {"LotNoCode", "L9", "", "LotNo", 0},
-        {"Serial", "SN-9", "ไม่พบ Serial No. SN-9", "SerialNo", 0},
-        {"WhCode", "MAIN", "", "Warehouse", mainWh},
-        {"WhCode", "XX", "", "Warehouse", 0},
+        {"LotNoCode", "L1", "", "LotNo", 1},         {"LotNoCode", "L2", "ไม่มีสินค้าP001ใน LotNo. L2", "LotNo", 2},
+        {"LotNoCode", "L9", "", "LotNo", 0},         {"Serial", "SN-9", "ไม่พบ Serial No. SN-9", "SerialNo", 0},
+        {"WhCode", "MAIN", "", "Warehouse", mainWh}, {"WhCode", "XX", "", "Warehouse", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -173,7 +171,8 @@ TEST_P(PosLineCells, TheHeaderWarehouseGoesIntoEveryLine)
 TEST_P(PosLineCells, SearchesOfTheCellsFillThem)
 {
     exec(QStringLiteral("INSERT INTO LotNo (Id, Code, HasExpired) VALUES (1, 'L1', 'N'), (2, 'L2', 'N')"));
-    exec(QStringLiteral("INSERT INTO ProductPrice (Product, ProductUnits, PriceType, Price) VALUES (4, 41, 0, 2), (4, 42, 0, 20)"));
+    exec(QStringLiteral(
+        "INSERT INTO ProductPrice (Product, ProductUnits, PriceType, Price) VALUES (4, 41, 0, 2), (4, 42, 0, 20)"));
     PickingDialogs dialogs;
     product->setSearchDialogs(&dialogs);
     pos::TFrPos& s = newBill();

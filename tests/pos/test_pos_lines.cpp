@@ -22,8 +22,9 @@ protected:
         if (IsSkipped())
             return;
         // A carton of 12 bottles with its own barcode, a barcode on the rice bag, and list prices.
-        exec(QStringLiteral("INSERT INTO ProductUnits (Id, Product, UnitName, Fraction, BarCode, SaleFlag, StockUnitFlag, "
-                            "SmallUnitFlag) VALUES (12, 1, 'ลัง', 12, '8850001000028', 'Y', 'N', 'N')"));
+        exec(QStringLiteral(
+            "INSERT INTO ProductUnits (Id, Product, UnitName, Fraction, BarCode, SaleFlag, StockUnitFlag, "
+            "SmallUnitFlag) VALUES (12, 1, 'ลัง', 12, '8850001000028', 'Y', 'N', 'N')"));
         exec(QStringLiteral("UPDATE ProductUnits SET BarCode = '8850002000010' WHERE Id = 21"));
         exec(QStringLiteral("INSERT INTO ProductPrice (Product, ProductUnits, PriceType, Price) VALUES (1, 11, 0, 10), "
                             "(1, 12, 0, 110), (2, 21, 0, 185), (3, 31, 0, 500), (4, 41, 0, 2), (4, 42, 0, 20)"));
@@ -55,8 +56,19 @@ protected:
         exec(QStringLiteral("UPDATE Product SET Negative = 'N' WHERE Id = 1"));
         exec(QStringLiteral("INSERT INTO ProductOnHand (Product, ProductUnits, Warehouse, BalanceYear, Quantity) "
                             "VALUES (1, 11, 1, 2026, 3)"));
-        insertBill({QStringLiteral("P"), QStringLiteral("       7"), QDate(2026, 6, 15), QStringLiteral("I"), vat7, 7, 0,
-                    0, 20, 1.31, 20, 0, {{water, bottle, 2, 10, QString(), vat7}}});
+        insertBill({QStringLiteral("P"),
+                    QStringLiteral("       7"),
+                    QDate(2026, 6, 15),
+                    QStringLiteral("I"),
+                    vat7,
+                    7,
+                    0,
+                    0,
+                    20,
+                    1.31,
+                    20,
+                    0,
+                    {{water, bottle, 2, 10, QString(), vat7}}});
     }
     // The saved bill of that number on the screen.
     pos::TFrPos& recallBill(const QString& number)
@@ -96,7 +108,8 @@ TEST_P(PosLines, ScansCompleteTheirLinesAndOpenTheNext)
         QString barcode;
         int product, unit;
         double price;
-    } scans[] = {{kWaterBottle, water, bottle, 10}, {kScrewPiece, screw, screwPiece, 2}, {kRiceBag, rice, riceBag, 185}};
+    } scans[] = {
+        {kWaterBottle, water, bottle, 10}, {kScrewPiece, screw, screwPiece, 2}, {kRiceBag, rice, riceBag, 185}};
     for (const auto& scan : scans) {
         SCOPED_TRACE(scan.barcode.toStdString());
         gridField.clear();
@@ -187,9 +200,9 @@ TEST_P(PosLines, DiscountTextsComeFromProductCustomerAndPriceRowsAndAccumulate)
         const char* name;
         const char* customerText;
         const char* priceRowText; // customer price rows of water and rice, price 0 keeps the list price
-        bool special;             // Config special discount "1%" for VAT-inclusive products
-        const char* water;        // the line after water
-        const char* thenRice;     // the same line after rice typed over it
+        bool special; // Config special discount "1%" for VAT-inclusive products
+        const char* water; // the line after water
+        const char* thenRice; // the same line after rice typed over it
         double waterTotal;
     } cases[] = {
         {"product default", "", "", false, "5%", "5%", 9.5},
@@ -200,11 +213,13 @@ TEST_P(PosLines, DiscountTextsComeFromProductCustomerAndPriceRowsAndAccumulate)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        exec(QStringLiteral("UPDATE Customer SET DiscountStr = '%1' WHERE Id = 1").arg(QString::fromUtf8(c.customerText)));
+        exec(QStringLiteral("UPDATE Customer SET DiscountStr = '%1' WHERE Id = 1")
+                 .arg(QString::fromUtf8(c.customerText)));
         exec(QStringLiteral("DELETE FROM customerproductprice"));
         if (c.priceRowText[0])
-            exec(QStringLiteral("INSERT INTO customerproductprice (customer, product, productunits, price, quantity, discount) "
-                                "VALUES (1, 1, 11, 0, 0, '%1'), (1, 2, 21, 0, 0, '%1')")
+            exec(QStringLiteral(
+                     "INSERT INTO customerproductprice (customer, product, productunits, price, quantity, discount) "
+                     "VALUES (1, 1, 11, 0, 0, '%1'), (1, 2, 21, 0, 0, '%1')")
                      .arg(QString::fromLatin1(c.priceRowText)));
         setConfig(c.special ? QStringLiteral("UseSpecialDisc = 'Y', ProductPriceIE = 'Y', SpecialDiscStr = '1%'")
                             : QStringLiteral("UseSpecialDisc = 'N'"));
@@ -316,7 +331,8 @@ TEST_P(PosLines, UnknownCodesEmptyTheirCellsWithoutAMessage)
         const char* idField;
         const char* typed;
         int id;
-    } cases[] = {{"WhCode", "Warehouse", "MAIN", mainWh}, {"WhCode", "Warehouse", "NOWHERE", 0},
+    } cases[] = {{"WhCode", "Warehouse", "MAIN", mainWh},
+                 {"WhCode", "Warehouse", "NOWHERE", 0},
                  {"LotNoCode", "LotNo", "L-404", 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -344,8 +360,9 @@ TEST_P(PosLines, StatusBarShowsStockInAllWarehousesOneWarehouseAndReserved)
 
     setConfig(QStringLiteral("ShowBackOrder = 'Y'"));
     type(s, QStringLiteral("P001"));
-    EXPECT_EQ(s.statusText(1), QStringLiteral("คงเหลือรวมทุกคลัง ") + product->ShowQuantity(water, 7) + QStringLiteral(" (จอง=")
-                                   + product->ShowQuantity(water, 2) + QLatin1Char(')'));
+    EXPECT_EQ(s.statusText(1),
+              QStringLiteral("คงเหลือรวมทุกคลัง ") + product->ShowQuantity(water, 7) + QStringLiteral(" (จอง=") +
+                  product->ShowQuantity(water, 2) + QLatin1Char(')'));
 
     s.QDt().setValue(QStringLiteral("WhCode"), QStringLiteral("main"));
     s.WhCodeExit();
@@ -379,8 +396,8 @@ TEST_P(PosLines, SerialCellRefusesUnknownSoldAndAlreadyEnteredPieces)
 {
     exec(QStringLiteral("INSERT INTO SerialNo (Product, Serial, OnHand) VALUES (1, 'SN-1', 'Y'), (1, 'SN-2', 'N'), "
                         "(1, 'SN-3', 'Y')"));
-    pos::TFrPos& screen = billWith({{water, 1, 100, mainWh, QStringLiteral("SN-1")},
-                                    {water, 1, 100, mainWh, QStringLiteral("x")}});
+    pos::TFrPos& screen =
+        billWith({{water, 1, 100, mainWh, QStringLiteral("SN-1")}, {water, 1, 100, mainWh, QStringLiteral("x")}});
     data::CachedDataset& dt = screen.QDt();
     dt.setRecNo(0);
     screen.SerialExit();
@@ -390,7 +407,7 @@ TEST_P(PosLines, SerialCellRefusesUnknownSoldAndAlreadyEnteredPieces)
     {
         const char* typed;
         const char* message; // empty: accepted
-        bool kept;           // the cell keeps the text
+        bool kept; // the cell keeps the text
     } const cases[] = {
         {"SN-9", "ไม่พบ Serial SN-9", true},
         {"SN-2", "Serial SN-2 ถูกตัดไปแล้ว", true},
@@ -443,8 +460,19 @@ TEST_P(PosLines, RecalledBillKeepsThePieceItSold)
 {
     exec(QStringLiteral("UPDATE Product SET UseSerial = 'Y' WHERE Id = 1"));
     exec(QStringLiteral("INSERT INTO SerialNo (Product, Serial, OnHand) VALUES (1, 'SN-5', 'N')"));
-    insertBill({QStringLiteral("P"), QStringLiteral("       7"), QDate(2026, 6, 15), QStringLiteral("I"), vat7, 7, 0, 0,
-                10, 0.65, 10, 0, {{water, bottle, 1, 10, QString(), vat7}}});
+    insertBill({QStringLiteral("P"),
+                QStringLiteral("       7"),
+                QDate(2026, 6, 15),
+                QStringLiteral("I"),
+                vat7,
+                7,
+                0,
+                0,
+                10,
+                0.65,
+                10,
+                0,
+                {{water, bottle, 1, 10, QString(), vat7}}});
     exec(QStringLiteral("UPDATE PosDt SET SerialNo = (SELECT Id FROM SerialNo WHERE Serial = 'SN-5')"));
     pos::TFrPos& s = recallBill(QStringLiteral("7"));
     ASSERT_FALSE(s.NewBill());

@@ -60,7 +60,7 @@ TEST_P(PosNewBill, CustomerGivesANewBillItsTaxAndSalesman)
     } const cases[] = {
         {"cash", cashCustomer, vat7, wichai, 7, "Cash customer"},
         {" C002 ", exemptCustomer, vat0, wichai, 0, "Foundation"},
-        {"BLK", 0, vat7, somsri, 7, ""},  // blocked: refused, the machine's defaults stay
+        {"BLK", 0, vat7, somsri, 7, ""}, // blocked: refused, the machine's defaults stay
         {"NONE", 0, vat7, somsri, 7, ""},
     };
     for (const auto& c : cases) {
@@ -85,7 +85,8 @@ TEST_P(PosNewBill, CustomerGivesANewBillItsTaxAndSalesman)
 
 TEST_P(PosNewBill, SavedBillKeepsItsTaxAndSalesmanWhenTheCustomerChanges)
 {
-    insertBill({"P", "     101", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 107, 7, 107, 0, {{water, 11, 1, 107, "", vat7}}});
+    insertBill(
+        {"P", "     101", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 107, 7, 107, 0, {{water, 11, 1, 107, "", vat7}}});
     pos::TFrPos& screen = this->screen();
     screen.AcNewExecute();
     screen.headerTexts().posNo = QStringLiteral("101");
@@ -107,14 +108,13 @@ TEST_P(PosNewBill, NumberingAndDateLockDecideWhereABillStarts)
         PosFocus focus;
         bool dateEnabled;
     } const cases[] = {
-        {true, "Y", true, PosFocus::Customer, false},
-        {true, "N", false, PosFocus::PosNo, true},
-        {false, "Y", false, PosFocus::PosNo, false},
-        {false, "N", false, PosFocus::PosNo, true},
+        {true, "Y", true, PosFocus::Customer, false}, {true, "N", false, PosFocus::PosNo, true},
+        {false, "Y", false, PosFocus::PosNo, false},  {false, "N", false, PosFocus::PosNo, true},
         {true, "", true, PosFocus::Customer, true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(QStringLiteral("auto %1 lock '%2'").arg(c.automatic).arg(QString::fromLatin1(c.lockPosDate)).toStdString());
+        SCOPED_TRACE(
+            QStringLiteral("auto %1 lock '%2'").arg(c.automatic).arg(QString::fromLatin1(c.lockPosDate)).toStdString());
         setNumbering(c.automatic);
         setConfig(QStringLiteral("LockPosDate = '%1'").arg(QString::fromLatin1(c.lockPosDate)));
         pos::TFrPos& screen = this->screen();
@@ -175,7 +175,8 @@ TEST_P(PosNewBill, CustomerFrameReopensForTheNextBillAfterALockedOne)
 {
     switchUser(1); // may not change a saved bill's customer
     setConfig(QStringLiteral("LockPosDate = 'N'"));
-    insertBill({"P", "     101", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 107, 7, 107, 0, {{water, 11, 1, 107, "", vat7}}});
+    insertBill(
+        {"P", "     101", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 107, 7, 107, 0, {{water, 11, 1, 107, "", vat7}}});
     pos::TFrPos& screen = this->screen();
     screen.AcNewExecute();
     screen.headerTexts().posNo = QStringLiteral("101");

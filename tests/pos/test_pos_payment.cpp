@@ -6,8 +6,7 @@ namespace {
 using namespace pos_shop;
 
 class PosPayment : public SaleFixture
-{
-};
+{ };
 
 TEST_P(PosPayment, ChangeComesFromCashOnlyAndTheSurchargeNeverPaysTheBill)
 {
@@ -32,7 +31,8 @@ TEST_P(PosPayment, ChangeComesFromCashOnlyAndTheSurchargeNeverPaysTheBill)
         ASSERT_DOUBLE_EQ(screen.QHd().field(QStringLiteral("Total")).asFloat(), 100);
         if (c.cardRcpt > 0) {
             screen.setCardDialog([&] {
-                typeCardRow(screen, QString::fromLatin1(c.cardCode), QStringLiteral("4111"), QStringLiteral("S1"), c.cardRcpt);
+                typeCardRow(screen, QString::fromLatin1(c.cardCode), QStringLiteral("4111"), QStringLiteral("S1"),
+                            c.cardRcpt);
                 return screen.cardInfo().BOkClick();
             });
             screen.BCreditCardClick();
@@ -133,9 +133,14 @@ TEST_P(PosPayment, CompletenessCheckNamesWhatIsMissing)
         {"serial missing", {{water, 1, 100, mainWh, QStringLiteral(" ")}}, true, "", "สินค้า P001ไม่ได้ระบุ Serial No."},
         {"one serial on two lines",
          {{water, 1, 100, mainWh, QStringLiteral("SN-1")}, {water, 1, 100, mainWh, QStringLiteral("sn-1")}},
-         true, "", "สินค้า P001 Serial No. sn-1 ถูกป้อนซ้ำในบิลนี้"},
-        {"two serials", {{water, 1, 100, mainWh, QStringLiteral("SN-1")}, {water, 1, 100, mainWh, QStringLiteral("SN-2")}},
-         true, "", ""},
+         true,
+         "",
+         "สินค้า P001 Serial No. sn-1 ถูกป้อนซ้ำในบิลนี้"},
+        {"two serials",
+         {{water, 1, 100, mainWh, QStringLiteral("SN-1")}, {water, 1, 100, mainWh, QStringLiteral("SN-2")}},
+         true,
+         "",
+         ""},
         {"department required", {{water, 1, 100}}, true, "RequireDepartment = 'Y'", "ท่านยังไม่ได้ป้อนแผนก"},
     };
     for (const auto& c : cases) {

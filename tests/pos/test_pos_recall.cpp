@@ -18,14 +18,39 @@ protected:
         if (IsSkipped())
             return;
         const QDate june(2026, 6, 10);
-        insertBill({"P", "     101", june, "I", vat7, 7, 10, 16.05, 144.45, 9.45, 160.50, 0,
+        insertBill({"P",
+                    "     101",
+                    june,
+                    "I",
+                    vat7,
+                    7,
+                    10,
+                    16.05,
+                    144.45,
+                    9.45,
+                    160.50,
+                    0,
                     {{water, 11, 1, 107.00, "", vat7}, {water, 11, 1, 53.50, "", vat7}}});
-        insertBill({"P", "     102", june, "E", vat7, 7, 0, 4.99, 96.30, 6.30, 94.99, 0, {{water, 11, 3, 33.33, "5", vat7}}});
+        insertBill(
+            {"P", "     102", june, "E", vat7, 7, 0, 4.99, 96.30, 6.30, 94.99, 0, {{water, 11, 3, 33.33, "5", vat7}}});
         insertBill({"P", "     103", june, "I", vat7, 7, 0, 0, 107, 7, 107, 0, {{water, 11, 1, 107, "", vat7}}, "Y"});
-        insertBill({"P", "     104", QDate(2026, 5, 20), "I", vat7, 7, 0, 0, 107, 7, 107, 0, {{water, 11, 1, 107, "", vat7}}});
+        insertBill(
+            {"P", "     104", QDate(2026, 5, 20), "I", vat7, 7, 0, 0, 107, 7, 107, 0, {{water, 11, 1, 107, "", vat7}}});
         insertBill({"P", "12345678", june, "I", vat7, 7, 0, 0, 50, 0, 0, 50, {{rice, 21, 1, 50, "", vat0}}});
-        insertBill({"S", "     201", june, "E", vat7, 7, 0, 0, 214, 14, 200, 0, {{repair, 31, 2, 100, "", vat7, QVariant()}}});
-        insertBill({"M", "     301", june, "I", vat7, 7, 0, 0, 157, 7, 107, 50,
+        insertBill(
+            {"S", "     201", june, "E", vat7, 7, 0, 0, 214, 14, 200, 0, {{repair, 31, 2, 100, "", vat7, QVariant()}}});
+        insertBill({"M",
+                    "     301",
+                    june,
+                    "I",
+                    vat7,
+                    7,
+                    0,
+                    0,
+                    157,
+                    7,
+                    107,
+                    50,
                     {{water, 11, 1, 107, "", vat7, QVariant()}, {rice, 21, 1, 50, "", vat0, QVariant()}}});
     }
 
@@ -85,10 +110,10 @@ TEST_P(PosRecall, NumberIsFoundTrimmedAndAlignedToTheSeriesLength)
         {PosMode::Goods, "     101", "     101"},
         {PosMode::Goods, "1010", ""},
         {PosMode::Goods, "123456789", "12345678"},
-        {PosMode::Goods, "201", ""},  // a service bill
+        {PosMode::Goods, "201", ""}, // a service bill
         {PosMode::Service, "201", "     201"},
         {PosMode::Misc, "201", ""},
-        {PosMode::Goods, "103", ""},  // cancelled
+        {PosMode::Goods, "103", ""}, // cancelled
         {PosMode::Misc, " 301", "     301"},
     };
     setNumbering(false);
@@ -105,7 +130,18 @@ TEST_P(PosRecall, NumberIsFoundTrimmedAndAlignedToTheSeriesLength)
 TEST_P(PosRecall, LinesWithoutWarehouseAreReadOnlyWhereModesHaveNone)
 {
     // The same shape of bill stored as goods: its line without warehouse does not belong there.
-    insertBill({"P", "     105", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 107, 7, 107, 0,
+    insertBill({"P",
+                "     105",
+                QDate(2026, 6, 10),
+                "I",
+                vat7,
+                7,
+                0,
+                0,
+                107,
+                7,
+                107,
+                0,
                 {{water, 11, 1, 107, "", vat7, QVariant()}, {water, 11, 1, 107, "", vat7}}});
     EXPECT_EQ(recall(PosMode::Goods, "105").QDt().recordCount(), 1);
     EXPECT_EQ(recall(PosMode::Service, "201").QDt().recordCount(), 1);
@@ -120,10 +156,10 @@ TEST_P(PosRecall, SaveAndDeleteFollowRightsAndTheAccountingPeriod)
         const char* typed;
         bool save, del, customerEnabled, lockedMessage;
     } const cases[] = {
-        {2, "101", true, true, true, false},   {1, "101", false, true, false, false},
+        {2, "101", true, true, true, false},    {1, "101", false, true, false, false},
         {3, "101", false, false, false, false}, {2, "104", false, false, true, true},
-        {1, "104", false, false, false, true}, {2, "555", true, false, true, false},
-        {1, "555", true, false, true, false},  {3, "555", false, false, true, false},
+        {1, "104", false, false, false, true},  {2, "555", true, false, true, false},
+        {1, "555", true, false, true, false},   {3, "555", false, false, true, false},
     };
     setNumbering(false);
     for (const auto& c : cases) {
@@ -157,7 +193,18 @@ TEST_P(PosRecall, NewestBillOfARepeatedNumberWithItsLinesInOrder)
 {
     // Series restart every year: last year's bill of the same number stays where it is.
     insertBill({"P", "     107", QDate(2025, 12, 30), "I", vat7, 7, 0, 0, 10, 0, 0, 10, {{rice, 21, 1, 10, "", vat0}}});
-    const int id = insertBill({"P", "     107", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 157, 7, 107, 50,
+    const int id = insertBill({"P",
+                               "     107",
+                               QDate(2026, 6, 10),
+                               "I",
+                               vat7,
+                               7,
+                               0,
+                               0,
+                               157,
+                               7,
+                               107,
+                               50,
                                {{water, 11, 1, 107, "", vat7}, {rice, 21, 1, 50, "", vat0}}});
     exec(QStringLiteral("UPDATE PosDt SET PosRecNo = 3 - PosRecNo WHERE PosHd = %1").arg(id));
     pos::TFrPos& screen = recall(PosMode::Goods, "107");

@@ -81,8 +81,20 @@ TEST_P(PosSave, NewBillIsWrittenWholeWithItsNumberLinesCardRowsAndLog)
 
 TEST_P(PosSave, RecalledBillKeepsItsIdAndNumberAndLosesItsDeletedLine)
 {
-    const int id = insertBill({"P", "     101", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 0, 0, 0, 0,
-                               {{water, 11, 1, 10, "", vat7}, {water, 11, 2, 20, "", vat7}, {water, 11, 3, 30, "", vat7}}});
+    const int id =
+        insertBill({"P",
+                    "     101",
+                    QDate(2026, 6, 10),
+                    "I",
+                    vat7,
+                    7,
+                    0,
+                    0,
+                    0,
+                    0,
+                    0,
+                    0,
+                    {{water, 11, 1, 10, "", vat7}, {water, 11, 2, 20, "", vat7}, {water, 11, 3, 30, "", vat7}}});
     exec(QStringLiteral("UPDATE PosHd SET Printed = 'N'"));
     pos::TFrPos& screen = this->screen();
     screen.AcNewExecute();
@@ -257,15 +269,15 @@ TEST_P(PosSave, PrintingFollowsThePrintTypeAndTheAlreadyPrintedRule)
         const char* name;
         const char* config;
         const char* printedBefore;
-        bool receipt;           // bytes reached the printer file
+        bool receipt; // bytes reached the printer file
         const char* printedAfter;
-        bool message;           // the already-printed message
+        bool message; // the already-printed message
     } const cases[] = {
         {"text receipt of a bill never printed", "Pos1_PrintType = 'T', PrintOldDocument = 'N'", "N", true, "Y", false},
         {"already printed, reprints refused", "Pos1_PrintType = 'T', PrintOldDocument = 'N'", "Y", false, "Y", true},
         {"already printed, reprints allowed", "Pos1_PrintType = 'T', PrintOldDocument = 'Y'", "Y", true, "Y", false},
-        {"lines printed as entered", "Pos1_PrintType = 'T', Pos1_PrintLine = 'Y', PrintOldDocument = 'N'", "N", true, "Y",
-         false},
+        {"lines printed as entered", "Pos1_PrintType = 'T', Pos1_PrintLine = 'Y', PrintOldDocument = 'N'", "N", true,
+         "Y", false},
         {"print form type without a form", "Pos1_PrintType = 'F', PrintOldDocument = 'N'", "N", false, "N", false},
     };
     const QString receiptFile = QDir(server->workingDirectory()).filePath(QStringLiteral("receipt.bin"));
@@ -281,7 +293,8 @@ TEST_P(PosSave, PrintingFollowsThePrintTypeAndTheAlreadyPrintedRule)
         QFile::remove(receiptFile);
         setConfig(QStringLiteral("Pos1_PrintLine = 'N', PosFormTextNo = 1"));
         setConfig(QString::fromLatin1(c.config));
-        insertBill({"P", "     101", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 0, 0, 0, 0, {{water, 11, 1, 100, "", vat7}}});
+        insertBill(
+            {"P", "     101", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 0, 0, 0, 0, {{water, 11, 1, 100, "", vat7}}});
         exec(QStringLiteral("UPDATE PosHd SET Printed = '%1'").arg(QString::fromLatin1(c.printedBefore)));
         pos::TFrPos& screen = this->screen();
         screen.AcNewExecute();
@@ -338,7 +351,8 @@ TEST_P(PosSave, ReprintReadsTheStoredBillAndMarksTheBillOnScreenPrinted)
         ini.write("[ReceiptPrinter]\nM01=" + receiptFile.toUtf8() + "\n");
     }
     setConfig(QStringLiteral("Pos1_PrintType = 'T', Pos1_PrintLine = 'N', PosFormTextNo = 1, PrintOldDocument = 'N'"));
-    insertBill({"P", "     101", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 100, 6.54, 100, 0, {{water, 11, 1, 100, "", vat7}}});
+    insertBill(
+        {"P", "     101", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 100, 6.54, 100, 0, {{water, 11, 1, 100, "", vat7}}});
     exec(QStringLiteral("UPDATE PosHd SET Printed = 'N'"));
     pos::TFrPos& screen = this->screen();
     screen.AcNewExecute();

@@ -79,7 +79,8 @@ TEST_P(PosViewLines, ThreeScansInTheGridGiveThreeLinesAndTheCursorWaitsOnTheFour
     setConfig(QStringLiteral("PosUseBarCode = 'Y'"));
     show();
     kvr::data::CachedDataset& dt = view->pos().QDt();
-    const QString scans[] = {QStringLiteral("8850001000011"), QStringLiteral("8850004000018"), QStringLiteral("8850002000010")};
+    const QString scans[] = {QStringLiteral("8850001000011"), QStringLiteral("8850004000018"),
+                             QStringLiteral("8850002000010")};
     for (const QString& scan : scans) {
         SCOPED_TRACE(scan.toStdString());
         typeLine(scan);

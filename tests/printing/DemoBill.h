@@ -26,11 +26,16 @@ inline printing::Receipt DemoReceipt()
 {
     printing::Receipt r;
     r.lines = {
-        {QStringLiteral("W-600"), QStringLiteral("8850999320014"), QStringLiteral("น้ำดื่มสิงห์ 600 มล."), QStringLiteral("ขวด"), 3, 7, 0, 21},
-        {QStringLiteral("RICE-5"), QStringLiteral("8851234500011"), QStringLiteral("ข้าวหอมมะลิ 5 กก."), QStringLiteral("ถุง"), 1, 189, 0, 189},
-        {QStringLiteral("EGG-30"), QString(), QStringLiteral("ไข่ไก่เบอร์ 2 แผงละ 30 ฟอง"), QStringLiteral("แผง"), 1, 125, 0, 125},
-        {QStringLiteral("SCOOP"), QStringLiteral("8859876500027"), QStringLiteral("ที่ตักน้ำแข็ง"), QStringLiteral("อัน"), 2, 12.5, 0, 25},
-        {QStringLiteral("FISH-155"), QStringLiteral("8850000155003"), QStringLiteral("ปลากระป๋องสามแม่ครัว"), QStringLiteral("กป."), 3, 16.5, 4.5, 45},
+        {QStringLiteral("W-600"), QStringLiteral("8850999320014"), QStringLiteral("น้ำดื่มสิงห์ 600 มล."),
+         QStringLiteral("ขวด"), 3, 7, 0, 21},
+        {QStringLiteral("RICE-5"), QStringLiteral("8851234500011"), QStringLiteral("ข้าวหอมมะลิ 5 กก."),
+         QStringLiteral("ถุง"), 1, 189, 0, 189},
+        {QStringLiteral("EGG-30"), QString(), QStringLiteral("ไข่ไก่เบอร์ 2 แผงละ 30 ฟอง"), QStringLiteral("แผง"), 1, 125,
+         0, 125},
+        {QStringLiteral("SCOOP"), QStringLiteral("8859876500027"), QStringLiteral("ที่ตักน้ำแข็ง"), QStringLiteral("อัน"), 2,
+         12.5, 0, 25},
+        {QStringLiteral("FISH-155"), QStringLiteral("8850000155003"), QStringLiteral("ปลากระป๋องสามแม่ครัว"),
+         QStringLiteral("กป."), 3, 16.5, 4.5, 45},
     };
     printing::ReceiptHeader& h = r.header;
     h.PosNo = QStringLiteral("  P6900123");

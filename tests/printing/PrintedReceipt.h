@@ -21,8 +21,8 @@ struct PrintedReceipt
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         printing::ReceiptPrinter printer;
-        printer.OpenReceiptPrinter(buffer, code == printing::CharCode::Ku ? QStringLiteral("KU") : QStringLiteral("TIS"),
-                                   false);
+        printer.OpenReceiptPrinter(
+            buffer, code == printing::CharCode::Ku ? QStringLiteral("KU") : QStringLiteral("TIS"), false);
         print(printer);
         printer.CloseReceiptPrinter();
         return {buffer.data(), printing::ReceiptPreview::decode(buffer.data(), code).lines()};

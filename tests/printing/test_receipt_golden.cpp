@@ -36,8 +36,7 @@ struct GoldenCase
 };
 
 class ReceiptGolden : public testing::TestWithParam<GoldenCase>
-{
-};
+{ };
 
 TEST_P(ReceiptGolden, whole_receipt_of_the_demo_bill)
 {
@@ -64,8 +63,8 @@ INSTANTIATE_TEST_SUITE_P(Layouts, ReceiptGolden,
                                          GoldenCase{2, CharCode::Tis, "layout2-tis.prn", "layout2.txt"},
                                          GoldenCase{2, CharCode::Ku, "layout2-ku.prn", "layout2.txt"}),
                          [](const testing::TestParamInfo<GoldenCase>& info) {
-                             return "layout" + std::to_string(info.param.formNo)
-                                    + (info.param.code == CharCode::Ku ? "_ku" : "_tis");
+                             return "layout" + std::to_string(info.param.formNo) +
+                                 (info.param.code == CharCode::Ku ? "_ku" : "_tis");
                          });
 
 TEST(ReceiptGolden, layout_one_base_lines_are_forty_columns)
@@ -95,8 +94,8 @@ TEST(ReceiptGolden, heading_alone)
     for (const int formNo : {1, 2}) {
         SCOPED_TRACE(formNo);
         const ReceiptSettings settings = kvr::test::DemoSettings(formNo);
-        const PrintedReceipt printed
-            = PrintedReceipt::of([&](ReceiptPrinter& p) { PrintReceiptHeading(p, settings, false); });
+        const PrintedReceipt printed =
+            PrintedReceipt::of([&](ReceiptPrinter& p) { PrintReceiptHeading(p, settings, false); });
         ExpectGolden(printed.bytes, QStringLiteral("heading-layout%1-tis.prn").arg(formNo));
     }
 }

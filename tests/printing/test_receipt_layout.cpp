@@ -63,30 +63,35 @@ TEST(PrintReceiptLines, keeps_every_line_within_forty_columns_and_figures_whole)
         {"a total wider than its column takes the unit's spare column",
          Line(QStringLiteral("โทรทัศน์ 55 นิ้ว"), 1, 12345.67, 12345.67),
          QStringLiteral("โทรทัศน์ 55 นิ้ว             1 ชิ้น  12,345.67")},
-        {"a much wider total cuts the name",
-         Line(QStringLiteral("เครื่องปรับอากาศ 24000 BTU"), 1, 1234567.89, 1234567.89),
+        {"a much wider total cuts the name", Line(QStringLiteral("เครื่องปรับอากาศ 24000 BTU"), 1, 1234567.89, 1234567.89),
          QStringLiteral("เครื่องปรับอากาศ 24000    1 ชิ้น 1,234,567.89")},
         {"a control character in a name is printed as a space",
-         Line(QStringLiteral("AB\x0A") + QStringLiteral("CD"), 1, 5, 5), QStringLiteral("AB CD                    1 ชิ้น       5.00")},
+         Line(QStringLiteral("AB\x0A") + QStringLiteral("CD"), 1, 5, 5),
+         QStringLiteral("AB CD                    1 ชิ้น       5.00")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const PrintedReceipt printed = PrintedReceipt::of(
-            [&](ReceiptPrinter& p) { PrintReceiptLines(p, kvr::test::DemoSettings(1), {c.line}); });
+        const PrintedReceipt printed =
+            PrintedReceipt::of([&](ReceiptPrinter& p) { PrintReceiptLines(p, kvr::test::DemoSettings(1), {c.line}); });
         ASSERT_EQ(printed.lines.size(), 1u);
         EXPECT_EQ(printed.lines[0].text(), c.expected);
         EXPECT_EQ(printed.lines[0].cells.size(), 40u);
-        EXPECT_FALSE(printed.bytes.contains("\x1B" "E")) << "a name switched bold on";
+        EXPECT_FALSE(printed.bytes.contains("\x1B"
+                                            "E"))
+            << "a name switched bold on";
     }
 }
 
 TEST(PrintReceiptLines, layout_two_shows_code_barcode_and_line_discount)
 {
-    const QStringList printed = LinesOf(2, {
-        {QStringLiteral("FISH-155"), QStringLiteral("8850000155003"), QStringLiteral("ปลากระป๋องสามแม่ครัว"),
-         QStringLiteral("กป."), 3, 16.5, 4.5, 45},
-        {QStringLiteral("RICE-5"), QString(), QStringLiteral("ข้าวหอมมะลิ 5 กก."), QStringLiteral("ถุง"), 1, 189, 0, 189},
-    });
+    const QStringList printed =
+        LinesOf(2,
+                {
+                    {QStringLiteral("FISH-155"), QStringLiteral("8850000155003"), QStringLiteral("ปลากระป๋องสามแม่ครัว"),
+                     QStringLiteral("กป."), 3, 16.5, 4.5, 45},
+                    {QStringLiteral("RICE-5"), QString(), QStringLiteral("ข้าวหอมมะลิ 5 กก."), QStringLiteral("ถุง"), 1,
+                     189, 0, 189},
+                });
     const QStringList expected = {
         QStringLiteral("FISH-155       ,8850000155003"),
         QStringLiteral("ปลากระป๋องสามแม่ครั    3    16.50    49.50"),
@@ -170,12 +175,14 @@ TEST(PrintReceiptTotals, layout_two_makes_only_the_amounts_bold)
 
 TEST(PrintReceiptTotals, layout_two_prints_the_bills_vat_rate)
 {
-    for (const auto& [rate, label] : {std::pair{7.0, "VAT 7 %"}, std::pair{0.0, "VAT 0 %"}, std::pair{7.5, "VAT 7.5 %"}}) {
+    for (const auto& [rate, label] :
+         {std::pair{7.0, "VAT 7 %"}, std::pair{0.0, "VAT 0 %"}, std::pair{7.5, "VAT 7.5 %"}}) {
         SCOPED_TRACE(label);
         ReceiptHeader header = kvr::test::DemoReceipt().header;
         header.TaxRate = rate;
         const QStringList texts = TotalsOf(2, header).texts();
-        EXPECT_TRUE(texts.contains(QString::fromUtf8(label).leftJustified(32) + QStringLiteral("   26.17"))) << texts.join(u'\n').toStdString();
+        EXPECT_TRUE(texts.contains(QString::fromUtf8(label).leftJustified(32) + QStringLiteral("   26.17")))
+            << texts.join(u'\n').toStdString();
     }
 }
 
@@ -189,26 +196,33 @@ TEST(PrintReceiptHeading, leaves_out_a_missing_tax_number)
     };
     const QString dashes(40, u'-');
     const Case cases[] = {
-        {1, "0105561234567",
+        {1,
+         "0105561234567",
          {QStringLiteral("ร้านสมใจมินิมาร์ท"), QStringLiteral("เลขประจำตัวผู้เสียภาษี 0105561234567"), dashes,
-          QStringLiteral("Description             Qnty.     Amount"), dashes, QStringLiteral("✂") + QStringLiteral(" -").repeated(19)}},
-        {1, "  ",
+          QStringLiteral("Description             Qnty.     Amount"), dashes,
+          QStringLiteral("✂") + QStringLiteral(" -").repeated(19)}},
+        {1,
+         "  ",
          {QStringLiteral("ร้านสมใจมินิมาร์ท"), dashes, QStringLiteral("Description             Qnty.     Amount"), dashes,
           QStringLiteral("✂") + QStringLiteral(" -").repeated(19)}},
-        {2, "0105561234567",
+        {2,
+         "0105561234567",
          {QStringLiteral("              ร้านสมใจมินิมาร์ท"), QStringLiteral("      Company Tax Id 0105561234567"),
-          QStringLiteral("     TAX INVOICE (ABB.) VAT Included"), QStringLiteral("          TAX Rd E051234567890"), dashes,
-          QStringLiteral("✂") + QStringLiteral(" -").repeated(19)}},
-        {2, "",
+          QStringLiteral("     TAX INVOICE (ABB.) VAT Included"), QStringLiteral("          TAX Rd E051234567890"),
+          dashes, QStringLiteral("✂") + QStringLiteral(" -").repeated(19)}},
+        {2,
+         "",
          {QStringLiteral("              ร้านสมใจมินิมาร์ท"), QStringLiteral("     TAX INVOICE (ABB.) VAT Included"),
-          QStringLiteral("          TAX Rd E051234567890"), dashes, QStringLiteral("✂") + QStringLiteral(" -").repeated(19)}},
+          QStringLiteral("          TAX Rd E051234567890"), dashes,
+          QStringLiteral("✂") + QStringLiteral(" -").repeated(19)}},
         {3, "0105561234567", {dashes, QStringLiteral("✂") + QStringLiteral(" -").repeated(19)}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "layout " << c.formNo << " tax number '" << c.taxNo << "'");
         ReceiptSettings settings = kvr::test::DemoSettings(c.formNo);
         settings.Company.TaxNo = QString::fromUtf8(c.taxNo);
-        const PrintedReceipt printed = PrintedReceipt::of([&](ReceiptPrinter& p) { PrintReceiptHeading(p, settings, true); });
+        const PrintedReceipt printed =
+            PrintedReceipt::of([&](ReceiptPrinter& p) { PrintReceiptHeading(p, settings, true); });
         EXPECT_EQ(printed.texts(), c.expected);
         for (const PreviewLine& line : printed.lines)
             EXPECT_TRUE(line.cut || line.cells.size() == 40u) << line.text().toStdString();

@@ -23,16 +23,32 @@ struct DecodeCase
 TEST(ReceiptPreview, merges_the_three_passes_into_thai_text)
 {
     const DecodeCase cases[] = {
-        {"TIS raised tone", Hex("1B330F08 9B 0D0A B7 0D0A 20 1B330508 0D0A"), CharCode::Tis, {QStringLiteral("ที่")}, {1}},
+        {"TIS raised tone",
+         Hex("1B330F08 9B 0D0A B7 0D0A 20 1B330508 0D0A"),
+         CharCode::Tis,
+         {QStringLiteral("ที่")},
+         {1}},
         {"KU merged tone", Hex("1B330F08 F3 0D0A B5 0D0A 20 1B330508 0D0A"), CharCode::Ku, {QStringLiteral("ที่")}, {1}},
-        {"KU ambiguous byte reads as a tone", Hex("1B330F08 EE20 0D0A C7A5 0D0A 2020 1B330508 0D0A"), CharCode::Ku,
-         {QStringLiteral("สิ่ง")}, {2}},
-        {"marks above and below one letter", Hex("1B330F08 E920 0D0A A1A7 0D0A D820 1B330508 0D0A"), CharCode::Tis,
-         {QStringLiteral("กุ้ง")}, {2}},
-        {"one-pass line", Hex("B7D5E8 41 0D0A"), CharCode::Tis, {QStringLiteral("ที่A")}, {2}},
-        {"commands take no column", Hex("1B45 41 1B46 1B2D01 42 1B2D00 0F 12 0D0A"), CharCode::Tis, {QStringLiteral("AB")},
+        {"KU ambiguous byte reads as a tone",
+         Hex("1B330F08 EE20 0D0A C7A5 0D0A 2020 1B330508 0D0A"),
+         CharCode::Ku,
+         {QStringLiteral("สิ่ง")},
          {2}},
-        {"cut after a fed line", Hex("41 0D0A 1B69"), CharCode::Tis, {QStringLiteral("A"), QStringLiteral("✂") + QStringLiteral(" -").repeated(19)},
+        {"marks above and below one letter",
+         Hex("1B330F08 E920 0D0A A1A7 0D0A D820 1B330508 0D0A"),
+         CharCode::Tis,
+         {QStringLiteral("กุ้ง")},
+         {2}},
+        {"one-pass line", Hex("B7D5E8 41 0D0A"), CharCode::Tis, {QStringLiteral("ที่A")}, {2}},
+        {"commands take no column",
+         Hex("1B45 41 1B46 1B2D01 42 1B2D00 0F 12 0D0A"),
+         CharCode::Tis,
+         {QStringLiteral("AB")},
+         {2}},
+        {"cut after a fed line",
+         Hex("41 0D0A 1B69"),
+         CharCode::Tis,
+         {QStringLiteral("A"), QStringLiteral("✂") + QStringLiteral(" -").repeated(19)},
          {1, 0}},
         {"an unfinished line prints nothing", Hex("41 0D0A 1B40"), CharCode::Tis, {QStringLiteral("A")}, {1}},
         {"blank lines stay", Hex("0D0A 20 0D0A"), CharCode::Tis, {QString(), QString()}, {0, 1}},
@@ -53,8 +69,8 @@ TEST(ReceiptPreview, merges_the_three_passes_into_thai_text)
 
 TEST(ReceiptPreview, follows_bold_italic_and_reset)
 {
-    const ReceiptPreview preview
-        = ReceiptPreview::decode(Hex("41 1B45 42 1B34 43 0D0A 44 1B40 45 0D0A 1B2D01 46 1B2D00 47 0D0A"), CharCode::Tis);
+    const ReceiptPreview preview =
+        ReceiptPreview::decode(Hex("41 1B45 42 1B34 43 0D0A 44 1B40 45 0D0A 1B2D01 46 1B2D00 47 0D0A"), CharCode::Tis);
     ASSERT_EQ(preview.lines().size(), 3u);
     struct Expect
     {
@@ -80,15 +96,15 @@ TEST(ReceiptPreview, follows_bold_italic_and_reset)
 TEST(ReceiptPreview, reads_back_what_was_printed_in_either_code)
 {
     const QString texts[] = {
-        QStringLiteral("น้ำดื่มสิงห์ 600 มล."), QStringLiteral("ที่ตักน้ำแข็ง"), QStringLiteral("ปลากระป๋องสามแม่ครัว"),
+        QStringLiteral("น้ำดื่มสิงห์ 600 มล."),  QStringLiteral("ที่ตักน้ำแข็ง"),       QStringLiteral("ปลากระป๋องสามแม่ครัว"),
         QStringLiteral("ข้าวหอมมะลิ ๕ กก."),  QStringLiteral("กุ้งแห้ง ปั้นสิ้นซึ่งดื้อ"), QStringLiteral("เลขประจำตัวผู้เสียภาษี"),
         QStringLiteral("ฆ้องใหญ่ ฤๅษี ฮ่องกง"), QStringLiteral("ABC 123 @#%"),
     };
     for (const CharCode code : {CharCode::Tis, CharCode::Ku}) {
         for (const QString& text : texts) {
             SCOPED_TRACE(testing::Message() << text.toStdString() << (code == CharCode::Ku ? " KU" : " TIS"));
-            const kvr::test::PrintedReceipt printed
-                = kvr::test::PrintedReceipt::of([&](ReceiptPrinter& p) { p.WriteThai(text); }, code);
+            const kvr::test::PrintedReceipt printed =
+                kvr::test::PrintedReceipt::of([&](ReceiptPrinter& p) { p.WriteThai(text); }, code);
             ASSERT_EQ(printed.lines.size(), 1u);
             EXPECT_EQ(printed.lines[0].text(), text);
         }

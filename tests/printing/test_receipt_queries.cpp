@@ -61,18 +61,21 @@ TEST_P(ReceiptQueriesTest, bill_rows_are_read_without_moving_the_line_query)
     const auto exec = [&](const char* sql) { Query(db, QString::fromUtf8(sql)).execSql(); };
     exec("INSERT INTO Product (Id, Code, ThaiName, PosName) VALUES (1, 'W-600', 'น้ำดื่ม', 'น้ำดื่มสิงห์ 600 มล.'), "
          "(2, 'FISH-155', 'ปลากระป๋อง', 'ปลากระป๋องสามแม่ครัว')");
-    exec("INSERT INTO ProductUnits (Id, Product, UnitName, Fraction, BarCode) VALUES (11, 1, 'ขวด', 1, '8850999320014'), "
+    exec("INSERT INTO ProductUnits (Id, Product, UnitName, Fraction, BarCode) VALUES (11, 1, 'ขวด', 1, "
+         "'8850999320014'), "
          "(12, 2, 'กป.', 1, NULL)");
-    exec("INSERT INTO PosHd (Id, PosType, PosNo, Price_IE, NoTaxAmt, TaxAmt, TaxTotal, Total, TaxRate, DiscAmt1, DiscAmt3, "
+    exec("INSERT INTO PosHd (Id, PosType, PosNo, Price_IE, NoTaxAmt, TaxAmt, TaxTotal, Total, TaxRate, DiscAmt1, "
+         "DiscAmt3, "
          "Cash, CardAmount, Coupon, BankAmount, Change) VALUES (5, 'P', '  P6900123', 'I', 0, 61, 3.99, 61, 7, 3, 2, "
          "50, NULL, 20, 0, 9)");
     exec("INSERT INTO PosDt (PosHd, PosRecNo, Product, Quantity, ProductUnits, Price, DiscountAmt, Total) VALUES "
          "(5, 2, 2, 3, 12, 16.5, 4.5, 45), (5, 1, 1, 3, 11, 7, NULL, 21)");
-    Query header(db, QStringLiteral(
-                         "SELECT H.PosNo, H.Price_IE, H.NoTaxAmt, H.TaxAmt, H.TaxTotal, H.Total, H.TaxRate, H.Cash, "
-                         "H.CardAmount, H.Coupon, H.BankAmount, H.Change, H.PosPrintDateTime, "
-                         "(Coalesce(H.DiscAmt1, 0) + Coalesce(H.DiscAmt2, 0) + Coalesce(H.DiscAmt3, 0)) AS DiscountAmt "
-                         "FROM PosHd H WHERE H.Id = 5"));
+    Query header(
+        db,
+        QStringLiteral("SELECT H.PosNo, H.Price_IE, H.NoTaxAmt, H.TaxAmt, H.TaxTotal, H.Total, H.TaxRate, H.Cash, "
+                       "H.CardAmount, H.Coupon, H.BankAmount, H.Change, H.PosPrintDateTime, "
+                       "(Coalesce(H.DiscAmt1, 0) + Coalesce(H.DiscAmt2, 0) + Coalesce(H.DiscAmt3, 0)) AS DiscountAmt "
+                       "FROM PosHd H WHERE H.Id = 5"));
     header.open();
     const ReceiptHeader h = ReadReceiptHeader(header);
     EXPECT_EQ(h.PosNo, QStringLiteral("  P6900123"));
@@ -83,10 +86,11 @@ TEST_P(ReceiptQueriesTest, bill_rows_are_read_without_moving_the_line_query)
     EXPECT_DOUBLE_EQ(h.received(), 70); // a null card amount counts as nothing
     EXPECT_DOUBLE_EQ(h.Change, 9);
 
-    Query lines(db, QStringLiteral("SELECT D.Quantity, D.Price, D.DiscountAmt, D.Total, P.Code AS ProductCode, P.PosName, "
-                                   "U.UnitName, U.BarCode FROM PosDt D INNER JOIN Product P ON (D.Product = P.Id) "
-                                   "INNER JOIN ProductUnits U ON (D.ProductUnits = U.Id) WHERE D.PosHd = 5 "
-                                   "ORDER BY D.PosRecNo"));
+    Query lines(db,
+                QStringLiteral("SELECT D.Quantity, D.Price, D.DiscountAmt, D.Total, P.Code AS ProductCode, P.PosName, "
+                               "U.UnitName, U.BarCode FROM PosDt D INNER JOIN Product P ON (D.Product = P.Id) "
+                               "INNER JOIN ProductUnits U ON (D.ProductUnits = U.Id) WHERE D.PosHd = 5 "
+                               "ORDER BY D.PosRecNo"));
     lines.open();
     lines.setRecNo(1);
     const std::vector<ReceiptLine> read = ReadReceiptLines(lines);

@@ -84,7 +84,8 @@ TEST(PrinterTarget, is_chosen_by_the_workstation_then_by_the_machine)
          QStringLiteral("/dev/usb/lp3")},
         {"another machine's key is not ours", "[ReceiptPrinter]\nM01=/dev/usb/lp3\n", "M02", "/dev/usb/lp1",
          QStringLiteral("/dev/usb/lp1")},
-        {"the workstation's device", "[ReceiptPrinter]\nDevice=/dev/usb/lp2\n", "M02", "", QStringLiteral("/dev/usb/lp2")},
+        {"the workstation's device", "[ReceiptPrinter]\nDevice=/dev/usb/lp2\n", "M02", "",
+         QStringLiteral("/dev/usb/lp2")},
         {"a dash is standard output", "[ReceiptPrinter]\nM01=-\n", "M01", "/dev/usb/lp0", {}},
         {"a relative file", "[ReceiptPrinter]\nM01=receipts/m01.prn\n", "M01", "", QStringLiteral("receipts/m01.prn")},
         {"other sections are ignored", "[Database]\nUser=kvr\n", "M01", "EPSON", {}},
@@ -94,11 +95,10 @@ TEST(PrinterTarget, is_chosen_by_the_workstation_then_by_the_machine)
         QTemporaryDir dir;
         if (c.ini)
             WriteIni(dir.path(), c.ini);
-        const PrinterTarget target = PrinterTarget::resolve(dir.path(), QString::fromUtf8(c.machine),
-                                                            QString::fromUtf8(c.printerName));
-        const QString expected = c.expected.isEmpty() || c.expected.startsWith(u'/')
-                                     ? c.expected
-                                     : dir.filePath(c.expected);
+        const PrinterTarget target =
+            PrinterTarget::resolve(dir.path(), QString::fromUtf8(c.machine), QString::fromUtf8(c.printerName));
+        const QString expected =
+            c.expected.isEmpty() || c.expected.startsWith(u'/') ? c.expected : dir.filePath(c.expected);
         EXPECT_EQ(target.path, expected);
         EXPECT_EQ(target.isStandardOutput(), c.expected.isEmpty());
     }
@@ -132,7 +132,7 @@ TEST(PrintTextReceipt, reports_a_printer_that_cannot_be_opened_and_stays_usable)
 {
     QTemporaryDir dir;
     const QString missing[] = {
-        QStringLiteral("/dev/kvrpos-test-no-such-printer"),   // a device not plugged in: no file is made for it
+        QStringLiteral("/dev/kvrpos-test-no-such-printer"), // a device not plugged in: no file is made for it
         dir.filePath(QStringLiteral("no-such-folder/r.prn")), // a folder that is not there
     };
     ReceiptPrinter printer;

@@ -34,10 +34,18 @@ TEST(SplitThreeLevels, puts_each_mark_over_or_under_its_letter)
         {"merged tone on KU", Thai("ที่", CharCode::Ku), CharCode::Ku, Hex("F3"), Hex("B5"), " "},
         {"lower vowel on KU", Thai("กุ้ง", CharCode::Ku), CharCode::Ku, Hex("E1 20"), Hex("A1 A5"), Hex("D7 20")},
         {"KU tone mark first", Thai("่ก", CharCode::Ku), CharCode::Ku, " ", Hex("A1"), " "},
-        {"bold in all three", QByteArray("\x0A" "A\x0B"), CharCode::Tis, Hex("1B45 20 1B46"), Hex("1B45 41 1B46"),
-         Hex("1B45 20 1B46")},
-        {"underline in the letters only", QByteArray("\x10" "A\x11"), CharCode::Tis, " ", Hex("1B2D01 41 1B2D00"), " "},
-        {"condensed", QByteArray("\x0C" "A"), CharCode::Ku, Hex("0F1B0F 20"), Hex("0F1B0F 41"), Hex("0F1B0F 20")},
+        {"bold in all three",
+         QByteArray("\x0A"
+                    "A\x0B"),
+         CharCode::Tis, Hex("1B45 20 1B46"), Hex("1B45 41 1B46"), Hex("1B45 20 1B46")},
+        {"underline in the letters only",
+         QByteArray("\x10"
+                    "A\x11"),
+         CharCode::Tis, " ", Hex("1B2D01 41 1B2D00"), " "},
+        {"condensed",
+         QByteArray("\x0C"
+                    "A"),
+         CharCode::Ku, Hex("0F1B0F 20"), Hex("0F1B0F 41"), Hex("0F1B0F 20")},
         {"mark after a command keeps to its letter", Thai("ก", CharCode::Tis) + "\x0B" + Hex("E8"), CharCode::Tis,
          Hex("E8 1B46"), Hex("A1 1B46"), Hex("20 1B46")},
     };
@@ -59,7 +67,7 @@ TEST(LevelOf, sorts_bytes_by_the_classes_of_each_code)
         MarkLevel level;
     };
     const Case cases[] = {
-        {0x92, CharCode::Tis, MarkLevel::Upper}, {0x9E, CharCode::Tis, MarkLevel::Upper},
+        {0x92, CharCode::Tis, MarkLevel::Upper},  {0x9E, CharCode::Tis, MarkLevel::Upper},
         {0x9F, CharCode::Tis, MarkLevel::Letter}, {0xD1, CharCode::Tis, MarkLevel::Upper},
         {0xD2, CharCode::Tis, MarkLevel::Letter}, {0xD8, CharCode::Tis, MarkLevel::Lower},
         {0xDA, CharCode::Tis, MarkLevel::Letter}, {0xDB, CharCode::Tis, MarkLevel::Upper},

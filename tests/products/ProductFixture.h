@@ -13,15 +13,15 @@ namespace kvr::test {
 
 // Ids of the small shop every product test starts from (see ProductFixture.cpp).
 namespace shop {
-constexpr int water = 1;          // Pce 1 (sale, small), Box 12 (sale, purc, stock), Pack 6 (purc only); warehouse BACK
-constexpr int blocked = 2;        // Blocked 'Y'
-constexpr int nullBlocked = 3;    // Blocked NULL; warehouse MAIN
-constexpr int master = 4;         // MasterCode 'Y'
-constexpr int serialFree = 5;     // UseSerial, serial need not be in stock
-constexpr int serialOnHand = 6;   // UseSerial, serial must be in stock
-constexpr int service = 7;        // ProductType 'S'
-constexpr int noStockUnit = 8;    // a single unit Bag that is no stock unit
-constexpr int rice = 9;           // Kg 1 (stock and small unit)
+constexpr int water = 1; // Pce 1 (sale, small), Box 12 (sale, purc, stock), Pack 6 (purc only); warehouse BACK
+constexpr int blocked = 2; // Blocked 'Y'
+constexpr int nullBlocked = 3; // Blocked NULL; warehouse MAIN
+constexpr int master = 4; // MasterCode 'Y'
+constexpr int serialFree = 5; // UseSerial, serial need not be in stock
+constexpr int serialOnHand = 6; // UseSerial, serial must be in stock
+constexpr int service = 7; // ProductType 'S'
+constexpr int noStockUnit = 8; // a single unit Bag that is no stock unit
+constexpr int rice = 9; // Kg 1 (stock and small unit)
 constexpr int pce = 11, box = 12, pack = 13;
 constexpr int mainWh = 1, backWh = 2, rmaWh = 3, shelfWh = 4;
 } // namespace shop

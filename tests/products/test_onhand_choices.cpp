@@ -21,14 +21,16 @@ protected:
         ProductFixture::SetUp();
         if (IsSkipped())
             return;
-        exec(QStringLiteral("INSERT INTO LotNo (Id, Code, Description, HasExpired) VALUES (1, 'L1', 'ล็อตแรก', 'N'), "
-                            "(2, 'L2', 'หมดแล้ว', 'N'), (3, 'L3', 'ติดลบ', 'N'), (4, 'L4', 'หลังร้าน', 'N'), (5, 'L5', 'ปีก่อน', 'N')"));
+        exec(QStringLiteral(
+            "INSERT INTO LotNo (Id, Code, Description, HasExpired) VALUES (1, 'L1', 'ล็อตแรก', 'N'), "
+            "(2, 'L2', 'หมดแล้ว', 'N'), (3, 'L3', 'ติดลบ', 'N'), (4, 'L4', 'หลังร้าน', 'N'), (5, 'L5', 'ปีก่อน', 'N')"));
         exec(QStringLiteral("INSERT INTO LotOnHand (Product, LotNo, Warehouse, BalanceYear, Quantity) VALUES "
                             "(1, 1, 1, 2026, 18), (1, 1, 1, 2026, 12), (1, 2, 1, 2026, 5), (1, 2, 2, 2026, -5), "
                             "(1, 3, 1, 2026, -2), (1, 4, 2, 2026, 12), (1, 5, 1, 2025, 40), (9, 1, 1, 2026, 7)"));
-        exec(QStringLiteral("INSERT INTO view_currentstock (Product, Warehouse, Onhand, OnhandQnty, WaitPO, WaitSO) VALUES "
-                            "(1, 1, 30, 30, 24, 6), (1, 2, 0, 0, 12, 0), (1, 3, 12, 12, 0, 0), (1, 4, 5, 5, 0, 1), "
-                            "(9, 1, 3, 3, 0, 0)"));
+        exec(QStringLiteral(
+            "INSERT INTO view_currentstock (Product, Warehouse, Onhand, OnhandQnty, WaitPO, WaitSO) VALUES "
+            "(1, 1, 30, 30, 24, 6), (1, 2, 0, 0, 12, 0), (1, 3, 12, 12, 0, 0), (1, 4, 5, 5, 0, 1), "
+            "(9, 1, 3, 3, 0, 0)"));
         texts = std::make_unique<kvr::products::QuantityTexts>(*dm);
         choices = std::make_unique<OnHandChoices>(*dm, *texts);
     }
@@ -82,7 +84,8 @@ TEST_P(OnHandChoicesTest, warehouses_holding_the_product_within_the_users_own)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        setConfig(c.restricted ? QStringLiteral("CheckUserWarehouseFlag = 'Y'") : QStringLiteral("CheckUserWarehouseFlag = 'N'"));
+        setConfig(c.restricted ? QStringLiteral("CheckUserWarehouseFlag = 'Y'")
+                               : QStringLiteral("CheckUserWarehouseFlag = 'N'"));
         QStringList codes;
         for (const OnHandChoices::Warehouse& w : choices->warehouses(shop::water, c.location, c.onlyWithStock))
             codes << w.code;
@@ -103,7 +106,8 @@ QStringList listed(kvr::search::SearchScreen& dialog, const QString& column)
     QStringList rows;
     kvr::data::CachedDataset& q = dialog.QSearch();
     for (int row = 0; row < q.recordCount(); ++row)
-        rows << q.fieldAt(row, QStringLiteral("Code")).asString() + QLatin1Char('=') + q.fieldAt(row, column).asString();
+        rows << q.fieldAt(row, QStringLiteral("Code")).asString() + QLatin1Char('=') +
+                q.fieldAt(row, column).asString();
     return rows;
 }
 

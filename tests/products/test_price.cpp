@@ -19,16 +19,18 @@ protected:
             return;
         exec(QStringLiteral("INSERT INTO ProductPrice (Product, ProductUnits, PriceType, Price) VALUES "
                             "(1, 11, 3, 10), (1, 11, 19, 12), (1, 12, 19, 130), (1, 12, 3, 120), (1, 11, 21, 11.5)"));
-        exec(QStringLiteral("INSERT INTO customerproductprice (customer, product, productunits, price, quantity, discount) VALUES "
-                            "(5, 1, 11, 0, 3, '5%'), (6, 1, 11, 9.5, 2, '2%'), (6, 1, 12, 100, 1, '1%'), (8, 1, 11, 9, 1, '3%')"));
+        exec(QStringLiteral(
+            "INSERT INTO customerproductprice (customer, product, productunits, price, quantity, discount) VALUES "
+            "(5, 1, 11, 0, 3, '5%'), (6, 1, 11, 9.5, 2, '2%'), (6, 1, 12, 100, 1, '1%'), (8, 1, 11, 9, 1, '3%')"));
         // Everybody: 8.00 in March; customer 8: 7.00 with no discount text in the second half of March.
-        exec(QStringLiteral("INSERT INTO promotion_dt (product, productunits, pricetype, customer, startdate, stopdate, price, "
-                            "discpercent) VALUES "
-                            "(1, 11, 19, 0, '2026-03-01 00:00:00', '2026-03-31 00:00:00', 8, '10%'), "
-                            "(1, 11, 19, 8, '2026-03-16 00:00:00', '2026-03-31 00:00:00', 7, NULL), "
-                            "(1, 11, 21, 0, '2026-04-01 00:00:00', '2026-04-30 00:00:00', 6, '1%'), "
-                            "(1, 11, 21, 0, '2026-04-10 00:00:00', '2026-04-20 00:00:00', 5.5, '4%'), "
-                            "(1, 11, 20, 0, '2026-05-01 00:00:00', '2026-05-31 00:00:00', 0, '')"));
+        exec(QStringLiteral(
+            "INSERT INTO promotion_dt (product, productunits, pricetype, customer, startdate, stopdate, price, "
+            "discpercent) VALUES "
+            "(1, 11, 19, 0, '2026-03-01 00:00:00', '2026-03-31 00:00:00', 8, '10%'), "
+            "(1, 11, 19, 8, '2026-03-16 00:00:00', '2026-03-31 00:00:00', 7, NULL), "
+            "(1, 11, 21, 0, '2026-04-01 00:00:00', '2026-04-30 00:00:00', 6, '1%'), "
+            "(1, 11, 21, 0, '2026-04-10 00:00:00', '2026-04-20 00:00:00', 5.5, '4%'), "
+            "(1, 11, 20, 0, '2026-05-01 00:00:00', '2026-05-31 00:00:00', 0, '')"));
     }
 };
 
@@ -55,10 +57,12 @@ TEST_P(PriceTest, sources_override_one_another_in_order)
         {"list price of the level", walkIn, shop::pce, retail, at(2, 1), 12, ""},
         {"no price at the level: the POS level", walkIn, shop::pce, wholesale, at(2, 1), 10, ""},
         {"no price at either level", walkIn, shop::pack, retail, at(2, 1), 0, ""},
-        {"customer price 0 keeps the list price, brings its discount", zeroPriceCustomer, shop::pce, retail, at(2, 1), 12, "5%"},
+        {"customer price 0 keeps the list price, brings its discount", zeroPriceCustomer, shop::pce, retail, at(2, 1),
+         12, "5%"},
         {"customer price", ownPriceCustomer, shop::pce, retail, at(2, 1), 9.5, "2%"},
         {"promotion for everybody beats the customer price", ownPriceCustomer, shop::pce, retail, at(3, 5), 8, "10%"},
-        {"customer's promotion beats everybody's; null text empties", promoCustomer, shop::pce, retail, at(3, 20), 7, ""},
+        {"customer's promotion beats everybody's; null text empties", promoCustomer, shop::pce, retail, at(3, 20), 7,
+         ""},
         {"customer's promotion not begun: everybody's", promoCustomer, shop::pce, retail, at(3, 15, 23), 8, "10%"},
         {"promotion ending on the bill date, late in the day", walkIn, shop::pce, retail, at(3, 31, 23), 8, "10%"},
         {"promotion over", walkIn, shop::pce, retail, at(4, 1, 0), 12, ""},
@@ -100,7 +104,9 @@ TEST_P(PriceTest, stock_unit_mode_prices_the_stock_unit_without_falling_back)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        setConfig(QStringLiteral("SearchProductNo = %1, DisplayFraction = %2").arg(c.searchProductNo).arg(QLatin1String(c.displayFraction)));
+        setConfig(QStringLiteral("SearchProductNo = %1, DisplayFraction = %2")
+                      .arg(c.searchProductNo)
+                      .arg(QLatin1String(c.displayFraction)));
         product->setPrintFrac(c.printFrac);
         EXPECT_DOUBLE_EQ(product->GetPrice(c.customer, shop::water, shop::pce, c.priceType, c.date), c.price);
         EXPECT_EQ(product->PriceDiscount(), QString::fromLatin1(c.discount));
@@ -114,8 +120,9 @@ TEST_P(PriceTest, stock_unit_mode_prices_the_stock_unit_without_falling_back)
 
 TEST_P(PriceTest, project_prices_carry_the_customer_quantity_and_the_project_price_last)
 {
-    exec(QStringLiteral("INSERT INTO CustomerProductPriceProject (product, productunits, customer, project, price, discount) "
-                        "VALUES (1, 11, 6, 40, 9.25, '7%'), (1, 11, 5, 40, 0, NULL)"));
+    exec(QStringLiteral(
+        "INSERT INTO CustomerProductPriceProject (product, productunits, customer, project, price, discount) "
+        "VALUES (1, 11, 6, 40, 9.25, '7%'), (1, 11, 5, 40, 0, NULL)"));
     struct Case
     {
         const char* what;
@@ -137,7 +144,8 @@ TEST_P(PriceTest, project_prices_carry_the_customer_quantity_and_the_project_pri
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_DOUBLE_EQ(product->GetProjectPrice(c.customer, shop::water, shop::pce, c.priceType, c.project, c.date), c.price);
+        EXPECT_DOUBLE_EQ(product->GetProjectPrice(c.customer, shop::water, shop::pce, c.priceType, c.project, c.date),
+                         c.price);
         EXPECT_EQ(product->PriceDiscount(), QString::fromLatin1(c.discount));
         EXPECT_EQ(product->PriceQuantity(), c.quantity);
     }
@@ -149,7 +157,8 @@ TEST_P(PriceTest, purchase_prices_come_from_the_vendor_or_the_unit_in_the_vendor
                         "(902, 'CURRENCY', 'usd', 'Dollar'), (903, 'CURRENCY', 'EUR', 'Euro')"));
     exec(QStringLiteral("INSERT INTO vendor (Id, Code, Name, VendorCurrency) VALUES (70, 'V70', 'Thai', 901), "
                         "(71, 'V71', 'US', 902), (72, 'V72', 'EU', 903), (73, 'V73', 'None', NULL)"));
-    exec(QStringLiteral("UPDATE ProductUnits SET PurcPriceBaht = 96, PurcPriceUsd = 2.75, PurcPriceKip = 50000 WHERE Id = 12"));
+    exec(QStringLiteral(
+        "UPDATE ProductUnits SET PurcPriceBaht = 96, PurcPriceUsd = 2.75, PurcPriceKip = 50000 WHERE Id = 12"));
     exec(QStringLiteral("INSERT INTO PartSource (Product, Vendor, ProductUnits, Price) VALUES (1, 71, 11, 0.25)"));
     struct Case
     {

@@ -11,8 +11,7 @@ using kvr::products::UnitRoles;
 namespace {
 
 class ProductLookupTest : public ProductFixture
-{
-};
+{ };
 
 QString field(const kvr::data::Query& query, const char* name)
 {
@@ -33,9 +32,9 @@ TEST_P(ProductLookupTest, products_are_found_by_code_or_only_by_barcode_in_barco
     const Case cases[] = {
         {false, "P001", true, "P001"},
         {false, "p001", true, "P001"}, // codes compare without case, as on the original server
-        {false, "P002", false, ""},    // blocked
+        {false, "P002", false, ""}, // blocked
         {false, "P003", true, "P003"}, // Blocked null is not blocked
-        {false, "P004", false, ""},    // master product
+        {false, "P004", false, ""}, // master product
         {false, "8850001000128", false, ""},
         {false, "P001' OR '1'='1", false, ""},
         {true, "P001", false, ""}, // a code typed in barcode mode
@@ -55,7 +54,8 @@ TEST_P(ProductLookupTest, products_are_found_by_code_or_only_by_barcode_in_barco
 
 TEST_P(ProductLookupTest, a_barcode_hit_leaves_its_unit_and_the_product_row_readable)
 {
-    exec(QStringLiteral("INSERT INTO ProductPrice (Product, ProductUnits, PriceType, Price) VALUES (1, 12, 19, 130), (1, 12, 20, 120)"));
+    exec(QStringLiteral("INSERT INTO ProductPrice (Product, ProductUnits, PriceType, Price) VALUES (1, 12, 19, 130), "
+                        "(1, 12, 20, 120)"));
     product->setUseBarCode(true);
     ASSERT_TRUE(product->ExistsProduct(QStringLiteral("8850001000128")));
     const kvr::data::Query& unit = product->QChkBarCode();
@@ -88,7 +88,8 @@ TEST_P(ProductLookupTest, user_warehouse_restriction_hides_other_warehouses_but_
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(QStringLiteral("restricted %1, user %2").arg(c.restricted).arg(c.user).toStdString());
-        setConfig(c.restricted ? QStringLiteral("CheckUserWarehouseFlag = 'Y'") : QStringLiteral("CheckUserWarehouseFlag = 'N'"));
+        setConfig(c.restricted ? QStringLiteral("CheckUserWarehouseFlag = 'Y'")
+                               : QStringLiteral("CheckUserWarehouseFlag = 'N'"));
         switchUser(c.user);
         ASSERT_TRUE(product->ExistsProduct(QStringLiteral("P001")));
         EXPECT_EQ(field(product->QChkProduct(), "WhCode"), QString::fromLatin1(c.productWarehouse));
@@ -175,8 +176,9 @@ TEST_P(ProductLookupTest, units_match_by_role)
 
 TEST_P(ProductLookupTest, a_lot_expires_after_the_instant_of_its_expiry_date)
 {
-    exec(QStringLiteral("INSERT INTO LotNo (Code, HasExpired, ExpiredDate) VALUES ('L-KEEP', 'N', '2020-01-01 00:00:00'), "
-                        "('L-DATE', 'Y', '2026-03-10 00:00:00'), ('L-NULL', 'Y', NULL)"));
+    exec(QStringLiteral(
+        "INSERT INTO LotNo (Code, HasExpired, ExpiredDate) VALUES ('L-KEEP', 'N', '2020-01-01 00:00:00'), "
+        "('L-DATE', 'Y', '2026-03-10 00:00:00'), ('L-NULL', 'Y', NULL)"));
     struct Case
     {
         const char* lot;
@@ -217,7 +219,8 @@ TEST_P(ProductLookupTest, lot_on_hand_adds_every_balance_year_up_to_the_given_on
 
 TEST_P(ProductLookupTest, serials_are_registered_only_where_they_need_not_be_in_stock)
 {
-    exec(QStringLiteral("INSERT INTO SerialNo (Product, Serial, OnHand) VALUES (5, 'SOLD-1', 'N'), (6, 'PH-1', 'Y'), (6, 'PH-2', 'N')"));
+    exec(QStringLiteral("INSERT INTO SerialNo (Product, Serial, OnHand) VALUES (5, 'SOLD-1', 'N'), (6, 'PH-1', 'Y'), "
+                        "(6, 'PH-2', 'N')"));
     const auto count = [&](int productId) {
         kvr::data::Query q(dm->DMdata(), QStringLiteral("SELECT COUNT(*) AS N FROM SerialNo WHERE Product = :P"));
         q.setParam(QStringLiteral("P"), productId);
@@ -232,14 +235,13 @@ TEST_P(ProductLookupTest, serials_are_registered_only_where_they_need_not_be_in_
         int serialsAfter;
     };
     const Case cases[] = {
-        {shop::serialFree, "HP-777", true, 2},  // new: registered in stock
-        {shop::serialFree, "hp-777", true, 2},  // the same serial, not a second row
+        {shop::serialFree, "HP-777", true, 2}, // new: registered in stock
+        {shop::serialFree, "hp-777", true, 2}, // the same serial, not a second row
         {shop::serialFree, "SOLD-1", false, 2}, // known and sold stays sold
-        {shop::serialFree, "  ", false, 2},     // nothing to register
-        {shop::serialOnHand, "PH-1", true, 2},
-        {shop::serialOnHand, "PH-2", false, 2},
+        {shop::serialFree, "  ", false, 2}, // nothing to register
+        {shop::serialOnHand, "PH-1", true, 2},  {shop::serialOnHand, "PH-2", false, 2},
         {shop::serialOnHand, "PH-9", false, 2}, // must already be in stock: never registered
-        {shop::water, "W-1", false, 0},         // no serials at all
+        {shop::water, "W-1", false, 0}, // no serials at all
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.serial);
@@ -256,8 +258,9 @@ TEST_P(ProductLookupTest, purchase_and_project_codes_are_found_with_their_rows)
 {
     exec(QStringLiteral("INSERT INTO ProdAttrCode (GroupId, Code, Description) VALUES (3, 'RED', 'แดง')"));
     exec(QStringLiteral("INSERT INTO projectitemhd (Project, Code, Description) VALUES (40, 'IT-01', 'งานเดินสาย')"));
-    exec(QStringLiteral("INSERT INTO PartSource (Product, Vendor, ProductUnits, Price, PurchaseCode, PurchaseName, DiscountStr) "
-                        "VALUES (1, 70, 12, 95, 'V-WATER', 'Water box', '2%')"));
+    exec(QStringLiteral(
+        "INSERT INTO PartSource (Product, Vendor, ProductUnits, Price, PurchaseCode, PurchaseName, DiscountStr) "
+        "VALUES (1, 70, 12, 95, 'V-WATER', 'Water box', '2%')"));
     EXPECT_TRUE(product->ExistsProdAttrCode(3, QStringLiteral("red")));
     EXPECT_FALSE(product->ExistsProdAttrCode(4, QStringLiteral("RED")));
     EXPECT_TRUE(product->ExistsProjectItemCode(QStringLiteral("IT-01"), 40));
@@ -281,7 +284,8 @@ TEST_P(ProductLookupTest, services_are_found_only_among_unblocked_services)
         const char* code;
         bool found;
     };
-    for (const Case& c : {Case{"S001", true}, Case{"s001", true}, Case{"S002", true}, Case{"S003", false}, Case{"P001", false}}) {
+    for (const Case& c :
+         {Case{"S001", true}, Case{"s001", true}, Case{"S002", true}, Case{"S003", false}, Case{"P001", false}}) {
         SCOPED_TRACE(c.code);
         EXPECT_EQ(services.ExistsService(QString::fromLatin1(c.code)), c.found);
     }

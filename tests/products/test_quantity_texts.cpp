@@ -19,10 +19,12 @@ protected:
             return;
         // Eggs: Pce (small), Dozen (stock, 12), Tray (30); loose goods without a stock unit; a stock
         // unit of fraction 0 beside the bag.
-        exec(QStringLiteral("INSERT INTO Product (Id, Code, TaxCode, DefaultWh) VALUES (30, 'EGG', 1, 1), (31, 'LOOSE', 1, 1)"));
-        exec(QStringLiteral("INSERT INTO ProductUnits (Id, Product, UnitName, Fraction, StockUnitFlag, SmallUnitFlag) VALUES "
-                            "(301, 30, 'Pce', 1, 'N', 'Y'), (302, 30, 'Dozen', 12, 'Y', 'N'), (303, 30, 'Tray', 30, 'N', 'N'), "
-                            "(311, 31, 'Pce', 1, 'N', 'Y'), (82, 8, 'Sack', 0, 'Y', 'N')"));
+        exec(QStringLiteral(
+            "INSERT INTO Product (Id, Code, TaxCode, DefaultWh) VALUES (30, 'EGG', 1, 1), (31, 'LOOSE', 1, 1)"));
+        exec(QStringLiteral(
+            "INSERT INTO ProductUnits (Id, Product, UnitName, Fraction, StockUnitFlag, SmallUnitFlag) VALUES "
+            "(301, 30, 'Pce', 1, 'N', 'Y'), (302, 30, 'Dozen', 12, 'Y', 'N'), (303, 30, 'Tray', 30, 'N', 'N'), "
+            "(311, 31, 'Pce', 1, 'N', 'Y'), (82, 8, 'Sack', 0, 'Y', 'N')"));
         texts = std::make_unique<QuantityTexts>(*dm);
     }
     std::unique_ptr<QuantityTexts> texts;

@@ -39,15 +39,17 @@ protected:
         for (const QString& name : sql.placeholders) {
             const QVariant value = db.dialect().bindValue(statement.param(name));
             literals << (value.isNull() ? QStringLiteral("NULL")
-                                        : QLatin1Char('\'') + value.toString().replace(QLatin1Char('\''), QStringLiteral("''"))
-                                              + QLatin1Char('\''));
+                                        : QLatin1Char('\'') +
+                                 value.toString().replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\''));
         }
         const QString name = QStringLiteral("kvr_plan_%1").arg(++m_planCount);
         db.execDirect(QStringLiteral("PREPARE ") + name + QStringLiteral(" AS ") + text);
         // EXPLAIN EXECUTE cannot itself be prepared: it runs as plain text.
         QSqlQuery explain(db.database());
-        const QString args = literals.isEmpty() ? QString() : QLatin1Char('(') + literals.join(QLatin1Char(',')) + QLatin1Char(')');
-        EXPECT_TRUE(explain.exec(QStringLiteral("EXPLAIN EXECUTE ") + name + args)) << explain.lastError().text().toStdString();
+        const QString args =
+            literals.isEmpty() ? QString() : QLatin1Char('(') + literals.join(QLatin1Char(',')) + QLatin1Char(')');
+        EXPECT_TRUE(explain.exec(QStringLiteral("EXPLAIN EXECUTE ") + name + args))
+            << explain.lastError().text().toStdString();
         QStringList lines;
         while (explain.next())
             lines << explain.value(0).toString();
@@ -66,8 +68,9 @@ TEST_P(StatementPlanTest, every_statement_reads_through_an_index)
         dm->DMdata().execDirect(QStringLiteral("SET enable_seqscan = off"));
     const QDateTime when(QDate(2026, 3, 1), QTime(10, 0));
     for (const bool restricted : {false, true}) {
-        setConfig(restricted ? QStringLiteral("CheckUserWarehouseFlag = 'Y', SearchProductNo = 2, DisplayFraction = 'Y'")
-                             : QStringLiteral("CheckUserWarehouseFlag = 'N', SearchProductNo = 2, DisplayFraction = 'N'"));
+        setConfig(restricted
+                      ? QStringLiteral("CheckUserWarehouseFlag = 'Y', SearchProductNo = 2, DisplayFraction = 'Y'")
+                      : QStringLiteral("CheckUserWarehouseFlag = 'N', SearchProductNo = 2, DisplayFraction = 'N'"));
         product->setPrintFrac(true);
         product->setUseBarCode(true);
         product->ExistsProduct(QStringLiteral("8850001000128"));

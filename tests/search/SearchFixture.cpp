@@ -52,11 +52,12 @@ void SearchFixture::SetUp()
     exec(QStringLiteral("INSERT INTO Warehouse (Id, Code, Name) VALUES (1, 'MAIN', 'หน้าร้าน'), "
                         "(2, 'BACK', 'หลังร้าน'), (3, 'RMA', 'สินค้ารับคืน')"));
     exec(QStringLiteral("INSERT INTO UserWarehouse (UserName, Warehouse) VALUES (1, 1), (1, 3), (2, 2)"));
-    exec(QStringLiteral("INSERT INTO Customer (Id, Code, Name, NameEng, Province, Salesman, PhoneNo, Blocked, StoreCode) "
-                        "VALUES (1, 'C001', 'ลูกค้าทั่วไป', 'Walk-in', 3, 1, '021234567', 'N', NULL), "
-                        "(2, 'C002', 'บริษัท ดีมาก จำกัด', 'Deemak Co.', 4, 3, '053111222', 'N', NULL), "
-                        "(3, 'C003', 'ร้านสาขาลาดพร้าว', 'Ladprao branch', 3, 1, NULL, 'N', 'B01'), "
-                        "(4, 'C004', 'ลูกค้าถูกระงับ', 'Blocked one', 3, 1, NULL, 'Y', NULL)"));
+    exec(QStringLiteral(
+        "INSERT INTO Customer (Id, Code, Name, NameEng, Province, Salesman, PhoneNo, Blocked, StoreCode) "
+        "VALUES (1, 'C001', 'ลูกค้าทั่วไป', 'Walk-in', 3, 1, '021234567', 'N', NULL), "
+        "(2, 'C002', 'บริษัท ดีมาก จำกัด', 'Deemak Co.', 4, 3, '053111222', 'N', NULL), "
+        "(3, 'C003', 'ร้านสาขาลาดพร้าว', 'Ladprao branch', 3, 1, NULL, 'N', 'B01'), "
+        "(4, 'C004', 'ลูกค้าถูกระงับ', 'Blocked one', 3, 1, NULL, 'Y', NULL)"));
     exec(QStringLiteral("INSERT INTO CompanyBank (Id, BankCode, BankName, AccountNo, Blocked) VALUES "
                         "(1, 'KBANK', 'กสิกรไทย สาขาสีลม', '123-4-56789-0', 'N'), (2, 'SCB', 'ไทยพาณิชย์', '987', 'Y'), "
                         "(3, 'BBL', 'กรุงเทพ', '555', NULL)"));
@@ -83,21 +84,23 @@ void SearchFixture::SetUp()
     exec(QStringLiteral("INSERT INTO mrdt (MrHd, Product, LotNo) VALUES (1, 1, 1), (1, 5, 2)"));
     exec(QStringLiteral("INSERT INTO MFGFinishDt (MFGFinishHd, Product, LotNo) VALUES (1, 1, 3)"));
     // Bills: numbers right-aligned to 10; bill 3 is cancelled; bill 5 is a service bill.
-    const QString bills = QStringLiteral(
-        "INSERT INTO PosHd (Id, PosNo, PosType, PosDate, Customer, Salesman, Total, DelFlag, DelRemark, Printed) VALUES "
-        "(1, '  P2600001', 'P', :D1, 1, 1, 107, 'N', NULL, 'Y'), "
-        "(2, '  P2600002', 'P', :D2, 2, 3, 2500.5, 'N', NULL, 'Y'), "
-        "(3, '  P2600003', 'P', :D3, 1, 1, 64.2, 'Y', 'ลูกค้าเปลี่ยนใจ', 'Y'), "
-        "(4, '  P2600004', 'P', :D4, NULL, 1, 15, 'N', NULL, 'N'), "
-        "(5, '  S2600001', 'S', :D5, 1, 1, 500, 'N', NULL, 'Y')");
+    const QString bills = QStringLiteral("INSERT INTO PosHd (Id, PosNo, PosType, PosDate, Customer, Salesman, Total, "
+                                         "DelFlag, DelRemark, Printed) VALUES "
+                                         "(1, '  P2600001', 'P', :D1, 1, 1, 107, 'N', NULL, 'Y'), "
+                                         "(2, '  P2600002', 'P', :D2, 2, 3, 2500.5, 'N', NULL, 'Y'), "
+                                         "(3, '  P2600003', 'P', :D3, 1, 1, 64.2, 'Y', 'ลูกค้าเปลี่ยนใจ', 'Y'), "
+                                         "(4, '  P2600004', 'P', :D4, NULL, 1, 15, 'N', NULL, 'N'), "
+                                         "(5, '  S2600001', 'S', :D5, 1, 1, 500, 'N', NULL, 'Y')");
     data::Query insert(dm->DMdata(), bills);
     const int days[] = {3, 5, 4, 6, 5};
     for (int i = 0; i < 5; ++i)
         insert.setParam(QStringLiteral("D%1").arg(i + 1), QDateTime(QDate(2026, 1, days[i]), QTime(10, i)));
     insert.execSql();
-    exec(QStringLiteral("INSERT INTO PosDt (PosHd, PosRecNo, Product, Quantity) VALUES "
-                        "(1, 1, 1, 1), (2, 1, 1, 2), (2, 2, 5, 1), (3, 1, 1, 3), (3, 2, 5, 1), (4, 1, 1, 1), (5, 1, 4, 1)"));
-    exec(QStringLiteral("INSERT INTO CreditCardInfo (RcptType, RcptDocId, CardRcpt) VALUES (1, 2, 2500.5), (1, 3, 64.2)"));
+    exec(QStringLiteral(
+        "INSERT INTO PosDt (PosHd, PosRecNo, Product, Quantity) VALUES "
+        "(1, 1, 1, 1), (2, 1, 1, 2), (2, 2, 5, 1), (3, 1, 1, 3), (3, 2, 5, 1), (4, 1, 1, 1), (5, 1, 4, 1)"));
+    exec(QStringLiteral(
+        "INSERT INTO CreditCardInfo (RcptType, RcptDocId, CardRcpt) VALUES (1, 2, 2500.5), (1, 3, 64.2)"));
     for (const char* table : {"Tax", "Misc", "Salesman", "Warehouse", "Customer", "CompanyBank", "PosMachineNo",
                               "Product", "ProductUnits", "LotNo", "PosHd"}) {
         const QString sync = dm->DMdata().dialect().syncIdentitySql(QString::fromLatin1(table));

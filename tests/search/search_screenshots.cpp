@@ -2,7 +2,6 @@
 // saves them as PNG files, for the documentation:
 //   kvrpos-demo --server sqlite:/tmp/shop/db --workdir /tmp/shop && kvr_search_screenshots /tmp/shop docs/screens
 #include "data/Query.h"
-#include "support/ScreenshotMain.h"
 #include "data/TDMConfig.h"
 #include "products/QuantityTexts.h"
 #include "search/SearchDialogView.h"
@@ -11,6 +10,7 @@
 #include "search/TF_SearchProduct.h"
 #include "search/TF_SearchWareHouseOnHand.h"
 #include "search/TFrSearchPos.h"
+#include "support/ScreenshotMain.h"
 #include "ui/base/DataGrid.h"
 #include "ui/base/DialogPrompter.h"
 
@@ -67,9 +67,10 @@ int main(int argc, char** argv)
         // Bills whose number ends in 8, by number: the cancelled one among them is red.
         search::TFrSearchPos bills(dm, prompter);
         bills.setDocType(QStringLiteral("P"));
-        ok = shoot(bills, {{QStringLiteral("Code"), QStringLiteral("8")}, {QStringLiteral("Sort"), QStringLiteral("0")}},
-                   folder, "search-bill.png")
-             && ok;
+        ok =
+            shoot(bills, {{QStringLiteral("Code"), QStringLiteral("8")}, {QStringLiteral("Sort"), QStringLiteral("0")}},
+                  folder, "search-bill.png") &&
+            ok;
 
         // The customer search of the head-office link, the demo shop standing in for its own head office.
         dm.DMdata().open();
@@ -80,16 +81,18 @@ int main(int argc, char** argv)
 
         // F5 on a line's lot and warehouse: the lots of the product holding the most, with their
         // balance in the stock unit, and the warehouses holding a product.
-        data::Query lotted(dm.DMdata(), QStringLiteral("SELECT Product, BalanceYear FROM LotOnHand GROUP BY Product, "
-                                                       "BalanceYear ORDER BY Count(*) DESC, Sum(Quantity) DESC"));
+        data::Query lotted(dm.DMdata(),
+                           QStringLiteral("SELECT Product, BalanceYear FROM LotOnHand GROUP BY Product, "
+                                          "BalanceYear ORDER BY Count(*) DESC, Sum(Quantity) DESC"));
         lotted.open();
         products::QuantityTexts texts(dm);
         search::TF_SearchLotShowOnHand lots(dm, prompter, texts);
         lots.setInputs(lotted.field(QStringLiteral("Product")).asInteger(),
                        lotted.field(QStringLiteral("BalanceYear")).asInteger(), 0, false);
         ok = shoot(lots, {}, folder, "search-lot-onhand.png") && ok;
-        data::Query stocked(dm.DMdata(), QStringLiteral("SELECT Product FROM view_currentstock GROUP BY Product "
-                                                        "ORDER BY Count(*) DESC, Product"));
+        data::Query stocked(dm.DMdata(),
+                            QStringLiteral("SELECT Product FROM view_currentstock GROUP BY Product "
+                                           "ORDER BY Count(*) DESC, Product"));
         stocked.open();
         search::TF_SearchWareHouseOnHand warehouses(dm, prompter, texts);
         warehouses.setInputs(stocked.field(QStringLiteral("Product")).asInteger(), 1);

@@ -148,7 +148,8 @@ TEST_P(BillSearchTest, the_purge_asks_twice_and_removes_only_the_cancelled_bill_
         bills->gridMouseDown(rowOf(c.number), c.button, c.modifiers);
         const auto asked = prompter.asked(ScriptedPrompter::Kind::Confirm);
         ASSERT_EQ(asked.size() - askedBefore, c.answers.size());
-        const QStringList questions = {QStringLiteral("Confirm Delete #1/2 ?"), QStringLiteral("Confirm Delete #2/2 ?")};
+        const QStringList questions = {QStringLiteral("Confirm Delete #1/2 ?"),
+                                       QStringLiteral("Confirm Delete #2/2 ?")};
         for (size_t i = 0; i < c.answers.size(); ++i)
             EXPECT_EQ(asked[askedBefore + i].text, questions[qsizetype(i)]);
         EXPECT_EQ(count(QStringLiteral("SELECT Count(*) FROM PosHd WHERE Id = 3")), c.purged ? 0 : 1);

@@ -30,7 +30,8 @@ protected:
         SearchFixture::SetUp();
         if (IsSkipped())
             return;
-        exec(QStringLiteral("INSERT INTO CustomerGroup (Id, Code, Name) VALUES (5, 'WHOLE', 'ขายส่ง'), (6, 'RETAIL', 'ขายปลีก')"));
+        exec(QStringLiteral(
+            "INSERT INTO CustomerGroup (Id, Code, Name) VALUES (5, 'WHOLE', 'ขายส่ง'), (6, 'RETAIL', 'ขายปลีก')"));
         header = std::make_unique<data::CachedDataset>(dm->DMdata(),
                                                        QStringLiteral("SELECT Id, Customer FROM PosHd WHERE Id = :Id"));
         header->setParam(QStringLiteral("Id"), 0);
@@ -59,13 +60,17 @@ protected:
         run("INSERT INTO Salesman (Id, Code, Name, SurName, Status) VALUES (1, 'S03', 'Somsak', 'Rakdee', 'Y'), "
             "(2, 'H77', 'สมหมาย', 'สำนักงานใหญ่', 'Y')");
         run("INSERT INTO CustomerGroup (Id, Code, Name) VALUES (1, 'RETAIL', 'ขายปลีก'), (2, 'VIP', 'ลูกค้าพิเศษ')");
-        data::Query customers(c, QStringLiteral(
-            "INSERT INTO Customer (Id, Code, CustomerGroup, HeadCode, Vendor, Name, NameEng, Province, Salesman, TaxCode, "
-            "PhoneNo, FaxNo, Blocked, CreditLimit, DiscRate1, DiscName1, AddDate, Picture, BarCodeId, Zone) VALUES "
-            "(1, 'H001', 2, 'X1', 9, 'ร้านขอนแก่นค้าส่ง', 'Khon Kaen Wholesale', 2, 2, 1, '043222333', '043222334', 'N', "
-            "10000.5, 5, 'สมาชิก', :Added, :Picture, 77, 'NE'), "
-            "(2, 'C002', 1, NULL, NULL, 'บริษัท ดีมาก (มหาชน)', 'Deemak PLC', 1, 1, 2, '029998888', NULL, 'N', "
-            "500, 2.5, NULL, NULL, NULL, 0, 'C')"));
+        data::Query customers(
+            c,
+            QStringLiteral(
+                "INSERT INTO Customer (Id, Code, CustomerGroup, HeadCode, Vendor, Name, NameEng, Province, Salesman, "
+                "TaxCode, "
+                "PhoneNo, FaxNo, Blocked, CreditLimit, DiscRate1, DiscName1, AddDate, Picture, BarCodeId, Zone) VALUES "
+                "(1, 'H001', 2, 'X1', 9, 'ร้านขอนแก่นค้าส่ง', 'Khon Kaen Wholesale', 2, 2, 1, '043222333', '043222334', "
+                "'N', "
+                "10000.5, 5, 'สมาชิก', :Added, :Picture, 77, 'NE'), "
+                "(2, 'C002', 1, NULL, NULL, 'บริษัท ดีมาก (มหาชน)', 'Deemak PLC', 1, 1, 2, '029998888', NULL, 'N', "
+                "500, 2.5, NULL, NULL, NULL, 0, 'C')"));
         customers.setParam(QStringLiteral("Added"), QDateTime(QDate(2025, 11, 2), QTime(9, 15)));
         customers.setParam(QStringLiteral("Picture"), kPicture);
         customers.execSql();
@@ -73,7 +78,8 @@ protected:
     // Link on, to the head office at the address given (or the test server itself).
     void linkTo(const QString& address, const QString& database = QStringLiteral("HEAD"))
     {
-        setConfig(QStringLiteral("UseCustomerLinkHead = 'Y', MainServerIP = '%1', MainDbName = '%2'").arg(address, database));
+        setConfig(
+            QStringLiteral("UseCustomerLinkHead = 'Y', MainServerIP = '%1', MainDbName = '%2'").arg(address, database));
     }
     QString headAddress() const
     {
@@ -115,9 +121,12 @@ TEST_P(CustomerFrameTest, blocked_and_branch_customers_typed_by_code_are_refused
         const char* name;
     };
     const Case cases[] = {
-        {"c001", false, nullptr, 1, "ลูกค้าทั่วไป"}, {"C004", false, &blocked, 0, ""},
-        {"C003", false, &branch, 0, ""},          {"C002", false, nullptr, 2, "บริษัท ดีมาก จำกัด"},
-        {"C003", true, nullptr, 3, "ร้านสาขาลาดพร้าว"}, {"C004", true, &blocked, 0, ""},
+        {"c001", false, nullptr, 1, "ลูกค้าทั่วไป"},
+        {"C004", false, &blocked, 0, ""},
+        {"C003", false, &branch, 0, ""},
+        {"C002", false, nullptr, 2, "บริษัท ดีมาก จำกัด"},
+        {"C003", true, nullptr, 3, "ร้านสาขาลาดพร้าว"},
+        {"C004", true, &blocked, 0, ""},
         {"C999", false, nullptr, 0, ""},
     };
     for (const Case& c : cases) {
@@ -165,15 +174,17 @@ TEST_P(CustomerFrameTest, online_a_head_office_customer_is_copied_with_the_shop_
 {
     seedHeadOffice();
     linkTo(headAddress());
-    searchAndChoose({{QStringLiteral("Province"), QStringLiteral("KK")}, {QStringLiteral("Phone"), QStringLiteral("2223")}},
-                    QStringLiteral("H001"));
+    searchAndChoose(
+        {{QStringLiteral("Province"), QStringLiteral("KK")}, {QStringLiteral("Phone"), QStringLiteral("2223")}},
+        QStringLiteral("H001"));
     ASSERT_EQ(runner.ran, QStringList({kOnlineCaption}));
     ASSERT_NE(frame->lastHeadSearch(), nullptr);
     EXPECT_EQ(frame->lastHeadSearch()->place(), TF_SearchCustomerPos::Place::Online);
 
     // The province unknown to the shop was added to its codes; the salesman unknown to it is its
     // lowest; the group is the shop's own of the same code.
-    const auto province = local(QStringLiteral("SELECT Id, Description, Blocked FROM Misc WHERE GroupCode = 'CITY' AND Code = 'KKN'"));
+    const auto province =
+        local(QStringLiteral("SELECT Id, Description, Blocked FROM Misc WHERE GroupCode = 'CITY' AND Code = 'KKN'"));
     ASSERT_EQ(province->recordCount(), 1);
     EXPECT_EQ(province->field(QStringLiteral("Description")).asString(), QStringLiteral("ขอนแก่น"));
     EXPECT_EQ(province->field(QStringLiteral("Blocked")).asString(), QStringLiteral("N"));
@@ -201,7 +212,8 @@ TEST_P(CustomerFrameTest, online_a_head_office_customer_is_copied_with_the_shop_
     // A customer the shop has already is refreshed in place, keeping its Id; the province is not
     // added twice.
     // The dialog keeps the criteria of its last search.
-    searchAndChoose({{QStringLiteral("Province"), QString()}, {QStringLiteral("Phone"), QString()},
+    searchAndChoose({{QStringLiteral("Province"), QString()},
+                     {QStringLiteral("Phone"), QString()},
                      {QStringLiteral("Code"), QStringLiteral("c00")}},
                     QStringLiteral("C002"));
     const auto refreshed = local(QStringLiteral("SELECT * FROM Customer WHERE Code = 'C002'"));
@@ -260,7 +272,8 @@ TEST_P(CustomerFrameTest, criteria_are_values_never_statement_text)
     const QString injected = QStringLiteral("' OR 1=1 --");
     for (const bool online : {true, false}) {
         SCOPED_TRACE(online ? "online" : "offline");
-        linkTo(online ? headAddress() : QStringLiteral("127.0.0.1:1"), online ? QStringLiteral("HEAD") : QStringLiteral("NOHEAD"));
+        linkTo(online ? headAddress() : QStringLiteral("127.0.0.1:1"),
+               online ? QStringLiteral("HEAD") : QStringLiteral("NOHEAD"));
         for (const char* criterion :
              {"Name", "NameEng", "Code", "Phone", "Fax", "Salesman", "Province", "AttributeFrom", "AttributeTo"}) {
             SCOPED_TRACE(criterion);

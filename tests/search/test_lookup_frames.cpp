@@ -30,8 +30,9 @@ protected:
         if (IsSkipped())
             return;
         header = std::make_unique<data::CachedDataset>(
-            dm->DMdata(), QStringLiteral("SELECT Id, PosDate, Salesman, Warehouse, Department, ShipProvince, CompanyBank, "
-                                         "TaxCode, TaxRate, Remark FROM PosHd WHERE Id = :Id"));
+            dm->DMdata(),
+            QStringLiteral("SELECT Id, PosDate, Salesman, Warehouse, Department, ShipProvince, CompanyBank, "
+                           "TaxCode, TaxRate, Remark FROM PosHd WHERE Id = :Id"));
         header->setParam(QStringLiteral("Id"), 0);
         header->open();
         header->append();
@@ -59,7 +60,8 @@ TEST_P(LookupFrameTest, a_suspended_salesman_is_refused_and_an_active_one_taken)
         int id;
         const char* name;
     };
-    const Case cases[] = {{"s01", false, 1, "สมศรี"}, {"S02", true, 0, ""}, {"S99", false, 0, ""}, {"S03", false, 3, "Somsak"}};
+    const Case cases[] = {
+        {"s01", false, 1, "สมศรี"}, {"S02", true, 0, ""}, {"S99", false, 0, ""}, {"S03", false, 3, "Somsak"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         const size_t before = told();
@@ -110,7 +112,8 @@ TEST_P(LookupFrameTest, under_the_user_restriction_only_granted_warehouses_resol
     };
     const Case cases[] = {{"Y", "MAIN", 1, "หน้าร้าน"}, {"Y", "BACK", 0, ""}, {"N", "BACK", 2, "หลังร้าน"}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(QStringLiteral("%1 with restriction %2").arg(QLatin1String(c.code), QLatin1String(c.flag)).toStdString());
+        SCOPED_TRACE(
+            QStringLiteral("%1 with restriction %2").arg(QLatin1String(c.code), QLatin1String(c.flag)).toStdString());
         setConfig(QStringLiteral("CheckUserWarehouseFlag = '%1'").arg(QLatin1String(c.flag)));
         TFaGetWarehouse frame(*dm, prompter, runner);
         frame.bind(*header, QStringLiteral("Warehouse"));
@@ -178,7 +181,8 @@ TEST_P(LookupFrameTest, an_invalid_date_is_replaced_by_the_server_date)
         frame.DocDateExit();
         ASSERT_EQ(told() - before, invalid ? 1u : 0u);
         if (invalid) {
-            EXPECT_EQ(prompter.asked(ScriptedPrompter::Kind::Information).back().text, QStringLiteral("วันที่ ไม่ถูกต้อง !!"));
+            EXPECT_EQ(prompter.asked(ScriptedPrompter::Kind::Information).back().text,
+                      QStringLiteral("วันที่ ไม่ถูกต้อง !!"));
         }
         const QDate expected = invalid ? serverDay : c.stored;
         EXPECT_EQ(value("PosDate").asDate(), expected);
@@ -200,8 +204,10 @@ TEST_P(LookupFrameTest, department_and_province_take_codes_of_their_own_group_or
         const char* code;
         int id;
     };
-    const Case cases[] = {{&department, "Department", "SALE", 1}, {&department, "Department", "BKK", 0},
-                          {&department, "Department", "", 0},     {&province, "ShipProvince", "CNX", 4},
+    const Case cases[] = {{&department, "Department", "SALE", 1},
+                          {&department, "Department", "BKK", 0},
+                          {&department, "Department", "", 0},
+                          {&province, "ShipProvince", "CNX", 4},
                           {&province, "ShipProvince", "SALE", 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(QStringLiteral("%1 = '%2'").arg(QLatin1String(c.field), QLatin1String(c.code)).toStdString());

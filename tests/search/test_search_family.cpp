@@ -65,32 +65,44 @@ std::vector<Member> members()
     };
     return {
         {"departments", make<TF_SearchMisc>(misc("DEPARTMENT")), {}, {"ACC", "SALE"}},
-        {"a department by its description", make<TF_SearchMisc>(misc("DEPARTMENT")), {{"Description", "ขาย"}}, {"SALE"}},
+        {"a department by its description",
+         make<TF_SearchMisc>(misc("DEPARTMENT")),
+         {{"Description", "ขาย"}},
+         {"SALE"}},
         {"provinces", make<TF_SearchMisc>(misc("CITY")), {{"Code", "c"}}, {"CNX"}},
         {"remarks", make<TFrSearchMisc>(remarks), {{"Description", "ไปรษณีย์"}}, {"ส่งของทางไปรษณีย์"}},
         {"salesmen who may sell", make<TF_SearchSalesman>(), {}, {"S01", "S03"}},
         {"a salesman by surname, any case", make<TF_SearchSalesman>(), {{"Name", "rAKdee"}}, {"S03"}},
         {"warehouses", make<TF_SearchWareHouse>(), {}, {"BACK", "MAIN", "RMA"}},
-        {"warehouses of user 1", make<TF_SearchWareHouse>([](TF_SearchWareHouse& d) { d.setRestrictedToUser(1); }), {},
+        {"warehouses of user 1",
+         make<TF_SearchWareHouse>([](TF_SearchWareHouse& d) { d.setRestrictedToUser(1); }),
+         {},
          {"MAIN", "RMA"}},
         {"lots", make<TFrSearchLotNo>(), {}, {"L2601", "L2602", "M2601"}},
         {"lots by code", make<TFrSearchLotNo>(), {{"Code", "m"}}, {"M2601"}},
         {"lots received or made of product 1", make<TFrSearchLotNoIV>(lotsOf(1)), {}, {"L2601", "M2601"}},
         {"lots of product 5", make<TFrSearchLotNoIV>(lotsOf(5)), {}, {"L2602"}},
-        {"barcodes of products on sale", make<TFrSearchBarCode>(), {}, {"8850001000011", "8850001000128", "8850005000015"}},
+        {"barcodes of products on sale",
+         make<TFrSearchBarCode>(),
+         {},
+         {"8850001000011", "8850001000128", "8850005000015"}},
         {"a barcode by product name", make<TFrSearchBarCode>(), {{"Name", "ข้าว"}}, {"8850005000015"}},
         {"products", make<TF_SearchProduct>(), {}, {"P001", "P005", "S001"}},
         {"a product by English name, any case", make<TF_SearchProduct>(), {{"Name", "WATER"}}, {"P001"}},
         {"goods for the goods counter", make<TFrSearchProductServiceMulSelect>(posType("P")), {}, {"P001", "P005"}},
         {"services for the service counter", make<TFrSearchProductServiceMulSelect>(posType("S")), {}, {"S001"}},
-        {"units on sale by name", make<TF_SearchProductUnits>(), {}, {"8850001000011", "8850001000128", "8850005000015"},
+        {"units on sale by name",
+         make<TF_SearchProductUnits>(),
+         {},
+         {"8850001000011", "8850001000128", "8850005000015"},
          true},
         {"units of product 1", make<TFrSearchUnit>(units(TFrSearchUnit::Role::Any)), {}, {"ขวด", "แพ็ค", "ลัง"}},
         {"purchase units of product 1", make<TFrSearchUnit>(units(TFrSearchUnit::Role::Purchase)), {}, {"แพ็ค", "ลัง"}},
         {"sale units of product 1", make<TFrSearchUnit>(units(TFrSearchUnit::Role::Sale)), {}, {"ขวด", "แพ็ค"}},
         {"customers, no branches", make<TF_SearchCustomer>(), {}, {"C001", "C002"}},
         {"customers and branches",
-         make<TF_SearchCustomer>([](TF_SearchCustomer& d) { d.setAllowBranchCustomers(true); }), {},
+         make<TF_SearchCustomer>([](TF_SearchCustomer& d) { d.setAllowBranchCustomers(true); }),
+         {},
          {"C001", "C002", "C003"}},
         {"a customer by English name", make<TF_SearchCustomer>(), {{"Name", "deemak"}}, {"C002"}},
         {"a customer by telephone", make<TF_SearchCustomer>(), {{"Phone", "111"}}, {"C002"}},
@@ -146,7 +158,8 @@ TEST_P(SearchFamilyTest, typed_sql_finds_nothing_and_changes_nothing)
             if (!criterion.choices.isEmpty())
                 continue;
             for (const QString& attack : attacks) {
-                SCOPED_TRACE(QStringLiteral("%1, %2: %3").arg(QLatin1String(m.name), criterion.name, attack).toStdString());
+                SCOPED_TRACE(
+                    QStringLiteral("%1, %2: %3").arg(QLatin1String(m.name), criterion.name, attack).toStdString());
                 dialog->FormShow();
                 for (const SearchCriterion& other : dialog->criteria()) {
                     if (other.choices.isEmpty())

@@ -48,7 +48,7 @@ QByteArray PtyPair::takeSent(int expected)
     QDeadlineTimer patience(kPatienceMs);
     for (;;) {
         const bool complete = sent.size() >= expected;
-        pollfd ready {m_master, POLLIN, 0};
+        pollfd ready{m_master, POLLIN, 0};
         const int waitMs = complete ? kQuietMs : static_cast<int>(std::max<qint64>(1, patience.remainingTime()));
         if (::poll(&ready, 1, waitMs) <= 0)
             return sent; // quiet, or out of patience
@@ -64,7 +64,7 @@ QByteArray PtyPair::takeSent(int expected)
 
 QByteArray PtyPair::takeAtMost(int maxBytes)
 {
-    pollfd ready {m_master, POLLIN, 0};
+    pollfd ready{m_master, POLLIN, 0};
     if (maxBytes <= 0 || ::poll(&ready, 1, kPatienceMs) <= 0)
         return {};
     QByteArray bytes(maxBytes, Qt::Uninitialized);
@@ -86,7 +86,7 @@ int PtyPair::slaveInputQueued() const
 
 termios PtyPair::slaveTermios() const
 {
-    termios line {};
+    termios line{};
     ::tcgetattr(m_slave, &line);
     return line;
 }

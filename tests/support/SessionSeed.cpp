@@ -15,7 +15,8 @@ void seedSession(const TestServer& server)
     const auto exec = [&](const char* sql) { data::Query(cfg, QString::fromUtf8(sql)).execSql(); };
     exec("INSERT INTO UserName (Id, Code, FullName, LanguageNo, EditSalePrice, CanModifyCusSale) VALUES "
          "(1, 'U1', 'สมชาย', 1, 'Y', 'y'), (2, 'U2', 'John', 2, 'y', 'Y'), (3, 'U3', 'สมหญิง', NULL, NULL, NULL)");
-    exec("INSERT INTO Menu (Id, Caption, CaptionEng, Command) VALUES (101, '  ขายหน้าร้าน  ', 'Point of sale', 'KVRPOS')");
+    exec(
+        "INSERT INTO Menu (Id, Caption, CaptionEng, Command) VALUES (101, '  ขายหน้าร้าน  ', 'Point of sale', 'KVRPOS')");
     exec("INSERT INTO UserRight (UserId, MenuId, ACCESS_R, ADD_R, MODIFY_R, DELETE_R) VALUES "
          "(1, 101, 'Y', 'Y', 'N', 'Y'), (2, 101, 'Y', 'Y', 'Y', 'Y'), (3, 101, 'y', 'n', '', NULL)");
     exec("INSERT INTO Company (Id, Code, NameThai, TaxNo, RunYear) VALUES (7, 'SHOP', 'ร้านสมชายพาณิชย์', "

@@ -5,7 +5,7 @@ namespace kvr::test {
 
 int TerminalBaudRate(int fd)
 {
-    termios2 line {};
+    termios2 line{};
     if (::ioctl(fd, TCGETS2, &line) != 0)
         return -1;
     return static_cast<int>(line.c_ospeed);

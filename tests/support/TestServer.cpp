@@ -115,8 +115,8 @@ void TestServer::dropAll() const
 void TestServer::createDatabase(const QString& name) const
 {
     const data::ServerSpec server = spec();
-    const auto dialect = data::Dialect::forDriver(m_kind == BackendKind::Sqlite ? QStringLiteral("QSQLITE")
-                                                                                : QStringLiteral("QPSQL"));
+    const auto dialect =
+        data::Dialect::forDriver(m_kind == BackendKind::Sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"));
     const data::Login login;
     dialect->createDatabase(server, name, login.user, login.password);
 }

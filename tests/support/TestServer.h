@@ -52,9 +52,9 @@ protected:
     std::unique_ptr<TestServer> server;
 };
 
-#define KVR_INSTANTIATE_BACKENDS(Suite)                                                                               \
-    INSTANTIATE_TEST_SUITE_P(Backends, Suite,                                                                         \
-                             ::testing::Values(::kvr::test::BackendKind::Sqlite, ::kvr::test::BackendKind::Postgres), \
+#define KVR_INSTANTIATE_BACKENDS(Suite)                                                                                \
+    INSTANTIATE_TEST_SUITE_P(Backends, Suite,                                                                          \
+                             ::testing::Values(::kvr::test::BackendKind::Sqlite, ::kvr::test::BackendKind::Postgres),  \
                              ::kvr::test::backendName)
 
 } // namespace kvr::test

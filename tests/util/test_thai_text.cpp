@@ -18,18 +18,11 @@ struct WidthCase
 TEST(ThaiTextWidth, counts_only_letters_that_take_a_column)
 {
     const WidthCase cases[] = {
-        {u""_s, 0},
-        {u"abc"_s, 3},
-        {u"ที่"_s, 1},           // sara ii and mai ek sit on tho thahan
-        {u"กี่บาท"_s, 4},
-        {u"น้ำ"_s, 2},           // sara am takes its own column
-        {u"สวัสดี"_s, 4},
-        {u"ปั๊ม"_s, 2},
-        {u"กุ้ง"_s, 2},          // a below vowel and a tone mark on the same letter
-        {u"เก็บ"_s, 3},
-        {u"ทั้งนี้ A1"_s, 6},
-        {u"\x12tax\x13"_s, 5},  // printer control codes take a column
-        {u"a😀b"_s, 3},        // one character beyond the basic plane is one column
+        {u""_s, 0},     {u"abc"_s, 3},    {u"ที่"_s, 1}, // sara ii and mai ek sit on tho thahan
+        {u"กี่บาท"_s, 4}, {u"น้ำ"_s, 2}, // sara am takes its own column
+        {u"สวัสดี"_s, 4}, {u"ปั๊ม"_s, 2},     {u"กุ้ง"_s, 2}, // a below vowel and a tone mark on the same letter
+        {u"เก็บ"_s, 3},  {u"ทั้งนี้ A1"_s, 6}, {u"\x12tax\x13"_s, 5}, // printer control codes take a column
+        {u"a😀b"_s, 3}, // one character beyond the basic plane is one column
     };
     for (const WidthCase& c : cases) {
         SCOPED_TRACE(c.text.toStdString());
@@ -53,16 +46,10 @@ struct LayoutCase
 TEST(PadRightThai, pads_with_spaces_or_cuts_letters_with_their_marks)
 {
     const LayoutCase cases[] = {
-        {u"abc"_s, 5, u"abc  "_s},
-        {u"ที่"_s, 3, u"ที่  "_s},
-        {u"กี่บาท"_s, 2, u"กี่บ"_s},
-        {u"กี่บาท"_s, 4, u"กี่บาท"_s},
-        {u"ที่ก"_s, 1, u"ที่"_s},         // the marks of the letter that stays are kept
-        {u"กที่"_s, 1, u"ก"_s},          // the marks of a cut letter go with it
-        {u"a😀b"_s, 2, u"a😀"_s},
-        {u"abc"_s, 0, u""_s},
-        {u"abc"_s, -1, u""_s},
-        {u""_s, 3, u"   "_s},
+        {u"abc"_s, 5, u"abc  "_s}, {u"ที่"_s, 3, u"ที่  "_s}, {u"กี่บาท"_s, 2, u"กี่บ"_s}, {u"กี่บาท"_s, 4, u"กี่บาท"_s},
+        {u"ที่ก"_s, 1, u"ที่"_s}, // the marks of the letter that stays are kept
+        {u"กที่"_s, 1, u"ก"_s}, // the marks of a cut letter go with it
+        {u"a😀b"_s, 2, u"a😀"_s},    {u"abc"_s, 0, u""_s},  {u"abc"_s, -1, u""_s},   {u""_s, 3, u"   "_s},
     };
     for (const LayoutCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.text.toStdString() << " to " << c.width);
@@ -73,14 +60,8 @@ TEST(PadRightThai, pads_with_spaces_or_cuts_letters_with_their_marks)
 TEST(CenterThai, centres_the_text_in_exactly_the_width)
 {
     const LayoutCase cases[] = {
-        {u"abc"_s, 7, u"  abc  "_s},
-        {u"ab"_s, 7, u"   ab  "_s},
-        {u"abc"_s, 8, u"   abc  "_s},
-        {u"ที่"_s, 5, u"  ที่  "_s},
-        {u"abcd"_s, 4, u"abcd"_s},
-        {u"abc"_s, 4, u" abc"_s},
-        {u"กี่บาท"_s, 2, u"กี่บ"_s},
-        {u""_s, 2, u"  "_s},
+        {u"abc"_s, 7, u"  abc  "_s}, {u"ab"_s, 7, u"   ab  "_s}, {u"abc"_s, 8, u"   abc  "_s}, {u"ที่"_s, 5, u"  ที่  "_s},
+        {u"abcd"_s, 4, u"abcd"_s},   {u"abc"_s, 4, u" abc"_s},   {u"กี่บาท"_s, 2, u"กี่บ"_s},      {u""_s, 2, u"  "_s},
     };
     for (const LayoutCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.text.toStdString() << " in " << c.width);
@@ -90,8 +71,14 @@ TEST(CenterThai, centres_the_text_in_exactly_the_width)
 
 TEST(ThaiLayout, every_receipt_column_comes_out_exactly_as_wide_as_asked)
 {
-    const QString texts[] = {u""_s, u"a"_s, u"ab"_s, u"ที่"_s, u"น้ำปลา 1 ขวด"_s, u"TAX INVOICE (ABB.) VAT Included"_s,
-                             u"******* Thank you *******"_s, u"ร้านค้าทดสอบ สาขาที่ ๑ ถนนสุขุมวิท แขวงคลองเตย"_s};
+    const QString texts[] = {u""_s,
+                             u"a"_s,
+                             u"ab"_s,
+                             u"ที่"_s,
+                             u"น้ำปลา 1 ขวด"_s,
+                             u"TAX INVOICE (ABB.) VAT Included"_s,
+                             u"******* Thank you *******"_s,
+                             u"ร้านค้าทดสอบ สาขาที่ ๑ ถนนสุขุมวิท แขวงคลองเตย"_s};
     for (const QString& text : texts) {
         for (const int width : {40, 41, 31, 30, 21, 20, 16, 15, 4, 1}) {
             SCOPED_TRACE(testing::Message() << text.toStdString() << " in " << width);
@@ -110,12 +97,8 @@ TEST(PadLeft, right_aligns_trimmed_text_and_cuts_longer_text)
         QChar fill;
         QString expected;
     } const cases[] = {
-        {u"  12 "_s, 5, u' ', u"   12"_s},
-        {u"7"_s, 3, u'0', u"007"_s},
-        {u"123456"_s, 4, u' ', u"1234"_s},
-        {u"1234"_s, 4, u' ', u"1234"_s},
-        {u""_s, 2, u' ', u"  "_s},
-        {u"12"_s, 0, u' ', u""_s},
+        {u"  12 "_s, 5, u' ', u"   12"_s}, {u"7"_s, 3, u'0', u"007"_s}, {u"123456"_s, 4, u' ', u"1234"_s},
+        {u"1234"_s, 4, u' ', u"1234"_s},   {u""_s, 2, u' ', u"  "_s},   {u"12"_s, 0, u' ', u""_s},
         {u"12"_s, -3, u' ', u""_s},
     };
     for (const auto& c : cases) {

@@ -73,8 +73,8 @@ void BatchInserter::writeWhenFull()
     if (!m_fullBatchPrepared) {
         m_fullBatch = QSqlQuery(m_connection.database());
         if (!m_fullBatch.prepare(insertSql(m_rowsPerStatement)))
-            throw data::DbError(QStringLiteral("Cannot prepare the insert into %1: %2")
-                                    .arg(m_table, m_fullBatch.lastError().text()));
+            throw data::DbError(
+                QStringLiteral("Cannot prepare the insert into %1: %2").arg(m_table, m_fullBatch.lastError().text()));
         m_fullBatchPrepared = true;
     }
     write(m_fullBatch, m_rowsPerStatement);

@@ -20,7 +20,7 @@ struct DemoLine
     double total = 0;
     double productAmount = 0; // the total without VAT
     double taxRate = 0;
-    int warehouse = 0;        // 0: none (service and miscellaneous bills)
+    int warehouse = 0; // 0: none (service and miscellaneous bills)
     int lot = 0;
     int serial = 0;
     QString serialCode;
@@ -56,7 +56,7 @@ struct DemoBill
     int menu = 0;
     QString remark;
     std::vector<DemoLine> lines;
-    double taxAmount = 0;   // goods with VAT
+    double taxAmount = 0; // goods with VAT
     double noTaxAmount = 0; // goods without VAT
     double taxTotal = 0;
     double total = 0;

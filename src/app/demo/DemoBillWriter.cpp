@@ -27,36 +27,47 @@ QVariant textOrNull(const QString& text)
 const QStringList& headerColumns()
 {
     static const QStringList columns = {
-        QStringLiteral("Id"),        QStringLiteral("DelFlag"),     QStringLiteral("DelRemark"),
-        QStringLiteral("PosType"),   QStringLiteral("PosShiftNo"),  QStringLiteral("PosNo"),
-        QStringLiteral("PosDate"),   QStringLiteral("Department"),  QStringLiteral("Customer"),
-        QStringLiteral("Salesman"),  QStringLiteral("Warehouse"),   QStringLiteral("TaxCode"),
-        QStringLiteral("TaxRate"),   QStringLiteral("Price_IE"),    QStringLiteral("NoTaxAmt"),
-        QStringLiteral("TaxAmt"),    QStringLiteral("TaxTotal"),    QStringLiteral("Total"),
-        QStringLiteral("DiscName1"), QStringLiteral("DiscRate1"),   QStringLiteral("DiscAmt1"),
-        QStringLiteral("DiscRate2"), QStringLiteral("DiscAmt2"),    QStringLiteral("DiscRate3"),
-        QStringLiteral("DiscAmt3"),  QStringLiteral("Posted"),      QStringLiteral("Cash"),
-        QStringLiteral("CardAmount"), QStringLiteral("Coupon"),     QStringLiteral("BankAmount"),
-        QStringLiteral("Transfer"),  QStringLiteral("Change"),      QStringLiteral("CompanyBank"),
-        QStringLiteral("PosPrintDateTime"), QStringLiteral("Imported"), QStringLiteral("Remark"),
-        QStringLiteral("Printed"),   QStringLiteral("ShiftClose"),  QStringLiteral("CurrencyId"),
-        QStringLiteral("Rate"),      QStringLiteral("FullTaxNo"),   QStringLiteral("CustomerName"),
-        QStringLiteral("ShipAddr1"), QStringLiteral("ShipAddr2"),   QStringLiteral("ShipProvince"),
-        QStringLiteral("ShipZipCode"), QStringLiteral("ShipPhone"), QStringLiteral("TaxCustomer"),
-        QStringLiteral("BranchHead"), QStringLiteral("BranchCode"),
+        QStringLiteral("Id"),           QStringLiteral("DelFlag"),
+        QStringLiteral("DelRemark"),    QStringLiteral("PosType"),
+        QStringLiteral("PosShiftNo"),   QStringLiteral("PosNo"),
+        QStringLiteral("PosDate"),      QStringLiteral("Department"),
+        QStringLiteral("Customer"),     QStringLiteral("Salesman"),
+        QStringLiteral("Warehouse"),    QStringLiteral("TaxCode"),
+        QStringLiteral("TaxRate"),      QStringLiteral("Price_IE"),
+        QStringLiteral("NoTaxAmt"),     QStringLiteral("TaxAmt"),
+        QStringLiteral("TaxTotal"),     QStringLiteral("Total"),
+        QStringLiteral("DiscName1"),    QStringLiteral("DiscRate1"),
+        QStringLiteral("DiscAmt1"),     QStringLiteral("DiscRate2"),
+        QStringLiteral("DiscAmt2"),     QStringLiteral("DiscRate3"),
+        QStringLiteral("DiscAmt3"),     QStringLiteral("Posted"),
+        QStringLiteral("Cash"),         QStringLiteral("CardAmount"),
+        QStringLiteral("Coupon"),       QStringLiteral("BankAmount"),
+        QStringLiteral("Transfer"),     QStringLiteral("Change"),
+        QStringLiteral("CompanyBank"),  QStringLiteral("PosPrintDateTime"),
+        QStringLiteral("Imported"),     QStringLiteral("Remark"),
+        QStringLiteral("Printed"),      QStringLiteral("ShiftClose"),
+        QStringLiteral("CurrencyId"),   QStringLiteral("Rate"),
+        QStringLiteral("FullTaxNo"),    QStringLiteral("CustomerName"),
+        QStringLiteral("ShipAddr1"),    QStringLiteral("ShipAddr2"),
+        QStringLiteral("ShipProvince"), QStringLiteral("ShipZipCode"),
+        QStringLiteral("ShipPhone"),    QStringLiteral("TaxCustomer"),
+        QStringLiteral("BranchHead"),   QStringLiteral("BranchCode"),
     };
     return columns;
 }
 
 QStringList lineColumns(const QString& headerColumn)
 {
-    return {QStringLiteral("Id"),         headerColumn,                 QStringLiteral("PosRecNo"),
-            QStringLiteral("PosDate"),    QStringLiteral("Product"),    QStringLiteral("Quantity"),
-            QStringLiteral("ProductUnits"), QStringLiteral("Fraction"), QStringLiteral("TaxCode"),
-            QStringLiteral("TaxRate"),    QStringLiteral("Warehouse"),  QStringLiteral("LotNo"),
-            QStringLiteral("SerialNo"),   QStringLiteral("Price"),      QStringLiteral("Discount"),
-            QStringLiteral("DiscountAmt"), QStringLiteral("Total"),     QStringLiteral("ProductAmount"),
-            QStringLiteral("Cost"),       QStringLiteral("MemoLine")};
+    return {QStringLiteral("Id"),           headerColumn,
+            QStringLiteral("PosRecNo"),     QStringLiteral("PosDate"),
+            QStringLiteral("Product"),      QStringLiteral("Quantity"),
+            QStringLiteral("ProductUnits"), QStringLiteral("Fraction"),
+            QStringLiteral("TaxCode"),      QStringLiteral("TaxRate"),
+            QStringLiteral("Warehouse"),    QStringLiteral("LotNo"),
+            QStringLiteral("SerialNo"),     QStringLiteral("Price"),
+            QStringLiteral("Discount"),     QStringLiteral("DiscountAmt"),
+            QStringLiteral("Total"),        QStringLiteral("ProductAmount"),
+            QStringLiteral("Cost"),         QStringLiteral("MemoLine")};
 }
 
 void addHeader(BatchInserter& headers, const DemoBill& b)
@@ -65,17 +76,55 @@ void addHeader(BatchInserter& headers, const DemoBill& b)
     const bool fullTax = !b.fullTaxNo.isEmpty();
     // The buyer block is filled only for a bill that got a full tax invoice; a head office
     // prints no branch code.
-    headers.addRow({b.id, flag(b.cancelled), textOrNull(b.cancelReason), QString(b.type), idOrNull(b.shift), b.number,
-                    b.date.startOfDay(), idOrNull(b.department), c.id, b.salesman, idOrNull(b.warehouse),
-                    ids::taxVat7, 7.0, QStringLiteral("I"), b.noTaxAmount, b.taxAmount, b.taxTotal, b.total,
-                    textOrNull(b.discountName), b.discountRate, b.discountAmount, 0.0, 0.0, 0.0, 0.0, flag(b.posted),
-                    b.cash, b.cardAmount, b.coupon, b.bankAmount, QStringLiteral("N"), b.change,
-                    idOrNull(b.companyBank), b.savedAt, flag(b.imported), textOrNull(b.remark), QStringLiteral("Y"),
-                    flag(b.shiftClosed), ids::currencyThb, 1.0, textOrNull(b.fullTaxNo),
-                    fullTax ? QVariant(c.name) : QVariant(), fullTax ? QVariant(c.address1) : QVariant(),
-                    fullTax ? QVariant(c.address2) : QVariant(), fullTax ? QVariant(c.province) : QVariant(),
-                    fullTax ? QVariant(c.zipCode) : QVariant(), fullTax ? QVariant(c.phone) : QVariant(),
-                    fullTax ? QVariant(c.taxNumber) : QVariant(), fullTax ? QVariant(QStringLiteral("Y")) : QVariant(),
+    headers.addRow({b.id,
+                    flag(b.cancelled),
+                    textOrNull(b.cancelReason),
+                    QString(b.type),
+                    idOrNull(b.shift),
+                    b.number,
+                    b.date.startOfDay(),
+                    idOrNull(b.department),
+                    c.id,
+                    b.salesman,
+                    idOrNull(b.warehouse),
+                    ids::taxVat7,
+                    7.0,
+                    QStringLiteral("I"),
+                    b.noTaxAmount,
+                    b.taxAmount,
+                    b.taxTotal,
+                    b.total,
+                    textOrNull(b.discountName),
+                    b.discountRate,
+                    b.discountAmount,
+                    0.0,
+                    0.0,
+                    0.0,
+                    0.0,
+                    flag(b.posted),
+                    b.cash,
+                    b.cardAmount,
+                    b.coupon,
+                    b.bankAmount,
+                    QStringLiteral("N"),
+                    b.change,
+                    idOrNull(b.companyBank),
+                    b.savedAt,
+                    flag(b.imported),
+                    textOrNull(b.remark),
+                    QStringLiteral("Y"),
+                    flag(b.shiftClosed),
+                    ids::currencyThb,
+                    1.0,
+                    textOrNull(b.fullTaxNo),
+                    fullTax ? QVariant(c.name) : QVariant(),
+                    fullTax ? QVariant(c.address1) : QVariant(),
+                    fullTax ? QVariant(c.address2) : QVariant(),
+                    fullTax ? QVariant(c.province) : QVariant(),
+                    fullTax ? QVariant(c.zipCode) : QVariant(),
+                    fullTax ? QVariant(c.phone) : QVariant(),
+                    fullTax ? QVariant(c.taxNumber) : QVariant(),
+                    fullTax ? QVariant(QStringLiteral("Y")) : QVariant(),
                     fullTax ? QVariant(QString()) : QVariant()});
 }
 
@@ -121,9 +170,25 @@ void writeBills(data::Connection& company, const std::vector<DemoBill>& bills, b
         addHeader(headers, b);
         int recNo = 0;
         for (const DemoLine& l : b.lines) {
-            lines.addRow({++lineId, b.id, ++recNo, b.date.startOfDay(), l.product->id, l.quantity, l.unit->id,
-                          l.unit->fraction, l.product->taxCode, l.taxRate, idOrNull(l.warehouse), idOrNull(l.lot),
-                          idOrNull(l.serial), l.price, l.discount, l.discountAmount, l.total, l.productAmount, l.cost,
+            lines.addRow({++lineId,
+                          b.id,
+                          ++recNo,
+                          b.date.startOfDay(),
+                          l.product->id,
+                          l.quantity,
+                          l.unit->id,
+                          l.unit->fraction,
+                          l.product->taxCode,
+                          l.taxRate,
+                          idOrNull(l.warehouse),
+                          idOrNull(l.lot),
+                          idOrNull(l.serial),
+                          l.price,
+                          l.discount,
+                          l.discountAmount,
+                          l.total,
+                          l.productAmount,
+                          l.cost,
                           QVariant()});
         }
         int cardNo = 0;
@@ -142,8 +207,7 @@ void writeBills(data::Connection& company, const std::vector<DemoBill>& bills, b
 
 void writeSoldSerials(data::Connection& company, const std::vector<DemoBill>& bills)
 {
-    BatchInserter serials(company, QStringLiteral("SerialNo"),
-                          QStringLiteral("Id, Product, Serial, OnHand"));
+    BatchInserter serials(company, QStringLiteral("SerialNo"), QStringLiteral("Id, Product, Serial, OnHand"));
     for (const DemoBill& b : bills) {
         for (const DemoLine& l : b.lines) {
             if (l.serial > 0)

@@ -88,10 +88,7 @@ public:
         return walkIn();
     }
 
-    const DemoCustomer* anyCustomer()
-    {
-        return m_random.chance(65) ? walkIn() : m_random.pick(m_regulars);
-    }
+    const DemoCustomer* anyCustomer() { return m_random.chance(65) ? walkIn() : m_random.pick(m_regulars); }
 
     void fillLines(DemoBill& bill)
     {
@@ -182,8 +179,8 @@ private:
             line.quantity = box ? m_random.between(1, 2) : m_random.between(1, 6);
         line.price = priceFor(*bill.customer, *line.unit);
         line.discount = !bill.customer->discount.isEmpty() ? bill.customer->discount
-                        : product.discount > 0          ? QString::number(product.discount) + QLatin1Char('%')
-                                                        : QString();
+            : product.discount > 0                         ? QString::number(product.discount) + QLatin1Char('%')
+                                                           : QString();
         const double gross = line.quantity * line.price;
         line.total = util::NetAfterDiscount(line.discount, gross);
         line.discountAmount = gross - line.total;
@@ -198,8 +195,8 @@ private:
             if (product.useSerial) {
                 DemoProduct& sold = m_shop.products[std::size_t(product.id - 1)];
                 line.serial = ++m_shop.lastSerialId;
-                line.serialCode = QStringLiteral("SN%1-%2").arg(product.code).arg(++sold.serialCount, 4, 10,
-                                                                                  QLatin1Char('0'));
+                line.serialCode =
+                    QStringLiteral("SN%1-%2").arg(product.code).arg(++sold.serialCount, 4, 10, QLatin1Char('0'));
             }
         }
         bill.lines.push_back(line);
@@ -278,8 +275,8 @@ QString fillBills(data::Connection& company, DemoShop& shop)
                                        : (random.chance(90) ? QLatin1Char('P') : QLatin1Char('M'));
             // Yesterday the first bill at the first counter got a full tax invoice for a company,
             // and the second bill at the other counter was cancelled.
-            const bool fullTax = daysBack == 1 && shift.machine->code == QLatin1String("POS01") && shift.shiftNo == 1
-                                 && n == 0;
+            const bool fullTax =
+                daysBack == 1 && shift.machine->code == QLatin1String("POS01") && shift.shiftNo == 1 && n == 0;
             bill.cancelled = daysBack == 1 && shift.machine->code == QLatin1String("POS02") && n == 1;
             if (fullTax || bill.cancelled)
                 bill.type = QLatin1Char('P');
@@ -289,14 +286,13 @@ QString fillBills(data::Connection& company, DemoShop& shop)
             bill.shift = shift.id;
             bill.department = shift.machine->department;
             bill.warehouse = bill.type == QLatin1Char('P') ? ids::warehouseMain : 0;
-            const bool ownSalesman = bill.customer != maker.walkIn()
-                                     && std::count(shop.activeSalesmen.begin(), shop.activeSalesmen.end(),
-                                                   bill.customer->salesman) > 0;
+            const bool ownSalesman = bill.customer != maker.walkIn() &&
+                std::count(shop.activeSalesmen.begin(), shop.activeSalesmen.end(), bill.customer->salesman) > 0;
             bill.salesman = ownSalesman ? bill.customer->salesman : shift.machine->salesman;
             bill.user = shift.user;
-            bill.menu = bill.type == QLatin1Char('S')   ? ids::menuServiceSale
-                        : bill.type == QLatin1Char('M') ? ids::menuMiscSale
-                                                        : ids::menuSale;
+            bill.menu = bill.type == QLatin1Char('S') ? ids::menuServiceSale
+                : bill.type == QLatin1Char('M')       ? ids::menuMiscSale
+                                                      : ids::menuSale;
             if (fullTax)
                 bill.remark = QStringLiteral("ลูกค้าขอใบกำกับภาษีเต็มรูป");
             else if (random.chance(15))
@@ -304,8 +300,8 @@ QString fillBills(data::Connection& company, DemoShop& shop)
             maker.fillLines(bill);
             maker.total(bill, !fullTax && random.chance(8));
             maker.pay(bill, daysBack > 0);
-            bill.number = numbering.next(QStringLiteral("POS-") + bill.type,
-                                         QStringLiteral("P") + bill.type, bill.date);
+            bill.number =
+                numbering.next(QStringLiteral("POS-") + bill.type, QStringLiteral("P") + bill.type, bill.date);
             if (fullTax)
                 bill.fullTaxNo = numbering.next(QStringLiteral("POS-X1"), QStringLiteral("TX"), bill.date);
             if (bill.cancelled)
@@ -350,8 +346,9 @@ QString fillBills(data::Connection& company, DemoShop& shop)
     writeUsageLog(company, shifts, bills);
 
     // The series continue after the numbers these bills took.
-    data::Query advance(company, QStringLiteral("UPDATE DocumentNo SET LastNo = :LastNo "
-                                                "WHERE Code = :Code AND DocYear = :DocYear"));
+    data::Query advance(company,
+                        QStringLiteral("UPDATE DocumentNo SET LastNo = :LastNo "
+                                       "WHERE Code = :Code AND DocYear = :DocYear"));
     for (auto it = numbering.used().begin(); it != numbering.used().end(); ++it) {
         advance.setParam(QStringLiteral("LastNo"), it.value());
         advance.setParam(QStringLiteral("Code"), it.key().first);

@@ -22,23 +22,19 @@ struct Row
 };
 
 const Row kShowcase[] = {
-    {"น้ำดื่มตราสายธาร 600 มล.", "Saithan Drinking Water 600 ml", "น้ำดื่มสายธาร 600",
-     "DRINK", "ขวด", "แพ็ค", 12, 7, "", 0},
-    {"น้ำดื่มตราสายธาร 1.5 ลิตร", "Saithan Drinking Water 1.5 L", "น้ำดื่มสายธาร 1.5L",
-     "DRINK", "ขวด", "แพ็ค", 6, 14, "", 0},
+    {"น้ำดื่มตราสายธาร 600 มล.", "Saithan Drinking Water 600 ml", "น้ำดื่มสายธาร 600", "DRINK", "ขวด", "แพ็ค", 12, 7, "", 0},
+    {"น้ำดื่มตราสายธาร 1.5 ลิตร", "Saithan Drinking Water 1.5 L", "น้ำดื่มสายธาร 1.5L", "DRINK", "ขวด", "แพ็ค", 6, 14, "", 0},
     {"น้ำอัดลมรสโคล่า 325 มล.", "Cola Soft Drink 325 ml", "น้ำอัดลมโคล่า", "DRINK", "กระป๋อง", "ลัง", 24, 16, "", 0},
-    {"กาแฟปรุงสำเร็จ 3in1 ตราดาวทอง", "Golden Star 3in1 Coffee", "กาแฟ 3in1 ดาวทอง",
-     "DRINK", "ซอง", "ห่อ", 27, 5, "", 0},
-    {"ข้าวหอมมะลิ ตรารวงทอง 5 กก.", "Ruang Thong Jasmine Rice 5 kg", "ข้าวหอมมะลิ 5กก.",
-     "FOOD", "ถุง", "ลัง", 4, 189, "X", 0},
+    {"กาแฟปรุงสำเร็จ 3in1 ตราดาวทอง", "Golden Star 3in1 Coffee", "กาแฟ 3in1 ดาวทอง", "DRINK", "ซอง", "ห่อ", 27, 5, "", 0},
+    {"ข้าวหอมมะลิ ตรารวงทอง 5 กก.", "Ruang Thong Jasmine Rice 5 kg", "ข้าวหอมมะลิ 5กก.", "FOOD", "ถุง", "ลัง", 4, 189, "X",
+     0},
     {"ข้าวหอมมะลิ ชั่งกิโล", "Jasmine Rice by the kilo", "ข้าวหอมมะลิ กก.", "FOOD", "กก.", "", 1, 38, "XM", 0},
     {"ไข่ไก่ เบอร์ 2", "Chicken Eggs Size 2", "ไข่ไก่ เบอร์ 2", "FRESH", "ฟอง", "แผง", 30, 4.5, "X", 0},
     {"นมสด ยูเอชที รสจืด 225 มล.", "UHT Plain Milk 225 ml", "นมยูเอชที จืด", "DAIRY", "กล่อง", "ลัง", 36, 13, "L", 0},
-    {"โยเกิร์ตรสสตรอว์เบอร์รี 135 กรัม", "Strawberry Yoghurt 135 g", "โยเกิร์ตสตรอว์เบอร์รี",
-     "DAIRY", "ถ้วย", "แพ็ค", 4, 15, "L", 0},
+    {"โยเกิร์ตรสสตรอว์เบอร์รี 135 กรัม", "Strawberry Yoghurt 135 g", "โยเกิร์ตสตรอว์เบอร์รี", "DAIRY", "ถ้วย", "แพ็ค", 4, 15, "L",
+     0},
     {"ยาพาราเซตามอล 500 มก.", "Paracetamol 500 mg", "พาราเซตามอล 500", "CARE", "แผง", "กล่อง", 10, 25, "L", 0},
-    {"บะหมี่กึ่งสำเร็จรูป รสต้มยำกุ้ง", "Instant Noodles Tom Yum Kung", "บะหมี่ต้มยำกุ้ง",
-     "FOOD", "ซอง", "ลัง", 30, 7, "", 0},
+    {"บะหมี่กึ่งสำเร็จรูป รสต้มยำกุ้ง", "Instant Noodles Tom Yum Kung", "บะหมี่ต้มยำกุ้ง", "FOOD", "ซอง", "ลัง", 30, 7, "", 0},
     {"น้ำปลาแท้ ตราปลาทอง 700 มล.", "Goldfish Fish Sauce 700 ml", "น้ำปลาปลาทอง", "FOOD", "ขวด", "ลัง", 12, 32, "", 0},
     {"ซีอิ๊วขาว สูตร 1 ตราเรือใบ", "Sailboat Light Soy Sauce", "ซีอิ๊วขาวเรือใบ", "FOOD", "ขวด", "ลัง", 12, 38, "", 0},
     {"น้ำมันถั่วเหลือง 1 ลิตร", "Soybean Oil 1 L", "น้ำมันถั่วเหลือง 1L", "FOOD", "ขวด", "ลัง", 12, 58, "", 0},
@@ -46,8 +42,7 @@ const Row kShowcase[] = {
     {"สบู่ก้อนสมุนไพร 90 กรัม", "Herbal Soap Bar 90 g", "สบู่สมุนไพร", "CARE", "ก้อน", "แพ็ค", 4, 18, "", 5},
     {"ยาสีฟันสมุนไพร 160 กรัม", "Herbal Toothpaste 160 g", "ยาสีฟันสมุนไพร", "CARE", "หลอด", "โหล", 12, 65, "", 0},
     {"แชมพูสูตรอ่อนโยน 400 มล.", "Mild Shampoo 400 ml", "แชมพูอ่อนโยน", "CARE", "ขวด", "ลัง", 12, 129, "", 0},
-    {"ผงซักฟอก สูตรเข้มข้น 900 กรัม", "Concentrated Detergent 900 g", "ผงซักฟอก 900ก.",
-     "HOME", "ถุง", "ลัง", 12, 79, "", 5},
+    {"ผงซักฟอก สูตรเข้มข้น 900 กรัม", "Concentrated Detergent 900 g", "ผงซักฟอก 900ก.", "HOME", "ถุง", "ลัง", 12, 79, "", 5},
     {"กระดาษทิชชูม้วน แพ็ค 6", "Toilet Tissue 6 Rolls", "ทิชชูม้วน 6", "HOME", "แพ็ค", "ลัง", 8, 65, "", 0},
     {"ถ่านไฟฉาย อัลคาไลน์ AA", "Alkaline Battery AA", "ถ่าน AA", "ELEC", "ก้อน", "กล่อง", 40, 12, "", 0},
     {"หลอดไฟ LED 9 วัตต์", "LED Bulb 9 W", "หลอด LED 9W", "ELEC", "หลอด", "กล่อง", 10, 59, "", 0},
@@ -58,8 +53,8 @@ const Row kShowcase[] = {
     {"หม้อหุงข้าวไฟฟ้า 1.8 ลิตร", "Electric Rice Cooker 1.8 L", "หม้อหุงข้าว 1.8L", "ELEC", "ใบ", "", 1, 1290, "N", 0},
     {"พัดลมตั้งพื้น 16 นิ้ว", "Floor Fan 16 inch", "พัดลม 16 นิ้ว", "ELEC", "เครื่อง", "", 1, 990, "N", 0},
     {"ถุงผ้ารักษ์โลก (ของแถม)", "Eco Tote Bag (free gift)", "ถุงผ้า ของแถม", "HOME", "ใบ", "", 1, 0, "F", 0},
-    {"น้ำผลไม้รวม 1 ลิตร (เลิกจำหน่าย)", "Mixed Fruit Juice 1 L (discontinued)", "น้ำผลไม้รวม 1L",
-     "DRINK", "กล่อง", "ลัง", 12, 45, "B", 0},
+    {"น้ำผลไม้รวม 1 ลิตร (เลิกจำหน่าย)", "Mixed Fruit Juice 1 L (discontinued)", "น้ำผลไม้รวม 1L", "DRINK", "กล่อง", "ลัง", 12,
+     45, "B", 0},
     {"ค่าบริการจัดส่งสินค้า", "Delivery Service", "ค่าจัดส่ง", "SERV", "ครั้ง", "", 1, 50, "S", 0},
     {"ค่าติดตั้งเครื่องใช้ไฟฟ้า", "Appliance Installation", "ค่าติดตั้ง", "SERV", "งาน", "", 1, 300, "S", 0},
     {"ค่าห่อของขวัญ", "Gift Wrapping", "ค่าห่อของขวัญ", "SERV", "ชิ้น", "", 1, 20, "S", 0},
@@ -124,16 +119,16 @@ const Base kBases[] = {
 };
 
 const std::pair<const char*, const char*> kBrands[] = {
-    {"ตรากระต่ายทอง", "Krata Thong"}, {"ตราดาวทอง", "Dao Thong"}, {"ตรานกยูง", "Nok Yung"}, {"ตราบัวหลวง", "Bua Luang"},
-    {"ตราแม่มณี", "Mae Manee"},     {"ตราสามเสือ", "Sam Suea"}, {"ตรารวงข้าว",
-     "Ruang Khao"}, {"ตราปลาทอง", "Pla Thong"},
-    {"ตราม้าบิน", "Ma Bin"},       {"ตราใบโพธิ์", "Bai Pho"}, {"ตราดอกจำปี", "Champee"},  {"ตราเรือใบ", "Ruea Bai"},
-    {"ตราหงส์เหิน", "Hong Hoen"},     {"ตราอรุณ", "Arun"},       {"ตราสายรุ้ง",
-     "Sai Rung"}, {"ตราเพชรงาม", "Phet Ngam"},
+    {"ตรากระต่ายทอง", "Krata Thong"}, {"ตราดาวทอง", "Dao Thong"}, {"ตรานกยูง", "Nok Yung"},
+    {"ตราบัวหลวง", "Bua Luang"},      {"ตราแม่มณี", "Mae Manee"},   {"ตราสามเสือ", "Sam Suea"},
+    {"ตรารวงข้าว", "Ruang Khao"},     {"ตราปลาทอง", "Pla Thong"}, {"ตราม้าบิน", "Ma Bin"},
+    {"ตราใบโพธิ์", "Bai Pho"},         {"ตราดอกจำปี", "Champee"},   {"ตราเรือใบ", "Ruea Bai"},
+    {"ตราหงส์เหิน", "Hong Hoen"},      {"ตราอรุณ", "Arun"},         {"ตราสายรุ้ง", "Sai Rung"},
+    {"ตราเพชรงาม", "Phet Ngam"},
 };
 
 const std::pair<const char*, const char*> kVariants[] = {
-    {"ขนาดเล็ก", "Small"},       {"ขนาดกลาง", "Medium"},  {"ขนาดใหญ่", "Large"},
+    {"ขนาดเล็ก", "Small"},         {"ขนาดกลาง", "Medium"},   {"ขนาดใหญ่", "Large"},
     {"ขนาดประหยัด", "Value Pack"}, {"สูตรดั้งเดิม", "Original"}, {"สูตรใหม่", "New Formula"},
 };
 
@@ -194,10 +189,10 @@ CatalogItem generatedItem(int n)
 
     Row row{base.thai, base.english, base.thai, base.group, base.piece, base.box, base.fraction, 0, base.flags, 0};
     CatalogItem item = fromRow(row);
-    item.thaiName = QStringLiteral("%1 %2 %3").arg(item.thaiName, QString::fromUtf8(brand.first),
-                                                   QString::fromUtf8(variant.first));
-    item.englishName = QStringLiteral("%1 %2 %3").arg(QString::fromUtf8(brand.second), item.englishName,
-                                                      QString::fromUtf8(variant.second));
+    item.thaiName =
+        QStringLiteral("%1 %2 %3").arg(item.thaiName, QString::fromUtf8(brand.first), QString::fromUtf8(variant.first));
+    item.englishName = QStringLiteral("%1 %2 %3")
+                           .arg(QString::fromUtf8(brand.second), item.englishName, QString::fromUtf8(variant.second));
     item.posName = QStringLiteral("%1 %2").arg(item.posName, QString::fromUtf8(brand.first));
     // A spread of prices within the base's range, taken from n so that it needs no seed.
     const double step = double((n * 7919) % 101) / 100.0;

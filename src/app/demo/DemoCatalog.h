@@ -11,9 +11,9 @@ struct CatalogItem
     QString thaiName;
     QString englishName;
     QString posName;
-    QString group;      // a PGROUP code
-    QString pieceUnit;  // the smallest unit
-    QString boxUnit;    // empty: the item has one unit only
+    QString group; // a PGROUP code
+    QString pieceUnit; // the smallest unit
+    QString boxUnit; // empty: the item has one unit only
     int boxFraction = 1;
     double piecePrice = 0;
     bool service = false;

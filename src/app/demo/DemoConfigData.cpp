@@ -37,17 +37,28 @@ QString utf8(const char* text)
 int writeUsers(data::Connection& config)
 {
     const QStringList flagColumns = {
-        QStringLiteral("EditSalePrice"),     QStringLiteral("CanSeeCost"),
-        QStringLiteral("CanSeeSalePrice"),   QStringLiteral("CanModifyCusSale"),
-        QStringLiteral("CanModifyCredit"),   QStringLiteral("CanSetProductBlock"),
-        QStringLiteral("CanSetProductMinus"), QStringLiteral("CanSaleCreditOnReturnCheque"),
-        QStringLiteral("CanSetOtherUserPass"), QStringLiteral("Approve_Quo"),
-        QStringLiteral("Approve_SO"),        QStringLiteral("Approve_IV"),
-        QStringLiteral("Approve_PO"),        QStringLiteral("Approved_PORQ"),
-        QStringLiteral("Approve_PreIs"),     QStringLiteral("ApproveTranWH"),
-        QStringLiteral("ApproveTranBranch"), QStringLiteral("ApproveWorkOrder"),
-        QStringLiteral("ApproveCustomerDropUse"), QStringLiteral("ApproveCustomerDropCredit"),
-        QStringLiteral("UserSeeImport"),     QStringLiteral("UserSeeCost"),
+        QStringLiteral("EditSalePrice"),
+        QStringLiteral("CanSeeCost"),
+        QStringLiteral("CanSeeSalePrice"),
+        QStringLiteral("CanModifyCusSale"),
+        QStringLiteral("CanModifyCredit"),
+        QStringLiteral("CanSetProductBlock"),
+        QStringLiteral("CanSetProductMinus"),
+        QStringLiteral("CanSaleCreditOnReturnCheque"),
+        QStringLiteral("CanSetOtherUserPass"),
+        QStringLiteral("Approve_Quo"),
+        QStringLiteral("Approve_SO"),
+        QStringLiteral("Approve_IV"),
+        QStringLiteral("Approve_PO"),
+        QStringLiteral("Approved_PORQ"),
+        QStringLiteral("Approve_PreIs"),
+        QStringLiteral("ApproveTranWH"),
+        QStringLiteral("ApproveTranBranch"),
+        QStringLiteral("ApproveWorkOrder"),
+        QStringLiteral("ApproveCustomerDropUse"),
+        QStringLiteral("ApproveCustomerDropCredit"),
+        QStringLiteral("UserSeeImport"),
+        QStringLiteral("UserSeeCost"),
     };
     struct User
     {
@@ -67,8 +78,9 @@ int writeUsers(data::Connection& config)
                            QStringLiteral("LanguageNo"), QStringLiteral("Saleman")};
     columns += flagColumns;
     // Every user row has the same shape; the flags are all granted or all withheld.
-    data::Query insert(config, QStringLiteral("INSERT INTO UserName (%1) VALUES (:%2)")
-                                   .arg(columns.join(QStringLiteral(", ")), columns.join(QStringLiteral(", :"))));
+    data::Query insert(config,
+                       QStringLiteral("INSERT INTO UserName (%1) VALUES (:%2)")
+                           .arg(columns.join(QStringLiteral(", ")), columns.join(QStringLiteral(", :"))));
     for (const User& user : users) {
         insert.setParam(QStringLiteral("Id"), user.id);
         insert.setParam(QStringLiteral("Code"), utf8(user.code));
@@ -123,15 +135,29 @@ void writeCompany(data::Connection& config, const DemoShop& shop)
         QStringLiteral("Id, Code, Password, NameThai, NameEng, ShortName, Address1, Address2, Address3, Address4, "
                        "Province, Zip, Telephone, Fax, EMail, TaxNo, InstallDate, RunYear, LocalServer, FUNDNAME, "
                        "TaxBranchHead, TaxBranchCode, TaxBranchName"));
-    company.add({ids::company, QStringLiteral("DEMO"), QString(), QStringLiteral("บริษัท ร้านค้าสาธิต จำกัด"),
-                 QStringLiteral("Demo Retail Co., Ltd."), QStringLiteral("ร้านค้าสาธิต"),
-                 QStringLiteral("เลขที่ 99/9 อาคารสาธิตพลาซ่า ชั้น 1"), QStringLiteral("ถนนสุขุมวิท แขวงคลองเตยเหนือ"),
-                 QStringLiteral("เขตวัฒนา"), QString(), QStringLiteral("กรุงเทพมหานคร"), QStringLiteral("10110"),
-                 QStringLiteral("02-123-4567"), QStringLiteral("02-123-4568"),
+    company.add({ids::company,
+                 QStringLiteral("DEMO"),
+                 QString(),
+                 QStringLiteral("บริษัท ร้านค้าสาธิต จำกัด"),
+                 QStringLiteral("Demo Retail Co., Ltd."),
+                 QStringLiteral("ร้านค้าสาธิต"),
+                 QStringLiteral("เลขที่ 99/9 อาคารสาธิตพลาซ่า ชั้น 1"),
+                 QStringLiteral("ถนนสุขุมวิท แขวงคลองเตยเหนือ"),
+                 QStringLiteral("เขตวัฒนา"),
+                 QString(),
+                 QStringLiteral("กรุงเทพมหานคร"),
+                 QStringLiteral("10110"),
+                 QStringLiteral("02-123-4567"),
+                 QStringLiteral("02-123-4568"),
                  QStringLiteral("contact@demo-shop.example"),
                  withThaiTaxCheckDigit(QStringLiteral("010556012345")),
-                 QDate(shop.runYear - 1, 1, 2).startOfDay(), shop.runYear, config.server().name.trimmed(), QString(),
-                 QStringLiteral("Y"), QStringLiteral("00000"), QStringLiteral("สำนักงานใหญ่")});
+                 QDate(shop.runYear - 1, 1, 2).startOfDay(),
+                 shop.runYear,
+                 config.server().name.trimmed(),
+                 QString(),
+                 QStringLiteral("Y"),
+                 QStringLiteral("00000"),
+                 QStringLiteral("สำนักงานใหญ่")});
     company.finish();
 
     BatchInserter companyConfig(
@@ -145,8 +171,7 @@ void writeCompany(data::Connection& config, const DemoShop& shop)
 
     BatchInserter databases(config, QStringLiteral("DatabaseList"),
                             QStringLiteral("Id, Company, DatabaseName, Description, YearNo"));
-    databases.add(
-        {1, ids::company, QStringLiteral("DEMO"), QStringLiteral("ร้านค้าสาธิต (ข้อมูลตัวอย่าง)"), shop.runYear});
+    databases.add({1, ids::company, QStringLiteral("DEMO"), QStringLiteral("ร้านค้าสาธิต (ข้อมูลตัวอย่าง)"), shop.runYear});
     databases.finish();
 }
 
@@ -167,9 +192,9 @@ QString fillConfigDatabase(data::Connection& config, DemoShop& shop)
     const int rights = writeMenuAndRights(config);
     writeFunctionList(config);
     writeCompany(config, shop);
-    syncIdentities(config, {QStringLiteral("UserName"), QStringLiteral("Menu"), QStringLiteral("FunctionList"),
-                            QStringLiteral("Company"), QStringLiteral("CompanyConfig"),
-                            QStringLiteral("DatabaseList")});
+    syncIdentities(config,
+                   {QStringLiteral("UserName"), QStringLiteral("Menu"), QStringLiteral("FunctionList"),
+                    QStringLiteral("Company"), QStringLiteral("CompanyConfig"), QStringLiteral("DatabaseList")});
     return QStringLiteral("%1 users, %2 menu items, %3 rights, company DEMO")
         .arg(users)
         .arg(std::size(kMenu))

@@ -27,8 +27,8 @@ DemoDatabases::DemoDatabases(const QString& serverName, const QString& workingDi
     , m_login(data::Login::fromIni(workingDirectory))
 {
     if (m_server.backend == data::ServerSpec::Backend::SqlServer)
-        throw data::DbError(QStringLiteral("The server \"%1\" is neither sqlite:FOLDER nor pgsql:HOST[:PORT]")
-                                .arg(serverName));
+        throw data::DbError(
+            QStringLiteral("The server \"%1\" is neither sqlite:FOLDER nor pgsql:HOST[:PORT]").arg(serverName));
     // The program picks KVR_CONFIG_MTW where a server has it; the demo fills the one it will pick.
     m_configDatabase = data::TDMConfig::configDatabaseName(m_server, m_login);
 }
@@ -62,10 +62,9 @@ bool DemoDatabases::holdsData(const QString& database, const QStringList& tables
 
 bool DemoDatabases::holdData() const
 {
-    return holdsData(m_configDatabase, {QStringLiteral("UserName"), QStringLiteral("Menu"),
-                                        QStringLiteral("DatabaseList")})
-           || holdsData(kCompanyDatabase, {QStringLiteral("Config"), QStringLiteral("Product"),
-                                           QStringLiteral("PosHd")});
+    return holdsData(m_configDatabase,
+                     {QStringLiteral("UserName"), QStringLiteral("Menu"), QStringLiteral("DatabaseList")}) ||
+        holdsData(kCompanyDatabase, {QStringLiteral("Config"), QStringLiteral("Product"), QStringLiteral("PosHd")});
 }
 
 void DemoDatabases::drop() const

@@ -63,8 +63,9 @@ std::optional<DemoOptions> parseOptions(const QCoreApplication& app)
                                        QStringLiteral("Number of stock balances (default four per stocked product)."),
                                        QStringLiteral("M"));
     const QCommandLineOption workdir(
-        QStringLiteral("workdir"), QStringLiteral("Working folder for Server.Dat and SQLite folders (default: current)."),
-        QStringLiteral("DIR"), QDir::currentPath());
+        QStringLiteral("workdir"),
+        QStringLiteral("Working folder for Server.Dat and SQLite folders (default: current)."), QStringLiteral("DIR"),
+        QDir::currentPath());
     const QCommandLineOption force(QStringLiteral("force"),
                                    QStringLiteral("Drop and rebuild databases that already hold data."));
     parser.addOptions({server, products, stockRows, workdir, force});

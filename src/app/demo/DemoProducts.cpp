@@ -46,12 +46,9 @@ struct Writers
                 QStringLiteral("Id, Product, UnitName, Fraction, VolumnFraction, BarCode, PurcPrice, PurcPriceKip, "
                                "PurcPriceUsd, PurcPriceBaht, LabourCost, SaleFlag, PurcFlag, StockUnitFlag, "
                                "SmallUnitFlag"))
-        , prices(c, QStringLiteral("ProductPrice"),
-                 QStringLiteral("Id, Product, ProductUnits, PriceType, Price"))
-        , lots(c, QStringLiteral("LotNo"),
-               QStringLiteral("Id, Code, Description, HasExpired, ExpiredDate"))
-    {
-    }
+        , prices(c, QStringLiteral("ProductPrice"), QStringLiteral("Id, Product, ProductUnits, PriceType, Price"))
+        , lots(c, QStringLiteral("LotNo"), QStringLiteral("Id, Code, Description, HasExpired, ExpiredDate"))
+    { }
     void finish()
     {
         products.finish();
@@ -65,8 +62,8 @@ struct Writers
     BatchInserter lots;
 };
 
-void addUnit(Writers& w, DemoProduct& product, const CatalogItem& item, const QString& name, int fraction,
-             bool single, bool box, int& unitId, int& priceId)
+void addUnit(Writers& w, DemoProduct& product, const CatalogItem& item, const QString& name, int fraction, bool single,
+             bool box, int& unitId, int& priceId)
 {
     DemoUnit unit;
     unit.id = ++unitId;
@@ -207,8 +204,8 @@ QString fillProducts(data::Connection& company, DemoShop& shop, int productCount
     int lotId = 0;
     bool firstLotProduct = true;
     for (int i = 0; i < productCount; ++i) {
-        const CatalogItem item = i < int(showcase.size()) ? showcase[std::size_t(i)]
-                                                          : generatedItem(i - int(showcase.size()));
+        const CatalogItem item =
+            i < int(showcase.size()) ? showcase[std::size_t(i)] : generatedItem(i - int(showcase.size()));
         DemoProduct product;
         product.id = i + 1;
         product.code = item.service ? QStringLiteral("SV%1").arg(++serviceNo, 3, 10, QLatin1Char('0'))
@@ -224,12 +221,31 @@ QString fillProducts(data::Connection& company, DemoShop& shop, int productCount
         product.discount = item.discount;
         product.unitCost = RoundHalfUp(item.piecePrice * (item.service ? 0.4 : 0.72), 15, 2);
 
-        w.products.add({product.id, product.code, item.thaiName, item.englishName, item.posName,
-                        item.service ? QStringLiteral("S") : QStringLiteral("P"), item.group, product.taxCode,
-                        ids::warehouseMain, QStringLiteral("I"), QStringLiteral("N"), item.discount, 0.0,
-                        product.unitCost, yes(item.useSerial), yes(item.useSerial), yes(item.useSerial),
-                        yes(item.useSerial), yes(item.useSerial), yes(item.lotControl), yes(item.mayGoNegative),
-                        yes(item.free), QStringLiteral("N"), QStringLiteral("N"), yes(item.blocked)});
+        w.products.add({product.id,
+                        product.code,
+                        item.thaiName,
+                        item.englishName,
+                        item.posName,
+                        item.service ? QStringLiteral("S") : QStringLiteral("P"),
+                        item.group,
+                        product.taxCode,
+                        ids::warehouseMain,
+                        QStringLiteral("I"),
+                        QStringLiteral("N"),
+                        item.discount,
+                        0.0,
+                        product.unitCost,
+                        yes(item.useSerial),
+                        yes(item.useSerial),
+                        yes(item.useSerial),
+                        yes(item.useSerial),
+                        yes(item.useSerial),
+                        yes(item.lotControl),
+                        yes(item.mayGoNegative),
+                        yes(item.free),
+                        QStringLiteral("N"),
+                        QStringLiteral("N"),
+                        yes(item.blocked)});
         const bool single = item.boxUnit.isEmpty();
         addUnit(w, product, item, item.pieceUnit, 1, single, false, unitId, priceId);
         if (!single)
@@ -242,9 +258,10 @@ QString fillProducts(data::Connection& company, DemoShop& shop, int productCount
     }
     w.finish();
     writeCustomerPricesAndPromotions(company, shop);
-    syncIdentities(company, {QStringLiteral("Product"), QStringLiteral("ProductUnits"), QStringLiteral("ProductPrice"),
-                             QStringLiteral("LotNo"), QStringLiteral("customerproductprice"),
-                             QStringLiteral("promotion_dt"), QStringLiteral("PartSource")});
+    syncIdentities(company,
+                   {QStringLiteral("Product"), QStringLiteral("ProductUnits"), QStringLiteral("ProductPrice"),
+                    QStringLiteral("LotNo"), QStringLiteral("customerproductprice"), QStringLiteral("promotion_dt"),
+                    QStringLiteral("PartSource")});
     return QStringLiteral("%1 products (%2 services), %3 units, %4 prices, %5 lots")
         .arg(productCount)
         .arg(serviceNo)

@@ -13,8 +13,7 @@ class DemoRandom
 public:
     explicit DemoRandom(std::uint32_t seed)
         : m_engine(seed)
-    {
-    }
+    { }
 
     // A whole number from low to high, both included. Modulo on the raw engine output, not a
     // standard distribution, whose results differ between standard libraries.

@@ -108,8 +108,7 @@ void writeExchangeRates(data::Connection& company, const QDate& today)
 
 void writeTaxCodes(data::Connection& company)
 {
-    BatchInserter tax(company, QStringLiteral("Tax"),
-                      QStringLiteral("Id, Code, Description, Rate"));
+    BatchInserter tax(company, QStringLiteral("Tax"), QStringLiteral("Id, Code, Description, Rate"));
     tax.add({ids::taxVat7, QStringLiteral("V7"), QStringLiteral("ภาษีมูลค่าเพิ่ม 7%"), 7.0});
     tax.add({ids::taxZero, QStringLiteral("V0"), QStringLiteral("ภาษีมูลค่าเพิ่ม 0%"), 0.0});
     tax.add({ids::taxExempt, QStringLiteral("EX"), QStringLiteral("สินค้ายกเว้นภาษีมูลค่าเพิ่ม"), 0.0});
@@ -231,8 +230,9 @@ QString fillCompanySettings(data::Connection& company, DemoShop& shop)
     writeTaxCodes(company);
     const int series = writeDocumentNumbers(company, shop.runYear);
     writeAccountPeriods(company, shop.runYear);
-    syncIdentities(company, {QStringLiteral("Config"), QStringLiteral("Misc"), QStringLiteral("CurrencyEx"),
-                             QStringLiteral("Tax"), QStringLiteral("DocumentNo"), QStringLiteral("accountperiod")});
+    syncIdentities(company,
+                   {QStringLiteral("Config"), QStringLiteral("Misc"), QStringLiteral("CurrencyEx"),
+                    QStringLiteral("Tax"), QStringLiteral("DocumentNo"), QStringLiteral("accountperiod")});
     return QStringLiteral("running year %1, %2 code rows, %3 numbering series, 24 accounting periods")
         .arg(shop.runYear)
         .arg(misc)

@@ -93,9 +93,9 @@ struct DemoProduct
     double discount = 0; // default line discount, percent
     double unitCost = 0; // per smallest unit
     std::vector<DemoUnit> units; // smallest first
-    QVector<int> lots;           // LotNo ids still valid for sale
+    QVector<int> lots; // LotNo ids still valid for sale
     int expiredLot = 0;
-    int serialCount = 0;         // serial numbers given out so far, on hand or sold
+    int serialCount = 0; // serial numbers given out so far, on hand or sold
     const DemoUnit& stockUnit() const;
 };
 
@@ -130,7 +130,7 @@ struct DemoShop
     int runYear = 0;
     std::vector<DemoCustomer> customers;
     std::vector<DemoMachine> machines;
-    std::vector<std::pair<int, double>> coins;      // id, face value
+    std::vector<std::pair<int, double>> coins; // id, face value
     std::vector<std::pair<int, double>> creditCards; // id, surcharge percent
     std::vector<int> companyBanks;
     std::vector<int> activeSalesmen;

@@ -29,7 +29,7 @@ const std::vector<Slot>& slotsFor(Kind kind)
 {
     static const auto build = [](Kind k) {
         const std::vector<Slot> preferred = {
-            {false, 0, false}, {true, 0, false}, {false, 1, false}, {true, 1, false}, {false, 0, true},
+            {false, 0, false}, {true, 0, false}, {false, 1, false}, {true, 1, false},  {false, 0, true},
             {false, 2, false}, {true, 2, false}, {false, 4, false}, {false, 3, false}, {true, 0, true},
         };
         std::vector<Slot> places;
@@ -133,8 +133,8 @@ qint64 maxStockRows(int productCount)
 {
     qint64 rows = 0;
     for (int i = 0; i < productCount; ++i) {
-        const CatalogItem item = i < minimumProducts() ? showcaseItems()[std::size_t(i)]
-                                                        : generatedItem(i - minimumProducts());
+        const CatalogItem item =
+            i < minimumProducts() ? showcaseItems()[std::size_t(i)] : generatedItem(i - minimumProducts());
         if (!item.service)
             rows += qint64(slotsFor(kindOf(item)).size());
     }
@@ -157,8 +157,7 @@ QString fillStock(data::Connection& company, DemoShop& shop, qint64 stockRows)
                          QStringLiteral("Id, Product, ProductUnits, Warehouse, BalanceYear, Quantity"));
     BatchInserter lotOnHand(company, QStringLiteral("LotOnHand"),
                             QStringLiteral("Id, Product, LotNo, Warehouse, BalanceYear, Quantity"));
-    BatchInserter serials(company, QStringLiteral("SerialNo"),
-                          QStringLiteral("Id, Product, Serial, OnHand"));
+    BatchInserter serials(company, QStringLiteral("SerialNo"), QStringLiteral("Id, Product, Serial, OnHand"));
     qint64 onHandId = 0;
     int lotRowId = 0;
     for (std::size_t i = 0; i < stocked.size(); ++i) {
@@ -189,10 +188,10 @@ QString fillStock(data::Connection& company, DemoShop& shop, qint64 stockRows)
         // One serial number for every piece in stock this year.
         if (product.useSerial) {
             for (int piece = 0; piece < piecesThisYear; ++piece) {
-                serials.add({++shop.lastSerialId, product.id,
-                             QStringLiteral("SN%1-%2").arg(product.code).arg(++product.serialCount, 4, 10,
-                                                                            QLatin1Char('0')),
-                             QStringLiteral("Y")});
+                serials.add(
+                    {++shop.lastSerialId, product.id,
+                     QStringLiteral("SN%1-%2").arg(product.code).arg(++product.serialCount, 4, 10, QLatin1Char('0')),
+                     QStringLiteral("Y")});
             }
         }
     }

@@ -44,8 +44,8 @@ public:
     virtual QString qtDriver() const = 0;
 
     // Connection set-up: where the server is, the database name, the login.
-    virtual void configure(QSqlDatabase& db, const ServerSpec& server, const QString& databaseName,
-                           const QString& user, const QString& password) const = 0;
+    virtual void configure(QSqlDatabase& db, const ServerSpec& server, const QString& databaseName, const QString& user,
+                           const QString& password) const = 0;
     // Statements run right after a connection opens (time-outs, journal mode, extensions).
     virtual QStringList sessionSetup() const = 0;
     // The name a database has on this backend (case rules differ).
@@ -74,7 +74,11 @@ public:
     // expression LIKE pattern, ignoring the case of ASCII letters.
     virtual QString likeNoCase(const QString& expression, const QString& pattern) const;
     // After rows were inserted with explicit ids: the next generated id follows the largest one.
-    virtual QString syncIdentitySql(const QString& table) const { Q_UNUSED(table); return {}; }
+    virtual QString syncIdentitySql(const QString& table) const
+    {
+        Q_UNUSED(table);
+        return {};
+    }
     virtual QString beginTransactionSql() const { return QStringLiteral("BEGIN"); }
     virtual QString forUpdate() const { return {}; }
 

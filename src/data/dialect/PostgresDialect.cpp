@@ -14,8 +14,8 @@ namespace {
 
 // Runs one statement on the server's maintenance database ("master" of the suite's original server).
 template <typename Fn>
-auto withMaster(const PostgresDialect& dialect, const ServerSpec& server, const QString& user,
-                const QString& password, Fn&& fn)
+auto withMaster(const PostgresDialect& dialect, const ServerSpec& server, const QString& user, const QString& password,
+                Fn&& fn)
 {
     const QString name = QStringLiteral("DBMaster-") + QUuid::createUuid().toString(QUuid::Id128);
     struct Remover
@@ -174,7 +174,8 @@ QString PostgresDialect::columnExistsSql() const
 
 QString PostgresDialect::indexExistsSql() const
 {
-    return QStringLiteral("SELECT 1 FROM pg_indexes WHERE schemaname = current_schema() AND indexname = lower(:IndexName)");
+    return QStringLiteral(
+        "SELECT 1 FROM pg_indexes WHERE schemaname = current_schema() AND indexname = lower(:IndexName)");
 }
 
 } // namespace kvr::data

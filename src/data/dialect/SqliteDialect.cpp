@@ -13,8 +13,8 @@ namespace {
 const QString kSuffix = QStringLiteral(".db");
 }
 
-void SqliteDialect::configure(QSqlDatabase& db, const ServerSpec& server, const QString& databaseName,
-                              const QString&, const QString&) const
+void SqliteDialect::configure(QSqlDatabase& db, const ServerSpec& server, const QString& databaseName, const QString&,
+                              const QString&) const
 {
     const QString file = physicalName(server, databaseName);
     // The original server refuses a database it does not have; SQLite would make an empty file.
@@ -63,7 +63,8 @@ void SqliteDialect::dropDatabase(const ServerSpec& server, const QString& databa
 {
     // The write-ahead log and its index belong to the database as much as the main file does.
     const QString file = physicalName(server, databaseName);
-    for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")}) {
+    for (const QString& suffix :
+         {QString(), QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")}) {
         QFile part(file + suffix);
         if (part.exists() && !part.remove())
             throw DbError(QStringLiteral("Cannot remove database %1: %2").arg(part.fileName(), part.errorString()));

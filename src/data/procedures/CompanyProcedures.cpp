@@ -16,7 +16,8 @@ int newDocumentNo(Connection& connection, ProcParams& p)
     const QString code = p.get(QStringLiteral("@DocCode")).toString();
     const int year = p.get(QStringLiteral("@DocYear")).toInt();
 
-    Query shared(connection, QStringLiteral("SELECT DocumentNo FROM DocNoConvert WHERE Code = :Code AND DocYear = :DocYear"));
+    Query shared(connection,
+                 QStringLiteral("SELECT DocumentNo FROM DocNoConvert WHERE Code = :Code AND DocYear = :DocYear"));
     shared.setParam(QStringLiteral("Code"), code);
     shared.setParam(QStringLiteral("DocYear"), year);
     shared.open();
@@ -27,8 +28,9 @@ int newDocumentNo(Connection& connection, ProcParams& p)
                                    "RETURNING LastNo, Prefix, DocumentLength"));
         draw.setParam(QStringLiteral("Id"), shared.field(QStringLiteral("DocumentNo")).asInteger());
     } else {
-        draw.setSql(QStringLiteral("UPDATE DocumentNo SET LastNo = COALESCE(LastNo, 0) + 1 "
-                                   "WHERE Code = :Code AND DocYear = :DocYear RETURNING LastNo, Prefix, DocumentLength"));
+        draw.setSql(
+            QStringLiteral("UPDATE DocumentNo SET LastNo = COALESCE(LastNo, 0) + 1 "
+                           "WHERE Code = :Code AND DocYear = :DocYear RETURNING LastNo, Prefix, DocumentLength"));
         draw.setParam(QStringLiteral("Code"), code);
         draw.setParam(QStringLiteral("DocYear"), year);
     }
@@ -61,9 +63,11 @@ int serverTime(Connection& connection, ProcParams& p)
 
 int userAddLog(Connection& connection, ProcParams& p)
 {
-    Query insert(connection, QStringLiteral("INSERT INTO UserLog (LogDate, UserId, MenuId, FunctionListId, DocumentId, "
-                                            "Remark) VALUES (") + connection.dialect().now()
-                                 + QStringLiteral(", :UserId, :MenuId, :FunctionListId, :DocumentId, :Remark)"));
+    Query insert(connection,
+                 QStringLiteral("INSERT INTO UserLog (LogDate, UserId, MenuId, FunctionListId, DocumentId, "
+                                "Remark) VALUES (") +
+                     connection.dialect().now() +
+                     QStringLiteral(", :UserId, :MenuId, :FunctionListId, :DocumentId, :Remark)"));
     for (const char* name : {"UserId", "MenuId", "FunctionListId", "DocumentId", "Remark"})
         insert.setParam(QString::fromLatin1(name), p.get(QLatin1Char('@') + QString::fromLatin1(name)));
     insert.execSql();

@@ -24,8 +24,9 @@ int menuCaption(Connection& connection, ProcParams& p)
     menu.setParam(QStringLiteral("MenuId"), menuId);
     menu.open();
 
-    Query right(connection, QStringLiteral("SELECT ACCESS_R, ADD_R, MODIFY_R, DELETE_R FROM UserRight "
-                                           "WHERE UserId = :UserId AND MenuId = :MenuId"));
+    Query right(connection,
+                QStringLiteral("SELECT ACCESS_R, ADD_R, MODIFY_R, DELETE_R FROM UserRight "
+                               "WHERE UserId = :UserId AND MenuId = :MenuId"));
     right.setParam(QStringLiteral("UserId"), userId);
     right.setParam(QStringLiteral("MenuId"), menuId);
     right.open();
@@ -53,9 +54,11 @@ int menuCaption(Connection& connection, ProcParams& p)
 
 int addErrorLog(Connection& connection, ProcParams& p)
 {
-    Query insert(connection, QStringLiteral("INSERT INTO ErrorLog (LogDate, CompName, LogName, UserId, MenuId, ErrorMsg) "
-                                            "VALUES (") + connection.dialect().now()
-                                 + QStringLiteral(", :CompName, :LogName, :UserId, :MenuId, :ErrorMsg)"));
+    Query insert(connection,
+                 QStringLiteral("INSERT INTO ErrorLog (LogDate, CompName, LogName, UserId, MenuId, ErrorMsg) "
+                                "VALUES (") +
+                     connection.dialect().now() +
+                     QStringLiteral(", :CompName, :LogName, :UserId, :MenuId, :ErrorMsg)"));
     for (const char* name : {"CompName", "LogName", "UserId", "MenuId", "ErrorMsg"})
         insert.setParam(QString::fromLatin1(name), p.get(QLatin1Char('@') + QString::fromLatin1(name)));
     insert.execSql();

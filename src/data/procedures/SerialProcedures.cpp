@@ -17,8 +17,9 @@ int createSerialNo(Connection& connection, ProcParams& p)
     if (product.isNull() || serial.isNull())
         throw DbError(QStringLiteral("CreateSerialNo needs @ProductId and @SerialCode"));
 
-    Query insert(connection, QStringLiteral("INSERT INTO SerialNo (Product, Serial, OnHand) VALUES (:Product, :Serial, 'Y') "
-                                            "ON CONFLICT (Product, Serial) DO NOTHING"));
+    Query insert(connection,
+                 QStringLiteral("INSERT INTO SerialNo (Product, Serial, OnHand) VALUES (:Product, :Serial, 'Y') "
+                                "ON CONFLICT (Product, Serial) DO NOTHING"));
     insert.setParam(QStringLiteral("Product"), product.toInt());
     insert.setParam(QStringLiteral("Serial"), serial.toString());
     insert.execSql();

@@ -65,8 +65,8 @@ int main(int argc, char* argv[])
         out = info.dir().filePath(info.completeBaseName());
     }
     QFile text(out + QStringLiteral(".txt"));
-    if (!text.open(QIODevice::WriteOnly | QIODevice::Truncate) || text.write(preview.text().toUtf8()) < 0
-        || !text.flush())
+    if (!text.open(QIODevice::WriteOnly | QIODevice::Truncate) || text.write(preview.text().toUtf8()) < 0 ||
+        !text.flush())
         return Fail(QStringLiteral("cannot write %1: %2").arg(text.fileName(), text.errorString()), 1);
     PreviewStyle style;
     if (parser.isSet(fontOption))

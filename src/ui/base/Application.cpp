@@ -8,8 +8,7 @@ namespace kvr::ui {
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
-{
-}
+{ }
 
 bool Application::notify(QObject* receiver, QEvent* event)
 {

@@ -14,20 +14,20 @@ namespace kvr::ui {
 // How balloon hints look; the defaults are those of a fresh hint component.
 struct BalloonStyle
 {
-    QColor colorBackground;       // the platform's tooltip background unless set
+    QColor colorBackground; // the platform's tooltip background unless set
     QColor colorBorder = Qt::black;
     QColor colorShadow = QColor(0x80, 0x80, 0x80);
-    QColor fontColor;             // the platform's tooltip text colour unless set
+    QColor fontColor; // the platform's tooltip text colour unless set
     QFont font;
     int direction = BalloonPlacement::AboveRight;
-    int maxWidth = 0;             // 0: no wrapping beyond the text's own line breaks
+    int maxWidth = 0; // 0: no wrapping beyond the text's own line breaks
     bool rounded = true;
     int roundRadius = 18;
     bool showArrow = true;
     bool showShadow = true;
     Qt::Alignment textAlignment = Qt::AlignLeft;
     bool transparent = false;
-    int transparencyRate = 30;    // percent of the screen behind that shows through
+    int transparencyRate = 30; // percent of the screen behind that shows through
 };
 
 // The window of one balloon hint: a rounded box with an arrow towards the pointer and a shadow,

@@ -6,8 +6,7 @@ CodeLookup::CodeLookup(data::Connection& connection, LookupSource source, QObjec
     : QObject(parent)
     , m_connection(connection)
     , m_source(std::move(source))
-{
-}
+{ }
 
 void CodeLookup::setDescriptionColumn(const QString& column)
 {
@@ -37,8 +36,9 @@ void CodeLookup::setText(const QString& text)
 
 std::optional<CodeLookup::Row> CodeLookup::find(const QString& column, const QVariant& value, bool filtered)
 {
-    QString sql = QStringLiteral("SELECT %1 AS LookupId, %2 AS LookupCode, %3 AS LookupName FROM %4 WHERE %5 = :LookupValue")
-                      .arg(m_source.idColumn, m_source.codeColumn, m_source.descriptionColumn, m_source.table, column);
+    QString sql =
+        QStringLiteral("SELECT %1 AS LookupId, %2 AS LookupCode, %3 AS LookupName FROM %4 WHERE %5 = :LookupValue")
+            .arg(m_source.idColumn, m_source.codeColumn, m_source.descriptionColumn, m_source.table, column);
     if (filtered && !m_filter.isEmpty())
         sql += QStringLiteral(" AND (") + m_filter + QLatin1Char(')');
     data::Query query(m_connection, sql);
@@ -48,7 +48,8 @@ std::optional<CodeLookup::Row> CodeLookup::find(const QString& column, const QVa
     query.open();
     if (query.isEmpty())
         return std::nullopt;
-    return Row{query.field(QStringLiteral("LookupId")).asInteger(), query.field(QStringLiteral("LookupCode")).asString(),
+    return Row{query.field(QStringLiteral("LookupId")).asInteger(),
+               query.field(QStringLiteral("LookupCode")).asString(),
                query.field(QStringLiteral("LookupName")).asString()};
 }
 

@@ -16,8 +16,8 @@ DataGrid::DataGrid(QWidget* parent)
     setItemDelegate(new DataGridDelegate(*this));
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed
-                    | QAbstractItemView::DoubleClicked);
+    setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::DoubleClicked);
     setTabKeyNavigation(true);
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -122,8 +122,8 @@ void DataGrid::setGridReadOnly(bool readOnly)
         setSelectionBehavior(QAbstractItemView::SelectRows);
         setTabKeyNavigation(false);
     } else {
-        setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed
-                        | QAbstractItemView::DoubleClicked);
+        setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
+                        QAbstractItemView::DoubleClicked);
         setSelectionBehavior(QAbstractItemView::SelectItems);
         setTabKeyNavigation(true);
     }
@@ -303,8 +303,8 @@ void DataGrid::keyPressEvent(QKeyEvent* event)
         return;
     }
     const QModelIndex at = currentIndex();
-    if (event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier && !isGridReadOnly() && at.isValid()
-        && at.row() == m_model.rowCount() - 1) {
+    if (event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier && !isGridReadOnly() && at.isValid() &&
+        at.row() == m_model.rowCount() - 1) {
         finishEditing();
         emit endReached();
         event->accept();

@@ -66,8 +66,7 @@ QComboBox* makeDropDown(QWidget* parent, const std::vector<CellChoice>& choices,
 DataGridDelegate::DataGridDelegate(DataGrid& grid)
     : QStyledItemDelegate(&grid)
     , m_grid(grid)
-{
-}
+{ }
 
 QWidget* DataGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const
 {
@@ -76,7 +75,8 @@ QWidget* DataGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
         return nullptr;
     QWidget* editor = nullptr;
     if (column->editor == CellEditorKind::DropDown) {
-        auto* box = makeDropDown(parent, column->choices ? column->choices() : std::vector<CellChoice>{}, column->upperCase);
+        auto* box =
+            makeDropDown(parent, column->choices ? column->choices() : std::vector<CellChoice>{}, column->upperCase);
         // The line edit has the focus: its keys pass here too.
         box->lineEdit()->installEventFilter(const_cast<DataGridDelegate*>(this));
         editor = box;
@@ -126,8 +126,8 @@ bool DataGridDelegate::eventFilter(QObject* object, QEvent* event)
 {
     // The line edit inside a search edit or drop-down reports for it: the view knows only that.
     QObject* editor = object;
-    if (auto* widget = qobject_cast<QWidget*>(object);
-        widget && (qobject_cast<SearchEdit*>(widget->parentWidget()) || qobject_cast<QComboBox*>(widget->parentWidget())))
+    if (auto* widget = qobject_cast<QWidget*>(object); widget &&
+        (qobject_cast<SearchEdit*>(widget->parentWidget()) || qobject_cast<QComboBox*>(widget->parentWidget())))
         editor = widget->parentWidget();
     if (released(editor))
         return false;
@@ -147,10 +147,10 @@ bool DataGridDelegate::eventFilter(QObject* object, QEvent* event)
     auto* editorWidget = qobject_cast<QWidget*>(editor);
     // Up and Down leave a closed drop-down for the next row, as they leave any cell; they must
     // not step through its list and change the cell on the way.
-    if (auto* box = qobject_cast<QComboBox*>(editor); box && !box->view()->isVisible()
-        && !(key->modifiers() & Qt::AltModifier)
-        && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down || key->key() == Qt::Key_PageUp
-            || key->key() == Qt::Key_PageDown)) {
+    if (auto* box = qobject_cast<QComboBox*>(editor); box && !box->view()->isVisible() &&
+        !(key->modifiers() & Qt::AltModifier) &&
+        (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down || key->key() == Qt::Key_PageUp ||
+         key->key() == Qt::Key_PageDown)) {
         m_grid.finishEditing();
         QKeyEvent again(QEvent::KeyPress, key->key(), key->modifiers());
         QCoreApplication::sendEvent(&m_grid, &again);

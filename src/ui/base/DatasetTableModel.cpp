@@ -32,8 +32,7 @@ bool isDatePattern(const QString& format)
 
 DatasetTableModel::DatasetTableModel(QObject* parent)
     : QAbstractTableModel(parent)
-{
-}
+{ }
 
 DatasetTableModel::~DatasetTableModel()
 {
@@ -175,7 +174,8 @@ QVariant DatasetTableModel::data(const QModelIndex& index, int role) const
     }
     case Qt::TextAlignmentRole: {
         const QVariant value = cellValue(index.row(), index.column());
-        const bool numeric = isNumber(value) || (!column.displayFormat.isEmpty() && !isDatePattern(column.displayFormat));
+        const bool numeric =
+            isNumber(value) || (!column.displayFormat.isEmpty() && !isDatePattern(column.displayFormat));
         return QVariant::fromValue(Qt::AlignVCenter | (numeric ? Qt::AlignRight : Qt::AlignLeft));
     }
     case Qt::BackgroundRole:
@@ -211,8 +211,8 @@ Qt::ItemFlags DatasetTableModel::flags(const QModelIndex& index) const
 
 bool DatasetTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    if (role != Qt::EditRole || !index.isValid() || !m_dataset || index.row() >= m_rowCount
-        || isCellReadOnly(index.row(), index.column()))
+    if (role != Qt::EditRole || !index.isValid() || !m_dataset || index.row() >= m_rowCount ||
+        isCellReadOnly(index.row(), index.column()))
         return false;
     const QString field = m_columns[size_t(index.column())].field;
     if (m_dataset->recNo() != index.row()) {

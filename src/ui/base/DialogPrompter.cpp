@@ -36,7 +36,8 @@ std::unique_ptr<QMessageBox> DialogPrompter::makeConfirmBox(const QString& text,
     box->setEscapeButton(QMessageBox::No);
     box->setFont(formFont());
     if (colour != ConfirmColour::Plain) {
-        const QString background = colour == ConfirmColour::Green ? QStringLiteral("#008000") : QStringLiteral("#0000ff");
+        const QString background =
+            colour == ConfirmColour::Green ? QStringLiteral("#008000") : QStringLiteral("#0000ff");
         // Only the box and its text are coloured; the buttons keep the platform look.
         box->setStyleSheet(QStringLiteral("QMessageBox { background-color: %1; } QMessageBox QLabel { color: white; }")
                                .arg(background));

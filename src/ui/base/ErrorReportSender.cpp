@@ -6,8 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QHash>
+#include <QProcess>
 
 namespace kvr::ui {
 
@@ -25,13 +25,12 @@ QString reportText(const ErrorReport& report)
 
 ErrorReportSender::ErrorReportSender(const QString& workingDirectory)
     : m_workingDirectory(workingDirectory)
-{
-}
+{ }
 
 ErrorReportSender::Outcome ErrorReportSender::SendErrorReport(const ErrorReport& report) const
 {
-    const QHash<QString, QString> settings =
-        util::ReadIniSection(QDir(m_workingDirectory).filePath(QStringLiteral("KVR.INI")), QStringLiteral("ErrorReport"));
+    const QHash<QString, QString> settings = util::ReadIniSection(
+        QDir(m_workingDirectory).filePath(QStringLiteral("KVR.INI")), QStringLiteral("ErrorReport"));
     const QString folder = settings.value(QStringLiteral("folder"));
     const QString command = settings.value(QStringLiteral("command"));
     if (folder.isEmpty() && command.isEmpty())
@@ -56,7 +55,8 @@ QString ErrorReportSender::writeToFolder(const QString& folder, const ErrorRepor
     const QDir dir(QDir(m_workingDirectory).absoluteFilePath(folder));
     if (!QDir().mkpath(dir.path()))
         return QStringLiteral("Cannot create the folder %1").arg(dir.path());
-    const QString stem = QStringLiteral("error-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    const QString stem =
+        QStringLiteral("error-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
     QString path = dir.filePath(stem + QStringLiteral(".txt"));
     for (int n = 2; QFileInfo::exists(path); ++n)
         path = dir.filePath(stem + QLatin1Char('-') + QString::number(n) + QStringLiteral(".txt"));

@@ -43,8 +43,7 @@ ExceptionHandler::ExceptionHandler(data::TDMConfig& config, Prompter& prompter)
     : m_config(config)
     , m_prompter(prompter)
     , m_sender(config.workingDirectory())
-{
-}
+{ }
 
 QString ExceptionHandler::messageOf(std::exception_ptr error)
 {
@@ -71,7 +70,8 @@ void ExceptionHandler::handleMessage(const QString& message) noexcept
     try {
         logError(message);
         if (m_openDialogs >= kMaxOpenDialogs) {
-            writeToStandardError(QStringLiteral("Error not shown, %1 error dialogs are open: %2").arg(m_openDialogs).arg(message));
+            writeToStandardError(
+                QStringLiteral("Error not shown, %1 error dialogs are open: %2").arg(m_openDialogs).arg(message));
             return;
         }
         const QString text = ErrorExplanation::dialogText(message);
@@ -119,9 +119,9 @@ void ExceptionHandler::sendReport(const QString& dialogText)
                                                      "the report was not sent."));
         return;
     case ErrorReportSender::Status::Failed:
-        m_prompter.warning((thai ? QStringLiteral("ส่งรายงานข้อผิดพลาดไม่สำเร็จ")
-                                 : QStringLiteral("The error report could not be sent:"))
-                           + QLatin1Char('\n') + outcome.detail);
+        m_prompter.warning(
+            (thai ? QStringLiteral("ส่งรายงานข้อผิดพลาดไม่สำเร็จ") : QStringLiteral("The error report could not be sent:")) +
+            QLatin1Char('\n') + outcome.detail);
         return;
     }
 }

@@ -45,7 +45,8 @@ TFrForm::TFrForm(Prompter& prompter, const data::SessionContext& session, QObjec
 {
     for (size_t i = 0; i < kActionSpecs.size(); ++i) {
         const ActionSpec& spec = kActionSpecs[i];
-        const QKeySequence shortcut = spec.shortcut.key() == Qt::Key_unknown ? QKeySequence() : QKeySequence(spec.shortcut);
+        const QKeySequence shortcut =
+            spec.shortcut.key() == Qt::Key_unknown ? QKeySequence() : QKeySequence(spec.shortcut);
         m_actions[i] = new FormAction(QString::fromLatin1(spec.name), QString::fromLatin1(spec.caption),
                                       QString::fromLatin1(spec.hint), spec.image, shortcut, this);
         // Through the virtual hook, so that a descendant's handler runs.
@@ -122,7 +123,8 @@ TFrForm::KeyOutcome TFrForm::FormKeyDown(QKeyCombination key)
 
 bool TFrForm::FormClose()
 {
-    const QString question = m_session.ThaiLanguage ? QStringLiteral("ออกจากโปรแกรม ?") : QStringLiteral("Exit Program ?");
+    const QString question =
+        m_session.ThaiLanguage ? QStringLiteral("ออกจากโปรแกรม ?") : QStringLiteral("Exit Program ?");
     return m_prompter.confirm(question, ConfirmColour::Green);
 }
 

@@ -65,13 +65,13 @@ public:
     virtual bool FormClose();
 
     virtual void AcNewExecute();
-    virtual void AcDelExecute() {}
-    virtual void AcSaveExecute() {}
-    virtual void AcChgCodeExecute() {}
-    virtual void AcHistExecute() {}
-    virtual void AcCopyExecute() {}
-    virtual void AcPrintExecute() {}
-    virtual void AcApporvedExecute() {}
+    virtual void AcDelExecute() { }
+    virtual void AcSaveExecute() { }
+    virtual void AcChgCodeExecute() { }
+    virtual void AcHistExecute() { }
+    virtual void AcCopyExecute() { }
+    virtual void AcPrintExecute() { }
+    virtual void AcApporvedExecute() { }
     virtual void AcExitExecute();
 
 signals:

@@ -47,8 +47,9 @@ QIcon toolbarImage(const QStyle* style, int index)
 } // namespace
 
 TFrFormView::TFrFormView(TFrForm& form, QWidget* content, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_form(form)
     , m_layout(new QVBoxLayout(this))
     , m_statusBar(new QStatusBar(this))
@@ -83,7 +84,8 @@ TFrFormView::TFrFormView(TFrForm& form, QWidget* content, QWidget* parent)
     connect(&m_form, &TFrForm::captionChanged, this, [this] { setWindowTitle(m_form.caption()); });
     connect(&m_form, &TFrForm::statusTextChanged, this,
             [this](int panel) { statusPanel(panel)->setText(m_form.statusText(panel)); });
-    connect(&m_form, &TFrForm::chgCodeVisibleChanged, this, [this] { m_chgCode->setVisible(m_form.isChgCodeVisible()); });
+    connect(&m_form, &TFrForm::chgCodeVisibleChanged, this,
+            [this] { m_chgCode->setVisible(m_form.isChgCodeVisible()); });
     connect(&m_form, &TFrForm::closeRequested, this, &QWidget::close);
     setWindowTitle(m_form.caption());
     m_chgCode->setVisible(m_form.isChgCodeVisible());

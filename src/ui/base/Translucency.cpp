@@ -20,9 +20,10 @@ void Translucency::apply(QImage& balloon, const QImage& behind, QRgb background,
             if ((balloon.pixel(x, y) | 0xff000000u) != wanted)
                 continue;
             const QRgb screen = behind.pixel(x, y);
-            balloon.setPixel(x, y, qRgb(mixChannel(qRed(wanted), qRed(screen), rate),
-                                        mixChannel(qGreen(wanted), qGreen(screen), rate),
-                                        mixChannel(qBlue(wanted), qBlue(screen), rate)));
+            balloon.setPixel(x, y,
+                             qRgb(mixChannel(qRed(wanted), qRed(screen), rate),
+                                  mixChannel(qGreen(wanted), qGreen(screen), rate),
+                                  mixChannel(qBlue(wanted), qBlue(screen), rate)));
         }
     }
 }

@@ -25,10 +25,11 @@ protected:
         for (const QString& sql : db->dialect().databaseSetup())
             db->execDirect(sql);
         data::SchemaScript::fromText(
-            QStringLiteral("CREATE TABLE IF NOT EXISTS Line (Id %IDENTITY%, ProductCode %CODE(20)%, PosName VARCHAR(100), "
-                           "Quantity DECIMAL(19,4), Warehouse INTEGER)\n/\n"
-                           "CREATE TABLE IF NOT EXISTS Warehouse (Id %IDENTITY%, Code %CODE(20)%, Name VARCHAR(100), "
-                           "Blocked CHAR(1))\n/\n"))
+            QStringLiteral(
+                "CREATE TABLE IF NOT EXISTS Line (Id %IDENTITY%, ProductCode %CODE(20)%, PosName VARCHAR(100), "
+                "Quantity DECIMAL(19,4), Warehouse INTEGER)\n/\n"
+                "CREATE TABLE IF NOT EXISTS Warehouse (Id %IDENTITY%, Code %CODE(20)%, Name VARCHAR(100), "
+                "Blocked CHAR(1))\n/\n"))
             .run(*db);
         exec(QStringLiteral("INSERT INTO Line (ProductCode, PosName, Quantity, Warehouse) VALUES "
                             "('P001', 'น้ำดื่ม', 1, 1), ('P002', 'สบู่', 2.5, NULL), ('P003', 'ข้าวสาร', 1200, 2)"));

@@ -80,7 +80,8 @@ protected:
     data::TDMConfig config{server.workingDirectory()};
     ScriptedPrompter prompter;
     ui::ExceptionHandler handler{config, prompter};
-    const QString customerMessage = QStringLiteral("Cannot insert the value NULL into column 'Customer', table 'PosHd'");
+    const QString customerMessage =
+        QStringLiteral("Cannot insert the value NULL into column 'Customer', table 'PosHd'");
     const QString customerDialog = QStringLiteral("ไม่ได้ป้อนข้อมูลลูกค้า\n") + customerMessage.toUpper() + QLatin1Char('\n');
 };
 
@@ -148,10 +149,12 @@ TEST_F(ApplicationErrorTest, error_raised_while_the_dialog_is_open_opens_another
     QTest::qWait(30);
 
     EXPECT_EQ(deepest, ui::ExceptionHandler::kMaxOpenDialogs);
-    EXPECT_EQ(prompter.asked(ScriptedPrompter::Kind::ErrorDialog).size(), size_t(ui::ExceptionHandler::kMaxOpenDialogs));
+    EXPECT_EQ(prompter.asked(ScriptedPrompter::Kind::ErrorDialog).size(),
+              size_t(ui::ExceptionHandler::kMaxOpenDialogs));
     // The error beyond the limit is not shown, but it is logged like the others.
-    EXPECT_EQ(errorLog(), (QStringList{QStringLiteral("first"), QStringLiteral("again 1"), QStringLiteral("again 2"),
-                                       QStringLiteral("again 3")}));
+    EXPECT_EQ(errorLog(),
+              (QStringList{QStringLiteral("first"), QStringLiteral("again 1"), QStringLiteral("again 2"),
+                           QStringLiteral("again 3")}));
 }
 
 // A document screen whose save fails in the database.

@@ -41,8 +41,7 @@ struct FallBack
 };
 
 class BalloonFallBack : public ::testing::TestWithParam<FallBack>
-{
-};
+{ };
 
 TEST_P(BalloonFallBack, takes_the_neighbour_when_a_screen_edge_is_passed)
 {
@@ -100,7 +99,8 @@ TEST(BalloonPlacement, hint_that_fits_nowhere_is_placed_once_on_the_screen_as_fa
         EXPECT_EQ(wide.isLeft(), direction == 1 || direction == 3);
         EXPECT_EQ(wide.rect.y(), 26);
         EXPECT_TRUE(kScreen.contains(wide.rect));
-        EXPECT_EQ(wide.isLeft() ? wide.rect.left() : wide.rect.right(), wide.isLeft() ? kScreen.left() : kScreen.right());
+        EXPECT_EQ(wide.isLeft() ? wide.rect.left() : wide.rect.right(),
+                  wide.isLeft() ? kScreen.left() : kScreen.right());
 
         // Fits neither above nor below, on the left edge.
         const BalloonPlacement tall = BalloonPlacement::place({10, 400}, QSize(50, 730), kScreen, direction);

@@ -75,9 +75,9 @@ TEST_P(DataGridTest, column_list_sets_titles_widths_and_fields_whatever_case_the
     EXPECT_EQ(cell(2, 1), QStringLiteral("ข้าวสาร"));
     EXPECT_EQ(data::Field(model.index(1, 2).data(Qt::EditRole)).asFloat(), 2.5);
     EXPECT_GT(grid->columnWidth(1), grid->columnWidth(0) * 3);
-    EXPECT_EQ(grid->columnList(), QStringList({QStringLiteral("PRODUCTCODE\t8\tรหัสสินค้า"),
-                                               QStringLiteral("posname\t30\tชื่อสินค้า"),
-                                               QStringLiteral("Quantity\t6\tจำนวน")}));
+    EXPECT_EQ(grid->columnList(),
+              QStringList({QStringLiteral("PRODUCTCODE\t8\tรหัสสินค้า"), QStringLiteral("posname\t30\tชื่อสินค้า"),
+                           QStringLiteral("Quantity\t6\tจำนวน")}));
     grid->setColumnFormat(QStringLiteral("Quantity"), QStringLiteral("#,##0.00"));
     EXPECT_EQ(cell(2, 2), QStringLiteral("1,200.00"));
 }
@@ -87,19 +87,40 @@ TEST_P(DataGridTest, model_stays_consistent_through_every_change_of_the_dataset)
     QStringList warnings;
     static QStringList* sink = nullptr;
     sink = &warnings;
-    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& m) {
-        if (type != QtDebugMsg)
-            sink->append(m);
-    });
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& m) {
+            if (type != QtDebugMsg)
+                sink->append(m);
+        });
     QAbstractItemModelTester tester(&grid->gridModel(), QAbstractItemModelTester::FailureReportingMode::Warning);
 
     const std::pair<const char*, std::function<void()>> steps[] = {
-        {"append", [&] { lines->append(); lines->setValue(QStringLiteral("ProductCode"), QStringLiteral("P004")); }},
+        {"append",
+         [&] {
+             lines->append();
+             lines->setValue(QStringLiteral("ProductCode"), QStringLiteral("P004"));
+         }},
         {"post", [&] { lines->post(); }},
-        {"edit a middle row", [&] { lines->setRecNo(1); lines->setValue(QStringLiteral("PosName"), QStringLiteral("x")); }},
-        {"remove a middle row", [&] { lines->setRecNo(1); lines->remove(); }},
-        {"cancel an insert", [&] { lines->append(); lines->cancel(); }},
-        {"remove the first row", [&] { lines->first(); lines->remove(); }},
+        {"edit a middle row",
+         [&] {
+             lines->setRecNo(1);
+             lines->setValue(QStringLiteral("PosName"), QStringLiteral("x"));
+         }},
+        {"remove a middle row",
+         [&] {
+             lines->setRecNo(1);
+             lines->remove();
+         }},
+        {"cancel an insert",
+         [&] {
+             lines->append();
+             lines->cancel();
+         }},
+        {"remove the first row",
+         [&] {
+             lines->first();
+             lines->remove();
+         }},
         {"reopen", [&] { lines->open(); }},
         {"close", [&] { lines->close(); }},
     };
@@ -125,8 +146,11 @@ TEST_P(DataGridTest, read_only_columns_and_rows_refuse_edits_and_leave_the_datas
         const char* field;
         bool editable;
     };
-    const Case cases[] = {{0, "ProductCode", true}, {0, "PosName", true}, {1, "PosName", false},
-                          {2, "PosName", true},     {0, "Quantity", false}};
+    const Case cases[] = {{0, "ProductCode", true},
+                          {0, "PosName", true},
+                          {1, "PosName", false},
+                          {2, "PosName", true},
+                          {0, "Quantity", false}};
     ui::DatasetTableModel& model = grid->gridModel();
     for (const Case& c : cases) {
         SCOPED_TRACE(QStringLiteral("%1 of row %2").arg(QLatin1String(c.field)).arg(c.row).toStdString());
@@ -145,8 +169,8 @@ TEST_P(DataGridTest, selected_field_moves_by_name_within_the_current_row)
 {
     grid->setCurrentIndex(grid->gridModel().index(1, 0));
     grid->setColumnVisible(QStringLiteral("PosName"), false);
-    const std::pair<const char*, bool> moves[] = {{"quantity", true}, {"PosName", false}, {"Nothing", false},
-                                                  {"productcode", true}};
+    const std::pair<const char*, bool> moves[] = {
+        {"quantity", true}, {"PosName", false}, {"Nothing", false}, {"productcode", true}};
     for (const auto& [field, moved] : moves) {
         SCOPED_TRACE(field);
         const QString before = grid->selectedField();
@@ -169,8 +193,10 @@ TEST_P(DataGridTest, events_report_columns_rows_and_edits_in_order)
         int datasetRow;
     };
     const Step steps[] = {
-        {"next column", [&] { grid->setSelectedField(QStringLiteral("PosName")); },
-         {QStringLiteral("exit PRODUCTCODE"), QStringLiteral("enter posname")}, 0},
+        {"next column",
+         [&] { grid->setSelectedField(QStringLiteral("PosName")); },
+         {QStringLiteral("exit PRODUCTCODE"), QStringLiteral("enter posname")},
+         0},
         {"down a row", [&] { QTest::keyClick(grid.get(), Qt::Key_Down); }, {QStringLiteral("row 1")}, 1},
         {"the program moves the dataset", [&] { lines->setRecNo(2); }, {QStringLiteral("row 2")}, 2},
         {"typing into a cell and Enter",
@@ -178,7 +204,8 @@ TEST_P(DataGridTest, events_report_columns_rows_and_edits_in_order)
              QTest::keyClicks(grid.get(), QStringLiteral("Z"));
              QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
          },
-         {QStringLiteral("changed posname"), QStringLiteral("exit posname"), QStringLiteral("enter Quantity")}, 2},
+         {QStringLiteral("changed posname"), QStringLiteral("exit posname"), QStringLiteral("enter Quantity")},
+         2},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.name);

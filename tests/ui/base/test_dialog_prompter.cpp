@@ -120,7 +120,8 @@ TEST(DialogPrompter, input_gives_the_text_or_nothing_when_cancelled)
     EXPECT_EQ(prompter.input(QStringLiteral("Code"), QStringLiteral("New code"), QStringLiteral("A-0001")),
               std::optional<QString>(QStringLiteral("A-0099")));
     whenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
-    EXPECT_EQ(prompter.input(QStringLiteral("Code"), QStringLiteral("New code"), QStringLiteral("A-0001")), std::nullopt);
+    EXPECT_EQ(prompter.input(QStringLiteral("Code"), QStringLiteral("New code"), QStringLiteral("A-0001")),
+              std::nullopt);
 }
 
 TEST(DialogPrompter, error_dialog_answers_as_the_user_chose)

@@ -46,8 +46,7 @@ QString mixCase(const QString& text)
 }
 
 class KnownMessage : public ::testing::TestWithParam<Case>
-{
-};
+{ };
 
 TEST_P(KnownMessage, is_explained_in_thai_whatever_its_case)
 {
@@ -82,9 +81,9 @@ TEST(ErrorExplanation, message_matching_several_patterns_takes_the_first_in_tabl
 TEST(ErrorExplanation, near_misses_are_not_explained)
 {
     // The quotes belong to the patterns: a column whose name only starts the same is not explained.
-    for (const char* message : {"Cannot insert the value NULL into column 'CustomerId'",
-                                "Cannot insert the value NULL into column Customer",
-                                "is not a valid time", "Cannot insert duplicat", "network error"}) {
+    for (const char* message :
+         {"Cannot insert the value NULL into column 'CustomerId'", "Cannot insert the value NULL into column Customer",
+          "is not a valid time", "Cannot insert duplicat", "network error"}) {
         SCOPED_TRACE(message);
         EXPECT_TRUE(ErrorExplanation::explain(QString::fromUtf8(message)).isEmpty());
     }

@@ -50,9 +50,10 @@ protected:
         q.open();
         std::vector<LogRow> rows;
         for (; !q.eof(); q.next())
-            rows.push_back({q.field(QStringLiteral("CompName")).asString(), q.field(QStringLiteral("LogName")).asString(),
-                            q.field(QStringLiteral("UserId")).asInteger(), q.field(QStringLiteral("MenuId")).asInteger(),
-                            q.field(QStringLiteral("ErrorMsg")).asString()});
+            rows.push_back(
+                {q.field(QStringLiteral("CompName")).asString(), q.field(QStringLiteral("LogName")).asString(),
+                 q.field(QStringLiteral("UserId")).asInteger(), q.field(QStringLiteral("MenuId")).asInteger(),
+                 q.field(QStringLiteral("ErrorMsg")).asString()});
         return rows;
     }
 
@@ -106,8 +107,9 @@ TEST_P(ErrorLogTest, configuration_database_gone_still_shows_the_dialog)
 
     const auto shown = prompter.asked(ScriptedPrompter::Kind::ErrorDialog);
     ASSERT_EQ(shown.size(), 3u);
-    EXPECT_EQ(shown[1].text, QStringLiteral("ระบบเครือข่าย หรือ คอมพิวเตอร์แม่ข่ายมีปัญหา ติดต่อเครื่องแม่ข่ายไม่ได้\n"
-                                            "POSSIBLE NETWORK ERROR\n"));
+    EXPECT_EQ(shown[1].text,
+              QStringLiteral("ระบบเครือข่าย หรือ คอมพิวเตอร์แม่ข่ายมีปัญหา ติดต่อเครื่องแม่ข่ายไม่ได้\n"
+                             "POSSIBLE NETWORK ERROR\n"));
     EXPECT_EQ(shown[2].text, QStringLiteral("\nTHIRD\n"));
 }
 

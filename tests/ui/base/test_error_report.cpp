@@ -39,7 +39,8 @@ void writeFile(const QString& path, const QString& text)
 void writeIni(const QString& folder, const QString& key, const QString& value)
 {
     writeFile(QDir(folder).filePath(QStringLiteral("KVR.INI")),
-              QStringLiteral("[Database]\nUser=kvr\n\n[ErrorReport]\n") + key + QLatin1Char('=') + value + QLatin1Char('\n'));
+              QStringLiteral("[Database]\nUser=kvr\n\n[ErrorReport]\n") + key + QLatin1Char('=') + value +
+                  QLatin1Char('\n'));
 }
 
 QStringList filesIn(const QString& folder)
@@ -56,7 +57,8 @@ TEST(ErrorReport, names_company_and_menu_in_the_subject_and_user_and_address_abo
     session.CompanyDbName = QStringLiteral(" SHOP  ");
     session.MenuCaption = QStringLiteral("ขายหน้าร้าน  ");
     session.UserCode = QStringLiteral("u01   ");
-    const ErrorReport report = ErrorReport::build(session, QStringLiteral("10.1.2.3"), QStringLiteral("\nDIVISION BY ZERO\n"));
+    const ErrorReport report =
+        ErrorReport::build(session, QStringLiteral("10.1.2.3"), QStringLiteral("\nDIVISION BY ZERO\n"));
     EXPECT_EQ(report.subject, kReport.subject);
     EXPECT_EQ(report.body, kReport.body);
 }
@@ -77,7 +79,8 @@ TEST_F(ErrorReportSenderTest, sends_nothing_without_a_setting)
     writeFile(QDir(work.path()).filePath(QStringLiteral("KVR.INI")),
               QStringLiteral("[Database]\nFolder=db\n[ErrorReport]\n;Folder=errors\n[Window]\nCommand=true\n"));
     EXPECT_EQ(sender.SendErrorReport(kReport).status, ErrorReportSender::Status::NotConfigured);
-    EXPECT_EQ(QDir(work.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{QStringLiteral("KVR.INI")});
+    EXPECT_EQ(QDir(work.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("KVR.INI")});
 }
 
 TEST_F(ErrorReportSenderTest, writes_each_report_to_its_own_file_in_the_folder)
@@ -94,8 +97,9 @@ TEST_F(ErrorReportSenderTest, writes_each_report_to_its_own_file_in_the_folder)
     for (const QString& file : files)
         contents << readText(QDir(folder).filePath(file));
     contents.sort();
-    EXPECT_EQ(contents, (QStringList{QStringLiteral("Subject: Error SHOP other\n\nbody two"),
-                                     QStringLiteral("Subject: ") + kReport.subject + QStringLiteral("\n\n") + kReport.body}));
+    EXPECT_EQ(contents,
+              (QStringList{QStringLiteral("Subject: Error SHOP other\n\nbody two"),
+                           QStringLiteral("Subject: ") + kReport.subject + QStringLiteral("\n\n") + kReport.body}));
 }
 
 TEST_F(ErrorReportSenderTest, hands_the_report_to_the_mail_command)
@@ -103,10 +107,12 @@ TEST_F(ErrorReportSenderTest, hands_the_report_to_the_mail_command)
     // A stand-in for a mail program: what it was given lands in files.
     writeFile(QDir(work.path()).filePath(QStringLiteral("my mailer.sh")),
               QStringLiteral("printf %s \"$1\" > subject.txt\nprintf %s \"$2\" > to.txt\ncat > body.txt\n"));
-    writeIni(work.path(), QStringLiteral("Command"), QStringLiteral("sh \"my mailer.sh\" %SUBJECT% it@shop.example,boss@shop.example"));
+    writeIni(work.path(), QStringLiteral("Command"),
+             QStringLiteral("sh \"my mailer.sh\" %SUBJECT% it@shop.example,boss@shop.example"));
     EXPECT_EQ(sender.SendErrorReport(kReport).status, ErrorReportSender::Status::Sent);
     EXPECT_EQ(readText(QDir(work.path()).filePath(QStringLiteral("subject.txt"))), kReport.subject);
-    EXPECT_EQ(readText(QDir(work.path()).filePath(QStringLiteral("to.txt"))), QStringLiteral("it@shop.example,boss@shop.example"));
+    EXPECT_EQ(readText(QDir(work.path()).filePath(QStringLiteral("to.txt"))),
+              QStringLiteral("it@shop.example,boss@shop.example"));
     EXPECT_EQ(readText(QDir(work.path()).filePath(QStringLiteral("body.txt"))), kReport.body);
 }
 
@@ -162,8 +168,8 @@ TEST_F(SendErrorTest, send_error_delivers_the_report_of_what_the_dialog_showed)
     const QStringList files = filesIn(folder());
     ASSERT_EQ(files.size(), 1);
     EXPECT_EQ(readText(QDir(folder()).filePath(files[0])),
-              QStringLiteral("Subject: Error SHOP POS\n\n[User = u01] \nLocal IP = ") + util::LocalIPAddress()
-                  + QStringLiteral("\nข้อมูลที่เพิ่มซ้ำกับข้อมูลที่มีอยู่แล้ว\nCANNOT INSERT DUPLICATE KEY\n"));
+              QStringLiteral("Subject: Error SHOP POS\n\n[User = u01] \nLocal IP = ") + util::LocalIPAddress() +
+                  QStringLiteral("\nข้อมูลที่เพิ่มซ้ำกับข้อมูลที่มีอยู่แล้ว\nCANNOT INSERT DUPLICATE KEY\n"));
 }
 
 TEST_F(SendErrorTest, dont_send_delivers_nothing)

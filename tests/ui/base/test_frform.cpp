@@ -103,8 +103,9 @@ TEST_F(FrFormTest, show_hides_five_buttons_but_their_shortcuts_stay)
         if (action->isVisible() && action->isButtonVisible())
             shown << action->caption();
     }
-    EXPECT_EQ(shown, (QStringList{QStringLiteral("New"), QStringLiteral("Delete"), QStringLiteral("Save"),
-                                  QStringLiteral("Exit")}));
+    EXPECT_EQ(
+        shown,
+        (QStringList{QStringLiteral("New"), QStringLiteral("Delete"), QStringLiteral("Save"), QStringLiteral("Exit")}));
     form.ran.clear();
     EXPECT_EQ(press(QKeyCombination(Qt::CTRL, Qt::Key_H)), Outcome::Handled);
     EXPECT_EQ(press(QKeyCombination(Qt::Key_F6)), Outcome::Handled);

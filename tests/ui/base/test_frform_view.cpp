@@ -119,7 +119,8 @@ TEST_F(FrFormViewTest, every_way_of_closing_asks_and_yes_closes)
     };
     const Way ways[] = {
         {"Escape", [this] { QTest::keyClick(edit("A"), Qt::Key_Escape); }},
-        {"Ctrl+X in a field with selected text", [this] {
+        {"Ctrl+X in a field with selected text",
+         [this] {
              edit("A")->selectAll();
              QTest::keyClick(edit("A"), Qt::Key_X, Qt::ControlModifier);
          }},
@@ -177,8 +178,9 @@ TEST_F(FrFormViewTest, shown_form_has_four_toolbar_buttons_its_title_and_two_sta
         EXPECT_EQ(button->size(), QSize(54, 36));
         EXPECT_EQ(button->focusPolicy(), Qt::NoFocus);
     }
-    EXPECT_EQ(visible, (QStringList{QStringLiteral("New"), QStringLiteral("Delete"), QStringLiteral("Save"),
-                                    QStringLiteral("Exit")}));
+    EXPECT_EQ(
+        visible,
+        (QStringList{QStringLiteral("New"), QStringLiteral("Delete"), QStringLiteral("Save"), QStringLiteral("Exit")}));
     EXPECT_EQ(view.button(TFrForm::Action::New)->toolTip(), QStringLiteral("New Record"));
     EXPECT_EQ(view.windowTitle(), QStringLiteral("Test Document"));
     EXPECT_EQ(view.size(), QSize(TFrFormView::kClientWidth, TFrFormView::kClientHeight));

@@ -51,7 +51,7 @@ TEST_P(LookupEditTest, a_typed_code_resolves_to_the_id_and_name_of_a_row_the_fil
     const Case cases[] = {
         {"back", true, 2, "BACK", "หลังร้าน"},
         {"  main ", true, 1, "MAIN", "หน้าร้าน"},
-        {"OLD", false, 0, "OLD", ""},   // blocked: left out by the filter
+        {"OLD", false, 0, "OLD", ""}, // blocked: left out by the filter
         {"NOPE", false, 0, "NOPE", ""}, // unknown
         {"' OR 1=1 --", false, 0, "' OR 1=1 --", ""},
         {"MAIN' OR 'A'='A", false, 0, "MAIN' OR 'A'='A", ""},
@@ -160,9 +160,10 @@ TEST_P(LookupEditTest, the_edit_takes_capitals_resolves_when_left_and_reports_en
     other->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(name->text(), QStringLiteral("หลังร้าน"));
     EXPECT_EQ(warehouse().asInteger(), 2);
-    EXPECT_EQ(log, QStringList({QStringLiteral("enter"), QStringLiteral("key 42"), QStringLiteral("key 41"),
-                                QStringLiteral("key 1000034"), QStringLiteral("key 43"), QStringLiteral("key 4b"),
-                                QStringLiteral("exit BACK")}));
+    EXPECT_EQ(log,
+              QStringList({QStringLiteral("enter"), QStringLiteral("key 42"), QStringLiteral("key 41"),
+                           QStringLiteral("key 1000034"), QStringLiteral("key 43"), QStringLiteral("key 4b"),
+                           QStringLiteral("exit BACK")}));
 }
 
 KVR_INSTANTIATE_BACKENDS(LookupEditTest);
