@@ -123,9 +123,12 @@ int runProgram(int argc, char** argv, const FunctionTable& functions)
     ui::DialogPrompter prompter;
     ui::ExceptionHandler handler(config, prompter);
     application.setExceptionHandler(&handler);
+    ui::ErrorSink::setCurrent(&handler);
     // The handler dies before the application object: no event may reach it afterwards.
-    const std::unique_ptr<ui::Application, void (*)(ui::Application*)> detach(
-        &application, [](ui::Application* app) { app->setExceptionHandler(nullptr); });
+    const std::unique_ptr<ui::Application, void (*)(ui::Application*)> detach(&application, [](ui::Application* app) {
+        app->setExceptionHandler(nullptr);
+        ui::ErrorSink::setCurrent(nullptr);
+    });
     dm.setMessageHandler([&prompter](const QString& text) { prompter.information(text); });
 
     DataModules modules{dm, config, product, service, prompter};

@@ -10,6 +10,8 @@
 #include "ui/base/Prompter.h"
 #include "util/Dates.h"
 
+#include <stdexcept>
+
 namespace kvr::pos {
 
 namespace {
@@ -60,8 +62,8 @@ void TFrPos::afterSave(const std::function<void()>& step)
 {
     try {
         step();
-    } catch (const std::exception& error) {
-        prompter().showErrorDialog(QString::fromUtf8(error.what()));
+    } catch (...) {
+        reportError(std::current_exception());
     }
 }
 
@@ -169,7 +171,7 @@ void TFrPos::printSavedBill(const QString& number, PosBill& stored)
     job.printLines = configText("Pos1_PrintLine") != QLatin1String("Y");
     if (const auto failure = printing::PrintTextReceipt(m_receiptPrinter, settings, receipt, job)) {
         // Saved but not printed: the bill stays unmarked so that it can be printed again.
-        prompter().showErrorDialog(failure->message());
+        reportError(std::make_exception_ptr(std::runtime_error(failure->message().toStdString())));
         return;
     }
     MarkBillPrinted(number);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/base/ErrorReportSender.h"
+#include "ui/base/ErrorSink.h"
 
 #include <QString>
 #include <exception>
@@ -16,7 +17,7 @@ class Prompter;
 // Where every error that no handler caught ends: it is written to the error log of the
 // configuration database, explained in Thai when known, and shown in the error dialog. The
 // program then goes on; nothing of the failed action is touched.
-class ExceptionHandler
+class ExceptionHandler : public ErrorSink
 {
 public:
     // Errors raised while this many error dialogs are open are logged but not shown, so that a
@@ -26,7 +27,7 @@ public:
     ExceptionHandler(data::TDMConfig& config, Prompter& prompter);
 
     // Never throws: it runs where nothing could catch it.
-    void handle(std::exception_ptr error) noexcept;
+    void handle(std::exception_ptr error) noexcept override;
     void handleMessage(const QString& message) noexcept;
 
     static QString messageOf(std::exception_ptr error);

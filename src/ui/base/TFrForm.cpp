@@ -1,5 +1,7 @@
 #include "ui/base/TFrForm.h"
 
+#include "ui/base/ErrorSink.h"
+#include "ui/base/ExceptionHandler.h"
 #include "ui/base/Prompter.h"
 
 #include <QGuiApplication>
@@ -78,6 +80,15 @@ void TFrForm::setChgCodeVisible(bool visible)
         return;
     m_chgCodeVisible = visible;
     emit chgCodeVisibleChanged();
+}
+
+void TFrForm::reportError(std::exception_ptr error)
+{
+    // Without the program's handler (a test's screen) the dialog still shows the error.
+    if (ErrorSink* sink = ErrorSink::current())
+        sink->handle(error);
+    else
+        m_prompter.showErrorDialog(ExceptionHandler::messageOf(error));
 }
 
 bool TFrForm::ConfirmDialog(const QString& text)

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <exception>
 #include <vector>
 
 namespace kvr::ui {
@@ -56,6 +57,9 @@ public:
     const data::SessionContext& session() const { return m_session; }
     // The shared blue Yes/No question.
     bool ConfirmDialog(const QString& text);
+    // An error the screen caught so that it can go on (after a bill was committed, say): logged,
+    // explained and shown by the program's error handler like any other.
+    void reportError(std::exception_ptr error);
 
     // Each time the form is shown.
     virtual void FormShow();
