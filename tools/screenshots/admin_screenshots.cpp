@@ -7,8 +7,8 @@
 #include "admin/TFrPosShiftNo.h"
 #include "admin/TFrPosShiftNoView.h"
 #include "data/TDMConfig.h"
+#include "screenshots/ScreenshotMain.h"
 #include "search/SearchDialogView.h"
-#include "support/ScreenshotMain.h"
 #include "ui/base/DialogPrompter.h"
 
 #include <QDir>

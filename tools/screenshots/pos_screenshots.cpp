@@ -7,7 +7,7 @@
 #include "pos/TFrPos.h"
 #include "pos/TFrPosView.h"
 #include "products/TDmProduct.h"
-#include "support/ScreenshotMain.h"
+#include "screenshots/ScreenshotMain.h"
 #include "ui/base/DialogPrompter.h"
 
 #include <QDir>
