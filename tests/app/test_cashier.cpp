@@ -10,6 +10,7 @@
 #include "pos/TFrPosView.h"
 #include "products/TDmService.h"
 #include "support/PtyPair.h"
+#include "support/WindowWait.h"
 #include "ui/base/Application.h"
 #include "ui/base/DataGrid.h"
 
@@ -21,30 +22,20 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
 
-void settle()
-{
-    for (int i = 0; i < 5; ++i)
-        QCoreApplication::processEvents();
-}
-
 // Keys go where the focus is, as from a keyboard or a scanner.
 void type(const QString& text, Qt::Key then = Qt::Key_Return)
 {
-    for (const QChar c : text)
-        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
-    QTest::keyClick(QApplication::focusWidget(), then);
-    settle();
+    kvr::test::typeText(text);
+    kvr::test::pressKey(then);
 }
 
 void press(Qt::Key key)
 {
-    QTest::keyClick(QApplication::focusWidget(), key);
-    settle();
+    kvr::test::pressKey(key);
 }
 
 using Cashier = kvr::test::PosFixture;
@@ -54,8 +45,6 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
     kvr::test::PtyPair drawer;
     ASSERT_TRUE(drawer.isOpen());
     const QDir work(server->workingDirectory());
-    const QString previousDir = QDir::currentPath();
-    QDir::setCurrent(work.path());
     {
         QFile ini(work.filePath(QStringLiteral("KVR.INI")));
         ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
@@ -81,48 +70,58 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
     // The shift dialog comes up, modally, as the sale window opens: the cashier takes the shift
     // of machine M01 already open that day and confirms its float with F10.
     bool shiftDriven = false;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (shiftDriven || !shift->isVisible())
-            return;
-        shiftDriven = true;
+    kvr::test::whenModalOpens([&](QWidget* dialog) {
+        ASSERT_EQ(dialog, shift.get());
         shift->dateEdit()->setDate(QDate(2026, 6, 15));
         shift->machineEdit()->setFocus();
+        ASSERT_TRUE(kvr::test::waitForFocusIn(shift->machineEdit()));
         type(QStringLiteral("m01"));
         shift->shiftNoEdit()->setFocus();
+        ASSERT_TRUE(kvr::test::waitForFocusIn(shift->shiftNoEdit()));
         type(QStringLiteral("1"));
+        shiftDriven = true;
         press(Qt::Key_F10);
     });
-    poll.start(20);
     view->show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return shiftDriven && !shift->isVisible(); }, 10000));
-    poll.stop();
-    settle();
+    ASSERT_TRUE(kvr::test::waitUntil([&] { return shiftDriven && !shift->isVisible(); }));
     ASSERT_TRUE(view->isVisible()) << "the shift was not taken";
+    ASSERT_TRUE(kvr::test::waitForActiveWindow(view.get()));
     kvr::pos::TFrPos& pos = view->pos();
 
     // A new bill waits for its customer: going to the lines without one (and so without a
     // salesman) is refused and the cursor goes back to the customer.
-    QWidget* customer = QApplication::focusWidget();
+    QWidget* customer = kvr::test::focusedWidget();
     ASSERT_NE(customer, nullptr);
     prompter.expectInformation();
     QTest::mouseClick(view->grid()->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
-    settle();
+    ASSERT_TRUE(kvr::test::waitUntil([&] { return !prompter.asked().empty(); }));
     ASSERT_EQ(prompter.asked().size(), 1u);
     EXPECT_EQ(prompter.asked().back().text, QStringLiteral("ท่านยังไม่ได้ป้อนรหัสลูกค้า"));
-    EXPECT_EQ(QApplication::focusWidget(), customer);
+    ASSERT_TRUE(kvr::test::waitForFocusIn(customer));
     // The customer, then the product page and three scans.
     type(QStringLiteral("cash"));
     press(Qt::Key_F7);
     QTest::mouseClick(view->grid()->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
-    settle();
-    for (const char* scan : {"8850001000011", "8850004000018", "8850002000010"})
+    ASSERT_TRUE(kvr::test::waitForFocusIn(view->grid()));
+    int lines = pos.QDt().recordCount();
+    for (const char* scan : {"8850001000011", "8850004000018", "8850002000010"}) {
         type(QString::fromLatin1(scan));
+        // A scan completes its line and opens the next, with the cursor in its product code.
+        ++lines;
+        ASSERT_TRUE(kvr::test::waitUntil([&] {
+            const QModelIndex at = view->grid()->currentIndex();
+            return pos.QDt().recordCount() == lines && at.row() == lines - 1 &&
+                at.column() == view->grid()->gridModel().columnOf(QStringLiteral("ProductCode"));
+        })) << scan;
+    }
     ASSERT_EQ(pos.QDt().recordCount(), 4) << "three lines and a fourth waiting";
 
     // The receipt page: 197 to pay, by card, cash and transfer; then F10 and Yes.
     press(Qt::Key_F9);
-    ASSERT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("cashLineEdit"));
+    auto* cash = view->findChild<QLineEdit*>(QStringLiteral("cashLineEdit"));
+    ASSERT_TRUE(kvr::test::waitForFocusIn(cash));
+    // The proposed cash is selected, so that what is typed replaces it.
+    ASSERT_TRUE(kvr::test::waitUntil([&] { return cash->hasSelectedText() && cash->selectedText() == cash->text(); }));
     EXPECT_EQ(pos.QHd().field(QStringLiteral("Cash")).asFloat(), 197) << "the total is proposed as cash";
     // Short of the bill first: the change shows 0.00 in red and the bill cannot be saved.
     auto* change = view->findChild<QLineEdit*>(QStringLiteral("changeLineEdit"));
@@ -132,27 +131,21 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
     EXPECT_FALSE(pos.AcSave().isEnabled());
     // 100 by VISA card (2 % surcharge on top) through the card details, the rest in cash.
     bool cardDriven = false;
-    QTimer cardPoll;
-    QObject::connect(&cardPoll, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<kvr::pos::TFrCreditCardInfoView*>(QApplication::activeModalWidget());
-        if (cardDriven || !dialog)
-            return;
-        cardDriven = true;
-        settle();
+    kvr::test::whenModalOpens([&](QWidget* opened) {
+        auto* dialog = qobject_cast<kvr::pos::TFrCreditCardInfoView*>(opened);
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(kvr::test::waitForFocusIn(dialog));
         for (const char* cell : {"visa", "4111", "S1", "", "100"})
             type(QString::fromLatin1(cell));
-        EXPECT_EQ(dialog->amountTotal()->text(), QStringLiteral("102"));
+        ASSERT_TRUE(kvr::test::waitUntil([&] { return dialog->amountTotal()->text() == QStringLiteral("102"); }))
+            << dialog->amountTotal()->text().toStdString();
+        cardDriven = true;
         QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
     });
-    cardPoll.start(20);
     QTest::mouseClick(view->findChild<QPushButton*>(QStringLiteral("BCreditCard")), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return cardDriven && !QApplication::activeModalWidget(); }, 10000));
-    cardPoll.stop();
-    view->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
-    settle();
+    ASSERT_TRUE(kvr::test::waitUntil([&] { return cardDriven && !QApplication::activeModalWidget(); }));
+    ASSERT_TRUE(kvr::test::waitForActiveWindow(view.get()));
     EXPECT_EQ(view->findChild<QLineEdit*>(QStringLiteral("cardamountLineEdit"))->text(), QStringLiteral("102.00"));
-    auto* cash = view->findChild<QLineEdit*>(QStringLiteral("cashLineEdit"));
     cash->setFocus(Qt::MouseFocusReason);
     cash->selectAll();
     type(QStringLiteral("60"));
@@ -205,7 +198,6 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
 
     prompter.answerConfirm(true);
     view->close();
-    QDir::setCurrent(previousDir);
 }
 
 KVR_INSTANTIATE_BACKENDS(Cashier);
