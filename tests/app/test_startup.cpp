@@ -88,41 +88,43 @@ TEST(StartupParams, six_positional_parameters_with_a_day_first_date)
     }
 }
 
-TEST(Startup, without_parameters_ends_at_once_without_connecting)
+// Before any database is reached: the server named in Server.Dat would fail loudly if tried.
+TEST(Startup, a_start_that_cannot_go_on_ends_before_connecting_with_its_message_and_code)
 {
-    QTemporaryDir dir;
-    // A server that would fail loudly if the program tried to reach it.
-    QFile dat(QDir(dir.path()).filePath(QStringLiteral("Server.Dat")));
-    ASSERT_TRUE(dat.open(QIODevice::WriteOnly));
-    dat.write("sqlite:nowhere\r\n");
-    dat.close();
-    const ProgramRun run = runProgram(dir.path(), {});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
-    EXPECT_FALSE(QFileInfo::exists(QDir(dir.path()).filePath(QStringLiteral("nowhere"))));
-}
-
-TEST(Startup, malformed_parameters_end_with_a_message_and_a_failure_code)
-{
-    QTemporaryDir dir;
-    const ProgramRun few = runProgram(dir.path(), {QStringLiteral("101"), QStringLiteral("1")});
-    EXPECT_EQ(few.exitCode, 2);
-    EXPECT_TRUE(few.err.contains(QStringLiteral("Expected 6 parameters"))) << few.err.toStdString();
-
-    const ProgramRun date = runProgram(dir.path(),
-                                       params(QStringLiteral("101"), QStringLiteral("1"), QStringLiteral("SHOP"),
-                                              QStringLiteral("1"), QStringLiteral("12/31/2025")));
-    EXPECT_EQ(date.exitCode, 2);
-    EXPECT_TRUE(date.err.contains(QStringLiteral("'12/31/2025' is not a valid date"))) << date.err.toStdString();
-}
-
-TEST(Startup, an_unsupported_server_ends_with_its_name_in_the_message)
-{
-    QTemporaryDir dir;
-    const ProgramRun run = runProgram(
-        dir.path(), params(QStringLiteral("101"), QStringLiteral("1"), QStringLiteral("SHOP"), QStringLiteral("1")));
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("\"KVR\""))) << run.err.toStdString();
+    struct Case
+    {
+        const char* label;
+        const char* serverDat; // none when empty
+        QStringList args;
+        int exitCode;
+        const char* message; // standard error stays empty when empty
+    };
+    const QString menu = QStringLiteral("101");
+    const Case cases[] = {
+        {"no parameters", "sqlite:nowhere", {}, 0, ""},
+        {"too few parameters", "sqlite:nowhere", {menu, QStringLiteral("1")}, 2, "Expected 6 parameters"},
+        {"month first", "sqlite:nowhere",
+         params(menu, QStringLiteral("1"), QStringLiteral("SHOP"), QStringLiteral("1"), QStringLiteral("12/31/2025")),
+         2, "'12/31/2025' is not a valid date"},
+        {"no Server.Dat: the default server, which is not supported", "",
+         params(menu, QStringLiteral("1"), QStringLiteral("SHOP"), QStringLiteral("1")), 1, "\"KVR\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        QTemporaryDir dir;
+        if (*c.serverDat) {
+            QFile dat(QDir(dir.path()).filePath(QStringLiteral("Server.Dat")));
+            ASSERT_TRUE(dat.open(QIODevice::WriteOnly));
+            dat.write(QByteArray(c.serverDat) + "\r\n");
+        }
+        const ProgramRun run = runProgram(dir.path(), c.args);
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        if (*c.message)
+            EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.message))) << run.err.toStdString();
+        else
+            EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(QDir(dir.path()).filePath(QStringLiteral("nowhere"))));
+    }
 }
 
 TEST_P(StartupTest, outcomes_of_a_start_by_user_company_and_program_number)

@@ -11,6 +11,8 @@ void SessionFixture::SetUp()
     if (IsSkipped())
         return;
     prepareServer();
+    if (HasFatalFailure())
+        return;
 
     config = std::make_unique<data::TDMConfig>(server->workingDirectory());
     config->CheckRight(menuId, userId);
