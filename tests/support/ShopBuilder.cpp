@@ -121,11 +121,11 @@ void ShopBuilder::config(const Columns& settings)
         insert("Config", settings);
 }
 
-void ShopBuilder::numbering(const QString& code, int year, int length, bool automatic, const QString& prefix)
+int ShopBuilder::numbering(const QString& code, int year, int length, bool automatic, const QString& prefix)
 {
-    insert("DocumentNo",
-           row({"Code", "DocYear", "Prefix", "LastNo", "DocumentLength", "AutoRun"},
-               {code, year, prefix, 0, length, flag(automatic)}));
+    return insert("DocumentNo",
+                  row({"Code", "DocYear", "Prefix", "LastNo", "DocumentLength", "AutoRun"},
+                      {code, year, prefix, 0, length, flag(automatic)}));
 }
 
 void ShopBuilder::period(int year, int month, bool locked)

@@ -124,7 +124,7 @@ public:
     // The company's one Config row: written on first use, changed after.
     void config(const Columns& settings);
     // A numbering series of a document type code for a year.
-    void numbering(const QString& code, int year, int length, bool automatic = true, const QString& prefix = {});
+    int numbering(const QString& code, int year, int length, bool automatic = true, const QString& prefix = {});
     // One month of the year's accounting periods; locked months take no more documents.
     void period(int year, int month, bool locked);
 
