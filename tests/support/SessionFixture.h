@@ -32,7 +32,8 @@ protected:
     // start would. `shop` stays usable for what a test adds later.
     virtual void buildShop(ShopBuilder& shop) { Q_UNUSED(shop); }
     // What the server holds before the session opens: seedSession's users, menu and company SHOP,
-    // then the shop. A fixture on another company (a generated one) fills the server itself.
+    // then the shop. A fixture on another company (a generated one) fills the server itself and
+    // has no `shop`.
     virtual void prepareServer();
 
     // Changes the company's Config row and reloads it, as a new start would.
