@@ -63,6 +63,27 @@ void RoundAt(Digits& number, int keep)
     ++number.pointPosition;
 }
 
+FixedDecimal FromDigits(const Digits& number, bool negative, int decimals)
+{
+    FixedDecimal result;
+    result.negative = negative;
+    const int count = static_cast<int>(number.digits.size());
+    const auto digitAt = [&](int index) { return index >= 0 && index < count ? number.digits[index] : '0'; };
+    for (int i = 0; i < number.pointPosition; ++i) {
+        const char digit = digitAt(i);
+        if (digit != '0' || !result.integerDigits.empty())
+            result.integerDigits += digit;
+    }
+    if (result.integerDigits.empty())
+        result.integerDigits.push_back('0');
+    for (int i = 0; i < decimals; ++i)
+        result.fractionDigits += digitAt(number.pointPosition + i);
+
+    if (result.isZero())
+        result.negative = false;
+    return result;
+}
+
 } // namespace
 
 bool FixedDecimal::isZero() const
@@ -89,27 +110,20 @@ FixedDecimal ToFixedDecimal(double value, int precision, int decimals)
     // No double has a digit past the 324th decimal, so a longer fraction would only add zeros.
     decimals = std::clamp(decimals, 0, 330);
 
-    FixedDecimal result;
-    Digits number = ShortestDigits(value, result.negative);
+    bool negative = false;
+    Digits number = ShortestDigits(value, negative);
     if (precision >= 1)
         RoundAt(number, precision);
     RoundAt(number, number.pointPosition + decimals);
+    return FromDigits(number, negative, decimals);
+}
 
-    const int count = static_cast<int>(number.digits.size());
-    const auto digitAt = [&](int index) { return index >= 0 && index < count ? number.digits[index] : '0'; };
-    for (int i = 0; i < number.pointPosition; ++i) {
-        const char digit = digitAt(i);
-        if (digit != '0' || !result.integerDigits.empty())
-            result.integerDigits += digit;
-    }
-    if (result.integerDigits.empty())
-        result.integerDigits.push_back('0');
-    for (int i = 0; i < decimals; ++i)
-        result.fractionDigits += digitAt(number.pointPosition + i);
-
-    if (result.isZero())
-        result.negative = false;
-    return result;
+FixedDecimal RoundDecimals(const FixedDecimal& number, int decimals)
+{
+    decimals = std::max(decimals, 0);
+    Digits digits{number.integerDigits + number.fractionDigits, static_cast<int>(number.integerDigits.size())};
+    RoundAt(digits, digits.pointPosition + decimals);
+    return FromDigits(digits, number.negative, decimals);
 }
 
 } // namespace kvr::util

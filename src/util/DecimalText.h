@@ -22,4 +22,7 @@ struct FixedDecimal
 // places (below 0 counts as 0, at most 330). The value must be finite.
 FixedDecimal ToFixedDecimal(double value, int precision, int decimals);
 
+// The same number with fewer decimals, rounded half away from zero on its digits.
+FixedDecimal RoundDecimals(const FixedDecimal& number, int decimals);
+
 } // namespace kvr::util

@@ -1,16 +1,23 @@
 #include "util/Discount.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 
 namespace kvr::util {
 
 namespace {
 
-QString DescribeError(const QString& text, const QString& term)
+QString DescribeError(const QString& text, const QString& term, DiscountTextError::Problem problem)
 {
-    const QString problem = term.trimmed().isEmpty() ? QStringLiteral("a \"%\" has no number before it")
-                                                     : QStringLiteral("\"%1\" is not a number").arg(term.trimmed());
-    return QStringLiteral("Discount \"%1\" is not valid: %2").arg(text, problem);
+    QString reason;
+    if (problem == DiscountTextError::Problem::TooLarge)
+        reason = QStringLiteral("\"%1\" is too large").arg(term.trimmed());
+    else if (term.trimmed().isEmpty())
+        reason = QStringLiteral("a \"%\" has no number before it");
+    else
+        reason = QStringLiteral("\"%1\" is not a number").arg(term.trimmed());
+    return QStringLiteral("Discount \"%1\" is not valid: %2").arg(text, reason);
 }
 
 bool IsAsciiDigit(QChar c)
@@ -46,14 +53,31 @@ double ReadTerm(const QString& term, const QString& text)
     if (latin.startsWith('+'))
         latin.remove(0, 1);
     double number = 0.0;
-    std::from_chars(latin.constData(), latin.constData() + latin.size(), number);
+    const auto read = std::from_chars(latin.constData(), latin.constData() + latin.size(), number);
+    if (read.ec == std::errc::result_out_of_range) {
+        // Read as 0 it would drop the discount without a word. Out of range below 1 is a number
+        // smaller than any double: no discount at all.
+        const qsizetype point = latin.indexOf('.');
+        const QByteArray whole = point < 0 ? latin : latin.left(point);
+        if (std::any_of(whole.cbegin(), whole.cend(), [](char c) { return c >= '1' && c <= '9'; }))
+            throw DiscountTextError(text, term, DiscountTextError::Problem::TooLarge);
+        return 0.0;
+    }
     return number;
+}
+
+// A term that fits a double can still carry the net beyond it; that net is no amount either.
+double RequireFinite(double net, double before, const QString& text, const QString& term)
+{
+    if (std::isfinite(before) && !std::isfinite(net))
+        throw DiscountTextError(text, term, DiscountTextError::Problem::TooLarge);
+    return net;
 }
 
 } // namespace
 
-DiscountTextError::DiscountTextError(const QString& text, const QString& term)
-    : std::runtime_error(DescribeError(text, term).toStdString())
+DiscountTextError::DiscountTextError(const QString& text, const QString& term, Problem problem)
+    : std::runtime_error(DescribeError(text, term, problem).toStdString())
     , m_text(text)
     , m_term(term)
 { }
@@ -74,11 +98,11 @@ double NetAfterDiscount(const QString& discountText, double amount)
         }
         const double percent = ReadTerm(term, discountText);
         // Multiplying first keeps whole amounts and whole percentages exact.
-        amount = amount * (100.0 - percent) / 100.0;
+        amount = RequireFinite(amount * (100.0 - percent) / 100.0, amount, discountText, term);
         term.clear();
     }
     if (!term.isEmpty())
-        amount -= ReadTerm(term, discountText);
+        amount = RequireFinite(amount - ReadTerm(term, discountText), amount, discountText, term);
     return amount;
 }
 

@@ -30,11 +30,19 @@ QString CutColumns(const QString& text, int columns)
     return text.left(end);
 }
 
+QString TrimTrailingSpaces(const QString& text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == u' ')
+        --end;
+    return text.left(end);
+}
+
 } // namespace
 
 bool IsZeroWidthThai(char32_t codePoint)
 {
-    return codePoint == 0x0E31 || (codePoint >= 0x0E34 && codePoint <= 0x0E3A) ||
+    return codePoint == 0x0E31 || (codePoint >= 0x0E34 && codePoint <= 0x0E3B) ||
         (codePoint >= 0x0E47 && codePoint <= 0x0E4D);
 }
 
@@ -74,7 +82,7 @@ QString CenterThai(const QString& text, int width)
 QString PadLeft(const QString& text, int width, QChar fill)
 {
     width = std::max(width, 0);
-    const QString trimmed = text.trimmed();
+    const QString trimmed = TrimTrailingSpaces(TrimLeadingSpaces(text));
     if (trimmed.size() > width)
         return trimmed.left(width);
     return QString(width - trimmed.size(), fill) + trimmed;
@@ -83,7 +91,7 @@ QString PadLeft(const QString& text, int width, QChar fill)
 QString TrimLeadingSpaces(const QString& text)
 {
     qsizetype start = 0;
-    while (start < text.size() && text[start].isSpace())
+    while (start < text.size() && text[start] == u' ')
         ++start;
     return text.mid(start);
 }

@@ -1,7 +1,7 @@
 #include "data/Query.h"
 #include "data/TDM.h"
 #include "data/TDMConfig.h"
-#include "support/TestServer.h"
+#include "support/SessionFixture.h"
 #include "util/Discount.h"
 #include "util/QStringPrinter.h"
 #include "util/Rounding.h"
@@ -17,6 +17,8 @@
 
 using namespace kvr::data;
 using kvr::test::BackendTest;
+using kvr::test::Columns;
+using kvr::test::SessionFixture;
 using kvr::util::RoundHalfUp;
 
 namespace {
@@ -58,29 +60,16 @@ bool sameMoney(double a, double b)
     return std::abs(a - b) < 0.005;
 }
 
-// A demo shop generated on the test server, with both sessions of the program opened on it.
-class DemoShopTest : public BackendTest
+// A demo shop generated on the test server, with the program's session opened on it.
+class DemoShopTest : public SessionFixture
 {
 protected:
-    void SetUp() override
+    DemoShopTest() { companyCode = QStringLiteral("DEMO"); }
+
+    void prepareServer() override
     {
-        BackendTest::SetUp();
-        if (IsSkipped())
-            return;
         const DemoRun run = runDemo(server->workingDirectory(), {QStringLiteral("--server"), server->serverName()});
         ASSERT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
-        config = std::make_unique<TDMConfig>(server->workingDirectory());
-        dm = std::make_unique<TDM>(*config, server->workingDirectory());
-        dm->setCompanyCode(QStringLiteral("DEMO"));
-        dm->setMessageHandler([this](const QString& m) { messages << m; });
-    }
-
-    // The sessions end before the server drops the databases under them.
-    void TearDown() override
-    {
-        dm.reset();
-        config.reset();
-        BackendTest::TearDown();
     }
 
     std::unique_ptr<Query> select(const QString& sql)
@@ -90,18 +79,7 @@ protected:
         return q;
     }
 
-    double scalar(const QString& sql, const QVariantMap& params = {})
-    {
-        Query q(dm->DMdata(), sql);
-        for (auto it = params.begin(); it != params.end(); ++it)
-            q.setParam(it.key(), it.value());
-        q.open();
-        return q.isEmpty() ? 0 : q.fieldAt(0, q.fieldNames().front()).asFloat();
-    }
-
-    std::unique_ptr<TDMConfig> config;
-    std::unique_ptr<TDM> dm;
-    QStringList messages;
+    double number(const QString& sql, const Columns& params = {}) { return scalar(sql, params).toDouble(); }
 };
 
 struct Bill
@@ -217,11 +195,11 @@ TEST_P(DemoShopTest, bills_add_up_line_by_line_and_payments_cover_them)
 
 TEST_P(DemoShopTest, bills_belong_to_shifts_of_their_day_with_a_counted_float)
 {
-    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM PosHd H LEFT JOIN PosShiftNo S ON S.Id = H.PosShiftNo "
+    EXPECT_EQ(number(QStringLiteral("SELECT COUNT(*) FROM PosHd H LEFT JOIN PosShiftNo S ON S.Id = H.PosShiftNo "
                                     "LEFT JOIN PosMachineNo M ON M.Id = S.PosMachineNo WHERE S.Id IS NULL "
                                     "OR S.ShiftDate <> H.PosDate OR M.Blocked <> 'N'")),
               0);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM PosShiftMoney M JOIN Coin C ON C.Id = M.Coin "
+    EXPECT_EQ(number(QStringLiteral("SELECT COUNT(*) FROM PosShiftMoney M JOIN Coin C ON C.Id = M.Coin "
                                     "WHERE ABS(M.Amount - M.Quantity * C.Fraction) > 0.001")),
               0);
     const auto shifts = select(QStringLiteral(
@@ -231,7 +209,7 @@ TEST_P(DemoShopTest, bills_belong_to_shifts_of_their_day_with_a_counted_float)
         "(SELECT COALESCE(SUM(Total), 0) FROM PosHd H WHERE H.PosShiftNo = S.Id AND H.DelFlag = 'N') AS Sold "
         "FROM PosShiftNo S"));
     ASSERT_GT(shifts->recordCount(), 2);
-    const double coins = scalar(QStringLiteral("SELECT COUNT(*) FROM Coin"));
+    const double coins = number(QStringLiteral("SELECT COUNT(*) FROM Coin"));
     for (shifts->first(); !shifts->eof(); shifts->next()) {
         const auto f = [&](const char* name) { return shifts->field(QString::fromLatin1(name)); };
         SCOPED_TRACE(f("Id").asInteger());
@@ -243,11 +221,6 @@ TEST_P(DemoShopTest, bills_belong_to_shifts_of_their_day_with_a_counted_float)
             EXPECT_TRUE(sameMoney(f("SaleAmount").asFloat(), f("Sold").asFloat()));
         }
     }
-    const auto faces = select(QStringLiteral("SELECT Fraction FROM Coin ORDER BY Fraction"));
-    QList<double> values;
-    for (faces->first(); !faces->eof(); faces->next())
-        values << faces->field(QStringLiteral("Fraction")).asFloat();
-    EXPECT_EQ(values, (QList<double>{0.25, 0.5, 1, 2, 5, 10, 20, 50, 100, 500, 1000}));
 }
 
 TEST_P(DemoShopTest, bill_numbers_follow_their_series_and_the_next_number_is_new)
@@ -290,7 +263,6 @@ TEST_P(DemoShopTest, bill_numbers_follow_their_series_and_the_next_number_is_new
     dm->Rollback();
     EXPECT_EQ(next.size(), 10);
     EXPECT_FALSE(used.contains(next)) << next.toStdString();
-    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_P(DemoShopTest, users_see_the_menu_items_their_rights_allow)
@@ -334,7 +306,7 @@ TEST_P(DemoShopTest, users_see_the_menu_items_their_rights_allow)
         sum += taxNo.at(i).digitValue() * (13 - i);
     EXPECT_EQ(taxNo.at(12).digitValue(), (11 - sum % 11) % 10) << "check digit of the tax number";
     EXPECT_EQ(config->QCompany().field(QStringLiteral("TaxBranchHead")).asString(), QStringLiteral("Y"));
-    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Misc WHERE GroupCode = 'PRICETYPE' AND Id = %1")
+    EXPECT_EQ(number(QStringLiteral("SELECT COUNT(*) FROM Misc WHERE GroupCode = 'PRICETYPE' AND Id = %1")
                          .arg(s.Pos1_PriceType)),
               1)
         << "the default POS price level is a price level of the company";
@@ -346,7 +318,7 @@ TEST_P(DemoShopTest, company_session_opens_on_this_year_with_baht_and_one_closed
     EXPECT_EQ(dm->QConfig().field(QStringLiteral("RunYear")).asInteger(), QDate::currentDate().year());
     EXPECT_EQ(dm->MainCurrencyName(), QStringLiteral("บาท"));
     EXPECT_EQ(dm->QConfig().field(QStringLiteral("MainCurrencyCode")).asString(), QStringLiteral("THB"));
-    EXPECT_EQ(scalar(QStringLiteral("SELECT Rate FROM Tax WHERE Id = (SELECT DefaultTax FROM Config)")), 7);
+    EXPECT_EQ(number(QStringLiteral("SELECT Rate FROM Tax WHERE Id = (SELECT DefaultTax FROM Config)")), 7);
 
     // Every currency shows the figures of its own latest date up to today.
     const auto currencies = select(QStringLiteral("SELECT Id FROM Misc WHERE GroupCode = 'CURRENCY'"));
@@ -366,7 +338,7 @@ TEST_P(DemoShopTest, company_session_opens_on_this_year_with_baht_and_one_closed
         EXPECT_EQ(dm->QMiscCurrency().field(QStringLiteral("SaleRate")).asFloat(),
                   latest.field(QStringLiteral("SaleRate")).asFloat());
     }
-    EXPECT_GE(scalar(QStringLiteral("SELECT COUNT(DISTINCT ExchangeDate) FROM CurrencyEx")), 3);
+    EXPECT_GE(number(QStringLiteral("SELECT COUNT(DISTINCT ExchangeDate) FROM CurrencyEx")), 3);
 
     // Twelve months without gaps for each of the two years; exactly one of them locked.
     const auto periods = select(QStringLiteral("SELECT * FROM accountperiod ORDER BY accountyear"));
@@ -387,23 +359,23 @@ TEST_P(DemoShopTest, company_session_opens_on_this_year_with_baht_and_one_closed
         }
     }
     ASSERT_EQ(locked.size(), 1);
+    prompter.expectInformation();
     EXPECT_FALSE(dm->IsPeriodOpen(locked.front().startOfDay()));
-    EXPECT_EQ(messages.size(), 1);
     EXPECT_TRUE(dm->IsPeriodOpen(QDateTime::currentDateTime()));
 }
 
 TEST_P(DemoShopTest, products_have_their_units_prices_and_the_stock_their_lots_and_serials_add_up_to)
 {
-    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Product P WHERE (SELECT COUNT(*) FROM ProductUnits U "
+    EXPECT_EQ(number(QStringLiteral("SELECT COUNT(*) FROM Product P WHERE (SELECT COUNT(*) FROM ProductUnits U "
                                     "WHERE U.Product = P.Id AND U.StockUnitFlag = 'Y') <> 1 OR (SELECT COUNT(*) "
                                     "FROM ProductUnits U WHERE U.Product = P.Id AND U.SmallUnitFlag = 'Y' "
                                     "AND U.Fraction = 1) <> 1")),
               0)
         << "each product has one stock unit and one smallest unit";
-    EXPECT_GT(scalar(QStringLiteral("SELECT COUNT(*) FROM ProductUnits WHERE Fraction > 1 AND StockUnitFlag = 'Y'")),
+    EXPECT_GT(number(QStringLiteral("SELECT COUNT(*) FROM ProductUnits WHERE Fraction > 1 AND StockUnitFlag = 'Y'")),
               0);
     EXPECT_EQ(
-        scalar(QStringLiteral("SELECT COUNT(*) - COUNT(DISTINCT BarCode) FROM ProductUnits WHERE BarCode IS NOT NULL")),
+        number(QStringLiteral("SELECT COUNT(*) - COUNT(DISTINCT BarCode) FROM ProductUnits WHERE BarCode IS NOT NULL")),
         0);
     const auto barcodes = select(QStringLiteral("SELECT BarCode FROM ProductUnits WHERE BarCode IS NOT NULL"));
     for (barcodes->first(); !barcodes->eof(); barcodes->next()) {
@@ -415,19 +387,19 @@ TEST_P(DemoShopTest, products_have_their_units_prices_and_the_stock_their_lots_a
         EXPECT_EQ(code.at(12).digitValue(), (10 - sum % 10) % 10) << code.toStdString();
     }
     // Every unit of a product on sale has a price at the company's default level.
-    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM ProductUnits U JOIN Product P ON P.Id = U.Product "
+    EXPECT_EQ(number(QStringLiteral("SELECT COUNT(*) FROM ProductUnits U JOIN Product P ON P.Id = U.Product "
                                     "WHERE P.Blocked = 'N' AND U.SaleFlag = 'Y' AND NOT EXISTS (SELECT 1 FROM "
                                     "ProductPrice R WHERE R.ProductUnits = U.Id AND R.PriceType = "
                                     "(SELECT POS_PriceType FROM Config))")),
               0);
     // Services are found the way the service screen looks them up.
     EXPECT_GT(
-        scalar(QStringLiteral("SELECT COUNT(*) FROM Product P INNER JOIN Tax T ON T.Id = P.TaxCode INNER JOIN "
+        number(QStringLiteral("SELECT COUNT(*) FROM Product P INNER JOIN Tax T ON T.Id = P.TaxCode INNER JOIN "
                               "Warehouse W ON W.Id = P.DefaultWh WHERE P.Blocked <> 'Y' AND P.ProductType = 'S'")),
         0);
 
     EXPECT_EQ(
-        scalar(QStringLiteral(
+        number(QStringLiteral(
             "SELECT COUNT(*) FROM (SELECT O.Product, O.Warehouse, O.BalanceYear, SUM(O.Quantity) AS Stock, "
             "(SELECT SUM(L.Quantity) FROM LotOnHand L WHERE L.Product = O.Product AND L.Warehouse = O.Warehouse "
             "AND L.BalanceYear = O.BalanceYear) AS InLots FROM ProductOnHand O JOIN Product P ON P.Id = O.Product "
@@ -435,23 +407,23 @@ TEST_P(DemoShopTest, products_have_their_units_prices_and_the_stock_their_lots_a
             "WHERE X.InLots IS NULL OR X.InLots <> X.Stock")),
         0)
         << "the lots of a product hold its whole balance";
-    EXPECT_GT(scalar(QStringLiteral("SELECT COUNT(*) FROM LotNo WHERE HasExpired = 'Y' AND ExpiredDate < :Today"),
-                     {{QStringLiteral("Today"), QDate::currentDate().startOfDay()}}),
+    EXPECT_GT(number(QStringLiteral("SELECT COUNT(*) FROM LotNo WHERE HasExpired = 'Y' AND ExpiredDate < :Today"),
+                     {{"Today", QDate::currentDate().startOfDay()}}),
               0)
         << "a lot that may no longer be sold";
-    EXPECT_EQ(scalar(QStringLiteral(
+    EXPECT_EQ(number(QStringLiteral(
                   "SELECT COUNT(*) FROM Product P WHERE P.UseSerial = 'Y' AND (SELECT COUNT(*) FROM SerialNo S "
                   "WHERE S.Product = P.Id AND S.OnHand = 'Y') <> (SELECT COALESCE(SUM(O.Quantity), 0) FROM "
                   "ProductOnHand O WHERE O.Product = P.Id AND O.BalanceYear = (SELECT RunYear FROM Config))")),
               0)
         << "one serial number in stock for every piece in stock";
-    EXPECT_EQ(scalar(QStringLiteral(
+    EXPECT_EQ(number(QStringLiteral(
                   "SELECT COUNT(*) FROM view_currentstock C WHERE C.OnhandQnty <> (SELECT SUM(O.Quantity) FROM "
                   "ProductOnHand O WHERE O.Product = C.Product AND O.Warehouse = C.Warehouse AND O.BalanceYear = "
                   "(SELECT RunYear FROM Config))")),
               0);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM ProductOnHand")),
-              4 * scalar(QStringLiteral("SELECT COUNT(*) FROM Product WHERE ProductType <> 'S'")));
+    EXPECT_EQ(number(QStringLiteral("SELECT COUNT(*) FROM ProductOnHand")),
+              4 * number(QStringLiteral("SELECT COUNT(*) FROM Product WHERE ProductType <> 'S'")));
 
     const std::pair<const char*, int> masters[] = {
         {"SELECT COUNT(*) FROM Warehouse WHERE Code = 'RMA'", 1},
@@ -463,9 +435,9 @@ TEST_P(DemoShopTest, products_have_their_units_prices_and_the_stock_their_lots_a
     };
     for (const auto& [sql, expected] : masters) {
         SCOPED_TRACE(sql);
-        EXPECT_EQ(scalar(QString::fromLatin1(sql)), expected);
+        EXPECT_EQ(number(QString::fromLatin1(sql)), expected);
     }
-    EXPECT_GT(scalar(QStringLiteral("SELECT COUNT(*) FROM Customer C JOIN Misc M ON M.Id = C.PriceLevel AND "
+    EXPECT_GT(number(QStringLiteral("SELECT COUNT(*) FROM Customer C JOIN Misc M ON M.Id = C.PriceLevel AND "
                                     "M.GroupCode = 'PRICETYPE' WHERE C.DiscountStr LIKE '%\\%%' ESCAPE '\\'")),
               0)
         << "a customer with a percentage discount and a price level";

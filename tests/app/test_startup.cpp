@@ -35,10 +35,12 @@ ProgramRun runProgram(const QString& workDir, const QStringList& args)
     return run;
 }
 
-QStringList params(const QString& menu, const QString& user, const QString& company, const QString& program,
-                   const QString& date = QStringLiteral("07/12/2026"))
+// The six parameters of a start: menu item, user, company, an unused one, program number, date.
+QStringList params(const char* menu, const char* user, const char* company, const char* program,
+                   const char* date = "07/12/2026")
 {
-    return {menu, user, company, QStringLiteral("anything"), program, date};
+    return {QString::fromUtf8(menu),    QString::fromUtf8(user),    QString::fromUtf8(company),
+            QStringLiteral("anything"), QString::fromUtf8(program), QString::fromUtf8(date)};
 }
 
 class StartupTest : public BackendTest
@@ -70,16 +72,11 @@ TEST(StartupParams, six_positional_parameters_with_a_day_first_date)
     const std::pair<QStringList, const char*> bad[] = {
         {{QStringLiteral("101"), QStringLiteral("1"), QStringLiteral("DEMO"), QString(), QStringLiteral("1")},
          "Expected 6"},
-        {params(QStringLiteral("101"), QStringLiteral("1"), QStringLiteral("DEMO"), QStringLiteral("1"),
-                QStringLiteral("12/31/2025")),
-         "not a valid date"},
-        {params(QStringLiteral("x"), QStringLiteral("1"), QStringLiteral("DEMO"), QStringLiteral("1")),
-         "'x' is not a valid integer"},
-        {params(QStringLiteral("101"), QStringLiteral("1.5"), QStringLiteral("DEMO"), QStringLiteral("1")), "'1.5'"},
-        {params(QStringLiteral("101"), QStringLiteral("1"), QStringLiteral("DEMO"), QStringLiteral("one")), "'one'"},
-        {params(QStringLiteral("101"), QStringLiteral("1"), QStringLiteral("DEMO"), QStringLiteral("1"),
-                QStringLiteral("30/02/2026")),
-         "not a valid date"},
+        {params("101", "1", "DEMO", "1", "12/31/2025"), "not a valid date"},
+        {params("x", "1", "DEMO", "1"), "'x' is not a valid integer"},
+        {params("101", "1.5", "DEMO", "1"), "'1.5'"},
+        {params("101", "1", "DEMO", "one"), "'one'"},
+        {params("101", "1", "DEMO", "1", "30/02/2026"), "not a valid date"},
     };
     for (const auto& [args, message] : bad) {
         SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
@@ -88,41 +85,45 @@ TEST(StartupParams, six_positional_parameters_with_a_day_first_date)
     }
 }
 
-TEST(Startup, without_parameters_ends_at_once_without_connecting)
+// Before any database is reached: the server named in Server.Dat would fail loudly if tried.
+TEST(Startup, a_start_that_cannot_go_on_ends_before_connecting_with_its_message_and_code)
 {
-    QTemporaryDir dir;
-    // A server that would fail loudly if the program tried to reach it.
-    QFile dat(QDir(dir.path()).filePath(QStringLiteral("Server.Dat")));
-    ASSERT_TRUE(dat.open(QIODevice::WriteOnly));
-    dat.write("sqlite:nowhere\r\n");
-    dat.close();
-    const ProgramRun run = runProgram(dir.path(), {});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
-    EXPECT_FALSE(QFileInfo::exists(QDir(dir.path()).filePath(QStringLiteral("nowhere"))));
-}
-
-TEST(Startup, malformed_parameters_end_with_a_message_and_a_failure_code)
-{
-    QTemporaryDir dir;
-    const ProgramRun few = runProgram(dir.path(), {QStringLiteral("101"), QStringLiteral("1")});
-    EXPECT_EQ(few.exitCode, 2);
-    EXPECT_TRUE(few.err.contains(QStringLiteral("Expected 6 parameters"))) << few.err.toStdString();
-
-    const ProgramRun date = runProgram(dir.path(),
-                                       params(QStringLiteral("101"), QStringLiteral("1"), QStringLiteral("SHOP"),
-                                              QStringLiteral("1"), QStringLiteral("12/31/2025")));
-    EXPECT_EQ(date.exitCode, 2);
-    EXPECT_TRUE(date.err.contains(QStringLiteral("'12/31/2025' is not a valid date"))) << date.err.toStdString();
-}
-
-TEST(Startup, an_unsupported_server_ends_with_its_name_in_the_message)
-{
-    QTemporaryDir dir;
-    const ProgramRun run = runProgram(
-        dir.path(), params(QStringLiteral("101"), QStringLiteral("1"), QStringLiteral("SHOP"), QStringLiteral("1")));
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("\"KVR\""))) << run.err.toStdString();
+    struct Case
+    {
+        const char* label;
+        const char* serverDat; // none when empty
+        QStringList args;
+        int exitCode;
+        const char* message; // standard error stays empty when empty
+    };
+    const Case cases[] = {
+        {"no parameters", "sqlite:nowhere", {}, 0, ""},
+        {"too few parameters",
+         "sqlite:nowhere",
+         {QStringLiteral("101"), QStringLiteral("1")},
+         2,
+         "Expected 6 parameters"},
+        {"month first", "sqlite:nowhere", params("101", "1", "SHOP", "1", "12/31/2025"), 2,
+         "'12/31/2025' is not a valid date"},
+        {"no Server.Dat: the default server, which is not supported", "", params("101", "1", "SHOP", "1"), 1,
+         "\"KVR\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        QTemporaryDir dir;
+        if (*c.serverDat) {
+            QFile dat(QDir(dir.path()).filePath(QStringLiteral("Server.Dat")));
+            ASSERT_TRUE(dat.open(QIODevice::WriteOnly));
+            dat.write(QByteArray(c.serverDat) + "\r\n");
+        }
+        const ProgramRun run = runProgram(dir.path(), c.args);
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        if (*c.message)
+            EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.message))) << run.err.toStdString();
+        else
+            EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(QDir(dir.path()).filePath(QStringLiteral("nowhere"))));
+    }
 }
 
 TEST_P(StartupTest, outcomes_of_a_start_by_user_company_and_program_number)
@@ -134,18 +135,12 @@ TEST_P(StartupTest, outcomes_of_a_start_by_user_company_and_program_number)
         int exitCode;
         const char* message;
     };
-    const QString menu = QStringLiteral("101");
     const Case cases[] = {
-        {"user without access", params(menu, QStringLiteral("3"), QStringLiteral("SHOP"), QStringLiteral("1")), 0,
-         "User 3 has no access to menu item 101"},
-        {"unknown user", params(menu, QStringLiteral("42"), QStringLiteral("SHOP"), QStringLiteral("1")), 0,
-         "User 42 has no access"},
-        {"unknown company, lower case", params(menu, QStringLiteral("1"), QStringLiteral("nope"), QStringLiteral("1")),
-         0, "Not Found Database : NOPE"},
-        {"program number 0", params(menu, QStringLiteral("1"), QStringLiteral("shop"), QStringLiteral("0")), 0,
-         "Program number 0 opens no function"},
-        {"program number 23", params(menu, QStringLiteral("2"), QStringLiteral("SHOP"), QStringLiteral("23")), 0,
-         "Program number 23 opens no function"},
+        {"user without access", params("101", "3", "SHOP", "1"), 0, "User 3 has no access to menu item 101"},
+        {"unknown user", params("101", "42", "SHOP", "1"), 0, "User 42 has no access"},
+        {"unknown company, lower case", params("101", "1", "nope", "1"), 0, "Not Found Database : NOPE"},
+        {"program number 0", params("101", "1", "shop", "0"), 0, "Program number 0 opens no function"},
+        {"program number 23", params("101", "2", "SHOP", "23"), 0, "Program number 23 opens no function"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);

@@ -4,14 +4,12 @@
 #include "support/PtyPair.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <utility>
 #include <vector>
 
@@ -26,15 +24,6 @@ inline void ensureCoreApplication()
     static char name[] = "test_devices";
     static char* argv[] = {name, nullptr};
     new QCoreApplication(argc, argv);
-}
-
-// Runs the event loop until done() holds or a few seconds passed; returns done().
-inline bool processEventsUntil(const std::function<bool()>& done)
-{
-    QDeadlineTimer patience(5000);
-    while (!done() && !patience.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
 }
 
 // A pseudo-terminal as the serial device and a working folder whose KVR.INI the port reads.

@@ -1,5 +1,8 @@
 #include "SerialFixture.h"
 
+#include <QDeadlineTimer>
+#include <QTest>
+
 #include <chrono>
 #include <thread>
 
@@ -22,7 +25,8 @@ protected:
 
     QByteArray receive(int expected)
     {
-        kvr::test::processEventsUntil([&] { return received.size() >= expected; });
+        // The receive poll runs on the event loop; the time-out only bounds a hang.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return received.size() >= expected; }, 30000)) << "bytes missing";
         return received;
     }
 

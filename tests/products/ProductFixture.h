@@ -1,47 +1,32 @@
 #pragma once
 
-#include "data/Query.h"
-#include "data/TDM.h"
-#include "data/TDMConfig.h"
-#include "products/TDmProduct.h"
-#include "support/TestServer.h"
+#include "support/SessionFixture.h"
 #include "util/QStringPrinter.h"
-
-#include <memory>
 
 namespace kvr::test {
 
-// Ids of the small shop every product test starts from (see ProductFixture.cpp).
-namespace shop {
-constexpr int water = 1; // Pce 1 (sale, small), Box 12 (sale, purc, stock), Pack 6 (purc only); warehouse BACK
-constexpr int blocked = 2; // Blocked 'Y'
-constexpr int nullBlocked = 3; // Blocked NULL; warehouse MAIN
-constexpr int master = 4; // MasterCode 'Y'
-constexpr int serialFree = 5; // UseSerial, serial need not be in stock
-constexpr int serialOnHand = 6; // UseSerial, serial must be in stock
-constexpr int service = 7; // ProductType 'S'
-constexpr int noStockUnit = 8; // a single unit Bag that is no stock unit
-constexpr int rice = 9; // Kg 1 (stock and small unit)
-constexpr int pce = 11, box = 12, pack = 13;
-constexpr int mainWh = 1, backWh = 2, rmaWh = 3, shelfWh = 4;
-} // namespace shop
-
-// Both backends, the session of user 1 on SHOP and the small shop above; TDM and TDmProduct ready.
-class ProductFixture : public BackendTest
+// Both backends, the session of user 1 on SHOP and a small shop whose products cover what the
+// product services tell apart: units by role, blocked, master and service products, serials.
+class ProductFixture : public SessionFixture
 {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void buildShop(ShopBuilder& shop) override;
 
-    void exec(const QString& sql);
-    // Changes the company's Config row and reloads it, as a new start would.
-    void setConfig(const QString& assignments);
-    void switchUser(int userId);
-
-    std::unique_ptr<data::TDMConfig> config;
-    std::unique_ptr<data::TDM> dm;
-    std::unique_ptr<products::TDmProduct> product;
-    QStringList messages;
+    int vat7 = 0;
+    // User 1 may use MAIN and RMA, user 2 BACK, when the company restricts warehouses; SHELF is
+    // a storage location.
+    int mainWh = 0, backWh = 0, rmaWh = 0, shelfWh = 0;
+    // Water: sold by the piece (its smallest unit) and the box of 12 (its stock unit), bought by
+    // the box and the pack of 6; kept in BACK; printed in fractions.
+    int water = 0, pce = 0, box = 0, pack = 0;
+    int blockedProduct = 0;
+    int nullFlags = 0; // Blocked, MasterCode and CheckSerialOnhand null; sold by barcode 8850003000019
+    int master = 0; // a template, never sold
+    int serialFree = 0; // serials registered when sold
+    int serialOnHand = 0; // serials must already be in stock
+    int service = 0;
+    int noStockUnit = 0, bag = 0; // its one unit is no stock unit
+    int rice = 0, kg = 0;
 };
 
 } // namespace kvr::test

@@ -16,24 +16,39 @@ namespace {
 class OnHandChoicesTest : public ProductFixture
 {
 protected:
+    void buildShop(ShopBuilder& shop) override
+    {
+        ProductFixture::buildShop(shop);
+        const int l1 = shop.lot({.code = "L1", .description = "ล็อตแรก"});
+        l2 = shop.lot({.code = "L2", .description = "หมดแล้ว"});
+        const int l3 = shop.lot({.code = "L3", .description = "ติดลบ"});
+        const int l4 = shop.lot({.code = "L4", .description = "หลังร้าน"});
+        const int l5 = shop.lot({.code = "L5", .description = "ปีก่อน"});
+        shop.lotStock(water, l1, mainWh, 2026, 18);
+        shop.lotStock(water, l1, mainWh, 2026, 12);
+        shop.lotStock(water, l2, mainWh, 2026, 5);
+        shop.lotStock(water, l2, backWh, 2026, -5);
+        shop.lotStock(water, l3, mainWh, 2026, -2);
+        shop.lotStock(water, l4, backWh, 2026, 12);
+        shop.lotStock(water, l5, mainWh, 2025, 40);
+        shop.lotStock(rice, l1, mainWh, 2026, 7);
+        shop.currentStock(water, mainWh, 30, 24, 6);
+        shop.currentStock(water, backWh, 0, 12);
+        shop.currentStock(water, rmaWh, 12);
+        shop.currentStock(water, shelfWh, 5, 0, 1);
+        shop.currentStock(rice, mainWh, 3);
+    }
+
     void SetUp() override
     {
         ProductFixture::SetUp();
         if (IsSkipped())
             return;
-        exec(QStringLiteral(
-            "INSERT INTO LotNo (Id, Code, Description, HasExpired) VALUES (1, 'L1', 'ล็อตแรก', 'N'), "
-            "(2, 'L2', 'หมดแล้ว', 'N'), (3, 'L3', 'ติดลบ', 'N'), (4, 'L4', 'หลังร้าน', 'N'), (5, 'L5', 'ปีก่อน', 'N')"));
-        exec(QStringLiteral("INSERT INTO LotOnHand (Product, LotNo, Warehouse, BalanceYear, Quantity) VALUES "
-                            "(1, 1, 1, 2026, 18), (1, 1, 1, 2026, 12), (1, 2, 1, 2026, 5), (1, 2, 2, 2026, -5), "
-                            "(1, 3, 1, 2026, -2), (1, 4, 2, 2026, 12), (1, 5, 1, 2025, 40), (9, 1, 1, 2026, 7)"));
-        exec(QStringLiteral(
-            "INSERT INTO view_currentstock (Product, Warehouse, Onhand, OnhandQnty, WaitPO, WaitSO) VALUES "
-            "(1, 1, 30, 30, 24, 6), (1, 2, 0, 0, 12, 0), (1, 3, 12, 12, 0, 0), (1, 4, 5, 5, 0, 1), "
-            "(9, 1, 3, 3, 0, 0)"));
         texts = std::make_unique<kvr::products::QuantityTexts>(*dm);
         choices = std::make_unique<OnHandChoices>(*dm, *texts);
     }
+
+    int l2 = 0;
     std::unique_ptr<kvr::products::QuantityTexts> texts;
     std::unique_ptr<OnHandChoices> choices;
 };
@@ -52,18 +67,18 @@ TEST_P(OnHandChoicesTest, lots_of_one_year_with_their_balance)
     const Case cases[] = {
         {"every warehouse, positive only", 0, false, {"L1=2 Box 6 Pce", "L4=1 Box"}},
         {"every warehouse, all", 0, true, {"L1=2 Box 6 Pce", "L2=0 Box", "L3=-  2 Pce", "L4=1 Box"}},
-        {"one warehouse: L2 balances out only over both", shop::mainWh, false, {"L1=2 Box 6 Pce", "L2=5 Pce"}},
-        {"one warehouse, all", shop::mainWh, true, {"L1=2 Box 6 Pce", "L2=5 Pce", "L3=-  2 Pce"}},
+        {"one warehouse: L2 balances out only over both", mainWh, false, {"L1=2 Box 6 Pce", "L2=5 Pce"}},
+        {"one warehouse, all", mainWh, true, {"L1=2 Box 6 Pce", "L2=5 Pce", "L3=-  2 Pce"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         QStringList rows;
-        for (const OnHandChoices::Lot& lot : choices->lots(shop::water, 2026, c.warehouse, c.showAll))
+        for (const OnHandChoices::Lot& lot : choices->lots(water, 2026, c.warehouse, c.showAll))
             rows << lot.code + QLatin1Char('=') + lot.quantityText;
         EXPECT_EQ(rows, c.rows);
     }
     EXPECT_EQ(choices->lotCaption(0), QStringLiteral("ค้นหา Lot คงเหลือ"));
-    EXPECT_EQ(choices->lotCaption(shop::mainWh), QStringLiteral("ค้นหา Lot คงเหลือ คลัง หน้าร้าน"));
+    EXPECT_EQ(choices->lotCaption(mainWh), QStringLiteral("ค้นหา Lot คงเหลือ คลัง หน้าร้าน"));
 }
 
 TEST_P(OnHandChoicesTest, warehouses_holding_the_product_within_the_users_own)
@@ -84,15 +99,14 @@ TEST_P(OnHandChoicesTest, warehouses_holding_the_product_within_the_users_own)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        setConfig(c.restricted ? QStringLiteral("CheckUserWarehouseFlag = 'Y'")
-                               : QStringLiteral("CheckUserWarehouseFlag = 'N'"));
+        setConfig({{"CheckUserWarehouseFlag", flag(c.restricted)}});
         QStringList codes;
-        for (const OnHandChoices::Warehouse& w : choices->warehouses(shop::water, c.location, c.onlyWithStock))
+        for (const OnHandChoices::Warehouse& w : choices->warehouses(water, c.location, c.onlyWithStock))
             codes << w.code;
         EXPECT_EQ(codes, c.codes);
     }
-    setConfig(QStringLiteral("CheckUserWarehouseFlag = 'N'"));
-    const auto main = choices->warehouses(shop::water, 1, true).front();
+    setConfig({{"CheckUserWarehouseFlag", flag(false)}});
+    const auto main = choices->warehouses(water, 1, true).front();
     EXPECT_EQ(main.name, QStringLiteral("หน้าร้าน"));
     EXPECT_DOUBLE_EQ(main.backOrderPo, 24);
     EXPECT_DOUBLE_EQ(main.backOrderSo, 6);
@@ -116,12 +130,11 @@ QStringList listed(kvr::search::SearchScreen& dialog, const QString& column)
 TEST_P(OnHandChoicesTest, selection_dialogs_list_on_opening_and_give_back_the_choice)
 {
     using kvr::search::SearchScreen;
-    ScriptedPrompter prompter;
     std::vector<SearchScreen::Focus> focus;
 
     kvr::search::TF_SearchLotShowOnHand lots(*dm, prompter, *texts);
     QObject::connect(&lots, &SearchScreen::focusRequested, [&](SearchScreen::Focus f) { focus.push_back(f); });
-    lots.setInputs(shop::water, 2026, shop::mainWh, false);
+    lots.setInputs(water, 2026, mainWh, false);
     lots.FormShow();
     EXPECT_FALSE(lots.hasSearchButton());
     EXPECT_EQ(lots.caption(), QStringLiteral("ค้นหา Lot คงเหลือ คลัง หน้าร้าน"));
@@ -130,9 +143,9 @@ TEST_P(OnHandChoicesTest, selection_dialogs_list_on_opening_and_give_back_the_ch
     lots.QSearch().setRecNo(1);
     ASSERT_TRUE(lots.BtOkClick());
     EXPECT_EQ(lots.result(), QStringLiteral("L2"));
-    EXPECT_EQ(lots.chosenId(), 2);
+    EXPECT_EQ(lots.chosenId(), l2);
     // Nothing to choose from: the focus goes to Cancel and OK takes nothing.
-    lots.setInputs(shop::water, 2024, 0, false);
+    lots.setInputs(water, 2024, 0, false);
     lots.FormShow();
     EXPECT_EQ(lots.caption(), QStringLiteral("ค้นหา Lot คงเหลือ"));
     EXPECT_EQ(focus.back(), SearchScreen::Focus::Cancel);
@@ -141,7 +154,7 @@ TEST_P(OnHandChoicesTest, selection_dialogs_list_on_opening_and_give_back_the_ch
 
     using kvr::search::TF_SearchWareHouseOnHand;
     TF_SearchWareHouseOnHand warehouses(*dm, prompter, *texts);
-    warehouses.setInputs(shop::water, 1);
+    warehouses.setInputs(water, 1);
     warehouses.FormShow();
     EXPECT_EQ(listed(warehouses, QStringLiteral("Onhand")), (QStringList{"MAIN=30", "RMA=12"}));
     // Unticking the box lists the empty warehouses too, at once.

@@ -54,13 +54,13 @@ TEST_P(ProductLookupTest, products_are_found_by_code_or_only_by_barcode_in_barco
 
 TEST_P(ProductLookupTest, a_barcode_hit_leaves_its_unit_and_the_product_row_readable)
 {
-    exec(QStringLiteral("INSERT INTO ProductPrice (Product, ProductUnits, PriceType, Price) VALUES (1, 12, 19, 130), "
-                        "(1, 12, 20, 120)"));
+    shop->price(water, box, 19, 130);
+    shop->price(water, box, 20, 120);
     product->setUseBarCode(true);
     ASSERT_TRUE(product->ExistsProduct(QStringLiteral("8850001000128")));
     const kvr::data::Query& unit = product->QChkBarCode();
-    EXPECT_EQ(unit.field(QStringLiteral("Id")).asInteger(), shop::box);
-    EXPECT_EQ(unit.field(QStringLiteral("ProductId")).asInteger(), shop::water);
+    EXPECT_EQ(unit.field(QStringLiteral("Id")).asInteger(), box);
+    EXPECT_EQ(unit.field(QStringLiteral("ProductId")).asInteger(), water);
     EXPECT_EQ(unit.field(QStringLiteral("Fraction")).asInteger(), 12);
     EXPECT_DOUBLE_EQ(unit.field(QStringLiteral("price")).asFloat(), 130);
     EXPECT_DOUBLE_EQ(unit.field(QStringLiteral("TaxRate")).asFloat(), 7);
@@ -88,8 +88,7 @@ TEST_P(ProductLookupTest, user_warehouse_restriction_hides_other_warehouses_but_
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(QStringLiteral("restricted %1, user %2").arg(c.restricted).arg(c.user).toStdString());
-        setConfig(c.restricted ? QStringLiteral("CheckUserWarehouseFlag = 'Y'")
-                               : QStringLiteral("CheckUserWarehouseFlag = 'N'"));
+        setConfig({{"CheckUserWarehouseFlag", flag(c.restricted)}});
         switchUser(c.user);
         ASSERT_TRUE(product->ExistsProduct(QStringLiteral("P001")));
         EXPECT_EQ(field(product->QChkProduct(), "WhCode"), QString::fromLatin1(c.productWarehouse));
@@ -101,8 +100,8 @@ TEST_P(ProductLookupTest, user_warehouse_restriction_hides_other_warehouses_but_
 
 TEST_P(ProductLookupTest, the_special_name_comes_from_the_product_view_only_in_search_mode_2)
 {
-    exec(QStringLiteral("INSERT INTO ProductView (Code, ThaiName, Blocked) VALUES ('P001', '  น้ำดื่มตราช้าง  ', 'N'), "
-                        "('P003', 'สบู่หอม', 'Y')"));
+    shop->insert("ProductView", {{"Code", "P001"}, {"ThaiName", "  น้ำดื่มตราช้าง  "}, {"Blocked", flag(false)}});
+    shop->insert("ProductView", {{"Code", "P003"}, {"ThaiName", "สบู่หอม"}, {"Blocked", flag(true)}});
     struct Case
     {
         int searchProductNo;
@@ -112,11 +111,11 @@ TEST_P(ProductLookupTest, the_special_name_comes_from_the_product_view_only_in_s
     const Case cases[] = {{2, "P001", "น้ำดื่มตราช้าง"}, {2, "P003", ""}, {2, "P009", ""}, {0, "P001", ""}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
-        setConfig(QStringLiteral("SearchProductNo = %1").arg(c.searchProductNo));
+        setConfig({{"SearchProductNo", c.searchProductNo}});
         ASSERT_TRUE(product->ExistsProduct(QString::fromLatin1(c.code)));
         EXPECT_EQ(product->SpecialName(), QString::fromUtf8(c.specialName));
     }
-    setConfig(QStringLiteral("SearchProductNo = 2"));
+    setConfig({{"SearchProductNo", 2}});
     product->ExistsProduct(QStringLiteral("P001"));
     EXPECT_FALSE(product->ExistsProduct(QStringLiteral("P002")));
     EXPECT_TRUE(product->SpecialName().isEmpty());
@@ -125,8 +124,7 @@ TEST_P(ProductLookupTest, the_special_name_comes_from_the_product_view_only_in_s
 TEST_P(ProductLookupTest, units_match_by_role)
 {
     // A flag written in lower case counts on both backends, as on the original server.
-    exec(QStringLiteral("INSERT INTO ProductUnits (Id, Product, UnitName, Fraction, SaleFlag, PurcFlag, StockUnitFlag, "
-                        "SmallUnitFlag) VALUES (14, 1, 'Crate', 24, 'y', NULL, 'N', 'N')"));
+    shop->unit(water, {.name = "Crate", .fraction = 24, .extra = {{"SaleFlag", "y"}, {"PurcFlag", {}}}});
     struct UnitCase
     {
         const char* unit;
@@ -145,10 +143,10 @@ TEST_P(ProductLookupTest, units_match_by_role)
     };
     for (const UnitCase& c : units) {
         SCOPED_TRACE(c.unit);
-        EXPECT_EQ(product->ExistsProductUnit(shop::water, QString::fromLatin1(c.unit), c.roles), c.found);
+        EXPECT_EQ(product->ExistsProductUnit(water, QString::fromLatin1(c.unit), c.roles), c.found);
     }
-    ASSERT_TRUE(product->ExistsProductUnit(shop::water, QStringLiteral("Box"), UnitRole::Sale));
-    EXPECT_EQ(product->QProductUnit().field(QStringLiteral("Id")).asInteger(), shop::box);
+    ASSERT_TRUE(product->ExistsProductUnit(water, QStringLiteral("Box"), UnitRole::Sale));
+    EXPECT_EQ(product->QProductUnit().field(QStringLiteral("Id")).asInteger(), box);
 
     struct FirstCase
     {
@@ -163,22 +161,24 @@ TEST_P(ProductLookupTest, units_match_by_role)
     };
     for (const FirstCase& c : first) {
         SCOPED_TRACE(c.unit);
-        EXPECT_EQ(product->GetFirstUnit(shop::water, c.roles), QString::fromLatin1(c.unit));
+        EXPECT_EQ(product->GetFirstUnit(water, c.roles), QString::fromLatin1(c.unit));
     }
     // Crate plays the sale role but has no purchase flag at all: no role may be null.
-    exec(QStringLiteral("UPDATE ProductUnits SET SaleFlag = 'N' WHERE Id IN (11, 12)"));
-    EXPECT_EQ(product->GetFirstUnit(shop::water, UnitRole::Sale), QString());
-    EXPECT_EQ(product->GetStockUnit(shop::water), QStringLiteral("Box"));
+    for (const int unit : {pce, box})
+        shop->update("ProductUnits", unit, {{"SaleFlag", flag(false)}});
+    EXPECT_EQ(product->GetFirstUnit(water, UnitRole::Sale), QString());
+    EXPECT_EQ(product->GetStockUnit(water), QStringLiteral("Box"));
     EXPECT_EQ(product->QStockUnit().field(QStringLiteral("Fraction")).asInteger(), 12);
-    EXPECT_EQ(product->GetSmallUnit(shop::water), QStringLiteral("Pce"));
-    EXPECT_EQ(product->GetStockUnit(shop::noStockUnit), QString());
+    EXPECT_EQ(product->GetSmallUnit(water), QStringLiteral("Pce"));
+    EXPECT_EQ(product->GetStockUnit(noStockUnit), QString());
 }
 
 TEST_P(ProductLookupTest, a_lot_expires_after_the_instant_of_its_expiry_date)
 {
-    exec(QStringLiteral(
-        "INSERT INTO LotNo (Code, HasExpired, ExpiredDate) VALUES ('L-KEEP', 'N', '2020-01-01 00:00:00'), "
-        "('L-DATE', 'Y', '2026-03-10 00:00:00'), ('L-NULL', 'Y', NULL)"));
+    const QDate day(2026, 3, 10);
+    shop->lot({.code = "L-KEEP", .expiry = QDate(2020, 1, 1).startOfDay()}); // a date, but it never expires
+    shop->lot({.code = "L-DATE", .expires = true, .expiry = day.startOfDay()});
+    shop->lot({.code = "L-NULL", .expires = true});
     struct Case
     {
         const char* lot;
@@ -186,7 +186,6 @@ TEST_P(ProductLookupTest, a_lot_expires_after_the_instant_of_its_expiry_date)
         bool valid;
         bool told;
     };
-    const QDate day(2026, 3, 10);
     const Case cases[] = {
         {"L-KEEP", QDateTime(day, QTime(12, 0)), true, false},
         {"L-DATE", QDateTime(day.addDays(-1), QTime(23, 59, 59)), true, false},
@@ -198,34 +197,38 @@ TEST_P(ProductLookupTest, a_lot_expires_after_the_instant_of_its_expiry_date)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.lot) + " at " + c.date.toString(Qt::ISODate).toStdString());
-        messages.clear();
+        if (c.told)
+            prompter.expectInformation();
         product->setCurrentShiftDate(c.date);
         EXPECT_EQ(product->ExistsLotNo(QString::fromLatin1(c.lot)), c.valid);
-        EXPECT_EQ(messages, c.told ? QStringList{QStringLiteral("LotNo หมดอายุแล้ว")} : QStringList());
+        EXPECT_EQ(prompter.pending(), 0u);
+        if (c.told) {
+            EXPECT_EQ(prompter.asked().back().text, QStringLiteral("LotNo หมดอายุแล้ว"));
+        }
     }
 }
 
 TEST_P(ProductLookupTest, lot_on_hand_adds_every_balance_year_up_to_the_given_one)
 {
-    exec(QStringLiteral("INSERT INTO LotNo (Id, Code, HasExpired) VALUES (5, 'L5', 'N')"));
-    exec(QStringLiteral("INSERT INTO LotOnHand (Product, LotNo, Warehouse, BalanceYear, Quantity) VALUES "
-                        "(1, 5, 1, 2024, 10), (1, 5, 1, 2025, 2.5), (1, 5, 1, 2026, -4), (1, 5, 1, 2027, 100), "
-                        "(1, 5, 2, 2026, 7), (9, 5, 1, 2026, 8)"));
-    EXPECT_DOUBLE_EQ(product->LotNoOnHand(5, shop::water, shop::mainWh, 2026), 8.5);
-    EXPECT_DOUBLE_EQ(product->LotNoOnHand(5, shop::water, shop::mainWh, 2024), 10);
-    EXPECT_DOUBLE_EQ(product->LotNoOnHand(5, shop::water, shop::mainWh, 2023), 0);
-    EXPECT_DOUBLE_EQ(product->LotNoOnHand(5, shop::water, shop::rmaWh, 2026), 0);
+    const int lot = shop->lot({.code = "L5"});
+    const std::pair<int, double> years[] = {{2024, 10}, {2025, 2.5}, {2026, -4}, {2027, 100}};
+    for (const auto& [year, quantity] : years)
+        shop->lotStock(water, lot, mainWh, year, quantity);
+    shop->lotStock(water, lot, backWh, 2026, 7); // another warehouse
+    shop->lotStock(rice, lot, mainWh, 2026, 8); // another product
+    EXPECT_DOUBLE_EQ(product->LotNoOnHand(lot, water, mainWh, 2026), 8.5);
+    EXPECT_DOUBLE_EQ(product->LotNoOnHand(lot, water, mainWh, 2024), 10);
+    EXPECT_DOUBLE_EQ(product->LotNoOnHand(lot, water, mainWh, 2023), 0);
+    EXPECT_DOUBLE_EQ(product->LotNoOnHand(lot, water, rmaWh, 2026), 0);
 }
 
 TEST_P(ProductLookupTest, serials_are_registered_only_where_they_need_not_be_in_stock)
 {
-    exec(QStringLiteral("INSERT INTO SerialNo (Product, Serial, OnHand) VALUES (5, 'SOLD-1', 'N'), (6, 'PH-1', 'Y'), "
-                        "(6, 'PH-2', 'N')"));
+    shop->serial(serialFree, "SOLD-1", false);
+    shop->serial(serialOnHand, "PH-1");
+    shop->serial(serialOnHand, "PH-2", false);
     const auto count = [&](int productId) {
-        kvr::data::Query q(dm->DMdata(), QStringLiteral("SELECT COUNT(*) AS N FROM SerialNo WHERE Product = :P"));
-        q.setParam(QStringLiteral("P"), productId);
-        q.open();
-        return q.field(QStringLiteral("N")).asInteger();
+        return scalar("SELECT COUNT(*) FROM SerialNo WHERE Product = :P", {{"P", productId}}).toInt();
     };
     struct Case
     {
@@ -235,13 +238,13 @@ TEST_P(ProductLookupTest, serials_are_registered_only_where_they_need_not_be_in_
         int serialsAfter;
     };
     const Case cases[] = {
-        {shop::serialFree, "HP-777", true, 2}, // new: registered in stock
-        {shop::serialFree, "hp-777", true, 2}, // the same serial, not a second row
-        {shop::serialFree, "SOLD-1", false, 2}, // known and sold stays sold
-        {shop::serialFree, "  ", false, 2}, // nothing to register
-        {shop::serialOnHand, "PH-1", true, 2},  {shop::serialOnHand, "PH-2", false, 2},
-        {shop::serialOnHand, "PH-9", false, 2}, // must already be in stock: never registered
-        {shop::water, "W-1", false, 0}, // no serials at all
+        {serialFree, "HP-777", true, 2}, // new: registered in stock
+        {serialFree, "hp-777", true, 2}, // the same serial, not a second row
+        {serialFree, "SOLD-1", false, 2}, // known and sold stays sold
+        {serialFree, "  ", false, 2}, // nothing to register
+        {serialOnHand, "PH-1", true, 2},  {serialOnHand, "PH-2", false, 2},
+        {serialOnHand, "PH-9", false, 2}, // must already be in stock: never registered
+        {water, "W-1", false, 0}, // no serials at all
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.serial);
@@ -249,36 +252,43 @@ TEST_P(ProductLookupTest, serials_are_registered_only_where_they_need_not_be_in_
         EXPECT_EQ(count(c.productId), c.serialsAfter);
     }
     // Read as 'N' by the product look-up, a null CheckSerialOnhand registers as 'N' does.
-    exec(QStringLiteral("UPDATE Product SET CheckSerialOnhand = NULL WHERE Id = 5"));
-    EXPECT_TRUE(product->ExistsSerialNo(QStringLiteral("HP-778"), shop::serialFree));
+    shop->update("Product", serialFree, {{"CheckSerialOnhand", {}}});
+    EXPECT_TRUE(product->ExistsSerialNo(QStringLiteral("HP-778"), serialFree));
     EXPECT_EQ(product->QSerialNo().field(QStringLiteral("Serial")).asString(), QStringLiteral("HP-778"));
 }
 
 TEST_P(ProductLookupTest, purchase_and_project_codes_are_found_with_their_rows)
 {
-    exec(QStringLiteral("INSERT INTO ProdAttrCode (GroupId, Code, Description) VALUES (3, 'RED', 'แดง')"));
-    exec(QStringLiteral("INSERT INTO projectitemhd (Project, Code, Description) VALUES (40, 'IT-01', 'งานเดินสาย')"));
-    exec(QStringLiteral(
-        "INSERT INTO PartSource (Product, Vendor, ProductUnits, Price, PurchaseCode, PurchaseName, DiscountStr) "
-        "VALUES (1, 70, 12, 95, 'V-WATER', 'Water box', '2%')"));
+    shop->insert("ProdAttrCode", {{"GroupId", 3}, {"Code", "RED"}, {"Description", "แดง"}});
+    shop->insert("projectitemhd", {{"Project", 40}, {"Code", "IT-01"}, {"Description", "งานเดินสาย"}});
+    const int vendor = shop->vendor("V70", "น้ำดื่มไทย");
+    const int otherVendor = shop->vendor("V71", "Other");
+    shop->insert("PartSource",
+                 {{"Product", water},
+                  {"Vendor", vendor},
+                  {"ProductUnits", box},
+                  {"Price", 95},
+                  {"PurchaseCode", "V-WATER"},
+                  {"PurchaseName", "Water box"},
+                  {"DiscountStr", "2%"}});
     EXPECT_TRUE(product->ExistsProdAttrCode(3, QStringLiteral("red")));
     EXPECT_FALSE(product->ExistsProdAttrCode(4, QStringLiteral("RED")));
     EXPECT_TRUE(product->ExistsProjectItemCode(QStringLiteral("IT-01"), 40));
     EXPECT_FALSE(product->ExistsProjectItemCode(QStringLiteral("IT-01"), 41));
-    ASSERT_TRUE(product->ExistsVendorPartCode(QStringLiteral("V-WATER"), 70));
+    ASSERT_TRUE(product->ExistsVendorPartCode(QStringLiteral("V-WATER"), vendor));
     EXPECT_EQ(field(product->QVendorPartCode(), "Code"), QStringLiteral("P001"));
     EXPECT_EQ(field(product->QVendorPartCode(), "UnitName"), QStringLiteral("Box"));
-    EXPECT_FALSE(product->ExistsVendorPartCode(QStringLiteral("V-WATER"), 71));
-    ASSERT_TRUE(product->ExistsPartSource(shop::box, 70));
+    EXPECT_FALSE(product->ExistsVendorPartCode(QStringLiteral("V-WATER"), otherVendor));
+    ASSERT_TRUE(product->ExistsPartSource(box, vendor));
     EXPECT_EQ(field(product->QPartSource(), "DiscountStr"), QStringLiteral("2%"));
-    EXPECT_FALSE(product->ExistsPartSource(shop::pce, 70));
+    EXPECT_FALSE(product->ExistsPartSource(pce, vendor));
 }
 
 TEST_P(ProductLookupTest, services_are_found_only_among_unblocked_services)
 {
     kvr::products::TDmService services(*dm);
-    exec(QStringLiteral("INSERT INTO Product (Id, Code, ProductType, TaxCode, DefaultWh, Blocked) VALUES "
-                        "(20, 'S002', 'S', 1, 1, NULL), (21, 'S003', 'S', 1, 1, 'Y')"));
+    shop->product({.code = "S002", .tax = vat7, .warehouse = mainWh, .service = true, .extra = {{"Blocked", {}}}});
+    shop->product({.code = "S003", .tax = vat7, .warehouse = mainWh, .service = true, .blocked = true});
     struct Case
     {
         const char* code;

@@ -68,31 +68,31 @@ TEST_P(StatementPlanTest, every_statement_reads_through_an_index)
         dm->DMdata().execDirect(QStringLiteral("SET enable_seqscan = off"));
     const QDateTime when(QDate(2026, 3, 1), QTime(10, 0));
     for (const bool restricted : {false, true}) {
-        setConfig(restricted
-                      ? QStringLiteral("CheckUserWarehouseFlag = 'Y', SearchProductNo = 2, DisplayFraction = 'Y'")
-                      : QStringLiteral("CheckUserWarehouseFlag = 'N', SearchProductNo = 2, DisplayFraction = 'N'"));
+        setConfig({{"CheckUserWarehouseFlag", flag(restricted)},
+                   {"SearchProductNo", 2},
+                   {"DisplayFraction", flag(restricted)}});
         product->setPrintFrac(true);
         product->setUseBarCode(true);
         product->ExistsProduct(QStringLiteral("8850001000128"));
-        product->ExistsProductUnit(shop::water, QStringLiteral("Box"), kvr::products::UnitRole::Sale);
-        product->GetFirstUnit(shop::water, kvr::products::UnitRole::Sale);
-        product->GetStockUnit(shop::water);
-        product->GetSmallUnit(shop::water);
+        product->ExistsProductUnit(water, QStringLiteral("Box"), kvr::products::UnitRole::Sale);
+        product->GetFirstUnit(water, kvr::products::UnitRole::Sale);
+        product->GetStockUnit(water);
+        product->GetSmallUnit(water);
         product->ExistsWarehouse(QStringLiteral("MAIN"));
         product->ExistsLotNo(QStringLiteral("L1"), when);
-        product->LotNoOnHand(1, shop::water, shop::mainWh, 2026);
-        product->ExistsSerialNo(QStringLiteral("S1"), shop::serialOnHand);
+        product->LotNoOnHand(1, water, mainWh, 2026);
+        product->ExistsSerialNo(QStringLiteral("S1"), serialOnHand);
         product->ExistsProdAttrCode(1, QStringLiteral("A"));
         product->ExistsProjectItemCode(QStringLiteral("A"), 1);
         product->ExistsVendorPartCode(QStringLiteral("A"), 1);
-        product->ExistsPartSource(shop::box, 1);
-        product->GetPrice(1, shop::water, shop::pce, 19, when);
-        product->GetProjectPrice(1, shop::water, shop::pce, 19, 1, when);
-        product->SetPurchasePrice(shop::water, 1, shop::box, 0);
-        product->ProductQuantity(shop::water, 2026);
-        product->ProductWHQuantity(shop::water, shop::mainWh, 2026);
-        product->ProductUnitsWHQuantity(shop::water, shop::box, shop::mainWh, 2026);
-        product->ShowQuantity(shop::water, 1);
+        product->ExistsPartSource(box, 1);
+        product->GetPrice(1, water, pce, 19, when);
+        product->GetProjectPrice(1, water, pce, 19, 1, when);
+        product->SetPurchasePrice(water, 1, box, 0);
+        product->ProductQuantity(water, 2026);
+        product->ProductWHQuantity(water, mainWh, 2026);
+        product->ProductUnitsWHQuantity(water, box, mainWh, 2026);
+        product->ShowQuantity(water, 1);
 
         static const QRegularExpression scan(QStringLiteral("^SCAN (?!CONSTANT ROW)|Seq Scan"));
         for (const Query* statement : product->statements()) {

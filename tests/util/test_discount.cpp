@@ -43,6 +43,28 @@ TEST(NetAfterDiscount, refuses_texts_that_are_not_number_expressions)
     }
 }
 
+// A number beyond the range of a double once read as 0, so the discount was silently dropped.
+TEST(NetAfterDiscount, refuses_numbers_too_large_to_compute_with)
+{
+    const QString huge = QString(400, u'9');
+    const QString texts[] = {huge, huge + u'%', u"10%"_s + huge, u"-"_s + huge,
+                             // each fits a double, but the net it leads to does not
+                             u"1"_s + QString(308, u'0') + u'%', u"5%1"_s + QString(308, u'0') + u"%5"_s};
+    for (const QString& text : texts) {
+        SCOPED_TRACE(text.left(12).toStdString());
+        EXPECT_THROW(NetAfterDiscount(text, 200), DiscountTextError);
+    }
+    try {
+        NetAfterDiscount(u"5%"_s + huge, 200);
+        FAIL() << "no error for a number too large";
+    } catch (const DiscountTextError& error) {
+        EXPECT_EQ(error.term(), huge);
+        EXPECT_TRUE(QString::fromUtf8(error.what()).endsWith(u"is too large"_s)) << error.what();
+    }
+    // A number too small to matter is no discount at all rather than an error.
+    EXPECT_DOUBLE_EQ(NetAfterDiscount(u"0."_s + QString(400, u'0') + u"1%"_s, 200), 200);
+}
+
 TEST(NetAfterDiscount, error_names_the_text_as_typed_and_the_bad_term)
 {
     try {

@@ -1,5 +1,7 @@
 #include "util/ThaiText.h"
 
+#include "util/Tis620.h"
+
 #include "QStringPrinter.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +29,16 @@ TEST(ThaiTextWidth, counts_only_letters_that_take_a_column)
     for (const WidthCase& c : cases) {
         SCOPED_TRACE(c.text.toStdString());
         EXPECT_EQ(ThaiTextWidth(c.text), c.width);
+    }
+}
+
+// Every byte of code page 874 the printers overstrike: 0xD1, 0xD4 to 0xDB and 0xE7 to 0xED.
+TEST(ThaiTextWidth, takes_no_column_for_any_byte_of_the_zero_width_set)
+{
+    for (int byte = 0x80; byte <= 0xFF; ++byte) {
+        const bool zeroWidth = byte == 0xD1 || (byte >= 0xD4 && byte <= 0xDB) || (byte >= 0xE7 && byte <= 0xED);
+        SCOPED_TRACE(testing::Message() << std::hex << byte);
+        EXPECT_EQ(ThaiTextWidth(UnicodeFromTis(QByteArray("\xA1") + char(byte))), zeroWidth ? 1 : 2);
     }
 }
 
@@ -88,7 +100,7 @@ TEST(ThaiLayout, every_receipt_column_comes_out_exactly_as_wide_as_asked)
     }
 }
 
-TEST(PadLeft, right_aligns_trimmed_text_and_cuts_longer_text)
+TEST(PadLeft, right_aligns_text_trimmed_of_spaces_and_cuts_longer_text)
 {
     struct
     {
@@ -97,9 +109,16 @@ TEST(PadLeft, right_aligns_trimmed_text_and_cuts_longer_text)
         QChar fill;
         QString expected;
     } const cases[] = {
-        {u"  12 "_s, 5, u' ', u"   12"_s}, {u"7"_s, 3, u'0', u"007"_s}, {u"123456"_s, 4, u' ', u"1234"_s},
-        {u"1234"_s, 4, u' ', u"1234"_s},   {u""_s, 2, u' ', u"  "_s},   {u"12"_s, 0, u' ', u""_s},
+        {u"  12 "_s, 5, u' ', u"   12"_s},
+        {u"7"_s, 3, u'0', u"007"_s},
+        {u"123456"_s, 4, u' ', u"1234"_s},
+        {u"1234"_s, 4, u' ', u"1234"_s},
+        {u""_s, 2, u' ', u"  "_s},
+        {u"12"_s, 0, u' ', u""_s},
         {u"12"_s, -3, u' ', u""_s},
+        // Only spaces are trimmed: a tab or a line break is part of the number.
+        {u"\t12 "_s, 5, u' ', u"  \t12"_s},
+        {u"12\n"_s, 4, u' ', u" 12\n"_s},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << '"' << c.text.toStdString() << "\" to " << c.width);
@@ -107,10 +126,11 @@ TEST(PadLeft, right_aligns_trimmed_text_and_cuts_longer_text)
     }
 }
 
-TEST(TrimLeadingSpaces, keeps_inner_and_trailing_spaces)
+TEST(TrimLeadingSpaces, removes_only_spaces_and_only_at_the_start)
 {
     EXPECT_EQ(TrimLeadingSpaces(u"   a b  "_s), u"a b  "_s);
     EXPECT_EQ(TrimLeadingSpaces(u"    "_s), u""_s);
+    EXPECT_EQ(TrimLeadingSpaces(u" \t a"_s), u"\t a"_s);
 }
 
 } // namespace
