@@ -1,8 +1,11 @@
 #include "printing/report/PagePainter.h"
 
+#include "printing/report/PdfText.h"
 #include "printing/report/ReportError.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPagedPaintDevice>
@@ -106,7 +109,10 @@ bool PagePainter::paintAll(QPagedPaintDevice& device, const PreparedReport& repo
 
 void PagePainter::writePdf(const PreparedReport& report, const QString& path)
 {
-    QPdfWriter writer(path);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setResolution(int(kDotsPerInch));
     writer.setTitle(report.title);
     writer.setCreator(QCoreApplication::applicationName());
@@ -116,6 +122,21 @@ void PagePainter::writePdf(const PreparedReport& report, const QString& path)
     writer.setPageLayout(layout);
     if (!paintAll(writer, report))
         throw ReportError(QStringLiteral("The PDF file %1 cannot be written").arg(QFileInfo(path).absoluteFilePath()));
+    buffer.close();
+
+    // Readers and searches of the file must find the Thai letters the pages show.
+    std::vector<QFont> fonts;
+    for (const PreparedPage& page : report.pages) {
+        for (const PreparedItem& item : page.items) {
+            if (!item.lines.empty() && std::find(fonts.begin(), fonts.end(), item.font) == fonts.end())
+                fonts.push_back(item.font);
+        }
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(PdfText::withThaiText(bytes, PdfText::thaiForms(fonts))) != bytes.size() || !file.flush())
+        throw ReportError(QStringLiteral("The PDF file %1 cannot be written: %2")
+                              .arg(QFileInfo(path).absoluteFilePath(), file.errorString()));
 }
 
 } // namespace kvr::report
