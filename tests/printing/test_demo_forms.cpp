@@ -1,0 +1,177 @@
+#include "PrintFixture.h"
+
+#include "data/Query.h"
+#include "data/TDM.h"
+#include "data/TDMConfig.h"
+#include "printing/docprint/PdfFolder.h"
+#include "printing/docprint/TFrDocPrintForm.h"
+#include "printing/report/ValueText.h"
+#include "support/ScriptedPrompter.h"
+#include "util/NumberFormat.h"
+#include "util/NumberWords.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+using kvr::printing::DocPrintSettings;
+using kvr::printing::PdfFolderDevices;
+using kvr::printing::TFrDocPrintForm;
+
+namespace {
+
+// A PDF reader guesses blanks from the gaps, and takes the marks above and below a letter in
+// the order they stand on the page, not always the order they were typed in: the letters
+// must be there, in order, and no mark may come out as a private-use code point of the font.
+QString skeleton(QString text)
+{
+    text.remove(QRegularExpression(QStringLiteral("[\\s\\x{0E31}\\x{0E34}-\\x{0E3A}\\x{0E47}-\\x{0E4E}]")));
+    text.replace(QChar(0x0E33), QChar(0x0E32));
+    return text;
+}
+
+QString money(double value)
+{
+    return kvr::util::FormatNumber(QStringLiteral(",0.00"), value);
+}
+
+// The demo shop's layouts printed to PDF as the print form prints them without a display.
+class DemoForms : public kvr::test::BackendTest
+{
+protected:
+    void SetUp() override
+    {
+        BackendTest::SetUp();
+        if (IsSkipped())
+            return;
+        QProcess demo;
+        demo.setWorkingDirectory(server->workingDirectory());
+        demo.start(qEnvironmentVariable("KVR_BINARY_DIR") + QStringLiteral("/src/app/demo/kvrpos-demo"),
+                   {QStringLiteral("--server"), server->serverName()});
+        ASSERT_TRUE(demo.waitForFinished(300000));
+        ASSERT_EQ(demo.exitCode(), 0) << demo.readAll().toStdString();
+        config = std::make_unique<kvr::data::TDMConfig>(server->workingDirectory());
+        config->CheckRight(101, 1);
+        config->GetCompanyConfig(QStringLiteral("DEMO"));
+        dm = std::make_unique<kvr::data::TDM>(*config, server->workingDirectory());
+        dm->setCompanyCode(QStringLiteral("DEMO"));
+        settings = DocPrintSettings::read(server->workingDirectory(), false);
+        devices = std::make_unique<PdfFolderDevices>(settings.pdfFolder);
+        form = std::make_unique<TFrDocPrintForm>(prompter, *dm, *devices, settings);
+    }
+    void TearDown() override
+    {
+        form.reset();
+        dm.reset();
+        config.reset();
+        BackendTest::TearDown();
+    }
+    kvr::data::Query& open(kvr::data::Query& q, const QString& number)
+    {
+        q.setParam(QStringLiteral("No"), number);
+        q.open();
+        return q;
+    }
+    // Prints the layout at `row` of the code; the PDF's text.
+    QString printed(const QString& number, int year, const QString& code, int row)
+    {
+        form->setDocumentNo(number);
+        form->setDocumentYear(year);
+        form->setPrintCode(code);
+        form->FormShow();
+        form->setCurrentLayout(row);
+        form->BtPrintClick();
+        EXPECT_TRUE(form->printed());
+        return kvr::test::pdfText(devices->lastFile());
+    }
+    void expectAll(const QString& text, const QStringList& fields)
+    {
+        EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[\\x{F700}-\\x{F71F}]")))) << text.toStdString();
+        const QString page = skeleton(text);
+        for (const QString& field : fields)
+            EXPECT_TRUE(page.contains(skeleton(field))) << field.toStdString() << "\n" << text.toStdString();
+    }
+
+    std::unique_ptr<kvr::data::TDMConfig> config;
+    std::unique_ptr<kvr::data::TDM> dm;
+    kvr::test::ScriptedPrompter prompter;
+    DocPrintSettings settings;
+    std::unique_ptr<PdfFolderDevices> devices;
+    std::unique_ptr<TFrDocPrintForm> form;
+};
+
+TEST_P(DemoForms, the_full_tax_invoice_carries_every_field_the_revenue_code_asks_for)
+{
+    kvr::data::Query bill(dm->DMdata(),
+                          QStringLiteral("SELECT H.Id, H.PosNo, H.PosDate, H.FullTaxNo, H.CustomerName, H.ShipAddr1, "
+                                         "H.ShipAddr2, H.ShipZipCode, H.TaxCustomer, H.BranchHead, H.BranchCode, "
+                                         "H.TaxTotal, H.Total FROM PosHd H WHERE H.FullTaxNo IS NOT NULL"));
+    bill.open();
+    ASSERT_FALSE(bill.isEmpty()) << "the demo has a bill with a full tax invoice";
+    const auto f = [&](const char* name) { return bill.field(QString::fromLatin1(name)).asString().trimmed(); };
+    const double total = bill.field(QStringLiteral("Total")).asFloat();
+    const double vat = bill.field(QStringLiteral("TaxTotal")).asFloat();
+    kvr::data::Query& company = config->QCompany();
+    const auto c = [&](const char* name) { return company.field(QString::fromLatin1(name)).asString().trimmed(); };
+    QStringList fields = {QStringLiteral("ใบกำกับภาษี"),
+                          c("NameThai"),
+                          c("Address1"),
+                          c("Address2"),
+                          c("Address3"),
+                          c("Zip"),
+                          QStringLiteral("เลขประจำตัวผู้เสียภาษีอากร ") + c("TaxNo"),
+                          QStringLiteral("สำนักงานใหญ่"),
+                          f("CustomerName"),
+                          f("ShipAddr1"),
+                          f("ShipAddr2"),
+                          f("ShipZipCode"),
+                          QStringLiteral("เลขประจำตัวผู้เสียภาษีอากร ") + f("TaxCustomer"),
+                          f("BranchHead") == u"Y" ? QStringLiteral("สำนักงานใหญ่")
+                                                  : QStringLiteral("สาขาที่ ") + f("BranchCode"),
+                          f("FullTaxNo"),
+                          kvr::report::thaiDateText(bill.field(QStringLiteral("PosDate")).asDate()),
+                          QStringLiteral("ภาษีมูลค่าเพิ่ม 7%") + money(vat),
+                          QStringLiteral("มูลค่าสินค้าก่อนภาษีมูลค่าเพิ่ม") + money(total - vat),
+                          QStringLiteral("จำนวนเงินรวมทั้งสิ้น") + money(total),
+                          QStringLiteral("(") + kvr::util::ThaiBahtText(2, total) + QStringLiteral(")")};
+    kvr::data::Query lines(dm->DMdata(),
+                           QStringLiteral("SELECT P.ThaiName, D.Quantity, D.Price, D.Total FROM PosDt D INNER JOIN "
+                                          "Product P ON P.Id = D.Product WHERE D.PosHd = :Id ORDER BY D.PosRecNo"));
+    lines.setParam(QStringLiteral("Id"), bill.field(QStringLiteral("Id")).value());
+    lines.open();
+    ASSERT_FALSE(lines.isEmpty());
+    for (lines.first(); !lines.eof(); lines.next()) {
+        fields << lines.field(QStringLiteral("ThaiName")).asString().trimmed()
+               << kvr::util::FormatNumber(QStringLiteral("#,##0.##"), lines.field(QStringLiteral("Quantity")).asFloat())
+               << money(lines.field(QStringLiteral("Price")).asFloat())
+               << money(lines.field(QStringLiteral("Total")).asFloat());
+    }
+    const QString text =
+        printed(f("PosNo"), bill.field(QStringLiteral("PosDate")).asDate().year(), QStringLiteral("POS-X1"), 0);
+    expectAll(text, fields);
+}
+
+TEST_P(DemoForms, the_pos_bill_code_has_two_layouts_and_both_print_the_bill)
+{
+    kvr::data::Query bill(dm->DMdata(),
+                          QStringLiteral("SELECT PosNo, PosDate, Total FROM PosHd WHERE PosType = 'P' "
+                                         "AND DelFlag = 'N' ORDER BY Id DESC"));
+    bill.open();
+    ASSERT_FALSE(bill.isEmpty());
+    const QString number = bill.field(QStringLiteral("PosNo")).asString().trimmed();
+    const int year = bill.field(QStringLiteral("PosDate")).asDate().year();
+    const double total = bill.field(QStringLiteral("Total")).asFloat();
+    const QString receipt = printed(number, year, QStringLiteral("POS-P"), 0);
+    EXPECT_EQ(form->layoutCount(), 2);
+    expectAll(receipt,
+              {QStringLiteral("ใบเสร็จรับเงิน/ใบกำกับภาษีอย่างย่อ"), number, money(total), kvr::util::ThaiBahtText(2, total),
+               config->session().CompanyNameThai});
+    const QString delivery = printed(number, year, QStringLiteral("POS-P"), 1);
+    expectAll(delivery, {QStringLiteral("ใบส่งสินค้า"), number});
+    EXPECT_EQ(dm->DMdata().isOpen(), true);
+}
+
+KVR_INSTANTIATE_BACKENDS(DemoForms);
+
+} // namespace

@@ -1,0 +1,343 @@
+#include "PrintFixture.h"
+
+#include "data/StoredProc.h"
+#include "printing/docprint/TFrDocPrintForm.h"
+#include "printing/docprint/TFrDocPrintFormGLAuto.h"
+#include "printing/views/DocPrintRunner.h"
+#include "printing/views/PrinterDevices.h"
+#include "printing/views/ReportPreviewDialog.h"
+#include "printing/views/TFrDocPrintFormGLAutoView.h"
+#include "printing/views/TFrDocPrintFormView.h"
+#include "support/WindowWait.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+using kvr::printing::DocPrintRunner;
+using kvr::printing::DocPrintSettings;
+using kvr::printing::TFrDocPrintForm;
+using kvr::test::pressKey;
+using kvr::test::waitForFocusIn;
+using kvr::test::whenModalOpens;
+
+namespace {
+
+const QString kBill = QStringLiteral("PP6900010");
+
+QString layoutText(const QString& mark)
+{
+    return QStringLiteral("kvr-layout 1\npage A5\nband header 20\n  text 0 0 120 8 : %1 [DocNo] [DocYear] [PrintCode]\n"
+                          "end\n")
+        .arg(mark);
+}
+
+// What the layouts' procedure was called with.
+struct ProcedureCall
+{
+    int calls = 0;
+    QString no, docCode;
+    int year = 0;
+    bool hasNewDocNo = false;
+};
+ProcedureCall procedureCall;
+
+void registerRecordingProcedure()
+{
+    kvr::data::registerProcedure(QStringLiteral("RecordPrintPrep"),
+                                 [](kvr::data::Connection&, kvr::data::ProcParams& p) {
+                                     ++procedureCall.calls;
+                                     procedureCall.no = p.get(QStringLiteral("@No")).toString();
+                                     procedureCall.year = p.get(QStringLiteral("@DocYear")).toInt();
+                                     procedureCall.docCode = p.get(QStringLiteral("@DocCode")).toString();
+                                     procedureCall.hasNewDocNo = p.has(QStringLiteral("@NewDocNo"));
+                                     return 0;
+                                 });
+}
+
+// Runs `action` once a window of that object name is shown (the dialog that follows another
+// runs its own event loop, after the first one's has ended).
+class WhenShown : public QObject
+{
+public:
+    WhenShown(const QString& name, std::function<void(QWidget*)> action)
+        : m_name(name)
+        , m_action(std::move(action))
+    {
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched->objectName() == m_name && m_action) {
+            auto* widget = static_cast<QWidget*>(watched);
+            QTimer::singleShot(0, [action = std::exchange(m_action, {}), widget] {
+                kvr::test::waitForActiveWindow(widget);
+                action(widget);
+            });
+        }
+        return false;
+    }
+
+private:
+    QString m_name;
+    std::function<void(QWidget*)> m_action;
+};
+
+class DocPrintDialog : public kvr::test::PrintFixture
+{
+protected:
+    void SetUp() override
+    {
+        PrintFixture::SetUp();
+        if (IsSkipped())
+            return;
+        registerRecordingProcedure();
+        procedureCall = {};
+        addBill(kBill, 3);
+        writeLayout(QStringLiteral("forms/a.kvl"), layoutText(QStringLiteral("LAYOUT-A")));
+        writeLayout(QStringLiteral("forms/b.kvl"), layoutText(QStringLiteral("LAYOUT-B")));
+        makeRunner(false);
+    }
+    void TearDown() override
+    {
+        runner.reset();
+        PrintFixture::TearDown();
+    }
+    void makeRunner(bool printerOutput)
+    {
+        settings = DocPrintSettings::read(workDir(), printerOutput);
+        runner = std::make_unique<DocPrintRunner>(prompter, *dm, settings);
+    }
+    QStringList pdfFiles() const
+    {
+        return QDir(settings.pdfFolder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+    }
+    QString pdf(const QString& name) const { return kvr::test::pdfText(QDir(settings.pdfFolder).filePath(name)); }
+    bool print(const QString& code = QStringLiteral("POS-P")) { return runner->printDocument(kBill, 2026, code); }
+    kvr::printing::TFrDocPrintFormView& view() { return *runner->view(); }
+    void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    // Back on the form once the dialog it opened has closed, Escape closes it.
+    void escapeFrom(QWidget* form)
+    {
+        ASSERT_TRUE(kvr::test::waitForActiveWindow(form));
+        QTest::keyClick(form, Qt::Key_Escape);
+    }
+
+    DocPrintSettings settings;
+    std::unique_ptr<DocPrintRunner> runner;
+};
+
+TEST_P(DocPrintDialog, two_layouts_of_one_code_print_one_after_the_other_while_the_form_stays_open)
+{
+    addForm(QStringLiteral("POS-P"), 2, QStringLiteral("ใบส่งของ"), QStringLiteral("forms/b.kvl"));
+    addForm(QStringLiteral("POS-P"), 1, QStringLiteral("ใบเสร็จ"), QStringLiteral("forms/a.kvl"));
+    bool checked = false;
+    whenModalOpens([&](QWidget* dialog) {
+        ASSERT_EQ(dialog, runner->view());
+        QTableWidget* list = view().layoutList();
+        ASSERT_EQ(list->rowCount(), 2);
+        EXPECT_EQ(list->item(0, 0)->text(), QStringLiteral("ใบเสร็จ")) << "by FormOrderNo";
+        EXPECT_EQ(list->horizontalHeaderItem(0)->text(), QStringLiteral("กรุณาเลือกฟอร์มที่ต้องการพิมพ์"));
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("พิมพ์เอกสาร " KVR_TEST_VERSION));
+        EXPECT_EQ(view().printButton()->toolTip(), QStringLiteral("พิมพ์เอกสารทางเครื่องพิมพ์"));
+        const QRect screen = QApplication::primaryScreen()->geometry();
+        EXPECT_EQ(dialog->frameGeometry().top(), screen.top());
+        EXPECT_EQ(dialog->frameGeometry().right(), screen.right());
+        ASSERT_TRUE(waitForFocusIn(list));
+        pressKey(Qt::Key_Return);
+        EXPECT_EQ(pdfFiles().size(), 1);
+        EXPECT_TRUE(dialog->isVisible()) << "two layouts: the form stays for the second";
+        pressKey(Qt::Key_Down);
+        click(view().printButton());
+        EXPECT_EQ(pdfFiles().size(), 2);
+        EXPECT_TRUE(dialog->isVisible());
+        checked = true;
+        pressKey(Qt::Key_Escape);
+    });
+    EXPECT_TRUE(print());
+    EXPECT_TRUE(checked);
+    const QStringList files = pdfFiles();
+    ASSERT_EQ(files, (QStringList{kBill + QStringLiteral("_2026_a.pdf"), kBill + QStringLiteral("_2026_b.pdf")}));
+    EXPECT_TRUE(pdf(files[0]).contains(QStringLiteral("LAYOUT-A PP6900010 2026 POS-P")));
+    EXPECT_TRUE(pdf(files[1]).contains(QStringLiteral("LAYOUT-B PP6900010 2026 POS-P")));
+    EXPECT_EQ(usageLogs(5), 2);
+    EXPECT_EQ(usageLogs(10), 0);
+}
+
+TEST_P(DocPrintDialog, the_company_that_prints_all_its_layouts_at_once_closes_after_the_first)
+{
+    addForm(QStringLiteral("POS-P"), 1, QStringLiteral("ใบเสร็จ"), QStringLiteral("forms/a.kvl"));
+    addForm(QStringLiteral("POS-P"), 2, QStringLiteral("ใบส่งของ"), QStringLiteral("forms/b.kvl"));
+    config->mutableSession().CompanyDbName = QStringLiteral(" pxn_qr ");
+    whenModalOpens([&](QWidget*) { click(view().printButton()); });
+    EXPECT_TRUE(print());
+    EXPECT_EQ(pdfFiles().size(), 1);
+}
+
+TEST_P(DocPrintDialog, a_single_layout_closes_the_form_once_printed_and_escape_prints_nothing)
+{
+    addForm(QStringLiteral("POS-P"), 1, QStringLiteral("ใบเสร็จ"), QStringLiteral("forms/a.kvl"));
+    whenModalOpens([&](QWidget*) { click(view().printButton()); });
+    EXPECT_TRUE(print());
+    EXPECT_EQ(pdfFiles().size(), 1);
+
+    whenModalOpens([&](QWidget* dialog) {
+        EXPECT_TRUE(waitForFocusIn(dialog));
+        pressKey(Qt::Key_Escape);
+    });
+    EXPECT_FALSE(print()) << "each showing starts unprinted";
+    EXPECT_EQ(pdfFiles().size(), 1);
+    EXPECT_EQ(usageLogs(5), 1);
+}
+
+TEST_P(DocPrintDialog, the_preview_offers_printing_only_when_ShowPrintPreview_is_Y)
+{
+    struct Case
+    {
+        const char* code;
+        const char* flag;
+        bool printable;
+    };
+    // An empty flag is set to 'N' when the form opens.
+    const Case cases[] = {{"PV-Y", "Y", true}, {"PV-N", "N", false}, {"PV-E", "", false}};
+    int previews = 0;
+    int prints = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        addForm(QString::fromLatin1(c.code), 1, QStringLiteral("ใบเสร็จ"), QStringLiteral("forms/a.kvl"), {},
+                QString::fromLatin1(c.flag));
+        bool previewed = false;
+        whenModalOpens([&](QWidget* form) {
+            whenModalOpens(
+                [&](QWidget* preview) {
+                    auto* dialog = runner->devices().openPreview();
+                    ASSERT_EQ(preview, dialog);
+                    EXPECT_EQ(dialog->printAction() != nullptr, c.printable);
+                    EXPECT_EQ(dialog->pageSetupAction() != nullptr, c.printable);
+                    previewed = true;
+                    QToolBar* bar = dialog->findChild<QToolBar*>(QStringLiteral("previewToolBar"));
+                    QTest::mouseClick(bar->widgetForAction(dialog->zoomInAction()), Qt::LeftButton);
+                    QAction* close = dialog->findChild<QAction*>(QStringLiteral("closeAction"));
+                    QTest::mouseClick(bar->widgetForAction(c.printable ? dialog->printAction() : close),
+                                      Qt::LeftButton);
+                },
+                form);
+            click(view().displayButton());
+            escapeFrom(form);
+        });
+        EXPECT_EQ(print(QString::fromLatin1(c.code)), c.printable);
+        EXPECT_TRUE(previewed);
+        EXPECT_EQ(usageLogs(10), ++previews);
+        EXPECT_EQ(usageLogs(5), prints += c.printable ? 1 : 0);
+    }
+    EXPECT_EQ(scalar(QStringLiteral("SELECT ShowPrintPreview FROM SystemForm WHERE FormCode = 'PV-E'")).toString(),
+              QStringLiteral("N"));
+}
+
+TEST_P(DocPrintDialog, a_missing_layout_file_or_no_layout_prints_nothing)
+{
+    addForm(QStringLiteral("POS-P"), 1, QStringLiteral("หายไป"), QStringLiteral("forms/missing.kvl"));
+    prompter.expectWarning();
+    whenModalOpens([&](QWidget*) {
+        click(view().printButton());
+        EXPECT_TRUE(view().isVisible());
+        pressKey(Qt::Key_Escape);
+    });
+    EXPECT_FALSE(print());
+    ASSERT_EQ(prompter.asked().size(), 1u);
+    EXPECT_EQ(prompter.asked()[0].text, QString::fromUtf8(TFrDocPrintForm::kNoLayoutFile));
+
+    // No layout for the code: the form is never shown and nothing is asked.
+    EXPECT_FALSE(print(QStringLiteral("NOTHING")));
+    EXPECT_EQ(prompter.asked().size(), 1u);
+    EXPECT_TRUE(pdfFiles().isEmpty());
+    EXPECT_EQ(usageLogs(5), 0);
+}
+
+TEST_P(DocPrintDialog, F11_names_the_layout_file_and_the_procedure_runs_before_an_engine_print)
+{
+    addForm(QStringLiteral("POS-P"), 1, QStringLiteral("ใบเสร็จ"), QStringLiteral("forms/a.kvl"),
+            QStringLiteral("RecordPrintPrep"));
+    prompter.expectInformation();
+    whenModalOpens([&](QWidget*) {
+        EXPECT_TRUE(waitForFocusIn(view().layoutList()));
+        pressKey(Qt::Key_F11);
+        EXPECT_EQ(procedureCall.calls, 0);
+        EXPECT_EQ(view().showFileNameAction()->text(), QStringLiteral("แสดงชื่อฟอร์ม.frf"));
+        pressKey(Qt::Key_Return);
+    });
+    EXPECT_TRUE(print());
+    ASSERT_EQ(prompter.asked().size(), 1u);
+    EXPECT_EQ(prompter.asked()[0].text, QStringLiteral("forms/a.kvl"));
+    EXPECT_EQ(procedureCall.calls, 1);
+    EXPECT_EQ(procedureCall.no, kBill);
+    EXPECT_EQ(procedureCall.year, 2026);
+    EXPECT_EQ(procedureCall.docCode, QStringLiteral("POS-P"));
+    EXPECT_TRUE(procedureCall.hasNewDocNo);
+}
+
+TEST_P(DocPrintDialog, with_AutoGenGL_the_accounting_voucher_follows_the_print_form)
+{
+    exec(QStringLiteral("UPDATE Config SET AutoGenGL = 'Y'"));
+    // The company's configuration as a session reads it when it starts.
+    dm->QConfig().open();
+    writeLayout(
+        QStringLiteral("Form_GLAuto.frf"),
+        QStringLiteral("kvr-layout 1\nband header 20\n  text 0 0 120 8 : VOUCHER [VoucherType] [DocNo]\nend\n"));
+    addForm(QStringLiteral("POS-P"), 1, QStringLiteral("ใบเสร็จ"), QStringLiteral("forms/a.kvl"));
+    bool voucherShown = false;
+    WhenShown voucher(QStringLiteral("voucherPrintDialog"), [&](QWidget* dialog) {
+        voucherShown = true;
+        auto* v = static_cast<kvr::printing::TFrDocPrintFormGLAutoView*>(dialog);
+        EXPECT_EQ(v->captionLabel()->text(), QStringLiteral("พิมพ์ใบบันทึกรายการบัญชี"));
+        click(v->printButton());
+    });
+    whenModalOpens([&](QWidget*) { click(view().printButton()); });
+    EXPECT_TRUE(print());
+    EXPECT_TRUE(voucherShown);
+    ASSERT_EQ(pdfFiles().size(), 2);
+    EXPECT_TRUE(pdf(kBill + QStringLiteral("_2026_Form_GLAuto.pdf")).contains(QStringLiteral("VOUCHER POS PP6900010")));
+    EXPECT_FALSE(runner->voucherView()->isVisible()) << "printed: the voucher closes";
+}
+
+TEST_P(DocPrintDialog, set_printer_opens_the_printer_dialog_or_names_the_pdf_folder)
+{
+    addForm(QStringLiteral("POS-P"), 1, QStringLiteral("ใบเสร็จ"), QStringLiteral("forms/a.kvl"));
+    prompter.expectInformation();
+    whenModalOpens([&](QWidget*) {
+        click(view().setPrinterButton());
+        pressKey(Qt::Key_Escape);
+    });
+    EXPECT_FALSE(print());
+    ASSERT_EQ(prompter.asked().size(), 1u);
+    EXPECT_TRUE(prompter.asked()[0].text.contains(settings.pdfFolder));
+
+    makeRunner(true);
+    bool printerDialog = false;
+    whenModalOpens([&](QWidget* form) {
+        whenModalOpens(
+            [&](QWidget* dialog) {
+                printerDialog = qobject_cast<QPrintDialog*>(dialog) != nullptr;
+                static_cast<QDialog*>(dialog)->reject();
+            },
+            form);
+        click(view().setPrinterButton());
+        escapeFrom(form);
+    });
+    EXPECT_FALSE(print());
+    EXPECT_TRUE(printerDialog);
+}
+
+KVR_INSTANTIATE_BACKENDS(DocPrintDialog);
+
+} // namespace
