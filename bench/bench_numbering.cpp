@@ -33,8 +33,7 @@ void prepare(const std::string& label, const QString& workDir, const QString& se
 {
     writeServerDat(workDir, server);
     const kvr::data::ServerSpec spec = kvr::data::ServerSpec::parse(server, workDir);
-    const auto dialect = kvr::data::Dialect::forDriver(
-        spec.backend == kvr::data::ServerSpec::Backend::Sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"));
+    const auto dialect = kvr::data::Dialect::forBackend(spec.backend);
     const kvr::data::Login login;
     if (dialect->databaseExists(spec, QStringLiteral("BENCH"), login.user, login.password)) {
         if (spec.backend == kvr::data::ServerSpec::Backend::Sqlite)

@@ -1,49 +1,16 @@
 #include "admin/TFrPosMachineNo.h"
 
-#include "data/Connection.h"
 #include "data/TDM.h"
 #include "data/TDMConfig.h"
 #include "devices/CashDrawer.h"
 #include "devices/CustomerDisplay.h"
 #include "search/TFrSearchMachineNo.h"
 #include "ui/base/Prompter.h"
+#include "util/Flags.h"
 
 namespace kvr::admin {
 
-namespace {
-
-QStringList selectSql()
-{
-    return {QStringLiteral("SELECT Id, MachineCode, Location, Blocked, Remark,PrinterName,PrinterCode,"),
-            QStringLiteral("WareHouse,Salesman,Department,CashDrawer,BaudRate,"),
-            QStringLiteral("PosDisplayHello1,PosDisplayHello2,PosDisplayBaudRate,PosDisplayComport"),
-            QStringLiteral("FROM PosMachineNo"), QStringLiteral("WHERE MachineCode = :GetCode")};
-}
-
-QStringList insertSql()
-{
-    return {
-        QStringLiteral("insert into PosMachineNo (MachineCode, Location, Blocked, Remark, PrinterName, PrinterCode,"),
-        QStringLiteral("  WareHouse, Salesman, Department, CashDrawer, BaudRate, PosDisplayHello1, PosDisplayHello2,"),
-        QStringLiteral("  PosDisplayBaudRate, PosDisplayComport)"),
-        QStringLiteral("values (:MachineCode, :Location, :Blocked, :Remark, :PrinterName, :PrinterCode,"),
-        QStringLiteral("  :WareHouse, :Salesman, :Department, :CashDrawer, :BaudRate, :PosDisplayHello1,"),
-        QStringLiteral("  :PosDisplayHello2, :PosDisplayBaudRate, :PosDisplayComport)")};
-}
-
-QStringList modifySql()
-{
-    return {
-        QStringLiteral("update PosMachineNo set MachineCode = :MachineCode, Location = :Location, Blocked = :Blocked,"),
-        QStringLiteral("  Remark = :Remark, PrinterName = :PrinterName, PrinterCode = :PrinterCode,"),
-        QStringLiteral("  WareHouse = :WareHouse, Salesman = :Salesman, Department = :Department,"),
-        QStringLiteral("  CashDrawer = :CashDrawer, BaudRate = :BaudRate, PosDisplayHello1 = :PosDisplayHello1,"),
-        QStringLiteral("  PosDisplayHello2 = :PosDisplayHello2, PosDisplayBaudRate = :PosDisplayBaudRate,"),
-        QStringLiteral("  PosDisplayComport = :PosDisplayComport"),
-        QStringLiteral("where Id = :OLD_Id")};
-}
-
-} // namespace
+namespace column = data::machine;
 
 const QStringList TFrPosMachineNo::kPrinterCodes = {QStringLiteral("TIS"), QStringLiteral("KU")};
 const QStringList TFrPosMachineNo::kPortNames = {QStringLiteral("COM1:"), QStringLiteral("COM2:"),
@@ -79,20 +46,16 @@ PosMachineCaptions PosMachineCaptions::forLanguage(bool thai)
 TFrPosMachineNo::TFrPosMachineNo(ui::Prompter& prompter, data::TDM& dm, search::SearchRunner& runner, QObject* parent)
     : ui::TFrForm(prompter, dm.config().session(), parent)
     , m_dm(dm)
-    , m_qPosMachine(dm.DMdata())
+    , m_store(dm.DMdata())
     , m_faGetSalesman1(dm, prompter, runner)
     , m_faGetWarehouse1(dm, prompter, runner)
     , m_faGetDepartment1(dm, prompter, runner)
     , m_search(search::machineSearch(dm, prompter, runner))
     , m_thai(dm.config().session().ThaiLanguage)
 {
-    m_qPosMachine.setSqlLines(selectSql());
-    m_qPosMachine.insertSql() = insertSql();
-    m_qPosMachine.modifySql() = modifySql();
-    m_qPosMachine.deleteSql() = {QStringLiteral("delete from PosMachineNo where Id = :OLD_Id")};
-    m_faGetSalesman1.bind(m_qPosMachine, QStringLiteral("Salesman"));
-    m_faGetWarehouse1.bind(m_qPosMachine, QStringLiteral("WareHouse"));
-    m_faGetDepartment1.bind(m_qPosMachine, QStringLiteral("Department"));
+    m_faGetSalesman1.bind(QPosMachine(), column::kSalesman);
+    m_faGetWarehouse1.bind(QPosMachine(), column::kWareHouse);
+    m_faGetDepartment1.bind(QPosMachine(), column::kDepartment);
 }
 
 void TFrPosMachineNo::setCodeText(const QString& text)
@@ -140,16 +103,10 @@ bool TFrPosMachineNo::FormClose()
     return true;
 }
 
-void TFrPosMachineNo::openFor(const QString& code)
-{
-    m_qPosMachine.setParam(QStringLiteral("GetCode"), code);
-    m_qPosMachine.open();
-}
-
 void TFrPosMachineNo::AcNewExecute()
 {
     ui::TFrForm::AcNewExecute();
-    openFor(QString());
+    m_store.open(QString());
     m_qPosMachine.append();
     m_existing = false;
     setCodeText(QString());
@@ -166,7 +123,7 @@ void TFrPosMachineNo::CodeExit()
     if (!m_controls.codeEnabled || code.isEmpty())
         return;
     setCodeText(code);
-    openFor(code);
+    m_store.open(code);
     m_existing = !m_qPosMachine.isEmpty();
     if (m_existing) {
         m_qPosMachine.edit();
@@ -174,11 +131,11 @@ void TFrPosMachineNo::CodeExit()
     } else {
         m_qPosMachine.append();
     }
-    m_qPosMachine.setValue(QStringLiteral("MachineCode"), code);
-    if (m_qPosMachine.field(QStringLiteral("Blocked")).isNull())
-        m_qPosMachine.setValue(QStringLiteral("Blocked"), QStringLiteral("N"));
+    m_qPosMachine.setValue(column::kMachineCode, code);
+    if (m_qPosMachine.field(column::kBlocked).isNull())
+        m_qPosMachine.setValue(column::kBlocked, util::flagText(false));
     if (!m_existing)
-        m_qPosMachine.setValue(QStringLiteral("BaudRate"), kNewMachineBaudRate);
+        m_qPosMachine.setValue(column::kBaudRate, kNewMachineBaudRate);
     AcSave().setEnabled(true);
     setControls({.codeEnabled = false, .lookupsEnabled = true});
     showLookups(true);
@@ -197,7 +154,7 @@ void TFrPosMachineNo::BtSearchClick()
 }
 
 template <typename Change>
-void TFrPosMachineNo::writeInTransaction(Change&& change)
+void TFrPosMachineNo::writeKeepingScreen(Change&& change)
 {
     // What is on screen, to put back when the write fails.
     m_qPosMachine.post();
@@ -206,11 +163,9 @@ void TFrPosMachineNo::writeInTransaction(Change&& change)
     for (int column = 0; column < m_qPosMachine.fieldNames().size(); ++column)
         onScreen << m_qPosMachine.valueAt(row, column);
     try {
-        data::Transaction transaction(m_dm.DMdata());
         change();
-        transaction.commit();
     } catch (...) {
-        // Rolled back by the guard; the record stays as it was typed, in edit mode, and can be saved again.
+        // Rolled back by the store; the record stays as it was typed, in edit mode, and can be saved again.
         if (m_qPosMachine.recordCount() <= row) {
             m_qPosMachine.cancelUpdates();
             m_qPosMachine.setRecNo(row);
@@ -222,17 +177,16 @@ void TFrPosMachineNo::writeInTransaction(Change&& change)
         emit recordChanged();
         throw;
     }
-    m_qPosMachine.commitUpdates();
 }
 
 void TFrPosMachineNo::AcSaveExecute()
 {
     if (!ConfirmDialog(session().SaveQuestion))
         return;
-    writeInTransaction([this] {
-        if (m_qPosMachine.field(QStringLiteral("Blocked")).isNull())
-            m_qPosMachine.setValue(QStringLiteral("Blocked"), QStringLiteral("N"));
-        m_qPosMachine.applyUpdates();
+    writeKeepingScreen([this] {
+        if (m_qPosMachine.field(column::kBlocked).isNull())
+            m_qPosMachine.setValue(column::kBlocked, util::flagText(false));
+        m_store.save();
     });
     AcNewExecute();
 }
@@ -241,10 +195,7 @@ void TFrPosMachineNo::AcDelExecute()
 {
     if (!m_existing || !ConfirmDialog(session().DeleteQuestion))
         return;
-    writeInTransaction([this] {
-        m_qPosMachine.remove();
-        m_qPosMachine.applyUpdates();
-    });
+    writeKeepingScreen([this] { m_store.removeCurrent(); });
     AcNewExecute();
 }
 
@@ -257,31 +208,32 @@ void TFrPosMachineNo::AcExitExecute()
     ui::TFrForm::AcExitExecute();
 }
 
-void TFrPosMachineNo::ToolbarClick()
+void TFrPosMachineNo::switchCaptionLanguage()
 {
     m_thai = !m_thai;
     emit captionsChanged();
 }
 
-QString TFrPosMachineNo::text(const char* field) const
+QString TFrPosMachineNo::text(const QString& field)
 {
-    return m_qPosMachine.field(QString::fromLatin1(field)).asString();
+    return m_qPosMachine.field(field).asString();
 }
 
-int TFrPosMachineNo::number(const char* field) const
+int TFrPosMachineNo::number(const QString& field)
 {
-    return m_qPosMachine.field(QString::fromLatin1(field)).asInteger();
+    return m_qPosMachine.field(field).asInteger();
 }
 
 bool TFrPosMachineNo::BTestClick()
 {
-    return devices::TestCashDrawer(m_comport, text("CashDrawer"), number("BaudRate"));
+    return devices::TestCashDrawer(m_comport, text(column::kCashDrawer), number(column::kBaudRate));
 }
 
 bool TFrPosMachineNo::DtestClick()
 {
-    return devices::TestCustomerDisplay(m_displayPort, text("PosDisplayComport"), number("PosDisplayBaudRate"),
-                                        text("PosDisplayHello1"), text("PosDisplayHello2"));
+    return devices::TestCustomerDisplay(m_displayPort, text(column::kPosDisplayComport),
+                                        number(column::kPosDisplayBaudRate), text(column::kPosDisplayHello1),
+                                        text(column::kPosDisplayHello2));
 }
 
 } // namespace kvr::admin

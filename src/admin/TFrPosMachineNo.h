@@ -1,7 +1,7 @@
 #pragma once
 
 #include "admin/MachineSearch.h"
-#include "data/CachedDataset.h"
+#include "data/stores/MachineStore.h"
 #include "devices/TCommPortDriver.h"
 #include "search/TFaGetDepartment.h"
 #include "search/TFaGetSalesman.h"
@@ -66,7 +66,7 @@ public:
     TFrPosMachineNo(ui::Prompter& prompter, data::TDM& dm, search::SearchRunner& runner, QObject* parent = nullptr);
 
     // The machine on screen: no row before a code was left, then the new or loaded row in edit.
-    data::CachedDataset& QPosMachine() { return m_qPosMachine; }
+    data::CachedDataset& QPosMachine() { return m_store.QPosMachine(); }
     // True while the row on screen was read from the database (Delete is possible).
     bool isExistingMachine() const { return m_existing; }
     const PosMachineControls& controls() const { return m_controls; }
@@ -101,7 +101,7 @@ public:
     bool BTestClick();
     bool DtestClick();
     // A click on the toolbar switches the captions between Thai and English.
-    void ToolbarClick();
+    void switchCaptionLanguage();
 
 signals:
     void controlsChanged();
@@ -116,15 +116,16 @@ private:
     void setControls(const PosMachineControls& controls);
     // The look-ups show the row on screen and take codes only while a machine is being edited.
     void showLookups(bool enabled);
-    void openFor(const QString& code);
-    QString text(const char* field) const;
-    int number(const char* field) const;
-    // Runs one write of the cached row; on failure the row is back in edit mode and the error goes on.
+    QString text(const QString& field);
+    int number(const QString& field);
+    // Runs one write of the record; on failure the record is back on screen in edit mode, as it
+    // was typed, and the error goes on.
     template <typename Change>
-    void writeInTransaction(Change&& change);
+    void writeKeepingScreen(Change&& change);
 
     data::TDM& m_dm;
-    data::CachedDataset m_qPosMachine;
+    data::MachineStore m_store;
+    data::CachedDataset& m_qPosMachine = m_store.QPosMachine();
     search::TFaGetSalesman m_faGetSalesman1;
     search::TFaGetWarehouse m_faGetWarehouse1;
     search::TFaGetDepartment m_faGetDepartment1;

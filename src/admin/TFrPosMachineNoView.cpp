@@ -1,8 +1,10 @@
 #include "admin/TFrPosMachineNoView.h"
 
 #include "data/TDM.h"
+#include "data/stores/MachineStore.h"
 #include "search/LookupFrameView.h"
 #include "ui/base/UpperCaseEntry.h"
+#include "util/Flags.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,6 +28,7 @@ namespace kvr::admin {
 namespace {
 
 using Captions = PosMachineCaptions;
+namespace column = data::machine;
 
 // The captions of the left column, those of the look-up frames among them, share one width so
 // that every field starts at the same place.
@@ -99,17 +102,15 @@ QWidget* TFrPosMachineNoView::buildContent()
     codeLayout->addWidget(m_search);
     codeLayout->addStretch(1);
     addRow(left, &Captions::code, codeRow);
-    addRow(left, &Captions::location, addText("Location", 100));
+    addRow(left, &Captions::location, addText(column::kLocation, 100));
 
     m_blocked = new QCheckBox(content);
     m_blocked->setObjectName(QStringLiteral("blockedCheckBox"));
-    connect(m_blocked, &QCheckBox::clicked, this,
-            [this](bool on) { write("Blocked", on ? QStringLiteral("Y") : QStringLiteral("N")); });
-    m_loaders.emplace_back([this] {
-        m_blocked->setChecked(m_form.QPosMachine().field(QStringLiteral("Blocked")).asString() == QLatin1String("Y"));
-    });
+    connect(m_blocked, &QCheckBox::clicked, this, [this](bool on) { write(column::kBlocked, util::flagText(on)); });
+    m_loaders.emplace_back(
+        [this] { m_blocked->setChecked(util::isFlagSet(m_form.QPosMachine().field(column::kBlocked).asString())); });
     left->addRow(QString(), m_blocked);
-    addRow(left, &Captions::remark, addText("Remark", 255));
+    addRow(left, &Captions::remark, addText(column::kRemark, 255));
 
     // The look-up frames carry their own captions.
     const std::pair<search::LookupFrame*, const char*> frames[] = {
@@ -125,14 +126,14 @@ QWidget* TFrPosMachineNoView::buildContent()
             caption->setFixedWidth(kCaptionWidth);
         left->addRow(m_frames[i]);
     }
-    addRow(left, &Captions::printerName, addText("PrinterName", 100));
-    addRow(left, &Captions::printerCode, addList("PrinterCode", TFrPosMachineNo::kPrinterCodes, false));
+    addRow(left, &Captions::printerName, addText(column::kPrinterName, 100));
+    addRow(left, &Captions::printerCode, addList(column::kPrinterCode, TFrPosMachineNo::kPrinterCodes, false));
 
     m_drawerBox = new QGroupBox(content);
     auto* drawer = new QFormLayout(m_drawerBox);
     drawer->setVerticalSpacing(4);
-    addRow(drawer, &Captions::drawerPort, addList("CashDrawer", TFrPosMachineNo::kPortNames, true));
-    addRow(drawer, &Captions::baudRate, addText("BaudRate", 9, true));
+    addRow(drawer, &Captions::drawerPort, addList(column::kCashDrawer, TFrPosMachineNo::kPortNames, true));
+    addRow(drawer, &Captions::baudRate, addText(column::kBaudRate, 9, true));
     m_drawerTest = new QPushButton(content);
     m_drawerTest->setObjectName(QStringLiteral("bTestPushButton"));
     connect(m_drawerTest, &QPushButton::clicked, this, [this] { m_form.BTestClick(); });
@@ -142,10 +143,10 @@ QWidget* TFrPosMachineNoView::buildContent()
     m_displayBox = new QGroupBox(content);
     auto* display = new QFormLayout(m_displayBox);
     display->setVerticalSpacing(4);
-    addRow(display, &Captions::displayPort, addList("PosDisplayComport", TFrPosMachineNo::kPortNames, true));
-    addRow(display, &Captions::baudRate, addText("PosDisplayBaudRate", 9, true));
-    addRow(display, &Captions::hello1, addText("PosDisplayHello1", 20));
-    addRow(display, &Captions::hello2, addText("PosDisplayHello2", 20));
+    addRow(display, &Captions::displayPort, addList(column::kPosDisplayComport, TFrPosMachineNo::kPortNames, true));
+    addRow(display, &Captions::baudRate, addText(column::kPosDisplayBaudRate, 9, true));
+    addRow(display, &Captions::hello1, addText(column::kPosDisplayHello1, 20));
+    addRow(display, &Captions::hello2, addText(column::kPosDisplayHello2, 20));
     m_displayTest = new QPushButton(content);
     m_displayTest->setObjectName(QStringLiteral("dtestPushButton"));
     connect(m_displayTest, &QPushButton::clicked, this, [this] { m_form.DtestClick(); });
@@ -155,10 +156,10 @@ QWidget* TFrPosMachineNoView::buildContent()
     return content;
 }
 
-QLineEdit* TFrPosMachineNoView::addText(const char* column, int maxLength, bool integer)
+QLineEdit* TFrPosMachineNoView::addText(const QString& column, int maxLength, bool integer)
 {
     auto* edit = new QLineEdit;
-    edit->setObjectName(QString::fromLatin1(column) + QStringLiteral("LineEdit"));
+    edit->setObjectName(column + QStringLiteral("LineEdit"));
     edit->setMaxLength(maxLength);
     if (integer)
         edit->setValidator(new QIntValidator(0, 999999999, edit));
@@ -169,24 +170,24 @@ QLineEdit* TFrPosMachineNoView::addText(const char* column, int maxLength, bool 
             write(column, text);
     });
     m_loaders.emplace_back([this, edit, column] {
-        const QString text = m_form.QPosMachine().field(QString::fromLatin1(column)).asString();
+        const QString text = m_form.QPosMachine().field(column).asString();
         if (edit->text() != text)
             edit->setText(text);
     });
     return edit;
 }
 
-QComboBox* TFrPosMachineNoView::addList(const char* column, const QStringList& items, bool editable)
+QComboBox* TFrPosMachineNoView::addList(const QString& column, const QStringList& items, bool editable)
 {
     auto* list = new QComboBox;
-    list->setObjectName(QString::fromLatin1(column) + QStringLiteral("ComboBox"));
+    list->setObjectName(column + QStringLiteral("ComboBox"));
     list->addItems(items);
     // Ports may also be typed as a device path (/dev/ttyUSB0).
     list->setEditable(editable);
     connect(list, &QComboBox::currentTextChanged, this, [this, column](const QString& text) { write(column, text); });
     m_loaders.emplace_back([this, list, column] {
         const QSignalBlocker blocker(list);
-        const QString text = m_form.QPosMachine().field(QString::fromLatin1(column)).asString();
+        const QString text = m_form.QPosMachine().field(column).asString();
         if (list->isEditable())
             list->setEditText(text);
         else
@@ -195,11 +196,11 @@ QComboBox* TFrPosMachineNoView::addList(const char* column, const QStringList& i
     return list;
 }
 
-void TFrPosMachineNoView::write(const char* column, const QVariant& value)
+void TFrPosMachineNoView::write(const QString& column, const QVariant& value)
 {
     data::CachedDataset& machine = m_form.QPosMachine();
     if (machine.isOpen() && !machine.eof())
-        machine.setValue(QString::fromLatin1(column), value);
+        machine.setValue(column, value);
 }
 
 void TFrPosMachineNoView::showRecord()
@@ -233,7 +234,7 @@ void TFrPosMachineNoView::applyCaptions()
 bool TFrPosMachineNoView::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_toolbar && event->type() == QEvent::MouseButtonPress) {
-        m_form.ToolbarClick();
+        m_form.switchCaptionLanguage();
         return false;
     }
     if (watched == m_code && event->type() == QEvent::FocusOut) {

@@ -47,9 +47,9 @@ private:
         QWidget* field;
     };
     QWidget* buildContent();
-    QLineEdit* addText(const char* column, int maxLength, bool integer = false);
-    QComboBox* addList(const char* column, const QStringList& items, bool editable);
-    void write(const char* column, const QVariant& value);
+    QLineEdit* addText(const QString& column, int maxLength, bool integer = false);
+    QComboBox* addList(const QString& column, const QStringList& items, bool editable);
+    void write(const QString& column, const QVariant& value);
     void showRecord();
     void showControls();
     void applyCaptions();

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "admin/MachineSearch.h"
-#include "data/CachedDataset.h"
+#include "data/stores/MachineStore.h"
+#include "data/stores/ShiftStore.h"
 
 #include <QDate>
 #include <QObject>
 #include <QString>
-#include <memory>
 
 namespace kvr::data {
 class TDM;
@@ -62,12 +62,11 @@ public:
     static constexpr const char* kShiftClosed = "กะนี้ปิดแล้ว";
     static constexpr const char* kTotalPicture = "###,###,##0.00";
 
-    // The machine search (F5) opens the search dialog over the application.
+    // The machine search (F5) waits for a runner: the view gives its own search dialog.
     TFrPosShiftNo(ui::Prompter& prompter, data::TDM& dm, CurrentShift& currentShift, QObject* parent = nullptr);
     // The runner shows the machine search.
     TFrPosShiftNo(ui::Prompter& prompter, data::TDM& dm, CurrentShift& currentShift, search::SearchRunner& runner,
                   QObject* parent = nullptr);
-    ~TFrPosShiftNo() override;
 
     static QString caption() { return QStringLiteral("กำหนดรอบทำงาน"); }
     ShiftCaptions captions() const;
@@ -86,13 +85,15 @@ public:
     const QString& machineLocation() const { return m_location; }
 
     // The shift being opened (one row) and its float, one row per coin or note.
-    data::CachedDataset& QShift() { return m_qShift; }
-    data::CachedDataset& QShiftMoney() { return m_qShiftMoney; }
+    data::CachedDataset& QShift() { return m_store.QShift(); }
+    data::CachedDataset& QShiftMoney() { return m_store.QShiftMoney(); }
     double ShiftCashTotal() const { return m_total; }
     QString totalText() const;
 
-    // The search dialog of machines by location, unless another search is set.
+    // The search of machines by location: the search dialog shown by the runner, or another.
+    void setSearchRunner(search::SearchRunner& runner);
     void setMachineSearch(MachineSearch search) { m_search = std::move(search); }
+    bool hasMachineSearch() const { return bool(m_search); }
 
     // Opening the dialog: everything back to the start.
     void FormShow();
@@ -119,32 +120,17 @@ signals:
     void finished(kvr::admin::ShiftResult result);
 
 private:
-    enum class Written { Saved, FoundClosed };
-
-    TFrPosShiftNo(ui::Prompter& prompter, data::TDM& dm, CurrentShift& currentShift,
-                  std::unique_ptr<search::SearchRunner> runner, QObject* parent);
-
     void setControls(const ShiftControls& controls);
     void goIdle();
-    void startBlankShift();
     void prepareFloat(int shiftId);
-    Written writeShift(const QDate& date);
-    void stampShift(const QDate& date);
-    int insertShift();
-    void adoptSavedShift();
-    bool isStillOpen(int shiftId);
-    void writeFloat(int shiftId);
     void showClosed();
 
     ui::Prompter& m_prompter;
     data::TDM& m_dm;
     CurrentShift& m_current;
-    data::Query m_qMachine;
-    data::Query m_qCoin;
-    data::CachedDataset m_qShift;
-    data::CachedDataset m_qShiftMoney;
+    data::MachineStore m_machines;
+    data::ShiftStore m_store;
     MachineSearch m_search;
-    std::unique_ptr<search::SearchRunner> m_ownRunner;
     ShiftControls m_controls;
     ShiftResult m_result = ShiftResult::None;
     QDate m_date;

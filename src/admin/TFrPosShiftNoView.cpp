@@ -1,5 +1,7 @@
 #include "admin/TFrPosShiftNoView.h"
 
+#include "data/stores/ShiftStore.h"
+#include "search/SearchDialogView.h"
 #include "ui/base/DataGrid.h"
 #include "ui/base/FormFont.h"
 #include "ui/base/UpperCaseEntry.h"
@@ -24,7 +26,7 @@ namespace kvr::admin {
 
 namespace {
 
-const QString kQuantity = QStringLiteral("Quantity");
+const QString& kQuantity = data::shift::kQuantity;
 
 bool isEnter(QKeyCombination key)
 {
@@ -52,6 +54,10 @@ TFrPosShiftNoView::TFrPosShiftNoView(TFrPosShiftNo& form, QWidget* parent)
 {
     setObjectName(QStringLiteral("frPosShiftNo"));
     setFont(ui::formFont());
+    if (!m_form.hasMachineSearch()) {
+        m_searchRunner = std::make_unique<search::DialogSearchRunner>();
+        m_form.setSearchRunner(*m_searchRunner);
+    }
     setWindowTitle(TFrPosShiftNo::caption());
     buildLayout();
 
@@ -95,6 +101,8 @@ TFrPosShiftNoView::TFrPosShiftNoView(TFrPosShiftNo& form, QWidget* parent)
     showHeader();
     showControls();
 }
+
+TFrPosShiftNoView::~TFrPosShiftNoView() = default;
 
 void TFrPosShiftNoView::buildLayout()
 {

@@ -3,6 +3,7 @@
 #include "admin/TFrPosShiftNo.h"
 
 #include <QDialog>
+#include <memory>
 
 class QDateEdit;
 class QGroupBox;
@@ -13,6 +14,9 @@ class QToolButton;
 
 namespace kvr::ui {
 class DataGrid;
+}
+namespace kvr::search {
+class DialogSearchRunner;
 }
 
 namespace kvr::admin {
@@ -25,6 +29,7 @@ class TFrPosShiftNoView : public QDialog
     Q_OBJECT
 public:
     explicit TFrPosShiftNoView(TFrPosShiftNo& form, QWidget* parent = nullptr);
+    ~TFrPosShiftNoView() override;
 
     TFrPosShiftNo& form() { return m_form; }
     // Runs the dialog modally from its opening state; true when a shift was saved.
@@ -68,6 +73,8 @@ private:
     QLabel* m_totalLabel;
     QLabel* m_total;
     QPushButton* m_ok;
+    // The machine search dialog, unless the screen came with a search of its own.
+    std::unique_ptr<search::DialogSearchRunner> m_searchRunner;
     bool m_exitedByEnter = false;
 };
 

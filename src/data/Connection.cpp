@@ -60,8 +60,7 @@ void Connection::open()
         throw DbError(QStringLiteral("Cannot connect to server \"%1\": Microsoft SQL Server is not supported by this "
                                      "build; name the server in Server.Dat as sqlite:FOLDER or pgsql:HOST[:PORT]")
                           .arg(m_server.name));
-    auto dialect = Dialect::forDriver(m_server.backend == ServerSpec::Backend::Sqlite ? QStringLiteral("QSQLITE")
-                                                                                      : QStringLiteral("QPSQL"));
+    auto dialect = Dialect::forBackend(m_server.backend);
     {
         QSqlDatabase db = QSqlDatabase::contains(m_qtName) ? QSqlDatabase::database(m_qtName, false)
                                                            : QSqlDatabase::addDatabase(dialect->qtDriver(), m_qtName);
@@ -73,7 +72,8 @@ void Connection::open()
         dialect->configure(db, m_server, m_databaseName, m_login.user, m_login.password);
         if (!db.open())
             throw DbError(QStringLiteral("Cannot connect to database \"%1\" on server \"%2\": %3")
-                              .arg(m_databaseName, m_server.name, db.lastError().text()));
+                              .arg(m_databaseName, m_server.name, db.lastError().text()),
+                          dialect->classify(db.lastError(), QString()));
     }
     m_dialect = std::move(dialect);
     m_open = true;
@@ -117,23 +117,30 @@ const Dialect& Connection::dialect()
 
 void Connection::execDirect(const QString& sql)
 {
-    QString failure;
+    QSqlError error;
     {
         QSqlQuery query(database());
         if (query.exec(sql))
             return;
-        failure = query.lastError().text() + QStringLiteral("\n") + sql;
+        error = query.lastError();
     }
-    noteFailure();
-    throw DbError(failure);
+    fail(error, sql);
 }
 
-void Connection::noteFailure()
+void Connection::fail(const QSqlError& error, const QString& statement)
+{
+    DbFailureClass failure = m_dialect ? m_dialect->classify(error, statement) : DbFailureClass{};
+    if (!stillAnswers())
+        failure = {DbFailure::ConnectionLost, {}};
+    throw DbError(error.text() + QStringLiteral("\n") + statement, failure);
+}
+
+bool Connection::stillAnswers()
 {
     // Inside a transaction a failed statement may leave the server refusing everything but a
     // rollback, so the probe waits until the transaction is over.
     if (!m_open || m_inTransaction)
-        return;
+        return true;
     bool alive = false;
     {
         QSqlDatabase db = QSqlDatabase::database(m_qtName, false);
@@ -144,6 +151,7 @@ void Connection::noteFailure()
     }
     if (!alive)
         close();
+    return alive;
 }
 
 void Connection::startTransaction()
@@ -184,9 +192,12 @@ Transaction::~Transaction()
     if (m_owner && !m_done) {
         try {
             m_connection.rollback();
-        } catch (...) {
+        } catch (const DbError& error) {
             // The original error is what the user needs to see; a failed rollback ends the
-            // transaction on the server anyway.
+            // transaction on the server anyway. It is only written down.
+            qWarning("Rollback on %s failed: %s", qPrintable(m_connection.name()), qPrintable(error.message()));
+        } catch (...) {
+            qWarning("Rollback on %s failed", qPrintable(m_connection.name()));
         }
     }
 }

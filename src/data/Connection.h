@@ -4,6 +4,7 @@
 #include "data/dialect/Dialect.h"
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -58,11 +59,15 @@ public:
 
     // A statement without parameters or result (schema scripts, session settings).
     void execDirect(const QString& sql);
-    // After a failed statement: when the server is gone the connection counts as closed, so the
-    // next statement connects again instead of failing until the program restarts.
-    void noteFailure();
+    // A statement failed: the error it raises, classified by the dialect. When the server is gone
+    // the connection counts as closed, so the next statement connects again instead of failing
+    // until the program restarts.
+    [[noreturn]] void fail(const QSqlError& error, const QString& statement);
 
 private:
+    // False when the server no longer answers (the connection is closed then).
+    bool stillAnswers();
+
     QString m_name;
     QString m_qtName;
     Handler m_onConnect;

@@ -3,6 +3,8 @@
 #include "data/DbError.h"
 #include "data/SessionContext.h"
 #include "data/TDM.h"
+#include "data/TDMConfig.h"
+#include "util/Flags.h"
 #include "util/HostProbe.h"
 
 namespace kvr::data {
@@ -22,13 +24,13 @@ QString HeadOffice::configText(const char* field)
 
 bool HeadOffice::linkEnabled()
 {
-    return isFlagSet(configText("UseCustomerLinkHead"));
+    return util::isFlagSet(configText("UseCustomerLinkHead"));
 }
 
 bool HeadOffice::answers(const ServerSpec& server, const QString& databaseName, const Probe& probe)
 {
     if (server.backend == ServerSpec::Backend::Sqlite) {
-        const auto dialect = Dialect::forDriver(QStringLiteral("QSQLITE"));
+        const auto dialect = Dialect::forBackend(server.backend);
         return dialect->databaseExists(server, databaseName, QString(), QString());
     }
     for (int attempt = 0; attempt < probe.attempts; ++attempt) {
@@ -36,6 +38,16 @@ bool HeadOffice::answers(const ServerSpec& server, const QString& databaseName, 
             return true;
     }
     return false;
+}
+
+void HeadOffice::noteRefused(const QString& message)
+{
+    try {
+        m_dm.config().AddErrorLog(message);
+    } catch (const DbError& logFailure) {
+        qWarning("The head office refused the connection (%s); the error log could not be written: %s",
+                 qPrintable(message), qPrintable(logFailure.message()));
+    }
 }
 
 bool HeadOffice::connect(const Probe& probe)
@@ -61,10 +73,11 @@ bool HeadOffice::connect(const Probe& probe)
     m_dbHead.setTarget(server, databaseName, company.login());
     try {
         m_dbHead.open();
-    } catch (const DbError&) {
+    } catch (const DbError& error) {
         // A server that answers the probe may still refuse the login or lack the database; the
-        // search then works on the shop's own customers.
+        // search then works on the shop's own customers, and the error log tells why.
         m_dbHead.close();
+        noteRefused(error.message());
         return false;
     }
     return true;

@@ -45,6 +45,8 @@ public:
 private:
     QString configText(const char* field);
     bool answers(const ServerSpec& server, const QString& databaseName, const Probe& probe);
+    // The shop goes on offline; the reason goes to the error log.
+    void noteRefused(const QString& message);
 
     TDM& m_dm;
     Connection m_dbHead;

@@ -3,6 +3,7 @@
 #include "data/Connection.h"
 #include "data/DbError.h"
 
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlRecord>
 
@@ -109,6 +110,35 @@ void Query::setSql(const QString& sql)
 
 void Query::setSqlLines(const QStringList& lines)
 {
+    static const QRegularExpression slot(QStringLiteral("^\\{(\\w+)\\}$"));
+    m_slots.clear();
+    QStringList text = lines;
+    for (int i = 0; i < text.size(); ++i) {
+        const QRegularExpressionMatch match = slot.match(text.at(i).trimmed());
+        if (match.hasMatch()) {
+            m_slots.insert(match.captured(1), i);
+            text[i].clear();
+        }
+    }
+    applyLines(text);
+}
+
+void Query::setSlot(const QString& name, const QString& text)
+{
+    const auto it = m_slots.constFind(name);
+    Q_ASSERT_X(it != m_slots.cend(), "Query::setSlot", qPrintable(name));
+    if (it != m_slots.cend() && m_lines.value(it.value()) != text)
+        setLine(it.value(), text);
+}
+
+QString Query::slotText(const QString& name) const
+{
+    const auto it = m_slots.constFind(name);
+    return it == m_slots.cend() ? QString() : m_lines.value(it.value());
+}
+
+void Query::applyLines(const QStringList& lines)
+{
     close();
     m_lines = lines;
     const TranslatedSql t = translateNamedParameters(sqlText());
@@ -128,8 +158,8 @@ void Query::setLine(int index, const QString& line)
     while (lines.size() <= index)
         lines << QString();
     lines[index] = line;
-    // Parameter values survive a change of text, as long as the names stay.
-    setSqlLines(lines);
+    // Parameter values survive a change of text, as long as the names stay; so do the slots.
+    applyLines(lines);
 }
 
 void Query::setParam(const QString& name, const QVariant& value)
@@ -154,11 +184,8 @@ void Query::prepare()
         return;
     m_query = QSqlQuery(m_connection.database());
     m_query.setForwardOnly(true);
-    if (!m_query.prepare(m_translated)) {
-        const QString message = m_query.lastError().text() + QStringLiteral("\n") + sqlText();
-        m_connection.noteFailure();
-        throw DbError(message);
-    }
+    if (!m_query.prepare(m_translated))
+        m_connection.fail(m_query.lastError(), sqlText());
     m_preparedFor = m_translated;
     m_preparedGeneration = m_connection.generation();
     m_columnsKnown = false;
@@ -170,10 +197,9 @@ void Query::bindAndExec(QSqlQuery& query)
     for (int i = 0; i < m_placeholders.size(); ++i)
         query.bindValue(i, dialect.bindValue(m_params.value(m_placeholders.at(i))));
     if (!query.exec()) {
-        const QString message = query.lastError().text() + QStringLiteral("\n") + sqlText();
+        const QSqlError error = query.lastError();
         query.finish();
-        m_connection.noteFailure();
-        throw DbError(message);
+        m_connection.fail(error, sqlText());
     }
 }
 

@@ -45,9 +45,16 @@ public:
 
     Connection& connection() const { return m_connection; }
     void setSql(const QString& sql);
+    // A line reading "{Name}" (slotLine()) is a named slot: empty until setSlot() fills it.
     void setSqlLines(const QStringList& lines);
     const QStringList& sqlLines() const { return m_lines; }
     void setLine(int index, const QString& line);
+    static QString slotLine(const QString& name) { return QLatin1Char('{') + name + QLatin1Char('}'); }
+    // Fills a named slot of the statement (a condition, an order); a name the statement does not
+    // have is a mistake of the program.
+    void setSlot(const QString& name, const QString& text);
+    // What a named slot holds now.
+    QString slotText(const QString& name) const;
     QString sqlText() const { return m_lines.join(QLatin1Char('\n')); }
 
     void setParam(const QString& name, const QVariant& value);
@@ -98,9 +105,11 @@ protected:
 
 private:
     void prepare();
+    void applyLines(const QStringList& lines);
 
     Connection& m_connection;
     QStringList m_lines;
+    QHash<QString, int> m_slots; // line of each named slot
     QHash<QString, QVariant> m_params; // by upper-cased name
     QStringList m_paramOrder; // as written
     QStringList m_placeholders; // one per '?', upper-cased

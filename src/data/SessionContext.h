@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Flags.h"
+
 #include <QDate>
 #include <QString>
 
@@ -32,10 +34,7 @@ struct SessionContext
     bool QdwSite = false;
 };
 
-// A flag is set only by the exact text "Y": 'y', 'Y ' or empty grant nothing.
-inline bool isFlagSet(const QString& value)
-{
-    return value == QLatin1String("Y");
-}
+// The one meaning of a flag column (util/Flags.h), under the name the services have used.
+using util::isFlagSet;
 
 } // namespace kvr::data

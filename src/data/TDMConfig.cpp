@@ -1,6 +1,8 @@
 #include "data/TDMConfig.h"
 
 #include "data/SchemaScript.h"
+#include "util/Flags.h"
+#include "util/Workstation.h"
 
 namespace kvr::data {
 
@@ -61,8 +63,7 @@ TDMConfig::TDMConfig(const QString& workingDirectory)
 
 QString TDMConfig::configDatabaseName(const ServerSpec& server, const Login& login)
 {
-    const auto dialect = Dialect::forDriver(server.backend == ServerSpec::Backend::Sqlite ? QStringLiteral("QSQLITE")
-                                                                                          : QStringLiteral("QPSQL"));
+    const auto dialect = Dialect::forBackend(server.backend);
     return dialect->databaseExists(server, QStringLiteral("KVR_Config_MTW"), login.user, login.password)
         ? QStringLiteral("KVR_CONFIG_MTW")
         : QStringLiteral("KVR_CONFIG");
@@ -95,18 +96,18 @@ void TDMConfig::CheckRight(int menuId, int userId)
     m_session.UserId = userId;
     m_session.MenuCaption = out("@CAPTION").trimmed();
     m_session.UserCode = out("@USERCODE");
-    m_session.ACCESS_R = isFlagSet(out("@ACCESS_R"));
-    m_session.ADD_R = isFlagSet(out("@ADD_R"));
-    m_session.MODIFY_R = isFlagSet(out("@MODIFY_R"));
-    m_session.DELETE_R = isFlagSet(out("@DELETE_R"));
+    m_session.ACCESS_R = util::isFlagSet(out("@ACCESS_R"));
+    m_session.ADD_R = util::isFlagSet(out("@ADD_R"));
+    m_session.MODIFY_R = util::isFlagSet(out("@MODIFY_R"));
+    m_session.DELETE_R = util::isFlagSet(out("@DELETE_R"));
 
     m_qUser.close();
     m_qUser.setParam(QStringLiteral("uid"), userId);
     m_qUser.open();
     m_session.ThaiLanguage = !m_qUser.isEmpty() && !m_qUser.field(QStringLiteral("languageno")).isNull() &&
         m_qUser.field(QStringLiteral("languageno")).asInteger() == 1;
-    m_session.EditSalePrice = isFlagSet(m_qUser.field(QStringLiteral("EditSalePrice")).asString());
-    m_session.CanModifyCusSale = isFlagSet(m_qUser.field(QStringLiteral("CanModifyCusSale")).asString());
+    m_session.EditSalePrice = util::isFlagSet(m_qUser.field(QStringLiteral("EditSalePrice")).asString());
+    m_session.CanModifyCusSale = util::isFlagSet(m_qUser.field(QStringLiteral("CanModifyCusSale")).asString());
     m_qUser.close();
 
     const bool thai = m_session.ThaiLanguage;
@@ -132,6 +133,17 @@ void TDMConfig::GetCompanyConfig(const QString& companyCode)
     m_qCompany.close();
     m_qCompany.setParam(QStringLiteral("GetName"), name);
     m_qCompany.open();
+}
+
+void TDMConfig::AddErrorLog(const QString& message)
+{
+    StoredProc spErrorLog(m_dmCfg, QStringLiteral("AddErrorLog"));
+    spErrorLog.setParam(QStringLiteral("@CompName"), util::ComputerName());
+    spErrorLog.setParam(QStringLiteral("@LogName"), util::LoginUserName().toUpper());
+    spErrorLog.setParam(QStringLiteral("@UserId"), m_session.UserId);
+    spErrorLog.setParam(QStringLiteral("@MenuId"), m_session.MenuId);
+    spErrorLog.setParam(QStringLiteral("@ErrorMsg"), message);
+    spErrorLog.execProc();
 }
 
 } // namespace kvr::data

@@ -43,6 +43,10 @@ public:
     Query& QCompany() { return m_qCompany; }
     Query& QCompanyConfig() { return m_qCompanyConfig; }
 
+    // Writes the error, exactly as raised, into the suite's error log with the workstation, the
+    // login, the user and the menu item. Raises when the log cannot be written.
+    void AddErrorLog(const QString& message);
+
     // The configuration database this server holds: KVR_CONFIG_MTW when present, else KVR_CONFIG.
     static QString configDatabaseName(const ServerSpec& server, const Login& login);
 

@@ -3,6 +3,7 @@
 #include "data/TDM.h"
 #include "data/TDMConfig.h"
 #include "util/Dates.h"
+#include "util/Flags.h"
 
 #include <cstdio>
 
@@ -34,7 +35,7 @@ int TDM::GetDocumentLength(const QString& code)
     m_qDocumentNo.setParam(QStringLiteral("GetYear"), runYear);
     m_qDocumentNo.open();
     if (!m_qDocumentNo.isEmpty()) {
-        m_autoNumbering = isFlagSet(m_qDocumentNo.field(QStringLiteral("AutoRun")).asString());
+        m_autoNumbering = util::isFlagSet(m_qDocumentNo.field(QStringLiteral("AutoRun")).asString());
         return m_qDocumentNo.field(QStringLiteral("DocumentLength")).asInteger();
     }
     showMessage(QStringLiteral("ไม่พบรหัสเอกสาร ") + code + QLatin1Char('\n') + QStringLiteral("ปี ") +
@@ -137,7 +138,7 @@ bool TDM::IsPeriodOpen(const QDateTime& date)
             const QDate stop = m_qchkPeriod.fieldAt(row, QStringLiteral("Stop%1").arg(n)).asDate();
             if (!start.isValid() || !stop.isValid() || day < start || day > stop)
                 continue;
-            if (isFlagSet(m_qchkPeriod.fieldAt(row, QStringLiteral("Lock%1").arg(n)).asString())) {
+            if (util::isFlagSet(m_qchkPeriod.fieldAt(row, QStringLiteral("Lock%1").arg(n)).asString())) {
                 showMessage(QStringLiteral("รอบบัญชีนี้ถูกผ่านรายการบัญชีไปแล้ว ไม่สามารถเพิ่มเติม หรือ แก้ไขได้"));
                 return false;
             }

@@ -3,6 +3,7 @@
 #include "ui/base/DataGrid.h"
 #include "ui/base/FormFont.h"
 #include "ui/base/UpperCaseEntry.h"
+#include "util/Flags.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,6 +16,23 @@
 #include <QVBoxLayout>
 
 namespace kvr::search {
+
+namespace {
+
+QColor colourOf(SearchScreen::RowColour colour)
+{
+    switch (colour) {
+    case SearchScreen::RowColour::Red:
+        return QColor(Qt::red);
+    case SearchScreen::RowColour::Blue:
+        return QColor(Qt::blue);
+    case SearchScreen::RowColour::Plain:
+        break;
+    }
+    return {};
+}
+
+} // namespace
 
 SearchDialogView::SearchDialogView(SearchScreen& screen, QWidget* parent)
     : QDialog(parent)
@@ -37,7 +55,7 @@ SearchDialogView::SearchDialogView(SearchScreen& screen, QWidget* parent)
     m_grid->setMultiSelect(screen.isMultiSelect());
     m_grid->setDataset(&screen.QSearch());
     m_grid->setColumns(screen.columns());
-    m_grid->setRowColour([&screen](int row) { return screen.rowColour(row); });
+    m_grid->setRowColour([&screen](int row) { return colourOf(screen.rowColour(row)); });
     m_grid->setToolTip(screen.gridHint());
     layout->addWidget(m_grid, 1);
     // Wide enough for the result's columns, within a screen's width.
@@ -98,9 +116,8 @@ QWidget* SearchDialogView::buildCriteria()
         QWidget* field = nullptr;
         if (c.checkBox) {
             auto* check = new QCheckBox(c.caption, panel);
-            connect(check, &QCheckBox::toggled, this, [this, name](bool on) {
-                m_screen.setCriterion(name, on ? QStringLiteral("Y") : QStringLiteral("N"));
-            });
+            connect(check, &QCheckBox::toggled, this,
+                    [this, name](bool on) { m_screen.setCriterion(name, util::flagText(on)); });
             field = check;
         } else if (!c.choices.isEmpty()) {
             auto* combo = new QComboBox(panel);
@@ -142,7 +159,7 @@ void SearchDialogView::showCriteria()
             combo->setCurrentIndex(qMax(0, c.text.toInt()));
         if (auto* check = qobject_cast<QCheckBox*>(field)) {
             const QSignalBlocker quiet(check); // showing the state is no change of it
-            check->setChecked(c.text == QLatin1String("Y"));
+            check->setChecked(util::isFlagSet(c.text));
         }
     }
 }

@@ -3,6 +3,7 @@
 #include "data/TDM.h"
 #include "data/TDMConfig.h"
 #include "ui/base/Prompter.h"
+#include "util/Flags.h"
 
 #include <algorithm>
 
@@ -57,7 +58,7 @@ void SearchScreen::addCheckCriterion(const QString& name, const QString& caption
     SearchCriterion c;
     c.name = name;
     c.caption = caption;
-    c.text = checked ? QStringLiteral("Y") : QStringLiteral("N");
+    c.text = util::flagText(checked);
     c.checkBox = true;
     c.searchOnChange = true;
     m_criteria.push_back(std::move(c));
@@ -106,16 +107,11 @@ QString SearchScreen::criterionText(const QString& name) const
     return {};
 }
 
-QString SearchScreen::likeNoCase(const QString& expression, const QString& param)
-{
-    return m_dm.DMdata().dialect().likeNoCase(expression, QLatin1Char(':') + param);
-}
-
 void SearchScreen::ensureStatement()
 {
     if (m_built)
         return;
-    m_qSearch.setSqlLines(statement());
+    m_qSearch.setSqlLines(statement(m_qSearch.connection().dialect()));
     m_built = true;
 }
 
@@ -194,9 +190,9 @@ SearchScreen::KeyOutcome SearchScreen::FormKeyDown(QKeyCombination key, Where wh
     }
 }
 
-QColor SearchScreen::rowColour(int) const
+SearchScreen::RowColour SearchScreen::rowColour(int) const
 {
-    return {};
+    return RowColour::Plain;
 }
 
 void SearchScreen::titleClick(const QString&) { }

@@ -3,14 +3,14 @@
 #include "data/CachedDataset.h"
 #include "ui/base/DataGridColumn.h"
 
-#include <QColor>
 #include <QKeyCombination>
 #include <QObject>
 #include <vector>
 
 namespace kvr::data {
+class Dialect;
 class TDM;
-}
+} // namespace kvr::data
 namespace kvr::ui {
 class Prompter;
 }
@@ -41,6 +41,8 @@ public:
     enum class Where { Criteria, Grid, Other };
     enum class KeyOutcome { Ignored, Handled, Choose, Cancel };
     enum class Focus { Criteria, Grid, Cancel };
+    // How a result row stands out: cancelled documents and inactive rows red, settled ones blue.
+    enum class RowColour { Plain, Red, Blue };
 
     SearchScreen(data::TDM& dm, ui::Prompter& prompter, QObject* parent = nullptr);
     // A search of another database than the company's (the head office's customers).
@@ -89,7 +91,7 @@ public:
     // Another column of the chosen row.
     data::Field chosen(const QString& column) const;
 
-    virtual QColor rowColour(int row) const;
+    virtual RowColour rowColour(int row) const;
     virtual void titleClick(const QString& field);
     virtual void gridMouseDown(int row, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
 
@@ -98,7 +100,7 @@ signals:
 
 protected:
     // The statement's lines, asked once, on the first search (the connection opens then).
-    virtual QStringList statement() = 0;
+    virtual QStringList statement(const data::Dialect& dialect) = 0;
     // Before every search: binds the criteria to the statement's parameters and replaces the
     // lines that depend on them.
     virtual void prepareSearch() = 0;
@@ -113,8 +115,6 @@ protected:
     // Contains-match and starts-with patterns of a typed text, bound as values.
     static QString contains(const QString& text) { return QLatin1Char('%') + text.trimmed() + QLatin1Char('%'); }
     static QString startsWith(const QString& text) { return text.trimmed() + QLatin1Char('%'); }
-    // "expression LIKE :param" ignoring letter case on both backends.
-    QString likeNoCase(const QString& expression, const QString& param);
     data::TDM& dm() { return m_dm; }
     ui::Prompter& prompter() { return m_prompter; }
 

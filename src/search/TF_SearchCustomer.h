@@ -15,7 +15,7 @@ public:
     void setAllowBranchCustomers(bool allow) { m_allowBranch = allow; }
 
 protected:
-    QStringList statement() override;
+    QStringList statement(const data::Dialect& dialect) override;
     void prepareSearch() override;
 
 private:

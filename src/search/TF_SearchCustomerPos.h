@@ -23,13 +23,13 @@ public:
     void titleClick(const QString& field) override;
 
 protected:
-    QStringList statement() override;
+    QStringList statement(const data::Dialect& dialect) override;
     void prepareSearch() override;
 
 private:
     Place m_place;
     bool m_showBlocked = false;
-    QString m_order = QStringLiteral("ORDER BY C.Code");
+    QString m_order;
 };
 
 } // namespace kvr::search

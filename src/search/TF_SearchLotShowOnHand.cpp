@@ -38,8 +38,9 @@ void TF_SearchLotShowOnHand::FormShow()
         emit focusRequested(Focus::Cancel);
 }
 
-QStringList TF_SearchLotShowOnHand::statement()
+QStringList TF_SearchLotShowOnHand::statement(const data::Dialect& dialect)
 {
+    Q_UNUSED(dialect);
     return products::OnHandChoices::lotStatement();
 }
 

@@ -25,7 +25,7 @@ public:
     int chosenId() const { return chosen(QStringLiteral("Id")).asInteger(); }
 
 protected:
-    QStringList statement() override;
+    QStringList statement(const data::Dialect& dialect) override;
     void prepareSearch() override;
 
 private:

@@ -1,5 +1,7 @@
 #include "search/TF_SearchMisc.h"
 
+#include "search/SearchStatements.h"
+
 namespace kvr::search {
 
 TF_SearchMisc::TF_SearchMisc(data::TDM& dm, ui::Prompter& prompter, QObject* parent)
@@ -11,12 +13,9 @@ TF_SearchMisc::TF_SearchMisc(data::TDM& dm, ui::Prompter& prompter, QObject* par
     addColumn(QStringLiteral("Description"), 40, thai() ? QStringLiteral("คำอธิบาย") : QStringLiteral("Description"));
 }
 
-QStringList TF_SearchMisc::statement()
+QStringList TF_SearchMisc::statement(const data::Dialect& dialect)
 {
-    return {QStringLiteral("SELECT Id, Code, Description FROM Misc"),
-            QStringLiteral("WHERE (GroupCode = :GroupCode) AND (Code LIKE :GetCode) AND ") +
-                likeNoCase(QStringLiteral("Coalesce(Description, '')"), QStringLiteral("GetDescription")),
-            QStringLiteral("ORDER BY Code")};
+    return statements::miscSearch(dialect);
 }
 
 void TF_SearchMisc::prepareSearch()

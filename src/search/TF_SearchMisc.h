@@ -16,7 +16,7 @@ public:
     void setGroup(const QString& group) { m_group = group; }
 
 protected:
-    QStringList statement() override;
+    QStringList statement(const data::Dialect& dialect) override;
     void prepareSearch() override;
 
 private:

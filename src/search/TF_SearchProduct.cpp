@@ -1,5 +1,7 @@
 #include "search/TF_SearchProduct.h"
 
+#include "search/StockSearchStatements.h"
+
 #include "data/TDM.h"
 
 namespace kvr::search {
@@ -18,14 +20,14 @@ TF_SearchProduct::TF_SearchProduct(data::TDM& dm, ui::Prompter& prompter, QObjec
     addColumn(QStringLiteral("EngName"), 25, thai() ? QStringLiteral("ชื่อภาษาอังกฤษ") : QStringLiteral("English name"));
 }
 
-QStringList TF_SearchProduct::statement()
+QStringList TF_SearchProduct::statement(const data::Dialect& dialect)
 {
-    return productSearchStatement(dm().DMdata().dialect());
+    return statements::productSearch(dialect);
 }
 
 void TF_SearchProduct::prepareSearch()
 {
-    QSearch().setLine(kProductKindLine, productKindLine(m_kind));
+    QSearch().setSlot(statements::kProductKind, statements::productKind(m_kind));
     QSearch().setParam(QStringLiteral("GetCode"), startsWith(criterionText(QStringLiteral("Code"))));
     QSearch().setParam(QStringLiteral("GetName"), contains(criterionText(QStringLiteral("Name"))));
 }

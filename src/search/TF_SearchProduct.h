@@ -1,7 +1,7 @@
 #pragma once
 
-#include "search/ProductSearchStatement.h"
 #include "search/SearchScreen.h"
+#include "search/StockSearchStatements.h"
 
 namespace kvr::search {
 
@@ -15,7 +15,7 @@ public:
     void setKind(ProductKind kind) { m_kind = kind; }
 
 protected:
-    QStringList statement() override;
+    QStringList statement(const data::Dialect& dialect) override;
     void prepareSearch() override;
 
 private:

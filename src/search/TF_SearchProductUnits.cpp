@@ -1,5 +1,7 @@
 #include "search/TF_SearchProductUnits.h"
 
+#include "search/StockSearchStatements.h"
+
 namespace kvr::search {
 
 TF_SearchProductUnits::TF_SearchProductUnits(data::TDM& dm, ui::Prompter& prompter, QObject* parent)
@@ -15,15 +17,9 @@ TF_SearchProductUnits::TF_SearchProductUnits(data::TDM& dm, ui::Prompter& prompt
     addColumn(QStringLiteral("Code"), 13, thai() ? QStringLiteral("รหัสสินค้า") : QStringLiteral("Code"));
 }
 
-QStringList TF_SearchProductUnits::statement()
+QStringList TF_SearchProductUnits::statement(const data::Dialect& dialect)
 {
-    return {QStringLiteral("SELECT U.Id, U.BarCode, P.Code, P.ThaiName, U.UnitName, U.Fraction"),
-            QStringLiteral("FROM ProductUnits U INNER JOIN Product P ON (P.Id = U.Product)"),
-            QStringLiteral("WHERE (Coalesce(P.Blocked, 'N') <> 'Y') AND (Coalesce(P.MasterCode, 'N') <> 'Y') "
-                           "AND (U.SaleFlag = 'Y') AND (U.BarCode <> '')"),
-            QStringLiteral("  AND (P.Code LIKE :GetCode) AND ") +
-                likeNoCase(QStringLiteral("Coalesce(P.ThaiName, '')"), QStringLiteral("GetName")),
-            QStringLiteral("ORDER BY P.ThaiName, U.Fraction")};
+    return statements::productUnitSearch(dialect);
 }
 
 void TF_SearchProductUnits::prepareSearch()

@@ -13,7 +13,7 @@ public:
     TF_SearchProductUnits(data::TDM& dm, ui::Prompter& prompter, QObject* parent = nullptr);
 
 protected:
-    QStringList statement() override;
+    QStringList statement(const data::Dialect& dialect) override;
     void prepareSearch() override;
 };
 

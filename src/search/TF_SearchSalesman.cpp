@@ -1,5 +1,7 @@
 #include "search/TF_SearchSalesman.h"
 
+#include "search/SearchStatements.h"
+
 #include "data/TDM.h"
 
 namespace kvr::search {
@@ -15,14 +17,9 @@ TF_SearchSalesman::TF_SearchSalesman(data::TDM& dm, ui::Prompter& prompter, QObj
     addColumn(QStringLiteral("SurName"), 25, thai() ? QStringLiteral("นามสกุล") : QStringLiteral("Surname"));
 }
 
-QStringList TF_SearchSalesman::statement()
+QStringList TF_SearchSalesman::statement(const data::Dialect& dialect)
 {
-    const QString fullName = dm().DMdata().dialect().concat(
-        {QStringLiteral("Coalesce(Name, '')"), QStringLiteral("' '"), QStringLiteral("Coalesce(SurName, '')")});
-    return {QStringLiteral("SELECT Id, Code, Name, SurName FROM Salesman"),
-            QStringLiteral("WHERE (Status = 'Y') AND (Code LIKE :GetCode) AND ") +
-                likeNoCase(fullName, QStringLiteral("GetName")),
-            QStringLiteral("ORDER BY Code")};
+    return statements::salesmanSearch(dialect);
 }
 
 void TF_SearchSalesman::prepareSearch()

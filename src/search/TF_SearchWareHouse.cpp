@@ -1,10 +1,8 @@
 #include "search/TF_SearchWareHouse.h"
 
-namespace kvr::search {
+#include "search/SearchStatements.h"
 
-namespace {
-constexpr int kUserLine = 2;
-}
+namespace kvr::search {
 
 TF_SearchWareHouse::TF_SearchWareHouse(data::TDM& dm, ui::Prompter& prompter, QObject* parent)
     : SearchScreen(dm, prompter, parent)
@@ -16,21 +14,14 @@ TF_SearchWareHouse::TF_SearchWareHouse(data::TDM& dm, ui::Prompter& prompter, QO
     addColumn(QStringLiteral("Name"), 40, thai() ? QStringLiteral("ชื่อคลัง") : QStringLiteral("Name"));
 }
 
-QStringList TF_SearchWareHouse::statement()
+QStringList TF_SearchWareHouse::statement(const data::Dialect& dialect)
 {
-    return {QStringLiteral("SELECT Id, Code, Name FROM Warehouse"),
-            QStringLiteral("WHERE (Code LIKE :GetCode) AND ") +
-                likeNoCase(QStringLiteral("Coalesce(Name, '')"), QStringLiteral("GetName")),
-            QString(), // the user restriction
-            QStringLiteral("ORDER BY Code")};
+    return statements::warehouseSearch(dialect);
 }
 
 void TF_SearchWareHouse::prepareSearch()
 {
-    QSearch().setLine(kUserLine,
-                      m_userId > 0 ? QStringLiteral("AND Id In (Select Warehouse From UserWarehouse "
-                                                    "Where UserName = :UserId)")
-                                   : QString());
+    QSearch().setSlot(statements::kUserRestriction, m_userId > 0 ? statements::userWarehouses() : QString());
     QSearch().setParam(QStringLiteral("UserId"), m_userId);
     QSearch().setParam(QStringLiteral("GetCode"), startsWith(criterionText(QStringLiteral("Code"))));
     QSearch().setParam(QStringLiteral("GetName"), contains(criterionText(QStringLiteral("Name"))));

@@ -15,7 +15,7 @@ public:
     void setRestrictedToUser(int userId) { m_userId = userId; }
 
 protected:
-    QStringList statement() override;
+    QStringList statement(const data::Dialect& dialect) override;
     void prepareSearch() override;
 
 private:

@@ -1,5 +1,7 @@
 #include "search/TF_SearchWareHouseOnHand.h"
 
+#include "util/Flags.h"
+
 namespace kvr::search {
 
 TF_SearchWareHouseOnHand::TF_SearchWareHouseOnHand(data::TDM& dm, ui::Prompter& prompter,
@@ -27,20 +29,21 @@ void TF_SearchWareHouseOnHand::FormShow()
 {
     SearchScreen::FormShow();
     // Each opening starts with warehouses holding stock only.
-    criterion(kOnlyWithStock)->text = QStringLiteral("Y");
+    criterion(kOnlyWithStock)->text = util::flagText(true);
     BtSearchClick();
     if (QSearch().isEmpty())
         emit focusRequested(Focus::Cancel);
 }
 
-QStringList TF_SearchWareHouseOnHand::statement()
+QStringList TF_SearchWareHouseOnHand::statement(const data::Dialect& dialect)
 {
+    Q_UNUSED(dialect);
     return products::OnHandChoices::warehouseStatement();
 }
 
 void TF_SearchWareHouseOnHand::prepareSearch()
 {
-    m_choices.bindWarehouses(QSearch(), m_productId, m_location, criterionText(kOnlyWithStock) == QLatin1String("Y"));
+    m_choices.bindWarehouses(QSearch(), m_productId, m_location, util::isFlagSet(criterionText(kOnlyWithStock)));
 }
 
 } // namespace kvr::search

@@ -23,7 +23,7 @@ public:
     bool hasSearchButton() const override { return false; }
 
 protected:
-    QStringList statement() override;
+    QStringList statement(const data::Dialect& dialect) override;
     void prepareSearch() override;
 
 private:

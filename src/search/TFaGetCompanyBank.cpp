@@ -1,19 +1,16 @@
 #include "search/TFaGetCompanyBank.h"
 
+#include "search/FrameStatements.h"
 #include "search/SearchRunner.h"
 
 namespace kvr::search {
 
 TFaGetCompanyBank::TFaGetCompanyBank(data::TDM& dm, ui::Prompter& prompter, SearchRunner& runner, QObject* parent)
-    : LookupFrame(dm, prompter, runner,
-                  ui::LookupSource{QStringLiteral("CompanyBank"), QStringLiteral("Id"), QStringLiteral("BankCode"),
-                                   QStringLiteral("BankName")},
-                  parent)
+    : LookupFrame(dm, prompter, runner, statements::companyBanks(), parent)
     , m_search(dm, prompter)
 {
     setCaption(thai() ? QStringLiteral("รหัสธนาคาร") : QStringLiteral("Bank"));
-    // A flag is set only by "Y": an account whose Blocked is empty is in use.
-    lookup().setFilter(QStringLiteral("Coalesce(Blocked, 'N') <> 'Y'"));
+    lookup().setFilter(statements::accountsInUse());
     lookup().setAllowEmpty(false);
 }
 

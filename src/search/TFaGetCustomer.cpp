@@ -1,43 +1,23 @@
 #include "search/TFaGetCustomer.h"
 
-#include "data/SessionContext.h"
 #include "data/TDM.h"
+#include "search/FrameStatements.h"
 #include "search/SearchRunner.h"
 #include "ui/base/Prompter.h"
+#include "util/Flags.h"
 
 namespace kvr::search {
 
-namespace {
-
-QStringList customerSql()
-{
-    // Outer joins: a branch or a blocked customer must be seen by the checks even without a
-    // salesman or a tax code.
-    return {QStringLiteral("SELECT C.Id, C.Code AS CustomerCode, C.Name, C.NameEng, C.HeadCode, C.Vendor, C.TaxNumber, "
-                           "C.TaxCode, C.Address1, C.Address2, C.Address3,"),
-            QStringLiteral("  C.Province, C.ZipCode, C.PhoneNo, C.FaxNo, C.OpenAccount, C.DueDays, C.CreditLimit,"),
-            QStringLiteral(
-                "  C.Transport, C.PriceLevel, C.DirectCus, C.LocalCustomer, C.DropCredit, C.Blocked, C.Salesman,"),
-            QStringLiteral("  S.Code, T.Id TaxId, T.Code CodeTax, T.Rate TaxRate, S.Department, C.StoreCode,"),
-            QStringLiteral("  C.DiscName1, C.DiscRate1, C.DiscName2, C.DiscRate2, C.DiscName3, C.DiscRate3"),
-            QStringLiteral("FROM Customer C"),
-            QStringLiteral("LEFT JOIN Salesman S ON (C.Salesman = S.Id)"),
-            QStringLiteral("LEFT JOIN Tax T ON (T.Id = C.TaxCode)"),
-            QStringLiteral("WHERE (C.Code = :GetCode)")};
-}
-
-} // namespace
-
 TFaGetCustomer::TFaGetCustomer(data::TDM& dm, ui::Prompter& prompter, SearchRunner& runner, QObject* parent)
-    : LookupFrame(dm, prompter, runner, ui::LookupSource{QStringLiteral("Customer")}, parent)
+    : LookupFrame(dm, prompter, runner, statements::customers(), parent)
     , m_head(dm)
     , m_qCustomer(dm.DMdata())
     , m_localSearch(dm, prompter)
     , m_sync(dm.DMdata(), m_head.DBHead())
 {
     setCaption(thai() ? QStringLiteral("รหัสลูกค้า") : QStringLiteral("Customer"));
-    m_qCustomer.setSqlLines(customerSql());
-    lookup().setFilter(QStringLiteral("Blocked='N'"));
+    m_qCustomer.setSqlLines(statements::customerByCode());
+    lookup().setFilter(statements::unblockedCustomers());
     lookup().setAllowEmpty(false);
     lookup().setDescriptionColumn(thai() ? QStringLiteral("Name") : QStringLiteral("NameEng"));
 }
@@ -67,7 +47,7 @@ void TFaGetCustomer::codeExit()
     m_qCustomer.open();
     if (m_qCustomer.isEmpty())
         return;
-    if (!lookup().isAccepted() && data::isFlagSet(m_qCustomer.field(QStringLiteral("Blocked")).asString().trimmed())) {
+    if (!lookup().isAccepted() && util::isFlagSet(m_qCustomer.field(QStringLiteral("Blocked")).asString().trimmed())) {
         refuse(QStringLiteral("รหัสลูกค้าถูกระงับการใช้งาน !"));
         return;
     }

@@ -1,17 +1,16 @@
 #include "search/TFaGetMisc.h"
 
+#include "search/FrameStatements.h"
+
 namespace kvr::search {
 
 TFaGetMisc::TFaGetMisc(data::TDM& dm, ui::Prompter& prompter, SearchRunner& runner, const QString& group,
                        QObject* parent)
-    : LookupFrame(dm, prompter, runner,
-                  ui::LookupSource{QStringLiteral("MISC"), QStringLiteral("ID"), QStringLiteral("CODE"),
-                                   QStringLiteral("Description")},
-                  parent)
+    : LookupFrame(dm, prompter, runner, statements::miscCodes(), parent)
     , m_group(group)
     , m_search(dm, prompter)
 {
-    lookup().setFilter(QStringLiteral("GroupCode = :GroupCode"), {{QStringLiteral("GroupCode"), group}});
+    lookup().setFilter(statements::miscGroup(), {{QStringLiteral("GroupCode"), group}});
     lookup().setAllowEmpty(true);
     m_search.setGroup(group);
 }

@@ -1,23 +1,20 @@
 #include "search/TFaGetSalesman.h"
 
 #include "data/TDM.h"
+#include "search/FrameStatements.h"
 #include "ui/base/Prompter.h"
 
 namespace kvr::search {
 
 TFaGetSalesman::TFaGetSalesman(data::TDM& dm, ui::Prompter& prompter, SearchRunner& runner, QObject* parent)
-    : LookupFrame(dm, prompter, runner, ui::LookupSource{QStringLiteral("Salesman")}, parent)
-    , m_qSalesman(dm.DMdata(),
-                  QStringLiteral("select id,code,name,surname,department,status,startdate,stopdate,\n"
-                                 "       address1,address2,address3,province,zipcode,phoneno,faxno,\n"
-                                 "       email\n"
-                                 "from salesman\n"
-                                 "where code=:getcode"))
+    : LookupFrame(dm, prompter, runner, statements::salesmen(), parent)
+    , m_qSalesman(dm.DMdata())
     , m_search(dm, prompter)
 {
     setCaption(thai() ? QStringLiteral("รหัสพนักงานขาย") : QStringLiteral("Salesman"));
     setRequired(true);
-    lookup().setFilter(QStringLiteral("Status='Y'"));
+    m_qSalesman.setSqlLines(statements::salesmanByCode());
+    lookup().setFilter(statements::activeSalesmen());
     lookup().setAllowEmpty(false);
 }
 
@@ -33,6 +30,7 @@ void TFaGetSalesman::codeExit()
         return;
     m_qSalesman.setParam(QStringLiteral("getcode"), code);
     m_qSalesman.open();
+    // Suspended is the status "N" exactly; an empty status is not a suspension.
     if (!lookup().isAccepted() && !m_qSalesman.isEmpty() &&
         m_qSalesman.field(QStringLiteral("status")).asString() == QLatin1String("N")) {
         prompter().information(QStringLiteral("พนักงานขาย ถูกระงับไปแล้ว  !"));

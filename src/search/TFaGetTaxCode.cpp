@@ -2,13 +2,14 @@
 
 #include "data/TDM.h"
 #include "data/TDMConfig.h"
+#include "search/FrameStatements.h"
 
 namespace kvr::search {
 
 TFaGetTaxCode::TFaGetTaxCode(data::TDM& dm, QObject* parent)
     : QObject(parent)
     , m_dm(dm)
-    , m_qTax(dm.DMdata(), QStringLiteral("SELECT Id, Code, Rate FROM Tax ORDER BY Code"))
+    , m_qTax(dm.DMdata(), statements::taxList())
 { }
 
 QString TFaGetTaxCode::caption() const

@@ -2,12 +2,14 @@
 
 #include "data/TDM.h"
 #include "data/TDMConfig.h"
+#include "search/FrameStatements.h"
 #include "search/TF_SearchWareHouse.h"
+#include "util/Flags.h"
 
 namespace kvr::search {
 
 TFaGetWarehouse::TFaGetWarehouse(data::TDM& dm, ui::Prompter& prompter, SearchRunner& runner, QObject* parent)
-    : LookupFrame(dm, prompter, runner, ui::LookupSource{QStringLiteral("Warehouse")}, parent)
+    : LookupFrame(dm, prompter, runner, statements::warehouses(), parent)
 {
     setCaption(thai() ? QStringLiteral("คลังสินค้า") : QStringLiteral("Warehouse"));
     lookup().setAllowEmpty(false);
@@ -18,7 +20,7 @@ int TFaGetWarehouse::restrictedUser()
     data::Query& config = dm().QConfig();
     if (!config.isOpen())
         config.open();
-    const bool restricted = data::isFlagSet(config.field(QStringLiteral("CheckUserWarehouseFlag")).asString());
+    const bool restricted = util::isFlagSet(config.field(QStringLiteral("CheckUserWarehouseFlag")).asString());
     return restricted ? dm().config().session().UserId : 0;
 }
 
@@ -26,8 +28,7 @@ void TFaGetWarehouse::FieldEnter()
 {
     LookupFrame::FieldEnter();
     if (const int user = restrictedUser())
-        lookup().setFilter(QStringLiteral("Id In (Select Warehouse From UserWarehouse Where UserName = :UserId)"),
-                           {{QStringLiteral("UserId"), user}});
+        lookup().setFilter(statements::warehousesOfUser(), {{QStringLiteral("UserId"), user}});
 }
 
 void TFaGetWarehouse::search()

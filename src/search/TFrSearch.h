@@ -21,7 +21,7 @@ public:
 
     QString gridHint() const override;
     bool BtOkClick() override;
-    QColor rowColour(int row) const override;
+    RowColour rowColour(int row) const override;
     void titleClick(const QString& field) override;
     void gridMouseDown(int row, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) override;
 

@@ -1,5 +1,7 @@
 #include "search/TFrSearchBarCode.h"
 
+#include "search/StockSearchStatements.h"
+
 namespace kvr::search {
 
 TFrSearchBarCode::TFrSearchBarCode(data::TDM& dm, ui::Prompter& prompter, QObject* parent)
@@ -17,18 +19,9 @@ TFrSearchBarCode::TFrSearchBarCode(data::TDM& dm, ui::Prompter& prompter, QObjec
               QStringLiteral("#,##0.##"));
 }
 
-QStringList TFrSearchBarCode::statement()
+QStringList TFrSearchBarCode::statement(const data::Dialect& dialect)
 {
-    // Stock is counted in smallest units: shown in the barcode's own unit.
-    return {
-        QStringLiteral("SELECT U.BarCode, P.Code, P.ThaiName, U.UnitName,"),
-        QStringLiteral(
-            "  (SELECT Sum(H.Quantity) FROM ProductOnHand H WHERE H.Product = P.Id) / NULLIF(U.Fraction, 0) AS OnHand"),
-        QStringLiteral("FROM ProductUnits U INNER JOIN Product P ON (P.Id = U.Product)"),
-        QStringLiteral(
-            "WHERE (U.BarCode LIKE :GetBarCode) AND (U.BarCode <> '') AND (Coalesce(P.Blocked, 'N') <> 'Y')"),
-        QStringLiteral("  AND ") + likeNoCase(QStringLiteral("Coalesce(P.ThaiName, '')"), QStringLiteral("GetName")),
-        QStringLiteral("ORDER BY U.BarCode")};
+    return statements::barcodeSearch(dialect);
 }
 
 void TFrSearchBarCode::prepareSearch()

@@ -1,5 +1,7 @@
 #include "search/TFrSearchCompanyBank.h"
 
+#include "search/SearchStatements.h"
+
 namespace kvr::search {
 
 TFrSearchCompanyBank::TFrSearchCompanyBank(data::TDM& dm, ui::Prompter& prompter, QObject* parent)
@@ -16,12 +18,9 @@ TFrSearchCompanyBank::TFrSearchCompanyBank(data::TDM& dm, ui::Prompter& prompter
     addColumn(QStringLiteral("AccountNo"), 15, thai() ? QStringLiteral("เลขที่บัญชี") : QStringLiteral("Account no."));
 }
 
-QStringList TFrSearchCompanyBank::statement()
+QStringList TFrSearchCompanyBank::statement(const data::Dialect& dialect)
 {
-    return {QStringLiteral("SELECT Id, BankCode, BankName, AccountNo FROM CompanyBank"),
-            QStringLiteral("WHERE (Coalesce(Blocked, 'N') <> 'Y') AND (BankCode LIKE :GetCode) AND ") +
-                likeNoCase(QStringLiteral("Coalesce(BankName, '')"), QStringLiteral("GetName")),
-            QStringLiteral("ORDER BY BankCode")};
+    return statements::companyBankSearch(dialect);
 }
 
 void TFrSearchCompanyBank::prepareSearch()

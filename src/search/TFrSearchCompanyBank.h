@@ -12,7 +12,7 @@ public:
     TFrSearchCompanyBank(data::TDM& dm, ui::Prompter& prompter, QObject* parent = nullptr);
 
 protected:
-    QStringList statement() override;
+    QStringList statement(const data::Dialect& dialect) override;
     void prepareSearch() override;
 };
 

@@ -1,10 +1,8 @@
 #include "search/TFrSearchLotNo.h"
 
-namespace kvr::search {
+#include "search/StockSearchStatements.h"
 
-namespace {
-constexpr int kConditionLine = 2;
-}
+namespace kvr::search {
 
 TFrSearchLotNo::TFrSearchLotNo(data::TDM& dm, ui::Prompter& prompter, QObject* parent)
     : SearchScreen(dm, prompter, parent)
@@ -19,17 +17,14 @@ TFrSearchLotNo::TFrSearchLotNo(data::TDM& dm, ui::Prompter& prompter, QObject* p
               QStringLiteral("dd/MM/yyyy"));
 }
 
-QStringList TFrSearchLotNo::statement()
+QStringList TFrSearchLotNo::statement(const data::Dialect& dialect)
 {
-    return {QStringLiteral("SELECT Id, Code, Description, ExpiredDate FROM LotNo"),
-            QStringLiteral("WHERE (Code LIKE :GetCode) AND ") +
-                likeNoCase(QStringLiteral("Coalesce(Description, '')"), QStringLiteral("GetDescription")),
-            QString(), QStringLiteral("ORDER BY Code")};
+    return statements::lotSearch(dialect);
 }
 
 void TFrSearchLotNo::prepareSearch()
 {
-    QSearch().setLine(kConditionLine, lotCondition());
+    QSearch().setSlot(statements::kLotCondition, lotCondition());
     QSearch().setParam(QStringLiteral("GetCode"), startsWith(criterionText(QStringLiteral("Code"))));
     QSearch().setParam(QStringLiteral("GetDescription"), contains(criterionText(QStringLiteral("Description"))));
 }

@@ -12,9 +12,9 @@ public:
     TFrSearchLotNo(data::TDM& dm, ui::Prompter& prompter, QObject* parent = nullptr);
 
 protected:
-    QStringList statement() override;
+    QStringList statement(const data::Dialect& dialect) override;
     void prepareSearch() override;
-    // A further condition on the lots (line 2 of the statement), empty for none.
+    // A further condition on the lots, empty for none.
     virtual QString lotCondition() const { return {}; }
 };
 

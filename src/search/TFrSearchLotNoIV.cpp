@@ -1,5 +1,7 @@
 #include "search/TFrSearchLotNoIV.h"
 
+#include "search/StockSearchStatements.h"
+
 namespace kvr::search {
 
 TFrSearchLotNoIV::TFrSearchLotNoIV(data::TDM& dm, ui::Prompter& prompter, QObject* parent)
@@ -10,8 +12,7 @@ TFrSearchLotNoIV::TFrSearchLotNoIV(data::TDM& dm, ui::Prompter& prompter, QObjec
 
 QString TFrSearchLotNoIV::lotCondition() const
 {
-    return QStringLiteral("AND Id In (Select LotNo From mrdt Where Product = :ProductId "
-                          "Union Select LotNo From MFGFinishDt Where Product = :ProductId)");
+    return statements::lotsOfProduct();
 }
 
 void TFrSearchLotNoIV::prepareSearch()

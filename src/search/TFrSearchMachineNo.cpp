@@ -1,5 +1,7 @@
 #include "search/TFrSearchMachineNo.h"
 
+#include "search/SearchStatements.h"
+
 #include "search/SearchRunner.h"
 
 namespace kvr::search {
@@ -15,11 +17,9 @@ TFrSearchMachineNo::TFrSearchMachineNo(data::TDM& dm, ui::Prompter& prompter, QO
     addColumn(QStringLiteral("Remark"), 30, thai() ? QStringLiteral("หมายเหตุ") : QStringLiteral("Remark"));
 }
 
-QStringList TFrSearchMachineNo::statement()
+QStringList TFrSearchMachineNo::statement(const data::Dialect& dialect)
 {
-    return {QStringLiteral("SELECT MachineCode, Location, Remark, Blocked"), QStringLiteral("FROM PosMachineNo"),
-            QStringLiteral("WHERE ") + likeNoCase(QStringLiteral("Location"), QStringLiteral("GetLocation")),
-            QStringLiteral("ORDER BY Location")};
+    return statements::machineSearch(dialect);
 }
 
 void TFrSearchMachineNo::prepareSearch()

@@ -15,7 +15,7 @@ public:
     TFrSearchMachineNo(data::TDM& dm, ui::Prompter& prompter, QObject* parent = nullptr);
 
 protected:
-    QStringList statement() override;
+    QStringList statement(const data::Dialect& dialect) override;
     void prepareSearch() override;
 };
 

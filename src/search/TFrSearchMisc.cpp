@@ -1,5 +1,7 @@
 #include "search/TFrSearchMisc.h"
 
+#include "search/SearchStatements.h"
+
 namespace kvr::search {
 
 TFrSearchMisc::TFrSearchMisc(data::TDM& dm, ui::Prompter& prompter, QObject* parent)
@@ -11,12 +13,9 @@ TFrSearchMisc::TFrSearchMisc(data::TDM& dm, ui::Prompter& prompter, QObject* par
     addColumn(QStringLiteral("Description"), 50, thai() ? QStringLiteral("คำอธิบาย") : QStringLiteral("Description"));
 }
 
-QStringList TFrSearchMisc::statement()
+QStringList TFrSearchMisc::statement(const data::Dialect& dialect)
 {
-    return {QStringLiteral("SELECT Id, Code, Description FROM Misc"),
-            QStringLiteral("WHERE (GroupCode = :GroupCode) AND (Code LIKE :GetCode) AND ") +
-                likeNoCase(QStringLiteral("Coalesce(Description, '')"), QStringLiteral("GetDescription")),
-            QStringLiteral("ORDER BY Code")};
+    return statements::miscSearch(dialect);
 }
 
 void TFrSearchMisc::prepareSearch()

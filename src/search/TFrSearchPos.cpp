@@ -1,5 +1,7 @@
 #include "search/TFrSearchPos.h"
 
+#include "search/SearchStatements.h"
+
 namespace kvr::search {
 
 TFrSearchPos::TFrSearchPos(data::TDM& dm, ui::Prompter& prompter, QObject* parent)
@@ -27,25 +29,16 @@ TFrSearchPos::TFrSearchPos(data::TDM& dm, ui::Prompter& prompter, QObject* paren
     addColumn(QStringLiteral("SalesName"), 20, thai() ? QStringLiteral("ชื่อพนง.ขาย") : QStringLiteral("Salesman name"));
 }
 
-QStringList TFrSearchPos::statement()
+QStringList TFrSearchPos::statement(const data::Dialect& dialect)
 {
-    // A bill without a customer is found too: its customer code reads as empty text.
-    return {QStringLiteral("Select H.Id, H.PosNo, H.PosDate, H.Total, H.DelFlag, H.DelRemark,"),
-            QStringLiteral("       C.Code, C.Name, S.Code SalesCode, S.Name SalesName, H.Printed"),
-            QStringLiteral("From PosHd H"),
-            QStringLiteral("Left Join Customer C On (C.Id = H.Customer)"),
-            QStringLiteral("Inner Join Salesman S On (S.Id = H.Salesman)"),
-            QStringLiteral(
-                "Where (H.PosNo Like :GetNo) And (Coalesce(C.Code, '') Like :GetCode) And (H.PosType Like :GetType)"),
-            QStringLiteral("Order By H.PosDate Desc, H.PosNo Desc")};
+    Q_UNUSED(dialect);
+    return statements::posBillSearch();
 }
 
 void TFrSearchPos::prepareSearch()
 {
     const bool byNumber = criterionText(QStringLiteral("Sort")).toInt() == int(Sort::ByNumber);
-    QSearch().setLine(kOrderLine,
-                      byNumber ? QStringLiteral("ORDER BY PosNo Desc")
-                               : QStringLiteral("ORDER BY PosDate Desc, PosNo Desc"));
+    QSearch().setSlot(statements::kOrder, statements::posBillOrder(byNumber));
     // Numbers are stored right-aligned: the typed digits match their end.
     QSearch().setParam(QStringLiteral("GetNo"), QLatin1Char('%') + criterionText(QStringLiteral("Code")).trimmed());
     QSearch().setParam(QStringLiteral("GetCode"), startsWith(criterionText(QStringLiteral("Customer"))));

@@ -15,11 +15,8 @@ public:
 
     TFrSearchPos(data::TDM& dm, ui::Prompter& prompter, QObject* parent = nullptr);
 
-    // The statement line replaced by the sort choice before each search.
-    static constexpr int kOrderLine = 6;
-
 protected:
-    QStringList statement() override;
+    QStringList statement(const data::Dialect& dialect) override;
     void prepareSearch() override;
 };
 

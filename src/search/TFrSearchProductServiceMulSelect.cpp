@@ -1,5 +1,7 @@
 #include "search/TFrSearchProductServiceMulSelect.h"
 
+#include "search/StockSearchStatements.h"
+
 #include "data/TDM.h"
 
 namespace kvr::search {
@@ -27,14 +29,14 @@ void TFrSearchProductServiceMulSelect::setPosType(const QString& posType)
     m_kind = posType.trimmed().toUpper() == QLatin1String("S") ? ProductKind::Services : ProductKind::Goods;
 }
 
-QStringList TFrSearchProductServiceMulSelect::statement()
+QStringList TFrSearchProductServiceMulSelect::statement(const data::Dialect& dialect)
 {
-    return productSearchStatement(dm().DMdata().dialect());
+    return statements::productSearch(dialect);
 }
 
 void TFrSearchProductServiceMulSelect::prepareSearch()
 {
-    QSearch().setLine(kProductKindLine, productKindLine(m_kind));
+    QSearch().setSlot(statements::kProductKind, statements::productKind(m_kind));
     QSearch().setParam(QStringLiteral("GetCode"), startsWith(criterionText(QStringLiteral("Code"))));
     QSearch().setParam(QStringLiteral("GetName"), contains(criterionText(QStringLiteral("Name"))));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/ProductSearchStatement.h"
+#include "search/StockSearchStatements.h"
 #include "search/TFrSearch.h"
 
 namespace kvr::search {
@@ -17,7 +17,7 @@ public:
     void setPosType(const QString& posType);
 
 protected:
-    QStringList statement() override;
+    QStringList statement(const data::Dialect& dialect) override;
     void prepareSearch() override;
 
 private:

@@ -1,10 +1,8 @@
 #include "search/TFrSearchUnit.h"
 
-namespace kvr::search {
+#include "search/StockSearchStatements.h"
 
-namespace {
-constexpr int kRoleLine = 2;
-}
+namespace kvr::search {
 
 TFrSearchUnit::TFrSearchUnit(data::TDM& dm, ui::Prompter& prompter, QObject* parent)
     : SearchScreen(dm, prompter, parent)
@@ -18,21 +16,18 @@ TFrSearchUnit::TFrSearchUnit(data::TDM& dm, ui::Prompter& prompter, QObject* par
     addColumn(QStringLiteral("BarCode"), 15, thai() ? QStringLiteral("บาร์โค้ด") : QStringLiteral("Barcode"));
 }
 
-QStringList TFrSearchUnit::statement()
+QStringList TFrSearchUnit::statement(const data::Dialect& dialect)
 {
-    return {QStringLiteral("SELECT Id, UnitName, Fraction, BarCode FROM ProductUnits"),
-            QStringLiteral("WHERE (Product = :ProductId) AND (UnitName LIKE :GetUnit)"), QString(),
-            QStringLiteral("ORDER BY Fraction, UnitName")};
+    Q_UNUSED(dialect);
+    return statements::unitSearch();
 }
 
 void TFrSearchUnit::prepareSearch()
 {
-    QString role;
-    if (m_role == Role::Sale)
-        role = QStringLiteral("AND (SaleFlag = 'Y')");
-    else if (m_role == Role::Purchase)
-        role = QStringLiteral("AND (PurcFlag = 'Y')");
-    QSearch().setLine(kRoleLine, role);
+    const statements::UnitRole role = m_role == Role::Sale ? statements::UnitRole::Sale
+        : m_role == Role::Purchase                         ? statements::UnitRole::Purchase
+                                                           : statements::UnitRole::Any;
+    QSearch().setSlot(statements::kUnitRole, statements::unitRole(role));
     QSearch().setParam(QStringLiteral("ProductId"), m_productId);
     QSearch().setParam(QStringLiteral("GetUnit"), startsWith(criterionText(QStringLiteral("UnitName"))));
 }

@@ -17,7 +17,7 @@ public:
     void setRole(Role role) { m_role = role; }
 
 protected:
-    QStringList statement() override;
+    QStringList statement(const data::Dialect& dialect) override;
     void prepareSearch() override;
 
 private:

@@ -4,11 +4,11 @@
 
 namespace kvr::util {
 
-// Single-character flag columns: a flag is set only when it holds "Y" (blanks of a fixed-width
-// column aside); empty, null, "y" or anything else is not set.
+// Single-character flag columns: a flag is set only by the exact text "Y"; empty, null, "y",
+// "Y " or anything else is not set.
 inline bool isFlagSet(const QString& value)
 {
-    return value.trimmed() == QLatin1String("Y");
+    return value == QLatin1String("Y");
 }
 
 // How the program writes a flag.

@@ -5,10 +5,15 @@
 #include "admin/TFrPosMachineNoView.h"
 #include "admin/TFrPosShiftNo.h"
 #include "admin/TFrPosShiftNoView.h"
+#include "data/Query.h"
 #include "search/LookupFrameView.h"
+#include "support/WindowWait.h"
 #include "ui/base/Application.h"
 #include "ui/base/DataGrid.h"
+#include "ui/base/DialogPrompter.h"
+#include "ui/base/ExceptionHandler.h"
 #include "ui/base/LookupEdit.h"
+#include "ui/base/TFrShowError.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,6 +21,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -26,15 +32,11 @@ using kvr::admin::TFrPosMachineNo;
 using kvr::admin::TFrPosMachineNoView;
 using kvr::admin::TFrPosShiftNo;
 using kvr::admin::TFrPosShiftNoView;
+using kvr::test::waitForActiveWindow;
+using kvr::test::waitForFocusIn;
+using kvr::test::waitUntil;
 
 namespace {
-
-// The program's own application object, as the windows need one.
-void settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
 
 QString focusedName()
 {
@@ -52,9 +54,9 @@ protected:
         form = std::make_unique<TFrPosShiftNo>(prompter, *dm, current, runner);
         view = std::make_unique<TFrPosShiftNoView>(*form);
         view->show();
-        view->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
-        settle();
+        ASSERT_TRUE(waitForActiveWindow(view.get()));
+        // The dialog opens with the date field to fill.
+        ASSERT_TRUE(waitForFocusIn(view->dateEdit())) << focusedName().toStdString();
     }
     void TearDown() override
     {
@@ -66,15 +68,16 @@ protected:
     void typeInto(QWidget* widget, const char* text)
     {
         widget->setFocus();
+        ASSERT_TRUE(waitForFocusIn(widget));
         QTest::keyClicks(widget, QString::fromUtf8(text));
         QTest::keyClick(widget, Qt::Key_Return);
-        settle();
     }
-    // A key as the cashier presses it: to whatever has the focus.
-    void press(Qt::Key key)
+    // The count cell of a row selected, as the grid shows it after every key.
+    bool onCountOfRow(int row)
     {
-        QTest::keyClick(QApplication::focusWidget(), key);
-        settle();
+        return waitUntil([&] {
+            return form->QShiftMoney().recNo() == row && view->grid()->selectedField() == QStringLiteral("Quantity");
+        });
     }
     int quantity(int row) { return form->QShiftMoney().fieldAt(row, QStringLiteral("Quantity")).asInteger(); }
 
@@ -90,13 +93,15 @@ TEST_P(ShiftDialogView, the_cashier_counts_the_float_with_the_keyboard_and_f10_s
     EXPECT_EQ(focusedName(), QStringLiteral("shiftDateEdit"));
     typeInto(view->machineEdit(), "pos01");
     EXPECT_EQ(view->machineEdit()->text(), QStringLiteral("POS01"));
+    EXPECT_TRUE(waitForFocusIn(view->shiftNoEdit())) << focusedName().toStdString();
     EXPECT_EQ(focusedName(), QStringLiteral("posShiftNoLineEdit"));
     EXPECT_FALSE(view->grid()->isEnabled());
     typeInto(view->shiftNoEdit(), "7");
     ASSERT_TRUE(view->grid()->isEnabled());
+    ASSERT_TRUE(waitForFocusIn(view->grid()));
     EXPECT_EQ(view->grid(), QApplication::focusWidget());
     EXPECT_TRUE(view->okButton()->isEnabled()) << "entering the grid allows OK";
-    EXPECT_EQ(view->grid()->selectedField(), QStringLiteral("Quantity"));
+    EXPECT_TRUE(onCountOfRow(0));
 
     struct Step
     {
@@ -112,8 +117,9 @@ TEST_P(ShiftDialogView, the_cashier_counts_the_float_with_the_keyboard_and_f10_s
     for (const Step& step : steps) {
         SCOPED_TRACE(std::string(step.typed) + " then key " + std::to_string(step.key));
         if (*step.typed)
-            QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(step.typed));
-        press(step.key);
+            kvr::test::typeText(QString::fromLatin1(step.typed));
+        kvr::test::pressKey(step.key);
+        EXPECT_TRUE(onCountOfRow(step.rowAfter));
         EXPECT_EQ(form->QShiftMoney().recNo(), step.rowAfter);
         EXPECT_EQ(view->grid()->selectedField(), QStringLiteral("Quantity"));
     }
@@ -121,7 +127,8 @@ TEST_P(ShiftDialogView, the_cashier_counts_the_float_with_the_keyboard_and_f10_s
     EXPECT_EQ(quantity(1), 4);
     EXPECT_EQ(view->findChild<QLabel*>(QStringLiteral("totalLabel"))->text(), QStringLiteral("3,400.00"));
 
-    press(Qt::Key_F10);
+    kvr::test::pressKey(Qt::Key_F10);
+    EXPECT_TRUE(waitUntil([&] { return !view->isVisible(); }));
     EXPECT_EQ(view->result(), QDialog::Accepted);
     EXPECT_FALSE(view->isVisible());
     ASSERT_TRUE(current.isChosen());
@@ -135,16 +142,17 @@ TEST_P(ShiftDialogView, a_refused_machine_is_told_once_and_escape_cancels)
 {
     prompter.expectInformation();
     view->machineEdit()->setFocus();
+    ASSERT_TRUE(waitForFocusIn(view->machineEdit()));
     QTest::keyClicks(view->machineEdit(), QStringLiteral("pos02"));
     view->shiftNoEdit()->setFocus();
+    ASSERT_TRUE(waitForFocusIn(view->shiftNoEdit()));
     QTest::keyClicks(view->shiftNoEdit(), QStringLiteral("1"));
     QTest::keyClick(view->shiftNoEdit(), Qt::Key_Return);
-    settle();
     ASSERT_EQ(prompter.asked().size(), 1u);
     EXPECT_EQ(prompter.asked()[0].text, QString::fromUtf8(TFrPosShiftNo::kBlockedMachine));
     EXPECT_FALSE(view->grid()->isEnabled());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    settle();
+    kvr::test::pressKey(Qt::Key_Escape);
+    EXPECT_TRUE(waitUntil([&] { return !view->isVisible(); }));
     EXPECT_EQ(view->result(), QDialog::Rejected);
     EXPECT_EQ(form->result(), ShiftResult::Cancel);
     EXPECT_EQ(prompter.asked().size(), 1u) << "closing is no leaving of the field";
@@ -164,9 +172,9 @@ protected:
         view = std::make_unique<TFrPosMachineNoView>(*screen);
         screen->setParent(view.get());
         view->show();
-        view->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
-        settle();
+        ASSERT_TRUE(waitForActiveWindow(view.get()));
+        // A new screen waits for a machine code.
+        ASSERT_TRUE(waitForFocusIn(view->codeEdit())) << focusedName().toStdString();
     }
     void TearDown() override
     {
@@ -184,9 +192,16 @@ protected:
     void typeInto(QLineEdit* edit, const char* text)
     {
         edit->setFocus();
+        ASSERT_TRUE(waitForFocusIn(edit));
         edit->insert(QString::fromUtf8(text));
         QTest::keyClick(edit, Qt::Key_Return);
-        settle();
+    }
+    // A machine code typed and left with Enter: the record of that code is on screen then.
+    void enterCode(const QString& code)
+    {
+        QTest::keyClicks(view->codeEdit(), code);
+        QTest::keyClick(view->codeEdit(), Qt::Key_Return);
+        ASSERT_TRUE(waitUntil([&] { return !view->codeEdit()->isEnabled(); }));
     }
     QVariant onScreen(const char* column)
     {
@@ -202,10 +217,7 @@ TEST_P(MachineRegisterView, what_is_typed_goes_into_the_machine_and_f10_saves_it
 {
     EXPECT_EQ(focusedName(), QStringLiteral("codeLineEdit"));
     EXPECT_FALSE(view->salesmanFrame()->codeEdit()->isEnabled());
-    view->codeEdit()->setFocus();
-    QTest::keyClicks(view->codeEdit(), QStringLiteral("pos07"));
-    QTest::keyClick(view->codeEdit(), Qt::Key_Return);
-    settle();
+    enterCode(QStringLiteral("pos07"));
     EXPECT_FALSE(view->codeEdit()->isEnabled());
     EXPECT_EQ(onScreen("BaudRate").toInt(), 9600);
     EXPECT_EQ(child<QLineEdit>("BaudRateLineEdit")->text(), QStringLiteral("9600"));
@@ -213,9 +225,11 @@ TEST_P(MachineRegisterView, what_is_typed_goes_into_the_machine_and_f10_saves_it
     typeInto(child<QLineEdit>("LocationLineEdit"), "ชั้นลอย");
     child<QCheckBox>("blockedCheckBox")->click();
     typeInto(view->salesmanFrame()->codeEdit(), "s01");
+    EXPECT_TRUE(waitUntil([&] { return view->salesmanFrame()->nameLabel()->text() == QStringLiteral("สมหญิง"); }));
     EXPECT_EQ(view->salesmanFrame()->nameLabel()->text(), QStringLiteral("สมหญิง"));
     auto* drawer = child<QComboBox>("CashDrawerComboBox");
     drawer->setFocus();
+    ASSERT_TRUE(waitForFocusIn(drawer));
     drawer->lineEdit()->selectAll();
     QTest::keyClicks(drawer->lineEdit(), QStringLiteral("/dev/ttyUSB0"));
     typeInto(child<QLineEdit>("PosDisplayHello1LineEdit"), "สวัสดี");
@@ -232,8 +246,7 @@ TEST_P(MachineRegisterView, what_is_typed_goes_into_the_machine_and_f10_saves_it
         EXPECT_EQ(onScreen(column).toString(), value.toString());
     }
     prompter.answerConfirm(true);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
-    settle();
+    kvr::test::pressKey(Qt::Key_F10);
     for (const auto& [column, value] : expected) {
         SCOPED_TRACE(column);
         EXPECT_EQ(
@@ -252,9 +265,50 @@ TEST_P(MachineRegisterView, a_click_on_the_toolbar_switches_the_captions_to_engl
     auto* blocked = child<QCheckBox>("blockedCheckBox");
     for (const char* caption : {"Blocked", "ระงับการใช้งาน"}) {
         QTest::mouseClick(toolbar, Qt::LeftButton, {}, QPoint(toolbar->width() - 5, toolbar->height() / 2));
-        settle();
+        EXPECT_TRUE(waitUntil([&] { return blocked->text() == QString::fromUtf8(caption); }));
         EXPECT_EQ(blocked->text(), QString::fromUtf8(caption));
     }
+}
+
+TEST_P(MachineRegisterView, a_code_another_counter_registered_meanwhile_is_refused_with_its_explanation_and_kept)
+{
+    // The real error handler of the program, with its red dialog, takes what the save raises.
+    kvr::ui::DialogPrompter dialogs;
+    kvr::ui::ExceptionHandler handler(*config, dialogs);
+    auto* application = static_cast<kvr::ui::Application*>(QCoreApplication::instance());
+    application->setExceptionHandler(&handler);
+    struct Uninstall
+    {
+        kvr::ui::Application* application;
+        ~Uninstall() { application->setExceptionHandler(nullptr); }
+    } uninstall{application};
+
+    enterCode(QStringLiteral("pos09"));
+    typeInto(child<QLineEdit>("LocationLineEdit"), "ชั้นลอย");
+    execElsewhere(
+        QStringLiteral("INSERT INTO PosMachineNo (MachineCode, Location, Blocked) VALUES ('POS09', 'อื่น', 'N')"));
+
+    QString shown;
+    kvr::test::whenModalOpens([&shown](QWidget* modal) {
+        if (auto* dialog = qobject_cast<kvr::ui::TFrShowError*>(modal)) {
+            shown = dialog->errorBox()->toPlainText();
+            QTest::mouseClick(dialog->dontSendButton(), Qt::LeftButton);
+        }
+    });
+    prompter.answerConfirm(true);
+    kvr::test::pressKey(Qt::Key_F10);
+
+    kvr::data::Query log(config->DmCfg(), QStringLiteral("SELECT ErrorMsg FROM ErrorLog"));
+    log.open();
+    ASSERT_EQ(log.recordCount(), 1);
+    EXPECT_EQ(shown,
+              QStringLiteral("ข้อมูลที่เพิ่มซ้ำกับข้อมูลที่มีอยู่แล้ว\n") + log.field(QStringLiteral("ErrorMsg")).asString().toUpper() +
+                  QLatin1Char('\n'));
+    // What was typed stays on screen, to be changed and saved again.
+    EXPECT_EQ(child<QLineEdit>("LocationLineEdit")->text(), QStringLiteral("ชั้นลอย"));
+    EXPECT_EQ(onScreen("Location").toString(), QStringLiteral("ชั้นลอย"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Location FROM PosMachineNo WHERE MachineCode = 'POS09'")).toString(),
+              QStringLiteral("อื่น"));
 }
 
 KVR_INSTANTIATE_BACKENDS(ShiftDialogView);

@@ -393,7 +393,7 @@ TEST_P(MachineRegister, a_click_on_the_toolbar_switches_the_captions_language)
         EXPECT_EQ(screen->thaiCaptions(), thai);
         for (const auto& [member, th, en] : captions)
             EXPECT_EQ(screen->captions().*member, QString::fromUtf8(thai ? th : en));
-        screen->ToolbarClick();
+        screen->switchCaptionLanguage();
     }
     EXPECT_EQ(refreshed, 3);
 }

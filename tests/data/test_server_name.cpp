@@ -1,5 +1,8 @@
+#include "data/Connection.h"
+#include "data/DbError.h"
 #include "data/Query.h"
 #include "data/ServerName.h"
+#include "data/dialect/Dialect.h"
 
 #include <QDir>
 #include <QFile>
@@ -98,4 +101,36 @@ TEST(NamedParameters, become_positional_markers_outside_quotes_and_casts)
         EXPECT_EQ(t.sql, c.expected);
         EXPECT_EQ(t.placeholders, c.names);
     }
+}
+
+TEST(ServerName, each_supported_backend_gets_its_dialect_and_sql_server_is_refused_with_how_to_name_a_server)
+{
+    for (const auto backend : {ServerSpec::Backend::Sqlite, ServerSpec::Backend::Postgres}) {
+        const auto dialect = Dialect::forBackend(backend);
+        EXPECT_EQ(dialect->backend(), backend);
+        // The same dialect the Qt driver name gives.
+        EXPECT_EQ(Dialect::forDriver(dialect->qtDriver())->backend(), backend);
+    }
+    try {
+        Dialect::forBackend(ServerSpec::Backend::SqlServer);
+        ADD_FAILURE() << "SQL Server has no dialect in this build";
+    } catch (const DbError& error) {
+        EXPECT_TRUE(error.message().contains(QLatin1String("sqlite:FOLDER or pgsql:HOST[:PORT]")))
+            << error.message().toStdString();
+    }
+}
+
+TEST(StatementSlots, a_named_slot_is_empty_until_filled_and_keeps_its_name_when_other_lines_change)
+{
+    Connection connection(QStringLiteral("slots")); // never opened: only the text is built
+    Query query(connection);
+    query.setSqlLines({QStringLiteral("SELECT Code FROM Warehouse"), Query::slotLine(QStringLiteral("Condition")),
+                       QStringLiteral("ORDER BY Code")});
+    EXPECT_EQ(query.sqlText(), QStringLiteral("SELECT Code FROM Warehouse\n\nORDER BY Code"));
+    query.setSlot(QStringLiteral("Condition"), QStringLiteral("WHERE Code LIKE :GetCode"));
+    EXPECT_EQ(query.paramNames(), QStringList{QStringLiteral("GetCode")});
+    query.setLine(2, QStringLiteral("ORDER BY 1 Desc"));
+    query.setSlot(QStringLiteral("Condition"), QString());
+    EXPECT_EQ(query.sqlText(), QStringLiteral("SELECT Code FROM Warehouse\n\nORDER BY 1 Desc"));
+    EXPECT_TRUE(query.slotText(QStringLiteral("Condition")).isEmpty());
 }

@@ -1,4 +1,5 @@
 #include "SearchFixture.h"
+#include "search/SearchStatements.h"
 #include "search/TFrSearchPos.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,7 @@
 using namespace kvr;
 using kvr::search::TFrSearch;
 using kvr::search::TFrSearchPos;
+using RowColour = kvr::search::SearchScreen::RowColour;
 using kvr::test::ScriptedPrompter;
 using kvr::test::SearchFixture;
 
@@ -79,7 +81,7 @@ TEST_P(BillSearchTest, clicking_the_same_title_sorts_ascending_descending_ascend
         SCOPED_TRACE(order);
         bills->titleClick(QStringLiteral("PosNo"));
         EXPECT_EQ(keys(*bills), *expected);
-        EXPECT_EQ(bills->QSearch().sqlLines().at(TFrSearchPos::kOrderLine), QString::fromLatin1(order));
+        EXPECT_EQ(bills->QSearch().slotText(search::statements::kOrder), QString::fromLatin1(order));
     }
     // Another column starts ascending again; a remark column does not sort.
     bills->titleClick(QStringLiteral("Total"));
@@ -87,7 +89,7 @@ TEST_P(BillSearchTest, clicking_the_same_title_sorts_ascending_descending_ascend
     for (const char* unsorted : {"Remark", "MEMO"}) {
         bills->titleClick(QLatin1String(unsorted));
         EXPECT_EQ(TFrSearch::lastSortField(), QStringLiteral("Total"));
-        EXPECT_EQ(bills->QSearch().sqlLines().at(TFrSearchPos::kOrderLine), QStringLiteral("Order By 4"));
+        EXPECT_EQ(bills->QSearch().slotText(search::statements::kOrder), QStringLiteral("Order By 4"));
     }
 }
 
@@ -115,7 +117,7 @@ TEST_P(BillSearchTest, cancelled_bills_show_in_red)
     for (const char* number : {"P2600001", "P2600002", "P2600003", "P2600004"}) {
         SCOPED_TRACE(number);
         const bool cancelled = QLatin1String(number) == QLatin1String("P2600003");
-        EXPECT_EQ(bills->rowColour(rowOf(number)), cancelled ? QColor(Qt::red) : QColor());
+        EXPECT_EQ(bills->rowColour(rowOf(number)), cancelled ? RowColour::Red : RowColour::Plain);
     }
 }
 

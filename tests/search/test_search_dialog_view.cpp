@@ -1,6 +1,7 @@
 #include "SearchFixture.h"
 #include "search/SearchDialogView.h"
 #include "search/TFrSearchPos.h"
+#include "support/WindowWait.h"
 #include "ui/base/DataGrid.h"
 
 #include <QApplication>
@@ -29,8 +30,7 @@ protected:
         bills->setDocType(QStringLiteral("P"));
         view = std::make_unique<SearchDialogView>(*bills);
         view->show();
-        view->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+        ASSERT_TRUE(test::waitForActiveWindow(view.get()));
     }
     void TearDown() override
     {
@@ -40,7 +40,7 @@ protected:
     }
     QLineEdit* numberField() const { return qobject_cast<QLineEdit*>(view->criterionField(QStringLiteral("Code"))); }
     QWidget* focused() const { return QApplication::focusWidget(); }
-    void key(Qt::Key k) { QTest::keyClick(focused(), k); }
+    void key(Qt::Key k) { test::pressKey(k); }
 
     std::unique_ptr<TFrSearchPos> bills;
     std::unique_ptr<SearchDialogView> view;
@@ -49,11 +49,12 @@ protected:
 TEST_P(SearchDialogViewTest, enter_searches_from_the_criteria_and_chooses_from_the_grid)
 {
     open();
-    EXPECT_EQ(focused(), numberField()) << "the number field has the focus when the dialog opens";
+    EXPECT_TRUE(test::waitForFocusIn(numberField())) << "the number field has the focus when the dialog opens";
     QTest::keyClicks(numberField(), QStringLiteral("2"));
     key(Qt::Key_Return);
     ASSERT_EQ(view->grid()->model()->rowCount(), 1);
-    EXPECT_EQ(focused(), view->grid()) << "rows found: the grid gets the focus";
+    EXPECT_TRUE(test::waitForFocusIn(view->grid())) << "rows found: the grid gets the focus";
+    EXPECT_EQ(focused(), view->grid());
     EXPECT_TRUE(view->isVisible());
     key(Qt::Key_Return);
     EXPECT_FALSE(view->isVisible());
@@ -66,8 +67,9 @@ TEST_P(SearchDialogViewTest, down_goes_to_the_grid_and_escape_cancels)
     open();
     key(Qt::Key_Return); // every bill
     numberField()->setFocus();
+    ASSERT_TRUE(test::waitForFocusIn(numberField()));
     key(Qt::Key_Down);
-    EXPECT_EQ(focused(), view->grid());
+    EXPECT_TRUE(test::waitForFocusIn(view->grid()));
     key(Qt::Key_Escape);
     EXPECT_FALSE(view->isVisible());
     EXPECT_EQ(view->result(), QDialog::Rejected);
@@ -77,6 +79,7 @@ TEST_P(SearchDialogViewTest, down_goes_to_the_grid_and_escape_cancels)
 TEST_P(SearchDialogViewTest, a_cancelled_bill_keeps_the_dialog_open_and_cancel_still_closes_it)
 {
     open();
+    ASSERT_TRUE(test::waitForFocusIn(numberField()));
     QTest::keyClicks(numberField(), QStringLiteral("3"));
     key(Qt::Key_Return);
     prompter.expectInformation().expectInformation();

@@ -29,7 +29,7 @@ void onMaster(const std::function<void(QSqlQuery&)>& fn)
     const QString name = QStringLiteral("testmaster-") + QUuid::createUuid().toString(QUuid::Id128);
     {
         const data::ServerSpec spec = data::ServerSpec::parse(QStringLiteral("pgsql:") + pgAddress(), QString());
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        QSqlDatabase db = QSqlDatabase::addDatabase(data::Dialect::forBackend(spec.backend)->qtDriver(), name);
         db.setHostName(spec.host);
         db.setPort(spec.port);
         db.setDatabaseName(QStringLiteral("postgres"));
@@ -115,8 +115,7 @@ void TestServer::dropAll() const
 void TestServer::createDatabase(const QString& name) const
 {
     const data::ServerSpec server = spec();
-    const auto dialect =
-        data::Dialect::forDriver(m_kind == BackendKind::Sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"));
+    const auto dialect = data::Dialect::forBackend(m_kind);
     const data::Login login;
     dialect->createDatabase(server, name, login.user, login.password);
 }

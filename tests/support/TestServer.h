@@ -10,7 +10,8 @@
 
 namespace kvr::test {
 
-enum class BackendKind { Sqlite, Postgres };
+// The backends the tests run on, named as the program names them.
+using BackendKind = data::ServerSpec::Backend;
 
 std::string backendName(const ::testing::TestParamInfo<BackendKind>& info);
 

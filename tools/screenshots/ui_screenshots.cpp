@@ -80,9 +80,10 @@ int main(int argc, char** argv)
         ok = save(*balloon, folder, "balloon-hint.png") && ok;
 
     ui::TFrShowError dialog;
+    // A bill saved without its customer, as the database refuses it.
     dialog.setErrorText(ui::ErrorExplanation::dialogText(
-        QStringLiteral("Cannot insert the value NULL into column 'Customer', table 'SHOP.dbo.PosHd'; column does not "
-                       "allow nulls. INSERT fails.")));
+        ui::ErrorExplanation::explain(data::DbFailure::NotNull, QStringLiteral("Customer")),
+        QStringLiteral("NOT NULL constraint failed: PosHd.Customer Unable to fetch row")));
     dialog.show();
     ok = save(dialog, folder, "error-dialog.png") && ok;
     return ok ? 0 : 1;

@@ -18,6 +18,26 @@ std::unique_ptr<Dialect> Dialect::forDriver(const QString& qtDriverName)
     throw DbError(QStringLiteral("No database dialect for the driver \"%1\"").arg(qtDriverName));
 }
 
+std::unique_ptr<Dialect> Dialect::forBackend(ServerSpec::Backend backend)
+{
+    switch (backend) {
+    case ServerSpec::Backend::Sqlite:
+        return forDriver(QStringLiteral("QSQLITE"));
+    case ServerSpec::Backend::Postgres:
+        return forDriver(QStringLiteral("QPSQL"));
+    case ServerSpec::Backend::SqlServer:
+        break;
+    }
+    throw DbError(QStringLiteral("Microsoft SQL Server is not supported by this build; name the server in Server.Dat "
+                                 "as sqlite:FOLDER or pgsql:HOST[:PORT]"));
+}
+
+DbFailure Dialect::brokenReference(const QString& statement)
+{
+    return statement.trimmed().startsWith(QLatin1String("DELETE"), Qt::CaseInsensitive) ? DbFailure::StillReferenced
+                                                                                        : DbFailure::MissingReference;
+}
+
 QString Dialect::limit(const QString& select, int rows) const
 {
     return select + QStringLiteral(" LIMIT %1").arg(rows);

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "data/DbError.h"
+#include "data/ServerName.h"
+
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <memory>
 
-namespace kvr::data {
+class QSqlError;
 
-struct ServerSpec;
+namespace kvr::data {
 
 // Everything that differs between the database backends, in one place. Statements are written
 // once; where the backends disagree they call one of these instead of spelling it out.
@@ -33,14 +36,14 @@ struct ServerSpec;
 class Dialect
 {
 public:
-    enum class Kind { Sqlite, Postgres };
-
     virtual ~Dialect() = default;
 
     // Refuses driver names it does not know, so a new backend is one more class, never a silent default.
     static std::unique_ptr<Dialect> forDriver(const QString& qtDriverName);
+    // The dialect of a server named in "Server.Dat"; refuses the backends this build cannot reach.
+    static std::unique_ptr<Dialect> forBackend(ServerSpec::Backend backend);
 
-    virtual Kind kind() const = 0;
+    virtual ServerSpec::Backend backend() const = 0;
     virtual QString qtDriver() const = 0;
 
     // Connection set-up: where the server is, the database name, the login.
@@ -90,6 +93,15 @@ public:
 
     // The storage edge: amounts leave memory with 4 decimal places; date-times in the backend's form.
     virtual QVariant bindValue(const QVariant& value) const;
+
+    // What a failure of the statement means, from the backend's error code: a missing value (with
+    // its column), a duplicate key, a reference, a lost connection, a time-out.
+    virtual DbFailureClass classify(const QSqlError& error, const QString& statement) const = 0;
+
+protected:
+    // A reference broken by a DELETE is a row still referred to; by an INSERT or UPDATE, a
+    // reference to a row that does not exist.
+    static DbFailure brokenReference(const QString& statement);
 };
 
 } // namespace kvr::data

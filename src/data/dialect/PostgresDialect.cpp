@@ -178,4 +178,29 @@ QString PostgresDialect::indexExistsSql() const
         "SELECT 1 FROM pg_indexes WHERE schemaname = current_schema() AND indexname = lower(:IndexName)");
 }
 
+DbFailureClass PostgresDialect::classify(const QSqlError& error, const QString& statement) const
+{
+    // SQLSTATE codes; the message is read only for the column's name.
+    const QString state = error.nativeErrorCode();
+    if (state == QLatin1String("23502")) {
+        static const QRegularExpression column(QStringLiteral("column \"([^\"]+)\""));
+        return {DbFailure::NotNull, column.match(error.databaseText()).captured(1)};
+    }
+    if (state == QLatin1String("23505"))
+        return {DbFailure::Duplicate, {}};
+    if (state == QLatin1String("23503"))
+        return {brokenReference(statement), {}};
+    // lock_not_available (lock_timeout), query_canceled (statement_timeout)
+    if (state == QLatin1String("55P03") || state == QLatin1String("57014"))
+        return {DbFailure::TimedOut, {}};
+    // connection_exception class; the server shutting down or ending the session
+    if (state.startsWith(QLatin1String("08")) || state == QLatin1String("57P01") || state == QLatin1String("57P02") ||
+        state == QLatin1String("57P03"))
+        return {DbFailure::ConnectionLost, {}};
+    // Without a result there is no code: the connection itself failed.
+    if (state.isEmpty() && error.type() == QSqlError::ConnectionError)
+        return {DbFailure::ConnectionLost, {}};
+    return {};
+}
+
 } // namespace kvr::data

@@ -8,7 +8,7 @@ namespace kvr::data {
 class PostgresDialect : public Dialect
 {
 public:
-    Kind kind() const override { return Kind::Postgres; }
+    ServerSpec::Backend backend() const override { return ServerSpec::Backend::Postgres; }
     QString qtDriver() const override { return QStringLiteral("QPSQL"); }
     void configure(QSqlDatabase& db, const ServerSpec& server, const QString& databaseName, const QString& user,
                    const QString& password) const override;
@@ -36,6 +36,7 @@ public:
     QString tableExistsSql() const override;
     QString columnExistsSql() const override;
     QString indexExistsSql() const override;
+    DbFailureClass classify(const QSqlError& error, const QString& statement) const override;
 };
 
 } // namespace kvr::data

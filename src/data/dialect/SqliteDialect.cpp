@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSqlError>
 
 namespace kvr::data {
 
@@ -117,6 +118,42 @@ QString SqliteDialect::columnExistsSql() const
 QString SqliteDialect::indexExistsSql() const
 {
     return QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = :IndexName COLLATE NOCASE");
+}
+
+DbFailureClass SqliteDialect::classify(const QSqlError& error, const QString& statement) const
+{
+    // The driver reports SQLite's result code, primary or extended; the primary code is its low byte.
+    enum : int { Busy = 5, Locked = 6, IoError = 10, CantOpen = 14, Constraint = 19 };
+    bool known = false;
+    const int code = error.nativeErrorCode().toInt(&known) & 0xff;
+    if (!known)
+        return {};
+    switch (code) {
+    case Busy:
+    case Locked:
+        return {DbFailure::TimedOut, {}};
+    case IoError:
+    case CantOpen:
+        // The folder of the database files is gone (a share that went away).
+        return {DbFailure::ConnectionLost, {}};
+    case Constraint:
+        break;
+    default:
+        return {};
+    }
+    // Which constraint only the message tells; SQLite's own wording, fixed in its source:
+    // "NOT NULL constraint failed: Table.Column", "UNIQUE constraint failed: ...",
+    // "FOREIGN KEY constraint failed".
+    const QString text = error.databaseText();
+    static const QRegularExpression notNull(QStringLiteral("NOT NULL constraint failed: (?:\\w+\\.)?(\\w+)"));
+    if (const QRegularExpressionMatch match = notNull.match(text); match.hasMatch())
+        return {DbFailure::NotNull, match.captured(1)};
+    if (text.contains(QLatin1String("UNIQUE constraint failed")) ||
+        text.contains(QLatin1String("PRIMARY KEY constraint failed")))
+        return {DbFailure::Duplicate, {}};
+    if (text.contains(QLatin1String("FOREIGN KEY constraint failed")))
+        return {brokenReference(statement), {}};
+    return {};
 }
 
 } // namespace kvr::data

@@ -8,7 +8,7 @@ namespace kvr::data {
 class SqliteDialect : public Dialect
 {
 public:
-    Kind kind() const override { return Kind::Sqlite; }
+    ServerSpec::Backend backend() const override { return ServerSpec::Backend::Sqlite; }
     QString qtDriver() const override { return QStringLiteral("QSQLITE"); }
     void configure(QSqlDatabase& db, const ServerSpec& server, const QString& databaseName, const QString& user,
                    const QString& password) const override;
@@ -32,6 +32,7 @@ public:
     QString tableExistsSql() const override;
     QString columnExistsSql() const override;
     QString indexExistsSql() const override;
+    DbFailureClass classify(const QSqlError& error, const QString& statement) const override;
 };
 
 } // namespace kvr::data

@@ -4,19 +4,17 @@ namespace kvr::ui {
 
 CodeLookup::CodeLookup(data::Connection& connection, LookupSource source, QObject* parent)
     : QObject(parent)
-    , m_connection(connection)
-    , m_source(std::move(source))
+    , m_table(connection, std::move(source))
 { }
 
 void CodeLookup::setDescriptionColumn(const QString& column)
 {
-    m_source.descriptionColumn = column;
+    m_table.setDescriptionColumn(column);
 }
 
 void CodeLookup::setFilter(const QString& condition, const QVariantMap& params)
 {
-    m_filter = condition.trimmed();
-    m_filterParams = params;
+    m_filter = {condition.trimmed(), params};
 }
 
 void CodeLookup::bind(data::CachedDataset* dataset, const QString& field)
@@ -32,25 +30,6 @@ void CodeLookup::setText(const QString& text)
         return;
     m_text = upper;
     emit textChanged(m_text);
-}
-
-std::optional<CodeLookup::Row> CodeLookup::find(const QString& column, const QVariant& value, bool filtered)
-{
-    QString sql =
-        QStringLiteral("SELECT %1 AS LookupId, %2 AS LookupCode, %3 AS LookupName FROM %4 WHERE %5 = :LookupValue")
-            .arg(m_source.idColumn, m_source.codeColumn, m_source.descriptionColumn, m_source.table, column);
-    if (filtered && !m_filter.isEmpty())
-        sql += QStringLiteral(" AND (") + m_filter + QLatin1Char(')');
-    data::Query query(m_connection, sql);
-    query.setParam(QStringLiteral("LookupValue"), value);
-    for (auto it = m_filterParams.cbegin(); it != m_filterParams.cend(); ++it)
-        query.setParam(it.key(), it.value());
-    query.open();
-    if (query.isEmpty())
-        return std::nullopt;
-    return Row{query.field(QStringLiteral("LookupId")).asInteger(),
-               query.field(QStringLiteral("LookupCode")).asString(),
-               query.field(QStringLiteral("LookupName")).asString()};
 }
 
 int CodeLookup::fieldId() const
@@ -94,7 +73,7 @@ bool CodeLookup::commit()
         refresh();
         return m_accepted;
     }
-    if (const std::optional<Row> row = find(m_source.codeColumn, code, true)) {
+    if (const std::optional<data::CodeRow> row = m_table.findByCode(code, m_filter)) {
         m_id = row->id;
         m_accepted = true;
         writeField(row->id);
@@ -112,7 +91,7 @@ void CodeLookup::refresh()
 {
     const int id = fieldId();
     // A saved document keeps showing what it refers to, even a row the filter now leaves out.
-    const std::optional<Row> row = id > 0 ? find(m_source.idColumn, id, false) : std::nullopt;
+    const std::optional<data::CodeRow> row = id > 0 ? m_table.findById(id) : std::nullopt;
     m_id = row ? row->id : 0;
     m_accepted = row.has_value();
     show(row ? row->code : QString(), row ? row->description : QString());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/CachedDataset.h"
+#include "data/stores/CodeTable.h"
 
 #include <QObject>
 #include <QVariantMap>
@@ -8,15 +9,7 @@
 
 namespace kvr::ui {
 
-// Where a lookup resolves its codes: a table with its id, code and description columns. Names
-// come from the program, never from what the user types.
-struct LookupSource
-{
-    QString table;
-    QString idColumn = QStringLiteral("Id");
-    QString codeColumn = QStringLiteral("Code");
-    QString descriptionColumn = QStringLiteral("Name");
-};
+using data::LookupSource;
 
 // What a lookup edit does without its widget: it holds the typed code, resolves it to the row's id
 // through the source and an optional filter, writes the id into the bound field of the owner's
@@ -27,13 +20,13 @@ class CodeLookup : public QObject
 public:
     CodeLookup(data::Connection& connection, LookupSource source, QObject* parent = nullptr);
 
-    const LookupSource& source() const { return m_source; }
+    const LookupSource& source() const { return m_table.source(); }
     // The name column can follow the language (Name or NameEng).
     void setDescriptionColumn(const QString& column);
     // A condition on the source's rows ("Blocked='N'"); its ":Name" parameters take the values
     // given. Replacing it later changes which codes resolve from the next commit on.
     void setFilter(const QString& condition, const QVariantMap& params = {});
-    const QString& filter() const { return m_filter; }
+    const QString& filter() const { return m_filter.condition; }
     void setAllowEmpty(bool allow) { m_allowEmpty = allow; }
     bool allowEmpty() const { return m_allowEmpty; }
 
@@ -63,21 +56,12 @@ signals:
     void descriptionChanged(const QString& description);
 
 private:
-    struct Row
-    {
-        int id = 0;
-        QString code;
-        QString description;
-    };
-    std::optional<Row> find(const QString& column, const QVariant& value, bool filtered);
     int fieldId() const;
     void writeField(const QVariant& id);
     void show(const QString& text, const QString& description);
 
-    data::Connection& m_connection;
-    LookupSource m_source;
-    QString m_filter;
-    QVariantMap m_filterParams;
+    data::CodeTable m_table;
+    data::LookupFilter m_filter;
     bool m_allowEmpty = false;
     data::CachedDataset* m_dataset = nullptr;
     QString m_field;

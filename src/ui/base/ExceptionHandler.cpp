@@ -1,7 +1,6 @@
 #include "ui/base/ExceptionHandler.h"
 
 #include "data/DbError.h"
-#include "data/StoredProc.h"
 #include "data/TDMConfig.h"
 #include "ui/base/ErrorExplanation.h"
 #include "ui/base/Prompter.h"
@@ -62,10 +61,30 @@ QString ExceptionHandler::messageOf(std::exception_ptr error)
 
 void ExceptionHandler::handle(std::exception_ptr error) noexcept
 {
-    handleMessage(messageOf(error));
+    QString message;
+    QString explanation;
+    try {
+        message = messageOf(error);
+        explanation = ErrorExplanation::explain(error);
+    } catch (...) {
+        writeToStandardError(QStringLiteral("The error handler could not read an error"));
+        return;
+    }
+    show(message, explanation);
 }
 
 void ExceptionHandler::handleMessage(const QString& message) noexcept
+{
+    QString explanation;
+    try {
+        explanation = ErrorExplanation::explain(message);
+    } catch (...) {
+        // An error without explanation is still logged and shown.
+    }
+    show(message, explanation);
+}
+
+void ExceptionHandler::show(const QString& message, const QString& explanation) noexcept
 {
     try {
         logError(message);
@@ -74,7 +93,7 @@ void ExceptionHandler::handleMessage(const QString& message) noexcept
                 QStringLiteral("Error not shown, %1 error dialogs are open: %2").arg(m_openDialogs).arg(message));
             return;
         }
-        const QString text = ErrorExplanation::dialogText(message);
+        const QString text = ErrorExplanation::dialogText(explanation, message);
         ErrorDialogAnswer answer = ErrorDialogAnswer::DontSend;
         {
             const OpenDialogCount open(m_openDialogs);
@@ -91,14 +110,7 @@ void ExceptionHandler::logError(const QString& message)
 {
     // A log that cannot be written must not hide the error from the user: the dialog still shows.
     try {
-        const data::SessionContext& session = m_config.session();
-        data::StoredProc spErrorLog(m_config.DmCfg(), QStringLiteral("AddErrorLog"));
-        spErrorLog.setParam(QStringLiteral("@CompName"), util::ComputerName());
-        spErrorLog.setParam(QStringLiteral("@LogName"), util::LoginUserName().toUpper());
-        spErrorLog.setParam(QStringLiteral("@UserId"), session.UserId);
-        spErrorLog.setParam(QStringLiteral("@MenuId"), session.MenuId);
-        spErrorLog.setParam(QStringLiteral("@ErrorMsg"), message);
-        spErrorLog.execProc();
+        m_config.AddErrorLog(message);
     } catch (...) {
         writeToStandardError(QStringLiteral("Cannot write the error log (%1); the error was: %2")
                                  .arg(messageOf(std::current_exception()), message));

@@ -28,11 +28,13 @@ public:
 
     // Never throws: it runs where nothing could catch it.
     void handle(std::exception_ptr error) noexcept override;
+    // A message raised as text only: explained by the platform's wording.
     void handleMessage(const QString& message) noexcept;
 
     static QString messageOf(std::exception_ptr error);
 
 private:
+    void show(const QString& message, const QString& explanation) noexcept;
     void logError(const QString& message);
     void sendReport(const QString& dialogText);
 

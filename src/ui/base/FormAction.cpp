@@ -5,7 +5,7 @@
 namespace kvr::ui {
 
 FormAction::FormAction(const QString& name, const QString& caption, const QString& hint, int imageIndex,
-                       const QKeySequence& shortcut, QObject* parent)
+                       QKeyCombination shortcut, QObject* parent)
     : QObject(parent)
     , m_name(name)
     , m_caption(caption)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QKeySequence>
+#include <QKeyCombination>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -14,13 +14,15 @@ class FormAction : public QObject
     Q_OBJECT
 public:
     FormAction(const QString& name, const QString& caption, const QString& hint, int imageIndex,
-               const QKeySequence& shortcut, QObject* parent = nullptr);
+               QKeyCombination shortcut = {}, QObject* parent = nullptr);
 
     const QString& name() const { return m_name; }
     const QString& caption() const { return m_caption; }
     const QString& hint() const { return m_hint; }
     int imageIndex() const { return m_imageIndex; }
-    const QKeySequence& shortcut() const { return m_shortcut; }
+    // The key that runs the action; none when hasShortcut() is false.
+    QKeyCombination shortcut() const { return m_shortcut; }
+    bool hasShortcut() const { return m_shortcut.key() != Qt::Key_unknown; }
     bool isEnabled() const { return m_enabled; }
     bool isVisible() const { return m_visible; }
     // The toolbar button can be hidden on its own; the action and its shortcut stay.
@@ -49,7 +51,7 @@ private:
     QString m_caption;
     QString m_hint;
     int m_imageIndex;
-    QKeySequence m_shortcut;
+    QKeyCombination m_shortcut;
     bool m_enabled = true;
     bool m_visible = true;
     bool m_buttonVisible = true;

@@ -4,7 +4,7 @@
 #include "ui/base/ExceptionHandler.h"
 #include "ui/base/Prompter.h"
 
-#include <QGuiApplication>
+#include <cstdio>
 
 namespace kvr::ui {
 
@@ -29,7 +29,8 @@ const std::array<ActionSpec, TFrForm::kActionCount> kActionSpecs{{
     {"AcHist", "Hist.", "Show History", 4, QKeyCombination(Qt::CTRL, Qt::Key_H), &TFrForm::AcHistExecute},
     {"AcCopy", "Copy", "Copy Record", 5, QKeyCombination(Qt::Key_F6), &TFrForm::AcCopyExecute},
     {"AcPrint", "Print", "Print Record", 6, QKeyCombination(Qt::CTRL, Qt::Key_P), &TFrForm::AcPrintExecute},
-    {"AcApporved", "Apporved", "", 7, QKeyCombination(), &TFrForm::AcApporvedExecute},
+    // The caption keeps the suite's spelling; the button is never shown.
+    {"AcApproved", "Apporved", "", 7, QKeyCombination(), &TFrForm::AcApprovedExecute},
     {"AcExit", "Exit", "Exit Program", 3, QKeyCombination(Qt::CTRL, Qt::Key_X), &TFrForm::AcExitExecute},
 }};
 
@@ -47,10 +48,8 @@ TFrForm::TFrForm(Prompter& prompter, const data::SessionContext& session, QObjec
 {
     for (size_t i = 0; i < kActionSpecs.size(); ++i) {
         const ActionSpec& spec = kActionSpecs[i];
-        const QKeySequence shortcut =
-            spec.shortcut.key() == Qt::Key_unknown ? QKeySequence() : QKeySequence(spec.shortcut);
         m_actions[i] = new FormAction(QString::fromLatin1(spec.name), QString::fromLatin1(spec.caption),
-                                      QString::fromLatin1(spec.hint), spec.image, shortcut, this);
+                                      QString::fromLatin1(spec.hint), spec.image, spec.shortcut, this);
         // Through the virtual hook, so that a descendant's handler runs.
         const auto handler = spec.handler;
         m_actions[i]->setHandler([this, handler] { (this->*handler)(); });
@@ -85,10 +84,14 @@ void TFrForm::setChgCodeVisible(bool visible)
 void TFrForm::reportError(std::exception_ptr error)
 {
     // Without the program's handler (a test's screen) the dialog still shows the error.
-    if (ErrorSink* sink = ErrorSink::current())
+    if (ErrorSink* sink = ErrorSink::current()) {
         sink->handle(error);
-    else
-        m_prompter.showErrorDialog(ExceptionHandler::messageOf(error));
+        return;
+    }
+    const QString message = ExceptionHandler::messageOf(error);
+    std::fprintf(stderr, "Error without the program's error handler: %s\n", message.toLocal8Bit().constData());
+    std::fflush(stderr);
+    m_prompter.showErrorDialog(message);
 }
 
 bool TFrForm::ConfirmDialog(const QString& text)
@@ -98,8 +101,8 @@ bool TFrForm::ConfirmDialog(const QString& text)
 
 void TFrForm::FormShow()
 {
-    QGuiApplication::setApplicationDisplayName(m_caption);
-    for (const Action hidden : {Action::Hist, Action::Print, Action::Copy, Action::ChgCode, Action::Apporved})
+    emit applicationTitleRequested(m_caption);
+    for (const Action hidden : {Action::Hist, Action::Print, Action::Copy, Action::ChgCode, Action::Approved})
         action(hidden).setButtonVisible(false);
     AcNewExecute();
 }
@@ -124,9 +127,8 @@ TFrForm::KeyOutcome TFrForm::FormKeyDown(QKeyCombination key)
         return KeyOutcome::NextField;
     if (key.key() == Qt::Key_Escape && key.keyboardModifiers() == Qt::NoModifier)
         return AcExit().execute() ? KeyOutcome::Handled : KeyOutcome::Ignored;
-    const QKeySequence pressed(key);
     for (FormAction* formAction : m_actions) {
-        if (!formAction->shortcut().isEmpty() && formAction->shortcut() == pressed)
+        if (formAction->hasShortcut() && formAction->shortcut() == key)
             return formAction->execute() ? KeyOutcome::Handled : KeyOutcome::Ignored;
     }
     return KeyOutcome::Ignored;

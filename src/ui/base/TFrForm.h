@@ -22,7 +22,7 @@ class TFrForm : public QObject
     Q_OBJECT
 public:
     // The toolbar buttons, in their order.
-    enum class Action { New, Del, Save, ChgCode, Hist, Copy, Print, Apporved, Exit };
+    enum class Action { New, Del, Save, ChgCode, Hist, Copy, Print, Approved, Exit };
     static constexpr int kActionCount = 9;
     static constexpr int kStatusPanels = 2;
 
@@ -41,7 +41,7 @@ public:
     FormAction& AcHist() { return action(Action::Hist); }
     FormAction& AcCopy() { return action(Action::Copy); }
     FormAction& AcPrint() { return action(Action::Print); }
-    FormAction& AcApporved() { return action(Action::Apporved); }
+    FormAction& AcApproved() { return action(Action::Approved); }
     FormAction& AcExit() { return action(Action::Exit); }
 
     const QString& caption() const { return m_caption; }
@@ -75,7 +75,7 @@ public:
     virtual void AcHistExecute() { }
     virtual void AcCopyExecute() { }
     virtual void AcPrintExecute() { }
-    virtual void AcApporvedExecute() { }
+    virtual void AcApprovedExecute() { }
     virtual void AcExitExecute();
 
 signals:
@@ -84,6 +84,8 @@ signals:
     void chgCodeVisibleChanged();
     // The view closes its window; the close question follows from there.
     void closeRequested();
+    // Shown: the program's windows and boxes take the form's caption as their title.
+    void applicationTitleRequested(const QString& title);
 
 private:
     Prompter& m_prompter;

@@ -87,6 +87,8 @@ TFrFormView::TFrFormView(TFrForm& form, QWidget* content, QWidget* parent)
     connect(&m_form, &TFrForm::chgCodeVisibleChanged, this,
             [this] { m_chgCode->setVisible(m_form.isChgCodeVisible()); });
     connect(&m_form, &TFrForm::closeRequested, this, &QWidget::close);
+    connect(&m_form, &TFrForm::applicationTitleRequested, this,
+            [](const QString& title) { QGuiApplication::setApplicationDisplayName(title); });
     setWindowTitle(m_form.caption());
     m_chgCode->setVisible(m_form.isChgCodeVisible());
 

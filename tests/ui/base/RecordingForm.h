@@ -31,7 +31,7 @@ public:
     void AcHistExecute() override { ran << QStringLiteral("AcHist"); }
     void AcCopyExecute() override { ran << QStringLiteral("AcCopy"); }
     void AcPrintExecute() override { ran << QStringLiteral("AcPrint"); }
-    void AcApporvedExecute() override { ran << QStringLiteral("AcApporved"); }
+    void AcApprovedExecute() override { ran << QStringLiteral("AcApproved"); }
     void AcExitExecute() override
     {
         ran << QStringLiteral("AcExit");

@@ -4,6 +4,7 @@
 #include "data/TDMConfig.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestServer.h"
+#include "support/WindowWait.h"
 #include "ui/base/Application.h"
 #include "ui/base/DialogPrompter.h"
 #include "ui/base/ExceptionHandler.h"
@@ -18,6 +19,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace kvr;
@@ -31,19 +33,19 @@ ui::Application* application()
     return static_cast<ui::Application*>(QCoreApplication::instance());
 }
 
-// A small screen whose "Save" fails the way a database error does and whose "Count" works.
+// A small screen whose "Save" fails in the database and whose "Count" works.
 struct TestWindow
 {
-    TestWindow()
+    explicit TestWindow(std::function<void()> failingSave)
     {
         auto* layout = new QVBoxLayout(&window);
         layout->addWidget(edit);
         layout->addWidget(save);
         layout->addWidget(count);
         edit->setText(QStringLiteral("bill 42"));
-        QObject::connect(save, &QPushButton::clicked, [this] {
+        QObject::connect(save, &QPushButton::clicked, [this, failingSave] {
             edit->setText(QStringLiteral("bill 42 saving"));
-            throw data::DbError(QStringLiteral("Cannot insert the value NULL into column 'Customer', table 'PosHd'"));
+            failingSave();
         });
         QObject::connect(count, &QPushButton::clicked, [this] { ++counted; });
         window.show();
@@ -62,7 +64,24 @@ protected:
     void SetUp() override
     {
         server.createDatabase(QStringLiteral("KVR_CONFIG"));
+        config.DmCfg().execDirect(
+            QStringLiteral("CREATE TABLE TestBill (BillNo VARCHAR(10), Customer INTEGER NOT NULL)"));
+        config.DmCfg().execDirect(QStringLiteral("CREATE UNIQUE INDEX IX_TestBill_BillNo ON TestBill (BillNo)"));
+        config.DmCfg().execDirect(QStringLiteral("INSERT INTO TestBill (BillNo, Customer) VALUES ('B1', 1)"));
+        customerMessage = messageOf(saveWithoutCustomer);
+        customerDialog = QStringLiteral("ไม่ได้ป้อนข้อมูลลูกค้า\n") + customerMessage.toUpper() + QLatin1Char('\n');
         application()->setExceptionHandler(&handler);
+    }
+
+    QString messageOf(const std::function<void()>& statement)
+    {
+        try {
+            statement();
+        } catch (const data::DbError& error) {
+            return error.message();
+        }
+        ADD_FAILURE() << "the statement did not fail";
+        return {};
     }
     void TearDown() override { application()->setExceptionHandler(nullptr); }
 
@@ -80,14 +99,21 @@ protected:
     data::TDMConfig config{server.workingDirectory()};
     ScriptedPrompter prompter;
     ui::ExceptionHandler handler{config, prompter};
-    const QString customerMessage =
-        QStringLiteral("Cannot insert the value NULL into column 'Customer', table 'PosHd'");
-    const QString customerDialog = QStringLiteral("ไม่ได้ป้อนข้อมูลลูกค้า\n") + customerMessage.toUpper() + QLatin1Char('\n');
+    // Real failures of the server: a bill without its customer, a bill number saved twice.
+    const std::function<void()> saveWithoutCustomer = [this] {
+        data::Query(config.DmCfg(), QStringLiteral("INSERT INTO TestBill (BillNo) VALUES ('B42')")).execSql();
+    };
+    const std::function<void()> saveTwice = [this] {
+        data::Query(config.DmCfg(), QStringLiteral("INSERT INTO TestBill (BillNo, Customer) VALUES ('B1', 1)"))
+            .execSql();
+    };
+    QString customerMessage;
+    QString customerDialog;
 };
 
 TEST_F(ApplicationErrorTest, error_in_a_button_handler_is_logged_and_shown_and_the_program_goes_on)
 {
-    TestWindow screen;
+    TestWindow screen(saveWithoutCustomer);
     prompter.answerErrorDialog(ErrorDialogAnswer::DontSend);
     QTest::mouseClick(screen.save, Qt::LeftButton);
 
@@ -108,7 +134,7 @@ TEST_F(ApplicationErrorTest, error_in_a_button_handler_is_logged_and_shown_and_t
 
 TEST_F(ApplicationErrorTest, error_in_a_timer_is_logged_and_shown_and_the_timer_keeps_running)
 {
-    TestWindow screen;
+    TestWindow screen(saveWithoutCustomer);
     int ticks = 0;
     QTimer timer(&screen.window);
     timer.setInterval(5);
@@ -118,7 +144,7 @@ TEST_F(ApplicationErrorTest, error_in_a_timer_is_logged_and_shown_and_the_timer_
     });
     prompter.answerErrorDialog(ErrorDialogAnswer::DontSend);
     timer.start();
-    EXPECT_TRUE(QTest::qWaitFor([&ticks] { return ticks >= 5; }, 5000));
+    EXPECT_TRUE(test::waitUntil([&ticks] { return ticks >= 5; }));
     timer.stop();
 
     EXPECT_EQ(errorLog(), QStringList{QStringLiteral("Printer selected is not valid")});
@@ -137,16 +163,17 @@ TEST_F(ApplicationErrorTest, error_raised_while_the_dialog_is_open_opens_another
     const auto failAgainWhileOpen = [&] {
         ++depth;
         deepest = std::max(deepest, depth);
+        const int next = raised + 1;
         QTimer::singleShot(0, [&raised] { throw std::runtime_error("again " + std::to_string(++raised)); });
-        QTest::qWait(20);
+        // The next error is handled, and every one it brings on top, before this dialog closes.
+        EXPECT_TRUE(test::waitUntil([&raised, next] { return raised >= next; }));
         --depth;
     };
     for (int i = 0; i < ui::ExceptionHandler::kMaxOpenDialogs; ++i)
         prompter.answerErrorDialog(ErrorDialogAnswer::DontSend, failAgainWhileOpen);
 
     QTimer::singleShot(0, [] { throw std::runtime_error("first"); });
-    EXPECT_TRUE(QTest::qWaitFor([&raised] { return raised == ui::ExceptionHandler::kMaxOpenDialogs; }, 5000));
-    QTest::qWait(30);
+    EXPECT_TRUE(test::waitUntil([&raised] { return raised == ui::ExceptionHandler::kMaxOpenDialogs; }));
 
     EXPECT_EQ(deepest, ui::ExceptionHandler::kMaxOpenDialogs);
     EXPECT_EQ(prompter.asked(ScriptedPrompter::Kind::ErrorDialog).size(),
@@ -161,24 +188,30 @@ TEST_F(ApplicationErrorTest, error_raised_while_the_dialog_is_open_opens_another
 class FailingSaveForm : public test::RecordingForm
 {
 public:
-    using RecordingForm::RecordingForm;
+    FailingSaveForm(ui::Prompter& prompter, const data::SessionContext& session, std::function<void()> failingSave)
+        : RecordingForm(prompter, session)
+        , m_failingSave(std::move(failingSave))
+    { }
     void AcSaveExecute() override
     {
         RecordingForm::AcSaveExecute();
-        throw data::DbError(QStringLiteral("Cannot insert duplicate key row in object 'dbo.PosHd'"));
+        m_failingSave();
     }
+
+private:
+    std::function<void()> m_failingSave;
 };
 
 TEST_F(ApplicationErrorTest, error_in_a_form_action_is_shown_and_the_document_stays_as_it_was)
 {
     data::SessionContext session;
-    FailingSaveForm form(prompter, session);
+    FailingSaveForm form(prompter, session, saveTwice);
     auto* quantity = new QLineEdit(QStringLiteral("3"));
     quantity->setObjectName(QStringLiteral("quantityLineEdit"));
     ui::TFrFormView view(form, quantity);
     view.show();
     view.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    ASSERT_TRUE(test::waitForActiveWindow(&view));
     form.AcSave().setEnabled(true);
     quantity->setFocus();
     quantity->setCursorPosition(1);
@@ -189,7 +222,8 @@ TEST_F(ApplicationErrorTest, error_in_a_form_action_is_shown_and_the_document_st
 
     const auto shown = prompter.asked(ScriptedPrompter::Kind::ErrorDialog);
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_TRUE(shown[0].text.startsWith(QStringLiteral("ข้อมูลที่เพิ่มซ้ำกับข้อมูลที่มีอยู่แล้ว\nCANNOT INSERT DUPLICATE KEY")));
+    EXPECT_EQ(shown[0].text,
+              QStringLiteral("ข้อมูลที่เพิ่มซ้ำกับข้อมูลที่มีอยู่แล้ว\n") + messageOf(saveTwice).toUpper() + QLatin1Char('\n'));
     EXPECT_EQ(errorLog().size(), 2);
     EXPECT_TRUE(view.isVisible());
     EXPECT_EQ(QApplication::focusWidget(), quantity);
@@ -205,7 +239,11 @@ TEST(ApplicationErrorWithoutConfiguration, dialog_still_shows_when_the_configura
     ScriptedPrompter prompter;
     ui::ExceptionHandler handler(config, prompter);
     application()->setExceptionHandler(&handler);
-    TestWindow screen;
+    // A missing customer as the backend classifies it: the configuration database to raise it is gone.
+    TestWindow screen([] {
+        throw data::DbError(QStringLiteral("NOT NULL constraint failed: TestBill.Customer"),
+                            {data::DbFailure::NotNull, QStringLiteral("Customer")});
+    });
     prompter.answerErrorDialog(ErrorDialogAnswer::DontSend);
     QTest::mouseClick(screen.save, Qt::LeftButton);
     application()->setExceptionHandler(nullptr);
@@ -221,12 +259,13 @@ TEST_F(ApplicationErrorTest, real_error_dialog_appears_and_dont_send_closes_it)
     ui::DialogPrompter realPrompter;
     ui::ExceptionHandler realHandler(config, realPrompter);
     application()->setExceptionHandler(&realHandler);
-    TestWindow screen;
+    TestWindow screen(saveWithoutCustomer);
+    ASSERT_TRUE(test::waitForActiveWindow(&screen.window));
 
     QString shownText;
     bool wasModal = false;
-    QTimer::singleShot(0, [&] {
-        if (auto* dialog = qobject_cast<ui::TFrShowError*>(QApplication::activeModalWidget())) {
+    test::whenModalOpens([&](QWidget* modal) {
+        if (auto* dialog = qobject_cast<ui::TFrShowError*>(modal)) {
             shownText = dialog->errorBox()->toPlainText();
             wasModal = dialog->isModal() && dialog->isVisible();
             QTest::mouseClick(dialog->dontSendButton(), Qt::LeftButton);

@@ -1,4 +1,5 @@
 #include "GridFixture.h"
+#include "support/WindowWait.h"
 #include "ui/base/DataGrid.h"
 #include "ui/base/SearchEdit.h"
 
@@ -47,9 +48,9 @@ protected:
     void showGrid()
     {
         grid->show();
-        grid->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(grid.get()));
+        ASSERT_TRUE(test::waitForActiveWindow(grid.get()));
         grid->setFocus();
+        ASSERT_TRUE(test::waitForFocusIn(grid.get()));
     }
     QString cell(int row, int column) const { return grid->gridModel().index(row, column).data().toString(); }
     // The grid shows exactly the dataset's rows, in order.

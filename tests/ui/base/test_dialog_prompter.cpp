@@ -1,3 +1,4 @@
+#include "support/WindowWait.h"
 #include "ui/base/DialogPrompter.h"
 #include "ui/base/TFrShowError.h"
 #include "util/QStringPrinter.h"
@@ -11,7 +12,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -21,13 +21,10 @@ using kvr::ui::ErrorDialogAnswer;
 
 namespace {
 
-// Acts on the modal box as soon as it is up, as the user would.
+// Acts on the modal box once it is up and active, as the user would.
 void whenModal(std::function<void(QWidget*)> act)
 {
-    QTimer::singleShot(0, [act = std::move(act)] {
-        if (QWidget* modal = QApplication::activeModalWidget())
-            act(modal);
-    });
+    kvr::test::whenModalOpens(std::move(act));
 }
 
 int countPixels(const QImage& image, QRgb colour)

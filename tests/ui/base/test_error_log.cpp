@@ -69,7 +69,8 @@ TEST_P(ErrorLogTest, each_error_is_logged_unchanged_with_workstation_user_and_me
     ScriptedPrompter prompter;
     prompter.answerErrorDialog(ErrorDialogAnswer::DontSend).answerErrorDialog(ErrorDialogAnswer::DontSend);
     ui::ExceptionHandler handler(*config, prompter);
-    handler.handle(std::make_exception_ptr(data::DbError(messages[0])));
+    handler.handle(
+        std::make_exception_ptr(data::DbError(messages[0], {data::DbFailure::NotNull, QStringLiteral("Customer")})));
     handler.handle(std::make_exception_ptr(std::runtime_error(messages[1].toStdString())));
 
     const std::vector<LogRow> rows = errorLog();
@@ -102,14 +103,15 @@ TEST_P(ErrorLogTest, configuration_database_gone_still_shows_the_dialog)
         config->DmCfg().close();
     server->dropAll();
     prompter.answerErrorDialog(ErrorDialogAnswer::DontSend).answerErrorDialog(ErrorDialogAnswer::DontSend);
-    handler.handleMessage(QStringLiteral("Possible network error"));
+    handler.handle(std::make_exception_ptr(
+        data::DbError(QStringLiteral("server closed the connection"), {data::DbFailure::ConnectionLost, {}})));
     handler.handleMessage(QStringLiteral("third"));
 
     const auto shown = prompter.asked(ScriptedPrompter::Kind::ErrorDialog);
     ASSERT_EQ(shown.size(), 3u);
     EXPECT_EQ(shown[1].text,
               QStringLiteral("ระบบเครือข่าย หรือ คอมพิวเตอร์แม่ข่ายมีปัญหา ติดต่อเครื่องแม่ข่ายไม่ได้\n"
-                             "POSSIBLE NETWORK ERROR\n"));
+                             "SERVER CLOSED THE CONNECTION\n"));
     EXPECT_EQ(shown[2].text, QStringLiteral("\nTHIRD\n"));
 }
 

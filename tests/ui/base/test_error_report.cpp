@@ -1,3 +1,4 @@
+#include "data/DbError.h"
 #include "data/TDMConfig.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestServer.h"
@@ -158,25 +159,27 @@ protected:
     data::TDMConfig config{server.workingDirectory()};
     ScriptedPrompter prompter;
     ui::ExceptionHandler handler{config, prompter};
+    const data::DbError duplicateKey{QStringLiteral("UNIQUE constraint failed: Warehouse.Code"),
+                                     {data::DbFailure::Duplicate, {}}};
 };
 
 TEST_F(SendErrorTest, send_error_delivers_the_report_of_what_the_dialog_showed)
 {
     writeIni(server.workingDirectory(), QStringLiteral("Folder"), QStringLiteral("errors"));
     prompter.answerErrorDialog(ErrorDialogAnswer::Send);
-    handler.handleMessage(QStringLiteral("Cannot insert duplicate key"));
+    handler.handle(std::make_exception_ptr(duplicateKey));
     const QStringList files = filesIn(folder());
     ASSERT_EQ(files.size(), 1);
     EXPECT_EQ(readText(QDir(folder()).filePath(files[0])),
               QStringLiteral("Subject: Error SHOP POS\n\n[User = u01] \nLocal IP = ") + util::LocalIPAddress() +
-                  QStringLiteral("\nข้อมูลที่เพิ่มซ้ำกับข้อมูลที่มีอยู่แล้ว\nCANNOT INSERT DUPLICATE KEY\n"));
+                  QStringLiteral("\nข้อมูลที่เพิ่มซ้ำกับข้อมูลที่มีอยู่แล้ว\nUNIQUE CONSTRAINT FAILED: WAREHOUSE.CODE\n"));
 }
 
 TEST_F(SendErrorTest, dont_send_delivers_nothing)
 {
     writeIni(server.workingDirectory(), QStringLiteral("Folder"), QStringLiteral("errors"));
     prompter.answerErrorDialog(ErrorDialogAnswer::DontSend);
-    handler.handleMessage(QStringLiteral("Cannot insert duplicate key"));
+    handler.handle(std::make_exception_ptr(duplicateKey));
     EXPECT_TRUE(filesIn(folder()).isEmpty());
 }
 

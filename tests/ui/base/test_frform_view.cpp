@@ -1,5 +1,6 @@
 #include "RecordingForm.h"
 #include "support/ScriptedPrompter.h"
+#include "support/WindowWait.h"
 #include "ui/base/TFrFormView.h"
 #include "util/QStringPrinter.h"
 
@@ -39,8 +40,7 @@ protected:
         edit("Hidden")->hide();
         form.setCaption(QStringLiteral("Test Document"));
         view.show();
-        view.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+        ASSERT_TRUE(test::waitForActiveWindow(&view));
         form.ran.clear();
     }
 
@@ -130,8 +130,7 @@ TEST_F(FrFormViewTest, every_way_of_closing_asks_and_yes_closes)
     for (const Way& way : ways) {
         SCOPED_TRACE(way.name);
         view.show();
-        view.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+        ASSERT_TRUE(test::waitForActiveWindow(&view));
         edit("A")->setFocus();
         prompter.answerConfirm(false);
         way.close();
@@ -183,6 +182,8 @@ TEST_F(FrFormViewTest, shown_form_has_four_toolbar_buttons_its_title_and_two_sta
         (QStringList{QStringLiteral("New"), QStringLiteral("Delete"), QStringLiteral("Save"), QStringLiteral("Exit")}));
     EXPECT_EQ(view.button(TFrForm::Action::New)->toolTip(), QStringLiteral("New Record"));
     EXPECT_EQ(view.windowTitle(), QStringLiteral("Test Document"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Test Document"))
+        << "the program's boxes are titled after the form shown";
     EXPECT_EQ(view.size(), QSize(TFrFormView::kClientWidth, TFrFormView::kClientHeight));
     EXPECT_FALSE(view.chgCodeEdit()->isVisible());
 
