@@ -73,18 +73,17 @@ DataTable ReportData::run(const DataSetSpec& spec, const QString& fileName, data
     query.setForwardOnly(true);
     // Decimals as numbers: PostgreSQL would hand them over as text.
     query.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+    // Classified by the dialect like any other statement, with the layout and data set named.
     const auto failed = [&](const QSqlError& error) {
-        connection.noteFailure();
-        return data::DbError(
-            QStringLiteral("%1, data set %2: %3\n%4").arg(fileName, spec.name, error.text(), spec.sql));
+        connection.fail(error, QStringLiteral("%1, data set %2:\n%3").arg(fileName, spec.name, spec.sql));
     };
     if (!query.prepare(translated.sql))
-        throw failed(query.lastError());
+        failed(query.lastError());
     const data::Dialect& dialect = connection.dialect();
     for (int i = 0; i < translated.placeholders.size(); ++i)
         query.bindValue(i, dialect.bindValue(variables.value(translated.placeholders.at(i).toUpper())));
     if (!query.exec())
-        throw failed(query.lastError());
+        failed(query.lastError());
 
     DataTable table;
     table.name = spec.name;
