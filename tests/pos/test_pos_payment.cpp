@@ -39,8 +39,8 @@ TEST_P(PosPayment, ChangeComesFromCashOnlyAndTheSurchargeNeverPaysTheBill)
         }
         pay(screen, c.cash);
         EXPECT_NEAR(screen.QHd().field(QStringLiteral("Change")).asFloat(), c.change, 1e-9);
-        EXPECT_EQ(screen.ChangeShortfall(), c.shortfall);
-        EXPECT_EQ(screen.ChangeText(), c.shortfall ? QStringLiteral("0.00") : QString::number(c.change, 'f', 2));
+        EXPECT_EQ(screen.changeShortfall(), c.shortfall);
+        EXPECT_EQ(screen.changeText(), c.shortfall ? QStringLiteral("0.00") : QString::number(c.change, 'f', 2));
         EXPECT_EQ(screen.AcSave().isEnabled(), c.saveEnabled);
     }
 }

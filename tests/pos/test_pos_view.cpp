@@ -163,7 +163,7 @@ TEST_P(PosView, NeverNarrowerThan800AndItsSizeIsKeptForTheNextRun)
     view->close();
     settle();
     {
-        QSettings ini(TFrPosView::iniPath(), QSettings::IniFormat);
+        QSettings ini(view->iniPath(), QSettings::IniFormat);
         EXPECT_EQ(ini.value(QStringLiteral("POSForm/Width")).toInt(), 930);
         EXPECT_EQ(ini.value(QStringLiteral("POSForm/Height")).toInt(), 610);
     }
