@@ -34,9 +34,11 @@ PosTotalsPanel::PosTotalsPanel(TFrPos& pos, QWidget* parent)
         (*value)->setFrameShadow(QFrame::Sunken);
         figures->addRow(label, *value);
     }
+    // Deletes the line the grid's cursor is on; the grid keeps the focus.
     m_deleteLine = new QPushButton(this);
     m_deleteLine->setObjectName(QStringLiteral("btDeleteLinePushButton"));
     m_deleteLine->setFocusPolicy(Qt::NoFocus);
+    connect(m_deleteLine, &QPushButton::clicked, this, [this] { m_pos.BtDeleteLineClick(); });
     auto* left = new QVBoxLayout;
     left->addLayout(figures);
     left->addWidget(m_deleteLine, 0, Qt::AlignLeft);

@@ -174,6 +174,31 @@ TEST_P(PosView, CancellingTheShiftDialogClosesWithoutTheExitQuestion)
     EXPECT_EQ(confirmations(), 1u);
 }
 
+TEST_P(PosView, DeleteLineButtonDeletesTheLineUnderTheCursorAndTheGridKeepsIt)
+{
+    newBillWithLines(*pos, {{2, 10, QString(), 7}, {1, 185, QString(), 0, kvr::test::pos_shop::rice}});
+    pos->QHd().setValue(QStringLiteral("Customer"), kvr::test::pos_shop::cashCustomer);
+    ASSERT_TRUE(pos->PosPageEnter());
+    kvr::ui::DataGrid& grid = *view->grid();
+    ASSERT_TRUE(waitForFocusIn(&grid));
+    grid.setCurrentIndex(grid.gridModel().index(0, grid.gridModel().columnOf(QStringLiteral("Quantity"))));
+    ASSERT_TRUE(waitUntil([&] { return pos->QDt().recNo() == 0; }));
+
+    QTest::mouseClick(view->deleteLineButton(), Qt::LeftButton);
+    ASSERT_EQ(pos->QDt().recordCount(), 1);
+    EXPECT_EQ(pos->QDt().field(QStringLiteral("Product")).asInteger(), kvr::test::pos_shop::rice);
+    EXPECT_EQ(view->totalLabel()->text().trimmed(), QStringLiteral("185"));
+    EXPECT_TRUE(waitUntil([&] {
+        return QApplication::focusWidget() == &grid && grid.selectedField() == QStringLiteral("ProductCode");
+    })) << "the cursor waits in the code of the line now current";
+
+    // The last line goes too, and the bill keeps an empty one to type into.
+    QTest::mouseClick(view->deleteLineButton(), Qt::LeftButton);
+    ASSERT_EQ(pos->QDt().recordCount(), 1);
+    EXPECT_TRUE(pos->QDt().field(QStringLiteral("Product")).isNull());
+    EXPECT_EQ(view->totalLabel()->text().trimmed(), QStringLiteral("0"));
+}
+
 TEST_P(PosView, CustomerFieldTakesATypedCodeAndSearchesOnF5)
 {
     // The cashier's choice in the search dialog: the first customer whose name holds "found".
