@@ -27,6 +27,11 @@ PosDiscountPage::PosDiscountPage(TFrPos& pos, QWidget* parent)
         auto* name = new QLineEdit(this);
         name->setObjectName(QStringLiteral("discName%1LineEdit").arg(i));
         m_fields.push_back({name, nameField});
+        // The name typed is the bill's: it is saved and printed with the discount.
+        connect(name, &QLineEdit::textEdited, this, [this, nameField](const QString& text) {
+            if (m_pos.bill().hasHeaderRow())
+                m_pos.bill().setHeader(nameField, text);
+        });
         auto* rate = new QLineEdit(this);
         rate->setObjectName(QStringLiteral("discRate%1LineEdit").arg(i));
         m_focusEdits.push_back({rate, i == 1 ? PosFocus::DiscRate1 : PosFocus::None});
