@@ -10,9 +10,10 @@ PrintedMarkStore::PrintedMarkStore(data::Connection& connection)
     : m_connection(connection)
     , m_qPrint(connection)
 {
-    m_qPrint.setSqlLines(
-        {QStringLiteral("SELECT Id,Printed"), QStringLiteral("FROM poshd"),
-         QStringLiteral("WHERE (ltrim(rtrim(PosNo)) = ltrim(rtrim(:GetNo))) And (PosType = :GetType)")});
+    // A number may repeat in another year: the newest bill is the one just saved, as on recall.
+    m_qPrint.setSqlLines({QStringLiteral("SELECT Id,Printed"), QStringLiteral("FROM poshd"),
+                          QStringLiteral("WHERE (ltrim(rtrim(PosNo)) = ltrim(rtrim(:GetNo))) And (PosType = :GetType)"),
+                          QStringLiteral("ORDER BY Id DESC")});
     m_qPrint.modifySql() = {QStringLiteral("update poshd"), QStringLiteral("set"), QStringLiteral("Printed = :Printed"),
                             QStringLiteral("where"), QStringLiteral("Id = :OLD_Id")};
 }

@@ -245,6 +245,30 @@ TEST_P(PosSave, SavedBillKicksTheDrawerPrintsTheReceiptAndIsMarkedPrinted)
     EXPECT_TRUE(screen.isNewBill());
 }
 
+TEST_P(PosSave, OnlyTheBillJustSavedIsMarkedPrintedNotLastYearsOfTheSameNumber)
+{
+    const QString receiptFile = QDir(server->workingDirectory()).filePath(QStringLiteral("receipt.bin"));
+    {
+        QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[ReceiptPrinter]\nM01=" + receiptFile.toUtf8() + "\n");
+    }
+    setConfig(QStringLiteral("Pos1_PrintType = 'T', Pos1_PrintLine = 'N', PosFormTextNo = 1"));
+    // Each year's series starts again at 1: last year's first bill, never printed.
+    const int lastYears = insertBill(
+        {"P", "00000001", QDate(2025, 12, 30), "I", vat7, 7, 0, 0, 0, 0, 0, 0, {{water, 11, 1, 100, "", vat7}}});
+    exec(QStringLiteral("UPDATE PosHd SET Printed = 'N'"));
+
+    pos::TFrPos& screen = paidBill();
+    prompter.answerConfirm(true);
+    screen.AcSaveExecute();
+
+    ASSERT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosHd WHERE PosNo = '00000001'")), 2);
+    EXPECT_EQ(text(QStringLiteral("SELECT Printed AS T FROM PosHd WHERE Id <> %1").arg(lastYears)),
+              QStringLiteral("Y"));
+    EXPECT_EQ(text(QStringLiteral("SELECT Printed AS T FROM PosHd WHERE Id = %1").arg(lastYears)), QStringLiteral("N"));
+}
+
 TEST_P(PosSave, MissingPrinterLeavesTheSavedBillUnmarked)
 {
     {
