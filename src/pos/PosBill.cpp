@@ -147,7 +147,7 @@ PosBill::PosBill(data::Connection& connection)
         m_qDt.addCalculatedField(*name);
 }
 
-QString PosBill::BillNumberKey(const QString& number, int docNoLength)
+QString PosBill::billNumberKey(const QString& number, int docNoLength)
 {
     if (docNoLength <= 0)
         return number.trimmed();
@@ -156,7 +156,7 @@ QString PosBill::BillNumberKey(const QString& number, int docNoLength)
 
 PosBill::WarehouseJoin PosBill::warehouseJoinOf(PosMode mode)
 {
-    return ModeHasStock(mode) ? WarehouseJoin::Inner : WarehouseJoin::Left;
+    return modeHasStock(mode) ? WarehouseJoin::Inner : WarehouseJoin::Left;
 }
 
 void PosBill::useWarehouseJoin(WarehouseJoin join)
@@ -172,8 +172,8 @@ bool PosBill::LoadBill(const QString& number, int docNoLength, PosMode mode)
     m_qDt.close();
     useWarehouseJoin(warehouseJoinOf(mode));
     m_qHd.close();
-    m_qHd.setParam(QStringLiteral("GetNo"), BillNumberKey(number, docNoLength));
-    m_qHd.setParam(QStringLiteral("GetType"), PosTypeLetter(mode));
+    m_qHd.setParam(QStringLiteral("GetNo"), billNumberKey(number, docNoLength));
+    m_qHd.setParam(QStringLiteral("GetType"), posTypeLetter(mode));
     m_qHd.open();
     const bool found = !m_qHd.isEmpty();
     m_qDt.setParam(QStringLiteral("GetHdId"), found ? m_qHd.field(hd::ID).asInteger() : 0);

@@ -32,7 +32,7 @@ public:
 
     // The number as it is looked up and stored: trimmed, then cut or left-padded with spaces to
     // the series' length. A series of unknown length (0) keeps the number as typed, trimmed.
-    static QString BillNumberKey(const QString& number, int docNoLength);
+    static QString billNumberKey(const QString& number, int docNoLength);
 
     // Reads of the current header and line rows (null reads as 0 or empty).
     double headerValue(const QString& field) const { return m_qHd.field(field).asFloat(); }

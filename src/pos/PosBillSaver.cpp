@@ -78,7 +78,7 @@ QString PosBillSaver::writeBill(const Posting& posting)
     }
     header.commitUpdates();
     lines.commitUpdates();
-    m_services.card.CommitCardRows();
+    m_services.card.commitCardRows();
     return number;
 }
 
@@ -150,7 +150,7 @@ void PosBillSaver::MarkBillPrinted(const QString& number)
         return;
     bool found = false;
     try {
-        found = m_services.marks.markPrinted(number, PosTypeLetter(m_mode));
+        found = m_services.marks.markPrinted(number, posTypeLetter(m_mode));
     } catch (...) {
         // The bill is saved and printed; only the mark is missing, and a reprint sets it.
         m_services.reportError(std::current_exception());

@@ -36,12 +36,12 @@ double sumOf(const std::array<double, 3>& amounts)
 
 } // namespace
 
-QString PosTotals::Text(double value)
+QString PosTotals::figureText(double value)
 {
     return util::FormatNumber(QStringLiteral("###,###,##0.00"), value);
 }
 
-QString PosTotals::TotalText(double total)
+QString PosTotals::totalText(double total)
 {
     return util::FormatNumber(QStringLiteral(",0.## "), total);
 }

@@ -25,13 +25,13 @@ struct PosTotals
     double sumDiscount = 0; // the three end-of-bill discounts together
 
     // The panel's picture for each figure.
-    static QString Text(double value);
-    QString TaxAmtText() const { return Text(taxAmt); }
-    QString NoTaxAmtText() const { return Text(noTaxAmt); }
-    QString AmountProductText() const { return Text(amountProduct); }
-    QString TaxTotalText() const { return Text(taxTotal); }
+    static QString figureText(double value);
+    QString taxAmtText() const { return figureText(taxAmt); }
+    QString noTaxAmtText() const { return figureText(noTaxAmt); }
+    QString amountProductText() const { return figureText(amountProduct); }
+    QString taxTotalText() const { return figureText(taxTotal); }
     // The large bill-total display, from the header Total.
-    static QString TotalText(double total);
+    static QString totalText(double total);
 };
 
 // What one line comes to: its total after the line discount and the VAT in it.

@@ -34,7 +34,7 @@ bool PosHeader::startNewBill(const QString& typed, const PosMachine& machine, co
             message(QStringLiteral("ท่านไม่ได้ป้อนเลขที่\nขณะนี้อยู่ในระบบเลขที่เอกสารไม่ Run อัตโนมัติ"));
             return false;
         }
-        m_texts.posNo = PosBill::BillNumberKey(typed, m_docNoLength);
+        m_texts.posNo = PosBill::billNumberKey(typed, m_docNoLength);
         m_bill.setHeader(hd::PosNo, m_texts.posNo);
     } else {
         // The number is drawn when the bill is saved.
@@ -49,7 +49,7 @@ bool PosHeader::startNewBill(const QString& typed, const PosMachine& machine, co
     for (const QString* amount : {&hd::NoTaxAmt, &hd::TaxAmt, &hd::TaxTotal, &hd::Total})
         m_bill.setHeader(*amount, 0.0);
     m_bill.setHeader(hd::Price_IE, m_services.settings.text("POS_IE"));
-    m_bill.setHeader(hd::PosType, PosTypeLetter(m_mode));
+    m_bill.setHeader(hd::PosType, posTypeLetter(m_mode));
     const data::Field defaultTax = m_services.settings.field("DefaultTax");
     m_bill.setHeader(hd::TaxCode, defaultTax.value());
     // The rate goes with the code, so a bill never shows one tax and computes with another.

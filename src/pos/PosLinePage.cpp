@@ -128,7 +128,7 @@ void PosLinePage::moveToField(const QString& field)
 void PosLinePage::applyColumns()
 {
     const std::vector<GridColumn>& columns = m_pos.columns();
-    const QStringList list = ColumnListText(columns);
+    const QStringList list = columnListText(columns);
     if (m_grid->columnList() != list)
         m_grid->setColumnList(list);
     for (const GridColumn& column : columns) {

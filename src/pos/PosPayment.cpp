@@ -68,8 +68,8 @@ PosPayment::SaveCheck PosPayment::checkBeforeSave(const QString& departmentCode)
         m_prompter.information(QStringLiteral("ท่านยังไม่ได้ป้อนรหัสธนาคาร ที่รับโอนจากลูกค้า"));
         return SaveCheck::Refused;
     }
-    if (TFrCreditCardInfo::ShortestText(m_bill.headerValue(hd::CardAmount)) !=
-        TFrCreditCardInfo::ShortestText(m_card.TotalCardAmount)) {
+    if (TFrCreditCardInfo::shortestText(m_bill.headerValue(hd::CardAmount)) !=
+        TFrCreditCardInfo::shortestText(m_card.TotalCardAmount)) {
         m_prompter.information(QStringLiteral("ท่านยังไม่ได้ป้อนรายละเอียดบัตรเครดิต"));
         return SaveCheck::CardDetailsMissing;
     }

@@ -65,10 +65,10 @@ void PosTotalsPanel::applyCaptions(const PosCaptions& captions)
 void PosTotalsPanel::showTotals()
 {
     const PosTotals& totals = m_pos.totals();
-    m_noTaxAmt->setText(totals.NoTaxAmtText());
-    m_taxAmt->setText(totals.TaxAmtText());
-    m_amountProduct->setText(totals.AmountProductText());
-    m_taxTotal->setText(totals.TaxTotalText());
+    m_noTaxAmt->setText(totals.noTaxAmtText());
+    m_taxAmt->setText(totals.taxAmtText());
+    m_amountProduct->setText(totals.amountProductText());
+    m_taxTotal->setText(totals.taxTotalText());
     m_total->setText(m_pos.totalText());
 }
 

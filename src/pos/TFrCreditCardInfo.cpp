@@ -73,7 +73,7 @@ void TFrCreditCardInfo::GetCardCodeExit()
     if (!type) {
         for (const QString* field : {&card::CreditCard, &card::cardname, &card::CardRate})
             rows.setValue(*field, QVariant());
-    } else if (!CardRowReadOnly()) {
+    } else if (!currentRowReadOnly()) {
         rows.setValue(card::CreditCard, type->id);
         rows.setValue(card::cardname, type->name);
         rows.setValue(card::CardRate, type->charge);
@@ -135,7 +135,7 @@ bool TFrCreditCardInfo::cellReadOnly(int row, const QString& field) const
     return lockedWhenDeposited().contains(field, Qt::CaseInsensitive) && rowDeposited(row);
 }
 
-bool TFrCreditCardInfo::CardRowReadOnly() const
+bool TFrCreditCardInfo::currentRowReadOnly() const
 {
     const data::CachedDataset& rows = QCreditCard();
     return rows.isOpen() && !rows.eof() && rowDeposited(rows.recNo());
@@ -143,7 +143,7 @@ bool TFrCreditCardInfo::CardRowReadOnly() const
 
 void TFrCreditCardInfo::SetCardRowReadOnly()
 {
-    const bool readOnly = CardRowReadOnly();
+    const bool readOnly = currentRowReadOnly();
     if (readOnly != m_readOnly) {
         m_readOnly = readOnly;
         emit readOnlyChanged(readOnly);
@@ -236,25 +236,25 @@ void TFrCreditCardInfo::SaveCardRows()
     RecalcCardTotals();
 }
 
-void TFrCreditCardInfo::CommitCardRows()
+void TFrCreditCardInfo::commitCardRows()
 {
     if (QCreditCard().isOpen())
         QCreditCard().commitUpdates();
 }
 
-QString TFrCreditCardInfo::ShortestText(long double value)
+QString TFrCreditCardInfo::shortestText(long double value)
 {
     return QString::number(double(value), 'g', QLocale::FloatingPointShortest).trimmed();
 }
 
-QString TFrCreditCardInfo::FooterRcpt() const
+QString TFrCreditCardInfo::rcptTotalText() const
 {
-    return ShortestText(TotalCardRcpt);
+    return shortestText(TotalCardRcpt);
 }
 
-QString TFrCreditCardInfo::FooterAmount() const
+QString TFrCreditCardInfo::amountTotalText() const
 {
-    return ShortestText(TotalCardAmount);
+    return shortestText(TotalCardAmount);
 }
 
 } // namespace kvr::pos

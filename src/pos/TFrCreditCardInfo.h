@@ -49,7 +49,7 @@ public:
     // A deposited slip cannot be changed: its type and amount cells are read-only.
     static const QStringList& lockedWhenDeposited();
     bool cellReadOnly(int row, const QString& field) const;
-    bool CardRowReadOnly() const;
+    bool currentRowReadOnly() const;
     void SetCardRowReadOnly();
     // True when every row is complete (blank rows are dropped); otherwise the message, and the
     // dialog stays open.
@@ -60,13 +60,13 @@ public:
     // the caller's transaction.
     void SaveCardRows();
     // After the caller's commit: the written rows become the rows read.
-    void CommitCardRows();
+    void commitCardRows();
 
     // Footer texts under CardRcpt and CardAmount.
-    QString FooterRcpt() const;
-    QString FooterAmount() const;
+    QString rcptTotalText() const;
+    QString amountTotalText() const;
     // The platform's shortest decimal text of an amount, as the save compares card totals.
-    static QString ShortestText(long double value);
+    static QString shortestText(long double value);
 
 signals:
     void totalsChanged();

@@ -25,12 +25,15 @@ TFrCreditCardInfoView::TFrCreditCardInfoView(TFrCreditCardInfo& form, QWidget* p
     setObjectName(QStringLiteral("TFrCreditCardInfo"));
     m_grid->setObjectName(QStringLiteral("CardData"));
     // Wider than the field lengths: the Thai titles need the room.
-    m_grid->setColumnList({QStringLiteral("cardcode\t8\tชนิดบัตร"), QStringLiteral("CardNo\t20\tหมายเลขบัตร"),
-                           QStringLiteral("SlipNo\t12\tเลขสลิป"), QStringLiteral("VerifyCode\t12\tเลขที่อนุมัติ"),
-                           QStringLiteral("CardRcpt\t12\tจำนวนเงิน"), QStringLiteral("CardRate\t10\tCharge(%)"),
-                           QStringLiteral("CardCharge\t12\tCharge(บาท)"), QStringLiteral("CardAmount\t12\tรวมเงิน")});
-    for (const char* field : {"CardRcpt", "CardCharge", "CardAmount"})
-        m_grid->setColumnFormat(QString::fromLatin1(field), QStringLiteral("#,##0.00"));
+    const auto column = [](const QString& field, int width, const char* title) {
+        return field + QLatin1Char('\t') + QString::number(width) + QLatin1Char('\t') + QString::fromUtf8(title);
+    };
+    m_grid->setColumnList({column(card::cardcode, 8, "ชนิดบัตร"), column(card::CardNo, 20, "หมายเลขบัตร"),
+                           column(card::SlipNo, 12, "เลขสลิป"), column(card::VerifyCode, 12, "เลขที่อนุมัติ"),
+                           column(card::CardRcpt, 12, "จำนวนเงิน"), column(card::CardRate, 10, "Charge(%)"),
+                           column(card::CardCharge, 12, "Charge(บาท)"), column(card::CardAmount, 12, "รวมเงิน")});
+    for (const QString* field : {&card::CardRcpt, &card::CardCharge, &card::CardAmount})
+        m_grid->setColumnFormat(*field, QStringLiteral("#,##0.00"));
     m_grid->setColumnUpperCase(card::cardcode, true);
     // The card type is typed or picked from the card types with their names (F5 or Alt+Down).
     m_grid->setColumnChoices(card::cardcode, [this] {
@@ -133,8 +136,8 @@ bool TFrCreditCardInfoView::run()
 
 void TFrCreditCardInfoView::showTotals()
 {
-    m_rcptTotal->setText(m_form.FooterRcpt());
-    m_amountTotal->setText(m_form.FooterAmount());
+    m_rcptTotal->setText(m_form.rcptTotalText());
+    m_amountTotal->setText(m_form.amountTotalText());
 }
 
 } // namespace kvr::pos

@@ -18,7 +18,7 @@ TFrPos::TFrPos(ui::Prompter& prompter, data::TDM& dm, products::TDmProduct& prod
     , m_dm(dm)
     , m_product(product)
     , m_mode(mode)
-    , m_documentCode(PosDocumentCode(mode))
+    , m_documentCode(documentCodeOf(mode))
     , m_allowZeroPrice(allowZeroPrice)
     , m_settings(dm.QConfig())
     , m_bill(dm.DMdata())
@@ -43,7 +43,7 @@ TFrPos::TFrPos(ui::Prompter& prompter, data::TDM& dm, products::TDmProduct& prod
     m_controls.warehouseVisible = mode != PosMode::Service;
     m_controls.warehouseEnabled = mode == PosMode::Goods;
     m_published = m_controls;
-    m_captions = PosCaptions::For(session().ThaiLanguage);
+    m_captions = PosCaptions::forLanguage(session().ThaiLanguage);
     // F10 or the Save button first take what is typed and not yet entered (lines and amounts),
     // so that Save is judged on the bill as it stands; a bill still short goes to its payment.
     AcSave().setBeforeExecute([this] { return takeTypedEntriesBeforeSave(); });
@@ -108,7 +108,7 @@ void TFrPos::publishControls()
 
 void TFrPos::RefreshScreen()
 {
-    m_captions = PosCaptions::For(session().ThaiLanguage);
+    m_captions = PosCaptions::forLanguage(session().ThaiLanguage);
     emit captionsChanged();
 }
 

@@ -45,7 +45,7 @@ public:
     ~TFrPos() override;
 
     PosMode mode() const { return m_mode; }
-    QString posType() const { return PosTypeLetter(m_mode); }
+    QString posType() const { return posTypeLetter(m_mode); }
     const QString& documentCode() const { return m_documentCode; }
     bool allowZeroPrice() const { return m_allowZeroPrice; }
     bool isNewBill() const { return m_header.isNewBill(); }
@@ -95,7 +95,7 @@ public:
     // The large bill-total display (0 without a bill).
     QString totalText() const
     {
-        return PosTotals::TotalText(m_bill.hasHeaderRow() ? m_bill.headerValue(hd::Total) : 0.0);
+        return PosTotals::totalText(m_bill.hasHeaderRow() ? m_bill.headerValue(hd::Total) : 0.0);
     }
     void GetDiscExit() { m_calc.GetDiscExit(); }
     void DgDtFieldChanged(const QString& fieldName) { m_cellFlow.fieldChanged(fieldName); }

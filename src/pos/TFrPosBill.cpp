@@ -12,7 +12,7 @@ void TFrPos::AcNewExecute()
 {
     ui::TFrForm::AcNewExecute();
     setStatusText(1, QString());
-    m_documentCode = PosDocumentCode(m_mode);
+    m_documentCode = documentCodeOf(m_mode);
     m_header.prepareNumbering(m_documentCode);
     m_settings.reload();
     m_machine = m_stores.machines.machineOfShift(m_currentShiftId);

@@ -357,11 +357,11 @@ TEST_P(PosCalculation, PercentDiscountSwitchOnLeavingTheDiscount)
 
 TEST(PosTotalsText, PanelAndTotalPictures)
 {
-    EXPECT_EQ(PosTotals::Text(0), QStringLiteral("0.00"));
-    EXPECT_EQ(PosTotals::Text(1234567.5), QStringLiteral("1,234,567.50"));
-    EXPECT_EQ(PosTotals::Text(9.449999999999989), QStringLiteral("9.45"));
-    EXPECT_EQ(PosTotals::TotalText(144.45), QStringLiteral("144.45 "));
-    EXPECT_EQ(PosTotals::TotalText(1500), QStringLiteral("1,500 "));
+    EXPECT_EQ(PosTotals::figureText(0), QStringLiteral("0.00"));
+    EXPECT_EQ(PosTotals::figureText(1234567.5), QStringLiteral("1,234,567.50"));
+    EXPECT_EQ(PosTotals::figureText(9.449999999999989), QStringLiteral("9.45"));
+    EXPECT_EQ(PosTotals::totalText(144.45), QStringLiteral("144.45 "));
+    EXPECT_EQ(PosTotals::totalText(1500), QStringLiteral("1,500 "));
 }
 
 KVR_INSTANTIATE_BACKENDS(PosCalculation);

@@ -17,15 +17,15 @@ protected:
 TEST_P(PosNewBill, TakesTheMachinesDefaultsInEveryMode)
 {
     for (const PosMode mode : {PosMode::Goods, PosMode::Service, PosMode::Misc}) {
-        SCOPED_TRACE(pos::PosTypeLetter(mode).toStdString());
+        SCOPED_TRACE(pos::posTypeLetter(mode).toStdString());
         pos::TFrPos& screen = this->screen(mode);
         screen.AcNewExecute();
         ASSERT_TRUE(screen.isNewBill());
         ASSERT_EQ(screen.QHd().recordCount(), 1);
-        EXPECT_EQ(screen.documentCode(), QStringLiteral("POS-") + pos::PosTypeLetter(mode));
+        EXPECT_EQ(screen.documentCode(), QStringLiteral("POS-") + pos::posTypeLetter(mode));
         EXPECT_EQ(screen.docNoLength(), 8);
         EXPECT_EQ(screen.focus(), PosFocus::Customer);
-        EXPECT_EQ(hd("PosType").asString(), pos::PosTypeLetter(mode));
+        EXPECT_EQ(hd("PosType").asString(), pos::posTypeLetter(mode));
         EXPECT_EQ(hd("PosNo").asString(), QString());
         EXPECT_EQ(hd("Salesman").asInteger(), somsri);
         EXPECT_EQ(hd("Department").asInteger(), frontDept);
@@ -42,7 +42,7 @@ TEST_P(PosNewBill, TakesTheMachinesDefaultsInEveryMode)
         EXPECT_EQ(screen.QDt().recordCount(), 1) << "an empty first line waits";
         EXPECT_FALSE(screen.controls().rateEnabled);
         EXPECT_EQ(screen.controls().warehouseVisible, mode != PosMode::Service);
-        EXPECT_EQ(screen.totals().TaxAmtText(), QStringLiteral("0.00"));
+        EXPECT_EQ(screen.totals().taxAmtText(), QStringLiteral("0.00"));
     }
     EXPECT_EQ(pos->headerTexts().warehouseCode, QString());
     screen(PosMode::Goods).AcNewExecute();

@@ -64,7 +64,7 @@ TEST_P(PosPayment, CardDialogComputesTheSurchargeAndRefusesIncompleteRows)
     q.setValue(QStringLiteral("CardCharge"), 5.0);
     card.GetRcptExit();
     EXPECT_DOUBLE_EQ(q.field(QStringLiteral("CardAmount")).asFloat(), 38.30);
-    EXPECT_EQ(card.FooterAmount(), QStringLiteral("38.3"));
+    EXPECT_EQ(card.amountTotalText(), QStringLiteral("38.3"));
 
     // An unknown type code clears the type.
     typeCardRow(screen, QStringLiteral("NOPE"), QStringLiteral("5500"), QStringLiteral("S2"), 10);
@@ -101,9 +101,9 @@ TEST_P(PosPayment, DepositedSlipsCannotBeChanged)
     pos::TFrPos& screen = billWith({{water, 1, 100}});
     typeCardRow(screen, QStringLiteral("VISA"), QStringLiteral("4111"), QStringLiteral("S1"), 60);
     pos::TFrCreditCardInfo& card = screen.cardInfo();
-    EXPECT_FALSE(card.CardRowReadOnly());
+    EXPECT_FALSE(card.currentRowReadOnly());
     card.QCreditCard().setValue(QStringLiteral("Deposit"), QStringLiteral("Y"));
-    EXPECT_TRUE(card.CardRowReadOnly());
+    EXPECT_TRUE(card.currentRowReadOnly());
     // The type and amounts of a deposited slip are locked, its card and slip numbers are not.
     for (const char* cell : {"cardcode", "CardRcpt", "CardRate", "CardCharge", "CardNo", "SlipNo"}) {
         const bool locked = QByteArray(cell) != "CardNo" && QByteArray(cell) != "SlipNo";

@@ -93,7 +93,7 @@ TEST_P(PosRecall, SavedBillsOfEveryModeRecomputeToTheirStoredTotals)
         EXPECT_EQ(stored(screen, "TaxAmt"), c.taxAmt);
         EXPECT_EQ(stored(screen, "NoTaxAmt"), c.noTaxAmt);
         EXPECT_EQ(stored(screen, "DiscAmt1"), c.discAmt1);
-        EXPECT_EQ(screen.totalText(), pos::PosTotals::TotalText(c.total));
+        EXPECT_EQ(screen.totalText(), pos::PosTotals::totalText(c.total));
     }
 }
 
@@ -118,12 +118,12 @@ TEST_P(PosRecall, NumberIsFoundTrimmedAndAlignedToTheSeriesLength)
     };
     setNumbering(false);
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed.toStdString() + " in mode " + pos::PosTypeLetter(c.mode).toStdString());
+        SCOPED_TRACE(c.typed.toStdString() + " in mode " + pos::posTypeLetter(c.mode).toStdString());
         pos::TFrPos& screen = recall(c.mode, c.typed);
         EXPECT_EQ(screen.docNoLength(), 8);
         EXPECT_EQ(screen.isNewBill(), c.found.isEmpty());
         const QString number = screen.QHd().field(QStringLiteral("PosNo")).asString();
-        EXPECT_EQ(number, c.found.isEmpty() ? pos::PosBill::BillNumberKey(c.typed, 8) : c.found);
+        EXPECT_EQ(number, c.found.isEmpty() ? pos::PosBill::billNumberKey(c.typed, 8) : c.found);
     }
 }
 

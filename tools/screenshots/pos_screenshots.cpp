@@ -122,7 +122,7 @@ int main(int argc, char** argv)
             data::Query last(dm.DMdata(),
                              QStringLiteral("SELECT PosNo, PosShiftNo, PosDate FROM PosHd "
                                             "WHERE PosType = :T AND DelFlag = 'N' ORDER BY Id DESC"));
-            last.setParam(QStringLiteral("T"), pos::PosTypeLetter(shot.mode));
+            last.setParam(QStringLiteral("T"), pos::posTypeLetter(shot.mode));
             last.open();
             config.mutableSession().ThaiLanguage = shot.thai;
             products::TDmProduct product(dm);
