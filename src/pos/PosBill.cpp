@@ -192,33 +192,27 @@ void PosBill::forEachLine(const std::function<void()>& fn)
     if (!m_qDt.isOpen())
         return;
     m_qDt.post();
-    class ReturnTo
-    {
-    public:
-        ReturnTo(data::CachedDataset& lines)
-            : m_lines(lines)
-            , m_row(lines.recNo())
-        { }
-        ~ReturnTo()
-        {
-            try {
-                m_lines.post();
-                if (m_lines.recordCount() > 0)
-                    m_lines.setRecNo(std::min(m_row, m_lines.recordCount() - 1));
-            } catch (...) {
-                // Already on the way out with the first error; the cursor stays where it is.
-            }
-        }
-
-    private:
-        data::CachedDataset& m_lines;
-        int m_row;
-    } returnTo(m_qDt);
-    for (int row = 0; row < m_qDt.recordCount(); ++row) {
-        m_qDt.setRecNo(row);
-        fn();
+    const int current = m_qDt.recNo();
+    const auto returnToCurrent = [this, current] {
         m_qDt.post();
+        if (m_qDt.recordCount() > 0)
+            m_qDt.setRecNo(std::min(current, m_qDt.recordCount() - 1));
+    };
+    try {
+        for (int row = 0; row < m_qDt.recordCount(); ++row) {
+            m_qDt.setRecNo(row);
+            fn();
+            m_qDt.post();
+        }
+    } catch (...) {
+        try {
+            returnToCurrent();
+        } catch (...) {
+            // The first error goes on to the caller; this one only follows from it.
+        }
+        throw;
     }
+    returnToCurrent();
 }
 
 } // namespace kvr::pos

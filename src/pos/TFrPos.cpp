@@ -46,7 +46,16 @@ TFrPos::TFrPos(ui::Prompter& prompter, data::TDM& dm, products::TDmProduct& prod
     m_captions = PosCaptions::forLanguage(session().ThaiLanguage);
     // F10 or the Save button first take what is typed and not yet entered (lines and amounts),
     // so that Save is judged on the bill as it stands; a bill still short goes to its payment.
-    AcSave().setBeforeExecute([this] { return takeTypedEntriesBeforeSave(); });
+    AcSave().setBeforeExecute([this] {
+        if (!m_bill.hasHeaderRow())
+            return true;
+        takeTypedEntries();
+        if (!AcSave().isEnabled() && m_payment.changeShortfall() && saveAllowedByRights()) {
+            showReceiptPage();
+            return false;
+        }
+        return true;
+    });
     // The parts report what the window shows and ask for the recomputations only the screen runs.
     connect(&m_header, &PosHeader::textsChanged, this, &TFrPos::headerTextsChanged);
     connect(&m_header, &PosHeader::focusRequested, this, &TFrPos::setFocusTo);
@@ -63,18 +72,6 @@ TFrPos::TFrPos(ui::Prompter& prompter, data::TDM& dm, products::TDmProduct& prod
 }
 
 TFrPos::~TFrPos() = default;
-
-bool TFrPos::takeTypedEntriesBeforeSave()
-{
-    if (!m_bill.hasHeaderRow())
-        return true;
-    takeTypedEntries();
-    if (!AcSave().isEnabled() && m_payment.changeShortfall() && saveAllowedByRights()) {
-        showReceiptPage();
-        return false;
-    }
-    return true;
-}
 
 void TFrPos::takeTypedEntries()
 {

@@ -176,7 +176,6 @@ private:
     void applyRights(const QDateTime& date = {});
     // What is typed and not yet entered goes into the bill, which is then recomputed.
     void takeTypedEntries();
-    bool takeTypedEntriesBeforeSave();
 
     data::TDM& m_dm;
     products::TDmProduct& m_product;

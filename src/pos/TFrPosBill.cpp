@@ -199,16 +199,10 @@ void TFrPos::AcSaveExecute()
         showReceiptPage();
         return;
     }
-    switch (m_payment.checkBeforeSave(m_header.texts().departmentCode)) {
-    case PosPayment::SaveCheck::CardDetailsMissing:
+    const PosPayment::SaveCheck check = m_payment.checkBeforeSave(m_header.texts().departmentCode);
+    if (check == PosPayment::SaveCheck::CardDetailsMissing)
         BCreditCardClick();
-        return;
-    case PosPayment::SaveCheck::Refused:
-        return;
-    case PosPayment::SaveCheck::Ready:
-        break;
-    }
-    if (!prompter().ConfirmDialog(session().SaveQuestion))
+    if (check != PosPayment::SaveCheck::Ready || !prompter().ConfirmDialog(session().SaveQuestion))
         return;
     setFocusTo(PosFocus::Remark);
     CalculateAll();
