@@ -27,6 +27,8 @@ void TFrPos::AcNewExecute()
     m_bill.close();
     m_header.refreshFrames();
     m_periodOpen = true;
+    // Where the cursor lands when the field asked for last cannot take it.
+    setFocusTo(PosFocus::Remark);
     if (m_settings.isOff("LockPosDate")) {
         setFocusTo(PosFocus::PosNo);
     } else {
