@@ -52,7 +52,7 @@ void saveBill(benchmark::State& state, const test::TestServer* server)
         state.ResumeTiming();
         screen.AcSaveExecute();
     }
-    if (!screen.NewBill())
+    if (!screen.isNewBill())
         state.SkipWithError("the last bill was not saved");
 }
 

@@ -96,7 +96,7 @@ void scanToLine(benchmark::State& state, const Shop* shop)
             pos.PosNoExit();
         }
         pos.QHd().edit();
-        pos.bill().setHd(QStringLiteral("Customer"), customer.field(QStringLiteral("Id")).value());
+        pos.bill().setHeader(QStringLiteral("Customer"), customer.field(QStringLiteral("Id")).value());
     };
     newBill();
     std::vector<double> ms;
@@ -112,7 +112,7 @@ void scanToLine(benchmark::State& state, const Shop* shop)
         const QString& barcode = g_barcodes[next++ % g_barcodes.size()];
         const auto start = std::chrono::steady_clock::now();
         pos.QDt().edit();
-        pos.bill().setDt(QStringLiteral("ProductCode"), barcode);
+        pos.bill().setLine(QStringLiteral("ProductCode"), barcode);
         pos.ProductCodeExit();
         pos.CalculateAll();
         ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());

@@ -51,7 +51,7 @@ int main(int argc, char** argv)
 {
     kvr::app::FunctionTable table = kvr::app::FunctionTable::standard();
     table.add(1, [](kvr::app::DataModules& modules) {
-        std::vector<QWidget*> forms = kvr::app::OpenSaleScreen(modules, *kvr::pos::PosScreenForProgram(1));
+        std::vector<QWidget*> forms = kvr::app::OpenSaleScreen(modules, *kvr::pos::screenForProgram(1));
         new ExitWhenShown(forms.at(1));
         return forms;
     });

@@ -20,7 +20,7 @@ FunctionTable FunctionTable::standard()
         return {view};
     });
     for (const int programNo : {1, 11, 21, 22}) {
-        const pos::PosScreenKind kind = *pos::PosScreenForProgram(programNo);
+        const pos::PosScreenKind kind = *pos::screenForProgram(programNo);
         table.add(programNo, [kind](DataModules& modules) { return OpenSaleScreen(modules, kind); });
     }
     return table;

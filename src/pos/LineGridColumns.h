@@ -38,6 +38,6 @@ struct LineRowFlags
 std::vector<GridColumn> LineGridColumns(PosMode mode, bool thai, const LineRowFlags& row);
 
 // The grid's column list: one "field<TAB>width<TAB>title" line per column.
-QStringList ColumnListText(const std::vector<GridColumn>& columns);
+QStringList columnListText(const std::vector<GridColumn>& columns);
 
 } // namespace kvr::pos

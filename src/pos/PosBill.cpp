@@ -1,5 +1,6 @@
 #include "pos/PosBill.h"
 
+#include "pos/PosColumns.h"
 #include "util/ThaiText.h"
 
 namespace kvr::pos {
@@ -7,35 +8,31 @@ namespace kvr::pos {
 namespace {
 
 // Stored header columns in table order; the key ID is left out of the update statements.
-const QStringList kHeaderColumns = {
-    QStringLiteral("DelFlag"),     QStringLiteral("PosType"),     QStringLiteral("PsNo"),
-    QStringLiteral("PosShiftNo"),  QStringLiteral("PosNo"),       QStringLiteral("PosDate"),
-    QStringLiteral("Department"),  QStringLiteral("Project"),     QStringLiteral("Customer"),
-    QStringLiteral("Salesman"),    QStringLiteral("Warehouse"),   QStringLiteral("TaxCode"),
-    QStringLiteral("TaxRate"),     QStringLiteral("Price_IE"),    QStringLiteral("NoTaxAmt"),
-    QStringLiteral("TaxAmt"),      QStringLiteral("TaxTotal"),    QStringLiteral("Total"),
-    QStringLiteral("DiscName1"),   QStringLiteral("DiscName2"),   QStringLiteral("DiscName3"),
-    QStringLiteral("DiscRate1"),   QStringLiteral("DiscRate2"),   QStringLiteral("DiscRate3"),
-    QStringLiteral("DiscAmt1"),    QStringLiteral("DiscAmt2"),    QStringLiteral("DiscAmt3"),
-    QStringLiteral("Posted"),      QStringLiteral("Cash"),        QStringLiteral("CardAmount"),
-    QStringLiteral("Coupon"),      QStringLiteral("BankAmount"),  QStringLiteral("Transfer"),
-    QStringLiteral("Change"),      QStringLiteral("CompanyBank"), QStringLiteral("PosPrintDateTime"),
-    QStringLiteral("Imported"),    QStringLiteral("Remark"),      QStringLiteral("ShipAddr1"),
-    QStringLiteral("ShipAddr2"),   QStringLiteral("ShipAddr3"),   QStringLiteral("ShipProvince"),
-    QStringLiteral("ShipZipCode"), QStringLiteral("ShipPhone"),   QStringLiteral("Printed"),
-    QStringLiteral("ShiftClose"),  QStringLiteral("CurrencyId"),  QStringLiteral("Rate"),
-};
+const QStringList& headerColumns()
+{
+    static const QStringList columns = {
+        hd::DelFlag,     hd::PosType,    hd::PsNo,      hd::PosShiftNo, hd::PosNo,       hd::PosDate,
+        hd::Department,  hd::Project,    hd::Customer,  hd::Salesman,   hd::Warehouse,   hd::TaxCode,
+        hd::TaxRate,     hd::Price_IE,   hd::NoTaxAmt,  hd::TaxAmt,     hd::TaxTotal,    hd::Total,
+        hd::DiscName1,   hd::DiscName2,  hd::DiscName3, hd::DiscRate1,  hd::DiscRate2,   hd::DiscRate3,
+        hd::DiscAmt1,    hd::DiscAmt2,   hd::DiscAmt3,  hd::Posted,     hd::Cash,        hd::CardAmount,
+        hd::Coupon,      hd::BankAmount, hd::Transfer,  hd::Change,     hd::CompanyBank, hd::PosPrintDateTime,
+        hd::Imported,    hd::Remark,     hd::ShipAddr1, hd::ShipAddr2,  hd::ShipAddr3,   hd::ShipProvince,
+        hd::ShipZipCode, hd::ShipPhone,  hd::Printed,   hd::ShiftClose, hd::CurrencyId,  hd::Rate,
+    };
+    return columns;
+}
 
 // Stored line columns written by the update statements, in their order.
-const QStringList kLineColumns = {
-    QStringLiteral("PosHd"),    QStringLiteral("PosRecNo"),    QStringLiteral("PosDate"),
-    QStringLiteral("Product"),  QStringLiteral("Quantity"),    QStringLiteral("ProductUnits"),
-    QStringLiteral("Fraction"), QStringLiteral("TaxCode"),     QStringLiteral("Warehouse"),
-    QStringLiteral("LotNo"),    QStringLiteral("SerialNo"),    QStringLiteral("Price"),
-    QStringLiteral("Discount"), QStringLiteral("DiscountAmt"), QStringLiteral("Total"),
-    QStringLiteral("MemoLine"), QStringLiteral("Cost"),        QStringLiteral("ProductAmount"),
-    QStringLiteral("TaxRate"),
-};
+const QStringList& lineColumns()
+{
+    static const QStringList columns = {
+        dt::PosHd,   dt::PosRecNo,  dt::PosDate, dt::Product,       dt::Quantity, dt::ProductUnits, dt::Fraction,
+        dt::TaxCode, dt::Warehouse, dt::LotNo,   dt::SerialNo,      dt::Price,    dt::Discount,     dt::DiscountAmt,
+        dt::Total,   dt::MemoLine,  dt::Cost,    dt::ProductAmount, dt::TaxRate,
+    };
+    return columns;
+}
 
 QStringList prefixed(const QStringList& columns, const QString& prefix)
 {
@@ -71,7 +68,7 @@ QStringList deleteSql(const QString& table)
 QStringList headerSelect()
 {
     return {
-        QStringLiteral("SELECT H.ID, ") + prefixed(kHeaderColumns, QStringLiteral("H.")).join(QStringLiteral(", ")) +
+        QStringLiteral("SELECT H.ID, ") + prefixed(headerColumns(), QStringLiteral("H.")).join(QStringLiteral(", ")) +
             QLatin1Char(','),
         QStringLiteral("  0 AS TotalBefDisc,"),
         QStringLiteral("  Coalesce(H.DiscAmt1, 0) + Coalesce(H.DiscAmt2, 0) + Coalesce(H.DiscAmt3, 0) AS DiscountAmt,"),
@@ -83,7 +80,13 @@ QStringList headerSelect()
         QStringLiteral("ORDER BY H.ID DESC")};
 }
 
-QStringList lineSelect()
+QString warehouseJoinLine(PosBill::WarehouseJoin join)
+{
+    return join == PosBill::WarehouseJoin::Inner ? QStringLiteral("INNER JOIN Warehouse W On (W.Id = D.Warehouse)")
+                                                 : QStringLiteral("Left JOIN Warehouse W On (W.Id = D.Warehouse)");
+}
+
+QStringList lineSelect(PosBill::WarehouseJoin join)
 {
     return {
         QStringLiteral(
@@ -101,7 +104,7 @@ QStringList lineSelect()
         QStringLiteral("INNER JOIN Product P ON (D.Product = P.Id)"),
         QStringLiteral("INNER JOIN ProductUnits U ON (D.ProductUnits = U.Id)"),
         QStringLiteral("INNER JOIN Tax T ON (T.Id = D.TaxCode)"),
-        PosBill::kInnerWarehouseJoin,
+        warehouseJoinLine(join),
         QStringLiteral("LEFT OUTER JOIN LotNo L On (L.Id = D.LotNo)"),
         QStringLiteral("LEFT OUTER JOIN SerialNo S On (S.Id = D.SerialNo)"),
         QStringLiteral("WHERE (D.PosHd = :GetHdId)"),
@@ -111,61 +114,69 @@ QStringList lineSelect()
 }
 
 // Working values of the header, refreshed whenever a header row is read or posted.
-void headerCalcFields(data::CachedDataset& hd)
+void headerCalcFields(data::CachedDataset& header)
 {
-    const auto value = [&hd](const char* name) { return hd.field(QString::fromLatin1(name)).asFloat(); };
-    hd.setValue(QStringLiteral("DiscountAmt"), value("DiscAmt1") + value("DiscAmt2") + value("DiscAmt3"));
-    hd.setValue(QStringLiteral("rcptcash"), value("Cash") + value("CardAmount"));
-    if (hd.field(QStringLiteral("TotalBefDisc")).isNull())
-        hd.setValue(QStringLiteral("TotalBefDisc"), 0.0);
+    const auto value = [&header](const QString& name) { return header.field(name).asFloat(); };
+    header.setValue(hd::DiscountAmt, value(hd::DiscAmt1) + value(hd::DiscAmt2) + value(hd::DiscAmt3));
+    header.setValue(hd::rcptcash, value(hd::Cash) + value(hd::CardAmount));
+    if (header.field(hd::TotalBefDisc).isNull())
+        header.setValue(hd::TotalBefDisc, 0.0);
 }
 
 } // namespace
-
-const QString PosBill::kInnerWarehouseJoin = QStringLiteral("INNER JOIN Warehouse W On (W.Id = D.Warehouse)");
-const QString PosBill::kLeftWarehouseJoin = QStringLiteral("Left JOIN Warehouse W On (W.Id = D.Warehouse)");
 
 PosBill::PosBill(data::Connection& connection)
     : m_qHd(connection)
     , m_qDt(connection)
 {
     m_qHd.setSqlLines(headerSelect());
-    m_qHd.modifySql() = modifySql(QStringLiteral("PosHd"), kHeaderColumns);
-    m_qHd.insertSql() = insertSql(QStringLiteral("PosHd"), kHeaderColumns);
+    m_qHd.modifySql() = modifySql(QStringLiteral("PosHd"), headerColumns());
+    m_qHd.insertSql() = insertSql(QStringLiteral("PosHd"), headerColumns());
     m_qHd.deleteSql() = deleteSql(QStringLiteral("PosHd"));
-    for (const char* name : {"TotalBefDisc", "DiscountAmt", "rcptcash"})
-        m_qHd.addCalculatedField(QString::fromLatin1(name));
+    for (const QString* name : {&hd::TotalBefDisc, &hd::DiscountAmt, &hd::rcptcash})
+        m_qHd.addCalculatedField(*name);
     m_qHd.setCalcFieldsHandler(headerCalcFields);
 
-    m_qDt.setSqlLines(lineSelect());
-    m_qDt.modifySql() = modifySql(QStringLiteral("PosDt"), kLineColumns);
-    m_qDt.insertSql() = insertSql(QStringLiteral("PosDt"), kLineColumns);
+    m_qDt.setSqlLines(lineSelect(m_warehouseJoin));
+    m_qDt.modifySql() = modifySql(QStringLiteral("PosDt"), lineColumns());
+    m_qDt.insertSql() = insertSql(QStringLiteral("PosDt"), lineColumns());
     m_qDt.deleteSql() = deleteSql(QStringLiteral("PosDt"));
     // Working values of a line: writing them is no change to save.
-    for (const char* name : {"OldQuantity", "OldFraction", "OldProduct", "OldWarehouse", "OldProductUnits",
-                             "OldSerialNo", "StockUnitFraction", "TaxTotal"})
-        m_qDt.addCalculatedField(QString::fromLatin1(name));
+    for (const QString* name : {&dt::OldQuantity, &dt::OldFraction, &dt::OldProduct, &dt::OldWarehouse,
+                                &dt::OldProductUnits, &dt::OldSerialNo, &dt::StockUnitFraction, &dt::TaxTotal})
+        m_qDt.addCalculatedField(*name);
 }
 
-QString PosBill::BillNumberKey(const QString& number, int docNoLength)
+QString PosBill::billNumberKey(const QString& number, int docNoLength)
 {
     if (docNoLength <= 0)
         return number.trimmed();
     return util::PadLeft(number, docNoLength);
 }
 
+PosBill::WarehouseJoin PosBill::warehouseJoinOf(PosMode mode)
+{
+    return modeHasStock(mode) ? WarehouseJoin::Inner : WarehouseJoin::Left;
+}
+
+void PosBill::useWarehouseJoin(WarehouseJoin join)
+{
+    if (join == m_warehouseJoin)
+        return;
+    m_warehouseJoin = join;
+    m_qDt.setSqlLines(lineSelect(join));
+}
+
 bool PosBill::LoadBill(const QString& number, int docNoLength, PosMode mode)
 {
     m_qDt.close();
-    // Services and miscellaneous items have no warehouse; their lines are read all the same.
-    if (mode != PosMode::Goods)
-        m_qDt.setLine(kWarehouseJoinLine, kLeftWarehouseJoin);
+    useWarehouseJoin(warehouseJoinOf(mode));
     m_qHd.close();
-    m_qHd.setParam(QStringLiteral("GetNo"), BillNumberKey(number, docNoLength));
-    m_qHd.setParam(QStringLiteral("GetType"), PosTypeLetter(mode));
+    m_qHd.setParam(QStringLiteral("GetNo"), billNumberKey(number, docNoLength));
+    m_qHd.setParam(QStringLiteral("GetType"), posTypeLetter(mode));
     m_qHd.open();
     const bool found = !m_qHd.isEmpty();
-    m_qDt.setParam(QStringLiteral("GetHdId"), found ? m_qHd.field(QStringLiteral("ID")).asInteger() : 0);
+    m_qDt.setParam(QStringLiteral("GetHdId"), found ? m_qHd.field(hd::ID).asInteger() : 0);
     m_qDt.open();
     return found;
 }
@@ -176,48 +187,32 @@ void PosBill::close()
     m_qHd.close();
 }
 
-void PosBill::setHd(const QString& field, const QVariant& value)
-{
-    m_qHd.setValue(field, value);
-}
-
-void PosBill::setDt(const QString& field, const QVariant& value)
-{
-    m_qDt.setValue(field, value);
-}
-
 void PosBill::forEachLine(const std::function<void()>& fn)
 {
     if (!m_qDt.isOpen())
         return;
     m_qDt.post();
-    class ReturnTo
-    {
-    public:
-        ReturnTo(data::CachedDataset& dt)
-            : m_dt(dt)
-            , m_row(dt.recNo())
-        { }
-        ~ReturnTo()
-        {
-            try {
-                m_dt.post();
-                if (m_dt.recordCount() > 0)
-                    m_dt.setRecNo(std::min(m_row, m_dt.recordCount() - 1));
-            } catch (...) {
-                // Already on the way out with the first error; the cursor stays where it is.
-            }
-        }
-
-    private:
-        data::CachedDataset& m_dt;
-        int m_row;
-    } returnTo(m_qDt);
-    for (int row = 0; row < m_qDt.recordCount(); ++row) {
-        m_qDt.setRecNo(row);
-        fn();
+    const int current = m_qDt.recNo();
+    const auto returnToCurrent = [this, current] {
         m_qDt.post();
+        if (m_qDt.recordCount() > 0)
+            m_qDt.setRecNo(std::min(current, m_qDt.recordCount() - 1));
+    };
+    try {
+        for (int row = 0; row < m_qDt.recordCount(); ++row) {
+            m_qDt.setRecNo(row);
+            fn();
+            m_qDt.post();
+        }
+    } catch (...) {
+        try {
+            returnToCurrent();
+        } catch (...) {
+            // The first error goes on to the caller; this one only follows from it.
+        }
+        throw;
     }
+    returnToCurrent();
 }
 
 } // namespace kvr::pos

@@ -26,34 +26,40 @@ public:
     bool LoadBill(const QString& number, int docNoLength, PosMode mode);
     void close();
     bool isOpen() const { return m_qHd.isOpen(); }
+    // A header row, or a line row, is current.
+    bool hasHeaderRow() const { return m_qHd.isOpen() && !m_qHd.eof(); }
+    bool hasLineRow() const { return m_qDt.isOpen() && !m_qDt.eof(); }
 
     // The number as it is looked up and stored: trimmed, then cut or left-padded with spaces to
     // the series' length. A series of unknown length (0) keeps the number as typed, trimmed.
-    static QString BillNumberKey(const QString& number, int docNoLength);
+    static QString billNumberKey(const QString& number, int docNoLength);
 
     // Reads of the current header and line rows (null reads as 0 or empty).
-    double hd(const QString& field) const { return m_qHd.field(field).asFloat(); }
-    int hdId(const QString& field) const { return m_qHd.field(field).asInteger(); }
-    QString hdText(const QString& field) const { return m_qHd.field(field).asString(); }
-    double dt(const QString& field) const { return m_qDt.field(field).asFloat(); }
-    int dtId(const QString& field) const { return m_qDt.field(field).asInteger(); }
-    QString dtText(const QString& field) const { return m_qDt.field(field).asString(); }
-    void setHd(const QString& field, const QVariant& value);
-    void setDt(const QString& field, const QVariant& value);
+    double headerValue(const QString& field) const { return m_qHd.field(field).asFloat(); }
+    int headerId(const QString& field) const { return m_qHd.field(field).asInteger(); }
+    QString headerText(const QString& field) const { return m_qHd.field(field).asString(); }
+    double lineValue(const QString& field) const { return m_qDt.field(field).asFloat(); }
+    int lineId(const QString& field) const { return m_qDt.field(field).asInteger(); }
+    QString lineText(const QString& field) const { return m_qDt.field(field).asString(); }
+    void setHeader(const QString& field, const QVariant& value) { m_qHd.setValue(field, value); }
+    void setLine(const QString& field, const QVariant& value) { m_qDt.setValue(field, value); }
 
     // Visits every line from the first with the line current, then returns to the line that was
     // current; a line left in edit state is posted before the cursor moves, as a grid would.
     // The way back is taken even when fn throws.
     void forEachLine(const std::function<void()>& fn);
 
-    // Line 13 of the line statement: how lines meet their warehouse.
-    static constexpr int kWarehouseJoinLine = 12;
-    static const QString kInnerWarehouseJoin;
-    static const QString kLeftWarehouseJoin;
+    // How the lines meet their warehouse: every goods line leaves one; service and miscellaneous
+    // lines have none and are read all the same.
+    enum class WarehouseJoin { Inner, Left };
+    static WarehouseJoin warehouseJoinOf(PosMode mode);
 
 private:
+    void useWarehouseJoin(WarehouseJoin join);
+
     data::CachedDataset m_qHd;
     data::CachedDataset m_qDt;
+    WarehouseJoin m_warehouseJoin = WarehouseJoin::Inner;
 };
 
 } // namespace kvr::pos

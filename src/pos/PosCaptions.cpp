@@ -2,7 +2,7 @@
 
 namespace kvr::pos {
 
-PosCaptions PosCaptions::For(bool thai)
+PosCaptions PosCaptions::forLanguage(bool thai)
 {
     const auto t = [thai](const char* thaiText, const char* english) {
         return QString::fromUtf8(thai ? thaiText : english);

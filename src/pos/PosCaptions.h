@@ -13,7 +13,7 @@ struct PosCaptions
     QString discountName, discountPercent, discountAmount, discountSum;
     QString cash, coupon, card, cardDetails, bankAmount, companyBank, change;
 
-    static PosCaptions For(bool thai);
+    static PosCaptions forLanguage(bool thai);
 };
 
 } // namespace kvr::pos

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pos/PosMode.h"
+
 namespace kvr::pos {
 
 // The pages of the sale screen, in order (F7, F8, F9).
@@ -42,6 +44,31 @@ struct PosControls
     bool deleteLineEnabled = true; // only on the product page
 
     bool operator==(const PosControls&) const = default;
+
+    // A new bill of the mode: its header open to typing, on the product page, with the line
+    // editors hidden until a column needs them.
+    void startNewBill(PosMode mode)
+    {
+        posNoEnabled = true;
+        salesmanEnabled = true;
+        if (mode == PosMode::Goods)
+            warehouseEnabled = true;
+        taxEnabled = true;
+        showPage(PosPage::Product);
+        if (mode != PosMode::Goods) {
+            whEditorVisible = false;
+            lotEditorVisible = false;
+        }
+        serialEditorVisible = false;
+        quantityEditorVisible = false;
+        discountEditorVisible = false;
+    }
+    // Lines are deleted only from the product page.
+    void showPage(PosPage shown)
+    {
+        page = shown;
+        deleteLineEnabled = shown == PosPage::Product;
+    }
 };
 
 } // namespace kvr::pos

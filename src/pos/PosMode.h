@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pos/PosColumns.h"
+
 #include <QString>
 #include <optional>
 
@@ -9,27 +11,27 @@ namespace kvr::pos {
 // (with warehouse, lot and serial per line), services, or any product without stock handling.
 enum class PosMode : char { Goods = 'P', Service = 'S', Misc = 'M' };
 
-inline QString PosTypeLetter(PosMode mode)
+inline QString posTypeLetter(PosMode mode)
 {
     return QString(QLatin1Char(static_cast<char>(mode)));
 }
 
 // The numbering and printing code of the mode's bills: POS-P, POS-S or POS-M.
-inline QString PosDocumentCode(PosMode mode)
+inline QString documentCodeOf(PosMode mode)
 {
-    return QStringLiteral("POS-") + PosTypeLetter(mode);
+    return QStringLiteral("POS-") + posTypeLetter(mode);
 }
 
 // Only goods lines leave a warehouse, carry lots and serials and are checked against stock.
-inline bool ModeHasStock(PosMode mode)
+inline bool modeHasStock(PosMode mode)
 {
     return mode == PosMode::Goods;
 }
 
 // The product column the line grid shows as the line's name.
-inline QString ModeNameField(PosMode mode)
+inline QString nameFieldOf(PosMode mode)
 {
-    return mode == PosMode::Misc ? QStringLiteral("ThaiName") : QStringLiteral("PosName");
+    return mode == PosMode::Misc ? dt::ThaiName : dt::PosName;
 }
 
 // What a program number of the menu opens: the mode and whether lines may be sold at price 0.
@@ -39,7 +41,7 @@ struct PosScreenKind
     bool allowZeroPrice;
 };
 
-inline std::optional<PosScreenKind> PosScreenForProgram(int programNo)
+inline std::optional<PosScreenKind> screenForProgram(int programNo)
 {
     switch (programNo) {
     case 1:

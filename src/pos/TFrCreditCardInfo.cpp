@@ -1,6 +1,8 @@
 #include "pos/TFrCreditCardInfo.h"
 
+#include "pos/PosColumns.h"
 #include "ui/base/Prompter.h"
+#include "util/Flags.h"
 #include "util/Rounding.h"
 
 #include <QLocale>
@@ -9,30 +11,9 @@ namespace kvr::pos {
 
 namespace {
 
-const QStringList kCardColumns = {
-    QStringLiteral("RcptType"), QStringLiteral("RcptDocId"), QStringLiteral("RcptRecNo"),  QStringLiteral("CreditCard"),
-    QStringLiteral("CardNo"),   QStringLiteral("SlipNo"),    QStringLiteral("VerifyCode"), QStringLiteral("Deposit"),
-    QStringLiteral("CardRcpt"), QStringLiteral("CardRate"),  QStringLiteral("CardCharge"), QStringLiteral("CardAmount"),
-};
-
-QStringList cardInsertSql()
+bool isField(const QString& field, const QString& name)
 {
-    QStringList values;
-    for (const QString& c : kCardColumns)
-        values << QLatin1Char(':') + c;
-    return {QStringLiteral("insert into CreditCardInfo"),
-            QLatin1Char('(') + kCardColumns.join(QLatin1Char(',')) + QLatin1Char(')'), QStringLiteral("values"),
-            QLatin1Char('(') + values.join(QLatin1Char(',')) + QLatin1Char(')')};
-}
-
-QStringList cardModifySql()
-{
-    QStringList lines{QStringLiteral("update CreditCardInfo"), QStringLiteral("set")};
-    for (qsizetype i = 0; i < kCardColumns.size(); ++i)
-        lines << QStringLiteral("  %1 = :%1%2")
-                     .arg(kCardColumns[i], i + 1 < kCardColumns.size() ? QStringLiteral(",") : QString());
-    lines << QStringLiteral("where") << QStringLiteral("  Id = :OLD_Id");
-    return lines;
+    return field.compare(name, Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -40,43 +21,29 @@ QStringList cardModifySql()
 TFrCreditCardInfo::TFrCreditCardInfo(ui::Prompter& prompter, data::Connection& connection, QObject* parent)
     : QObject(parent)
     , m_prompter(prompter)
-    , m_qCard(connection)
-    , m_qGetCardId(connection)
-    , m_qCreditCard(connection)
-{
-    m_qCard.setSqlLines({QStringLiteral("select id,cardcode,cardname"), QStringLiteral("from creditcard"),
-                         QStringLiteral("order by cardcode")});
-    m_qGetCardId.setSqlLines({QStringLiteral("select id,cardcode,cardname,charge"), QStringLiteral("from creditcard"),
-                              QStringLiteral("where cardcode=:getcode")});
-    m_qCreditCard.setSqlLines(
-        {QStringLiteral("select c.Id,c.RcptType,c.RcptDocId,c.RcptRecNo,c.CreditCard,c.CardNo,c.SlipNo,"),
-         QStringLiteral("c.VerifyCode,c.Deposit,c.CardRcpt,c.CardRate,c.CardCharge,c.CardAmount,"),
-         QStringLiteral("g.cardcode,g.cardname,g.charge"), QStringLiteral("from creditcardinfo c"),
-         QStringLiteral("inner join creditcard g on g.id=c.creditcard"),
-         QStringLiteral("where c.rcpttype=:typeid and c.rcptdocid=:docid"), QStringLiteral("order by c.rcptrecno")});
-    m_qCreditCard.insertSql() = cardInsertSql();
-    m_qCreditCard.modifySql() = cardModifySql();
-    m_qCreditCard.deleteSql() = {QStringLiteral("delete from CreditCardInfo"), QStringLiteral("where"),
-                                 QStringLiteral("  Id = :OLD_Id")};
-}
+    , m_store(connection)
+{ }
 
 void TFrCreditCardInfo::FormShow()
 {
-    if (!m_qCard.isOpen())
+    if (!QCard().isOpen())
         OpenCardRows(RcptType, RcptDocId);
     RecalcCardTotals();
+}
+
+void TFrCreditCardInfo::prepareRows()
+{
+    FormShow();
+    if (QCreditCard().isOpen() && QCreditCard().isEmpty())
+        QCreditCard().append();
 }
 
 void TFrCreditCardInfo::OpenCardRows(int rcptType, int rcptDocId)
 {
     RcptType = rcptType;
     RcptDocId = rcptDocId;
-    m_qCard.close();
-    m_qCard.open();
-    m_qCreditCard.close();
-    m_qCreditCard.setParam(QStringLiteral("typeid"), rcptType);
-    m_qCreditCard.setParam(QStringLiteral("docid"), rcptDocId);
-    m_qCreditCard.open();
+    m_store.reloadCardTypes();
+    m_store.openPayments(rcptType, rcptDocId);
     RecalcCardTotals();
     SetCardRowReadOnly();
 }
@@ -84,12 +51,13 @@ void TFrCreditCardInfo::OpenCardRows(int rcptType, int rcptDocId)
 void TFrCreditCardInfo::RecalcCardTotals()
 {
     TotalCardRcpt = TotalCardCharge = TotalCardAmount = 0;
-    if (m_qCreditCard.isOpen()) {
-        m_qCreditCard.post();
-        for (int row = 0; row < m_qCreditCard.recordCount(); ++row) {
-            TotalCardCharge += m_qCreditCard.fieldAt(row, QStringLiteral("CardCharge")).asFloat();
-            TotalCardRcpt += m_qCreditCard.fieldAt(row, QStringLiteral("CardRcpt")).asFloat();
-            TotalCardAmount += m_qCreditCard.fieldAt(row, QStringLiteral("CardAmount")).asFloat();
+    data::CachedDataset& rows = QCreditCard();
+    if (rows.isOpen()) {
+        rows.post();
+        for (int row = 0; row < rows.recordCount(); ++row) {
+            TotalCardCharge += rows.fieldAt(row, card::CardCharge).asFloat();
+            TotalCardRcpt += rows.fieldAt(row, card::CardRcpt).asFloat();
+            TotalCardAmount += rows.fieldAt(row, card::CardAmount).asFloat();
         }
     }
     emit totalsChanged();
@@ -97,45 +65,85 @@ void TFrCreditCardInfo::RecalcCardTotals()
 
 void TFrCreditCardInfo::GetCardCodeExit()
 {
-    if (!m_qCreditCard.isOpen() || m_qCreditCard.eof())
+    data::CachedDataset& rows = QCreditCard();
+    if (!rows.isOpen() || rows.eof())
         return;
-    m_qCreditCard.edit();
-    m_qGetCardId.setParam(QStringLiteral("getcode"),
-                          m_qCreditCard.field(QStringLiteral("cardcode")).asString().trimmed());
-    m_qGetCardId.open();
-    if (m_qGetCardId.isEmpty()) {
-        for (const char* f : {"CreditCard", "cardname", "CardRate"})
-            m_qCreditCard.setValue(QString::fromLatin1(f), QVariant());
-    } else if (!CardRowReadOnly()) {
-        m_qCreditCard.setValue(QStringLiteral("CreditCard"), m_qGetCardId.field(QStringLiteral("id")).asInteger());
-        m_qCreditCard.setValue(QStringLiteral("cardname"), m_qGetCardId.field(QStringLiteral("cardname")).value());
-        m_qCreditCard.setValue(QStringLiteral("CardRate"), m_qGetCardId.field(QStringLiteral("charge")).asFloat());
+    rows.edit();
+    const std::optional<CardType> type = m_store.cardByCode(rows.field(card::cardcode).asString().trimmed());
+    if (!type) {
+        for (const QString* field : {&card::CreditCard, &card::cardname, &card::CardRate})
+            rows.setValue(*field, QVariant());
+    } else if (!currentRowReadOnly()) {
+        rows.setValue(card::CreditCard, type->id);
+        rows.setValue(card::cardname, type->name);
+        rows.setValue(card::CardRate, type->charge);
     }
 }
 
 void TFrCreditCardInfo::GetRcptExit()
 {
-    if (!m_qCreditCard.isOpen() || m_qCreditCard.eof())
+    data::CachedDataset& rows = QCreditCard();
+    if (!rows.isOpen() || rows.eof())
         return;
-    m_qCreditCard.edit();
-    const long double rcpt = m_qCreditCard.field(QStringLiteral("CardRcpt")).asFloat();
-    const long double rate = m_qCreditCard.field(QStringLiteral("CardRate")).asFloat();
+    rows.edit();
+    const long double rcpt = rows.field(card::CardRcpt).asFloat();
+    const long double rate = rows.field(card::CardRate).asFloat();
     if (rate > 0)
-        m_qCreditCard.setValue(QStringLiteral("CardCharge"), double(util::RoundHalfUp(rcpt * rate / 100, 15, 2)));
-    const long double charge = m_qCreditCard.field(QStringLiteral("CardCharge")).asFloat();
-    m_qCreditCard.setValue(QStringLiteral("CardAmount"), double(rcpt + charge));
+        rows.setValue(card::CardCharge, double(util::RoundHalfUp(rcpt * rate / 100, 15, 2)));
+    const long double charge = rows.field(card::CardCharge).asFloat();
+    rows.setValue(card::CardAmount, double(rcpt + charge));
     RecalcCardTotals();
 }
 
-bool TFrCreditCardInfo::CardRowReadOnly() const
+void TFrCreditCardInfo::cellExit(const QString& field, int row)
 {
-    return m_qCreditCard.isOpen() && !m_qCreditCard.eof() &&
-        m_qCreditCard.field(QStringLiteral("Deposit")).asString().trimmed() == QLatin1String("Y");
+    const data::CachedDataset& rows = QCreditCard();
+    if (!rows.isOpen() || rows.eof() || (row >= 0 && rows.recNo() != row))
+        return;
+    if (isField(field, card::cardcode))
+        GetCardCodeExit();
+    else if (lockedWhenDeposited().contains(field, Qt::CaseInsensitive))
+        GetRcptExit();
+}
+
+bool TFrCreditCardInfo::appendRow(const QString& fieldLeft)
+{
+    data::CachedDataset& rows = QCreditCard();
+    if (!rows.isOpen() || rows.eof())
+        return false;
+    cellExit(fieldLeft);
+    if (rows.field(card::cardcode).asString().trimmed().isEmpty())
+        return false;
+    rows.post();
+    rows.append();
+    return true;
+}
+
+const QStringList& TFrCreditCardInfo::lockedWhenDeposited()
+{
+    static const QStringList cells = {card::cardcode, card::CardRcpt, card::CardRate, card::CardCharge};
+    return cells;
+}
+
+bool TFrCreditCardInfo::rowDeposited(int row) const
+{
+    return util::isFlagSet(QCreditCard().fieldAt(row, card::Deposit).asString());
+}
+
+bool TFrCreditCardInfo::cellReadOnly(int row, const QString& field) const
+{
+    return lockedWhenDeposited().contains(field, Qt::CaseInsensitive) && rowDeposited(row);
+}
+
+bool TFrCreditCardInfo::currentRowReadOnly() const
+{
+    const data::CachedDataset& rows = QCreditCard();
+    return rows.isOpen() && !rows.eof() && rowDeposited(rows.recNo());
 }
 
 void TFrCreditCardInfo::SetCardRowReadOnly()
 {
-    const bool readOnly = CardRowReadOnly();
+    const bool readOnly = currentRowReadOnly();
     if (readOnly != m_readOnly) {
         m_readOnly = readOnly;
         emit readOnlyChanged(readOnly);
@@ -144,26 +152,25 @@ void TFrCreditCardInfo::SetCardRowReadOnly()
 
 bool TFrCreditCardInfo::BOkClick()
 {
-    data::CachedDataset& q = m_qCreditCard;
+    data::CachedDataset& q = QCreditCard();
     if (q.isOpen()) {
         q.post();
         const int current = q.recNo();
         int row = 0;
         while (row < q.recordCount()) {
-            const auto text = [&](const char* f) {
-                return q.fieldAt(row, QString::fromLatin1(f)).asString().trimmed();
-            };
-            const auto amount = [&](const char* f) { return q.fieldAt(row, QString::fromLatin1(f)).asFloat(); };
-            const bool texts = !text("cardcode").isEmpty() && !text("CardNo").isEmpty() && !text("SlipNo").isEmpty();
+            const auto text = [&](const QString& field) { return q.fieldAt(row, field).asString().trimmed(); };
+            const auto amount = [&](const QString& field) { return q.fieldAt(row, field).asFloat(); };
+            const bool texts =
+                !text(card::cardcode).isEmpty() && !text(card::CardNo).isEmpty() && !text(card::SlipNo).isEmpty();
             // A type code that named no card type leaves the row without one; saving would drop it
             // and the header's card amount would have no slip behind it.
-            const bool typed = !q.fieldAt(row, QStringLiteral("CreditCard")).isNull();
-            if (texts && typed && amount("CardRcpt") > 0 && amount("CardAmount") > 0) {
+            const bool typed = !q.fieldAt(row, card::CreditCard).isNull();
+            if (texts && typed && amount(card::CardRcpt) > 0 && amount(card::CardAmount) > 0) {
                 ++row;
                 continue;
             }
-            const bool blank = text("cardcode").isEmpty() && text("CardNo").isEmpty() && text("SlipNo").isEmpty() &&
-                amount("CardRcpt") == 0 && amount("CardAmount") == 0;
+            const bool blank = text(card::cardcode).isEmpty() && text(card::CardNo).isEmpty() &&
+                text(card::SlipNo).isEmpty() && amount(card::CardRcpt) == 0 && amount(card::CardAmount) == 0;
             if (!blank) {
                 q.setRecNo(row);
                 m_prompter.information(QStringLiteral("ป้อนรายละเอียดบัตรเครดิตไม่ครบ"));
@@ -180,21 +187,23 @@ bool TFrCreditCardInfo::BOkClick()
 
 void TFrCreditCardInfo::BDelLineClick()
 {
-    if (!m_qCreditCard.isOpen() || m_qCreditCard.isEmpty())
+    data::CachedDataset& rows = QCreditCard();
+    if (!rows.isOpen() || rows.isEmpty())
         return;
-    m_qCreditCard.remove();
+    rows.remove();
     RecalcCardTotals();
     SetCardRowReadOnly();
 }
 
 void TFrCreditCardInfo::BClearClick()
 {
-    if (!m_qCreditCard.isOpen())
+    data::CachedDataset& rows = QCreditCard();
+    if (!rows.isOpen())
         return;
-    m_qCreditCard.post();
-    while (!m_qCreditCard.isEmpty()) {
-        m_qCreditCard.first();
-        m_qCreditCard.remove();
+    rows.post();
+    while (!rows.isEmpty()) {
+        rows.first();
+        rows.remove();
     }
     RecalcCardTotals();
     SetCardRowReadOnly();
@@ -202,7 +211,7 @@ void TFrCreditCardInfo::BClearClick()
 
 void TFrCreditCardInfo::SaveCardRows()
 {
-    data::CachedDataset& q = m_qCreditCard;
+    data::CachedDataset& q = QCreditCard();
     if (!q.isOpen())
         return;
     q.post();
@@ -210,16 +219,16 @@ void TFrCreditCardInfo::SaveCardRows()
     int row = 0;
     while (row < q.recordCount()) {
         q.setRecNo(row);
-        if (q.field(QStringLiteral("CreditCard")).isNull() || q.field(QStringLiteral("CardRcpt")).isNull() ||
-            q.field(QStringLiteral("CardAmount")).isNull()) {
+        if (q.field(card::CreditCard).isNull() || q.field(card::CardRcpt).isNull() ||
+            q.field(card::CardAmount).isNull()) {
             q.remove();
             continue;
         }
-        q.setValue(QStringLiteral("RcptRecNo"), ++counter);
-        q.setValue(QStringLiteral("RcptType"), RcptType);
-        q.setValue(QStringLiteral("RcptDocId"), RcptDocId);
-        if (q.field(QStringLiteral("Deposit")).isNull())
-            q.setValue(QStringLiteral("Deposit"), QStringLiteral("N"));
+        q.setValue(card::RcptRecNo, ++counter);
+        q.setValue(card::RcptType, RcptType);
+        q.setValue(card::RcptDocId, RcptDocId);
+        if (q.field(card::Deposit).isNull())
+            q.setValue(card::Deposit, util::flagText(false));
         q.post();
         ++row;
     }
@@ -227,25 +236,25 @@ void TFrCreditCardInfo::SaveCardRows()
     RecalcCardTotals();
 }
 
-void TFrCreditCardInfo::CommitCardRows()
+void TFrCreditCardInfo::commitCardRows()
 {
-    if (m_qCreditCard.isOpen())
-        m_qCreditCard.commitUpdates();
+    if (QCreditCard().isOpen())
+        QCreditCard().commitUpdates();
 }
 
-QString TFrCreditCardInfo::ShortestText(long double value)
+QString TFrCreditCardInfo::shortestText(long double value)
 {
     return QString::number(double(value), 'g', QLocale::FloatingPointShortest).trimmed();
 }
 
-QString TFrCreditCardInfo::FooterRcpt() const
+QString TFrCreditCardInfo::rcptTotalText() const
 {
-    return ShortestText(TotalCardRcpt);
+    return shortestText(TotalCardRcpt);
 }
 
-QString TFrCreditCardInfo::FooterAmount() const
+QString TFrCreditCardInfo::amountTotalText() const
 {
-    return ShortestText(TotalCardAmount);
+    return shortestText(TotalCardAmount);
 }
 
 } // namespace kvr::pos

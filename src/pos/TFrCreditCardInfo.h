@@ -1,7 +1,6 @@
 #pragma once
 
-#include "data/CachedDataset.h"
-#include "data/Query.h"
+#include "pos/CreditCardStore.h"
 
 #include <QObject>
 
@@ -26,19 +25,31 @@ public:
     long double TotalCardCharge = 0;
     long double TotalCardAmount = 0;
 
-    data::CachedDataset& QCreditCard() { return m_qCreditCard; }
-    data::Query& QCard() { return m_qCard; }
+    data::CachedDataset& QCreditCard() { return m_store.payments(); }
+    const data::CachedDataset& QCreditCard() const { return m_store.payments(); }
+    data::Query& QCard() { return m_store.cardTypes(); }
 
     // Before the dialog shows: the rows of the current document when none are open yet, and the totals.
     void FormShow();
+    // The dialog opens: FormShow, and a first row to fill when there is none.
+    void prepareRows();
     void OpenCardRows(int rcptType, int rcptDocId);
     void RecalcCardTotals();
     // Leaving the card-type cell: the type's id, name and surcharge rate, or nulls for an unknown code.
     void GetCardCodeExit();
     // Leaving the amount, rate or charge cell: the surcharge from the rate and the row's total.
     void GetRcptExit();
+    // Leaving a cell of the current row runs its exit rule; `row` (when given) must still be the
+    // current one, as after the grid settled on another cell.
+    void cellExit(const QString& field, int row = -1);
+    // Down on the last row, or Enter in its last cell: the cell left is checked, then another
+    // row opens once this one has its card type. True when one was added.
+    bool appendRow(const QString& fieldLeft);
+
     // A deposited slip cannot be changed: its type and amount cells are read-only.
-    bool CardRowReadOnly() const;
+    static const QStringList& lockedWhenDeposited();
+    bool cellReadOnly(int row, const QString& field) const;
+    bool currentRowReadOnly() const;
     void SetCardRowReadOnly();
     // True when every row is complete (blank rows are dropped); otherwise the message, and the
     // dialog stays open.
@@ -49,23 +60,23 @@ public:
     // the caller's transaction.
     void SaveCardRows();
     // After the caller's commit: the written rows become the rows read.
-    void CommitCardRows();
+    void commitCardRows();
 
     // Footer texts under CardRcpt and CardAmount.
-    QString FooterRcpt() const;
-    QString FooterAmount() const;
+    QString rcptTotalText() const;
+    QString amountTotalText() const;
     // The platform's shortest decimal text of an amount, as the save compares card totals.
-    static QString ShortestText(long double value);
+    static QString shortestText(long double value);
 
 signals:
     void totalsChanged();
     void readOnlyChanged(bool readOnly);
 
 private:
+    bool rowDeposited(int row) const;
+
     ui::Prompter& m_prompter;
-    data::Query m_qCard;
-    data::Query m_qGetCardId;
-    data::CachedDataset m_qCreditCard;
+    CreditCardStore m_store;
     bool m_readOnly = false;
 };
 

@@ -1,5 +1,6 @@
 #include "pos/TFrCreditCardInfoView.h"
 
+#include "pos/PosColumns.h"
 #include "ui/base/DataGrid.h"
 
 #include <QGuiApplication>
@@ -11,20 +12,6 @@
 #include <QVBoxLayout>
 
 namespace kvr::pos {
-
-namespace {
-
-const char* const kTypeCells[] = {"cardcode", "CardRcpt", "CardRate", "CardCharge"};
-
-bool isTypeOrAmountCell(const QString& field)
-{
-    for (const char* cell : kTypeCells)
-        if (field.compare(QLatin1String(cell), Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
-}
-
-} // namespace
 
 TFrCreditCardInfoView::TFrCreditCardInfoView(TFrCreditCardInfo& form, QWidget* parent)
     : QDialog(parent)
@@ -38,55 +25,44 @@ TFrCreditCardInfoView::TFrCreditCardInfoView(TFrCreditCardInfo& form, QWidget* p
     setObjectName(QStringLiteral("TFrCreditCardInfo"));
     m_grid->setObjectName(QStringLiteral("CardData"));
     // Wider than the field lengths: the Thai titles need the room.
-    m_grid->setColumnList({QStringLiteral("cardcode\t8\tชนิดบัตร"), QStringLiteral("CardNo\t20\tหมายเลขบัตร"),
-                           QStringLiteral("SlipNo\t12\tเลขสลิป"), QStringLiteral("VerifyCode\t12\tเลขที่อนุมัติ"),
-                           QStringLiteral("CardRcpt\t12\tจำนวนเงิน"), QStringLiteral("CardRate\t10\tCharge(%)"),
-                           QStringLiteral("CardCharge\t12\tCharge(บาท)"), QStringLiteral("CardAmount\t12\tรวมเงิน")});
-    for (const char* field : {"CardRcpt", "CardCharge", "CardAmount"})
-        m_grid->setColumnFormat(QString::fromLatin1(field), QStringLiteral("#,##0.00"));
-    m_grid->setColumnUpperCase(QStringLiteral("cardcode"), true);
+    const auto column = [](const QString& field, int width, const char* title) {
+        return field + QLatin1Char('\t') + QString::number(width) + QLatin1Char('\t') + QString::fromUtf8(title);
+    };
+    m_grid->setColumnList({column(card::cardcode, 8, "ชนิดบัตร"), column(card::CardNo, 20, "หมายเลขบัตร"),
+                           column(card::SlipNo, 12, "เลขสลิป"), column(card::VerifyCode, 12, "เลขที่อนุมัติ"),
+                           column(card::CardRcpt, 12, "จำนวนเงิน"), column(card::CardRate, 10, "Charge(%)"),
+                           column(card::CardCharge, 12, "Charge(บาท)"), column(card::CardAmount, 12, "รวมเงิน")});
+    for (const QString* field : {&card::CardRcpt, &card::CardCharge, &card::CardAmount})
+        m_grid->setColumnFormat(*field, QStringLiteral("#,##0.00"));
+    m_grid->setColumnUpperCase(card::cardcode, true);
     // The card type is typed or picked from the card types with their names (F5 or Alt+Down).
-    m_grid->setColumnChoices(QStringLiteral("cardcode"), [this] {
+    m_grid->setColumnChoices(card::cardcode, [this] {
         std::vector<ui::CellChoice> choices;
         const data::Query& cards = m_form.QCard();
         if (cards.isOpen())
             for (int row = 0; row < cards.recordCount(); ++row)
-                choices.push_back({cards.fieldAt(row, QStringLiteral("cardcode")).asString().trimmed(),
-                                   cards.fieldAt(row, QStringLiteral("cardname")).asString().trimmed()});
+                choices.push_back({cards.fieldAt(row, card::cardcode).asString().trimmed(),
+                                   cards.fieldAt(row, card::cardname).asString().trimmed()});
         return choices;
     });
-    m_grid->setColumnReadOnly(QStringLiteral("CardAmount"), true);
+    // The row's total is worked out, never typed.
+    m_grid->setColumnReadOnly(card::CardAmount, true);
     // A deposited slip keeps its type and amounts.
-    for (const char* cell : kTypeCells)
-        m_grid->setColumnReadOnlyRule(QString::fromLatin1(cell), [this](int row) {
-            return m_form.QCreditCard().fieldAt(row, QStringLiteral("Deposit")).asString().trimmed() ==
-                QLatin1String("Y");
-        });
+    for (const QString& cell : TFrCreditCardInfo::lockedWhenDeposited())
+        m_grid->setColumnReadOnlyRule(cell, [this, cell](int row) { return m_form.cellReadOnly(row, cell); });
     m_grid->setDataset(&m_form.QCreditCard());
 
     // The exit rules run once the grid has settled on its new cell, on the row that was left;
     // a cell left for another row has them run at once, while the row is still current.
     connect(m_grid, &ui::DataGrid::colExit, this, [this](const QString& field) {
         const int row = m_form.QCreditCard().recNo();
-        QTimer::singleShot(0, this, [this, row, field] {
-            data::CachedDataset& q = m_form.QCreditCard();
-            if (q.isOpen() && q.recNo() == row && !q.eof())
-                cellLeft(field);
-        });
+        QTimer::singleShot(0, this, [this, row, field] { m_form.cellExit(field, row); });
     });
-    connect(m_grid, &ui::DataGrid::rowLeaving, this, [this](int, const QString& field) { cellLeft(field); });
-    // Down on the last row, or Enter in its last cell, opens another card row once this one has
-    // its type.
+    connect(m_grid, &ui::DataGrid::rowLeaving, this, [this](int, const QString& field) { m_form.cellExit(field); });
+    // Down on the last row, or Enter in its last cell: another card row, when the screen opens one.
     connect(m_grid, &ui::DataGrid::endReached, this, [this] {
-        data::CachedDataset& q = m_form.QCreditCard();
-        if (!q.isOpen() || q.eof())
-            return;
-        cellLeft(m_grid->selectedField());
-        if (q.field(QStringLiteral("cardcode")).asString().trimmed().isEmpty())
-            return;
-        q.post();
-        q.append();
-        m_grid->setSelectedField(QStringLiteral("cardcode"));
+        if (m_form.appendRow(m_grid->selectedField()))
+            m_grid->setSelectedField(card::cardcode);
     });
     connect(m_grid, &ui::DataGrid::rowChanged, this, [this](int) { m_form.SetCardRowReadOnly(); });
     connect(&m_form, &TFrCreditCardInfo::totalsChanged, this, &TFrCreditCardInfoView::showTotals);
@@ -104,12 +80,12 @@ TFrCreditCardInfoView::TFrCreditCardInfoView(TFrCreditCardInfo& form, QWidget* p
     });
     connect(clear, &QPushButton::clicked, this, [this] {
         m_form.BClearClick();
-        m_grid->setSelectedField(QStringLiteral("cardcode"));
+        m_grid->setSelectedField(card::cardcode);
         m_grid->setFocus();
     });
     connect(deleteLine, &QPushButton::clicked, this, [this] {
         m_form.BDelLineClick();
-        m_grid->setSelectedField(QStringLiteral("cardcode"));
+        m_grid->setSelectedField(card::cardcode);
         m_grid->setFocus();
     });
 
@@ -140,20 +116,9 @@ TFrCreditCardInfoView::TFrCreditCardInfoView(TFrCreditCardInfo& form, QWidget* p
     resize(900, 300);
 }
 
-void TFrCreditCardInfoView::cellLeft(const QString& field)
-{
-    if (field.compare(QLatin1String("cardcode"), Qt::CaseInsensitive) == 0)
-        m_form.GetCardCodeExit();
-    else if (isTypeOrAmountCell(field))
-        m_form.GetRcptExit();
-}
-
 bool TFrCreditCardInfoView::run()
 {
-    m_form.FormShow();
-    // A dialog opened on no rows starts a first one for the cashier to fill.
-    if (m_form.QCreditCard().isOpen() && m_form.QCreditCard().isEmpty())
-        m_form.QCreditCard().append();
+    m_form.prepareRows();
     showTotals();
     // At the top right of the screen, clear of the bill's total and the receipt page.
     if (QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen()) {
@@ -164,15 +129,15 @@ bool TFrCreditCardInfoView::run()
     // The cursor starts in the card type of the current row once the window is up.
     QTimer::singleShot(0, this, [this] {
         m_grid->setFocus(Qt::OtherFocusReason);
-        m_grid->setSelectedField(QStringLiteral("cardcode"));
+        m_grid->setSelectedField(card::cardcode);
     });
     return exec() == QDialog::Accepted;
 }
 
 void TFrCreditCardInfoView::showTotals()
 {
-    m_rcptTotal->setText(m_form.FooterRcpt());
-    m_amountTotal->setText(m_form.FooterAmount());
+    m_rcptTotal->setText(m_form.rcptTotalText());
+    m_amountTotal->setText(m_form.amountTotalText());
 }
 
 } // namespace kvr::pos

@@ -32,8 +32,6 @@ public:
 
 private:
     void showTotals();
-    // The exit rule of the cell left, on the current row.
-    void cellLeft(const QString& field);
 
     TFrCreditCardInfo& m_form;
     ui::DataGrid* m_grid;

@@ -2,6 +2,7 @@
 
 #include "data/TDM.h"
 #include "data/TDMConfig.h"
+#include "pos/PosColumns.h"
 #include "products/TDmProduct.h"
 #include "ui/base/Prompter.h"
 
@@ -11,83 +12,72 @@
 
 namespace kvr::pos {
 
-namespace {
-
-QStringList machineSql()
-{
-    return {QStringLiteral("select d.salesman,d.department,d.warehouse,d.CashDrawer, d.Remark, D.PrinterCode,"),
-            QStringLiteral("       S.Code CodeSalesman,d.baudrate"),
-            QStringLiteral("from posshiftno p"),
-            QStringLiteral("inner join posmachineno d on d.id=p.posmachineno"),
-            QStringLiteral("Left Join salesman S On (S.Id = D.Salesman)"),
-            QStringLiteral("where p.id=:getid")};
-}
-
-QStringList customerSql()
-{
-    return {QStringLiteral("SELECT C.Id, C.Name, C.NameEng, C.HeadCode, C.Vendor, C.TaxNumber, C.TaxCode, C.Address1,"),
-            QStringLiteral("  C.Address2, C.Address3, C.Province, C.ZipCode, C.PhoneNo, C.FaxNo, "),
-            QStringLiteral("  C.OpenAccount, C.DueDays, C.CreditLimit, C.Transport, C.PriceLevel,"),
-            QStringLiteral("  C.DirectCus, C.LocalCustomer, C.DropCredit, C.Blocked, C.Salesman, S.Code,"),
-            QStringLiteral("  T.Id TaxId,T.Code CodeTax, T.Rate TaxRate,C.DiscountStr,"),
-            QStringLiteral("  C.DiscName1,C.DiscRate1,C.DiscName2,C.DiscRate2,C.DiscName3,C.DiscRate3, C.StoreCode"),
-            QStringLiteral("FROM Customer C"),
-            QStringLiteral("Inner Join Salesman S On (C.Salesman = S.ID)"),
-            QStringLiteral("Inner Join Tax T On (T.Id = C.TaxCode)"),
-            QStringLiteral("WHERE (C.Code = :GetCode)")};
-}
-
-} // namespace
-
 TFrPos::TFrPos(ui::Prompter& prompter, data::TDM& dm, products::TDmProduct& product, PosMode mode, bool allowZeroPrice,
                QObject* parent)
     : ui::TFrForm(prompter, dm.config().session(), parent)
     , m_dm(dm)
     , m_product(product)
     , m_mode(mode)
-    , m_documentCode(PosDocumentCode(mode))
+    , m_documentCode(documentCodeOf(mode))
     , m_allowZeroPrice(allowZeroPrice)
+    , m_settings(dm.QConfig())
     , m_bill(dm.DMdata())
-    , m_calc(m_bill, dm, product, prompter)
-    , m_qMachineNo(dm.DMdata())
-    , m_qCustomer(dm.DMdata())
-    , m_qTax(dm.DMdata(), QStringLiteral("SELECT Id, Code, Description, Rate FROM Tax ORDER BY Code"))
-    , m_qWarehouseCode(dm.DMdata(), QStringLiteral("SELECT Code FROM Warehouse WHERE Id = :GetId"))
-    , m_qDepartment(dm.DMdata(),
-                    QStringLiteral("SELECT Id, Code, Description FROM Misc "
-                                   "WHERE (GroupCode = 'DEPARTMENT') And (Code = :GetCode)"))
+    , m_calc(m_bill, m_settings, product, prompter)
     , m_service(dm)
     , m_quantityTexts(dm)
-    , m_qReserved(dm.DMdata())
-    , m_qLineCustomer(dm.DMdata(), QStringLiteral("SELECT PriceLevel, DiscountStr FROM Customer WHERE Id = :GetId"))
+    , m_stores(dm.DMdata())
     , m_card(prompter, dm.DMdata())
+    , m_header(m_bill, mode, {dm, m_settings, prompter, m_stores.customers, m_stores.taxes, m_stores.stock})
+    , m_lineEntry(m_bill, mode,
+                  {m_settings, product, m_service, m_quantityTexts, m_stores.customers, m_stores.taxes, m_stores.stock,
+                   prompter},
+                  m_header.texts().warehouseCode)
+    , m_lineCells(m_bill, m_lineEntry, {m_settings, product, m_stores.stock, prompter}, m_currentShiftDate)
+    , m_cellFlow(*this)
+    , m_payment(m_bill, m_card, mode, allowZeroPrice, m_settings, prompter)
+    , m_saver(m_bill, mode,
+              {dm, m_settings, dm.config().session(), m_card, m_stores.marks, prompter,
+               [this](std::exception_ptr error) { reportError(error); }})
 {
-    m_qReserved.setSqlLines({QStringLiteral("select sum(backorder) qnty"), QStringLiteral("from sodt"),
-                             QStringLiteral("where (product=:pid) and (backorder > 0) and (sodate <= :date)")});
-    m_qMachineNo.setSqlLines(machineSql());
-    m_qCustomer.setSqlLines(customerSql());
     // Services have no warehouse at all; miscellaneous bills keep the field but never use it.
     m_controls.warehouseVisible = mode != PosMode::Service;
     m_controls.warehouseEnabled = mode == PosMode::Goods;
     m_published = m_controls;
-    m_captions = PosCaptions::For(session().ThaiLanguage);
+    m_captions = PosCaptions::forLanguage(session().ThaiLanguage);
     // F10 or the Save button first take what is typed and not yet entered (lines and amounts),
     // so that Save is judged on the bill as it stands; a bill still short goes to its payment.
     AcSave().setBeforeExecute([this] {
-        if (!hasHeaderRow())
+        if (!m_bill.hasHeaderRow())
             return true;
         takeTypedEntries();
-        if (!AcSave().isEnabled() && m_changeShortfall && SaveAllowedByRights()) {
-            ShowReceiptPage();
+        if (!AcSave().isEnabled() && m_payment.changeShortfall() && saveAllowedByRights()) {
+            showReceiptPage();
             return false;
         }
         return true;
     });
+    // The parts report what the window shows and ask for the recomputations only the screen runs.
+    connect(&m_header, &PosHeader::textsChanged, this, &TFrPos::headerTextsChanged);
+    connect(&m_header, &PosHeader::focusRequested, this, &TFrPos::setFocusTo);
+    connect(&m_header, &PosHeader::linesWarehouseChanged, this, &TFrPos::SetDgDtColumn);
+    const auto showStock = [this](const QString& text) { setStatusText(1, text); };
+    connect(&m_lineEntry, &PosLineEntry::layoutChanged, this, &TFrPos::SetDgDtColumn);
+    connect(&m_lineEntry, &PosLineEntry::stockShown, this, showStock);
+    connect(&m_lineEntry, &PosLineEntry::fieldRequested, this, &TFrPos::gridFieldRequested);
+    connect(&m_lineCells, &PosLineCells::layoutChanged, this, &TFrPos::SetDgDtColumn);
+    connect(&m_lineCells, &PosLineCells::stockShown, this, showStock);
+    connect(&m_lineCells, &PosLineCells::fieldRequested, this, &TFrPos::gridFieldRequested);
+    connect(&m_lineCells, &PosLineCells::recalculationWanted, this, &TFrPos::CalculateAll);
+    connect(&m_lineCells, &PosLineCells::errorCaught, this, &TFrPos::reportError);
 }
+
+TFrPos::~TFrPos() = default;
 
 void TFrPos::takeTypedEntries()
 {
     m_bill.QHd().edit();
+    // The line grid's cell still being typed in and the checks waiting for their line come first.
+    m_cellFlow.finishTyping();
     emit paymentEditsWanted();
     CalculateAll();
 }
@@ -97,21 +87,6 @@ void TFrPos::setCurrentShift(int shiftId, const QDateTime& shiftDate)
     m_currentShiftId = shiftId;
     m_currentShiftDate = shiftDate;
     m_product.setCurrentShiftDate(shiftDate);
-}
-
-QString TFrPos::configText(const char* field) const
-{
-    return m_dm.QConfig().field(QString::fromLatin1(field)).asString().trimmed();
-}
-
-void TFrPos::message(const QString& text)
-{
-    prompter().information(text);
-}
-
-bool TFrPos::hasHeaderRow() const
-{
-    return m_bill.QHd().isOpen() && !m_bill.QHd().eof();
 }
 
 void TFrPos::setFocusTo(PosFocus focus)
@@ -130,7 +105,7 @@ void TFrPos::publishControls()
 
 void TFrPos::RefreshScreen()
 {
-    m_captions = PosCaptions::For(session().ThaiLanguage);
+    m_captions = PosCaptions::forLanguage(session().ThaiLanguage);
     emit captionsChanged();
 }
 
@@ -150,9 +125,8 @@ void TFrPos::FormShow()
                QLatin1Char(')'));
     setStatusText(0, session().CompanyNameThai);
     ui::TFrForm::FormShow();
-    if (!m_dm.QConfig().isOpen())
-        m_dm.QConfig().open();
-    m_product.setUseBarCode(configText("PosUseBarCode") == QLatin1String("Y"));
+    m_settings.openOnce();
+    m_product.setUseBarCode(m_settings.isOn("PosUseBarCode"));
     AcSave().setEnabled(false);
     if (m_shiftDialog && m_shiftDialog()) {
         m_closeWithoutAsking = false;
@@ -165,10 +139,7 @@ void TFrPos::FormShow()
 
 bool TFrPos::FormClose()
 {
-    m_qMachineNo.close();
-    if (m_closeWithoutAsking)
-        return true;
-    return ui::TFrForm::FormClose();
+    return m_closeWithoutAsking || ui::TFrForm::FormClose();
 }
 
 void TFrPos::SetDgDtColumn()
@@ -176,15 +147,7 @@ void TFrPos::SetDgDtColumn()
     if (!m_bill.QDt().isOpen())
         return;
     setStatusText(1, QString());
-    m_lastProductCode = m_bill.dtText(QStringLiteral("ProductCode"));
-    m_lastUnitName = m_bill.dtText(QStringLiteral("UnitName"));
-    m_lastProductUnits = m_bill.dtId(QStringLiteral("ProductUnits"));
-    LineRowFlags row;
-    row.headerHasWarehouse = hasHeaderRow() && m_bill.hdId(QStringLiteral("Warehouse")) > 0;
-    row.lotControl = m_bill.dtText(QStringLiteral("LotControl"));
-    row.useSerial = m_bill.dtText(QStringLiteral("UseSerial"));
-    row.editSalePrice = session().EditSalePrice;
-    m_columns = LineGridColumns(m_mode, session().ThaiLanguage, row);
+    m_lineEntry.layOutColumns(session().ThaiLanguage, session().EditSalePrice);
     emit columnsChanged();
 }
 
@@ -194,20 +157,6 @@ void TFrPos::CalculateAll()
     emit totalsChanged();
     // A new total changes what is still owed: the change and whether the bill may be saved.
     ReceiptChange();
-}
-
-QString TFrPos::TotalText() const
-{
-    return PosTotals::TotalText(hasHeaderRow() ? m_bill.hd(QStringLiteral("Total")) : 0.0);
-}
-
-void TFrPos::DgDtFieldChanged(const QString& fieldName)
-{
-    const QString name = fieldName.toUpper();
-    if (name != QLatin1String("QUANTITY") && name != QLatin1String("PRICE") && name != QLatin1String("DISCOUNT"))
-        return;
-    CalculateDtRecord();
-    CalculateAll();
 }
 
 } // namespace kvr::pos

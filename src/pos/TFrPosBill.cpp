@@ -1,6 +1,7 @@
-// New bill and recall of a saved bill.
+// New bill, recall of a saved bill, the pages, payment and saving: what the screen's handlers
+// decide before and after their parts do the work.
 #include "data/TDM.h"
-#include "data/TDMConfig.h"
+#include "pos/PosColumns.h"
 #include "pos/TFrPos.h"
 #include "products/TDmProduct.h"
 #include "ui/base/Prompter.h"
@@ -11,72 +12,51 @@ void TFrPos::AcNewExecute()
 {
     ui::TFrForm::AcNewExecute();
     setStatusText(1, QString());
-    m_documentCode = PosDocumentCode(m_mode);
-    m_docNoLength = m_dm.GetDocumentLength(m_documentCode);
-    m_autoNumbering = m_dm.AutoNumbering();
-    m_dm.QConfig().open();
-    m_qMachineNo.setParam(QStringLiteral("getid"), m_currentShiftId);
-    m_qMachineNo.open();
+    m_documentCode = documentCodeOf(m_mode);
+    m_header.prepareNumbering(m_documentCode);
+    m_settings.reload();
+    m_machine = m_stores.machines.machineOfShift(m_currentShiftId);
 
-    m_controls.posNoEnabled = true;
-    m_texts.posNo.clear();
-    m_controls.salesmanEnabled = true;
-    if (m_mode == PosMode::Goods)
-        m_controls.warehouseEnabled = true;
+    m_controls.startNewBill(m_mode);
+    m_header.texts().posNo.clear();
     AcPrint().setVisible(false);
-    m_controls.taxEnabled = true;
-    m_controls.page = PosPage::Product;
-    m_controls.deleteLineEnabled = true;
-    m_qTax.close();
+    m_stores.taxes.forget();
     AcSave().setEnabled(false);
-    if (m_mode != PosMode::Goods) {
-        m_controls.whEditorVisible = false;
-        m_controls.lotEditorVisible = false;
-    }
-    m_controls.serialEditorVisible = false;
-    m_controls.quantityEditorVisible = false;
-    m_controls.discountEditorVisible = false;
     m_calc.clearTotals();
     emit totalsChanged();
     m_bill.close();
-    refreshHeaderFrames();
+    m_header.refreshFrames();
     m_periodOpen = true;
+    // Where the cursor lands when the field asked for last cannot take it.
     setFocusTo(PosFocus::Remark);
-
-    if (configText("LockPosDate") == QLatin1String("N")) {
+    if (m_settings.isOff("LockPosDate")) {
         setFocusTo(PosFocus::PosNo);
     } else {
         m_controls.customerEnabled = true;
-        clearCustomer();
-        if (m_autoNumbering) {
+        m_header.clearCustomer();
+        if (m_header.autoNumbering()) {
             PosNoExit();
             setFocusTo(PosFocus::Customer);
         } else {
             setFocusTo(PosFocus::PosNo);
         }
     }
-    m_controls.taxEnabled = configText("PosLockTax") != QLatin1String("Y");
+    m_controls.taxEnabled = !m_settings.isOn("PosLockTax");
     emit headerTextsChanged();
     publishControls();
 }
 
-void TFrPos::openBill(const QString& number)
-{
-    m_dm.QConfig().open();
-    m_qTax.open();
-    m_newBill = !m_bill.LoadBill(number, m_docNoLength, m_mode);
-}
-
 void TFrPos::PosNoExit()
 {
-    const QString typed = m_texts.posNo;
-    openBill(typed);
+    const QString typed = m_header.texts().posNo;
+    m_settings.reload();
+    m_header.openBill(typed);
     // The card rows follow the bill: none for a new one, the saved ones for a recalled one.
-    m_card.OpenCardRows(1, m_newBill ? 0 : m_bill.hdId(QStringLiteral("ID")));
+    m_card.OpenCardRows(1, isNewBill() ? 0 : m_bill.headerId(hd::ID));
     SetDgDtColumn();
     m_periodOpen = true;
-    if (m_newBill) {
-        clearCustomer();
+    if (isNewBill()) {
+        m_header.clearCustomer();
         // A bill recalled before may have locked the customer; a new bill always takes one.
         m_controls.customerEnabled = true;
         AcPrint().setVisible(false);
@@ -87,118 +67,165 @@ void TFrPos::PosNoExit()
         showSavedBill();
     }
     if (m_bill.isOpen()) {
-        m_controls.rateEnabled = hasHeaderRow() && m_bill.hdId(QStringLiteral("CurrencyId")) != m_dm.MainCurrencyId();
-        m_controls.posNoEnabled = m_newBill;
-        m_controls.dateEnabled = configText("LockPosDate") != QLatin1String("Y");
+        m_controls.rateEnabled = m_bill.hasHeaderRow() && m_bill.headerId(hd::CurrencyId) != m_dm.MainCurrencyId();
+        m_controls.posNoEnabled = isNewBill();
+        m_controls.dateEnabled = !m_settings.isOn("LockPosDate");
     }
     emit headerTextsChanged();
     publishControls();
 }
 
-void TFrPos::showSavedBill()
-{
-    applyRights();
-    applyPeriodLock(m_bill.QHd().field(QStringLiteral("PosDate")).asDateTime());
-    m_bill.QHd().edit();
-    if (m_product.UseBarCode()) {
-        m_bill.forEachLine(
-            [this] { m_bill.setDt(QStringLiteral("ProductCode"), m_bill.dtText(QStringLiteral("BarCode"))); });
-    }
-    CalculateAll();
-    m_controls.customerEnabled = session().CanModifyCusSale;
-    showSavedHeader();
-}
-
-void TFrPos::showSavedHeader()
-{
-    // The frames show what the bill refers to, even a customer blocked or a salesman suspended since.
-    search::TFaGetCustomer& customer = FaGetCustomer1();
-    customer.refresh();
-    m_texts.customerCode = customer.lookup().text();
-    m_texts.customerName = customer.lookup().description();
-    refreshHeaderFrames();
-}
-
 void TFrPos::startNewBill(const QString& typed)
 {
     applyRights();
-    data::CachedDataset& hd = m_bill.QHd();
-    hd.append();
-    if (!m_autoNumbering) {
-        if (typed.trimmed().isEmpty()) {
-            message(QStringLiteral("ท่านไม่ได้ป้อนเลขที่\nขณะนี้อยู่ในระบบเลขที่เอกสารไม่ Run อัตโนมัติ"));
-            AcNewExecute();
-            return;
-        }
-        m_texts.posNo = PosBill::BillNumberKey(typed, m_docNoLength);
-        m_bill.setHd(QStringLiteral("PosNo"), m_texts.posNo);
-    } else {
-        // The number is drawn when the bill is saved.
-        m_texts.posNo.clear();
-        setFocusTo(PosFocus::Customer);
-    }
+    if (!m_header.startNewBill(typed, m_machine, m_currentShiftDate))
+        AcNewExecute();
+}
 
-    for (const char* flag : {"ShiftClose", "Transfer", "Printed"})
-        m_bill.setHd(QString::fromLatin1(flag), QStringLiteral("N"));
-    if (m_currentShiftDate.isValid())
-        m_bill.setHd(QStringLiteral("PosDate"), m_currentShiftDate.date().startOfDay());
-    for (const char* amount : {"NoTaxAmt", "TaxAmt", "TaxTotal", "Total"})
-        m_bill.setHd(QString::fromLatin1(amount), 0.0);
-    m_bill.setHd(QStringLiteral("Price_IE"), configText("POS_IE"));
-    m_bill.setHd(QStringLiteral("PosType"), PosType());
-    const data::Field defaultTax = m_dm.QConfig().field(QStringLiteral("DefaultTax"));
-    m_bill.setHd(QStringLiteral("TaxCode"), defaultTax.value());
-    // The rate goes with the code, so a bill never shows one tax and computes with another.
-    if (!defaultTax.isNull())
-        m_bill.setHd(QStringLiteral("TaxRate"), taxRateOf(defaultTax.asInteger()));
+void TFrPos::showSavedBill()
+{
+    applyRights(m_bill.QHd().field(hd::PosDate).asDateTime());
+    m_bill.QHd().edit();
+    m_lineEntry.showSavedCodes();
+    CalculateAll();
+    m_controls.customerEnabled = session().CanModifyCusSale;
+    m_header.showSavedHeader();
+}
 
-    const auto machine = [this](const char* field) { return m_qMachineNo.field(QString::fromLatin1(field)); };
-    if (m_mode == PosMode::Goods) {
-        m_bill.setHd(QStringLiteral("Warehouse"), machine("warehouse").value());
-        m_qWarehouseCode.setParam(QStringLiteral("GetId"), machine("warehouse").asInteger());
-        m_qWarehouseCode.open();
-        m_texts.warehouseCode = m_qWarehouseCode.field(QStringLiteral("Code")).asString();
+void TFrPos::applyRights(const QDateTime& date)
+{
+    if (date.isValid())
+        m_periodOpen = m_dm.IsPeriodOpen(date);
+    AcDel().setEnabled(!isNewBill() && session().DELETE_R && m_periodOpen);
+    AcSave().setEnabled(saveAllowedByRights());
+}
+
+bool TFrPos::saveAllowedByRights() const
+{
+    return (isNewBill() ? session().ADD_R : session().MODIFY_R) && m_periodOpen;
+}
+
+void TFrPos::FaGetDate1DocDateExit(const QDateTime& typed)
+{
+    if (m_bill.hasHeaderRow())
+        applyRights(m_header.takeDate(typed));
+}
+
+void TFrPos::ListTaxCodeExit(int taxId)
+{
+    if (m_bill.hasHeaderRow() && m_header.takeTaxCode(taxId))
+        CalculateAll();
+}
+
+void TFrPos::CurrencyCloseUp(int currencyId)
+{
+    if (!m_bill.hasHeaderRow())
+        return;
+    m_controls.rateEnabled = m_header.takeCurrency(currencyId);
+    publishControls();
+}
+
+bool TFrPos::PosPageEnter()
+{
+    if (!m_bill.hasHeaderRow() || !m_header.readyForLines())
+        return false;
+    if (m_mode == PosMode::Goods)
+        m_controls.warehouseEnabled = false;
+    if (m_controls.page == PosPage::Product) {
+        if (m_bill.hasLineRow())
+            m_bill.QDt().edit();
+        setFocusTo(PosFocus::Grid);
+    } else if (m_controls.page == PosPage::Receipt) {
+        showReceiptPage();
     }
-    m_bill.setHd(QStringLiteral("Salesman"), machine("salesman").value());
-    m_texts.salesmanCode = machine("CodeSalesman").asString();
-    m_bill.setHd(QStringLiteral("Department"), machine("department").value());
-    refreshHeaderFrames();
+    publishControls();
+    return true;
+}
+
+void TFrPos::PosPageChange(PosPage page)
+{
+    m_controls.showPage(page);
+    publishControls();
+}
+
+void TFrPos::showReceiptPage()
+{
+    PosPageChange(PosPage::Receipt);
+    m_payment.proposeCash(isNewBill());
+    ReceiptChange();
+    setFocusTo(PosFocus::Cash);
+}
+
+bool TFrPos::ProductCodeEnter()
+{
+    if (m_lineEntry.customerChosen())
+        return true;
     setFocusTo(PosFocus::Customer);
-    if (m_bill.QHd().field(QStringLiteral("CurrencyId")).isNull()) {
-        if (m_dm.MainCurrencyId() > 0)
-            m_bill.setHd(QStringLiteral("CurrencyId"), m_dm.MainCurrencyId());
-        m_bill.setHd(QStringLiteral("Rate"), 1.0);
+    return false;
+}
+
+void TFrPos::BtDeleteLineClick()
+{
+    if (!m_lineEntry.deleteLine())
+        return;
+    setFocusTo(PosFocus::Grid);
+    CalculateAll();
+}
+
+void TFrPos::ReceiptChange()
+{
+    const std::optional<bool> paid = m_payment.workOutChange();
+    if (!paid)
+        return;
+    AcSave().setEnabled(*paid && saveAllowedByRights());
+    emit changeChanged();
+}
+
+void TFrPos::BCreditCardClick()
+{
+    m_card.FormShow();
+    if (!m_cardDialog || !m_cardDialog())
+        return;
+    m_payment.takeCardTotal();
+    ReceiptChange();
+}
+
+void TFrPos::AcSaveExecute()
+{
+    if (!m_bill.hasHeaderRow())
+        return;
+    // What is owed and paid as it stands now: a total changed since the payment was typed, or
+    // an amount typed and not yet left, must not save a bill that is not paid.
+    takeTypedEntries();
+    if (!AcSave().isEnabled()) {
+        showReceiptPage();
+        return;
     }
-    m_bill.QDt().append();
-}
+    const PosPayment::SaveCheck check = m_payment.checkBeforeSave(m_header.texts().departmentCode);
+    if (check == PosPayment::SaveCheck::CardDetailsMissing)
+        BCreditCardClick();
+    if (check != PosPayment::SaveCheck::Ready || !prompter().ConfirmDialog(session().SaveQuestion))
+        return;
+    setFocusTo(PosFocus::Remark);
+    CalculateAll();
+    m_bill.QDt().first();
 
-void TFrPos::applyRights()
-{
-    const data::SessionContext& s = session();
-    AcDel().setEnabled(!m_newBill && s.DELETE_R && m_periodOpen);
-    AcSave().setEnabled((m_newBill ? s.ADD_R : s.MODIFY_R) && m_periodOpen);
-}
-
-bool TFrPos::SaveAllowedByRights() const
-{
-    return (m_newBill ? session().ADD_R : session().MODIFY_R) && m_periodOpen;
-}
-
-void TFrPos::applyPeriodLock(const QDateTime& date)
-{
-    m_periodOpen = !date.isValid() || m_dm.IsPeriodOpen(date);
-    applyRights();
-}
-
-double TFrPos::taxRateOf(int taxId)
-{
-    if (!m_qTax.isOpen())
-        m_qTax.open();
-    for (int row = 0; row < m_qTax.recordCount(); ++row) {
-        if (m_qTax.fieldAt(row, QStringLiteral("Id")).asInteger() == taxId)
-            return m_qTax.fieldAt(row, QStringLiteral("Rate")).asFloat();
+    QString number;
+    try {
+        number = m_saver.writeBill({m_documentCode, autoNumbering(), isNewBill(), m_currentShiftId});
+    } catch (...) {
+        // The bill stays on screen as it was, to be saved again.
+        emit totalsChanged();
+        throw;
     }
-    return 0.0;
+    m_saver.finishSavedBill(number, m_machine);
+    AcNewExecute();
+}
+
+void TFrPos::AcPrintExecute()
+{
+    if (m_bill.hasHeaderRow() && !isNewBill())
+        m_saver.reprint(m_bill.headerText(hd::PosNo), docNoLength(), m_machine);
 }
 
 } // namespace kvr::pos

@@ -1,22 +1,19 @@
 #include "pos/TFrPosView.h"
 
-#include "search/LookupFrameView.h"
+#include "data/TDM.h"
+#include "data/TDMConfig.h"
+#include "pos/PosDiscountPage.h"
+#include "pos/PosHeaderPanel.h"
+#include "pos/PosLinePage.h"
+#include "pos/PosReceiptPage.h"
+#include "pos/PosTotalsPanel.h"
 #include "search/SearchDialogView.h"
 #include "ui/base/DataGrid.h"
-#include "ui/base/LookupEdit.h"
 
-#include <QApplication>
-#include <QCloseEvent>
 #include <QDir>
-#include <QFormLayout>
 #include <QFrame>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -46,12 +43,10 @@ TFrPosView::TFrPosView(TFrPos& pos, QWidget* parent)
 
     connect(&m_pos, &TFrPos::captionsChanged, this, &TFrPosView::applyCaptions);
     connect(&m_pos, &TFrPos::controlsChanged, this, &TFrPosView::showControls);
-    connect(&m_pos, &TFrPos::headerTextsChanged, this, [this] {
-        showHeader();
-        showTotals();
-    });
+    connect(&m_pos, &TFrPos::headerTextsChanged, this, &TFrPosView::showTotals);
     connect(&m_pos, &TFrPos::totalsChanged, this, &TFrPosView::showTotals);
-    connect(&m_pos, &TFrPos::columnsChanged, this, &TFrPosView::applyColumns);
+    // Every recomputed change (a card dialog closed, a new bill) shows at once.
+    connect(&m_pos, &TFrPos::changeChanged, this, &TFrPosView::showHeader);
     connect(&m_pos, &TFrPos::focusRequested, this, &TFrPosView::moveFocus);
     applyCaptions();
     showControls();
@@ -62,21 +57,8 @@ TFrPosView::~TFrPosView()
     // A window going away is no leaving of its fields: the field that had the focus must not
     // act on the bill, nor the screen's signals reach what is being destroyed.
     disconnect(&m_pos, nullptr, this, nullptr);
-    for (const auto& [edit, focus] : m_headerEdits)
+    for (QLineEdit* edit : findChildren<QLineEdit*>())
         edit->blockSignals(true);
-}
-
-QString TFrPosView::iniPath()
-{
-    return QDir::current().filePath(QStringLiteral("KVR.INI"));
-}
-
-QLineEdit* TFrPosView::headerEdit(PosFocus field) const
-{
-    for (const auto& [edit, focus] : m_headerEdits)
-        if (focus == field)
-            return edit;
-    return nullptr;
 }
 
 QWidget* TFrPosView::buildContent()
@@ -85,128 +67,116 @@ QWidget* TFrPosView::buildContent()
     content->setObjectName(QStringLiteral("posContent"));
     auto* column = new QVBoxLayout(content);
     column->setContentsMargins(6, 4, 6, 4);
-    column->addWidget(buildHeader());
+    m_header = new PosHeaderPanel(m_pos);
+    column->addWidget(m_header);
     m_pages = new QTabWidget(content);
     m_pages->setObjectName(QStringLiteral("posPageControl"));
     m_pages->setFocusPolicy(Qt::NoFocus);
-    m_pages->addTab(buildProductPage(), QString());
-    m_pages->addTab(buildDiscountPage(), QString());
-    m_pages->addTab(buildReceiptPage(), QString());
+    m_linePage = new PosLinePage(m_pos);
+    m_discountPage = new PosDiscountPage(m_pos);
+    m_receiptPage = new PosReceiptPage(m_pos);
+    m_pages->addTab(m_linePage, QString());
+    m_pages->addTab(m_discountPage, QString());
+    m_pages->addTab(m_receiptPage, QString());
     connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
         const auto page = static_cast<PosPage>(index);
         if (m_pos.controls().page != page)
             m_pos.PosPageChange(page);
     });
     column->addWidget(m_pages, 1);
-    column->addWidget(buildTotals());
+    m_totals = new PosTotalsPanel(m_pos);
+    column->addWidget(m_totals);
     return content;
 }
 
-QLineEdit* TFrPosView::addHeaderEdit(const char* name, PosFocus focus)
+ui::DataGrid* TFrPosView::grid() const
 {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(QString::fromLatin1(name) + QStringLiteral("LineEdit"));
-    m_headerEdits.emplace_back(edit, focus);
-    return edit;
+    return m_linePage->grid();
 }
 
-search::LookupFrameView* TFrPosView::addHeaderFrame(search::LookupFrame& frame, const char* name, PosFocus focus)
+QLabel* TFrPosView::totalLabel() const
 {
-    auto* view = new search::LookupFrameView(frame);
-    const QString prefix = QString::fromLatin1(name);
-    view->setObjectName(prefix + QStringLiteral("Frame"));
-    // The header's caption stands for the frame's and follows the language flip.
-    if (auto* caption = view->findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
-        caption->hide();
-    view->codeEdit()->setObjectName(prefix + QStringLiteral("CodeLineEdit"));
-    view->nameLabel()->setObjectName(prefix + QStringLiteral("NameLabel"));
-    m_headerEdits.emplace_back(view->codeEdit(), focus);
-    return view;
+    return m_totals->totalLabel();
 }
 
-QWidget* TFrPosView::buildHeader()
+QPushButton* TFrPosView::deleteLineButton() const
 {
-    auto* panel = new QFrame;
-    panel->setObjectName(QStringLiteral("headerPanel"));
-    panel->setFrameShape(QFrame::StyledPanel);
-    auto* grid = new QGridLayout(panel);
-    grid->setContentsMargins(6, 4, 6, 4);
-    grid->setVerticalSpacing(3);
-    const auto label = [this, panel](QString PosCaptions::*caption) {
-        auto* l = new QLabel(panel);
-        m_captionLabels.emplace_back(l, caption);
-        return l;
-    };
-
-    QLineEdit* posNo = addHeaderEdit("posNo", PosFocus::PosNo);
-    connect(posNo, &QLineEdit::textEdited, this, [this](const QString& text) { m_pos.headerTexts().posNo = text; });
-    connect(posNo, &QLineEdit::editingFinished, this, [this, posNo] {
-        if (posNo->isModified()) {
-            posNo->setModified(false);
-            m_pos.PosNoExit();
-        }
-    });
-    QLineEdit* date = addHeaderEdit("docDate", PosFocus::DocDate);
-    date->setInputMask(QStringLiteral("99/99/9999"));
-    connect(date, &QLineEdit::editingFinished, this, [this, date] {
-        if (date->isModified()) {
-            date->setModified(false);
-            m_pos.FaGetDate1DocDateExit(QDate::fromString(date->text(), QStringLiteral("dd/MM/yyyy")).startOfDay());
-        }
-    });
-    // The lookup frames check their codes when they are left and hand them to the screen; F5 searches.
-    m_customerFrame = addHeaderFrame(m_pos.FaGetCustomer1(), "customer", PosFocus::Customer);
-    m_customerName = m_customerFrame->nameLabel();
-    search::LookupFrameView* salesman = addHeaderFrame(m_pos.FaGetSalesman1(), "salesman", PosFocus::Salesman);
-    m_warehouseFrame = addHeaderFrame(m_pos.FaGetWarehouse1(), "warehouse", PosFocus::Warehouse);
-    search::LookupFrameView* department = addHeaderFrame(m_pos.FaGetDepartment1(), "department", PosFocus::None);
-    QLineEdit* tax = addHeaderEdit("taxCode", PosFocus::TaxCode);
-    tax->setReadOnly(true);
-    QLineEdit* remark = addHeaderEdit("remark", PosFocus::Remark);
-    m_hdFields.emplace_back(remark, QStringLiteral("Remark"));
-    connect(remark, &QLineEdit::textEdited, this, [this](const QString& text) {
-        if (m_pos.QHd().isOpen() && !m_pos.QHd().eof())
-            m_pos.bill().setHd(QStringLiteral("Remark"), text);
-    });
-    m_exchangeRate = new QLabel(panel);
-    m_exchangeRate->setObjectName(QStringLiteral("exchangeRateLabel"));
-
-    grid->addWidget(label(&PosCaptions::billNo), 0, 0);
-    grid->addWidget(posNo, 0, 1);
-    grid->addWidget(label(&PosCaptions::date), 0, 2);
-    grid->addWidget(date, 0, 3);
-    grid->addWidget(label(&PosCaptions::tax), 0, 4);
-    grid->addWidget(tax, 0, 5);
-    grid->addWidget(label(&PosCaptions::customer), 1, 0);
-    grid->addWidget(m_customerFrame, 1, 1, 1, 5);
-    grid->addWidget(label(&PosCaptions::salesman), 2, 0);
-    grid->addWidget(salesman, 2, 1);
-    grid->addWidget(label(&PosCaptions::warehouse), 2, 2);
-    grid->addWidget(m_warehouseFrame, 2, 3);
-    grid->addWidget(label(&PosCaptions::department), 2, 4);
-    grid->addWidget(department, 2, 5);
-    grid->addWidget(label(&PosCaptions::remark), 3, 0);
-    grid->addWidget(remark, 3, 1, 1, 3);
-    grid->addWidget(m_exchangeRate, 3, 4, 1, 2);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
-    grid->setColumnStretch(5, 1);
-    return panel;
+    return m_totals->deleteLineButton();
 }
 
-QWidget* TFrPosView::buildProductPage()
+search::LookupFrameView* TFrPosView::customerFrame() const
 {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("sheetProduct"));
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(2, 2, 2, 2);
-    m_grid = new ui::DataGrid(page);
-    m_grid->setObjectName(QStringLiteral("dgDtGrid"));
-    m_grid->setDataset(&m_pos.QDt());
-    m_grid->setContextMenuPolicy(Qt::ActionsContextMenu);
-    wireLineGrid();
-    layout->addWidget(m_grid);
-    return page;
+    return m_header->customerFrame();
+}
+
+bool TFrPosView::hasMemoMenu() const
+{
+    return m_linePage->hasMemoMenu();
+}
+
+QString TFrPosView::iniPath() const
+{
+    return QDir(m_pos.dm().config().workingDirectory()).filePath(QStringLiteral("KVR.INI"));
+}
+
+QLineEdit* TFrPosView::headerEdit(PosFocus field) const
+{
+    for (const std::vector<FocusEdit>* edits :
+         {&m_header->focusEdits(), &m_discountPage->focusEdits(), &m_receiptPage->focusEdits()})
+        for (const FocusEdit& edit : *edits)
+            if (edit.focus == field)
+                return edit.edit;
+    return nullptr;
+}
+
+void TFrPosView::applyCaptions()
+{
+    const PosCaptions& captions = m_pos.captions();
+    m_header->applyCaptions(captions);
+    m_discountPage->applyCaptions(captions);
+    m_receiptPage->applyCaptions(captions);
+    m_totals->applyCaptions(captions);
+    m_pages->setTabText(0, captions.productPage);
+    m_pages->setTabText(1, captions.discountPage);
+    m_pages->setTabText(2, captions.receiptPage);
+}
+
+void TFrPosView::showControls()
+{
+    const PosControls& controls = m_pos.controls();
+    m_header->showControls(controls);
+    const int index = static_cast<int>(controls.page);
+    if (m_pages->currentIndex() != index)
+        m_pages->setCurrentIndex(index);
+    deleteLineButton()->setEnabled(controls.deleteLineEnabled);
+}
+
+void TFrPosView::showHeader()
+{
+    m_header->showHeader();
+    m_discountPage->showHeader();
+    m_receiptPage->showHeader();
+}
+
+void TFrPosView::showTotals()
+{
+    m_totals->showTotals();
+    showHeader();
+}
+
+void TFrPosView::moveFocus(PosFocus focus)
+{
+    QWidget* target = focus == PosFocus::Grid ? static_cast<QWidget*>(grid()) : headerEdit(focus);
+    if (!target)
+        return;
+    if (focus == PosFocus::Grid)
+        m_pages->setCurrentIndex(static_cast<int>(PosPage::Product));
+    QTimer::singleShot(0, target, [target] {
+        target->setFocus(Qt::OtherFocusReason);
+        // What the cashier types replaces the proposed value (the cash proposed as the total).
+        if (auto* edit = qobject_cast<QLineEdit*>(target))
+            edit->selectAll();
+    });
 }
 
 } // namespace kvr::pos

@@ -193,7 +193,7 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
         EXPECT_TRUE(receipt.readAll().contains(bill.field(QStringLiteral("PosNo")).asString().trimmed().toLatin1()));
     }
     EXPECT_EQ(drawer.takeSent(2), QByteArray("^G"));
-    EXPECT_TRUE(pos.NewBill());
+    EXPECT_TRUE(pos.isNewBill());
     EXPECT_EQ(pos.QDt().recordCount(), 1);
 
     prompter.answerConfirm(true);

@@ -43,7 +43,7 @@ int main(int argc, char** argv)
         // One to six lines; a card pays part of every third bill.
         test::ringUpBill(screen, random, between(1, 6), between(1, 3) == 1 ? 1 : 0);
         screen.AcSaveExecute();
-        if (!screen.NewBill()) {
+        if (!screen.isNewBill()) {
             std::fprintf(stderr, "the bill was not saved\n");
             return 4;
         }

@@ -36,9 +36,9 @@ TEST(LineGridColumns, LayoutPerMode)
           "Price\t10\tPrice", "Discount\t10\tDiscount", "DiscountAmt\t10\tDisc(Baht)", "Total\t10\tTotal"}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(PosTypeLetter(c.mode).toStdString());
+        SCOPED_TRACE(posTypeLetter(c.mode).toStdString());
         const auto columns = LineGridColumns(c.mode, false, LineRowFlags{});
-        EXPECT_EQ(ColumnListText(columns), c.columnList);
+        EXPECT_EQ(columnListText(columns), c.columnList);
         EXPECT_EQ(fieldsWhere(columns, [](const GridColumn& g) { return !g.visible; }), QStringList{"DiscountAmt"});
     }
 }
@@ -134,13 +134,13 @@ TEST(PosScreenForProgram, ModesOfTheMenuPrograms)
                  {21, PosMode::Misc, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.program);
-        const auto kind = PosScreenForProgram(c.program);
+        const auto kind = screenForProgram(c.program);
         ASSERT_TRUE(kind.has_value());
         EXPECT_EQ(kind->mode, c.mode);
         EXPECT_EQ(kind->allowZeroPrice, c.allowZeroPrice);
-        EXPECT_EQ(PosDocumentCode(c.mode), QStringLiteral("POS-") + PosTypeLetter(c.mode));
+        EXPECT_EQ(documentCodeOf(c.mode), QStringLiteral("POS-") + posTypeLetter(c.mode));
     }
-    EXPECT_FALSE(PosScreenForProgram(2).has_value());
+    EXPECT_FALSE(screenForProgram(2).has_value());
 }
 
 } // namespace

@@ -205,6 +205,25 @@ TEST_P(PosCalculation, BillTotalsFollowVatModeRatesAndDiscounts)
                 EXPECT_EQ(hd(f), 0.0) << f;
             EXPECT_EQ(screen.totals().sumDiscount, 0.0);
         }
+
+        // The same bill as plain figures (as the demo shop computes its bills) comes to the same
+        // amounts, to the last bit.
+        pos::BillInput input;
+        input.pricesExcludeVat = c.priceIE == QLatin1String("E");
+        input.taxRate = c.headerRate;
+        input.discRate = {c.discRate1, c.discRate2, 0};
+        input.discAmt = {0, c.discAmt2, 0};
+        for (const EnteredLine& line : c.lines)
+            input.addLine(pos::PosCalculator::lineAmounts(line.quantity * line.price, line.discount, line.lineRate,
+                                                          c.headerRate > 0, input.pricesExcludeVat));
+        const pos::BillAmounts plain = pos::PosCalculator::billAmounts(input);
+        EXPECT_EQ(plain.total, hd("Total"));
+        EXPECT_EQ(plain.taxTotal, hd("TaxTotal"));
+        EXPECT_EQ(static_cast<double>(input.taxed), hd("TaxAmt"));
+        EXPECT_EQ(static_cast<double>(input.untaxed), hd("NoTaxAmt"));
+        EXPECT_EQ(plain.discAmt[0], hd("DiscAmt1"));
+        EXPECT_EQ(plain.amountProduct, screen.totals().amountProduct);
+        EXPECT_EQ(plain.discountsRefused, c.mixedMessage);
     }
 }
 
@@ -338,11 +357,11 @@ TEST_P(PosCalculation, PercentDiscountSwitchOnLeavingTheDiscount)
 
 TEST(PosTotalsText, PanelAndTotalPictures)
 {
-    EXPECT_EQ(PosTotals::Text(0), QStringLiteral("0.00"));
-    EXPECT_EQ(PosTotals::Text(1234567.5), QStringLiteral("1,234,567.50"));
-    EXPECT_EQ(PosTotals::Text(9.449999999999989), QStringLiteral("9.45"));
-    EXPECT_EQ(PosTotals::TotalText(144.45), QStringLiteral("144.45 "));
-    EXPECT_EQ(PosTotals::TotalText(1500), QStringLiteral("1,500 "));
+    EXPECT_EQ(PosTotals::figureText(0), QStringLiteral("0.00"));
+    EXPECT_EQ(PosTotals::figureText(1234567.5), QStringLiteral("1,234,567.50"));
+    EXPECT_EQ(PosTotals::figureText(9.449999999999989), QStringLiteral("9.45"));
+    EXPECT_EQ(PosTotals::totalText(144.45), QStringLiteral("144.45 "));
+    EXPECT_EQ(PosTotals::totalText(1500), QStringLiteral("1,500 "));
 }
 
 KVR_INSTANTIATE_BACKENDS(PosCalculation);

@@ -72,11 +72,11 @@ TEST_P(PosDemoBills, EverySavedBillRecomputesToTheTotalsStoredWithIt)
         screen.PosNoExit();
         if (saved.field(QStringLiteral("DelFlag")).asString() != QLatin1String("N")) {
             ++cancelled;
-            EXPECT_TRUE(screen.NewBill()) << "a cancelled bill is never found";
+            EXPECT_TRUE(screen.isNewBill()) << "a cancelled bill is never found";
             continue;
         }
         modes << type;
-        ASSERT_FALSE(screen.NewBill());
+        ASSERT_FALSE(screen.isNewBill());
         ASSERT_EQ(screen.QHd().field(QStringLiteral("Id")).asInteger(), saved.field(QStringLiteral("Id")).asInteger());
         // Recomputed to the four places the bill was stored with.
         for (const char* field : {"Total", "TaxTotal", "TaxAmt", "NoTaxAmt", "DiscAmt1", "DiscAmt2", "DiscAmt3"}) {

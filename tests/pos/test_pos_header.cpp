@@ -137,12 +137,12 @@ TEST_P(PosHeader, ReceiptPageFillsCashOnlyForANewUnpaidBill)
     screen.CalculateAll();
     screen.PosPageChange(PosPage::Receipt);
     EXPECT_FALSE(screen.controls().deleteLineEnabled);
-    screen.ShowReceiptPage();
+    screen.showReceiptPage();
     EXPECT_EQ(hd("Cash").asFloat(), 100.0);
     EXPECT_EQ(screen.focus(), PosFocus::Cash);
 
     screen.QHd().setValue(QStringLiteral("Cash"), 500.0);
-    screen.ShowReceiptPage();
+    screen.showReceiptPage();
     EXPECT_EQ(hd("Cash").asFloat(), 500.0);
     screen.PosPageChange(PosPage::Product);
     EXPECT_TRUE(screen.controls().deleteLineEnabled);
@@ -152,7 +152,7 @@ TEST_P(PosHeader, ReceiptPageFillsCashOnlyForANewUnpaidBill)
     exec(QStringLiteral("UPDATE PosHd SET Cash = 50, CardAmount = 57 WHERE PosNo = '     101'"));
     screen.headerTexts().posNo = QStringLiteral("101");
     screen.PosNoExit();
-    screen.ShowReceiptPage();
+    screen.showReceiptPage();
     EXPECT_EQ(hd("Cash").asFloat(), 50.0) << "a recalled bill keeps what it was paid";
 }
 
@@ -179,9 +179,9 @@ TEST_P(PosHeader, ColumnLayoutFollowsTheCurrentLineAndTheUser)
         // A bill without a header warehouse (the frame itself never takes an empty code).
         screen.QHd().setValue(QStringLiteral("Warehouse"), QVariant());
         screen.SetDgDtColumn();
-        EXPECT_EQ(screen.LastProductCode(), QStringLiteral("P001"));
-        EXPECT_EQ(screen.LastUnitName(), QStringLiteral("ขวด"));
-        EXPECT_EQ(screen.LastProductUnits(), 11);
+        EXPECT_EQ(screen.lineEntry().lastProductCode(), QStringLiteral("P001"));
+        EXPECT_EQ(screen.lineEntry().lastUnitName(), QStringLiteral("ขวด"));
+        EXPECT_EQ(screen.lineEntry().lastProductUnits(), 11);
         QStringList readOnly;
         for (const auto& column : screen.columns()) {
             if (column.readOnly)
@@ -247,23 +247,23 @@ TEST_P(PosHeader, RecalledBillShowsItsCustomerSalesmanWarehouseAndDepartment)
     pos::TFrPos& screen = newBill();
     screen.headerTexts().posNo = QStringLiteral("101");
     screen.PosNoExit();
-    ASSERT_FALSE(screen.NewBill());
+    ASSERT_FALSE(screen.isNewBill());
     const pos::PosHeaderTexts& texts = screen.headerTexts();
     EXPECT_EQ(texts.customerCode, QStringLiteral("CASH"));
     EXPECT_EQ(texts.customerName, QStringLiteral("Cash customer"));
     EXPECT_EQ(texts.salesmanCode, QStringLiteral("S01"));
     EXPECT_EQ(texts.warehouseCode, QStringLiteral("MAIN"));
     EXPECT_EQ(texts.departmentCode, QStringLiteral("FRONT"));
-    EXPECT_EQ(screen.FaGetCustomer1().lookup().text(), QStringLiteral("CASH"));
-    EXPECT_EQ(screen.FaGetSalesman1().lookup().description(), QStringLiteral("สมศรี"));
-    EXPECT_EQ(screen.FaGetWarehouse1().lookup().description(), QStringLiteral("หน้าร้าน"));
-    EXPECT_EQ(screen.FaGetDepartment1().lookup().text(), QStringLiteral("FRONT"));
+    EXPECT_EQ(screen.customerFrame().lookup().text(), QStringLiteral("CASH"));
+    EXPECT_EQ(screen.salesmanFrame().lookup().description(), QStringLiteral("สมศรี"));
+    EXPECT_EQ(screen.warehouseFrame().lookup().description(), QStringLiteral("หน้าร้าน"));
+    EXPECT_EQ(screen.departmentFrame().lookup().text(), QStringLiteral("FRONT"));
     EXPECT_EQ(hd("Customer").asInteger(), cashCustomer) << "showing the bill changes nothing in it";
 
     // The next new bill starts without them.
     screen.AcNewExecute();
     EXPECT_EQ(screen.headerTexts().customerCode, QString());
-    EXPECT_EQ(screen.FaGetCustomer1().lookup().description(), QString());
+    EXPECT_EQ(screen.customerFrame().lookup().description(), QString());
 }
 
 TEST_P(PosHeader, SalesmanIsTypedByCodeAndASuspendedOneIsRefused)
@@ -282,7 +282,7 @@ TEST_P(PosHeader, SalesmanIsTypedByCodeAndASuspendedOneIsRefused)
     // The customer's salesman then shows in the frame, name and all.
     screen.FaGetCustomer1CustomerExit(QStringLiteral("CASH"));
     EXPECT_EQ(hd("Salesman").asInteger(), wichai);
-    EXPECT_EQ(screen.FaGetSalesman1().lookup().description(), QStringLiteral("วิชัย"));
+    EXPECT_EQ(screen.salesmanFrame().lookup().description(), QStringLiteral("วิชัย"));
 }
 
 TEST_P(PosHeader, BranchCustomersAreRefusedOnTheSaleScreen)
@@ -318,7 +318,7 @@ TEST_P(PosHeader, F5TakesAHeadOfficeCustomerIntoTheShopAndTheNewBill)
     runner.code = QStringLiteral("H100");
     pos::TFrPos& screen = newBill();
     screen.setSearchRunner(runner);
-    search::TFaGetCustomer& frame = screen.FaGetCustomer1();
+    search::TFaGetCustomer& frame = screen.customerFrame();
     frame.FieldEnter();
     ASSERT_TRUE(frame.FieldKeyDown(QKeyCombination(Qt::Key_F5)));
     frame.FieldExit();

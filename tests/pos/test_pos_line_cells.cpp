@@ -133,7 +133,7 @@ TEST_P(PosLineCells, EnteringCellsWantsACustomerAndAProduct)
     s.FaGetCustomer1CustomerExit(QStringLiteral("CASH"));
     EXPECT_TRUE(s.ProductCodeEnter());
     // A line without code sends the warehouse, lot, unit and serial cells back to the code.
-    s.LineCellEnter();
+    s.enterLineCell();
     EXPECT_EQ(gridField, QStringLiteral("ProductCode"));
     // A blank code moves on to the quantity and leaves the line alone.
     gridField.clear();
@@ -144,7 +144,7 @@ TEST_P(PosLineCells, EnteringCellsWantsACustomerAndAProduct)
     type(s, "ProductCode", QStringLiteral("P001"));
     s.ProductCodeExit();
     gridField.clear();
-    s.LineCellEnter();
+    s.enterLineCell();
     EXPECT_TRUE(gridField.isEmpty());
 }
 

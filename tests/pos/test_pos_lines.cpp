@@ -240,7 +240,7 @@ TEST_P(PosLines, StockIsRefusedBeyondWhatIsThereAndWhatTheRecalledBillTook)
     exec(QStringLiteral("INSERT INTO ProductOnHand (Product, ProductUnits, Warehouse, BalanceYear, Quantity) "
                         "VALUES (1, 11, 2, 2026, 50)"));
     pos::TFrPos& s = recallBill(QStringLiteral("7"));
-    ASSERT_FALSE(s.NewBill());
+    ASSERT_FALSE(s.isNewBill());
     products::QuantityTexts texts(*dm);
     const QString refused = QStringLiteral("จำนวนสินค้าไม่พอขาย \rจะขายได้สูงสุดไม่เกิน \r");
 
@@ -443,7 +443,7 @@ TEST_P(PosLines, DeletedLineOfARecalledBillGivesBackWhatItTook)
 {
     twoBottlesSavedOnBillSeven();
     pos::TFrPos& s = recallBill(QStringLiteral("7"));
-    ASSERT_FALSE(s.NewBill());
+    ASSERT_FALSE(s.isNewBill());
     // The 2 bottles of the deleted line are back on the shelf: 5 can be sold on a new line.
     s.BtDeleteLineClick();
     type(s, QStringLiteral("P001"));
@@ -475,7 +475,7 @@ TEST_P(PosLines, RecalledBillKeepsThePieceItSold)
                 {{water, bottle, 1, 10, QString(), vat7}}});
     exec(QStringLiteral("UPDATE PosDt SET SerialNo = (SELECT Id FROM SerialNo WHERE Serial = 'SN-5')"));
     pos::TFrPos& s = recallBill(QStringLiteral("7"));
-    ASSERT_FALSE(s.NewBill());
+    ASSERT_FALSE(s.isNewBill());
     ASSERT_EQ(text(s, "Serial"), QStringLiteral("SN-5"));
     // Sold by this very bill, so out of stock, and still its own: no message, the piece stays.
     s.SerialExit();
@@ -514,7 +514,7 @@ TEST_P(PosLines, DeletingALineRecomputesTheBill)
     ASSERT_EQ(screen.QDt().recordCount(), 1);
     EXPECT_EQ(screen.QDt().field(QStringLiteral("Product")).asInteger(), 0);
     EXPECT_DOUBLE_EQ(screen.QHd().field(QStringLiteral("Total")).asFloat(), 0);
-    EXPECT_FALSE(screen.AppendLine());
+    EXPECT_FALSE(screen.appendLine());
     EXPECT_EQ(screen.QDt().recordCount(), 1);
 }
 

@@ -17,15 +17,15 @@ protected:
 TEST_P(PosNewBill, TakesTheMachinesDefaultsInEveryMode)
 {
     for (const PosMode mode : {PosMode::Goods, PosMode::Service, PosMode::Misc}) {
-        SCOPED_TRACE(pos::PosTypeLetter(mode).toStdString());
+        SCOPED_TRACE(pos::posTypeLetter(mode).toStdString());
         pos::TFrPos& screen = this->screen(mode);
         screen.AcNewExecute();
-        ASSERT_TRUE(screen.NewBill());
+        ASSERT_TRUE(screen.isNewBill());
         ASSERT_EQ(screen.QHd().recordCount(), 1);
-        EXPECT_EQ(screen.DocumentCode(), QStringLiteral("POS-") + pos::PosTypeLetter(mode));
-        EXPECT_EQ(screen.DocNoLength(), 8);
+        EXPECT_EQ(screen.documentCode(), QStringLiteral("POS-") + pos::posTypeLetter(mode));
+        EXPECT_EQ(screen.docNoLength(), 8);
         EXPECT_EQ(screen.focus(), PosFocus::Customer);
-        EXPECT_EQ(hd("PosType").asString(), pos::PosTypeLetter(mode));
+        EXPECT_EQ(hd("PosType").asString(), pos::posTypeLetter(mode));
         EXPECT_EQ(hd("PosNo").asString(), QString());
         EXPECT_EQ(hd("Salesman").asInteger(), somsri);
         EXPECT_EQ(hd("Department").asInteger(), frontDept);
@@ -42,7 +42,7 @@ TEST_P(PosNewBill, TakesTheMachinesDefaultsInEveryMode)
         EXPECT_EQ(screen.QDt().recordCount(), 1) << "an empty first line waits";
         EXPECT_FALSE(screen.controls().rateEnabled);
         EXPECT_EQ(screen.controls().warehouseVisible, mode != PosMode::Service);
-        EXPECT_EQ(screen.totals().TaxAmtText(), QStringLiteral("0.00"));
+        EXPECT_EQ(screen.totals().taxAmtText(), QStringLiteral("0.00"));
     }
     EXPECT_EQ(pos->headerTexts().warehouseCode, QString());
     screen(PosMode::Goods).AcNewExecute();
@@ -91,7 +91,7 @@ TEST_P(PosNewBill, SavedBillKeepsItsTaxAndSalesmanWhenTheCustomerChanges)
     screen.AcNewExecute();
     screen.headerTexts().posNo = QStringLiteral("101");
     screen.PosNoExit();
-    ASSERT_FALSE(screen.NewBill());
+    ASSERT_FALSE(screen.isNewBill());
     screen.FaGetCustomer1CustomerExit(QStringLiteral("C002"));
     EXPECT_EQ(hd("Customer").asInteger(), exemptCustomer);
     EXPECT_EQ(hd("TaxCode").asInteger(), vat7);
@@ -119,7 +119,7 @@ TEST_P(PosNewBill, NumberingAndDateLockDecideWhereABillStarts)
         setConfig(QStringLiteral("LockPosDate = '%1'").arg(QString::fromLatin1(c.lockPosDate)));
         pos::TFrPos& screen = this->screen();
         screen.AcNewExecute();
-        EXPECT_EQ(screen.AutoNumbering(), c.automatic);
+        EXPECT_EQ(screen.autoNumbering(), c.automatic);
         EXPECT_EQ(screen.QHd().isOpen(), c.billOpen);
         EXPECT_EQ(screen.focus(), c.focus);
         if (!c.billOpen) {
@@ -128,7 +128,7 @@ TEST_P(PosNewBill, NumberingAndDateLockDecideWhereABillStarts)
         if (!c.billOpen && c.automatic) {
             // Leaving the number empty is accepted: the number is drawn at saving.
             screen.PosNoExit();
-            EXPECT_TRUE(screen.NewBill());
+            EXPECT_TRUE(screen.isNewBill());
             EXPECT_EQ(screen.QHd().recordCount(), 1);
         }
         if (screen.QHd().isOpen()) {
@@ -145,7 +145,7 @@ TEST_P(PosNewBill, ManualNumberIsAlignedAndAnEmptyOneRefused)
     screen.AcNewExecute();
     screen.headerTexts().posNo = QStringLiteral(" 123");
     screen.PosNoExit();
-    EXPECT_TRUE(screen.NewBill());
+    EXPECT_TRUE(screen.isNewBill());
     EXPECT_EQ(screen.headerTexts().posNo, QStringLiteral("     123"));
     EXPECT_EQ(hd("PosNo").asString(), QStringLiteral("     123"));
     EXPECT_TRUE(screen.controls().posNoEnabled);
@@ -184,7 +184,7 @@ TEST_P(PosNewBill, CustomerFrameReopensForTheNextBillAfterALockedOne)
     EXPECT_FALSE(screen.controls().customerEnabled);
     screen.AcNewExecute();
     screen.PosNoExit();
-    EXPECT_TRUE(screen.NewBill());
+    EXPECT_TRUE(screen.isNewBill());
     EXPECT_TRUE(screen.controls().customerEnabled);
 }
 
@@ -200,10 +200,10 @@ TEST_P(PosNewBill, ShowingRunsTheShiftDialogAndCancellingItClosesWithoutAsking)
         EXPECT_EQ(screen.caption(), QStringLiteral("Point of sale (" KVR_TEST_VERSION ")"));
         EXPECT_EQ(screen.statusText(0), QStringLiteral("ร้านสมชายพาณิชย์"));
         EXPECT_EQ(screen.exchangeRateLabel(), QStringLiteral("อัตราแลกเปลียน / บาท"));
-        EXPECT_EQ(screen.CloseWithoutAsking(), !shiftOpened);
+        EXPECT_EQ(screen.closeWithoutAsking(), !shiftOpened);
         EXPECT_EQ(closeRequests, shiftOpened ? 0 : 1);
         if (shiftOpened) {
-            EXPECT_TRUE(screen.NewBill());
+            EXPECT_TRUE(screen.isNewBill());
             EXPECT_EQ(screen.QHd().recordCount(), 1);
             prompter.answerConfirm(false);
         }

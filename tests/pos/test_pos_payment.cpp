@@ -39,8 +39,8 @@ TEST_P(PosPayment, ChangeComesFromCashOnlyAndTheSurchargeNeverPaysTheBill)
         }
         pay(screen, c.cash);
         EXPECT_NEAR(screen.QHd().field(QStringLiteral("Change")).asFloat(), c.change, 1e-9);
-        EXPECT_EQ(screen.ChangeShortfall(), c.shortfall);
-        EXPECT_EQ(screen.ChangeText(), c.shortfall ? QStringLiteral("0.00") : QString::number(c.change, 'f', 2));
+        EXPECT_EQ(screen.changeShortfall(), c.shortfall);
+        EXPECT_EQ(screen.changeText(), c.shortfall ? QStringLiteral("0.00") : QString::number(c.change, 'f', 2));
         EXPECT_EQ(screen.AcSave().isEnabled(), c.saveEnabled);
     }
 }
@@ -64,7 +64,7 @@ TEST_P(PosPayment, CardDialogComputesTheSurchargeAndRefusesIncompleteRows)
     q.setValue(QStringLiteral("CardCharge"), 5.0);
     card.GetRcptExit();
     EXPECT_DOUBLE_EQ(q.field(QStringLiteral("CardAmount")).asFloat(), 38.30);
-    EXPECT_EQ(card.FooterAmount(), QStringLiteral("38.3"));
+    EXPECT_EQ(card.amountTotalText(), QStringLiteral("38.3"));
 
     // An unknown type code clears the type.
     typeCardRow(screen, QStringLiteral("NOPE"), QStringLiteral("5500"), QStringLiteral("S2"), 10);
@@ -101,13 +101,39 @@ TEST_P(PosPayment, DepositedSlipsCannotBeChanged)
     pos::TFrPos& screen = billWith({{water, 1, 100}});
     typeCardRow(screen, QStringLiteral("VISA"), QStringLiteral("4111"), QStringLiteral("S1"), 60);
     pos::TFrCreditCardInfo& card = screen.cardInfo();
-    EXPECT_FALSE(card.CardRowReadOnly());
+    EXPECT_FALSE(card.currentRowReadOnly());
     card.QCreditCard().setValue(QStringLiteral("Deposit"), QStringLiteral("Y"));
-    EXPECT_TRUE(card.CardRowReadOnly());
+    EXPECT_TRUE(card.currentRowReadOnly());
+    // The type and amounts of a deposited slip are locked, its card and slip numbers are not.
+    for (const char* cell : {"cardcode", "CardRcpt", "CardRate", "CardCharge", "CardNo", "SlipNo"}) {
+        const bool locked = QByteArray(cell) != "CardNo" && QByteArray(cell) != "SlipNo";
+        EXPECT_EQ(card.cellReadOnly(0, QString::fromLatin1(cell)), locked) << cell;
+    }
     // Leaving the type cell of a deposited slip keeps its type and rate.
     card.QCreditCard().setValue(QStringLiteral("cardcode"), QStringLiteral("CASHC"));
-    card.GetCardCodeExit();
+    card.cellExit(QStringLiteral("cardcode"));
     EXPECT_DOUBLE_EQ(card.QCreditCard().field(QStringLiteral("CardRate")).asFloat(), 2);
+    // A row not deposited locks nothing.
+    typeCardRow(screen, QStringLiteral("VISA"), QStringLiteral("4222"), QStringLiteral("S2"), 10);
+    EXPECT_FALSE(card.cellReadOnly(1, QStringLiteral("CardRcpt")));
+    EXPECT_TRUE(card.cellReadOnly(0, QStringLiteral("CardRcpt")));
+}
+
+TEST_P(PosPayment, ANewCardRowOpensPastTheLastOnlyOnceItHasItsType)
+{
+    pos::TFrPos& screen = billWith({{water, 1, 100}});
+    pos::TFrCreditCardInfo& card = screen.cardInfo();
+    card.prepareRows();
+    ASSERT_EQ(card.QCreditCard().recordCount(), 1) << "a dialog opened on no rows starts a first one";
+    EXPECT_FALSE(card.appendRow(QStringLiteral("CardNo")));
+    card.QCreditCard().setValue(QStringLiteral("cardcode"), QStringLiteral("VISA"));
+    card.cellExit(QStringLiteral("cardcode"));
+    card.QCreditCard().setValue(QStringLiteral("CardRcpt"), 50.0);
+    // Down in the amount: the amount's exit rule runs (its surcharge) before the next row opens.
+    EXPECT_TRUE(card.appendRow(QStringLiteral("CardRcpt")));
+    ASSERT_EQ(card.QCreditCard().recordCount(), 2);
+    EXPECT_DOUBLE_EQ(card.QCreditCard().fieldAt(0, QStringLiteral("CardAmount")).asFloat(), 51);
+    EXPECT_EQ(card.QCreditCard().recNo(), 1);
 }
 
 TEST_P(PosPayment, CompletenessCheckNamesWhatIsMissing)

@@ -86,14 +86,14 @@ TEST_P(PosRecall, SavedBillsOfEveryModeRecomputeToTheirStoredTotals)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         pos::TFrPos& screen = recall(c.mode, QString::fromLatin1(c.typed));
-        ASSERT_FALSE(screen.NewBill());
+        ASSERT_FALSE(screen.isNewBill());
         EXPECT_EQ(screen.QDt().recordCount(), c.lines);
         EXPECT_EQ(stored(screen, "Total"), c.total);
         EXPECT_EQ(stored(screen, "TaxTotal"), c.taxTotal);
         EXPECT_EQ(stored(screen, "TaxAmt"), c.taxAmt);
         EXPECT_EQ(stored(screen, "NoTaxAmt"), c.noTaxAmt);
         EXPECT_EQ(stored(screen, "DiscAmt1"), c.discAmt1);
-        EXPECT_EQ(screen.TotalText(), pos::PosTotals::TotalText(c.total));
+        EXPECT_EQ(screen.totalText(), pos::PosTotals::totalText(c.total));
     }
 }
 
@@ -118,12 +118,12 @@ TEST_P(PosRecall, NumberIsFoundTrimmedAndAlignedToTheSeriesLength)
     };
     setNumbering(false);
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed.toStdString() + " in mode " + pos::PosTypeLetter(c.mode).toStdString());
+        SCOPED_TRACE(c.typed.toStdString() + " in mode " + pos::posTypeLetter(c.mode).toStdString());
         pos::TFrPos& screen = recall(c.mode, c.typed);
-        EXPECT_EQ(screen.DocNoLength(), 8);
-        EXPECT_EQ(screen.NewBill(), c.found.isEmpty());
+        EXPECT_EQ(screen.docNoLength(), 8);
+        EXPECT_EQ(screen.isNewBill(), c.found.isEmpty());
         const QString number = screen.QHd().field(QStringLiteral("PosNo")).asString();
-        EXPECT_EQ(number, c.found.isEmpty() ? pos::PosBill::BillNumberKey(c.typed, 8) : c.found);
+        EXPECT_EQ(number, c.found.isEmpty() ? pos::PosBill::billNumberKey(c.typed, 8) : c.found);
     }
 }
 
@@ -169,11 +169,11 @@ TEST_P(PosRecall, SaveAndDeleteFollowRightsAndTheAccountingPeriod)
             prompter.expectInformation();
         pos::TFrPos& screen = recall(PosMode::Goods, QString::fromLatin1(c.typed));
         EXPECT_EQ(screen.AcSave().isEnabled(), c.save);
-        EXPECT_EQ(screen.SaveAllowedByRights(), c.save);
+        EXPECT_EQ(screen.saveAllowedByRights(), c.save);
         EXPECT_EQ(screen.AcDel().isEnabled(), c.del);
         EXPECT_EQ(screen.controls().customerEnabled, c.customerEnabled);
-        EXPECT_EQ(screen.AcPrint().isVisible(), !screen.NewBill());
-        EXPECT_EQ(screen.controls().posNoEnabled, screen.NewBill());
+        EXPECT_EQ(screen.AcPrint().isVisible(), !screen.isNewBill());
+        EXPECT_EQ(screen.controls().posNoEnabled, screen.isNewBill());
     }
     EXPECT_EQ(prompter.pending(), 0u);
 }
@@ -219,8 +219,8 @@ TEST_P(PosRecall, BillOfASeriesWithoutLengthIsStillFound)
     exec(QStringLiteral("DELETE FROM DocumentNo WHERE Code = 'POS-M'"));
     prompter.expectInformation(); // the series is unknown
     pos::TFrPos& screen = recall(PosMode::Misc, " 301 ");
-    EXPECT_EQ(screen.DocNoLength(), 0);
-    EXPECT_FALSE(screen.NewBill());
+    EXPECT_EQ(screen.docNoLength(), 0);
+    EXPECT_FALSE(screen.isNewBill());
     EXPECT_EQ(screen.QHd().field(QStringLiteral("PosNo")).asString(), QStringLiteral("     301"));
 }
 

@@ -72,7 +72,7 @@ TEST_P(PosSave, NewBillIsWrittenWholeWithItsNumberLinesCardRowsAndLog)
                         .arg(text(QStringLiteral("SELECT PosNo AS T FROM PosHd")))),
               1);
     // The next bill is waiting, empty, with no card rows left over.
-    EXPECT_TRUE(screen.NewBill());
+    EXPECT_TRUE(screen.isNewBill());
     EXPECT_EQ(screen.QDt().recordCount(), 1);
     EXPECT_EQ(screen.cardInfo().QCreditCard().recordCount(), 0);
     EXPECT_EQ(screen.QHd().field(QStringLiteral("Total")).asFloat(), 0.0);
@@ -100,7 +100,7 @@ TEST_P(PosSave, RecalledBillKeepsItsIdAndNumberAndLosesItsDeletedLine)
     screen.AcNewExecute();
     screen.headerTexts().posNo = QStringLiteral("101");
     screen.PosNoExit();
-    ASSERT_FALSE(screen.NewBill());
+    ASSERT_FALSE(screen.isNewBill());
     screen.QDt().setRecNo(0);
     screen.QDt().remove();
     screen.CalculateAll();
@@ -138,7 +138,7 @@ TEST_P(PosSave, FailureInsideTheSaveWritesNothingAndTheBillSavesOnTheNextTry)
     EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM UserLog WHERE FunctionListId = 1")), 0);
     EXPECT_EQ(text(QStringLiteral("SELECT LastNo AS T FROM DocumentNo WHERE Code = 'POS-P'")).toDouble(), 0);
     // Still on screen, pending, with its payment.
-    EXPECT_TRUE(screen.NewBill());
+    EXPECT_TRUE(screen.isNewBill());
     EXPECT_EQ(screen.QDt().recordCount(), 2);
     EXPECT_TRUE(screen.QDt().updatesPending());
     EXPECT_EQ(screen.cardInfo().QCreditCard().recordCount(), 1);
@@ -198,22 +198,22 @@ TEST_P(PosSave, TransferIsSavedWithTheBankAccountTypedOnTheReceiptPage)
     EXPECT_DOUBLE_EQ(screen.QHd().field(QStringLiteral("Change")).asFloat(), 0);
 
     // A closed account does not resolve, so the transfer still has no bank.
-    screen.FaGetCompanyBank1().typeCode(QStringLiteral("bk02"));
-    EXPECT_FALSE(screen.FaGetCompanyBank1().lookup().isAccepted());
+    screen.companyBankFrame().typeCode(QStringLiteral("bk02"));
+    EXPECT_FALSE(screen.companyBankFrame().lookup().isAccepted());
     prompter.expectInformation();
     screen.AcSaveExecute();
     EXPECT_EQ(prompter.asked().back().text, QStringLiteral("ท่านยังไม่ได้ป้อนรหัสธนาคาร ที่รับโอนจากลูกค้า"));
     EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosHd")), 0);
 
-    screen.FaGetCompanyBank1().typeCode(QStringLiteral("bk01"));
-    EXPECT_EQ(screen.FaGetCompanyBank1().lookup().description(), QStringLiteral("ทองไทย"));
+    screen.companyBankFrame().typeCode(QStringLiteral("bk01"));
+    EXPECT_EQ(screen.companyBankFrame().lookup().description(), QStringLiteral("ทองไทย"));
     prompter.answerConfirm(true);
     screen.AcSaveExecute();
     EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosHd WHERE CompanyBank = 1 AND BankAmount = 60 AND "
                                    "Cash = 40")),
               1);
     // The next bill starts without the account.
-    EXPECT_TRUE(screen.FaGetCompanyBank1().lookup().text().isEmpty());
+    EXPECT_TRUE(screen.companyBankFrame().lookup().text().isEmpty());
 }
 
 TEST_P(PosSave, SavedBillKicksTheDrawerPrintsTheReceiptAndIsMarkedPrinted)
@@ -242,7 +242,31 @@ TEST_P(PosSave, SavedBillKicksTheDrawerPrintsTheReceiptAndIsMarkedPrinted)
     EXPECT_TRUE(bytes.contains(number.toLatin1())) << bytes.toStdString();
     EXPECT_TRUE(bytes.contains("61.20") || bytes.contains("100.00")) << bytes.toStdString();
     EXPECT_EQ(text(QStringLiteral("SELECT Printed AS T FROM PosHd")), QStringLiteral("Y"));
-    EXPECT_TRUE(screen.NewBill());
+    EXPECT_TRUE(screen.isNewBill());
+}
+
+TEST_P(PosSave, OnlyTheBillJustSavedIsMarkedPrintedNotLastYearsOfTheSameNumber)
+{
+    const QString receiptFile = QDir(server->workingDirectory()).filePath(QStringLiteral("receipt.bin"));
+    {
+        QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[ReceiptPrinter]\nM01=" + receiptFile.toUtf8() + "\n");
+    }
+    setConfig(QStringLiteral("Pos1_PrintType = 'T', Pos1_PrintLine = 'N', PosFormTextNo = 1"));
+    // Each year's series starts again at 1: last year's first bill, never printed.
+    const int lastYears = insertBill(
+        {"P", "00000001", QDate(2025, 12, 30), "I", vat7, 7, 0, 0, 0, 0, 0, 0, {{water, 11, 1, 100, "", vat7}}});
+    exec(QStringLiteral("UPDATE PosHd SET Printed = 'N'"));
+
+    pos::TFrPos& screen = paidBill();
+    prompter.answerConfirm(true);
+    screen.AcSaveExecute();
+
+    ASSERT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosHd WHERE PosNo = '00000001'")), 2);
+    EXPECT_EQ(text(QStringLiteral("SELECT Printed AS T FROM PosHd WHERE Id <> %1").arg(lastYears)),
+              QStringLiteral("Y"));
+    EXPECT_EQ(text(QStringLiteral("SELECT Printed AS T FROM PosHd WHERE Id = %1").arg(lastYears)), QStringLiteral("N"));
 }
 
 TEST_P(PosSave, MissingPrinterLeavesTheSavedBillUnmarked)
@@ -259,7 +283,7 @@ TEST_P(PosSave, MissingPrinterLeavesTheSavedBillUnmarked)
     screen.AcSaveExecute();
     EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosHd WHERE Printed = 'N'")), 1);
     EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosDt")), 2);
-    EXPECT_TRUE(screen.NewBill());
+    EXPECT_TRUE(screen.isNewBill());
 }
 
 TEST_P(PosSave, PrintingFollowsThePrintTypeAndTheAlreadyPrintedRule)
@@ -311,7 +335,7 @@ TEST_P(PosSave, PrintingFollowsThePrintTypeAndTheAlreadyPrintedRule)
         }
         EXPECT_EQ(QFile::exists(receiptFile) && QFileInfo(receiptFile).size() > 0, c.receipt);
         EXPECT_EQ(text(QStringLiteral("SELECT Printed AS T FROM PosHd")), QString::fromLatin1(c.printedAfter));
-        EXPECT_TRUE(screen.NewBill());
+        EXPECT_TRUE(screen.isNewBill());
     }
 }
 
@@ -331,7 +355,7 @@ TEST_P(PosSave, BillNotPaidAsItNowStandsIsNotSaved)
     screen.QDt().setValue(QStringLiteral("Quantity"), 2.0);
     screen.DgDtFieldChanged(QStringLiteral("Quantity"));
     EXPECT_FALSE(screen.AcSave().isEnabled());
-    EXPECT_TRUE(screen.ChangeShortfall());
+    EXPECT_TRUE(screen.changeShortfall());
     screen.AcSaveExecute();
     EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosHd")), 0);
 

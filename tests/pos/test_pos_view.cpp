@@ -6,12 +6,12 @@
 #include "pos/TFrPosView.h"
 #include "search/LookupFrameView.h"
 #include "search/SearchScreen.h"
+#include "support/WindowWait.h"
 #include "ui/base/Application.h"
 #include "ui/base/DataGrid.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,17 +25,14 @@
 using kvr::pos::PosFocus;
 using kvr::pos::PosPage;
 using kvr::pos::TFrPosView;
+using kvr::test::waitForActiveWindow;
+using kvr::test::waitForFocusIn;
+using kvr::test::waitUntil;
 
 namespace {
 
-void settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
-
-// A sale screen of mode "P" on the test shop, shown with its shift already chosen, in a working
-// folder of its own (where KVR.INI is kept).
+// A sale screen of mode "P" on the test shop, shown with its shift already chosen; KVR.INI is
+// kept in the shop's working folder.
 class PosView : public kvr::test::PosFixture
 {
 protected:
@@ -44,15 +41,11 @@ protected:
         PosFixture::SetUp();
         if (IsSkipped())
             return;
-        m_previousDir = QDir::currentPath();
-        QDir::setCurrent(server->workingDirectory());
         kvr::pos::TFrPos& form = screen();
         form.setShiftDialog([] { return true; });
         view = std::make_unique<TFrPosView>(form);
         view->show();
-        view->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
-        settle();
+        ASSERT_TRUE(waitForActiveWindow(view.get()));
     }
     void TearDown() override
     {
@@ -61,15 +54,16 @@ protected:
             view->close();
         }
         view.reset();
-        if (!m_previousDir.isEmpty())
-            QDir::setCurrent(m_previousDir);
         PosFixture::TearDown();
     }
+    static void focus(QWidget* widget)
+    {
+        widget->setFocus();
+        ASSERT_TRUE(waitForFocusIn(widget));
+    }
+    size_t confirmations() const { return prompter.asked(kvr::test::ScriptedPrompter::Kind::Confirm).size(); }
 
     std::unique_ptr<TFrPosView> view;
-
-private:
-    QString m_previousDir;
 };
 
 TEST_P(PosView, PageKeysSwitchPagesFromTheHeaderAndFromTheGrid)
@@ -95,22 +89,19 @@ TEST_P(PosView, PageKeysSwitchPagesFromTheHeaderAndFromTheGrid)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         view->pages()->setCurrentIndex(0);
-        settle();
-        QWidget* start = c.fromGrid ? static_cast<QWidget*>(view->grid()) : view->headerEdit(PosFocus::Remark);
-        start->setFocus();
-        settle();
-        QTest::keyClick(QApplication::focusWidget(), c.key);
-        settle();
+        focus(c.fromGrid ? static_cast<QWidget*>(view->grid()) : view->headerEdit(PosFocus::Remark));
+        kvr::test::pressKey(c.key);
         EXPECT_EQ(view->pages()->currentIndex(), static_cast<int>(c.page));
         EXPECT_EQ(pos->controls().page, c.page);
         EXPECT_EQ(view->deleteLineButton()->isEnabled(), c.deleteLine);
         if (c.focusAfter) {
-            ASSERT_NE(QApplication::focusWidget(), nullptr);
-            EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(c.focusAfter));
+            const QString wanted = QString::fromLatin1(c.focusAfter);
+            EXPECT_TRUE(waitUntil(
+                [&] { return QApplication::focusWidget() && QApplication::focusWidget()->objectName() == wanted; }));
         }
     }
     // F8 is the delete shortcut elsewhere: here it never asked the delete question.
-    EXPECT_TRUE(prompter.asked(kvr::test::ScriptedPrompter::Kind::Confirm).empty());
+    EXPECT_EQ(confirmations(), 0u);
 }
 
 TEST_P(PosView, ClickOnTheBareToolbarFlipsTheLanguage)
@@ -123,54 +114,49 @@ TEST_P(PosView, ClickOnTheBareToolbarFlipsTheLanguage)
     const QToolButton* exitButton = view->button(kvr::ui::TFrForm::Action::Exit);
     const QPoint bare(exitButton->geometry().right() + 30, toolbar->height() / 2);
     QTest::mouseClick(toolbar, Qt::LeftButton, {}, bare);
-    settle();
     const QString flipped = view->pages()->tabText(0);
     EXPECT_NE(flipped, first);
     EXPECT_EQ(flipped, pos->captions().productPage);
     EXPECT_EQ(view->deleteLineButton()->text(), pos->captions().deleteLine);
     QTest::mouseClick(toolbar, Qt::LeftButton, {}, bare);
-    settle();
     EXPECT_EQ(view->pages()->tabText(0), first);
 }
 
 TEST_P(PosView, EscapeAsksBeforeLeavingAndNoKeepsTheScreen)
 {
     const auto escape = [this] {
-        view->headerEdit(PosFocus::Remark)->setFocus();
-        settle();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        focus(view->headerEdit(PosFocus::Remark));
+        kvr::test::pressKey(Qt::Key_Escape);
     };
     prompter.answerConfirm(false);
     escape();
-    settle();
+    ASSERT_TRUE(waitUntil([&] { return confirmations() == 1; }));
     EXPECT_TRUE(view->isVisible());
-    ASSERT_EQ(prompter.asked(kvr::test::ScriptedPrompter::Kind::Confirm).size(), 1u);
     prompter.answerConfirm(true);
     escape();
-    settle();
-    EXPECT_FALSE(view->isVisible());
-    EXPECT_EQ(prompter.asked(kvr::test::ScriptedPrompter::Kind::Confirm).size(), 2u);
+    EXPECT_TRUE(waitUntil([&] { return !view->isVisible(); }));
+    EXPECT_EQ(confirmations(), 2u);
 }
 
 TEST_P(PosView, NeverNarrowerThan800AndItsSizeIsKeptForTheNextRun)
 {
     view->resize(500, 600);
-    settle();
     EXPECT_GE(view->width(), TFrPosView::kMinimumWidth);
     view->resize(930, 610);
-    settle();
+    ASSERT_TRUE(waitUntil([&] { return view->size() == QSize(930, 610); }));
     prompter.answerConfirm(true);
     view->close();
-    settle();
+    ASSERT_TRUE(waitUntil([&] { return !view->isVisible(); }));
     {
-        QSettings ini(TFrPosView::iniPath(), QSettings::IniFormat);
+        QSettings ini(view->iniPath(), QSettings::IniFormat);
+        EXPECT_TRUE(view->iniPath().startsWith(server->workingDirectory())) << "in the program's working folder";
         EXPECT_EQ(ini.value(QStringLiteral("POSForm/Width")).toInt(), 930);
         EXPECT_EQ(ini.value(QStringLiteral("POSForm/Height")).toInt(), 610);
     }
     TFrPosView again(*pos);
     again.show();
-    settle();
-    EXPECT_EQ(again.size(), QSize(930, 610));
+    EXPECT_TRUE(waitUntil([&] { return again.isVisible() && again.size() == QSize(930, 610); }))
+        << again.width() << "x" << again.height();
     prompter.answerConfirm(true);
     again.close();
 }
@@ -179,15 +165,55 @@ TEST_P(PosView, CancellingTheShiftDialogClosesWithoutTheExitQuestion)
 {
     prompter.answerConfirm(true);
     view->close();
-    settle();
     view.reset();
     pos->setShiftDialog([] { return false; });
     TFrPosView cancelled(*pos);
     cancelled.show();
-    settle();
-    EXPECT_FALSE(cancelled.isVisible());
+    EXPECT_TRUE(waitUntil([&] { return !cancelled.isVisible(); }));
     // The one confirmation is the closing of the first window above.
-    EXPECT_EQ(prompter.asked(kvr::test::ScriptedPrompter::Kind::Confirm).size(), 1u);
+    EXPECT_EQ(confirmations(), 1u);
+}
+
+TEST_P(PosView, DeleteLineButtonDeletesTheLineUnderTheCursorAndTheGridKeepsIt)
+{
+    newBillWithLines(*pos, {{2, 10, QString(), 7}, {1, 185, QString(), 0, kvr::test::pos_shop::rice}});
+    pos->QHd().setValue(QStringLiteral("Customer"), kvr::test::pos_shop::cashCustomer);
+    ASSERT_TRUE(pos->PosPageEnter());
+    kvr::ui::DataGrid& grid = *view->grid();
+    ASSERT_TRUE(waitForFocusIn(&grid));
+    grid.setCurrentIndex(grid.gridModel().index(0, grid.gridModel().columnOf(QStringLiteral("Quantity"))));
+    ASSERT_TRUE(waitUntil([&] { return pos->QDt().recNo() == 0; }));
+
+    QTest::mouseClick(view->deleteLineButton(), Qt::LeftButton);
+    ASSERT_EQ(pos->QDt().recordCount(), 1);
+    EXPECT_EQ(pos->QDt().field(QStringLiteral("Product")).asInteger(), kvr::test::pos_shop::rice);
+    EXPECT_EQ(view->totalLabel()->text().trimmed(), QStringLiteral("185"));
+    EXPECT_TRUE(waitUntil([&] {
+        return QApplication::focusWidget() == &grid && grid.selectedField() == QStringLiteral("ProductCode");
+    })) << "the cursor waits in the code of the line now current";
+
+    // The last line goes too, and the bill keeps an empty one to type into.
+    QTest::mouseClick(view->deleteLineButton(), Qt::LeftButton);
+    ASSERT_EQ(pos->QDt().recordCount(), 1);
+    EXPECT_TRUE(pos->QDt().field(QStringLiteral("Product")).isNull());
+    EXPECT_EQ(view->totalLabel()->text().trimmed(), QStringLiteral("0"));
+}
+
+TEST_P(PosView, DiscountNameTypedIsTheBillsAndStaysThroughARecompute)
+{
+    view->pages()->setCurrentIndex(static_cast<int>(PosPage::Discount));
+    auto* name = view->findChild<QLineEdit*>(QStringLiteral("discName1LineEdit"));
+    ASSERT_NE(name, nullptr);
+    focus(name);
+    kvr::test::typeText(QStringLiteral("Member"));
+    QLineEdit* rate = view->headerEdit(PosFocus::DiscRate1);
+    focus(rate);
+    rate->selectAll();
+    kvr::test::typeText(QStringLiteral("5"));
+    focus(name);
+    EXPECT_DOUBLE_EQ(pos->QHd().field(QStringLiteral("DiscRate1")).asFloat(), 5) << "the rate was taken";
+    EXPECT_EQ(pos->QHd().field(QStringLiteral("DiscName1")).asString(), QStringLiteral("Member"));
+    EXPECT_EQ(name->text(), QStringLiteral("Member"));
 }
 
 TEST_P(PosView, CustomerFieldTakesATypedCodeAndSearchesOnF5)
@@ -211,28 +237,21 @@ TEST_P(PosView, CustomerFieldTakesATypedCodeAndSearchesOnF5)
     QLineEdit* code = view->headerEdit(PosFocus::Customer);
     QLineEdit* remark = view->headerEdit(PosFocus::Remark);
     QToolButton* button = view->customerFrame()->searchButton();
-    const auto leave = [&] {
-        remark->setFocus();
-        settle();
-    };
-    code->setFocus();
-    settle();
+    focus(code);
     EXPECT_TRUE(button->isEnabled());
     QTest::keyClicks(code, QStringLiteral("cash"));
-    leave();
+    focus(remark);
     EXPECT_FALSE(button->isEnabled());
     EXPECT_EQ(pos->QHd().field(QStringLiteral("Customer")).asInteger(), kvr::test::pos_shop::cashCustomer);
     EXPECT_EQ(view->customerFrame()->nameLabel()->text(), QStringLiteral("Cash customer"));
     EXPECT_EQ(view->headerEdit(PosFocus::Salesman)->text(), QStringLiteral("S02"));
 
-    code->setFocus();
-    settle();
+    focus(code);
     QTest::keyClick(code, Qt::Key_F5);
-    settle();
     EXPECT_EQ(ran, QStringList({QStringLiteral("Search Customer/Member")}));
     EXPECT_EQ(code->text(), QStringLiteral("C002"));
-    EXPECT_EQ(QApplication::focusWidget(), code) << "the chosen code waits in the field";
-    leave();
+    EXPECT_TRUE(waitForFocusIn(code)) << "the chosen code waits in the field";
+    focus(remark);
     EXPECT_EQ(pos->QHd().field(QStringLiteral("Customer")).asInteger(), kvr::test::pos_shop::exemptCustomer);
     EXPECT_EQ(pos->QHd().field(QStringLiteral("TaxCode")).asInteger(), kvr::test::pos_shop::vat0);
     EXPECT_EQ(view->customerFrame()->nameLabel()->text(), QStringLiteral("Foundation"));
@@ -249,42 +268,36 @@ TEST_P(PosView, CardTypeIsPickedFromTheCardTypesWithTheirNames)
     card.QCreditCard().append();
     kvr::pos::TFrCreditCardInfoView dialog(card, view.get());
     dialog.show();
-    settle();
+    ASSERT_TRUE(waitForActiveWindow(&dialog));
     kvr::ui::DataGrid& grid = *dialog.grid();
-    grid.setFocus();
+    focus(&grid);
     ASSERT_TRUE(grid.setSelectedField(QStringLiteral("cardcode")));
     QTest::keyClick(&grid, Qt::Key_F2);
-    settle();
-    auto* box = grid.findChild<QComboBox*>(QStringLiteral("cardcodeCellEditor"));
-    ASSERT_NE(box, nullptr);
+    QComboBox* box = nullptr;
+    ASSERT_TRUE(waitUntil([&] { return (box = grid.findChild<QComboBox*>(QStringLiteral("cardcodeCellEditor"))); }));
     ASSERT_EQ(box->count(), 2);
     EXPECT_EQ(box->model()->index(0, 0).data().toString(), QStringLiteral("CASHC"));
     EXPECT_EQ(box->model()->index(0, 1).data().toString(), QStringLiteral("Cash card"));
     box->setCurrentIndex(1);
     QTest::keyClick(box->lineEdit(), Qt::Key_Return);
-    settle();
+    EXPECT_TRUE(waitUntil([&] { return !card.QCreditCard().field(QStringLiteral("CreditCard")).isNull(); }))
+        << "the type's exit rule ran";
     EXPECT_EQ(card.QCreditCard().field(QStringLiteral("cardcode")).asString(), QStringLiteral("VISA"));
     EXPECT_DOUBLE_EQ(card.QCreditCard().field(QStringLiteral("CardRate")).asFloat(), 2);
-    EXPECT_FALSE(card.QCreditCard().field(QStringLiteral("CreditCard")).isNull()) << "the type's exit rule ran";
 
     // An amount typed and left with Down on the last row: its surcharge is worked out and the
     // next card row opens.
     ASSERT_TRUE(grid.setSelectedField(QStringLiteral("CardRcpt")));
-    for (const char* k : {"1", "0", "0"})
-        QTest::keyClick(QApplication::focusWidget(), k[0]);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-    settle();
-    ASSERT_EQ(card.QCreditCard().recordCount(), 2);
+    kvr::test::typeText(QStringLiteral("100"));
+    kvr::test::pressKey(Qt::Key_Down);
+    ASSERT_TRUE(waitUntil([&] { return card.QCreditCard().recordCount() == 2 && grid.currentRow() == 1; }));
     EXPECT_DOUBLE_EQ(card.QCreditCard().fieldAt(0, QStringLiteral("CardAmount")).asFloat(), 102);
-    EXPECT_EQ(grid.currentRow(), 1);
     EXPECT_EQ(grid.selectedField(), QStringLiteral("cardcode"));
 
     // A type typed and left with Up goes up a row and keeps what was typed.
-    for (const char* k : {"c", "a", "s", "h", "c"})
-        QTest::keyClick(QApplication::focusWidget(), k[0]);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-    settle();
-    EXPECT_EQ(grid.currentRow(), 0);
+    kvr::test::typeText(QStringLiteral("cashc"));
+    kvr::test::pressKey(Qt::Key_Up);
+    EXPECT_TRUE(waitUntil([&] { return grid.currentRow() == 0; }));
     EXPECT_EQ(card.QCreditCard().fieldAt(1, QStringLiteral("cardcode")).asString(), QStringLiteral("CASHC"));
     EXPECT_EQ(card.QCreditCard().fieldAt(0, QStringLiteral("cardcode")).asString(), QStringLiteral("VISA"));
 }

@@ -2,22 +2,18 @@
 #include "PosFixture.h"
 
 #include "pos/TFrPosView.h"
+#include "support/WindowWait.h"
 #include "ui/base/Application.h"
 #include "ui/base/DataGrid.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace {
+using kvr::test::waitUntil;
 
-void settle()
-{
-    for (int i = 0; i < 5; ++i)
-        QCoreApplication::processEvents();
-}
+namespace {
 
 class PosViewLines : public kvr::test::PosFixture
 {
@@ -27,34 +23,42 @@ protected:
         PosFixture::SetUp();
         if (IsSkipped())
             return;
-        m_previousDir = QDir::currentPath();
-        QDir::setCurrent(server->workingDirectory());
         exec(QStringLiteral("UPDATE ProductUnits SET BarCode = '8850002000010' WHERE Id = 21"));
         exec(QStringLiteral("INSERT INTO ProductPrice (Product, ProductUnits, PriceType, Price) VALUES (1, 11, 0, 10), "
                             "(2, 21, 0, 185), (4, 41, 0, 2)"));
     }
+    // The window on a new bill of the cash customer, the cursor in the line grid.
     void show(kvr::pos::PosMode mode = kvr::pos::PosMode::Goods)
     {
         kvr::pos::TFrPos& form = screen(mode);
         form.setShiftDialog([] { return true; });
         view = std::make_unique<kvr::pos::TFrPosView>(form);
         view->show();
-        view->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
-        settle();
+        ASSERT_TRUE(kvr::test::waitForActiveWindow(view.get()));
         form.QHd().edit();
         form.QHd().setValue(QStringLiteral("Customer"), kvr::test::pos_shop::cashCustomer);
         ASSERT_TRUE(form.PosPageEnter());
-        settle();
-        ASSERT_EQ(QApplication::focusWidget(), view->grid());
+        ASSERT_TRUE(kvr::test::waitForFocusIn(view->grid()));
     }
-    // Keys go where the focus is, as from a keyboard or a scanner.
+    // Keys go where the focus is, as from a keyboard or a scanner; Enter ends the line typed,
+    // and the checks of the cells left have run once it returns.
     void typeLine(const QString& text)
     {
-        for (const QChar c : text)
-            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        settle();
+        kvr::test::typeText(text);
+        pressKey(Qt::Key_Return);
+    }
+    void pressKey(Qt::Key key)
+    {
+        kvr::test::pressKey(key);
+        ASSERT_TRUE(waitUntil([this] { return !view->pos().cellFlow().hasWaitingChecks(); }));
+    }
+    // The grid's cursor on that row and column, once the moves the screen asked for are done.
+    bool cursorAt(int row, const QString& field)
+    {
+        return waitUntil([&] {
+            return view->grid()->currentRow() == row &&
+                view->grid()->selectedField().compare(field, Qt::CaseInsensitive) == 0;
+        });
     }
     void TearDown() override
     {
@@ -63,15 +67,10 @@ protected:
             view->close();
         }
         view.reset();
-        if (!m_previousDir.isEmpty())
-            QDir::setCurrent(m_previousDir);
         PosFixture::TearDown();
     }
 
     std::unique_ptr<kvr::pos::TFrPosView> view;
-
-private:
-    QString m_previousDir;
 };
 
 TEST_P(PosViewLines, ThreeScansInTheGridGiveThreeLinesAndTheCursorWaitsOnTheFourth)
@@ -81,17 +80,17 @@ TEST_P(PosViewLines, ThreeScansInTheGridGiveThreeLinesAndTheCursorWaitsOnTheFour
     kvr::data::CachedDataset& dt = view->pos().QDt();
     const QString scans[] = {QStringLiteral("8850001000011"), QStringLiteral("8850004000018"),
                              QStringLiteral("8850002000010")};
+    int row = 0;
     for (const QString& scan : scans) {
         SCOPED_TRACE(scan.toStdString());
         typeLine(scan);
-        EXPECT_EQ(view->grid()->selectedField().toUpper(), QStringLiteral("PRODUCTCODE"));
+        EXPECT_TRUE(cursorAt(++row, QStringLiteral("ProductCode")));
     }
     ASSERT_EQ(dt.recordCount(), 4);
-    EXPECT_EQ(view->grid()->currentRow(), 3);
     const int products[] = {1, 4, 2};
-    for (int row = 0; row < 3; ++row) {
-        EXPECT_EQ(dt.fieldAt(row, QStringLiteral("Product")).asInteger(), products[row]) << row;
-        EXPECT_DOUBLE_EQ(dt.fieldAt(row, QStringLiteral("Quantity")).asFloat(), 1) << row;
+    for (int line = 0; line < 3; ++line) {
+        EXPECT_EQ(dt.fieldAt(line, QStringLiteral("Product")).asInteger(), products[line]) << line;
+        EXPECT_DOUBLE_EQ(dt.fieldAt(line, QStringLiteral("Quantity")).asFloat(), 1) << line;
     }
     EXPECT_EQ(view->totalLabel()->text().trimmed(), QStringLiteral("197"));
 }
@@ -121,29 +120,25 @@ TEST_P(PosViewLines, TypedLinesAreAddedFromTheKeyboardAndCheckedWhenTheCursorLea
     kvr::ui::DataGrid& grid = *view->grid();
     const kvr::ui::DatasetTableModel& model = grid.gridModel();
     kvr::data::CachedDataset& dt = view->pos().QDt();
-    const auto key = [](Qt::Key k) {
-        QTest::keyClick(QApplication::focusWidget(), k);
-        settle();
-    };
     typeLine(QStringLiteral("p001"));
     // Down on the last line opens the next, in its product code.
-    key(Qt::Key_Down);
+    pressKey(Qt::Key_Down);
     ASSERT_EQ(dt.recordCount(), 2);
-    EXPECT_EQ(grid.currentRow(), 1);
-    EXPECT_EQ(grid.selectedField().toUpper(), QStringLiteral("PRODUCTCODE"));
+    EXPECT_TRUE(cursorAt(1, QStringLiteral("ProductCode")));
 
     // A product out of stock is refused as soon as it is typed, at quantity 1.
     prompter.expectInformation();
     typeLine(QStringLiteral("p004"));
+    ASSERT_FALSE(prompter.asked().empty());
     EXPECT_TRUE(prompter.asked().back().text.startsWith(QStringLiteral("จำนวนสินค้าไม่พอขาย")));
     EXPECT_TRUE(dt.fieldAt(1, QStringLiteral("Quantity")).isNull());
 
     // 9 bottles of 5 typed on the first line and left with Down, without Enter: refused all the same.
     grid.setCurrentIndex(model.index(0, model.columnOf(QStringLiteral("Quantity"))));
-    settle();
+    ASSERT_TRUE(cursorAt(0, QStringLiteral("Quantity")));
     prompter.expectInformation();
-    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("9"));
-    key(Qt::Key_Down);
+    kvr::test::typeText(QStringLiteral("9"));
+    pressKey(Qt::Key_Down);
     EXPECT_TRUE(prompter.asked().back().text.startsWith(QStringLiteral("จำนวนสินค้าไม่พอขาย")));
     EXPECT_NE(dt.fieldAt(0, QStringLiteral("Quantity")).asFloat(), 9.0);
     EXPECT_EQ(grid.currentRow(), 1);
@@ -153,10 +148,10 @@ TEST_P(PosViewLines, TypedLinesAreAddedFromTheKeyboardAndCheckedWhenTheCursorLea
     while (last > 0 && grid.isColumnHidden(last))
         --last;
     grid.setCurrentIndex(model.index(1, last));
-    settle();
-    key(Qt::Key_Return);
+    ASSERT_TRUE(waitUntil([&] { return grid.currentIndex() == model.index(1, last); }));
+    pressKey(Qt::Key_Return);
     EXPECT_EQ(dt.recordCount(), 3);
-    EXPECT_EQ(grid.currentRow(), 2);
+    EXPECT_TRUE(cursorAt(2, QStringLiteral("ProductCode")));
 }
 
 TEST_P(PosViewLines, ServiceCodeTypedAgainIsPricedAgain)

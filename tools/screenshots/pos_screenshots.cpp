@@ -73,7 +73,8 @@ bool ringUp(data::TDM& dm, data::TDMConfig& config, ui::DialogPrompter& prompter
     for (int n = 0; n < 3 && n < goods.recordCount(); ++n) {
         if (n > 0)
             screen.QDt().append();
-        screen.AssignProduct(goods.fieldAt(n * 7 % goods.recordCount(), QStringLiteral("Code")).asString(), 0);
+        screen.lineEntry().assignProduct(goods.fieldAt(n * 7 % goods.recordCount(), QStringLiteral("Code")).asString(),
+                                         0);
         if (n == 1) {
             screen.QDt().setValue(QStringLiteral("Quantity"), 2.0);
             screen.QuantityExit();
@@ -82,14 +83,14 @@ bool ringUp(data::TDM& dm, data::TDMConfig& config, ui::DialogPrompter& prompter
     screen.QDt().post();
     screen.CalculateAll();
     bool ok = test::saveShot(view, folder, QStringLiteral("sale-ringing-up.png"));
-    screen.ShowReceiptPage();
+    screen.showReceiptPage();
     const double total = screen.QHd().field(QStringLiteral("Total")).asFloat();
     screen.QHd().edit();
     // Half by transfer to the shop's first account, the rest in notes.
     const double transfer = std::floor(total / 2);
-    screen.bill().setHd(QStringLiteral("BankAmount"), transfer);
-    screen.bill().setHd(QStringLiteral("Cash"), std::ceil((total - transfer) / 100) * 100);
-    screen.FaGetCompanyBank1().typeCode(firstText(dm, QStringLiteral("SELECT BankCode FROM CompanyBank ORDER BY Id")));
+    screen.bill().setHeader(QStringLiteral("BankAmount"), transfer);
+    screen.bill().setHeader(QStringLiteral("Cash"), std::ceil((total - transfer) / 100) * 100);
+    screen.companyBankFrame().typeCode(firstText(dm, QStringLiteral("SELECT BankCode FROM CompanyBank ORDER BY Id")));
     screen.ReceiptChange();
     ok = test::saveShot(view, folder, QStringLiteral("sale-receipt-change.png")) && ok;
     view.hide();
@@ -121,7 +122,7 @@ int main(int argc, char** argv)
             data::Query last(dm.DMdata(),
                              QStringLiteral("SELECT PosNo, PosShiftNo, PosDate FROM PosHd "
                                             "WHERE PosType = :T AND DelFlag = 'N' ORDER BY Id DESC"));
-            last.setParam(QStringLiteral("T"), pos::PosTypeLetter(shot.mode));
+            last.setParam(QStringLiteral("T"), pos::posTypeLetter(shot.mode));
             last.open();
             config.mutableSession().ThaiLanguage = shot.thai;
             products::TDmProduct product(dm);
@@ -135,7 +136,7 @@ int main(int argc, char** argv)
             screen.headerTexts().posNo = last.field(QStringLiteral("PosNo")).asString().trimmed();
             screen.PosNoExit();
             if (shot.page == pos::PosPage::Receipt)
-                screen.ShowReceiptPage();
+                screen.showReceiptPage();
             ok = test::saveShot(view, folder, QString::fromLatin1(shot.file)) && ok;
             screen.setShiftDialog({});
             view.hide();

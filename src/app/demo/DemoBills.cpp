@@ -3,7 +3,7 @@
 
 #include "data/Connection.h"
 #include "data/Query.h"
-#include "util/Discount.h"
+#include "pos/PosCalculator.h"
 #include "util/Rounding.h"
 
 #include <QMap>
@@ -15,6 +15,9 @@ namespace kvr::demo {
 namespace {
 
 using util::RoundHalfUp;
+
+// The VAT rate of every demo bill's header.
+constexpr double kBillTaxRate = 7;
 
 double money(double value)
 {
@@ -105,30 +108,26 @@ public:
             addLine(bill, *m_freeGift);
     }
 
-    // The sums of the bill exactly as the sale screen computes them for prices that include VAT:
-    // amounts kept unrounded (the database stores four places), only the VAT split rounded to money.
+    // The sums of the bill as the sale screen computes them (prices include VAT at the header's
+    // 7 %): the screen's own calculator, so that a recalled demo bill recomputes to what it holds.
     void total(DemoBill& bill, bool endOfBillDiscount)
     {
-        long double taxed = 0;
-        long double untaxed = 0;
+        pos::BillInput input;
+        input.taxRate = kBillTaxRate;
         for (const DemoLine& l : bill.lines)
-            (l.taxRate > 0 ? taxed : untaxed) += l.total;
-        bill.taxAmount = double(taxed);
-        bill.noTaxAmount = double(untaxed);
-        const bool mixed = taxed > 0 && untaxed > 0;
+            input.addLine(lineAmounts(l));
+        const bool mixed = input.taxed > 0 && input.untaxed > 0;
         if (endOfBillDiscount && !mixed) {
             bill.discountName = QStringLiteral("ส่วนลดท้ายบิล");
-            bill.discountRate = 5;
-            bill.discountAmount = double((taxed + untaxed) * bill.discountRate / 100);
+            input.discRate[0] = 5;
         }
-        if (mixed) {
-            bill.total = double(taxed + untaxed);
-            bill.taxTotal = double(taxed * 7 / 107);
-        } else {
-            const long double total = taxed + untaxed - bill.discountAmount;
-            bill.total = double(total);
-            bill.taxTotal = taxed > 0 ? double(total - RoundHalfUp(double(total * 100 / 107), 18, 2)) : 0;
-        }
+        const pos::BillAmounts amounts = pos::PosCalculator::billAmounts(input);
+        bill.taxAmount = double(input.taxed);
+        bill.noTaxAmount = double(input.untaxed);
+        bill.discountRate = amounts.discRate[0];
+        bill.discountAmount = amounts.discAmt[0];
+        bill.total = amounts.total;
+        bill.taxTotal = amounts.taxTotal;
     }
 
     void pay(DemoBill& bill, bool deposited)
@@ -164,6 +163,11 @@ public:
     }
 
 private:
+    static pos::LineAmounts lineAmounts(const DemoLine& line)
+    {
+        return pos::PosCalculator::lineAmounts(line.quantity * line.price, line.discount, line.taxRate, true, false);
+    }
+
     void addLine(DemoBill& bill, const DemoProduct& product)
     {
         DemoLine line;
@@ -181,11 +185,11 @@ private:
         line.discount = !bill.customer->discount.isEmpty() ? bill.customer->discount
             : product.discount > 0                         ? QString::number(product.discount) + QLatin1Char('%')
                                                            : QString();
-        const double gross = line.quantity * line.price;
-        line.total = util::NetAfterDiscount(line.discount, gross);
-        line.discountAmount = gross - line.total;
         line.taxRate = product.taxRate;
-        line.productAmount = line.taxRate > 0 ? line.total * 100 / (line.taxRate + 100) : line.total;
+        const pos::LineAmounts amounts = lineAmounts(line);
+        line.total = amounts.total;
+        line.discountAmount = amounts.discountAmt;
+        line.productAmount = amounts.productAmount;
         line.cost = money(product.unitCost * line.unit->fraction * line.quantity);
         // Only the goods screen keeps warehouse, lot and serial on its lines.
         if (bill.type == QLatin1Char('P')) {

@@ -1,0 +1,189 @@
+// The line grid's cell flow driven by plain calls, as the window's grid reports its events.
+#include "SaleFixture.h"
+
+namespace kvr::test {
+namespace {
+
+using namespace pos_shop;
+
+class PosCellFlow : public SaleFixture
+{
+protected:
+    void SetUp() override
+    {
+        SaleFixture::SetUp();
+        if (IsSkipped())
+            return;
+        exec(QStringLiteral("INSERT INTO ProductPrice (Product, ProductUnits, PriceType, Price) VALUES (1, 11, 0, 10), "
+                            "(2, 21, 0, 185)"));
+    }
+    // A new bill of the cash customer, with what the flow asks of the grid recorded.
+    pos::TFrPos& newBill()
+    {
+        pos::TFrPos& s = screen();
+        QObject::connect(&s, &pos::TFrPos::gridFieldRequested, [this](const QString& field) { fields << field; });
+        QObject::connect(&s.cellFlow(), &pos::LineCellFlow::checksWaiting, [this] { ++checksWaiting; });
+        QObject::connect(&s.cellFlow(), &pos::LineCellFlow::editingToFinish, [this] { ++editorsFinished; });
+        s.AcNewExecute();
+        s.FaGetCustomer1CustomerExit(QStringLiteral("CASH"));
+        s.SetDgDtColumn();
+        return s;
+    }
+    // The cashier types into a cell of the current line and the editor closes.
+    static void type(pos::TFrPos& s, const char* field, const QString& text)
+    {
+        s.QDt().edit();
+        s.QDt().setValue(QString::fromLatin1(field), text);
+        s.cellFlow().editCell(QString::fromLatin1(field));
+    }
+    static int productAt(pos::TFrPos& s, int row)
+    {
+        return s.QDt().fieldAt(row, QStringLiteral("Product")).asInteger();
+    }
+
+    QStringList fields;
+    int checksWaiting = 0;
+    int editorsFinished = 0;
+};
+
+TEST_P(PosCellFlow, ACellIsCheckedOnceTheGridHasSettledAndOnlyOnItsOwnLine)
+{
+    pos::TFrPos& s = newBill();
+    pos::LineCellFlow& flow = s.cellFlow();
+    type(s, "ProductCode", QStringLiteral("P001"));
+    flow.exitCell(QStringLiteral("ProductCode"));
+    EXPECT_EQ(checksWaiting, 1) << "one call for the checks that wait together";
+    EXPECT_EQ(productAt(s, 0), 0) << "nothing is checked while the grid is still in the cell";
+    flow.runWaitingChecks();
+    EXPECT_FALSE(flow.hasWaitingChecks());
+    EXPECT_EQ(productAt(s, 0), water);
+    EXPECT_DOUBLE_EQ(s.QHd().field(QStringLiteral("Total")).asFloat(), 10) << "the bill was recomputed";
+
+    // A line that is no longer current (a new bill, a scan that opened the next line) drops the
+    // checks that were waiting for it.
+    s.QDt().append();
+    type(s, "ProductCode", QStringLiteral("P002"));
+    s.QDt().setRecNo(0);
+    flow.runWaitingChecks();
+    EXPECT_EQ(productAt(s, 1), 0);
+    EXPECT_FALSE(flow.hasWaitingChecks());
+}
+
+TEST_P(PosCellFlow, AQuantityLeftForAnotherLineIsCheckedOnTheLineItWasTypedOn)
+{
+    exec(QStringLiteral("UPDATE Product SET Negative = 'N' WHERE Id = 1"));
+    exec(QStringLiteral("INSERT INTO ProductOnHand (Product, ProductUnits, Warehouse, BalanceYear, Quantity) "
+                        "VALUES (1, 11, %1, 2026, 5)")
+             .arg(backWh));
+    pos::TFrPos& s = newBill();
+    type(s, "ProductCode", QStringLiteral("P001"));
+    s.cellFlow().runWaitingChecks();
+    ASSERT_EQ(productAt(s, 0), water);
+    type(s, "Quantity", QStringLiteral("9"));
+    prompter.expectInformation();
+    s.cellFlow().leaveRow();
+    ASSERT_FALSE(prompter.asked().empty());
+    EXPECT_TRUE(prompter.asked().back().text.startsWith(QStringLiteral("จำนวนสินค้าไม่พอขาย")));
+    EXPECT_NE(s.QDt().field(QStringLiteral("Quantity")).asFloat(), 9.0);
+}
+
+TEST_P(PosCellFlow, OnlyAProductCodeTypedAgainIsEnteredAgain)
+{
+    pos::TFrPos& s = newBill();
+    pos::LineCellFlow& flow = s.cellFlow();
+    flow.retypeCell(QStringLiteral("Quantity"));
+    EXPECT_FALSE(flow.hasWaitingChecks());
+    s.QDt().setValue(QStringLiteral("ProductCode"), QStringLiteral("P002"));
+    flow.retypeCell(QStringLiteral("productcode"));
+    flow.runWaitingChecks();
+    EXPECT_EQ(productAt(s, 0), rice);
+}
+
+TEST_P(PosCellFlow, CellsThatNeedAProductSendTheCashierBackToTheCode)
+{
+    pos::TFrPos& s = newBill();
+    pos::LineCellFlow& flow = s.cellFlow();
+    const struct
+    {
+        const char* field;
+        bool byCashier;
+        bool backToCode;
+    } cases[] = {
+        {"WhCode", true, true},    {"LotNoCode", true, true}, {"UnitName", true, true}, {"Serial", true, true},
+        {"Quantity", true, false}, {"Discount", true, false}, {"WhCode", false, false}, // the grid following a new bill
+                                                                                        // moves nowhere
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + (c.byCashier ? " by the cashier" : " by the grid"));
+        fields.clear();
+        flow.enterCell(QString::fromLatin1(c.field), c.byCashier);
+        EXPECT_EQ(fields, c.backToCode ? QStringList{QStringLiteral("ProductCode")} : QStringList());
+    }
+    // With a product on the line the cells are its own.
+    type(s, "ProductCode", QStringLiteral("P001"));
+    flow.runWaitingChecks();
+    fields.clear();
+    flow.enterCell(QStringLiteral("WhCode"), true);
+    EXPECT_TRUE(fields.isEmpty());
+}
+
+TEST_P(PosCellFlow, PastTheLastLineANewOneOpensOnceTheLineHasAProduct)
+{
+    pos::TFrPos& s = newBill();
+    pos::LineCellFlow& flow = s.cellFlow();
+    flow.reachEnd();
+    EXPECT_EQ(s.QDt().recordCount(), 1) << "an empty line gets no other after it";
+    type(s, "ProductCode", QStringLiteral("P001"));
+    flow.reachEnd();
+    EXPECT_EQ(productAt(s, 0), water) << "the line's waiting checks ran first";
+    ASSERT_EQ(s.QDt().recordCount(), 2);
+    EXPECT_EQ(s.QDt().recNo(), 1);
+    EXPECT_EQ(fields.back(), QStringLiteral("ProductCode"));
+}
+
+TEST_P(PosCellFlow, KeysOfTheGrid)
+{
+    pos::TFrPos& s = newBill();
+    pos::LineCellFlow& flow = s.cellFlow();
+    QStringList searched;
+    s.setProductSearch([&searched](const QString& posType, QStringList&) {
+        searched << posType;
+        return false;
+    });
+    // F5 opens the search of the column, where it has one.
+    EXPECT_TRUE(flow.pressKey(Qt::Key_F5, QStringLiteral("ProductCode"), true));
+    EXPECT_EQ(searched, QStringList{QStringLiteral("P")});
+    EXPECT_FALSE(flow.pressKey(Qt::Key_F5, QStringLiteral("Total"), true));
+    // A key typed into the product code opens its editor: the customer is there.
+    EXPECT_FALSE(flow.pressKey(Qt::Key_A, QStringLiteral("ProductCode"), true));
+    // Moving off the line takes the cell being typed in and recomputes first; other keys do not.
+    const int before = editorsFinished;
+    EXPECT_FALSE(flow.pressKey(Qt::Key_Down, QStringLiteral("Quantity"), false));
+    EXPECT_FALSE(flow.pressKey(QKeyCombination(Qt::ControlModifier, Qt::Key_Down), QStringLiteral("Quantity"), false));
+    EXPECT_FALSE(flow.pressKey(Qt::Key_Right, QStringLiteral("Quantity"), false));
+    EXPECT_EQ(editorsFinished, before + 1);
+
+    // Without a customer the first key into the product code is refused, and the cursor goes to
+    // the customer.
+    s.QHd().setValue(QStringLiteral("Customer"), QVariant());
+    prompter.expectInformation();
+    EXPECT_TRUE(flow.pressKey(Qt::Key_A, QStringLiteral("ProductCode"), true));
+    EXPECT_EQ(prompter.asked().back().text, QStringLiteral("ยังไม่ได้ป้อนรหัสลูกค้า"));
+    EXPECT_EQ(s.focus(), pos::PosFocus::Customer);
+    EXPECT_FALSE(flow.pressKey(Qt::Key_A, QStringLiteral("ProductCode"), false)) << "an open editor types on";
+}
+
+TEST_P(PosCellFlow, SavingTakesTheCellBeingTypedAndTheChecksWaiting)
+{
+    pos::TFrPos& s = newBill();
+    type(s, "ProductCode", QStringLiteral("P001"));
+    const int before = editorsFinished;
+    s.cellFlow().finishTyping();
+    EXPECT_EQ(editorsFinished, before + 1);
+    EXPECT_EQ(productAt(s, 0), water);
+}
+
+KVR_INSTANTIATE_BACKENDS(PosCellFlow);
+
+} // namespace
+} // namespace kvr::test
