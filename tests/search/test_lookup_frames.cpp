@@ -61,7 +61,7 @@ TEST_P(LookupFrameTest, a_suspended_salesman_is_refused_and_an_active_one_taken)
         const char* name;
     };
     const Case cases[] = {
-        {"s01", false, 1, "สมศรี"}, {"S02", true, 0, ""}, {"S99", false, 0, ""}, {"S03", false, 3, "Somsak"}};
+        {"s01", false, somsri, "สมศรี"}, {"S02", true, 0, ""}, {"S99", false, 0, ""}, {"S03", false, somsak, "Somsak"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         const size_t before = told();
@@ -85,7 +85,7 @@ TEST_P(LookupFrameTest, the_search_works_only_while_the_field_has_the_focus_and_
 {
     TFaGetSalesman frame(*dm, prompter, runner);
     frame.bind(*header, QStringLiteral("Salesman"));
-    runner.setScript([](SearchScreen& s) { return ScriptedSearchRunner::choose(s, {}, QStringLiteral("S03")); });
+    runner.setScript(runner.choosing({}, QStringLiteral("S03")));
     EXPECT_FALSE(frame.FieldKeyDown(QKeyCombination(Qt::Key_F5)));
     frame.BtSearchClick();
     EXPECT_TRUE(runner.ran.isEmpty()) << "the button is disabled outside the field";
@@ -95,33 +95,33 @@ TEST_P(LookupFrameTest, the_search_works_only_while_the_field_has_the_focus_and_
     EXPECT_TRUE(frame.FieldKeyDown(QKeyCombination(Qt::Key_F5)));
     EXPECT_EQ(runner.ran, QStringList({QStringLiteral("ค้นหาพนักงานขาย")}));
     EXPECT_EQ(frame.lookup().text(), QStringLiteral("S03"));
-    EXPECT_EQ(value("Salesman").asInteger(), 3);
+    EXPECT_EQ(value("Salesman").asInteger(), somsak);
     frame.FieldExit();
     EXPECT_FALSE(frame.isSearchEnabled());
-    EXPECT_EQ(value("Salesman").asInteger(), 3);
+    EXPECT_EQ(value("Salesman").asInteger(), somsak);
 }
 
 TEST_P(LookupFrameTest, under_the_user_restriction_only_granted_warehouses_resolve_and_are_listed)
 {
     struct Case
     {
-        const char* flag;
+        bool restricted;
         const char* code;
         int id;
         const char* name;
     };
-    const Case cases[] = {{"Y", "MAIN", 1, "หน้าร้าน"}, {"Y", "BACK", 0, ""}, {"N", "BACK", 2, "หลังร้าน"}};
+    const Case cases[] = {
+        {true, "MAIN", mainWarehouse, "หน้าร้าน"}, {true, "BACK", 0, ""}, {false, "BACK", backWarehouse, "หลังร้าน"}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(
-            QStringLiteral("%1 with restriction %2").arg(QLatin1String(c.code), QLatin1String(c.flag)).toStdString());
-        setConfig(QStringLiteral("CheckUserWarehouseFlag = '%1'").arg(QLatin1String(c.flag)));
+        SCOPED_TRACE(std::string(c.code) + (c.restricted ? " restricted" : ""));
+        setConfig({{"CheckUserWarehouseFlag", test::flag(c.restricted)}});
         TFaGetWarehouse frame(*dm, prompter, runner);
         frame.bind(*header, QStringLiteral("Warehouse"));
         frame.typeCode(QLatin1String(c.code));
         EXPECT_EQ(value("Warehouse").asInteger(), c.id);
         EXPECT_EQ(frame.lookup().description(), QString::fromUtf8(c.name));
     }
-    setConfig(QStringLiteral("CheckUserWarehouseFlag = 'Y'"));
+    setConfig({{"CheckUserWarehouseFlag", test::flag(true)}});
     TFaGetWarehouse frame(*dm, prompter, runner);
     QStringList listed;
     runner.setScript([&](SearchScreen& s) {
@@ -150,7 +150,7 @@ TEST_P(LookupFrameTest, the_tax_frame_copies_the_chosen_rate_into_the_rate_colum
         SCOPED_TRACE(rate);
         frame.chooseRow(row);
         frame.ListTaxCodeExit();
-        EXPECT_EQ(value("TaxCode").asInteger(), row == v7 ? 1 : 2);
+        EXPECT_EQ(value("TaxCode").asInteger(), row == v7 ? vat7 : vat0);
         EXPECT_DOUBLE_EQ(value("TaxRate").asFloat(), rate);
         EXPECT_EQ(frame.currentRow(), row);
     }
@@ -204,10 +204,10 @@ TEST_P(LookupFrameTest, department_and_province_take_codes_of_their_own_group_or
         const char* code;
         int id;
     };
-    const Case cases[] = {{&department, "Department", "SALE", 1},
+    const Case cases[] = {{&department, "Department", "SALE", saleDepartment},
                           {&department, "Department", "BKK", 0},
                           {&department, "Department", "", 0},
-                          {&province, "ShipProvince", "CNX", 4},
+                          {&province, "ShipProvince", "CNX", chiangMai},
                           {&province, "ShipProvince", "SALE", 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(QStringLiteral("%1 = '%2'").arg(QLatin1String(c.field), QLatin1String(c.code)).toStdString());
@@ -215,11 +215,11 @@ TEST_P(LookupFrameTest, department_and_province_take_codes_of_their_own_group_or
         EXPECT_EQ(value(c.field).asInteger(), c.id);
         EXPECT_EQ(c.frame->lookup().isAccepted(), c.id > 0 || *c.code == 0);
     }
-    runner.setScript([](SearchScreen& s) { return ScriptedSearchRunner::choose(s, {}, QStringLiteral("BKK")); });
+    runner.setScript(runner.choosing({}, QStringLiteral("BKK")));
     province.FieldEnter();
     province.BtSearchClick();
     EXPECT_EQ(runner.ran, QStringList({QStringLiteral("ค้นหา รายชื่อจังหวัด")}));
-    EXPECT_EQ(value("ShipProvince").asInteger(), 3);
+    EXPECT_EQ(value("ShipProvince").asInteger(), bangkok);
     EXPECT_EQ(province.lookup().description(), QStringLiteral("กรุงเทพมหานคร"));
 }
 
@@ -227,18 +227,18 @@ TEST_P(LookupFrameTest, blocked_banks_do_not_resolve_and_a_chosen_bank_unlocks_t
 {
     TFaGetCompanyBank frame(*dm, prompter, runner);
     frame.bind(*header, QStringLiteral("CompanyBank"));
-    for (const auto& [code, id] : {std::pair{"KBANK", 1}, std::pair{"SCB", 0}, std::pair{"BBL", 3}}) {
+    for (const auto& [code, id] : {std::pair{"KBANK", kbank}, std::pair{"SCB", 0}, std::pair{"BBL", bbl}}) {
         SCOPED_TRACE(code);
         frame.typeCode(QLatin1String(code));
         EXPECT_EQ(value("CompanyBank").asInteger(), id);
     }
     frame.setFieldEnabled(false);
-    runner.setScript([](SearchScreen& s) { return ScriptedSearchRunner::choose(s, {}, QStringLiteral("KBANK")); });
+    runner.setScript(runner.choosing({}, QStringLiteral("KBANK")));
     frame.FieldEnter();
     frame.BtSearchClick();
     EXPECT_TRUE(frame.isFieldEnabled());
     EXPECT_TRUE(frame.isSearchEnabled());
-    EXPECT_EQ(value("CompanyBank").asInteger(), 1);
+    EXPECT_EQ(value("CompanyBank").asInteger(), kbank);
 }
 
 TEST_P(LookupFrameTest, the_remark_takes_a_chosen_description_and_at_most_255_characters)
@@ -248,7 +248,7 @@ TEST_P(LookupFrameTest, the_remark_takes_a_chosen_description_and_at_most_255_ch
     frame.setMiscGroup(QStringLiteral("REM_SALE"));
     frame.setText(QString(300, QLatin1Char('x')));
     EXPECT_EQ(value("Remark").asString().size(), 255);
-    runner.setScript([](SearchScreen& s) { return ScriptedSearchRunner::choose(s, {}, QStringLiteral("ลูกค้าประจำ")); });
+    runner.setScript(runner.choosing({}, QStringLiteral("ลูกค้าประจำ")));
     frame.FieldEnter();
     EXPECT_TRUE(frame.FieldKeyDown(QKeyCombination(Qt::Key_F5)));
     EXPECT_EQ(runner.ran, QStringList({QStringLiteral("ค้นหาหมายเหตุ")}));
