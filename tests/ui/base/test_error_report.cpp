@@ -1,3 +1,4 @@
+#include "ErrorHandlerFixture.h"
 #include "data/DbError.h"
 #include "data/TDMConfig.h"
 #include "support/ScriptedPrompter.h"
@@ -142,12 +143,12 @@ TEST_F(ErrorReportSenderTest, delivery_that_fails_is_reported_with_the_reason)
 
 // "Send Error" through the application's handler: the report reaches its destination, and the
 // user hears when it could not be sent.
-class SendErrorTest : public ::testing::Test
+class SendErrorTest : public test::ErrorHandlerFixture
 {
 protected:
     void SetUp() override
     {
-        server.createDatabase(QStringLiteral("KVR_CONFIG"));
+        ErrorHandlerFixture::SetUp();
         data::SessionContext& session = config.mutableSession();
         session.CompanyDbName = QStringLiteral("SHOP");
         session.MenuCaption = QStringLiteral("POS");
@@ -155,10 +156,6 @@ protected:
     }
     QString folder() const { return QDir(server.workingDirectory()).filePath(QStringLiteral("errors")); }
 
-    test::TestServer server{test::BackendKind::Sqlite};
-    data::TDMConfig config{server.workingDirectory()};
-    ScriptedPrompter prompter;
-    ui::ExceptionHandler handler{config, prompter};
     const data::DbError duplicateKey{QStringLiteral("UNIQUE constraint failed: Warehouse.Code"),
                                      {data::DbFailure::Duplicate, {}}};
 };
