@@ -22,7 +22,7 @@ protected:
     int somying = 0, frontWarehouse = 0, frontDepartment = 0;
     int pos01 = 0; // in use, on the ground floor, with the salesman, warehouse and department; 19200 baud
     int pos02 = 0; // blocked
-    int pos03 = 0; // Blocked and Location null: in use, never listed by location
+    int pos03 = 0; // Blocked and Location null: no shift opens on it, never listed by location
     int pos04 = 0; // in use, in the back office; 4800 baud
     ScriptedSearchRunner runner;
 };

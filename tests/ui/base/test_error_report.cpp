@@ -160,10 +160,12 @@ protected:
                                      {data::DbFailure::Duplicate, {}}};
 };
 
-TEST_F(SendErrorTest, send_error_delivers_the_report_of_what_the_dialog_showed)
+TEST_F(SendErrorTest, send_error_delivers_the_report_of_what_the_dialog_showed_and_dont_send_nothing)
 {
     writeIni(server.workingDirectory(), QStringLiteral("Folder"), QStringLiteral("errors"));
-    prompter.answerErrorDialog(ErrorDialogAnswer::Send);
+    prompter.answerErrorDialog(ErrorDialogAnswer::DontSend).answerErrorDialog(ErrorDialogAnswer::Send);
+    handler.handle(std::make_exception_ptr(duplicateKey));
+    EXPECT_TRUE(filesIn(folder()).isEmpty());
     handler.handle(std::make_exception_ptr(duplicateKey));
     const QStringList files = filesIn(folder());
     ASSERT_EQ(files.size(), 1);
@@ -172,24 +174,13 @@ TEST_F(SendErrorTest, send_error_delivers_the_report_of_what_the_dialog_showed)
                   QStringLiteral("\nข้อมูลที่เพิ่มซ้ำกับข้อมูลที่มีอยู่แล้ว\nUNIQUE CONSTRAINT FAILED: WAREHOUSE.CODE\n"));
 }
 
-TEST_F(SendErrorTest, dont_send_delivers_nothing)
-{
-    writeIni(server.workingDirectory(), QStringLiteral("Folder"), QStringLiteral("errors"));
-    prompter.answerErrorDialog(ErrorDialogAnswer::DontSend);
-    handler.handle(std::make_exception_ptr(duplicateKey));
-    EXPECT_TRUE(filesIn(folder()).isEmpty());
-}
-
-TEST_F(SendErrorTest, send_error_without_delivery_set_up_says_the_report_was_not_sent)
+TEST_F(SendErrorTest, send_error_that_is_not_delivered_tells_the_user_why)
 {
     prompter.answerErrorDialog(ErrorDialogAnswer::Send).expectInformation();
-    handler.handleMessage(QStringLiteral("boom"));
+    handler.handleMessage(QStringLiteral("boom")); // no delivery set up
     ASSERT_EQ(prompter.asked(ScriptedPrompter::Kind::Information).size(), 1u);
     EXPECT_TRUE(prompter.asked(ScriptedPrompter::Kind::Information)[0].text.contains(QStringLiteral("not sent")));
-}
 
-TEST_F(SendErrorTest, send_error_that_fails_warns_with_the_reason)
-{
     writeIni(server.workingDirectory(), QStringLiteral("Command"), QStringLiteral("sh -c \"exit 2\""));
     prompter.answerErrorDialog(ErrorDialogAnswer::Send).expectWarning();
     handler.handleMessage(QStringLiteral("boom"));
