@@ -1,70 +1,30 @@
 #pragma once
 
-#include "data/Connection.h"
-#include "data/TDM.h"
-#include "data/TDMConfig.h"
-#include "search/SearchRunner.h"
-#include "search/SearchScreen.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TestServer.h"
-
-#include <QStringList>
-#include <QVariant>
-#include <functional>
-#include <initializer_list>
-#include <memory>
-#include <utility>
+#include "support/ScriptedSearchRunner.h"
+#include "support/SessionFixture.h"
+#include "util/QStringPrinter.h"
 
 namespace kvr::test {
 
-// Runs the search dialogs through their screen classes, as the user would: the script decides
-// what to search and which row to choose. Without a script every dialog is cancelled.
-class ChoosingRunner : public search::SearchRunner
+// Both backends, the session of user 1 on SHOP, and what the shift dialog and the machine
+// register read: coins and notes, a salesman, warehouse and department, and four machines.
+class AdminFixture : public SessionFixture
 {
-public:
-    bool run(search::SearchScreen& search) override
-    {
-        captions << search.caption();
-        return script && script(search);
-    }
-    // Opens the dialog, searches with the location typed and keeps the rows listed; chooses the
-    // row with that code, or cancels when it is empty or not listed.
-    bool searchLocation(search::SearchScreen& search, const QString& location, const QString& code);
-
-    std::function<bool(search::SearchScreen&)> script;
-    QStringList captions;
-    QStringList listed; // MachineCode of each row of the last search, in order
-};
-
-// A shop on either backend with what the shift dialog and the machine register read: coins and
-// notes, four machines (in use, blocked, never flagged, back office), a salesman, warehouse and
-// department. Machine ids are 1..4 in that order.
-class AdminFixture : public BackendTest
-{
-public:
-    using Params = std::initializer_list<std::pair<const char*, QVariant>>;
-
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void buildShop(ShopBuilder& shop) override;
 
-    // Statements of this session, on the program's own company connection.
-    int exec(const QString& sql, Params params = {});
-    QVariant scalar(const QString& sql, Params params = {});
-    // Statements of another counter: a second connection to the same database.
-    int execElsewhere(const QString& sql, Params params = {});
+    // A shift another counter opened on `day` at 8:30, with a float row per (coin, pieces).
+    int shiftElsewhere(const QDate& day, int machine, int number, bool closed,
+                       const std::vector<std::pair<int, int>>& counted = {});
 
-    void setLockPosDate(bool locked);
-    // A shift written as another counter would have left it, with one float row per count
-    // (coin id, pieces); its id.
-    int insertShift(const QDate& date, int machineId, int shiftNo, const QString& closed,
-                    std::initializer_list<std::pair<int, int>> counts);
-
-    std::unique_ptr<data::TDMConfig> config;
-    std::unique_ptr<data::TDM> dm;
-    std::unique_ptr<data::Connection> other;
-    ScriptedPrompter prompter;
-    ChoosingRunner runner;
+    // Written in this order, which is not that of their value.
+    int baht1 = 0, note1000 = 0, satang25 = 0, note100 = 0, baht10 = 0, note20 = 0;
+    int somying = 0, frontWarehouse = 0, frontDepartment = 0;
+    int pos01 = 0; // in use, on the ground floor, with the salesman, warehouse and department; 19200 baud
+    int pos02 = 0; // blocked
+    int pos03 = 0; // Blocked and Location null: no shift opens on it, never listed by location
+    int pos04 = 0; // in use, in the back office; 4800 baud
+    ScriptedSearchRunner runner;
 };
 
 } // namespace kvr::test

@@ -2,6 +2,7 @@
 
 #include "admin/TFrPosMachineNo.h"
 #include "data/DbError.h"
+#include "data/Query.h"
 #include "devices/CustomerDisplay.h"
 #include "support/PtyPair.h"
 
@@ -71,8 +72,7 @@ protected:
     }
     int machines(const QString& code)
     {
-        return scalar(QStringLiteral("SELECT COUNT(*) FROM PosMachineNo WHERE MachineCode = :Code"), {{"Code", code}})
-            .toInt();
+        return count(QStringLiteral("SELECT COUNT(*) FROM PosMachineNo WHERE MachineCode = :Code"), {{"Code", code}});
     }
     // The screen is back at its empty start: only the code can be typed.
     void expectEmptyStart()
@@ -96,9 +96,6 @@ const std::pair<const char*, QVariant> kTyped[] = {
     {"Remark", QStringLiteral("0105551234567")},
     {"PrinterName", QStringLiteral("TM-U220")},
     {"PrinterCode", QStringLiteral("KU")},
-    {"WareHouse", 1},
-    {"Salesman", 1},
-    {"Department", 1},
     {"CashDrawer", QStringLiteral("COM3:")},
     {"BaudRate", 2400},
     {"PosDisplayHello1", QStringLiteral("สวัสดีครับ")},
@@ -162,7 +159,11 @@ TEST_P(MachineRegister, leaving_the_code_loads_the_machine_or_starts_a_new_one_w
 TEST_P(MachineRegister, a_new_machine_is_saved_with_every_column_and_read_back_the_same)
 {
     leaveCode(QStringLiteral("pos09"));
+    const std::pair<const char*, QVariant> lookups[] = {
+        {"WareHouse", frontWarehouse}, {"Salesman", somying}, {"Department", frontDepartment}};
     for (const auto& [column, value] : kTyped)
+        type(column, value);
+    for (const auto& [column, value] : lookups)
         type(column, value);
     prompter.answerConfirm(true);
     ASSERT_TRUE(screen->AcSave().execute());
@@ -178,6 +179,8 @@ TEST_P(MachineRegister, a_new_machine_is_saved_with_every_column_and_read_back_t
         SCOPED_TRACE(column);
         EXPECT_EQ(onScreen(column).toString(), value.toString());
     }
+    for (const auto& [column, value] : lookups)
+        EXPECT_EQ(onScreen(column).toInt(), value.toInt()) << column;
     type("Location", QStringLiteral("ย้ายไปชั้น 1"));
     type("Blocked", QVariant());
     prompter.answerConfirm(true);
@@ -216,13 +219,13 @@ TEST_P(MachineRegister, a_failed_write_is_rolled_back_and_the_record_stays_edita
         bool deleting;
         std::function<void()> repair;
     };
-    const auto registerPos09 = [this] {
-        execElsewhere(QStringLiteral("INSERT INTO PosMachineNo (MachineCode, Location) VALUES ('POS09', 'ที่อื่น')"));
-    };
+    const auto registerPos09 = [this] { shop->machine({.code = "POS09", .location = "ที่อื่น"}); };
     const auto removeElsewhere = [this](const char* code) {
         return [this, code] {
-            execElsewhere(QStringLiteral("DELETE FROM PosMachineNo WHERE MachineCode = :Code"),
-                          {{"Code", QString::fromLatin1(code)}});
+            kvr::data::Query remove(shop->connection(),
+                                    QStringLiteral("DELETE FROM PosMachineNo WHERE MachineCode = :Code"));
+            remove.setParam(QStringLiteral("Code"), QString::fromLatin1(code));
+            remove.execSql();
         };
     };
     const Case cases[] = {
@@ -257,56 +260,33 @@ TEST_P(MachineRegister, a_failed_write_is_rolled_back_and_the_record_stays_edita
     }
 }
 
-TEST_P(MachineRegister, the_search_puts_the_chosen_code_into_the_code_field)
-{
-    QStringList captions;
-    std::optional<QString> answer = QStringLiteral("POS04");
-    screen->setMachineSearch([&](const QString& caption) {
-        captions << caption;
-        return answer;
-    });
-    const int focusBefore = codeFocused;
-    screen->BtSearchClick();
-    EXPECT_EQ(captions, QStringList{QStringLiteral("ค้นหาขายหน้าร้าน")});
-    EXPECT_EQ(screen->codeText(), QStringLiteral("POS04"));
-    EXPECT_EQ(codeFocused, focusBefore + 1);
-    screen->CodeExit();
-    EXPECT_EQ(onScreen("Location").toString(), QStringLiteral("คลังหลังร้าน"));
-    // The code of a loaded machine stays: no search until New.
-    screen->BtSearchClick();
-    EXPECT_EQ(captions.size(), 1);
-    ASSERT_TRUE(screen->AcNew().execute());
-    answer.reset();
-    screen->BtSearchClick();
-    EXPECT_TRUE(screen->codeText().isEmpty());
-}
-
-TEST_P(MachineRegister, the_search_lists_machines_with_a_location_in_location_order_and_loads_the_choice)
+TEST_P(MachineRegister, the_search_lists_machines_with_a_location_and_puts_the_choice_into_the_code_field)
 {
     const std::tuple<const char*, QStringList> searches[] = {
-        // POS03 has no location and is never listed.
+        // In location order; POS03 has no location and is never listed.
         {"", {QStringLiteral("POS04"), QStringLiteral("POS02"), QStringLiteral("POS01")}},
         {"ชั้น", {QStringLiteral("POS02"), QStringLiteral("POS01")}},
         {"ไม่มีที่นี่", {}},
     };
     for (const auto& [location, listed] : searches) {
         SCOPED_TRACE(location);
-        runner.script = [this, location = location](kvr::search::SearchScreen& search) {
-            return runner.searchLocation(search, QString::fromUtf8(location), QString());
-        };
+        runner.setScript(runner.choosing({{QStringLiteral("Location"), QString::fromUtf8(location)}}, QString()));
         screen->BtSearchClick();
         EXPECT_EQ(runner.listed, listed);
-        EXPECT_TRUE(screen->codeText().isEmpty());
+        EXPECT_TRUE(screen->codeText().isEmpty()) << "cancelled: the field stays empty";
     }
-    runner.script = [this](kvr::search::SearchScreen& search) {
-        return runner.searchLocation(search, QString(), QStringLiteral("POS02"));
-    };
+    runner.setScript(runner.choosing({}, QStringLiteral("POS02")));
+    const int focusBefore = codeFocused;
     screen->BtSearchClick();
-    EXPECT_EQ(runner.captions.back(), QStringLiteral("ค้นหาขายหน้าร้าน"));
+    EXPECT_EQ(runner.ran.back(), QStringLiteral("ค้นหาขายหน้าร้าน"));
     EXPECT_EQ(screen->codeText(), QStringLiteral("POS02"));
+    EXPECT_EQ(codeFocused, focusBefore + 1);
     screen->CodeExit();
     EXPECT_TRUE(screen->isExistingMachine());
     EXPECT_EQ(onScreen("Location").toString(), QStringLiteral("ชั้น 2"));
+    // The code of a loaded machine stays: no search until New.
+    screen->BtSearchClick();
+    EXPECT_EQ(runner.ran.size(), 4);
 }
 
 TEST_P(MachineRegister, the_lookups_take_codes_only_while_a_machine_is_edited)
@@ -324,16 +304,16 @@ TEST_P(MachineRegister, the_lookups_take_codes_only_while_a_machine_is_edited)
         EXPECT_TRUE(frames()[i]->isFieldEnabled());
         EXPECT_EQ(frames()[i]->lookup().description(), names[qsizetype(i)]);
     }
-    exec(QStringLiteral("INSERT INTO Warehouse (Code, Name) VALUES ('BACK', 'คลังหลังร้าน')"));
+    const int back = shop->warehouse(QStringLiteral("BACK"), QStringLiteral("คลังหลังร้าน"));
     screen->FaGetWarehouse1().typeCode(QStringLiteral("back"));
     screen->FaGetDepartment1().typeCode(QString()); // a machine may have no department
-    EXPECT_EQ(onScreen("WareHouse").toInt(), 2);
+    EXPECT_EQ(onScreen("WareHouse").toInt(), back);
     EXPECT_TRUE(onScreen("Department").isNull());
     prompter.answerConfirm(true);
     ASSERT_TRUE(screen->AcSave().execute());
-    EXPECT_EQ(stored(QStringLiteral("POS01"), "WareHouse").toInt(), 2);
+    EXPECT_EQ(stored(QStringLiteral("POS01"), "WareHouse").toInt(), back);
     EXPECT_TRUE(stored(QStringLiteral("POS01"), "Department").isNull());
-    EXPECT_EQ(stored(QStringLiteral("POS01"), "Salesman").toInt(), 1);
+    EXPECT_EQ(stored(QStringLiteral("POS01"), "Salesman").toInt(), somying);
     for (kvr::search::LookupFrame* frame : frames()) {
         EXPECT_FALSE(frame->isFieldEnabled());
         EXPECT_TRUE(frame->lookup().description().isEmpty());
@@ -374,28 +354,6 @@ TEST_P(MachineRegister, the_device_tests_use_the_values_on_screen_before_they_ar
     EXPECT_FALSE(screen->DtestClick());
     EXPECT_LT(clock.elapsed(), 2 * screen->Comport().OutputTimeout() + 1000);
     EXPECT_TRUE(prompter.asked().empty());
-}
-
-TEST_P(MachineRegister, a_click_on_the_toolbar_switches_the_captions_language)
-{
-    const std::tuple<QString kvr::admin::PosMachineCaptions::*, const char*, const char*> captions[] = {
-        {&kvr::admin::PosMachineCaptions::code, "รหัสเครื่องขายสด", "Cashier No"},
-        {&kvr::admin::PosMachineCaptions::location, "ตำแหน่งที่ตั้ง", "Location"},
-        {&kvr::admin::PosMachineCaptions::blocked, "ระงับการใช้งาน", "Blocked"},
-        {&kvr::admin::PosMachineCaptions::printerCode, "รหัสภาษาไทย", "Thai Code"},
-        {&kvr::admin::PosMachineCaptions::drawerPort, "COM ลิ้นชัก", "Cash Drawer"},
-        {&kvr::admin::PosMachineCaptions::displayPort, "COM port", "COM port"},
-    };
-    int refreshed = 0;
-    QObject::connect(screen.get(), &TFrPosMachineNo::captionsChanged, [&] { ++refreshed; });
-    for (const bool thai : {true, false, true}) {
-        SCOPED_TRACE(thai ? "Thai" : "English");
-        EXPECT_EQ(screen->thaiCaptions(), thai);
-        for (const auto& [member, th, en] : captions)
-            EXPECT_EQ(screen->captions().*member, QString::fromUtf8(thai ? th : en));
-        screen->switchCaptionLanguage();
-    }
-    EXPECT_EQ(refreshed, 3);
 }
 
 TEST_P(MachineRegister, exit_asks_once_and_no_keeps_the_screen)

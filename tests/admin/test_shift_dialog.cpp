@@ -3,6 +3,7 @@
 #include "admin/CurrentShift.h"
 #include "admin/TFrPosShiftNo.h"
 #include "data/DbError.h"
+#include "data/Query.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +17,7 @@ namespace {
 
 const QDate kDay(2026, 3, 14);
 
-// Coin ids of the fixture, largest value first, and their face values.
-const int kCoinsByValue[] = {2, 4, 6, 5, 1, 3};
+// The face values of the fixture's coins, as the float lists them: largest first.
 const double kFaces[] = {1000, 100, 20, 10, 1, 0.25};
 
 class ShiftDialog : public kvr::test::AdminFixture
@@ -31,6 +31,7 @@ protected:
         dialog = std::make_unique<TFrPosShiftNo>(prompter, *dm, current, runner);
         QObject::connect(dialog.get(), &TFrPosShiftNo::focusRequested, [this](ShiftFocus f) { focus = f; });
         dialog->FormShow();
+        coinsByValue = {note1000, note100, note20, baht10, baht1, satang25};
     }
     void TearDown() override
     {
@@ -49,12 +50,11 @@ protected:
             dialog->DgShiftMoneyEnter();
     }
 
-    int shiftRows() { return scalar(QStringLiteral("SELECT COUNT(*) FROM PosShiftNo")).toInt(); }
+    int shiftRows() { return count(QStringLiteral("SELECT COUNT(*) FROM PosShiftNo")); }
     int shiftLogs(int shiftId)
     {
-        return scalar(QStringLiteral("SELECT COUNT(*) FROM UserLog WHERE FunctionListId = 4 AND DocumentId = :Id"),
-                      {{"Id", shiftId}})
-            .toInt();
+        return count(QStringLiteral("SELECT COUNT(*) FROM UserLog WHERE FunctionListId = 4 AND DocumentId = :Id"),
+                     {{"Id", shiftId}});
     }
     QVariant shiftValue(int id, const char* column)
     {
@@ -80,6 +80,7 @@ protected:
     CurrentShift current;
     std::unique_ptr<TFrPosShiftNo> dialog;
     ShiftFocus focus = ShiftFocus::Date;
+    std::vector<int> coinsByValue;
 };
 
 } // namespace
@@ -88,7 +89,7 @@ TEST_P(ShiftDialog, opening_locks_the_date_by_the_company_setting_and_waits_for_
 {
     for (const bool locked : {false, true}) {
         SCOPED_TRACE(locked ? "LockPosDate Y" : "LockPosDate N");
-        setLockPosDate(locked);
+        setConfig({{"LockPosDate", kvr::test::flag(locked)}});
         dialog->FormShow();
         EXPECT_EQ(dialog->controls().dateEnabled, !locked);
         EXPECT_FALSE(dialog->controls().gridEnabled);
@@ -101,30 +102,29 @@ TEST_P(ShiftDialog, opening_locks_the_date_by_the_company_setting_and_waits_for_
     }
 }
 
-TEST_P(ShiftDialog, an_incomplete_header_stays_idle_without_a_word)
+TEST_P(ShiftDialog, an_incomplete_header_stays_idle_and_a_machine_not_in_use_is_refused)
 {
-    const std::pair<const char*, const char*> headers[] = {{"", "1"}, {"  ", "1"}, {"POS01", ""}, {"POS01", "  "}};
-    for (const auto& [machine, shiftNo] : headers) {
-        SCOPED_TRACE(std::string(machine) + "/" + shiftNo);
-        enterHeader(QString::fromUtf8(machine), QString::fromUtf8(shiftNo));
+    struct Case
+    {
+        const char* machine;
+        const char* shiftNo;
+        bool refused; // told, where an incomplete header is not a word
+    };
+    const Case cases[] = {{"", "1", false},     {"  ", "1", false},   {"POS01", "", false}, {"POS01", "  ", false},
+                          {"POS02", "1", true}, {"POS03", "1", true}, {"NOPE", "1", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.machine) + "/" + c.shiftNo);
+        const size_t before = prompter.asked().size();
+        if (c.refused)
+            prompter.expectInformation();
+        enterHeader(QString::fromUtf8(c.machine), QString::fromUtf8(c.shiftNo));
+        ASSERT_EQ(prompter.asked().size() - before, c.refused ? 1u : 0u);
+        if (c.refused) {
+            EXPECT_EQ(prompter.asked().back().text, QString::fromUtf8(TFrPosShiftNo::kBlockedMachine));
+        }
         EXPECT_FALSE(dialog->controls().gridEnabled);
         EXPECT_FALSE(dialog->controls().okEnabled);
         EXPECT_FALSE(dialog->BtOkClick());
-    }
-    EXPECT_TRUE(prompter.asked().empty());
-    EXPECT_EQ(shiftRows(), 0);
-}
-
-TEST_P(ShiftDialog, blocked_unflagged_and_unknown_machines_are_refused)
-{
-    for (const char* machine : {"POS02", "POS03", "NOPE"}) {
-        SCOPED_TRACE(machine);
-        prompter.expectInformation();
-        enterHeader(QString::fromLatin1(machine), QStringLiteral("1"));
-        ASSERT_FALSE(prompter.asked().empty());
-        EXPECT_EQ(prompter.asked().back().text, QString::fromUtf8(TFrPosShiftNo::kBlockedMachine));
-        EXPECT_FALSE(dialog->controls().gridEnabled);
-        EXPECT_FALSE(dialog->controls().okEnabled);
     }
     EXPECT_EQ(shiftRows(), 0);
 }
@@ -138,7 +138,7 @@ TEST_P(ShiftDialog, a_new_shift_counted_at_zero_keeps_one_float_row_per_coin_and
     ASSERT_EQ(money.recordCount(), 6);
     for (int row = 0; row < 6; ++row) {
         SCOPED_TRACE(row);
-        EXPECT_EQ(money.fieldAt(row, QStringLiteral("Coin")).asInteger(), kCoinsByValue[row]);
+        EXPECT_EQ(money.fieldAt(row, QStringLiteral("Coin")).asInteger(), coinsByValue[size_t(row)]);
         EXPECT_EQ(money.fieldAt(row, QStringLiteral("Quantity")).asInteger(), 0);
     }
     EXPECT_EQ(dialog->totalText(), QStringLiteral("0.00"));
@@ -152,14 +152,15 @@ TEST_P(ShiftDialog, a_new_shift_counted_at_zero_keeps_one_float_row_per_coin_and
     EXPECT_EQ(current.CurrentShiftId(), id);
     EXPECT_EQ(current.CurrentShiftDate(), kDay.startOfDay());
     EXPECT_EQ(shiftValue(id, "ShiftDate").toDateTime(), kDay.startOfDay());
-    EXPECT_EQ(shiftValue(id, "PosMachineNo").toInt(), 1);
+    EXPECT_EQ(shiftValue(id, "PosMachineNo").toInt(), pos01);
     EXPECT_EQ(shiftValue(id, "ShiftNo").toInt(), 1);
     EXPECT_EQ(shiftValue(id, "OpenMoney").toDouble(), 0.0);
     EXPECT_EQ(shiftValue(id, "Closed").toString(), QStringLiteral("N"));
     const QDateTime opened = shiftValue(id, "OpenTime").toDateTime();
     EXPECT_GE(opened, before);
     EXPECT_EQ(shiftValue(id, "CloseTime").toDateTime(), opened);
-    EXPECT_EQ(savedCounts(id), (std::map<int, int>{{1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}}));
+    const std::map<int, int> none = {{baht1, 0}, {note1000, 0}, {satang25, 0}, {note100, 0}, {baht10, 0}, {note20, 0}};
+    EXPECT_EQ(savedCounts(id), none);
     EXPECT_EQ(shiftLogs(id), 1);
 }
 
@@ -206,11 +207,11 @@ TEST_P(ShiftDialog, passing_through_an_unchanged_header_keeps_the_count_and_a_ch
 
 TEST_P(ShiftDialog, reopening_an_open_shift_shows_its_counts_and_replaces_its_float)
 {
-    const int id = insertShift(kDay, 1, 1, QStringLiteral("N"), {{2, 1}, {4, 5}, {1, 10}});
+    const int id = shiftElsewhere(kDay, pos01, 1, false, {{note1000, 1}, {note100, 5}, {baht1, 10}});
     const QDateTime opened = shiftValue(id, "OpenTime").toDateTime();
     const QVariant firstRowId = scalar(QStringLiteral("SELECT MIN(Id) FROM PosShiftMoney"));
     // A coin added since the float was counted is not offered for this shift.
-    exec(QStringLiteral("INSERT INTO Coin (Description, Fraction) VALUES ('ธนบัตร 500 บาท', 500)"));
+    shop->coin(QStringLiteral("ธนบัตร 500 บาท"), 500);
 
     enterHeader(QStringLiteral("POS01"), QStringLiteral("1"));
     kvr::data::CachedDataset& money = dialog->QShiftMoney();
@@ -218,7 +219,7 @@ TEST_P(ShiftDialog, reopening_an_open_shift_shows_its_counts_and_replaces_its_fl
     EXPECT_DOUBLE_EQ(dialog->ShiftCashTotal(), 1510.0);
     int hundredsRow = -1;
     for (int row = 0; row < money.recordCount(); ++row) {
-        if (money.fieldAt(row, QStringLiteral("Coin")).asInteger() == 4)
+        if (money.fieldAt(row, QStringLiteral("Coin")).asInteger() == note100)
             hundredsRow = row;
     }
     ASSERT_GE(hundredsRow, 0);
@@ -230,14 +231,14 @@ TEST_P(ShiftDialog, reopening_an_open_shift_shows_its_counts_and_replaces_its_fl
     EXPECT_EQ(shiftRows(), 1);
     EXPECT_DOUBLE_EQ(shiftValue(id, "OpenMoney").toDouble(), 1210.0);
     EXPECT_EQ(shiftValue(id, "OpenTime").toDateTime(), opened);
-    EXPECT_EQ(savedCounts(id), (std::map<int, int>{{1, 10}, {2, 1}, {4, 2}}));
+    EXPECT_EQ(savedCounts(id), (std::map<int, int>{{baht1, 10}, {note1000, 1}, {note100, 2}}));
     EXPECT_EQ(scalar(QStringLiteral("SELECT MIN(Id) FROM PosShiftMoney")), firstRowId) << "rows updated, not replaced";
     EXPECT_EQ(shiftLogs(id), 0) << "only a new shift is logged";
 }
 
 TEST_P(ShiftDialog, a_closed_shift_is_refused_and_the_dialog_starts_over)
 {
-    const int id = insertShift(kDay, 1, 3, QStringLiteral("Y"), {{2, 1}});
+    const int id = shiftElsewhere(kDay, pos01, 3, true, {{note1000, 1}});
     prompter.expectInformation();
     enterHeader(QStringLiteral("POS01"), QStringLiteral("3"));
     ASSERT_EQ(prompter.asked().size(), 1u);
@@ -250,9 +251,9 @@ TEST_P(ShiftDialog, a_closed_shift_is_refused_and_the_dialog_starts_over)
 
 TEST_P(ShiftDialog, a_shift_closed_elsewhere_while_counting_is_not_opened_again)
 {
-    const int id = insertShift(kDay, 1, 1, QStringLiteral("N"), {{2, 1}});
+    const int id = shiftElsewhere(kDay, pos01, 1, false, {{note1000, 1}});
     enterHeader(QStringLiteral("POS01"), QStringLiteral("1"));
-    execElsewhere(QStringLiteral("UPDATE PosShiftNo SET Closed = 'Y', CloseMoney = 1000 WHERE Id = :Id"), {{"Id", id}});
+    shop->update(QStringLiteral("PosShiftNo"), id, {{"Closed", kvr::test::flag(true)}, {"CloseMoney", 1000}});
     dialog->setQuantity(0, 4);
     prompter.expectInformation();
     EXPECT_FALSE(dialog->BtOkClick());
@@ -260,7 +261,7 @@ TEST_P(ShiftDialog, a_shift_closed_elsewhere_while_counting_is_not_opened_again)
     EXPECT_EQ(prompter.asked().front().text, QStringLiteral("กะนี้ปิดแล้ว"));
     EXPECT_EQ(shiftValue(id, "Closed").toString(), QStringLiteral("Y"));
     EXPECT_DOUBLE_EQ(shiftValue(id, "CloseMoney").toDouble(), 1000.0);
-    EXPECT_EQ(savedCounts(id), (std::map<int, int>{{2, 1}}));
+    EXPECT_EQ(savedCounts(id), (std::map<int, int>{{note1000, 1}}));
     EXPECT_FALSE(current.isChosen());
 }
 
@@ -287,7 +288,7 @@ TEST_P(ShiftDialog, a_failed_save_rolls_back_and_the_same_count_can_be_saved_aga
     EXPECT_FALSE(dm->DMdata().inTransaction());
     dm->DMdata().execDirect(QStringLiteral("ALTER TABLE PosShiftMoneyAway RENAME TO PosShiftMoney"));
     EXPECT_EQ(shiftRows(), 0);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM UserLog WHERE FunctionListId = 4")).toInt(), 0);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM UserLog WHERE FunctionListId = 4")), 0);
     EXPECT_FALSE(current.isChosen());
     EXPECT_EQ(dialog->result(), ShiftResult::None);
     EXPECT_TRUE(dialog->QShiftMoney().updatesPending());
@@ -307,7 +308,7 @@ TEST_P(ShiftDialog, a_shift_saved_first_by_another_counter_takes_this_count)
     dialog->setQuantity(1, 3); // 100 x 3
     dialog->setQuantity(4, 7); // 1 x 7
     // Another counter opens the same shift between the look-up and OK.
-    const int id = insertShift(kDay, 1, 5, QStringLiteral("N"), {{2, 2}, {4, 1}});
+    const int id = shiftElsewhere(kDay, pos01, 5, false, {{note1000, 2}, {note100, 1}});
     const QDateTime opened = shiftValue(id, "OpenTime").toDateTime();
     ASSERT_TRUE(dialog->BtOkClick());
 
@@ -315,27 +316,26 @@ TEST_P(ShiftDialog, a_shift_saved_first_by_another_counter_takes_this_count)
     EXPECT_EQ(current.CurrentShiftId(), id);
     EXPECT_EQ(shiftValue(id, "OpenTime").toDateTime(), opened);
     EXPECT_DOUBLE_EQ(shiftValue(id, "OpenMoney").toDouble(), 307.0);
-    EXPECT_EQ(savedCounts(id), (std::map<int, int>{{1, 7}, {2, 0}, {3, 0}, {4, 3}, {5, 0}, {6, 0}}));
+    EXPECT_EQ(savedCounts(id),
+              (std::map<int, int>{{baht1, 7}, {note1000, 0}, {satang25, 0}, {note100, 3}, {baht10, 0}, {note20, 0}}));
     EXPECT_EQ(shiftLogs(id), 0) << "the counter that created it logged it";
 }
 
 TEST_P(ShiftDialog, the_database_refuses_a_second_row_for_the_same_shift)
 {
-    insertShift(kDay, 1, 1, QStringLiteral("N"), {});
-    EXPECT_THROW(insertShift(kDay, 1, 1, QStringLiteral("N"), {}), kvr::data::DbError);
-    insertShift(kDay, 1, 2, QStringLiteral("N"), {});
-    insertShift(kDay.addDays(1), 1, 1, QStringLiteral("N"), {});
-    insertShift(kDay, 4, 1, QStringLiteral("N"), {});
+    shiftElsewhere(kDay, pos01, 1, false);
+    EXPECT_THROW(shiftElsewhere(kDay, pos01, 1, false), kvr::data::DbError);
+    shiftElsewhere(kDay, pos01, 2, false);
+    shiftElsewhere(kDay.addDays(1), pos01, 1, false);
+    shiftElsewhere(kDay, pos04, 1, false);
     EXPECT_EQ(shiftRows(), 4);
 }
 
 TEST_P(ShiftDialog, f5_searches_machines_by_location_and_the_choice_fills_the_machine_field)
 {
-    runner.script = [this](kvr::search::SearchScreen& search) {
-        return runner.searchLocation(search, QStringLiteral("คลัง"), QStringLiteral("POS04"));
-    };
+    runner.setScript(runner.choosing({{QStringLiteral("Location"), QStringLiteral("คลัง")}}, QStringLiteral("POS04")));
     dialog->BtSearchClick();
-    EXPECT_EQ(runner.captions, QStringList{QStringLiteral("ค้นหากำหนดรอบทำงาน")});
+    EXPECT_EQ(runner.ran, QStringList{QStringLiteral("ค้นหากำหนดรอบทำงาน")});
     EXPECT_EQ(runner.listed, QStringList{QStringLiteral("POS04")});
     EXPECT_EQ(dialog->machineCode(), QStringLiteral("POS04"));
     EXPECT_EQ(focus, ShiftFocus::Machine);
@@ -343,10 +343,10 @@ TEST_P(ShiftDialog, f5_searches_machines_by_location_and_the_choice_fills_the_ma
     dialog->HeaderExit();
     EXPECT_EQ(dialog->machineLocation(), QStringLiteral("คลังหลังร้าน"));
 
-    runner.script = nullptr; // cancelled: the field keeps its code
+    runner.setScript({}); // cancelled: the field keeps its code
     dialog->BtSearchClick();
     EXPECT_EQ(dialog->machineCode(), QStringLiteral("POS04"));
-    EXPECT_EQ(runner.captions.size(), 2);
+    EXPECT_EQ(runner.ran.size(), 2);
 }
 
 KVR_INSTANTIATE_BACKENDS(ShiftDialog);

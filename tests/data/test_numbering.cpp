@@ -1,45 +1,37 @@
 #include "data/CachedDataset.h"
 #include "data/DbError.h"
-#include "data/TDM.h"
-#include "data/TDMConfig.h"
-#include "support/SessionSeed.h"
-#include "support/TestServer.h"
+#include "support/SessionFixture.h"
 
 #include <QProcess>
 #include <QSet>
 #include <gtest/gtest.h>
 
 using namespace kvr::data;
-using kvr::test::BackendTest;
 
 namespace {
 
-class NumberingTest : public BackendTest
+class NumberingTest : public kvr::test::SessionFixture
 {
 protected:
+    void buildShop(kvr::test::ShopBuilder& shop) override
+    {
+        shop.config({{"RunYear", 2026}});
+        const int goods = shop.numbering("POS-P", 2026, 10, true, "P26");
+        services = shop.numbering("POS-S", 2026, 8, false, "S26");
+        shop.numbering("POS-X1", 2025, 6, true, "X");
+        // POS-M draws from the numbering of POS-P.
+        shop.insert("DocNoConvert", {{"Code", "POS-M"}, {"DocYear", 2026}, {"DocumentNo", goods}});
+    }
     void SetUp() override
     {
-        BackendTest::SetUp();
-        if (IsSkipped())
-            return;
-        kvr::test::seedSession(*server);
-        config = std::make_unique<TDMConfig>(server->workingDirectory());
-        config->CheckRight(101, 1);
-        dm = std::make_unique<TDM>(*config, server->workingDirectory());
-        dm->setCompanyCode(QStringLiteral("SHOP"));
-        dm->setMessageHandler([this](const QString& m) { messages << m; });
-        exec("INSERT INTO Config (RunYear) VALUES (2026)");
-        exec("INSERT INTO DocumentNo (Code, DocYear, Prefix, LastNo, DocumentLength, AutoRun) VALUES "
-             "('POS-P', 2026, 'P26', 0, 10, 'Y'), ('POS-S', 2026, 'S26', 0, 8, 'N'), ('POS-X1', 2025, 'X', 0, 6, 'Y')");
-        exec("INSERT INTO DocNoConvert (Code, DocYear, DocumentNo) SELECT 'POS-M', 2026, Id FROM DocumentNo "
-             "WHERE Code = 'POS-P'");
-        dm->QConfig().open();
+        SessionFixture::SetUp();
+        if (dm)
+            dm->setMessageHandler([this](const QString& m) { messages << m; });
     }
 
     void exec(const char* sql) { Query(dm->DMdata(), QString::fromUtf8(sql)).execSql(); }
 
-    std::unique_ptr<TDMConfig> config;
-    std::unique_ptr<TDM> dm;
+    int services = 0;
     QStringList messages;
 };
 
@@ -66,10 +58,10 @@ TEST_P(NumberingTest, drawn_numbers_fill_the_length_right_aligned_and_shared_typ
 {
     EXPECT_EQ(dm->DrawDocumentNo(QStringLiteral("POS-P"), QDate(2026, 3, 1)), QStringLiteral("P260000001"));
     EXPECT_EQ(dm->DrawDocumentNo(QStringLiteral("POS-M"), QDate(2026, 3, 1)), QStringLiteral("P260000002"));
-    exec("UPDATE DocumentNo SET DocumentLength = 12 WHERE Code = 'POS-S'");
+    shop->update("DocumentNo", services, {{"DocumentLength", 12}});
     EXPECT_EQ(dm->DrawDocumentNo(QStringLiteral("POS-S"), QDate(2026, 1, 5)), QStringLiteral("S26000000001"));
     // A prefix that leaves no room still gives a number, padded to the length on the left.
-    exec("UPDATE DocumentNo SET DocumentLength = 6, Prefix = 'X' WHERE Code = 'POS-S'");
+    shop->update("DocumentNo", services, {{"DocumentLength", 6}, {"Prefix", "X"}});
     EXPECT_EQ(dm->DrawDocumentNo(QStringLiteral("POS-S"), QDate(2026, 1, 5)), QStringLiteral("X00002"));
 }
 
@@ -171,8 +163,7 @@ TEST_P(NumberingTest, accounting_periods_lock_dates_and_the_running_year_bounds_
         EXPECT_EQ(dm->IsPeriodOpen(c.date), c.open);
         EXPECT_EQ(messages.size(), c.open ? 0 : 1);
     }
-    exec("UPDATE Config SET RunYear = 2024");
-    dm->QConfig().open();
+    setConfig({{"RunYear", 2024}});
     EXPECT_TRUE(dm->IsWithinRunYear(QDate(2025, 12, 31)));
     EXPECT_FALSE(dm->IsWithinRunYear(QDate(2026, 1, 1)));
 }

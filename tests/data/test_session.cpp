@@ -1,41 +1,17 @@
 #include "data/DbError.h"
 #include "data/SchemaScript.h"
-#include "data/TDM.h"
-#include "data/TDMConfig.h"
-#include "support/SessionSeed.h"
-#include "support/TestServer.h"
+#include "support/SessionFixture.h"
 
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
 using namespace kvr::data;
-using kvr::test::BackendTest;
 
 namespace {
 
-void exec(Connection& c, const QString& sql, const QVariantMap& params = {})
-{
-    Query q(c, sql);
-    for (auto it = params.begin(); it != params.end(); ++it)
-        q.setParam(it.key(), it.value());
-    q.execSql();
-}
-
-class SessionTest : public BackendTest
-{
-protected:
-    void SetUp() override
-    {
-        BackendTest::SetUp();
-        if (IsSkipped())
-            return;
-        kvr::test::seedSession(*server);
-        config = std::make_unique<TDMConfig>(server->workingDirectory());
-    }
-
-    std::unique_ptr<TDMConfig> config;
-};
+class SessionTest : public kvr::test::SessionFixture
+{ };
 
 } // namespace
 
@@ -108,9 +84,10 @@ TEST_P(SessionTest, company_is_looked_up_upper_cased_and_an_unknown_one_is_named
 TEST_P(SessionTest, configuration_script_runs_twice_without_changing_anything)
 {
     Connection& cfg = config->DmCfg();
-    exec(cfg,
-         QStringLiteral("INSERT INTO Menu (Id, Caption, Command, Version) VALUES (102, 'a', 'X.EXE', NULL), "
-                        "(103, 'b', NULL, NULL), (104, 'c', 'Y.EXE', 5)"));
+    Query(cfg,
+          QStringLiteral("INSERT INTO Menu (Id, Caption, Command, Version) VALUES (102, 'a', 'X.EXE', NULL), "
+                         "(103, 'b', NULL, NULL), (104, 'c', 'Y.EXE', 5)"))
+        .execSql();
     const auto versions = [&] {
         Query q(cfg, QStringLiteral("SELECT Id, Version FROM Menu ORDER BY Id"));
         q.open();
@@ -145,32 +122,37 @@ TEST_P(SessionTest, the_mtw_configuration_database_wins_when_both_exist)
 
 TEST_P(SessionTest, company_connection_uses_the_trimmed_code_and_loads_config_and_currencies)
 {
-    TDM dm(*config, server->workingDirectory());
-    dm.setCompanyCode(QStringLiteral("  SHOP "));
+    TDM first(*config, server->workingDirectory());
+    first.setCompanyCode(QStringLiteral("  SHOP "));
     bool splashClosed = false;
-    dm.setAfterConnect([&] { splashClosed = true; });
-    Connection& data = dm.DMdata();
-    data.open();
-    EXPECT_EQ(dm.companyDatabaseName(), QStringLiteral("SHOP"));
+    first.setAfterConnect([&] { splashClosed = true; });
+    first.DMdata().open();
+    EXPECT_EQ(first.companyDatabaseName(), QStringLiteral("SHOP"));
     EXPECT_TRUE(splashClosed);
 
+    int order = 0;
+    const auto currency = [&](const char* code, const char* name) {
+        return shop->insert("Misc",
+                            {{"GroupCode", "CURRENCY"}, {"Code", code}, {"Description", name}, {"OrderNo", ++order}});
+    };
+    const int baht = currency("THB", "บาท");
+    const int dollar = currency("USD", "ดอลลาร์");
+    const int euro = currency("EUR", "ยูโร");
+    shop->misc("CITY", "BKK", "กรุงเทพ");
+    shop->config({{"RunYear", 2026}, {"MainCurrencyId", baht}});
     const QDateTime today = QDate::currentDate().startOfDay();
-    exec(data,
-         QStringLiteral("INSERT INTO Misc (Id, GroupCode, Code, Description, OrderNo) VALUES "
-                        "(1, 'CURRENCY', 'THB', 'บาท', 1), (2, 'CURRENCY', 'USD', 'ดอลลาร์', 2), "
-                        "(3, 'CURRENCY', 'EUR', 'ยูโร', 3), (4, 'CITY', 'BKK', 'กรุงเทพ', 1)"));
-    exec(data, QStringLiteral("INSERT INTO Config (RunYear, MainCurrencyId) VALUES (2026, 1)"));
-    const QString rate =
-        QStringLiteral("INSERT INTO CurrencyEx (Currency, ExchangeDate, SaleRate) VALUES (:C, :D, :R)");
-    exec(data, rate, {{"C", 2}, {"D", today.addDays(-1)}, {"R", 35.5}});
-    exec(data, rate, {{"C", 2}, {"D", today.addDays(-9)}, {"R", 34.0}});
-    exec(data, rate, {{"C", 3}, {"D", today.addSecs(10 * 3600)}, {"R", 38.25}}); // later today still counts
-    exec(data, rate, {{"C", 3}, {"D", today.addDays(1)}, {"R", 99.0}}); // tomorrow's does not yet
+    const auto rate = [&](int currency, const QDateTime& day, double rate) {
+        shop->insert("CurrencyEx", {{"Currency", currency}, {"ExchangeDate", day}, {"SaleRate", rate}});
+    };
+    rate(dollar, today.addDays(-1), 35.5);
+    rate(dollar, today.addDays(-9), 34.0);
+    rate(euro, today.addSecs(10 * 3600), 38.25); // later today still counts
+    rate(euro, today.addDays(1), 99.0); // tomorrow's does not yet
 
     TDM again(*config, server->workingDirectory());
     again.setCompanyCode(QStringLiteral("shop"));
     again.DMdata().open();
-    EXPECT_EQ(again.MainCurrencyId(), 1);
+    EXPECT_EQ(again.MainCurrencyId(), baht);
     EXPECT_EQ(again.MainCurrencyName(), QStringLiteral("บาท"));
     EXPECT_EQ(again.QConfig().field(QStringLiteral("MainCurrencyCode")).asString(), QStringLiteral("THB"));
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 #include <ostream>
@@ -28,6 +29,13 @@ inline std::string Escaped(const QByteArray& bytes)
 inline QByteArray Hex(const char* pairs)
 {
     return QByteArray::fromHex(QByteArray(pairs).replace(' ', ""));
+}
+
+// What a file holds; nothing when it cannot be read.
+inline QByteArray FileContents(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 inline void PrintTo(const QString& text, std::ostream* out)

@@ -1,12 +1,9 @@
 #include "PrintFixture.h"
 
 #include "data/Query.h"
-#include "data/TDM.h"
-#include "data/TDMConfig.h"
 #include "printing/docprint/PdfFolder.h"
 #include "printing/docprint/TFrDocPrintForm.h"
 #include "printing/report/ValueText.h"
-#include "support/ScriptedPrompter.h"
 #include "util/NumberFormat.h"
 #include "util/NumberWords.h"
 
@@ -37,25 +34,25 @@ QString money(double value)
 }
 
 // The demo shop's layouts printed to PDF as the print form prints them without a display.
-class DemoForms : public kvr::test::BackendTest
+class DemoForms : public kvr::test::SessionFixture
 {
 protected:
-    void SetUp() override
+    DemoForms() { companyCode = QStringLiteral("DEMO"); }
+
+    void prepareServer() override
     {
-        BackendTest::SetUp();
-        if (IsSkipped())
-            return;
         QProcess demo;
         demo.setWorkingDirectory(server->workingDirectory());
         demo.start(qEnvironmentVariable("KVR_BINARY_DIR") + QStringLiteral("/src/app/demo/kvrpos-demo"),
                    {QStringLiteral("--server"), server->serverName()});
         ASSERT_TRUE(demo.waitForFinished(300000));
         ASSERT_EQ(demo.exitCode(), 0) << demo.readAll().toStdString();
-        config = std::make_unique<kvr::data::TDMConfig>(server->workingDirectory());
-        config->CheckRight(101, 1);
-        config->GetCompanyConfig(QStringLiteral("DEMO"));
-        dm = std::make_unique<kvr::data::TDM>(*config, server->workingDirectory());
-        dm->setCompanyCode(QStringLiteral("DEMO"));
+    }
+    void SetUp() override
+    {
+        SessionFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         settings = DocPrintSettings::read(server->workingDirectory(), false);
         devices = std::make_unique<PdfFolderDevices>(settings.pdfFolder);
         form = std::make_unique<TFrDocPrintForm>(prompter, *dm, *devices, settings);
@@ -63,9 +60,7 @@ protected:
     void TearDown() override
     {
         form.reset();
-        dm.reset();
-        config.reset();
-        BackendTest::TearDown();
+        SessionFixture::TearDown();
     }
     kvr::data::Query& open(kvr::data::Query& q, const QString& number)
     {
@@ -93,9 +88,6 @@ protected:
             EXPECT_TRUE(page.contains(skeleton(field))) << field.toStdString() << "\n" << text.toStdString();
     }
 
-    std::unique_ptr<kvr::data::TDMConfig> config;
-    std::unique_ptr<kvr::data::TDM> dm;
-    kvr::test::ScriptedPrompter prompter;
     DocPrintSettings settings;
     std::unique_ptr<PdfFolderDevices> devices;
     std::unique_ptr<TFrDocPrintForm> form;

@@ -288,9 +288,7 @@ TEST_P(DocPrintDialog, F11_names_the_layout_file_and_the_procedure_runs_before_a
 
 TEST_P(DocPrintDialog, with_AutoGenGL_the_accounting_voucher_follows_the_print_form)
 {
-    exec(QStringLiteral("UPDATE Config SET AutoGenGL = 'Y'"));
-    // The company's configuration as a session reads it when it starts.
-    dm->QConfig().open();
+    setConfig({{"AutoGenGL", kvr::test::flag(true)}});
     writeLayout(
         QStringLiteral("Form_GLAuto.frf"),
         QStringLiteral("kvr-layout 1\nband header 20\n  text 0 0 120 8 : VOUCHER [VoucherType] [DocNo]\nend\n"));

@@ -38,7 +38,7 @@ struct GoldenCase
 class ReceiptGolden : public testing::TestWithParam<GoldenCase>
 { };
 
-TEST_P(ReceiptGolden, whole_receipt_of_the_demo_bill)
+TEST_P(ReceiptGolden, the_demo_bill_prints_as_its_golden_receipt)
 {
     const GoldenCase& c = GetParam();
     const ReceiptSettings settings = kvr::test::DemoSettings(c.formNo);
@@ -89,7 +89,7 @@ TEST(ReceiptGolden, layout_one_base_lines_are_forty_columns)
 }
 
 // The heading as the previous receipt left it on the paper, for previews of a whole receipt.
-TEST(ReceiptGolden, heading_alone)
+TEST(ReceiptGolden, the_heading_alone_prints_as_its_golden_receipt)
 {
     for (const int formNo : {1, 2}) {
         SCOPED_TRACE(formNo);

@@ -29,12 +29,6 @@ QByteArray Printed(const std::function<void(ReceiptPrinter&)>& print, const QStr
     return buffer.data();
 }
 
-QByteArray FileContents(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 TEST(OpenReceiptPrinter, resets_and_selects_the_print_quality)
 {
     struct Case

@@ -1,36 +1,52 @@
 #include "data/Query.h"
-#include "data/TDM.h"
-#include "data/TDMConfig.h"
 #include "printing/ReceiptQueries.h"
-#include "support/SessionSeed.h"
-#include "support/TestServer.h"
+#include "support/SessionFixture.h"
 
 #include <gtest/gtest.h>
 
 using namespace kvr::data;
 using namespace kvr::printing;
-using kvr::test::BackendTest;
 
 namespace {
 
-class ReceiptQueriesTest : public BackendTest
+// A bill of two lines paid in cash and by coupon, with a discount on a line and two on the bill.
+class ReceiptQueriesTest : public kvr::test::SessionFixture
 {
 protected:
-    void SetUp() override
+    void buildShop(kvr::test::ShopBuilder& shop) override
     {
-        BackendTest::SetUp();
-        if (IsSkipped())
-            return;
-        kvr::test::seedSession(*server);
-        config = std::make_unique<TDMConfig>(server->workingDirectory());
+        const int water = shop.product({.code = "W-600", .name = "น้ำดื่ม", .posName = "น้ำดื่มสิงห์ 600 มล."});
+        const int bottle = shop.unit(water, {.name = "ขวด", .barcode = "8850999320014"});
+        const int fish = shop.product({.code = "FISH-155", .name = "ปลากระป๋อง", .posName = "ปลากระป๋องสามแม่ครัว"});
+        const int can = shop.unit(fish, {.name = "กป."});
+        bill = shop.bill(
+            {.number = "  P6900123",
+             .total = 61,
+             .lines = {{.product = water, .unit = bottle, .quantity = 3, .price = 7, .extra = {{"DiscountAmt", {}}}},
+                       {.product = fish,
+                        .unit = can,
+                        .quantity = 3,
+                        .price = 16.5,
+                        .total = 45,
+                        .extra = {{"DiscountAmt", 4.5}}}},
+             .extra = {{"Price_IE", "I"},
+                       {"NoTaxAmt", 0},
+                       {"TaxAmt", 61},
+                       {"TaxTotal", 3.99},
+                       {"TaxRate", 7},
+                       {"DiscAmt1", 3},
+                       {"DiscAmt3", 2},
+                       {"Cash", 50},
+                       {"CardAmount", {}},
+                       {"Coupon", 20},
+                       {"BankAmount", 0},
+                       {"Change", 9}}});
     }
-
-    std::unique_ptr<TDMConfig> config;
+    int bill = 0;
 };
 
 TEST_P(ReceiptQueriesTest, company_name_and_tax_number_come_from_the_session_company)
 {
-    config->GetCompanyConfig(QStringLiteral("SHOP"));
     struct Case
     {
         const char* update; // nullptr: as seeded
@@ -55,27 +71,14 @@ TEST_P(ReceiptQueriesTest, company_name_and_tax_number_come_from_the_session_com
 
 TEST_P(ReceiptQueriesTest, bill_rows_are_read_without_moving_the_line_query)
 {
-    TDM dm(*config, server->workingDirectory());
-    dm.setCompanyCode(QStringLiteral("SHOP"));
-    Connection& db = dm.DMdata();
-    const auto exec = [&](const char* sql) { Query(db, QString::fromUtf8(sql)).execSql(); };
-    exec("INSERT INTO Product (Id, Code, ThaiName, PosName) VALUES (1, 'W-600', 'น้ำดื่ม', 'น้ำดื่มสิงห์ 600 มล.'), "
-         "(2, 'FISH-155', 'ปลากระป๋อง', 'ปลากระป๋องสามแม่ครัว')");
-    exec("INSERT INTO ProductUnits (Id, Product, UnitName, Fraction, BarCode) VALUES (11, 1, 'ขวด', 1, "
-         "'8850999320014'), "
-         "(12, 2, 'กป.', 1, NULL)");
-    exec("INSERT INTO PosHd (Id, PosType, PosNo, Price_IE, NoTaxAmt, TaxAmt, TaxTotal, Total, TaxRate, DiscAmt1, "
-         "DiscAmt3, "
-         "Cash, CardAmount, Coupon, BankAmount, Change) VALUES (5, 'P', '  P6900123', 'I', 0, 61, 3.99, 61, 7, 3, 2, "
-         "50, NULL, 20, 0, 9)");
-    exec("INSERT INTO PosDt (PosHd, PosRecNo, Product, Quantity, ProductUnits, Price, DiscountAmt, Total) VALUES "
-         "(5, 2, 2, 3, 12, 16.5, 4.5, 45), (5, 1, 1, 3, 11, 7, NULL, 21)");
+    Connection& db = dm->DMdata();
     Query header(
         db,
         QStringLiteral("SELECT H.PosNo, H.Price_IE, H.NoTaxAmt, H.TaxAmt, H.TaxTotal, H.Total, H.TaxRate, H.Cash, "
                        "H.CardAmount, H.Coupon, H.BankAmount, H.Change, H.PosPrintDateTime, "
                        "(Coalesce(H.DiscAmt1, 0) + Coalesce(H.DiscAmt2, 0) + Coalesce(H.DiscAmt3, 0)) AS DiscountAmt "
-                       "FROM PosHd H WHERE H.Id = 5"));
+                       "FROM PosHd H WHERE H.Id = :Id"));
+    header.setParam(QStringLiteral("Id"), bill);
     header.open();
     const ReceiptHeader h = ReadReceiptHeader(header);
     EXPECT_EQ(h.PosNo, QStringLiteral("  P6900123"));
@@ -89,8 +92,9 @@ TEST_P(ReceiptQueriesTest, bill_rows_are_read_without_moving_the_line_query)
     Query lines(db,
                 QStringLiteral("SELECT D.Quantity, D.Price, D.DiscountAmt, D.Total, P.Code AS ProductCode, P.PosName, "
                                "U.UnitName, U.BarCode FROM PosDt D INNER JOIN Product P ON (D.Product = P.Id) "
-                               "INNER JOIN ProductUnits U ON (D.ProductUnits = U.Id) WHERE D.PosHd = 5 "
+                               "INNER JOIN ProductUnits U ON (D.ProductUnits = U.Id) WHERE D.PosHd = :Id "
                                "ORDER BY D.PosRecNo"));
+    lines.setParam(QStringLiteral("Id"), bill);
     lines.open();
     lines.setRecNo(1);
     const std::vector<ReceiptLine> read = ReadReceiptLines(lines);

@@ -44,12 +44,6 @@ QByteArray Expected(bool withLines = true, const QString& code = QStringLiteral(
     return buffer.data();
 }
 
-QByteArray FileContents(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QByteArray Drain(int fd)
 {
     QByteArray out;

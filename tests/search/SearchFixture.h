@@ -1,57 +1,37 @@
 #pragma once
 
-#include "data/TDM.h"
-#include "data/TDMConfig.h"
-#include "search/SearchRunner.h"
-#include "search/SearchScreen.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TestServer.h"
+#include "support/ScriptedSearchRunner.h"
+#include "support/SessionFixture.h"
 #include "util/QStringPrinter.h"
-
-#include <functional>
-#include <memory>
 
 namespace kvr::test {
 
-// Runs search dialogs as a user would, through the screen class: the script chooses what to
-// search for and which row to take. Without a script every dialog is cancelled.
-class ScriptedSearchRunner : public search::SearchRunner
-{
-public:
-    using Script = std::function<bool(search::SearchScreen&)>;
-
-    bool run(search::SearchScreen& search) override;
-    void setScript(Script script) { m_script = std::move(script); }
-    // The captions of the dialogs run, in order.
-    QStringList ran;
-
-    // Opens the dialog, searches with the criteria given, and chooses the row whose key column
-    // holds `key`; false when no such row was listed.
-    static bool choose(search::SearchScreen& search, const std::vector<std::pair<QString, QString>>& criteria,
-                       const QString& key);
-
-private:
-    Script m_script;
-};
-
 // Both backends, the session of user 1 (Thai) on SHOP and a small shop with bills, salesmen,
-// warehouses, codes, products, banks and machines (see SearchFixture.cpp).
-class SearchFixture : public BackendTest
+// warehouses, codes, products, lots, banks and machines for every search to tell apart.
+class SearchFixture : public SessionFixture
 {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void buildShop(ShopBuilder& shop) override;
 
-    void exec(const QString& sql);
-    int count(const QString& sql);
-    void setConfig(const QString& assignments);
-    void switchUser(int userId) { config->mutableSession().UserId = userId; }
-    // The key column of every row of the result, in order.
-    static QStringList keys(search::SearchScreen& search, const QString& column = {});
+    static QStringList keys(search::SearchScreen& search, const QString& column = {})
+    {
+        return ScriptedSearchRunner::keys(search, column);
+    }
 
-    std::unique_ptr<data::TDMConfig> config;
-    std::unique_ptr<data::TDM> dm;
-    ScriptedPrompter prompter;
+    int vat7 = 0, vat0 = 0;
+    int saleDepartment = 0, bangkok = 0, chiangMai = 0;
+    int somsri = 0, somsak = 0; // S01, S03 (surname Rakdee); S02 no longer sells
+    // User 1 may use MAIN and RMA, user 2 BACK, when the company restricts warehouses.
+    int mainWarehouse = 0, backWarehouse = 0, rmaWarehouse = 0;
+    // C001 in Bangkok, C002 in Chiang Mai, C003 a branch of the company; C004 is blocked.
+    int walkIn = 0, deemak = 0, branch = 0;
+    int kbank = 0, bbl = 0; // SCB is blocked, BBL's Blocked null
+    // Water sold by the bottle and the pack of 12, bought by the pack and the crate; 144 bottles
+    // in MAIN. Rice sold by the bag, 7 in BACK. Soap is blocked, the shirt a master product.
+    int water = 0, rice = 0, installation = 0;
+    // Bills P2600001-4 and S2600001 (services) of January 2026; P2600003 is cancelled and, like
+    // P2600002, paid by card.
+    int cancelledBill = 0;
     ScriptedSearchRunner runner;
 };
 

@@ -12,6 +12,7 @@ using kvr::test::BackendKind;
 using kvr::test::ScriptedPrompter;
 using kvr::test::ScriptedSearchRunner;
 using kvr::test::SearchFixture;
+using kvr::test::ShopBuilder;
 
 namespace {
 
@@ -25,13 +26,17 @@ const QByteArray kPicture("\x89PNG\r\n\x00\x01\xff", 9);
 class CustomerFrameTest : public SearchFixture
 {
 protected:
+    void buildShop(ShopBuilder& shop) override
+    {
+        SearchFixture::buildShop(shop);
+        wholesale = group(shop, "WHOLE", "ขายส่ง");
+        retail = group(shop, "RETAIL", "ขายปลีก");
+    }
     void SetUp() override
     {
         SearchFixture::SetUp();
         if (IsSkipped())
             return;
-        exec(QStringLiteral(
-            "INSERT INTO CustomerGroup (Id, Code, Name) VALUES (5, 'WHOLE', 'ขายส่ง'), (6, 'RETAIL', 'ขายปลีก')"));
         header = std::make_unique<data::CachedDataset>(dm->DMdata(),
                                                        QStringLiteral("SELECT Id, Customer FROM PosHd WHERE Id = :Id"));
         header->setParam(QStringLiteral("Id"), 0);
@@ -48,38 +53,49 @@ protected:
         SearchFixture::TearDown();
     }
 
+    static int group(ShopBuilder& shop, const char* code, const char* name)
+    {
+        return shop.insert(QStringLiteral("CustomerGroup"), {{"Code", code}, {"Name", name}});
+    }
+    // The head office's own codes, partly unknown to the shop, under ids of its own; tax codes
+    // are one list for both.
     void seedHeadOffice()
     {
         server->createDatabase(QStringLiteral("HEAD"));
         head = std::make_unique<data::TDM>(*config, server->workingDirectory());
         head->setCompanyCode(QStringLiteral("HEAD"));
-        data::Connection& c = head->DMdata();
-        const auto run = [&c](const char* sql) { data::Query(c, QString::fromUtf8(sql)).execSql(); };
-        run("INSERT INTO Misc (Id, GroupCode, Code, Description) VALUES (1, 'CITY', 'BKK', 'กรุงเทพมหานคร'), "
-            "(2, 'CITY', 'KKN', 'ขอนแก่น')");
-        run("INSERT INTO Salesman (Id, Code, Name, SurName, Status) VALUES (1, 'S03', 'Somsak', 'Rakdee', 'Y'), "
-            "(2, 'H77', 'สมหมาย', 'สำนักงานใหญ่', 'Y')");
-        run("INSERT INTO CustomerGroup (Id, Code, Name) VALUES (1, 'RETAIL', 'ขายปลีก'), (2, 'VIP', 'ลูกค้าพิเศษ')");
-        data::Query customers(
-            c,
-            QStringLiteral(
-                "INSERT INTO Customer (Id, Code, CustomerGroup, HeadCode, Vendor, Name, NameEng, Province, Salesman, "
-                "TaxCode, "
-                "PhoneNo, FaxNo, Blocked, CreditLimit, DiscRate1, DiscName1, AddDate, Picture, BarCodeId, Zone) VALUES "
-                "(1, 'H001', 2, 'X1', 9, 'ร้านขอนแก่นค้าส่ง', 'Khon Kaen Wholesale', 2, 2, 1, '043222333', '043222334', "
-                "'N', "
-                "10000.5, 5, 'สมาชิก', :Added, :Picture, 77, 'NE'), "
-                "(2, 'C002', 1, NULL, NULL, 'บริษัท ดีมาก (มหาชน)', 'Deemak PLC', 1, 1, 2, '029998888', NULL, 'N', "
-                "500, 2.5, NULL, NULL, NULL, 0, 'C')"));
-        customers.setParam(QStringLiteral("Added"), QDateTime(QDate(2025, 11, 2), QTime(9, 15)));
-        customers.setParam(QStringLiteral("Picture"), kPicture);
-        customers.execSql();
+        ShopBuilder office(head->DMdata());
+        const int headBangkok = office.misc("CITY", "BKK", "กรุงเทพมหานคร");
+        const int khonKaen = office.misc("CITY", "KKN", "ขอนแก่น");
+        const int headSomsak = office.salesman("S03", "Somsak", true, {{"SurName", "Rakdee"}});
+        const int headOnly = office.salesman("H77", "สมหมาย", true, {{"SurName", "สำนักงานใหญ่"}});
+        const int headRetail = group(office, "RETAIL", "ขายปลีก");
+        const int vip = group(office, "VIP", "ลูกค้าพิเศษ");
+        office.customer({.code = "H001",
+                         .name = "ร้านขอนแก่นค้าส่ง",
+                         .tax = vat7,
+                         .salesman = headOnly,
+                         .province = khonKaen,
+                         .extra = {{"CustomerGroup", vip},
+                                   {"HeadCode", "X1"},
+                                   {"Vendor", 9},
+                                   {"PhoneNo", "043222333"},
+                                   {"CreditLimit", 10000.5},
+                                   {"DiscRate1", 5},
+                                   {"AddDate", QDateTime(QDate(2025, 11, 2), QTime(9, 15))},
+                                   {"Picture", kPicture},
+                                   {"BarCodeId", 77},
+                                   {"Zone", "NE"}}});
+        office.customer({.code = "C002",
+                         .name = "บริษัท ดีมาก (มหาชน)",
+                         .salesman = headSomsak,
+                         .province = headBangkok,
+                         .extra = {{"CustomerGroup", headRetail}, {"PhoneNo", "029998888"}, {"DiscRate1", 2.5}}});
     }
     // Link on, to the head office at the address given (or the test server itself).
     void linkTo(const QString& address, const QString& database = QStringLiteral("HEAD"))
     {
-        setConfig(
-            QStringLiteral("UseCustomerLinkHead = 'Y', MainServerIP = '%1', MainDbName = '%2'").arg(address, database));
+        setConfig({{"UseCustomerLinkHead", test::flag(true)}, {"MainServerIP", address}, {"MainDbName", database}});
     }
     QString headAddress() const
     {
@@ -89,7 +105,7 @@ protected:
     // F5 in the field; the script picks `code` after searching with the criteria.
     void searchAndChoose(const std::vector<std::pair<QString, QString>>& criteria, const QString& code)
     {
-        runner.setScript([=](SearchScreen& s) { return ScriptedSearchRunner::choose(s, criteria, code); });
+        runner.setScript(runner.choosing(criteria, code));
         frame->FieldEnter();
         ASSERT_TRUE(frame->FieldKeyDown(QKeyCombination(Qt::Key_F5)));
     }
@@ -104,12 +120,13 @@ protected:
     std::unique_ptr<data::CachedDataset> header;
     std::unique_ptr<TFaGetCustomer> frame;
     std::unique_ptr<data::TDM> head;
+    int wholesale = 0, retail = 0;
 };
 
 TEST_P(CustomerFrameTest, blocked_and_branch_customers_typed_by_code_are_refused)
 {
     const QString blocked = QStringLiteral("รหัสลูกค้าถูกระงับการใช้งาน !");
-    const QString branch = QStringLiteral("ต้องเป็นลูกค้าทั่วไปเท่านั้น (ไม่สามารถเลือกลูกค้าที่เป็นสาขาได้) ");
+    const QString branchOnly = QStringLiteral("ต้องเป็นลูกค้าทั่วไปเท่านั้น (ไม่สามารถเลือกลูกค้าที่เป็นสาขาได้) ");
     QSignalSpy refocus(frame.get(), &SearchFrame::focusRequested);
     QSignalSpy exits(frame.get(), &LookupFrame::exited);
     struct Case
@@ -121,11 +138,11 @@ TEST_P(CustomerFrameTest, blocked_and_branch_customers_typed_by_code_are_refused
         const char* name;
     };
     const Case cases[] = {
-        {"c001", false, nullptr, 1, "ลูกค้าทั่วไป"},
+        {"c001", false, nullptr, walkIn, "ลูกค้าทั่วไป"},
         {"C004", false, &blocked, 0, ""},
-        {"C003", false, &branch, 0, ""},
-        {"C002", false, nullptr, 2, "บริษัท ดีมาก จำกัด"},
-        {"C003", true, nullptr, 3, "ร้านสาขาลาดพร้าว"},
+        {"C003", false, &branchOnly, 0, ""},
+        {"C002", false, nullptr, deemak, "บริษัท ดีมาก จำกัด"},
+        {"C003", true, nullptr, branch, "ร้านสาขาลาดพร้าว"},
         {"C004", true, &blocked, 0, ""},
         {"C999", false, nullptr, 0, ""},
     };
@@ -159,13 +176,12 @@ TEST_P(CustomerFrameTest, without_the_link_the_shop_s_own_search_runs_and_nothin
 {
     for (const char* link : {"N", ""}) {
         SCOPED_TRACE(link);
-        setConfig(QStringLiteral("UseCustomerLinkHead = '%1', MainServerIP = '127.0.0.1:1', MainDbName = 'HEAD'")
-                      .arg(QLatin1String(link)));
+        setConfig({{"UseCustomerLinkHead", link}, {"MainServerIP", "127.0.0.1:1"}, {"MainDbName", "HEAD"}});
         runner.ran.clear();
         searchAndChoose({{QStringLiteral("Name"), QStringLiteral("ดีมาก")}}, QStringLiteral("C002"));
         EXPECT_EQ(runner.ran, QStringList({kLocalCaption}));
         EXPECT_EQ(frame->lookup().text(), QStringLiteral("C002"));
-        EXPECT_EQ(header->field(QStringLiteral("Customer")).asInteger(), 2);
+        EXPECT_EQ(header->field(QStringLiteral("Customer")).asInteger(), deemak);
     }
     EXPECT_EQ(count(QStringLiteral("SELECT Count(*) FROM Customer")), 4);
 }
@@ -192,10 +208,10 @@ TEST_P(CustomerFrameTest, online_a_head_office_customer_is_copied_with_the_shop_
     ASSERT_EQ(copied->recordCount(), 1);
     const auto field = [&copied](const char* name) { return copied->field(QLatin1String(name)); };
     EXPECT_EQ(field("Province").asInteger(), province->field(QStringLiteral("Id")).asInteger());
-    EXPECT_EQ(field("Salesman").asInteger(), 1);
-    EXPECT_EQ(field("CustomerGroup").asInteger(), 5) << "VIP is unknown to the shop: its lowest group";
+    EXPECT_EQ(field("Salesman").asInteger(), somsri);
+    EXPECT_EQ(field("CustomerGroup").asInteger(), wholesale) << "VIP is unknown to the shop: its lowest group";
     EXPECT_EQ(field("Name").asString(), QStringLiteral("ร้านขอนแก่นค้าส่ง"));
-    EXPECT_EQ(field("TaxCode").asInteger(), 1);
+    EXPECT_EQ(field("TaxCode").asInteger(), vat7);
     EXPECT_DOUBLE_EQ(field("CreditLimit").asFloat(), 10000.5);
     EXPECT_DOUBLE_EQ(field("DiscRate1").asFloat(), 5.0);
     EXPECT_EQ(field("AddDate").asDateTime(), QDateTime(QDate(2025, 11, 2), QTime(9, 15)));
@@ -218,14 +234,14 @@ TEST_P(CustomerFrameTest, online_a_head_office_customer_is_copied_with_the_shop_
                     QStringLiteral("C002"));
     const auto refreshed = local(QStringLiteral("SELECT * FROM Customer WHERE Code = 'C002'"));
     ASSERT_EQ(refreshed->recordCount(), 1);
-    EXPECT_EQ(refreshed->field(QStringLiteral("Id")).asInteger(), 2);
+    EXPECT_EQ(refreshed->field(QStringLiteral("Id")).asInteger(), deemak);
     EXPECT_EQ(refreshed->field(QStringLiteral("Name")).asString(), QStringLiteral("บริษัท ดีมาก (มหาชน)"));
     EXPECT_EQ(refreshed->field(QStringLiteral("PhoneNo")).asString(), QStringLiteral("029998888"));
-    EXPECT_EQ(refreshed->field(QStringLiteral("Province")).asInteger(), 3) << "BKK, the shop's own id";
-    EXPECT_EQ(refreshed->field(QStringLiteral("CustomerGroup")).asInteger(), 6) << "RETAIL, the shop's own id";
+    EXPECT_EQ(refreshed->field(QStringLiteral("Province")).asInteger(), bangkok) << "the shop's own id";
+    EXPECT_EQ(refreshed->field(QStringLiteral("CustomerGroup")).asInteger(), retail) << "the shop's own id";
     EXPECT_TRUE(refreshed->field(QStringLiteral("FaxNo")).isNull()) << "every copied column is written";
     EXPECT_DOUBLE_EQ(refreshed->field(QStringLiteral("DiscRate1")).asFloat(), 2.5);
-    EXPECT_EQ(header->field(QStringLiteral("Customer")).asInteger(), 2);
+    EXPECT_EQ(header->field(QStringLiteral("Customer")).asInteger(), deemak);
     EXPECT_EQ(count(QStringLiteral("SELECT Count(*) FROM Misc WHERE GroupCode = 'CITY' AND Code = 'KKN'")), 1);
     EXPECT_EQ(count(QStringLiteral("SELECT Count(*) FROM Customer")), 5);
 }
@@ -253,10 +269,10 @@ TEST_P(CustomerFrameTest, an_unreachable_head_office_means_the_shop_s_list_witho
         EXPECT_EQ(runner.ran, QStringList({kOfflineCaption}));
         EXPECT_FALSE(frame->headOffice().DBHead().isOpen());
         EXPECT_EQ(frame->lookup().text(), QStringLiteral("C001"));
-        EXPECT_EQ(header->field(QStringLiteral("Customer")).asInteger(), 1);
+        EXPECT_EQ(header->field(QStringLiteral("Customer")).asInteger(), walkIn);
         EXPECT_EQ(count(QStringLiteral("SELECT Count(*) FROM Customer")), 4);
         // The head office's customers are not in the offline list.
-        runner.setScript([](SearchScreen& s) { return ScriptedSearchRunner::choose(s, {}, QStringLiteral("H001")); });
+        runner.setScript(runner.choosing({}, QStringLiteral("H001")));
         frame->BtSearchClick();
         EXPECT_EQ(frame->lookup().text(), QStringLiteral("C001"));
     }

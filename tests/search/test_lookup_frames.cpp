@@ -48,36 +48,56 @@ protected:
     std::unique_ptr<data::CachedDataset> header;
 };
 
-TEST_P(LookupFrameTest, a_suspended_salesman_is_refused_and_an_active_one_taken)
+TEST_P(LookupFrameTest, a_typed_code_resolves_only_within_what_its_frame_allows)
 {
-    TFaGetSalesman frame(*dm, prompter, runner);
-    frame.bind(*header, QStringLiteral("Salesman"));
-    QSignalSpy refocus(&frame, &SearchFrame::focusRequested);
+    TFaGetSalesman salesman(*dm, prompter, runner);
+    TFaGetDepartment department(*dm, prompter, runner);
+    TFaGetProvince province(*dm, prompter, runner);
+    TFaGetCompanyBank bank(*dm, prompter, runner);
+    salesman.bind(*header, QStringLiteral("Salesman"));
+    department.bind(*header, QStringLiteral("Department"));
+    province.bind(*header, QStringLiteral("ShipProvince"));
+    bank.bind(*header, QStringLiteral("CompanyBank"));
+    const QString suspended = QStringLiteral("พนักงานขาย ถูกระงับไปแล้ว  !");
     struct Case
     {
+        LookupFrame* frame;
+        const char* field;
         const char* typed;
-        bool refused; // message, code and name cleared, focus back
         int id;
         const char* name;
+        const QString* refusal = nullptr; // told; the code cleared and the focus sent back
     };
     const Case cases[] = {
-        {"s01", false, 1, "สมศรี"}, {"S02", true, 0, ""}, {"S99", false, 0, ""}, {"S03", false, 3, "Somsak"}};
+        {&salesman, "Salesman", "s01", somsri, "สมศรี"},
+        {&salesman, "Salesman", "S02", 0, "", &suspended},
+        {&salesman, "Salesman", "S99", 0, ""},
+        {&salesman, "Salesman", "S03", somsak, "Somsak"},
+        {&department, "Department", "SALE", saleDepartment, "ฝ่ายขายหน้าร้าน"},
+        {&department, "Department", "BKK", 0, ""}, // a code of another group
+        {&department, "Department", "", 0, ""}, // no department is allowed
+        {&province, "ShipProvince", "CNX", chiangMai, "เชียงใหม่"},
+        {&province, "ShipProvince", "SALE", 0, ""},
+        {&bank, "CompanyBank", "KBANK", kbank, "กสิกรไทย สาขาสีลม"},
+        {&bank, "CompanyBank", "SCB", 0, ""}, // blocked
+        {&bank, "CompanyBank", "BBL", bbl, "กรุงเทพ"}, // Blocked null
+    };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed);
+        SCOPED_TRACE(QStringLiteral("%1 = '%2'").arg(QLatin1String(c.field), QLatin1String(c.typed)).toStdString());
+        QSignalSpy refocus(c.frame, &SearchFrame::focusRequested);
         const size_t before = told();
-        const int focusBefore = int(refocus.count());
-        if (c.refused)
+        if (c.refusal)
             prompter.expectInformation();
-        frame.typeCode(QString::fromLatin1(c.typed));
-        ASSERT_EQ(told() - before, c.refused ? 1u : 0u);
-        if (c.refused) {
-            EXPECT_EQ(prompter.asked(ScriptedPrompter::Kind::Information).back().text,
-                      QStringLiteral("พนักงานขาย ถูกระงับไปแล้ว  !"));
-            EXPECT_TRUE(frame.lookup().text().isEmpty());
+        c.frame->typeCode(QString::fromLatin1(c.typed));
+        ASSERT_EQ(told() - before, c.refusal ? 1u : 0u);
+        if (c.refusal) {
+            EXPECT_EQ(prompter.asked(ScriptedPrompter::Kind::Information).back().text, *c.refusal);
+            EXPECT_TRUE(c.frame->lookup().text().isEmpty());
         }
-        EXPECT_EQ(refocus.count() - focusBefore, c.refused ? 1 : 0);
-        EXPECT_EQ(value("Salesman").asInteger(), c.id);
-        EXPECT_EQ(frame.lookup().description(), QString::fromUtf8(c.name));
+        EXPECT_EQ(refocus.count(), c.refusal ? 1 : 0);
+        EXPECT_EQ(value(c.field).asInteger(), c.id);
+        EXPECT_EQ(c.frame->lookup().isAccepted(), c.id > 0 || *c.typed == 0);
+        EXPECT_EQ(c.frame->lookup().description(), QString::fromUtf8(c.name));
     }
 }
 
@@ -85,7 +105,7 @@ TEST_P(LookupFrameTest, the_search_works_only_while_the_field_has_the_focus_and_
 {
     TFaGetSalesman frame(*dm, prompter, runner);
     frame.bind(*header, QStringLiteral("Salesman"));
-    runner.setScript([](SearchScreen& s) { return ScriptedSearchRunner::choose(s, {}, QStringLiteral("S03")); });
+    runner.setScript(runner.choosing({}, QStringLiteral("S03")));
     EXPECT_FALSE(frame.FieldKeyDown(QKeyCombination(Qt::Key_F5)));
     frame.BtSearchClick();
     EXPECT_TRUE(runner.ran.isEmpty()) << "the button is disabled outside the field";
@@ -95,33 +115,33 @@ TEST_P(LookupFrameTest, the_search_works_only_while_the_field_has_the_focus_and_
     EXPECT_TRUE(frame.FieldKeyDown(QKeyCombination(Qt::Key_F5)));
     EXPECT_EQ(runner.ran, QStringList({QStringLiteral("ค้นหาพนักงานขาย")}));
     EXPECT_EQ(frame.lookup().text(), QStringLiteral("S03"));
-    EXPECT_EQ(value("Salesman").asInteger(), 3);
+    EXPECT_EQ(value("Salesman").asInteger(), somsak);
     frame.FieldExit();
     EXPECT_FALSE(frame.isSearchEnabled());
-    EXPECT_EQ(value("Salesman").asInteger(), 3);
+    EXPECT_EQ(value("Salesman").asInteger(), somsak);
 }
 
 TEST_P(LookupFrameTest, under_the_user_restriction_only_granted_warehouses_resolve_and_are_listed)
 {
     struct Case
     {
-        const char* flag;
+        bool restricted;
         const char* code;
         int id;
         const char* name;
     };
-    const Case cases[] = {{"Y", "MAIN", 1, "หน้าร้าน"}, {"Y", "BACK", 0, ""}, {"N", "BACK", 2, "หลังร้าน"}};
+    const Case cases[] = {
+        {true, "MAIN", mainWarehouse, "หน้าร้าน"}, {true, "BACK", 0, ""}, {false, "BACK", backWarehouse, "หลังร้าน"}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(
-            QStringLiteral("%1 with restriction %2").arg(QLatin1String(c.code), QLatin1String(c.flag)).toStdString());
-        setConfig(QStringLiteral("CheckUserWarehouseFlag = '%1'").arg(QLatin1String(c.flag)));
+        SCOPED_TRACE(std::string(c.code) + (c.restricted ? " restricted" : ""));
+        setConfig({{"CheckUserWarehouseFlag", test::flag(c.restricted)}});
         TFaGetWarehouse frame(*dm, prompter, runner);
         frame.bind(*header, QStringLiteral("Warehouse"));
         frame.typeCode(QLatin1String(c.code));
         EXPECT_EQ(value("Warehouse").asInteger(), c.id);
         EXPECT_EQ(frame.lookup().description(), QString::fromUtf8(c.name));
     }
-    setConfig(QStringLiteral("CheckUserWarehouseFlag = 'Y'"));
+    setConfig({{"CheckUserWarehouseFlag", test::flag(true)}});
     TFaGetWarehouse frame(*dm, prompter, runner);
     QStringList listed;
     runner.setScript([&](SearchScreen& s) {
@@ -150,7 +170,7 @@ TEST_P(LookupFrameTest, the_tax_frame_copies_the_chosen_rate_into_the_rate_colum
         SCOPED_TRACE(rate);
         frame.chooseRow(row);
         frame.ListTaxCodeExit();
-        EXPECT_EQ(value("TaxCode").asInteger(), row == v7 ? 1 : 2);
+        EXPECT_EQ(value("TaxCode").asInteger(), row == v7 ? vat7 : vat0);
         EXPECT_DOUBLE_EQ(value("TaxRate").asFloat(), rate);
         EXPECT_EQ(frame.currentRow(), row);
     }
@@ -191,54 +211,26 @@ TEST_P(LookupFrameTest, an_invalid_date_is_replaced_by_the_server_date)
     }
 }
 
-TEST_P(LookupFrameTest, department_and_province_take_codes_of_their_own_group_or_nothing)
+TEST_P(LookupFrameTest, a_province_chosen_by_search_is_taken_and_a_chosen_bank_unlocks_its_field)
 {
-    TFaGetDepartment department(*dm, prompter, runner);
     TFaGetProvince province(*dm, prompter, runner);
-    department.bind(*header, QStringLiteral("Department"));
     province.bind(*header, QStringLiteral("ShipProvince"));
-    struct Case
-    {
-        LookupFrame* frame;
-        const char* field;
-        const char* code;
-        int id;
-    };
-    const Case cases[] = {{&department, "Department", "SALE", 1},
-                          {&department, "Department", "BKK", 0},
-                          {&department, "Department", "", 0},
-                          {&province, "ShipProvince", "CNX", 4},
-                          {&province, "ShipProvince", "SALE", 0}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(QStringLiteral("%1 = '%2'").arg(QLatin1String(c.field), QLatin1String(c.code)).toStdString());
-        c.frame->typeCode(QLatin1String(c.code));
-        EXPECT_EQ(value(c.field).asInteger(), c.id);
-        EXPECT_EQ(c.frame->lookup().isAccepted(), c.id > 0 || *c.code == 0);
-    }
-    runner.setScript([](SearchScreen& s) { return ScriptedSearchRunner::choose(s, {}, QStringLiteral("BKK")); });
+    runner.setScript(runner.choosing({}, QStringLiteral("BKK")));
     province.FieldEnter();
     province.BtSearchClick();
     EXPECT_EQ(runner.ran, QStringList({QStringLiteral("ค้นหา รายชื่อจังหวัด")}));
-    EXPECT_EQ(value("ShipProvince").asInteger(), 3);
+    EXPECT_EQ(value("ShipProvince").asInteger(), bangkok);
     EXPECT_EQ(province.lookup().description(), QStringLiteral("กรุงเทพมหานคร"));
-}
 
-TEST_P(LookupFrameTest, blocked_banks_do_not_resolve_and_a_chosen_bank_unlocks_the_field)
-{
-    TFaGetCompanyBank frame(*dm, prompter, runner);
-    frame.bind(*header, QStringLiteral("CompanyBank"));
-    for (const auto& [code, id] : {std::pair{"KBANK", 1}, std::pair{"SCB", 0}, std::pair{"BBL", 3}}) {
-        SCOPED_TRACE(code);
-        frame.typeCode(QLatin1String(code));
-        EXPECT_EQ(value("CompanyBank").asInteger(), id);
-    }
-    frame.setFieldEnabled(false);
-    runner.setScript([](SearchScreen& s) { return ScriptedSearchRunner::choose(s, {}, QStringLiteral("KBANK")); });
-    frame.FieldEnter();
-    frame.BtSearchClick();
-    EXPECT_TRUE(frame.isFieldEnabled());
-    EXPECT_TRUE(frame.isSearchEnabled());
-    EXPECT_EQ(value("CompanyBank").asInteger(), 1);
+    TFaGetCompanyBank bank(*dm, prompter, runner);
+    bank.bind(*header, QStringLiteral("CompanyBank"));
+    bank.setFieldEnabled(false);
+    runner.setScript(runner.choosing({}, QStringLiteral("KBANK")));
+    bank.FieldEnter();
+    bank.BtSearchClick();
+    EXPECT_TRUE(bank.isFieldEnabled());
+    EXPECT_TRUE(bank.isSearchEnabled());
+    EXPECT_EQ(value("CompanyBank").asInteger(), kbank);
 }
 
 TEST_P(LookupFrameTest, the_remark_takes_a_chosen_description_and_at_most_255_characters)
@@ -248,7 +240,7 @@ TEST_P(LookupFrameTest, the_remark_takes_a_chosen_description_and_at_most_255_ch
     frame.setMiscGroup(QStringLiteral("REM_SALE"));
     frame.setText(QString(300, QLatin1Char('x')));
     EXPECT_EQ(value("Remark").asString().size(), 255);
-    runner.setScript([](SearchScreen& s) { return ScriptedSearchRunner::choose(s, {}, QStringLiteral("ลูกค้าประจำ")); });
+    runner.setScript(runner.choosing({}, QStringLiteral("ลูกค้าประจำ")));
     frame.FieldEnter();
     EXPECT_TRUE(frame.FieldKeyDown(QKeyCombination(Qt::Key_F5)));
     EXPECT_EQ(runner.ran, QStringList({QStringLiteral("ค้นหาหมายเหตุ")}));

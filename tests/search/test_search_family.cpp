@@ -45,13 +45,13 @@ struct Member
 };
 
 // Every member of the family with the set-up its callers give it.
-std::vector<Member> members()
+std::vector<Member> members(int water, int rice)
 {
     const auto misc = [](const char* group) { return [group](TF_SearchMisc& d) { d.setGroup(QLatin1String(group)); }; };
     const auto lotsOf = [](int product) { return [product](TFrSearchLotNoIV& d) { d.setProductId(product); }; };
-    const auto units = [](TFrSearchUnit::Role role) {
-        return [role](TFrSearchUnit& d) {
-            d.setProductId(1);
+    const auto units = [water](TFrSearchUnit::Role role) {
+        return [water, role](TFrSearchUnit& d) {
+            d.setProductId(water);
             d.setRole(role);
         };
     };
@@ -80,8 +80,8 @@ std::vector<Member> members()
          {"MAIN", "RMA"}},
         {"lots", make<TFrSearchLotNo>(), {}, {"L2601", "L2602", "M2601"}},
         {"lots by code", make<TFrSearchLotNo>(), {{"Code", "m"}}, {"M2601"}},
-        {"lots received or made of product 1", make<TFrSearchLotNoIV>(lotsOf(1)), {}, {"L2601", "M2601"}},
-        {"lots of product 5", make<TFrSearchLotNoIV>(lotsOf(5)), {}, {"L2602"}},
+        {"lots received or made of water", make<TFrSearchLotNoIV>(lotsOf(water)), {}, {"L2601", "M2601"}},
+        {"lots of rice", make<TFrSearchLotNoIV>(lotsOf(rice)), {}, {"L2602"}},
         {"barcodes of products on sale",
          make<TFrSearchBarCode>(),
          {},
@@ -96,9 +96,9 @@ std::vector<Member> members()
          {},
          {"8850001000011", "8850001000128", "8850005000015"},
          true},
-        {"units of product 1", make<TFrSearchUnit>(units(TFrSearchUnit::Role::Any)), {}, {"ขวด", "แพ็ค", "ลัง"}},
-        {"purchase units of product 1", make<TFrSearchUnit>(units(TFrSearchUnit::Role::Purchase)), {}, {"แพ็ค", "ลัง"}},
-        {"sale units of product 1", make<TFrSearchUnit>(units(TFrSearchUnit::Role::Sale)), {}, {"ขวด", "แพ็ค"}},
+        {"units of water", make<TFrSearchUnit>(units(TFrSearchUnit::Role::Any)), {}, {"ขวด", "แพ็ค", "ลัง"}},
+        {"purchase units of water", make<TFrSearchUnit>(units(TFrSearchUnit::Role::Purchase)), {}, {"แพ็ค", "ลัง"}},
+        {"sale units of water", make<TFrSearchUnit>(units(TFrSearchUnit::Role::Sale)), {}, {"ขวด", "แพ็ค"}},
         {"customers, no branches", make<TF_SearchCustomer>(), {}, {"C001", "C002"}},
         {"customers and branches",
          make<TF_SearchCustomer>([](TF_SearchCustomer& d) { d.setAllowBranchCustomers(true); }),
@@ -129,7 +129,7 @@ protected:
 
 TEST_P(SearchFamilyTest, each_search_lists_what_its_callers_may_choose)
 {
-    for (const Member& m : members()) {
+    for (const Member& m : members(water, rice)) {
         SCOPED_TRACE(m.name);
         std::unique_ptr<SearchScreen> dialog = m.make(*dm, prompter);
         dialog->FormShow();
@@ -152,7 +152,7 @@ TEST_P(SearchFamilyTest, typed_sql_finds_nothing_and_changes_nothing)
 {
     const QList<int> before = tableRows();
     const QString attacks[] = {QStringLiteral("' OR 1=1 --"), QStringLiteral("%'; DROP TABLE Misc; --")};
-    for (const Member& m : members()) {
+    for (const Member& m : members(water, rice)) {
         std::unique_ptr<SearchScreen> dialog = m.make(*dm, prompter);
         for (const SearchCriterion& criterion : std::vector<SearchCriterion>(dialog->criteria())) {
             if (!criterion.choices.isEmpty())
@@ -215,10 +215,7 @@ TEST_P(SearchFamilyTest, choosing_from_an_empty_result_keeps_the_dialog_open)
 TEST_P(SearchFamilyTest, the_machine_search_gives_back_the_chosen_code_under_the_callers_caption)
 {
     const auto search = machineSearch(*dm, prompter, runner);
-    runner.setScript([](SearchScreen& s) {
-        return test::ScriptedSearchRunner::choose(s, {{QStringLiteral("Location"), QStringLiteral("ชั้น 1")}},
-                                                  QStringLiteral("POS01"));
-    });
+    runner.setScript(runner.choosing({{QStringLiteral("Location"), QStringLiteral("ชั้น 1")}}, QStringLiteral("POS01")));
     EXPECT_EQ(search(QStringLiteral("ค้นหากำหนดรอบทำงาน")), std::optional<QString>(QStringLiteral("POS01")));
     runner.setScript({});
     EXPECT_EQ(search(QStringLiteral("ค้นหากำหนดรอบทำงาน")), std::nullopt);

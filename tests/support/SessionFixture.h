@@ -43,6 +43,8 @@ protected:
     // The first column of the first row of a statement on the session's company connection; null
     // when there is no row.
     QVariant scalar(const QString& sql, const Columns& params = {});
+    // The same as a whole number: what a COUNT(*) counted.
+    int count(const QString& sql, const Columns& params = {}) { return scalar(sql, params).toInt(); }
 
     // Whose session, on which company; set them in the fixture's constructor.
     QString companyCode = QStringLiteral("SHOP");

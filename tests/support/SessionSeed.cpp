@@ -35,4 +35,14 @@ void seedSession(const TestServer& server)
     dm.DMdata().open();
 }
 
+QStringList errorLog(data::Connection& configuration)
+{
+    data::Query log(configuration, QStringLiteral("SELECT ErrorMsg FROM ErrorLog ORDER BY Id"));
+    log.open();
+    QStringList messages;
+    for (; !log.eof(); log.next())
+        messages << log.field(QStringLiteral("ErrorMsg")).asString();
+    return messages;
+}
+
 } // namespace kvr::test

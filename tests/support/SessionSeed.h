@@ -9,4 +9,7 @@ namespace kvr::test {
 // '' and null, which grant nothing); menu 101; company 7 "SHOP" with its configuration.
 void seedSession(const TestServer& server);
 
+// The messages of a configuration database's error log, oldest first.
+QStringList errorLog(data::Connection& configuration);
+
 } // namespace kvr::test

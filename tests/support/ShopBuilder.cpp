@@ -162,9 +162,9 @@ void ShopBuilder::allowWarehouse(int userId, int warehouse)
     insert("UserWarehouse", row({"UserName", "Warehouse"}, {userId, warehouse}));
 }
 
-int ShopBuilder::salesman(const QString& code, const QString& name, bool active)
+int ShopBuilder::salesman(const QString& code, const QString& name, bool active, const Columns& extra)
 {
-    return insert("Salesman", row({"Code", "Name", "Status"}, {code, name, flag(active)}));
+    return insert("Salesman", row({"Code", "Name", "Status"}, {code, name, flag(active)}) + extra);
 }
 
 int ShopBuilder::customer(const CustomerSpec& spec)
@@ -305,6 +305,27 @@ int ShopBuilder::shift(const ShiftSpec& spec)
     }
     if (!spec.counted.empty())
         update("PosShiftNo", id, {{"OpenMoney", total}});
+    return id;
+}
+
+int ShopBuilder::bill(const BillSpec& spec)
+{
+    const QVariant date = spec.date.isValid() ? QVariant(spec.date) : QVariant();
+    const int id = insert("PosHd",
+                          row({"PosNo", "PosType", "PosDate", "Customer", "Salesman", "Total", "Printed", "DelFlag"},
+                              {spec.number, spec.type, date, orNull(spec.customer), orNull(spec.salesman), spec.total,
+                               flag(spec.printed), flag(false)}) +
+                              spec.extra);
+    int lineNo = 0;
+    for (const BillLineSpec& line : spec.lines) {
+        const QVariant total = line.total.isValid() ? line.total : QVariant(line.quantity * line.price);
+        insert(
+            "PosDt",
+            row({"PosHd", "PosRecNo", "PosDate", "Product", "ProductUnits", "Quantity", "Fraction", "Price", "Total"},
+                {id, ++lineNo, date, line.product, orNull(line.unit), line.quantity, line.fraction, line.price,
+                 total}) +
+                line.extra);
+    }
     return id;
 }
 

@@ -113,6 +113,32 @@ struct ShiftSpec
     Columns extra{};
 };
 
+// A line of a saved bill: `quantity` of a unit at `price`, its total their product unless given.
+struct BillLineSpec
+{
+    int product = 0;
+    int unit = 0;
+    double quantity = 1;
+    double price = 0;
+    double fraction = 1; // smallest units in one `unit`
+    QVariant total{};
+    Columns extra{};
+};
+
+// A saved sale bill with its lines, numbered 1, 2, ... in order and dated as the bill.
+struct BillSpec
+{
+    QString number{}; // PosNo as stored: the program right-aligns it to the series' length
+    QString type = QStringLiteral("P"); // PosType: P goods, S services
+    QDateTime date{};
+    int customer = 0;
+    int salesman = 0;
+    double total = 0;
+    bool printed = false;
+    std::vector<BillLineSpec> lines{};
+    Columns extra{};
+};
+
 // Writes the shop a test starts from through named operations that return the new rows' ids, so
 // that a fixture reads as a short description of its shop. Rows get the ids the database gives
 // them; keep the returned ids rather than counting on numbers.
@@ -135,7 +161,7 @@ public:
     int warehouse(const QString& code, const QString& name, bool storageLocation = false);
     // With the company's warehouse restriction on, the user works in the warehouses allowed.
     void allowWarehouse(int userId, int warehouse);
-    int salesman(const QString& code, const QString& name, bool active = true);
+    int salesman(const QString& code, const QString& name, bool active = true, const Columns& extra = {});
     int customer(const CustomerSpec& spec);
     int vendor(const QString& code, const QString& name, int currency = 0);
     int bank(const QString& code, const QString& name, const QString& account, bool blocked = false);
@@ -157,6 +183,7 @@ public:
 
     int machine(const MachineSpec& spec);
     int shift(const ShiftSpec& spec);
+    int bill(const BillSpec& spec);
 
     // Any row of any table, for what has no operation of its own; the new row's id.
     int insert(const QString& table, const Columns& columns);

@@ -1,7 +1,11 @@
 #include "support/WindowWait.h"
 
+#include "ui/base/TFrShowError.h"
+
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -47,6 +51,16 @@ void whenModalOpens(std::function<void(QWidget*)> action, QWidget* current)
         });
         if (opened)
             action(dialog);
+    });
+}
+
+void whenErrorDialogOpens(QString& shown)
+{
+    whenModalOpens([&shown](QWidget* modal) {
+        if (auto* dialog = qobject_cast<ui::TFrShowError*>(modal)) {
+            shown = dialog->errorBox()->toPlainText();
+            QTest::mouseClick(dialog->dontSendButton(), Qt::LeftButton);
+        }
     });
 }
 

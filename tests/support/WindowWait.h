@@ -24,6 +24,9 @@ QWidget* focusedWidget();
 // action that opens the dialog.
 void whenModalOpens(std::function<void(QWidget*)> action, QWidget* current = nullptr);
 
+// The program's error dialog, once it opens: its text is kept in `shown`, and "Don't Send" closes it.
+void whenErrorDialogOpens(QString& shown);
+
 // Keys go where the focus is, as from a keyboard or a scanner; each key waits for a focused widget.
 void typeText(const QString& text);
 void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

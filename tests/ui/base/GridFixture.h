@@ -3,6 +3,7 @@
 #include "data/CachedDataset.h"
 #include "data/Connection.h"
 #include "data/SchemaScript.h"
+#include "support/ShopBuilder.h"
 #include "support/TestServer.h"
 #include "util/QStringPrinter.h"
 
@@ -10,7 +11,7 @@
 
 namespace kvr::test {
 
-// A database "GRID" on each backend with three bill lines and a few warehouses, and a cached
+// A database "GRID" on each backend with three bill lines and three warehouses, and a cached
 // dataset over the lines as a document screen sets one up.
 class GridFixture : public BackendTest
 {
@@ -31,10 +32,24 @@ protected:
                 "CREATE TABLE IF NOT EXISTS Warehouse (Id %IDENTITY%, Code %CODE(20)%, Name VARCHAR(100), "
                 "Blocked CHAR(1))\n/\n"))
             .run(*db);
-        exec(QStringLiteral("INSERT INTO Line (ProductCode, PosName, Quantity, Warehouse) VALUES "
-                            "('P001', 'น้ำดื่ม', 1, 1), ('P002', 'สบู่', 2.5, NULL), ('P003', 'ข้าวสาร', 1200, 2)"));
-        exec(QStringLiteral("INSERT INTO Warehouse (Code, Name, Blocked) VALUES "
-                            "('MAIN', 'หน้าร้าน', 'N'), ('BACK', 'หลังร้าน', 'N'), ('OLD', 'คลังเก่า', 'Y')"));
+        ShopBuilder rows(*db);
+        const auto warehouse = [&rows](const char* code, const char* name, bool blocked) {
+            return rows.insert(QStringLiteral("Warehouse"),
+                               {{"Code", code}, {"Name", name}, {"Blocked", flag(blocked)}});
+        };
+        mainWarehouse = warehouse("MAIN", "หน้าร้าน", false);
+        backWarehouse = warehouse("BACK", "หลังร้าน", false);
+        oldWarehouse = warehouse("OLD", "คลังเก่า", true);
+        const auto line = [&rows](const char* code, const char* name, double quantity, int warehouse) {
+            rows.insert(QStringLiteral("Line"),
+                        {{"ProductCode", code},
+                         {"PosName", name},
+                         {"Quantity", quantity},
+                         {"Warehouse", warehouse ? QVariant(warehouse) : QVariant()}});
+        };
+        line("P001", "น้ำดื่ม", 1, mainWarehouse);
+        line("P002", "สบู่", 2.5, 0);
+        line("P003", "ข้าวสาร", 1200, backWarehouse);
         lines = std::make_unique<data::CachedDataset>(
             *db, QStringLiteral("SELECT Id, ProductCode, PosName, Quantity, Warehouse FROM Line ORDER BY Id"));
         lines->modifySql() << QStringLiteral("UPDATE Line SET ProductCode = :ProductCode, PosName = :PosName, "
@@ -47,10 +62,10 @@ protected:
         db.reset();
         BackendTest::TearDown();
     }
-    void exec(const QString& sql) { data::Query(*db, sql).execSql(); }
 
     std::unique_ptr<data::Connection> db;
     std::unique_ptr<data::CachedDataset> lines;
+    int mainWarehouse = 0, backWarehouse = 0, oldWarehouse = 0; // OLD is blocked
 };
 
 } // namespace kvr::test

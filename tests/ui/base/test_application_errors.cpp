@@ -1,8 +1,10 @@
+#include "ErrorHandlerFixture.h"
 #include "RecordingForm.h"
 #include "data/DbError.h"
 #include "data/Query.h"
 #include "data/TDMConfig.h"
 #include "support/ScriptedPrompter.h"
+#include "support/SessionSeed.h"
 #include "support/TestServer.h"
 #include "support/WindowWait.h"
 #include "ui/base/Application.h"
@@ -58,12 +60,12 @@ struct TestWindow
     int counted = 0;
 };
 
-class ApplicationErrorTest : public ::testing::Test
+class ApplicationErrorTest : public test::ErrorHandlerFixture
 {
 protected:
     void SetUp() override
     {
-        server.createDatabase(QStringLiteral("KVR_CONFIG"));
+        ErrorHandlerFixture::SetUp();
         config.DmCfg().execDirect(
             QStringLiteral("CREATE TABLE TestBill (BillNo VARCHAR(10), Customer INTEGER NOT NULL)"));
         config.DmCfg().execDirect(QStringLiteral("CREATE UNIQUE INDEX IX_TestBill_BillNo ON TestBill (BillNo)"));
@@ -85,20 +87,8 @@ protected:
     }
     void TearDown() override { application()->setExceptionHandler(nullptr); }
 
-    QStringList errorLog()
-    {
-        data::Query q(config.DmCfg(), QStringLiteral("SELECT ErrorMsg FROM ErrorLog ORDER BY Id"));
-        q.open();
-        QStringList messages;
-        for (; !q.eof(); q.next())
-            messages << q.field(QStringLiteral("ErrorMsg")).asString();
-        return messages;
-    }
+    QStringList errorLog() { return test::errorLog(config.DmCfg()); }
 
-    test::TestServer server{test::BackendKind::Sqlite};
-    data::TDMConfig config{server.workingDirectory()};
-    ScriptedPrompter prompter;
-    ui::ExceptionHandler handler{config, prompter};
     // Real failures of the server: a bill without its customer, a bill number saved twice.
     const std::function<void()> saveWithoutCustomer = [this] {
         data::Query(config.DmCfg(), QStringLiteral("INSERT INTO TestBill (BillNo) VALUES ('B42')")).execSql();
@@ -210,10 +200,10 @@ TEST_F(ApplicationErrorTest, error_in_a_form_action_is_shown_and_the_document_st
     quantity->setObjectName(QStringLiteral("quantityLineEdit"));
     ui::TFrFormView view(form, quantity);
     view.show();
-    view.activateWindow();
     ASSERT_TRUE(test::waitForActiveWindow(&view));
     form.AcSave().setEnabled(true);
     quantity->setFocus();
+    ASSERT_TRUE(test::waitForFocusIn(quantity));
     quantity->setCursorPosition(1);
 
     prompter.answerErrorDialog(ErrorDialogAnswer::DontSend).answerErrorDialog(ErrorDialogAnswer::DontSend);
@@ -230,27 +220,6 @@ TEST_F(ApplicationErrorTest, error_in_a_form_action_is_shown_and_the_document_st
     EXPECT_EQ(quantity->text(), QStringLiteral("3"));
     EXPECT_EQ(quantity->cursorPosition(), 1);
     EXPECT_TRUE(form.AcSave().isEnabled());
-}
-
-TEST(ApplicationErrorWithoutConfiguration, dialog_still_shows_when_the_configuration_database_is_gone)
-{
-    test::TestServer server(test::BackendKind::Sqlite); // no KVR_CONFIG on it
-    data::TDMConfig config(server.workingDirectory());
-    ScriptedPrompter prompter;
-    ui::ExceptionHandler handler(config, prompter);
-    application()->setExceptionHandler(&handler);
-    // A missing customer as the backend classifies it: the configuration database to raise it is gone.
-    TestWindow screen([] {
-        throw data::DbError(QStringLiteral("NOT NULL constraint failed: TestBill.Customer"),
-                            {data::DbFailure::NotNull, QStringLiteral("Customer")});
-    });
-    prompter.answerErrorDialog(ErrorDialogAnswer::DontSend);
-    QTest::mouseClick(screen.save, Qt::LeftButton);
-    application()->setExceptionHandler(nullptr);
-
-    ASSERT_EQ(prompter.asked(ScriptedPrompter::Kind::ErrorDialog).size(), 1u);
-    EXPECT_TRUE(prompter.asked()[0].text.startsWith(QStringLiteral("ไม่ได้ป้อนข้อมูลลูกค้า\n")));
-    EXPECT_TRUE(screen.window.isVisible());
 }
 
 // The whole way with the real dialog: it appears modal over the screen, red, with the text.

@@ -1,5 +1,6 @@
 #include "RecordingForm.h"
 #include "support/ScriptedPrompter.h"
+#include "support/WindowWait.h"
 #include "ui/base/BalloonPlacement.h"
 #include "ui/base/TFormHints.h"
 #include "ui/base/TFrFormView.h"
@@ -149,7 +150,7 @@ protected:
     void SetUp() override
     {
         view.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+        ASSERT_TRUE(test::waitForActiveWindow(&view));
     }
     QRect screen() const { return QGuiApplication::primaryScreen()->availableGeometry(); }
     void hover(QWidget* widget, QPoint global)

@@ -1,3 +1,4 @@
+#include "Pixels.h"
 #include "support/WindowWait.h"
 #include "ui/base/DialogPrompter.h"
 #include "ui/base/TFrShowError.h"
@@ -15,6 +16,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+using kvr::test::countLightPixels;
+using kvr::test::countPixels;
 using kvr::ui::ConfirmColour;
 using kvr::ui::DialogPrompter;
 using kvr::ui::ErrorDialogAnswer;
@@ -25,25 +28,6 @@ namespace {
 void whenModal(std::function<void(QWidget*)> act)
 {
     kvr::test::whenModalOpens(std::move(act));
-}
-
-int countPixels(const QImage& image, QRgb colour)
-{
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            n += (image.pixel(x, y) & 0xffffff) == (colour & 0xffffff);
-    return n;
-}
-
-// Anti-aliased white text: pixels where every channel comes up.
-int countLightPixels(const QImage& image)
-{
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            n += qRed(image.pixel(x, y)) > 200 && qGreen(image.pixel(x, y)) > 200 && qBlue(image.pixel(x, y)) > 200;
-    return n;
 }
 
 TEST(DialogPrompter, yes_no_boxes_are_white_on_their_colour)
@@ -63,7 +47,7 @@ TEST(DialogPrompter, yes_no_boxes_are_white_on_their_colour)
         const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
         ASSERT_NE(label, nullptr);
         const QImage text = image.copy(QRect(label->mapTo(box.get(), QPoint(0, 0)), label->size()));
-        EXPECT_GT(countLightPixels(text), 20) << "no white text";
+        EXPECT_GT(countLightPixels(text, 200), 20) << "no white text";
         EXPECT_EQ(countPixels(text, qRgb(0, 0, 0)), 0) << "black text";
         box->hide();
     }

@@ -1,3 +1,5 @@
+#include "Pixels.h"
+#include "support/WindowWait.h"
 #include "ui/base/TFrShowError.h"
 #include "util/QStringPrinter.h"
 
@@ -8,31 +10,14 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using kvr::test::countLightPixels;
+using kvr::test::countPixels;
 using kvr::ui::ErrorDialogAnswer;
 using kvr::ui::TFrShowError;
 
 namespace {
 
 const QString kText = QStringLiteral("ไม่ได้ป้อนข้อมูลลูกค้า\nCANNOT INSERT THE VALUE NULL INTO COLUMN 'CUSTOMER'\n");
-
-int countPixels(const QImage& image, const QRect& area, QRgb colour)
-{
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            n += (image.pixel(x, y) & 0xffffff) == (colour & 0xffffff);
-    return n;
-}
-
-// White text anti-aliased on red: the pixels where green and blue come up.
-int countLightPixels(const QImage& image, const QRect& area)
-{
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            n += qGreen(image.pixel(x, y)) > 160 && qBlue(image.pixel(x, y)) > 160;
-    return n;
-}
 
 void tick(TFrShowError& dialog, int times)
 {
@@ -62,17 +47,21 @@ TEST(ErrorDialog, opens_at_the_top_left_with_the_text_white_on_red_and_dont_send
     const QImage image = dialog.grab().toImage();
     const QRect textArea(0, 0, 344, 65);
     const QRect ground(0, 96, 140, 5);
-    EXPECT_EQ(countPixels(image, ground, qRgb(255, 0, 0)), ground.width() * ground.height());
-    EXPECT_GT(countPixels(image, textArea, qRgb(255, 0, 0)), textArea.width() * textArea.height() / 2);
-    EXPECT_GT(countLightPixels(image, textArea), 50) << "no white text";
+    EXPECT_EQ(countPixels(image.copy(ground), qRgb(255, 0, 0)), ground.width() * ground.height());
+    EXPECT_GT(countPixels(image.copy(textArea), qRgb(255, 0, 0)), textArea.width() * textArea.height() / 2);
+    EXPECT_GT(countLightPixels(image.copy(textArea), 160), 50) << "no white text";
     dialog.close();
 }
 
-TEST(ErrorDialog, closes_itself_as_dont_send_on_the_ninth_tick)
+TEST(ErrorDialog, closes_itself_as_dont_send_on_the_ninth_tick_of_each_showing)
 {
     TFrShowError dialog;
     dialog.setErrorText(kText);
     dialog.show();
+    tick(dialog, 5);
+    QTest::mouseClick(dialog.sendButton(), Qt::LeftButton);
+    dialog.show();
+    EXPECT_FALSE(dialog.sent());
     tick(dialog, 8);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.countdown(), 2);
@@ -132,21 +121,7 @@ TEST(ErrorDialog, real_timer_closes_the_modal_dialog_after_nine_ticks)
     dialog.exec();
     EXPECT_EQ(dialog.answer(), ErrorDialogAnswer::DontSend);
     EXPECT_GE(clock.elapsed(), 9 * 10);
-    EXPECT_LT(clock.elapsed(), 5000);
-}
-
-TEST(ErrorDialog, shown_again_it_counts_from_the_start)
-{
-    TFrShowError dialog;
-    dialog.show();
-    QTest::mouseClick(dialog.sendButton(), Qt::LeftButton);
-    dialog.show();
-    EXPECT_FALSE(dialog.sent());
-    EXPECT_EQ(dialog.answer(), ErrorDialogAnswer::DontSend);
-    tick(dialog, 8);
-    EXPECT_TRUE(dialog.isVisible());
-    dialog.tick();
-    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_LT(clock.elapsed(), kvr::test::kWindowTimeoutMs) << "only a hang is too slow";
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "ErrorHandlerFixture.h"
 #include "data/DbError.h"
 #include "data/TDMConfig.h"
 #include "support/ScriptedPrompter.h"
@@ -142,12 +143,12 @@ TEST_F(ErrorReportSenderTest, delivery_that_fails_is_reported_with_the_reason)
 
 // "Send Error" through the application's handler: the report reaches its destination, and the
 // user hears when it could not be sent.
-class SendErrorTest : public ::testing::Test
+class SendErrorTest : public test::ErrorHandlerFixture
 {
 protected:
     void SetUp() override
     {
-        server.createDatabase(QStringLiteral("KVR_CONFIG"));
+        ErrorHandlerFixture::SetUp();
         data::SessionContext& session = config.mutableSession();
         session.CompanyDbName = QStringLiteral("SHOP");
         session.MenuCaption = QStringLiteral("POS");
@@ -155,18 +156,16 @@ protected:
     }
     QString folder() const { return QDir(server.workingDirectory()).filePath(QStringLiteral("errors")); }
 
-    test::TestServer server{test::BackendKind::Sqlite};
-    data::TDMConfig config{server.workingDirectory()};
-    ScriptedPrompter prompter;
-    ui::ExceptionHandler handler{config, prompter};
     const data::DbError duplicateKey{QStringLiteral("UNIQUE constraint failed: Warehouse.Code"),
                                      {data::DbFailure::Duplicate, {}}};
 };
 
-TEST_F(SendErrorTest, send_error_delivers_the_report_of_what_the_dialog_showed)
+TEST_F(SendErrorTest, send_error_delivers_the_report_of_what_the_dialog_showed_and_dont_send_nothing)
 {
     writeIni(server.workingDirectory(), QStringLiteral("Folder"), QStringLiteral("errors"));
-    prompter.answerErrorDialog(ErrorDialogAnswer::Send);
+    prompter.answerErrorDialog(ErrorDialogAnswer::DontSend).answerErrorDialog(ErrorDialogAnswer::Send);
+    handler.handle(std::make_exception_ptr(duplicateKey));
+    EXPECT_TRUE(filesIn(folder()).isEmpty());
     handler.handle(std::make_exception_ptr(duplicateKey));
     const QStringList files = filesIn(folder());
     ASSERT_EQ(files.size(), 1);
@@ -175,24 +174,13 @@ TEST_F(SendErrorTest, send_error_delivers_the_report_of_what_the_dialog_showed)
                   QStringLiteral("\nข้อมูลที่เพิ่มซ้ำกับข้อมูลที่มีอยู่แล้ว\nUNIQUE CONSTRAINT FAILED: WAREHOUSE.CODE\n"));
 }
 
-TEST_F(SendErrorTest, dont_send_delivers_nothing)
-{
-    writeIni(server.workingDirectory(), QStringLiteral("Folder"), QStringLiteral("errors"));
-    prompter.answerErrorDialog(ErrorDialogAnswer::DontSend);
-    handler.handle(std::make_exception_ptr(duplicateKey));
-    EXPECT_TRUE(filesIn(folder()).isEmpty());
-}
-
-TEST_F(SendErrorTest, send_error_without_delivery_set_up_says_the_report_was_not_sent)
+TEST_F(SendErrorTest, send_error_that_is_not_delivered_tells_the_user_why)
 {
     prompter.answerErrorDialog(ErrorDialogAnswer::Send).expectInformation();
-    handler.handleMessage(QStringLiteral("boom"));
+    handler.handleMessage(QStringLiteral("boom")); // no delivery set up
     ASSERT_EQ(prompter.asked(ScriptedPrompter::Kind::Information).size(), 1u);
     EXPECT_TRUE(prompter.asked(ScriptedPrompter::Kind::Information)[0].text.contains(QStringLiteral("not sent")));
-}
 
-TEST_F(SendErrorTest, send_error_that_fails_warns_with_the_reason)
-{
     writeIni(server.workingDirectory(), QStringLiteral("Command"), QStringLiteral("sh -c \"exit 2\""));
     prompter.answerErrorDialog(ErrorDialogAnswer::Send).expectWarning();
     handler.handleMessage(QStringLiteral("boom"));

@@ -1,4 +1,5 @@
 #include "GridFixture.h"
+#include "support/WindowWait.h"
 #include "ui/base/LookupEdit.h"
 
 #include <QApplication>
@@ -49,8 +50,8 @@ TEST_P(LookupEditTest, a_typed_code_resolves_to_the_id_and_name_of_a_row_the_fil
         const char* description;
     };
     const Case cases[] = {
-        {"back", true, 2, "BACK", "หลังร้าน"},
-        {"  main ", true, 1, "MAIN", "หน้าร้าน"},
+        {"back", true, backWarehouse, "BACK", "หลังร้าน"},
+        {"  main ", true, mainWarehouse, "MAIN", "หน้าร้าน"},
         {"OLD", false, 0, "OLD", ""}, // blocked: left out by the filter
         {"NOPE", false, 0, "NOPE", ""}, // unknown
         {"' OR 1=1 --", false, 0, "' OR 1=1 --", ""},
@@ -79,7 +80,7 @@ TEST_P(LookupEditTest, a_filter_replaced_at_run_time_changes_what_resolves)
     lookup->setFilter(QStringLiteral("Id In (Select Id From Warehouse Where Code Like :Prefix)"),
                       {{QStringLiteral("Prefix"), QStringLiteral("O%")}});
     EXPECT_TRUE(lookup->commit());
-    EXPECT_EQ(warehouse().asInteger(), 3);
+    EXPECT_EQ(warehouse().asInteger(), oldWarehouse);
     lookup->setText(QStringLiteral("MAIN"));
     EXPECT_FALSE(lookup->commit()) << "MAIN does not start with O";
 }
@@ -95,7 +96,7 @@ TEST_P(LookupEditTest, an_empty_code_stays_empty_only_when_empty_is_allowed)
         const char* text;
     };
     const Case cases[] = {
-        {false, 0, true, 1, "MAIN"}, // what the field had comes back
+        {false, 0, true, mainWarehouse, "MAIN"}, // what the field had comes back
         {false, 1, false, 0, ""},
         {true, 0, true, 0, ""},
         {true, 1, true, 0, ""},
@@ -117,7 +118,9 @@ TEST_P(LookupEditTest, an_empty_code_stays_empty_only_when_empty_is_allowed)
 
 TEST_P(LookupEditTest, a_loaded_row_shows_the_code_it_refers_to_even_when_the_filter_now_leaves_it_out)
 {
-    exec(QStringLiteral("UPDATE Line SET Warehouse = 3 WHERE ProductCode = 'P003'"));
+    data::Query move(*db, QStringLiteral("UPDATE Line SET Warehouse = :Old WHERE ProductCode = 'P003'"));
+    move.setParam(QStringLiteral("Old"), oldWarehouse);
+    move.execSql();
     lines->open();
     const std::pair<int, const char*> rows[] = {{0, "MAIN"}, {1, ""}, {2, "OLD"}};
     for (const auto& [row, code] : rows) {
@@ -149,17 +152,18 @@ TEST_P(LookupEditTest, the_edit_takes_capitals_resolves_when_left_and_reports_en
         return key.key() == Qt::Key_F5;
     });
     window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(test::waitForActiveWindow(&window));
     edit->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(test::waitForFocusIn(edit));
     QTest::keyClicks(edit, QStringLiteral("ba"));
     QTest::keyClick(edit, Qt::Key_F5);
     QTest::keyClicks(edit, QStringLiteral("ck"));
     EXPECT_EQ(edit->text(), QStringLiteral("BACK"));
     EXPECT_EQ(name->text(), QString()) << "nothing resolves while typing";
     other->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(test::waitForFocusIn(other));
     EXPECT_EQ(name->text(), QStringLiteral("หลังร้าน"));
-    EXPECT_EQ(warehouse().asInteger(), 2);
+    EXPECT_EQ(warehouse().asInteger(), backWarehouse);
     EXPECT_EQ(log,
               QStringList({QStringLiteral("enter"), QStringLiteral("key 42"), QStringLiteral("key 41"),
                            QStringLiteral("key 1000034"), QStringLiteral("key 43"), QStringLiteral("key 4b"),
