@@ -47,7 +47,11 @@ QString TFrCancelPos::aligned(const QString& typed) const
 
 void TFrCancelPos::setNumberText(const QString& typed)
 {
-    const QString text = aligned(typed);
+    changeNumber(aligned(typed));
+}
+
+void TFrCancelPos::changeNumber(const QString& text)
+{
     if (text != m_numberText) {
         m_numberText = text;
         m_numberPending = true;
@@ -170,7 +174,8 @@ void TFrCancelPos::BSearchPosNoClick()
     search::TFrSearchPos dialog(m_dm, prompter(), search::TFrSearchPos::Bills::Cancellable);
     if (!m_runner.run(dialog))
         return;
-    setNumberText(dialog.result());
+    // As stored: a bill of another series may have a longer number than this one's length.
+    changeNumber(dialog.result());
     // Its exit then loads the bill.
     emit numberFocusRequested();
 }

@@ -91,6 +91,7 @@ signals:
 
 private:
     QString aligned(const QString& typed) const;
+    void changeNumber(const QString& text);
     void showBill(std::optional<data::CancellableBill> bill);
     void setNotice(const QString& notice);
 
