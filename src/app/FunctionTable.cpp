@@ -1,5 +1,7 @@
 #include "app/FunctionTable.h"
 
+#include "admin/TFrCancelPos.h"
+#include "admin/TFrCancelPosView.h"
 #include "admin/TFrPosMachineNo.h"
 #include "admin/TFrPosMachineNoView.h"
 #include "app/SaleScreen.h"
@@ -16,6 +18,13 @@ FunctionTable FunctionTable::standard()
         static search::DialogSearchRunner runner;
         auto* form = new admin::TFrPosMachineNo(modules.prompter, modules.dm, runner);
         auto* view = new admin::TFrPosMachineNoView(*form);
+        form->setParent(view);
+        return {view};
+    });
+    table.add(3, [](DataModules& modules) -> std::vector<QWidget*> {
+        static search::DialogSearchRunner runner;
+        auto* form = new admin::TFrCancelPos(modules.prompter, modules.dm, runner);
+        auto* view = new admin::TFrCancelPosView(*form);
         form->setParent(view);
         return {view};
     });

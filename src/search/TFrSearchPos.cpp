@@ -1,11 +1,17 @@
 #include "search/TFrSearchPos.h"
 
+#include "data/Query.h"
 #include "search/SearchStatements.h"
 
 namespace kvr::search {
 
 TFrSearchPos::TFrSearchPos(data::TDM& dm, ui::Prompter& prompter, QObject* parent)
+    : TFrSearchPos(dm, prompter, Bills::All, parent)
+{ }
+
+TFrSearchPos::TFrSearchPos(data::TDM& dm, ui::Prompter& prompter, Bills bills, QObject* parent)
     : TFrSearch(dm, prompter, parent)
+    , m_bills(bills)
 {
     setCaption(thai() ? QStringLiteral("ค้นหารายการขายสด") : QStringLiteral("Search Cash Sale"));
     setTableName(QStringLiteral("PosHd"));
@@ -27,12 +33,20 @@ TFrSearchPos::TFrSearchPos(data::TDM& dm, ui::Prompter& prompter, QObject* paren
               QStringLiteral("#,##0.00"));
     addColumn(QStringLiteral("SalesCode"), 12, thai() ? QStringLiteral("รหัสพนง.ขาย") : QStringLiteral("Salesman"));
     addColumn(QStringLiteral("SalesName"), 20, thai() ? QStringLiteral("ชื่อพนง.ขาย") : QStringLiteral("Salesman name"));
+    // Why a bill in red was cancelled, beside it.
+    if (m_bills == Bills::All)
+        addColumn(QStringLiteral("DelRemark"), 30,
+                  thai() ? QStringLiteral("สาเหตุยกเลิก") : QStringLiteral("Cancel reason"));
 }
 
 QStringList TFrSearchPos::statement(const data::Dialect& dialect)
 {
     Q_UNUSED(dialect);
-    return statements::posBillSearch();
+    QStringList lines = statements::posBillSearch();
+    if (m_bills == Bills::Cancellable)
+        lines.insert(lines.indexOf(data::Query::slotLine(statements::kOrder)),
+                     QStringLiteral("  And (H.DelFlag = 'N') And (H.Posted = 'N')"));
+    return lines;
 }
 
 void TFrSearchPos::prepareSearch()

@@ -1,11 +1,14 @@
-// Draws the machine register and the shift dialog off screen on a demo shop and saves them as PNG
-// files, for the documentation:
+// Draws the machine register, the shift dialog and the bill cancellation off screen on a demo shop
+// and saves them as PNG files, for the documentation:
 //   kvrpos-demo --server sqlite:/tmp/shop/db && kvr_admin_screenshots /tmp/shop docs/screens
 #include "admin/CurrentShift.h"
+#include "admin/TFrCancelPos.h"
+#include "admin/TFrCancelPosView.h"
 #include "admin/TFrPosMachineNo.h"
 #include "admin/TFrPosMachineNoView.h"
 #include "admin/TFrPosShiftNo.h"
 #include "admin/TFrPosShiftNoView.h"
+#include "data/Query.h"
 #include "data/TDMConfig.h"
 #include "screenshots/ScreenshotMain.h"
 #include "search/SearchDialogView.h"
@@ -19,7 +22,7 @@ using namespace kvr;
 int main(int argc, char** argv)
 {
     // The demo's menu item of the machine register, the cashier (Thai).
-    return test::runScreenshots(argc, argv, 102, [](data::TDMConfig&, data::TDM& dm, const QDir& folder) {
+    return test::runScreenshots(argc, argv, 102, [](data::TDMConfig& config, data::TDM& dm, const QDir& folder) {
         ui::DialogPrompter prompter;
         search::DialogSearchRunner runner;
 
@@ -44,6 +47,23 @@ int main(int argc, char** argv)
             shiftForm.setQuantity(row, pieces[row]);
         shiftForm.QShiftMoney().first();
         ok = test::saveShot(shiftView, folder, QStringLiteral("shift-dialog.png")) && ok;
+
+        // The cancellation (its own menu item) with the newest bill that can still be cancelled.
+        config.CheckRight(103, 1);
+        data::Query newest(dm.DMdata(),
+                           QStringLiteral("SELECT PosNo FROM PosHd WHERE DelFlag = 'N' AND Posted = 'N' "
+                                          "AND PosType = 'P' ORDER BY PosDate DESC, Id DESC"));
+        newest.open();
+        admin::TFrCancelPos cancelForm(prompter, dm, runner);
+        admin::TFrCancelPosView cancelView(cancelForm);
+        cancelView.show();
+        cancelForm.setNumberText(newest.field(QStringLiteral("PosNo")).asString());
+        cancelForm.PosNoExit();
+        if (!cancelForm.bill()) {
+            std::fprintf(stderr, "No bill to show on the cancellation screen\n");
+            return false;
+        }
+        ok = test::saveShot(cancelView, folder, QStringLiteral("cancel-bill.png")) && ok;
         return ok;
     });
 }

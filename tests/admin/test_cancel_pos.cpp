@@ -1,0 +1,277 @@
+// The bill cancellation through its screen class, on both backends: finding a bill by its number,
+// the bills it refuses, the questions before a cancel, and what a cancel leaves in the database.
+#include "CancelFixture.h"
+
+#include "admin/TFrCancelPos.h"
+#include "search/TFrSearchPos.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using kvr::admin::TFrCancelPos;
+using kvr::test::BillSpec;
+using Kind = kvr::test::ScriptedPrompter::Kind;
+
+namespace {
+
+const QString kReasonBox = QStringLiteral("ป้อนสาเหตุการยกเลิก ? : เหตุผล");
+
+class CancelPos : public kvr::test::CancelFixture
+{
+protected:
+    void SetUp() override
+    {
+        CancelFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        form = std::make_unique<TFrCancelPos>(prompter, *dm, runner);
+        form->FormShow();
+    }
+    void TearDown() override
+    {
+        form.reset();
+        CancelFixture::TearDown();
+    }
+    // Typed one key at a time, as the field passes every change on.
+    void type(const QString& keys)
+    {
+        for (const QChar key : keys)
+            form->setNumberText(form->numberText() + key);
+    }
+    void load(const QString& keys)
+    {
+        form->AcNewExecute();
+        type(keys);
+        form->PosNoExit();
+    }
+    bool pressDelete() { return form->AcDel().execute(); }
+
+    std::unique_ptr<TFrCancelPos> form;
+};
+
+TEST_P(CancelPos, a_number_typed_is_aligned_to_the_series_and_finds_its_bill)
+{
+    const int id = bill({.number = QStringLiteral("123"), .total = 1234.5});
+    bill({.number = QStringLiteral("12"), .total = 7});
+    EXPECT_EQ(form->documentLength(), 8);
+    EXPECT_EQ(form->caption(), QStringLiteral("ขายหน้าร้าน"));
+    EXPECT_EQ(form->statusText(0), QStringLiteral("ร้านสมชายพาณิชย์"));
+    EXPECT_FALSE(form->AcDel().isEnabled());
+    EXPECT_FALSE(form->AcSave().isEnabled());
+
+    type(QStringLiteral("123"));
+    EXPECT_EQ(form->numberText(), QStringLiteral("     123"));
+    EXPECT_EQ(form->PosId(), 0) << "looked up when the field is left";
+    form->PosNoExit();
+    EXPECT_EQ(form->PosId(), id);
+    ASSERT_TRUE(form->bill());
+    EXPECT_TRUE(form->AcDel().isEnabled());
+    EXPECT_TRUE(form->notice().isEmpty());
+    const kvr::admin::CancelPosDisplay shown = form->display();
+    EXPECT_EQ(shown.billNo, QStringLiteral("     123"));
+    EXPECT_EQ(shown.date, QStringLiteral("14/03/2026"));
+    EXPECT_EQ(shown.customer, QStringLiteral("ร้านป้าแดง"));
+    EXPECT_EQ(shown.salesman, QStringLiteral("สมศักดิ์ ใจดี"));
+    EXPECT_EQ(shown.machineCode, QStringLiteral("POS01"));
+    EXPECT_EQ(shown.location, QStringLiteral("หน้าร้าน ชั้น 1"));
+    EXPECT_EQ(shown.shiftNo, QStringLiteral("2"));
+    EXPECT_EQ(shown.total, QStringLiteral("1,234.50"));
+
+    // Typing again drops the bill on screen: Delete must not cancel a bill the field no longer names.
+    form->setNumberText(form->numberText().left(7));
+    EXPECT_EQ(form->numberText(), QStringLiteral("      12"));
+    EXPECT_FALSE(form->bill());
+    EXPECT_FALSE(form->AcDel().isEnabled());
+    // Longer than the series: cut to its length, as stored numbers are.
+    form->setNumberText(QStringLiteral(" 1234567890 "));
+    EXPECT_EQ(form->numberText(), QStringLiteral("12345678"));
+}
+
+TEST_P(CancelPos, bills_that_cannot_be_cancelled_show_nothing_and_say_why)
+{
+    bill({.number = QStringLiteral("201"), .extra = {{"DelFlag", "Y"}, {"DelRemark", "ลูกค้าเปลี่ยนใจ"}}});
+    bill({.number = QStringLiteral("202"), .extra = {{"Posted", "Y"}}});
+    bill({.number = QStringLiteral("203"), .extra = {{"Salesman", QVariant()}}});
+    bill({.number = QStringLiteral("204"), .extra = {{"PosShiftNo", QVariant()}}});
+    bill({.number = QStringLiteral("205"), .extra = {{"Posted", QVariant()}}});
+    struct Case
+    {
+        const char* typed;
+        const char* notice;
+    };
+    const Case cases[] = {
+        {"999", "ไม่พบบิลเลขที่ 999"},
+        {"201", "บิลเลขที่ 201 ถูกยกเลิกแล้ว สาเหตุ : ลูกค้าเปลี่ยนใจ"},
+        {"202", "บิลเลขที่ 202 ผ่านรายการบัญชีแล้ว ยกเลิกไม่ได้"},
+        {"203", "บิลเลขที่ 203 ไม่มีพนักงานขาย กะ หรือเครื่องขาย ยกเลิกไม่ได้"},
+        {"204", "บิลเลขที่ 204 ไม่มีพนักงานขาย กะ หรือเครื่องขาย ยกเลิกไม่ได้"},
+        // Not marked unposted: taken as posted, as the accounting side may have it.
+        {"205", "บิลเลขที่ 205 ผ่านรายการบัญชีแล้ว ยกเลิกไม่ได้"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        load(QString::fromLatin1(c.typed));
+        EXPECT_FALSE(form->bill());
+        EXPECT_EQ(form->display().billNo, QString());
+        EXPECT_FALSE(form->AcDel().isEnabled());
+        EXPECT_FALSE(pressDelete());
+        EXPECT_EQ(form->notice(), QString::fromUtf8(c.notice));
+    }
+    EXPECT_TRUE(prompter.asked().empty()) << "nothing is asked about a bill that cannot be cancelled";
+}
+
+TEST_P(CancelPos, a_live_bill_is_found_before_a_cancelled_namesake)
+{
+    // Numbers repeat across series and years; the one that can still be cancelled is meant.
+    bill({.number = QStringLiteral("300"), .extra = {{"DelFlag", "Y"}}});
+    const int live = bill({.number = QStringLiteral("300"), .posType = QStringLiteral("S")});
+    bill({.number = QStringLiteral("300"), .extra = {{"Posted", "Y"}}});
+    load(QStringLiteral("300"));
+    EXPECT_EQ(form->PosId(), live);
+    EXPECT_TRUE(form->AcDel().isEnabled());
+}
+
+TEST_P(CancelPos, no_to_the_question_or_cancel_in_the_reason_box_changes_nothing)
+{
+    const int id = bill({.number = QStringLiteral("123")});
+    const std::function<void()> answers[] = {
+        [this] { prompter.answerConfirm(false); },
+        [this] { prompter.answerConfirm(true).answerInput(std::nullopt); },
+    };
+    for (const auto& answer : answers) {
+        load(QStringLiteral("123"));
+        answer();
+        EXPECT_TRUE(pressDelete());
+        EXPECT_EQ(prompter.pending(), 0u);
+        EXPECT_EQ(text(id, "DelFlag"), QStringLiteral("N"));
+        EXPECT_EQ(text(id, "DelRemark"), QString());
+        EXPECT_EQ(cancellationLogs(id), 0);
+        EXPECT_EQ(form->PosId(), id) << "the bill stays on screen";
+        EXPECT_TRUE(form->AcDel().isEnabled());
+    }
+    EXPECT_EQ(prompter.asked(Kind::Confirm).front().text, QStringLiteral("ยกเลิกบิลขายสด ?"));
+    EXPECT_EQ(prompter.asked(Kind::Input).front().text, kReasonBox);
+}
+
+TEST_P(CancelPos, a_blank_reason_is_asked_again_and_the_cancel_keeps_the_reason_and_logs_once)
+{
+    const int id = bill({.number = QStringLiteral("123"), .total = 250});
+    const int other = bill({.number = QStringLiteral("124"), .total = 80});
+    load(QStringLiteral("123"));
+    const QString tooLong(256, QChar(u'ก'));
+    prompter.answerConfirm(true)
+        .answerInput(QStringLiteral("   "))
+        .expectInformation()
+        .answerInput(tooLong)
+        .expectInformation()
+        .answerInput(QStringLiteral("  ลูกค้าคืนสินค้า  "));
+    EXPECT_TRUE(pressDelete());
+    EXPECT_EQ(prompter.pending(), 0u);
+    const auto told = prompter.asked(Kind::Information);
+    ASSERT_EQ(told.size(), 2u);
+    EXPECT_EQ(told[0].text, QStringLiteral("กรุณาป้อนสาเหตุการยกเลิก"));
+    EXPECT_EQ(told[1].text, QStringLiteral("สาเหตุการยกเลิกยาวได้ไม่เกิน 255 ตัวอักษร"));
+    EXPECT_EQ(prompter.asked(Kind::Input).size(), 3u);
+
+    EXPECT_EQ(text(id, "DelFlag"), QStringLiteral("Y"));
+    EXPECT_EQ(text(id, "DelRemark"), QStringLiteral("ลูกค้าคืนสินค้า"));
+    EXPECT_DOUBLE_EQ(scalar(QStringLiteral("SELECT Total FROM PosHd WHERE Id = :Id"), {{"Id", id}}).toDouble(), 250);
+    EXPECT_EQ(text(other, "DelFlag"), QStringLiteral("N")) << "no other bill changes";
+    EXPECT_EQ(cancellationLogs(id), 1);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM UserLog")).toInt(), 1);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Remark FROM UserLog")).toString(), QStringLiteral("     123"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT UserId FROM UserLog")).toInt(), 1);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT MenuId FROM UserLog")).toInt(), 101);
+
+    // The screen starts again.
+    EXPECT_TRUE(form->numberText().isEmpty());
+    EXPECT_FALSE(form->bill());
+    EXPECT_FALSE(form->AcDel().isEnabled());
+    // And the bill is now one it refuses, with the reason.
+    load(QStringLiteral("123"));
+    EXPECT_EQ(form->notice(), QStringLiteral("บิลเลขที่ 123 ถูกยกเลิกแล้ว สาเหตุ : ลูกค้าคืนสินค้า"));
+}
+
+TEST_P(CancelPos, a_database_error_rolls_back_and_keeps_the_bill_on_screen)
+{
+    const int id = bill({.number = QStringLiteral("123")});
+    load(QStringLiteral("123"));
+    // The usage log cannot be written: the bill's change before it must go too.
+    shop->connection().execDirect(QStringLiteral("ALTER TABLE UserLog RENAME TO UserLogAway"));
+    prompter.answerConfirm(true).answerInput(QStringLiteral("ลูกค้าคืนสินค้า")).answerErrorDialog({});
+    EXPECT_TRUE(pressDelete());
+    EXPECT_EQ(prompter.pending(), 0u);
+    EXPECT_TRUE(
+        prompter.asked(Kind::ErrorDialog).front().text.contains(QStringLiteral("UserLog"), Qt::CaseInsensitive));
+    EXPECT_EQ(text(id, "DelFlag"), QStringLiteral("N"));
+    EXPECT_EQ(text(id, "DelRemark"), QString());
+    EXPECT_EQ(form->PosId(), id);
+    EXPECT_EQ(form->numberText(), QStringLiteral("     123"));
+    EXPECT_TRUE(form->AcDel().isEnabled());
+
+    // Once the log is back, the same Delete goes through.
+    shop->connection().execDirect(QStringLiteral("ALTER TABLE UserLogAway RENAME TO UserLog"));
+    prompter.answerConfirm(true).answerInput(QStringLiteral("ลูกค้าคืนสินค้า"));
+    EXPECT_TRUE(pressDelete());
+    EXPECT_EQ(text(id, "DelFlag"), QStringLiteral("Y"));
+    EXPECT_EQ(cancellationLogs(id), 1);
+}
+
+TEST_P(CancelPos, f5_lists_only_the_bills_that_can_be_cancelled)
+{
+    bill({.number = QStringLiteral("401")});
+    bill({.number = QStringLiteral("402"), .extra = {{"DelFlag", "Y"}}});
+    bill({.number = QStringLiteral("403"), .extra = {{"Posted", "Y"}}});
+    // A service bill of a series with longer numbers: chosen, it is taken as stored, not cut.
+    const int service =
+        bill({.posType = QStringLiteral("S"), .withCustomer = false, .extra = {{"PosNo", "SV26000404"}}});
+    QStringList listed;
+    runner.script = [&](kvr::search::SearchScreen& search) {
+        search.FormShow();
+        search.setCriterion(QStringLiteral("Sort"), QStringLiteral("0"));
+        search.BtSearchClick();
+        for (int row = 0; row < search.QSearch().recordCount(); ++row)
+            listed << search.QSearch().fieldAt(row, QStringLiteral("PosNo")).asString().trimmed();
+        search.QSearch().setRecNo(0);
+        return search.BtOkClick();
+    };
+    form->BSearchPosNoClick();
+    EXPECT_EQ(listed, QStringList({"SV26000404", "401"}));
+    EXPECT_EQ(form->numberText(), QStringLiteral("SV26000404"));
+    form->PosNoExit();
+    EXPECT_EQ(form->PosId(), service);
+    EXPECT_TRUE(form->AcDel().isEnabled());
+}
+
+TEST_P(CancelPos, the_bill_search_shows_a_cancelled_bill_in_red_with_its_reason_and_refuses_it)
+{
+    bill({.number = QStringLiteral("123")});
+    bill({.number = QStringLiteral("124")});
+    load(QStringLiteral("123"));
+    prompter.answerConfirm(true).answerInput(QStringLiteral("ลูกค้าคืนสินค้า"));
+    ASSERT_TRUE(pressDelete());
+
+    kvr::search::TFrSearchPos bills(*dm, prompter);
+    bills.setDocType(QStringLiteral("P"));
+    bills.FormShow();
+    bills.setCriterion(QStringLiteral("Sort"), QStringLiteral("0"));
+    bills.BtSearchClick();
+    ASSERT_EQ(bills.QSearch().recordCount(), 2);
+    const auto& columns = bills.columns();
+    EXPECT_TRUE(std::any_of(columns.begin(), columns.end(), [](const auto& c) {
+        return c.field == QLatin1String("DelRemark") && c.title == QStringLiteral("สาเหตุยกเลิก");
+    }));
+    const int cancelled = 1; // by number, newest first: 124, 123
+    EXPECT_EQ(bills.rowColour(cancelled), kvr::search::SearchScreen::RowColour::Red);
+    EXPECT_EQ(bills.rowColour(0), kvr::search::SearchScreen::RowColour::Plain);
+    EXPECT_EQ(bills.QSearch().fieldAt(cancelled, QStringLiteral("DelRemark")).asString(), QStringLiteral("ลูกค้าคืนสินค้า"));
+    bills.QSearch().setRecNo(cancelled);
+    prompter.expectInformation().expectInformation();
+    EXPECT_FALSE(bills.BtOkClick());
+    EXPECT_EQ(prompter.asked().back().text, QStringLiteral("สาเหตุยกเลิก : ลูกค้าคืนสินค้า"));
+}
+
+KVR_INSTANTIATE_BACKENDS(CancelPos);
+
+} // namespace

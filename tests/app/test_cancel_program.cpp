@@ -1,0 +1,155 @@
+// Program number 3 as start-up opens it, through its real window offscreen and by keys: a bill
+// number typed, Delete by F8 or by the tool-bar button, Yes in the question, the reason and Enter.
+#include "admin/CancelFixture.h"
+
+#include "admin/TFrCancelPosView.h"
+#include "app/FunctionTable.h"
+#include "products/TDmService.h"
+#include "support/ModalDialogs.h"
+#include "support/WindowWait.h"
+#include "ui/base/DialogPrompter.h"
+
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using kvr::admin::CancelPosDisplay;
+using kvr::admin::TFrCancelPosView;
+using kvr::test::BillSpec;
+using kvr::test::whenDialogOpens;
+
+namespace {
+
+class CancelProgram : public kvr::test::CancelFixture
+{
+protected:
+    void SetUp() override
+    {
+        CancelFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        service = std::make_unique<kvr::products::TDmService>(*dm);
+        modules =
+            std::make_unique<kvr::app::DataModules>(kvr::app::DataModules{*dm, *config, *product, *service, dialogs});
+        const kvr::app::FunctionFactory* open = kvr::app::FunctionTable::standard().find(3);
+        ASSERT_NE(open, nullptr) << "program number 3 opens a screen";
+        const std::vector<QWidget*> windows = (*open)(*modules);
+        ASSERT_EQ(windows.size(), 1u);
+        view.reset(qobject_cast<TFrCancelPosView*>(windows.front()));
+        ASSERT_TRUE(view);
+        view->show();
+        ASSERT_TRUE(kvr::test::waitForActiveWindow(view.get()));
+        ASSERT_TRUE(kvr::test::waitForFocusIn(view->numberEdit()));
+    }
+    void TearDown() override
+    {
+        if (view) {
+            // Leaving asks first: Yes.
+            whenDialogOpens<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
+            view->close();
+            view.reset();
+        }
+        modules.reset();
+        service.reset();
+        CancelFixture::TearDown();
+    }
+
+    // Yes to "ยกเลิกบิลขายสด ?", then the reason typed into its box and Enter.
+    void answerYesAndReason(const QString& reason)
+    {
+        questions.clear();
+        whenDialogOpens<QMessageBox>([this](QMessageBox* box) {
+            questions << box->text();
+            QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
+        });
+        whenDialogOpens<QInputDialog>([this, reason](QInputDialog* box) {
+            questions << box->windowTitle() + QStringLiteral(": ") + box->labelText();
+            auto* edit = box->findChild<QLineEdit*>();
+            ASSERT_NE(edit, nullptr);
+            // Thai letters come as key presses carrying their text, as from a Thai keyboard layout.
+            for (const QChar letter : reason)
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(letter), Qt::NoModifier);
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+    }
+    // The bill cancelled with the reason, the screen empty again and back in front (offscreen,
+    // no window manager gives the window back its activation when the boxes close).
+    bool cancelledWith(int id, const QString& reason)
+    {
+        return kvr::test::waitUntil([&] {
+                   return text(id, "DelFlag") == QLatin1String("Y") && text(id, "DelRemark") == reason &&
+                       view->numberEdit()->text().isEmpty() && !QApplication::activeModalWidget();
+               }) &&
+            kvr::test::waitForActiveWindow(view.get());
+    }
+    QString shown(QString CancelPosDisplay::*field) const { return view->valueLabel(field)->text(); }
+
+    kvr::ui::DialogPrompter dialogs;
+    std::unique_ptr<kvr::products::TDmService> service;
+    std::unique_ptr<kvr::app::DataModules> modules;
+    std::unique_ptr<TFrCancelPosView> view;
+    QStringList questions;
+};
+
+TEST_P(CancelProgram, a_number_typed_and_f8_cancel_the_bill_with_the_reason)
+{
+    const int id = bill({.number = QStringLiteral("123"), .total = 1234.5});
+    EXPECT_EQ(view->statusPanel(0)->text(), QStringLiteral("ร้านสมชายพาณิชย์"));
+    EXPECT_FALSE(view->button(kvr::ui::TFrForm::Action::Save)->isEnabled());
+    kvr::test::typeText(QStringLiteral("123"));
+    EXPECT_EQ(view->numberEdit()->text(), QStringLiteral("     123"));
+    // Enter shows the bill before it is cancelled.
+    kvr::test::pressKey(Qt::Key_Return);
+    EXPECT_EQ(shown(&CancelPosDisplay::billNo), QStringLiteral("     123"));
+    EXPECT_EQ(shown(&CancelPosDisplay::customer), QStringLiteral("ร้านป้าแดง"));
+    EXPECT_EQ(shown(&CancelPosDisplay::total), QStringLiteral("1,234.50"));
+    EXPECT_TRUE(view->button(kvr::ui::TFrForm::Action::Del)->isEnabled());
+
+    answerYesAndReason(QStringLiteral("ลูกค้าคืนสินค้า"));
+    kvr::test::pressKey(Qt::Key_F8);
+    ASSERT_TRUE(cancelledWith(id, QStringLiteral("ลูกค้าคืนสินค้า")));
+    EXPECT_EQ(questions, QStringList({"ยกเลิกบิลขายสด ?", "ป้อนสาเหตุการยกเลิก ? : เหตุผล"}));
+    EXPECT_EQ(cancellationLogs(id), 1);
+    EXPECT_EQ(shown(&CancelPosDisplay::billNo), QString());
+    EXPECT_FALSE(view->button(kvr::ui::TFrForm::Action::Del)->isEnabled());
+    EXPECT_TRUE(kvr::test::waitForFocusIn(view->numberEdit())) << "ready for the next number";
+
+    // F8 straight after the number, without Enter, cancels that bill too.
+    const int next = bill({.number = QStringLiteral("124")});
+    kvr::test::typeText(QStringLiteral("124"));
+    answerYesAndReason(QStringLiteral("พิมพ์ผิด"));
+    kvr::test::pressKey(Qt::Key_F8);
+    EXPECT_TRUE(cancelledWith(next, QStringLiteral("พิมพ์ผิด")));
+}
+
+TEST_P(CancelProgram, the_tool_bar_delete_button_cancels_the_bill_shown)
+{
+    const int id = bill({.number = QStringLiteral("88")});
+    QToolButton* remove = view->button(kvr::ui::TFrForm::Action::Del);
+    // Nothing shown: the button does nothing.
+    QTest::mouseClick(remove, Qt::LeftButton);
+    EXPECT_EQ(text(id, "DelFlag"), QStringLiteral("N"));
+
+    kvr::test::typeText(QStringLiteral("88"));
+    kvr::test::pressKey(Qt::Key_Return);
+    ASSERT_TRUE(remove->isEnabled());
+    answerYesAndReason(QStringLiteral("ลูกค้าเปลี่ยนใจ"));
+    QTest::mouseClick(remove, Qt::LeftButton);
+    EXPECT_TRUE(cancelledWith(id, QStringLiteral("ลูกค้าเปลี่ยนใจ")));
+    EXPECT_EQ(cancellationLogs(id), 1);
+
+    // The same number again: cancelled, with its reason, and nothing to delete.
+    kvr::test::typeText(QStringLiteral("88"));
+    kvr::test::pressKey(Qt::Key_Return);
+    EXPECT_EQ(view->noticeLabel()->text(), QStringLiteral("บิลเลขที่ 88 ถูกยกเลิกแล้ว สาเหตุ : ลูกค้าเปลี่ยนใจ"));
+    EXPECT_FALSE(remove->isEnabled());
+}
+
+KVR_INSTANTIATE_BACKENDS(CancelProgram);
+
+} // namespace
