@@ -2,6 +2,7 @@
 
 #include "admin/TFrPosMachineNo.h"
 #include "admin/TFrPosMachineNoView.h"
+#include "app/FullTaxScreen.h"
 #include "app/SaleScreen.h"
 #include "search/SearchDialogView.h"
 
@@ -23,6 +24,8 @@ FunctionTable FunctionTable::standard()
         const pos::PosScreenKind kind = *pos::PosScreenForProgram(programNo);
         table.add(programNo, [kind](DataModules& modules) { return OpenSaleScreen(modules, kind); });
     }
+    table.add(4, [](DataModules& modules) { return OpenFullTaxInvoice(modules, admin::FullTaxVariant::posBills()); });
+    table.add(5, [](DataModules& modules) { return OpenFullTaxInvoice(modules, admin::FullTaxVariant::posHeader()); });
     return table;
 }
 
