@@ -67,9 +67,9 @@ QWidget* TFrPosFullTranView::buildContent()
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("posFullTranContent"));
     auto* layout = new QGridLayout(content);
-    layout->setContentsMargins(10, 6, 10, 4);
+    layout->setContentsMargins(10, 4, 10, 2);
     layout->setHorizontalSpacing(6);
-    layout->setVerticalSpacing(3);
+    layout->setVerticalSpacing(1);
     const auto searchButton = [&](const QString& name, const QString& hint) {
         auto* button = new QToolButton(content);
         button->setObjectName(name);
@@ -144,7 +144,7 @@ QWidget* TFrPosFullTranView::buildContent()
     // The lines, read-only.
     m_linesBox = new QGroupBox(captions.lines, content);
     auto* box = new QVBoxLayout(m_linesBox);
-    box->setContentsMargins(4, 2, 4, 4);
+    box->setContentsMargins(2, 0, 2, 2);
     m_grid = new ui::DataGrid(m_linesBox);
     m_grid->setObjectName(QStringLiteral("DgDtDataGrid"));
     m_grid->setGridReadOnly(true);
