@@ -4,6 +4,7 @@
 #include "admin/TFrCancelPosView.h"
 #include "admin/TFrPosMachineNo.h"
 #include "admin/TFrPosMachineNoView.h"
+#include "app/FullTaxScreen.h"
 #include "app/SaleScreen.h"
 #include "search/SearchDialogView.h"
 
@@ -32,6 +33,8 @@ FunctionTable FunctionTable::standard()
         const pos::PosScreenKind kind = *pos::screenForProgram(programNo);
         table.add(programNo, [kind](DataModules& modules) { return OpenSaleScreen(modules, kind); });
     }
+    table.add(4, [](DataModules& modules) { return OpenFullTaxInvoice(modules, admin::FullTaxVariant::posBills()); });
+    table.add(5, [](DataModules& modules) { return OpenFullTaxInvoice(modules, admin::FullTaxVariant::posHeader()); });
     return table;
 }
 

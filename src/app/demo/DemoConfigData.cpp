@@ -3,6 +3,7 @@
 
 #include "data/Connection.h"
 #include "data/Query.h"
+#include "util/ThaiTaxId.h"
 
 #include <QDateTime>
 
@@ -179,11 +180,7 @@ void writeCompany(data::Connection& config, const DemoShop& shop)
 
 QString withThaiTaxCheckDigit(const QString& twelveDigits)
 {
-    Q_ASSERT(twelveDigits.size() == 12);
-    int sum = 0;
-    for (int i = 0; i < 12; ++i)
-        sum += twelveDigits.at(i).digitValue() * (13 - i);
-    return twelveDigits + QString::number((11 - sum % 11) % 10);
+    return twelveDigits + util::thaiTaxIdCheckDigit(twelveDigits);
 }
 
 QString fillConfigDatabase(data::Connection& config, DemoShop& shop)

@@ -1,6 +1,7 @@
 // kvrpos-demo: creates a believable Thai shop to try the counter with, on SQLite or PostgreSQL.
 #include "app/demo/DemoDatabases.h"
 #include "app/demo/DemoForms.h"
+#include "app/demo/DemoFullTax.h"
 #include "app/demo/DemoShop.h"
 
 #include "data/DbError.h"
@@ -152,6 +153,7 @@ int run(const DemoOptions& options)
     phase("products", [&] { return fillProducts(databases.company(), shop, options.products); });
     phase("stock", [&] { return fillStock(databases.company(), shop, options.stockRows); });
     phase("bills", [&] { return fillBills(databases.company(), shop); });
+    phase("fulltax", [&] { return fillFullTaxInvoices(databases.company(), shop); });
     phase("forms", [&] { return fillPrintForms(databases.company(), options.workingDirectory); });
     phase("commit", [&] {
         companyTransaction.commit();

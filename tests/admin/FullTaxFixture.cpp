@@ -1,0 +1,136 @@
+#include "FullTaxFixture.h"
+
+#include "data/Query.h"
+#include "search/SearchScreen.h"
+
+namespace kvr::test {
+
+namespace column = data::fulltax;
+
+bool ScriptedSearch::run(search::SearchScreen& search)
+{
+    captions << search.caption();
+    return script && script(search);
+}
+
+void ScriptedSearch::chooseAfter(std::vector<std::pair<QString, QString>> criteria, const QString& choose)
+{
+    script = [this, criteria = std::move(criteria), choose](search::SearchScreen& search) {
+        search.FormShow();
+        for (const auto& [name, text] : criteria)
+            search.setCriterion(name, text);
+        search.BtSearchClick();
+        data::CachedDataset& rows = search.QSearch();
+        listed.clear();
+        int found = -1;
+        for (int row = 0; row < rows.recordCount(); ++row) {
+            listed << rows.fieldAt(row, search.keyColumn()).asString();
+            if (found < 0 && !choose.isEmpty() && listed.back().trimmed() == choose)
+                found = row;
+        }
+        if (found < 0)
+            return false;
+        rows.setRecNo(found);
+        return search.BtOkClick();
+    };
+}
+
+void FullTaxFixture::buildShop(ShopBuilder& shop)
+{
+    bangkok = shop.misc(QStringLiteral("CITY"), QStringLiteral("10"), QStringLiteral("กรุงเทพมหานคร"));
+    chonburi = shop.misc(QStringLiteral("CITY"), QStringLiteral("20"), QStringLiteral("ชลบุรี"));
+    const int salesman = shop.salesman(QStringLiteral("S01"), QStringLiteral("สมหญิง"));
+    const auto address = [](const char* line1, const char* line2, const char* zip, const char* phone,
+                            const QString& taxNumber) {
+        return Columns{{"Address1", QString::fromUtf8(line1)},
+                       {"Address2", QString::fromUtf8(line2)},
+                       {"ZipCode", QString::fromUtf8(zip)},
+                       {"PhoneNo", QString::fromUtf8(phone)},
+                       {"TaxNumber", taxNumber}};
+    };
+    walkIn = shop.customer({.code = "CASH", .name = "ลูกค้าเงินสด", .salesman = salesman});
+    headOffice = shop.customer(
+        {.code = "C0001",
+         .name = "บริษัท สยามการค้า จำกัด",
+         .nameEng = "Siam Trading Co., Ltd.",
+         .salesman = salesman,
+         .province = bangkok,
+         .extra = address("  1024 ถนนพระราม 4  ", "แขวงคลองเตย เขตคลองเตย", "10110", "02-249-1000", kHeadOfficeTaxId)});
+    branch = shop.customer(
+        {.code = "C0002",
+         .name = "ห้างหุ้นส่วนจำกัด รุ่งเรืองพาณิชย์",
+         .salesman = salesman,
+         .province = chonburi,
+         .extra = address("55/1 ถนนสุขุมวิท", "ตำบลบางปลาสร้อย อำเภอเมืองชลบุรี", "20000", "038-271-555", kBranchTaxId)});
+    water = shop.product({.code = "P001", .name = "น้ำดื่มตราช้าง 600 มล."});
+    waterBottle = shop.unit(water, {.name = "ขวด", .sale = true, .small = true});
+    rice = shop.product({.code = "P002", .name = "ข้าวหอมมะลิ 5 กก."});
+    riceBag = shop.unit(rice, {.name = "ถุง", .sale = true, .small = true});
+    shop.numbering(QStringLiteral("POS-X1"), 2026, 10, true, QStringLiteral("TX69"));
+    shop.numbering(QStringLiteral("POS-X2"), 2026, 10, true, QStringLiteral("TY69"));
+    shop.numbering(QStringLiteral("POS-X103"), 2026, 10, true, QStringLiteral("TX6903"));
+}
+
+void FullTaxFixture::TearDown()
+{
+    screen.reset();
+    SessionFixture::TearDown();
+}
+
+int FullTaxFixture::receipt(const data::FullTaxTables& tables, const ReceiptSpec& spec)
+{
+    const QVariant fullTaxNo = spec.fullTaxNo.isEmpty() ? QVariant() : QVariant(spec.fullTaxNo);
+    Columns header = {{"PosType", QStringLiteral("P")},
+                      {column::kPosNo, spec.number},
+                      {column::kPosDate, spec.date.startOfDay()},
+                      {"Customer", spec.customer == 0 ? QVariant() : QVariant(spec.customer)},
+                      {"Salesman", scalar(QStringLiteral("SELECT Id FROM Salesman"))},
+                      {column::kTotal, 185.0},
+                      {column::kFullTaxNo, fullTaxNo},
+                      {column::kDelFlag, flag(spec.cancelled)},
+                      {"Posted", flag(spec.posted)}};
+    header.insert(header.end(), spec.extra.begin(), spec.extra.end());
+    const int id = shop->insert(tables.header, header);
+    // Rung up as water then rice; the line numbers put rice first.
+    const struct
+    {
+        int product, unit, recNo;
+        double quantity, price;
+    } lines[] = {{water, waterBottle, 2, 2, 5}, {rice, riceBag, 1, 1, 175}};
+    for (const auto& line : lines) {
+        shop->insert(tables.lines,
+                     {{tables.lineParent, id},
+                      {"PosRecNo", line.recNo},
+                      {"Product", line.product},
+                      {"ProductUnits", line.unit},
+                      {"Quantity", line.quantity},
+                      {"Price", line.price},
+                      {column::kTotal, line.quantity * line.price}});
+    }
+    return id;
+}
+
+admin::TFrPosFullTran& FullTaxFixture::open(const admin::FullTaxVariant& variant)
+{
+    screen = std::make_unique<admin::TFrPosFullTran>(prompter, *dm, searches, print, variant);
+    screen->FormShow();
+    return *screen;
+}
+
+void FullTaxFixture::typeReceipt(const QString& number)
+{
+    screen->setReceiptNumberText(number);
+    screen->EdShotNoExit();
+}
+
+int FullTaxFixture::lastNo(const QString& code)
+{
+    return scalar(QStringLiteral("SELECT LastNo FROM DocumentNo WHERE Code = :Code"), {{"Code", code}}).toInt();
+}
+
+QVariant FullTaxFixture::column(const data::FullTaxTables& tables, int id, const QString& name)
+{
+    return scalar(QStringLiteral("SELECT %1 FROM %2 WHERE Id = :Id").arg(name, tables.header), {{"Id", id}});
+}
+
+} // namespace kvr::test

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "admin/TFrPosFullTran.h"
+#include "printing/docprint/DocumentPrint.h"
+#include "search/SearchRunner.h"
+#include "support/SessionFixture.h"
+#include "util/QStringPrinter.h"
+
+#include <QDate>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace kvr::test {
+
+// What the print form was asked to print.
+struct PrintCall
+{
+    QString number;
+    int year = 0;
+    QString printCode;
+    bool operator==(const PrintCall&) const = default;
+};
+
+// Stands in for the print form: keeps what the screen asked for and answers "printed".
+class RecordingPrint : public printing::DocumentPrint
+{
+public:
+    bool printDocument(const QString& documentNo, int documentYear, const QString& printCode) override
+    {
+        calls.push_back({documentNo, documentYear, printCode});
+        return true;
+    }
+    std::vector<PrintCall> calls;
+};
+
+// Runs the search dialogs through their screen classes as a user would: the script searches and
+// chooses; without one every dialog is cancelled.
+class ScriptedSearch : public search::SearchRunner
+{
+public:
+    bool run(search::SearchScreen& search) override;
+    // The dialog searched with the criteria given (name, text) and the row whose key column is
+    // `choose` taken; false (cancelled) when no such row was listed.
+    void chooseAfter(std::vector<std::pair<QString, QString>> criteria, const QString& choose);
+
+    std::function<bool(search::SearchScreen&)> script;
+    QStringList captions;
+    // The key column of every row the last search listed, in order.
+    QStringList listed;
+};
+
+// A receipt as the sale screen left it, with two lines.
+struct ReceiptSpec
+{
+    QString number{};
+    QDate date{};
+    int customer = 0;
+    QString fullTaxNo{};
+    bool cancelled = false;
+    bool posted = false;
+    Columns extra{};
+};
+
+// A shop with receipts of both tables for the full tax invoice: a walk-in customer, a company at
+// its head office and one at a branch (each with a valid tax number), provinces, a salesman, two
+// products, and the invoice series of 2026 (POS-X1 and POS-X2, and POS-X103 for March).
+class FullTaxFixture : public SessionFixture
+{
+protected:
+    void buildShop(ShopBuilder& shop) override;
+    void TearDown() override;
+
+    // A receipt in the header table given (PosHd or PosHeader) with its two lines; its id.
+    int receipt(const data::FullTaxTables& tables, const ReceiptSpec& spec);
+    // The screen of a variant, shown as the window shows it (schema step, then New).
+    admin::TFrPosFullTran& open(const admin::FullTaxVariant& variant = admin::FullTaxVariant::posBills());
+    // The number typed into the receipt field, then the field left.
+    void typeReceipt(const QString& number);
+    int lastNo(const QString& code);
+    QVariant column(const data::FullTaxTables& tables, int id, const QString& name);
+
+    int walkIn = 0;
+    int headOffice = 0; // บริษัท สยามการค้า จำกัด, its head office
+    int branch = 0; // ห้างหุ้นส่วนจำกัด รุ่งเรืองพาณิชย์, branch 00002
+    int bangkok = 0;
+    int chonburi = 0;
+    int water = 0;
+    int rice = 0;
+    int waterBottle = 0;
+    int riceBag = 0;
+    RecordingPrint print;
+    ScriptedSearch searches;
+    std::unique_ptr<admin::TFrPosFullTran> screen;
+
+    static inline const QString kHeadOfficeTaxId = QStringLiteral("0105558012349");
+    static inline const QString kBranchTaxId = QStringLiteral("0203544009879");
+};
+
+} // namespace kvr::test

@@ -1,0 +1,177 @@
+// The searches of the full tax invoice on both backends: receipts of either table, and buyers
+// from earlier invoices and the customer master, whatever characters their names hold.
+#include "FullTaxFixture.h"
+
+#include "search/SearchScreen.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace kvr;
+namespace column = data::fulltax;
+
+const data::FullTaxTables kPosHd = data::FullTaxTables::posHd();
+const data::FullTaxTables kPosHeader = data::FullTaxTables::posHeader();
+
+class FullTaxSearch : public test::FullTaxFixture
+{
+protected:
+    // An earlier invoice's buyer block on a receipt of the walk-in customer.
+    void invoicedTo(const QString& number, const QString& name, const QString& phone, const QString& taxNumber = {})
+    {
+        receipt(kPosHd,
+                {.number = number,
+                 .date = QDate(2026, 5, 2),
+                 .customer = walkIn,
+                 .fullTaxNo = QStringLiteral("TX") + number.right(8),
+                 .extra = {{column::kCustomerName, name},
+                           {column::kShipPhone, phone},
+                           {column::kShipAddr1, QStringLiteral("9 ถนนสาทร")},
+                           {column::kShipProvince, bangkok},
+                           {column::kShipZipCode, QStringLiteral("10120")},
+                           {column::kTaxCustomer, taxNumber},
+                           {column::kBranchHead, QStringLiteral("N")},
+                           {column::kBranchCode, QStringLiteral("00003")}}});
+    }
+    QStringList buyers(const QString& phone, const QString& name)
+    {
+        searches.chooseAfter({{QStringLiteral("Phone"), phone}, {QStringLiteral("Name"), name}}, QString());
+        screen->BtSearchCustomerClick();
+        return searches.listed;
+    }
+};
+
+TEST_P(FullTaxSearch, buyers_are_found_by_telephone_or_name_and_every_distinct_block_without_either)
+{
+    invoicedTo(QStringLiteral("PP69000001"), QStringLiteral("คุณวิไล ทองคำ"), QStringLiteral("081-000-1111"));
+    // The same block twice is one buyer.
+    invoicedTo(QStringLiteral("PP69000002"), QStringLiteral("คุณวิไล ทองคำ"), QStringLiteral("081-000-1111"));
+    invoicedTo(QStringLiteral("PP69000003"), QStringLiteral("Somchai Trading"), QStringLiteral("02-555-0000"));
+    receipt(kPosHd, {.number = QStringLiteral("PP69000009"), .date = QDate(2026, 6, 15), .customer = walkIn});
+    auto& form = open();
+    typeReceipt(QStringLiteral("PP69000009"));
+    ASSERT_TRUE(form.isLoaded());
+
+    const QString siam = QStringLiteral("บริษัท สยามการค้า จำกัด");
+    const QString rung = QStringLiteral("ห้างหุ้นส่วนจำกัด รุ่งเรืองพาณิชย์");
+    const QString wilai = QStringLiteral("คุณวิไล ทองคำ");
+    const QString somchai = QStringLiteral("Somchai Trading");
+    const QString cash = QStringLiteral("ลูกค้าเงินสด");
+    const struct
+    {
+        QString phone;
+        QString name;
+        QStringList found;
+    } cases[] = {
+        {QStringLiteral("081-000-1111"), {}, {wilai}},
+        {QStringLiteral("02-249-1000"), {}, {siam}},
+        // Either the telephone or the name.
+        {QStringLiteral("081-000-1111"), QStringLiteral("รุ่งเรือง"), {wilai, rung}},
+        // Upper-case entry still finds a name in mixed case.
+        {{}, QStringLiteral("SOMCHAI"), {somchai}},
+        {{}, QStringLiteral("จำกัด"), {siam, rung}},
+        {{}, {}, {somchai, wilai, rung, siam, cash}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE((c.phone + QLatin1Char('|') + c.name).toStdString());
+        QStringList found = buyers(c.phone, c.name);
+        QStringList expected = c.found;
+        found.sort();
+        expected.sort();
+        EXPECT_EQ(found, expected);
+    }
+    EXPECT_EQ(searches.captions.back(), QStringLiteral("ค้นหารายชื่อลูกค้าสำหรับออกใบกำกับภาษีอย่างเต็ม"));
+}
+
+TEST_P(FullTaxSearch, names_holding_quotes_or_like_characters_match_only_themselves)
+{
+    const QString injection = QStringLiteral("' OR 1=1 --");
+    const QString percent = QStringLiteral("50%");
+    invoicedTo(QStringLiteral("PP69000001"), injection, QStringLiteral("1"));
+    invoicedTo(QStringLiteral("PP69000002"), percent, QStringLiteral("2"));
+    invoicedTo(QStringLiteral("PP69000003"), QStringLiteral("5000 บาท"), QStringLiteral("3"));
+    invoicedTo(QStringLiteral("PP69000004"), QStringLiteral("A_B"), QStringLiteral("4"));
+    invoicedTo(QStringLiteral("PP69000005"), QStringLiteral("AXB"), QStringLiteral("5"));
+    receipt(kPosHd, {.number = QStringLiteral("PP69000009"), .date = QDate(2026, 6, 15), .customer = walkIn});
+    open();
+    typeReceipt(QStringLiteral("PP69000009"));
+    EXPECT_EQ(buyers({}, injection), QStringList{injection});
+    EXPECT_EQ(buyers({}, percent), QStringList{percent});
+    EXPECT_EQ(buyers({}, QStringLiteral("a_b")), QStringList{QStringLiteral("A_B")});
+    EXPECT_EQ(buyers(QStringLiteral("' OR '1'='1"), {}), QStringList{});
+}
+
+TEST_P(FullTaxSearch, a_chosen_buyer_fills_the_block_with_the_branch_of_their_latest_receipt)
+{
+    invoicedTo(QStringLiteral("PP69000001"), QStringLiteral("คุณวิไล ทองคำ"), QStringLiteral("081-000-1111"),
+               QStringLiteral("3100600123453"));
+    receipt(kPosHd, {.number = QStringLiteral("PP69000009"), .date = QDate(2026, 6, 15), .customer = headOffice});
+    auto& form = open();
+    typeReceipt(QStringLiteral("PP69000009"));
+    searches.chooseAfter({{QStringLiteral("Phone"), QStringLiteral("081-000-1111")}}, QStringLiteral("คุณวิไล ทองคำ"));
+    form.BtSearchCustomerClick();
+    const auto field = [&](const QString& name) { return form.QHd().field(name).asString(); };
+    EXPECT_EQ(field(column::kCustomerName), QStringLiteral("คุณวิไล ทองคำ"));
+    EXPECT_EQ(field(column::kShipAddr1), QStringLiteral("9 ถนนสาทร"));
+    EXPECT_EQ(field(column::kShipAddr2), QString()) << "the whole block is replaced, not only what the row has";
+    EXPECT_EQ(field(column::kShipPhone), QStringLiteral("081-000-1111"));
+    EXPECT_EQ(field(column::kShipZipCode), QStringLiteral("10120"));
+    EXPECT_EQ(field(column::kTaxCustomer), QStringLiteral("3100600123453")) << "the number given last time";
+    EXPECT_EQ(form.QHd().field(column::kShipProvince).asInteger(), bangkok);
+    EXPECT_EQ(form.FaGetProvince1().lookup().description(), QStringLiteral("กรุงเทพมหานคร"));
+    EXPECT_EQ(field(column::kBranchHead), QStringLiteral("N"));
+    EXPECT_EQ(field(column::kBranchCode), QStringLiteral("00003"));
+
+    // Cancelling the search changes nothing.
+    searches.script = nullptr;
+    form.BtSearchCustomerClick();
+    EXPECT_EQ(field(column::kCustomerName), QStringLiteral("คุณวิไล ทองคำ"));
+}
+
+TEST_P(FullTaxSearch, the_receipt_search_lists_goods_bills_of_its_table_and_refuses_a_cancelled_one)
+{
+    receipt(kPosHd, {.number = QStringLiteral("PP69000011"), .date = QDate(2026, 6, 14), .customer = headOffice});
+    receipt(kPosHd,
+            {.number = QStringLiteral("PS69000011"),
+             .date = QDate(2026, 6, 14),
+             .customer = headOffice,
+             .extra = {{"PosType", QStringLiteral("S")}}});
+    receipt(kPosHeader, {.number = QStringLiteral("BN69000011"), .date = QDate(2026, 6, 13)});
+    receipt(kPosHeader, {.number = QStringLiteral("BN69000021"), .date = QDate(2026, 6, 14), .customer = branch});
+    receipt(kPosHeader, {.number = QStringLiteral("BN69000031"), .date = QDate(2026, 6, 15), .cancelled = true});
+
+    auto& bills = open();
+    searches.chooseAfter({{QStringLiteral("Code"), QStringLiteral("11")}}, QStringLiteral("PP69000011"));
+    bills.BtSearchShotNoClick();
+    EXPECT_EQ(searches.listed, QStringList{QStringLiteral("PP69000011")}) << "services are not goods receipts";
+    EXPECT_EQ(bills.receiptNumberText(), QStringLiteral("PP69000011"));
+
+    auto& kept = open(admin::FullTaxVariant::posHeader());
+    searches.chooseAfter({{QStringLiteral("Code"), QStringLiteral("1")}}, QStringLiteral("BN69000021"));
+    kept.BtSearchShotNoClick();
+    EXPECT_EQ(searches.captions.back(), QStringLiteral("ค้นหารายการขายสด"));
+    EXPECT_EQ(searches.listed,
+              (QStringList{QStringLiteral("BN69000031"), QStringLiteral("BN69000021"), QStringLiteral("BN69000011")}))
+        << "newest first, with or without a customer";
+    EXPECT_EQ(kept.receiptNumberText(), QStringLiteral("BN69000021"));
+
+    searches.chooseAfter(
+        {{QStringLiteral("Code"), QStringLiteral("1")}, {QStringLiteral("Customer"), QStringLiteral("c00")}},
+        QString());
+    kept.BtSearchShotNoClick();
+    EXPECT_EQ(searches.listed, QStringList{QStringLiteral("BN69000021")}) << "by the customer code's start";
+
+    // The cancelled bill and its reason, and the dialog stays open (here: the user gives up).
+    prompter.expectInformation().expectInformation();
+    searches.chooseAfter({{QStringLiteral("Code"), QStringLiteral("31")}}, QStringLiteral("BN69000031"));
+    kept.setReceiptNumberText(QString());
+    kept.BtSearchShotNoClick();
+    ASSERT_GE(prompter.asked().size(), 2u);
+    EXPECT_EQ(prompter.asked()[prompter.asked().size() - 2].text, QStringLiteral("เอกสารถูกยกเลิกแล้ว"));
+    EXPECT_EQ(kept.receiptNumberText(), QString());
+}
+
+KVR_INSTANTIATE_BACKENDS(FullTaxSearch);
+
+} // namespace

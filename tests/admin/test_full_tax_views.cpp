@@ -1,0 +1,197 @@
+// Program 4 through its real windows, offscreen, by keys: from the start-up table, F5 picks the
+// receipt, Enter loads it, F5 picks the buyer, F10 and Yes print it, and the print form writes
+// the invoice as a PDF whose text has the invoice number, the buyer and the lines.
+#include "FullTaxFixture.h"
+
+#include "admin/TFrPosFullTranView.h"
+#include "app/FunctionTable.h"
+#include "products/TDmService.h"
+#include "search/SearchDialogView.h"
+#include "support/WindowWait.h"
+#include "ui/base/DataGrid.h"
+#include "ui/base/DialogPrompter.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace kvr;
+namespace column = data::fulltax;
+
+// The letters of a PDF's text in order; a PDF reader guesses blanks and may reorder Thai marks.
+QString skeleton(QString text)
+{
+    text.remove(QRegularExpression(QStringLiteral("[\\s\\x{0E31}\\x{0E34}-\\x{0E3A}\\x{0E47}-\\x{0E4E}]")));
+    text.replace(QChar(0x0E33), QChar(0x0E32));
+    return text;
+}
+
+QString pdfText(const QString& path)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    EXPECT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+class FullTaxWindow : public test::FullTaxFixture
+{
+protected:
+    void buildShop(test::ShopBuilder& builder) override
+    {
+        FullTaxFixture::buildShop(builder);
+        // The demo shop's invoice layout for POS-X1, printed to PDF files.
+        const QDir work(server->workingDirectory());
+        work.mkpath(QStringLiteral("forms"));
+        const QString layout = QStringLiteral("forms/full-tax-invoice-x1.kvl");
+        ASSERT_TRUE(QFile::copy(qEnvironmentVariable("KVR_SOURCE_DIR") + QStringLiteral("/src/app/demo/") + layout,
+                                work.filePath(layout)));
+        builder.insert(QStringLiteral("SystemForm"),
+                       {{"FormCode", QStringLiteral("POS-X1")},
+                        {"FormOrderNo", 1},
+                        {"FormDesc", QStringLiteral("ใบกำกับภาษีเต็มรูป (A4)")},
+                        {"FrfName", layout},
+                        {"ShowPrintPreview", QStringLiteral("N")}});
+        QFile ini(work.filePath(QStringLiteral("KVR.INI")));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[DocumentPrint]\nOutput=pdf\nPdfFolder=printed\n");
+    }
+};
+
+// Runs `keys` in the next modal dialog once its first field has the focus.
+void inNextDialog(const std::function<void(QWidget*)>& keys)
+{
+    test::whenModalOpens([keys](QWidget* dialog) {
+        ASSERT_TRUE(test::waitForFocusIn(dialog));
+        keys(dialog);
+    });
+}
+
+// Types into the search dialog's field that has the focus, searches with Enter and chooses the
+// first row with Enter once the grid has the focus.
+void searchAndChoose(QWidget* dialog, const QString& text)
+{
+    auto* view = qobject_cast<search::SearchDialogView*>(dialog);
+    ASSERT_NE(view, nullptr);
+    test::typeText(text);
+    test::pressKey(Qt::Key_Return);
+    ASSERT_TRUE(test::waitForFocusIn(view->grid())) << "nothing found for " << text.toStdString();
+    test::pressKey(Qt::Key_Return);
+}
+
+TEST_P(FullTaxWindow, program_4_prints_a_picked_receipt_for_a_picked_buyer_to_pdf_by_keys)
+{
+    const QString buyer = QStringLiteral("บริษัท ไทยวัสดุภัณฑ์ จำกัด");
+    const QString taxId = QStringLiteral("0105561234560");
+    receipt(data::FullTaxTables::posHd(),
+            {.number = QStringLiteral("PP69000100"),
+             .date = QDate(2026, 5, 2),
+             .customer = walkIn,
+             .fullTaxNo = QStringLiteral("TX69000099"),
+             .extra = {{column::kCustomerName, buyer},
+                       {column::kShipAddr1, QStringLiteral("77 ถนนวิภาวดีรังสิต")},
+                       {column::kShipPhone, QStringLiteral("02-111-2222")},
+                       {column::kShipProvince, bangkok},
+                       {column::kTaxCustomer, taxId},
+                       {column::kBranchHead, QStringLiteral("N")},
+                       {column::kBranchCode, QStringLiteral("00005")}}});
+    const int id = receipt(data::FullTaxTables::posHd(),
+                           {.number = QStringLiteral("PP69000777"), .date = QDate(2026, 6, 15), .customer = walkIn});
+
+    ui::DialogPrompter boxes;
+    products::TDmService service(*dm);
+    app::DataModules modules{*dm, *config, *product, service, boxes};
+    const app::FunctionFactory* open = app::FunctionTable::standard().find(4);
+    ASSERT_NE(open, nullptr);
+    const std::vector<QWidget*> windows = (*open)(modules);
+    ASSERT_EQ(windows.size(), 1u);
+    std::unique_ptr<admin::TFrPosFullTranView> view(qobject_cast<admin::TFrPosFullTranView*>(windows.front()));
+    ASSERT_TRUE(view);
+    admin::TFrPosFullTran& form = view->fullTaxForm();
+    view->show();
+    ASSERT_TRUE(test::waitForActiveWindow(view.get()));
+    ASSERT_TRUE(test::waitForFocusIn(view->receiptNumberEdit()));
+
+    // F5: the saved-bill search; the number's last digits, Enter, Enter.
+    inNextDialog([](QWidget* dialog) { searchAndChoose(dialog, QStringLiteral("777")); });
+    test::pressKey(Qt::Key_F5);
+    ASSERT_TRUE(test::waitUntil([&] { return view->receiptNumberEdit()->text() == QStringLiteral("PP69000777"); }));
+    // The window is active again once the dialog has gone (a window manager's part on a desktop).
+    ASSERT_TRUE(test::waitForActiveWindow(view.get()));
+    ASSERT_TRUE(test::waitForFocusIn(view->receiptNumberEdit()));
+    // Enter leaves the number: the receipt loads and the cursor goes to the buyer's name.
+    test::pressKey(Qt::Key_Return);
+    ASSERT_TRUE(test::waitUntil([&] { return form.isLoaded(); }));
+    ASSERT_TRUE(test::waitForFocusIn(view->customerNameEdit()));
+    EXPECT_FALSE(view->receiptNumberEdit()->isEnabled());
+    EXPECT_EQ(view->amountLabel()->text(), QStringLiteral("185.00"));
+    EXPECT_EQ(view->grid()->model()->rowCount(), 2);
+
+    // F5: the buyer search by telephone.
+    inNextDialog([](QWidget* dialog) { searchAndChoose(dialog, QStringLiteral("02-111-2222")); });
+    test::pressKey(Qt::Key_F5);
+    ASSERT_TRUE(test::waitUntil([&] { return view->customerNameEdit()->text() == buyer; }));
+    ASSERT_TRUE(test::waitForActiveWindow(view.get()));
+    ASSERT_TRUE(test::waitForFocusIn(view->customerNameEdit()));
+    EXPECT_EQ(view->buyerEdit(column::kTaxCustomer)->text(), taxId);
+    EXPECT_EQ(view->buyerEdit(column::kBranchCode)->text(), QStringLiteral("00005"));
+    EXPECT_FALSE(view->headOfficeCheckBox()->isChecked());
+    EXPECT_TRUE(view->buyerEdit(column::kBranchCode)->isEnabled());
+
+    // F10, Yes; the print form comes up and Enter prints its one layout.
+    bool printFormShown = false;
+    test::whenModalOpens([&](QWidget* box) {
+        auto* question = qobject_cast<QMessageBox*>(box);
+        ASSERT_NE(question, nullptr);
+        EXPECT_EQ(question->text(), QStringLiteral("ยืนยันพิมพ์ใบกำกับภาษีอย่างเต็ม ?"));
+        test::whenModalOpens(
+            [&](QWidget* printForm) {
+                ASSERT_TRUE(test::waitForFocusIn(printForm));
+                printFormShown = true;
+                test::pressKey(Qt::Key_Return);
+            },
+            box);
+        QTest::mouseClick(question->button(QMessageBox::Yes), Qt::LeftButton);
+    });
+    test::pressKey(Qt::Key_F10);
+    ASSERT_TRUE(test::waitUntil([&] { return printFormShown && !QApplication::activeModalWidget(); }));
+    ASSERT_TRUE(test::waitUntil([&] { return form.controls().receiptEnabled; })) << "New after printing";
+    EXPECT_EQ(view->receiptNumberEdit()->text(), QString());
+    ASSERT_TRUE(test::waitForActiveWindow(view.get()));
+    EXPECT_TRUE(test::waitForFocusIn(view->receiptNumberEdit())) << "ready for the next receipt";
+
+    const QString invoiceNo = column(data::FullTaxTables::posHd(), id, column::kFullTaxNo).toString();
+    EXPECT_EQ(invoiceNo, QStringLiteral("TX69000001"));
+    const QStringList pdfs =
+        QDir(server->workingDirectory() + QStringLiteral("/printed")).entryList({QStringLiteral("*.pdf")});
+    ASSERT_EQ(pdfs.size(), 1) << pdfs.join(u' ').toStdString();
+    const QString text = pdfText(server->workingDirectory() + QStringLiteral("/printed/") + pdfs.front());
+    for (const QString& expected :
+         {QStringLiteral("ใบกำกับภาษี"), invoiceNo, buyer, QStringLiteral("เลขประจำตัวผู้เสียภาษีอากร ") + taxId,
+          QStringLiteral("สาขาที่ 00005"), QStringLiteral("77 ถนนวิภาวดีรังสิต"), QStringLiteral("PP69000777"),
+          QStringLiteral("ข้าวหอมมะลิ 5 กก."), QStringLiteral("น้ำดื่มตราช้าง 600 มล."), QStringLiteral("175.00"),
+          QStringLiteral("185.00")})
+        EXPECT_TRUE(skeleton(text).contains(skeleton(expected))) << expected.toStdString() << "\n"
+                                                                 << text.toStdString();
+
+    test::whenModalOpens([](QWidget* box) {
+        QTest::mouseClick(qobject_cast<QMessageBox*>(box)->button(QMessageBox::Yes), Qt::LeftButton);
+    });
+    view->close();
+}
+
+KVR_INSTANTIATE_BACKENDS(FullTaxWindow);
+
+} // namespace
