@@ -20,7 +20,7 @@ QString CancelFixture::stored(const QString& digits)
     return util::PadLeft(digits, 8);
 }
 
-int CancelFixture::bill(const BillSpec& spec)
+int CancelFixture::bill(const CancelBillSpec& spec)
 {
     Columns columns{{"DelFlag", flag(false)},
                     {"Posted", flag(false)},

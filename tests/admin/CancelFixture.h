@@ -16,7 +16,7 @@ public:
 };
 
 // A saved bill as the sale screen leaves it; `extra` writes what the cancellation must refuse.
-struct BillSpec
+struct CancelBillSpec
 {
     QString number{}; // typed digits; stored right-aligned to the series' 8 characters
     double total = 0;
@@ -33,7 +33,7 @@ protected:
     void buildShop(ShopBuilder& shop) override;
 
     // A bill of the shift with the salesman; its id.
-    int bill(const BillSpec& spec);
+    int bill(const CancelBillSpec& spec);
     static QString stored(const QString& digits);
 
     QString text(int billId, const char* column);

@@ -10,7 +10,7 @@
 #include <algorithm>
 
 using kvr::admin::TFrCancelPos;
-using kvr::test::BillSpec;
+using kvr::test::CancelBillSpec;
 using Kind = kvr::test::ScriptedPrompter::Kind;
 
 namespace {
