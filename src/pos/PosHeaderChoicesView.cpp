@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QStyle>
 #include <QToolButton>
 
@@ -101,6 +102,9 @@ QWidget* PosHeaderPanel::addCurrency()
     m_rate->setObjectName(QStringLiteral("rateLineEdit"));
     m_rate->setAlignment(Qt::AlignRight);
     m_rate->setMaximumWidth(120);
+    // Digits and one decimal point: a rate never holds letters.
+    m_rate->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}(\\.[0-9]{0,6})?")), m_rate));
     m_focusEdits.push_back({m_rate, PosFocus::Rate});
     connect(m_rate, &QLineEdit::editingFinished, this, [this] {
         if (!m_rate->isModified())

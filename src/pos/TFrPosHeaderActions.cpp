@@ -78,8 +78,8 @@ bool TFrPos::RateExit(const QString& typed)
     if (!number || rate <= 0) {
         prompter().information(session().ThaiLanguage ? QStringLiteral("อัตราแลกเปลี่ยนต้องเป็นตัวเลขมากกว่า 0")
                                                       : QStringLiteral("The exchange rate must be a number above 0"));
+        // The rate as it was shows again; the cursor goes on (the lines may have taken it).
         emit headerTextsChanged();
-        setFocusTo(PosFocus::Rate);
         return false;
     }
     m_bill.QHd().edit();
