@@ -209,6 +209,10 @@ protected:
         });
         opening();
         EXPECT_TRUE(waitUntil([&] { return opened && !QApplication::activeModalWidget(); })) << what;
+        // Offscreen no window manager gives the window back its activation.
+        if (!windows.empty() && windows.front()->isVisible()) {
+            EXPECT_TRUE(kvr::test::waitForActiveWindow(windows.front().get()));
+        }
     }
 
     std::unique_ptr<kvr::products::TDmService> service;
@@ -345,9 +349,12 @@ TEST_P(DeadControls, EveryKeyOfTheSaleScreensTableDoesWhatTheReadmeSays)
         {QStringLiteral("Ctrl+Delete"),
          [&] {
              ringUp();
-             const int lines = pos.QDt().recordCount();
+             ASSERT_EQ(pos.QDt().recordCount(), 1);
              kvr::test::pressKey(Qt::Key_Delete, Qt::ControlModifier);
-             EXPECT_TRUE(waitUntil([&] { return pos.QDt().recordCount() == lines - 1; }));
+             // The only line went; an empty one waits.
+             EXPECT_TRUE(waitUntil([&] {
+                 return pos.QDt().recordCount() == 1 && pos.QDt().fieldAt(0, QStringLiteral("Product")).isNull();
+             }));
          }},
         {QStringLiteral("F5"),
          [&] {
