@@ -9,6 +9,7 @@
 #include "pos/PosHeaderPanel.h"
 #include "pos/PosShipToDialog.h"
 #include "pos/TFrPosView.h"
+#include "printing/views/DocPrintRunner.h"
 #include "products/TDmService.h"
 #include "search/SearchDialogView.h"
 #include "search/TF_SearchCustomer.h"
@@ -282,6 +283,16 @@ TEST_P(DeadControls, EverySearchDialogHasOnlyLiveControls)
         DialogSearchRunner runner;
         expectDialogAlive(search->metaObject()->className(), [&] { runner.run(*search); });
     }
+}
+
+TEST_P(DeadControls, ThePrintFormHasOnlyLiveControls)
+{
+    exec(QStringLiteral("INSERT INTO SystemForm (FormCode, FormOrderNo, FormDesc, FrfName, SpName, DocCode, "
+                        "ShowPrintPreview) VALUES ('POS-P', 1, 'บิลขาย', 'forms/bill.kvl', '', 'POS-P', 'Y')"));
+    insertBill({"P", "     123", QDate(2026, 6, 15), "I", 1, 7, 0, 0, 20, 1.31, 18.69, 0, {{1, 11, 2, 10, "", 1}}});
+    kvr::printing::DocPrintRunner runner(prompter, *dm);
+    expectDialogAlive("print form",
+                      [&runner] { runner.printDocument(QStringLiteral("     123"), 2026, QStringLiteral("POS-P")); });
 }
 
 // What each key of the sale screen's table does, pressed on the window of program 1 as the
