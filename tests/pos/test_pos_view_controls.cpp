@@ -363,6 +363,34 @@ TEST_P(PosViewControls, ShipToAddressTypedInItsDialogIsSavedWithTheBill)
               QStringLiteral("10"));
 }
 
+TEST_P(PosViewControls, RemarkIsTypedOrPickedFromTheSaleRemarksWithF5)
+{
+    exec(QStringLiteral("INSERT INTO Misc (GroupCode, Code, Description, Blocked) VALUES ('REM_SALE', 'R1', "
+                        "'ส่งของทางไปรษณีย์', 'N'), ('REM_PURC', 'R2', 'ซื้อเงินสด', 'N')"));
+    show();
+    struct Runner : kvr::search::SearchRunner
+    {
+        QStringList listed;
+        bool run(kvr::search::SearchScreen& search) override
+        {
+            search.FormShow();
+            search.BtSearchClick();
+            for (int row = 0; row < search.QSearch().recordCount(); ++row)
+                listed << search.QSearch().fieldAt(row, QStringLiteral("Description")).asString();
+            return search.BtOkClick();
+        }
+    } runner;
+    view->pos().setSearchRunner(runner);
+    QLineEdit* remark = view->headerEdit(PosFocus::Remark);
+    typeInto(remark, QStringLiteral("no bag"));
+    EXPECT_EQ(view->pos().bill().headerText(QStringLiteral("Remark")), QStringLiteral("no bag"));
+    focus(remark);
+    QTest::keyClick(remark, Qt::Key_F5);
+    EXPECT_EQ(runner.listed, QStringList{QStringLiteral("ส่งของทางไปรษณีย์")}) << "the sale remarks only";
+    EXPECT_EQ(remark->text(), QStringLiteral("ส่งของทางไปรษณีย์"));
+    EXPECT_EQ(view->pos().bill().headerText(QStringLiteral("Remark")), QStringLiteral("ส่งของทางไปรษณีย์"));
+}
+
 TEST_P(PosViewControls, EndOfBillDiscountsAsRateAndAsBahtGiveTheirSumAndTheTotal)
 {
     setConfig(QStringLiteral("SalePercentDisc = 'Y'"));
