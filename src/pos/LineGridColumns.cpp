@@ -49,7 +49,7 @@ std::vector<GridColumn> LineGridColumns(PosMode mode, bool thai, const LineRowFl
     columns.push_back(column(dt::Quantity, narrow, pick(thai, "จำนวน", "Qnty"), util::isFlagSet(row.useSerial),
                              CellEditor::Quantity));
     columns.push_back(column(dt::UnitName, 10, pick(thai, "หน่วยนับ", "Unit"), false, CellEditor::UnitName));
-    GridColumn price = column(dt::Price, narrow, pick(thai, "ราคา", "Price"), !row.editSalePrice, CellEditor::None);
+    GridColumn price = column(dt::Price, narrow, pick(thai, "ราคา", "Price"), !row.editSalePrice, CellEditor::Price);
     price.displayFormat = kMoneyDisplay;
     price.editFormat = kMoneyEdit;
     columns.push_back(price);

@@ -9,7 +9,7 @@
 namespace kvr::pos {
 
 // The in-cell editor of a line grid column; a read-only column has none.
-enum class CellEditor { None, ProductCode, WhCode, LotNoCode, UnitName, Serial, Quantity, GetDisc };
+enum class CellEditor { None, ProductCode, WhCode, LotNoCode, UnitName, Serial, Quantity, Price, GetDisc };
 
 // One column of the sale screen's line grid, as the grid widget consumes it.
 struct GridColumn

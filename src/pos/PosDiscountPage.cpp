@@ -21,35 +21,57 @@ PosDiscountPage::PosDiscountPage(TFrPos& pos, QWidget* parent)
     };
     grid->addWidget(caption(&PosCaptions::discountName), 0, 0);
     grid->addWidget(caption(&PosCaptions::discountPercent), 0, 1);
+    grid->addWidget(caption(&PosCaptions::discountAmount), 0, 2);
     for (int i = 1; i <= 3; ++i) {
         const QString nameField = QStringLiteral("DiscName%1").arg(i);
-        const QString rateField = QStringLiteral("DiscRate%1").arg(i);
         auto* name = new QLineEdit(this);
         name->setObjectName(QStringLiteral("discName%1LineEdit").arg(i));
+        name->setMaxLength(100);
         m_fields.push_back({name, nameField});
         // The name typed is the bill's: it is saved and printed with the discount.
         connect(name, &QLineEdit::textEdited, this, [this, nameField](const QString& text) {
             if (m_pos.bill().hasHeaderRow())
                 m_pos.bill().setHeader(nameField, text);
         });
-        auto* rate = new QLineEdit(this);
-        rate->setObjectName(QStringLiteral("discRate%1LineEdit").arg(i));
-        m_focusEdits.push_back({rate, i == 1 ? PosFocus::DiscRate1 : PosFocus::None});
-        m_fields.push_back({rate, rateField});
-        connect(rate, &QLineEdit::editingFinished, this, [this, rate, rateField] {
-            if (!rate->isModified() || !m_pos.bill().hasHeaderRow())
-                return;
-            rate->setModified(false);
-            m_pos.QHd().edit();
-            m_pos.bill().setHeader(rateField, rate->text().toDouble());
-            m_pos.GetDiscExit();
-            m_pos.CalculateAll();
-        });
         grid->addWidget(name, i, 0);
+        QLineEdit* rate = addFigure(QStringLiteral("discRate%1LineEdit").arg(i), QStringLiteral("DiscRate%1").arg(i),
+                                    &TFrPos::DiscRateExit, i);
+        m_focusEdits.push_back({rate, i == 1 ? PosFocus::DiscRate1 : PosFocus::None});
         grid->addWidget(rate, i, 1);
+        grid->addWidget(addFigure(QStringLiteral("discAmt%1LineEdit").arg(i), QStringLiteral("DiscAmt%1").arg(i),
+                                  &TFrPos::DiscAmtExit, i),
+                        i, 2);
     }
-    grid->setRowStretch(4, 1);
+    m_sum = new QLineEdit(this);
+    m_sum->setObjectName(QStringLiteral("sumDiscountLineEdit"));
+    m_sum->setReadOnly(true);
+    m_sum->setFocusPolicy(Qt::NoFocus);
+    m_sum->setAlignment(Qt::AlignRight);
+    auto* sumCaption = caption(&PosCaptions::discountSum);
+    sumCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(sumCaption, 4, 1);
+    grid->addWidget(m_sum, 4, 2);
+    grid->setRowStretch(5, 1);
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
+    grid->setColumnStretch(3, 1);
+}
+
+QLineEdit* PosDiscountPage::addFigure(const QString& name, const QString& field,
+                                      bool (TFrPos::*exit)(int, const QString&), int which)
+{
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(name);
+    edit->setAlignment(Qt::AlignRight);
+    m_fields.push_back({edit, field});
+    connect(edit, &QLineEdit::editingFinished, this, [this, edit, exit, which] {
+        if (!edit->isModified() || !m_pos.bill().hasHeaderRow())
+            return;
+        edit->setModified(false);
+        (m_pos.*exit)(which, edit->text());
+    });
+    return edit;
 }
 
 void PosDiscountPage::applyCaptions(const PosCaptions& captions)
@@ -60,6 +82,9 @@ void PosDiscountPage::applyCaptions(const PosCaptions& captions)
 void PosDiscountPage::showHeader()
 {
     showHeaderFields(m_pos, m_fields);
+    const QString sum = m_pos.bill().hasHeaderRow() ? amountText(m_pos.totals().sumDiscount) : QString();
+    if (m_sum->text() != sum)
+        m_sum->setText(sum);
 }
 
 } // namespace kvr::pos

@@ -8,7 +8,8 @@ namespace kvr::pos {
 
 class TFrPos;
 
-// The sale window's page of the three end-of-bill discounts: name and percentage each.
+// The sale window's page of the three end-of-bill discounts: name, percentage and amount in baht
+// each, and their sum. Leaving a percentage or an amount recomputes the bill.
 class PosDiscountPage : public QWidget
 {
     Q_OBJECT
@@ -20,10 +21,14 @@ public:
     void showHeader();
 
 private:
+    QLineEdit* addFigure(const QString& name, const QString& field, bool (TFrPos::*exit)(int, const QString&),
+                         int which);
+
     TFrPos& m_pos;
     std::vector<FocusEdit> m_focusEdits;
     std::vector<CaptionLabel> m_captionLabels;
     std::vector<HeaderFieldEdit> m_fields;
+    QLineEdit* m_sum = nullptr;
 };
 
 } // namespace kvr::pos

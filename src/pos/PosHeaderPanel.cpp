@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace kvr::pos {
 
@@ -64,19 +65,15 @@ PosHeaderPanel::PosHeaderPanel(TFrPos& pos, QWidget* parent)
     search::LookupFrameView* salesman = addFrame(m_pos.salesmanFrame(), "salesman", PosFocus::Salesman);
     m_warehouseFrame = addFrame(m_pos.warehouseFrame(), "warehouse", PosFocus::Warehouse);
     search::LookupFrameView* department = addFrame(m_pos.departmentFrame(), "department", PosFocus::None);
-    QLineEdit* tax = addEdit("taxCode", PosFocus::TaxCode);
-    tax->setReadOnly(true);
-    QLineEdit* remark = addEdit("remark", PosFocus::Remark);
-    m_fields.push_back({remark, hd::Remark});
-    connect(remark, &QLineEdit::textEdited, this, [this](const QString& text) {
-        if (m_pos.bill().hasHeaderRow())
-            m_pos.bill().setHeader(hd::Remark, text);
-    });
+    QWidget* tax = addTaxList();
+    QWidget* remark = addRemark();
     m_exchangeRate = new QLabel(this);
     m_exchangeRate->setObjectName(QStringLiteral("exchangeRateLabel"));
+    m_exchangeRate->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QWidget* currency = addCurrency();
 
     grid->addWidget(label(&PosCaptions::billNo), 0, 0);
-    grid->addWidget(posNo, 0, 1);
+    grid->addWidget(withSearchButton(posNo), 0, 1);
     grid->addWidget(label(&PosCaptions::date), 0, 2);
     grid->addWidget(date, 0, 3);
     grid->addWidget(label(&PosCaptions::tax), 0, 4);
@@ -92,7 +89,9 @@ PosHeaderPanel::PosHeaderPanel(TFrPos& pos, QWidget* parent)
     grid->addWidget(department, 2, 5);
     grid->addWidget(label(&PosCaptions::remark), 3, 0);
     grid->addWidget(remark, 3, 1, 1, 3);
-    grid->addWidget(m_exchangeRate, 3, 4, 1, 2);
+    grid->addWidget(addShipTo(), 3, 4, 1, 2, Qt::AlignLeft);
+    grid->addWidget(m_exchangeRate, 4, 0, 1, 2);
+    grid->addWidget(currency, 4, 2, 1, 4, Qt::AlignLeft);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     grid->setColumnStretch(5, 1);
@@ -125,6 +124,7 @@ QLineEdit* PosHeaderPanel::edit(PosFocus focus) const
 void PosHeaderPanel::applyCaptions(const PosCaptions& captions)
 {
     applyCaptionLabels(m_captionLabels, captions);
+    m_shipTo->setText(captions.shipTo);
 }
 
 void PosHeaderPanel::showControls(const PosControls& controls)
@@ -141,6 +141,7 @@ void PosHeaderPanel::showControls(const PosControls& controls)
     m_pos.customerFrame().setFieldEnabled(controls.customerEnabled);
     m_pos.salesmanFrame().setFieldEnabled(controls.salesmanEnabled);
     m_pos.warehouseFrame().setFieldEnabled(controls.warehouseEnabled);
+    showChoiceControls(controls);
 }
 
 void PosHeaderPanel::showHeader()
@@ -155,8 +156,8 @@ void PosHeaderPanel::showHeader()
     edit(PosFocus::DocDate)
         ->setText(hasRow ? bill.QHd().field(hd::PosDate).asDateTime().toString(QStringLiteral("dd/MM/yyyy"))
                          : QString());
-    edit(PosFocus::TaxCode)->setText(hasRow ? amountText(bill.headerValue(hd::TaxRate)) : QString());
     showHeaderFields(m_pos, m_fields);
+    showChoices();
 }
 
 } // namespace kvr::pos

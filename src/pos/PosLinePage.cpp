@@ -109,6 +109,19 @@ void PosLinePage::wireGrid()
             m_pos.setKeyPreview(!(now == m_grid || m_grid->isAncestorOf(now)));
     });
     m_grid->setKeyHandler([this, &flow](QKeyCombination key) {
+        // Ctrl+Delete deletes the line under the cursor, as the delete-line button does.
+        if (key == QKeyCombination(Qt::ControlModifier, Qt::Key_Delete)) {
+            if (m_pos.controls().deleteLineEnabled)
+                m_pos.BtDeleteLineClick();
+            return true;
+        }
+        // The form previews no keys here, but its actions' keys (F10 save, Ctrl+P, F3) work
+        // wherever the cursor is, as their tool-bar buttons do.
+        for (ui::FormAction* action : m_pos.actions())
+            if (action->hasShortcut() && action->shortcut() == key) {
+                action->execute();
+                return true;
+            }
         return flow.pressKey(key, m_grid->selectedField(), QApplication::focusWidget() == m_grid);
     });
 }

@@ -4,6 +4,7 @@
 #include "data/TDMConfig.h"
 #include "pos/PosColumns.h"
 #include "products/TDmProduct.h"
+#include "search/TFrSearchPos.h"
 #include "ui/base/Prompter.h"
 
 #ifndef KVR_POS_VERSION
@@ -38,6 +39,7 @@ TFrPos::TFrPos(ui::Prompter& prompter, data::TDM& dm, products::TDmProduct& prod
     , m_saver(m_bill, mode,
               {dm, m_settings, dm.config().session(), m_card, m_stores.marks, prompter,
                [this](std::exception_ptr error) { reportError(error); }})
+    , m_choices(m_bill, dm, prompter)
 {
     // Services have no warehouse at all; miscellaneous bills keep the field but never use it.
     m_controls.warehouseVisible = mode != PosMode::Service;
@@ -125,6 +127,8 @@ void TFrPos::FormShow()
                QLatin1Char(')'));
     setStatusText(0, session().CompanyNameThai);
     ui::TFrForm::FormShow();
+    // The Print button shows with a recalled bill (AcNewExecute and PosNoExit decide).
+    AcPrint().setButtonVisible(true);
     m_settings.openOnce();
     m_product.setUseBarCode(m_settings.isOn("PosUseBarCode"));
     AcSave().setEnabled(false);

@@ -9,6 +9,7 @@
 #include "pos/PosColumns.h"
 #include "pos/PosControls.h"
 #include "pos/PosHeader.h"
+#include "pos/PosHeaderChoices.h"
 #include "pos/PosLineCells.h"
 #include "pos/PosLineEntry.h"
 #include "pos/PosMode.h"
@@ -22,12 +23,17 @@
 
 #include <QDateTime>
 #include <functional>
+#include <memory>
+#include <optional>
 
 namespace kvr::data {
 class TDM;
 }
 namespace kvr::products {
 class TDmProduct;
+}
+namespace kvr::search {
+class TFrSearchPos;
 }
 
 namespace kvr::pos {
@@ -111,7 +117,12 @@ public:
     search::TFaGetWarehouse& warehouseFrame() { return m_header.warehouseFrame(); }
     search::TFaGetDepartment& departmentFrame() { return m_header.departmentFrame(); }
     search::TFaGetCompanyBank& companyBankFrame() { return m_header.companyBankFrame(); }
-    void setSearchRunner(search::SearchRunner& runner) { m_header.setSearchRunner(runner); }
+    void setSearchRunner(search::SearchRunner& runner)
+    {
+        m_header.setSearchRunner(runner);
+        m_choices.setSearchRunner(runner);
+        m_billSearchRunner.setTarget(&runner);
+    }
     void FaGetCustomer1CustomerExit(const QString& code) { m_header.typeCustomer(code); }
     void FaGetSalesman1SalesmanExit(const QString& code) { m_header.typeSalesman(code); }
     void FaGetWarehouse1WarehouseExit(const QString& code) { m_header.typeWarehouse(code); }
@@ -119,6 +130,23 @@ public:
     void FaGetDate1DocDateExit(const QDateTime& typed);
     void ListTaxCodeExit(int taxId);
     void CurrencyCloseUp(int currencyId);
+    // The exchange rate typed for a currency other than the main one; false (with the message and
+    // the rate as it was) for one that is not a positive number.
+    bool RateExit(const QString& typed);
+    // The VAT code, currency, remark and ship-to address of the header.
+    PosHeaderChoices& headerChoices() { return m_choices; }
+    // The saved bills of this mode (F5 or the button of the number field): the chosen one loads
+    // as if its number had been typed.
+    void BSearchPosNoClick();
+    // The ship-to address of the bill on screen, in a dialog; the cursor goes back to the customer.
+    void BShipToClick();
+    // Runs the ship-to dialog modally; true when it closed with OK.
+    void setShipDialog(std::function<bool()> run) { m_shipDialog = std::move(run); }
+    // The end-of-bill discounts (1 to 3) as typed on their page: a rate computes its amount, an
+    // amount typed counts as it is (its rate becomes 0); empty is 0. The bill is recomputed. A
+    // text that is no number, below 0 or a rate above 100 is refused with a message: false.
+    bool DiscRateExit(int which, const QString& typed);
+    bool DiscAmtExit(int which, const QString& typed);
 
     bool PosPageEnter();
     void PosPageChange(PosPage page);
@@ -153,6 +181,9 @@ public:
     bool CheckComplete() { return m_payment.CheckComplete(m_header.texts().departmentCode); }
     void AcSaveExecute() override;
     void AcPrintExecute() override;
+    // A recalled bill is cancelled (never deleted) after the question and a reason, as the
+    // cancellation screen does it; a new bill follows.
+    void AcDelExecute() override;
 
 signals:
     void controlsChanged();
@@ -176,6 +207,8 @@ private:
     void applyRights(const QDateTime& date = {});
     // What is typed and not yet entered goes into the bill, which is then recomputed.
     void takeTypedEntries();
+    // A discount typed on the discount page, from 0 to `most`; nothing (after the message) otherwise.
+    std::optional<double> typedDiscount(const QString& typed, double most);
 
     data::TDM& m_dm;
     products::TDmProduct& m_product;
@@ -198,6 +231,10 @@ private:
     LineCellFlow m_cellFlow;
     PosPayment m_payment;
     PosBillSaver m_saver;
+    PosHeaderChoices m_choices;
+    PosSearchRunner m_billSearchRunner;
+    std::unique_ptr<search::TFrSearchPos> m_billSearch;
+    std::function<bool()> m_shipDialog;
 
     bool m_closeWithoutAsking = false;
     bool m_periodOpen = true;

@@ -6,6 +6,7 @@
 #include "pos/PosHeaderPanel.h"
 #include "pos/PosLinePage.h"
 #include "pos/PosReceiptPage.h"
+#include "pos/PosShipToDialog.h"
 #include "pos/PosTotalsPanel.h"
 #include "search/SearchDialogView.h"
 #include "ui/base/DataGrid.h"
@@ -34,6 +35,7 @@ TFrPosView::TFrPosView(TFrPos& pos, QWidget* parent)
 {
     setObjectName(QStringLiteral("frPos"));
     m_pos.setSearchRunner(*m_searchRunner);
+    m_pos.setShipDialog([this] { return shipToDialog()->run(); });
     // Unlike the other document windows the sale screen is sized by the cashier.
     setMinimumSize(kMinimumWidth, 480);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -102,6 +104,13 @@ QLabel* TFrPosView::totalLabel() const
 QPushButton* TFrPosView::deleteLineButton() const
 {
     return m_totals->deleteLineButton();
+}
+
+PosShipToDialog* TFrPosView::shipToDialog()
+{
+    if (!m_shipTo)
+        m_shipTo = new PosShipToDialog(m_pos, this);
+    return m_shipTo;
 }
 
 search::LookupFrameView* TFrPosView::customerFrame() const

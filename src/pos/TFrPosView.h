@@ -26,6 +26,7 @@ class PosDiscountPage;
 class PosHeaderPanel;
 class PosLinePage;
 class PosReceiptPage;
+class PosShipToDialog;
 class PosTotalsPanel;
 
 // The window of the sale screen: the bill header, the three pages (lines, end-of-bill discounts,
@@ -50,6 +51,10 @@ public:
     // The customer frame of the header: code (F5 searches), search button and name.
     search::LookupFrameView* customerFrame() const;
     QFrame* toolbar() const { return m_toolbar; }
+    // The header with the bill number's search, the VAT code, currency and ship-to controls.
+    PosHeaderPanel* headerPanel() const { return m_header; }
+    // Created on first use.
+    PosShipToDialog* shipToDialog();
     // The memo entry of the line grid's pop-up: present only while a name column is current.
     bool hasMemoMenu() const;
 
@@ -81,6 +86,7 @@ private:
     PosDiscountPage* m_discountPage = nullptr;
     PosReceiptPage* m_receiptPage = nullptr;
     PosTotalsPanel* m_totals = nullptr;
+    PosShipToDialog* m_shipTo = nullptr;
     // The header's search dialogs open over this window.
     std::unique_ptr<search::DialogSearchRunner> m_searchRunner;
     bool m_geometryRestored = false;

@@ -113,7 +113,7 @@ TEST(LineGridColumns, EditorsAndMoneyFormats)
     EXPECT_EQ(find("Serial").editor, CellEditor::Serial);
     EXPECT_EQ(find("UnitName").editor, CellEditor::UnitName);
     EXPECT_EQ(find("Discount").editor, CellEditor::GetDisc);
-    EXPECT_EQ(find("Price").editor, CellEditor::None);
+    EXPECT_EQ(find("Price").editor, CellEditor::Price) << "a user with the right types the price in the cell";
     EXPECT_FALSE(find("Price").readOnly);
     for (const char* money : {"Price", "Total"}) {
         EXPECT_EQ(find(money).displayFormat, QStringLiteral("#,##0.00"));

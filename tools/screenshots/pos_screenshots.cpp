@@ -2,7 +2,9 @@
 // bill being rung up and paid, and the card dialog, and saves the pictures for the documentation:
 //   kvrpos-demo --server sqlite:/tmp/shop/db && kvr_pos_screenshots /tmp/shop docs/screens
 #include "data/Query.h"
+#include "data/TDM.h"
 #include "data/TDMConfig.h"
+#include "pos/PosShipToDialog.h"
 #include "pos/TFrCreditCardInfoView.h"
 #include "pos/TFrPos.h"
 #include "pos/TFrPosView.h"
@@ -93,6 +95,38 @@ bool ringUp(data::TDM& dm, data::TDMConfig& config, ui::DialogPrompter& prompter
     screen.companyBankFrame().typeCode(firstText(dm, QStringLiteral("SELECT BankCode FROM CompanyBank ORDER BY Id")));
     screen.ReceiptChange();
     ok = test::saveShot(view, folder, QStringLiteral("sale-receipt-change.png")) && ok;
+
+    // The discount page: a member's rate and a coupon in baht.
+    screen.QHd().edit();
+    screen.bill().setHeader(QStringLiteral("DiscName1"), QStringLiteral("ส่วนลดสมาชิก"));
+    screen.DiscRateExit(1, QStringLiteral("5"));
+    screen.bill().setHeader(QStringLiteral("DiscName2"), QStringLiteral("คูปองร้าน"));
+    screen.DiscAmtExit(2, QStringLiteral("20"));
+    screen.PosPageChange(pos::PosPage::Discount);
+    ok = test::saveShot(view, folder, QStringLiteral("sale-discount-page.png")) && ok;
+    // The header of a bill in another currency, with its rate, and the VAT code.
+    const int other = firstText(dm,
+                                QStringLiteral("SELECT Id FROM Misc WHERE GroupCode = 'CURRENCY' AND Id <> %1 "
+                                               "ORDER BY OrderNo")
+                                    .arg(dm.MainCurrencyId()))
+                          .toInt();
+    if (other > 0) {
+        screen.CurrencyCloseUp(other);
+        screen.RateExit(QStringLiteral("35.25"));
+    }
+    screen.PosPageChange(pos::PosPage::Product);
+    ok = test::saveShot(view, folder, QStringLiteral("sale-header-currency.png")) && ok;
+    // The ship-to address of the bill.
+    screen.headerChoices().beginShipEdit();
+    screen.headerChoices().applyShipAddress({QStringLiteral("99/1 ถนนสุขุมวิท"), QStringLiteral("แขวงคลองเตย เขตคลองเตย"),
+                                             QString(), QStringLiteral("10110"), QStringLiteral("02-555-0100")});
+    screen.headerChoices().shipProvinceFrame().typeCode(
+        firstText(dm, QStringLiteral("SELECT Code FROM Misc WHERE GroupCode = 'CITY' ORDER BY Id")));
+    pos::PosShipToDialog* ship = view.shipToDialog();
+    ship->showAddress();
+    ship->show();
+    ok = test::saveShot(*ship, folder, QStringLiteral("sale-ship-to.png")) && ok;
+    ship->hide();
     view.hide();
 
     // The card details of the latest bill paid by card, recalled.

@@ -1,0 +1,95 @@
+#include "pos/PosHeaderChoices.h"
+
+#include "data/TDM.h"
+#include "pos/PosBill.h"
+#include "pos/PosColumns.h"
+
+namespace kvr::pos {
+
+PosHeaderChoices::PosHeaderChoices(PosBill& bill, data::TDM& dm, ui::Prompter& prompter, QObject* parent)
+    : QObject(parent)
+    , m_bill(bill)
+    , m_dm(dm)
+    , m_tax(dm)
+    , m_remark(dm, prompter, m_runner)
+    , m_shipProvince(dm, prompter, m_runner)
+{
+    m_tax.bind(bill.QHd(), hd::TaxCode);
+    // Choosing a tax code also gives the bill that tax's rate.
+    m_tax.setRateColumn(hd::TaxRate);
+    m_remark.bind(bill.QHd(), hd::Remark);
+    m_remark.setMiscGroup(kRemarkGroup);
+    m_shipProvince.bind(bill.QHd(), hd::ShipProvince);
+}
+
+std::vector<PosCurrency> PosHeaderChoices::currencies() const
+{
+    data::Query& misc = m_dm.QMiscCurrency();
+    if (!misc.isOpen())
+        misc.open();
+    std::vector<PosCurrency> list;
+    for (int row = 0; row < misc.recordCount(); ++row)
+        list.push_back({misc.fieldAt(row, QStringLiteral("Id")).asInteger(),
+                        misc.fieldAt(row, QStringLiteral("Code")).asString().trimmed(),
+                        misc.fieldAt(row, QStringLiteral("Description")).asString().trimmed()});
+    return list;
+}
+
+int PosHeaderChoices::currencyRow() const
+{
+    if (!m_bill.hasHeaderRow())
+        return -1;
+    const int id = m_bill.headerId(hd::CurrencyId);
+    const std::vector<PosCurrency> list = currencies();
+    for (size_t row = 0; row < list.size(); ++row)
+        if (list[row].id == id)
+            return static_cast<int>(row);
+    return -1;
+}
+
+void PosHeaderChoices::refresh()
+{
+    m_remark.refresh();
+    m_shipProvince.refresh();
+}
+
+ShipAddress PosHeaderChoices::shipAddress() const
+{
+    if (!m_bill.hasHeaderRow())
+        return {};
+    return {m_bill.headerText(hd::ShipAddr1), m_bill.headerText(hd::ShipAddr2), m_bill.headerText(hd::ShipAddr3),
+            m_bill.headerText(hd::ShipZipCode), m_bill.headerText(hd::ShipPhone)};
+}
+
+void PosHeaderChoices::beginShipEdit()
+{
+    m_shipBefore = shipAddress();
+    m_provinceBefore = m_bill.hasHeaderRow() ? m_bill.QHd().field(hd::ShipProvince).value() : QVariant();
+    m_shipProvince.refresh();
+}
+
+void PosHeaderChoices::applyShipAddress(const ShipAddress& address)
+{
+    if (!m_bill.hasHeaderRow())
+        return;
+    m_bill.QHd().edit();
+    const auto text = [](const QString& value) { return value.trimmed().isEmpty() ? QVariant() : QVariant(value); };
+    const std::pair<const QString*, const QString*> fields[] = {{&hd::ShipAddr1, &address.addr1},
+                                                                {&hd::ShipAddr2, &address.addr2},
+                                                                {&hd::ShipAddr3, &address.addr3},
+                                                                {&hd::ShipZipCode, &address.zipCode},
+                                                                {&hd::ShipPhone, &address.phone}};
+    for (const auto& [field, value] : fields)
+        m_bill.setHeader(*field, text(*value));
+}
+
+void PosHeaderChoices::cancelShipEdit()
+{
+    if (!m_bill.hasHeaderRow())
+        return;
+    applyShipAddress(m_shipBefore);
+    m_bill.setHeader(hd::ShipProvince, m_provinceBefore);
+    m_shipProvince.refresh();
+}
+
+} // namespace kvr::pos

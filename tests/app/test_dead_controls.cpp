@@ -1,0 +1,424 @@
+// Every window of the program, opened as start-up opens it, offscreen: a button, tool-bar button
+// or menu item that the cashier can see and press must be connected to something, and every key
+// of the sale screen's key table in README.md must do what the table says.
+#include "PosFixture.h"
+#include "SaleShop.h"
+
+#include "admin/TFrPosShiftNoView.h"
+#include "app/FunctionTable.h"
+#include "pos/PosHeaderPanel.h"
+#include "pos/PosShipToDialog.h"
+#include "pos/TFrPosView.h"
+#include "printing/views/DocPrintRunner.h"
+#include "products/TDmService.h"
+#include "search/SearchDialogView.h"
+#include "search/TF_SearchCustomer.h"
+#include "search/TF_SearchMisc.h"
+#include "search/TF_SearchProduct.h"
+#include "search/TF_SearchProductUnits.h"
+#include "search/TF_SearchSalesman.h"
+#include "search/TF_SearchWareHouse.h"
+#include "search/TFrSearchBarCode.h"
+#include "search/TFrSearchCompanyBank.h"
+#include "search/TFrSearchCustomerPosHd.h"
+#include "search/TFrSearchLotNo.h"
+#include "search/TFrSearchLotNoIV.h"
+#include "search/TFrSearchMachineNo.h"
+#include "search/TFrSearchMisc.h"
+#include "search/TFrSearchPos.h"
+#include "search/TFrSearchPosHeader.h"
+#include "search/TFrSearchProductServiceMulSelect.h"
+#include "search/TFrSearchUnit.h"
+#include "support/WindowWait.h"
+#include "ui/base/DataGrid.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+#include <map>
+
+using kvr::pos::PosFocus;
+using kvr::test::waitForFocusIn;
+using kvr::test::waitUntil;
+
+namespace {
+
+// How many slots a signal of a Qt object reaches (QObject::receivers is protected).
+class ReceiverCount : public QObject
+{
+public:
+    static int of(const QObject* object, const char* signal)
+    {
+        return static_cast<const ReceiverCount*>(object)->receivers(signal);
+    }
+};
+
+QString nameOf(const QObject* object)
+{
+    QString text;
+    if (const auto* button = qobject_cast<const QAbstractButton*>(object))
+        text = button->text();
+    else if (const auto* action = qobject_cast<const QAction*>(object))
+        text = action->text();
+    return QStringLiteral("%1 \"%2\" (%3)")
+        .arg(object->objectName(), text, QString::fromLatin1(object->metaObject()->className()));
+}
+
+bool actionConnected(const QAction* action)
+{
+    return ReceiverCount::of(action, SIGNAL(triggered(bool))) + ReceiverCount::of(action, SIGNAL(triggered())) +
+        ReceiverCount::of(action, SIGNAL(toggled(bool))) >
+        0;
+}
+
+// The controls of a window the user can see and press and that are connected to nothing.
+QStringList deadControls(QWidget* window)
+{
+    QStringList dead;
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (!button->isVisibleTo(window) || !button->isEnabled())
+            continue;
+        if (auto* tool = qobject_cast<QToolButton*>(button); tool && (tool->menu() || tool->defaultAction())) {
+            if (tool->defaultAction() && !actionConnected(tool->defaultAction()))
+                dead << nameOf(tool->defaultAction());
+            continue;
+        }
+        const int receivers = ReceiverCount::of(button, SIGNAL(clicked(bool))) +
+            ReceiverCount::of(button, SIGNAL(clicked())) + ReceiverCount::of(button, SIGNAL(pressed())) +
+            ReceiverCount::of(button, SIGNAL(released())) + ReceiverCount::of(button, SIGNAL(toggled(bool)));
+        if (receivers == 0)
+            dead << nameOf(button);
+    }
+    // Menu items and the actions of context menus.
+    for (QAction* action : window->findChildren<QAction*>()) {
+        if (!action->isVisible() || !action->isEnabled() || action->isSeparator() || action->menu())
+            continue;
+        bool shown = false;
+        for (QObject* owner : action->associatedObjects())
+            if (auto* widget = qobject_cast<QWidget*>(owner))
+                shown = shown || qobject_cast<QMenu*>(widget) || widget->contextMenuPolicy() == Qt::ActionsContextMenu;
+        if (shown && !actionConnected(action))
+            dead << nameOf(action);
+    }
+    return dead;
+}
+
+// Rows of the first table under the line holding `title`: its first cells.
+QStringList keyTable(const QString& readme, const QString& title)
+{
+    QStringList keys;
+    bool inTable = false;
+    for (const QString& line : readme.split(QLatin1Char('\n'))) {
+        if (!inTable) {
+            inTable = line.startsWith(QLatin1Char('|')) && line.contains(title);
+            continue;
+        }
+        if (!line.startsWith(QLatin1Char('|')))
+            break;
+        const QString cell = line.section(QLatin1Char('|'), 1, 1).trimmed();
+        if (!cell.startsWith(QStringLiteral("---")))
+            keys << cell;
+    }
+    return keys;
+}
+
+class DeadControls : public kvr::test::PosFixture
+{
+protected:
+    void SetUp() override
+    {
+        PosFixture::SetUp();
+        if (IsSkipped())
+            return;
+        exec(
+            QStringLiteral("INSERT INTO ProductPrice (Product, ProductUnits, PriceType, Price) VALUES (1, 11, 0, 10)"));
+        kvr::test::seedCardTypes(dm->DMdata());
+        service = std::make_unique<kvr::products::TDmService>(*dm);
+        modules =
+            std::make_unique<kvr::app::DataModules>(kvr::app::DataModules{*dm, *config, *product, *service, prompter});
+    }
+    void TearDown() override
+    {
+        closeWindows();
+        modules.reset();
+        service.reset();
+        PosFixture::TearDown();
+    }
+
+    // The windows of a program number, the first shown and active. A sale screen first runs its
+    // shift dialog, which is checked and then takes the open shift of machine M01.
+    QWidget* open(int programNo)
+    {
+        closeWindows();
+        const kvr::app::FunctionFactory* factory = kvr::app::FunctionTable::standard().find(programNo);
+        EXPECT_NE(factory, nullptr) << programNo;
+        if (!factory)
+            return nullptr;
+        for (QWidget* window : (*factory)(*modules))
+            windows.emplace_back(window);
+        QWidget* main = windows.front().get();
+        if (auto* shift =
+                windows.size() > 1 ? qobject_cast<kvr::admin::TFrPosShiftNoView*>(windows[1].get()) : nullptr) {
+            kvr::test::whenModalOpens([this, shift](QWidget*) {
+                expectAlive(shift, "shift dialog");
+                shift->dateEdit()->setDate(QDate(2026, 6, 15));
+                typeInto(shift->machineEdit(), QStringLiteral("m01"), Qt::Key_Return);
+                typeInto(shift->shiftNoEdit(), QStringLiteral("1"), Qt::Key_Return);
+                kvr::test::pressKey(Qt::Key_F10);
+            });
+        }
+        main->show();
+        EXPECT_TRUE(kvr::test::waitForActiveWindow(main)) << programNo;
+        return main;
+    }
+    // The dialogs first: they work on parts the main window owns.
+    void closeWindows()
+    {
+        while (!windows.empty())
+            windows.pop_back();
+    }
+    static void typeInto(QWidget* field, const QString& text, Qt::Key then = Qt::Key_Tab)
+    {
+        field->setFocus();
+        ASSERT_TRUE(waitForFocusIn(field));
+        kvr::test::typeText(text);
+        kvr::test::pressKey(then);
+    }
+    static void expectAlive(QWidget* window, const char* what)
+    {
+        EXPECT_EQ(deadControls(window), QStringList()) << what;
+    }
+    // The modal dialog the action opens is checked and closed with Esc.
+    void expectDialogAlive(const char* what, const std::function<void()>& opening)
+    {
+        bool opened = false;
+        kvr::test::whenModalOpens([&](QWidget* dialog) {
+            opened = true;
+            expectAlive(dialog, what);
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        opening();
+        EXPECT_TRUE(waitUntil([&] { return opened && !QApplication::activeModalWidget(); })) << what;
+        // Offscreen no window manager gives the window back its activation.
+        if (!windows.empty() && windows.front()->isVisible()) {
+            EXPECT_TRUE(kvr::test::waitForActiveWindow(windows.front().get()));
+        }
+    }
+
+    std::unique_ptr<kvr::products::TDmService> service;
+    std::unique_ptr<kvr::app::DataModules> modules;
+    std::vector<std::unique_ptr<QWidget>> windows;
+};
+
+TEST_P(DeadControls, EveryWindowOfEveryProgramHasOnlyLiveControls)
+{
+    insertBill({"P", "     123", QDate(2026, 6, 15), "I", 1, 7, 0, 0, 20, 1.31, 18.69, 0, {{1, 11, 2, 10, "", 1}}});
+    for (const int program : {1, 22, 11, 21}) {
+        SCOPED_TRACE(program);
+        auto* view = qobject_cast<kvr::pos::TFrPosView*>(open(program));
+        ASSERT_NE(view, nullptr);
+        expectAlive(view, "new bill, lines");
+        for (const auto page : {kvr::pos::PosPage::Discount, kvr::pos::PosPage::Receipt}) {
+            view->pages()->setCurrentIndex(static_cast<int>(page));
+            expectAlive(view, "new bill, other pages");
+        }
+        expectDialogAlive("ship-to dialog",
+                          [view] { QTest::mouseClick(view->headerPanel()->shipToButton(), Qt::LeftButton); });
+        expectDialogAlive("saved-bill search",
+                          [view] { QTest::mouseClick(view->headerPanel()->posNoSearchButton(), Qt::LeftButton); });
+        if (program == 1) {
+            view->pages()->setCurrentIndex(static_cast<int>(kvr::pos::PosPage::Receipt));
+            auto* card = view->findChild<QAbstractButton*>(QStringLiteral("BCreditCard"));
+            ASSERT_NE(card, nullptr);
+            expectDialogAlive("card details", [card] { QTest::mouseClick(card, Qt::LeftButton); });
+            // A recalled bill shows Delete and Print.
+            typeInto(view->headerEdit(PosFocus::PosNo), QStringLiteral("123"));
+            ASSERT_FALSE(view->pos().isNewBill());
+            expectAlive(view, "recalled bill");
+        }
+    }
+    for (const int program : {2, 3, 4, 5}) {
+        SCOPED_TRACE(program);
+        QWidget* window = open(program);
+        ASSERT_NE(window, nullptr);
+        expectAlive(window, "program window");
+    }
+}
+
+TEST_P(DeadControls, EverySearchDialogHasOnlyLiveControls)
+{
+    using namespace kvr::search;
+    std::vector<std::unique_ptr<SearchScreen>> searches;
+    searches.push_back(std::make_unique<TF_SearchCustomer>(*dm, prompter));
+    searches.push_back(std::make_unique<TF_SearchMisc>(*dm, prompter));
+    searches.push_back(std::make_unique<TF_SearchProduct>(*dm, prompter));
+    searches.push_back(std::make_unique<TF_SearchProductUnits>(*dm, prompter));
+    searches.push_back(std::make_unique<TF_SearchSalesman>(*dm, prompter));
+    searches.push_back(std::make_unique<TF_SearchWareHouse>(*dm, prompter));
+    searches.push_back(std::make_unique<TFrSearchBarCode>(*dm, prompter));
+    searches.push_back(std::make_unique<TFrSearchCompanyBank>(*dm, prompter));
+    searches.push_back(std::make_unique<TFrSearchCustomerPosHd>(*dm, prompter));
+    searches.push_back(std::make_unique<TFrSearchCustomerPosHeader>(*dm, prompter));
+    searches.push_back(std::make_unique<TFrSearchLotNo>(*dm, prompter));
+    searches.push_back(std::make_unique<TFrSearchLotNoIV>(*dm, prompter));
+    searches.push_back(std::make_unique<TFrSearchMachineNo>(*dm, prompter));
+    searches.push_back(std::make_unique<TFrSearchMisc>(*dm, prompter));
+    searches.push_back(std::make_unique<TFrSearchPos>(*dm, prompter));
+    searches.push_back(std::make_unique<TFrSearchPosHeader>(*dm, prompter));
+    searches.push_back(std::make_unique<TFrSearchProductServiceMulSelect>(*dm, prompter));
+    searches.push_back(std::make_unique<TFrSearchUnit>(*dm, prompter));
+    for (const auto& search : searches) {
+        SCOPED_TRACE(search->metaObject()->className());
+        DialogSearchRunner runner;
+        expectDialogAlive(search->metaObject()->className(), [&] { runner.run(*search); });
+    }
+}
+
+TEST_P(DeadControls, ThePrintFormHasOnlyLiveControls)
+{
+    exec(QStringLiteral("INSERT INTO SystemForm (FormCode, FormOrderNo, FormDesc, FrfName, SpName, DocCode, "
+                        "ShowPrintPreview) VALUES ('POS-P', 1, 'บิลขาย', 'forms/bill.kvl', '', 'POS-P', 'Y')"));
+    insertBill({"P", "     123", QDate(2026, 6, 15), "I", 1, 7, 0, 0, 20, 1.31, 18.69, 0, {{1, 11, 2, 10, "", 1}}});
+    kvr::printing::DocPrintRunner runner(prompter, *dm);
+    expectDialogAlive("print form",
+                      [&runner] { runner.printDocument(QStringLiteral("     123"), 2026, QStringLiteral("POS-P")); });
+}
+
+// What each key of the sale screen's table does, pressed on the window of program 1 as the
+// cashier would. A key the README lists and this table lacks fails: it is unchecked.
+TEST_P(DeadControls, EveryKeyOfTheSaleScreensTableDoesWhatTheReadmeSays)
+{
+    QFile readme(QStringLiteral(KVR_SOURCE_DIR "/README.md"));
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
+    const QStringList documented = keyTable(QString::fromUtf8(readme.readAll()), QStringLiteral("on the sale screen"));
+    ASSERT_FALSE(documented.isEmpty());
+    {
+        // Receipts of machine M01 go to a file, and bills printed before may be printed again.
+        QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[ReceiptPrinter]\nM01=" +
+                  QDir(server->workingDirectory()).filePath(QStringLiteral("receipt.bin")).toUtf8() + "\n");
+    }
+    setConfig(QStringLiteral("Pos1_PrintType = 'T', Pos1_PrintLine = 'N', PosFormTextNo = 1, PrintOldDocument = 'Y'"));
+    insertBill({"P", "     123", QDate(2026, 6, 15), "I", 1, 7, 0, 0, 20, 1.31, 18.69, 0, {{1, 11, 2, 10, "", 1}}});
+    auto* view = qobject_cast<kvr::pos::TFrPosView*>(open(1));
+    ASSERT_NE(view, nullptr);
+    kvr::pos::TFrPos& pos = view->pos();
+    QLineEdit* number = view->headerEdit(PosFocus::PosNo);
+    QLineEdit* customer = view->headerEdit(PosFocus::Customer);
+    const auto page = [view] { return static_cast<kvr::pos::PosPage>(view->pages()->currentIndex()); };
+    // A new bill of the cash customer with a line of water, the cursor in the grid.
+    const auto ringUp = [&] {
+        pos.AcNewExecute();
+        typeInto(customer, QStringLiteral("cash"));
+        ASSERT_TRUE(pos.PosPageEnter());
+        ASSERT_TRUE(waitForFocusIn(view->grid()));
+        kvr::test::typeText(QStringLiteral("p001"));
+        kvr::test::pressKey(Qt::Key_Return);
+        ASSERT_TRUE(waitUntil([&] { return !pos.cellFlow().hasWaitingChecks(); }));
+        ASSERT_GT(pos.bill().QDt().field(QStringLiteral("Product")).asInteger(), 0);
+    };
+    const std::map<QString, std::function<void()>> checks{
+        {QStringLiteral("F7, F8, F9"),
+         [&] {
+             customer->setFocus();
+             ASSERT_TRUE(waitForFocusIn(customer));
+             for (const auto& [key, shown] : {std::pair{Qt::Key_F8, kvr::pos::PosPage::Discount},
+                                              std::pair{Qt::Key_F9, kvr::pos::PosPage::Receipt},
+                                              std::pair{Qt::Key_F7, kvr::pos::PosPage::Product}}) {
+                 kvr::test::pressKey(key);
+                 EXPECT_TRUE(waitUntil([&] { return page() == shown; })) << key;
+             }
+         }},
+        {QStringLiteral("Enter"),
+         [&] {
+             pos.AcNewExecute();
+             QLineEdit* remark = view->headerEdit(PosFocus::Remark);
+             remark->setFocus();
+             ASSERT_TRUE(waitForFocusIn(remark));
+             kvr::test::pressKey(Qt::Key_Return);
+             EXPECT_TRUE(waitUntil([&] { return QApplication::focusWidget() != remark; }));
+         }},
+        {QStringLiteral("Down on the last line"),
+         [&] {
+             ringUp();
+             const int lines = pos.QDt().recordCount();
+             kvr::test::pressKey(Qt::Key_Down);
+             EXPECT_TRUE(waitUntil([&] { return pos.QDt().recordCount() == lines + 1; }));
+         }},
+        {QStringLiteral("Ctrl+Delete"),
+         [&] {
+             ringUp();
+             ASSERT_EQ(pos.QDt().recordCount(), 1);
+             kvr::test::pressKey(Qt::Key_Delete, Qt::ControlModifier);
+             // The only line went; an empty one waits.
+             EXPECT_TRUE(waitUntil([&] {
+                 return pos.QDt().recordCount() == 1 && pos.QDt().fieldAt(0, QStringLiteral("Product")).isNull();
+             }));
+         }},
+        {QStringLiteral("F5"),
+         [&] {
+             pos.AcNewExecute();
+             number->setFocus();
+             ASSERT_TRUE(waitForFocusIn(number));
+             expectDialogAlive("F5 in the bill number", [] { kvr::test::pressKey(Qt::Key_F5); });
+         }},
+        {QStringLiteral("F10"),
+         [&] {
+             ringUp();
+             kvr::test::pressKey(Qt::Key_F10);
+             EXPECT_TRUE(waitUntil([&] { return page() == kvr::pos::PosPage::Receipt; })) << "not paid: to the payment";
+         }},
+        {QStringLiteral("F3"),
+         [&] {
+             pos.AcNewExecute();
+             typeInto(number, QStringLiteral("123"));
+             ASSERT_FALSE(pos.isNewBill());
+             kvr::test::pressKey(Qt::Key_F3);
+             EXPECT_TRUE(waitUntil([&] { return pos.isNewBill(); }));
+         }},
+        {QStringLiteral("Ctrl+P"),
+         [&] {
+             pos.AcNewExecute();
+             typeInto(number, QStringLiteral("123"));
+             ASSERT_FALSE(pos.isNewBill());
+             QFile receipt(QDir(server->workingDirectory()).filePath(QStringLiteral("receipt.bin")));
+             receipt.remove();
+             kvr::test::pressKey(Qt::Key_P, Qt::ControlModifier);
+             EXPECT_GT(receipt.size(), 0) << "printed again";
+         }},
+        {QStringLiteral("Esc, Ctrl+X"),
+         [&] {
+             QLineEdit* remark = view->headerEdit(PosFocus::Remark);
+             remark->setFocus();
+             ASSERT_TRUE(waitForFocusIn(remark));
+             for (const QKeyCombination key : {QKeyCombination(Qt::Key_Escape), QKeyCombination(Qt::CTRL, Qt::Key_X)}) {
+                 prompter.answerConfirm(false);
+                 kvr::test::pressKey(key.key(), key.keyboardModifiers());
+                 EXPECT_EQ(prompter.pending(), 0u) << "asked before leaving";
+                 EXPECT_TRUE(view->isVisible());
+             }
+         }},
+    };
+    for (const QString& key : documented) {
+        SCOPED_TRACE(key.toStdString());
+        const auto check = checks.find(key);
+        ASSERT_NE(check, checks.end()) << "README documents a key no check presses";
+        check->second();
+    }
+}
+
+KVR_INSTANTIATE_BACKENDS(DeadControls);
+
+} // namespace

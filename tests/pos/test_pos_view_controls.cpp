@@ -1,0 +1,464 @@
+// The sale window's controls pressed as a cashier does, offscreen: deleting lines, finding a saved
+// bill, reprinting and cancelling it, the VAT code, currency and ship-to address of the header,
+// the end-of-bill discounts and a typed price.
+#include "PosFixture.h"
+
+#include "pos/PosHeaderPanel.h"
+#include "pos/PosShipToDialog.h"
+#include "pos/TFrPosView.h"
+#include "search/LookupFrameView.h"
+#include "search/SearchRunner.h"
+#include "search/SearchScreen.h"
+#include "support/WindowWait.h"
+#include "ui/base/DataGrid.h"
+#include "ui/base/LookupEdit.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using kvr::pos::PosFocus;
+using kvr::test::waitForFocusIn;
+using kvr::test::waitUntil;
+using namespace kvr::test::pos_shop;
+
+namespace {
+
+// The cashier's pick in the saved-bill search: the bills whose number ends in what is typed.
+struct BillPick : kvr::search::SearchRunner
+{
+    QString typed;
+    QStringList captions;
+    bool run(kvr::search::SearchScreen& search) override
+    {
+        captions << search.caption();
+        search.FormShow();
+        search.setCriterion(QStringLiteral("Code"), typed);
+        search.BtSearchClick();
+        return search.BtOkClick();
+    }
+};
+
+class PosViewControls : public kvr::test::PosFixture
+{
+protected:
+    void SetUp() override
+    {
+        PosFixture::SetUp();
+        if (IsSkipped())
+            return;
+        exec(QStringLiteral("UPDATE ProductUnits SET BarCode = '8850002000010' WHERE Id = 21"));
+        exec(QStringLiteral("INSERT INTO ProductPrice (Product, ProductUnits, PriceType, Price) VALUES (1, 11, 0, 10), "
+                            "(2, 21, 0, 185), (4, 41, 0, 2)"));
+    }
+    void show()
+    {
+        kvr::pos::TFrPos& form = screen();
+        form.setShiftDialog([] { return true; });
+        view = std::make_unique<kvr::pos::TFrPosView>(form);
+        view->show();
+        ASSERT_TRUE(kvr::test::waitForActiveWindow(view.get()));
+    }
+    void TearDown() override
+    {
+        if (view && view->isVisible()) {
+            prompter.answerConfirm(true);
+            view->close();
+        }
+        view.reset();
+        PosFixture::TearDown();
+    }
+    static void focus(QWidget* widget)
+    {
+        widget->setFocus();
+        ASSERT_TRUE(waitForFocusIn(widget));
+    }
+    // Keys carrying their text where the focus is, Thai letters too, as from a Thai keyboard layout.
+    static void typeText(const QString& text)
+    {
+        for (const QChar letter : text)
+            QTest::sendKeyEvent(QTest::Click, kvr::test::focusedWidget(), Qt::Key_unknown, QString(letter),
+                                Qt::NoModifier);
+    }
+    // Typed into the field and left with Tab, as the cashier does.
+    static void typeInto(QLineEdit* edit, const QString& text)
+    {
+        focus(edit);
+        edit->selectAll();
+        typeText(text);
+        kvr::test::pressKey(Qt::Key_Tab);
+    }
+    QVariant scalar(const QString& sql)
+    {
+        kvr::data::Query query(dm->DMdata(), sql);
+        query.open();
+        return query.fieldNames().isEmpty() ? QVariant() : query.field(query.fieldNames().first()).value();
+    }
+    QString totalShown() const { return view->totalLabel()->text().trimmed(); }
+    kvr::pos::PosHeaderPanel& header() const { return *view->headerPanel(); }
+    QToolButton* toolButton(kvr::ui::TFrForm::Action action) const { return view->button(action); }
+
+    std::unique_ptr<kvr::pos::TFrPosView> view;
+};
+
+TEST_P(PosViewControls, ScannedLinesAreDeletedByTheButtonAndByCtrlDelete)
+{
+    setConfig(QStringLiteral("PosUseBarCode = 'Y'"));
+    show();
+    kvr::pos::TFrPos& form = view->pos();
+    form.QHd().edit();
+    form.QHd().setValue(QStringLiteral("Customer"), cashCustomer);
+    ASSERT_TRUE(form.PosPageEnter());
+    kvr::ui::DataGrid* grid = view->grid();
+    ASSERT_TRUE(waitForFocusIn(grid));
+    int row = 0;
+    for (const char* scan : {"8850001000011", "8850004000018", "8850002000010"}) {
+        kvr::test::typeText(QString::fromLatin1(scan));
+        kvr::test::pressKey(Qt::Key_Return);
+        // Each scan opens the next line, where the cursor waits before the next scan.
+        ++row;
+        ASSERT_TRUE(waitUntil([&] {
+            return !form.cellFlow().hasWaitingChecks() && grid->currentRow() == row &&
+                grid->selectedField().compare(QStringLiteral("ProductCode"), Qt::CaseInsensitive) == 0;
+        })) << scan;
+    }
+    ASSERT_TRUE(waitUntil([&] { return form.QDt().recordCount() == 4 && grid->currentRow() == 3; }))
+        << form.QDt().recordCount() << " lines, row " << grid->currentRow();
+    EXPECT_EQ(totalShown(), QStringLiteral("197"));
+
+    // A click on the screws' name, and the button deletes them.
+    const auto clickRow = [grid](int line) {
+        const QRect cell =
+            grid->visualRect(grid->gridModel().index(line, grid->gridModel().columnOf(QStringLiteral("PosName"))));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        return waitUntil([grid, line] { return grid->currentRow() == line; });
+    };
+    ASSERT_TRUE(clickRow(1));
+    QTest::mouseClick(view->deleteLineButton(), Qt::LeftButton);
+    ASSERT_EQ(form.QDt().recordCount(), 3);
+    EXPECT_EQ(totalShown(), QStringLiteral("195"));
+
+    // Then the water with Ctrl+Delete in the grid.
+    ASSERT_TRUE(clickRow(0));
+    ASSERT_TRUE(waitForFocusIn(grid));
+    kvr::test::pressKey(Qt::Key_Delete, Qt::ControlModifier);
+    ASSERT_TRUE(waitUntil([&] { return form.QDt().recordCount() == 2; }));
+    EXPECT_EQ(form.QDt().fieldAt(0, QStringLiteral("Product")).asInteger(), rice);
+    EXPECT_EQ(totalShown(), QStringLiteral("185"));
+
+    // Not from another page: the button is disabled there and Ctrl+Delete deletes nothing.
+    QTest::keyClick(grid, Qt::Key_F8);
+    ASSERT_TRUE(waitUntil([&] { return !view->deleteLineButton()->isEnabled(); }));
+}
+
+TEST_P(PosViewControls, BillFoundByF5OrTheButtonLoadsReprintsAndCancels)
+{
+    const QDir work(server->workingDirectory());
+    {
+        QFile ini(work.filePath(QStringLiteral("KVR.INI")));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[ReceiptPrinter]\nM01=" + work.filePath(QStringLiteral("receipt.bin")).toUtf8() + "\n");
+    }
+    setConfig(QStringLiteral("Pos1_PrintType = 'T', Pos1_PrintLine = 'N', PosFormTextNo = 1, PrintOldDocument = 'Y'"));
+    const int id = insertBill(
+        {"P", "     123", QDate(2026, 6, 15), "I", vat7, 7, 0, 0, 20, 1.31, 18.69, 0, {{water, 11, 2, 10, "", vat7}}});
+    insertBill({"S", "     124", QDate(2026, 6, 15), "I", vat7, 7, 0, 0, 20, 1.31, 18.69, 0, {}});
+    show();
+    BillPick pick;
+    pick.typed = QStringLiteral("123");
+    view->pos().setSearchRunner(pick);
+    QLineEdit* number = view->headerEdit(PosFocus::PosNo);
+    EXPECT_FALSE(toolButton(kvr::ui::TFrForm::Action::Print)->isVisible()) << "no Print for a new bill";
+
+    focus(number);
+    QTest::keyClick(number, Qt::Key_F5);
+    ASSERT_EQ(pick.captions, QStringList{QStringLiteral("Search Cash Sale")});
+    ASSERT_FALSE(view->pos().isNewBill()) << "the chosen bill is loaded";
+    EXPECT_EQ(view->pos().bill().headerId(QStringLiteral("ID")), id);
+    EXPECT_EQ(number->text().trimmed(), QStringLiteral("123"));
+    EXPECT_EQ(totalShown(), QStringLiteral("20"));
+    EXPECT_FALSE(header().posNoSearchButton()->isEnabled()) << "a recalled bill keeps its number";
+
+    // Ctrl+P and the Print button both print it again.
+    QToolButton* print = toolButton(kvr::ui::TFrForm::Action::Print);
+    ASSERT_TRUE(print->isVisible() && print->isEnabled());
+    QFile receipt(work.filePath(QStringLiteral("receipt.bin")));
+    kvr::test::pressKey(Qt::Key_P, Qt::ControlModifier);
+    const qint64 once = QFileInfo(receipt).size();
+    EXPECT_GT(once, 0);
+    QTest::mouseClick(print, Qt::LeftButton);
+    EXPECT_GT(QFileInfo(receipt).size(), once);
+
+    // Delete, No: nothing changes.
+    QToolButton* del = toolButton(kvr::ui::TFrForm::Action::Del);
+    ASSERT_TRUE(del->isVisible() && del->isEnabled());
+    prompter.answerConfirm(false);
+    QTest::mouseClick(del, Qt::LeftButton);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT DelFlag FROM PosHd WHERE Id = %1").arg(id)).toString(),
+              QStringLiteral("N"));
+    EXPECT_FALSE(view->pos().isNewBill());
+    // Delete, Yes, and a reason: cancelled and logged once, and a new bill waits.
+    prompter.answerConfirm(true).answerInput(QStringLiteral("ลูกค้าคืนสินค้า"));
+    QTest::mouseClick(del, Qt::LeftButton);
+    EXPECT_EQ(prompter.pending(), 0u);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT DelFlag FROM PosHd WHERE Id = %1").arg(id)).toString(),
+              QStringLiteral("Y"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT DelRemark FROM PosHd WHERE Id = %1").arg(id)).toString(),
+              QStringLiteral("ลูกค้าคืนสินค้า"));
+    EXPECT_EQ(
+        scalar(QStringLiteral("SELECT COUNT(*) FROM UserLog WHERE FunctionListId = 3 AND DocumentId = %1").arg(id))
+            .toInt(),
+        1);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM PosDt WHERE PosHd = %1").arg(id)).toInt(), 1)
+        << "nothing is deleted";
+    EXPECT_TRUE(view->pos().isNewBill());
+    EXPECT_TRUE(number->text().isEmpty());
+    EXPECT_FALSE(del->isEnabled());
+    EXPECT_FALSE(print->isVisible());
+
+    // The cancelled bill cannot come back for correction: its number typed is no saved bill, and
+    // the search does not give it either.
+    ASSERT_TRUE(number->isEnabled());
+    typeInto(number, QStringLiteral("123"));
+    EXPECT_TRUE(view->pos().isNewBill());
+    EXPECT_NE(view->pos().bill().headerId(QStringLiteral("ID")), id);
+    EXPECT_EQ(totalShown(), QStringLiteral("0"));
+    view->pos().AcNewExecute();
+    focus(number);
+    prompter.expectInformation().expectInformation();
+    QTest::mouseClick(header().posNoSearchButton(), Qt::LeftButton);
+    EXPECT_EQ(pick.captions.size(), 2);
+    ASSERT_EQ(prompter.pending(), 0u) << "the search says the bill was cancelled, and why";
+    EXPECT_EQ(prompter.asked().back().text, QStringLiteral("สาเหตุยกเลิก : ลูกค้าคืนสินค้า"));
+    EXPECT_TRUE(view->pos().isNewBill());
+}
+
+TEST_P(PosViewControls, TaxCodeAndCurrencyDropDownsOnANewBill)
+{
+    show();
+    kvr::pos::TFrPos& form = view->pos();
+    newBillWithLines(form, {{1, 107, QString(), 7}});
+    form.CalculateAll();
+    ASSERT_EQ(totalShown(), QStringLiteral("107"));
+    QComboBox* tax = header().taxList();
+    ASSERT_TRUE(tax->isEnabled());
+    ASSERT_TRUE(tax->currentText().startsWith(QStringLiteral("V7"))) << tax->currentText().toStdString();
+    // Up to the code without VAT: the bill follows, its line keeps its own rate.
+    focus(tax);
+    QTest::keyClick(tax, Qt::Key_Up);
+    ASSERT_TRUE(waitUntil([&] { return form.bill().headerId(QStringLiteral("TaxCode")) == vat0; }));
+    EXPECT_DOUBLE_EQ(form.bill().headerValue(QStringLiteral("TaxRate")), 0);
+    EXPECT_DOUBLE_EQ(form.bill().headerValue(QStringLiteral("TaxTotal")), 0);
+    EXPECT_DOUBLE_EQ(form.QDt().field(QStringLiteral("TaxRate")).asFloat(), 7);
+    EXPECT_EQ(form.totals().taxTotalText(), QStringLiteral("0.00"));
+
+    // Another currency: its rate is typed; the main one again: rate 1 and closed.
+    QComboBox* currency = header().currencyList();
+    QLineEdit* rate = view->headerEdit(PosFocus::Rate);
+    ASSERT_EQ(currency->currentIndex(), 0);
+    EXPECT_FALSE(rate->isEnabled());
+    EXPECT_EQ(rate->text(), QStringLiteral("1.00"));
+    focus(currency);
+    QTest::keyClick(currency, Qt::Key_Down);
+    ASSERT_TRUE(waitForFocusIn(rate)) << "the rate waits to be typed; focus "
+                                      << (QApplication::focusWidget()
+                                              ? QApplication::focusWidget()->objectName().toStdString()
+                                              : "none")
+                                      << " enabled " << rate->isEnabled() << " currency "
+                                      << form.bill().headerId(QStringLiteral("CurrencyId"));
+    EXPECT_EQ(form.bill().headerId(QStringLiteral("CurrencyId")), usd);
+    // Letters cannot be typed; a rate of 0 is refused and the rate stays.
+    rate->selectAll();
+    typeText(QStringLiteral("a0"));
+    EXPECT_EQ(rate->text(), QStringLiteral("0"));
+    prompter.expectInformation();
+    kvr::test::pressKey(Qt::Key_Tab);
+    EXPECT_EQ(prompter.pending(), 0u) << "a rate of 0 is refused";
+    EXPECT_EQ(rate->text(), QStringLiteral("1.00"));
+    typeInto(rate, QStringLiteral("35.25"));
+    EXPECT_DOUBLE_EQ(form.bill().headerValue(QStringLiteral("Rate")), 35.25);
+    EXPECT_EQ(totalShown(), QStringLiteral("107")) << "the rate takes no part in the amounts";
+    focus(currency);
+    QTest::keyClick(currency, Qt::Key_Up);
+    ASSERT_TRUE(waitUntil([&] { return !rate->isEnabled(); }));
+    EXPECT_DOUBLE_EQ(form.bill().headerValue(QStringLiteral("Rate")), 1);
+
+    // With the tax locked by the company, the drop-down is closed to the cashier.
+    setConfig(QStringLiteral("PosLockTax = 'Y'"));
+    form.AcNewExecute();
+    EXPECT_FALSE(tax->isEnabled());
+}
+
+TEST_P(PosViewControls, ShipToAddressTypedInItsDialogIsSavedWithTheBill)
+{
+    exec(QStringLiteral("INSERT INTO Misc (GroupCode, Code, Description, Blocked) VALUES ('CITY', '10', "
+                        "'กรุงเทพมหานคร', 'N')"));
+    setConfig(QStringLiteral("PosUseBarCode = 'Y'"));
+    show();
+    kvr::pos::TFrPos& form = view->pos();
+    // A bill of the cash customer with one scan of water.
+    typeInto(view->headerEdit(PosFocus::Customer), QStringLiteral("cash"));
+    ASSERT_TRUE(form.PosPageEnter());
+    ASSERT_TRUE(waitForFocusIn(view->grid()));
+    kvr::test::typeText(QStringLiteral("8850001000011"));
+    kvr::test::pressKey(Qt::Key_Return);
+    ASSERT_TRUE(waitUntil([&] { return !form.cellFlow().hasWaitingChecks() && form.QDt().recordCount() == 2; }));
+    ASSERT_EQ(totalShown(), QStringLiteral("10"));
+    QPushButton* shipTo = header().shipToButton();
+    EXPECT_EQ(shipTo->text(), QStringLiteral("Ship Addr"));
+
+    // Cancel keeps the bill as it was.
+    kvr::test::whenModalOpens([](QWidget* dialog) {
+        typeText(QStringLiteral("somewhere"));
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    QTest::mouseClick(shipTo, Qt::LeftButton);
+    EXPECT_TRUE(form.bill().headerText(QStringLiteral("ShipAddr1")).isEmpty());
+
+    kvr::test::whenModalOpens([this](QWidget*) {
+        kvr::pos::PosShipToDialog* dialog = view->shipToDialog();
+        typeText(QStringLiteral("99/1 ถนนสุขุมวิท"));
+        kvr::test::pressKey(Qt::Key_Tab);
+        typeText(QStringLiteral("แขวงคลองเตย"));
+        focus(dialog->provinceFrame()->codeEdit());
+        kvr::test::typeText(QStringLiteral("10"));
+        focus(dialog->zipCodeEdit());
+        kvr::test::typeText(QStringLiteral("10110"));
+        focus(dialog->phoneEdit());
+        kvr::test::typeText(QStringLiteral("02-555-0100"));
+        kvr::test::pressKey(Qt::Key_Return);
+    });
+    QTest::mouseClick(shipTo, Qt::LeftButton);
+    // Offscreen no window manager gives the window back its activation when the dialog closes.
+    ASSERT_TRUE(kvr::test::waitForActiveWindow(view.get()));
+    ASSERT_TRUE(waitForFocusIn(view->headerEdit(PosFocus::Customer)))
+        << "back to the customer, not "
+        << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "none");
+
+    // Paid in cash (F9 proposes the total) and saved with F10 and Yes.
+    kvr::test::pressKey(Qt::Key_F9);
+    ASSERT_TRUE(waitForFocusIn(view->headerEdit(PosFocus::Cash)));
+    prompter.answerConfirm(true);
+    const int before = scalar(QStringLiteral("SELECT COUNT(*) FROM PosHd")).toInt();
+    kvr::test::pressKey(Qt::Key_F10);
+    ASSERT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM PosHd")).toInt(), before + 1) << "the bill was saved";
+    const QString saved = QStringLiteral(" FROM PosHd WHERE Id = (SELECT Max(Id) FROM PosHd)");
+    EXPECT_EQ(scalar(QStringLiteral("SELECT ShipAddr1") + saved).toString(), QStringLiteral("99/1 ถนนสุขุมวิท"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT ShipAddr2") + saved).toString(), QStringLiteral("แขวงคลองเตย"));
+    EXPECT_TRUE(scalar(QStringLiteral("SELECT ShipAddr3") + saved).toString().isEmpty());
+    EXPECT_EQ(scalar(QStringLiteral("SELECT ShipZipCode") + saved).toString(), QStringLiteral("10110"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT ShipPhone") + saved).toString(), QStringLiteral("02-555-0100"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT M.Code FROM PosHd H INNER JOIN Misc M ON (M.Id = H.ShipProvince) "
+                                    "WHERE H.Id = (SELECT Max(Id) FROM PosHd)"))
+                  .toString(),
+              QStringLiteral("10"));
+}
+
+TEST_P(PosViewControls, RemarkIsTypedOrPickedFromTheSaleRemarksWithF5)
+{
+    exec(QStringLiteral("INSERT INTO Misc (GroupCode, Code, Description, Blocked) VALUES ('REM_SALE', 'R1', "
+                        "'ส่งของทางไปรษณีย์', 'N'), ('REM_PURC', 'R2', 'ซื้อเงินสด', 'N')"));
+    show();
+    struct Runner : kvr::search::SearchRunner
+    {
+        QStringList listed;
+        bool run(kvr::search::SearchScreen& search) override
+        {
+            search.FormShow();
+            search.BtSearchClick();
+            for (int row = 0; row < search.QSearch().recordCount(); ++row)
+                listed << search.QSearch().fieldAt(row, QStringLiteral("Description")).asString();
+            return search.BtOkClick();
+        }
+    } runner;
+    view->pos().setSearchRunner(runner);
+    QLineEdit* remark = view->headerEdit(PosFocus::Remark);
+    typeInto(remark, QStringLiteral("no bag"));
+    EXPECT_EQ(view->pos().bill().headerText(QStringLiteral("Remark")), QStringLiteral("no bag"));
+    focus(remark);
+    QTest::keyClick(remark, Qt::Key_F5);
+    EXPECT_EQ(runner.listed, QStringList{QStringLiteral("ส่งของทางไปรษณีย์")}) << "the sale remarks only";
+    EXPECT_EQ(remark->text(), QStringLiteral("ส่งของทางไปรษณีย์"));
+    EXPECT_EQ(view->pos().bill().headerText(QStringLiteral("Remark")), QStringLiteral("ส่งของทางไปรษณีย์"));
+}
+
+TEST_P(PosViewControls, EndOfBillDiscountsAsRateAndAsBahtGiveTheirSumAndTheTotal)
+{
+    setConfig(QStringLiteral("SalePercentDisc = 'Y'"));
+    show();
+    kvr::pos::TFrPos& form = view->pos();
+    // Two lines of 150.00 with VAT; the second has the customer's baht discount "10".
+    newBillWithLines(form, {{1, 150, QString(), 7}, {1, 160, QStringLiteral("10"), 7}});
+    form.CalculateAll();
+    ASSERT_EQ(totalShown(), QStringLiteral("300"));
+    view->pages()->setCurrentIndex(static_cast<int>(kvr::pos::PosPage::Discount));
+    auto edit = [this](const char* name) { return view->findChild<QLineEdit*>(QString::fromLatin1(name)); };
+
+    typeInto(edit("discName1LineEdit"), QStringLiteral("สมาชิก"));
+    typeInto(edit("discRate1LineEdit"), QStringLiteral("10"));
+    EXPECT_EQ(edit("discAmt1LineEdit")->text(), QStringLiteral("30.00"));
+    EXPECT_EQ(form.QDt().field(QStringLiteral("Discount")).asString(), QStringLiteral("10"))
+        << "leaving a discount rate leaves the line's baht discount alone";
+    typeInto(edit("discAmt2LineEdit"), QStringLiteral("20"));
+    EXPECT_EQ(edit("discRate2LineEdit")->text(), QStringLiteral("0.00"));
+    EXPECT_EQ(edit("sumDiscountLineEdit")->text(), QStringLiteral("50.00"));
+    EXPECT_EQ(totalShown(), QStringLiteral("250"));
+
+    // A typed amount replaces a rate; nonsense is refused and the discount stays.
+    typeInto(edit("discAmt1LineEdit"), QStringLiteral("5"));
+    EXPECT_EQ(edit("discRate1LineEdit")->text(), QStringLiteral("0.00"));
+    EXPECT_EQ(edit("sumDiscountLineEdit")->text(), QStringLiteral("25.00"));
+    prompter.expectInformation();
+    typeInto(edit("discRate3LineEdit"), QStringLiteral("150"));
+    EXPECT_EQ(prompter.pending(), 0u);
+    EXPECT_EQ(edit("discRate3LineEdit")->text(), QStringLiteral("0.00"));
+    EXPECT_EQ(totalShown(), QStringLiteral("275"));
+    EXPECT_EQ(form.bill().headerText(QStringLiteral("DiscName1")), QStringLiteral("สมาชิก"));
+}
+
+TEST_P(PosViewControls, PriceCellTakesATypedPriceOnlyWithTheRight)
+{
+    struct Case
+    {
+        const char* name;
+        int user;
+        bool typed;
+    };
+    for (const Case& c : {Case{"user with EditSalePrice", 1, true}, Case{"user without", 3, false}}) {
+        SCOPED_TRACE(c.name);
+        switchUser(c.user);
+        show();
+        kvr::pos::TFrPos& form = view->pos();
+        newBillWithLines(form, {{1, 10, QString(), 7}});
+        form.CalculateAll();
+        ASSERT_EQ(totalShown(), QStringLiteral("10"));
+        form.QHd().setValue(QStringLiteral("Customer"), cashCustomer);
+        form.QHd().setValue(QStringLiteral("Salesman"), somsri);
+        ASSERT_TRUE(form.PosPageEnter());
+        kvr::ui::DataGrid* grid = view->grid();
+        ASSERT_TRUE(waitForFocusIn(grid));
+        form.SetDgDtColumn();
+        ASSERT_TRUE(grid->setSelectedField(QStringLiteral("Price")));
+        kvr::test::typeText(QStringLiteral("12.5"));
+        kvr::test::pressKey(Qt::Key_Return);
+        ASSERT_TRUE(waitUntil([&] { return !form.cellFlow().hasWaitingChecks(); }));
+        EXPECT_DOUBLE_EQ(form.QDt().fieldAt(0, QStringLiteral("Price")).asFloat(), c.typed ? 12.5 : 10);
+        EXPECT_EQ(totalShown(), c.typed ? QStringLiteral("12.5") : QStringLiteral("10"));
+        prompter.answerConfirm(true);
+        view->close();
+        view.reset();
+    }
+}
+
+KVR_INSTANTIATE_BACKENDS(PosViewControls);
+
+} // namespace
