@@ -202,18 +202,15 @@ void setNumberEnding(Query& search, const QString& typed)
         search.setSlot(kNumberEnd, QString());
         return;
     }
-    // One or two digits end a tenth or a hundredth of all bills: reading the bills newest first
-    // fills a page soonest. Longer endings are rare enough to be found through the index on the
-    // numbers read backwards, where the ending is a prefix: from it up to, not including, the
-    // prefix with its last character advanced.
+    // Read backwards, the ending is a prefix: the numbers from it up to, not including, the prefix
+    // with its last character advanced. Three characters or more are rare enough to be looked up
+    // in the index on the numbers read backwards. One or two end a tenth or a hundredth of all
+    // bills: reading the bills newest first fills a page soonest, so the same range is written in
+    // a form no index serves (and that PostgreSQL does not think rare).
     constexpr int kIndexedEnding = 3;
-    if (ending.size() < kIndexedEnding) {
-        search.setSlot(kNumberEnd, QStringLiteral("  And (H.PosNo Like :GetNo)"));
-        search.setParam(QStringLiteral("GetNo"), QLatin1Char('%') + ending);
-        return;
-    }
     const QString reversed = search.connection().dialect().reversedTrimmed(QStringLiteral("H.PosNo"));
-    search.setSlot(kNumberEnd, QStringLiteral("  And (%1 >= :EndFrom) And (%1 < :EndTo)").arg(reversed));
+    const QString compared = ending.size() < kIndexedEnding ? QStringLiteral("(%1 || '')").arg(reversed) : reversed;
+    search.setSlot(kNumberEnd, QStringLiteral("  And (%1 >= :EndFrom) And (%1 < :EndTo)").arg(compared));
     QString from(ending.size(), Qt::Uninitialized);
     std::reverse_copy(ending.begin(), ending.end(), from.begin());
     QString to = from;
