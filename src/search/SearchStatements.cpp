@@ -202,15 +202,23 @@ void setNumberEnding(Query& search, const QString& typed)
         search.setSlot(kNumberEnd, QString());
         return;
     }
-    // Read backwards, the ending is a prefix: the numbers from it up to, not including, the prefix
-    // with its last character advanced. Three characters or more are rare enough to be looked up
-    // in the index on the numbers read backwards. One or two end a tenth or a hundredth of all
-    // bills: reading the bills newest first fills a page soonest, so the same range is written in
-    // a form no index serves (and that PostgreSQL does not think rare).
+    // One or two characters end a tenth or a hundredth of all bills: reading the bills newest
+    // first fills a page soonest. The comparison is cheap to work out row by row, and PostgreSQL
+    // does not take it for a rare one (as it does LIKE '%42', and then sorts every bill).
     constexpr int kIndexedEnding = 3;
+    if (ending.size() < kIndexedEnding) {
+        search.setSlot(kNumberEnd,
+                       QStringLiteral("  And (substr(Trim(H.PosNo), length(Trim(H.PosNo)) - %1) = "
+                                      ":EndText)")
+                           .arg(ending.size() - 1));
+        search.setParam(QStringLiteral("EndText"), ending);
+        return;
+    }
+    // Longer endings are rare enough to be looked up in the index on the numbers read backwards,
+    // where the ending is a prefix: from it up to, not including, the prefix with its last
+    // character advanced.
     const QString reversed = search.connection().dialect().reversedTrimmed(QStringLiteral("H.PosNo"));
-    const QString compared = ending.size() < kIndexedEnding ? QStringLiteral("(%1 || '')").arg(reversed) : reversed;
-    search.setSlot(kNumberEnd, QStringLiteral("  And (%1 >= :EndFrom) And (%1 < :EndTo)").arg(compared));
+    search.setSlot(kNumberEnd, QStringLiteral("  And (%1 >= :EndFrom) And (%1 < :EndTo)").arg(reversed));
     QString from(ending.size(), Qt::Uninitialized);
     std::reverse_copy(ending.begin(), ending.end(), from.begin());
     QString to = from;
