@@ -3,7 +3,40 @@
 #include "data/Connection.h"
 #include "data/DbError.h"
 
+#include <QRegularExpression>
+#include <algorithm>
+
 namespace kvr::data {
+
+namespace {
+
+// Bound values per multi-row insert: far below both backends' limits.
+constexpr size_t kValuesPerInsert = 2000;
+
+} // namespace
+
+std::optional<CachedDataset::InsertShape> CachedDataset::insertShape(const QString& sql)
+{
+    // Only the plain form "INSERT INTO T (columns) VALUES (:a, :b, ...)" is written several rows at
+    // a time; anything else (expressions, a SELECT, RETURNING) goes row by row as written.
+    static const QRegularExpression plain(
+        QStringLiteral("^\\s*(insert\\s+into\\s+\\w+\\s*\\([\\w\\s,]+\\)\\s*values)\\s*"
+                       "\\(\\s*(:\\w+(?:\\s*,\\s*:\\w+)*)\\s*\\)\\s*;?\\s*$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = plain.match(sql);
+    if (!m.hasMatch())
+        return std::nullopt;
+    InsertShape shape;
+    shape.head = m.captured(1);
+    for (const QString& mark : m.captured(2).split(QLatin1Char(','))) {
+        const QString name = mark.trimmed().mid(1);
+        // A value as read is no value of a new row.
+        if (name.startsWith(QLatin1String("OLD_"), Qt::CaseInsensitive))
+            return std::nullopt;
+        shape.parameters << name;
+    }
+    return shape;
+}
 
 CachedDataset::CachedDataset(Connection& connection, const QString& sql)
     : Query(connection, sql)
@@ -176,8 +209,7 @@ bool CachedDataset::updatesPending() const
 int CachedDataset::runUpdate(const QStringList& sql, const QVector<QVariant>& current,
                              const QVector<QVariant>& original)
 {
-    Query statement(connection());
-    statement.setSqlLines(sql);
+    Query& statement = connection().statement(sql.join(QLatin1Char('\n')));
     for (const QString& name : statement.paramNames()) {
         const bool old = name.startsWith(QLatin1String("OLD_"), Qt::CaseInsensitive);
         const QString fieldName = old ? name.mid(4) : name;
@@ -189,6 +221,46 @@ int CachedDataset::runUpdate(const QStringList& sql, const QVector<QVariant>& cu
     return statement.execSql();
 }
 
+int CachedDataset::insertRows(const std::vector<size_t>& rows)
+{
+    if (rows.empty())
+        return 0;
+    const std::optional<InsertShape> shape = insertShape(m_insertSql.join(QLatin1Char('\n')));
+    if (!shape || rows.size() == 1) {
+        for (const size_t row : rows)
+            runUpdate(m_insertSql, m_rows[row], m_original[row]);
+        return int(rows.size());
+    }
+    // A server far away answers each statement after a round trip: the rows go in a few
+    // multi-row statements instead of one statement each.
+    std::vector<int> columns;
+    for (const QString& name : shape->parameters) {
+        const int index = fieldIndex(name);
+        if (index < 0)
+            throw DbError(QStringLiteral("Update statement parameter '%1' names no field").arg(name));
+        columns.push_back(index);
+    }
+    const size_t perStatement = std::max<size_t>(1, kValuesPerInsert / std::max<size_t>(1, columns.size()));
+    for (size_t first = 0; first < rows.size(); first += perStatement) {
+        const size_t count = std::min(perStatement, rows.size() - first);
+        QStringList tuples;
+        for (size_t n = 0; n < count; ++n) {
+            QStringList marks;
+            for (size_t c = 0; c < columns.size(); ++c)
+                marks << QStringLiteral(":R%1C%2").arg(n).arg(c);
+            tuples << QLatin1Char('(') + marks.join(QStringLiteral(", ")) + QLatin1Char(')');
+        }
+        Query& statement = connection().statement(shape->head + QLatin1Char('\n') + tuples.join(QStringLiteral(",\n")));
+        for (size_t n = 0; n < count; ++n) {
+            const QVector<QVariant>& values = m_rows[rows[first + n]];
+            for (size_t c = 0; c < columns.size(); ++c)
+                statement.setParam(QStringLiteral("R%1C%2").arg(n).arg(c), values.value(columns[c]));
+        }
+        statement.execSql();
+    }
+    return int(rows.size());
+}
+
 void CachedDataset::applyUpdates()
 {
     post();
@@ -198,10 +270,16 @@ void CachedDataset::applyUpdates()
         if (runUpdate(m_deleteSql, row, row) == 0)
             throw DbError(QStringLiteral("The record was changed or deleted by another user"));
     }
+    // New rows are written together; a changed row between them keeps its place in the order.
+    std::vector<size_t> inserted;
     for (size_t row = 0; row < m_rows.size(); ++row) {
+        if (m_status[row] != RowStatus::Inserted) {
+            insertRows(inserted);
+            inserted.clear();
+        }
         switch (m_status[row]) {
         case RowStatus::Inserted:
-            runUpdate(m_insertSql, m_rows[row], m_original[row]);
+            inserted.push_back(row);
             break;
         case RowStatus::Modified:
             // An edit that reaches no row would vanish without a word: refuse it instead.
@@ -212,6 +290,7 @@ void CachedDataset::applyUpdates()
             break;
         }
     }
+    insertRows(inserted);
 }
 
 void CachedDataset::commitUpdates()

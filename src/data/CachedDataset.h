@@ -3,6 +3,7 @@
 #include "data/Query.h"
 
 #include <functional>
+#include <optional>
 
 namespace kvr::data {
 
@@ -80,6 +81,15 @@ private:
     }
     void calculate();
     int runUpdate(const QStringList& sql, const QVector<QVariant>& current, const QVector<QVariant>& original);
+    // The insert statement as "INSERT INTO T (columns) VALUES" and its parameters in order.
+    struct InsertShape
+    {
+        QString head;
+        QStringList parameters;
+    };
+    static std::optional<InsertShape> insertShape(const QString& sql);
+    // Writes the new rows, several to a statement where the insert statement allows it.
+    int insertRows(const std::vector<size_t>& rows);
 
     QStringList m_insertSql;
     QStringList m_modifySql;

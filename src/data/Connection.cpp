@@ -1,4 +1,5 @@
 #include "data/Connection.h"
+#include "data/Query.h"
 
 #include "data/DbError.h"
 #include "util/IniFile.h"
@@ -39,6 +40,9 @@ Connection::Connection(const QString& name)
 
 Connection::~Connection()
 {
+    // Kept statements go before the connection they were prepared on. A connection closed and
+    // opened again prepares them anew (Query follows the generation).
+    m_statements.clear();
     close();
     // The name stays taken: a Qt connection of the same name may linger until its last query dies.
 }
@@ -83,6 +87,20 @@ void Connection::open()
         execDirect(sql);
     if (m_onConnected)
         m_onConnected(*this);
+}
+
+Query& Connection::statement(const QString& sql)
+{
+    // Statements whose text varies (multi-row inserts of each row count) stay few; should they
+    // not, the kept ones start afresh.
+    constexpr std::size_t kMostKept = 64;
+    auto it = m_statements.find(sql);
+    if (it == m_statements.end()) {
+        if (m_statements.size() >= kMostKept)
+            m_statements.clear();
+        it = m_statements.emplace(sql, std::make_unique<Query>(*this, sql)).first;
+    }
+    return *it->second;
 }
 
 void Connection::close()

@@ -7,9 +7,12 @@
 #include <QSqlError>
 #include <QString>
 #include <functional>
+#include <map>
 #include <memory>
 
 namespace kvr::data {
+
+class Query;
 
 // The login every connection uses; "KVR.INI", section Database, may override it.
 struct Login
@@ -64,6 +67,17 @@ public:
     // until the program restarts.
     [[noreturn]] void fail(const QSqlError& error, const QString& statement);
 
+    // Statements prepared and run through Query since the connection was made: what a save costs
+    // in round trips to a server.
+    qint64 statementsPrepared() const { return m_prepared; }
+    // A statement run again and again (the writes of a save), prepared once per connection and
+    // kept: on a server each preparing costs round trips. Its parameters keep the values of the
+    // last use, so a caller sets every one of them.
+    Query& statement(const QString& sql);
+    qint64 statementsRun() const { return m_run; }
+    void notePrepared() { ++m_prepared; }
+    void noteRun() { ++m_run; }
+
 private:
     // False when the server no longer answers (the connection is closed then).
     bool stillAnswers();
@@ -79,6 +93,9 @@ private:
     bool m_open = false;
     bool m_inTransaction = false;
     int m_generation = 0;
+    qint64 m_prepared = 0;
+    qint64 m_run = 0;
+    std::map<QString, std::unique_ptr<Query>> m_statements;
 };
 
 // Joins the transaction already running on the connection, or runs its own: commit() ends an own

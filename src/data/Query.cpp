@@ -184,6 +184,7 @@ void Query::prepare()
         return;
     m_query = QSqlQuery(m_connection.database());
     m_query.setForwardOnly(true);
+    m_connection.notePrepared();
     if (!m_query.prepare(m_translated))
         m_connection.fail(m_query.lastError(), sqlText());
     m_preparedFor = m_translated;
@@ -196,6 +197,7 @@ void Query::bindAndExec(QSqlQuery& query)
     const Dialect& dialect = m_connection.dialect();
     for (int i = 0; i < m_placeholders.size(); ++i)
         query.bindValue(i, dialect.bindValue(m_params.value(m_placeholders.at(i))));
+    m_connection.noteRun();
     if (!query.exec()) {
         const QSqlError error = query.lastError();
         query.finish();

@@ -81,8 +81,7 @@ int TDM::postHeader(CachedDataset& header, const QString& givenNumber, bool draw
     }
     header.applyUpdates();
 
-    Query reread(m_dmData);
-    reread.setSqlLines(header.sqlLines());
+    Query& reread = m_dmData.statement(header.sqlText());
     for (const QString& name : header.paramNames())
         reread.setParam(name, name.compare(keyParam, Qt::CaseInsensitive) == 0 ? QVariant(number) : header.param(name));
     reread.open();

@@ -1,4 +1,5 @@
 #include "search/FullTaxSearchStatements.h"
+#include "search/SearchStatements.h"
 
 #include "data/Query.h"
 #include "data/dialect/Dialect.h"
@@ -29,8 +30,9 @@ QStringList posHeaderSearch()
             QStringLiteral("From PosHeader H"),
             QStringLiteral("Left Join Customer C On (C.Id = H.Customer)"),
             QStringLiteral("Left Join Salesman S On (S.Id = H.Salesman)"),
-            QStringLiteral(
-                "Where (H.PosNo Like :GetNo) And (Coalesce(C.Code, '') Like :GetCode) And (H.PosType Like :GetType)"),
+            QStringLiteral("Where (H.PosType Like :GetType)"),
+            data::Query::slotLine(kNumberEnd),
+            data::Query::slotLine(kCustomerCode),
             QStringLiteral("Order By H.PosDate Desc, H.PosNo Desc")};
 }
 

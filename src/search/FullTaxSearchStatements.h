@@ -11,8 +11,8 @@ namespace kvr::search::statements {
 // The statements of the full tax invoice's searches: the receipts kept in PosHeader, and the
 // buyers, from the buyer blocks of earlier receipts and the customer master.
 
-// PosHeader receipts by number (:GetNo), customer code (:GetCode) and bill type (:GetType),
-// newest first.
+// PosHeader receipts of the bill type :GetType, newest first; slots kNumberEnd and kCustomerCode
+// (SearchStatements.h) take the number ending and the customer code.
 QStringList posHeaderSearch();
 
 // Distinct buyers (customername, shipphone, shipaddr1..3, shipprovince, shipzipcode, address,

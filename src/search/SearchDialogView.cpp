@@ -41,6 +41,7 @@ SearchDialogView::SearchDialogView(SearchScreen& screen, QWidget* parent)
     , m_btSearch(new QPushButton(screen.searchCaption(), this))
     , m_btOk(new QPushButton(screen.okCaption(), this))
     , m_btCancel(new QPushButton(screen.cancelCaption(), this))
+    , m_btMore(new QPushButton(screen.moreCaption(), this))
     , m_hint(new QLabel(screen.gridHint(), this))
 {
     setObjectName(QStringLiteral("searchDialog"));
@@ -68,13 +69,15 @@ SearchDialogView::SearchDialogView(SearchScreen& screen, QWidget* parent)
     m_hint->setObjectName(QStringLiteral("gridHintLabel"));
     m_hint->setVisible(!screen.gridHint().isEmpty());
     bottom->addWidget(m_hint, 1);
-    for (QPushButton* button : {m_btOk, m_btCancel}) {
+    for (QPushButton* button : {m_btMore, m_btOk, m_btCancel}) {
         button->setAutoDefault(false);
         bottom->addWidget(button);
     }
     layout->addLayout(bottom);
     m_btOk->setObjectName(QStringLiteral("BtOk"));
     m_btCancel->setObjectName(QStringLiteral("BtCancel"));
+    m_btMore->setObjectName(QStringLiteral("BtMore"));
+    m_btMore->setEnabled(false);
     m_btSearch->setObjectName(QStringLiteral("BtSearch"));
     m_btSearch->setAutoDefault(false);
     // Not a tab stop: Enter in the criteria searches.
@@ -84,13 +87,15 @@ SearchDialogView::SearchDialogView(SearchScreen& screen, QWidget* parent)
     if (const int size = screen.buttonFontSize()) {
         QFont small = ui::formFont();
         small.setPointSize(size);
-        for (QPushButton* button : {m_btSearch, m_btOk, m_btCancel})
+        for (QPushButton* button : {m_btSearch, m_btMore, m_btOk, m_btCancel})
             button->setFont(small);
     }
 
     connect(m_btSearch, &QPushButton::clicked, this, [this] { m_screen.BtSearchClick(); });
     connect(m_btOk, &QPushButton::clicked, this, &SearchDialogView::choose);
     connect(m_btCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_btMore, &QPushButton::clicked, this, [this] { m_screen.BtMoreClick(); });
+    connect(&m_screen, &SearchScreen::rowsListed, this, [this] { m_btMore->setEnabled(m_screen.hasMoreRows()); });
     connect(m_grid, &QAbstractItemView::doubleClicked, this, &SearchDialogView::choose);
     connect(m_grid, &ui::DataGrid::titleClicked, this, [this](const QString& field) { m_screen.titleClick(field); });
     connect(m_grid, &ui::DataGrid::cellMousePressed, this,
@@ -168,6 +173,7 @@ void SearchDialogView::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     m_screen.FormShow();
+    m_btMore->setEnabled(false);
     showCriteria();
 }
 

@@ -30,6 +30,8 @@ public:
     QPushButton* searchButton() const { return m_btSearch; }
     QPushButton* okButton() const { return m_btOk; }
     QPushButton* cancelButton() const { return m_btCancel; }
+    // Lists the next page when the result filled its page.
+    QPushButton* moreButton() const { return m_btMore; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,6 +50,7 @@ private:
     QPushButton* m_btSearch;
     QPushButton* m_btOk;
     QPushButton* m_btCancel;
+    QPushButton* m_btMore;
     QLabel* m_hint;
 };
 

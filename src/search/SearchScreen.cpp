@@ -2,12 +2,20 @@
 
 #include "data/TDM.h"
 #include "data/TDMConfig.h"
+#include "data/dialect/Dialect.h"
 #include "ui/base/Prompter.h"
 #include "util/Flags.h"
 
 #include <algorithm>
 
 namespace kvr::search {
+
+namespace {
+
+// The slot after every search statement that bounds its rows.
+const QString kRowLimit = QStringLiteral("RowLimit");
+
+} // namespace
 
 SearchScreen::SearchScreen(data::TDM& dm, ui::Prompter& prompter, QObject* parent)
     : QObject(parent)
@@ -41,6 +49,11 @@ QString SearchScreen::okCaption() const
 QString SearchScreen::cancelCaption() const
 {
     return thai() ? QStringLiteral("ไม่เลือก") : QStringLiteral("Cancel");
+}
+
+QString SearchScreen::moreCaption() const
+{
+    return thai() ? QStringLiteral("แสดงเพิ่ม") : QStringLiteral("More");
 }
 
 void SearchScreen::addCriterion(const QString& name, const QString& thaiCaption, const QString& englishCaption,
@@ -111,8 +124,19 @@ void SearchScreen::ensureStatement()
 {
     if (m_built)
         return;
-    m_qSearch.setSqlLines(statement(m_qSearch.connection().dialect()));
+    QStringList lines = statement(m_qSearch.connection().dialect());
+    lines << data::Query::slotLine(kRowLimit);
+    m_qSearch.setSqlLines(lines);
     m_built = true;
+}
+
+void SearchScreen::openLimited(int rows)
+{
+    m_rowLimit = rows;
+    // A number of the program's own, never typed text.
+    m_qSearch.setSlot(kRowLimit, m_qSearch.connection().dialect().limit(QString(), rows).trimmed());
+    m_qSearch.open();
+    emit rowsListed();
 }
 
 void SearchScreen::FormShow()
@@ -134,9 +158,21 @@ void SearchScreen::BtSearchClick()
     ensureStatement();
     prepareSearch();
     m_selectedRows.clear();
-    m_qSearch.open();
+    openLimited(m_pageRows);
     if (m_focusGridWhenFound && !m_qSearch.isEmpty())
         emit focusRequested(Focus::Grid);
+}
+
+void SearchScreen::BtMoreClick()
+{
+    if (!hasMoreRows())
+        return;
+    const int shown = m_qSearch.recordCount();
+    m_selectedRows.clear();
+    openLimited(m_rowLimit + m_pageRows);
+    if (shown < m_qSearch.recordCount())
+        m_qSearch.setRecNo(shown);
+    emit focusRequested(Focus::Grid);
 }
 
 bool SearchScreen::BtOkClick()

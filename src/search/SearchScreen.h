@@ -54,6 +54,7 @@ public:
     QString searchCaption() const;
     QString okCaption() const;
     QString cancelCaption() const;
+    QString moreCaption() const;
     // The buttons' font size; 0 keeps the dialog's own.
     int buttonFontSize() const { return thai() ? 0 : 8; }
     // Dialogs that list their rows on opening have no Search button.
@@ -76,8 +77,16 @@ public:
 
     // Each time the dialog opens: no result, the first criterion empty and focused.
     virtual void FormShow();
-    // Runs the search with the criteria as they are now.
+    // Runs the search with the criteria as they are now; the result holds the first page.
     void BtSearchClick();
+    // No search lists more than a page of rows at once, however large the history: the next
+    // page follows on request, after the rows already shown.
+    int pageRows() const { return m_pageRows; }
+    void setPageRows(int rows) { m_pageRows = qMax(1, rows); }
+    // The last search or page filled all the rows it asked for, so more may follow.
+    bool hasMoreRows() const { return m_qSearch.isOpen() && m_qSearch.recordCount() >= m_rowLimit; }
+    // Lists the next page of the same search; the current row moves to its first row.
+    void BtMoreClick();
     // Takes the current row (or the selected rows); false when the dialog stays open.
     virtual bool BtOkClick();
     KeyOutcome FormKeyDown(QKeyCombination key, Where where);
@@ -97,6 +106,8 @@ public:
 
 signals:
     void focusRequested(SearchScreen::Focus where);
+    // A search or a further page has been listed.
+    void rowsListed();
 
 protected:
     // The statement's lines, asked once, on the first search (the connection opens then).
@@ -104,8 +115,10 @@ protected:
     // Before every search: binds the criteria to the statement's parameters and replaces the
     // lines that depend on them.
     virtual void prepareSearch() = 0;
-    // The statement in place, built on first use.
+    // The statement in place, built on first use, with the row limit of the page after it.
     void ensureStatement();
+    // Opens the result with at most this many rows.
+    void openLimited(int rows);
     void addCriterion(const QString& name, const QString& thaiCaption, const QString& englishCaption,
                       bool upperCase = false);
     void addColumn(const QString& field, int width, const QString& title, const QString& format = {});
@@ -134,6 +147,8 @@ private:
     bool m_searchEnabled = true;
     bool m_focusGridWhenFound = true;
     bool m_built = false;
+    int m_pageRows = 200;
+    int m_rowLimit = 0;
 };
 
 } // namespace kvr::search

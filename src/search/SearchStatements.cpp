@@ -1,7 +1,10 @@
 #include "search/SearchStatements.h"
 
+#include "data/Connection.h"
 #include "data/Query.h"
 #include "data/dialect/Dialect.h"
+
+#include <algorithm>
 
 namespace kvr::search::statements {
 
@@ -180,15 +183,73 @@ QStringList machineSearch(const data::Dialect& dialect)
 
 QStringList posBillSearch()
 {
-    // A bill without a customer is found too: its customer code reads as empty text.
+    // A bill without a customer is listed as long as no customer code is typed.
     return {QStringLiteral("Select H.Id, H.PosNo, H.PosDate, H.Total, H.DelFlag, H.DelRemark,"),
             QStringLiteral("       C.Code, C.Name, S.Code SalesCode, S.Name SalesName, H.Printed"),
             QStringLiteral("From PosHd H"),
             QStringLiteral("Left Join Customer C On (C.Id = H.Customer)"),
             QStringLiteral("Inner Join Salesman S On (S.Id = H.Salesman)"),
-            QStringLiteral(
-                "Where (H.PosNo Like :GetNo) And (Coalesce(C.Code, '') Like :GetCode) And (H.PosType Like :GetType)"),
+            QStringLiteral("Where (H.PosType Like :GetType)"),
+            Query::slotLine(kNumberEnd),
+            Query::slotLine(kCustomerCode),
             Query::slotLine(kOrder)};
+}
+
+void setNumberEnding(Query& search, const QString& typed)
+{
+    const QString ending = typed.trimmed();
+    if (ending.isEmpty()) {
+        search.setSlot(kNumberEnd, QString());
+        return;
+    }
+    // One or two characters end a tenth or a hundredth of all bills: reading the bills newest
+    // first fills a page soonest. The comparison is cheap to work out row by row, and PostgreSQL
+    // does not take it for a rare one (as it does LIKE '%42', and then sorts every bill).
+    constexpr int kIndexedEnding = 3;
+    if (ending.size() < kIndexedEnding) {
+        search.setSlot(kNumberEnd,
+                       QStringLiteral("  And (substr(Trim(H.PosNo), length(Trim(H.PosNo)) - %1) = "
+                                      ":EndText)")
+                           .arg(ending.size() - 1));
+        search.setParam(QStringLiteral("EndText"), ending);
+        return;
+    }
+    // Longer endings are rare enough to be looked up in the index on the numbers read backwards,
+    // where the ending is a prefix: from it up to, not including, the prefix with its last
+    // character advanced.
+    const QString reversed = search.connection().dialect().reversedTrimmed(QStringLiteral("H.PosNo"));
+    search.setSlot(kNumberEnd, QStringLiteral("  And (%1 >= :EndFrom) And (%1 < :EndTo)").arg(reversed));
+    QString from(ending.size(), Qt::Uninitialized);
+    std::reverse_copy(ending.begin(), ending.end(), from.begin());
+    QString to = from;
+    to.back() = QChar(char16_t(to.back().unicode() + 1));
+    search.setParam(QStringLiteral("EndFrom"), from);
+    search.setParam(QStringLiteral("EndTo"), to);
+}
+
+void setCustomerCode(Query& search, const QString& typed)
+{
+    const QString code = typed.trimmed();
+    if (code.isEmpty()) {
+        search.setSlot(kCustomerCode, QString());
+        return;
+    }
+    // A code that names one customer reads that customer's bills newest first straight from
+    // the index on customer and date, however many there are (the walk-in customer has most);
+    // a prefix shared by several customers gathers their bills and sorts them.
+    Query matching(search.connection(),
+                   search.connection().dialect().limit(
+                       QStringLiteral("SELECT Id FROM Customer WHERE Code LIKE :GetCode ORDER BY Id"), 2));
+    matching.setParam(QStringLiteral("GetCode"), code + QLatin1Char('%'));
+    matching.open();
+    if (matching.recordCount() == 1) {
+        search.setSlot(kCustomerCode, QStringLiteral("  And (H.Customer = :CustomerId)"));
+        search.setParam(QStringLiteral("CustomerId"), matching.field(QStringLiteral("Id")).asInteger());
+        return;
+    }
+    search.setSlot(kCustomerCode,
+                   QStringLiteral("  And (H.Customer In (Select Id From Customer Where Code Like :GetCode))"));
+    search.setParam(QStringLiteral("GetCode"), code + QLatin1Char('%'));
 }
 
 QString posBillOrder(bool byNumber)

@@ -4,7 +4,8 @@
 
 namespace kvr::data {
 class Dialect;
-}
+class Query;
+} // namespace kvr::data
 
 namespace kvr::search::statements {
 
@@ -56,10 +57,16 @@ QStringList companyBankSearch(const data::Dialect& dialect);
 // Registered POS machines by location.
 QStringList machineSearch(const data::Dialect& dialect);
 
-// Saved bills of the sale screen by number (:GetNo), customer (:GetCode) and mode (:GetType);
-// slot kOrder takes posBillOrder().
+// Saved bills of the sale screen of the mode :GetType; slots kNumberEnd and kCustomerCode take
+// the conditions of setNumberEnding() and setCustomerCode(), slot kOrder posBillOrder().
 QStringList posBillSearch();
 inline const QString kOrder = QStringLiteral("Order");
+inline const QString kNumberEnd = QStringLiteral("NumberEnd");
+inline const QString kCustomerCode = QStringLiteral("CustomerCode");
+// The bills (aliased H) whose trimmed number ends with the typed text; none typed, every bill.
+void setNumberEnding(data::Query& search, const QString& typed);
+// The bills of the customers whose code starts with the typed text; none typed, every bill.
+void setCustomerCode(data::Query& search, const QString& typed);
 QString posBillOrder(bool byNumber);
 
 // The statement with every ORDER BY from there on replaced by the ordinal of a result column.

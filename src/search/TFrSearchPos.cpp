@@ -53,9 +53,9 @@ void TFrSearchPos::prepareSearch()
 {
     const bool byNumber = criterionText(QStringLiteral("Sort")).toInt() == int(Sort::ByNumber);
     QSearch().setSlot(statements::kOrder, statements::posBillOrder(byNumber));
-    // Numbers are stored right-aligned: the typed digits match their end.
-    QSearch().setParam(QStringLiteral("GetNo"), QLatin1Char('%') + criterionText(QStringLiteral("Code")).trimmed());
-    QSearch().setParam(QStringLiteral("GetCode"), startsWith(criterionText(QStringLiteral("Customer"))));
+    // The typed digits are the end of the number.
+    statements::setNumberEnding(QSearch(), criterionText(QStringLiteral("Code")));
+    statements::setCustomerCode(QSearch(), criterionText(QStringLiteral("Customer")));
     QSearch().setParam(QStringLiteral("GetType"), startsWith(docType()));
 }
 

@@ -1,6 +1,7 @@
 #include "search/TFrSearchPosHeader.h"
 
 #include "search/FullTaxSearchStatements.h"
+#include "search/SearchStatements.h"
 
 namespace kvr::search {
 
@@ -33,9 +34,9 @@ QStringList TFrSearchPosHeader::statement(const data::Dialect& dialect)
 
 void TFrSearchPosHeader::prepareSearch()
 {
-    // Numbers are stored right-aligned: the typed digits match their end.
-    QSearch().setParam(QStringLiteral("GetNo"), QLatin1Char('%') + criterionText(QStringLiteral("Code")).trimmed());
-    QSearch().setParam(QStringLiteral("GetCode"), startsWith(criterionText(QStringLiteral("Customer"))));
+    // The typed digits are the end of the number.
+    statements::setNumberEnding(QSearch(), criterionText(QStringLiteral("Code")));
+    statements::setCustomerCode(QSearch(), criterionText(QStringLiteral("Customer")));
     QSearch().setParam(QStringLiteral("GetType"), startsWith(docType()));
 }
 

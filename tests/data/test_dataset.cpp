@@ -61,6 +61,20 @@ protected:
         return out;
     }
 
+    int count()
+    {
+        Query q(*db, QStringLiteral("SELECT COUNT(*) AS N FROM Bill"));
+        q.open();
+        return q.field(QStringLiteral("N")).asInteger();
+    }
+    double amountOf(const char* billNo)
+    {
+        Query q(*db, QStringLiteral("SELECT Amount FROM Bill WHERE BillNo = :No"));
+        q.setParam(QStringLiteral("No"), QString::fromLatin1(billNo));
+        q.open();
+        return q.field(QStringLiteral("Amount")).asFloat();
+    }
+
     std::unique_ptr<Connection> db;
 };
 
@@ -218,6 +232,55 @@ TEST_P(DatasetTest, lines_replaced_by_index_change_the_statement)
     q.setParam(QStringLiteral("Min"), 50.0);
     q.open();
     EXPECT_EQ(q.recordCount(), 3);
+}
+
+// On a server every statement is a round trip: new rows go in multi-row statements, a changed row
+// keeps its place between them, and a statement prepared once is not prepared again.
+TEST_P(DatasetTest, new_rows_go_in_few_statements_prepared_once)
+{
+    const auto save = [&](CachedDataset& ds, int first, int count) {
+        for (int n = first; n < first + count; ++n) {
+            ds.append();
+            ds.setValue(QStringLiteral("BillNo"), QStringLiteral("N%1").arg(n, 4, 10, QLatin1Char('0')));
+            ds.setValue(QStringLiteral("Amount"), n / 100.0);
+            ds.post();
+        }
+        const qint64 run = db->statementsRun();
+        const qint64 prepared = db->statementsPrepared();
+        Transaction transaction(*db);
+        ds.applyUpdates();
+        transaction.commit();
+        ds.commitUpdates();
+        return std::pair{db->statementsRun() - run, db->statementsPrepared() - prepared};
+    };
+    auto ds = bills();
+    ds->open();
+    ds->setValue(QStringLiteral("Remark"), QStringLiteral("first"));
+    ds->post();
+    // Four values a row, 500 rows a statement: 1,100 rows in three, after the one change.
+    EXPECT_EQ(save(*ds, 0, 1100).first, 4);
+    EXPECT_EQ(count(), 1103);
+    EXPECT_DOUBLE_EQ(amountOf("N0000"), 0.0);
+    EXPECT_DOUBLE_EQ(amountOf("N0499"), 4.99);
+    EXPECT_DOUBLE_EQ(amountOf("N0500"), 5.0);
+    EXPECT_DOUBLE_EQ(amountOf("N1099"), 10.99);
+    EXPECT_EQ(storedBills().first(), QStringLiteral("B001=100.2500/first"));
+
+    auto again = bills();
+    again->open();
+    save(*again, 2000, 20);
+    const auto [run, prepared] = save(*again, 3000, 20);
+    EXPECT_EQ(run, 1) << "twenty rows, one statement";
+    EXPECT_EQ(prepared, 0) << "the statement of the last save is kept";
+    EXPECT_EQ(count(), 1143);
+
+    // A statement that computes a value is run row by row, as written.
+    auto computed = bills();
+    computed->insertSql() = {QStringLiteral("INSERT INTO Bill (BillNo, Amount) VALUES (Lower(:BillNo), :Amount)")};
+    computed->open();
+    EXPECT_EQ(save(*computed, 5000, 2).first, 2);
+    EXPECT_DOUBLE_EQ(amountOf("n5001"), 50.01);
+    EXPECT_EQ(count(), 1145);
 }
 
 TEST_P(DatasetTest, nested_transaction_guard_joins_the_outer_one)

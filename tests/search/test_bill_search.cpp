@@ -1,7 +1,12 @@
 #include "SearchFixture.h"
+#include "data/Connection.h"
 #include "search/SearchStatements.h"
 #include "search/TFrSearchPos.h"
 
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <gtest/gtest.h>
 
 using namespace kvr;
@@ -64,6 +69,14 @@ TEST_P(BillSearchTest, lists_the_bills_of_the_mode_by_number_end_and_customer)
         {"", "c00", "1", {"P2600002", "P2600003", "P2600001"}},
         {"", "C002", "1", {"P2600002"}},
         {"00001", "C001", "0", {"P2600001"}},
+        // Three characters or more are looked up backwards through their index.
+        {"600002", "", "1", {"P2600002"}},
+        {"P2600004", "", "1", {"P2600004"}},
+        {"0003", "c", "1", {"P2600003"}},
+        {"009", "", "1", {}},
+        {"2600", "", "1", {}},
+        {"00001", "C002", "1", {}},
+        {"XP2600001", "", "1", {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(QStringLiteral("number '%1' customer '%2' sort %3")
@@ -75,6 +88,44 @@ TEST_P(BillSearchTest, lists_the_bills_of_the_mode_by_number_end_and_customer)
         bills->BtSearchClick();
         EXPECT_EQ(keys(*bills), c.expected);
     }
+}
+
+// On years of history a search that reads every bill takes seconds: the ending must be found
+// through an index, and with no criterion the newest bills are read in date order.
+TEST_P(BillSearchTest, a_number_ending_and_no_criterion_are_answered_through_indexes)
+{
+    const bool postgres = GetParam() == kvr::test::BackendKind::Postgres;
+    // EXPLAIN cannot be prepared on PostgreSQL: the search's statement with its values written in.
+    const auto plan = [&] {
+        QString sql = bills->QSearch().sqlText();
+        for (const QString& name : bills->QSearch().paramNames()) {
+            const QVariant value = bills->QSearch().param(name);
+            const QString literal = value.typeId() == QMetaType::QString
+                ? QLatin1Char('\'') + value.toString() + QLatin1Char('\'')
+                : value.toString();
+            sql.replace(QRegularExpression(QLatin1Char(':') + name + QStringLiteral("\\b")), literal);
+        }
+        QSqlQuery explain(dm->DMdata().database());
+        EXPECT_TRUE(explain.exec((postgres ? QStringLiteral("EXPLAIN ") : QStringLiteral("EXPLAIN QUERY PLAN ")) + sql))
+            << explain.lastError().text().toStdString();
+        QStringList steps;
+        while (explain.next())
+            steps << explain.value(explain.record().count() - 1).toString();
+        return steps.join(QLatin1Char('\n')).toLower();
+    };
+    // A table of five rows is read whole by PostgreSQL's planner unless told otherwise.
+    if (postgres)
+        dm->DMdata().execDirect(QStringLiteral("SET enable_seqscan = off"));
+    bills->setCriterion(QStringLiteral("Code"), QStringLiteral("600002"));
+    bills->BtSearchClick();
+    const QString byEnding = plan();
+    EXPECT_TRUE(byEnding.contains(QLatin1String("ix_poshd_posnoend"))) << byEnding.toStdString();
+    bills->setCriterion(QStringLiteral("Code"), QString());
+    bills->BtSearchClick();
+    const QString newest = plan();
+    EXPECT_TRUE(newest.contains(QLatin1String("ix_poshd_posdate"))) << newest.toStdString();
+    if (postgres)
+        dm->DMdata().execDirect(QStringLiteral("RESET enable_seqscan"));
 }
 
 TEST_P(BillSearchTest, clicking_the_same_title_sorts_ascending_descending_ascending)

@@ -106,6 +106,31 @@ TEST_P(SearchDialogViewTest, a_click_on_a_title_sorts_by_that_column)
     EXPECT_EQ(view->grid()->model()->index(1, 0).data(Qt::BackgroundRole).value<QColor>(), QColor(Qt::red));
 }
 
+TEST_P(SearchDialogViewTest, lists_a_page_of_the_newest_bills_and_more_on_request)
+{
+    open();
+    bills->setPageRows(3);
+    ASSERT_TRUE(test::waitForFocusIn(numberField()));
+    EXPECT_FALSE(view->moreButton()->isEnabled()) << "nothing listed yet";
+    key(Qt::Key_Return); // no criterion: every bill, newest first
+    EXPECT_EQ(keys(*bills), QStringList({"P2600004", "P2600002", "P2600003"}));
+    ASSERT_TRUE(view->moreButton()->isEnabled()) << "a full page: more may follow";
+
+    QTest::mouseClick(view->moreButton(), Qt::LeftButton);
+    EXPECT_EQ(keys(*bills), QStringList({"P2600004", "P2600002", "P2600003", "P2600001"}));
+    EXPECT_EQ(view->grid()->model()->rowCount(), 4);
+    EXPECT_EQ(view->grid()->currentIndex().row(), 3) << "the first row of the new page is current";
+    EXPECT_TRUE(test::waitForFocusIn(view->grid()));
+    EXPECT_FALSE(view->moreButton()->isEnabled()) << "the page was not filled: nothing more";
+
+    // A new search starts again from its first page.
+    numberField()->setFocus();
+    ASSERT_TRUE(test::waitForFocusIn(numberField()));
+    key(Qt::Key_Return);
+    EXPECT_EQ(view->grid()->model()->rowCount(), 3);
+    EXPECT_TRUE(view->moreButton()->isEnabled());
+}
+
 TEST_P(SearchDialogViewTest, english_sessions_get_english_buttons_in_a_smaller_font)
 {
     config->mutableSession().ThaiLanguage = false;
@@ -113,6 +138,7 @@ TEST_P(SearchDialogViewTest, english_sessions_get_english_buttons_in_a_smaller_f
     EXPECT_EQ(view->searchButton()->text(), QStringLiteral("Search"));
     EXPECT_EQ(view->okButton()->text(), QStringLiteral("Choose"));
     EXPECT_EQ(view->cancelButton()->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(view->moreButton()->text(), QStringLiteral("More"));
     EXPECT_EQ(view->okButton()->font().pointSize(), 8);
     EXPECT_EQ(view->searchButton()->focusPolicy() & Qt::TabFocus, 0) << "no tab stop";
 }

@@ -100,6 +100,9 @@ class DemoRandom;
 // days already over; today's shifts are still open.
 std::vector<DemoShift> planShifts(const DemoShop& shop, DemoRandom& random);
 
+// The id after the largest one of the table.
+int nextFreeId(data::Connection& company, const QString& table);
+
 // Writes the shifts with their float, the bills with lines and card payments into PosHd/PosDt
 // (or PosHeader/PosDetail for bills of no shift), the serials sold and the usage log.
 void writeShifts(data::Connection& company, const DemoShop& shop, const std::vector<DemoShift>& shifts);

@@ -2,6 +2,7 @@
 #include "app/demo/DemoBill.h"
 
 #include "data/Connection.h"
+#include "data/Query.h"
 #include "util/Rounding.h"
 
 namespace kvr::demo {
@@ -130,6 +131,13 @@ void addHeader(BatchInserter& headers, const DemoBill& b)
 
 } // namespace
 
+int nextFreeId(data::Connection& company, const QString& table)
+{
+    data::Query last(company, QStringLiteral("SELECT Coalesce(Max(Id), 0) AS LastId FROM %1").arg(table));
+    last.open();
+    return last.field(QStringLiteral("LastId")).asInteger() + 1;
+}
+
 void writeShifts(data::Connection& company, const DemoShop& shop, const std::vector<DemoShift>& shifts)
 {
     BatchInserter rows(company, QStringLiteral("PosShiftNo"),
@@ -137,7 +145,7 @@ void writeShifts(data::Connection& company, const DemoShop& shop, const std::vec
                                       "CloseMoney, SaleAmount"));
     BatchInserter money(company, QStringLiteral("PosShiftMoney"),
                         QStringLiteral("Id, PosShiftNo, Closed, Coin, Quantity, Amount"));
-    int moneyId = 0;
+    int moneyId = nextFreeId(company, QStringLiteral("PosShiftMoney")) - 1;
     for (const DemoShift& s : shifts) {
         rows.add({s.id, s.date.startOfDay(), s.shiftNo, s.machine->id, s.openTime, s.openMoney, flag(s.closed),
                   s.closeTime, s.closeMoney, s.saleAmount});
@@ -164,8 +172,9 @@ void writeBills(data::Connection& company, const std::vector<DemoBill>& bills, b
     BatchInserter cards(company, QStringLiteral("CreditCardInfo"),
                         QStringLiteral("Id, RcptType, RcptDocId, RcptRecNo, CreditCard, CardNo, SlipNo, VerifyCode, "
                                        "Deposit, CardRcpt, CardRate, CardCharge, CardAmount"));
-    int lineId = 0;
-    int cardId = 0;
+    // Bills may be written in several batches: each goes on after the rows already there.
+    int lineId = nextFreeId(company, lineTable) - 1;
+    int cardId = nextFreeId(company, QStringLiteral("CreditCardInfo")) - 1;
     for (const DemoBill& b : bills) {
         addHeader(headers, b);
         int recNo = 0;

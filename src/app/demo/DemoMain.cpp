@@ -21,6 +21,9 @@ namespace {
 
 enum ExitCode { ExitOk = 0, ExitFailed = 1, ExitUsage = 2 };
 
+// Bill ids are 32-bit; fifty million bills are some seventy years of a busy shop.
+constexpr qint64 kMostHistoryBills = 50'000'000;
+
 QTextStream& out()
 {
     static QTextStream stream(stdout);
@@ -64,13 +67,17 @@ std::optional<DemoOptions> parseOptions(const QCoreApplication& app)
     const QCommandLineOption stockRows(QStringLiteral("stock-rows"),
                                        QStringLiteral("Number of stock balances (default four per stocked product)."),
                                        QStringLiteral("M"));
+    const QCommandLineOption bills(
+        QStringLiteral("bills"),
+        QStringLiteral("Saved bills of the years before the demo's days, about 2,000 a day (default 0)."),
+        QStringLiteral("N"), QStringLiteral("0"));
     const QCommandLineOption workdir(
         QStringLiteral("workdir"),
         QStringLiteral("Working folder for Server.Dat and SQLite folders (default: current)."), QStringLiteral("DIR"),
         QDir::currentPath());
     const QCommandLineOption force(QStringLiteral("force"),
                                    QStringLiteral("Drop and rebuild databases that already hold data."));
-    parser.addOptions({server, products, stockRows, workdir, force});
+    parser.addOptions({server, products, stockRows, bills, workdir, force});
     parser.process(app);
 
     DemoOptions options;
@@ -85,6 +92,11 @@ std::optional<DemoOptions> parseOptions(const QCoreApplication& app)
     }
     if (!ok || options.products < minimumProducts()) {
         fail(QStringLiteral("--products must be a number of at least %1").arg(minimumProducts()));
+        return std::nullopt;
+    }
+    options.historyBills = parser.value(bills).toLongLong(&ok);
+    if (!ok || options.historyBills < 0 || options.historyBills > kMostHistoryBills) {
+        fail(QStringLiteral("--bills must be a number from 0 to %1").arg(kMostHistoryBills));
         return std::nullopt;
     }
     if (parser.isSet(stockRows)) {
@@ -154,6 +166,8 @@ int run(const DemoOptions& options)
     phase("stock", [&] { return fillStock(databases.company(), shop, options.stockRows); });
     phase("bills", [&] { return fillBills(databases.company(), shop); });
     phase("fulltax", [&] { return fillFullTaxInvoices(databases.company(), shop); });
+    if (options.historyBills > 0)
+        phase("history", [&] { return fillHistory(databases.company(), shop, options.historyBills); });
     phase("forms", [&] { return fillPrintForms(databases.company(), options.workingDirectory); });
     phase("commit", [&] {
         companyTransaction.commit();

@@ -65,6 +65,7 @@ struct DemoOptions
     QString workingDirectory;
     int products = 300;
     qint64 stockRows = -1; // -1: four balances per stocked product
+    qint64 historyBills = 0; // saved bills of the years before the demo's days
     bool force = false;
 };
 
@@ -150,6 +151,10 @@ qint64 maxStockRows(int productCount);
 // The fewest products a demo shop has: the hand-picked items every screen needs.
 int minimumProducts();
 QString fillBills(data::Connection& company, DemoShop& shop);
+// Years of trading before the plain demo's three days: that many saved bills at about 2,000 a day,
+// with lines, card payments, cancelled bills and full tax invoice numbers, closed shifts of every
+// counter; written in batches, so that millions fit in memory.
+QString fillHistory(data::Connection& company, DemoShop& shop, qint64 billCount);
 // After rows were written with explicit ids: PostgreSQL's identity sequences move past them.
 void syncIdentities(data::Connection& connection, const QStringList& tables);
 

@@ -6,6 +6,7 @@
 #include "util/Rounding.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
 
 namespace kvr::data {
 
@@ -52,6 +53,15 @@ QString Dialect::concat(const QStringList& parts) const
 QString Dialect::roundTo(const QString& expression, int places) const
 {
     return QStringLiteral("round(%1, %2)").arg(expression).arg(places);
+}
+
+QString Dialect::expandReversed(const QString& ddl) const
+{
+    static const QRegularExpression reversed(QStringLiteral("%REVERSED\\((\\w+)\\)%"));
+    QString out = ddl;
+    for (QRegularExpressionMatch m = reversed.match(out); m.hasMatch(); m = reversed.match(out))
+        out.replace(m.capturedStart(), m.capturedLength(), reversedTrimmed(m.captured(1)));
+    return out;
 }
 
 QString Dialect::likeNoCase(const QString& expression, const QString& pattern) const

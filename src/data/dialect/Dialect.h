@@ -27,7 +27,10 @@ namespace kvr::data {
 //   tableExists(), columnExists(), indexExists(), databaseExists()
 //                       catalogue tests on SysObjects / SysColumns / SysIndexes / SysDatabases,
 //                       which guard the "If ... Begin ... End" schema statements (see SchemaScript)
-//   expandTypes()       column types: identity, case-insensitive codes, date-time, long text, binary
+//   expandTypes()       column types: identity, case-insensitive codes, date-time, long text, binary;
+//                       %REVERSED(Column)% in an index definition stands for reversedTrimmed(Column)
+//   reversedTrimmed()   a text trimmed and read backwards, the same expression in indexes and
+//                       statements, so that "ends with" becomes an indexable "starts with"
 //   beginTransactionSql(), forUpdate()
 //                       locking: SQLite takes the write lock at the start of a saving transaction
 //   bindValue()         the storage edge for amounts (4 decimal places) and date-times
@@ -76,6 +79,10 @@ public:
     virtual QString roundTo(const QString& expression, int places) const;
     // expression LIKE pattern, ignoring the case of ASCII letters.
     virtual QString likeNoCase(const QString& expression, const QString& pattern) const;
+    // The column's text without surrounding blanks, last character first; compares by code point
+    // on every backend, so that a range from a prefix to the prefix with its last character
+    // advanced finds exactly the texts starting with it. Columns of at most 20 characters.
+    virtual QString reversedTrimmed(const QString& column) const = 0;
     // After rows were inserted with explicit ids: the next generated id follows the largest one.
     virtual QString syncIdentitySql(const QString& table) const
     {
@@ -99,6 +106,8 @@ public:
     virtual DbFailureClass classify(const QSqlError& error, const QString& statement) const = 0;
 
 protected:
+    // Replaces every %REVERSED(Column)% of a schema statement.
+    QString expandReversed(const QString& ddl) const;
     // A reference broken by a DELETE is a row still referred to; by an INSERT or UPDATE, a
     // reference to a row that does not exist.
     static DbFailure brokenReference(const QString& statement);

@@ -121,7 +121,14 @@ QString PostgresDialect::expandTypes(const QString& ddl) const
     out.replace(QStringLiteral("%DATETIME%"), QStringLiteral("TIMESTAMP(3)"));
     out.replace(QStringLiteral("%TEXT%"), QStringLiteral("TEXT"));
     out.replace(QStringLiteral("%BLOB%"), QStringLiteral("BYTEA"));
-    return out;
+    return expandReversed(out);
+}
+
+// Compared in code-point order whatever the database's collation: a prefix range must hold
+// exactly the texts starting with the prefix.
+QString PostgresDialect::reversedTrimmed(const QString& column) const
+{
+    return QStringLiteral("(reverse(btrim(%1)) COLLATE \"C\")").arg(column);
 }
 
 QString PostgresDialect::syncIdentitySql(const QString& table) const

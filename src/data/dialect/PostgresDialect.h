@@ -23,6 +23,7 @@ public:
     QStringList databaseSetup() const override;
 
     QString expandTypes(const QString& ddl) const override;
+    QString reversedTrimmed(const QString& column) const override;
     QString lastIdentitySql() const override;
     QString now() const override;
     QString today() const override;

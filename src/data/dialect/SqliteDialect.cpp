@@ -81,7 +81,17 @@ QString SqliteDialect::expandTypes(const QString& ddl) const
     out.replace(QStringLiteral("%DATETIME%"), QStringLiteral("DATETIME"));
     out.replace(QStringLiteral("%TEXT%"), QStringLiteral("TEXT"));
     out.replace(QStringLiteral("%BLOB%"), QStringLiteral("BLOB"));
-    return out;
+    return expandReversed(out);
+}
+
+// SQLite has no reverse(): the characters of the trimmed text picked from the 20th to the first;
+// positions past its end add nothing. The index and the statements spell it identically.
+QString SqliteDialect::reversedTrimmed(const QString& column) const
+{
+    QStringList characters;
+    for (int at = 20; at >= 1; --at)
+        characters << QStringLiteral("substr(trim(%1), %2, 1)").arg(column).arg(at);
+    return QLatin1Char('(') + characters.join(QStringLiteral(" || ")) + QLatin1Char(')');
 }
 
 QString SqliteDialect::lastIdentitySql() const

@@ -16,24 +16,16 @@ int newDocumentNo(Connection& connection, ProcParams& p)
     const QString code = p.get(QStringLiteral("@DocCode")).toString();
     const int year = p.get(QStringLiteral("@DocYear")).toInt();
 
-    Query shared(connection,
-                 QStringLiteral("SELECT DocumentNo FROM DocNoConvert WHERE Code = :Code AND DocYear = :DocYear"));
-    shared.setParam(QStringLiteral("Code"), code);
-    shared.setParam(QStringLiteral("DocYear"), year);
-    shared.open();
-
-    Query draw(connection);
-    if (!shared.isEmpty()) {
-        draw.setSql(QStringLiteral("UPDATE DocumentNo SET LastNo = COALESCE(LastNo, 0) + 1 WHERE Id = :Id "
-                                   "RETURNING LastNo, Prefix, DocumentLength"));
-        draw.setParam(QStringLiteral("Id"), shared.field(QStringLiteral("DocumentNo")).asInteger());
-    } else {
-        draw.setSql(
-            QStringLiteral("UPDATE DocumentNo SET LastNo = COALESCE(LastNo, 0) + 1 "
-                           "WHERE Code = :Code AND DocYear = :DocYear RETURNING LastNo, Prefix, DocumentLength"));
-        draw.setParam(QStringLiteral("Code"), code);
-        draw.setParam(QStringLiteral("DocYear"), year);
-    }
+    // A type that shares another's series (DocNoConvert) draws from that series' row. One
+    // statement: a save on a distant server pays for each one with a round trip.
+    Query& draw =
+        connection.statement(QStringLiteral("UPDATE DocumentNo SET LastNo = COALESCE(LastNo, 0) + 1 "
+                                            "WHERE Id = COALESCE((SELECT DocumentNo FROM DocNoConvert "
+                                            "WHERE Code = :Code AND DocYear = :DocYear), "
+                                            "(SELECT Id FROM DocumentNo WHERE Code = :Code AND DocYear = :DocYear)) "
+                                            "RETURNING LastNo, Prefix, DocumentLength"));
+    draw.setParam(QStringLiteral("Code"), code);
+    draw.setParam(QStringLiteral("DocYear"), year);
     draw.open();
     if (draw.isEmpty())
         throw DbError(QStringLiteral("No document numbering for code %1 in year %2").arg(code, QString::number(year)));
@@ -63,11 +55,10 @@ int serverTime(Connection& connection, ProcParams& p)
 
 int userAddLog(Connection& connection, ProcParams& p)
 {
-    Query insert(connection,
-                 QStringLiteral("INSERT INTO UserLog (LogDate, UserId, MenuId, FunctionListId, DocumentId, "
-                                "Remark) VALUES (") +
-                     connection.dialect().now() +
-                     QStringLiteral(", :UserId, :MenuId, :FunctionListId, :DocumentId, :Remark)"));
+    Query& insert = connection.statement(
+        QStringLiteral("INSERT INTO UserLog (LogDate, UserId, MenuId, FunctionListId, DocumentId, "
+                       "Remark) VALUES (") +
+        connection.dialect().now() + QStringLiteral(", :UserId, :MenuId, :FunctionListId, :DocumentId, :Remark)"));
     for (const char* name : {"UserId", "MenuId", "FunctionListId", "DocumentId", "Remark"})
         insert.setParam(QString::fromLatin1(name), p.get(QLatin1Char('@') + QString::fromLatin1(name)));
     insert.execSql();

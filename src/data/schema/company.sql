@@ -772,7 +772,14 @@ CREATE INDEX IF NOT EXISTS IX_PosHd_PosDate ON PosHd (PosDate)
 /
 CREATE INDEX IF NOT EXISTS IX_PosHd_PosShiftNo ON PosHd (PosShiftNo)
 /
-CREATE INDEX IF NOT EXISTS IX_PosHd_Customer ON PosHd (Customer)
+-- A customer's bills newest first, without sorting all of them.
+DROP INDEX IF EXISTS IX_PosHd_Customer
+/
+CREATE INDEX IF NOT EXISTS IX_PosHd_Customer_PosDate ON PosHd (Customer, PosDate)
+/
+-- The bill search matches the typed digits against the end of the number: read backwards, the
+-- end is the start, which an index can find.
+CREATE INDEX IF NOT EXISTS IX_PosHd_PosNoEnd ON PosHd (%REVERSED(PosNo)%)
 /
 CREATE INDEX IF NOT EXISTS IX_PosHd_FullTaxNo ON PosHd (FullTaxNo)
 /
@@ -892,6 +899,8 @@ CREATE INDEX IF NOT EXISTS IX_PosHeader_PosNo_PosType ON PosHeader (PosNo, PosTy
 CREATE INDEX IF NOT EXISTS IX_PosHeader_TrimPosNo ON PosHeader (ltrim(rtrim(PosNo)))
 /
 CREATE INDEX IF NOT EXISTS IX_PosHeader_PosDate ON PosHeader (PosDate)
+/
+CREATE INDEX IF NOT EXISTS IX_PosHeader_PosNoEnd ON PosHeader (%REVERSED(PosNo)%)
 /
 CREATE INDEX IF NOT EXISTS IX_PosHeader_FullTaxNo ON PosHeader (FullTaxNo)
 /

@@ -1,5 +1,6 @@
 #include "data/stores/CodeTable.h"
 
+#include "data/Connection.h"
 #include "data/Query.h"
 
 namespace kvr::data {
@@ -27,7 +28,8 @@ std::optional<CodeRow> CodeTable::find(const QString& column, const QVariant& va
     const QString condition = filter ? filter->condition.trimmed() : QString();
     if (!condition.isEmpty())
         sql += QStringLiteral(" AND (") + condition + QLatin1Char(')');
-    Query query(m_connection, sql);
+    // Looked up with every bill: prepared once per connection, not at every look-up.
+    Query& query = m_connection.statement(sql);
     query.setParam(QStringLiteral("LookupValue"), value);
     if (filter) {
         for (auto it = filter->params.cbegin(); it != filter->params.cend(); ++it)
