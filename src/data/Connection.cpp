@@ -115,6 +115,12 @@ const Dialect& Connection::dialect()
     return *m_dialect;
 }
 
+ColumnLimits& Connection::columnLimits()
+{
+    open();
+    return m_columnLimits;
+}
+
 void Connection::execDirect(const QString& sql)
 {
     QSqlError error;
