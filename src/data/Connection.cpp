@@ -79,8 +79,17 @@ void Connection::open()
     m_open = true;
     ++m_generation;
     m_inTransaction = false;
-    for (const QString& sql : m_dialect->sessionSetup())
-        execDirect(sql);
+    try {
+        for (const QString& sql : m_dialect->sessionSetup())
+            execDirect(sql);
+    } catch (const DbError& error) {
+        // A file that is no database (truncated, overwritten) opens and fails here: the connection
+        // must not count as open, and the message must say which database it is.
+        close();
+        throw DbError(QStringLiteral("Cannot open database \"%1\" on server \"%2\": %3")
+                          .arg(m_databaseName, m_server.name, error.message()),
+                      {error.kind(), error.column()});
+    }
     if (m_onConnected)
         m_onConnected(*this);
 }

@@ -1,10 +1,12 @@
 #include "app/StartupParams.h"
+#include "data/dialect/Dialect.h"
 #include "support/SessionSeed.h"
 #include "support/TestServer.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <functional>
 #include <gtest/gtest.h>
 
 using kvr::test::BackendTest;
@@ -151,3 +153,36 @@ TEST_P(StartupTest, outcomes_of_a_start_by_user_company_and_program_number)
 }
 
 KVR_INSTANTIATE_BACKENDS(StartupTest);
+
+// The sale screen's start once waited for ever, headless, behind an error nobody could read.
+TEST_P(StartupTest, a_company_database_that_cannot_be_opened_ends_the_start_with_its_message)
+{
+    const kvr::data::ServerSpec spec = server->spec();
+    const auto dialect = kvr::data::Dialect::forBackend(spec.backend);
+    const kvr::data::Login login;
+    struct Case
+    {
+        const char* label;
+        std::function<void()> damage;
+    };
+    std::vector<Case> cases;
+    if (GetParam() == kvr::test::BackendKind::Sqlite)
+        cases.push_back({"truncated", [&] {
+                             // What is left of a copy broken off after its first kilobyte.
+                             QFile file(dialect->physicalName(spec, QStringLiteral("SHOP")));
+                             ASSERT_GT(file.size(), 4096);
+                             ASSERT_TRUE(file.resize(1024));
+                         }});
+    cases.push_back(
+        {"dropped", [&] { dialect->dropDatabase(spec, QStringLiteral("SHOP"), login.user, login.password); }});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        c.damage();
+        for (const char* program : {"1", "3"}) {
+            SCOPED_TRACE(program);
+            const ProgramRun run = runProgram(server->workingDirectory(), params("101", "1", "SHOP", program));
+            EXPECT_EQ(run.exitCode, 1);
+            EXPECT_TRUE(run.err.contains(QStringLiteral("\"SHOP\""))) << run.err.toStdString();
+        }
+    }
+}
