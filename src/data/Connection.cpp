@@ -147,7 +147,10 @@ void Connection::fail(const QSqlError& error, const QString& statement)
     DbFailureClass failure = m_dialect ? m_dialect->classify(error, statement) : DbFailureClass{};
     if (!stillAnswers())
         failure = {DbFailure::ConnectionLost, {}};
-    throw DbError(error.text() + QStringLiteral("\n") + statement, failure);
+    QString text = error.text();
+    if (failure.kind == DbFailure::TimedOut && m_inTransaction)
+        text = QStringLiteral("The database did not answer in time; nothing of this save was stored (%1)").arg(text);
+    throw DbError(text + QStringLiteral("\n") + statement, failure);
 }
 
 bool Connection::stillAnswers()
@@ -175,6 +178,17 @@ void Connection::startTransaction()
         throw DbError(QStringLiteral("A transaction is already running on %1").arg(m_name));
     execDirect(dialect().beginTransactionSql());
     m_inTransaction = true;
+    try {
+        for (const QString& sql : m_dialect->transactionSetup(m_server))
+            execDirect(sql);
+    } catch (const DbError&) {
+        // No guard owns the transaction yet: end it here.
+        try {
+            rollback();
+        } catch (const DbError&) {
+        }
+        throw;
+    }
 }
 
 void Connection::commit()

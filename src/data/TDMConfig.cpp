@@ -72,7 +72,7 @@ QString TDMConfig::configDatabaseName(const ServerSpec& server, const Login& log
 
 void TDMConfig::connectConfig(Connection& connection)
 {
-    const ServerSpec server = ServerSpec::parse(readServerName(m_workingDirectory), m_workingDirectory);
+    const ServerSpec server = ServerSpec::ofWorkingDirectory(m_workingDirectory);
     const Login login = Login::fromIni(m_workingDirectory);
     const QString database = server.backend == ServerSpec::Backend::SqlServer ? QStringLiteral("KVR_CONFIG")
                                                                               : configDatabaseName(server, login);

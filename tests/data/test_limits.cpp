@@ -5,6 +5,8 @@
 #include "support/SessionFixture.h"
 #include "support/SessionSeed.h"
 
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace kvr::data;
@@ -170,3 +172,50 @@ TEST(ErrorLogText, masks_runs_of_digits_that_are_card_numbers_and_nothing_else)
 }
 
 KVR_INSTANTIATE_BACKENDS(TextLimitsTest);
+
+namespace {
+
+class SaveLimitTest : public kvr::test::SessionFixture
+{ };
+
+} // namespace
+
+// A statement of a save waiting on the server (here for a row another counter holds) gives up
+// after KVR.INI's SaveTimeout with a message that says so, and the transaction is rolled back.
+TEST_P(SaveLimitTest, a_save_that_waits_on_the_server_ends_after_the_configured_time)
+{
+    if (GetParam() != kvr::test::BackendKind::Postgres)
+        GTEST_SKIP() << "SQLite writers wait in BEGIN IMMEDIATE, bounded by its busy time-out";
+    const int id = shop->misc(QStringLiteral("REM_SALE"), QStringLiteral("R1"), QStringLiteral("เดิม"));
+    QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Database]\nSaveTimeout=1\n");
+    ini.close();
+
+    auto other = server->connection(QStringLiteral("SHOP"));
+    Transaction holding(*other);
+    Query hold(*other, QStringLiteral("UPDATE Misc SET Description = 'ที่อื่น' WHERE Id = :Id"));
+    hold.setParam(QStringLiteral("Id"), id);
+    hold.execSql();
+
+    TDM counter(*config, server->workingDirectory());
+    counter.setCompanyCode(QStringLiteral("SHOP"));
+    try {
+        Transaction save(counter.DMdata());
+        Query update(counter.DMdata(), QStringLiteral("UPDATE Misc SET Description = :Description WHERE Id = :Id"));
+        update.setParam(QStringLiteral("Description"), QStringLiteral("ใหม่"));
+        update.setParam(QStringLiteral("Id"), id);
+        update.execSql();
+        FAIL() << "the save must not wait for the row without end";
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.kind(), DbFailure::TimedOut);
+        EXPECT_TRUE(e.message().contains(QStringLiteral("did not answer in time"))) << e.message().toStdString();
+    }
+    EXPECT_FALSE(counter.DMdata().inTransaction());
+    // Outside a save the session's own, longer limit still applies.
+    Query plain(counter.DMdata(), QStringLiteral("SELECT current_setting('statement_timeout') AS Limit_"));
+    plain.open();
+    EXPECT_EQ(plain.field(QStringLiteral("Limit_")).asString(), QStringLiteral("10min"));
+}
+
+KVR_INSTANTIATE_BACKENDS(SaveLimitTest);
