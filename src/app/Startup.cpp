@@ -119,6 +119,14 @@ int runProgram(int argc, char** argv, const FunctionTable& functions)
         std::fprintf(stderr, "Program number %d opens no function\n", session.ProgramNo);
         return ExitOk;
     }
+    // The company database is opened before any window: one that is missing, damaged or dropped
+    // ends the start with its message, instead of leaving an empty sale screen behind an error.
+    try {
+        dm.DMdata().open();
+    } catch (const std::exception&) {
+        tell(ui::ExceptionHandler::messageOf(std::current_exception()), true);
+        return ExitStartupError;
+    }
     // From here on every error that escapes a screen is logged and shown, and the program goes on.
     ui::DialogPrompter prompter;
     ui::ExceptionHandler handler(config, prompter);

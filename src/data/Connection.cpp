@@ -83,8 +83,17 @@ void Connection::open()
     m_open = true;
     ++m_generation;
     m_inTransaction = false;
-    for (const QString& sql : m_dialect->sessionSetup())
-        execDirect(sql);
+    try {
+        for (const QString& sql : m_dialect->sessionSetup())
+            execDirect(sql);
+    } catch (const DbError& error) {
+        // A file that is no database (truncated, overwritten) opens and fails here: the connection
+        // must not count as open, and the message must say which database it is.
+        close();
+        throw DbError(QStringLiteral("Cannot open database \"%1\" on server \"%2\": %3")
+                          .arg(m_databaseName, m_server.name, error.message()),
+                      {error.kind(), error.column()});
+    }
     if (m_onConnected)
         m_onConnected(*this);
 }
@@ -133,6 +142,12 @@ const Dialect& Connection::dialect()
     return *m_dialect;
 }
 
+ColumnLimits& Connection::columnLimits()
+{
+    open();
+    return m_columnLimits;
+}
+
 void Connection::execDirect(const QString& sql)
 {
     QSqlError error;
@@ -150,7 +165,10 @@ void Connection::fail(const QSqlError& error, const QString& statement)
     DbFailureClass failure = m_dialect ? m_dialect->classify(error, statement) : DbFailureClass{};
     if (!stillAnswers())
         failure = {DbFailure::ConnectionLost, {}};
-    throw DbError(error.text() + QStringLiteral("\n") + statement, failure);
+    QString text = error.text();
+    if (failure.kind == DbFailure::TimedOut && m_inTransaction)
+        text = QStringLiteral("The database did not answer in time; nothing of this save was stored (%1)").arg(text);
+    throw DbError(text + QStringLiteral("\n") + statement, failure);
 }
 
 bool Connection::stillAnswers()
@@ -178,6 +196,17 @@ void Connection::startTransaction()
         throw DbError(QStringLiteral("A transaction is already running on %1").arg(m_name));
     execDirect(dialect().beginTransactionSql());
     m_inTransaction = true;
+    try {
+        for (const QString& sql : m_dialect->transactionSetup(m_server))
+            execDirect(sql);
+    } catch (const DbError&) {
+        // No guard owns the transaction yet: end it here.
+        try {
+            rollback();
+        } catch (const DbError&) {
+        }
+        throw;
+    }
 }
 
 void Connection::commit()

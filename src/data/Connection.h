@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/ColumnLimits.h"
 #include "data/ServerName.h"
 #include "data/dialect/Dialect.h"
 
@@ -50,6 +51,8 @@ public:
     int generation() const { return m_generation; }
     QSqlDatabase database();
     const Dialect& dialect();
+    // The text lengths of the database's columns, learnt from the schema statements of the session.
+    ColumnLimits& columnLimits();
     const ServerSpec& server() const { return m_server; }
     const QString& databaseName() const { return m_databaseName; }
     const Login& login() const { return m_login; }
@@ -90,6 +93,7 @@ private:
     QString m_databaseName;
     Login m_login;
     std::unique_ptr<Dialect> m_dialect;
+    ColumnLimits m_columnLimits;
     bool m_open = false;
     bool m_inTransaction = false;
     int m_generation = 0;

@@ -16,6 +16,8 @@ enum class DbFailure {
     MissingReference, // the row refers to one that does not exist
     ConnectionLost, // the server cannot be reached or dropped the connection
     TimedOut, // a lock held by another counter, or the statement itself, waited too long
+    TextTooLong, // a text longer than its column holds; column() names it
+    UnstorableText, // a text with a NUL character, which no backend stores alike
 };
 
 struct DbFailureClass

@@ -68,6 +68,7 @@ bool HeadOffice::connect(const Probe& probe)
         if (!address.contains(QLatin1Char(':')))
             server.port = shop.port;
     }
+    server.connectTimeout = shop.connectTimeout;
     if (!answers(server, databaseName, probe))
         return false;
     m_dbHead.setTarget(server, databaseName, company.login());

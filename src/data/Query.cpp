@@ -143,6 +143,7 @@ void Query::applyLines(const QStringList& lines)
     m_lines = lines;
     const TranslatedSql t = translateNamedParameters(sqlText());
     m_translated = t.sql;
+    m_target = StatementTarget::of(sqlText());
     m_placeholders.clear();
     m_paramOrder.clear();
     for (const QString& p : t.placeholders) {
@@ -192,11 +193,38 @@ void Query::prepare()
     m_columnsKnown = false;
 }
 
+void Query::checkText(const QString& param, const QString& text)
+{
+    const QString column = m_target.columnOfParam.value(param);
+    const QString where = column.isEmpty() ? param : m_target.table + QLatin1Char('.') + column;
+    // PostgreSQL's driver sends values inside the statement text, where a NUL cuts it short.
+    if (text.contains(QChar(0)))
+        throw DbError(QStringLiteral("The text for %1 contains a NUL character (code 0), which cannot be stored; "
+                                     "type it again")
+                          .arg(where),
+                      {DbFailure::UnstorableText, where});
+    if (column.isEmpty())
+        return;
+    const int limit = m_connection.columnLimits().maxLength(m_target.table, column);
+    if (limit <= 0 || text.size() <= limit)
+        return;
+    if (const int length = characterCount(text); length > limit)
+        throw DbError(QStringLiteral("The text for %1 is %2 characters long; the column holds at most %3")
+                          .arg(where)
+                          .arg(length)
+                          .arg(limit),
+                      {DbFailure::TextTooLong, where});
+}
+
 void Query::bindAndExec(QSqlQuery& query)
 {
     const Dialect& dialect = m_connection.dialect();
-    for (int i = 0; i < m_placeholders.size(); ++i)
-        query.bindValue(i, dialect.bindValue(m_params.value(m_placeholders.at(i))));
+    for (int i = 0; i < m_placeholders.size(); ++i) {
+        const QVariant& value = m_params.value(m_placeholders.at(i));
+        if (value.typeId() == QMetaType::QString)
+            checkText(m_placeholders.at(i), value.toString());
+        query.bindValue(i, dialect.bindValue(value));
+    }
     m_connection.noteRun();
     if (!query.exec()) {
         const QSqlError error = query.lastError();

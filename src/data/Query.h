@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/ColumnLimits.h"
+
 #include <QDateTime>
 #include <QHash>
 #include <QSqlQuery>
@@ -106,6 +108,8 @@ protected:
 private:
     void prepare();
     void applyLines(const QStringList& lines);
+    // Refuses a text no backend can store alike: a NUL character, or more than its column holds.
+    void checkText(const QString& param, const QString& text);
 
     Connection& m_connection;
     QStringList m_lines;
@@ -114,6 +118,7 @@ private:
     QStringList m_paramOrder; // as written
     QStringList m_placeholders; // one per '?', upper-cased
     QString m_translated;
+    StatementTarget m_target; // the columns written, for the length check
     QStringList m_fieldNames;
     QHash<QString, int> m_fieldIndex; // by upper-cased name
     mutable QHash<QString, int> m_exactIndex; // by name as looked up

@@ -76,6 +76,8 @@ bool guardPasses(Connection& connection, const QString& guard)
 void SchemaScript::run(Connection& connection) const
 {
     const Dialect& dialect = connection.dialect();
+    // A statement skipped by its guard still describes the table as it is.
+    connection.columnLimits().learn(*this);
     for (const QString& statement : m_statements) {
         QString body = statement.trimmed();
         if (body.startsWith(QLatin1String("IF "), Qt::CaseInsensitive)) {
@@ -106,6 +108,8 @@ void upgradeSchema(Connection& connection, const QString& schemaName, int versio
         // Two counters starting together on a new server: the other one created it first.
         connection.execDirect(createInfo);
     }
+    // The lengths are needed whether the script runs this time or ran at an earlier start.
+    connection.columnLimits().learn(script);
     if (storedVersion() >= version)
         return;
     Transaction transaction(connection);

@@ -1,7 +1,10 @@
 #include "data/ServerName.h"
 
+#include "util/IniFile.h"
+
 #include <QDir>
 #include <QFile>
+#include <cstdio>
 
 namespace kvr::data {
 
@@ -26,6 +29,37 @@ ServerSpec ServerSpec::parse(const QString& serverName, const QString& workingDi
         if (spec.host.isEmpty())
             spec.host = QStringLiteral("127.0.0.1");
     }
+    return spec;
+}
+
+namespace {
+
+// A number of seconds from KVR.INI; a value that is none keeps the default, and says so.
+void readSeconds(const QHash<QString, QString>& section, const char* key, int& seconds)
+{
+    const QString value = section.value(QString::fromLatin1(key).toLower());
+    if (value.isEmpty())
+        return;
+    bool ok = false;
+    const int n = value.toInt(&ok);
+    if (ok && n >= 1 && n <= 600) {
+        seconds = n;
+        return;
+    }
+    std::fprintf(stderr, "KVR.INI: %s=%s is not a number of seconds from 1 to 600; %d is used\n", key,
+                 value.toLocal8Bit().constData(), seconds);
+    std::fflush(stderr);
+}
+
+} // namespace
+
+ServerSpec ServerSpec::ofWorkingDirectory(const QString& workingDirectory)
+{
+    ServerSpec spec = parse(readServerName(workingDirectory), workingDirectory);
+    const auto section =
+        util::ReadIniSection(QDir(workingDirectory).filePath(QStringLiteral("KVR.INI")), QStringLiteral("Database"));
+    readSeconds(section, "ConnectTimeout", spec.connectTimeout);
+    readSeconds(section, "SaveTimeout", spec.saveTimeout);
     return spec;
 }
 

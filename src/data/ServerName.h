@@ -17,8 +17,17 @@ struct ServerSpec
     QString directory; // SQLite: absolute folder of the database files
     QString host; // PostgreSQL
     int port = 5432;
+    // Seconds a connect may wait for a server that does not answer.
+    int connectTimeout = kDefaultConnectTimeout;
+    // Seconds one statement of a saving transaction may take before the save is abandoned.
+    int saveTimeout = kDefaultSaveTimeout;
 
+    static constexpr int kDefaultConnectTimeout = 5;
+    static constexpr int kDefaultSaveTimeout = 60;
     static ServerSpec parse(const QString& serverName, const QString& workingDirectory);
+    // The server of a working folder: "Server.Dat" names it; "KVR.INI", section Database, may set
+    // ConnectTimeout and SaveTimeout (seconds, 1 to 600).
+    static ServerSpec ofWorkingDirectory(const QString& workingDirectory);
 };
 
 // The server name: the first line of "Server.Dat" in the folder, taken whole;

@@ -55,7 +55,7 @@ TDM::TDM(TDMConfig& config, const QString& workingDirectory)
 void TDM::connectCompany(Connection& connection)
 {
     m_companyDatabaseName = m_companyCode.trimmed();
-    const ServerSpec server = ServerSpec::parse(readServerName(m_workingDirectory), m_workingDirectory);
+    const ServerSpec server = ServerSpec::ofWorkingDirectory(m_workingDirectory);
     connection.setTarget(server, m_companyDatabaseName, Login::fromIni(m_workingDirectory));
 }
 

@@ -1,5 +1,6 @@
 #include "data/TDMConfig.h"
 
+#include "data/ErrorLogText.h"
 #include "data/SchemaScript.h"
 #include "util/Flags.h"
 #include "util/Workstation.h"
@@ -71,7 +72,7 @@ QString TDMConfig::configDatabaseName(const ServerSpec& server, const Login& log
 
 void TDMConfig::connectConfig(Connection& connection)
 {
-    const ServerSpec server = ServerSpec::parse(readServerName(m_workingDirectory), m_workingDirectory);
+    const ServerSpec server = ServerSpec::ofWorkingDirectory(m_workingDirectory);
     const Login login = Login::fromIni(m_workingDirectory);
     const QString database = server.backend == ServerSpec::Backend::SqlServer ? QStringLiteral("KVR_CONFIG")
                                                                               : configDatabaseName(server, login);
@@ -142,7 +143,8 @@ void TDMConfig::AddErrorLog(const QString& message)
     spErrorLog.setParam(QStringLiteral("@LogName"), util::LoginUserName().toUpper());
     spErrorLog.setParam(QStringLiteral("@UserId"), m_session.UserId);
     spErrorLog.setParam(QStringLiteral("@MenuId"), m_session.MenuId);
-    spErrorLog.setParam(QStringLiteral("@ErrorMsg"), message);
+    // The log is read by many; a card number typed into a field must not reach it whole.
+    spErrorLog.setParam(QStringLiteral("@ErrorMsg"), errorLogText(message));
     spErrorLog.execProc();
 }
 

@@ -2,6 +2,7 @@
 #include "pos/TFrPosView.h"
 
 #include "ui/base/DataGrid.h"
+#include "util/IniFile.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -79,6 +80,8 @@ void TFrPosView::closeEvent(QCloseEvent* event)
 
 void TFrPosView::restoreGeometry(bool place)
 {
+    if (!util::IsIniFileUsable(iniPath()))
+        return;
     QSettings ini(iniPath(), QSettings::IniFormat);
     ini.beginGroup(QString::fromLatin1(kIniSection));
     if (!ini.contains(QStringLiteral("Width")))
@@ -93,6 +96,8 @@ void TFrPosView::restoreGeometry(bool place)
 
 void TFrPosView::storeGeometry() const
 {
+    if (!util::IsIniFileUsable(iniPath()))
+        return;
     QSettings ini(iniPath(), QSettings::IniFormat);
     ini.beginGroup(QString::fromLatin1(kIniSection));
     ini.setValue(QStringLiteral("Left"), x());

@@ -1,11 +1,15 @@
 #include "app/StartupParams.h"
+#include "data/dialect/Dialect.h"
 #include "support/SessionSeed.h"
 #include "support/TestServer.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
+#include <sys/stat.h>
 
 using kvr::test::BackendTest;
 
@@ -151,3 +155,91 @@ TEST_P(StartupTest, outcomes_of_a_start_by_user_company_and_program_number)
 }
 
 KVR_INSTANTIATE_BACKENDS(StartupTest);
+
+// The sale screen's start once waited for ever, headless, behind an error nobody could read.
+TEST_P(StartupTest, a_company_database_that_cannot_be_opened_ends_the_start_with_its_message)
+{
+    const kvr::data::ServerSpec spec = server->spec();
+    const auto dialect = kvr::data::Dialect::forBackend(spec.backend);
+    const kvr::data::Login login;
+    struct Case
+    {
+        const char* label;
+        std::function<void()> damage;
+    };
+    std::vector<Case> cases;
+    if (GetParam() == kvr::test::BackendKind::Sqlite)
+        cases.push_back({"truncated", [&] {
+                             // What is left of a copy broken off after its first kilobyte.
+                             QFile file(dialect->physicalName(spec, QStringLiteral("SHOP")));
+                             ASSERT_GT(file.size(), 4096);
+                             ASSERT_TRUE(file.resize(1024));
+                         }});
+    cases.push_back(
+        {"dropped", [&] { dialect->dropDatabase(spec, QStringLiteral("SHOP"), login.user, login.password); }});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        c.damage();
+        for (const char* program : {"1", "3"}) {
+            SCOPED_TRACE(program);
+            const ProgramRun run = runProgram(server->workingDirectory(), params("101", "1", "SHOP", program));
+            EXPECT_EQ(run.exitCode, 1);
+            EXPECT_TRUE(run.err.contains(QStringLiteral("\"SHOP\""))) << run.err.toStdString();
+        }
+    }
+}
+
+// Counters switched on together the first morning, on a configuration database nobody has
+// opened yet: each must start, none may end at "database is locked".
+TEST(Startup, counters_starting_together_on_a_new_sqlite_configuration_database_all_start)
+{
+    constexpr int kRounds = 12;
+    constexpr int kCounters = 3;
+    for (int round = 0; round < kRounds; ++round) {
+        SCOPED_TRACE(round);
+        QTemporaryDir dir;
+        const QDir work(dir.path());
+        ASSERT_TRUE(work.mkpath(QStringLiteral("db")));
+        QFile dat(work.filePath(QStringLiteral("Server.Dat")));
+        ASSERT_TRUE(dat.open(QIODevice::WriteOnly));
+        dat.write("sqlite:db\n");
+        dat.close();
+        // A new database is an empty file until its first connection creates the tables.
+        QFile config(work.filePath(QStringLiteral("db/KVR_CONFIG.db")));
+        ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+        config.close();
+
+        std::vector<std::unique_ptr<QProcess>> counters;
+        for (int i = 0; i < kCounters; ++i) {
+            auto p = std::make_unique<QProcess>();
+            p->setWorkingDirectory(dir.path());
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+            p->setProcessEnvironment(env);
+            p->start(qEnvironmentVariable("KVR_BINARY_DIR") + QStringLiteral("/src/app/kvrpos"),
+                     params("101", "1", "SHOP", "1"));
+            counters.push_back(std::move(p));
+        }
+        for (auto& p : counters) {
+            ASSERT_TRUE(p->waitForFinished(60000));
+            const QString err = QString::fromLocal8Bit(p->readAllStandardError());
+            // The new database names no company yet: a start that got through ends looking for it.
+            EXPECT_EQ(p->exitCode(), 0) << err.toStdString();
+            EXPECT_TRUE(err.contains(QStringLiteral("Not Found Database : SHOP"))) << err.toStdString();
+            EXPECT_FALSE(err.contains(QStringLiteral("locked"))) << err.toStdString();
+        }
+    }
+}
+
+// A KVR.INI that is a named pipe held the start at its first read, waiting for a writer.
+TEST_P(StartupTest, a_kvr_ini_that_is_not_a_regular_file_is_ignored_with_a_message)
+{
+    const QString ini = QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
+    const ProgramRun run = runProgram(server->workingDirectory(), params("101", "3", "SHOP", "1"));
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("KVR.INI is not a regular file and is ignored")))
+        << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("User 3 has no access"))) << run.err.toStdString();
+    EXPECT_EQ(run.err.count(QStringLiteral("KVR.INI is not a regular file")), 1) << run.err.toStdString();
+}

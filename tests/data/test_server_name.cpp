@@ -134,3 +134,46 @@ TEST(StatementSlots, a_named_slot_is_empty_until_filled_and_keeps_its_name_when_
     EXPECT_EQ(query.sqlText(), QStringLiteral("SELECT Code FROM Warehouse\n\nORDER BY 1 Desc"));
     EXPECT_TRUE(query.slotText(QStringLiteral("Condition")).isEmpty());
 }
+
+// How long the program waits on a server comes from KVR.INI; a silent server once cost ten
+// seconds at every start, and a stalled one held a save for as long as it stalled.
+TEST(ServerName, waits_on_the_server_are_set_in_kvr_ini_and_reach_the_connection)
+{
+    struct Case
+    {
+        const char* label;
+        std::optional<QByteArray> ini;
+        int connect, save;
+    };
+    const Case cases[] = {
+        {"no KVR.INI", std::nullopt, ServerSpec::kDefaultConnectTimeout, ServerSpec::kDefaultSaveTimeout},
+        {"both set", QByteArray("[Database]\r\nUser=kvr\r\nConnectTimeout = 2\r\nSaveTimeout=15\r\n"), 2, 15},
+        {"not numbers, or out of range: the defaults", QByteArray("[Database]\nConnectTimeout=soon\nSaveTimeout=0\n"),
+         ServerSpec::kDefaultConnectTimeout, ServerSpec::kDefaultSaveTimeout},
+        {"another section", QByteArray("[SerialPorts]\nConnectTimeout=2\n"), ServerSpec::kDefaultConnectTimeout,
+         ServerSpec::kDefaultSaveTimeout},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        QTemporaryDir dir;
+        writeFile(QDir(dir.path()).filePath(QStringLiteral("Server.Dat")), "pgsql:central.shop\n");
+        if (c.ini)
+            writeFile(QDir(dir.path()).filePath(QStringLiteral("KVR.INI")), *c.ini);
+        const ServerSpec spec = ServerSpec::ofWorkingDirectory(dir.path());
+        EXPECT_EQ(spec.host, QStringLiteral("central.shop"));
+        EXPECT_EQ(spec.connectTimeout, c.connect);
+        EXPECT_EQ(spec.saveTimeout, c.save);
+    }
+
+    ServerSpec spec = ServerSpec::parse(QStringLiteral("pgsql:central.shop"), QString());
+    spec.connectTimeout = 3;
+    const auto pg = Dialect::forBackend(ServerSpec::Backend::Postgres);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(pg->qtDriver(), QStringLiteral("options-only"));
+        pg->configure(db, spec, QStringLiteral("SHOP"), QStringLiteral("kvr"), QString());
+        const QStringList options = db.connectOptions().split(QLatin1Char(';'));
+        EXPECT_TRUE(options.contains(QStringLiteral("connect_timeout=3"))) << db.connectOptions().toStdString();
+        EXPECT_TRUE(options.contains(QStringLiteral("keepalives=1"))) << db.connectOptions().toStdString();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("options-only"));
+}

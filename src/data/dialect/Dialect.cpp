@@ -74,6 +74,12 @@ QVariant Dialect::bindValue(const QVariant& value) const
     if (value.isNull())
         return value;
     switch (value.typeId()) {
+    case QMetaType::QString:
+        // Queries refuse these with the parameter's name; this guards every other way to a statement.
+        if (value.toString().contains(QChar(0)))
+            throw DbError(QStringLiteral("A text contains a NUL character (code 0), which cannot be stored"),
+                          {DbFailure::UnstorableText, {}});
+        return value;
     case QMetaType::Double:
     case QMetaType::Float:
         // Stored amounts carry four decimals; rounding here keeps both backends on the same figures.

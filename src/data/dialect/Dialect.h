@@ -90,6 +90,13 @@ public:
         return {};
     }
     virtual QString beginTransactionSql() const { return QStringLiteral("BEGIN"); }
+    // Statements run right after a transaction began: the limit on how long one of its statements
+    // may run, so that a save never waits on the server without end.
+    virtual QStringList transactionSetup(const ServerSpec& server) const
+    {
+        Q_UNUSED(server);
+        return {};
+    }
     virtual QString forUpdate() const { return {}; }
 
     // Catalogue tests: each a SELECT with one row when the object exists; parameters :TableName,

@@ -29,7 +29,7 @@ auto withMaster(const PostgresDialect& dialect, const ServerSpec& server, const 
     db.setDatabaseName(QStringLiteral("postgres"));
     db.setUserName(user);
     db.setPassword(password);
-    db.setConnectOptions(QStringLiteral("connect_timeout=10"));
+    db.setConnectOptions(QStringLiteral("connect_timeout=%1").arg(server.connectTimeout));
     if (!db.open())
         throw DbError(QStringLiteral("Cannot connect to server \"%1\": %2").arg(server.name, db.lastError().text()));
     // The query must be gone before its connection closes, or the driver complains on stderr.
@@ -59,12 +59,23 @@ void PostgresDialect::configure(QSqlDatabase& db, const ServerSpec& server, cons
     db.setDatabaseName(physicalName(server, databaseName));
     db.setUserName(user);
     db.setPassword(password);
-    db.setConnectOptions(QStringLiteral("connect_timeout=10"));
+    // Keepalives notice a server or network gone quiet while a statement waits for its answer,
+    // instead of waiting as long as the operating system's default (hours).
+    db.setConnectOptions(QStringLiteral("connect_timeout=%1;keepalives=1;keepalives_idle=10;keepalives_interval=5;"
+                                        "keepalives_count=3")
+                             .arg(server.connectTimeout));
 }
 
 QStringList PostgresDialect::sessionSetup() const
 {
     return {QStringLiteral("SET statement_timeout = 600000"), QStringLiteral("SET client_min_messages = warning")};
+}
+
+QStringList PostgresDialect::transactionSetup(const ServerSpec& server) const
+{
+    // Outside transactions a report may run for minutes; a save whose statement waits longer on
+    // a lock or a stalled server is abandoned and rolled back instead.
+    return {QStringLiteral("SET LOCAL statement_timeout = %1").arg(qint64(server.saveTimeout) * 1000)};
 }
 
 QString PostgresDialect::physicalName(const ServerSpec&, const QString& databaseName) const

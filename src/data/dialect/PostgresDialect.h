@@ -34,6 +34,7 @@ public:
     QString likeNoCase(const QString& expression, const QString& pattern) const override;
     QString syncIdentitySql(const QString& table) const override;
     QString forUpdate() const override { return QStringLiteral(" FOR UPDATE"); }
+    QStringList transactionSetup(const ServerSpec& server) const override;
     QString tableExistsSql() const override;
     QString columnExistsSql() const override;
     QString indexExistsSql() const override;

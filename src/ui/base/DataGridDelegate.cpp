@@ -1,5 +1,6 @@
 #include "ui/base/DataGridDelegate.h"
 
+#include "ui/base/ColumnLength.h"
 #include "ui/base/DataGrid.h"
 #include "ui/base/SearchEdit.h"
 #include "ui/base/UpperCaseEntry.h"
@@ -95,6 +96,12 @@ QWidget* DataGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
             upperCaseEntry(edit);
         editor = edit;
     }
+    // A cell takes no more than its column holds.
+    auto* text = qobject_cast<QLineEdit*>(editor);
+    if (!text)
+        text = editor->findChild<QLineEdit*>();
+    if (text && m_grid.dataset())
+        limitToField(text, *m_grid.dataset(), column->field);
     editor->setObjectName(column->field + QStringLiteral("CellEditor"));
     m_grid.noteEditor(editor);
     return editor;

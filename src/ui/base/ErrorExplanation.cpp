@@ -53,6 +53,10 @@ QString ErrorExplanation::explain(data::DbFailure kind, const QString& column)
         return QStringLiteral("ระบบเครือข่าย หรือ คอมพิวเตอร์แม่ข่ายมีปัญหา ติดต่อเครื่องแม่ข่ายไม่ได้");
     case data::DbFailure::TimedOut:
         return QStringLiteral("เครื่องแม่ข่ายตัดการติดต่อ เพราะเครื่องนี้อาจเรียกข้อมูลปริมาณมากเกินไป");
+    case data::DbFailure::TextTooLong:
+        return QStringLiteral("ข้อความยาวเกินกว่าที่ช่อง %1 เก็บได้ กรุณาป้อนให้สั้นลง").arg(column);
+    case data::DbFailure::UnstorableText:
+        return QStringLiteral("ข้อความมีอักขระควบคุม (NUL) ที่บันทึกไม่ได้ กรุณาป้อนใหม่");
     case data::DbFailure::MissingReference:
     case data::DbFailure::Other:
         break;

@@ -296,3 +296,29 @@ TEST_P(DataGridTest, a_suspended_grid_catches_up_with_the_dataset_when_resumed)
 KVR_INSTANTIATE_BACKENDS(DataGridTest);
 
 } // namespace
+
+// A cell takes no more characters than its column holds: the rest of a long paste or an
+// over-long scan is stopped while typed, on SQLite as on PostgreSQL.
+TEST_P(DataGridTest, a_cell_editor_takes_at_most_what_its_column_holds)
+{
+    showGrid();
+    const struct
+    {
+        int column;
+        const char* field;
+        int limit;
+    } cells[] = {{0, "ProductCode", 20}, {1, "PosName", 100}};
+    for (const auto& c : cells) {
+        SCOPED_TRACE(c.field);
+        grid->setCurrentIndex(grid->gridModel().index(1, c.column));
+        QTest::keyClicks(grid.get(), QStringLiteral("A"));
+        QWidget* editor = QApplication::focusWidget();
+        ASSERT_NE(editor, grid.get()) << "typing opened the cell editor";
+        QTest::keyClicks(editor, QString(c.limit + 10, QLatin1Char('B')));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        const QString stored = lines->fieldAt(1, QString::fromLatin1(c.field)).asString();
+        EXPECT_EQ(stored.size(), c.limit);
+        // What was typed, cut at the limit (the key that opened the editor may or may not be its first).
+        EXPECT_EQ(stored.mid(1), QString(c.limit - 1, QLatin1Char('B')));
+    }
+}

@@ -1,0 +1,221 @@
+#include "data/CachedDataset.h"
+#include "data/DbError.h"
+#include "data/ErrorLogText.h"
+#include "data/Query.h"
+#include "support/SessionFixture.h"
+#include "support/SessionSeed.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace kvr::data;
+
+namespace {
+
+class TextLimitsTest : public kvr::test::SessionFixture
+{
+protected:
+    // Runs a statement on the session's company connection; the kind of failure, Other if none.
+    DbFailure failureOf(const QString& sql, const kvr::test::Columns& params, QString* message = nullptr)
+    {
+        Query q(dm->DMdata(), sql);
+        for (const auto& [name, value] : params)
+            q.setParam(name, value);
+        try {
+            if (sql.startsWith(QLatin1String("SELECT")))
+                q.open();
+            else
+                q.execSql();
+        } catch (const DbError& e) {
+            if (message)
+                *message = e.message();
+            return e.kind();
+        }
+        return DbFailure::Other;
+    }
+
+    const QString insertMisc =
+        QStringLiteral("INSERT INTO Misc (GroupCode, Code, Description) VALUES (:GroupCode, :Code, :Description)");
+};
+
+QString repeated(const char* text, int times)
+{
+    return QString::fromUtf8(text).repeated(times);
+}
+
+} // namespace
+
+// PostgreSQL refused these with raw errors (a NUL even cut the statement short); SQLite stored
+// them whole. Both now refuse the same texts, by column, and keep what fits.
+TEST_P(TextLimitsTest, texts_a_column_cannot_hold_are_refused_alike_on_both_backends)
+{
+    const int before = count(QStringLiteral("SELECT COUNT(*) FROM Misc"));
+    struct Case
+    {
+        const char* label;
+        kvr::test::Columns params;
+        DbFailure failure;
+        const char* named; // in the message
+    };
+    const Case cases[] = {
+        {"description one character too long",
+         {{"GroupCode", "REM_SALE"}, {"Code", "R1"}, {"Description", repeated("ก", 256)}},
+         DbFailure::TextTooLong,
+         "Misc.Description is 256 characters long; the column holds at most 255"},
+        {"a code column, unbounded on PostgreSQL, still holds 20",
+         {{"GroupCode", "REM_SALE"}, {"Code", repeated("9", 21)}, {"Description", "x"}},
+         DbFailure::TextTooLong,
+         "Misc.Code"},
+        {"a NUL inside a text",
+         {{"GroupCode", "REM_SALE"},
+          {"Code", QStringLiteral("R") + QChar(0) + QStringLiteral("2")},
+          {"Description", "x"}},
+         DbFailure::UnstorableText,
+         "Misc.Code contains a NUL"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        QString message;
+        EXPECT_EQ(failureOf(insertMisc, c.params, &message), c.failure);
+        EXPECT_TRUE(message.contains(QString::fromUtf8(c.named))) << message.toStdString();
+    }
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Misc")), before);
+
+    // A NUL in a search value is refused before it reaches the server, not sent as a broken statement.
+    EXPECT_EQ(
+        failureOf(QStringLiteral("SELECT Id FROM Misc WHERE Code = :Code"), {{"Code", QStringLiteral("A") + QChar(0)}}),
+        DbFailure::UnstorableText);
+
+    // What fits is stored whole: Thai text at the limit, and characters outside the basic plane,
+    // which the server counts as one each.
+    const QString thai = repeated("ข", 255);
+    const QString wide = repeated("\U0001F600", 255);
+    EXPECT_EQ(failureOf(insertMisc, {{"GroupCode", "REM_SALE"}, {"Code", "FULL"}, {"Description", thai}}),
+              DbFailure::Other);
+    EXPECT_EQ(failureOf(insertMisc, {{"GroupCode", "REM_SALE"}, {"Code", "WIDE"}, {"Description", wide}}),
+              DbFailure::Other);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Description FROM Misc WHERE Code = 'FULL'")).toString(), thai);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Description FROM Misc WHERE Code = 'WIDE'")).toString(), wide);
+
+    // An update is held to the same lengths.
+    EXPECT_EQ(failureOf(QStringLiteral("UPDATE Misc SET Description = :Description, OrderNo = :OrderNo "
+                                       "WHERE Code = :Code"),
+                        {{"Description", thai + QStringLiteral("ข")}, {"OrderNo", 1}, {"Code", "FULL"}}),
+              DbFailure::TextTooLong);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Description FROM Misc WHERE Code = 'FULL'")).toString(), thai);
+}
+
+// The savers write through cached datasets: a refused text leaves the change pending, so the
+// cashier can shorten it and save again.
+TEST_P(TextLimitsTest, a_refused_text_in_a_cached_save_keeps_the_change_for_another_try)
+{
+    const int id = shop->misc(QStringLiteral("REM_SALE"), QStringLiteral("R1"), QStringLiteral("เดิม"));
+    CachedDataset misc(dm->DMdata(), QStringLiteral("SELECT Id, Code, Description FROM Misc WHERE Id = :Id"));
+    misc.modifySql() = {QStringLiteral("update Misc set Code = :Code, Description = :Description"),
+                        QStringLiteral("where Id = :OLD_Id")};
+    misc.setParam(QStringLiteral("Id"), id);
+    misc.open();
+    misc.edit();
+    misc.setValue(QStringLiteral("Description"), repeated("ค", 300));
+    misc.post();
+    {
+        Transaction save(dm->DMdata());
+        try {
+            misc.applyUpdates();
+            FAIL() << "an over-long text must not be saved";
+        } catch (const DbError& e) {
+            EXPECT_EQ(e.kind(), DbFailure::TextTooLong);
+            EXPECT_EQ(e.column(), QStringLiteral("Misc.Description"));
+        }
+    }
+    EXPECT_TRUE(misc.updatesPending());
+    misc.edit();
+    misc.setValue(QStringLiteral("Description"), QStringLiteral("ใหม่"));
+    misc.post();
+    Transaction save(dm->DMdata());
+    misc.applyUpdates();
+    save.commit();
+    misc.commitUpdates();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Description FROM Misc WHERE Id = :Id"), {{"Id", id}}).toString(),
+              QStringLiteral("ใหม่"));
+}
+
+TEST_P(TextLimitsTest, the_error_log_keeps_no_card_number_and_takes_any_text)
+{
+    const QString card = QStringLiteral("4111 1111 1111 1111");
+    config->AddErrorLog(QStringLiteral("insert into CreditCardInfo failed for card ") + card +
+                        QStringLiteral(" on bill PP6900012, barcode 8850001000011"));
+    config->AddErrorLog(QStringLiteral("a text with a NUL") + QChar(0) + QStringLiteral(" in it"));
+    const QStringList log = kvr::test::errorLog(config->DmCfg());
+    ASSERT_EQ(log.size(), 2);
+    EXPECT_EQ(log.at(0),
+              QStringLiteral("insert into CreditCardInfo failed for card ************1111 on bill "
+                             "PP6900012, barcode 8850001000011"));
+    EXPECT_EQ(log.at(1), QStringLiteral("a text with a NUL\\0 in it"));
+}
+
+TEST(ErrorLogText, masks_runs_of_digits_that_are_card_numbers_and_nothing_else)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"card 4111111111111111.", "card ************1111."},
+        {"card 4111 1111 1111 1111 2026", "card ************1111 2026"},
+        {"5500-0000-0000-0004 and 378282246310005", "************0004 and ***********0005"},
+        // A 19-digit card, and a run too long to be one.
+        {"6011000990139424009 / 60110009901394240091", "***************4009 / 60110009901394240091"},
+        // Without a valid check digit, or too short: other numbers stay as they are.
+        {"0105551234560 4111111111111112 2026-12-07", "0105551234560 4111111111111112 2026-12-07"},
+        {"", ""},
+    };
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(errorLogText(QString::fromUtf8(in)), QString::fromUtf8(out)) << in;
+}
+
+KVR_INSTANTIATE_BACKENDS(TextLimitsTest);
+
+namespace {
+
+class SaveLimitTest : public kvr::test::SessionFixture
+{ };
+
+} // namespace
+
+// A statement of a save waiting on the server (here for a row another counter holds) gives up
+// after KVR.INI's SaveTimeout with a message that says so, and the transaction is rolled back.
+TEST_P(SaveLimitTest, a_save_that_waits_on_the_server_ends_after_the_configured_time)
+{
+    if (GetParam() != kvr::test::BackendKind::Postgres)
+        GTEST_SKIP() << "SQLite writers wait in BEGIN IMMEDIATE, bounded by its busy time-out";
+    const int id = shop->misc(QStringLiteral("REM_SALE"), QStringLiteral("R1"), QStringLiteral("เดิม"));
+    QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Database]\nSaveTimeout=1\n");
+    ini.close();
+
+    auto other = server->connection(QStringLiteral("SHOP"));
+    Transaction holding(*other);
+    Query hold(*other, QStringLiteral("UPDATE Misc SET Description = 'ที่อื่น' WHERE Id = :Id"));
+    hold.setParam(QStringLiteral("Id"), id);
+    hold.execSql();
+
+    TDM counter(*config, server->workingDirectory());
+    counter.setCompanyCode(QStringLiteral("SHOP"));
+    try {
+        Transaction save(counter.DMdata());
+        Query update(counter.DMdata(), QStringLiteral("UPDATE Misc SET Description = :Description WHERE Id = :Id"));
+        update.setParam(QStringLiteral("Description"), QStringLiteral("ใหม่"));
+        update.setParam(QStringLiteral("Id"), id);
+        update.execSql();
+        FAIL() << "the save must not wait for the row without end";
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.kind(), DbFailure::TimedOut);
+        EXPECT_TRUE(e.message().contains(QStringLiteral("did not answer in time"))) << e.message().toStdString();
+    }
+    EXPECT_FALSE(counter.DMdata().inTransaction());
+    // Outside a save the session's own, longer limit still applies.
+    Query plain(counter.DMdata(), QStringLiteral("SELECT current_setting('statement_timeout') AS Limit_"));
+    plain.open();
+    EXPECT_EQ(plain.field(QStringLiteral("Limit_")).asString(), QStringLiteral("10min"));
+}
+
+KVR_INSTANTIATE_BACKENDS(SaveLimitTest);
