@@ -84,7 +84,9 @@ void LineCellFlow::checkEditedCell(const QString& field)
     else if (is(field, dt::UnitName))
         m_pos.FrPOS();
     else if (is(field, dt::Quantity))
-        m_pos.QuantityExit();
+        m_pos.lineEntry().leaveQuantity();
+    else if (is(field, dt::Price))
+        m_pos.lineEntry().leavePrice();
     else if (is(field, dt::WhCode))
         m_pos.WhCodeExit();
     else if (is(field, dt::LotNoCode))
