@@ -92,7 +92,7 @@ TEST_P(PosViewLines, ThreeScansInTheGridGiveThreeLinesAndTheCursorWaitsOnTheFour
         EXPECT_EQ(dt.fieldAt(line, QStringLiteral("Product")).asInteger(), products[line]) << line;
         EXPECT_DOUBLE_EQ(dt.fieldAt(line, QStringLiteral("Quantity")).asFloat(), 1) << line;
     }
-    EXPECT_EQ(view->totalLabel()->text().trimmed(), QStringLiteral("197"));
+    EXPECT_EQ(view->totalLabel()->text().trimmed(), QStringLiteral("197.00"));
 }
 
 TEST_P(PosViewLines, TypedCodeAndQuantityFillTheLineAndTheTotal)
@@ -106,7 +106,7 @@ TEST_P(PosViewLines, TypedCodeAndQuantityFillTheLineAndTheTotal)
     ASSERT_TRUE(view->grid()->setSelectedField(QStringLiteral("Quantity")));
     typeLine(QStringLiteral("3"));
     EXPECT_DOUBLE_EQ(dt.fieldAt(0, QStringLiteral("Quantity")).asFloat(), 3);
-    EXPECT_EQ(view->totalLabel()->text().trimmed(), QStringLiteral("30"));
+    EXPECT_EQ(view->totalLabel()->text().trimmed(), QStringLiteral("30.00"));
 }
 
 TEST_P(PosViewLines, TypedLinesAreAddedFromTheKeyboardAndCheckedWhenTheCursorLeavesThem)
