@@ -220,8 +220,9 @@ std::optional<double> PosLineEntry::takeFigure(const QString& field, const QVari
         refusal = (quantity ? QStringLiteral("จำนวนเกินกว่าที่ขายได้ในหนึ่งรายการ\rสูงสุดไม่เกิน ")
                             : QStringLiteral("ราคาเกินกว่าที่รับได้\rสูงสุดไม่เกิน ")) +
             limit;
-    } else if (quantity && std::llround(*value) <= 0) {
-        // What the completion check refuses anyway; returns are not taken on this screen.
+    } else if (quantity && *value < 0.5) {
+        // What the completion check refuses anyway (below 0.5 is 0 as a whole number); returns
+        // are not taken on this screen.
         refusal = QStringLiteral("จำนวนต้องมากกว่า 0\rหน้าจอนี้ไม่รับคืนสินค้า");
     } else if (!quantity && *value < 0) {
         refusal = QStringLiteral("ราคาต้องไม่ติดลบ");

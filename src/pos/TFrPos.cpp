@@ -87,8 +87,10 @@ TFrPos::TFrPos(ui::Prompter& prompter, data::TDM& dm, products::TDmProduct& prod
     // An unknown code is told without a box: the scanner's next Enter would close it unread and
     // its next code would land in the wrong field.
     connect(&m_lineEntry, &PosLineEntry::codeUnknown, this, [this](const QString& code) {
-        setStatusText(
-            1, (session().ThaiLanguage ? QStringLiteral("ไม่พบรหัสสินค้า ") : QStringLiteral("Unknown code ")) + code);
+        m_codeNotice =
+            (session().ThaiLanguage ? QStringLiteral("ไม่พบรหัสสินค้า ") : QStringLiteral("Unknown code ")) + code;
+        m_codeNoticeRow = m_bill.QDt().recNo();
+        setStatusText(1, m_codeNotice);
         emit alertWanted();
     });
     m_lineEntry.setLimits(
@@ -196,7 +198,10 @@ void TFrPos::SetDgDtColumn()
 {
     if (!m_bill.QDt().isOpen())
         return;
-    setStatusText(1, QString());
+    // The layout follows every line change; a code just refused is still named on its line.
+    if (m_bill.QDt().recNo() != m_codeNoticeRow || m_bill.lineId(dt::Product) > 0)
+        m_codeNotice.clear();
+    setStatusText(1, m_codeNotice);
     m_lineEntry.layOutColumns(session().ThaiLanguage, session().EditSalePrice);
     emit columnsChanged();
 }

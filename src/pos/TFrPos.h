@@ -252,6 +252,9 @@ private:
     PosFocus m_focus = PosFocus::None;
     QString m_exchangeRateLabel;
     PosCaptions m_captions;
+    // An unknown code stays named in the status bar while its line waits for the next scan.
+    QString m_codeNotice;
+    int m_codeNoticeRow = -1;
 };
 
 } // namespace kvr::pos
