@@ -110,6 +110,7 @@ bool ringUp(data::TDM& dm, data::TDMConfig& config, ui::DialogPrompter& prompter
                             QStringLiteral("sale-receipt-change-%1x%2.png").arg(size.width()).arg(size.height())) &&
             ok;
     }
+    view.resize(900, 620);
 
     // The discount page: a member's rate and a coupon in baht.
     screen.QHd().edit();
