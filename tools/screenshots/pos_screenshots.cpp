@@ -53,10 +53,12 @@ bool ringUp(data::TDM& dm, data::TDMConfig& config, ui::DialogPrompter& prompter
                                     "ORDER BY Id DESC"));
     last.open();
     data::Query goods(dm.DMdata(),
-                      QStringLiteral("SELECT P.Code FROM Product P WHERE P.ProductType = 'P' AND "
+                      // Scanned, as the demo counter takes them: the barcode of a priced unit.
+                      QStringLiteral("SELECT U.BarCode AS Code FROM Product P INNER JOIN ProductUnits U ON "
+                                     "U.Product = P.Id WHERE P.ProductType = 'P' AND "
                                      "P.Blocked = 'N' AND P.UseSerial = 'N' AND P.LotControl = 'N' AND "
-                                     "EXISTS (SELECT 1 FROM ProductPrice R WHERE R.Product = P.Id) "
-                                     "ORDER BY P.Id"));
+                                     "U.BarCode <> '' AND EXISTS (SELECT 1 FROM ProductPrice R WHERE "
+                                     "R.ProductUnits = U.Id AND R.Price > 0) ORDER BY P.Id"));
     goods.open();
     products::TDmProduct product(dm);
     pos::TFrPos screen(prompter, dm, product, pos::PosMode::Goods, true);
