@@ -193,7 +193,8 @@ void TFrPosMachineNo::AcSaveExecute()
 
 void TFrPosMachineNo::AcDelExecute()
 {
-    if (!m_existing || !ConfirmDialog(session().DeleteQuestion))
+    // Deleting and leaving lose work: No is their default answer.
+    if (!m_existing || !prompter().confirmLosingWork(session().DeleteQuestion, ui::ConfirmColour::Blue))
         return;
     writeKeepingScreen([this] { m_store.removeCurrent(); });
     AcNewExecute();
@@ -201,7 +202,7 @@ void TFrPosMachineNo::AcDelExecute()
 
 void TFrPosMachineNo::AcExitExecute()
 {
-    if (!ConfirmDialog(session().ExitQuestion))
+    if (!prompter().confirmLosingWork(session().ExitQuestion, ui::ConfirmColour::Blue))
         return;
     // Asked once: closing after this answer does not ask again.
     m_exitConfirmed = true;

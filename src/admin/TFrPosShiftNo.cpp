@@ -111,6 +111,7 @@ void TFrPosShiftNo::FormShow()
     m_store.startBlank();
     m_date = QDate();
     m_machineCode.clear();
+    m_refusedCode.clear();
     m_location.clear();
     m_total = 0;
     emit headerChanged();
@@ -134,9 +135,14 @@ void TFrPosShiftNo::HeaderExit()
     m_location = machine.location;
     emit headerChanged();
     if (!machine.inUse) {
-        m_prompter.information(QString::fromUtf8(kBlockedMachine));
+        if (code != m_refusedCode) {
+            m_refusedCode = code;
+            m_prompter.information(machine.found ? QString::fromUtf8(kBlockedMachine)
+                                                 : QString::fromUtf8(kUnknownMachine) + code);
+        }
         return;
     }
+    m_refusedCode.clear();
     switch (m_store.find(shiftDate(), machine.id, shiftNo)) {
     case Found::New:
         prepareFloat(0);

@@ -59,6 +59,8 @@ class TFrPosShiftNo : public QObject
     Q_OBJECT
 public:
     static constexpr const char* kBlockedMachine = "เครื่องขายสดนี้ ถูกระงับการใช้งาน !!!!!";
+    // A code the register does not hold is no suspended machine: the cashier mistyped it.
+    static constexpr const char* kUnknownMachine = "ไม่พบเครื่องขายสดรหัส ";
     static constexpr const char* kShiftClosed = "กะนี้ปิดแล้ว";
     static constexpr const char* kTotalPicture = "###,###,##0.00";
 
@@ -137,6 +139,8 @@ private:
     QString m_machineCode;
     QString m_shiftNoText;
     QString m_location;
+    // The machine code refused last: told once, not again on every field left after it.
+    QString m_refusedCode;
     bool m_dateLocked = false;
     double m_total = 0;
 };

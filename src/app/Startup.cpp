@@ -129,6 +129,7 @@ int runProgram(int argc, char** argv, const FunctionTable& functions)
     }
     // From here on every error that escapes a screen is logged and shown, and the program goes on.
     ui::DialogPrompter prompter;
+    prompter.setThai(session.ThaiLanguage);
     ui::ExceptionHandler handler(config, prompter);
     application.setExceptionHandler(&handler);
     ui::ErrorSink::setCurrent(&handler);

@@ -2,6 +2,7 @@
 
 #include "pos/PosColumns.h"
 #include "pos/TFrPos.h"
+#include "ui/base/FormAction.h"
 
 namespace kvr::pos {
 
@@ -84,7 +85,9 @@ void LineCellFlow::checkEditedCell(const QString& field)
     else if (is(field, dt::UnitName))
         m_pos.FrPOS();
     else if (is(field, dt::Quantity))
-        m_pos.QuantityExit();
+        m_pos.lineEntry().leaveQuantity();
+    else if (is(field, dt::Price))
+        m_pos.lineEntry().leavePrice();
     else if (is(field, dt::WhCode))
         m_pos.WhCodeExit();
     else if (is(field, dt::LotNoCode))
@@ -133,6 +136,14 @@ bool LineCellFlow::pressKey(QKeyCombination key, const QString& field, bool onGr
 {
     if (key.key() == Qt::Key_F5 && key.keyboardModifiers() == Qt::NoModifier)
         return m_pos.DgDtSearch(field);
+    // The form's shortcuts (F3 New, F10 Save, Ctrl+X Exit) work in the grid as anywhere on the
+    // form, though the grid keeps Enter and Escape to itself.
+    for (ui::FormAction* action : m_pos.actions()) {
+        if (action->hasShortcut() && action->shortcut() == key) {
+            action->execute();
+            return true;
+        }
+    }
     // The first key typed into the product code opens its editor: not without a customer.
     if (isTyping(key) && onGrid && is(field, dt::ProductCode))
         return !m_pos.ProductCodeEnter();

@@ -129,6 +129,7 @@ void PosBillSaver::printSavedBill(const QString& number, PosBill& stored, const 
 
     printing::Receipt receipt;
     receipt.header = printing::ReadReceiptHeader(stored.QHd());
+    receipt.header.Copy = util::isFlagSet(stored.headerText(hd::Printed));
     receipt.lines = printing::ReadReceiptLines(stored.QDt());
 
     printing::ReceiptJob job;

@@ -43,7 +43,8 @@ QString PosTotals::figureText(double value)
 
 QString PosTotals::totalText(double total)
 {
-    return util::FormatNumber(QStringLiteral(",0.## "), total);
+    // Always two decimals: "197.5" beside a change of "2.50" reads as a different amount.
+    return util::FormatNumber(QStringLiteral(",0.00 "), total);
 }
 
 void BillInput::addLine(const LineAmounts& line)

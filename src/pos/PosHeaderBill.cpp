@@ -46,7 +46,9 @@ bool PosHeader::startNewBill(const QString& typed, const PosMachine& machine, co
         m_bill.setHeader(*flag, util::flagText(false));
     if (shiftDate.isValid())
         m_bill.setHeader(hd::PosDate, shiftDate.date().startOfDay());
-    for (const QString* amount : {&hd::NoTaxAmt, &hd::TaxAmt, &hd::TaxTotal, &hd::Total})
+    // Payments start at 0: a kind not used is stored as 0, never as NULL, for the reports that add them.
+    for (const QString* amount : {&hd::NoTaxAmt, &hd::TaxAmt, &hd::TaxTotal, &hd::Total, &hd::Cash, &hd::Coupon,
+                                  &hd::CardAmount, &hd::BankAmount, &hd::Change})
         m_bill.setHeader(*amount, 0.0);
     m_bill.setHeader(hd::Price_IE, m_services.settings.text("POS_IE"));
     m_bill.setHeader(hd::PosType, posTypeLetter(m_mode));

@@ -9,12 +9,47 @@
 #include "search/TFaGetWarehouse.h"
 #include "ui/base/LookupEdit.h"
 
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace kvr::pos {
+
+namespace {
+
+// Enter or Tab out of the number field with nothing typed starts the bill all the same: with
+// automatic numbering that is how every bill starts. Only the cashier's own moves count, not a
+// box opening over the window.
+class NumberFieldLeaving : public QObject
+{
+public:
+    NumberFieldLeaving(TFrPos& pos, QLineEdit* edit)
+        : QObject(edit)
+        , m_pos(pos)
+    {
+        edit->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            const bool byCashier = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+            // A typed number is taken by the field's own editing-finished handling.
+            if (byCashier && !static_cast<QLineEdit*>(watched)->isModified() && !m_pos.bill().hasHeaderRow())
+                m_pos.PosNoExit();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    TFrPos& m_pos;
+};
+
+} // namespace
 
 search::LookupFrameView* makePosFrameView(search::LookupFrame& frame, const char* name)
 {
@@ -52,6 +87,7 @@ PosHeaderPanel::PosHeaderPanel(TFrPos& pos, QWidget* parent)
             m_pos.PosNoExit();
         }
     });
+    new NumberFieldLeaving(m_pos, posNo);
     QLineEdit* date = addEdit("docDate", PosFocus::DocDate);
     date->setInputMask(QStringLiteral("99/99/9999"));
     connect(date, &QLineEdit::editingFinished, this, [this, date] {

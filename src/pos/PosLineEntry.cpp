@@ -33,6 +33,13 @@ void PosLineEntry::layOutColumns(bool thai, bool editSalePrice)
     row.useSerial = m_bill.lineText(dt::UseSerial);
     row.editSalePrice = editSalePrice;
     m_columns = LineGridColumns(m_mode, thai, row);
+    rememberFigures();
+}
+
+void PosLineEntry::rememberFigures()
+{
+    m_quantityBefore = m_bill.hasLineRow() ? m_bill.QDt().field(dt::Quantity).value() : QVariant();
+    m_priceBefore = m_bill.hasLineRow() ? m_bill.QDt().field(dt::Price).value() : QVariant();
 }
 
 int PosLineEntry::billYear() const
@@ -90,6 +97,8 @@ void PosLineEntry::assignProduct(const QString& code, int barcodeUnitId)
     if (!products.ExistsProduct(code)) {
         clearLineProduct();
         showProductStock();
+        emit codeUnknown(code);
+        emit fieldRequested(dt::ProductCode);
         return;
     }
     if (products.UseBarCode())
@@ -164,6 +173,8 @@ void PosLineEntry::assignServiceOrMisc(const QString& code)
     const bool found = service ? m_services.service.ExistsService(code) : products.ExistsProduct(code);
     if (!found) {
         clearLineProduct();
+        emit codeUnknown(code);
+        emit fieldRequested(dt::ProductCode);
         return;
     }
     const data::Query& row = service ? m_services.service.QService() : products.QChkProduct();

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "pos/LineGridColumns.h"
+#include "pos/LineLimits.h"
 #include "pos/PosMode.h"
 
 #include <QObject>
 #include <QString>
+#include <QVariant>
+#include <optional>
 
 namespace kvr::data {
 class Query;
@@ -73,6 +76,13 @@ public:
     void leaveUnit();
     // A quantity beyond stock (mode "P") is refused and set back.
     void checkStock();
+    // Leaving the quantity or the price cell: what is not a number, not positive or beyond the
+    // limits (or would give an amount the bill cannot hold) is refused with a message and the
+    // cell set back to what it held before; a quantity taken goes on to the stock check.
+    void leaveQuantity();
+    void leavePrice();
+    void setLimits(const LineLimits& limits) { m_limits = limits; }
+    const LineLimits& limits() const { return m_limits; }
     // The unit price of the current line at a price level, and the price row's and the company's
     // discounts appended to its discount text.
     double linePrice(int priceType);
@@ -99,12 +109,18 @@ signals:
     void stockShown(const QString& text);
     // The grid's cursor goes to this cell of the current line.
     void fieldRequested(const QString& field);
+    // A code or barcode that names no product: the line stays empty, the cursor in its code.
+    void codeUnknown(const QString& code);
 
 private:
     void assignServiceOrMisc(const QString& code);
     void setLineUnit(const data::Query& unit);
     void appendNextLine();
     void showProductStock();
+    // What the quantity and price cells held when the line was last laid out or accepted.
+    void rememberFigures();
+    // The figure typed into a cell, or a refusal (shown) with the cell set back.
+    std::optional<double> takeFigure(const QString& field, const QVariant& before, double max);
 
     PosBill& m_bill;
     PosMode m_mode;
@@ -115,6 +131,9 @@ private:
     int m_lastProductUnits = 0;
     std::vector<GridColumn> m_columns;
     bool m_sameProduct = false; // the line held the product being assigned already
+    LineLimits m_limits;
+    QVariant m_quantityBefore;
+    QVariant m_priceBefore;
 };
 
 } // namespace kvr::pos

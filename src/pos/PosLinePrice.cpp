@@ -12,6 +12,7 @@
 #include "util/Flags.h"
 
 #include <QLocale>
+#include <cmath>
 
 namespace kvr::pos {
 
@@ -172,14 +173,73 @@ void PosLineEntry::checkStock()
             (!byUnit || old(dt::OldProductUnits).asInteger() == unit))
             taken += old(dt::OldFraction).asFloat() * old(dt::OldQuantity).asFloat();
     }
-    const double wanted = lineUnits(lines, current, dt::Fraction, dt::Quantity);
+    const double fraction = lines.field(dt::Fraction).asFloat();
     const double allowed = available + taken - otherLines;
-    if (wanted <= allowed)
+    if (fraction * lines.field(dt::Quantity).asFloat() <= allowed)
         return;
     m_services.prompter.information(QStringLiteral("จำนวนสินค้าไม่พอขาย \rจะขายได้สูงสุดไม่เกิน \r") +
                                     m_services.quantityTexts.ProductQuantityText(productId, std::max(allowed, 0.0)));
+    // Back to what the line held before, when that fits; an emptied quantity would be lost from
+    // sight and the next key typed into a line that sells nothing.
+    QVariant back = 0.0;
+    for (const QVariant& earlier : {m_quantityBefore, lines.field(dt::OldQuantity).value()}) {
+        const std::optional<double> quantity = typedNumber(earlier.toString());
+        if (quantity && *quantity > 0 && fraction * *quantity <= allowed) {
+            back = *quantity;
+            break;
+        }
+    }
     lines.edit();
-    m_bill.setLine(dt::Quantity, lines.field(dt::OldQuantity).value());
+    m_bill.setLine(dt::Quantity, back);
+}
+
+void PosLineEntry::leaveQuantity()
+{
+    if (!m_bill.hasLineRow() || !takeFigure(dt::Quantity, m_quantityBefore, m_limits.maxQuantity))
+        return;
+    checkStock();
+    m_quantityBefore = m_bill.QDt().field(dt::Quantity).value();
+}
+
+void PosLineEntry::leavePrice()
+{
+    if (m_bill.hasLineRow() && takeFigure(dt::Price, m_priceBefore, m_limits.maxPrice))
+        m_priceBefore = m_bill.QDt().field(dt::Price).value();
+}
+
+std::optional<double> PosLineEntry::takeFigure(const QString& field, const QVariant& before, double max)
+{
+    const QString typed = m_bill.lineText(field).trimmed();
+    const bool quantity = field == dt::Quantity;
+    const std::optional<double> value = typedNumber(typed);
+    const QString limit = QLocale::c().toString(max, 'f', 0);
+    QString refusal;
+    if (!value) {
+        refusal = quantity ? QStringLiteral("จำนวนต้องเป็นตัวเลข") : QStringLiteral("ราคาต้องเป็นตัวเลข");
+    } else if (*value > max) {
+        refusal = (quantity ? QStringLiteral("จำนวนเกินกว่าที่ขายได้ในหนึ่งรายการ\rสูงสุดไม่เกิน ")
+                            : QStringLiteral("ราคาเกินกว่าที่รับได้\rสูงสุดไม่เกิน ")) +
+            limit;
+    } else if (quantity && *value < 0.5) {
+        // What the completion check refuses anyway (below 0.5 is 0 as a whole number); returns
+        // are not taken on this screen.
+        refusal = QStringLiteral("จำนวนต้องมากกว่า 0\rหน้าจอนี้ไม่รับคืนสินค้า");
+    } else if (!quantity && *value < 0) {
+        refusal = QStringLiteral("ราคาต้องไม่ติดลบ");
+    } else if (!LineLimits::storable(*value * m_bill.lineValue(quantity ? dt::Price : dt::Quantity))) {
+        refusal = QStringLiteral("ยอดเงินของรายการเกินกว่าที่บิลจัดเก็บได้");
+    }
+    m_bill.QDt().edit();
+    if (refusal.isEmpty()) {
+        m_bill.setLine(field, *value);
+        return value;
+    }
+    m_bill.setLine(field, before);
+    // An emptied cell is only set back: there was nothing typed to refuse.
+    if (!typed.isEmpty())
+        m_services.prompter.information(refusal + QStringLiteral("\r(") + typed + QLatin1Char(')'));
+    emit fieldRequested(field);
+    return std::nullopt;
 }
 
 } // namespace kvr::pos

@@ -23,6 +23,8 @@ bool PosLineCells::searchCell(const QString& fieldName, const QString& posType)
                 m_bill.QDt().edit();
                 m_bill.setLine(dt::ProductCode, products.SearchResult());
                 m_entry.leaveProductCode();
+                // The total and the change follow the new line before the cashier reads them.
+                emit recalculationWanted();
             }
             return true;
         }
@@ -41,6 +43,7 @@ bool PosLineCells::searchCell(const QString& fieldName, const QString& posType)
             m_bill.QDt().edit();
             m_bill.setLine(dt::UnitName, products.SearchResult());
             m_entry.leaveUnit();
+            emit recalculationWanted();
         }
         return true;
     }

@@ -1,5 +1,6 @@
 #include "pos/PosPayment.h"
 
+#include "pos/LineLimits.h"
 #include "pos/PosBill.h"
 #include "pos/PosColumns.h"
 #include "pos/PosSettings.h"
@@ -64,6 +65,13 @@ void PosPayment::takeCardTotal()
 
 PosPayment::SaveCheck PosPayment::checkBeforeSave(const QString& departmentCode)
 {
+    // A figure the amount columns cannot hold is refused here, never by the database mid-save.
+    for (const QString* amount : {&hd::Total, &hd::Cash, &hd::Coupon, &hd::CardAmount, &hd::BankAmount, &hd::Change}) {
+        if (!LineLimits::storable(m_bill.headerValue(*amount))) {
+            m_prompter.information(QStringLiteral("ยอดเงินในบิลเกินกว่าที่จัดเก็บได้\rโปรดตรวจจำนวนและราคาของรายการ"));
+            return SaveCheck::Refused;
+        }
+    }
     if (m_bill.headerValue(hd::BankAmount) > 0 && m_bill.headerId(hd::CompanyBank) <= 0) {
         m_prompter.information(QStringLiteral("ท่านยังไม่ได้ป้อนรหัสธนาคาร ที่รับโอนจากลูกค้า"));
         return SaveCheck::Refused;
@@ -132,7 +140,7 @@ bool PosPayment::checkLines(bool& error)
         if (std::llround(m_bill.lineValue(dt::Quantity)) <= 0)
             reportLineError(QStringLiteral("ไม่ได้ระบุ จำนวน"), error);
         if (!m_allowZeroPrice && m_bill.lineValue(dt::Price) < 0.001)
-            reportLineError(QStringLiteral("ไม่อนุญาติให้ขายราคา 0"), error);
+            reportLineError(QStringLiteral("ไม่อนุญาตให้ขายราคา 0"), error);
         if (serialLine && !serial.isEmpty())
             serials << serial;
         ++counted;

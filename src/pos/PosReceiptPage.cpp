@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace kvr::pos {
 
@@ -21,7 +22,13 @@ PosReceiptPage::PosReceiptPage(TFrPos& pos, QWidget* parent)
     , m_pos(pos)
 {
     setObjectName(QStringLiteral("sheetReceipt"));
-    auto* form = new QFormLayout(this);
+    // The payments on the left, the change large on the right: side by side the change keeps its
+    // whole height on the smallest counter screen (800 x 600).
+    auto* columns = new QHBoxLayout(this);
+    auto* form = new QFormLayout;
+    columns->addLayout(form, 1);
+    auto* changeColumn = new QVBoxLayout;
+    columns->addLayout(changeColumn, 1);
     const std::pair<QString PosCaptions::*, const QString*> fields[] = {{&PosCaptions::cash, &hd::Cash},
                                                                         {&PosCaptions::coupon, &hd::Coupon},
                                                                         {&PosCaptions::card, &hd::CardAmount},
@@ -42,6 +49,12 @@ PosReceiptPage::PosReceiptPage(TFrPos& pos, QWidget* parent)
             row->addWidget(edit, 1);
             row->addWidget(m_cardDetails);
             form->addRow(label, row);
+            continue;
+        }
+        if (*field == hd::Change) {
+            changeColumn->addWidget(label);
+            changeColumn->addWidget(edit);
+            changeColumn->addStretch(1);
             continue;
         }
         form->addRow(label, edit);
@@ -83,7 +96,8 @@ QLineEdit* PosReceiptPage::addAmount(const QString& field)
             return;
         const QString text = edit->text().trimmed();
         m_pos.QHd().edit();
-        m_pos.bill().setHeader(field, text.isEmpty() ? QVariant() : QVariant(QLocale::c().toDouble(text)));
+        // A cleared amount is none received: 0, as a bill stores it.
+        m_pos.bill().setHeader(field, text.isEmpty() ? 0.0 : QLocale::c().toDouble(text));
     };
     connect(edit, &QLineEdit::editingFinished, this, [this, take] {
         take();

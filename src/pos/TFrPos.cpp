@@ -7,6 +7,9 @@
 #include "search/TFrSearchPos.h"
 #include "ui/base/Prompter.h"
 
+#include <QDir>
+#include <QLocale>
+
 #ifndef KVR_POS_VERSION
 #define KVR_POS_VERSION "dev"
 #endif
@@ -49,14 +52,29 @@ TFrPos::TFrPos(ui::Prompter& prompter, data::TDM& dm, products::TDmProduct& prod
     // F10 or the Save button first take what is typed and not yet entered (lines and amounts),
     // so that Save is judged on the bill as it stands; a bill still short goes to its payment.
     AcSave().setBeforeExecute([this] {
-        if (!m_bill.hasHeaderRow())
-            return true;
+        if (!m_bill.hasHeaderRow()) {
+            // Nothing to save yet: the cashier is told how a bill starts.
+            setStatusText(1,
+                          session().ThaiLanguage ? QStringLiteral("ยังไม่มีบิล: กด Enter ที่เลขที่บิลเพื่อเริ่มบิลใหม่")
+                                                 : QStringLiteral("No bill yet: Enter in the bill number starts one"));
+            return false;
+        }
         takeTypedEntries();
         if (!AcSave().isEnabled() && m_payment.changeShortfall() && saveAllowedByRights()) {
             showReceiptPage();
+            tellStillOwed();
             return false;
         }
         return true;
+    });
+    // F3 on a bill with lines throws them away: only when the cashier says so.
+    AcNew().setBeforeExecute([this] {
+        if (!isNewBill() || !hasProductLines())
+            return true;
+        return this->prompter().confirmLosingWork(
+            session().ThaiLanguage ? QStringLiteral("บิลนี้ยังไม่ได้จัดเก็บ\rต้องการเริ่มบิลใหม่โดยไม่จัดเก็บ ?")
+                                   : QStringLiteral("This bill is not saved.\rStart a new bill without saving it ?"),
+            ui::ConfirmColour::Blue);
     });
     // The parts report what the window shows and ask for the recomputations only the screen runs.
     connect(&m_header, &PosHeader::textsChanged, this, &TFrPos::headerTextsChanged);
@@ -66,6 +84,17 @@ TFrPos::TFrPos(ui::Prompter& prompter, data::TDM& dm, products::TDmProduct& prod
     connect(&m_lineEntry, &PosLineEntry::layoutChanged, this, &TFrPos::SetDgDtColumn);
     connect(&m_lineEntry, &PosLineEntry::stockShown, this, showStock);
     connect(&m_lineEntry, &PosLineEntry::fieldRequested, this, &TFrPos::gridFieldRequested);
+    // An unknown code is told without a box: the scanner's next Enter would close it unread and
+    // its next code would land in the wrong field.
+    connect(&m_lineEntry, &PosLineEntry::codeUnknown, this, [this](const QString& code) {
+        m_codeNotice =
+            (session().ThaiLanguage ? QStringLiteral("ไม่พบรหัสสินค้า ") : QStringLiteral("Unknown code ")) + code;
+        m_codeNoticeRow = m_bill.QDt().recNo();
+        setStatusText(1, m_codeNotice);
+        emit alertWanted();
+    });
+    m_lineEntry.setLimits(
+        LineLimits::fromIni(QDir(dm.config().workingDirectory()).filePath(QStringLiteral("KVR.INI"))));
     connect(&m_lineCells, &PosLineCells::layoutChanged, this, &TFrPos::SetDgDtColumn);
     connect(&m_lineCells, &PosLineCells::stockShown, this, showStock);
     connect(&m_lineCells, &PosLineCells::fieldRequested, this, &TFrPos::gridFieldRequested);
@@ -122,7 +151,7 @@ void TFrPos::FormShow()
 {
     RefreshScreen();
     m_dm.DMdata().open();
-    m_exchangeRateLabel = QStringLiteral("อัตราแลกเปลียน / ") + m_dm.MainCurrencyName().trimmed();
+    m_exchangeRateLabel = QStringLiteral("อัตราแลกเปลี่ยน / ") + m_dm.MainCurrencyName().trimmed();
     setCaption(session().MenuCaption.trimmed() + QStringLiteral(" (") + QStringLiteral(KVR_POS_VERSION) +
                QLatin1Char(')'));
     setStatusText(0, session().CompanyNameThai);
@@ -141,6 +170,25 @@ void TFrPos::FormShow()
     }
 }
 
+bool TFrPos::hasProductLines() const
+{
+    const data::CachedDataset& lines = m_bill.QDt();
+    if (!m_bill.hasHeaderRow() || !lines.isOpen())
+        return false;
+    for (int row = 0; row < lines.recordCount(); ++row)
+        if (lines.fieldAt(row, dt::Product).asInteger() > 0)
+            return true;
+    return false;
+}
+
+void TFrPos::tellStillOwed()
+{
+    const QString owed = QLocale(QLocale::English).toString(-m_bill.headerValue(hd::Change), 'f', 2);
+    setStatusText(1,
+                  session().ThaiLanguage ? QStringLiteral("ยังค้างชำระอีก %1 บาท").arg(owed)
+                                         : QStringLiteral("Still owed: %1").arg(owed));
+}
+
 bool TFrPos::FormClose()
 {
     return m_closeWithoutAsking || ui::TFrForm::FormClose();
@@ -150,7 +198,10 @@ void TFrPos::SetDgDtColumn()
 {
     if (!m_bill.QDt().isOpen())
         return;
-    setStatusText(1, QString());
+    // The layout follows every line change; a code just refused is still named on its line.
+    if (m_bill.QDt().recNo() != m_codeNoticeRow || m_bill.lineId(dt::Product) > 0)
+        m_codeNotice.clear();
+    setStatusText(1, m_codeNotice);
     m_lineEntry.layOutColumns(session().ThaiLanguage, session().EditSalePrice);
     emit columnsChanged();
 }

@@ -197,6 +197,8 @@ signals:
     void paymentEditsWanted();
     // The grid's cursor goes to this cell of the current line.
     void gridFieldRequested(const QString& field);
+    // Something the cashier must notice without a box that would stop scanning: a sound.
+    void alertWanted();
 
 private:
     void setFocusTo(PosFocus focus);
@@ -209,6 +211,10 @@ private:
     void takeTypedEntries();
     // A discount typed on the discount page, from 0 to `most`; nothing (after the message) otherwise.
     std::optional<double> typedDiscount(const QString& typed, double most);
+    // A line with a product: what F3 would throw away.
+    bool hasProductLines() const;
+    // The status bar says how much the payment is short of the total.
+    void tellStillOwed();
 
     data::TDM& m_dm;
     products::TDmProduct& m_product;
@@ -246,6 +252,9 @@ private:
     PosFocus m_focus = PosFocus::None;
     QString m_exchangeRateLabel;
     PosCaptions m_captions;
+    // An unknown code stays named in the status bar while its line waits for the next scan.
+    QString m_codeNotice;
+    int m_codeNoticeRow = -1;
 };
 
 } // namespace kvr::pos

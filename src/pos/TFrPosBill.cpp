@@ -25,6 +25,8 @@ void TFrPos::AcNewExecute()
     m_calc.clearTotals();
     emit totalsChanged();
     m_bill.close();
+    // The waiting bill shows nothing of the last one, its customer included.
+    m_header.clearCustomer();
     m_header.refreshFrames();
     m_periodOpen = true;
     // Where the cursor lands when the field asked for last cannot take it.
@@ -199,6 +201,8 @@ void TFrPos::AcSaveExecute()
     takeTypedEntries();
     if (!AcSave().isEnabled()) {
         showReceiptPage();
+        if (m_payment.changeShortfall())
+            tellStillOwed();
         return;
     }
     const PosPayment::SaveCheck check = m_payment.checkBeforeSave(m_header.texts().departmentCode);
@@ -220,6 +224,10 @@ void TFrPos::AcSaveExecute()
     }
     m_saver.finishSavedBill(number, m_machine);
     AcNewExecute();
+    // The number the bill was saved under, for the cashier to tell the customer or write down.
+    setStatusText(1,
+                  (session().ThaiLanguage ? QStringLiteral("จัดเก็บบิลเลขที่ %1 แล้ว") : QStringLiteral("Bill %1 saved"))
+                      .arg(number.trimmed()));
 }
 
 void TFrPos::AcPrintExecute()

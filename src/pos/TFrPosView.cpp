@@ -11,6 +11,7 @@
 #include "search/SearchDialogView.h"
 #include "ui/base/DataGrid.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFrame>
 #include <QLineEdit>
@@ -50,6 +51,7 @@ TFrPosView::TFrPosView(TFrPos& pos, QWidget* parent)
     // Every recomputed change (a card dialog closed, a new bill) shows at once.
     connect(&m_pos, &TFrPos::changeChanged, this, &TFrPosView::showHeader);
     connect(&m_pos, &TFrPos::focusRequested, this, &TFrPosView::moveFocus);
+    connect(&m_pos, &TFrPos::alertWanted, this, [] { QApplication::beep(); });
     applyCaptions();
     showControls();
 }

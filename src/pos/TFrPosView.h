@@ -60,6 +60,8 @@ public:
 
     // Where the window's position and size are kept: "KVR.INI" in the program's working folder.
     QString iniPath() const;
+    // A stored place moved and shrunk to lie wholly inside the screen it opens on.
+    static QRect fittedInto(const QRect& stored, const QRect& available);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

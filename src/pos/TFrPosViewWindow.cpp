@@ -7,8 +7,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QSettings>
 #include <QTabWidget>
+#include <algorithm>
 
 namespace kvr::pos {
 
@@ -84,14 +86,33 @@ void TFrPosView::restoreGeometry(bool place)
         return;
     QSettings ini(iniPath(), QSettings::IniFormat);
     ini.beginGroup(QString::fromLatin1(kIniSection));
-    if (!ini.contains(QStringLiteral("Width")))
+    // The first run at a counter fills its screen; later runs open where the cashier left it.
+    if (!ini.contains(QStringLiteral("Width")) || ini.value(QStringLiteral("Maximized")).toBool()) {
+        if (place)
+            setWindowState(windowState() | Qt::WindowMaximized);
         return;
-    const int width = std::max(kMinimumWidth, ini.value(QStringLiteral("Width")).toInt());
-    const int height = std::max(minimumHeight(), ini.value(QStringLiteral("Height")).toInt());
+    }
+    const QRect stored(ini.value(QStringLiteral("Left")).toInt(), ini.value(QStringLiteral("Top")).toInt(),
+                       std::max(kMinimumWidth, ini.value(QStringLiteral("Width")).toInt()),
+                       std::max(minimumHeight(), ini.value(QStringLiteral("Height")).toInt()));
+    const QRect shown = fittedInto(stored, screen() ? screen()->availableGeometry() : QRect());
     if (!place)
-        resize(width, height);
+        resize(shown.size());
     else
-        move(ini.value(QStringLiteral("Left")).toInt(), ini.value(QStringLiteral("Top")).toInt());
+        move(shown.topLeft());
+}
+
+QRect TFrPosView::fittedInto(const QRect& stored, const QRect& available)
+{
+    if (!available.isValid())
+        return stored;
+    // A place kept from a wider or larger screen would put the total and the change off this one.
+    QRect fitted(stored.topLeft(), stored.size().boundedTo(available.size()).expandedTo(QSize(kMinimumWidth, 0)));
+    fitted.moveLeft(std::clamp(fitted.left(), available.left(),
+                               std::max(available.left(), available.right() - fitted.width() + 1)));
+    fitted.moveTop(
+        std::clamp(fitted.top(), available.top(), std::max(available.top(), available.bottom() - fitted.height() + 1)));
+    return fitted;
 }
 
 void TFrPosView::storeGeometry() const
@@ -100,10 +121,14 @@ void TFrPosView::storeGeometry() const
         return;
     QSettings ini(iniPath(), QSettings::IniFormat);
     ini.beginGroup(QString::fromLatin1(kIniSection));
-    ini.setValue(QStringLiteral("Left"), x());
-    ini.setValue(QStringLiteral("Top"), y());
-    ini.setValue(QStringLiteral("Width"), width());
-    ini.setValue(QStringLiteral("Height"), height());
+    // Maximised is a window filling its screen: one resized since is kept at its own size.
+    const bool maximized = isMaximized() && screen() && size() == screen()->availableGeometry().size();
+    const QRect normal = maximized ? normalGeometry() : QRect(QWidget::pos(), size());
+    ini.setValue(QStringLiteral("Left"), normal.x());
+    ini.setValue(QStringLiteral("Top"), normal.y());
+    ini.setValue(QStringLiteral("Width"), normal.width());
+    ini.setValue(QStringLiteral("Height"), normal.height());
+    ini.setValue(QStringLiteral("Maximized"), maximized);
 }
 
 } // namespace kvr::pos

@@ -47,6 +47,8 @@ struct ReceiptHeader
     double BankAmount = 0;
     double Change = 0;
     QDateTime PrintedAt; // when the bill was saved; printed as the receipt's date and time
+    // Printed before: this paper is a copy and says so (a second original is not allowed).
+    bool Copy = false;
 
     // Everything the customer handed over, whichever way.
     double received() const { return Cash + CardAmount + Coupon + BankAmount; }

@@ -203,6 +203,9 @@ void PrintReceiptLines(ReceiptPrinter& printer, const ReceiptSettings& settings,
 void PrintReceiptTotals(ReceiptPrinter& printer, const ReceiptSettings& settings, const ReceiptHeader& header)
 {
     Separator(printer);
+    // A reprint is marked above its totals; the first print stays as it always was.
+    if (header.Copy)
+        printer.WriteThai(CenterPrinted(QString::fromUtf8(kCopyMark), kReceiptWidth));
     if (settings.ReceiptFormNo == 1)
         TotalsLayout1(printer, settings, header);
     else if (settings.ReceiptFormNo == 2)

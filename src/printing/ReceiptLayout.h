@@ -13,6 +13,8 @@ namespace kvr::printing {
 // end of the one before.
 
 inline constexpr int kReceiptWidth = 40;
+// The line a reprinted receipt carries above its totals.
+inline constexpr const char* kCopyMark = "****** สำเนา ******";
 
 // The company block and column titles; with `flush` the paper is cut and the output flushed.
 void PrintReceiptHeading(ReceiptPrinter& printer, const ReceiptSettings& settings, bool flush);

@@ -109,9 +109,18 @@ TEST_P(ShiftDialog, an_incomplete_header_stays_idle_and_a_machine_not_in_use_is_
         const char* machine;
         const char* shiftNo;
         bool refused; // told, where an incomplete header is not a word
+        const char* told = "";
     };
-    const Case cases[] = {{"", "1", false},     {"  ", "1", false},   {"POS01", "", false}, {"POS01", "  ", false},
-                          {"POS02", "1", true}, {"POS03", "1", true}, {"NOPE", "1", true}};
+    const QString blocked = QString::fromUtf8(TFrPosShiftNo::kBlockedMachine);
+    // A code the register does not hold is called unknown, not suspended.
+    const QString unknown = QString::fromUtf8(TFrPosShiftNo::kUnknownMachine) + QStringLiteral("NOPE");
+    const Case cases[] = {{"", "1", false},
+                          {"  ", "1", false},
+                          {"POS01", "", false},
+                          {"POS01", "  ", false},
+                          {"POS02", "1", true, TFrPosShiftNo::kBlockedMachine},
+                          {"POS03", "1", true, TFrPosShiftNo::kBlockedMachine},
+                          {"NOPE", "1", true, "unknown"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.machine) + "/" + c.shiftNo);
         const size_t before = prompter.asked().size();
@@ -120,7 +129,11 @@ TEST_P(ShiftDialog, an_incomplete_header_stays_idle_and_a_machine_not_in_use_is_
         enterHeader(QString::fromUtf8(c.machine), QString::fromUtf8(c.shiftNo));
         ASSERT_EQ(prompter.asked().size() - before, c.refused ? 1u : 0u);
         if (c.refused) {
-            EXPECT_EQ(prompter.asked().back().text, QString::fromUtf8(TFrPosShiftNo::kBlockedMachine));
+            EXPECT_EQ(prompter.asked().back().text,
+                      QString::fromUtf8(c.told) == QLatin1String("unknown") ? unknown : blocked);
+            // Leaving the fields again with the same code says nothing more.
+            dialog->HeaderExit();
+            EXPECT_EQ(prompter.asked().size() - before, 1u);
         }
         EXPECT_FALSE(dialog->controls().gridEnabled);
         EXPECT_FALSE(dialog->controls().okEnabled);

@@ -361,7 +361,9 @@ TEST(PosTotalsText, PanelAndTotalPictures)
     EXPECT_EQ(PosTotals::figureText(1234567.5), QStringLiteral("1,234,567.50"));
     EXPECT_EQ(PosTotals::figureText(9.449999999999989), QStringLiteral("9.45"));
     EXPECT_EQ(PosTotals::totalText(144.45), QStringLiteral("144.45 "));
-    EXPECT_EQ(PosTotals::totalText(1500), QStringLiteral("1,500 "));
+    // The large total always shows its satang, as the change beside it does.
+    EXPECT_EQ(PosTotals::totalText(1500), QStringLiteral("1,500.00 "));
+    EXPECT_EQ(PosTotals::totalText(197.5), QStringLiteral("197.50 "));
 }
 
 KVR_INSTANTIATE_BACKENDS(PosCalculation);

@@ -199,7 +199,7 @@ TEST_P(PosNewBill, ShowingRunsTheShiftDialogAndCancellingItClosesWithoutAsking)
         screen.FormShow();
         EXPECT_EQ(screen.caption(), QStringLiteral("Point of sale (" KVR_TEST_VERSION ")"));
         EXPECT_EQ(screen.statusText(0), QStringLiteral("ร้านสมชายพาณิชย์"));
-        EXPECT_EQ(screen.exchangeRateLabel(), QStringLiteral("อัตราแลกเปลียน / บาท"));
+        EXPECT_EQ(screen.exchangeRateLabel(), QStringLiteral("อัตราแลกเปลี่ยน / บาท"));
         EXPECT_EQ(screen.closeWithoutAsking(), !shiftOpened);
         EXPECT_EQ(closeRequests, shiftOpened ? 0 : 1);
         if (shiftOpened) {

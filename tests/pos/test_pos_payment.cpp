@@ -153,7 +153,7 @@ TEST_P(PosPayment, CompletenessCheckNamesWhatIsMissing)
         {"only an empty row", {{0, 1, 100}}, true, "", "สินค้า ท่านยังไม่ได้ป้อนรายการสินค้า"},
         {"no warehouse", {{water, 1, 100, QVariant()}}, true, "", "สินค้า P001ไม่ได้ระบุ คลังสินค้า"},
         {"quantity below a half", {{water, 0.4, 100}}, true, "", "สินค้า P001ไม่ได้ระบุ จำนวน"},
-        {"price 0.0005 refused", {{water, 1, 0.0005}}, false, "", "สินค้า P001ไม่อนุญาติให้ขายราคา 0"},
+        {"price 0.0005 refused", {{water, 1, 0.0005}}, false, "", "สินค้า P001ไม่อนุญาตให้ขายราคา 0"},
         {"price 0.001 passes", {{water, 1, 0.001}}, false, "", ""},
         {"price 0 with zero prices allowed", {{water, 1, 0}}, true, "", ""},
         {"serial missing", {{water, 1, 100, mainWh, QStringLiteral(" ")}}, true, "", "สินค้า P001ไม่ได้ระบุ Serial No."},

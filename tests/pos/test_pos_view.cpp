@@ -142,20 +142,21 @@ TEST_P(PosView, NeverNarrowerThan800AndItsSizeIsKeptForTheNextRun)
 {
     view->resize(500, 600);
     EXPECT_GE(view->width(), TFrPosView::kMinimumWidth);
-    view->resize(930, 610);
-    ASSERT_TRUE(waitUntil([&] { return view->size() == QSize(930, 610); }));
+    // A size that fits the (800 x 600) screen of the test.
+    view->resize(800, 560);
+    ASSERT_TRUE(waitUntil([&] { return view->size() == QSize(800, 560); }));
     prompter.answerConfirm(true);
     view->close();
     ASSERT_TRUE(waitUntil([&] { return !view->isVisible(); }));
     {
         QSettings ini(view->iniPath(), QSettings::IniFormat);
         EXPECT_TRUE(view->iniPath().startsWith(server->workingDirectory())) << "in the program's working folder";
-        EXPECT_EQ(ini.value(QStringLiteral("POSForm/Width")).toInt(), 930);
-        EXPECT_EQ(ini.value(QStringLiteral("POSForm/Height")).toInt(), 610);
+        EXPECT_EQ(ini.value(QStringLiteral("POSForm/Width")).toInt(), 800);
+        EXPECT_EQ(ini.value(QStringLiteral("POSForm/Height")).toInt(), 560);
     }
     TFrPosView again(*pos);
     again.show();
-    EXPECT_TRUE(waitUntil([&] { return again.isVisible() && again.size() == QSize(930, 610); }))
+    EXPECT_TRUE(waitUntil([&] { return again.isVisible() && again.size() == QSize(800, 560); }))
         << again.width() << "x" << again.height();
     prompter.answerConfirm(true);
     again.close();
@@ -187,7 +188,7 @@ TEST_P(PosView, DeleteLineButtonDeletesTheLineUnderTheCursorAndTheGridKeepsIt)
     QTest::mouseClick(view->deleteLineButton(), Qt::LeftButton);
     ASSERT_EQ(pos->QDt().recordCount(), 1);
     EXPECT_EQ(pos->QDt().field(QStringLiteral("Product")).asInteger(), kvr::test::pos_shop::rice);
-    EXPECT_EQ(view->totalLabel()->text().trimmed(), QStringLiteral("185"));
+    EXPECT_EQ(view->totalLabel()->text().trimmed(), QStringLiteral("185.00"));
     EXPECT_TRUE(waitUntil([&] {
         return QApplication::focusWidget() == &grid && grid.selectedField() == QStringLiteral("ProductCode");
     })) << "the cursor waits in the code of the line now current";
@@ -196,7 +197,7 @@ TEST_P(PosView, DeleteLineButtonDeletesTheLineUnderTheCursorAndTheGridKeepsIt)
     QTest::mouseClick(view->deleteLineButton(), Qt::LeftButton);
     ASSERT_EQ(pos->QDt().recordCount(), 1);
     EXPECT_TRUE(pos->QDt().field(QStringLiteral("Product")).isNull());
-    EXPECT_EQ(view->totalLabel()->text().trimmed(), QStringLiteral("0"));
+    EXPECT_EQ(view->totalLabel()->text().trimmed(), QStringLiteral("0.00"));
 }
 
 TEST_P(PosView, DiscountNameTypedIsTheBillsAndStaysThroughARecompute)

@@ -133,7 +133,7 @@ TEST_P(PosViewControls, ScannedLinesAreDeletedByTheButtonAndByCtrlDelete)
     }
     ASSERT_TRUE(waitUntil([&] { return form.QDt().recordCount() == 4 && grid->currentRow() == 3; }))
         << form.QDt().recordCount() << " lines, row " << grid->currentRow();
-    EXPECT_EQ(totalShown(), QStringLiteral("197"));
+    EXPECT_EQ(totalShown(), QStringLiteral("197.00"));
 
     // A click on the screws' name, and the button deletes them.
     const auto clickRow = [grid](int line) {
@@ -145,7 +145,7 @@ TEST_P(PosViewControls, ScannedLinesAreDeletedByTheButtonAndByCtrlDelete)
     ASSERT_TRUE(clickRow(1));
     QTest::mouseClick(view->deleteLineButton(), Qt::LeftButton);
     ASSERT_EQ(form.QDt().recordCount(), 3);
-    EXPECT_EQ(totalShown(), QStringLiteral("195"));
+    EXPECT_EQ(totalShown(), QStringLiteral("195.00"));
 
     // Then the water with Ctrl+Delete in the grid.
     ASSERT_TRUE(clickRow(0));
@@ -153,7 +153,7 @@ TEST_P(PosViewControls, ScannedLinesAreDeletedByTheButtonAndByCtrlDelete)
     kvr::test::pressKey(Qt::Key_Delete, Qt::ControlModifier);
     ASSERT_TRUE(waitUntil([&] { return form.QDt().recordCount() == 2; }));
     EXPECT_EQ(form.QDt().fieldAt(0, QStringLiteral("Product")).asInteger(), rice);
-    EXPECT_EQ(totalShown(), QStringLiteral("185"));
+    EXPECT_EQ(totalShown(), QStringLiteral("185.00"));
 
     // Not from another page: the button is disabled there and Ctrl+Delete deletes nothing.
     QTest::keyClick(grid, Qt::Key_F8);
@@ -185,7 +185,7 @@ TEST_P(PosViewControls, BillFoundByF5OrTheButtonLoadsReprintsAndCancels)
     ASSERT_FALSE(view->pos().isNewBill()) << "the chosen bill is loaded";
     EXPECT_EQ(view->pos().bill().headerId(QStringLiteral("ID")), id);
     EXPECT_EQ(number->text().trimmed(), QStringLiteral("123"));
-    EXPECT_EQ(totalShown(), QStringLiteral("20"));
+    EXPECT_EQ(totalShown(), QStringLiteral("20.00"));
     EXPECT_FALSE(header().posNoSearchButton()->isEnabled()) << "a recalled bill keeps its number";
 
     // Ctrl+P and the Print button both print it again.
@@ -231,7 +231,7 @@ TEST_P(PosViewControls, BillFoundByF5OrTheButtonLoadsReprintsAndCancels)
     typeInto(number, QStringLiteral("123"));
     EXPECT_TRUE(view->pos().isNewBill());
     EXPECT_NE(view->pos().bill().headerId(QStringLiteral("ID")), id);
-    EXPECT_EQ(totalShown(), QStringLiteral("0"));
+    EXPECT_EQ(totalShown(), QStringLiteral("0.00"));
     view->pos().AcNewExecute();
     focus(number);
     prompter.expectInformation().expectInformation();
@@ -248,7 +248,7 @@ TEST_P(PosViewControls, TaxCodeAndCurrencyDropDownsOnANewBill)
     kvr::pos::TFrPos& form = view->pos();
     newBillWithLines(form, {{1, 107, QString(), 7}});
     form.CalculateAll();
-    ASSERT_EQ(totalShown(), QStringLiteral("107"));
+    ASSERT_EQ(totalShown(), QStringLiteral("107.00"));
     QComboBox* tax = header().taxList();
     ASSERT_TRUE(tax->isEnabled());
     ASSERT_TRUE(tax->currentText().startsWith(QStringLiteral("V7"))) << tax->currentText().toStdString();
@@ -286,7 +286,7 @@ TEST_P(PosViewControls, TaxCodeAndCurrencyDropDownsOnANewBill)
     EXPECT_EQ(rate->text(), QStringLiteral("1.00"));
     typeInto(rate, QStringLiteral("35.25"));
     EXPECT_DOUBLE_EQ(form.bill().headerValue(QStringLiteral("Rate")), 35.25);
-    EXPECT_EQ(totalShown(), QStringLiteral("107")) << "the rate takes no part in the amounts";
+    EXPECT_EQ(totalShown(), QStringLiteral("107.00")) << "the rate takes no part in the amounts";
     focus(currency);
     QTest::keyClick(currency, Qt::Key_Up);
     ASSERT_TRUE(waitUntil([&] { return !rate->isEnabled(); }));
@@ -312,7 +312,7 @@ TEST_P(PosViewControls, ShipToAddressTypedInItsDialogIsSavedWithTheBill)
     kvr::test::typeText(QStringLiteral("8850001000011"));
     kvr::test::pressKey(Qt::Key_Return);
     ASSERT_TRUE(waitUntil([&] { return !form.cellFlow().hasWaitingChecks() && form.QDt().recordCount() == 2; }));
-    ASSERT_EQ(totalShown(), QStringLiteral("10"));
+    ASSERT_EQ(totalShown(), QStringLiteral("10.00"));
     QPushButton* shipTo = header().shipToButton();
     EXPECT_EQ(shipTo->text(), QStringLiteral("Ship Addr"));
 
@@ -399,7 +399,7 @@ TEST_P(PosViewControls, EndOfBillDiscountsAsRateAndAsBahtGiveTheirSumAndTheTotal
     // Two lines of 150.00 with VAT; the second has the customer's baht discount "10".
     newBillWithLines(form, {{1, 150, QString(), 7}, {1, 160, QStringLiteral("10"), 7}});
     form.CalculateAll();
-    ASSERT_EQ(totalShown(), QStringLiteral("300"));
+    ASSERT_EQ(totalShown(), QStringLiteral("300.00"));
     view->pages()->setCurrentIndex(static_cast<int>(kvr::pos::PosPage::Discount));
     auto edit = [this](const char* name) { return view->findChild<QLineEdit*>(QString::fromLatin1(name)); };
 
@@ -411,7 +411,7 @@ TEST_P(PosViewControls, EndOfBillDiscountsAsRateAndAsBahtGiveTheirSumAndTheTotal
     typeInto(edit("discAmt2LineEdit"), QStringLiteral("20"));
     EXPECT_EQ(edit("discRate2LineEdit")->text(), QStringLiteral("0.00"));
     EXPECT_EQ(edit("sumDiscountLineEdit")->text(), QStringLiteral("50.00"));
-    EXPECT_EQ(totalShown(), QStringLiteral("250"));
+    EXPECT_EQ(totalShown(), QStringLiteral("250.00"));
 
     // A typed amount replaces a rate; nonsense is refused and the discount stays.
     typeInto(edit("discAmt1LineEdit"), QStringLiteral("5"));
@@ -421,7 +421,7 @@ TEST_P(PosViewControls, EndOfBillDiscountsAsRateAndAsBahtGiveTheirSumAndTheTotal
     typeInto(edit("discRate3LineEdit"), QStringLiteral("150"));
     EXPECT_EQ(prompter.pending(), 0u);
     EXPECT_EQ(edit("discRate3LineEdit")->text(), QStringLiteral("0.00"));
-    EXPECT_EQ(totalShown(), QStringLiteral("275"));
+    EXPECT_EQ(totalShown(), QStringLiteral("275.00"));
     EXPECT_EQ(form.bill().headerText(QStringLiteral("DiscName1")), QStringLiteral("สมาชิก"));
 }
 
@@ -440,7 +440,7 @@ TEST_P(PosViewControls, PriceCellTakesATypedPriceOnlyWithTheRight)
         kvr::pos::TFrPos& form = view->pos();
         newBillWithLines(form, {{1, 10, QString(), 7}});
         form.CalculateAll();
-        ASSERT_EQ(totalShown(), QStringLiteral("10"));
+        ASSERT_EQ(totalShown(), QStringLiteral("10.00"));
         form.QHd().setValue(QStringLiteral("Customer"), cashCustomer);
         form.QHd().setValue(QStringLiteral("Salesman"), somsri);
         ASSERT_TRUE(form.PosPageEnter());
@@ -452,7 +452,7 @@ TEST_P(PosViewControls, PriceCellTakesATypedPriceOnlyWithTheRight)
         kvr::test::pressKey(Qt::Key_Return);
         ASSERT_TRUE(waitUntil([&] { return !form.cellFlow().hasWaitingChecks(); }));
         EXPECT_DOUBLE_EQ(form.QDt().fieldAt(0, QStringLiteral("Price")).asFloat(), c.typed ? 12.5 : 10);
-        EXPECT_EQ(totalShown(), c.typed ? QStringLiteral("12.5") : QStringLiteral("10"));
+        EXPECT_EQ(totalShown(), c.typed ? QStringLiteral("12.50") : QStringLiteral("10.00"));
         prompter.answerConfirm(true);
         view->close();
         view.reset();

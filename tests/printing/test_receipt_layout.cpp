@@ -5,6 +5,7 @@
 #include "DemoBill.h"
 #include "PrintedReceipt.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace kvr::printing;
@@ -183,6 +184,25 @@ TEST(PrintReceiptTotals, layout_two_prints_the_bills_vat_rate)
         const QStringList texts = TotalsOf(2, header).texts();
         EXPECT_TRUE(texts.contains(QString::fromUtf8(label).leftJustified(32) + QStringLiteral("   26.17")))
             << texts.join(u'\n').toStdString();
+    }
+}
+
+TEST(PrintReceiptTotals, a_reprint_says_it_is_a_copy_and_the_first_print_does_not)
+{
+    for (const int formNo : {1, 2}) {
+        SCOPED_TRACE(formNo);
+        ReceiptHeader header = kvr::test::DemoReceipt().header;
+        const QStringList first = TotalsOf(formNo, header).texts();
+        header.Copy = true;
+        const QStringList again = TotalsOf(formNo, header).texts();
+        const auto marked = [](const QStringList& texts) {
+            return std::any_of(texts.begin(), texts.end(),
+                               [](const QString& t) { return t.contains(QStringLiteral("สำเนา")); });
+        };
+        EXPECT_FALSE(marked(first));
+        EXPECT_TRUE(marked(again));
+        // The mark is one line more; the receipt itself is the same paper.
+        EXPECT_EQ(again.size(), first.size() + 1);
     }
 }
 

@@ -53,10 +53,12 @@ bool ringUp(data::TDM& dm, data::TDMConfig& config, ui::DialogPrompter& prompter
                                     "ORDER BY Id DESC"));
     last.open();
     data::Query goods(dm.DMdata(),
-                      QStringLiteral("SELECT P.Code FROM Product P WHERE P.ProductType = 'P' AND "
+                      // Scanned, as the demo counter takes them: the barcode of a priced unit.
+                      QStringLiteral("SELECT U.BarCode AS Code FROM Product P INNER JOIN ProductUnits U ON "
+                                     "U.Product = P.Id WHERE P.ProductType = 'P' AND "
                                      "P.Blocked = 'N' AND P.UseSerial = 'N' AND P.LotControl = 'N' AND "
-                                     "EXISTS (SELECT 1 FROM ProductPrice R WHERE R.Product = P.Id) "
-                                     "ORDER BY P.Id"));
+                                     "U.BarCode <> '' AND EXISTS (SELECT 1 FROM ProductPrice R WHERE "
+                                     "R.ProductUnits = U.Id AND R.Price > 0) ORDER BY P.Id"));
     goods.open();
     products::TDmProduct product(dm);
     pos::TFrPos screen(prompter, dm, product, pos::PosMode::Goods, true);
@@ -64,8 +66,10 @@ bool ringUp(data::TDM& dm, data::TDMConfig& config, ui::DialogPrompter& prompter
                            last.field(QStringLiteral("PosDate")).asDateTime().date().startOfDay());
     screen.setShiftDialog([] { return true; });
     pos::TFrPosView view(screen);
-    view.resize(900, 620);
     view.show();
+    // A first run fills the screen; the pictures keep one size.
+    view.setWindowState(Qt::WindowNoState);
+    view.resize(900, 620);
     for (int i = 0; i < 5; ++i)
         QCoreApplication::processEvents();
     // Enter on the empty number starts a new bill where the number is not drawn at once.
@@ -73,13 +77,19 @@ bool ringUp(data::TDM& dm, data::TDMConfig& config, ui::DialogPrompter& prompter
         screen.PosNoExit();
     screen.FaGetCustomer1CustomerExit(firstText(dm, QStringLiteral("SELECT Code FROM Customer ORDER BY Id")));
     for (int n = 0; n < 3 && n < goods.recordCount(); ++n) {
-        if (n > 0)
+        // With barcodes on, each product opens the next line itself.
+        if (screen.QDt().field(QStringLiteral("Product")).asInteger() > 0)
             screen.QDt().append();
+        const int row = screen.QDt().recNo();
         screen.lineEntry().assignProduct(goods.fieldAt(n * 7 % goods.recordCount(), QStringLiteral("Code")).asString(),
                                          0);
         if (n == 1) {
+            const int next = screen.QDt().recNo();
+            screen.QDt().setRecNo(row);
+            screen.QDt().edit();
             screen.QDt().setValue(QStringLiteral("Quantity"), 2.0);
             screen.QuantityExit();
+            screen.QDt().setRecNo(next);
         }
     }
     screen.QDt().post();
@@ -95,6 +105,14 @@ bool ringUp(data::TDM& dm, data::TDMConfig& config, ui::DialogPrompter& prompter
     screen.companyBankFrame().typeCode(firstText(dm, QStringLiteral("SELECT BankCode FROM CompanyBank ORDER BY Id")));
     screen.ReceiptChange();
     ok = test::saveShot(view, folder, QStringLiteral("sale-receipt-change.png")) && ok;
+    // The same at the counter screens of shops: a small one and a wide one.
+    for (const QSize size : {QSize(1024, 768), QSize(1920, 1080)}) {
+        view.resize(size);
+        ok = test::saveShot(view, folder,
+                            QStringLiteral("sale-receipt-change-%1x%2.png").arg(size.width()).arg(size.height())) &&
+            ok;
+    }
+    view.resize(900, 620);
 
     // The discount page: a member's rate and a coupon in baht.
     screen.QHd().edit();
@@ -165,8 +183,9 @@ int main(int argc, char** argv)
                                    last.field(QStringLiteral("PosDate")).asDateTime().date().startOfDay());
             screen.setShiftDialog([] { return true; });
             pos::TFrPosView view(screen);
-            view.resize(900, 620);
             view.show();
+            view.setWindowState(Qt::WindowNoState);
+            view.resize(900, 620);
             screen.headerTexts().posNo = last.field(QStringLiteral("PosNo")).asString().trimmed();
             screen.PosNoExit();
             if (shot.page == pos::PosPage::Receipt)

@@ -191,7 +191,8 @@ void writeConfigRow(data::Connection& company, int runYear)
         {QStringLiteral("SearchProductNo"), 1},
         {QStringLiteral("SearchProductMethod"), 1},
         {QStringLiteral("ShowLastSearch"), QStringLiteral("N")},
-        {QStringLiteral("PosUseBarCode"), QStringLiteral("N")},
+        // Scanning works out of the box; a product code is typed through F5 (the barcode search).
+        {QStringLiteral("PosUseBarCode"), QStringLiteral("Y")},
         {QStringLiteral("ShowBackOrder"), QStringLiteral("N")},
         {QStringLiteral("SearchWHShowStock"), QStringLiteral("Y")},
         {QStringLiteral("SearchLotShowStock"), QStringLiteral("Y")},

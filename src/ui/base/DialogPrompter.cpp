@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace kvr::ui {
 
@@ -28,11 +29,16 @@ void message(QMessageBox::Icon icon, const QString& text)
 
 } // namespace
 
-std::unique_ptr<QMessageBox> DialogPrompter::makeConfirmBox(const QString& text, ConfirmColour colour, QWidget* parent)
+std::unique_ptr<QMessageBox> DialogPrompter::makeConfirmBox(const QString& text, ConfirmColour colour, QWidget* parent,
+                                                            bool defaultNo, bool thai)
 {
     auto box = std::make_unique<QMessageBox>(QMessageBox::Question, boxTitle(), text,
                                              QMessageBox::Yes | QMessageBox::No, parent);
-    box->setDefaultButton(QMessageBox::Yes);
+    box->setDefaultButton(defaultNo ? QMessageBox::No : QMessageBox::Yes);
+    if (thai) {
+        box->button(QMessageBox::Yes)->setText(QStringLiteral("ใช่"));
+        box->button(QMessageBox::No)->setText(QStringLiteral("ไม่ใช่"));
+    }
     box->setEscapeButton(QMessageBox::No);
     box->setFont(formFont());
     if (colour != ConfirmColour::Plain) {
@@ -62,7 +68,17 @@ void DialogPrompter::error(const QString& text)
 
 bool DialogPrompter::confirm(const QString& text, ConfirmColour colour)
 {
-    const auto box = makeConfirmBox(text, colour, nullptr);
+    return ask(text, colour, false);
+}
+
+bool DialogPrompter::confirmLosingWork(const QString& text, ConfirmColour colour)
+{
+    return ask(text, colour, true);
+}
+
+bool DialogPrompter::ask(const QString& text, ConfirmColour colour, bool defaultNo)
+{
+    const auto box = makeConfirmBox(text, colour, nullptr, defaultNo, m_thai);
     box->exec();
     return box->clickedButton() == box->button(QMessageBox::Yes);
 }

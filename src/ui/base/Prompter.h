@@ -24,6 +24,9 @@ public:
     virtual void error(const QString& text) = 0;
     // True for Yes; No and closing the box are both "no".
     virtual bool confirm(const QString& text, ConfirmColour colour) = 0;
+    // A question whose Yes loses work (leaving, a bill thrown away, a record deleted): No is the
+    // default button, so that a stray Enter, or a scanner's, never answers it.
+    virtual bool confirmLosingWork(const QString& text, ConfirmColour colour) { return confirm(text, colour); }
     // The entered text, or nothing when the user cancelled.
     virtual std::optional<QString> input(const QString& title, const QString& label, const QString& value) = 0;
     // The red error dialog of the application's exception handler; returns when it has closed.

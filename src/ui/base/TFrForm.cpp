@@ -138,7 +138,7 @@ bool TFrForm::FormClose()
 {
     const QString question =
         m_session.ThaiLanguage ? QStringLiteral("ออกจากโปรแกรม ?") : QStringLiteral("Exit Program ?");
-    return m_prompter.confirm(question, ConfirmColour::Green);
+    return m_prompter.confirmLosingWork(question, ConfirmColour::Green);
 }
 
 } // namespace kvr::ui

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -86,7 +87,14 @@ TFrFormView::TFrFormView(TFrForm& form, QWidget* content, QWidget* parent)
             [this](int panel) { statusPanel(panel)->setText(m_form.statusText(panel)); });
     connect(&m_form, &TFrForm::chgCodeVisibleChanged, this,
             [this] { m_chgCode->setVisible(m_form.isChgCodeVisible()); });
-    connect(&m_form, &TFrForm::closeRequested, this, &QWidget::close);
+    connect(&m_form, &TFrForm::closeRequested, this, [this] {
+        // A window closed while it is being shown would be mapped again as the show goes on,
+        // unseen yet open, and the program would never end: it closes once shown.
+        if (m_showing)
+            QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+        else
+            close();
+    });
     connect(&m_form, &TFrForm::applicationTitleRequested, this,
             [](const QString& title) { QGuiApplication::setApplicationDisplayName(title); });
     setWindowTitle(m_form.caption());
@@ -219,6 +227,7 @@ void TFrFormView::showEvent(QShowEvent* event)
             move(frame.topLeft());
         }
     }
+    const QScopedValueRollback<bool> showing(m_showing, true);
     m_form.FormShow();
 }
 

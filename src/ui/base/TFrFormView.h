@@ -61,6 +61,7 @@ private:
     QLineEdit* m_chgCode;
     TFormHints* m_formHints;
     bool m_centred = false;
+    bool m_showing = false; // inside the form's show handling
 };
 
 } // namespace kvr::ui

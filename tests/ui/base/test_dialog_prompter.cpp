@@ -30,6 +30,33 @@ void whenModal(std::function<void(QWidget*)> act)
     kvr::test::whenModalOpens(std::move(act));
 }
 
+TEST(DialogPrompter, a_question_that_loses_work_defaults_to_no_and_speaks_thai)
+{
+    struct Case
+    {
+        bool losesWork;
+        bool thai;
+        QMessageBox::StandardButton preset;
+        const char* yes;
+    };
+    for (const Case& c : {Case{false, false, QMessageBox::Yes, ""}, Case{true, false, QMessageBox::No, ""},
+                          Case{true, true, QMessageBox::No, "ใช่"}}) {
+        SCOPED_TRACE(c.losesWork * 2 + c.thai);
+        const auto box = DialogPrompter::makeConfirmBox(QStringLiteral("ออกจากโปรแกรม ?"), ConfirmColour::Green,
+                                                        nullptr, c.losesWork, c.thai);
+        EXPECT_EQ(box->defaultButton(), box->button(c.preset));
+        if (c.thai) {
+            EXPECT_EQ(box->button(QMessageBox::Yes)->text(), QString::fromUtf8(c.yes));
+            EXPECT_EQ(box->button(QMessageBox::No)->text(), QStringLiteral("ไม่ใช่"));
+        }
+        // Enter answers the default: No keeps the work.
+        box->show();
+        ASSERT_TRUE(kvr::test::waitForActiveWindow(box.get()));
+        QTest::keyClick(box.get(), Qt::Key_Return);
+        EXPECT_EQ(box->clickedButton(), box->button(c.preset));
+    }
+}
+
 TEST(DialogPrompter, yes_no_boxes_are_white_on_their_colour)
 {
     struct Case

@@ -1,0 +1,179 @@
+#include "CounterFixture.h"
+
+#include "app/SaleScreen.h"
+#include "data/Query.h"
+#include "support/WindowWait.h"
+#include "ui/base/DataGrid.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTest>
+
+namespace kvr::test {
+
+namespace {
+
+// A shift number no demo shift has: the cashier opens a new shift today.
+constexpr const char* kShiftNo = "77";
+
+} // namespace
+
+void CounterFixture::SetUp()
+{
+    BackendTest::SetUp();
+    if (IsSkipped())
+        return;
+    QProcess demo;
+    demo.setWorkingDirectory(server->workingDirectory());
+    demo.start(qEnvironmentVariable("KVR_BINARY_DIR") + QStringLiteral("/src/app/demo/kvrpos-demo"),
+               {QStringLiteral("--server"), server->serverName()});
+    ASSERT_TRUE(demo.waitForFinished(300000));
+    ASSERT_EQ(demo.exitCode(), 0) << demo.readAllStandardError().toStdString();
+    {
+        // Receipts go to a file, as a shop maps its printer; the demo's ports stay untouched.
+        QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[ReceiptPrinter]\nDevice=" + receiptPath().toUtf8() + "\n");
+    }
+    config = std::make_unique<data::TDMConfig>(server->workingDirectory());
+    config->CheckRight(101, 1);
+    config->GetCompanyConfig(QStringLiteral("DEMO"));
+    dm = std::make_unique<data::TDM>(*config, server->workingDirectory());
+    dm->setCompanyCode(QStringLiteral("DEMO"));
+    dm->setMessageHandler([this](const QString& text) { prompter.information(text); });
+    exec(QStringLiteral("UPDATE PosMachineNo SET CashDrawer = ''"));
+    product = std::make_unique<products::TDmProduct>(*dm);
+    service = std::make_unique<products::TDmService>(*dm);
+}
+
+void CounterFixture::TearDown()
+{
+    // A test on the real boxes closes its window itself.
+    if (view && view->isVisible() && !m_realBoxes) {
+        prompter.answerConfirm(true);
+        view->close();
+    }
+    view.reset();
+    shift.reset();
+    service.reset();
+    product.reset();
+    dm.reset();
+    config.reset();
+    BackendTest::TearDown();
+}
+
+QString CounterFixture::receiptPath() const
+{
+    return QDir(server->workingDirectory()).filePath(QStringLiteral("receipts.prn"));
+}
+
+void CounterFixture::openSaleScreen(ui::Prompter* asker)
+{
+    m_realBoxes = asker != nullptr;
+    app::DataModules modules{*dm, *config, *product, *service, asker ? *asker : prompter};
+    const std::vector<QWidget*> windows = app::OpenSaleScreen(modules, {pos::PosMode::Goods, true});
+    view.reset(qobject_cast<pos::TFrPosView*>(windows.at(0)));
+    shift.reset(qobject_cast<admin::TFrPosShiftNoView*>(windows.at(1)));
+    ASSERT_TRUE(view && shift);
+    bool shiftDriven = false;
+    whenModalOpens([&](QWidget* dialog) {
+        ASSERT_EQ(dialog, shift.get());
+        shift->machineEdit()->setFocus();
+        ASSERT_TRUE(waitForFocusIn(shift->machineEdit()));
+        typeText(QStringLiteral("pos01"));
+        pressKey(Qt::Key_Return);
+        shift->shiftNoEdit()->setFocus();
+        ASSERT_TRUE(waitForFocusIn(shift->shiftNoEdit()));
+        typeText(QString::fromLatin1(kShiftNo));
+        pressKey(Qt::Key_Return);
+        ASSERT_TRUE(waitUntil([&] { return shift->grid()->isEnabled(); }));
+        shiftDriven = true;
+        pressKey(Qt::Key_F10);
+    });
+    view->show();
+    ASSERT_TRUE(waitUntil([&] { return shiftDriven && !shift->isVisible(); }));
+    ASSERT_TRUE(view->isVisible()) << "the shift was not taken";
+    ASSERT_TRUE(waitForActiveWindow(view.get()));
+}
+
+void CounterFixture::startBill()
+{
+    QLineEdit* number = view->headerEdit(pos::PosFocus::PosNo);
+    ASSERT_TRUE(waitForFocusIn(number)) << "a new bill starts at its number";
+    pressKey(Qt::Key_Return);
+    QLineEdit* customer = view->headerEdit(pos::PosFocus::Customer);
+    ASSERT_TRUE(waitForFocusIn(customer));
+    ASSERT_TRUE(pos().bill().hasHeaderRow());
+    typeText(QStringLiteral("cash"));
+    pressKey(Qt::Key_Return);
+    ASSERT_TRUE(waitUntil([&] { return pos().bill().headerId(QStringLiteral("Customer")) > 0; }));
+    QTest::mouseClick(view->grid()->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+    ASSERT_TRUE(waitForFocusIn(view->grid()));
+    const ui::DatasetTableModel& model = view->grid()->gridModel();
+    ASSERT_TRUE(waitUntil(
+        [&] { return view->grid()->currentIndex().column() == model.columnOf(QStringLiteral("ProductCode")); }));
+}
+
+bool CounterFixture::scan(const QString& code, int lines)
+{
+    typeText(code);
+    pressKey(Qt::Key_Return);
+    const ui::DatasetTableModel& model = view->grid()->gridModel();
+    return waitUntil([&] {
+        const QModelIndex at = view->grid()->currentIndex();
+        return pos().QDt().recordCount() == lines && at.row() == lines - 1 &&
+            at.column() == model.columnOf(QStringLiteral("ProductCode")) && !pos().cellFlow().hasWaitingChecks();
+    });
+}
+
+QStringList CounterFixture::scannableBarcodes(int count)
+{
+    data::Query q(dm->DMdata(),
+                  QStringLiteral("SELECT U.BarCode, U.Product FROM ProductUnits U INNER JOIN Product P ON "
+                                 "P.Id = U.Product WHERE U.BarCode IS NOT NULL AND U.BarCode <> '' AND "
+                                 "P.Blocked = 'N' AND P.ProductType = 'P' AND P.UseSerial = 'N' AND "
+                                 "P.LotControl = 'N' AND P.Negative <> 'N' AND EXISTS (SELECT 1 FROM ProductPrice R "
+                                 "WHERE R.ProductUnits = U.Id AND R.Price > 0) ORDER BY U.Id"));
+    q.open();
+    QStringList codes;
+    QList<int> products;
+    for (q.first(); !q.eof() && codes.size() < count; q.next()) {
+        const int id = q.field(QStringLiteral("Product")).asInteger();
+        if (products.contains(id))
+            continue;
+        products << id;
+        codes << q.field(QStringLiteral("BarCode")).asString().trimmed();
+    }
+    EXPECT_EQ(codes.size(), count) << "the demo shop has too few scannable goods";
+    return codes;
+}
+
+QVariant CounterFixture::scalar(const QString& sql)
+{
+    data::Query q(dm->DMdata(), sql);
+    q.open();
+    return q.eof() ? QVariant() : q.field(q.fieldNames().value(0)).value();
+}
+
+void CounterFixture::exec(const QString& sql)
+{
+    data::Query(dm->DMdata(), sql).execSql();
+}
+
+QWidget* CounterFixture::focused()
+{
+    return focusedWidget();
+}
+
+int CounterFixture::savedBills()
+{
+    return scalar(QStringLiteral("SELECT COUNT(*) FROM PosHd H INNER JOIN PosShiftNo S ON S.Id = H.PosShiftNo "
+                                 "WHERE S.ShiftNo = %1")
+                      .arg(QString::fromLatin1(kShiftNo)))
+        .toInt();
+}
+
+} // namespace kvr::test

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "admin/TFrPosShiftNoView.h"
+#include "data/TDM.h"
+#include "data/TDMConfig.h"
+#include "pos/TFrPosView.h"
+#include "products/TDmProduct.h"
+#include "products/TDmService.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestServer.h"
+
+#include <QStringList>
+#include <memory>
+
+namespace kvr::test {
+
+// The demo shop as kvrpos-demo creates it, on both backends, and the sale screen of program 1
+// opened on it as the start-up opens it: the shift dialog first, taken by keys (machine POS01,
+// a new shift of today). Receipts go to a file of the working folder, the drawers are off.
+class CounterFixture : public BackendTest
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Opens the sale screen with its questions put through `asker` (the scripted prompter
+    // unless a test wants the real boxes) and takes the shift; the window is active after.
+    void openSaleScreen(ui::Prompter* asker = nullptr);
+    // Enter in the empty bill number, the walk-in customer typed, then the cursor in the first
+    // line's product code, as the cashier gets there: a bill ready for its scans.
+    void startBill();
+    // Types a code and the scanner's Enter where the focus is; waits until the line count is
+    // `lines` with the cursor in the product code of the last line.
+    bool scan(const QString& code, int lines);
+    // Barcodes of different goods that sell at a price, need no lot or serial and may go below
+    // zero stock (so no stock message interrupts the scans).
+    QStringList scannableBarcodes(int count);
+
+    QVariant scalar(const QString& sql);
+    void exec(const QString& sql);
+    QWidget* focused();
+    // Bills saved in the shift this test opened.
+    int savedBills();
+
+    pos::TFrPos& pos() { return view->pos(); }
+    QString receiptPath() const;
+
+    ScriptedPrompter prompter;
+    std::unique_ptr<data::TDMConfig> config;
+    std::unique_ptr<data::TDM> dm;
+    std::unique_ptr<products::TDmProduct> product;
+    std::unique_ptr<products::TDmService> service;
+    std::unique_ptr<pos::TFrPosView> view;
+    std::unique_ptr<admin::TFrPosShiftNoView> shift;
+
+private:
+    bool m_realBoxes = false;
+};
+
+} // namespace kvr::test

@@ -1,0 +1,396 @@
+// The sale screen at a counter of the demo shop, driven through its windows by keys and the
+// scanner's Enter: what the cashier sees is right at once, a bill is never lost by one key, scans
+// are never lost, and no figure the bill cannot hold gets onto it.
+#include "CounterFixture.h"
+
+#include "app/SaleScreen.h"
+#include "data/Query.h"
+#include "pos/LineLimits.h"
+#include "search/LookupFrameView.h"
+#include "search/SearchDialogView.h"
+#include "support/WindowWait.h"
+#include "ui/base/DataGrid.h"
+#include "ui/base/LookupEdit.h"
+#include "util/QStringPrinter.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QTest>
+#include <QWindow>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace kvr::test {
+namespace {
+
+using pos::PosFocus;
+
+class Counter : public CounterFixture
+{
+protected:
+    QLineEdit* cash() const { return view->findChild<QLineEdit*>(QStringLiteral("cashLineEdit")); }
+    QLineEdit* change() const { return view->findChild<QLineEdit*>(QStringLiteral("changeLineEdit")); }
+    double total() { return pos().bill().headerValue(QStringLiteral("Total")); }
+    static QString money(double value) { return QLocale::c().toString(value, 'f', 2); }
+
+    // The line totals add up to the bill's total, which the large display shows: nothing stale.
+    void expectTotalsCurrent(const char* after)
+    {
+        SCOPED_TRACE(after);
+        const data::CachedDataset& lines = pos().QDt();
+        double sum = 0;
+        for (int row = 0; row < lines.recordCount(); ++row) {
+            if (lines.fieldAt(row, QStringLiteral("Product")).asInteger() <= 0)
+                continue;
+            const double line = lines.fieldAt(row, QStringLiteral("Total")).asFloat();
+            EXPECT_GT(line, 0) << "line " << row + 1 << " has no total";
+            sum += line;
+        }
+        EXPECT_NEAR(total(), sum, 0.005);
+        EXPECT_EQ(view->totalLabel()->text().trimmed(), pos::PosTotals::totalText(total()).trimmed());
+    }
+
+    // The cell of the current line in that column, clicked as the cashier would.
+    void clickCell(int row, const char* field)
+    {
+        ui::DataGrid& grid = *view->grid();
+        const QModelIndex at = grid.gridModel().index(row, grid.gridModel().columnOf(QString::fromLatin1(field)));
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(at).center());
+        ASSERT_TRUE(waitUntil([&] { return grid.currentIndex() == at && !pos().cellFlow().hasWaitingChecks(); }));
+    }
+
+    // Types into the current cell and leaves it with Enter; the cell's check has run after.
+    void typeIntoCell(const QString& text)
+    {
+        typeText(text);
+        pressKey(Qt::Key_Return);
+        ASSERT_TRUE(waitUntil([&] { return !pos().cellFlow().hasWaitingChecks(); }));
+    }
+
+    // F5 in the product code: the barcode search, a code typed into its first criterion, Enter
+    // to search and Enter to choose.
+    void pickByF5(const QString& barcode)
+    {
+        bool picked = false;
+        whenModalOpens([&](QWidget* opened) {
+            auto* dialog = qobject_cast<search::SearchDialogView*>(opened);
+            ASSERT_NE(dialog, nullptr);
+            typeText(barcode);
+            pressKey(Qt::Key_Return);
+            ASSERT_TRUE(waitUntil([&] { return dialog->grid()->hasFocus(); })) << "nothing found";
+            picked = true;
+            pressKey(Qt::Key_Return);
+        });
+        pressKey(Qt::Key_F5);
+        ASSERT_TRUE(waitUntil([&] { return picked && !QApplication::activeModalWidget(); }));
+        ASSERT_TRUE(waitForActiveWindow(view.get()));
+    }
+
+    // F9 to the receipt page, `paid` typed over the proposed cash and Enter.
+    void pay(double paid)
+    {
+        pressKey(Qt::Key_F9);
+        ASSERT_TRUE(waitForFocusIn(cash()));
+        ASSERT_TRUE(waitUntil([&] { return cash()->selectedText() == cash()->text(); }));
+        typeText(money(paid));
+        pressKey(Qt::Key_Return);
+    }
+};
+
+TEST_P(Counter, ChangeIsRightAtOnceAfterEveryWayALineChanges)
+{
+    openSaleScreen();
+    startBill();
+    const QStringList codes = scannableBarcodes(3);
+    ASSERT_TRUE(scan(codes[0], 2));
+    ASSERT_TRUE(scan(codes[1], 3));
+    expectTotalsCurrent("two scans");
+    // The third product picked by F5 from the barcode search: the line and the bill at once.
+    pickByF5(codes[2]);
+    ASSERT_TRUE(waitUntil([&] { return pos().QDt().recordCount() == 4; }));
+    expectTotalsCurrent("a product picked by F5");
+    // The receipt page proposes the new total as cash: no change.
+    pressKey(Qt::Key_F9);
+    ASSERT_TRUE(waitForFocusIn(cash()));
+    EXPECT_EQ(cash()->text(), money(total()));
+    EXPECT_EQ(change()->text(), QStringLiteral("0.00"));
+
+    // A quantity typed over: the line, the bill and the change follow.
+    pressKey(Qt::Key_F7);
+    clickCell(0, "Quantity");
+    typeIntoCell(QStringLiteral("3"));
+    expectTotalsCurrent("a quantity typed");
+    // A line deleted.
+    QTest::mouseClick(view->deleteLineButton(), Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return pos().QDt().recordCount() == 3; }));
+    expectTotalsCurrent("a line deleted");
+    pay(total() + 100);
+    EXPECT_EQ(change()->text(), QStringLiteral("100.00"));
+}
+
+TEST_P(Counter, EnterInTheEmptyBillNumberStartsEachBill)
+{
+    openSaleScreen();
+    for (int bill = 0; bill < 2; ++bill) {
+        SCOPED_TRACE(bill);
+        // Nothing typed in the number: Enter alone opens the bill and goes on to its customer.
+        startBill();
+        ASSERT_TRUE(pos().isNewBill());
+        ASSERT_TRUE(scan(scannableBarcodes(1).at(0), 2));
+        pay(total());
+        prompter.answerConfirm(true);
+        pressKey(Qt::Key_F10);
+        ASSERT_TRUE(waitUntil([&] { return savedBills() == bill + 1; }));
+    }
+}
+
+TEST_P(Counter, F3OnABillWithLinesAsksAndNoKeepsTheBill)
+{
+    openSaleScreen();
+    startBill();
+    ASSERT_TRUE(scan(scannableBarcodes(1).at(0), 2));
+    prompter.answerConfirm(false);
+    pressKey(Qt::Key_F3);
+    ASSERT_TRUE(waitUntil([&] { return prompter.pending() == 0; }));
+    EXPECT_TRUE(prompter.asked().back().text.contains(QStringLiteral("ต้องการเริ่มบิลใหม่")));
+    EXPECT_EQ(pos().QDt().recordCount(), 2) << "the bill was thrown away";
+    expectTotalsCurrent("F3 refused");
+    prompter.answerConfirm(true);
+    pressKey(Qt::Key_F3);
+    ASSERT_TRUE(waitUntil([&] { return !pos().bill().hasHeaderRow(); }));
+    EXPECT_EQ(view->totalLabel()->text().trimmed(), QStringLiteral("0.00"));
+}
+
+TEST_P(Counter, UnknownBarcodeIsToldWithoutABoxAndTheNextScanLandsOnALine)
+{
+    openSaleScreen();
+    startBill();
+    const QStringList codes = scannableBarcodes(2);
+    ASSERT_TRUE(scan(codes[0], 2));
+    const size_t asked = prompter.asked().size();
+    // The unknown code leaves its line empty and the cursor in its code cell.
+    ASSERT_TRUE(scan(QStringLiteral("9999999999994"), 2));
+    EXPECT_EQ(prompter.asked().size(), asked) << "a box would take the scanner's next Enter";
+    EXPECT_EQ(pos().QDt().fieldAt(1, QStringLiteral("Product")).asInteger(), 0);
+    ASSERT_TRUE(scan(codes[1], 3)) << "the scan after an unknown code was lost";
+    EXPECT_GT(pos().QDt().fieldAt(1, QStringLiteral("Product")).asInteger(), 0);
+}
+
+TEST_P(Counter, QuantityCellTakesOnlyNumbersTheBillCanHold)
+{
+    {
+        QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
+        ASSERT_TRUE(ini.open(QIODevice::Append));
+        ini.write("[Sale]\nMaxQuantity=500\n");
+    }
+    openSaleScreen();
+    startBill();
+    const QString barcode = scannableBarcodes(1).at(0);
+    ASSERT_TRUE(scan(barcode, 2));
+    const double price = pos().QDt().fieldAt(0, QStringLiteral("Price")).asFloat();
+    struct Case
+    {
+        const char* typed;
+        const char* told; // the start of the message
+    };
+    const Case refused[] = {
+        {"abc", "จำนวนต้องเป็นตัวเลข"},   {"nan", "จำนวนต้องเป็นตัวเลข"},
+        {"1e300", "จำนวนต้องเป็นตัวเลข"}, {"0", "จำนวนต้องมากกว่า 0"},
+        {"-1", "จำนวนต้องมากกว่า 0"},    {"501", "จำนวนเกินกว่าที่ขายได้ในหนึ่งรายการ\rสูงสุดไม่เกิน 500"},
+    };
+    for (const Case& c : refused) {
+        SCOPED_TRACE(c.typed);
+        clickCell(0, "Quantity");
+        prompter.expectInformation();
+        typeIntoCell(QString::fromLatin1(c.typed));
+        ASSERT_TRUE(waitUntil([&] { return prompter.pending() == 0; }));
+        EXPECT_TRUE(prompter.asked().back().text.startsWith(QString::fromUtf8(c.told)))
+            << prompter.asked().back().text.toStdString();
+        EXPECT_DOUBLE_EQ(pos().QDt().fieldAt(0, QStringLiteral("Quantity")).asFloat(), 1) << "set back";
+        expectTotalsCurrent(c.typed);
+    }
+    // A barcode scanned into the quantity cell by mistake: refused the same way.
+    clickCell(0, "Quantity");
+    prompter.expectInformation();
+    typeIntoCell(barcode);
+    EXPECT_DOUBLE_EQ(pos().QDt().fieldAt(0, QStringLiteral("Quantity")).asFloat(), 1);
+    // A plain quantity is taken.
+    clickCell(0, "Quantity");
+    typeIntoCell(QStringLiteral("2.5"));
+    EXPECT_DOUBLE_EQ(pos().QDt().fieldAt(0, QStringLiteral("Quantity")).asFloat(), 2.5);
+    EXPECT_GT(total(), 2 * price - 0.005);
+    expectTotalsCurrent("2.5");
+}
+
+TEST_P(Counter, AFigureTheBillCannotStoreIsRefusedOnScreen)
+{
+    // A shop that sells in tonnes at any price: only the amount columns bound the bill.
+    {
+        QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
+        ASSERT_TRUE(ini.open(QIODevice::Append));
+        ini.write("[Sale]\nMaxQuantity=1000000000000000000000\nMaxPrice=1000000000000000000000\n");
+    }
+    openSaleScreen();
+    startBill();
+    ASSERT_TRUE(scan(scannableBarcodes(1).at(0), 2));
+    clickCell(0, "Quantity");
+    prompter.expectInformation();
+    typeIntoCell(QStringLiteral("999999999999999999"));
+    ASSERT_TRUE(waitUntil([&] { return prompter.pending() == 0; }));
+    EXPECT_TRUE(prompter.asked().back().text.startsWith(QStringLiteral("ยอดเงินของรายการเกินกว่าที่บิลจัดเก็บได้")))
+        << prompter.asked().back().text.toStdString();
+    EXPECT_TRUE(pos::LineLimits::storable(total()));
+    EXPECT_DOUBLE_EQ(pos().QDt().fieldAt(0, QStringLiteral("Quantity")).asFloat(), 1);
+}
+
+TEST_P(Counter, TotalCashAndChangeAreWhollyVisibleOnA800By600Screen)
+{
+    openSaleScreen();
+    view->resize(800, 600);
+    ASSERT_TRUE(waitUntil([&] { return view->size() == QSize(800, 600); }));
+    startBill();
+    ASSERT_TRUE(scan(scannableBarcodes(1).at(0), 2));
+    pay(total() + 1000);
+    for (QWidget* figure : std::initializer_list<QWidget*>{view->totalLabel(), cash(), change()}) {
+        SCOPED_TRACE(figure->objectName().toStdString());
+        EXPECT_EQ(figure->visibleRegion().boundingRect().size(), figure->size()) << "cut off";
+        EXPECT_GE(figure->height(), figure->sizeHint().height()) << "squeezed";
+    }
+    EXPECT_EQ(change()->text(), QStringLiteral("1,000.00"));
+}
+
+TEST_P(Counter, FirstRunFillsTheScreen)
+{
+    openSaleScreen();
+    EXPECT_TRUE(view->isMaximized());
+}
+
+TEST_P(Counter, EscapeInTheShiftDialogEndsTheProgram)
+{
+    app::DataModules modules{*dm, *config, *product, *service, prompter};
+    const std::vector<QWidget*> windows = app::OpenSaleScreen(modules, {pos::PosMode::Goods, true});
+    view.reset(qobject_cast<pos::TFrPosView*>(windows.at(0)));
+    shift.reset(qobject_cast<admin::TFrPosShiftNoView*>(windows.at(1)));
+    whenModalOpens([&](QWidget*) { pressKey(Qt::Key_Escape); });
+    view->show();
+    ASSERT_TRUE(waitUntil([&] { return !view->isVisible() && !shift->isVisible(); }));
+    // The program ends when its last window closes: none may stay mapped behind a hidden widget.
+    const auto openWindows = [] {
+        const QWindowList windows = QGuiApplication::topLevelWindows();
+        return std::count_if(windows.begin(), windows.end(), [](QWindow* w) { return w->isVisible(); });
+    };
+    EXPECT_TRUE(waitUntil([&] { return openWindows() == 0; })) << "the program would keep running unseen";
+}
+
+TEST_P(Counter, AfterF10TheCashierSeesTheNumberAndTheNextBillIsClean)
+{
+    openSaleScreen();
+    startBill();
+    // F10 with the bill not paid says what is still owed.
+    ASSERT_TRUE(scan(scannableBarcodes(1).at(0), 2));
+    pressKey(Qt::Key_F9);
+    ASSERT_TRUE(waitForFocusIn(cash()));
+    ASSERT_TRUE(waitUntil([&] { return cash()->selectedText() == cash()->text(); }));
+    typeText(QStringLiteral("1"));
+    pressKey(Qt::Key_F10);
+    EXPECT_EQ(pos().statusText(1), QStringLiteral("ยังค้างชำระอีก %1 บาท").arg(money(total() - 1)));
+    pay(total());
+    prompter.answerConfirm(true);
+    pressKey(Qt::Key_F10);
+    ASSERT_TRUE(waitUntil([&] { return savedBills() == 1; }));
+    const QString number = scalar(QStringLiteral("SELECT PosNo FROM PosHd ORDER BY Id DESC")).toString().trimmed();
+    EXPECT_EQ(pos().statusText(1), QStringLiteral("จัดเก็บบิลเลขที่ %1 แล้ว").arg(number));
+    // The waiting bill shows nothing of the last one.
+    EXPECT_TRUE(view->customerFrame()->codeEdit()->text().isEmpty());
+    EXPECT_EQ(view->totalLabel()->text().trimmed(), QStringLiteral("0.00"));
+    // Payments not used are stored as 0.
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM PosHd WHERE PosNo LIKE '%%1' AND CardAmount = 0 "
+                                    "AND BankAmount = 0 AND Coupon = 0")
+                         .arg(number))
+                  .toInt(),
+              1);
+}
+
+// A cashier's session: five scans with an unknown code among them, a line deleted, a product by
+// F5, a quantity typed, the exact amount paid and saved; an exit refused; the next bill started
+// with Enter, paid over and saved with the machine's defaults.
+TEST_P(Counter, ACashiersSessionLosesNoScanNoBillAndNoMoney)
+{
+    openSaleScreen();
+    startBill();
+    const QStringList codes = scannableBarcodes(6);
+    int lines = 1;
+    for (int i = 0; i < 5; ++i) {
+        ASSERT_TRUE(scan(codes[i], ++lines)) << i;
+        if (i == 2) {
+            ASSERT_TRUE(scan(QStringLiteral("0000000000017"), lines)) << "unknown";
+        }
+    }
+    clickCell(1, "ProductCode");
+    QTest::mouseClick(view->deleteLineButton(), Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return pos().QDt().recordCount() == --lines; }));
+    clickCell(lines - 1, "ProductCode");
+    pickByF5(codes[5]);
+    ASSERT_TRUE(waitUntil([&] { return pos().QDt().recordCount() == lines + 1; }));
+    ++lines;
+    expectTotalsCurrent("F5");
+    clickCell(0, "Quantity");
+    typeIntoCell(QStringLiteral("2"));
+    expectTotalsCurrent("quantity");
+    const double first = total();
+    pay(first);
+    EXPECT_EQ(change()->text(), QStringLiteral("0.00"));
+    prompter.answerConfirm(true);
+    pressKey(Qt::Key_F10);
+    ASSERT_TRUE(waitUntil([&] { return savedBills() == 1; }));
+
+    // Escape by mistake, answered No: the screen stays and the next bill is whole.
+    ASSERT_TRUE(waitForFocusIn(view->headerEdit(PosFocus::PosNo)));
+    prompter.answerConfirm(false);
+    pressKey(Qt::Key_Escape);
+    ASSERT_TRUE(waitUntil([&] { return prompter.pending() == 0; }));
+    ASSERT_TRUE(view->isVisible());
+    startBill();
+    ASSERT_TRUE(scan(codes[0], 2));
+    const double second = total();
+    pay(second + 50);
+    EXPECT_EQ(change()->text(), QStringLiteral("50.00"));
+    prompter.answerConfirm(true);
+    pressKey(Qt::Key_F10);
+    ASSERT_TRUE(waitUntil([&] { return savedBills() == 2; }));
+
+    data::Query bills(dm->DMdata(),
+                      QStringLiteral("SELECT H.Total, H.Cash, H.Change, H.Warehouse, H.Department, H.Salesman, "
+                                     "M.WareHouse AS MachineWarehouse, M.Department AS MachineDepartment, "
+                                     "(SELECT COUNT(*) FROM PosDt D WHERE D.PosHd = H.Id) AS Lines "
+                                     "FROM PosHd H INNER JOIN PosShiftNo S ON S.Id = H.PosShiftNo "
+                                     "INNER JOIN PosMachineNo M ON M.Id = S.PosMachineNo "
+                                     "WHERE S.ShiftNo = 77 ORDER BY H.Id"));
+    bills.open();
+    ASSERT_EQ(bills.recordCount(), 2);
+    const auto at = [&bills](int row, const char* field) { return bills.fieldAt(row, QString::fromLatin1(field)); };
+    EXPECT_NEAR(at(0, "Total").asFloat(), first, 0.005);
+    EXPECT_EQ(at(0, "Lines").asInteger(), 5) << "five scans, one deleted, one by F5";
+    EXPECT_NEAR(at(0, "Change").asFloat(), 0, 0.005);
+    EXPECT_NEAR(at(1, "Total").asFloat(), second, 0.005);
+    EXPECT_NEAR(at(1, "Change").asFloat(), 50, 0.005);
+    for (int row = 0; row < 2; ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_EQ(at(row, "Warehouse").asInteger(), at(row, "MachineWarehouse").asInteger());
+        EXPECT_EQ(at(row, "Department").asInteger(), at(row, "MachineDepartment").asInteger());
+        EXPECT_GT(at(row, "Salesman").asInteger(), 0);
+    }
+}
+
+KVR_INSTANTIATE_BACKENDS(Counter);
+
+} // namespace
+} // namespace kvr::test

@@ -1,0 +1,54 @@
+// What the quantity and price cells take as a number, and the limits a workstation sets.
+#include "pos/LineLimits.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+using kvr::pos::LineLimits;
+using kvr::pos::typedNumber;
+
+TEST(TypedNumber, TakesPlainFiguresOnly)
+{
+    struct Case
+    {
+        const char* typed;
+        std::optional<double> value;
+    };
+    const Case cases[] = {
+        {"3", 3},    {" 2.5 ", 2.5}, {"1,000", 1000}, {"1,234,567.25", 1234567.25},
+        {"-1", -1},  {".5", 0.5},    {"abc", {}},     {"", {}},
+        {"-", {}},   {".", {}},      {"nan", {}},     {"inf", {}},
+        {"1e3", {}}, {"12,34", {}},  {"1.2.3", {}},   {"8850001000011", 8850001000011.0},
+        {"๑๒", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        EXPECT_EQ(typedNumber(QString::fromUtf8(c.typed)), c.value);
+    }
+}
+
+TEST(LineLimits, AmountsStopShortOfWhatTheColumnsHold)
+{
+    EXPECT_TRUE(LineLimits::storable(999999999999999.0 - 1));
+    EXPECT_FALSE(LineLimits::storable(1e15));
+    EXPECT_FALSE(LineLimits::storable(-1e15));
+    EXPECT_FALSE(LineLimits::storable(std::numeric_limits<double>::quiet_NaN()));
+    EXPECT_FALSE(LineLimits::storable(std::numeric_limits<double>::infinity()));
+}
+
+TEST(LineLimits, AWorkstationSetsItsOwnAndNonsenseKeepsTheDefaults)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("KVR.INI"));
+    EXPECT_EQ(LineLimits::fromIni(ini).maxQuantity, LineLimits().maxQuantity) << "no file";
+    QFile file(ini);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[sale]\nMaxQuantity=250\nMaxPrice=abc\n");
+    file.close();
+    const LineLimits limits = LineLimits::fromIni(ini);
+    EXPECT_EQ(limits.maxQuantity, 250);
+    EXPECT_EQ(limits.maxPrice, LineLimits().maxPrice);
+}
