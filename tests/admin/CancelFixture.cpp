@@ -22,18 +22,16 @@ QString CancelFixture::stored(const QString& digits)
 
 int CancelFixture::bill(const CancelBillSpec& spec)
 {
-    Columns columns{{"DelFlag", flag(false)},
-                    {"Posted", flag(false)},
-                    {"PosType", spec.posType},
-                    {"PosNo", stored(spec.number)},
-                    {"PosDate", QDateTime(QDate(2026, 3, 14), QTime())},
-                    {"PosShiftNo", shift},
-                    {"Salesman", salesman},
-                    {"Customer", spec.withCustomer ? QVariant(customer) : QVariant()},
-                    {"Total", spec.total},
-                    {"Printed", flag(true)}};
-    columns.insert(columns.end(), spec.extra.begin(), spec.extra.end());
-    return shop->insert(QStringLiteral("PosHd"), columns);
+    Columns extra{{"Posted", flag(false)}, {"PosShiftNo", shift}};
+    extra.insert(extra.end(), spec.extra.begin(), spec.extra.end());
+    return shop->bill({.number = stored(spec.number),
+                       .type = spec.posType,
+                       .date = QDateTime(QDate(2026, 3, 14), QTime()),
+                       .customer = spec.withCustomer ? customer : 0,
+                       .salesman = salesman,
+                       .total = spec.total,
+                       .printed = true,
+                       .extra = extra});
 }
 
 QString CancelFixture::text(int billId, const char* column)

@@ -1,19 +1,9 @@
 #pragma once
 
-#include "search/SearchRunner.h"
+#include "support/ScriptedSearchRunner.h"
 #include "support/SessionFixture.h"
 
-#include <functional>
-
 namespace kvr::test {
-
-// Runs the search dialogs through their screen classes: the script chooses, or cancels when empty.
-class ScriptedSearchRunner : public search::SearchRunner
-{
-public:
-    bool run(search::SearchScreen& search) override { return script && script(search); }
-    std::function<bool(search::SearchScreen&)> script;
-};
 
 // A saved bill as the sale screen leaves it; `extra` writes what the cancellation must refuse.
 struct CancelBillSpec

@@ -7,34 +7,6 @@ namespace kvr::test {
 
 namespace column = data::fulltax;
 
-bool ScriptedSearch::run(search::SearchScreen& search)
-{
-    captions << search.caption();
-    return script && script(search);
-}
-
-void ScriptedSearch::chooseAfter(std::vector<std::pair<QString, QString>> criteria, const QString& choose)
-{
-    script = [this, criteria = std::move(criteria), choose](search::SearchScreen& search) {
-        search.FormShow();
-        for (const auto& [name, text] : criteria)
-            search.setCriterion(name, text);
-        search.BtSearchClick();
-        data::CachedDataset& rows = search.QSearch();
-        listed.clear();
-        int found = -1;
-        for (int row = 0; row < rows.recordCount(); ++row) {
-            listed << rows.fieldAt(row, search.keyColumn()).asString();
-            if (found < 0 && !choose.isEmpty() && listed.back().trimmed() == choose)
-                found = row;
-        }
-        if (found < 0)
-            return false;
-        rows.setRecNo(found);
-        return search.BtOkClick();
-    };
-}
-
 void FullTaxFixture::buildShop(ShopBuilder& shop)
 {
     bangkok = shop.misc(QStringLiteral("CITY"), QStringLiteral("10"), QStringLiteral("กรุงเทพมหานคร"));

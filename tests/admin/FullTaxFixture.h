@@ -2,7 +2,7 @@
 
 #include "admin/TFrPosFullTran.h"
 #include "printing/docprint/DocumentPrint.h"
-#include "search/SearchRunner.h"
+#include "support/ScriptedSearchRunner.h"
 #include "support/SessionFixture.h"
 #include "util/QStringPrinter.h"
 
@@ -32,22 +32,6 @@ public:
         return true;
     }
     std::vector<PrintCall> calls;
-};
-
-// Runs the search dialogs through their screen classes as a user would: the script searches and
-// chooses; without one every dialog is cancelled.
-class ScriptedSearch : public search::SearchRunner
-{
-public:
-    bool run(search::SearchScreen& search) override;
-    // The dialog searched with the criteria given (name, text) and the row whose key column is
-    // `choose` taken; false (cancelled) when no such row was listed.
-    void chooseAfter(std::vector<std::pair<QString, QString>> criteria, const QString& choose);
-
-    std::function<bool(search::SearchScreen&)> script;
-    QStringList captions;
-    // The key column of every row the last search listed, in order.
-    QStringList listed;
 };
 
 // A receipt as the sale screen left it, with two lines.
@@ -90,7 +74,7 @@ protected:
     int waterBottle = 0;
     int riceBag = 0;
     RecordingPrint print;
-    ScriptedSearch searches;
+    ScriptedSearchRunner searches;
     std::unique_ptr<admin::TFrPosFullTran> screen;
 
     static inline const QString kHeadOfficeTaxId = QStringLiteral("0105558012349");

@@ -3,57 +3,33 @@
 // before giving its reason, so that a test can let several users send their cancel at the same
 // moment. Prints "cancelled", or "refused" with the message the user was shown.
 //   bill_canceller WORKDIR COMPANY NUMBER REASON
+#include "CounterProgram.h"
 #include "admin/TFrCancelPos.h"
-#include "data/TDM.h"
-#include "data/TDMConfig.h"
-#include "search/SearchRunner.h"
-#include "ui/base/Prompter.h"
 
 #include <QCoreApplication>
 #include <cstdio>
-#include <iostream>
-#include <string>
 
 namespace {
 
-class CancellingUser : public kvr::ui::Prompter
+// Yes to the question; the reason is given once the test says go. A refusal is kept to be printed.
+class CancellingUser : public kvr::test::UnansweredPrompter
 {
 public:
     explicit CancellingUser(QString reason)
         : m_reason(std::move(reason))
     { }
-    void information(const QString& text) override { fail(text); }
     void warning(const QString& text) override { refused = text; }
-    void error(const QString& text) override { fail(text); }
     bool confirm(const QString&, kvr::ui::ConfirmColour) override { return true; }
     std::optional<QString> input(const QString&, const QString&, const QString&) override
     {
-        std::printf("ready\n");
-        std::fflush(stdout);
-        std::string go;
-        std::getline(std::cin, go);
+        kvr::test::waitForGo();
         return m_reason;
-    }
-    kvr::ui::ErrorDialogAnswer showErrorDialog(const QString& text) override
-    {
-        return fail(text), kvr::ui::ErrorDialogAnswer::DontSend;
     }
 
     QString refused;
 
 private:
-    static void fail(const QString& text)
-    {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
-        std::exit(3);
-    }
     QString m_reason;
-};
-
-class NoSearch : public kvr::search::SearchRunner
-{
-public:
-    bool run(kvr::search::SearchScreen&) override { return false; }
 };
 
 } // namespace
@@ -67,14 +43,10 @@ int main(int argc, char** argv)
         return 2;
     }
     try {
-        kvr::data::TDMConfig config(a[1]);
-        config.CheckRight(101, 1);
-        config.GetCompanyConfig(a[2]);
-        kvr::data::TDM dm(config, a[1]);
-        dm.setCompanyCode(a[2]);
+        kvr::test::CounterSession session(a[1], a[2]);
         CancellingUser user(a[4]);
-        NoSearch search;
-        kvr::admin::TFrCancelPos screen(user, dm, search);
+        kvr::test::NoSearch search;
+        kvr::admin::TFrCancelPos screen(user, session.dm, search);
         screen.FormShow();
         screen.setNumberText(a[3]);
         screen.PosNoExit();

@@ -3,45 +3,12 @@
 // pressing OK, so that a test can let several counters press it at the same moment. Prints the
 // id of the shift it ended in.
 //   shift_opener WORKDIR COMPANY MACHINE SHIFTNO YYYY-MM-DD PIECES
+#include "CounterProgram.h"
 #include "admin/CurrentShift.h"
 #include "admin/TFrPosShiftNo.h"
-#include "data/TDM.h"
-#include "data/TDMConfig.h"
-#include "ui/base/Prompter.h"
 
 #include <QCoreApplication>
 #include <cstdio>
-#include <iostream>
-#include <string>
-
-namespace {
-
-// Every message is a failure here: the header is valid and nobody answers questions.
-class RefusingPrompter : public kvr::ui::Prompter
-{
-public:
-    void information(const QString& text) override { fail(text); }
-    void warning(const QString& text) override { fail(text); }
-    void error(const QString& text) override { fail(text); }
-    bool confirm(const QString& text, kvr::ui::ConfirmColour) override { return fail(text), false; }
-    std::optional<QString> input(const QString& title, const QString&, const QString&) override
-    {
-        return fail(title), std::nullopt;
-    }
-    kvr::ui::ErrorDialogAnswer showErrorDialog(const QString& text) override
-    {
-        return fail(text), kvr::ui::ErrorDialogAnswer::DontSend;
-    }
-
-private:
-    static void fail(const QString& text)
-    {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
-        std::exit(3);
-    }
-};
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -52,13 +19,10 @@ int main(int argc, char** argv)
         return 2;
     }
     try {
-        kvr::data::TDMConfig config(a[1]);
-        config.CheckRight(101, 1);
-        kvr::data::TDM dm(config, a[1]);
-        dm.setCompanyCode(a[2]);
-        RefusingPrompter prompter;
+        kvr::test::CounterSession session(a[1], a[2]);
+        kvr::test::UnansweredPrompter prompter;
         kvr::admin::CurrentShift current;
-        kvr::admin::TFrPosShiftNo dialog(prompter, dm, current);
+        kvr::admin::TFrPosShiftNo dialog(prompter, session.dm, current);
         dialog.FormShow();
         dialog.setShiftDate(QDate::fromString(a[5], Qt::ISODate));
         dialog.setMachineCode(a[3]);
@@ -67,10 +31,7 @@ int main(int argc, char** argv)
         dialog.DgShiftMoneyEnter();
         for (int row = 0; row < dialog.QShiftMoney().recordCount(); ++row)
             dialog.setQuantity(row, a[6].toInt());
-        std::printf("ready\n");
-        std::fflush(stdout);
-        std::string go;
-        std::getline(std::cin, go);
+        kvr::test::waitForGo();
         if (!dialog.BtOkClick())
             return 4;
         std::printf("%d\n", current.CurrentShiftId());

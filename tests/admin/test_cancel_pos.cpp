@@ -226,18 +226,9 @@ TEST_P(CancelPos, f5_lists_only_the_bills_that_can_be_cancelled)
     // A service bill of a series with longer numbers: chosen, it is taken as stored, not cut.
     const int service =
         bill({.posType = QStringLiteral("S"), .withCustomer = false, .extra = {{"PosNo", "SV26000404"}}});
-    QStringList listed;
-    runner.script = [&](kvr::search::SearchScreen& search) {
-        search.FormShow();
-        search.setCriterion(QStringLiteral("Sort"), QStringLiteral("0"));
-        search.BtSearchClick();
-        for (int row = 0; row < search.QSearch().recordCount(); ++row)
-            listed << search.QSearch().fieldAt(row, QStringLiteral("PosNo")).asString().trimmed();
-        search.QSearch().setRecNo(0);
-        return search.BtOkClick();
-    };
+    runner.setScript(runner.choosing({{QStringLiteral("Sort"), QStringLiteral("0")}}, QStringLiteral("SV26000404")));
     form->BSearchPosNoClick();
-    EXPECT_EQ(listed, QStringList({"SV26000404", "401"}));
+    EXPECT_EQ(runner.listed, QStringList({"SV26000404", "401"}));
     EXPECT_EQ(form->numberText(), QStringLiteral("SV26000404"));
     form->PosNoExit();
     EXPECT_EQ(form->PosId(), service);

@@ -36,7 +36,8 @@ protected:
     }
     QStringList buyers(const QString& phone, const QString& name)
     {
-        searches.chooseAfter({{QStringLiteral("Phone"), phone}, {QStringLiteral("Name"), name}}, QString());
+        searches.setScript(
+            searches.choosing({{QStringLiteral("Phone"), phone}, {QStringLiteral("Name"), name}}, QString()));
         screen->BtSearchCustomerClick();
         return searches.listed;
     }
@@ -81,7 +82,7 @@ TEST_P(FullTaxSearch, buyers_are_found_by_telephone_or_name_and_every_distinct_b
         expected.sort();
         EXPECT_EQ(found, expected);
     }
-    EXPECT_EQ(searches.captions.back(), QStringLiteral("ค้นหารายชื่อลูกค้าสำหรับออกใบกำกับภาษีอย่างเต็ม"));
+    EXPECT_EQ(searches.ran.back(), QStringLiteral("ค้นหารายชื่อลูกค้าสำหรับออกใบกำกับภาษีอย่างเต็ม"));
 }
 
 TEST_P(FullTaxSearch, names_holding_quotes_or_like_characters_match_only_themselves)
@@ -109,7 +110,8 @@ TEST_P(FullTaxSearch, a_chosen_buyer_fills_the_block_with_the_branch_of_their_la
     receipt(kPosHd, {.number = QStringLiteral("PP69000009"), .date = QDate(2026, 6, 15), .customer = headOffice});
     auto& form = open();
     typeReceipt(QStringLiteral("PP69000009"));
-    searches.chooseAfter({{QStringLiteral("Phone"), QStringLiteral("081-000-1111")}}, QStringLiteral("คุณวิไล ทองคำ"));
+    searches.setScript(
+        searches.choosing({{QStringLiteral("Phone"), QStringLiteral("081-000-1111")}}, QStringLiteral("คุณวิไล ทองคำ")));
     form.BtSearchCustomerClick();
     const auto field = [&](const QString& name) { return form.QHd().field(name).asString(); };
     EXPECT_EQ(field(column::kCustomerName), QStringLiteral("คุณวิไล ทองคำ"));
@@ -124,7 +126,7 @@ TEST_P(FullTaxSearch, a_chosen_buyer_fills_the_block_with_the_branch_of_their_la
     EXPECT_EQ(field(column::kBranchCode), QStringLiteral("00003"));
 
     // Cancelling the search changes nothing.
-    searches.script = nullptr;
+    searches.setScript({});
     form.BtSearchCustomerClick();
     EXPECT_EQ(field(column::kCustomerName), QStringLiteral("คุณวิไล ทองคำ"));
 }
@@ -142,29 +144,32 @@ TEST_P(FullTaxSearch, the_receipt_search_lists_goods_bills_of_its_table_and_refu
     receipt(kPosHeader, {.number = QStringLiteral("BN69000031"), .date = QDate(2026, 6, 15), .cancelled = true});
 
     auto& bills = open();
-    searches.chooseAfter({{QStringLiteral("Code"), QStringLiteral("11")}}, QStringLiteral("PP69000011"));
+    searches.setScript(
+        searches.choosing({{QStringLiteral("Code"), QStringLiteral("11")}}, QStringLiteral("PP69000011")));
     bills.BtSearchShotNoClick();
     EXPECT_EQ(searches.listed, QStringList{QStringLiteral("PP69000011")}) << "services are not goods receipts";
     EXPECT_EQ(bills.receiptNumberText(), QStringLiteral("PP69000011"));
 
     auto& kept = open(admin::FullTaxVariant::posHeader());
-    searches.chooseAfter({{QStringLiteral("Code"), QStringLiteral("1")}}, QStringLiteral("BN69000021"));
+    searches.setScript(
+        searches.choosing({{QStringLiteral("Code"), QStringLiteral("1")}}, QStringLiteral("BN69000021")));
     kept.BtSearchShotNoClick();
-    EXPECT_EQ(searches.captions.back(), QStringLiteral("ค้นหารายการขายสด"));
+    EXPECT_EQ(searches.ran.back(), QStringLiteral("ค้นหารายการขายสด"));
     EXPECT_EQ(searches.listed,
               (QStringList{QStringLiteral("BN69000031"), QStringLiteral("BN69000021"), QStringLiteral("BN69000011")}))
         << "newest first, with or without a customer";
     EXPECT_EQ(kept.receiptNumberText(), QStringLiteral("BN69000021"));
 
-    searches.chooseAfter(
+    searches.setScript(searches.choosing(
         {{QStringLiteral("Code"), QStringLiteral("1")}, {QStringLiteral("Customer"), QStringLiteral("c00")}},
-        QString());
+        QString()));
     kept.BtSearchShotNoClick();
     EXPECT_EQ(searches.listed, QStringList{QStringLiteral("BN69000021")}) << "by the customer code's start";
 
     // The cancelled bill and its reason, and the dialog stays open (here: the user gives up).
     prompter.expectInformation().expectInformation();
-    searches.chooseAfter({{QStringLiteral("Code"), QStringLiteral("31")}}, QStringLiteral("BN69000031"));
+    searches.setScript(
+        searches.choosing({{QStringLiteral("Code"), QStringLiteral("31")}}, QStringLiteral("BN69000031")));
     kept.setReceiptNumberText(QString());
     kept.BtSearchShotNoClick();
     ASSERT_GE(prompter.asked().size(), 2u);

@@ -20,7 +20,7 @@
 
 using kvr::admin::CancelPosDisplay;
 using kvr::admin::TFrCancelPosView;
-using kvr::test::BillSpec;
+using kvr::test::CancelBillSpec;
 using kvr::test::whenDialogOpens;
 
 namespace {

@@ -190,7 +190,10 @@ TEST_P(ReportEngine, a_layout_not_in_our_format_or_with_a_mistake_gets_a_message
         QByteArray content;
         const char* message;
     };
-    QByteArray binary("\x00\x01\x02FRF-binary", 14);
+    // Split: "\x02F" would read as one hex escape.
+    QByteArray binary("\x00\x01\x02"
+                      "FRF-binary",
+                      13);
     const Case cases[] = {
         {"old.frf", binary, "is not a page layout of this program: it is a binary file"},
         {"other.xml", "<?xml version=\"1.0\"?><report/>", "is not a page layout of this program: its first line"},

@@ -16,7 +16,7 @@ void search(search::SearchScreen& dialog, const ScriptedSearchRunner::Criteria& 
 
 bool chooseListed(search::SearchScreen& dialog, const QStringList& listed, const QString& key)
 {
-    const auto row = listed.indexOf(key);
+    const auto row = key.isEmpty() ? -1 : listed.indexOf(key);
     if (row < 0)
         return false;
     dialog.QSearch().setRecNo(int(row));

@@ -21,7 +21,7 @@ public:
     bool run(search::SearchScreen& search) override;
     void setScript(Script script) { m_script = std::move(script); }
     // A script that searches with the criteria, keeps the rows listed and chooses the one whose
-    // key column holds `key`; it cancels when no row does.
+    // key column holds `key`; it cancels when no row does, or when `key` is empty (only listing).
     Script choosing(const Criteria& criteria, const QString& key);
 
     // Opens the dialog, searches with the criteria and chooses the row whose key column holds

@@ -33,6 +33,12 @@ DataGrid::DataGrid(QWidget* parent)
     connect(&m_model, &QAbstractItemModel::modelReset, this, &DataGrid::afterReset);
 }
 
+DataGrid::~DataGrid()
+{
+    if (auto* delegate = qobject_cast<DataGridDelegate*>(itemDelegate()))
+        delegate->releaseGrid();
+}
+
 void DataGrid::setDataset(data::CachedDataset* dataset)
 {
     m_model.setDataset(dataset);

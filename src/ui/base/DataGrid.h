@@ -21,6 +21,7 @@ public:
     using KeyHandler = std::function<bool(QKeyCombination key)>;
 
     explicit DataGrid(QWidget* parent = nullptr);
+    ~DataGrid() override;
 
     DatasetTableModel& gridModel() { return m_model; }
     const DatasetTableModel& gridModel() const { return m_model; }

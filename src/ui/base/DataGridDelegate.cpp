@@ -131,6 +131,8 @@ void DataGridDelegate::destroyEditor(QWidget* editor, const QModelIndex& index) 
 
 bool DataGridDelegate::eventFilter(QObject* object, QEvent* event)
 {
+    if (m_gridGone)
+        return false;
     // The line edit inside a search edit or drop-down reports for it: the view knows only that.
     QObject* editor = object;
     if (auto* widget = qobject_cast<QWidget*>(object); widget &&

@@ -13,6 +13,9 @@ class DataGridDelegate : public QStyledItemDelegate
     Q_OBJECT
 public:
     explicit DataGridDelegate(DataGrid& grid);
+    // The grid is being destroyed: its window closing below moves the focus out of an open editor
+    // after the grid's own parts are gone, and that event must not reach them.
+    void releaseGrid() { m_gridGone = true; }
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
@@ -24,6 +27,7 @@ protected:
 
 private:
     DataGrid& m_grid;
+    bool m_gridGone = false;
 };
 
 } // namespace kvr::ui

@@ -1,0 +1,71 @@
+#pragma once
+
+// What the programs share that play one counter or user in the tests of several acting at the same
+// moment: the session they open, a prompter nobody answers, no search dialogs, and the signal that
+// lets them all go at once. Header-only: the programs link their screen library and nothing else.
+#include "data/TDM.h"
+#include "data/TDMConfig.h"
+#include "search/SearchRunner.h"
+#include "ui/base/Prompter.h"
+
+#include <QString>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+namespace kvr::test {
+
+// The cashier (user 1) on the sale menu item, on the company of the working folder, as a start
+// of the program opens it.
+struct CounterSession
+{
+    CounterSession(const QString& workDir, const QString& company)
+        : config(workDir)
+        , dm(config, workDir)
+    {
+        config.CheckRight(101, 1);
+        config.GetCompanyConfig(company);
+        dm.setCompanyCode(company);
+    }
+
+    data::TDMConfig config;
+    data::TDM dm;
+};
+
+// The screen is driven with valid input and nobody is there to answer: every message ends the
+// program with exit code 3, unless a program's prompter answers that kind itself.
+class UnansweredPrompter : public ui::Prompter
+{
+public:
+    void information(const QString& text) override { fail(text); }
+    void warning(const QString& text) override { fail(text); }
+    void error(const QString& text) override { fail(text); }
+    bool confirm(const QString& text, ui::ConfirmColour) override { fail(text); }
+    std::optional<QString> input(const QString& title, const QString&, const QString&) override { fail(title); }
+    ui::ErrorDialogAnswer showErrorDialog(const QString& text) override { fail(text); }
+
+protected:
+    [[noreturn]] static void fail(const QString& text)
+    {
+        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
+        std::exit(3);
+    }
+};
+
+class NoSearch : public search::SearchRunner
+{
+public:
+    bool run(search::SearchScreen&) override { return false; }
+};
+
+// Prints "ready" and waits for a line on standard input: the test sends it to every program at once.
+inline void waitForGo()
+{
+    std::printf("ready\n");
+    std::fflush(stdout);
+    std::string go;
+    std::getline(std::cin, go);
+}
+
+} // namespace kvr::test
