@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -158,6 +159,57 @@ TEST_F(SpoolTest, PrinterGoneOrSpoolFolderUnwritableIsSaidNotHidden)
     // A spool that cannot keep a receipt raises, so that the bill stays unprinted.
     ReceiptSpool blocked(QStringLiteral("/proc/no-spool-here"), PrinterTarget{m_fifo}, {});
     EXPECT_THROW(blocked.add("receipt\r\n", QStringLiteral("2"), QStringLiteral("P")), printing::PrinterError);
+}
+
+TEST(SpoolToStandardOutput, ReaderThatStopsReadingHoldsNobodyAndGetsTheReceiptWhenItReadsAgain)
+{
+    QTemporaryDir dir;
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    // The program's standard output is a pipe whose reader stopped reading: it is full.
+    std::fflush(stdout);
+    const int savedOut = ::dup(STDOUT_FILENO);
+    ::dup2(pipeEnds[1], STDOUT_FILENO);
+    ::fcntl(pipeEnds[1], F_SETFL, O_NONBLOCK);
+    const QByteArray block(512, '=');
+    qint64 filled = 0;
+    while (::write(pipeEnds[1], block.constData(), block.size()) > 0)
+        filled += block.size();
+    ::fcntl(pipeEnds[1], F_SETFL, 0); // given to the program blocking, as a shell would
+    ::fcntl(pipeEnds[0], F_SETFL, O_NONBLOCK);
+
+    std::vector<TakenReceipt> taken;
+    QString problem;
+    bool stalled = false;
+    QByteArray read;
+    {
+        ReceiptSpool::Handlers handlers;
+        handlers.onTaken = [&taken](const TakenReceipt& receipt) { taken.push_back(receipt); };
+        handlers.onBacklog = [&problem](int, const QString& text) { problem = text; };
+        ReceiptSpool spool(dir.filePath(QStringLiteral("spool")), PrinterTarget{}, std::move(handlers),
+                           ReceiptSpool::Timing{20, 200, 50});
+        spool.add("receipt to standard output\r\n", QStringLiteral("7"), QStringLiteral("P"));
+        stalled = waitUntil([&] { return problem.contains(QStringLiteral("standard output")); }, 10000);
+        char buffer[4096];
+        waitUntil(
+            [&] {
+                ssize_t got = 0;
+                while ((got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0)
+                    read.append(buffer, got);
+                return taken.size() == 1;
+            },
+            10000);
+    }
+    std::fflush(stdout);
+    ::dup2(savedOut, STDOUT_FILENO);
+    ::close(savedOut);
+    ::close(pipeEnds[0]);
+    ::close(pipeEnds[1]);
+
+    EXPECT_TRUE(stalled) << problem.toStdString();
+    ASSERT_EQ(taken.size(), 1u);
+    EXPECT_EQ(read.size(), filled + 28) << "the receipt once, after what was waiting";
+    EXPECT_TRUE(read.endsWith("receipt to standard output\r\n"));
 }
 
 } // namespace
