@@ -71,6 +71,7 @@ TFrPos::TFrPos(ui::Prompter& prompter, data::TDM& dm, products::TDmProduct& prod
     connect(&m_lineCells, &PosLineCells::fieldRequested, this, &TFrPos::gridFieldRequested);
     connect(&m_lineCells, &PosLineCells::recalculationWanted, this, &TFrPos::CalculateAll);
     connect(&m_lineCells, &PosLineCells::errorCaught, this, &TFrPos::reportError);
+    m_saver.setPrinterStateHandler([this](const QString& text) { setStatusText(2, text); });
 }
 
 TFrPos::~TFrPos() = default;

@@ -16,6 +16,7 @@ void TFrPos::AcNewExecute()
     m_header.prepareNumbering(m_documentCode);
     m_settings.reload();
     m_machine = m_stores.machines.machineOfShift(m_currentShiftId);
+    m_saver.useMachine(m_machine);
 
     m_controls.startNewBill(m_mode);
     m_header.texts().posNo.clear();
