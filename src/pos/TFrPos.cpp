@@ -72,6 +72,8 @@ TFrPos::TFrPos(ui::Prompter& prompter, data::TDM& dm, products::TDmProduct& prod
     connect(&m_lineCells, &PosLineCells::recalculationWanted, this, &TFrPos::CalculateAll);
     connect(&m_lineCells, &PosLineCells::errorCaught, this, &TFrPos::reportError);
     m_saver.setPrinterStateHandler([this](const QString& text) { setStatusText(2, text); });
+    m_nextBillRetry.setInterval(2000);
+    connect(&m_nextBillRetry, &QTimer::timeout, this, [this] { openNextBill({}); });
 }
 
 TFrPos::~TFrPos() = default;

@@ -1,10 +1,13 @@
 // New bill, recall of a saved bill, the pages, payment and saving: what the screen's handlers
 // decide before and after their parts do the work.
+#include "data/DbError.h"
 #include "data/TDM.h"
 #include "pos/PosColumns.h"
 #include "pos/TFrPos.h"
 #include "products/TDmProduct.h"
 #include "ui/base/Prompter.h"
+
+#include <stdexcept>
 
 namespace kvr::pos {
 
@@ -220,7 +223,36 @@ void TFrPos::AcSaveExecute()
         throw;
     }
     m_saver.finishSavedBill(number, m_machine);
-    AcNewExecute();
+    openNextBill(number);
+}
+
+void TFrPos::openNextBill(const QString& savedNumber)
+{
+    try {
+        AcNewExecute();
+        m_nextBillRetry.stop();
+    } catch (...) {
+        if (!savedNumber.isEmpty()) {
+            const QString saved =
+                (session().ThaiLanguage ? QStringLiteral("บันทึกบิลเลขที่ %1 เรียบร้อยแล้ว บิลถัดไปจะเปิดเมื่อติดต่อฐานข้อมูลได้อีกครั้ง")
+                                        : QStringLiteral("Bill %1 was saved. The next bill opens once the database "
+                                                         "answers again."))
+                    .arg(savedNumber.trimmed()) +
+                QLatin1Char('\n');
+            try {
+                throw;
+            } catch (const data::DbError& error) {
+                reportError(
+                    std::make_exception_ptr(data::DbError(saved + error.message(), {error.kind(), error.column()})));
+            } catch (const std::exception& error) {
+                reportError(std::make_exception_ptr(
+                    std::runtime_error((saved + QString::fromUtf8(error.what())).toStdString())));
+            } catch (...) {
+                reportError(std::current_exception());
+            }
+        }
+        m_nextBillRetry.start();
+    }
 }
 
 void TFrPos::AcPrintExecute()
