@@ -6,6 +6,7 @@
 #include "pos/TFrCreditCardInfoView.h"
 #include "pos/TFrPos.h"
 #include "pos/TFrPosView.h"
+#include "printing/views/DocPrintRunner.h"
 #include "products/TDmProduct.h"
 #include "search/ProductSearchDialogSet.h"
 #include "search/SearchDialogView.h"
@@ -46,6 +47,8 @@ public:
     search::DialogSearchRunner searchRunner;
     search::ProductSearchDialogSet searchDialogs;
     search::TFrSearchProductServiceMulSelect productSearch;
+    // Bills of companies printing pages instead of text receipts; made once the window exists.
+    std::unique_ptr<printing::DocPrintRunner> documentPrint;
 };
 
 } // namespace
@@ -57,6 +60,8 @@ std::vector<QWidget*> OpenSaleScreen(DataModules& modules, pos::PosScreenKind ki
     auto* shiftView = new admin::TFrPosShiftNoView(parts->shift);
     SaleScreenParts* owned = parts.release();
     owned->setParent(view);
+    owned->documentPrint = std::make_unique<printing::DocPrintRunner>(modules.prompter, modules.dm, view);
+    owned->pos.saver().setDocumentPrint(owned->documentPrint.get());
     owned->pos.setShiftDialog([owned, shiftView] {
         if (!shiftView->run() || !owned->current.isChosen())
             return false;

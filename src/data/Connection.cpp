@@ -222,7 +222,22 @@ void Connection::rollback()
     if (!m_inTransaction)
         return;
     m_inTransaction = false;
-    execDirect(QStringLiteral("ROLLBACK"));
+    // A connection already lost took its transaction along: the server has rolled it back.
+    if (!m_open)
+        return;
+    const QString statement = QStringLiteral("ROLLBACK");
+    QSqlError error;
+    {
+        QSqlQuery query(QSqlDatabase::database(m_qtName, false));
+        if (query.exec(statement))
+            return;
+        error = query.lastError();
+    }
+    // The backend may have ended the transaction itself (SQLite on a full disk), or the server
+    // went away meanwhile: either way nothing of it remains, which is what a rollback is for.
+    if (m_dialect->transactionAlreadyEnded(error) || !stillAnswers())
+        return;
+    fail(error, statement);
 }
 
 Transaction::Transaction(Connection& connection)

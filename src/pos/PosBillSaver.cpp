@@ -12,8 +12,12 @@
 #include "pos/TFrCreditCardInfo.h"
 #include "printing/ReceiptQueries.h"
 #include "printing/TextReceipt.h"
+#include "printing/docprint/DocumentPrint.h"
 #include "ui/base/Prompter.h"
+#include "util/Dates.h"
 #include "util/Flags.h"
+
+#include <QFileInfo>
 
 #include <stdexcept>
 
@@ -114,10 +118,10 @@ void PosBillSaver::printSavedBill(const QString& number, PosBill& stored, const 
                                         QStringLiteral("จะต้องสั่งพิมพ์ที่เมนูพิมพ์ย้อนหลัง"));
         return;
     }
-    // Other print types go through the document print form; without one nothing is printed and
-    // the bill stays unmarked.
-    if (settings.text("Pos1_PrintType") != QLatin1String("T"))
+    if (settings.text("Pos1_PrintType") != QLatin1String("T")) {
+        PrintThroughForm(number, util::YearOf(stored.QHd().field(hd::PosDate).asDateTime()), documentCodeOf(m_mode));
         return;
+    }
 
     data::TDMConfig& config = m_services.dm.config();
     printing::ReceiptSettings receiptSettings;
@@ -133,16 +137,88 @@ void PosBillSaver::printSavedBill(const QString& number, PosBill& stored, const 
     receipt.lines = printing::ReadReceiptLines(stored.QDt());
 
     printing::ReceiptJob job;
-    job.target = printing::PrinterTarget::resolve(config.workingDirectory(), machine.machineCode, machine.printerName);
     job.printerCode = machine.printerCode;
     // With lines printed as they are entered, the save adds the totals and the next heading.
     job.printLines = !settings.isOn("Pos1_PrintLine");
-    if (const auto failure = printing::PrintTextReceipt(m_receiptPrinter, receiptSettings, receipt, job)) {
-        // Saved but not printed: the bill stays unmarked so that it can be printed again.
-        m_services.reportError(std::make_exception_ptr(std::runtime_error(failure->message().toStdString())));
+    // Kept on disk before the next sale starts; marked printed once the printer took it
+    // (markTaken). A spool that cannot keep it leaves the bill unmarked, to be printed again.
+    spoolFor(machine).add(printing::RenderTextReceipt(receiptSettings, receipt, job), number, posTypeLetter(m_mode));
+}
+
+void PosBillSaver::PrintThroughForm(const QString& number, int documentYear, const QString& printCode)
+{
+    // A program without the print form prints nothing and leaves the bill unmarked.
+    if (m_documentPrint && m_documentPrint->printDocument(number, documentYear, printCode))
+        MarkBillPrinted(number);
+}
+
+void PosBillSaver::useMachine(const PosMachine& machine)
+{
+    const QString folder = printing::ReceiptSpool::folderFor(m_services.dm.config().workingDirectory(),
+                                                             m_services.session.CompanyDbName, machine.machineCode);
+    // Only a machine that printed receipts before can have any left to finish.
+    if ((m_spool && m_spool->folder() == folder) || QFileInfo(folder).isDir())
+        spoolFor(machine);
+}
+
+printing::ReceiptSpool& PosBillSaver::spoolFor(const PosMachine& machine)
+{
+    const QString work = m_services.dm.config().workingDirectory();
+    const QString folder =
+        printing::ReceiptSpool::folderFor(work, m_services.session.CompanyDbName, machine.machineCode);
+    const printing::PrinterTarget target =
+        printing::PrinterTarget::resolve(work, machine.machineCode, machine.printerName);
+    if (!m_spool || m_spool->folder() != folder || m_spool->target().path != target.path) {
+        m_spool.reset();
+        m_spool = std::make_unique<printing::ReceiptSpool>(
+            folder, target,
+            printing::ReceiptSpool::Handlers{
+                [this](const printing::TakenReceipt& taken) { markTaken(taken); },
+                [this](int waiting, const QString& problem) { showBacklog(waiting, problem); }});
+    }
+    return *m_spool;
+}
+
+void PosBillSaver::markTaken(const printing::TakenReceipt& taken)
+{
+    if (!m_spool || taken.billNumber.isEmpty())
+        return;
+    bool found = false;
+    try {
+        found = m_services.marks.markPrinted(taken.billNumber, taken.billType);
+    } catch (...) {
+        // Printed, not marked: the mark is tried again with the next receipt and at the next start.
+        if (!m_markFailed)
+            m_services.reportError(std::current_exception());
+        m_markFailed = true;
         return;
     }
-    MarkBillPrinted(number);
+    m_spool->forget(taken);
+    if (m_markFailed) {
+        m_markFailed = false;
+        m_spool->reportTaken();
+    }
+    if (!found) {
+        m_services.prompter.information(QStringLiteral("Impossible Error Not Found ") + taken.billNumber);
+        return;
+    }
+    if (m_bill.hasHeaderRow() && taken.billType == posTypeLetter(m_mode) &&
+        m_bill.headerText(hd::PosNo).trimmed() == taken.billNumber.trimmed())
+        m_bill.setHeader(hd::Printed, util::flagText(true));
+}
+
+void PosBillSaver::showBacklog(int waiting, const QString& problem)
+{
+    if (!m_showPrinterState)
+        return;
+    // Said while the printer takes nothing, not for every receipt passing through.
+    if (waiting == 0 || problem.isEmpty()) {
+        m_showPrinterState(QString());
+        return;
+    }
+    m_showPrinterState(m_services.session.ThaiLanguage
+                           ? QStringLiteral("ใบเสร็จรอพิมพ์ %1 ใบ: %2").arg(waiting).arg(problem)
+                           : QStringLiteral("%1 receipt(s) waiting for the printer: %2").arg(waiting).arg(problem));
 }
 
 void PosBillSaver::MarkBillPrinted(const QString& number)

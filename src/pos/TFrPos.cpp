@@ -100,6 +100,9 @@ TFrPos::TFrPos(ui::Prompter& prompter, data::TDM& dm, products::TDmProduct& prod
     connect(&m_lineCells, &PosLineCells::fieldRequested, this, &TFrPos::gridFieldRequested);
     connect(&m_lineCells, &PosLineCells::recalculationWanted, this, &TFrPos::CalculateAll);
     connect(&m_lineCells, &PosLineCells::errorCaught, this, &TFrPos::reportError);
+    m_saver.setPrinterStateHandler([this](const QString& text) { setStatusText(2, text); });
+    m_nextBillRetry.setInterval(2000);
+    connect(&m_nextBillRetry, &QTimer::timeout, this, [this] { openNextBill({}); });
 }
 
 TFrPos::~TFrPos() = default;

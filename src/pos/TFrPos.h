@@ -22,6 +22,7 @@
 #include "ui/base/TFrForm.h"
 
 #include <QDateTime>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -204,6 +205,9 @@ private:
     void setFocusTo(PosFocus focus);
     void publishControls();
     void startNewBill(const QString& typed);
+    // The next bill after a save. When the database does not answer, the cashier is told that
+    // the bill was saved and the next one opens by itself once it answers again.
+    void openNextBill(const QString& savedNumber);
     void showSavedBill();
     // Delete and Save as the user's rights allow, in an open accounting period (a date locks one).
     void applyRights(const QDateTime& date = {});
@@ -242,6 +246,7 @@ private:
     std::unique_ptr<search::TFrSearchPos> m_billSearch;
     std::function<bool()> m_shipDialog;
 
+    QTimer m_nextBillRetry;
     bool m_closeWithoutAsking = false;
     bool m_periodOpen = true;
     std::function<bool()> m_shiftDialog;

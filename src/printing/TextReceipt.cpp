@@ -2,6 +2,8 @@
 
 #include "printing/ReceiptLayout.h"
 
+#include <QBuffer>
+
 namespace kvr::printing {
 
 std::optional<PrinterError> PrintTextReceipt(ReceiptPrinter& printer, const ReceiptSettings& settings,
@@ -24,6 +26,21 @@ std::optional<PrinterError> PrintTextReceipt(ReceiptPrinter& printer, const Rece
             failure = error;
     }
     return failure;
+}
+
+QByteArray RenderTextReceipt(const ReceiptSettings& settings, const Receipt& receipt, const ReceiptJob& job)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    ReceiptPrinter printer;
+    printer.OpenReceiptPrinter(buffer, job.printerCode, job.draft);
+    if (job.printLines)
+        PrintReceiptLines(printer, settings, receipt.lines);
+    PrintReceiptTotals(printer, settings, receipt.header);
+    PrintReceiptHeading(printer, settings, true);
+    printer.CloseReceiptPrinter();
+    return bytes;
 }
 
 } // namespace kvr::printing

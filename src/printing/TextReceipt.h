@@ -26,4 +26,8 @@ struct ReceiptJob
 std::optional<PrinterError> PrintTextReceipt(ReceiptPrinter& printer, const ReceiptSettings& settings,
                                              const Receipt& receipt, const ReceiptJob& job);
 
+// The bytes of the same receipt, for the machine's spool: printed from there by its worker, so
+// that the sale never waits for the printer.
+QByteArray RenderTextReceipt(const ReceiptSettings& settings, const Receipt& receipt, const ReceiptJob& job);
+
 } // namespace kvr::printing

@@ -168,6 +168,12 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
     QTest::keyClicks(cash, QStringLiteral("70"));
     prompter.answerConfirm(true);
     press(Qt::Key_F10);
+    // The receipt goes out from the machine's spool; the bill is marked once the printer took it.
+    ASSERT_TRUE(kvr::test::waitUntil([&] {
+        kvr::data::Query printed(dm->DMdata(), QStringLiteral("SELECT Count(*) AS N FROM PosHd WHERE Printed = 'Y'"));
+        printed.open();
+        return printed.field(QStringLiteral("N")).asInteger() == 1;
+    }));
 
     {
         kvr::data::Query bill(

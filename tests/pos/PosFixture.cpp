@@ -22,6 +22,9 @@ void PosFixture::SetUp()
     BackendTest::SetUp();
     if (IsSkipped())
         return;
+    prepareServer();
+    if (IsSkipped() || HasFatalFailure())
+        return;
     seedSession(*server);
     {
         auto seeding = server->connection(QStringLiteral("SHOP"));

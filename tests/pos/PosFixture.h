@@ -74,6 +74,8 @@ class PosFixture : public BackendTest
 protected:
     void SetUp() override;
     void TearDown() override;
+    // Runs once the server's working folder exists, before anything is written to it.
+    virtual void prepareServer() { }
 
     void exec(const QString& sql);
     void setConfig(const QString& assignments);

@@ -2,6 +2,10 @@
 
 #include "SaleShop.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QThread>
+
 namespace kvr::test {
 
 void SaleFixture::SetUp()
@@ -16,6 +20,12 @@ pos::TFrPos& SaleFixture::billWith(const std::vector<Line>& lines, bool allowZer
 {
     pos::TFrPos& s = screen(pos::PosMode::Goods, allowZeroPrice);
     s.AcNewExecute();
+    ringUp(s, lines);
+    return s;
+}
+
+void SaleFixture::ringUp(pos::TFrPos& s, const std::vector<Line>& lines)
+{
     s.QHd().edit();
     s.QHd().setValue(QStringLiteral("Customer"), pos_shop::cashCustomer);
     data::CachedDataset& dt = s.QDt();
@@ -45,7 +55,6 @@ pos::TFrPos& SaleFixture::billWith(const std::vector<Line>& lines, bool allowZer
     }
     dt.post();
     s.CalculateAll();
-    return s;
 }
 
 void SaleFixture::typeCardRow(pos::TFrPos& screen, const QString& code, const QString& cardNo, const QString& slipNo,
@@ -94,6 +103,24 @@ int SaleFixture::count(const QString& sql)
     data::Query q(dm->DMdata(), sql);
     q.open();
     return q.field(QStringLiteral("N")).asInteger();
+}
+
+bool SaleFixture::waitFor(const std::function<bool()>& condition, int timeoutMs)
+{
+    // Screens tested without a window have no application of their own.
+    static int argc = 1;
+    static char name[] = "test";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance())
+        new QCoreApplication(argc, argv);
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(5);
+    }
+    return true;
 }
 
 } // namespace kvr::test

@@ -2,6 +2,8 @@
 
 #include "PosFixture.h"
 
+#include <functional>
+
 namespace kvr::test {
 
 // A sale ready to be paid: card types VISA (2 %) and CASHC (0 %), and bills whose lines carry
@@ -28,12 +30,17 @@ protected:
     };
     // A new bill of the cash customer holding the lines, recalculated.
     pos::TFrPos& billWith(const std::vector<Line>& lines, bool allowZeroPrice = true);
+    // The same on the screen's next bill, as the cashier rings up one sale after another.
+    void ringUp(pos::TFrPos& screen, const std::vector<Line>& lines);
     // A card row typed into the dialog, leaving each cell as the cashier does.
     void typeCardRow(pos::TFrPos& screen, const QString& code, const QString& cardNo, const QString& slipNo,
                      double rcpt);
     // The payment edits as typed, followed by ReceiptChange.
     void pay(pos::TFrPos& screen, double cash, double coupon = 0, double bank = 0);
     int count(const QString& sql);
+    // Lets the program's queued work run (receipts taken by the printer being marked, a bill
+    // opening after an outage) until the condition holds; false when it never did.
+    bool waitFor(const std::function<bool()>& condition, int timeoutMs = 30000);
     // The id of a piece of the product in stock under that serial, registered when new.
     int serialInStock(int product, const QString& serial);
 };

@@ -111,6 +111,12 @@ public:
     // What a failure of the statement means, from the backend's error code: a missing value (with
     // its column), a duplicate key, a reference, a lost connection, a time-out.
     virtual DbFailureClass classify(const QSqlError& error, const QString& statement) const = 0;
+    // A rollback failed because the backend had already ended the transaction by itself.
+    virtual bool transactionAlreadyEnded(const QSqlError& error) const
+    {
+        Q_UNUSED(error);
+        return false;
+    }
 
 protected:
     // Replaces every %REVERSED(Column)% of a schema statement.

@@ -172,4 +172,12 @@ DbFailureClass SqliteDialect::classify(const QSqlError& error, const QString& st
     return {};
 }
 
+bool SqliteDialect::transactionAlreadyEnded(const QSqlError& error) const
+{
+    // SQLite rolls the transaction back by itself after some failures (a full disk, an I/O
+    // error, out of memory); the ROLLBACK that follows then finds none. Its wording is fixed in
+    // SQLite's source.
+    return error.databaseText().contains(QLatin1String("no transaction is active"));
+}
+
 } // namespace kvr::data

@@ -34,6 +34,7 @@ public:
     QString columnExistsSql() const override;
     QString indexExistsSql() const override;
     DbFailureClass classify(const QSqlError& error, const QString& statement) const override;
+    bool transactionAlreadyEnded(const QSqlError& error) const override;
 };
 
 } // namespace kvr::data

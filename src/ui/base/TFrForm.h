@@ -24,7 +24,8 @@ public:
     // The toolbar buttons, in their order.
     enum class Action { New, Del, Save, ChgCode, Hist, Copy, Print, Approved, Exit };
     static constexpr int kActionCount = 9;
-    static constexpr int kStatusPanels = 2;
+    // Panels of the status bar: company, what the form reports, what waits on a device.
+    static constexpr int kStatusPanels = 3;
 
     // What a key pressed anywhere on the form did.
     enum class KeyOutcome { Ignored, Handled, NextField };

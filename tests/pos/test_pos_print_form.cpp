@@ -1,0 +1,146 @@
+// A company printing its bills on pages: the sale screen prints through the print form after
+// saving and on Ctrl+P, and a bill counts as printed only when the form printed it.
+#include "SaleFixture.h"
+
+#include "pos/TFrPosView.h"
+#include "printing/views/DocPrintRunner.h"
+#include "printing/views/TFrDocPrintFormView.h"
+#include "support/WindowWait.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+namespace kvr::test {
+namespace {
+
+using namespace pos_shop;
+
+class PosPrintForm : public SaleFixture
+{
+protected:
+    void SetUp() override
+    {
+        SaleFixture::SetUp();
+        if (IsSkipped())
+            return;
+        const QDir work(server->workingDirectory());
+        QFile ini(work.filePath(QStringLiteral("KVR.INI")));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[DocumentPrint]\nOutput=pdf\nPdfFolder=printed\n");
+        ini.close();
+        work.mkpath(QStringLiteral("forms"));
+        QFile layout(work.filePath(QStringLiteral("forms/bill.kvl")));
+        ASSERT_TRUE(layout.open(QIODevice::WriteOnly));
+        layout.write("kvr-layout 1\npage A5\nband header 20\n  text 0 0 120 8 : BILL [DocNo] [DocYear]\nend\n");
+        layout.close();
+        exec(QStringLiteral("INSERT INTO SystemForm (FormCode, FormOrderNo, FormDesc, FrfName, SpName, DocCode, "
+                            "ShowPrintPreview) VALUES ('POS-P', 1, 'บิลขายสด', 'forms/bill.kvl', '', 'POS-P', 'N')"));
+        setConfig(QStringLiteral("Pos1_PrintType = 'F', PrintOldDocument = 'N'"));
+        runner = std::make_unique<printing::DocPrintRunner>(
+            prompter, *dm, printing::DocPrintSettings::read(server->workingDirectory(), false));
+    }
+    void TearDown() override
+    {
+        runner.reset();
+        SaleFixture::TearDown();
+    }
+    QStringList pdfFiles() const
+    {
+        return QDir(QDir(server->workingDirectory()).filePath(QStringLiteral("printed")))
+            .entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+    }
+    QString pdfText(const QString& file) const
+    {
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"),
+                   {QDir(server->workingDirectory()).filePath(QStringLiteral("printed/") + file), QStringLiteral("-")});
+        text.waitForFinished(30000);
+        return QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    }
+    QString printedOf(const QString& number)
+    {
+        data::Query q(dm->DMdata(), QStringLiteral("SELECT Printed FROM PosHd WHERE PosNo = :No"));
+        q.setParam(QStringLiteral("No"), number);
+        q.open();
+        return q.field(QStringLiteral("Printed")).asString();
+    }
+    QString lastNumber()
+    {
+        data::Query q(dm->DMdata(), QStringLiteral("SELECT PosNo FROM PosHd ORDER BY Id DESC"));
+        q.open();
+        return q.field(QStringLiteral("PosNo")).asString();
+    }
+    // The print form, once it opens: Print, or Escape to close it without printing.
+    void whenFormOpens(bool print)
+    {
+        whenModalOpens([this, print](QWidget* dialog) {
+            ASSERT_EQ(dialog, runner->view());
+            if (print)
+                QTest::mouseClick(runner->view()->printButton(), Qt::LeftButton);
+            else
+                QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+    }
+
+    std::unique_ptr<printing::DocPrintRunner> runner;
+};
+
+TEST_P(PosPrintForm, SavedBillPrintsThroughTheFormAndIsMarkedOnlyWhenItPrinted)
+{
+    pos::TFrPos& screen = billWith({{water, 1, 60}});
+    screen.saver().setDocumentPrint(runner.get());
+    pay(screen, 60);
+    prompter.answerConfirm(true);
+    whenFormOpens(true);
+    screen.AcSaveExecute();
+    const QString printed = lastNumber();
+    ASSERT_EQ(pdfFiles().size(), 1);
+    EXPECT_TRUE(pdfText(pdfFiles().front()).contains(QStringLiteral("BILL ") + printed.trimmed()))
+        << pdfText(pdfFiles().front()).toStdString();
+    EXPECT_EQ(printedOf(printed), QStringLiteral("Y"));
+    EXPECT_TRUE(screen.isNewBill());
+
+    // The next bill's form is closed without printing: saved, not marked, nothing printed.
+    ringUp(screen, {{water, 2, 60}});
+    pay(screen, 120);
+    prompter.answerConfirm(true);
+    whenFormOpens(false);
+    screen.AcSaveExecute();
+    const QString cancelled = lastNumber();
+    ASSERT_NE(cancelled, printed);
+    EXPECT_EQ(printedOf(cancelled), QStringLiteral("N"));
+    EXPECT_EQ(pdfFiles().size(), 1);
+    EXPECT_TRUE(screen.isNewBill());
+}
+
+TEST_P(PosPrintForm, CtrlPOnARecalledBillPrintsItThroughTheForm)
+{
+    insertBill(
+        {"P", "     101", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 100, 6.54, 100, 0, {{water, 11, 1, 100, "", vat7}}});
+    exec(QStringLiteral("UPDATE PosHd SET Printed = 'N'"));
+    pos::TFrPos& screen = this->screen();
+    screen.saver().setDocumentPrint(runner.get());
+    screen.setShiftDialog([] { return true; });
+    pos::TFrPosView view(screen);
+    view.show();
+    ASSERT_TRUE(waitForActiveWindow(&view));
+    screen.headerTexts().posNo = QStringLiteral("101");
+    screen.PosNoExit();
+    ASSERT_TRUE(screen.AcPrint().isVisible());
+
+    whenFormOpens(true);
+    pressKey(Qt::Key_P, Qt::ControlModifier);
+    ASSERT_TRUE(waitUntil([&] { return printedOf(QStringLiteral("     101")) == u"Y"; }));
+    ASSERT_EQ(pdfFiles().size(), 1);
+    EXPECT_TRUE(pdfText(pdfFiles().front()).contains(QStringLiteral("BILL 101 2026")));
+    prompter.answerConfirm(true);
+    view.close();
+}
+
+KVR_INSTANTIATE_BACKENDS(PosPrintForm);
+
+} // namespace
+} // namespace kvr::test

@@ -1,0 +1,216 @@
+// The receipt spool on its own: receipts kept whole, handed to a printer that takes little or
+// nothing, resumed where they stopped after the program ended, never sent twice.
+#include "printing/PrinterError.h"
+#include "printing/ReceiptSpool.h"
+#include "support/WindowWait.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kvr::test {
+namespace {
+
+using printing::PrinterTarget;
+using printing::ReceiptSpool;
+using printing::TakenReceipt;
+
+// A pipe standing in for the printer: open at both ends, read only when the test says so.
+class SpoolTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_fifo = m_dir.filePath(QStringLiteral("lp.fifo"));
+        ASSERT_EQ(::mkfifo(QFile::encodeName(m_fifo).constData(), 0600), 0);
+        m_reader = ::open(QFile::encodeName(m_fifo).constData(), O_RDONLY | O_NONBLOCK);
+        ASSERT_GE(m_reader, 0);
+    }
+    void TearDown() override { ::close(m_reader); }
+
+    // Fills the pipe, then reads back `room` bytes of it.
+    void fillLeaving(int room)
+    {
+        const int writer = ::open(QFile::encodeName(m_fifo).constData(), O_WRONLY | O_NONBLOCK);
+        ASSERT_GE(writer, 0);
+        char byte = '=';
+        while (::write(writer, &byte, 1) == 1)
+            ++m_filled;
+        ::close(writer);
+        // Take back as much as the receipt may start with.
+        char buffer[4096];
+        for (int left = room; left > 0;) {
+            const ssize_t got = ::read(m_reader, buffer, std::min<size_t>(sizeof buffer, size_t(left)));
+            ASSERT_GT(got, 0);
+            left -= int(got);
+            m_filled -= got;
+            m_read.append(buffer, got);
+        }
+    }
+    QByteArray readAll()
+    {
+        char buffer[4096];
+        ssize_t got = 0;
+        while ((got = ::read(m_reader, buffer, sizeof buffer)) > 0)
+            m_read.append(buffer, got);
+        return m_read;
+    }
+    std::unique_ptr<ReceiptSpool> spool(std::vector<TakenReceipt>& taken, QString* problem = nullptr)
+    {
+        ReceiptSpool::Handlers handlers;
+        handlers.onTaken = [&taken](const TakenReceipt& receipt) { taken.push_back(receipt); };
+        handlers.onBacklog = [problem](int, const QString& text) {
+            if (problem)
+                *problem = text;
+        };
+        return std::make_unique<ReceiptSpool>(m_dir.filePath(QStringLiteral("spool")), PrinterTarget{m_fifo},
+                                              std::move(handlers), ReceiptSpool::Timing{20, 200, 50});
+    }
+    QStringList spoolFiles() const
+    {
+        return QDir(m_dir.filePath(QStringLiteral("spool")))
+            .entryList({QStringLiteral("*.prn"), QStringLiteral("*.taken"), QStringLiteral("*.pos")}, QDir::Files);
+    }
+
+    QTemporaryDir m_dir;
+    QString m_fifo;
+    int m_reader = -1;
+    qint64 m_filled = 0;
+    QByteArray m_read;
+};
+
+TEST_F(SpoolTest, ReceiptCutOffByTheEndOfTheProgramGoesOnFromWhereItStopped)
+{
+    QByteArray receipt;
+    for (int line = 0; line < 200; ++line)
+        receipt += QByteArray::number(line).rightJustified(5, '0') + " ฿ line of the receipt\r\n";
+    // A pipe frees room a page at a time.
+    fillLeaving(4096);
+    std::vector<TakenReceipt> taken;
+    {
+        auto first = spool(taken);
+        first->add(receipt, QStringLiteral("  PP-0001/9"), QStringLiteral("P"));
+        // The printer took the first part, then nothing: the spool knows how far it got.
+        ASSERT_TRUE(waitUntil([&] { return spoolFiles().join(u' ').contains(QStringLiteral(".pos")); }));
+    }
+    EXPECT_TRUE(taken.empty());
+    auto second = spool(taken);
+    ASSERT_TRUE(waitUntil([&] {
+        readAll();
+        return taken.size() == 1;
+    }));
+    readAll();
+    // The filler, then the receipt exactly once, not a byte repeated or lost.
+    EXPECT_EQ(m_read.size(), m_filled + 4096 + receipt.size());
+    EXPECT_EQ(m_read.right(receipt.size()), receipt);
+    EXPECT_EQ(taken.front().billNumber, QStringLiteral("PP-0001/9"));
+    EXPECT_EQ(taken.front().billType, QStringLiteral("P"));
+    // Taken and reported, it waits for its bill to be marked; then it is gone.
+    EXPECT_EQ(spoolFiles().size(), 1);
+    second->forget(taken.front());
+    EXPECT_TRUE(spoolFiles().isEmpty());
+}
+
+TEST_F(SpoolTest, TakenReceiptsWhoseBillWasNotMarkedAreReportedAgainAtTheNextStart)
+{
+    std::vector<TakenReceipt> taken;
+    {
+        auto first = spool(taken);
+        first->add("receipt one\r\n", QStringLiteral("1"), QStringLiteral("P"));
+        first->add("receipt two\r\n", QStringLiteral("2"), QStringLiteral("S"));
+        ASSERT_TRUE(waitUntil([&] { return taken.size() == 2; }));
+    }
+    // The marks were never written (the program ended first).
+    taken.clear();
+    auto second = spool(taken);
+    ASSERT_TRUE(waitUntil([&] { return taken.size() == 2; }));
+    EXPECT_EQ(taken.at(0).billNumber, QStringLiteral("1"));
+    EXPECT_EQ(taken.at(1).billType, QStringLiteral("S"));
+    EXPECT_EQ(readAll(), QByteArray("receipt one\r\nreceipt two\r\n")) << "printed twice";
+}
+
+TEST_F(SpoolTest, PrinterGoneOrSpoolFolderUnwritableIsSaidNotHidden)
+{
+    std::vector<TakenReceipt> taken;
+    QString problem;
+    auto printerSpool = spool(taken, &problem);
+    // The reader goes away: the printer is not there any more, and the receipt waits for it.
+    ::close(m_reader);
+    m_reader = -1;
+    printerSpool->add("receipt\r\n", QStringLiteral("1"), QStringLiteral("P"));
+    ASSERT_TRUE(waitUntil([&] { return problem.contains(m_fifo); })) << problem.toStdString();
+    EXPECT_TRUE(taken.empty());
+    EXPECT_EQ(printerSpool->waiting(), 1);
+    // It comes back: the receipt goes out and the problem is over.
+    m_reader = ::open(QFile::encodeName(m_fifo).constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_TRUE(waitUntil([&] {
+        readAll();
+        return taken.size() == 1 && problem.isEmpty();
+    }));
+    EXPECT_EQ(m_read, QByteArray("receipt\r\n"));
+
+    // A spool that cannot keep a receipt raises, so that the bill stays unprinted.
+    ReceiptSpool blocked(QStringLiteral("/proc/no-spool-here"), PrinterTarget{m_fifo}, {});
+    EXPECT_THROW(blocked.add("receipt\r\n", QStringLiteral("2"), QStringLiteral("P")), printing::PrinterError);
+}
+
+TEST(SpoolToStandardOutput, ReaderThatStopsReadingHoldsNobodyAndGetsTheReceiptWhenItReadsAgain)
+{
+    QTemporaryDir dir;
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    // The program's standard output is a pipe whose reader stopped reading: it is full.
+    std::fflush(stdout);
+    const int savedOut = ::dup(STDOUT_FILENO);
+    ::dup2(pipeEnds[1], STDOUT_FILENO);
+    ::fcntl(pipeEnds[1], F_SETFL, O_NONBLOCK);
+    const QByteArray block(512, '=');
+    qint64 filled = 0;
+    while (::write(pipeEnds[1], block.constData(), block.size()) > 0)
+        filled += block.size();
+    ::fcntl(pipeEnds[1], F_SETFL, 0); // given to the program blocking, as a shell would
+    ::fcntl(pipeEnds[0], F_SETFL, O_NONBLOCK);
+
+    std::vector<TakenReceipt> taken;
+    QString problem;
+    bool stalled = false;
+    QByteArray read;
+    {
+        ReceiptSpool::Handlers handlers;
+        handlers.onTaken = [&taken](const TakenReceipt& receipt) { taken.push_back(receipt); };
+        handlers.onBacklog = [&problem](int, const QString& text) { problem = text; };
+        ReceiptSpool spool(dir.filePath(QStringLiteral("spool")), PrinterTarget{}, std::move(handlers),
+                           ReceiptSpool::Timing{20, 200, 50});
+        spool.add("receipt to standard output\r\n", QStringLiteral("7"), QStringLiteral("P"));
+        stalled = waitUntil([&] { return problem.contains(QStringLiteral("standard output")); }, 10000);
+        char buffer[4096];
+        waitUntil(
+            [&] {
+                ssize_t got = 0;
+                while ((got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0)
+                    read.append(buffer, got);
+                return taken.size() == 1;
+            },
+            10000);
+    }
+    std::fflush(stdout);
+    ::dup2(savedOut, STDOUT_FILENO);
+    ::close(savedOut);
+    ::close(pipeEnds[0]);
+    ::close(pipeEnds[1]);
+
+    EXPECT_TRUE(stalled) << problem.toStdString();
+    ASSERT_EQ(taken.size(), 1u);
+    EXPECT_EQ(read.size(), filled + 28) << "the receipt once, after what was waiting";
+    EXPECT_TRUE(read.endsWith("receipt to standard output\r\n"));
+}
+
+} // namespace
+} // namespace kvr::test
