@@ -1,0 +1,439 @@
+// The demo shop as the generator leaves it: bills that add up, shifts with their floats, numbering
+// series, menu rights, the company session, products and stock, and ids left for new rows.
+#include "DemoSession.h"
+
+#include "data/Query.h"
+#include "data/TDM.h"
+#include "data/TDMConfig.h"
+#include "util/Discount.h"
+#include "util/QStringPrinter.h"
+#include "util/Rounding.h"
+
+#include <QMap>
+#include <QRegularExpression>
+#include <QSet>
+#include <gtest/gtest.h>
+
+using namespace kvr::data;
+using kvr::test::Columns;
+using kvr::util::RoundHalfUp;
+
+namespace {
+
+double money(double value)
+{
+    return RoundHalfUp(value, 15, 2);
+}
+
+// Bill amounts are kept as the sale screen leaves them: to the database's four places.
+double stored(double value)
+{
+    return RoundHalfUp(value, 15, 4);
+}
+
+bool sameMoney(double a, double b)
+{
+    return std::abs(a - b) < 0.005;
+}
+
+class DemoShopTest : public kvr::test::DemoSessionFixture
+{
+protected:
+    std::unique_ptr<Query> select(const QString& sql)
+    {
+        auto q = std::make_unique<Query>(dm->DMdata(), sql);
+        q->open();
+        return q;
+    }
+
+    double number(const QString& sql, const Columns& params = {}) { return scalar(sql, params).toDouble(); }
+};
+
+struct Bill
+{
+    QString number;
+    QString type;
+    double total, taxAmount, noTaxAmount, taxTotal, discounts, cash, cardAmount, coupon, bankAmount, change;
+    int lines = 0;
+    double lineTotals = 0;
+    double cardCharges = 0;
+    double cardAmounts = 0;
+    bool hasBank = false;
+};
+
+} // namespace
+
+TEST_P(DemoShopTest, bills_add_up_line_by_line_and_payments_cover_them)
+{
+    QMap<int, Bill> bills;
+    const auto headers = select(QStringLiteral(
+        "SELECT Id, PosNo, PosType, Total, TaxAmt, NoTaxAmt, TaxTotal, TaxRate, DiscAmt1, DiscAmt2, DiscAmt3, Cash, "
+        "CardAmount, Coupon, BankAmount, CompanyBank, Change, DelFlag FROM PosHd ORDER BY Id"));
+    int cancelled = 0;
+    for (headers->first(); !headers->eof(); headers->next()) {
+        const auto f = [&](const char* name) { return headers->field(QString::fromLatin1(name)).asFloat(); };
+        EXPECT_EQ(f("TaxRate"), 7);
+        const auto bill =
+            bills.insert(headers->field(QStringLiteral("Id")).asInteger(),
+                         Bill{headers->field(QStringLiteral("PosNo")).asString(),
+                              headers->field(QStringLiteral("PosType")).asString(), f("Total"), f("TaxAmt"),
+                              f("NoTaxAmt"), f("TaxTotal"), f("DiscAmt1") + f("DiscAmt2") + f("DiscAmt3"), f("Cash"),
+                              f("CardAmount"), f("Coupon"), f("BankAmount"), f("Change")});
+        bill->hasBank = headers->field(QStringLiteral("CompanyBank")).asInteger() > 0;
+        cancelled += headers->field(QStringLiteral("DelFlag")).asString() == QLatin1String("Y");
+    }
+    ASSERT_GE(bills.size(), 20);
+    EXPECT_EQ(cancelled, 1);
+
+    const auto lines = select(QStringLiteral(
+        "SELECT D.PosHd, D.PosRecNo, D.Product, D.Quantity, D.Price, D.Discount, D.DiscountAmt, D.Total, "
+        "D.ProductAmount, D.TaxRate, D.Fraction, D.Warehouse, D.LotNo, D.SerialNo, U.Product AS UnitProduct, "
+        "U.Fraction AS UnitFraction, P.LotControl, P.UseSerial, S.Product AS SerialProduct FROM PosDt D "
+        "LEFT JOIN ProductUnits U ON U.Id = D.ProductUnits LEFT JOIN Product P ON P.Id = D.Product "
+        "LEFT JOIN SerialNo S ON S.Id = D.SerialNo ORDER BY D.PosHd, D.PosRecNo"));
+    for (lines->first(); !lines->eof(); lines->next()) {
+        const auto f = [&](const char* name) { return lines->field(QString::fromLatin1(name)); };
+        const int billId = f("PosHd").asInteger();
+        SCOPED_TRACE(QStringLiteral("bill %1 line %2").arg(billId).arg(f("PosRecNo").asInteger()).toStdString());
+        ASSERT_TRUE(bills.contains(billId)) << "a line without its bill";
+        Bill& bill = bills[billId];
+        EXPECT_EQ(f("PosRecNo").asInteger(), ++bill.lines) << "lines are numbered 1, 2, 3 in order";
+        bill.lineTotals += f("Total").asFloat();
+
+        const double gross = f("Quantity").asFloat() * f("Price").asFloat();
+        const double total = stored(kvr::util::NetAfterDiscount(f("Discount").asString(), gross));
+        EXPECT_DOUBLE_EQ(f("Total").asFloat(), total);
+        EXPECT_TRUE(sameMoney(f("DiscountAmt").asFloat(), gross - total));
+        const double rate = f("TaxRate").asFloat();
+        EXPECT_NEAR(f("ProductAmount").asFloat(), rate > 0 ? stored(total * 100 / (rate + 100)) : total, 2e-4);
+        EXPECT_EQ(f("UnitProduct").asInteger(), f("Product").asInteger()) << "the unit belongs to another product";
+        EXPECT_EQ(f("Fraction").asFloat(), f("UnitFraction").asFloat());
+        if (bill.type == QLatin1String("P")) {
+            EXPECT_FALSE(f("Warehouse").isNull());
+            EXPECT_EQ(f("LotNo").isNull(), f("LotControl").asString() != QLatin1String("Y"));
+            if (f("UseSerial").asString() == QLatin1String("Y")) {
+                EXPECT_EQ(f("Quantity").asFloat(), 1);
+                EXPECT_EQ(f("SerialProduct").asInteger(), f("Product").asInteger());
+            }
+        } else {
+            EXPECT_TRUE(f("Warehouse").isNull() && f("LotNo").isNull() && f("SerialNo").isNull())
+                << "service and miscellaneous lines have no warehouse, lot or serial";
+        }
+    }
+
+    const auto cards = select(QStringLiteral("SELECT RcptDocId, CardRcpt, CardRate, CardCharge, CardAmount "
+                                             "FROM CreditCardInfo WHERE RcptType = 1"));
+    for (cards->first(); !cards->eof(); cards->next()) {
+        const auto f = [&](const char* name) { return cards->field(QString::fromLatin1(name)).asFloat(); };
+        const int billId = cards->field(QStringLiteral("RcptDocId")).asInteger();
+        ASSERT_TRUE(bills.contains(billId)) << "a card payment without its bill";
+        EXPECT_DOUBLE_EQ(f("CardCharge"), money(f("CardRcpt") * f("CardRate") / 100));
+        EXPECT_DOUBLE_EQ(f("CardAmount"), stored(f("CardRcpt") + f("CardCharge")));
+        bills[billId].cardCharges += f("CardCharge");
+        bills[billId].cardAmounts += f("CardAmount");
+    }
+
+    QSet<QString> types;
+    for (auto it = bills.cbegin(); it != bills.cend(); ++it) {
+        const Bill& b = it.value();
+        SCOPED_TRACE(b.number.toStdString());
+        types << b.type;
+        EXPECT_GT(b.lines, 0);
+        EXPECT_TRUE(sameMoney(b.total + b.discounts, b.lineTotals)) << b.total << " + " << b.discounts;
+        EXPECT_TRUE(sameMoney(b.taxAmount + b.noTaxAmount, b.lineTotals));
+        if (b.taxAmount > 0 && b.noTaxAmount > 0) {
+            EXPECT_NEAR(b.taxTotal, stored(b.taxAmount * 7 / 107), 2e-4);
+        } else if (b.taxAmount > 0) {
+            EXPECT_NEAR(b.taxTotal, stored(b.total - RoundHalfUp(b.total * 100 / 107, 18, 2)), 2e-4);
+        } else {
+            EXPECT_EQ(b.taxTotal, 0);
+        }
+        EXPECT_TRUE(sameMoney(b.cardAmount, b.cardAmounts));
+        // Card surcharges never pay the bill, and change is given from cash only.
+        const double change = b.cash + b.cardAmount - b.cardCharges + b.coupon + b.bankAmount - b.total;
+        EXPECT_TRUE(sameMoney(b.change, change));
+        EXPECT_GE(b.change, 0);
+        EXPECT_GE(b.cash, b.change);
+        EXPECT_EQ(b.bankAmount > 0, b.hasBank);
+    }
+    EXPECT_EQ(types, (QSet<QString>{QStringLiteral("P"), QStringLiteral("S"), QStringLiteral("M")}));
+    EXPECT_GT(cards->recordCount(), 0);
+}
+
+TEST_P(DemoShopTest, bills_belong_to_shifts_of_their_day_with_a_counted_float)
+{
+    EXPECT_EQ(number(QStringLiteral("SELECT COUNT(*) FROM PosHd H LEFT JOIN PosShiftNo S ON S.Id = H.PosShiftNo "
+                                    "LEFT JOIN PosMachineNo M ON M.Id = S.PosMachineNo WHERE S.Id IS NULL "
+                                    "OR S.ShiftDate <> H.PosDate OR M.Blocked <> 'N'")),
+              0);
+    EXPECT_EQ(number(QStringLiteral("SELECT COUNT(*) FROM PosShiftMoney M JOIN Coin C ON C.Id = M.Coin "
+                                    "WHERE ABS(M.Amount - M.Quantity * C.Fraction) > 0.001")),
+              0);
+    const auto shifts = select(QStringLiteral(
+        "SELECT S.Id, S.Closed, S.ShiftDate, S.OpenMoney, S.SaleAmount, "
+        "(SELECT SUM(Amount) FROM PosShiftMoney M WHERE M.PosShiftNo = S.Id) AS Counted, "
+        "(SELECT COUNT(*) FROM PosShiftMoney M WHERE M.PosShiftNo = S.Id) AS Pieces, "
+        "(SELECT COALESCE(SUM(Total), 0) FROM PosHd H WHERE H.PosShiftNo = S.Id AND H.DelFlag = 'N') AS Sold "
+        "FROM PosShiftNo S"));
+    ASSERT_GT(shifts->recordCount(), 2);
+    const double coins = number(QStringLiteral("SELECT COUNT(*) FROM Coin"));
+    for (shifts->first(); !shifts->eof(); shifts->next()) {
+        const auto f = [&](const char* name) { return shifts->field(QString::fromLatin1(name)); };
+        SCOPED_TRACE(f("Id").asInteger());
+        EXPECT_TRUE(sameMoney(f("OpenMoney").asFloat(), f("Counted").asFloat()));
+        EXPECT_EQ(f("Pieces").asFloat(), coins) << "one float row per coin and note";
+        const bool today = f("ShiftDate").asDate() == QDate::currentDate();
+        EXPECT_EQ(f("Closed").asString(), today ? QStringLiteral("N") : QStringLiteral("Y"));
+        if (!today) {
+            EXPECT_TRUE(sameMoney(f("SaleAmount").asFloat(), f("Sold").asFloat()));
+        }
+    }
+}
+
+TEST_P(DemoShopTest, bill_numbers_follow_their_series_and_the_next_number_is_new)
+{
+    const auto numbers = select(QStringLiteral(
+        "SELECT H.PosNo, H.FullTaxNo, D.Prefix, D.DocumentLength, D.LastNo, D.AutoRun, X.Prefix AS TaxPrefix, "
+        "X.LastNo AS TaxLastNo FROM PosHd H LEFT JOIN DocumentNo D ON D.Code = 'POS-' || H.PosType "
+        "AND D.DocYear = CAST(SUBSTR(CAST(H.PosDate AS VARCHAR(30)), 1, 4) AS INTEGER) "
+        "LEFT JOIN DocumentNo X ON X.Code = 'POS-X1' AND X.DocYear = D.DocYear"));
+    int fullTax = 0;
+    QSet<QString> used;
+    for (numbers->first(); !numbers->eof(); numbers->next()) {
+        const auto f = [&](const char* name) { return numbers->field(QString::fromLatin1(name)); };
+        const QString number = f("PosNo").asString();
+        SCOPED_TRACE(number.toStdString());
+        ASSERT_FALSE(f("Prefix").isNull()) << "no numbering series for the bill's type and year";
+        EXPECT_EQ(number.size(), f("DocumentLength").asInteger());
+        EXPECT_TRUE(number.startsWith(f("Prefix").asString()));
+        EXPECT_EQ(f("AutoRun").asString(), QStringLiteral("Y"));
+        EXPECT_LE(number.mid(f("Prefix").asString().size()).toInt(), f("LastNo").asInteger())
+            << "the series would draw this number again";
+        EXPECT_FALSE(used.contains(number));
+        used << number;
+        if (!f("FullTaxNo").isNull()) {
+            ++fullTax;
+            EXPECT_TRUE(f("FullTaxNo").asString().startsWith(f("TaxPrefix").asString()));
+            EXPECT_GE(f("TaxLastNo").asInteger(), 1);
+        }
+    }
+    // The bills' own invoice, one to a branch and a combined one on two receipts.
+    EXPECT_EQ(fullTax, 4);
+
+    dm->QConfig().open();
+    for (const char* code : {"POS-P", "POS-S", "POS-M", "POS-X1", "POS-X2"}) {
+        SCOPED_TRACE(code);
+        EXPECT_EQ(dm->GetDocumentLength(QString::fromLatin1(code)), 10);
+        EXPECT_TRUE(dm->AutoNumbering());
+    }
+    dm->StartTransaction();
+    const QString next = dm->DrawDocumentNo(QStringLiteral("POS-P"), QDate::currentDate());
+    dm->Rollback();
+    EXPECT_EQ(next.size(), 10);
+    EXPECT_FALSE(used.contains(next)) << next.toStdString();
+}
+
+TEST_P(DemoShopTest, users_see_the_menu_items_their_rights_allow)
+{
+    const int menus[] = {101, 102, 103, 104, 105, 111, 121, 122};
+    QSet<QString> thaiCaptions;
+    QSet<QString> englishCaptions;
+    for (int menu : menus) {
+        SCOPED_TRACE(menu);
+        config->CheckRight(menu, 1);
+        const SessionContext& s = config->session();
+        EXPECT_TRUE(s.ACCESS_R && s.ADD_R && s.MODIFY_R && s.DELETE_R);
+        EXPECT_TRUE(s.ThaiLanguage);
+        EXPECT_TRUE(s.EditSalePrice);
+        thaiCaptions << s.MenuCaption;
+        EXPECT_TRUE(s.MenuCaption.contains(QRegularExpression(QStringLiteral("[\\x{0E00}-\\x{0E7F}]"))));
+
+        config->CheckRight(menu, 2);
+        EXPECT_TRUE(s.ACCESS_R && s.ADD_R && s.MODIFY_R && s.DELETE_R);
+        EXPECT_FALSE(s.ThaiLanguage);
+        englishCaptions << s.MenuCaption;
+        EXPECT_FALSE(s.MenuCaption.contains(QRegularExpression(QStringLiteral("[\\x{0E00}-\\x{0E7F}]"))));
+
+        config->CheckRight(menu, 3);
+        EXPECT_FALSE(s.ACCESS_R || s.ADD_R || s.MODIFY_R || s.DELETE_R);
+        EXPECT_TRUE(s.ThaiLanguage);
+    }
+    EXPECT_EQ(thaiCaptions.size(), 8) << "each function has its own caption";
+    EXPECT_EQ(englishCaptions.size(), 8);
+    config->CheckRight(106, 1);
+    EXPECT_FALSE(config->session().ACCESS_R);
+
+    config->GetCompanyConfig(QStringLiteral("demo"));
+    const SessionContext& s = config->session();
+    EXPECT_EQ(s.CompanyDbName, QStringLiteral("DEMO"));
+    EXPECT_FALSE(s.CompanyNameThai.isEmpty());
+    const QString taxNo = config->QCompany().field(QStringLiteral("TAXNO")).asString();
+    ASSERT_EQ(taxNo.size(), 13);
+    int sum = 0;
+    for (int i = 0; i < 12; ++i)
+        sum += taxNo.at(i).digitValue() * (13 - i);
+    EXPECT_EQ(taxNo.at(12).digitValue(), (11 - sum % 11) % 10) << "check digit of the tax number";
+    EXPECT_EQ(config->QCompany().field(QStringLiteral("TaxBranchHead")).asString(), QStringLiteral("Y"));
+    EXPECT_EQ(number(QStringLiteral("SELECT COUNT(*) FROM Misc WHERE GroupCode = 'PRICETYPE' AND Id = %1")
+                         .arg(s.Pos1_PriceType)),
+              1)
+        << "the default POS price level is a price level of the company";
+}
+
+TEST_P(DemoShopTest, company_session_opens_on_this_year_with_baht_and_one_closed_period)
+{
+    dm->DMdata().open();
+    EXPECT_EQ(dm->QConfig().field(QStringLiteral("RunYear")).asInteger(), QDate::currentDate().year());
+    EXPECT_EQ(dm->MainCurrencyName(), QStringLiteral("บาท"));
+    EXPECT_EQ(dm->QConfig().field(QStringLiteral("MainCurrencyCode")).asString(), QStringLiteral("THB"));
+    EXPECT_EQ(number(QStringLiteral("SELECT Rate FROM Tax WHERE Id = (SELECT DefaultTax FROM Config)")), 7);
+
+    // Every currency shows the figures of its own latest date up to today.
+    const auto currencies = select(QStringLiteral("SELECT Id FROM Misc WHERE GroupCode = 'CURRENCY'"));
+    EXPECT_EQ(dm->QMiscCurrency().recordCount(), currencies->recordCount());
+    for (dm->QMiscCurrency().first(); !dm->QMiscCurrency().eof(); dm->QMiscCurrency().next()) {
+        const int id = dm->QMiscCurrency().field(QStringLiteral("Id")).asInteger();
+        SCOPED_TRACE(dm->QMiscCurrency().field(QStringLiteral("Code")).asString().toStdString());
+        Query latest(
+            dm->DMdata(),
+            dm->DMdata().dialect().limit(QStringLiteral("SELECT SaleRate FROM CurrencyEx WHERE Currency = :Id AND "
+                                                        "ExchangeDate <= :Today ORDER BY ExchangeDate DESC"),
+                                         1));
+        latest.setParam(QStringLiteral("Id"), id);
+        latest.setParam(QStringLiteral("Today"), QDate::currentDate().startOfDay());
+        latest.open();
+        ASSERT_FALSE(latest.isEmpty());
+        EXPECT_EQ(dm->QMiscCurrency().field(QStringLiteral("SaleRate")).asFloat(),
+                  latest.field(QStringLiteral("SaleRate")).asFloat());
+    }
+    EXPECT_GE(number(QStringLiteral("SELECT COUNT(DISTINCT ExchangeDate) FROM CurrencyEx")), 3);
+
+    // Twelve months without gaps for each of the two years; exactly one of them locked.
+    const auto periods = select(QStringLiteral("SELECT * FROM accountperiod ORDER BY accountyear"));
+    ASSERT_EQ(periods->recordCount(), 2);
+    QList<QDate> locked;
+    for (periods->first(); !periods->eof(); periods->next()) {
+        const int year = periods->field(QStringLiteral("accountyear")).asInteger();
+        EXPECT_EQ(year, QDate::currentDate().year() - 1 + periods->recNo());
+        QDate expected(year, 1, 1);
+        for (int n = 1; n <= 12; ++n) {
+            const QDate start = periods->field(QStringLiteral("Start%1").arg(n)).asDate();
+            const QDate stop = periods->field(QStringLiteral("Stop%1").arg(n)).asDate();
+            EXPECT_EQ(start, expected);
+            EXPECT_EQ(stop, start.addMonths(1).addDays(-1));
+            expected = stop.addDays(1);
+            if (periods->field(QStringLiteral("Lock%1").arg(n)).asString() == QLatin1String("Y"))
+                locked << start.addDays(14);
+        }
+    }
+    ASSERT_EQ(locked.size(), 1);
+    prompter.expectInformation();
+    EXPECT_FALSE(dm->IsPeriodOpen(locked.front().startOfDay()));
+    EXPECT_TRUE(dm->IsPeriodOpen(QDateTime::currentDateTime()));
+}
+
+TEST_P(DemoShopTest, products_have_their_units_prices_and_the_stock_their_lots_and_serials_add_up_to)
+{
+    EXPECT_EQ(number(QStringLiteral("SELECT COUNT(*) FROM Product P WHERE (SELECT COUNT(*) FROM ProductUnits U "
+                                    "WHERE U.Product = P.Id AND U.StockUnitFlag = 'Y') <> 1 OR (SELECT COUNT(*) "
+                                    "FROM ProductUnits U WHERE U.Product = P.Id AND U.SmallUnitFlag = 'Y' "
+                                    "AND U.Fraction = 1) <> 1")),
+              0)
+        << "each product has one stock unit and one smallest unit";
+    EXPECT_GT(number(QStringLiteral("SELECT COUNT(*) FROM ProductUnits WHERE Fraction > 1 AND StockUnitFlag = 'Y'")),
+              0);
+    EXPECT_EQ(
+        number(QStringLiteral("SELECT COUNT(*) - COUNT(DISTINCT BarCode) FROM ProductUnits WHERE BarCode IS NOT NULL")),
+        0);
+    const auto barcodes = select(QStringLiteral("SELECT BarCode FROM ProductUnits WHERE BarCode IS NOT NULL"));
+    for (barcodes->first(); !barcodes->eof(); barcodes->next()) {
+        const QString code = barcodes->field(QStringLiteral("BarCode")).asString();
+        ASSERT_EQ(code.size(), 13);
+        int sum = 0;
+        for (int i = 0; i < 12; ++i)
+            sum += code.at(i).digitValue() * (i % 2 ? 3 : 1);
+        EXPECT_EQ(code.at(12).digitValue(), (10 - sum % 10) % 10) << code.toStdString();
+    }
+    // Every unit of a product on sale has a price at the company's default level.
+    EXPECT_EQ(number(QStringLiteral("SELECT COUNT(*) FROM ProductUnits U JOIN Product P ON P.Id = U.Product "
+                                    "WHERE P.Blocked = 'N' AND U.SaleFlag = 'Y' AND NOT EXISTS (SELECT 1 FROM "
+                                    "ProductPrice R WHERE R.ProductUnits = U.Id AND R.PriceType = "
+                                    "(SELECT POS_PriceType FROM Config))")),
+              0);
+    // Services are found the way the service screen looks them up.
+    EXPECT_GT(
+        number(QStringLiteral("SELECT COUNT(*) FROM Product P INNER JOIN Tax T ON T.Id = P.TaxCode INNER JOIN "
+                              "Warehouse W ON W.Id = P.DefaultWh WHERE P.Blocked <> 'Y' AND P.ProductType = 'S'")),
+        0);
+
+    EXPECT_EQ(
+        number(QStringLiteral(
+            "SELECT COUNT(*) FROM (SELECT O.Product, O.Warehouse, O.BalanceYear, SUM(O.Quantity) AS Stock, "
+            "(SELECT SUM(L.Quantity) FROM LotOnHand L WHERE L.Product = O.Product AND L.Warehouse = O.Warehouse "
+            "AND L.BalanceYear = O.BalanceYear) AS InLots FROM ProductOnHand O JOIN Product P ON P.Id = O.Product "
+            "WHERE P.LotControl = 'Y' GROUP BY O.Product, O.Warehouse, O.BalanceYear) X "
+            "WHERE X.InLots IS NULL OR X.InLots <> X.Stock")),
+        0)
+        << "the lots of a product hold its whole balance";
+    EXPECT_GT(number(QStringLiteral("SELECT COUNT(*) FROM LotNo WHERE HasExpired = 'Y' AND ExpiredDate < :Today"),
+                     {{"Today", QDate::currentDate().startOfDay()}}),
+              0)
+        << "a lot that may no longer be sold";
+    EXPECT_EQ(number(QStringLiteral(
+                  "SELECT COUNT(*) FROM Product P WHERE P.UseSerial = 'Y' AND (SELECT COUNT(*) FROM SerialNo S "
+                  "WHERE S.Product = P.Id AND S.OnHand = 'Y') <> (SELECT COALESCE(SUM(O.Quantity), 0) FROM "
+                  "ProductOnHand O WHERE O.Product = P.Id AND O.BalanceYear = (SELECT RunYear FROM Config))")),
+              0)
+        << "one serial number in stock for every piece in stock";
+    EXPECT_EQ(number(QStringLiteral(
+                  "SELECT COUNT(*) FROM view_currentstock C WHERE C.OnhandQnty <> (SELECT SUM(O.Quantity) FROM "
+                  "ProductOnHand O WHERE O.Product = C.Product AND O.Warehouse = C.Warehouse AND O.BalanceYear = "
+                  "(SELECT RunYear FROM Config))")),
+              0);
+    EXPECT_EQ(number(QStringLiteral("SELECT COUNT(*) FROM ProductOnHand")),
+              4 * number(QStringLiteral("SELECT COUNT(*) FROM Product WHERE ProductType <> 'S'")));
+
+    const std::pair<const char*, int> masters[] = {
+        {"SELECT COUNT(*) FROM Warehouse WHERE Code = 'RMA'", 1},
+        {"SELECT COUNT(*) FROM Customer WHERE Blocked = 'Y'", 1},
+        {"SELECT COUNT(*) FROM Customer WHERE StoreCode IS NOT NULL", 1},
+        {"SELECT COUNT(*) FROM Salesman WHERE Status = 'N'", 1},
+        {"SELECT COUNT(*) FROM PosMachineNo WHERE Blocked = 'Y'", 1},
+        {"SELECT COUNT(*) FROM PosMachineNo WHERE BaudRate <> 9600 OR CashDrawer NOT LIKE 'COM_:'", 0},
+    };
+    for (const auto& [sql, expected] : masters) {
+        SCOPED_TRACE(sql);
+        EXPECT_EQ(number(QString::fromLatin1(sql)), expected);
+    }
+    EXPECT_GT(number(QStringLiteral("SELECT COUNT(*) FROM Customer C JOIN Misc M ON M.Id = C.PriceLevel AND "
+                                    "M.GroupCode = 'PRICETYPE' WHERE C.DiscountStr LIKE '%\\%%' ESCAPE '\\'")),
+              0)
+        << "a customer with a percentage discount and a price level";
+}
+
+TEST_P(DemoShopTest, rows_added_after_the_demo_get_fresh_ids)
+{
+    // The demo writes explicit ids; the screens then insert without them.
+    const std::pair<bool, const char*> inserts[] = {
+        {false, "INSERT INTO Misc (GroupCode, Code, Description) VALUES ('REM_SALE', 'NEW', 'x')"},
+        {false, "INSERT INTO Product (Code, ThaiName) VALUES ('NEW-1', 'x')"},
+        {false, "INSERT INTO ProductUnits (Product, UnitName, Fraction) VALUES (1, 'x', 1)"},
+        {false, "INSERT INTO SerialNo (Product, Serial, OnHand) VALUES (1, 'NEW-1', 'Y')"},
+        {false, "INSERT INTO PosShiftNo (ShiftDate, ShiftNo, PosMachineNo) VALUES ('2026-01-01 00:00:00', 9, 1)"},
+        {false, "INSERT INTO PosHd (PosNo, PosType) VALUES ('NEW-1', 'P')"},
+        {false, "INSERT INTO PosDt (PosHd, PosRecNo) VALUES (1, 99)"},
+        {false, "INSERT INTO CreditCardInfo (RcptType, RcptDocId) VALUES (1, 1)"},
+        {false, "INSERT INTO UserLog (LogDate, Remark) VALUES ('2026-01-01 00:00:00', 'x')"},
+        {false, "INSERT INTO PosMachineNo (MachineCode) VALUES ('NEW')"},
+        {true, "INSERT INTO UserName (Code) VALUES ('NEWUSER')"},
+        {true, "INSERT INTO Menu (Caption) VALUES ('x')"},
+        {true, "INSERT INTO UserRight (UserId, MenuId) VALUES (99, 999)"},
+        {true, "INSERT INTO Company (Code) VALUES ('NEWCO')"},
+    };
+    for (const auto& [inConfig, sql] : inserts) {
+        SCOPED_TRACE(sql);
+        EXPECT_NO_THROW(Query(inConfig ? config->DmCfg() : dm->DMdata(), QString::fromLatin1(sql)).execSql());
+    }
+}
+
+KVR_INSTANTIATE_BACKENDS(DemoShopTest);
