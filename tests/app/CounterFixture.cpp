@@ -58,6 +58,12 @@ QString CounterFixture::receiptPath() const
     return QDir(server->workingDirectory()).filePath(QStringLiteral("receipts.prn"));
 }
 
+bool CounterFixture::addToIni(const QByteArray& lines)
+{
+    QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
+    return ini.open(QIODevice::Append) && ini.write(lines) == lines.size();
+}
+
 void CounterFixture::openSaleScreen(ui::Prompter* asker)
 {
     m_realBoxes = asker != nullptr;

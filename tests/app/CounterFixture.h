@@ -39,6 +39,8 @@ protected:
 
     pos::TFrPos& pos() { return view->pos(); }
     QString receiptPath() const;
+    // Lines added to the working folder's KVR.INI before the screen opens; false when it cannot be.
+    bool addToIni(const QByteArray& lines);
 
     std::unique_ptr<products::TDmService> service;
     std::unique_ptr<pos::TFrPosView> view;
