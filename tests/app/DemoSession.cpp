@@ -20,7 +20,8 @@ DemoRun runDemo(const QString& workDir, const QStringList& args)
 
 void DemoSessionFixture::prepareServer()
 {
-    const DemoRun run = runDemo(server->workingDirectory(), {QStringLiteral("--server"), server->serverName()});
+    const DemoRun run = runDemo(server->workingDirectory(),
+                                QStringList{QStringLiteral("--server"), server->serverName()} + generatorArguments);
     ASSERT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
 }
 

@@ -24,6 +24,9 @@ class DemoSessionFixture : public SessionFixture
 protected:
     DemoSessionFixture() { companyCode = QStringLiteral("DEMO"); }
     void prepareServer() override;
+
+    // Given to the generator after the server.
+    QStringList generatorArguments;
 };
 
 } // namespace kvr::test

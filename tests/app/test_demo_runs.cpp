@@ -16,8 +16,7 @@ using kvr::test::Columns;
 using kvr::test::DemoRun;
 using kvr::test::runDemo;
 
-class DemoRerunTest : public BackendTest
-{ };
+using DemoRerunTest = BackendTest;
 
 TEST_P(DemoRerunTest, a_second_run_keeps_the_data_and_force_rebuilds_it)
 {
@@ -73,36 +72,25 @@ TEST_P(DemoRerunTest, a_second_run_keeps_the_data_and_force_rebuilds_it)
 
 KVR_INSTANTIATE_BACKENDS(DemoRerunTest);
 
-class DemoHistoryTest : public BackendTest
-{ };
+constexpr int kHistory = 3000;
+
+class DemoHistoryTest : public kvr::test::DemoSessionFixture
+{
+protected:
+    DemoHistoryTest() { generatorArguments = {QStringLiteral("--bills"), QString::number(kHistory)}; }
+};
 
 TEST_P(DemoHistoryTest, bills_of_history_come_before_the_demo_days_in_believable_shares)
 {
-    constexpr int kHistory = 3000;
-    const DemoRun run = runDemo(
-        server->workingDirectory(),
-        {QStringLiteral("--server"), server->serverName(), QStringLiteral("--bills"), QString::number(kHistory)});
-    ASSERT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
-    auto company = server->connection(QStringLiteral("DEMO"));
-    const auto value = [&](const QString& sql, const Columns& params = {}) {
-        Query q(*company, sql);
-        for (const auto& [name, v] : params)
-            q.setParam(name, v);
-        q.open();
-        return q.field(q.fieldNames().front());
-    };
     const QDateTime firstDemoDay = QDate::currentDate().addDays(-2).startOfDay();
     const Columns before = {{"Before", firstDemoDay}};
     const auto history = [&](const char* condition) {
-        return value(QStringLiteral("SELECT COUNT(*) FROM PosHd WHERE PosDate < :Before AND ") +
+        return count(QStringLiteral("SELECT COUNT(*) FROM PosHd WHERE PosDate < :Before AND ") +
                          QString::fromLatin1(condition),
-                     before)
-            .asInteger();
+                     before);
     };
     EXPECT_EQ(history("1 = 1"), kHistory);
-    EXPECT_GE(
-        value(QStringLiteral("SELECT COUNT(DISTINCT PosDate) FROM PosHd WHERE PosDate < :Before"), before).asInteger(),
-        30)
+    EXPECT_GE(count(QStringLiteral("SELECT COUNT(DISTINCT PosDate) FROM PosHd WHERE PosDate < :Before"), before), 30)
         << "spread over the days";
     EXPECT_EQ(history("NOT EXISTS (SELECT 1 FROM PosDt D WHERE D.PosHd = PosHd.Id)"), 0) << "a bill without lines";
     EXPECT_EQ(history("ABS(Cash + CardAmount + Coupon + BankAmount - Change - Total - "
@@ -117,8 +105,7 @@ TEST_P(DemoHistoryTest, bills_of_history_come_before_the_demo_days_in_believable
     const int fullTax = history("FullTaxNo IS NOT NULL");
     EXPECT_GT(fullTax, kHistory / 200);
     EXPECT_LT(fullTax, kHistory / 10);
-    EXPECT_EQ(value(QStringLiteral("SELECT COUNT(DISTINCT FullTaxNo) FROM PosHd WHERE PosDate < :Before"), before)
-                  .asInteger(),
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(DISTINCT FullTaxNo) FROM PosHd WHERE PosDate < :Before"), before),
               fullTax);
     EXPECT_GT(history("EXISTS (SELECT 1 FROM CreditCardInfo C WHERE C.RcptType = 1 AND C.RcptDocId = PosHd.Id)"),
               kHistory / 10)
@@ -129,16 +116,14 @@ TEST_P(DemoHistoryTest, bills_of_history_come_before_the_demo_days_in_believable
         << "a bill outside a closed shift of its day";
 
     // Every number once, and every series goes on after the last number it gave.
-    EXPECT_EQ(value(QStringLiteral("SELECT COUNT(*) FROM (SELECT PosNo FROM PosHd GROUP BY PosNo, PosType "
-                                   "HAVING COUNT(*) > 1) D"))
-                  .asInteger(),
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM (SELECT PosNo FROM PosHd GROUP BY PosNo, PosType "
+                                   "HAVING COUNT(*) > 1) D")),
               0);
     EXPECT_EQ(
-        value(QStringLiteral("SELECT COUNT(*) FROM PosHd H WHERE NOT EXISTS (SELECT 1 FROM DocumentNo D WHERE D.Code = "
+        count(QStringLiteral("SELECT COUNT(*) FROM PosHd H WHERE NOT EXISTS (SELECT 1 FROM DocumentNo D WHERE D.Code = "
                              "'POS-' || H.PosType AND D.DocYear = CAST(SUBSTR(CAST(H.PosDate AS VARCHAR(30)), 1, 4) "
                              "AS INTEGER) AND D.LastNo >= CAST(SUBSTR(H.PosNo, 5) AS INTEGER) AND "
-                             "SUBSTR(H.PosNo, 1, 4) = D.Prefix)"))
-            .asInteger(),
+                             "SUBSTR(H.PosNo, 1, 4) = D.Prefix)")),
         0)
         << "a bill number its series would give again";
 }
