@@ -1,4 +1,5 @@
 #include "CounterFixture.h"
+#include "SaleWindow.h"
 
 #include "app/SaleScreen.h"
 #include "data/Query.h"
@@ -72,25 +73,7 @@ void CounterFixture::openSaleScreen(ui::Prompter* asker)
     view.reset(qobject_cast<pos::TFrPosView*>(windows.at(0)));
     shift.reset(qobject_cast<admin::TFrPosShiftNoView*>(windows.at(1)));
     ASSERT_TRUE(view && shift);
-    bool shiftDriven = false;
-    whenModalOpens([&](QWidget* dialog) {
-        ASSERT_EQ(dialog, shift.get());
-        shift->machineEdit()->setFocus();
-        ASSERT_TRUE(waitForFocusIn(shift->machineEdit()));
-        typeText(QStringLiteral("pos01"));
-        pressKey(Qt::Key_Return);
-        shift->shiftNoEdit()->setFocus();
-        ASSERT_TRUE(waitForFocusIn(shift->shiftNoEdit()));
-        typeText(QString::fromLatin1(kShiftNo));
-        pressKey(Qt::Key_Return);
-        ASSERT_TRUE(waitUntil([&] { return shift->grid()->isEnabled(); }));
-        shiftDriven = true;
-        pressKey(Qt::Key_F10);
-    });
-    view->show();
-    ASSERT_TRUE(waitUntil([&] { return shiftDriven && !shift->isVisible(); }));
-    ASSERT_TRUE(view->isVisible()) << "the shift was not taken";
-    ASSERT_TRUE(waitForActiveWindow(view.get()));
+    ASSERT_TRUE(openWithShift(*view, *shift, QStringLiteral("pos01"), QString::fromLatin1(kShiftNo)));
 }
 
 void CounterFixture::startBill()

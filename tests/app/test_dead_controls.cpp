@@ -3,6 +3,7 @@
 // of the sale screen's key table in README.md must do what the table says.
 #include "PosFixture.h"
 #include "SaleShop.h"
+#include "SaleWindow.h"
 
 #include "admin/TFrPosShiftNoView.h"
 #include "app/FunctionTable.h"
@@ -35,7 +36,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -174,16 +174,13 @@ protected:
         QWidget* main = windows.front().get();
         if (auto* shift =
                 windows.size() > 1 ? qobject_cast<kvr::admin::TFrPosShiftNoView*>(windows[1].get()) : nullptr) {
-            kvr::test::whenModalOpens([this, shift](QWidget*) {
-                expectAlive(shift, "shift dialog");
-                shift->dateEdit()->setDate(QDate(2026, 6, 15));
-                typeInto(shift->machineEdit(), QStringLiteral("m01"), Qt::Key_Return);
-                typeInto(shift->shiftNoEdit(), QStringLiteral("1"), Qt::Key_Return);
-                kvr::test::pressKey(Qt::Key_F10);
-            });
+            EXPECT_TRUE(kvr::test::openWithShift(*main, *shift, QStringLiteral("m01"), QStringLiteral("1"),
+                                                 QDate(2026, 6, 15), [shift] { expectAlive(shift, "shift dialog"); }))
+                << programNo;
+        } else {
+            main->show();
+            EXPECT_TRUE(kvr::test::waitForActiveWindow(main)) << programNo;
         }
-        main->show();
-        EXPECT_TRUE(kvr::test::waitForActiveWindow(main)) << programNo;
         return main;
     }
     // The dialogs first: they work on parts the main window owns.
