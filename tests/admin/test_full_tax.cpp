@@ -62,6 +62,8 @@ TEST_P(FullTax, a_new_invoice_starts_from_the_customer_and_draws_one_number_from
     EXPECT_EQ(form.QDt().fieldAt(1, column::kUnitName).asString(), QStringLiteral("ขวด"));
     EXPECT_DOUBLE_EQ(form.QDt().fieldAt(1, column::kQuantity).asFloat(), 2);
 
+    // A head office prints with an empty branch code, whatever was typed there before.
+    form.setBuyerValue(column::kBranchCode, QStringLiteral("00009"));
     form.ChkBranchHeadClick(true);
     EXPECT_FALSE(form.controls().branchCodeEnabled);
     confirmPrint();
@@ -70,6 +72,7 @@ TEST_P(FullTax, a_new_invoice_starts_from_the_customer_and_draws_one_number_from
     EXPECT_EQ(column(kPosHd, id, column::kCustomerName).toString(), QStringLiteral("บริษัท สยามการค้า จำกัด"));
     EXPECT_EQ(column(kPosHd, id, column::kTaxCustomer).toString().trimmed(), kHeadOfficeTaxId);
     EXPECT_EQ(column(kPosHd, id, column::kBranchHead).toString(), QStringLiteral("Y"));
+    EXPECT_EQ(column(kPosHd, id, column::kBranchCode).toString().trimmed(), QString());
     ASSERT_EQ(print.calls.size(), 1u);
     EXPECT_EQ(print.calls[0], (test::PrintCall{QStringLiteral("PP69000012"), 2026, QStringLiteral("POS-X1")}));
     // New: ready for the next receipt.
@@ -136,18 +139,6 @@ TEST_P(FullTax, the_series_is_the_mode_code_or_with_QdwSite_the_mode_code_and_th
     }
     EXPECT_EQ(lastNo(QStringLiteral("POS-X1")), 1);
     EXPECT_EQ(lastNo(QStringLiteral("POS-X103")), 1);
-}
-
-TEST_P(FullTax, a_head_office_prints_with_an_empty_branch_code)
-{
-    const int id = receipt(kPosHd, {.number = QStringLiteral("PP69000040"), .customer = headOffice});
-    auto& form = open();
-    typeReceipt(QStringLiteral("PP69000040"));
-    form.setBuyerValue(column::kBranchCode, QStringLiteral("00009"));
-    form.ChkBranchHeadClick(true);
-    confirmPrint();
-    EXPECT_EQ(column(kPosHd, id, column::kBranchHead).toString(), QStringLiteral("Y"));
-    EXPECT_EQ(column(kPosHd, id, column::kBranchCode).toString().trimmed(), QString());
 }
 
 TEST_P(FullTax, receipts_that_cannot_have_an_invoice_are_refused_and_the_screen_starts_anew)
