@@ -141,6 +141,7 @@ int runProgram(int argc, char** argv, const FunctionTable& functions)
         ui::ErrorSink::setCurrent(nullptr);
     });
     dm.setMessageHandler([&prompter](const QString& text) { prompter.information(text); });
+    product.setMessageHandler([&prompter](const QString& text) { prompter.information(text); });
 
     DataModules modules{dm, config, product, service, prompter};
     std::vector<QWidget*> forms;

@@ -190,6 +190,34 @@ TEST_P(Counter, QuantityCellTakesOnlyNumbersTheBillCanHold)
     expectTotalsCurrent("2.5");
 }
 
+// The sale screen once looked products up through a product module of its own, whose messages
+// reached nobody: an expired lot was emptied without a word.
+TEST_P(Counter, AnExpiredLotTypedIntoItsCellIsTold)
+{
+    const QString barcode =
+        scalar(QStringLiteral("SELECT MIN(U.BarCode) FROM ProductUnits U INNER JOIN Product P ON P.Id = U.Product "
+                              "WHERE U.BarCode IS NOT NULL AND P.Blocked = 'N' AND P.ProductType = 'P' AND "
+                              "P.LotControl = 'Y' AND P.UseSerial = 'N' AND EXISTS (SELECT 1 "
+                              "FROM ProductPrice R WHERE R.ProductUnits = U.Id AND R.Price > 0)"))
+            .toString()
+            .trimmed();
+    const QString expired = scalar(QStringLiteral("SELECT MIN(Code) FROM LotNo WHERE HasExpired = 'Y' AND "
+                                                  "ExpiredDate < :Today"),
+                                   {{"Today", QDate::currentDate().startOfDay()}})
+                                .toString()
+                                .trimmed();
+    ASSERT_FALSE(barcode.isEmpty() || expired.isEmpty()) << "the demo shop sells goods by lot and has an expired lot";
+    openSaleScreen();
+    startBill();
+    ASSERT_TRUE(scan(barcode, 2));
+    clickCell(0, "LotNoCode");
+    prompter.expectInformation();
+    typeIntoCell(expired);
+    ASSERT_TRUE(waitUntil([&] { return prompter.pending() == 0; }));
+    EXPECT_EQ(prompter.asked().back().text, QStringLiteral("LotNo หมดอายุแล้ว"));
+    EXPECT_TRUE(pos().QDt().fieldAt(0, QStringLiteral("LotNoCode")).asString().trimmed().isEmpty());
+}
+
 TEST_P(Counter, AFigureTheBillCannotStoreIsRefusedOnScreen)
 {
     // A shop that sells in tonnes at any price: only the amount columns bound the bill.
