@@ -57,9 +57,7 @@ void TFrCancelPos::changeNumber(const QString& text)
         m_numberPending = true;
         // The bill on screen no longer matches the number: nothing can be cancelled until the
         // new number is looked up.
-        m_posId = 0;
-        showBill(std::nullopt);
-        setNotice(QString());
+        forgetBill();
     }
     // Also when the text stays the same: the field shows the aligned text, not what was typed.
     emit numberTextChanged();
@@ -87,6 +85,13 @@ void TFrCancelPos::setNotice(const QString& notice)
         return;
     m_notice = notice;
     emit noticeChanged();
+}
+
+void TFrCancelPos::forgetBill()
+{
+    m_posId = 0;
+    showBill(std::nullopt);
+    setNotice(QString());
 }
 
 void TFrCancelPos::showBill(std::optional<data::CancellableBill> bill)
@@ -121,9 +126,7 @@ void TFrCancelPos::AcNewExecute()
     m_documentLength = m_dm.GetDocumentLength(kDocumentCode);
     m_numberText.clear();
     m_numberPending = false;
-    m_posId = 0;
-    showBill(std::nullopt);
-    setNotice(QString());
+    forgetBill();
     emit numberTextChanged();
     emit numberFocusRequested();
 }

@@ -93,6 +93,8 @@ private:
     QString aligned(const QString& typed) const;
     void changeNumber(const QString& text);
     void showBill(std::optional<data::CancellableBill> bill);
+    // No bill on screen and nothing said about one.
+    void forgetBill();
     void setNotice(const QString& notice);
 
     data::TDM& m_dm;

@@ -197,10 +197,7 @@ bool TFrPosFullTran::loadReceipt(const QString& number)
     if (m_newFullTax)
         fillBuyerFromCustomer();
     m_store.openLines(check.id);
-    applyBranchData(text(column::kCustomerName));
-    setControls({.receiptEnabled = false, .buyerEnabled = true, .branchCodeEnabled = !isHeadOffice()});
-    m_faGetProvince1.refresh();
-    emit recordChanged();
+    showBuyer(text(column::kCustomerName));
     // A combined end-of-day invoice is reprinted where it was made, never here.
     if (!m_newFullTax && m_store.countSharing(check.fullTaxNo) > 1) {
         showMessage(QStringLiteral("ได้ออกใบกำกับภาษีอย่างเต็ม แบบรวม ณ สิ้นวัน แล้ว"),
@@ -235,11 +232,14 @@ void TFrPosFullTran::fillBuyerFromCustomer()
     copy(column::kShipPhone, column::kPhoneNo);
 }
 
-void TFrPosFullTran::applyBranchData(const QString& customerName)
+void TFrPosFullTran::showBuyer(const QString& customerName)
 {
     const data::BranchData branch = m_store.lastBranchData(customerName);
     QHd().setValue(column::kBranchHead, branch.head);
     QHd().setValue(column::kBranchCode, branch.code);
+    setControls({.receiptEnabled = false, .buyerEnabled = true, .branchCodeEnabled = !isHeadOffice()});
+    m_faGetProvince1.refresh();
+    emit recordChanged();
 }
 
 bool TFrPosFullTran::EdShotNoKeyDown(QKeyCombination key)
@@ -291,10 +291,7 @@ void TFrPosFullTran::BtSearchCustomerClick()
     };
     for (const auto& [to, from] : block)
         QHd().setValue(to, chosen.chosen(QLatin1String(from)).value());
-    applyBranchData(name.asString());
-    setControls({.receiptEnabled = false, .buyerEnabled = true, .branchCodeEnabled = !isHeadOffice()});
-    m_faGetProvince1.refresh();
-    emit recordChanged();
+    showBuyer(name.asString());
     emit focusRequested(Field::CustomerName);
 }
 

@@ -141,7 +141,8 @@ private:
     void setControls(const FullTaxControls& controls);
     bool loadReceipt(const QString& number);
     void fillBuyerFromCustomer();
-    void applyBranchData(const QString& customerName);
+    // The buyer block of a customer on screen, with the branch data of the buyer's latest invoice.
+    void showBuyer(const QString& customerName);
     QString text(const QString& column) const;
     void showMessage(const QString& thai, const QString& english);
     QString cancelledMessage(const QString& number, const QString& reason) const;

@@ -10,25 +10,28 @@
 
 namespace kvr::app {
 
+namespace {
+
+// A screen whose window owns it, with its search dialogs opening over the application, one at a
+// time, for the whole run.
+template <typename Screen, typename View>
+std::vector<QWidget*> openScreen(DataModules& modules)
+{
+    static search::DialogSearchRunner runner;
+    auto* form = new Screen(modules.prompter, modules.dm, runner);
+    auto* view = new View(*form);
+    form->setParent(view);
+    return {view};
+}
+
+} // namespace
+
 FunctionTable FunctionTable::standard()
 {
     FunctionTable table;
     // Each screen registers its program numbers here as it is built.
-    table.add(2, [](DataModules& modules) -> std::vector<QWidget*> {
-        // The register's search dialogs open over the application, one at a time, for the whole run.
-        static search::DialogSearchRunner runner;
-        auto* form = new admin::TFrPosMachineNo(modules.prompter, modules.dm, runner);
-        auto* view = new admin::TFrPosMachineNoView(*form);
-        form->setParent(view);
-        return {view};
-    });
-    table.add(3, [](DataModules& modules) -> std::vector<QWidget*> {
-        static search::DialogSearchRunner runner;
-        auto* form = new admin::TFrCancelPos(modules.prompter, modules.dm, runner);
-        auto* view = new admin::TFrCancelPosView(*form);
-        form->setParent(view);
-        return {view};
-    });
+    table.add(2, openScreen<admin::TFrPosMachineNo, admin::TFrPosMachineNoView>);
+    table.add(3, openScreen<admin::TFrCancelPos, admin::TFrCancelPosView>);
     for (const int programNo : {1, 11, 21, 22}) {
         const pos::PosScreenKind kind = *pos::screenForProgram(programNo);
         table.add(programNo, [kind](DataModules& modules) { return OpenSaleScreen(modules, kind); });

@@ -23,7 +23,7 @@ class SaleScreenParts : public QObject
 {
 public:
     SaleScreenParts(DataModules& modules, pos::PosScreenKind kind)
-        : product(modules.dm)
+        : product(modules.product)
         , pos(modules.prompter, modules.dm, product, kind.mode, kind.allowZeroPrice)
         , shift(modules.prompter, modules.dm, current)
         , searchDialogs(modules.dm, modules.prompter, searchRunner)
@@ -39,8 +39,11 @@ public:
             return true;
         });
     }
+    // The product data module outlives the window and its dialogs.
+    ~SaleScreenParts() override { product.setSearchDialogs(nullptr); }
 
-    products::TDmProduct product;
+    // Start-up's, whose messages reach the cashier.
+    products::TDmProduct& product;
     pos::TFrPos pos;
     admin::CurrentShift current;
     admin::TFrPosShiftNo shift;

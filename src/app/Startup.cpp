@@ -66,6 +66,17 @@ int runProgram(int argc, char** argv, const FunctionTable& functions)
     // Thai captions must render on a workstation whose desktop has no Thai font of its own.
     QApplication::setFont(ui::formFont());
 
+    // Parameters the menu program got wrong are told before a splash or a data module appears.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QString error;
+    const StartupParams params = StartupParams::parse(arguments, &error);
+    if (!error.isEmpty()) {
+        tell(error, true);
+        return ExitBadParameters;
+    }
+
     QPointer<TFormLogo> splash = new TFormLogo;
     splash->show();
     splash->repaint();
@@ -83,15 +94,6 @@ int runProgram(int argc, char** argv, const FunctionTable& functions)
     products::TDmService service(dm);
     dm.setAfterConnect([&splash] { delete splash.data(); });
 
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    QString error;
-    const StartupParams params = StartupParams::parse(arguments, &error);
-    if (!error.isEmpty()) {
-        tell(error, true);
-        return ExitBadParameters;
-    }
     data::SessionContext& session = config.mutableSession();
     session.WorkDate = params.workDate;
     session.ProgramNo = params.programNo;
@@ -139,6 +141,7 @@ int runProgram(int argc, char** argv, const FunctionTable& functions)
         ui::ErrorSink::setCurrent(nullptr);
     });
     dm.setMessageHandler([&prompter](const QString& text) { prompter.information(text); });
+    product.setMessageHandler([&prompter](const QString& text) { prompter.information(text); });
 
     DataModules modules{dm, config, product, service, prompter};
     std::vector<QWidget*> forms;

@@ -15,16 +15,11 @@ void CancelFixture::buildShop(ShopBuilder& shop)
     shift = shop.shift({.machine = machine, .opened = QDateTime(QDate(2026, 3, 14), QTime(8, 30)), .number = 2});
 }
 
-QString CancelFixture::stored(const QString& digits)
-{
-    return util::PadLeft(digits, 8);
-}
-
 int CancelFixture::bill(const CancelBillSpec& spec)
 {
     Columns extra{{"Posted", flag(false)}, {"PosShiftNo", shift}};
     extra.insert(extra.end(), spec.extra.begin(), spec.extra.end());
-    return shop->bill({.number = stored(spec.number),
+    return shop->bill({.number = util::PadLeft(spec.number, 8),
                        .type = spec.posType,
                        .date = QDateTime(QDate(2026, 3, 14), QTime()),
                        .customer = spec.withCustomer ? customer : 0,

@@ -24,7 +24,6 @@ protected:
 
     // A bill of the shift with the salesman; its id.
     int bill(const CancelBillSpec& spec);
-    static QString stored(const QString& digits);
 
     QString text(int billId, const char* column);
     // Usage-log rows of cancellations of the bill.

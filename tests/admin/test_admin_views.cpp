@@ -92,12 +92,10 @@ TEST_P(ShiftDialogView, the_cashier_counts_the_float_with_the_keyboard_and_f10_s
     typeInto(view->machineEdit(), "pos01");
     EXPECT_EQ(view->machineEdit()->text(), QStringLiteral("POS01"));
     EXPECT_TRUE(waitForFocusIn(view->shiftNoEdit())) << focusedName().toStdString();
-    EXPECT_EQ(focusedName(), QStringLiteral("posShiftNoLineEdit"));
     EXPECT_FALSE(view->grid()->isEnabled());
     typeInto(view->shiftNoEdit(), "7");
     ASSERT_TRUE(view->grid()->isEnabled());
     ASSERT_TRUE(waitForFocusIn(view->grid()));
-    EXPECT_EQ(view->grid(), QApplication::focusWidget());
     EXPECT_TRUE(view->okButton()->isEnabled()) << "entering the grid allows OK";
     EXPECT_TRUE(onCountOfRow(0));
 
@@ -118,8 +116,6 @@ TEST_P(ShiftDialogView, the_cashier_counts_the_float_with_the_keyboard_and_f10_s
             kvr::test::typeText(QString::fromLatin1(step.typed));
         kvr::test::pressKey(step.key);
         EXPECT_TRUE(onCountOfRow(step.rowAfter));
-        EXPECT_EQ(form->QShiftMoney().recNo(), step.rowAfter);
-        EXPECT_EQ(view->grid()->selectedField(), QStringLiteral("Quantity"));
     }
     EXPECT_EQ(quantity(0), 3);
     EXPECT_EQ(quantity(1), 4);
@@ -128,7 +124,6 @@ TEST_P(ShiftDialogView, the_cashier_counts_the_float_with_the_keyboard_and_f10_s
     kvr::test::pressKey(Qt::Key_F10);
     EXPECT_TRUE(waitUntil([&] { return !view->isVisible(); }));
     EXPECT_EQ(view->result(), QDialog::Accepted);
-    EXPECT_FALSE(view->isVisible());
     ASSERT_TRUE(current.isChosen());
     EXPECT_DOUBLE_EQ(
         scalar(QStringLiteral("SELECT OpenMoney FROM PosShiftNo WHERE Id = :Id"), {{"Id", current.CurrentShiftId()}})
@@ -216,7 +211,6 @@ TEST_P(MachineRegisterView, what_is_typed_goes_into_the_machine_and_f10_saves_it
     EXPECT_EQ(focusedName(), QStringLiteral("codeLineEdit"));
     EXPECT_FALSE(view->salesmanFrame()->codeEdit()->isEnabled());
     enterCode(QStringLiteral("pos07"));
-    EXPECT_FALSE(view->codeEdit()->isEnabled());
     EXPECT_EQ(onScreen("BaudRate").toInt(), 9600);
     EXPECT_EQ(child<QLineEdit>("BaudRateLineEdit")->text(), QStringLiteral("9600"));
 
@@ -224,7 +218,6 @@ TEST_P(MachineRegisterView, what_is_typed_goes_into_the_machine_and_f10_saves_it
     child<QCheckBox>("blockedCheckBox")->click();
     typeInto(view->salesmanFrame()->codeEdit(), "s01");
     EXPECT_TRUE(waitUntil([&] { return view->salesmanFrame()->nameLabel()->text() == QStringLiteral("สมหญิง"); }));
-    EXPECT_EQ(view->salesmanFrame()->nameLabel()->text(), QStringLiteral("สมหญิง"));
     auto* drawer = child<QComboBox>("CashDrawerComboBox");
     drawer->setFocus();
     ASSERT_TRUE(waitForFocusIn(drawer));
@@ -263,8 +256,7 @@ TEST_P(MachineRegisterView, a_click_on_the_toolbar_switches_the_captions_to_engl
     auto* blocked = child<QCheckBox>("blockedCheckBox");
     for (const char* caption : {"Blocked", "ระงับการใช้งาน"}) {
         QTest::mouseClick(toolbar, Qt::LeftButton, {}, QPoint(toolbar->width() - 5, toolbar->height() / 2));
-        EXPECT_TRUE(waitUntil([&] { return blocked->text() == QString::fromUtf8(caption); }));
-        EXPECT_EQ(blocked->text(), QString::fromUtf8(caption));
+        EXPECT_TRUE(waitUntil([&] { return blocked->text() == QString::fromUtf8(caption); })) << caption;
     }
 }
 

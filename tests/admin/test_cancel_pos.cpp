@@ -3,11 +3,8 @@
 #include "CancelFixture.h"
 
 #include "admin/TFrCancelPos.h"
-#include "search/TFrSearchPos.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 using kvr::admin::TFrCancelPos;
 using kvr::test::CancelBillSpec;
@@ -233,34 +230,6 @@ TEST_P(CancelPos, f5_lists_only_the_bills_that_can_be_cancelled)
     form->PosNoExit();
     EXPECT_EQ(form->PosId(), service);
     EXPECT_TRUE(form->AcDel().isEnabled());
-}
-
-TEST_P(CancelPos, the_bill_search_shows_a_cancelled_bill_in_red_with_its_reason_and_refuses_it)
-{
-    bill({.number = QStringLiteral("123")});
-    bill({.number = QStringLiteral("124")});
-    load(QStringLiteral("123"));
-    prompter.answerConfirm(true).answerInput(QStringLiteral("ลูกค้าคืนสินค้า"));
-    ASSERT_TRUE(pressDelete());
-
-    kvr::search::TFrSearchPos bills(*dm, prompter);
-    bills.setDocType(QStringLiteral("P"));
-    bills.FormShow();
-    bills.setCriterion(QStringLiteral("Sort"), QStringLiteral("0"));
-    bills.BtSearchClick();
-    ASSERT_EQ(bills.QSearch().recordCount(), 2);
-    const auto& columns = bills.columns();
-    EXPECT_TRUE(std::any_of(columns.begin(), columns.end(), [](const auto& c) {
-        return c.field == QLatin1String("DelRemark") && c.title == QStringLiteral("สาเหตุยกเลิก");
-    }));
-    const int cancelled = 1; // by number, newest first: 124, 123
-    EXPECT_EQ(bills.rowColour(cancelled), kvr::search::SearchScreen::RowColour::Red);
-    EXPECT_EQ(bills.rowColour(0), kvr::search::SearchScreen::RowColour::Plain);
-    EXPECT_EQ(bills.QSearch().fieldAt(cancelled, QStringLiteral("DelRemark")).asString(), QStringLiteral("ลูกค้าคืนสินค้า"));
-    bills.QSearch().setRecNo(cancelled);
-    prompter.expectInformation().expectInformation();
-    EXPECT_FALSE(bills.BtOkClick());
-    EXPECT_EQ(prompter.asked().back().text, QStringLiteral("สาเหตุยกเลิก : ลูกค้าคืนสินค้า"));
 }
 
 KVR_INSTANTIATE_BACKENDS(CancelPos);

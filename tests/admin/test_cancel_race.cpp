@@ -1,14 +1,11 @@
 // Several users cancelling or posting the same bill: exactly one change, one usage-log row, and a
 // clear message for everyone else.
 #include "CancelFixture.h"
+#include "Racers.h"
 
 #include "admin/TFrCancelPos.h"
 
-#include <QProcess>
 #include <gtest/gtest.h>
-
-#include <memory>
-#include <vector>
 
 using kvr::admin::TFrCancelPos;
 using kvr::test::BackendKind;
@@ -16,17 +13,7 @@ using Kind = kvr::test::ScriptedPrompter::Kind;
 
 namespace {
 
-class CancelRace : public kvr::test::CancelFixture
-{
-protected:
-    std::unique_ptr<QProcess> startUser(const QString& number, const QString& reason)
-    {
-        auto p = std::make_unique<QProcess>();
-        p->start(qEnvironmentVariable("KVR_BINARY_DIR") + QStringLiteral("/tests/admin/bill_canceller"),
-                 {server->workingDirectory(), QStringLiteral("SHOP"), number, reason});
-        return p;
-    }
-};
+using CancelRace = kvr::test::CancelFixture;
 
 TEST_P(CancelRace, users_cancelling_the_same_bill_at_once_change_it_once)
 {
@@ -37,30 +24,23 @@ TEST_P(CancelRace, users_cancelling_the_same_bill_at_once_change_it_once)
         SCOPED_TRACE(round);
         const QString number = QString::number(500 + round);
         const int id = bill({.number = number});
-        std::vector<std::unique_ptr<QProcess>> started;
+        const auto reason = [](int user) { return QStringLiteral("เหตุผลของผู้ใช้ %1").arg(user); };
+        kvr::test::Racers started;
         for (int user = 1; user <= users; ++user)
-            started.push_back(startUser(number, QStringLiteral("เหตุผลของผู้ใช้ %1").arg(user)));
+            started.start("bill_canceller", {server->workingDirectory(), QStringLiteral("SHOP"), number, reason(user)});
         // Every user has the reason box open, past every check, before any of them answers it.
-        for (auto& p : started) {
-            ASSERT_TRUE(p->waitForStarted(30000));
-            while (!p->canReadLine() && p->state() == QProcess::Running)
-                p->waitForReadyRead(1000);
-            ASSERT_EQ(p->readLine().trimmed(), QByteArray("ready")) << p->readAllStandardError().toStdString();
-        }
-        for (auto& p : started)
-            p->write("go\n");
+        ASSERT_TRUE(started.ready());
+        ASSERT_TRUE(started.go());
+        QStringList said;
+        ASSERT_TRUE(started.finish(said));
         int cancelled = 0;
         QString winner;
-        for (size_t user = 0; user < started.size(); ++user) {
-            QProcess& p = *started[user];
-            ASSERT_TRUE(p.waitForFinished(60000));
-            ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-            const QString said = QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-            if (said == QLatin1String("cancelled")) {
+        for (int user = 0; user < said.size(); ++user) {
+            if (said[user] == QLatin1String("cancelled")) {
                 ++cancelled;
-                winner = QStringLiteral("เหตุผลของผู้ใช้ %1").arg(user + 1);
+                winner = reason(user + 1);
             } else {
-                EXPECT_EQ(said,
+                EXPECT_EQ(said[user],
                           QStringLiteral("refused บิลเลขที่ %1 ถูกยกเลิกหรือผ่านรายการบัญชีไปก่อนแล้ว จึงไม่ได้ยกเลิกซ้ำ").arg(number));
             }
         }

@@ -1,18 +1,16 @@
 // Counters printing the full tax invoice of the same new receipt at once, as separate processes:
 // the receipt ends with one number, the series moves by exactly one, every counter prints it.
 #include "FullTaxFixture.h"
+#include "Racers.h"
 
 #include "data/Connection.h"
 #include "data/Query.h"
 
 #include <QDeadlineTimer>
-#include <QProcess>
 #include <QThread>
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <optional>
-#include <vector>
 
 namespace {
 
@@ -22,13 +20,6 @@ namespace column = data::fulltax;
 class FullTaxRace : public test::FullTaxFixture
 {
 protected:
-    std::unique_ptr<QProcess> startCounter(int programNo, const QString& number)
-    {
-        auto p = std::make_unique<QProcess>();
-        p->start(qEnvironmentVariable("KVR_BINARY_DIR") + QStringLiteral("/tests/admin/fulltax_printer"),
-                 {server->workingDirectory(), companyCode, QString::number(programNo), number});
-        return p;
-    }
     // True once that many sessions of the test database wait for a lock.
     bool waitForLockWaiters(int sessions)
     {
@@ -61,17 +52,13 @@ TEST_P(FullTaxRace, counters_printing_one_new_receipt_at_once_give_it_one_number
         for (int round = 1; round <= 3; ++round) {
             SCOPED_TRACE(round);
             const QString number = QStringLiteral("PP6900%1%2").arg(v.programNo).arg(round, 3, 10, QLatin1Char('0'));
-            const int id = receipt(v.tables, {.number = number, .date = QDate(2026, 6, 15), .customer = branch});
+            const int id = receipt(v.tables, {.number = number, .customer = branch});
             // Each has loaded the receipt and found it without a number before any of them prints.
-            std::vector<std::unique_ptr<QProcess>> started;
+            test::Racers started;
             for (int i = 0; i < counters; ++i)
-                started.push_back(startCounter(v.programNo, number));
-            for (auto& p : started) {
-                ASSERT_TRUE(p->waitForStarted(30000));
-                while (!p->canReadLine() && p->state() == QProcess::Running)
-                    p->waitForReadyRead(1000);
-                ASSERT_EQ(p->readLine().trimmed(), QByteArray("ready")) << p->readAllStandardError().toStdString();
-            }
+                started.start("fulltax_printer",
+                              {server->workingDirectory(), companyCode, QString::number(v.programNo), number});
+            ASSERT_TRUE(started.ready());
             const QString code = QString::fromLatin1(v.series);
             // On the server, another session holds the series while the counters start printing,
             // so that every one of them is under way before any can finish: each is either
@@ -85,21 +72,15 @@ TEST_P(FullTaxRace, counters_printing_one_new_receipt_at_once_give_it_one_number
                 hold.setParam(QStringLiteral("Code"), code);
                 hold.execSql();
             }
-            // Written through at once: a QProcess sends what it buffers only when it is waited on.
-            for (auto& p : started) {
-                p->write("go\n");
-                ASSERT_TRUE(p->waitForBytesWritten(30000));
-            }
+            ASSERT_TRUE(started.go());
             if (postgres) {
                 ASSERT_TRUE(waitForLockWaiters(counters));
                 holdSeries.reset();
             }
-            for (auto& p : started) {
-                ASSERT_TRUE(p->waitForFinished(120000));
-                ASSERT_EQ(p->exitCode(), 0) << p->readAllStandardError().toStdString();
-                EXPECT_EQ(QString::fromUtf8(p->readAllStandardOutput()).trimmed(),
-                          QStringLiteral("%1 2026 %2").arg(number, code));
-            }
+            QStringList said;
+            ASSERT_TRUE(started.finish(said));
+            for (const QString& printed : said)
+                EXPECT_EQ(printed, QStringLiteral("%1 2026 %2").arg(number, code));
             EXPECT_EQ(lastNo(code), round) << "one number drawn for the receipt, none lost";
             EXPECT_EQ(column(v.tables, id, column::kFullTaxNo).toString().right(3),
                       QStringLiteral("%1").arg(round, 3, 10, QLatin1Char('0')));

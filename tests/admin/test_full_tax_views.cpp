@@ -107,8 +107,7 @@ TEST_P(FullTaxWindow, program_4_prints_a_picked_receipt_for_a_picked_buyer_to_pd
                        {column::kTaxCustomer, taxId},
                        {column::kBranchHead, QStringLiteral("N")},
                        {column::kBranchCode, QStringLiteral("00005")}}});
-    const int id = receipt(data::FullTaxTables::posHd(),
-                           {.number = QStringLiteral("PP69000777"), .date = QDate(2026, 6, 15), .customer = walkIn});
+    const int id = receipt(data::FullTaxTables::posHd(), {.number = QStringLiteral("PP69000777"), .customer = walkIn});
 
     ui::DialogPrompter boxes;
     products::TDmService service(*dm);

@@ -142,7 +142,7 @@ TEST_P(ShiftDialog, an_incomplete_header_stays_idle_and_a_machine_not_in_use_is_
     EXPECT_EQ(shiftRows(), 0);
 }
 
-TEST_P(ShiftDialog, a_new_shift_counted_at_zero_keeps_one_float_row_per_coin_and_becomes_current)
+TEST_P(ShiftDialog, a_new_shift_keeps_one_float_row_per_coin_with_its_count_and_becomes_current)
 {
     enterHeader(QStringLiteral("pos01"), QStringLiteral("1"));
     EXPECT_EQ(dialog->machineLocation(), QStringLiteral("หน้าร้าน ชั้น 1"));
@@ -157,6 +157,17 @@ TEST_P(ShiftDialog, a_new_shift_counted_at_zero_keeps_one_float_row_per_coin_and
     EXPECT_EQ(dialog->totalText(), QStringLiteral("0.00"));
     ASSERT_TRUE(dialog->controls().okEnabled);
 
+    // No twenties: a coin counted at zero keeps its row.
+    const int pieces[] = {1, 3, 0, 5, 7, 6};
+    for (int row = 0; row < 6; ++row)
+        dialog->setQuantity(row, pieces[row]);
+    for (int row = 0; row < 6; ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_DOUBLE_EQ(money.fieldAt(row, QStringLiteral("Amount")).asFloat(), pieces[row] * kFaces[row]);
+    }
+    EXPECT_DOUBLE_EQ(dialog->ShiftCashTotal(), 1358.5);
+    EXPECT_EQ(dialog->totalText(), QStringLiteral("1,358.50"));
+
     const QDateTime before = QDateTime::currentDateTime().addSecs(-5);
     EXPECT_TRUE(dialog->BtOkClick());
     EXPECT_EQ(dialog->result(), ShiftResult::Ok);
@@ -167,37 +178,17 @@ TEST_P(ShiftDialog, a_new_shift_counted_at_zero_keeps_one_float_row_per_coin_and
     EXPECT_EQ(shiftValue(id, "ShiftDate").toDateTime(), kDay.startOfDay());
     EXPECT_EQ(shiftValue(id, "PosMachineNo").toInt(), pos01);
     EXPECT_EQ(shiftValue(id, "ShiftNo").toInt(), 1);
-    EXPECT_EQ(shiftValue(id, "OpenMoney").toDouble(), 0.0);
+    EXPECT_DOUBLE_EQ(shiftValue(id, "OpenMoney").toDouble(), 1358.5);
+    EXPECT_DOUBLE_EQ(
+        scalar(QStringLiteral("SELECT SUM(Amount) FROM PosShiftMoney WHERE PosShiftNo = :Id"), {{"Id", id}}).toDouble(),
+        1358.5);
     EXPECT_EQ(shiftValue(id, "Closed").toString(), QStringLiteral("N"));
     const QDateTime opened = shiftValue(id, "OpenTime").toDateTime();
     EXPECT_GE(opened, before);
     EXPECT_EQ(shiftValue(id, "CloseTime").toDateTime(), opened);
-    const std::map<int, int> none = {{baht1, 0}, {note1000, 0}, {satang25, 0}, {note100, 0}, {baht10, 0}, {note20, 0}};
-    EXPECT_EQ(savedCounts(id), none);
+    EXPECT_EQ(savedCounts(id),
+              (std::map<int, int>{{note1000, 1}, {note100, 3}, {note20, 0}, {baht10, 5}, {baht1, 7}, {satang25, 6}}));
     EXPECT_EQ(shiftLogs(id), 1);
-}
-
-TEST_P(ShiftDialog, counts_give_amounts_and_the_total_that_opens_the_shift)
-{
-    enterHeader(QStringLiteral("POS01"), QStringLiteral("2"));
-    const int pieces[] = {1, 3, 2, 5, 7, 6};
-    for (int row = 0; row < 6; ++row)
-        dialog->setQuantity(row, pieces[row]);
-    kvr::data::CachedDataset& money = dialog->QShiftMoney();
-    double total = 0;
-    for (int row = 0; row < 6; ++row) {
-        SCOPED_TRACE(row);
-        EXPECT_DOUBLE_EQ(money.fieldAt(row, QStringLiteral("Amount")).asFloat(), pieces[row] * kFaces[row]);
-        total += pieces[row] * kFaces[row];
-    }
-    EXPECT_DOUBLE_EQ(dialog->ShiftCashTotal(), 1398.5);
-    EXPECT_EQ(dialog->totalText(), QStringLiteral("1,398.50"));
-    ASSERT_TRUE(dialog->BtOkClick());
-    const int id = current.CurrentShiftId();
-    EXPECT_DOUBLE_EQ(shiftValue(id, "OpenMoney").toDouble(), total);
-    EXPECT_DOUBLE_EQ(
-        scalar(QStringLiteral("SELECT SUM(Amount) FROM PosShiftMoney WHERE PosShiftNo = :Id"), {{"Id", id}}).toDouble(),
-        total);
 }
 
 TEST_P(ShiftDialog, passing_through_an_unchanged_header_keeps_the_count_and_a_change_starts_over)

@@ -1,4 +1,5 @@
 #include "CounterFixture.h"
+#include "SaleWindow.h"
 
 #include "app/SaleScreen.h"
 #include "data/Query.h"
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QProcess>
 #include <QTest>
 
 namespace kvr::test {
@@ -21,31 +21,23 @@ constexpr const char* kShiftNo = "77";
 
 } // namespace
 
+void CounterFixture::prepareServer()
+{
+    DemoSessionFixture::prepareServer();
+    if (HasFatalFailure())
+        return;
+    // Receipts go to a file, as a shop maps its printer; the demo's ports stay untouched.
+    QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[ReceiptPrinter]\nDevice=" + receiptPath().toUtf8() + "\n");
+}
+
 void CounterFixture::SetUp()
 {
-    BackendTest::SetUp();
-    if (IsSkipped())
+    DemoSessionFixture::SetUp();
+    if (IsSkipped() || HasFatalFailure())
         return;
-    QProcess demo;
-    demo.setWorkingDirectory(server->workingDirectory());
-    demo.start(qEnvironmentVariable("KVR_BINARY_DIR") + QStringLiteral("/src/app/demo/kvrpos-demo"),
-               {QStringLiteral("--server"), server->serverName()});
-    ASSERT_TRUE(demo.waitForFinished(300000));
-    ASSERT_EQ(demo.exitCode(), 0) << demo.readAllStandardError().toStdString();
-    {
-        // Receipts go to a file, as a shop maps its printer; the demo's ports stay untouched.
-        QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write("[ReceiptPrinter]\nDevice=" + receiptPath().toUtf8() + "\n");
-    }
-    config = std::make_unique<data::TDMConfig>(server->workingDirectory());
-    config->CheckRight(101, 1);
-    config->GetCompanyConfig(QStringLiteral("DEMO"));
-    dm = std::make_unique<data::TDM>(*config, server->workingDirectory());
-    dm->setCompanyCode(QStringLiteral("DEMO"));
-    dm->setMessageHandler([this](const QString& text) { prompter.information(text); });
-    exec(QStringLiteral("UPDATE PosMachineNo SET CashDrawer = ''"));
-    product = std::make_unique<products::TDmProduct>(*dm);
+    data::Query(dm->DMdata(), QStringLiteral("UPDATE PosMachineNo SET CashDrawer = ''")).execSql();
     service = std::make_unique<products::TDmService>(*dm);
 }
 
@@ -59,15 +51,18 @@ void CounterFixture::TearDown()
     view.reset();
     shift.reset();
     service.reset();
-    product.reset();
-    dm.reset();
-    config.reset();
-    BackendTest::TearDown();
+    DemoSessionFixture::TearDown();
 }
 
 QString CounterFixture::receiptPath() const
 {
     return QDir(server->workingDirectory()).filePath(QStringLiteral("receipts.prn"));
+}
+
+bool CounterFixture::addToIni(const QByteArray& lines)
+{
+    QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
+    return ini.open(QIODevice::Append) && ini.write(lines) == lines.size();
 }
 
 void CounterFixture::openSaleScreen(ui::Prompter* asker)
@@ -78,25 +73,7 @@ void CounterFixture::openSaleScreen(ui::Prompter* asker)
     view.reset(qobject_cast<pos::TFrPosView*>(windows.at(0)));
     shift.reset(qobject_cast<admin::TFrPosShiftNoView*>(windows.at(1)));
     ASSERT_TRUE(view && shift);
-    bool shiftDriven = false;
-    whenModalOpens([&](QWidget* dialog) {
-        ASSERT_EQ(dialog, shift.get());
-        shift->machineEdit()->setFocus();
-        ASSERT_TRUE(waitForFocusIn(shift->machineEdit()));
-        typeText(QStringLiteral("pos01"));
-        pressKey(Qt::Key_Return);
-        shift->shiftNoEdit()->setFocus();
-        ASSERT_TRUE(waitForFocusIn(shift->shiftNoEdit()));
-        typeText(QString::fromLatin1(kShiftNo));
-        pressKey(Qt::Key_Return);
-        ASSERT_TRUE(waitUntil([&] { return shift->grid()->isEnabled(); }));
-        shiftDriven = true;
-        pressKey(Qt::Key_F10);
-    });
-    view->show();
-    ASSERT_TRUE(waitUntil([&] { return shiftDriven && !shift->isVisible(); }));
-    ASSERT_TRUE(view->isVisible()) << "the shift was not taken";
-    ASSERT_TRUE(waitForActiveWindow(view.get()));
+    ASSERT_TRUE(openWithShift(*view, *shift, QStringLiteral("pos01"), QString::fromLatin1(kShiftNo)));
 }
 
 void CounterFixture::startBill()
@@ -149,23 +126,6 @@ QStringList CounterFixture::scannableBarcodes(int count)
     }
     EXPECT_EQ(codes.size(), count) << "the demo shop has too few scannable goods";
     return codes;
-}
-
-QVariant CounterFixture::scalar(const QString& sql)
-{
-    data::Query q(dm->DMdata(), sql);
-    q.open();
-    return q.eof() ? QVariant() : q.field(q.fieldNames().value(0)).value();
-}
-
-void CounterFixture::exec(const QString& sql)
-{
-    data::Query(dm->DMdata(), sql).execSql();
-}
-
-QWidget* CounterFixture::focused()
-{
-    return focusedWidget();
 }
 
 int CounterFixture::savedBills()

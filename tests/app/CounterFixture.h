@@ -1,13 +1,10 @@
 #pragma once
 
+#include "DemoSession.h"
+
 #include "admin/TFrPosShiftNoView.h"
-#include "data/TDM.h"
-#include "data/TDMConfig.h"
 #include "pos/TFrPosView.h"
-#include "products/TDmProduct.h"
 #include "products/TDmService.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TestServer.h"
 
 #include <QStringList>
 #include <memory>
@@ -17,9 +14,10 @@ namespace kvr::test {
 // The demo shop as kvrpos-demo creates it, on both backends, and the sale screen of program 1
 // opened on it as the start-up opens it: the shift dialog first, taken by keys (machine POS01,
 // a new shift of today). Receipts go to a file of the working folder, the drawers are off.
-class CounterFixture : public BackendTest
+class CounterFixture : public DemoSessionFixture
 {
 protected:
+    void prepareServer() override;
     void SetUp() override;
     void TearDown() override;
 
@@ -36,19 +34,14 @@ protected:
     // zero stock (so no stock message interrupts the scans).
     QStringList scannableBarcodes(int count);
 
-    QVariant scalar(const QString& sql);
-    void exec(const QString& sql);
-    QWidget* focused();
     // Bills saved in the shift this test opened.
     int savedBills();
 
     pos::TFrPos& pos() { return view->pos(); }
     QString receiptPath() const;
+    // Lines added to the working folder's KVR.INI before the screen opens; false when it cannot be.
+    bool addToIni(const QByteArray& lines);
 
-    ScriptedPrompter prompter;
-    std::unique_ptr<data::TDMConfig> config;
-    std::unique_ptr<data::TDM> dm;
-    std::unique_ptr<products::TDmProduct> product;
     std::unique_ptr<products::TDmService> service;
     std::unique_ptr<pos::TFrPosView> view;
     std::unique_ptr<admin::TFrPosShiftNoView> shift;

@@ -3,6 +3,7 @@
 // printer and the kick the drawer, and the next bill is waiting.
 #include "PosFixture.h"
 #include "SaleShop.h"
+#include "SaleWindow.h"
 
 #include "admin/TFrPosShiftNoView.h"
 #include "app/SaleScreen.h"
@@ -15,7 +16,6 @@
 #include "ui/base/DataGrid.h"
 
 #include <QApplication>
-#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -69,23 +69,8 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
 
     // The shift dialog comes up, modally, as the sale window opens: the cashier takes the shift
     // of machine M01 already open that day and confirms its float with F10.
-    bool shiftDriven = false;
-    kvr::test::whenModalOpens([&](QWidget* dialog) {
-        ASSERT_EQ(dialog, shift.get());
-        shift->dateEdit()->setDate(QDate(2026, 6, 15));
-        shift->machineEdit()->setFocus();
-        ASSERT_TRUE(kvr::test::waitForFocusIn(shift->machineEdit()));
-        type(QStringLiteral("m01"));
-        shift->shiftNoEdit()->setFocus();
-        ASSERT_TRUE(kvr::test::waitForFocusIn(shift->shiftNoEdit()));
-        type(QStringLiteral("1"));
-        shiftDriven = true;
-        press(Qt::Key_F10);
-    });
-    view->show();
-    ASSERT_TRUE(kvr::test::waitUntil([&] { return shiftDriven && !shift->isVisible(); }));
-    ASSERT_TRUE(view->isVisible()) << "the shift was not taken";
-    ASSERT_TRUE(kvr::test::waitForActiveWindow(view.get()));
+    ASSERT_TRUE(
+        kvr::test::openWithShift(*view, *shift, QStringLiteral("m01"), QStringLiteral("1"), QDate(2026, 6, 15)));
     kvr::pos::TFrPos& pos = view->pos();
 
     // A new bill waits for its customer: going to the lines without one (and so without a

@@ -3,6 +3,7 @@
 // of the sale screen's key table in README.md must do what the table says.
 #include "PosFixture.h"
 #include "SaleShop.h"
+#include "SaleWindow.h"
 
 #include "admin/TFrPosShiftNoView.h"
 #include "app/FunctionTable.h"
@@ -35,7 +36,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -145,6 +145,9 @@ protected:
         exec(
             QStringLiteral("INSERT INTO ProductPrice (Product, ProductUnits, PriceType, Price) VALUES (1, 11, 0, 10)"));
         kvr::test::seedCardTypes(dm->DMdata());
+        // A saved bill to recall, print again and find.
+        insertBill({"P", "     123", QDate(2026, 6, 15), "I", 1, 7, 0, 0, 20, 1.31, 18.69, 0, {{1, 11, 2, 10, "", 1}}});
+
         service = std::make_unique<kvr::products::TDmService>(*dm);
         modules =
             std::make_unique<kvr::app::DataModules>(kvr::app::DataModules{*dm, *config, *product, *service, prompter});
@@ -171,16 +174,13 @@ protected:
         QWidget* main = windows.front().get();
         if (auto* shift =
                 windows.size() > 1 ? qobject_cast<kvr::admin::TFrPosShiftNoView*>(windows[1].get()) : nullptr) {
-            kvr::test::whenModalOpens([this, shift](QWidget*) {
-                expectAlive(shift, "shift dialog");
-                shift->dateEdit()->setDate(QDate(2026, 6, 15));
-                typeInto(shift->machineEdit(), QStringLiteral("m01"), Qt::Key_Return);
-                typeInto(shift->shiftNoEdit(), QStringLiteral("1"), Qt::Key_Return);
-                kvr::test::pressKey(Qt::Key_F10);
-            });
+            EXPECT_TRUE(kvr::test::openWithShift(*main, *shift, QStringLiteral("m01"), QStringLiteral("1"),
+                                                 QDate(2026, 6, 15), [shift] { expectAlive(shift, "shift dialog"); }))
+                << programNo;
+        } else {
+            main->show();
+            EXPECT_TRUE(kvr::test::waitForActiveWindow(main)) << programNo;
         }
-        main->show();
-        EXPECT_TRUE(kvr::test::waitForActiveWindow(main)) << programNo;
         return main;
     }
     // The dialogs first: they work on parts the main window owns.
@@ -217,6 +217,17 @@ protected:
         }
     }
 
+    // Each search dialog, run over the application as the screens run it, then closed.
+    template <typename... Searches>
+    void expectSearchesAlive()
+    {
+        const auto check = [this](kvr::search::SearchScreen&& search) {
+            kvr::search::DialogSearchRunner runner;
+            expectDialogAlive(search.metaObject()->className(), [&] { runner.run(search); });
+        };
+        (check(Searches(*dm, prompter)), ...);
+    }
+
     std::unique_ptr<kvr::products::TDmService> service;
     std::unique_ptr<kvr::app::DataModules> modules;
     std::vector<std::unique_ptr<QWidget>> windows;
@@ -224,7 +235,6 @@ protected:
 
 TEST_P(DeadControls, EveryWindowOfEveryProgramHasOnlyLiveControls)
 {
-    insertBill({"P", "     123", QDate(2026, 6, 15), "I", 1, 7, 0, 0, 20, 1.31, 18.69, 0, {{1, 11, 2, 10, "", 1}}});
     for (const int program : {1, 22, 11, 21}) {
         SCOPED_TRACE(program);
         auto* view = qobject_cast<kvr::pos::TFrPosView*>(open(program));
@@ -260,37 +270,16 @@ TEST_P(DeadControls, EveryWindowOfEveryProgramHasOnlyLiveControls)
 TEST_P(DeadControls, EverySearchDialogHasOnlyLiveControls)
 {
     using namespace kvr::search;
-    std::vector<std::unique_ptr<SearchScreen>> searches;
-    searches.push_back(std::make_unique<TF_SearchCustomer>(*dm, prompter));
-    searches.push_back(std::make_unique<TF_SearchMisc>(*dm, prompter));
-    searches.push_back(std::make_unique<TF_SearchProduct>(*dm, prompter));
-    searches.push_back(std::make_unique<TF_SearchProductUnits>(*dm, prompter));
-    searches.push_back(std::make_unique<TF_SearchSalesman>(*dm, prompter));
-    searches.push_back(std::make_unique<TF_SearchWareHouse>(*dm, prompter));
-    searches.push_back(std::make_unique<TFrSearchBarCode>(*dm, prompter));
-    searches.push_back(std::make_unique<TFrSearchCompanyBank>(*dm, prompter));
-    searches.push_back(std::make_unique<TFrSearchCustomerPosHd>(*dm, prompter));
-    searches.push_back(std::make_unique<TFrSearchCustomerPosHeader>(*dm, prompter));
-    searches.push_back(std::make_unique<TFrSearchLotNo>(*dm, prompter));
-    searches.push_back(std::make_unique<TFrSearchLotNoIV>(*dm, prompter));
-    searches.push_back(std::make_unique<TFrSearchMachineNo>(*dm, prompter));
-    searches.push_back(std::make_unique<TFrSearchMisc>(*dm, prompter));
-    searches.push_back(std::make_unique<TFrSearchPos>(*dm, prompter));
-    searches.push_back(std::make_unique<TFrSearchPosHeader>(*dm, prompter));
-    searches.push_back(std::make_unique<TFrSearchProductServiceMulSelect>(*dm, prompter));
-    searches.push_back(std::make_unique<TFrSearchUnit>(*dm, prompter));
-    for (const auto& search : searches) {
-        SCOPED_TRACE(search->metaObject()->className());
-        DialogSearchRunner runner;
-        expectDialogAlive(search->metaObject()->className(), [&] { runner.run(*search); });
-    }
+    expectSearchesAlive<TF_SearchCustomer, TF_SearchMisc, TF_SearchProduct, TF_SearchProductUnits, TF_SearchSalesman,
+                        TF_SearchWareHouse, TFrSearchBarCode, TFrSearchCompanyBank, TFrSearchCustomerPosHd,
+                        TFrSearchCustomerPosHeader, TFrSearchLotNo, TFrSearchLotNoIV, TFrSearchMachineNo, TFrSearchMisc,
+                        TFrSearchPos, TFrSearchPosHeader, TFrSearchProductServiceMulSelect, TFrSearchUnit>();
 }
 
 TEST_P(DeadControls, ThePrintFormHasOnlyLiveControls)
 {
     exec(QStringLiteral("INSERT INTO SystemForm (FormCode, FormOrderNo, FormDesc, FrfName, SpName, DocCode, "
                         "ShowPrintPreview) VALUES ('POS-P', 1, 'บิลขาย', 'forms/bill.kvl', '', 'POS-P', 'Y')"));
-    insertBill({"P", "     123", QDate(2026, 6, 15), "I", 1, 7, 0, 0, 20, 1.31, 18.69, 0, {{1, 11, 2, 10, "", 1}}});
     kvr::printing::DocPrintRunner runner(prompter, *dm);
     expectDialogAlive("print form",
                       [&runner] { runner.printDocument(QStringLiteral("     123"), 2026, QStringLiteral("POS-P")); });
@@ -312,7 +301,6 @@ TEST_P(DeadControls, EveryKeyOfTheSaleScreensTableDoesWhatTheReadmeSays)
                   QDir(server->workingDirectory()).filePath(QStringLiteral("receipt.bin")).toUtf8() + "\n");
     }
     setConfig(QStringLiteral("Pos1_PrintType = 'T', Pos1_PrintLine = 'N', PosFormTextNo = 1, PrintOldDocument = 'Y'"));
-    insertBill({"P", "     123", QDate(2026, 6, 15), "I", 1, 7, 0, 0, 20, 1.31, 18.69, 0, {{1, 11, 2, 10, "", 1}}});
     auto* view = qobject_cast<kvr::pos::TFrPosView*>(open(1));
     ASSERT_NE(view, nullptr);
     kvr::pos::TFrPos& pos = view->pos();

@@ -1,48 +1,24 @@
+// The demo shop as the generator leaves it: bills that add up, shifts with their floats, numbering
+// series, menu rights, the company session, products and stock, and ids left for new rows.
+#include "DemoSession.h"
+
 #include "data/Query.h"
 #include "data/TDM.h"
 #include "data/TDMConfig.h"
-#include "support/SessionFixture.h"
 #include "util/Discount.h"
 #include "util/QStringPrinter.h"
 #include "util/Rounding.h"
 
-#include <QDir>
-#include <QFile>
 #include <QMap>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace kvr::data;
-using kvr::test::BackendTest;
 using kvr::test::Columns;
-using kvr::test::SessionFixture;
 using kvr::util::RoundHalfUp;
 
 namespace {
-
-struct DemoRun
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-// Runs the real generator in the given folder.
-DemoRun runDemo(const QString& workDir, const QStringList& args)
-{
-    QProcess p;
-    p.setWorkingDirectory(workDir);
-    p.start(qEnvironmentVariable("KVR_BINARY_DIR") + QStringLiteral("/src/app/demo/kvrpos-demo"), args);
-    EXPECT_TRUE(p.waitForFinished(300000)) << "the generator did not finish";
-    DemoRun run;
-    run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    run.out = QString::fromUtf8(p.readAllStandardOutput());
-    run.err = QString::fromUtf8(p.readAllStandardError());
-    return run;
-}
 
 double money(double value)
 {
@@ -60,18 +36,9 @@ bool sameMoney(double a, double b)
     return std::abs(a - b) < 0.005;
 }
 
-// A demo shop generated on the test server, with the program's session opened on it.
-class DemoShopTest : public SessionFixture
+class DemoShopTest : public kvr::test::DemoSessionFixture
 {
 protected:
-    DemoShopTest() { companyCode = QStringLiteral("DEMO"); }
-
-    void prepareServer() override
-    {
-        const DemoRun run = runDemo(server->workingDirectory(), {QStringLiteral("--server"), server->serverName()});
-        ASSERT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
-    }
-
     std::unique_ptr<Query> select(const QString& sql)
     {
         auto q = std::make_unique<Query>(dm->DMdata(), sql);
@@ -470,170 +437,3 @@ TEST_P(DemoShopTest, rows_added_after_the_demo_get_fresh_ids)
 }
 
 KVR_INSTANTIATE_BACKENDS(DemoShopTest);
-
-class DemoRerunTest : public BackendTest
-{ };
-
-TEST_P(DemoRerunTest, a_second_run_keeps_the_data_and_force_rebuilds_it)
-{
-    const QString work = server->workingDirectory();
-    // Run from elsewhere: --workdir names the folder of Server.Dat and the SQLite files.
-    QTemporaryDir elsewhere;
-    const QStringList base = {QStringLiteral("--server"), server->serverName(), QStringLiteral("--workdir"), work};
-    DemoRun run = runDemo(elsewhere.path(), base);
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    QFile serverDat(QDir(work).filePath(QStringLiteral("Server.Dat")));
-    ASSERT_TRUE(serverDat.open(QIODevice::ReadOnly));
-    EXPECT_EQ(serverDat.readAll(), server->serverName().toUtf8() + "\r\n");
-
-    const auto figures = [&] {
-        auto company = server->connection(QStringLiteral("DEMO"));
-        Query q(*company,
-                QStringLiteral("SELECT (SELECT COUNT(*) FROM PosHd) AS Bills, (SELECT SUM(Total) FROM "
-                               "PosHd) AS Sales, (SELECT COUNT(*) FROM Product) AS Products, (SELECT "
-                               "COUNT(*) FROM ProductOnHand) AS Stock, (SELECT MAX(Remark) FROM PosHd "
-                               "WHERE Id = 1) AS Mark"));
-        q.open();
-        return QStringList{q.field(QStringLiteral("Bills")).asString(), q.field(QStringLiteral("Sales")).asString(),
-                           q.field(QStringLiteral("Products")).asString(), q.field(QStringLiteral("Stock")).asString(),
-                           q.field(QStringLiteral("Mark")).asString()};
-    };
-    {
-        auto company = server->connection(QStringLiteral("DEMO"));
-        Query(*company, QStringLiteral("UPDATE PosHd SET Remark = 'changed by hand' WHERE Id = 1")).execSql();
-    }
-    const QStringList first = figures();
-    EXPECT_EQ(first.last(), QStringLiteral("changed by hand"));
-
-    run = runDemo(elsewhere.path(), base);
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_TRUE(run.out.contains(QStringLiteral("already hold data"))) << run.out.toStdString();
-    EXPECT_EQ(figures(), first) << "a run without --force changed the data";
-
-    run = runDemo(elsewhere.path(), base + QStringList{QStringLiteral("--force")});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    QStringList rebuilt = figures();
-    EXPECT_NE(rebuilt.takeLast(), first.last()) << "--force kept the old rows";
-    EXPECT_EQ(rebuilt, first.mid(0, 4)) << "the same seed builds the same shop";
-
-    run = runDemo(elsewhere.path(),
-                  base +
-                      QStringList{QStringLiteral("--force"), QStringLiteral("--products"), QStringLiteral("80"),
-                                  QStringLiteral("--stock-rows"), QStringLiteral("150")});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const QStringList sized = figures();
-    EXPECT_EQ(sized.at(2), QStringLiteral("80"));
-    EXPECT_EQ(sized.at(3), QStringLiteral("150"));
-}
-
-KVR_INSTANTIATE_BACKENDS(DemoRerunTest);
-
-class DemoHistoryTest : public BackendTest
-{ };
-
-TEST_P(DemoHistoryTest, bills_of_history_come_before_the_demo_days_in_believable_shares)
-{
-    constexpr int kHistory = 3000;
-    const DemoRun run = runDemo(
-        server->workingDirectory(),
-        {QStringLiteral("--server"), server->serverName(), QStringLiteral("--bills"), QString::number(kHistory)});
-    ASSERT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
-    auto company = server->connection(QStringLiteral("DEMO"));
-    const auto value = [&](const QString& sql, const Columns& params = {}) {
-        Query q(*company, sql);
-        for (const auto& [name, v] : params)
-            q.setParam(name, v);
-        q.open();
-        return q.field(q.fieldNames().front());
-    };
-    const QDateTime firstDemoDay = QDate::currentDate().addDays(-2).startOfDay();
-    const Columns before = {{"Before", firstDemoDay}};
-    const auto history = [&](const char* condition) {
-        return value(QStringLiteral("SELECT COUNT(*) FROM PosHd WHERE PosDate < :Before AND ") +
-                         QString::fromLatin1(condition),
-                     before)
-            .asInteger();
-    };
-    EXPECT_EQ(history("1 = 1"), kHistory);
-    EXPECT_GE(
-        value(QStringLiteral("SELECT COUNT(DISTINCT PosDate) FROM PosHd WHERE PosDate < :Before"), before).asInteger(),
-        30)
-        << "spread over the days";
-    EXPECT_EQ(history("NOT EXISTS (SELECT 1 FROM PosDt D WHERE D.PosHd = PosHd.Id)"), 0) << "a bill without lines";
-    EXPECT_EQ(history("ABS(Cash + CardAmount + Coupon + BankAmount - Change - Total - "
-                      "COALESCE((SELECT SUM(C.CardCharge) FROM CreditCardInfo C WHERE C.RcptType = 1 "
-                      "AND C.RcptDocId = PosHd.Id), 0)) > 0.011"),
-              0)
-        << "payments that do not cover their bill";
-    const int cancelled = history("DelFlag = 'Y'");
-    EXPECT_GT(cancelled, kHistory / 300);
-    EXPECT_LT(cancelled, kHistory / 30);
-    EXPECT_EQ(history("DelFlag = 'Y' AND COALESCE(DelRemark, '') = ''"), 0) << "cancelled without a reason";
-    const int fullTax = history("FullTaxNo IS NOT NULL");
-    EXPECT_GT(fullTax, kHistory / 200);
-    EXPECT_LT(fullTax, kHistory / 10);
-    EXPECT_EQ(value(QStringLiteral("SELECT COUNT(DISTINCT FullTaxNo) FROM PosHd WHERE PosDate < :Before"), before)
-                  .asInteger(),
-              fullTax);
-    EXPECT_GT(history("EXISTS (SELECT 1 FROM CreditCardInfo C WHERE C.RcptType = 1 AND C.RcptDocId = PosHd.Id)"),
-              kHistory / 10)
-        << "paid by card";
-    EXPECT_EQ(history("NOT EXISTS (SELECT 1 FROM PosShiftNo S WHERE S.Id = PosHd.PosShiftNo AND S.ShiftDate = "
-                      "PosHd.PosDate AND S.Closed = 'Y')"),
-              0)
-        << "a bill outside a closed shift of its day";
-
-    // Every number once, and every series goes on after the last number it gave.
-    EXPECT_EQ(value(QStringLiteral("SELECT COUNT(*) FROM (SELECT PosNo FROM PosHd GROUP BY PosNo, PosType "
-                                   "HAVING COUNT(*) > 1) D"))
-                  .asInteger(),
-              0);
-    EXPECT_EQ(
-        value(QStringLiteral("SELECT COUNT(*) FROM PosHd H WHERE NOT EXISTS (SELECT 1 FROM DocumentNo D WHERE D.Code = "
-                             "'POS-' || H.PosType AND D.DocYear = CAST(SUBSTR(CAST(H.PosDate AS VARCHAR(30)), 1, 4) "
-                             "AS INTEGER) AND D.LastNo >= CAST(SUBSTR(H.PosNo, 5) AS INTEGER) AND "
-                             "SUBSTR(H.PosNo, 1, 4) = D.Prefix)"))
-            .asInteger(),
-        0)
-        << "a bill number its series would give again";
-}
-
-KVR_INSTANTIATE_BACKENDS(DemoHistoryTest);
-
-TEST(DemoFailures, each_refusal_and_failure_ends_with_a_message_and_a_failing_exit_code)
-{
-    QTemporaryDir work;
-    QFile blocker(QDir(work.path()).filePath(QStringLiteral("taken")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    struct Case
-    {
-        QStringList args;
-        int exitCode;
-        const char* message;
-    };
-    const Case cases[] = {
-        {{}, 2, "--server is required"},
-        {{QStringLiteral("--server"), QStringLiteral("sqlite:db"), QStringLiteral("--products"), QStringLiteral("5")},
-         2,
-         "--products must be a number of at least"},
-        {{QStringLiteral("--server"), QStringLiteral("sqlite:db"), QStringLiteral("--products"), QStringLiteral("40"),
-          QStringLiteral("--stock-rows"), QStringLiteral("100000")},
-         2,
-         "--stock-rows must be a number from 0 to"},
-        {{QStringLiteral("--server"), QStringLiteral("sqlite:db"), QStringLiteral("--bills"), QStringLiteral("-5")},
-         2,
-         "--bills must be a number from 0 to"},
-        {{QStringLiteral("--server"), QStringLiteral("KVRSERVER")}, 1, "neither sqlite:FOLDER nor pgsql:HOST"},
-        // A file where the database folder should be.
-        {{QStringLiteral("--server"), QStringLiteral("sqlite:taken")}, 1, "Cannot create"},
-        // Nothing listens on port 1.
-        {{QStringLiteral("--server"), QStringLiteral("pgsql:127.0.0.1:1")}, 1, "Cannot connect"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
-        const DemoRun run = runDemo(work.path(), c.args);
-        EXPECT_EQ(run.exitCode, c.exitCode);
-        EXPECT_TRUE(run.err.contains(QString::fromLatin1(c.message))) << run.err.toStdString();
-    }
-}
