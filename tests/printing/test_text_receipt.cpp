@@ -3,8 +3,8 @@
 
 #include "ByteText.h"
 #include "DemoBill.h"
+#include "PrintedReceipt.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -30,18 +30,15 @@ ReceiptJob JobFor(const QString& path)
 }
 
 // The receipt as the sale screen prints it, written into memory.
-QByteArray Expected(bool withLines = true, const QString& code = QStringLiteral("TIS"))
+QByteArray Expected(bool withLines = true, CharCode code = CharCode::Tis)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    ReceiptPrinter printer;
-    printer.OpenReceiptPrinter(buffer, code, false);
-    if (withLines)
-        PrintReceiptLines(printer, kSettings, kReceipt.lines);
-    PrintReceiptTotals(printer, kSettings, kReceipt.header);
-    PrintReceiptHeading(printer, kSettings, true);
-    printer.CloseReceiptPrinter();
-    return buffer.data();
+    const auto print = [withLines](ReceiptPrinter& printer) {
+        if (withLines)
+            PrintReceiptLines(printer, kSettings, kReceipt.lines);
+        PrintReceiptTotals(printer, kSettings, kReceipt.header);
+        PrintReceiptHeading(printer, kSettings, true);
+    };
+    return kvr::test::PrintedReceipt::of(print, code).bytes;
 }
 
 QByteArray Drain(int fd)
@@ -119,7 +116,7 @@ TEST(PrintTextReceipt, prints_totals_and_heading_only_when_the_lines_went_out_al
     job.printerCode = QStringLiteral("KU");
     ReceiptPrinter printer;
     EXPECT_FALSE(PrintTextReceipt(printer, kSettings, kReceipt, job).has_value());
-    EXPECT_EQ(Escaped(FileContents(job.target.path)), Escaped(Expected(false, QStringLiteral("KU"))));
+    EXPECT_EQ(Escaped(FileContents(job.target.path)), Escaped(Expected(false, CharCode::Ku)));
 }
 
 TEST(PrintTextReceipt, reports_a_printer_that_cannot_be_opened_and_stays_usable)
