@@ -75,21 +75,17 @@ TEST_F(FrFormViewTest, enter_moves_to_the_next_field_that_can_take_the_focus_and
     EXPECT_EQ(focused(), QStringLiteral("A"));
 }
 
-TEST_F(FrFormViewTest, enter_is_swallowed_after_moving)
+TEST_F(FrFormViewTest, enter_is_swallowed_after_moving_and_left_to_the_field_without_key_preview)
 {
-    QSignalSpy returnPressed(edit("A"), &QLineEdit::returnPressed);
-    pressEnterIn("A");
-    EXPECT_EQ(returnPressed.count(), 0);
-    EXPECT_EQ(edit("A")->text(), QStringLiteral("text A"));
-}
-
-TEST_F(FrFormViewTest, without_key_preview_enter_stays_with_the_field)
-{
-    form.setKeyPreview(false);
-    QSignalSpy returnPressed(edit("A"), &QLineEdit::returnPressed);
-    pressEnterIn("A");
-    EXPECT_EQ(returnPressed.count(), 1);
-    EXPECT_EQ(focused(), QStringLiteral("A"));
+    for (const bool preview : {true, false}) {
+        SCOPED_TRACE(preview);
+        form.setKeyPreview(preview);
+        QSignalSpy returnPressed(edit("A"), &QLineEdit::returnPressed);
+        pressEnterIn("A");
+        EXPECT_EQ(returnPressed.count(), preview ? 0 : 1);
+        EXPECT_EQ(focused(), QString::fromLatin1(preview ? "B" : "A"));
+        EXPECT_EQ(edit("A")->text(), QStringLiteral("text A"));
+    }
 }
 
 TEST_F(FrFormViewTest, escape_asks_and_no_leaves_the_form_exactly_as_it_was)
