@@ -174,28 +174,11 @@ TEST_F(ApplicationErrorTest, error_raised_while_the_dialog_is_open_opens_another
                            QStringLiteral("again 3")}));
 }
 
-// A document screen whose save fails in the database.
-class FailingSaveForm : public test::RecordingForm
-{
-public:
-    FailingSaveForm(ui::Prompter& prompter, const data::SessionContext& session, std::function<void()> failingSave)
-        : RecordingForm(prompter, session)
-        , m_failingSave(std::move(failingSave))
-    { }
-    void AcSaveExecute() override
-    {
-        RecordingForm::AcSaveExecute();
-        m_failingSave();
-    }
-
-private:
-    std::function<void()> m_failingSave;
-};
-
 TEST_F(ApplicationErrorTest, error_in_a_form_action_is_shown_and_the_document_stays_as_it_was)
 {
     data::SessionContext session;
-    FailingSaveForm form(prompter, session, saveTwice);
+    test::RecordingForm form(prompter, session);
+    form.onSave = saveTwice;
     auto* quantity = new QLineEdit(QStringLiteral("3"));
     quantity->setObjectName(QStringLiteral("quantityLineEdit"));
     ui::TFrFormView view(form, quantity);
