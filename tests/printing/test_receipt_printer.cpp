@@ -1,4 +1,3 @@
-#include "printing/ControlCodes.h"
 #include "printing/PrinterError.h"
 #include "printing/ReceiptLayout.h"
 #include "printing/ReceiptPrinter.h"
@@ -9,8 +8,6 @@
 #include "PrintedReceipt.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace kvr::printing;
@@ -95,22 +92,6 @@ TEST(RepeatText, repeats_or_gives_nothing)
     EXPECT_EQ(ReceiptPrinter::RepeatText(QStringLiteral("ab"), 3), QStringLiteral("ababab"));
     EXPECT_EQ(ReceiptPrinter::RepeatText(QStringLiteral("ab"), 0), QString());
     EXPECT_EQ(ReceiptPrinter::RepeatText(QStringLiteral("ab"), -2), QString());
-}
-
-TEST(ReceiptPrinter, flushes_after_opening_and_after_the_paper_cut)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("receipt.prn"));
-    ReceiptPrinter printer;
-    printer.OpenReceiptPrinter(PrinterTarget{path}, QStringLiteral("TIS"), false);
-    // Read back through another handle while the printer is still open.
-    EXPECT_EQ(Escaped(FileContents(path)), Escaped(kOpening));
-    PrintReceiptHeading(printer, kvr::test::DemoSettings(1), true);
-    const QByteArray afterHeading = FileContents(path);
-    EXPECT_TRUE(afterHeading.endsWith(PaperCutSequence())) << Escaped(afterHeading.right(20));
-    EXPECT_GT(afterHeading.size(), kOpening.size() + PaperCutSequence().size());
-    printer.CloseReceiptPrinter();
-    EXPECT_EQ(FileContents(path), afterHeading);
 }
 
 TEST(ReceiptPrinter, reports_a_device_that_stops_taking_bytes)
