@@ -47,6 +47,15 @@ protected:
         ini.sync();
     }
 
+    // The device was set to the speed, 8 data bits, no parity, one stop bit.
+    void expectSpeed8N1(int speed)
+    {
+        EXPECT_EQ(pty.slaveBaudRate(), speed);
+        const termios line = pty.slaveTermios();
+        EXPECT_EQ(line.c_cflag & CSIZE, tcflag_t(CS8));
+        EXPECT_EQ(line.c_cflag & (PARENB | CSTOPB), 0u);
+    }
+
     PtyPair pty;
     QTemporaryDir folder;
     devices::TCommPortDriver port;

@@ -62,12 +62,6 @@ protected:
         form.reset();
         SessionFixture::TearDown();
     }
-    kvr::data::Query& open(kvr::data::Query& q, const QString& number)
-    {
-        q.setParam(QStringLiteral("No"), number);
-        q.open();
-        return q;
-    }
     // Prints the layout at `row` of the code; the PDF's text.
     QString printed(const QString& number, int year, const QString& code, int row)
     {

@@ -40,10 +40,22 @@ protected:
         addForm(QStringLiteral("POS-P"), 1, QStringLiteral("บิลแบบใหม่"), QStringLiteral("forms/bill.fr3"),
                 QStringLiteral("NeverForExternal"));
         // Records its arguments, one a line, as the external program would receive them.
-        const QString script = writeLayout(QStringLiteral("record-args.sh"),
-                                           QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.$5\"\n"));
+        recorder = writeScript(QStringLiteral("record-args.sh"), QStringLiteral("printf '%s\\n' \"$@\" > \"$0.$5\"\n"));
+    }
+    // An executable shell script in the working folder; its path.
+    QString writeScript(const QString& name, const QString& body)
+    {
+        const QString script = writeLayout(name, QStringLiteral("#!/bin/sh\n") + body);
         QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        argsFile = script + QStringLiteral(".");
+        return script;
+    }
+    // The user presses Print on the form, then leaves it with Escape.
+    void printThenEscape()
+    {
+        whenModalOpens([&](QWidget*) {
+            QTest::mouseClick(runner->view()->printButton(), Qt::LeftButton);
+            kvr::test::pressKey(Qt::Key_Escape);
+        });
     }
     void useCommand(const QString& command)
     {
@@ -58,21 +70,21 @@ protected:
     }
     QStringList recorded(const char* flag) const
     {
-        QFile file(argsFile + QLatin1String(flag));
+        QFile file(recorder + u'.' + QLatin1String(flag));
         if (!file.open(QIODevice::ReadOnly))
             return {};
         return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
     }
 
     int procedureCalls = 0;
-    QString argsFile;
+    QString recorder; // the script standing in for the external program
     DocPrintSettings settings;
     std::unique_ptr<DocPrintRunner> runner;
 };
 
 TEST_P(ExternalPrint, print_and_display_call_the_program_with_the_six_arguments_and_never_the_procedure)
 {
-    useCommand(QDir(workDir()).filePath(QStringLiteral("record-args.sh")));
+    useCommand(recorder);
     whenModalOpens([&](QWidget*) {
         QTest::mouseClick(runner->view()->displayButton(), Qt::LeftButton);
         QTest::mouseClick(runner->view()->printButton(), Qt::LeftButton);
@@ -93,21 +105,15 @@ TEST_P(ExternalPrint, without_a_program_or_without_the_file_the_user_is_told_and
 {
     useCommand(QString());
     prompter.expectWarning();
-    whenModalOpens([&](QWidget*) {
-        QTest::mouseClick(runner->view()->printButton(), Qt::LeftButton);
-        kvr::test::pressKey(Qt::Key_Escape);
-    });
+    printThenEscape();
     EXPECT_FALSE(runner->printDocument(kBill, 2026, QStringLiteral("POS-P")));
     ASSERT_EQ(prompter.asked().size(), 1u);
     EXPECT_TRUE(prompter.asked()[0].text.contains(QStringLiteral("ExternalCommand")));
 
-    useCommand(QDir(workDir()).filePath(QStringLiteral("record-args.sh")));
+    useCommand(recorder);
     QFile::remove(QDir(workDir()).filePath(QStringLiteral("forms/bill.fr3")));
     prompter.expectWarning();
-    whenModalOpens([&](QWidget*) {
-        QTest::mouseClick(runner->view()->printButton(), Qt::LeftButton);
-        kvr::test::pressKey(Qt::Key_Escape);
-    });
+    printThenEscape();
     EXPECT_FALSE(runner->printDocument(kBill, 2026, QStringLiteral("POS-P")));
     EXPECT_EQ(prompter.asked().back().text, QString::fromUtf8(kvr::printing::TFrDocPrintForm::kNoLayoutFile));
     EXPECT_TRUE(recorded("1").isEmpty());
@@ -115,10 +121,7 @@ TEST_P(ExternalPrint, without_a_program_or_without_the_file_the_user_is_told_and
 
 TEST_P(ExternalPrint, a_program_that_fails_is_an_error_and_the_document_stays_unprinted)
 {
-    writeLayout(QStringLiteral("fail.sh"), QStringLiteral("#!/bin/sh\necho 'printer on fire' >&2\nexit 3\n"));
-    QFile::setPermissions(QDir(workDir()).filePath(QStringLiteral("fail.sh")),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    useCommand(QDir(workDir()).filePath(QStringLiteral("fail.sh")));
+    useCommand(writeScript(QStringLiteral("fail.sh"), QStringLiteral("echo 'printer on fire' >&2\nexit 3\n")));
     kvr::printing::TFrDocPrintForm& form = [&]() -> kvr::printing::TFrDocPrintForm& {
         whenModalOpens([&](QWidget*) { kvr::test::pressKey(Qt::Key_Escape); });
         runner->printDocument(kBill, 2026, QStringLiteral("POS-P"));

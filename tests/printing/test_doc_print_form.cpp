@@ -8,6 +8,7 @@
 #include "printing/views/ReportPreviewDialog.h"
 #include "printing/views/TFrDocPrintFormGLAutoView.h"
 #include "printing/views/TFrDocPrintFormView.h"
+#include "support/ModalDialogs.h"
 #include "support/WindowWait.h"
 
 #include <QApplication>
@@ -20,7 +21,6 @@
 #include <QScreen>
 #include <QTableWidget>
 #include <QTest>
-#include <QTimer>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -64,34 +64,6 @@ void registerRecordingProcedure()
                                      return 0;
                                  });
 }
-
-// Runs `action` once a window of that object name is shown (the dialog that follows another
-// runs its own event loop, after the first one's has ended).
-class WhenShown : public QObject
-{
-public:
-    WhenShown(const QString& name, std::function<void(QWidget*)> action)
-        : m_name(name)
-        , m_action(std::move(action))
-    {
-        qApp->installEventFilter(this);
-    }
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show && watched->objectName() == m_name && m_action) {
-            auto* widget = static_cast<QWidget*>(watched);
-            QTimer::singleShot(0, [action = std::exchange(m_action, {}), widget] {
-                kvr::test::waitForActiveWindow(widget);
-                action(widget);
-            });
-        }
-        return false;
-    }
-
-private:
-    QString m_name;
-    std::function<void(QWidget*)> m_action;
-};
 
 class DocPrintDialog : public kvr::test::PrintFixture
 {
@@ -294,11 +266,11 @@ TEST_P(DocPrintDialog, with_AutoGenGL_the_accounting_voucher_follows_the_print_f
         QStringLiteral("kvr-layout 1\nband header 20\n  text 0 0 120 8 : VOUCHER [VoucherType] [DocNo]\nend\n"));
     addForm(QStringLiteral("POS-P"), 1, QStringLiteral("ใบเสร็จ"), QStringLiteral("forms/a.kvl"));
     bool voucherShown = false;
-    WhenShown voucher(QStringLiteral("voucherPrintDialog"), [&](QWidget* dialog) {
+    // The voucher opens once the print form has closed, in a modal loop of its own.
+    kvr::test::whenDialogOpens<kvr::printing::TFrDocPrintFormGLAutoView>([&](auto* voucher) {
         voucherShown = true;
-        auto* v = static_cast<kvr::printing::TFrDocPrintFormGLAutoView*>(dialog);
-        EXPECT_EQ(v->captionLabel()->text(), QStringLiteral("พิมพ์ใบบันทึกรายการบัญชี"));
-        click(v->printButton());
+        EXPECT_EQ(voucher->captionLabel()->text(), QStringLiteral("พิมพ์ใบบันทึกรายการบัญชี"));
+        click(voucher->printButton());
     });
     whenModalOpens([&](QWidget*) { click(view().printButton()); });
     EXPECT_TRUE(print());

@@ -67,27 +67,6 @@ INSTANTIATE_TEST_SUITE_P(Layouts, ReceiptGolden,
                                  (info.param.code == CharCode::Ku ? "_ku" : "_tis");
                          });
 
-TEST(ReceiptGolden, layout_one_base_lines_are_forty_columns)
-{
-    const ReceiptSettings settings = kvr::test::DemoSettings(1);
-    const Receipt receipt = kvr::test::DemoReceipt();
-    const PrintedReceipt printed = PrintedReceipt::of([&](ReceiptPrinter& p) {
-        PrintReceiptLines(p, settings, receipt.lines);
-        PrintReceiptTotals(p, settings, receipt.header);
-        PrintReceiptHeading(p, settings, true);
-    });
-    int checked = 0;
-    for (const PreviewLine& line : printed.lines) {
-        const QString text = line.text();
-        // Only the unit price, the bill number and the user lines are printed unpadded.
-        if (line.cut || text.isEmpty() || text.startsWith(u'@') || text.startsWith(u'#') || text.startsWith(u"User"))
-            continue;
-        EXPECT_EQ(line.cells.size(), 40u) << text.toStdString();
-        ++checked;
-    }
-    EXPECT_EQ(checked, 5 + 6 + 5); // item lines, totals block, heading block
-}
-
 // The heading as the previous receipt left it on the paper, for previews of a whole receipt.
 TEST(ReceiptGolden, the_heading_alone_prints_as_its_golden_receipt)
 {

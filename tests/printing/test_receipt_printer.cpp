@@ -1,4 +1,3 @@
-#include "printing/ControlCodes.h"
 #include "printing/PrinterError.h"
 #include "printing/ReceiptLayout.h"
 #include "printing/ReceiptPrinter.h"
@@ -6,10 +5,9 @@
 
 #include "ByteText.h"
 #include "DemoBill.h"
+#include "PrintedReceipt.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace kvr::printing;
@@ -18,15 +16,9 @@ namespace {
 
 const QByteArray kOpening = Hex("1B40 1B7801");
 
-QByteArray Printed(const std::function<void(ReceiptPrinter&)>& print, const QString& code = QStringLiteral("TIS"))
+QByteArray Printed(const std::function<void(ReceiptPrinter&)>& print, CharCode code = CharCode::Tis)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    ReceiptPrinter printer;
-    printer.OpenReceiptPrinter(buffer, code, false);
-    print(printer);
-    printer.CloseReceiptPrinter();
-    return buffer.data();
+    return kvr::test::PrintedReceipt::of(print, code).bytes;
 }
 
 TEST(OpenReceiptPrinter, resets_and_selects_the_print_quality)
@@ -65,32 +57,32 @@ TEST(ReceiptPrinter, writes_every_line_with_cr_lf)
     {
         const char* name;
         std::function<void(ReceiptPrinter&)> print;
-        const char* code;
+        CharCode code;
         QByteArray expected;
     };
     const Case cases[] = {
-        {"raw text", [](ReceiptPrinter& p) { p.WriteRaw(QStringLiteral("abc")); }, "TIS", "abc\r\n"},
-        {"raw Thai is neither raised nor split", [](ReceiptPrinter& p) { p.WriteRaw(QStringLiteral("ที่")); }, "TIS",
-         Hex("B7 D5 E8 0D0A")},
-        {"raw commands are not expanded", [](ReceiptPrinter& p) { p.WriteRaw(QStringLiteral("\x0A")); }, "TIS",
+        {"raw text", [](ReceiptPrinter& p) { p.WriteRaw(QStringLiteral("abc")); }, CharCode::Tis, "abc\r\n"},
+        {"raw Thai is neither raised nor split", [](ReceiptPrinter& p) { p.WriteRaw(QStringLiteral("ที่")); },
+         CharCode::Tis, Hex("B7 D5 E8 0D0A")},
+        {"raw commands are not expanded", [](ReceiptPrinter& p) { p.WriteRaw(QStringLiteral("\x0A")); }, CharCode::Tis,
          Hex("0A 0D0A")},
-        {"Thai on TIS", [](ReceiptPrinter& p) { p.WriteThai(QStringLiteral("ที่")); }, "TIS",
+        {"Thai on TIS", [](ReceiptPrinter& p) { p.WriteThai(QStringLiteral("ที่")); }, CharCode::Tis,
          Hex("1B330F08 9B 0D0A B7 0D0A 20 1B330508 0D0A")},
-        {"Thai on KU", [](ReceiptPrinter& p) { p.WriteThai(QStringLiteral("ก ข ฆ")); }, "KU",
+        {"Thai on KU", [](ReceiptPrinter& p) { p.WriteThai(QStringLiteral("ก ข ฆ")); }, CharCode::Ku,
          Hex("1B330F08 2020202020 0D0A A120A220A4 0D0A 2020202020 1B330508 0D0A")},
         {"one pass when the flag is clear",
          [](ReceiptPrinter& p) {
              p.setThreeLevels(false);
              p.WriteThai(QStringLiteral("ที่"));
          },
-         "TIS", Hex("B7 0D0A")},
+         CharCode::Tis, Hex("B7 0D0A")},
         {"bold inside a Thai line",
          [](ReceiptPrinter& p) { p.WriteThai(QStringLiteral("\x0A") + QStringLiteral("ก") + QStringLiteral("\x0B")); },
-         "TIS", Hex("1B330F08 1B45 20 1B46 0D0A 1B45 A1 1B46 0D0A 1B45 20 1B46 1B330508 0D0A")},
+         CharCode::Tis, Hex("1B330F08 1B45 20 1B46 0D0A 1B45 A1 1B46 0D0A 1B45 20 1B46 1B330508 0D0A")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(Escaped(Printed(c.print, QString::fromUtf8(c.code))), Escaped(kOpening + c.expected));
+        EXPECT_EQ(Escaped(Printed(c.print, c.code)), Escaped(kOpening + c.expected));
     }
 }
 
@@ -100,22 +92,6 @@ TEST(RepeatText, repeats_or_gives_nothing)
     EXPECT_EQ(ReceiptPrinter::RepeatText(QStringLiteral("ab"), 3), QStringLiteral("ababab"));
     EXPECT_EQ(ReceiptPrinter::RepeatText(QStringLiteral("ab"), 0), QString());
     EXPECT_EQ(ReceiptPrinter::RepeatText(QStringLiteral("ab"), -2), QString());
-}
-
-TEST(ReceiptPrinter, flushes_after_opening_and_after_the_paper_cut)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("receipt.prn"));
-    ReceiptPrinter printer;
-    printer.OpenReceiptPrinter(PrinterTarget{path}, QStringLiteral("TIS"), false);
-    // Read back through another handle while the printer is still open.
-    EXPECT_EQ(Escaped(FileContents(path)), Escaped(kOpening));
-    PrintReceiptHeading(printer, kvr::test::DemoSettings(1), true);
-    const QByteArray afterHeading = FileContents(path);
-    EXPECT_TRUE(afterHeading.endsWith(PaperCutSequence())) << Escaped(afterHeading.right(20));
-    EXPECT_GT(afterHeading.size(), kOpening.size() + PaperCutSequence().size());
-    printer.CloseReceiptPrinter();
-    EXPECT_EQ(FileContents(path), afterHeading);
 }
 
 TEST(ReceiptPrinter, reports_a_device_that_stops_taking_bytes)

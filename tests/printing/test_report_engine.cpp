@@ -208,11 +208,7 @@ TEST_P(ReportEngine, a_layout_not_in_our_format_or_with_a_mistake_gets_a_message
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const QString path = QDir(workDir()).filePath(QString::fromUtf8(c.name));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(c.content);
-        file.close();
+        const QString path = writeLayout(QString::fromUtf8(c.name), QString::fromUtf8(c.content));
         Report r(dm->DMdata());
         try {
             r.loadFromFile(path);
@@ -226,17 +222,12 @@ TEST_P(ReportEngine, a_layout_not_in_our_format_or_with_a_mistake_gets_a_message
     Report r(dm->DMdata());
     r.loadFromFile(writeLayout(QStringLiteral("run.kvl"),
                                QStringLiteral("kvr-layout 1\ndata A\n  SELECT 1 AS One WHERE 1 = :Nothing\nend\n")));
-    EXPECT_THROW(
-        {
-            try {
-                r.prepare();
-            } catch (const ReportError& error) {
-                EXPECT_TRUE(error.message().contains(QStringLiteral("asks for :Nothing")))
-                    << error.message().toStdString();
-                throw;
-            }
-        },
-        ReportError);
+    try {
+        r.prepare();
+        ADD_FAILURE() << "no error";
+    } catch (const ReportError& error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("asks for :Nothing"))) << error.message().toStdString();
+    }
     r.loadFromFile(
         writeLayout(QStringLiteral("fails.kvl"),
                     QStringLiteral("kvr-layout 1\nband header 9\n  text 0 0 9 9 : [Missing.Column]\nend\n")));

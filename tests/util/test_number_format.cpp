@@ -55,22 +55,14 @@ TEST(FormatNumber, follows_the_pictures_of_receipts_and_quantity_texts)
         {u".00"_s, 12.5, u"12.50"_s},
         {u"0.0#"_s, 1, u"1.0"_s},
         {u"'Total;' 0.00"_s, 3, u"Total; 3.00"_s},
+        {u"#,##0.00"_s, std::nan(""), u"NAN"_s}, // not a number: in words
+        {u"#,##0.00"_s, -std::numeric_limits<double>::infinity(), u"-INF"_s},
+        {u""_s, 2.345, u"2.345"_s}, // no picture: the shortest text
     };
     for (const FormatCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.picture.toStdString() << " with " << c.value);
         EXPECT_EQ(FormatNumber(c.picture, c.value), c.expected);
     }
-}
-
-TEST(FormatNumber, writes_values_that_are_not_numbers_as_words)
-{
-    EXPECT_EQ(FormatNumber(u"#,##0.00"_s, std::nan("")), u"NAN"_s);
-    EXPECT_EQ(FormatNumber(u"#,##0.00"_s, -std::numeric_limits<double>::infinity()), u"-INF"_s);
-}
-
-TEST(FormatNumber, empty_picture_gives_the_shortest_text)
-{
-    EXPECT_EQ(FormatNumber(u""_s, 2.345), u"2.345"_s);
 }
 
 TEST(FormatRight, right_aligns_to_the_length_of_the_picture)

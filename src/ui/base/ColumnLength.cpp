@@ -11,22 +11,19 @@ namespace kvr::ui {
 
 namespace {
 
-void applyLimit(QLineEdit* edit, int length)
-{
-    if (length > 0 && length < edit->maxLength())
-        edit->setMaxLength(length);
-}
-
-} // namespace
-
+// An edit with a smaller limit keeps it; a column of unknown length leaves the edit as it is.
 void limitToColumn(QLineEdit* edit, data::Connection& connection, const QString& table, const QString& column)
 {
     try {
-        applyLimit(edit, connection.columnLimits().maxLength(table, column));
+        const int length = connection.columnLimits().maxLength(table, column);
+        if (length > 0 && length < edit->maxLength())
+            edit->setMaxLength(length);
     } catch (const data::DbError&) {
         // Without the database the edit stays open-ended; the save still refuses what does not fit.
     }
 }
+
+} // namespace
 
 void limitToField(QLineEdit* edit, data::CachedDataset& dataset, const QString& field)
 {

@@ -6,18 +6,13 @@ class QLineEdit;
 
 namespace kvr::data {
 class CachedDataset;
-class Connection;
 } // namespace kvr::data
 
 namespace kvr::ui {
 
-// Lets an edit take no more characters than its column holds, so a long text stops while it is
-// typed instead of being refused when the document is saved. An edit with a smaller limit keeps
-// it; a column of unknown length (or a database not reachable yet) leaves the edit as it is.
-void limitToColumn(QLineEdit* edit, data::Connection& connection, const QString& table, const QString& column);
-
-// The same for a grid cell of a dataset's field: the column is the one the dataset's insert (or
-// modify) statement writes the field into.
+// Lets a grid cell's edit take no more characters than the column of the dataset's field holds
+// (the column the dataset's insert, or modify, statement writes the field into), so that a long
+// text stops while it is typed instead of being refused when the document is saved.
 void limitToField(QLineEdit* edit, data::CachedDataset& dataset, const QString& field);
 
 } // namespace kvr::ui

@@ -3,6 +3,7 @@
 #include "ui/base/TFrForm.h"
 
 #include <QStringList>
+#include <functional>
 
 namespace kvr::test {
 
@@ -14,6 +15,7 @@ public:
     using TFrForm::TFrForm;
 
     QStringList ran;
+    std::function<void()> onSave; // runs after "AcSave" is noted, as a save that fails would
 
     void FormShow() override
     {
@@ -26,7 +28,12 @@ public:
         ran << QStringLiteral("AcNew");
     }
     void AcDelExecute() override { ran << QStringLiteral("AcDel"); }
-    void AcSaveExecute() override { ran << QStringLiteral("AcSave"); }
+    void AcSaveExecute() override
+    {
+        ran << QStringLiteral("AcSave");
+        if (onSave)
+            onSave();
+    }
     void AcChgCodeExecute() override { ran << QStringLiteral("AcChgCode"); }
     void AcHistExecute() override { ran << QStringLiteral("AcHist"); }
     void AcCopyExecute() override { ran << QStringLiteral("AcCopy"); }

@@ -11,11 +11,9 @@
 #include "ui/base/DialogPrompter.h"
 #include "ui/base/ExceptionHandler.h"
 #include "ui/base/TFrFormView.h"
-#include "ui/base/TFrShowError.h"
 #include "util/QStringPrinter.h"
 
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -174,28 +172,11 @@ TEST_F(ApplicationErrorTest, error_raised_while_the_dialog_is_open_opens_another
                            QStringLiteral("again 3")}));
 }
 
-// A document screen whose save fails in the database.
-class FailingSaveForm : public test::RecordingForm
-{
-public:
-    FailingSaveForm(ui::Prompter& prompter, const data::SessionContext& session, std::function<void()> failingSave)
-        : RecordingForm(prompter, session)
-        , m_failingSave(std::move(failingSave))
-    { }
-    void AcSaveExecute() override
-    {
-        RecordingForm::AcSaveExecute();
-        m_failingSave();
-    }
-
-private:
-    std::function<void()> m_failingSave;
-};
-
 TEST_F(ApplicationErrorTest, error_in_a_form_action_is_shown_and_the_document_stays_as_it_was)
 {
     data::SessionContext session;
-    FailingSaveForm form(prompter, session, saveTwice);
+    test::RecordingForm form(prompter, session);
+    form.onSave = saveTwice;
     auto* quantity = new QLineEdit(QStringLiteral("3"));
     quantity->setObjectName(QStringLiteral("quantityLineEdit"));
     ui::TFrFormView view(form, quantity);
@@ -222,7 +203,7 @@ TEST_F(ApplicationErrorTest, error_in_a_form_action_is_shown_and_the_document_st
     EXPECT_TRUE(form.AcSave().isEnabled());
 }
 
-// The whole way with the real dialog: it appears modal over the screen, red, with the text.
+// The whole way with the real dialog: it appears modal over the screen with the text.
 TEST_F(ApplicationErrorTest, real_error_dialog_appears_and_dont_send_closes_it)
 {
     ui::DialogPrompter realPrompter;
@@ -231,18 +212,10 @@ TEST_F(ApplicationErrorTest, real_error_dialog_appears_and_dont_send_closes_it)
     TestWindow screen(saveWithoutCustomer);
     ASSERT_TRUE(test::waitForActiveWindow(&screen.window));
 
-    QString shownText;
-    bool wasModal = false;
-    test::whenModalOpens([&](QWidget* modal) {
-        if (auto* dialog = qobject_cast<ui::TFrShowError*>(modal)) {
-            shownText = dialog->errorBox()->toPlainText();
-            wasModal = dialog->isModal() && dialog->isVisible();
-            QTest::mouseClick(dialog->dontSendButton(), Qt::LeftButton);
-        }
-    });
+    QString shownText; // read off the modal dialog, which Don't Send then closes
+    test::whenErrorDialogOpens(shownText);
     QTest::mouseClick(screen.save, Qt::LeftButton);
 
-    EXPECT_TRUE(wasModal);
     EXPECT_EQ(shownText, customerDialog);
     EXPECT_EQ(errorLog(), QStringList{customerMessage});
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);

@@ -293,10 +293,6 @@ TEST_P(DataGridTest, a_suspended_grid_catches_up_with_the_dataset_when_resumed)
     EXPECT_EQ(grid->currentRow(), 1);
 }
 
-KVR_INSTANTIATE_BACKENDS(DataGridTest);
-
-} // namespace
-
 // A cell takes no more characters than its column holds: the rest of a long paste or an
 // over-long scan is stopped while typed, on SQLite as on PostgreSQL.
 TEST_P(DataGridTest, a_cell_editor_takes_at_most_what_its_column_holds)
@@ -322,3 +318,7 @@ TEST_P(DataGridTest, a_cell_editor_takes_at_most_what_its_column_holds)
         EXPECT_EQ(stored.mid(1), QString(c.limit - 1, QLatin1Char('B')));
     }
 }
+
+KVR_INSTANTIATE_BACKENDS(DataGridTest);
+
+} // namespace

@@ -13,22 +13,16 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <functional>
 #include <gtest/gtest.h>
 
 using kvr::test::countLightPixels;
 using kvr::test::countPixels;
+using kvr::test::whenModalOpens; // acts on the modal box once it is up and active, as the user would
 using kvr::ui::ConfirmColour;
 using kvr::ui::DialogPrompter;
 using kvr::ui::ErrorDialogAnswer;
 
 namespace {
-
-// Acts on the modal box once it is up and active, as the user would.
-void whenModal(std::function<void(QWidget*)> act)
-{
-    kvr::test::whenModalOpens(std::move(act));
-}
 
 TEST(DialogPrompter, a_question_that_loses_work_defaults_to_no_and_speaks_thai)
 {
@@ -103,7 +97,7 @@ TEST(DialogPrompter, confirm_is_true_only_for_yes)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.user);
         QString text;
-        whenModal([&](QWidget* modal) {
+        whenModalOpens([&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             ASSERT_NE(box, nullptr);
             text = box->text();
@@ -112,14 +106,14 @@ TEST(DialogPrompter, confirm_is_true_only_for_yes)
         EXPECT_EQ(prompter.confirm(QStringLiteral("จัดเก็บข้อมูล ?"), ConfirmColour::Blue), c.expected);
         EXPECT_EQ(text, QStringLiteral("จัดเก็บข้อมูล ?"));
     }
-    whenModal([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click(); });
+    whenModalOpens([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click(); });
     EXPECT_TRUE(prompter.ConfirmDialog(QStringLiteral("ลบข้อมูล ?")));
 }
 
 TEST(DialogPrompter, input_gives_the_text_or_nothing_when_cancelled)
 {
     DialogPrompter prompter;
-    whenModal([](QWidget* modal) {
+    whenModalOpens([](QWidget* modal) {
         auto* dialog = qobject_cast<QInputDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
         dialog->setTextValue(QStringLiteral("A-0099"));
@@ -127,7 +121,7 @@ TEST(DialogPrompter, input_gives_the_text_or_nothing_when_cancelled)
     });
     EXPECT_EQ(prompter.input(QStringLiteral("Code"), QStringLiteral("New code"), QStringLiteral("A-0001")),
               std::optional<QString>(QStringLiteral("A-0099")));
-    whenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    whenModalOpens([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
     EXPECT_EQ(prompter.input(QStringLiteral("Code"), QStringLiteral("New code"), QStringLiteral("A-0001")),
               std::nullopt);
 }
@@ -138,7 +132,7 @@ TEST(DialogPrompter, error_dialog_answers_as_the_user_chose)
     for (const bool send : {true, false}) {
         SCOPED_TRACE(send);
         QString shown;
-        whenModal([&](QWidget* modal) {
+        whenModalOpens([&](QWidget* modal) {
             auto* dialog = qobject_cast<kvr::ui::TFrShowError*>(modal);
             ASSERT_NE(dialog, nullptr);
             shown = dialog->errorBox()->toPlainText();

@@ -70,20 +70,6 @@ TEST(ErrorDialog, closes_itself_as_dont_send_on_the_ninth_tick_of_each_showing)
     EXPECT_EQ(dialog.answer(), ErrorDialogAnswer::DontSend);
 }
 
-TEST(ErrorDialog, the_buttons_close_it_at_once_with_their_answer)
-{
-    for (const bool send : {true, false}) {
-        SCOPED_TRACE(send ? "Send Error" : "Don't Send");
-        TFrShowError dialog;
-        dialog.show();
-        tick(dialog, 3);
-        QTest::mouseClick(send ? dialog.sendButton() : dialog.dontSendButton(), Qt::LeftButton);
-        EXPECT_FALSE(dialog.isVisible());
-        EXPECT_EQ(dialog.answer(), send ? ErrorDialogAnswer::Send : ErrorDialogAnswer::DontSend);
-        EXPECT_EQ(dialog.sent(), send);
-    }
-}
-
 TEST(ErrorDialog, a_second_dialog_on_top_neither_speeds_up_nor_stops_the_first)
 {
     TFrShowError first;

@@ -60,7 +60,7 @@ protected:
     std::unique_ptr<data::TDMConfig> config;
 };
 
-TEST_P(ErrorLogTest, each_error_is_logged_unchanged_with_workstation_user_and_menu_then_shown)
+TEST_P(ErrorLogTest, each_error_is_logged_unchanged_with_workstation_user_and_menu_and_shown)
 {
     const QStringList messages = {
         QStringLiteral("Cannot insert the value NULL into column 'Customer', table 'SHOP.dbo.PosHd'"),
@@ -83,10 +83,8 @@ TEST_P(ErrorLogTest, each_error_is_logged_unchanged_with_workstation_user_and_me
         EXPECT_EQ(rows[i].menuId, 101);
         EXPECT_EQ(rows[i].errorMsg, messages[static_cast<qsizetype>(i)]);
     }
-    const auto shown = prompter.asked(ScriptedPrompter::Kind::ErrorDialog);
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].text, QStringLiteral("ไม่ได้ป้อนข้อมูลลูกค้า\n") + messages[0].toUpper() + QLatin1Char('\n'));
-    EXPECT_EQ(shown[1].text, QLatin1Char('\n') + messages[1].toUpper() + QLatin1Char('\n'));
+    // What the dialog shows for these is pinned by the application and explanation tests.
+    EXPECT_EQ(prompter.asked(ScriptedPrompter::Kind::ErrorDialog).size(), 2u);
 }
 
 TEST_P(ErrorLogTest, configuration_database_gone_still_shows_the_dialog)

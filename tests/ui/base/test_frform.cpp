@@ -102,14 +102,6 @@ TEST_F(FrFormTest, show_hides_five_buttons_but_their_shortcuts_stay)
     EXPECT_EQ(form.ran, (QStringList{QStringLiteral("AcHist"), QStringLiteral("AcCopy"), QStringLiteral("AcPrint")}));
 }
 
-TEST_F(FrFormTest, exit_asks_to_close_rather_than_closing)
-{
-    QSignalSpy closeRequested(&form, &TFrForm::closeRequested);
-    EXPECT_EQ(press(QKeyCombination(Qt::Key_Escape)), Outcome::Handled);
-    EXPECT_EQ(closeRequested.count(), 1);
-    EXPECT_TRUE(prompter.asked().empty()) << "the question belongs to closing, whichever way it starts";
-}
-
 TEST_F(FrFormTest, closing_asks_the_green_exit_question_in_the_session_language)
 {
     struct Case

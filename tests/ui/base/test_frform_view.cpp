@@ -75,39 +75,17 @@ TEST_F(FrFormViewTest, enter_moves_to_the_next_field_that_can_take_the_focus_and
     EXPECT_EQ(focused(), QStringLiteral("A"));
 }
 
-TEST_F(FrFormViewTest, enter_is_swallowed_after_moving)
+TEST_F(FrFormViewTest, enter_is_swallowed_after_moving_and_left_to_the_field_without_key_preview)
 {
-    QSignalSpy returnPressed(edit("A"), &QLineEdit::returnPressed);
-    pressEnterIn("A");
-    EXPECT_EQ(returnPressed.count(), 0);
-    EXPECT_EQ(edit("A")->text(), QStringLiteral("text A"));
-}
-
-TEST_F(FrFormViewTest, without_key_preview_enter_stays_with_the_field)
-{
-    form.setKeyPreview(false);
-    QSignalSpy returnPressed(edit("A"), &QLineEdit::returnPressed);
-    pressEnterIn("A");
-    EXPECT_EQ(returnPressed.count(), 1);
-    EXPECT_EQ(focused(), QStringLiteral("A"));
-}
-
-TEST_F(FrFormViewTest, escape_asks_and_no_leaves_the_form_exactly_as_it_was)
-{
-    edit("B")->setFocus();
-    edit("B")->setText(QStringLiteral("half typed"));
-    edit("B")->setCursorPosition(4);
-    prompter.answerConfirm(false);
-    QTest::keyClick(edit("B"), Qt::Key_Escape);
-
-    ASSERT_EQ(prompter.asked().size(), 1u);
-    EXPECT_EQ(prompter.asked()[0].text, QStringLiteral("Exit Program ?"));
-    EXPECT_EQ(prompter.asked()[0].colour, ConfirmColour::Green);
-    EXPECT_TRUE(view.isVisible());
-    EXPECT_EQ(focused(), QStringLiteral("B"));
-    EXPECT_EQ(edit("B")->text(), QStringLiteral("half typed"));
-    EXPECT_EQ(edit("B")->cursorPosition(), 4);
-    EXPECT_EQ(form.ran, QStringList{QStringLiteral("AcExit")});
+    for (const bool preview : {true, false}) {
+        SCOPED_TRACE(preview);
+        form.setKeyPreview(preview);
+        QSignalSpy returnPressed(edit("A"), &QLineEdit::returnPressed);
+        pressEnterIn("A");
+        EXPECT_EQ(returnPressed.count(), preview ? 0 : 1);
+        EXPECT_EQ(focused(), QString::fromLatin1(preview ? "B" : "A"));
+        EXPECT_EQ(edit("A")->text(), QStringLiteral("text A"));
+    }
 }
 
 TEST_F(FrFormViewTest, every_way_of_closing_asks_and_yes_closes)
@@ -121,7 +99,7 @@ TEST_F(FrFormViewTest, every_way_of_closing_asks_and_yes_closes)
         {"Escape", [this] { QTest::keyClick(edit("A"), Qt::Key_Escape); }},
         {"Ctrl+X in a field with selected text",
          [this] {
-             edit("A")->selectAll();
+             edit("A")->setSelection(0, 2);
              QTest::keyClick(edit("A"), Qt::Key_X, Qt::ControlModifier);
          }},
         {"the Exit button", [this] { QTest::mouseClick(view.button(TFrForm::Action::Exit), Qt::LeftButton); }},
@@ -132,18 +110,27 @@ TEST_F(FrFormViewTest, every_way_of_closing_asks_and_yes_closes)
         view.show();
         ASSERT_TRUE(test::waitForActiveWindow(&view));
         edit("A")->setFocus();
+        edit("A")->setCursorPosition(2);
         prompter.answerConfirm(false);
         way.close();
+        // No leaves the form exactly as it was.
+        ASSERT_FALSE(prompter.asked().empty());
+        EXPECT_EQ(prompter.asked().back().text, QStringLiteral("Exit Program ?"));
+        EXPECT_EQ(prompter.asked().back().colour, ConfirmColour::Green);
         EXPECT_TRUE(view.isVisible());
+        EXPECT_EQ(focused(), QStringLiteral("A"));
         EXPECT_EQ(edit("A")->text(), QStringLiteral("text A")) << "the key reached the field";
+        EXPECT_EQ(edit("A")->cursorPosition(), 2);
         prompter.answerConfirm(true);
         way.close();
         EXPECT_FALSE(view.isVisible());
     }
     EXPECT_EQ(prompter.asked(ScriptedPrompter::Kind::Confirm).size(), 8u);
+    // The keys and the button go through the form's exit action, once each; the close box does not.
+    EXPECT_EQ(form.ran.count(QStringLiteral("AcExit")), 6);
 }
 
-TEST_F(FrFormViewTest, f10_does_nothing_on_a_fresh_form_and_saves_once_enabled)
+TEST_F(FrFormViewTest, f10_does_nothing_on_a_fresh_form_saves_once_enabled_and_f3_starts_anew)
 {
     edit("A")->setFocus();
     QTest::keyClick(edit("A"), Qt::Key_F10);
@@ -156,14 +143,9 @@ TEST_F(FrFormViewTest, f10_does_nothing_on_a_fresh_form_and_saves_once_enabled)
     QTest::mouseClick(view.button(TFrForm::Action::Save), Qt::LeftButton);
     EXPECT_EQ(form.ran, (QStringList{QStringLiteral("AcSave"), QStringLiteral("AcSave")}));
     EXPECT_EQ(focused(), QStringLiteral("A")) << "the toolbar took the focus";
-}
 
-TEST_F(FrFormViewTest, f3_starts_a_new_document_from_any_field)
-{
-    form.AcSave().setEnabled(true);
-    edit("C")->setFocus();
-    QTest::keyClick(edit("C"), Qt::Key_F3);
-    EXPECT_EQ(form.ran, QStringList{QStringLiteral("AcNew")});
+    QTest::keyClick(edit("A"), Qt::Key_F3);
+    EXPECT_EQ(form.ran.last(), QStringLiteral("AcNew"));
     EXPECT_FALSE(view.button(TFrForm::Action::Save)->isEnabled());
 }
 
