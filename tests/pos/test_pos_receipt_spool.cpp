@@ -24,10 +24,7 @@ protected:
             return;
         m_fifo = QDir(server->workingDirectory()).filePath(QStringLiteral("printer.fifo"));
         ASSERT_EQ(::mkfifo(QFile::encodeName(m_fifo).constData(), 0600), 0);
-        QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write("[ReceiptPrinter]\nM01=" + m_fifo.toUtf8() + "\n");
-        ini.close();
+        receiptPrinterAt(m_fifo);
         setConfig(
             QStringLiteral("Pos1_PrintType = 'T', Pos1_PrintLine = 'N', PosFormTextNo = 1, PrintOldDocument = 'N'"));
         // The printer is there (its device opens) and its buffer is full: it takes nothing.

@@ -2,7 +2,6 @@
 
 #include "support/PtyPair.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -82,25 +81,12 @@ TEST_P(PosSave, NewBillIsWrittenWholeWithItsNumberLinesCardRowsAndLog)
 
 TEST_P(PosSave, RecalledBillKeepsItsIdAndNumberAndLosesItsDeletedLine)
 {
-    const int id =
-        insertBill({"P",
-                    "     101",
-                    QDate(2026, 6, 10),
-                    "I",
-                    vat7,
-                    7,
-                    0,
-                    0,
-                    0,
-                    0,
-                    0,
-                    0,
-                    {{water, 11, 1, 10, "", vat7}, {water, 11, 2, 20, "", vat7}, {water, 11, 3, 30, "", vat7}}});
+    SavedBill bill = waterBill(QStringLiteral("     101"), 1, 10);
+    bill.lines.push_back({water, 11, 2, 20, "", vat7});
+    bill.lines.push_back({water, 11, 3, 30, "", vat7});
+    const int id = insertBill(bill);
     exec(QStringLiteral("UPDATE PosHd SET Printed = 'N'"));
-    pos::TFrPos& screen = this->screen();
-    screen.AcNewExecute();
-    screen.headerTexts().posNo = QStringLiteral("101");
-    screen.PosNoExit();
+    pos::TFrPos& screen = recall(this->screen(), QStringLiteral("101"));
     ASSERT_FALSE(screen.isNewBill());
     screen.QDt().setRecNo(0);
     screen.QDt().remove();
@@ -221,12 +207,7 @@ TEST_P(PosSave, SavedBillKicksTheDrawerPrintsTheReceiptAndIsMarkedPrinted)
 {
     PtyPair pty;
     ASSERT_TRUE(pty.isOpen());
-    const QString receiptFile = QDir(server->workingDirectory()).filePath(QStringLiteral("receipt.bin"));
-    {
-        QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write("[ReceiptPrinter]\nM01=" + receiptFile.toUtf8() + "\n");
-    }
+    const QString receiptFile = receiptPrinterAt();
     exec(QStringLiteral("UPDATE PosMachineNo SET CashDrawer = '%1', BaudRate = 0").arg(pty.slavePath()));
     setConfig(QStringLiteral("Pos1_PrintType = 'T', Pos1_PrintLine = 'N', PosFormTextNo = 1"));
 
@@ -249,16 +230,10 @@ TEST_P(PosSave, SavedBillKicksTheDrawerPrintsTheReceiptAndIsMarkedPrinted)
 
 TEST_P(PosSave, OnlyTheBillJustSavedIsMarkedPrintedNotLastYearsOfTheSameNumber)
 {
-    const QString receiptFile = QDir(server->workingDirectory()).filePath(QStringLiteral("receipt.bin"));
-    {
-        QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write("[ReceiptPrinter]\nM01=" + receiptFile.toUtf8() + "\n");
-    }
+    const QString receiptFile = receiptPrinterAt();
     setConfig(QStringLiteral("Pos1_PrintType = 'T', Pos1_PrintLine = 'N', PosFormTextNo = 1"));
     // Each year's series starts again at 1: last year's first bill, never printed.
-    const int lastYears = insertBill(
-        {"P", "00000001", QDate(2025, 12, 30), "I", vat7, 7, 0, 0, 0, 0, 0, 0, {{water, 11, 1, 100, "", vat7}}});
+    const int lastYears = insertBill(waterBill(QStringLiteral("00000001"), 1, 100, QDate(2025, 12, 30)));
     exec(QStringLiteral("UPDATE PosHd SET Printed = 'N'"));
 
     pos::TFrPos& screen = paidBill();
@@ -275,11 +250,7 @@ TEST_P(PosSave, OnlyTheBillJustSavedIsMarkedPrintedNotLastYearsOfTheSameNumber)
 
 TEST_P(PosSave, MissingPrinterLeavesTheSavedBillUnmarkedAndSaysReceiptsWait)
 {
-    {
-        QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write("[ReceiptPrinter]\nM01=/nonexistent-folder/lp0\n");
-    }
+    receiptPrinterAt(QStringLiteral("/nonexistent-folder/lp0"));
     setConfig(QStringLiteral("Pos1_PrintType = 'T', Pos1_PrintLine = 'N', PosFormTextNo = 1"));
     pos::TFrPos& screen = paidBill();
     prompter.answerConfirm(true);
@@ -310,12 +281,7 @@ TEST_P(PosSave, PrintingFollowsThePrintTypeAndTheAlreadyPrintedRule)
         {"lines printed as entered", "Pos1_PrintType = 'T', Pos1_PrintLine = 'Y', PrintOldDocument = 'N'", "N", true,
          "Y", false},
     };
-    const QString receiptFile = QDir(server->workingDirectory()).filePath(QStringLiteral("receipt.bin"));
-    {
-        QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write("[ReceiptPrinter]\nM01=" + receiptFile.toUtf8() + "\n");
-    }
+    const QString receiptFile = receiptPrinterAt();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         exec(QStringLiteral("DELETE FROM PosDt"));
@@ -323,13 +289,9 @@ TEST_P(PosSave, PrintingFollowsThePrintTypeAndTheAlreadyPrintedRule)
         QFile::remove(receiptFile);
         setConfig(QStringLiteral("Pos1_PrintLine = 'N', PosFormTextNo = 1"));
         setConfig(QString::fromLatin1(c.config));
-        insertBill(
-            {"P", "     101", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 0, 0, 0, 0, {{water, 11, 1, 100, "", vat7}}});
+        insertBill(waterBill(QStringLiteral("     101"), 1, 100));
         exec(QStringLiteral("UPDATE PosHd SET Printed = '%1'").arg(QString::fromLatin1(c.printedBefore)));
-        pos::TFrPos& screen = this->screen();
-        screen.AcNewExecute();
-        screen.headerTexts().posNo = QStringLiteral("101");
-        screen.PosNoExit();
+        pos::TFrPos& screen = recall(this->screen(), QStringLiteral("101"));
         pay(screen, 100);
         prompter.answerConfirm(true);
         if (c.message)
@@ -380,20 +342,11 @@ TEST_P(PosSave, BillNotPaidAsItNowStandsIsNotSaved)
 
 TEST_P(PosSave, ReprintReadsTheStoredBillAndMarksTheBillOnScreenPrinted)
 {
-    const QString receiptFile = QDir(server->workingDirectory()).filePath(QStringLiteral("receipt.bin"));
-    {
-        QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write("[ReceiptPrinter]\nM01=" + receiptFile.toUtf8() + "\n");
-    }
+    const QString receiptFile = receiptPrinterAt();
     setConfig(QStringLiteral("Pos1_PrintType = 'T', Pos1_PrintLine = 'N', PosFormTextNo = 1, PrintOldDocument = 'N'"));
-    insertBill(
-        {"P", "     101", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 100, 6.54, 100, 0, {{water, 11, 1, 100, "", vat7}}});
+    insertBill(waterBill(QStringLiteral("     101"), 1, 100));
     exec(QStringLiteral("UPDATE PosHd SET Printed = 'N'"));
-    pos::TFrPos& screen = this->screen();
-    screen.AcNewExecute();
-    screen.headerTexts().posNo = QStringLiteral("101");
-    screen.PosNoExit();
+    pos::TFrPos& screen = recall(this->screen(), QStringLiteral("101"));
     // Changed on screen and not saved: the reprint is of the bill as stored.
     screen.QDt().edit();
     screen.QDt().setValue(QStringLiteral("Quantity"), 7.0);
