@@ -137,8 +137,9 @@ pos::TFrPos& PosFixture::recall(pos::TFrPos& s, const QString& number)
     return s;
 }
 
-QString PosFixture::receiptPrinterAt(QString device)
+QString PosFixture::textReceiptsTo(QString device)
 {
+    setConfig(QStringLiteral("Pos1_PrintType = 'T', Pos1_PrintLine = 'N', PosFormTextNo = 1"));
     const QDir work(server->workingDirectory());
     if (device.isEmpty())
         device = work.filePath(QStringLiteral("receipt.bin"));

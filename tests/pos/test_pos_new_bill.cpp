@@ -156,17 +156,6 @@ TEST_P(PosNewBill, ManualNumberIsAlignedAndAnEmptyOneRefused)
     EXPECT_FALSE(screen.AcSave().isEnabled());
 }
 
-TEST_P(PosNewBill, TaxFieldLockedByConfiguration)
-{
-    for (const char* lock : {"Y", "N", ""}) {
-        SCOPED_TRACE(lock);
-        setConfig(QStringLiteral("PosLockTax = '%1'").arg(QString::fromLatin1(lock)));
-        pos::TFrPos& screen = this->screen();
-        screen.AcNewExecute();
-        EXPECT_EQ(screen.controls().taxEnabled, QString::fromLatin1(lock) != QLatin1String("Y"));
-    }
-}
-
 TEST_P(PosNewBill, CustomerFrameReopensForTheNextBillAfterALockedOne)
 {
     switchUser(1); // may not change a saved bill's customer

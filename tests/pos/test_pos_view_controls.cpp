@@ -49,8 +49,8 @@ protected:
 
 TEST_P(PosViewControls, BillFoundByF5OrTheButtonLoadsReprintsAndCancels)
 {
-    QFile receipt(receiptPrinterAt());
-    setConfig(QStringLiteral("Pos1_PrintType = 'T', Pos1_PrintLine = 'N', PosFormTextNo = 1, PrintOldDocument = 'Y'"));
+    QFile receipt(textReceiptsTo());
+    setConfig(QStringLiteral("PrintOldDocument = 'Y'"));
     const int id = insertBill(
         {"P", "     123", QDate(2026, 6, 15), "I", vat7, 7, 0, 0, 20, 1.31, 18.69, 0, {{water, 11, 2, 10, "", vat7}}});
     insertBill({"S", "     124", QDate(2026, 6, 15), "I", vat7, 7, 0, 0, 20, 1.31, 18.69, 0, {}});
