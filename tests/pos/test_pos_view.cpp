@@ -150,23 +150,6 @@ TEST_P(PosView, CancellingTheShiftDialogClosesWithoutTheExitQuestion)
     EXPECT_EQ(confirmations(), 1u);
 }
 
-TEST_P(PosView, DiscountNameTypedIsTheBillsAndStaysThroughARecompute)
-{
-    view->pages()->setCurrentIndex(static_cast<int>(PosPage::Discount));
-    auto* name = view->findChild<QLineEdit*>(QStringLiteral("discName1LineEdit"));
-    ASSERT_NE(name, nullptr);
-    focus(name);
-    kvr::test::typeText(QStringLiteral("Member"));
-    QLineEdit* rate = view->headerEdit(PosFocus::DiscRate1);
-    focus(rate);
-    rate->selectAll();
-    kvr::test::typeText(QStringLiteral("5"));
-    focus(name);
-    EXPECT_DOUBLE_EQ(pos->QHd().field(QStringLiteral("DiscRate1")).asFloat(), 5) << "the rate was taken";
-    EXPECT_EQ(pos->QHd().field(QStringLiteral("DiscName1")).asString(), QStringLiteral("Member"));
-    EXPECT_EQ(name->text(), QStringLiteral("Member"));
-}
-
 TEST_P(PosView, CustomerFieldTakesATypedCodeAndSearchesOnF5)
 {
     // The cashier's choice in the search dialog: the first customer whose name holds "found".

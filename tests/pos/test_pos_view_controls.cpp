@@ -303,7 +303,9 @@ TEST_P(PosViewControls, EndOfBillDiscountsAsRateAndAsBahtGiveTheirSumAndTheTotal
     EXPECT_EQ(prompter.pending(), 0u);
     EXPECT_EQ(edit("discRate3LineEdit")->text(), QStringLiteral("0.00"));
     EXPECT_EQ(totalShown(), QStringLiteral("275.00"));
+    // The name typed first stays the bill's, and on screen, through every recompute.
     EXPECT_EQ(form.bill().headerText(QStringLiteral("DiscName1")), QStringLiteral("สมาชิก"));
+    EXPECT_EQ(edit("discName1LineEdit")->text(), QStringLiteral("สมาชิก"));
 }
 
 TEST_P(PosViewControls, PriceCellTakesATypedPriceOnlyWithTheRight)
