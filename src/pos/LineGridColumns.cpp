@@ -65,12 +65,4 @@ std::vector<GridColumn> LineGridColumns(PosMode mode, bool thai, const LineRowFl
     return columns;
 }
 
-QStringList columnListText(const std::vector<GridColumn>& columns)
-{
-    QStringList lines;
-    for (const GridColumn& c : columns)
-        lines << c.field + QLatin1Char('\t') + QString::number(c.width) + QLatin1Char('\t') + c.title;
-    return lines;
-}
-
 } // namespace kvr::pos

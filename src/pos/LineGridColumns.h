@@ -37,7 +37,4 @@ struct LineRowFlags
 // one row. DiscountAmt is listed but invisible.
 std::vector<GridColumn> LineGridColumns(PosMode mode, bool thai, const LineRowFlags& row);
 
-// The grid's column list: one "field<TAB>width<TAB>title" line per column.
-QStringList columnListText(const std::vector<GridColumn>& columns);
-
 } // namespace kvr::pos

@@ -198,12 +198,18 @@ void PosBillSaver::markTaken(const printing::TakenReceipt& taken)
         m_markFailed = false;
         m_spool->reportTaken();
     }
+    showMarked(found, taken.billNumber, taken.billType);
+}
+
+void PosBillSaver::showMarked(bool found, const QString& number, const QString& posType)
+{
     if (!found) {
-        m_services.prompter.information(QStringLiteral("Impossible Error Not Found ") + taken.billNumber);
+        m_services.prompter.information(QStringLiteral("Impossible Error Not Found ") + number);
         return;
     }
-    if (m_bill.hasHeaderRow() && taken.billType == posTypeLetter(m_mode) &&
-        m_bill.headerText(hd::PosNo).trimmed() == taken.billNumber.trimmed())
+    // The bill on screen is printed too: saving it again must not write the mark back to "N".
+    if (m_bill.hasHeaderRow() && posType == posTypeLetter(m_mode) &&
+        m_bill.headerText(hd::PosNo).trimmed() == number.trimmed())
         m_bill.setHeader(hd::Printed, util::flagText(true));
 }
 
@@ -225,21 +231,16 @@ void PosBillSaver::MarkBillPrinted(const QString& number)
 {
     if (util::isFlagSet(m_bill.headerText(hd::Printed)))
         return;
+    const QString posType = posTypeLetter(m_mode);
     bool found = false;
     try {
-        found = m_services.marks.markPrinted(number, posTypeLetter(m_mode));
+        found = m_services.marks.markPrinted(number, posType);
     } catch (...) {
         // The bill is saved and printed; only the mark is missing, and a reprint sets it.
         m_services.reportError(std::current_exception());
         return;
     }
-    if (!found) {
-        m_services.prompter.information(QStringLiteral("Impossible Error Not Found ") + number);
-        return;
-    }
-    // The bill on screen is printed too: saving it again must not write the mark back to "N".
-    if (m_bill.hasHeaderRow() && m_bill.headerText(hd::PosNo).trimmed() == number.trimmed())
-        m_bill.setHeader(hd::Printed, util::flagText(true));
+    showMarked(found, number, posType);
 }
 
 void PosBillSaver::reprint(const QString& number, int docNoLength, const PosMachine& machine)

@@ -91,6 +91,8 @@ private:
     void runReported(const std::function<void()>& step);
     printing::ReceiptSpool& spoolFor(const PosMachine& machine);
     void markTaken(const printing::TakenReceipt& receipt);
+    // After marking a bill printed: a bill not found is said, the bill on screen shows the mark.
+    void showMarked(bool found, const QString& number, const QString& posType);
     void showBacklog(int waiting, const QString& problem);
 
     PosBill& m_bill;

@@ -1,8 +1,12 @@
 #include "pos/PosHeaderChoices.h"
 
 #include "data/TDM.h"
+#include "data/TDMConfig.h"
 #include "pos/PosBill.h"
 #include "pos/PosColumns.h"
+#include "ui/base/Prompter.h"
+
+#include <limits>
 
 namespace kvr::pos {
 
@@ -10,6 +14,7 @@ PosHeaderChoices::PosHeaderChoices(PosBill& bill, data::TDM& dm, ui::Prompter& p
     : QObject(parent)
     , m_bill(bill)
     , m_dm(dm)
+    , m_prompter(prompter)
     , m_tax(dm)
     , m_remark(dm, prompter, m_runner)
     , m_shipProvince(dm, prompter, m_runner)
@@ -51,6 +56,53 @@ void PosHeaderChoices::refresh()
 {
     m_remark.refresh();
     m_shipProvince.refresh();
+}
+
+bool PosHeaderChoices::thai() const
+{
+    return m_dm.config().session().ThaiLanguage;
+}
+
+bool PosHeaderChoices::takeRate(const QString& typed)
+{
+    bool number = false;
+    const double rate = typed.trimmed().toDouble(&number);
+    if (!number || rate <= 0) {
+        m_prompter.information(thai() ? QStringLiteral("อัตราแลกเปลี่ยนต้องเป็นตัวเลขมากกว่า 0")
+                                      : QStringLiteral("The exchange rate must be a number above 0"));
+        return false;
+    }
+    m_bill.QHd().edit();
+    m_bill.setHeader(hd::Rate, rate);
+    return true;
+}
+
+bool PosHeaderChoices::takeDiscount(int which, DiscountPart part, const QString& typed)
+{
+    if (which < 1 || which > 3)
+        return false;
+    const double most = part == DiscountPart::Rate ? 100 : std::numeric_limits<double>::max();
+    const QString text = typed.trimmed();
+    bool number = text.isEmpty();
+    const double value = number ? 0.0 : text.toDouble(&number);
+    if (!number || !(value >= 0 && value <= most)) {
+        m_prompter.information(part == DiscountPart::Rate
+                                   ? (thai() ? QStringLiteral("ส่วนลดต้องเป็นตัวเลข 0 ถึง 100 %")
+                                             : QStringLiteral("A discount rate is a number from 0 to 100"))
+                                   : (thai() ? QStringLiteral("ส่วนลดต้องเป็นจำนวนเงินไม่ติดลบ")
+                                             : QStringLiteral("A discount amount is a number not below 0")));
+        return false;
+    }
+    const QString rateField = QStringLiteral("DiscRate") + QString::number(which);
+    m_bill.QHd().edit();
+    if (part == DiscountPart::Rate) {
+        m_bill.setHeader(rateField, value);
+    } else {
+        // A rate would compute the amount again and overwrite the one typed.
+        m_bill.setHeader(rateField, 0.0);
+        m_bill.setHeader(QStringLiteral("DiscAmt") + QString::number(which), value);
+    }
+    return true;
 }
 
 ShipAddress PosHeaderChoices::shipAddress() const

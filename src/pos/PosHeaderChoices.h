@@ -60,6 +60,15 @@ public:
     // The frames show what the bill holds now (another bill loaded, a new one started).
     void refresh();
 
+    // What is typed into the header of a bill on screen. The exchange rate for a currency other
+    // than the main one; false, after the message, for one that is not a positive number.
+    bool takeRate(const QString& typed);
+    // An end-of-bill discount (1 to 3) as typed on its page: a rate, or an amount that counts as
+    // it is (its rate becomes 0); empty is 0. A text that is no number, below 0 or a rate above
+    // 100 is refused after a message: false, and the bill is left alone.
+    enum class DiscountPart { Rate, Amount };
+    bool takeDiscount(int which, DiscountPart part, const QString& typed);
+
     // The ship-to address of the bill; editing keeps what it was, so that Cancel restores it with
     // its province.
     ShipAddress shipAddress() const;
@@ -68,8 +77,11 @@ public:
     void cancelShipEdit();
 
 private:
+    bool thai() const;
+
     PosBill& m_bill;
     data::TDM& m_dm;
+    ui::Prompter& m_prompter;
     PosSearchRunner m_runner;
     search::TFaGetTaxCode m_tax;
     search::TFaGetRemark m_remark;

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace kvr::pos {
 
@@ -141,9 +142,21 @@ void PosLinePage::moveToField(const QString& field)
 void PosLinePage::applyColumns()
 {
     const std::vector<GridColumn>& columns = m_pos.columns();
-    const QStringList list = columnListText(columns);
-    if (m_grid->columnList() != list)
-        m_grid->setColumnList(list);
+    // Laid out again only when the layout changed: the grid keeps its cursor meanwhile.
+    const bool sameLayout =
+        std::equal(columns.begin(), columns.end(), m_grid->columns().begin(), m_grid->columns().end(),
+                   [](const GridColumn& wanted, const ui::DataGridColumn& shown) {
+                       return wanted.field == shown.field && wanted.width == shown.width && wanted.title == shown.title;
+                   });
+    if (!sameLayout) {
+        std::vector<ui::DataGridColumn> layout(columns.size());
+        for (size_t i = 0; i < columns.size(); ++i) {
+            layout[i].field = columns[i].field;
+            layout[i].width = columns[i].width;
+            layout[i].title = columns[i].title;
+        }
+        m_grid->setColumns(std::move(layout));
+    }
     for (const GridColumn& column : columns) {
         m_grid->setColumnReadOnly(column.field, column.readOnly);
         m_grid->setColumnVisible(column.field, column.visible);

@@ -213,8 +213,8 @@ private:
     void applyRights(const QDateTime& date = {});
     // What is typed and not yet entered goes into the bill, which is then recomputed.
     void takeTypedEntries();
-    // A discount typed on the discount page, from 0 to `most`; nothing (after the message) otherwise.
-    std::optional<double> typedDiscount(const QString& typed, double most);
+    // A discount typed on the discount page; the bill is recomputed when it was taken.
+    bool takeDiscount(int which, PosHeaderChoices::DiscountPart part, const QString& typed);
     // A line with a product: what F3 would throw away.
     bool hasProductLines() const;
     // The status bar says how much the payment is short of the total.

@@ -1,5 +1,5 @@
 // The sale screen's actions on a bill as a whole: finding a saved one, cancelling it, its
-// ship-to address, exchange rate and end-of-bill discounts.
+// ship-to address, exchange rate and end-of-bill discounts (taken by the header choices).
 #include "admin/BillCancellation.h"
 #include "data/TDM.h"
 #include "pos/PosColumns.h"
@@ -7,19 +7,7 @@
 #include "search/TFrSearchPos.h"
 #include "ui/base/Prompter.h"
 
-#include <limits>
-#include <optional>
-
 namespace kvr::pos {
-
-namespace {
-
-QString discountField(const char* name, int which)
-{
-    return QString::fromLatin1(name) + QString::number(which);
-}
-
-} // namespace
 
 void TFrPos::BSearchPosNoClick()
 {
@@ -73,66 +61,32 @@ bool TFrPos::RateExit(const QString& typed)
 {
     if (!m_bill.hasHeaderRow())
         return false;
-    bool number = false;
-    const double rate = typed.trimmed().toDouble(&number);
-    if (!number || rate <= 0) {
-        prompter().information(session().ThaiLanguage ? QStringLiteral("อัตราแลกเปลี่ยนต้องเป็นตัวเลขมากกว่า 0")
-                                                      : QStringLiteral("The exchange rate must be a number above 0"));
-        // The rate as it was shows again; the cursor goes on (the lines may have taken it).
-        emit headerTextsChanged();
-        return false;
-    }
-    m_bill.QHd().edit();
-    m_bill.setHeader(hd::Rate, rate);
+    const bool taken = m_choices.takeRate(typed);
+    // A rate refused shows as it was; the cursor goes on (the lines may have taken it).
     emit headerTextsChanged();
-    return true;
-}
-
-std::optional<double> TFrPos::typedDiscount(const QString& typed, double most)
-{
-    const QString text = typed.trimmed();
-    bool number = text.isEmpty();
-    const double value = number ? 0.0 : text.toDouble(&number);
-    if (number && value >= 0 && value <= most)
-        return value;
-    const bool thai = session().ThaiLanguage;
-    prompter().information(most <= 100 ? (thai ? QStringLiteral("ส่วนลดต้องเป็นตัวเลข 0 ถึง 100 %")
-                                               : QStringLiteral("A discount rate is a number from 0 to 100"))
-                                       : (thai ? QStringLiteral("ส่วนลดต้องเป็นจำนวนเงินไม่ติดลบ")
-                                               : QStringLiteral("A discount amount is a number not below 0")));
-    // The field shows the discount as it stands again.
-    emit headerTextsChanged();
-    return std::nullopt;
+    return taken;
 }
 
 bool TFrPos::DiscRateExit(int which, const QString& typed)
 {
-    if (!m_bill.hasHeaderRow() || which < 1 || which > 3)
-        return false;
-    const std::optional<double> rate = typedDiscount(typed, 100);
-    if (!rate)
-        return false;
-    m_bill.QHd().edit();
-    m_bill.setHeader(discountField("DiscRate", which), *rate);
-    CalculateAll();
-    emit headerTextsChanged();
-    return true;
+    return takeDiscount(which, PosHeaderChoices::DiscountPart::Rate, typed);
 }
 
 bool TFrPos::DiscAmtExit(int which, const QString& typed)
 {
-    if (!m_bill.hasHeaderRow() || which < 1 || which > 3)
+    return takeDiscount(which, PosHeaderChoices::DiscountPart::Amount, typed);
+}
+
+bool TFrPos::takeDiscount(int which, PosHeaderChoices::DiscountPart part, const QString& typed)
+{
+    if (!m_bill.hasHeaderRow())
         return false;
-    const std::optional<double> amount = typedDiscount(typed, std::numeric_limits<double>::max());
-    if (!amount)
-        return false;
-    m_bill.QHd().edit();
-    // A rate would compute the amount again and overwrite the one typed.
-    m_bill.setHeader(discountField("DiscRate", which), 0.0);
-    m_bill.setHeader(discountField("DiscAmt", which), *amount);
-    CalculateAll();
+    const bool taken = m_choices.takeDiscount(which, part, typed);
+    if (taken)
+        CalculateAll();
+    // The field shows the discount as it stands, taken or not.
     emit headerTextsChanged();
-    return true;
+    return taken;
 }
 
 } // namespace kvr::pos

@@ -41,6 +41,8 @@ struct SavedLine
     QVariant warehouse = pos_shop::mainWh;
 };
 
+using SavedLines = std::vector<SavedLine>;
+
 // A saved bill as the tables hold it, with the totals it was saved with, paid in cash.
 struct SavedBill
 {
@@ -82,6 +84,13 @@ protected:
     void setNumbering(bool automatic);
     void switchUser(int userId);
     int insertBill(const SavedBill& bill);
+    // One line of water at 7 % VAT included, saved with the totals it comes to.
+    static SavedBill waterBill(const QString& number, double quantity, double price, QDate date = QDate(2026, 6, 10));
+    // The saved bill of that number on a new bill of the screen, as the cashier types its number.
+    pos::TFrPos& recall(pos::TFrPos& screen, const QString& number);
+    // Bills print as text receipts of form 1, totals only, and those of machine M01 go to the
+    // device (a file of the working folder by default); its path.
+    QString textReceiptsTo(QString device = {});
     // A sale screen of the mode, for the current user, in the open shift.
     pos::TFrPos& screen(pos::PosMode mode = pos::PosMode::Goods, bool allowZeroPrice = true);
     // A new bill of the screen holding these lines instead of its empty first one.

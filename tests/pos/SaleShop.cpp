@@ -12,9 +12,7 @@ namespace kvr::test {
 
 const QDateTime kSaleShiftOpened(QDate(2026, 6, 15), QTime(8, 30));
 
-namespace {
-
-void run(data::Connection& c, const QString& sql, const QVariantMap& params = {})
+void runSql(data::Connection& c, const QString& sql, const QVariantMap& params)
 {
     data::Query q(c, sql);
     for (auto it = params.begin(); it != params.end(); ++it)
@@ -22,12 +20,10 @@ void run(data::Connection& c, const QString& sql, const QVariantMap& params = {}
     q.execSql();
 }
 
-} // namespace
-
 // Written before the session connects so that it reads the Config row as a start would.
 void seedSaleShop(data::Connection& c)
 {
-    const auto exec = [&c](const char* sql) { run(c, QString::fromUtf8(sql)); };
+    const auto exec = [&c](const char* sql) { runSql(c, QString::fromUtf8(sql)); };
     exec("INSERT INTO Config (RunYear, MainCurrencyId, LockPosDate, PosLockTax, POS_IE, DefaultTax, SearchProductNo, "
          "DisplayFraction, SalePercentDisc, PosUseBarCode, CheckUserWarehouseFlag) "
          "VALUES (2026, 1, 'Y', 'N', 'I', 1, 0, 'N', 'N', 'N', 'N')");
@@ -53,22 +49,22 @@ void seedSaleShop(data::Connection& c)
     exec("INSERT INTO PosMachineNo (Id, MachineCode, WareHouse, Salesman, Department, CashDrawer, BaudRate) "
          "VALUES (1, 'M01', 2, 1, 3, '', 0)");
     for (const char* code : {"POS-P", "POS-S", "POS-M"})
-        run(c,
-            QStringLiteral("INSERT INTO DocumentNo (Code, DocYear, Prefix, LastNo, DocumentLength, AutoRun) "
-                           "VALUES (:Code, 2026, '', 0, 8, 'Y')"),
-            {{QStringLiteral("Code"), QString::fromLatin1(code)}});
-    run(c,
-        QStringLiteral(
-            "INSERT INTO PosShiftNo (Id, ShiftDate, ShiftNo, PosMachineNo, Closed) VALUES (1, :Date, 1, 1, 'N')"),
-        {{QStringLiteral("Date"), kSaleShiftOpened}});
+        runSql(c,
+               QStringLiteral("INSERT INTO DocumentNo (Code, DocYear, Prefix, LastNo, DocumentLength, AutoRun) "
+                              "VALUES (:Code, 2026, '', 0, 8, 'Y')"),
+               {{QStringLiteral("Code"), QString::fromLatin1(code)}});
+    runSql(c,
+           QStringLiteral(
+               "INSERT INTO PosShiftNo (Id, ShiftDate, ShiftNo, PosMachineNo, Closed) VALUES (1, :Date, 1, 1, 'N')"),
+           {{QStringLiteral("Date"), kSaleShiftOpened}});
     // May 2026 is closed to documents, June is open.
-    run(c,
-        QStringLiteral("INSERT INTO accountperiod (accountyear, Start5, Stop5, Lock5, Start6, Stop6, Lock6) "
-                       "VALUES (2026, :S5, :E5, 'Y', :S6, :E6, 'N')"),
-        {{QStringLiteral("S5"), QDate(2026, 5, 1).startOfDay()},
-         {QStringLiteral("E5"), QDateTime(QDate(2026, 5, 31), QTime(23, 59, 59))},
-         {QStringLiteral("S6"), QDate(2026, 6, 1).startOfDay()},
-         {QStringLiteral("E6"), QDateTime(QDate(2026, 6, 30), QTime(23, 59, 59))}});
+    runSql(c,
+           QStringLiteral("INSERT INTO accountperiod (accountyear, Start5, Stop5, Lock5, Start6, Stop6, Lock6) "
+                          "VALUES (2026, :S5, :E5, 'Y', :S6, :E6, 'N')"),
+           {{QStringLiteral("S5"), QDate(2026, 5, 1).startOfDay()},
+            {QStringLiteral("E5"), QDateTime(QDate(2026, 5, 31), QTime(23, 59, 59))},
+            {QStringLiteral("S6"), QDate(2026, 6, 1).startOfDay()},
+            {QStringLiteral("E6"), QDateTime(QDate(2026, 6, 30), QTime(23, 59, 59))}});
     for (const char* table : {"Misc", "Tax", "Warehouse", "Salesman", "Customer", "Product", "ProductUnits",
                               "PosMachineNo", "PosShiftNo"}) {
         const QString sync = c.dialect().syncIdentitySql(QString::fromLatin1(table));
@@ -79,9 +75,9 @@ void seedSaleShop(data::Connection& c)
 
 void seedCardTypes(data::Connection& c)
 {
-    run(c,
-        QStringLiteral("INSERT INTO CreditCard (CardCode, CardName, Charge) VALUES ('VISA', 'Visa', 2), "
-                       "('CASHC', 'Cash card', 0)"));
+    runSql(c,
+           QStringLiteral("INSERT INTO CreditCard (CardCode, CardName, Charge) VALUES ('VISA', 'Visa', 2), "
+                          "('CASHC', 'Cash card', 0)"));
 }
 
 ui::ErrorDialogAnswer YesPrompter::showErrorDialog(const QString& text)

@@ -14,6 +14,9 @@ class TFrPos;
 
 namespace kvr::test {
 
+// Runs a statement with its named parameters.
+void runSql(data::Connection& c, const QString& sql, const QVariantMap& params = {});
+
 // When the open shift of the sale-screen shop began.
 extern const QDateTime kSaleShiftOpened;
 

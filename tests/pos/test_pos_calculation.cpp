@@ -16,167 +16,54 @@ protected:
     double dtAt(int row, const char* field) { return pos->QDt().fieldAt(row, QString::fromLatin1(field)).asFloat(); }
 };
 
+using Lines = std::vector<EnteredLine>;
+// The end-of-bill discounts typed: first rate, second rate and second amount.
+struct Disc
+{
+    double rate1, rate2, amt2;
+};
+struct Sums
+{
+    double total, taxTotal, taxAmt, noTaxAmt, goods, discAmt1;
+};
 struct BillCase
 {
     const char* name;
     QString priceIE;
     double headerRate;
-    std::vector<EnteredLine> lines;
-    double discRate1, discRate2, discAmt2;
-    // expected
-    double total, taxTotal, taxAmt, noTaxAmt, goods, discAmt1;
+    Lines lines;
+    Disc disc;
+    Sums expected;
     bool mixedMessage = false;
 };
 
 TEST_P(PosCalculation, BillTotalsFollowVatModeRatesAndDiscounts)
 {
     const std::vector<BillCase> cases = {
-        {"worked example: VAT included, discount 10 %",
-         "I",
-         7,
-         {{1, 107.00, "", 7}, {1, 53.50, "", 7}},
-         10,
-         0,
-         0,
-         144.45,
-         9.45,
-         160.50,
-         0,
-         135.00,
-         16.05},
-        {"line discounts 10%5% and 10%20 before the bill",
-         "I",
-         0,
-         {{2, 100, "10%5%", 7}, {2, 100, "10%20", 7}},
-         0,
-         0,
-         0,
-         331.00,
-         0,
-         0,
-         331.00,
-         331.00,
-         0},
-        {"percentage then a typed amount on 300",
-         "I",
-         0,
-         {{3, 100, "", 0}},
-         10,
-         0,
-         20,
-         250.00,
-         0,
-         0,
-         300.00,
-         250.00,
-         30.00},
-        {"bill rate 0: every line untaxed",
-         "I",
-         0,
-         {{1, 107, "", 7}, {1, 93, "", 7}},
-         5,
-         0,
-         0,
-         190.00,
-         0,
-         0,
-         200.00,
-         190.00,
-         10.00},
-        {"VAT excluded at 7 %", "E", 7, {{1, 100, "", 7}}, 0, 0, 0, 107.00, 7.00, 100.00, 0, 100.00, 0},
-        {"VAT excluded with a 10 % bill discount",
-         "E",
-         7,
-         {{1, 100, "", 7}},
-         10,
-         0,
-         0,
-         96.30,
-         6.30,
-         100.00,
-         0,
-         90.00,
-         10.00},
-        {"VAT excluded, untaxed goods discounted",
-         "E",
-         7,
-         {{1, 200, "", 0}},
-         10,
-         0,
-         0,
-         180.00,
-         0,
-         0,
-         200.00,
-         180.00,
-         20.00},
-        {"mixed without discount",
-         "I",
-         7,
-         {{1, 107, "", 7}, {1, 50, "", 0}},
-         0,
-         0,
-         0,
-         157.00,
-         7.00,
-         107.00,
-         50.00,
-         150.00,
-         0},
-        {"mixed with a discount applied: refused with the message",
-         "I",
-         7,
-         {{1, 107, "", 7}, {1, 50, "", 0}},
-         10,
-         0,
-         5,
-         157.00,
-         7.00,
-         107.00,
-         50.00,
-         150.00,
-         0,
-         true},
-        {"mixed with a rate not applied yet: set to 0 silently",
-         "I",
-         7,
-         {{1, 107, "", 7}, {1, 50, "", 0}},
-         10,
-         0,
-         0,
-         157.00,
-         7.00,
-         107.00,
-         50.00,
-         150.00,
-         0},
-        {"mixed, VAT excluded, typed discount refused",
-         "E",
-         7,
-         {{1, 100, "", 7}, {1, 50, "", 0}},
-         0,
-         0,
-         5,
-         157.00,
-         7.00,
-         100.00,
-         50.00,
-         150.00,
-         0,
-         true},
-        {"VAT included, untaxed goods discounted",
-         "I",
-         7,
-         {{4, 50, "", 0}},
-         10,
-         0,
-         0,
-         180.00,
-         0,
-         0,
-         200.00,
-         180.00,
-         20.00},
+        {"worked example: VAT included, discount 10 %", "I", 7, Lines{{1, 107.00, "", 7}, {1, 53.50, "", 7}},
+         Disc{10, 0, 0}, Sums{144.45, 9.45, 160.50, 0, 135.00, 16.05}},
+        {"line discounts 10%5% and 10%20 before the bill", "I", 0, Lines{{2, 100, "10%5%", 7}, {2, 100, "10%20", 7}},
+         Disc{0, 0, 0}, Sums{331.00, 0, 0, 331.00, 331.00, 0}},
+        {"percentage then a typed amount on 300", "I", 0, Lines{{3, 100, "", 0}}, Disc{10, 0, 20},
+         Sums{250.00, 0, 0, 300.00, 250.00, 30.00}},
+        {"bill rate 0: every line untaxed", "I", 0, Lines{{1, 107, "", 7}, {1, 93, "", 7}}, Disc{5, 0, 0},
+         Sums{190.00, 0, 0, 200.00, 190.00, 10.00}},
+        {"VAT excluded at 7 %", "E", 7, Lines{{1, 100, "", 7}}, Disc{0, 0, 0},
+         Sums{107.00, 7.00, 100.00, 0, 100.00, 0}},
+        {"VAT excluded with a 10 % bill discount", "E", 7, Lines{{1, 100, "", 7}}, Disc{10, 0, 0},
+         Sums{96.30, 6.30, 100.00, 0, 90.00, 10.00}},
+        {"VAT excluded, untaxed goods discounted", "E", 7, Lines{{1, 200, "", 0}}, Disc{10, 0, 0},
+         Sums{180.00, 0, 0, 200.00, 180.00, 20.00}},
+        {"mixed without discount", "I", 7, Lines{{1, 107, "", 7}, {1, 50, "", 0}}, Disc{0, 0, 0},
+         Sums{157.00, 7.00, 107.00, 50.00, 150.00, 0}},
+        {"mixed with a discount applied: refused with the message", "I", 7, Lines{{1, 107, "", 7}, {1, 50, "", 0}},
+         Disc{10, 0, 5}, Sums{157.00, 7.00, 107.00, 50.00, 150.00, 0}, true},
+        {"mixed with a rate not applied yet: set to 0 silently", "I", 7, Lines{{1, 107, "", 7}, {1, 50, "", 0}},
+         Disc{10, 0, 0}, Sums{157.00, 7.00, 107.00, 50.00, 150.00, 0}},
+        {"mixed, VAT excluded, typed discount refused", "E", 7, Lines{{1, 100, "", 7}, {1, 50, "", 0}}, Disc{0, 0, 5},
+         Sums{157.00, 7.00, 100.00, 50.00, 150.00, 0}, true},
+        {"VAT included, untaxed goods discounted", "I", 7, Lines{{4, 50, "", 0}}, Disc{10, 0, 0},
+         Sums{180.00, 0, 0, 200.00, 180.00, 20.00}},
     };
     for (const BillCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -185,22 +72,22 @@ TEST_P(PosCalculation, BillTotalsFollowVatModeRatesAndDiscounts)
         data::CachedDataset& hdSet = screen.QHd();
         hdSet.setValue(QStringLiteral("Price_IE"), c.priceIE);
         hdSet.setValue(QStringLiteral("TaxRate"), c.headerRate);
-        hdSet.setValue(QStringLiteral("DiscRate1"), c.discRate1);
-        hdSet.setValue(QStringLiteral("DiscRate2"), c.discRate2);
-        hdSet.setValue(QStringLiteral("DiscAmt2"), c.discAmt2);
+        hdSet.setValue(QStringLiteral("DiscRate1"), c.disc.rate1);
+        hdSet.setValue(QStringLiteral("DiscRate2"), c.disc.rate2);
+        hdSet.setValue(QStringLiteral("DiscAmt2"), c.disc.amt2);
         if (c.mixedMessage)
             prompter.expectInformation();
         const size_t askedBefore = prompter.asked().size();
         screen.CalculateAll();
         EXPECT_EQ(prompter.asked().size() - askedBefore, c.mixedMessage ? 1u : 0u);
-        EXPECT_NEAR(hd("Total"), c.total, 1e-9);
-        EXPECT_NEAR(hd("TaxTotal"), c.taxTotal, 1e-9);
-        EXPECT_NEAR(hd("TaxAmt"), c.taxAmt, 1e-9);
-        EXPECT_NEAR(hd("NoTaxAmt"), c.noTaxAmt, 1e-9);
-        EXPECT_NEAR(hd("DiscAmt1"), c.discAmt1, 1e-9);
-        EXPECT_NEAR(screen.totals().amountProduct, c.goods, 1e-9);
-        EXPECT_NEAR(screen.totals().taxTotal, c.taxTotal, 1e-9);
-        if (c.taxAmt != 0 && c.noTaxAmt != 0) {
+        EXPECT_NEAR(hd("Total"), c.expected.total, 1e-9);
+        EXPECT_NEAR(hd("TaxTotal"), c.expected.taxTotal, 1e-9);
+        EXPECT_NEAR(hd("TaxAmt"), c.expected.taxAmt, 1e-9);
+        EXPECT_NEAR(hd("NoTaxAmt"), c.expected.noTaxAmt, 1e-9);
+        EXPECT_NEAR(hd("DiscAmt1"), c.expected.discAmt1, 1e-9);
+        EXPECT_NEAR(screen.totals().amountProduct, c.expected.goods, 1e-9);
+        EXPECT_NEAR(screen.totals().taxTotal, c.expected.taxTotal, 1e-9);
+        if (c.expected.taxAmt != 0 && c.expected.noTaxAmt != 0) {
             for (const char* f : {"DiscRate1", "DiscRate2", "DiscRate3", "DiscAmt1", "DiscAmt2", "DiscAmt3"})
                 EXPECT_EQ(hd(f), 0.0) << f;
             EXPECT_EQ(screen.totals().sumDiscount, 0.0);
@@ -211,8 +98,8 @@ TEST_P(PosCalculation, BillTotalsFollowVatModeRatesAndDiscounts)
         pos::BillInput input;
         input.pricesExcludeVat = c.priceIE == QLatin1String("E");
         input.taxRate = c.headerRate;
-        input.discRate = {c.discRate1, c.discRate2, 0};
-        input.discAmt = {0, c.discAmt2, 0};
+        input.discRate = {c.disc.rate1, c.disc.rate2, 0};
+        input.discAmt = {0, c.disc.amt2, 0};
         for (const EnteredLine& line : c.lines)
             input.addLine(pos::PosCalculator::lineAmounts(line.quantity * line.price, line.discount, line.lineRate,
                                                           c.headerRate > 0, input.pricesExcludeVat));

@@ -69,24 +69,6 @@ TEST_P(PosCellFlow, ACellIsCheckedOnceTheGridHasSettledAndOnlyOnItsOwnLine)
     EXPECT_FALSE(flow.hasWaitingChecks());
 }
 
-TEST_P(PosCellFlow, AQuantityLeftForAnotherLineIsCheckedOnTheLineItWasTypedOn)
-{
-    exec(QStringLiteral("UPDATE Product SET Negative = 'N' WHERE Id = 1"));
-    exec(QStringLiteral("INSERT INTO ProductOnHand (Product, ProductUnits, Warehouse, BalanceYear, Quantity) "
-                        "VALUES (1, 11, %1, 2026, 5)")
-             .arg(backWh));
-    pos::TFrPos& s = newBill();
-    type(s, "ProductCode", QStringLiteral("P001"));
-    s.cellFlow().runWaitingChecks();
-    ASSERT_EQ(productAt(s, 0), water);
-    type(s, "Quantity", QStringLiteral("9"));
-    prompter.expectInformation();
-    s.cellFlow().leaveRow();
-    ASSERT_FALSE(prompter.asked().empty());
-    EXPECT_TRUE(prompter.asked().back().text.startsWith(QStringLiteral("จำนวนสินค้าไม่พอขาย")));
-    EXPECT_NE(s.QDt().field(QStringLiteral("Quantity")).asFloat(), 9.0);
-}
-
 TEST_P(PosCellFlow, OnlyAProductCodeTypedAgainIsEnteredAgain)
 {
     pos::TFrPos& s = newBill();

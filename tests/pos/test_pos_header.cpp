@@ -22,19 +22,6 @@ protected:
     data::Field hd(const char* field) { return pos->QHd().field(QString::fromLatin1(field)); }
 };
 
-TEST_P(PosHeader, RateIsTypedOnlyForAForeignCurrency)
-{
-    pos::TFrPos& screen = newBill();
-    screen.CurrencyCloseUp(usd);
-    EXPECT_EQ(hd("CurrencyId").asInteger(), usd);
-    EXPECT_TRUE(screen.controls().rateEnabled);
-    EXPECT_EQ(screen.focus(), PosFocus::Rate);
-    screen.QHd().setValue(QStringLiteral("Rate"), 33.5);
-    screen.CurrencyCloseUp(thb);
-    EXPECT_EQ(hd("Rate").asFloat(), 1.0);
-    EXPECT_FALSE(screen.controls().rateEnabled);
-}
-
 TEST_P(PosHeader, DateBeyondTheNextYearIsReplacedAndALockedPeriodStopsSaving)
 {
     pos::TFrPos& screen = newBill();
@@ -147,8 +134,7 @@ TEST_P(PosHeader, ReceiptPageFillsCashOnlyForANewUnpaidBill)
     screen.PosPageChange(PosPage::Product);
     EXPECT_TRUE(screen.controls().deleteLineEnabled);
 
-    insertBill(
-        {"P", "     101", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 107, 7, 107, 0, {{water, 11, 1, 107, "", vat7}}});
+    insertBill(waterBill(QStringLiteral("     101"), 1, 107));
     exec(QStringLiteral("UPDATE PosHd SET Cash = 50, CardAmount = 57 WHERE PosNo = '     101'"));
     screen.headerTexts().posNo = QStringLiteral("101");
     screen.PosNoExit();
@@ -239,14 +225,11 @@ public:
 
 TEST_P(PosHeader, RecalledBillShowsItsCustomerSalesmanWarehouseAndDepartment)
 {
-    const int id = insertBill(
-        {"P", "     101", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 107, 7, 107, 0, {{water, 11, 1, 107, "", vat7}}});
+    const int id = insertBill(waterBill(QStringLiteral("     101"), 1, 107));
     exec(QStringLiteral("UPDATE PosHd SET Department = 3 WHERE Id = %1").arg(id));
     // Blocked since the sale: the bill still shows who bought.
     exec(QStringLiteral("UPDATE Customer SET Blocked = 'Y' WHERE Id = 1"));
-    pos::TFrPos& screen = newBill();
-    screen.headerTexts().posNo = QStringLiteral("101");
-    screen.PosNoExit();
+    pos::TFrPos& screen = recall(this->screen(), QStringLiteral("101"));
     ASSERT_FALSE(screen.isNewBill());
     const pos::PosHeaderTexts& texts = screen.headerTexts();
     EXPECT_EQ(texts.customerCode, QStringLiteral("CASH"));

@@ -1,4 +1,4 @@
-// The cells of a line: entering them, leaving them and the header warehouse that lines follow.
+// The cells of a line: entering them, leaving them and searching them.
 #include "SaleFixture.h"
 
 #include "products/ProductSearchDialogs.h"
@@ -46,13 +46,12 @@ private:
 class PosLineCells : public SaleFixture
 {
 protected:
-    pos::TFrPos& newBill(bool withCustomer = true)
+    pos::TFrPos& newBill()
     {
         pos::TFrPos& s = screen();
         QObject::connect(&s, &pos::TFrPos::gridFieldRequested, [this](const QString& field) { gridField = field; });
         s.AcNewExecute();
-        if (withCustomer)
-            s.FaGetCustomer1CustomerExit(QStringLiteral("CASH"));
+        s.FaGetCustomer1CustomerExit(QStringLiteral("CASH"));
         s.SetDgDtColumn();
         return s;
     }
@@ -122,50 +121,12 @@ TEST_P(PosLineCells, LeavingACellChecksItAgain)
     }
 }
 
-TEST_P(PosLineCells, EnteringCellsWantsACustomerAndAProduct)
+TEST_P(PosLineCells, BlankCodeMovesOnToTheQuantityAndLeavesTheLineAlone)
 {
-    pos::TFrPos& s = newBill(false);
-    prompter.expectInformation();
-    EXPECT_FALSE(s.ProductCodeEnter());
-    EXPECT_EQ(prompter.asked().back().text, QStringLiteral("ยังไม่ได้ป้อนรหัสลูกค้า"));
-    EXPECT_EQ(s.focus(), pos::PosFocus::Customer);
-
-    s.FaGetCustomer1CustomerExit(QStringLiteral("CASH"));
-    EXPECT_TRUE(s.ProductCodeEnter());
-    // A line without code sends the warehouse, lot, unit and serial cells back to the code.
-    s.enterLineCell();
-    EXPECT_EQ(gridField, QStringLiteral("ProductCode"));
-    // A blank code moves on to the quantity and leaves the line alone.
-    gridField.clear();
+    pos::TFrPos& s = newBill();
     s.ProductCodeExit();
     EXPECT_EQ(gridField, QStringLiteral("Quantity"));
     EXPECT_TRUE(s.QDt().field(QStringLiteral("Product")).isNull());
-
-    type(s, "ProductCode", QStringLiteral("P001"));
-    s.ProductCodeExit();
-    gridField.clear();
-    s.enterLineCell();
-    EXPECT_TRUE(gridField.isEmpty());
-}
-
-TEST_P(PosLineCells, TheHeaderWarehouseGoesIntoEveryLine)
-{
-    pos::TFrPos& s = newBill();
-    for (const char* code : {"P001", "P002", "P004"}) {
-        if (s.QDt().field(QStringLiteral("Product")).asInteger() > 0)
-            s.QDt().append();
-        type(s, "ProductCode", QString::fromLatin1(code));
-        s.ProductCodeExit();
-    }
-    s.FaGetWarehouse1WarehouseExit(QStringLiteral("main"));
-    data::CachedDataset& dt = s.QDt();
-    ASSERT_EQ(dt.recordCount(), 3);
-    for (int row = 0; row < dt.recordCount(); ++row) {
-        SCOPED_TRACE(row);
-        EXPECT_EQ(dt.fieldAt(row, QStringLiteral("Warehouse")).asInteger(), mainWh);
-        EXPECT_EQ(dt.fieldAt(row, QStringLiteral("WhCode")).asString(), QStringLiteral("MAIN"));
-    }
-    EXPECT_EQ(dt.recNo(), 2) << "the current line stays current";
 }
 
 TEST_P(PosLineCells, SearchesOfTheCellsFillThem)

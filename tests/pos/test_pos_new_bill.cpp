@@ -85,12 +85,8 @@ TEST_P(PosNewBill, CustomerGivesANewBillItsTaxAndSalesman)
 
 TEST_P(PosNewBill, SavedBillKeepsItsTaxAndSalesmanWhenTheCustomerChanges)
 {
-    insertBill(
-        {"P", "     101", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 107, 7, 107, 0, {{water, 11, 1, 107, "", vat7}}});
-    pos::TFrPos& screen = this->screen();
-    screen.AcNewExecute();
-    screen.headerTexts().posNo = QStringLiteral("101");
-    screen.PosNoExit();
+    insertBill(waterBill(QStringLiteral("     101"), 1, 107));
+    pos::TFrPos& screen = recall(this->screen(), QStringLiteral("101"));
     ASSERT_FALSE(screen.isNewBill());
     screen.FaGetCustomer1CustomerExit(QStringLiteral("C002"));
     EXPECT_EQ(hd("Customer").asInteger(), exemptCustomer);
@@ -160,27 +156,12 @@ TEST_P(PosNewBill, ManualNumberIsAlignedAndAnEmptyOneRefused)
     EXPECT_FALSE(screen.AcSave().isEnabled());
 }
 
-TEST_P(PosNewBill, TaxFieldLockedByConfiguration)
-{
-    for (const char* lock : {"Y", "N", ""}) {
-        SCOPED_TRACE(lock);
-        setConfig(QStringLiteral("PosLockTax = '%1'").arg(QString::fromLatin1(lock)));
-        pos::TFrPos& screen = this->screen();
-        screen.AcNewExecute();
-        EXPECT_EQ(screen.controls().taxEnabled, QString::fromLatin1(lock) != QLatin1String("Y"));
-    }
-}
-
 TEST_P(PosNewBill, CustomerFrameReopensForTheNextBillAfterALockedOne)
 {
     switchUser(1); // may not change a saved bill's customer
     setConfig(QStringLiteral("LockPosDate = 'N'"));
-    insertBill(
-        {"P", "     101", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 107, 7, 107, 0, {{water, 11, 1, 107, "", vat7}}});
-    pos::TFrPos& screen = this->screen();
-    screen.AcNewExecute();
-    screen.headerTexts().posNo = QStringLiteral("101");
-    screen.PosNoExit();
+    insertBill(waterBill(QStringLiteral("     101"), 1, 107));
+    pos::TFrPos& screen = recall(this->screen(), QStringLiteral("101"));
     EXPECT_FALSE(screen.controls().customerEnabled);
     screen.AcNewExecute();
     screen.PosNoExit();

@@ -118,8 +118,7 @@ TEST_P(PosPrintForm, SavedBillPrintsThroughTheFormAndIsMarkedOnlyWhenItPrinted)
 
 TEST_P(PosPrintForm, CtrlPOnARecalledBillPrintsItThroughTheForm)
 {
-    insertBill(
-        {"P", "     101", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 100, 6.54, 100, 0, {{water, 11, 1, 100, "", vat7}}});
+    insertBill(waterBill(QStringLiteral("     101"), 1, 100));
     exec(QStringLiteral("UPDATE PosHd SET Printed = 'N'"));
     pos::TFrPos& screen = this->screen();
     screen.saver().setDocumentPrint(runner.get());

@@ -18,19 +18,8 @@ protected:
         if (IsSkipped())
             return;
         const QDate june(2026, 6, 10);
-        insertBill({"P",
-                    "     101",
-                    june,
-                    "I",
-                    vat7,
-                    7,
-                    10,
-                    16.05,
-                    144.45,
-                    9.45,
-                    160.50,
-                    0,
-                    {{water, 11, 1, 107.00, "", vat7}, {water, 11, 1, 53.50, "", vat7}}});
+        insertBill({"P", "     101", june, "I", vat7, 7, 10, 16.05, 144.45, 9.45, 160.50, 0,
+                    SavedLines{{water, 11, 1, 107.00, "", vat7}, {water, 11, 1, 53.50, "", vat7}}});
         insertBill(
             {"P", "     102", june, "E", vat7, 7, 0, 4.99, 96.30, 6.30, 94.99, 0, {{water, 11, 3, 33.33, "5", vat7}}});
         insertBill({"P", "     103", june, "I", vat7, 7, 0, 0, 107, 7, 107, 0, {{water, 11, 1, 107, "", vat7}}, "Y"});
@@ -39,30 +28,12 @@ protected:
         insertBill({"P", "12345678", june, "I", vat7, 7, 0, 0, 50, 0, 0, 50, {{rice, 21, 1, 50, "", vat0}}});
         insertBill(
             {"S", "     201", june, "E", vat7, 7, 0, 0, 214, 14, 200, 0, {{repair, 31, 2, 100, "", vat7, QVariant()}}});
-        insertBill({"M",
-                    "     301",
-                    june,
-                    "I",
-                    vat7,
-                    7,
-                    0,
-                    0,
-                    157,
-                    7,
-                    107,
-                    50,
-                    {{water, 11, 1, 107, "", vat7, QVariant()}, {rice, 21, 1, 50, "", vat0, QVariant()}}});
+        insertBill({"M", "     301", june, "I", vat7, 7, 0, 0, 157, 7, 107, 50,
+                    SavedLines{{water, 11, 1, 107, "", vat7, QVariant()}, {rice, 21, 1, 50, "", vat0, QVariant()}}});
     }
 
     // Types the number and leaves the field, as the cashier does.
-    pos::TFrPos& recall(PosMode mode, const QString& typed)
-    {
-        pos::TFrPos& screen = this->screen(mode);
-        screen.AcNewExecute();
-        screen.headerTexts().posNo = typed;
-        screen.PosNoExit();
-        return screen;
-    }
+    pos::TFrPos& recall(PosMode mode, const QString& typed) { return PosFixture::recall(this->screen(mode), typed); }
     double stored(pos::TFrPos& screen, const char* field)
     {
         return util::RoundHalfUp(screen.QHd().field(QString::fromLatin1(field)).asFloat(), 15, 4);
@@ -130,19 +101,8 @@ TEST_P(PosRecall, NumberIsFoundTrimmedAndAlignedToTheSeriesLength)
 TEST_P(PosRecall, LinesWithoutWarehouseAreReadOnlyWhereModesHaveNone)
 {
     // The same shape of bill stored as goods: its line without warehouse does not belong there.
-    insertBill({"P",
-                "     105",
-                QDate(2026, 6, 10),
-                "I",
-                vat7,
-                7,
-                0,
-                0,
-                107,
-                7,
-                107,
-                0,
-                {{water, 11, 1, 107, "", vat7, QVariant()}, {water, 11, 1, 107, "", vat7}}});
+    insertBill({"P", "     105", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 107, 7, 107, 0,
+                SavedLines{{water, 11, 1, 107, "", vat7, QVariant()}, {water, 11, 1, 107, "", vat7}}});
     EXPECT_EQ(recall(PosMode::Goods, "105").QDt().recordCount(), 1);
     EXPECT_EQ(recall(PosMode::Service, "201").QDt().recordCount(), 1);
     EXPECT_EQ(recall(PosMode::Misc, "301").QDt().recordCount(), 2);
@@ -193,19 +153,8 @@ TEST_P(PosRecall, NewestBillOfARepeatedNumberWithItsLinesInOrder)
 {
     // Series restart every year: last year's bill of the same number stays where it is.
     insertBill({"P", "     107", QDate(2025, 12, 30), "I", vat7, 7, 0, 0, 10, 0, 0, 10, {{rice, 21, 1, 10, "", vat0}}});
-    const int id = insertBill({"P",
-                               "     107",
-                               QDate(2026, 6, 10),
-                               "I",
-                               vat7,
-                               7,
-                               0,
-                               0,
-                               157,
-                               7,
-                               107,
-                               50,
-                               {{water, 11, 1, 107, "", vat7}, {rice, 21, 1, 50, "", vat0}}});
+    const int id = insertBill({"P", "     107", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 157, 7, 107, 50,
+                               SavedLines{{water, 11, 1, 107, "", vat7}, {rice, 21, 1, 50, "", vat0}}});
     exec(QStringLiteral("UPDATE PosDt SET PosRecNo = 3 - PosRecNo WHERE PosHd = %1").arg(id));
     pos::TFrPos& screen = recall(PosMode::Goods, "107");
     EXPECT_EQ(screen.QHd().field(QStringLiteral("Id")).asInteger(), id);

@@ -24,12 +24,8 @@ protected:
             return;
         m_fifo = QDir(server->workingDirectory()).filePath(QStringLiteral("printer.fifo"));
         ASSERT_EQ(::mkfifo(QFile::encodeName(m_fifo).constData(), 0600), 0);
-        QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write("[ReceiptPrinter]\nM01=" + m_fifo.toUtf8() + "\n");
-        ini.close();
-        setConfig(
-            QStringLiteral("Pos1_PrintType = 'T', Pos1_PrintLine = 'N', PosFormTextNo = 1, PrintOldDocument = 'N'"));
+        textReceiptsTo(m_fifo);
+        setConfig(QStringLiteral("PrintOldDocument = 'N'"));
         // The printer is there (its device opens) and its buffer is full: it takes nothing.
         m_reader = ::open(QFile::encodeName(m_fifo).constData(), O_RDONLY | O_NONBLOCK);
         ASSERT_GE(m_reader, 0);

@@ -240,12 +240,9 @@ TEST_P(SaveWhileServerStops, OutageRightAfterTheCommitSaysTheBillIsSavedAndOpens
 {
     // A recalled bill printed before: after its commit the save says so, and the server stops
     // while the message is open.
-    insertBill({"P", "     101", QDate(2026, 6, 10), "I", vat7, 7, 0, 0, 0, 0, 0, 0, {{water, 11, 1, 100, "", vat7}}});
+    insertBill(waterBill(QStringLiteral("     101"), 1, 100));
     setConfig(QStringLiteral("Pos1_PrintType = 'T', PrintOldDocument = 'N'"));
-    pos::TFrPos& screen = this->screen();
-    screen.AcNewExecute();
-    screen.headerTexts().posNo = QStringLiteral("101");
-    screen.PosNoExit();
+    pos::TFrPos& screen = recall(this->screen(), QStringLiteral("101"));
     pay(screen, 150);
     prompter.answerConfirm(true);
     prompter.expectInformation([] { stopServer(); });

@@ -1,13 +1,10 @@
 // The sale screen's window driven by keys and clicks, offscreen.
-#include "PosFixture.h"
+#include "PosViewFixture.h"
 
 #include "SaleShop.h"
 #include "pos/TFrCreditCardInfoView.h"
-#include "pos/TFrPosView.h"
 #include "search/LookupFrameView.h"
 #include "search/SearchScreen.h"
-#include "support/WindowWait.h"
-#include "ui/base/Application.h"
 #include "ui/base/DataGrid.h"
 
 #include <QApplication>
@@ -33,37 +30,15 @@ namespace {
 
 // A sale screen of mode "P" on the test shop, shown with its shift already chosen; KVR.INI is
 // kept in the shop's working folder.
-class PosView : public kvr::test::PosFixture
+class PosView : public kvr::test::PosViewFixture
 {
 protected:
     void SetUp() override
     {
-        PosFixture::SetUp();
-        if (IsSkipped())
-            return;
-        kvr::pos::TFrPos& form = screen();
-        form.setShiftDialog([] { return true; });
-        view = std::make_unique<TFrPosView>(form);
-        view->show();
-        ASSERT_TRUE(waitForActiveWindow(view.get()));
+        PosViewFixture::SetUp();
+        if (!IsSkipped())
+            show();
     }
-    void TearDown() override
-    {
-        if (view && view->isVisible()) {
-            prompter.answerConfirm(true);
-            view->close();
-        }
-        view.reset();
-        PosFixture::TearDown();
-    }
-    static void focus(QWidget* widget)
-    {
-        widget->setFocus();
-        ASSERT_TRUE(waitForFocusIn(widget));
-    }
-    size_t confirmations() const { return prompter.asked(kvr::test::ScriptedPrompter::Kind::Confirm).size(); }
-
-    std::unique_ptr<TFrPosView> view;
 };
 
 TEST_P(PosView, PageKeysSwitchPagesFromTheHeaderAndFromTheGrid)
@@ -173,48 +148,6 @@ TEST_P(PosView, CancellingTheShiftDialogClosesWithoutTheExitQuestion)
     EXPECT_TRUE(waitUntil([&] { return !cancelled.isVisible(); }));
     // The one confirmation is the closing of the first window above.
     EXPECT_EQ(confirmations(), 1u);
-}
-
-TEST_P(PosView, DeleteLineButtonDeletesTheLineUnderTheCursorAndTheGridKeepsIt)
-{
-    newBillWithLines(*pos, {{2, 10, QString(), 7}, {1, 185, QString(), 0, kvr::test::pos_shop::rice}});
-    pos->QHd().setValue(QStringLiteral("Customer"), kvr::test::pos_shop::cashCustomer);
-    ASSERT_TRUE(pos->PosPageEnter());
-    kvr::ui::DataGrid& grid = *view->grid();
-    ASSERT_TRUE(waitForFocusIn(&grid));
-    grid.setCurrentIndex(grid.gridModel().index(0, grid.gridModel().columnOf(QStringLiteral("Quantity"))));
-    ASSERT_TRUE(waitUntil([&] { return pos->QDt().recNo() == 0; }));
-
-    QTest::mouseClick(view->deleteLineButton(), Qt::LeftButton);
-    ASSERT_EQ(pos->QDt().recordCount(), 1);
-    EXPECT_EQ(pos->QDt().field(QStringLiteral("Product")).asInteger(), kvr::test::pos_shop::rice);
-    EXPECT_EQ(view->totalLabel()->text().trimmed(), QStringLiteral("185.00"));
-    EXPECT_TRUE(waitUntil([&] {
-        return QApplication::focusWidget() == &grid && grid.selectedField() == QStringLiteral("ProductCode");
-    })) << "the cursor waits in the code of the line now current";
-
-    // The last line goes too, and the bill keeps an empty one to type into.
-    QTest::mouseClick(view->deleteLineButton(), Qt::LeftButton);
-    ASSERT_EQ(pos->QDt().recordCount(), 1);
-    EXPECT_TRUE(pos->QDt().field(QStringLiteral("Product")).isNull());
-    EXPECT_EQ(view->totalLabel()->text().trimmed(), QStringLiteral("0.00"));
-}
-
-TEST_P(PosView, DiscountNameTypedIsTheBillsAndStaysThroughARecompute)
-{
-    view->pages()->setCurrentIndex(static_cast<int>(PosPage::Discount));
-    auto* name = view->findChild<QLineEdit*>(QStringLiteral("discName1LineEdit"));
-    ASSERT_NE(name, nullptr);
-    focus(name);
-    kvr::test::typeText(QStringLiteral("Member"));
-    QLineEdit* rate = view->headerEdit(PosFocus::DiscRate1);
-    focus(rate);
-    rate->selectAll();
-    kvr::test::typeText(QStringLiteral("5"));
-    focus(name);
-    EXPECT_DOUBLE_EQ(pos->QHd().field(QStringLiteral("DiscRate1")).asFloat(), 5) << "the rate was taken";
-    EXPECT_EQ(pos->QHd().field(QStringLiteral("DiscName1")).asString(), QStringLiteral("Member"));
-    EXPECT_EQ(name->text(), QStringLiteral("Member"));
 }
 
 TEST_P(PosView, CustomerFieldTakesATypedCodeAndSearchesOnF5)
