@@ -24,16 +24,6 @@ ReceiptPrinter::~ReceiptPrinter()
     }
 }
 
-void ReceiptPrinter::OpenReceiptPrinter(const PrinterTarget& target, const QString& printerCode, bool draft,
-                                        const OpenRetry& retry)
-{
-    CloseReceiptPrinter();
-    m_owned = OpenPrinterDevice(target, retry);
-    m_device = m_owned.get();
-    m_description = target.description();
-    start(printerCode, draft);
-}
-
 void ReceiptPrinter::OpenReceiptPrinter(QIODevice& device, const QString& printerCode, bool draft)
 {
     CloseReceiptPrinter();
@@ -59,13 +49,10 @@ void ReceiptPrinter::CloseReceiptPrinter()
     // Let go first, so that a failing flush leaves the printer closed and the next receipt
     // opens it afresh.
     QIODevice* device = m_device;
-    std::unique_ptr<QIODevice> owned = std::move(m_owned);
     m_device = nullptr;
     auto* file = qobject_cast<QFileDevice*>(device);
     const bool flushed = !file || file->flush();
     const QString error = device->errorString();
-    if (owned)
-        owned->close();
     if (!flushed)
         throw PrinterError(PrinterError::Kind::WriteFailed,
                            QStringLiteral("The receipt printer %1 stopped taking data: %2").arg(m_description, error));

@@ -1,12 +1,9 @@
 #pragma once
 
-#include "printing/PrinterTarget.h"
 #include "printing/ThaiPrinterCode.h"
 
 #include <QIODevice>
 #include <QString>
-
-#include <memory>
 
 namespace kvr::printing {
 
@@ -21,11 +18,9 @@ public:
     ReceiptPrinter(const ReceiptPrinter&) = delete;
     ReceiptPrinter& operator=(const ReceiptPrinter&) = delete;
 
-    // Opens the target, resets the printer and selects draft or letter quality, flushing after
-    // each. The sale screen prints in letter quality (draft = false).
-    void OpenReceiptPrinter(const PrinterTarget& target, const QString& printerCode, bool draft,
-                            const OpenRetry& retry = {});
-    // The same on a device the caller opened and keeps (a pipe, a buffer); it is not closed here.
+    // Takes a device the caller opened and keeps (the spool's buffer, a pipe; it is not closed
+    // here), resets the printer and selects draft or letter quality, flushing after each. The
+    // sale screen prints in letter quality (draft = false).
     void OpenReceiptPrinter(QIODevice& device, const QString& printerCode, bool draft);
     // Flushes and lets the output go; closing a closed printer does nothing.
     void CloseReceiptPrinter();
@@ -51,7 +46,6 @@ private:
     void requireOpen() const;
     [[noreturn]] void fail(const QString& what);
 
-    std::unique_ptr<QIODevice> m_owned;
     QIODevice* m_device = nullptr;
     QString m_description;
     CharCode m_charCode = CharCode::Tis;
