@@ -65,11 +65,9 @@ void TFrPosView::showEvent(QShowEvent* event)
     if (first)
         restoreGeometry(false);
     ui::TFrFormView::showEvent(event);
-    // The shift dialog was cancelled: a window cannot close while it is being shown, so it closes
-    // right after.
-    if (m_pos.closeWithoutAsking())
-        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-    else if (first)
+    // A cancelled shift dialog has asked the base form to close right after the show; a closing
+    // window is not placed.
+    if (first && !m_pos.closeWithoutAsking())
         restoreGeometry(true);
 }
 
