@@ -80,6 +80,13 @@ void CachedDataset::close()
     notify([](DatasetObserver& o) { o.datasetReset(); });
 }
 
+void CachedDataset::leavingRow()
+{
+    // A row being typed is kept when the cursor leaves it, so that what comes next (a cancel, a
+    // delete) acts on the row the cursor is on.
+    post();
+}
+
 void CachedDataset::currentChanged()
 {
     notify([this](DatasetObserver& o) { o.currentRowChanged(recNo()); });
@@ -102,7 +109,11 @@ void CachedDataset::append()
     m_state = State::Insert;
     const int row = recordCount() - 1;
     notify([row](DatasetObserver& o) { o.rowInserted(row); });
-    setRecNo(row);
+    // The row left was posted above; moving must not post the new one.
+    if (m_current != row) {
+        m_current = row;
+        currentChanged();
+    }
 }
 
 void CachedDataset::edit()

@@ -70,6 +70,7 @@ public:
     void cancelUpdates();
 
 protected:
+    void leavingRow() override;
     void currentChanged() override;
 
 private:

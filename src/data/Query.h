@@ -85,6 +85,7 @@ public:
     {
         if (row == m_current)
             return;
+        leavingRow();
         m_current = row;
         currentChanged();
     }
@@ -95,6 +96,8 @@ public:
     Field fieldAt(int row, const QString& name) const;
 
 protected:
+    // The cursor is about to leave the current row.
+    virtual void leavingRow() { }
     // The current row moved (grids follow it).
     virtual void currentChanged() { }
     int fieldIndex(const QString& name) const;

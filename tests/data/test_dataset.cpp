@@ -208,6 +208,37 @@ TEST_P(DatasetTest, cancel_undoes_the_current_edit_and_cancel_updates_restores_t
     EXPECT_EQ(ds->recordCount(), 3);
 }
 
+// A grid moves the cursor while a row is being typed; what is done next must hit the row the
+// cursor is on, never the one it left.
+TEST_P(DatasetTest, moving_to_another_row_keeps_the_row_left_and_acts_on_the_new_one)
+{
+    auto ds = bills();
+    ds->open();
+    ds->append();
+    ds->setValue(QStringLiteral("BillNo"), QStringLiteral("B004"));
+    ds->setRecNo(0);
+    EXPECT_EQ(ds->state(), CachedDataset::State::Browse);
+    ds->remove();
+    ASSERT_EQ(ds->recordCount(), 3);
+    EXPECT_EQ(ds->deletedCount(), 1) << "the stored row deleted is remembered for the save";
+    EXPECT_EQ(ds->deletedFieldAt(0, QStringLiteral("BillNo")).asString(), QStringLiteral("B001"));
+    EXPECT_EQ(ds->fieldAt(2, QStringLiteral("BillNo")).asString(), QStringLiteral("B004"));
+
+    ds->setRecNo(1);
+    ds->setValue(QStringLiteral("Remark"), QStringLiteral("typed"));
+    ds->setRecNo(0);
+    ds->cancel(); // nothing is being edited on this row
+    EXPECT_EQ(ds->fieldAt(0, QStringLiteral("BillNo")).asString(), QStringLiteral("B002"));
+    EXPECT_EQ(ds->fieldAt(1, QStringLiteral("Remark")).asString(), QStringLiteral("typed"));
+
+    Transaction t(*db);
+    ds->applyUpdates();
+    t.commit();
+    EXPECT_EQ(storedBills(),
+              QStringList({QStringLiteral("B002=100.2500/"), QStringLiteral("B003=100.2500/typed"),
+                           QStringLiteral("B004=0.0000/")}));
+}
+
 TEST_P(DatasetTest, calculated_fields_follow_the_row)
 {
     auto ds = bills();

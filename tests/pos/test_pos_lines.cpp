@@ -401,9 +401,13 @@ TEST_P(PosLines, DeletedLineOfARecalledBillGivesBackWhatItTook)
     twoBottlesSavedOnBillSeven();
     pos::TFrPos& s = recall(screen(), QStringLiteral("7"));
     ASSERT_FALSE(s.isNewBill());
-    // The 2 bottles of the deleted line are back on the shelf: 5 can be sold on a new line.
-    s.BtDeleteLineClick();
+    // A new line typed first, then the cashier goes up to the recalled line and deletes it: its 2
+    // bottles are back on the shelf, so 5 can be sold on the new line.
+    s.QDt().append();
     type(s, QStringLiteral("P001"));
+    s.QDt().setRecNo(0);
+    s.BtDeleteLineClick();
+    ASSERT_EQ(s.QDt().recordCount(), 1);
     s.QDt().setValue(QStringLiteral("Quantity"), 5.0);
     s.QuantityExit();
     EXPECT_DOUBLE_EQ(number(s, "Quantity"), 5);
