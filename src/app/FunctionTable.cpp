@@ -26,18 +26,23 @@ std::vector<QWidget*> openScreen(DataModules& modules)
 
 } // namespace
 
-FunctionTable FunctionTable::standard()
+const FunctionTable& FunctionTable::standard()
 {
-    FunctionTable table;
-    // Each screen registers its program numbers here as it is built.
-    table.add(2, openScreen<admin::TFrPosMachineNo, admin::TFrPosMachineNoView>);
-    table.add(3, openScreen<admin::TFrCancelPos, admin::TFrCancelPosView>);
-    for (const int programNo : {1, 11, 21, 22}) {
-        const pos::PosScreenKind kind = *pos::screenForProgram(programNo);
-        table.add(programNo, [kind](DataModules& modules) { return OpenSaleScreen(modules, kind); });
-    }
-    table.add(4, [](DataModules& modules) { return OpenFullTaxInvoice(modules, admin::FullTaxVariant::posBills()); });
-    table.add(5, [](DataModules& modules) { return OpenFullTaxInvoice(modules, admin::FullTaxVariant::posHeader()); });
+    static const FunctionTable table = [] {
+        FunctionTable built;
+        // Each screen registers its program numbers here as it is built.
+        built.add(2, openScreen<admin::TFrPosMachineNo, admin::TFrPosMachineNoView>);
+        built.add(3, openScreen<admin::TFrCancelPos, admin::TFrCancelPosView>);
+        for (const int programNo : {1, 11, 21, 22}) {
+            const pos::PosScreenKind kind = *pos::screenForProgram(programNo);
+            built.add(programNo, [kind](DataModules& modules) { return OpenSaleScreen(modules, kind); });
+        }
+        built.add(4,
+                  [](DataModules& modules) { return OpenFullTaxInvoice(modules, admin::FullTaxVariant::posBills()); });
+        built.add(5,
+                  [](DataModules& modules) { return OpenFullTaxInvoice(modules, admin::FullTaxVariant::posHeader()); });
+        return built;
+    }();
     return table;
 }
 

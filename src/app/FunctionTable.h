@@ -39,7 +39,8 @@ using FunctionFactory = std::function<std::vector<QWidget*>(DataModules&)>;
 class FunctionTable
 {
 public:
-    static FunctionTable standard();
+    // The program's own table, built once: the factories found in it stay valid for the run.
+    static const FunctionTable& standard();
     void add(int programNo, FunctionFactory factory) { m_functions[programNo] = std::move(factory); }
     const FunctionFactory* find(int programNo) const;
 

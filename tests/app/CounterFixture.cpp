@@ -48,8 +48,9 @@ void CounterFixture::TearDown()
         prompter.answerConfirm(true);
         view->close();
     }
-    view.reset();
+    // As the program does: the shift dialog goes first, since the sale window owns its screen.
     shift.reset();
+    view.reset();
     service.reset();
     DemoSessionFixture::TearDown();
 }
