@@ -62,12 +62,7 @@ protected:
         return out;
     }
 
-    int count()
-    {
-        Query q(*db, QStringLiteral("SELECT COUNT(*) AS N FROM Bill"));
-        q.open();
-        return q.field(QStringLiteral("N")).asInteger();
-    }
+    int count() { return int(storedBills().size()); }
     double amountOf(const char* billNo)
     {
         Query q(*db, QStringLiteral("SELECT Amount FROM Bill WHERE BillNo = :No"));
