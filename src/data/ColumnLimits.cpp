@@ -92,7 +92,7 @@ int ColumnLimits::maxLength(const QString& table, const QString& column) const
 StatementTarget StatementTarget::of(const QString& sql)
 {
     static const QRegularExpression insert(
-        QStringLiteral("^\\s*INSERT\\s+INTO\\s+(\\w+)\\s*\\(([^)]*)\\)\\s*VALUES\\s*\\((.*)\\)\\s*;?\\s*$"),
+        QStringLiteral("^\\s*INSERT\\s+INTO\\s+(\\w+)\\s*\\(([^)]*)\\)\\s*VALUES\\s*(.*?)\\s*;?\\s*$"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression update(QStringLiteral("^\\s*UPDATE\\s+(\\w+)\\s+SET\\s+(.*?)(?:\\sWHERE\\s.*)?$"),
                                            QRegularExpression::CaseInsensitiveOption |
@@ -107,8 +107,13 @@ StatementTarget StatementTarget::of(const QString& sql)
     if (const auto match = insert.match(sql); match.hasMatch()) {
         target.table = match.captured(1);
         const QStringList columns = splitTopLevel(match.captured(2));
-        const QStringList values = splitTopLevel(match.captured(3));
-        if (columns.size() == values.size()) {
+        // Every row of a multi-row insert writes the same columns, each with its own parameters.
+        for (const QString& row : splitTopLevel(match.captured(3))) {
+            if (!row.startsWith(QLatin1Char('(')) || !row.endsWith(QLatin1Char(')')))
+                continue;
+            const QStringList values = splitTopLevel(row.mid(1, row.size() - 2));
+            if (values.size() != columns.size())
+                continue;
             for (qsizetype i = 0; i < columns.size(); ++i) {
                 if (const auto p = param.match(values.at(i)); p.hasMatch())
                     map(columns.at(i), p.captured(1));

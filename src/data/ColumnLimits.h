@@ -26,8 +26,8 @@ private:
     QHash<QString, int> m_lengths; // by "TABLE.COLUMN", upper-cased
 };
 
-// Which column each parameter of an INSERT ... VALUES or UPDATE ... SET statement is written
-// into, for the parameters given straight as a value (":Name", not inside an expression).
+// Which column each parameter of an INSERT ... VALUES (of one row or several) or UPDATE ... SET
+// statement is written into, for the parameters given straight as a value (":Name", not inside an expression).
 struct StatementTarget
 {
     QString table;

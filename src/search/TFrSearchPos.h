@@ -1,13 +1,13 @@
 #pragma once
 
-#include "search/TFrSearch.h"
+#include "search/BillSearch.h"
 
 namespace kvr::search {
 
 // The saved POS bills of one sale-screen mode by number and customer, newest first or by number;
 // cancelled bills show in red with their reason and cannot be chosen. The cancellation lists only
 // the bills it can still cancel.
-class TFrSearchPos : public TFrSearch
+class TFrSearchPos : public BillSearch
 {
     Q_OBJECT
 public:

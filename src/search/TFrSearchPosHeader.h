@@ -1,12 +1,12 @@
 #pragma once
 
-#include "search/TFrSearch.h"
+#include "search/BillSearch.h"
 
 namespace kvr::search {
 
 // The POS bills kept in PosHeader (sent in by other branches) by number and customer code, newest
 // first; cancelled bills show in red and cannot be chosen.
-class TFrSearchPosHeader : public TFrSearch
+class TFrSearchPosHeader : public BillSearch
 {
     Q_OBJECT
 public:

@@ -106,39 +106,61 @@ TEST_P(TextLimitsTest, texts_a_column_cannot_hold_are_refused_alike_on_both_back
     EXPECT_EQ(scalar(QStringLiteral("SELECT Description FROM Misc WHERE Code = 'FULL'")).toString(), thai);
 }
 
-// The savers write through cached datasets: a refused text leaves the change pending, so the
-// cashier can shorten it and save again.
+// The savers write through cached datasets, new rows several to a statement: a refused text
+// leaves every change pending, so the cashier can shorten it and save again.
 TEST_P(TextLimitsTest, a_refused_text_in_a_cached_save_keeps_the_change_for_another_try)
 {
     const int id = shop->misc(QStringLiteral("REM_SALE"), QStringLiteral("R1"), QStringLiteral("เดิม"));
-    CachedDataset misc(dm->DMdata(), QStringLiteral("SELECT Id, Code, Description FROM Misc WHERE Id = :Id"));
+    CachedDataset misc(dm->DMdata(),
+                       QStringLiteral("SELECT Id, GroupCode, Code, Description FROM Misc "
+                                      "WHERE GroupCode = 'REM_SALE'"));
     misc.modifySql() = {QStringLiteral("update Misc set Code = :Code, Description = :Description"),
                         QStringLiteral("where Id = :OLD_Id")};
-    misc.setParam(QStringLiteral("Id"), id);
+    misc.insertSql() = {QStringLiteral("insert into Misc (GroupCode, Code, Description)"),
+                        QStringLiteral("values (:GroupCode, :Code, :Description)")};
     misc.open();
-    misc.edit();
-    misc.setValue(QStringLiteral("Description"), repeated("ค", 300));
-    misc.post();
-    {
+    const auto setDescription = [&](int row, const QString& text) {
+        misc.setRecNo(row);
+        misc.edit();
+        misc.setValue(QStringLiteral("Description"), text);
+        misc.post();
+    };
+    const auto refusedColumn = [&] {
         Transaction save(dm->DMdata());
         try {
             misc.applyUpdates();
-            FAIL() << "an over-long text must not be saved";
         } catch (const DbError& e) {
             EXPECT_EQ(e.kind(), DbFailure::TextTooLong);
-            EXPECT_EQ(e.column(), QStringLiteral("Misc.Description"));
+            return e.column();
         }
-    }
+        return QStringLiteral("nothing refused");
+    };
+    setDescription(0, repeated("ค", 300));
+    EXPECT_EQ(refusedColumn(), QStringLiteral("Misc.Description"));
     EXPECT_TRUE(misc.updatesPending());
-    misc.edit();
-    misc.setValue(QStringLiteral("Description"), QStringLiteral("ใหม่"));
-    misc.post();
+
+    // The check holds for the second row of a multi-row insert as for the first.
+    setDescription(0, QStringLiteral("ใหม่"));
+    for (const char* code : {"R2", "R3"}) {
+        misc.append();
+        misc.setValue(QStringLiteral("GroupCode"), QStringLiteral("REM_SALE"));
+        misc.setValue(QStringLiteral("Code"), QString::fromLatin1(code));
+        misc.setValue(QStringLiteral("Description"), QStringLiteral("ใหม่ %1").arg(code));
+        misc.post();
+    }
+    setDescription(2, repeated("ค", 256));
+    EXPECT_EQ(refusedColumn(), QStringLiteral("Misc.Description"));
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Misc WHERE GroupCode = 'REM_SALE'")), 1);
+
+    setDescription(2, QStringLiteral("ใหม่ R3"));
     Transaction save(dm->DMdata());
     misc.applyUpdates();
     save.commit();
     misc.commitUpdates();
     EXPECT_EQ(scalar(QStringLiteral("SELECT Description FROM Misc WHERE Id = :Id"), {{"Id", id}}).toString(),
               QStringLiteral("ใหม่"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Description FROM Misc WHERE Code = 'R3'")).toString(),
+              QStringLiteral("ใหม่ R3"));
 }
 
 TEST_P(TextLimitsTest, the_error_log_keeps_no_card_number_and_takes_any_text)

@@ -133,9 +133,7 @@ TEST_P(NumberingTest, a_header_that_cannot_be_read_back_stops_the_save_instead_o
             dm->PostWithGivenNumber(hd, QStringLiteral("  B1"), QStringLiteral("PosNo"), QStringLiteral("GetNo")),
             DbError);
     }
-    Query count(dm->DMdata(), QStringLiteral("SELECT COUNT(*) AS N FROM PosHd"));
-    count.open();
-    EXPECT_EQ(count.field(QStringLiteral("N")).asInteger(), 0);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM PosHd")), 0);
     EXPECT_TRUE(hd.updatesPending());
 }
 
@@ -173,9 +171,7 @@ TEST_P(NumberingTest, server_time_and_last_identity_come_from_the_company_connec
     const QDateTime now = dm->ServerNow();
     EXPECT_LT(std::abs(now.secsTo(QDateTime::currentDateTime())), 120);
     exec("INSERT INTO Warehouse (Code, Name) VALUES ('W9', 'คลังเก้า')");
-    Query q(dm->DMdata(), QStringLiteral("SELECT Id FROM Warehouse WHERE Code = 'W9'"));
-    q.open();
-    EXPECT_EQ(dm->LastIdentity(), q.field(QStringLiteral("Id")).asInteger());
+    EXPECT_EQ(dm->LastIdentity(), scalar(QStringLiteral("SELECT Id FROM Warehouse WHERE Code = 'W9'")).toInt());
 }
 
 TEST_P(NumberingTest, four_counters_drawing_at_once_commit_distinct_numbers_without_gaps)

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "data/CachedDataset.h"
 #include "support/ScriptedSearchRunner.h"
 #include "support/SessionFixture.h"
 #include "util/QStringPrinter.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
 
 namespace kvr::test {
 
@@ -16,6 +20,34 @@ protected:
     static QStringList keys(search::SearchScreen& search, const QString& column = {})
     {
         return ScriptedSearchRunner::keys(search, column);
+    }
+
+    // A bill header open for a new bill with these columns of PosHd, as the sale screen holds it.
+    std::unique_ptr<data::CachedDataset> newBillHeader(const QString& columns)
+    {
+        auto header = std::make_unique<data::CachedDataset>(
+            dm->DMdata(), QStringLiteral("SELECT %1 FROM PosHd WHERE Id = :Id").arg(columns));
+        header->setParam(QStringLiteral("Id"), 0);
+        header->open();
+        header->append();
+        return header;
+    }
+    // Runs `act` on a field of `frame`: it tells `refusal` and asks for the focus back once, or,
+    // with no refusal, neither.
+    template <typename Frame>
+    void expectRefusal(Frame& frame, const QString* refusal, const std::function<void()>& act)
+    {
+        QSignalSpy refocus(&frame, &Frame::focusRequested);
+        const size_t before = prompter.asked(ScriptedPrompter::Kind::Information).size();
+        if (refusal)
+            prompter.expectInformation();
+        act();
+        const auto told = prompter.asked(ScriptedPrompter::Kind::Information);
+        ASSERT_EQ(told.size() - before, refusal ? 1u : 0u);
+        if (refusal) {
+            EXPECT_EQ(told.back().text, *refusal);
+        }
+        EXPECT_EQ(refocus.count(), refusal ? 1 : 0);
     }
 
     int vat7 = 0, vat0 = 0;

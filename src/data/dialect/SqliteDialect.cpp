@@ -25,14 +25,13 @@ void SqliteDialect::configure(QSqlDatabase& db, const ServerSpec& server, const 
         throw DbError(QStringLiteral("Cannot open database \"%1\" on server \"%2\": %3 does not exist")
                           .arg(databaseName, server.name, file));
     db.setDatabaseName(file);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
 }
 
 QStringList SqliteDialect::sessionSetup() const
 {
-    // The busy time-out comes first, whatever the driver made of its option: switching a new
-    // database to WAL needs a moment alone with the file, and a second counter starting at the
-    // same moment must wait for it rather than fail with "database is locked".
+    // The busy time-out is set here, the one place, and first: switching a new database to WAL
+    // needs a moment alone with the file, and a second counter starting at the same moment must
+    // wait for it rather than fail with "database is locked".
     return {QStringLiteral("PRAGMA busy_timeout = %1").arg(kBusyTimeoutMs), QStringLiteral("PRAGMA journal_mode=WAL"),
             QStringLiteral("PRAGMA foreign_keys=ON")};
 }
