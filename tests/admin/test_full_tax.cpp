@@ -15,7 +15,6 @@ namespace column = data::fulltax;
 
 const data::FullTaxTables kPosHd = data::FullTaxTables::posHd();
 const data::FullTaxTables kPosHeader = data::FullTaxTables::posHeader();
-const QString kNotFound = QStringLiteral("ไม่พบ เอกสารเลขที่ : ");
 
 class FullTax : public test::FullTaxFixture
 {
