@@ -62,7 +62,7 @@ protected:
     int id(pos::TFrPos& s, const char* field) { return s.QDt().field(QString::fromLatin1(field)).asInteger(); }
 };
 
-TEST_P(PosLines, ScansCompleteTheirLinesAndOpenTheNext)
+TEST_P(PosLines, ScansCompleteTheirLinesOpenTheNextAndACartonChangesTheUnit)
 {
     barcodesOn();
     pos::TFrPos& s = newCashBill();
@@ -101,24 +101,20 @@ TEST_P(PosLines, ScansCompleteTheirLinesAndOpenTheNext)
     type(s, QStringLiteral("P001"));
     EXPECT_EQ(dt.recordCount(), 4);
     EXPECT_EQ(id(s, "Product"), 0);
-}
 
-TEST_P(PosLines, CartonBarcodeGivesTheCartonUnitAndPrice)
-{
-    barcodesOn();
-    pos::TFrPos& s = newCashBill();
-    type(s, kWaterBottle);
-    s.QDt().post();
-    s.QDt().setRecNo(0);
+    // The carton's barcode over the first line's bottle: the same product, no new line.
+    dt.setRecNo(0);
     s.SetDgDtColumn();
+    const int lines = dt.recordCount();
     type(s, kWaterCarton);
-    EXPECT_EQ(s.QDt().recordCount(), 2) << "the same product scanned again opens no line";
+    EXPECT_EQ(dt.recordCount(), lines);
+    EXPECT_EQ(dt.recNo(), 0);
     EXPECT_EQ(id(s, "ProductUnits"), carton);
     EXPECT_EQ(text(s, "UnitName"), QStringLiteral("ลัง"));
     EXPECT_DOUBLE_EQ(number(s, "Fraction"), 12);
     EXPECT_DOUBLE_EQ(number(s, "Price"), 110);
     s.CalculateAll();
-    EXPECT_DOUBLE_EQ(s.QHd().field(QStringLiteral("Total")).asFloat(), 110);
+    EXPECT_DOUBLE_EQ(s.QHd().field(QStringLiteral("Total")).asFloat(), 297);
 }
 
 TEST_P(PosLines, RetypingTheSameCodeKeepsTheLineOnlyForGoods)
