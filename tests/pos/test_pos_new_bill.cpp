@@ -51,28 +51,31 @@ TEST_P(PosNewBill, TakesTheMachinesDefaultsInEveryMode)
 
 TEST_P(PosNewBill, CustomerGivesANewBillItsTaxAndSalesman)
 {
+    exec(QStringLiteral("INSERT INTO Customer (Code, Name, NameEng, TaxCode, Salesman, Blocked, StoreCode) "
+                        "VALUES ('BR1', 'สาขา 1', 'Branch 1', 2, 2, 'N', 'B1')"));
     struct
     {
         const char* typed;
         int customer, taxCode, salesman;
         double taxRate;
         const char* name;
+        const char* refusal = nullptr; // refused: the machine's defaults stay
     } const cases[] = {
         {"cash", cashCustomer, vat7, wichai, 7, "Cash customer"},
         {" C002 ", exemptCustomer, vat0, wichai, 0, "Foundation"},
-        {"BLK", 0, vat7, somsri, 7, ""}, // blocked: refused, the machine's defaults stay
+        {"BLK", 0, vat7, somsri, 7, "", "รหัสลูกค้าถูกระงับการใช้งาน !"},
+        {"br1", 0, vat7, somsri, 7, "", "ต้องเป็นลูกค้าทั่วไปเท่านั้น (ไม่สามารถเลือกลูกค้าที่เป็นสาขาได้) "},
         {"NONE", 0, vat7, somsri, 7, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         pos::TFrPos& screen = this->screen();
         screen.AcNewExecute();
-        const bool blocked = QLatin1String(c.typed) == QLatin1String("BLK");
-        if (blocked)
+        if (c.refusal)
             prompter.expectInformation();
         screen.FaGetCustomer1CustomerExit(QString::fromLatin1(c.typed));
-        if (blocked) {
-            EXPECT_EQ(prompter.asked().back().text, QStringLiteral("รหัสลูกค้าถูกระงับการใช้งาน !"));
+        if (c.refusal) {
+            EXPECT_EQ(prompter.asked().back().text, QString::fromUtf8(c.refusal));
             EXPECT_EQ(screen.headerTexts().customerCode, QString());
         }
         EXPECT_EQ(hd("Customer").asInteger(), c.customer);
