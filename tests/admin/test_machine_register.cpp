@@ -106,8 +106,9 @@ const std::pair<const char*, QVariant> kTyped[] = {
 
 } // namespace
 
-TEST_P(MachineRegister, showing_opens_an_empty_record_with_only_the_code_field)
+TEST_P(MachineRegister, leaving_the_code_loads_the_machine_or_starts_a_new_one_with_defaults)
 {
+    // Shown empty: only the code can be typed, and a blank one opens nothing.
     EXPECT_EQ(screen->caption(), QStringLiteral("ขายหน้าร้าน"));
     expectEmptyStart();
     EXPECT_GE(codeFocused, 1);
@@ -118,10 +119,7 @@ TEST_P(MachineRegister, showing_opens_an_empty_record_with_only_the_code_field)
         EXPECT_FALSE(screen->AcSave().isEnabled());
     }
     EXPECT_TRUE(prompter.asked().empty());
-}
 
-TEST_P(MachineRegister, leaving_the_code_loads_the_machine_or_starts_a_new_one_with_defaults)
-{
     struct Case
     {
         const char* typed;

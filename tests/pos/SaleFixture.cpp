@@ -24,6 +24,19 @@ pos::TFrPos& SaleFixture::billWith(const std::vector<Line>& lines, bool allowZer
     return s;
 }
 
+pos::TFrPos& SaleFixture::newCashBill(pos::PosMode mode)
+{
+    pos::TFrPos& s = screen(mode);
+    QObject::connect(&s, &pos::TFrPos::gridFieldRequested, [this](const QString& field) {
+        gridField = field;
+        gridFields << field;
+    });
+    s.AcNewExecute();
+    s.FaGetCustomer1CustomerExit(QStringLiteral("CASH"));
+    s.SetDgDtColumn();
+    return s;
+}
+
 void SaleFixture::ringUp(pos::TFrPos& s, const std::vector<Line>& lines)
 {
     s.QHd().edit();

@@ -30,6 +30,9 @@ protected:
     };
     // A new bill of the cash customer holding the lines, recalculated.
     pos::TFrPos& billWith(const std::vector<Line>& lines, bool allowZeroPrice = true);
+    // A new bill of the cash customer, the cursor on its first, empty line; the grid cells the
+    // screen asks for are kept, the last in gridField.
+    pos::TFrPos& newCashBill(pos::PosMode mode = pos::PosMode::Goods);
     // The same on the screen's next bill, as the cashier rings up one sale after another.
     void ringUp(pos::TFrPos& screen, const std::vector<Line>& lines);
     // A card row typed into the dialog, leaving each cell as the cashier does.
@@ -43,6 +46,9 @@ protected:
     bool waitFor(const std::function<bool()>& condition, int timeoutMs = 30000);
     // The id of a piece of the product in stock under that serial, registered when new.
     int serialInStock(int product, const QString& serial);
+
+    QString gridField;
+    QStringList gridFields;
 };
 
 } // namespace kvr::test

@@ -268,19 +268,6 @@ TEST_P(PosHeader, SalesmanIsTypedByCodeAndASuspendedOneIsRefused)
     EXPECT_EQ(screen.salesmanFrame().lookup().description(), QStringLiteral("วิชัย"));
 }
 
-TEST_P(PosHeader, BranchCustomersAreRefusedOnTheSaleScreen)
-{
-    exec(QStringLiteral("INSERT INTO Customer (Code, Name, NameEng, TaxCode, Salesman, Blocked, StoreCode) "
-                        "VALUES ('BR1', 'สาขา 1', 'Branch 1', 2, 2, 'N', 'B1')"));
-    pos::TFrPos& screen = newBill();
-    prompter.expectInformation();
-    screen.FaGetCustomer1CustomerExit(QStringLiteral("br1"));
-    EXPECT_EQ(prompter.asked().back().text, QStringLiteral("ต้องเป็นลูกค้าทั่วไปเท่านั้น (ไม่สามารถเลือกลูกค้าที่เป็นสาขาได้) "));
-    EXPECT_TRUE(hd("Customer").isNull());
-    EXPECT_EQ(hd("TaxCode").asInteger(), vat7) << "the bill keeps its defaults";
-    EXPECT_EQ(hd("Salesman").asInteger(), somsri);
-}
-
 TEST_P(PosHeader, F5TakesAHeadOfficeCustomerIntoTheShopAndTheNewBill)
 {
     server->createDatabase(QStringLiteral("HEAD"));

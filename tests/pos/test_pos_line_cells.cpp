@@ -46,22 +46,11 @@ private:
 class PosLineCells : public SaleFixture
 {
 protected:
-    pos::TFrPos& newBill()
-    {
-        pos::TFrPos& s = screen();
-        QObject::connect(&s, &pos::TFrPos::gridFieldRequested, [this](const QString& field) { gridField = field; });
-        s.AcNewExecute();
-        s.FaGetCustomer1CustomerExit(QStringLiteral("CASH"));
-        s.SetDgDtColumn();
-        return s;
-    }
     void type(pos::TFrPos& s, const char* field, const QString& text)
     {
         s.QDt().edit();
         s.QDt().setValue(QString::fromLatin1(field), text);
     }
-
-    QString gridField;
 };
 
 TEST_P(PosLineCells, LeavingACellChecksItAgain)
@@ -73,7 +62,11 @@ TEST_P(PosLineCells, LeavingACellChecksItAgain)
         "INSERT INTO LotOnHand (Product, LotNo, Warehouse, BalanceYear, Quantity) VALUES (1, 1, 2, 2026, 5), "
         "(1, 2, 1, 2026, 9)"));
     exec(QStringLiteral("INSERT INTO SerialNo (Product, Serial, OnHand) VALUES (1, 'SN-1', 'Y')"));
-    pos::TFrPos& s = newBill();
+    pos::TFrPos& s = newCashBill();
+    // A blank code moves on to the quantity and leaves the line alone.
+    s.ProductCodeExit();
+    EXPECT_EQ(gridField, QStringLiteral("Quantity"));
+    EXPECT_TRUE(s.QDt().field(QStringLiteral("Product")).isNull());
     type(s, "ProductCode", QStringLiteral("P001"));
     s.ProductCodeExit();
     ASSERT_EQ(s.QDt().field(QStringLiteral("Warehouse")).asInteger(), backWh);
@@ -121,14 +114,6 @@ TEST_P(PosLineCells, LeavingACellChecksItAgain)
     }
 }
 
-TEST_P(PosLineCells, BlankCodeMovesOnToTheQuantityAndLeavesTheLineAlone)
-{
-    pos::TFrPos& s = newBill();
-    s.ProductCodeExit();
-    EXPECT_EQ(gridField, QStringLiteral("Quantity"));
-    EXPECT_TRUE(s.QDt().field(QStringLiteral("Product")).isNull());
-}
-
 TEST_P(PosLineCells, SearchesOfTheCellsFillThem)
 {
     exec(QStringLiteral("INSERT INTO LotNo (Id, Code, HasExpired) VALUES (1, 'L1', 'N'), (2, 'L2', 'N')"));
@@ -136,7 +121,7 @@ TEST_P(PosLineCells, SearchesOfTheCellsFillThem)
         "INSERT INTO ProductPrice (Product, ProductUnits, PriceType, Price) VALUES (4, 41, 0, 2), (4, 42, 0, 20)"));
     PickingDialogs dialogs;
     product->setSearchDialogs(&dialogs);
-    pos::TFrPos& s = newBill();
+    pos::TFrPos& s = newCashBill();
     type(s, "ProductCode", QStringLiteral("P004"));
     s.ProductCodeExit();
     // The machine's warehouse on the header: the line's warehouse is not searched.

@@ -30,20 +30,6 @@ protected:
                             "(1, 12, 0, 110), (2, 21, 0, 185), (3, 31, 0, 500), (4, 41, 0, 2), (4, 42, 0, 20)"));
     }
 
-    // A new bill of the cash customer, the cursor on its first, empty line.
-    pos::TFrPos& newBill(pos::PosMode mode = pos::PosMode::Goods)
-    {
-        pos::TFrPos& s = screen(mode);
-        connect(s);
-        s.AcNewExecute();
-        s.FaGetCustomer1CustomerExit(QStringLiteral("CASH"));
-        s.SetDgDtColumn();
-        return s;
-    }
-    void connect(pos::TFrPos& s)
-    {
-        QObject::connect(&s, &pos::TFrPos::gridFieldRequested, [this](const QString& field) { gridField = field; });
-    }
     void barcodesOn()
     {
         setConfig(QStringLiteral("PosUseBarCode = 'Y'"));
@@ -74,14 +60,12 @@ protected:
     QString text(pos::TFrPos& s, const char* field) { return s.QDt().field(QString::fromLatin1(field)).asString(); }
     double number(pos::TFrPos& s, const char* field) { return s.QDt().field(QString::fromLatin1(field)).asFloat(); }
     int id(pos::TFrPos& s, const char* field) { return s.QDt().field(QString::fromLatin1(field)).asInteger(); }
-
-    QString gridField;
 };
 
-TEST_P(PosLines, ScansCompleteTheirLinesAndOpenTheNext)
+TEST_P(PosLines, ScansCompleteTheirLinesOpenTheNextAndACartonChangesTheUnit)
 {
     barcodesOn();
-    pos::TFrPos& s = newBill();
+    pos::TFrPos& s = newCashBill();
     const struct
     {
         QString barcode;
@@ -117,24 +101,20 @@ TEST_P(PosLines, ScansCompleteTheirLinesAndOpenTheNext)
     type(s, QStringLiteral("P001"));
     EXPECT_EQ(dt.recordCount(), 4);
     EXPECT_EQ(id(s, "Product"), 0);
-}
 
-TEST_P(PosLines, CartonBarcodeGivesTheCartonUnitAndPrice)
-{
-    barcodesOn();
-    pos::TFrPos& s = newBill();
-    type(s, kWaterBottle);
-    s.QDt().post();
-    s.QDt().setRecNo(0);
+    // The carton's barcode over the first line's bottle: the same product, no new line.
+    dt.setRecNo(0);
     s.SetDgDtColumn();
+    const int lines = dt.recordCount();
     type(s, kWaterCarton);
-    EXPECT_EQ(s.QDt().recordCount(), 2) << "the same product scanned again opens no line";
+    EXPECT_EQ(dt.recordCount(), lines);
+    EXPECT_EQ(dt.recNo(), 0);
     EXPECT_EQ(id(s, "ProductUnits"), carton);
     EXPECT_EQ(text(s, "UnitName"), QStringLiteral("ลัง"));
     EXPECT_DOUBLE_EQ(number(s, "Fraction"), 12);
     EXPECT_DOUBLE_EQ(number(s, "Price"), 110);
     s.CalculateAll();
-    EXPECT_DOUBLE_EQ(s.QHd().field(QStringLiteral("Total")).asFloat(), 110);
+    EXPECT_DOUBLE_EQ(s.QHd().field(QStringLiteral("Total")).asFloat(), 297);
 }
 
 TEST_P(PosLines, RetypingTheSameCodeKeepsTheLineOnlyForGoods)
@@ -150,7 +130,7 @@ TEST_P(PosLines, RetypingTheSameCodeKeepsTheLineOnlyForGoods)
                  {pos::PosMode::Misc, "P001", 10, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<char>(c.mode));
-        pos::TFrPos& s = newBill(c.mode);
+        pos::TFrPos& s = newCashBill(c.mode);
         type(s, QString::fromLatin1(c.code));
         ASSERT_GT(id(s, "Product"), 0);
         EXPECT_DOUBLE_EQ(number(s, "Price"), c.listPrice);
@@ -202,7 +182,7 @@ TEST_P(PosLines, DiscountTextsComeFromProductCustomerAndPriceRowsAndAccumulate)
                      .arg(QString::fromLatin1(c.priceRowText)));
         setConfig(c.special ? QStringLiteral("UseSpecialDisc = 'Y', ProductPriceIE = 'Y', SpecialDiscStr = '1%'")
                             : QStringLiteral("UseSpecialDisc = 'N'"));
-        pos::TFrPos& s = newBill();
+        pos::TFrPos& s = newCashBill();
         type(s, QStringLiteral("P001"));
         EXPECT_EQ(text(s, "Discount"), QString::fromLatin1(c.water));
         s.CalculateAll();
@@ -262,9 +242,14 @@ TEST_P(PosLines, StockIsRefusedBeyondWhatIsThereAndWhatTheRecalledBillTook)
     EXPECT_EQ(prompter.asked().size(), asked);
 }
 
-TEST_P(PosLines, UnitChangeRepricesAndAnUnknownUnitIsSetBack)
+TEST_P(PosLines, UnknownCodeOrUnitIsSetBackAndAUnitChangeReprices)
 {
-    pos::TFrPos& s = newBill();
+    pos::TFrPos& s = newCashBill();
+    // An unknown code empties its cell without a message.
+    type(s, QStringLiteral("NOPE"));
+    EXPECT_EQ(id(s, "Product"), 0);
+    EXPECT_TRUE(text(s, "ProductCode").isEmpty());
+    EXPECT_TRUE(prompter.asked().empty());
     type(s, QStringLiteral("P004"));
     ASSERT_EQ(id(s, "ProductUnits"), screwPiece);
     const struct
@@ -297,22 +282,13 @@ TEST_P(PosLines, UnitChangeRepricesAndAnUnknownUnitIsSetBack)
     EXPECT_EQ(id(s, "ProductUnits"), screwPiece);
 }
 
-TEST_P(PosLines, UnknownCodeEmptiesItsCellWithoutAMessage)
-{
-    pos::TFrPos& s = newBill();
-    type(s, QStringLiteral("NOPE"));
-    EXPECT_EQ(id(s, "Product"), 0);
-    EXPECT_TRUE(text(s, "ProductCode").isEmpty());
-    EXPECT_TRUE(prompter.asked().empty());
-}
-
 TEST_P(PosLines, StatusBarShowsStockInAllWarehousesOneWarehouseAndReserved)
 {
     exec(QStringLiteral("INSERT INTO ProductOnHand (Product, ProductUnits, Warehouse, BalanceYear, Quantity) "
                         "VALUES (1, 11, 1, 2026, 3), (1, 11, 2, 2026, 4), (1, 11, 1, 2025, 100)"));
     exec(QStringLiteral("INSERT INTO sodt (SoHd, SoDate, Product, BackOrder) VALUES (1, '2026-06-01 00:00:00', 1, 2), "
                         "(1, '2026-07-01 00:00:00', 1, 5)"));
-    pos::TFrPos& s = newBill();
+    pos::TFrPos& s = newCashBill();
     type(s, QStringLiteral("P001"));
     EXPECT_EQ(s.statusText(1), QStringLiteral("คงเหลือรวมทุกคลัง ") + product->ProductQuantity(water, 2026));
     EXPECT_EQ(product->ProductQuantity(water, 2026), product->ShowQuantity(water, 7));
@@ -330,7 +306,7 @@ TEST_P(PosLines, StatusBarShowsStockInAllWarehousesOneWarehouseAndReserved)
 
 TEST_P(PosLines, ProductSearchFillsTheLineAndAppendsTheRest)
 {
-    pos::TFrPos& s = newBill();
+    pos::TFrPos& s = newCashBill();
     QString asked;
     s.setProductSearch([&asked](const QString& posType, QStringList& codes) {
         asked = posType;
@@ -436,7 +412,7 @@ TEST_P(PosLines, UnitChangedOnAnEarlierLineIsPricedByThatLinesProduct)
 {
     // Lines of products sold in their small unit are priced per stock unit.
     setConfig(QStringLiteral("SearchProductNo = 2, DisplayFraction = 'Y'"));
-    pos::TFrPos& s = newBill();
+    pos::TFrPos& s = newCashBill();
     type(s, QStringLiteral("P004"));
     ASSERT_DOUBLE_EQ(number(s, "Price"), 20);
     typeUnit(s, QStringLiteral("โหล"));

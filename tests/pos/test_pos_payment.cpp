@@ -128,12 +128,9 @@ TEST_P(PosPayment, ANewCardRowOpensPastTheLastOnlyOnceItHasItsType)
     EXPECT_FALSE(card.appendRow(QStringLiteral("CardNo")));
     card.QCreditCard().setValue(QStringLiteral("cardcode"), QStringLiteral("VISA"));
     card.cellExit(QStringLiteral("cardcode"));
-    card.QCreditCard().setValue(QStringLiteral("CardRcpt"), 50.0);
-    // Down in the amount: the amount's exit rule runs (its surcharge) before the next row opens.
-    EXPECT_TRUE(card.appendRow(QStringLiteral("CardRcpt")));
-    ASSERT_EQ(card.QCreditCard().recordCount(), 2);
-    EXPECT_DOUBLE_EQ(card.QCreditCard().fieldAt(0, QStringLiteral("CardAmount")).asFloat(), 51);
-    EXPECT_EQ(card.QCreditCard().recNo(), 1);
+    // With its type it opens the next: the window test presses Down in the amount.
+    EXPECT_TRUE(card.appendRow(QStringLiteral("CardNo")));
+    EXPECT_EQ(card.QCreditCard().recordCount(), 2);
 }
 
 TEST_P(PosPayment, CompletenessCheckNamesWhatIsMissing)

@@ -144,19 +144,18 @@ TEST_P(PosSave, RefusedSavesWriteNothing)
     struct
     {
         const char* name;
-        bool bankWithoutCode;
         bool cardMismatch;
         bool answer;
         const char* message;
     } const cases[] = {
-        {"transfer without bank code", true, false, true, "ท่านยังไม่ได้ป้อนรหัสธนาคาร ที่รับโอนจากลูกค้า"},
-        {"card amount without details", false, true, true, "ท่านยังไม่ได้ป้อนรายละเอียดบัตรเครดิต"},
-        {"save question answered No", false, false, false, ""},
+        // A transfer without its bank: the transfer test.
+        {"card amount without details", true, true, "ท่านยังไม่ได้ป้อนรายละเอียดบัตรเครดิต"},
+        {"save question answered No", false, false, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         pos::TFrPos& screen = billWith({{water, 1, 100}});
-        pay(screen, 100, 0, c.bankWithoutCode ? 5 : 0);
+        pay(screen, 100);
         if (c.cardMismatch)
             screen.QHd().setValue(QStringLiteral("CardAmount"), 10.0);
         if (c.message[0] != '\0')
