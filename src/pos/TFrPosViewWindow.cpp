@@ -93,11 +93,14 @@ void TFrPosView::restoreGeometry(bool place)
     const QRect stored(ini.value(QStringLiteral("Left")).toInt(), ini.value(QStringLiteral("Top")).toInt(),
                        std::max(kMinimumWidth, ini.value(QStringLiteral("Width")).toInt()),
                        std::max(minimumHeight(), ini.value(QStringLiteral("Height")).toInt()));
-    const QRect shown = fittedInto(stored, screen() ? screen()->availableGeometry() : QRect());
-    if (!place)
-        resize(shown.size());
-    else
+    // The place is the frame's and the size the window's own: the frame must fit as well, or its
+    // bottom edge, where the change is shown, would be off the screen.
+    const QSize frame = place ? frameGeometry().size() - size() : QSize(0, 0);
+    const QRect shown =
+        fittedInto(QRect(stored.topLeft(), stored.size() + frame), screen() ? screen()->availableGeometry() : QRect());
+    if (place)
         move(shown.topLeft());
+    resize(shown.size() - frame);
 }
 
 QRect TFrPosView::fittedInto(const QRect& stored, const QRect& available)

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTest>
@@ -135,6 +136,27 @@ TEST_P(PosView, NeverNarrowerThan800AndItsSizeIsKeptForTheNextRun)
         << again.width() << "x" << again.height();
     prompter.answerConfirm(true);
     again.close();
+    ASSERT_TRUE(waitUntil([&] { return !again.isVisible(); }));
+
+    // A place kept on a wider screen opens inside this one, where the total and change are seen.
+    {
+        QSettings ini(view->iniPath(), QSettings::IniFormat);
+        ini.setValue(QStringLiteral("POSForm/Left"), 1500);
+        ini.setValue(QStringLiteral("POSForm/Top"), 900);
+    }
+    TFrPosView moved(*pos);
+    moved.show();
+    ASSERT_TRUE(waitUntil([&] { return moved.isVisible(); }));
+    const QRect screen = moved.screen()->availableGeometry();
+    // The window is never narrower than 800, so only its left edge can be checked on this 800-wide
+    // screen; its bottom edge, with the change, must be on it.
+    EXPECT_TRUE(waitUntil([&] {
+        const QRect frame = moved.frameGeometry();
+        return frame.left() == screen.left() && frame.top() >= screen.top() && frame.bottom() <= screen.bottom();
+    })) << "at "
+        << moved.x() << "," << moved.y() << " on a screen of " << screen.width() << "x" << screen.height();
+    prompter.answerConfirm(true);
+    moved.close();
 }
 
 TEST_P(PosView, CancellingTheShiftDialogClosesWithoutTheExitQuestion)
