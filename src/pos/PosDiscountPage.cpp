@@ -35,11 +35,11 @@ PosDiscountPage::PosDiscountPage(TFrPos& pos, QWidget* parent)
         });
         grid->addWidget(name, i, 0);
         QLineEdit* rate = addFigure(QStringLiteral("discRate%1LineEdit").arg(i), QStringLiteral("DiscRate%1").arg(i),
-                                    &TFrPos::DiscRateExit, i);
+                                    Figure::Rate, i);
         m_focusEdits.push_back({rate, i == 1 ? PosFocus::DiscRate1 : PosFocus::None});
         grid->addWidget(rate, i, 1);
         grid->addWidget(addFigure(QStringLiteral("discAmt%1LineEdit").arg(i), QStringLiteral("DiscAmt%1").arg(i),
-                                  &TFrPos::DiscAmtExit, i),
+                                  Figure::Amount, i),
                         i, 2);
     }
     m_sum = new QLineEdit(this);
@@ -58,18 +58,20 @@ PosDiscountPage::PosDiscountPage(TFrPos& pos, QWidget* parent)
     grid->setColumnStretch(3, 1);
 }
 
-QLineEdit* PosDiscountPage::addFigure(const QString& name, const QString& field,
-                                      bool (TFrPos::*exit)(int, const QString&), int which)
+QLineEdit* PosDiscountPage::addFigure(const QString& name, const QString& field, Figure figure, int which)
 {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(name);
     edit->setAlignment(Qt::AlignRight);
     m_fields.push_back({edit, field});
-    connect(edit, &QLineEdit::editingFinished, this, [this, edit, exit, which] {
+    connect(edit, &QLineEdit::editingFinished, this, [this, edit, figure, which] {
         if (!edit->isModified() || !m_pos.bill().hasHeaderRow())
             return;
         edit->setModified(false);
-        (m_pos.*exit)(which, edit->text());
+        if (figure == Figure::Rate)
+            m_pos.DiscRateExit(which, edit->text());
+        else
+            m_pos.DiscAmtExit(which, edit->text());
     });
     return edit;
 }

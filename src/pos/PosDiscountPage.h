@@ -21,8 +21,9 @@ public:
     void showHeader();
 
 private:
-    QLineEdit* addFigure(const QString& name, const QString& field, bool (TFrPos::*exit)(int, const QString&),
-                         int which);
+    // Which of a discount's two figures an edit takes.
+    enum class Figure { Rate, Amount };
+    QLineEdit* addFigure(const QString& name, const QString& field, Figure figure, int which);
 
     TFrPos& m_pos;
     std::vector<FocusEdit> m_focusEdits;
