@@ -61,7 +61,10 @@ class ReceiverCount : public QObject
 public:
     static int of(const QObject* object, const char* signal)
     {
-        return static_cast<const ReceiverCount*>(object)->receivers(signal);
+        // Named through this class, the protected member may be called on any object; a cast to
+        // this class would claim a type the object does not have.
+        constexpr auto receivers = &ReceiverCount::receivers;
+        return (object->*receivers)(signal);
     }
 };
 
