@@ -80,7 +80,8 @@ TFrPos::TFrPos(ui::Prompter& prompter, data::TDM& dm, products::TDmProduct& prod
     connect(&m_header, &PosHeader::textsChanged, this, &TFrPos::headerTextsChanged);
     connect(&m_header, &PosHeader::focusRequested, this, &TFrPos::setFocusTo);
     connect(&m_header, &PosHeader::linesWarehouseChanged, this, &TFrPos::SetDgDtColumn);
-    const auto showStock = [this](const QString& text) { setStatusText(1, text); };
+    // A line without stock to show keeps naming the code just refused on it.
+    const auto showStock = [this](const QString& text) { setStatusText(1, text.isEmpty() ? codeNotice() : text); };
     connect(&m_lineEntry, &PosLineEntry::layoutChanged, this, &TFrPos::SetDgDtColumn);
     connect(&m_lineEntry, &PosLineEntry::stockShown, this, showStock);
     connect(&m_lineEntry, &PosLineEntry::fieldRequested, this, &TFrPos::gridFieldRequested);
@@ -202,11 +203,20 @@ void TFrPos::SetDgDtColumn()
     if (!m_bill.QDt().isOpen())
         return;
     // The layout follows every line change; a code just refused is still named on its line.
-    if (m_bill.QDt().recNo() != m_codeNoticeRow || m_bill.lineId(dt::Product) > 0)
-        m_codeNotice.clear();
-    setStatusText(1, m_codeNotice);
+    setStatusText(1, codeNotice());
     m_lineEntry.layOutColumns(session().ThaiLanguage, session().EditSalePrice);
     emit columnsChanged();
+}
+
+QString TFrPos::codeNotice()
+{
+    // Another line, perhaps only passed over while the bill is summed up: the notice waits.
+    if (!m_bill.hasLineRow() || m_bill.QDt().recNo() != m_codeNoticeRow)
+        return {};
+    // Its line got a product since.
+    if (m_bill.lineId(dt::Product) > 0)
+        m_codeNotice.clear();
+    return m_codeNotice;
 }
 
 void TFrPos::CalculateAll()

@@ -202,6 +202,8 @@ signals:
     void alertWanted();
 
 private:
+    // The code just refused, while the cursor is on its still empty line; empty otherwise.
+    QString codeNotice();
     void setFocusTo(PosFocus focus);
     void publishControls();
     void startNewBill(const QString& typed);

@@ -14,6 +14,7 @@ namespace kvr::pos {
 void TFrPos::AcNewExecute()
 {
     ui::TFrForm::AcNewExecute();
+    m_codeNotice.clear();
     setStatusText(1, QString());
     m_documentCode = documentCodeOf(m_mode);
     m_header.prepareNumbering(m_documentCode);

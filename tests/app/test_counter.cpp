@@ -317,6 +317,8 @@ TEST_P(Counter, ACashiersSessionLosesNoScanNoBillAndNoMoney)
         ASSERT_TRUE(scan(codes[i], ++lines)) << i;
         if (i == 2) {
             ASSERT_TRUE(scan(QStringLiteral("0000000000017"), lines)) << "unknown";
+            // Told in the status bar, and still there once the grid has settled.
+            EXPECT_EQ(view->statusPanel(1)->text(), QStringLiteral("ไม่พบรหัสสินค้า 0000000000017"));
         }
     }
     clickCell(1, "ProductCode");
