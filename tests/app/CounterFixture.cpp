@@ -66,7 +66,7 @@ bool CounterFixture::addToIni(const QByteArray& lines)
     return ini.open(QIODevice::Append) && ini.write(lines) == lines.size();
 }
 
-void CounterFixture::openSaleScreen(ui::Prompter* asker)
+void CounterFixture::createSaleScreen(ui::Prompter* asker)
 {
     m_realBoxes = asker != nullptr;
     app::DataModules modules{*dm, *config, *product, *service, asker ? *asker : prompter};
@@ -74,6 +74,13 @@ void CounterFixture::openSaleScreen(ui::Prompter* asker)
     view.reset(qobject_cast<pos::TFrPosView*>(windows.at(0)));
     shift.reset(qobject_cast<admin::TFrPosShiftNoView*>(windows.at(1)));
     ASSERT_TRUE(view && shift);
+}
+
+void CounterFixture::openSaleScreen(ui::Prompter* asker)
+{
+    createSaleScreen(asker);
+    if (HasFatalFailure())
+        return;
     ASSERT_TRUE(openWithShift(*view, *shift, QStringLiteral("pos01"), QString::fromLatin1(kShiftNo)));
 }
 

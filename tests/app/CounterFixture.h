@@ -21,8 +21,10 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Opens the sale screen with its questions put through `asker` (the scripted prompter
-    // unless a test wants the real boxes) and takes the shift; the window is active after.
+    // The sale window and its shift dialog as the start-up creates them, not shown yet; their
+    // questions go through `asker` (the scripted prompter unless a test wants the real boxes).
+    void createSaleScreen(ui::Prompter* asker = nullptr);
+    // The sale screen created and shown, its shift taken; the window is active after.
     void openSaleScreen(ui::Prompter* asker = nullptr);
     // Enter in the empty bill number, the walk-in customer typed, then the cursor in the first
     // line's product code, as the cashier gets there: a bill ready for its scans.
