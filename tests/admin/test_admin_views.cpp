@@ -134,13 +134,8 @@ TEST_P(ShiftDialogView, the_cashier_counts_the_float_with_the_keyboard_and_f10_s
 TEST_P(ShiftDialogView, a_refused_machine_is_told_once_and_escape_cancels)
 {
     prompter.expectInformation();
-    view->machineEdit()->setFocus();
-    ASSERT_TRUE(waitForFocusIn(view->machineEdit()));
-    QTest::keyClicks(view->machineEdit(), QStringLiteral("pos02"));
-    view->shiftNoEdit()->setFocus();
-    ASSERT_TRUE(waitForFocusIn(view->shiftNoEdit()));
-    QTest::keyClicks(view->shiftNoEdit(), QStringLiteral("1"));
-    QTest::keyClick(view->shiftNoEdit(), Qt::Key_Return);
+    typeInto(view->machineEdit(), "pos02");
+    typeInto(view->shiftNoEdit(), "1");
     ASSERT_EQ(prompter.asked().size(), 1u);
     EXPECT_EQ(prompter.asked()[0].text, QString::fromUtf8(TFrPosShiftNo::kBlockedMachine));
     EXPECT_FALSE(view->grid()->isEnabled());
