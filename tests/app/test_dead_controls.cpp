@@ -270,17 +270,13 @@ TEST_P(DeadControls, EveryWindowOfEveryProgramHasOnlyLiveControls)
     }
 }
 
-TEST_P(DeadControls, EverySearchDialogHasOnlyLiveControls)
+TEST_P(DeadControls, EverySearchDialogAndThePrintFormHaveOnlyLiveControls)
 {
     using namespace kvr::search;
     expectSearchesAlive<TF_SearchCustomer, TF_SearchMisc, TF_SearchProduct, TF_SearchProductUnits, TF_SearchSalesman,
                         TF_SearchWareHouse, TFrSearchBarCode, TFrSearchCompanyBank, TFrSearchCustomerPosHd,
                         TFrSearchCustomerPosHeader, TFrSearchLotNo, TFrSearchLotNoIV, TFrSearchMachineNo, TFrSearchMisc,
                         TFrSearchPos, TFrSearchPosHeader, TFrSearchProductServiceMulSelect, TFrSearchUnit>();
-}
-
-TEST_P(DeadControls, ThePrintFormHasOnlyLiveControls)
-{
     exec(QStringLiteral("INSERT INTO SystemForm (FormCode, FormOrderNo, FormDesc, FrfName, SpName, DocCode, "
                         "ShowPrintPreview) VALUES ('POS-P', 1, 'บิลขาย', 'forms/bill.kvl', '', 'POS-P', 'Y')"));
     kvr::printing::DocPrintRunner runner(prompter, *dm);
