@@ -187,6 +187,16 @@ void PosBill::close()
     m_qHd.close();
 }
 
+bool PosBill::hasProductLines() const
+{
+    if (!hasHeaderRow() || !m_qDt.isOpen())
+        return false;
+    for (int row = 0; row < m_qDt.recordCount(); ++row)
+        if (m_qDt.fieldAt(row, dt::Product).asInteger() > 0)
+            return true;
+    return false;
+}
+
 void PosBill::forEachLine(const std::function<void()>& fn)
 {
     if (!m_qDt.isOpen())

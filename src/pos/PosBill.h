@@ -48,6 +48,8 @@ public:
     // current; a line left in edit state is posted before the cursor moves, as a grid would.
     // The way back is taken even when fn throws.
     void forEachLine(const std::function<void()>& fn);
+    // A line with a product: what a new bill would throw away.
+    bool hasProductLines() const;
 
     // How the lines meet their warehouse: every goods line leaves one; service and miscellaneous
     // lines have none and are read all the same.

@@ -65,6 +65,23 @@ bool PosHeaderChoices::thai() const
 
 bool PosHeaderChoices::takeRate(const QString& typed)
 {
+    const bool taken = applyRate(typed);
+    // A rate refused shows as it was.
+    emit textsChanged();
+    return taken;
+}
+
+bool PosHeaderChoices::takeDiscount(int which, DiscountPart part, const QString& typed)
+{
+    const bool taken = applyDiscount(which, part, typed);
+    if (taken)
+        emit recalculationWanted();
+    emit textsChanged();
+    return taken;
+}
+
+bool PosHeaderChoices::applyRate(const QString& typed)
+{
     bool number = false;
     const double rate = typed.trimmed().toDouble(&number);
     if (!number || rate <= 0) {
@@ -77,7 +94,7 @@ bool PosHeaderChoices::takeRate(const QString& typed)
     return true;
 }
 
-bool PosHeaderChoices::takeDiscount(int which, DiscountPart part, const QString& typed)
+bool PosHeaderChoices::applyDiscount(int which, DiscountPart part, const QString& typed)
 {
     if (which < 1 || which > 3)
         return false;
@@ -142,6 +159,15 @@ void PosHeaderChoices::cancelShipEdit()
     applyShipAddress(m_shipBefore);
     m_bill.setHeader(hd::ShipProvince, m_provinceBefore);
     m_shipProvince.refresh();
+}
+
+void PosHeaderChoices::editShipAddress(const std::function<bool()>& dialog)
+{
+    beginShipEdit();
+    if (dialog && dialog())
+        emit textsChanged();
+    else
+        cancelShipEdit();
 }
 
 } // namespace kvr::pos

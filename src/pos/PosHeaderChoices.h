@@ -6,6 +6,7 @@
 #include "search/TFaGetTaxCode.h"
 
 #include <QObject>
+#include <functional>
 #include <vector>
 
 namespace kvr::data {
@@ -60,8 +61,9 @@ public:
     // The frames show what the bill holds now (another bill loaded, a new one started).
     void refresh();
 
-    // What is typed into the header of a bill on screen. The exchange rate for a currency other
-    // than the main one; false, after the message, for one that is not a positive number.
+    // What is typed into the header of a bill on screen; the fields show the header as it stands
+    // after, taken or not. The exchange rate for a currency other than the main one; false,
+    // after the message, for one that is not a positive number.
     bool takeRate(const QString& typed);
     // An end-of-bill discount (1 to 3) as typed on its page: a rate, or an amount that counts as
     // it is (its rate becomes 0); empty is 0. A text that is no number, below 0 or a rate above
@@ -75,9 +77,18 @@ public:
     void beginShipEdit();
     void applyShipAddress(const ShipAddress& address);
     void cancelShipEdit();
+    // The address edited in that dialog (true when it closed with OK); Cancel restores it.
+    void editShipAddress(const std::function<bool()>& dialog);
+
+signals:
+    void textsChanged();
+    // A discount was taken: the bill's totals must be worked out again.
+    void recalculationWanted();
 
 private:
     bool thai() const;
+    bool applyRate(const QString& typed);
+    bool applyDiscount(int which, DiscountPart part, const QString& typed);
 
     PosBill& m_bill;
     data::TDM& m_dm;

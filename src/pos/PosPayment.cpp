@@ -55,12 +55,14 @@ void PosPayment::proposeCash(bool newBill)
     }
 }
 
-void PosPayment::takeCardTotal()
+bool PosPayment::enterCardDetails(const std::function<bool()>& dialog)
 {
-    if (!m_bill.hasHeaderRow())
-        return;
+    m_card.FormShow();
+    if (!dialog || !dialog() || !m_bill.hasHeaderRow())
+        return false;
     m_bill.QHd().edit();
     m_bill.setHeader(hd::CardAmount, double(m_card.TotalCardAmount));
+    return true;
 }
 
 PosPayment::SaveCheck PosPayment::checkBeforeSave(const QString& departmentCode)

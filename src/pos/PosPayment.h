@@ -3,6 +3,7 @@
 #include "pos/PosMode.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace kvr::ui {
@@ -32,8 +33,9 @@ public:
     QString changeText() const;
     // The receipt page opens on a new bill: the total is proposed as the cash received.
     void proposeCash(bool newBill);
-    // The card dialog closed with OK: the card amount is what its rows add up to.
-    void takeCardTotal();
+    // The card details of the bill in that dialog. When it closes with OK, the card amount is
+    // what its rows add up to: true.
+    bool enterCardDetails(const std::function<bool()>& dialog);
 
     enum class SaveCheck { Ready, Refused, CardDetailsMissing };
     // Before the save question: a transfer needs its bank account, the card amount its card

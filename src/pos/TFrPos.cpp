@@ -2,17 +2,10 @@
 
 #include "data/TDM.h"
 #include "data/TDMConfig.h"
-#include "pos/PosColumns.h"
 #include "products/TDmProduct.h"
-#include "search/TFrSearchPos.h"
 #include "ui/base/Prompter.h"
 
 #include <QDir>
-#include <QLocale>
-
-#ifndef KVR_POS_VERSION
-#define KVR_POS_VERSION "dev"
-#endif
 
 namespace kvr::pos {
 
@@ -23,7 +16,6 @@ TFrPos::TFrPos(ui::Prompter& prompter, data::TDM& dm, products::TDmProduct& prod
     , m_product(product)
     , m_mode(mode)
     , m_documentCode(documentCodeOf(mode))
-    , m_allowZeroPrice(allowZeroPrice)
     , m_settings(dm.QConfig())
     , m_bill(dm.DMdata())
     , m_calc(m_bill, m_settings, product, prompter)
@@ -43,6 +35,11 @@ TFrPos::TFrPos(ui::Prompter& prompter, data::TDM& dm, products::TDmProduct& prod
               {dm, m_settings, dm.config().session(), m_card, m_stores.marks, prompter,
                [this](std::exception_ptr error) { reportError(error); }})
     , m_choices(m_bill, dm, prompter)
+    , m_billSearch(dm, prompter, posTypeLetter(mode))
+    , m_notices(m_bill, dm.config().session())
+    , m_nextBill(m_notices,
+                 {[this] { AcNewExecute(); }, [this](std::exception_ptr error) { reportError(error); },
+                  [this](const QString& text) { setStatusText(1, text); }})
 {
     // Services have no warehouse at all; miscellaneous bills keep the field but never use it.
     m_controls.warehouseVisible = mode != PosMode::Service;
@@ -54,44 +51,38 @@ TFrPos::TFrPos(ui::Prompter& prompter, data::TDM& dm, products::TDmProduct& prod
     AcSave().setBeforeExecute([this] {
         if (!m_bill.hasHeaderRow()) {
             // Nothing to save yet: the cashier is told how a bill starts.
-            setStatusText(1,
-                          session().ThaiLanguage ? QStringLiteral("ยังไม่มีบิล: กด Enter ที่เลขที่บิลเพื่อเริ่มบิลใหม่")
-                                                 : QStringLiteral("No bill yet: Enter in the bill number starts one"));
+            setStatusText(1, m_notices.noBillYet());
             return false;
         }
         takeTypedEntries();
         if (!AcSave().isEnabled() && m_payment.changeShortfall() && saveAllowedByRights()) {
             showReceiptPage();
-            tellStillOwed();
+            setStatusText(1, m_notices.stillOwed());
             return false;
         }
         return true;
     });
     // F3 on a bill with lines throws them away: only when the cashier says so.
     AcNew().setBeforeExecute([this] {
-        if (!isNewBill() || !hasProductLines())
+        if (!isNewBill() || !m_bill.hasProductLines())
             return true;
-        return this->prompter().confirmLosingWork(
-            session().ThaiLanguage ? QStringLiteral("บิลนี้ยังไม่ได้จัดเก็บ\rต้องการเริ่มบิลใหม่โดยไม่จัดเก็บ ?")
-                                   : QStringLiteral("This bill is not saved.\rStart a new bill without saving it ?"),
-            ui::ConfirmColour::Blue);
+        return this->prompter().confirmLosingWork(m_notices.unsavedLinesQuestion(), ui::ConfirmColour::Blue);
     });
     // The parts report what the window shows and ask for the recomputations only the screen runs.
     connect(&m_header, &PosHeader::textsChanged, this, &TFrPos::headerTextsChanged);
     connect(&m_header, &PosHeader::focusRequested, this, &TFrPos::setFocusTo);
     connect(&m_header, &PosHeader::linesWarehouseChanged, this, &TFrPos::SetDgDtColumn);
+    connect(&m_choices, &PosHeaderChoices::textsChanged, this, &TFrPos::headerTextsChanged);
+    connect(&m_choices, &PosHeaderChoices::recalculationWanted, this, &TFrPos::CalculateAll);
     // A line without stock to show keeps naming the code just refused on it.
-    const auto showStock = [this](const QString& text) { setStatusText(1, text.isEmpty() ? codeNotice() : text); };
+    const auto showStock = [this](const QString& text) {
+        setStatusText(1, text.isEmpty() ? m_notices.codeNotice() : text);
+    };
     connect(&m_lineEntry, &PosLineEntry::layoutChanged, this, &TFrPos::SetDgDtColumn);
     connect(&m_lineEntry, &PosLineEntry::stockShown, this, showStock);
     connect(&m_lineEntry, &PosLineEntry::fieldRequested, this, &TFrPos::gridFieldRequested);
-    // An unknown code is told without a box: the scanner's next Enter would close it unread and
-    // its next code would land in the wrong field.
     connect(&m_lineEntry, &PosLineEntry::codeUnknown, this, [this](const QString& code) {
-        m_codeNotice =
-            (session().ThaiLanguage ? QStringLiteral("ไม่พบรหัสสินค้า ") : QStringLiteral("Unknown code ")) + code;
-        m_codeNoticeRow = m_bill.QDt().recNo();
-        setStatusText(1, m_codeNotice);
+        setStatusText(1, m_notices.refuseCode(code));
         emit alertWanted();
     });
     m_lineEntry.setLimits(
@@ -102,8 +93,6 @@ TFrPos::TFrPos(ui::Prompter& prompter, data::TDM& dm, products::TDmProduct& prod
     connect(&m_lineCells, &PosLineCells::recalculationWanted, this, &TFrPos::CalculateAll);
     connect(&m_lineCells, &PosLineCells::errorCaught, this, &TFrPos::reportError);
     m_saver.setPrinterStateHandler([this](const QString& text) { setStatusText(2, text); });
-    m_nextBillRetry.setInterval(2000);
-    connect(&m_nextBillRetry, &QTimer::timeout, this, [this] { openNextBill({}); });
 }
 
 TFrPos::~TFrPos() = default;
@@ -174,25 +163,6 @@ void TFrPos::FormShow()
     }
 }
 
-bool TFrPos::hasProductLines() const
-{
-    const data::CachedDataset& lines = m_bill.QDt();
-    if (!m_bill.hasHeaderRow() || !lines.isOpen())
-        return false;
-    for (int row = 0; row < lines.recordCount(); ++row)
-        if (lines.fieldAt(row, dt::Product).asInteger() > 0)
-            return true;
-    return false;
-}
-
-void TFrPos::tellStillOwed()
-{
-    const QString owed = QLocale(QLocale::English).toString(-m_bill.headerValue(hd::Change), 'f', 2);
-    setStatusText(1,
-                  session().ThaiLanguage ? QStringLiteral("ยังค้างชำระอีก %1 บาท").arg(owed)
-                                         : QStringLiteral("Still owed: %1").arg(owed));
-}
-
 bool TFrPos::FormClose()
 {
     return m_closeWithoutAsking || ui::TFrForm::FormClose();
@@ -203,20 +173,9 @@ void TFrPos::SetDgDtColumn()
     if (!m_bill.QDt().isOpen())
         return;
     // The layout follows every line change; a code just refused is still named on its line.
-    setStatusText(1, codeNotice());
+    setStatusText(1, m_notices.codeNotice());
     m_lineEntry.layOutColumns(session().ThaiLanguage, session().EditSalePrice);
     emit columnsChanged();
-}
-
-QString TFrPos::codeNotice()
-{
-    // Another line, perhaps only passed over while the bill is summed up: the notice waits.
-    if (!m_bill.hasLineRow() || m_bill.QDt().recNo() != m_codeNoticeRow)
-        return {};
-    // Its line got a product since.
-    if (m_bill.lineId(dt::Product) > 0)
-        m_codeNotice.clear();
-    return m_codeNotice;
 }
 
 void TFrPos::CalculateAll()

@@ -4,6 +4,7 @@
 #include "pos/LineCellFlow.h"
 #include "pos/PosBill.h"
 #include "pos/PosBillSaver.h"
+#include "pos/PosBillSearch.h"
 #include "pos/PosCalculator.h"
 #include "pos/PosCaptions.h"
 #include "pos/PosColumns.h"
@@ -13,6 +14,8 @@
 #include "pos/PosLineCells.h"
 #include "pos/PosLineEntry.h"
 #include "pos/PosMode.h"
+#include "pos/PosNextBill.h"
+#include "pos/PosNotices.h"
 #include "pos/PosPayment.h"
 #include "pos/PosSettings.h"
 #include "pos/PosStores.h"
@@ -22,19 +25,13 @@
 #include "ui/base/TFrForm.h"
 
 #include <QDateTime>
-#include <QTimer>
 #include <functional>
-#include <memory>
-#include <optional>
 
 namespace kvr::data {
 class TDM;
 }
 namespace kvr::products {
 class TDmProduct;
-}
-namespace kvr::search {
-class TFrSearchPos;
 }
 
 namespace kvr::pos {
@@ -51,17 +48,13 @@ public:
            QObject* parent = nullptr);
     ~TFrPos() override;
 
-    PosMode mode() const { return m_mode; }
     QString posType() const { return posTypeLetter(m_mode); }
     const QString& documentCode() const { return m_documentCode; }
-    bool allowZeroPrice() const { return m_allowZeroPrice; }
     bool isNewBill() const { return m_header.isNewBill(); }
     int docNoLength() const { return m_header.docNoLength(); }
     bool autoNumbering() const { return m_header.autoNumbering(); }
     // The open shift the cashier works in (set by the shift dialog) and its date.
     void setCurrentShift(int shiftId, const QDateTime& shiftDate);
-    int currentShiftId() const { return m_currentShiftId; }
-    const QDateTime& currentShiftDate() const { return m_currentShiftDate; }
     bool closeWithoutAsking() const { return m_closeWithoutAsking; }
     // Runs the shift dialog modally on show; true when a shift was opened or chosen.
     void setShiftDialog(std::function<bool()> run) { m_shiftDialog = std::move(run); }
@@ -72,11 +65,8 @@ public:
     data::TDM& dm() { return m_dm; }
 
     // The parts doing the work.
-    PosHeader& header() { return m_header; }
     PosLineEntry& lineEntry() { return m_lineEntry; }
-    PosLineCells& lineCells() { return m_lineCells; }
     LineCellFlow& cellFlow() { return m_cellFlow; }
-    PosPayment& payment() { return m_payment; }
     PosBillSaver& saver() { return m_saver; }
 
     const PosControls& controls() const { return m_controls; }
@@ -122,7 +112,7 @@ public:
     {
         m_header.setSearchRunner(runner);
         m_choices.setSearchRunner(runner);
-        m_billSearchRunner.setTarget(&runner);
+        m_billSearch.setSearchRunner(runner);
     }
     void FaGetCustomer1CustomerExit(const QString& code) { m_header.typeCustomer(code); }
     void FaGetSalesman1SalesmanExit(const QString& code) { m_header.typeSalesman(code); }
@@ -202,31 +192,19 @@ signals:
     void alertWanted();
 
 private:
-    // The code just refused, while the cursor is on its still empty line; empty otherwise.
-    QString codeNotice();
     void setFocusTo(PosFocus focus);
     void publishControls();
     void startNewBill(const QString& typed);
-    // The next bill after a save. When the database does not answer, the cashier is told that
-    // the bill was saved and the next one opens by itself once it answers again.
-    void openNextBill(const QString& savedNumber);
     void showSavedBill();
     // Delete and Save as the user's rights allow, in an open accounting period (a date locks one).
     void applyRights(const QDateTime& date = {});
     // What is typed and not yet entered goes into the bill, which is then recomputed.
     void takeTypedEntries();
-    // A discount typed on the discount page; the bill is recomputed when it was taken.
-    bool takeDiscount(int which, PosHeaderChoices::DiscountPart part, const QString& typed);
-    // A line with a product: what F3 would throw away.
-    bool hasProductLines() const;
-    // The status bar says how much the payment is short of the total.
-    void tellStillOwed();
 
     data::TDM& m_dm;
     products::TDmProduct& m_product;
     PosMode m_mode;
-    QString m_documentCode;
-    bool m_allowZeroPrice;
+    const QString m_documentCode;
     PosMachine m_machine; // the machine of the open shift, read with every new bill
     int m_currentShiftId = 0;
     QDateTime m_currentShiftDate;
@@ -244,11 +222,11 @@ private:
     PosPayment m_payment;
     PosBillSaver m_saver;
     PosHeaderChoices m_choices;
-    PosSearchRunner m_billSearchRunner;
-    std::unique_ptr<search::TFrSearchPos> m_billSearch;
+    PosBillSearch m_billSearch;
+    PosNotices m_notices;
+    PosNextBill m_nextBill;
     std::function<bool()> m_shipDialog;
 
-    QTimer m_nextBillRetry;
     bool m_closeWithoutAsking = false;
     bool m_periodOpen = true;
     std::function<bool()> m_shiftDialog;
@@ -259,9 +237,6 @@ private:
     PosFocus m_focus = PosFocus::None;
     QString m_exchangeRateLabel;
     PosCaptions m_captions;
-    // An unknown code stays named in the status bar while its line waits for the next scan.
-    QString m_codeNotice;
-    int m_codeNoticeRow = -1;
 };
 
 } // namespace kvr::pos

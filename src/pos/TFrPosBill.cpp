@@ -1,22 +1,17 @@
 // New bill, recall of a saved bill, the pages, payment and saving: what the screen's handlers
 // decide before and after their parts do the work.
-#include "data/DbError.h"
 #include "data/TDM.h"
 #include "pos/PosColumns.h"
 #include "pos/TFrPos.h"
-#include "products/TDmProduct.h"
 #include "ui/base/Prompter.h"
-
-#include <stdexcept>
 
 namespace kvr::pos {
 
 void TFrPos::AcNewExecute()
 {
     ui::TFrForm::AcNewExecute();
-    m_codeNotice.clear();
+    m_notices.forgetCode();
     setStatusText(1, QString());
-    m_documentCode = documentCodeOf(m_mode);
     m_header.prepareNumbering(m_documentCode);
     m_settings.reload();
     m_machine = m_stores.machines.machineOfShift(m_currentShiftId);
@@ -190,11 +185,8 @@ void TFrPos::ReceiptChange()
 
 void TFrPos::BCreditCardClick()
 {
-    m_card.FormShow();
-    if (!m_cardDialog || !m_cardDialog())
-        return;
-    m_payment.takeCardTotal();
-    ReceiptChange();
+    if (m_payment.enterCardDetails(m_cardDialog))
+        ReceiptChange();
 }
 
 void TFrPos::AcSaveExecute()
@@ -207,7 +199,7 @@ void TFrPos::AcSaveExecute()
     if (!AcSave().isEnabled()) {
         showReceiptPage();
         if (m_payment.changeShortfall())
-            tellStillOwed();
+            setStatusText(1, m_notices.stillOwed());
         return;
     }
     const PosPayment::SaveCheck check = m_payment.checkBeforeSave(m_header.texts().departmentCode);
@@ -228,42 +220,7 @@ void TFrPos::AcSaveExecute()
         throw;
     }
     m_saver.finishSavedBill(number, m_machine);
-    openNextBill(number);
-}
-
-void TFrPos::openNextBill(const QString& savedNumber)
-{
-    try {
-        AcNewExecute();
-        m_nextBillRetry.stop();
-        // The number the bill was saved under, for the cashier to tell the customer or write down.
-        if (!savedNumber.isEmpty())
-            setStatusText(
-                1,
-                (session().ThaiLanguage ? QStringLiteral("จัดเก็บบิลเลขที่ %1 แล้ว") : QStringLiteral("Bill %1 saved"))
-                    .arg(savedNumber.trimmed()));
-    } catch (...) {
-        if (!savedNumber.isEmpty()) {
-            const QString saved =
-                (session().ThaiLanguage ? QStringLiteral("บันทึกบิลเลขที่ %1 เรียบร้อยแล้ว บิลถัดไปจะเปิดเมื่อติดต่อฐานข้อมูลได้อีกครั้ง")
-                                        : QStringLiteral("Bill %1 was saved. The next bill opens once the database "
-                                                         "answers again."))
-                    .arg(savedNumber.trimmed()) +
-                QLatin1Char('\n');
-            try {
-                throw;
-            } catch (const data::DbError& error) {
-                reportError(
-                    std::make_exception_ptr(data::DbError(saved + error.message(), {error.kind(), error.column()})));
-            } catch (const std::exception& error) {
-                reportError(std::make_exception_ptr(
-                    std::runtime_error((saved + QString::fromUtf8(error.what())).toStdString())));
-            } catch (...) {
-                reportError(std::current_exception());
-            }
-        }
-        m_nextBillRetry.start();
-    }
+    m_nextBill.openAfter(number);
 }
 
 void TFrPos::AcPrintExecute()

@@ -4,7 +4,6 @@
 #include "data/TDM.h"
 #include "pos/PosColumns.h"
 #include "pos/TFrPos.h"
-#include "search/TFrSearchPos.h"
 #include "ui/base/Prompter.h"
 
 namespace kvr::pos {
@@ -14,13 +13,10 @@ void TFrPos::BSearchPosNoClick()
     // The number can only be chosen while a new bill is being started, as it can be typed.
     if (!m_controls.posNoEnabled)
         return;
-    if (!m_billSearch) {
-        m_billSearch = std::make_unique<search::TFrSearchPos>(m_dm, prompter());
-        m_billSearch->setDocType(posType());
-    }
-    if (!m_billSearchRunner.run(*m_billSearch) || m_billSearch->result().trimmed().isEmpty())
+    const QString number = m_billSearch.chooseNumber();
+    if (number.isEmpty())
         return;
-    m_header.texts().posNo = m_billSearch->result().trimmed();
+    m_header.texts().posNo = number;
     emit headerTextsChanged();
     PosNoExit();
 }
@@ -49,44 +45,24 @@ void TFrPos::BShipToClick()
 {
     if (!m_bill.hasHeaderRow())
         return;
-    m_choices.beginShipEdit();
-    if (m_shipDialog && m_shipDialog())
-        emit headerTextsChanged();
-    else
-        m_choices.cancelShipEdit();
+    m_choices.editShipAddress(m_shipDialog);
     setFocusTo(PosFocus::Customer);
 }
 
 bool TFrPos::RateExit(const QString& typed)
 {
-    if (!m_bill.hasHeaderRow())
-        return false;
-    const bool taken = m_choices.takeRate(typed);
-    // A rate refused shows as it was; the cursor goes on (the lines may have taken it).
-    emit headerTextsChanged();
-    return taken;
+    // The cursor goes on after a refused rate (the lines may have taken it).
+    return m_bill.hasHeaderRow() && m_choices.takeRate(typed);
 }
 
 bool TFrPos::DiscRateExit(int which, const QString& typed)
 {
-    return takeDiscount(which, PosHeaderChoices::DiscountPart::Rate, typed);
+    return m_bill.hasHeaderRow() && m_choices.takeDiscount(which, PosHeaderChoices::DiscountPart::Rate, typed);
 }
 
 bool TFrPos::DiscAmtExit(int which, const QString& typed)
 {
-    return takeDiscount(which, PosHeaderChoices::DiscountPart::Amount, typed);
-}
-
-bool TFrPos::takeDiscount(int which, PosHeaderChoices::DiscountPart part, const QString& typed)
-{
-    if (!m_bill.hasHeaderRow())
-        return false;
-    const bool taken = m_choices.takeDiscount(which, part, typed);
-    if (taken)
-        CalculateAll();
-    // The field shows the discount as it stands, taken or not.
-    emit headerTextsChanged();
-    return taken;
+    return m_bill.hasHeaderRow() && m_choices.takeDiscount(which, PosHeaderChoices::DiscountPart::Amount, typed);
 }
 
 } // namespace kvr::pos
