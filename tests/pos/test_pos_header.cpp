@@ -1,5 +1,5 @@
 #include "PosFixture.h"
-#include "search/SearchScreen.h"
+#include "support/ScriptedSearchRunner.h"
 
 using kvr::pos::PosFocus;
 using kvr::pos::PosMode;
@@ -178,52 +178,7 @@ TEST_P(PosHeader, ColumnLayoutFollowsTheCurrentLineAndTheUser)
     }
 }
 
-TEST_P(PosHeader, ToolbarClickFlipsTheLanguageOfCaptionsAndGridTitles)
-{
-    pos::TFrPos& screen = newBill(); // user 2 reads English
-    int refreshed = 0;
-    QObject::connect(&screen, &pos::TFrPos::captionsChanged, [&refreshed] { ++refreshed; });
-    const struct
-    {
-        const char *page, *change, *billNo, *firstTitle;
-    } languages[] = {{"Item List (F7)", "Change", " No# ", "Product(BarCode)"},
-                     {"รายการสินค้า (F7)", "จำนวนเงินทอน", "เลขที่บิล", "รหัสสินค้า(BarCode)"}};
-    for (int click = 0; click < 3; ++click) {
-        SCOPED_TRACE(click);
-        const auto& expected = languages[click % 2];
-        screen.SetDgDtColumn();
-        EXPECT_EQ(screen.captions().productPage, QString::fromUtf8(expected.page));
-        EXPECT_EQ(screen.captions().change, QString::fromUtf8(expected.change));
-        EXPECT_EQ(screen.captions().billNo, QString::fromUtf8(expected.billNo));
-        EXPECT_EQ(screen.columns().front().title, QString::fromUtf8(expected.firstTitle));
-        EXPECT_EQ(refreshed, click);
-        screen.ToolBar1Click();
-    }
-}
-
-// Searches as the cashier does: types the code into the dialog, searches, takes that row.
-class ChoosingRunner : public search::SearchRunner
-{
-public:
-    bool run(search::SearchScreen& search) override
-    {
-        ran << search.caption();
-        search.FormShow();
-        search.setCriterion(QStringLiteral("Code"), code);
-        search.BtSearchClick();
-        for (int row = 0; row < search.QSearch().recordCount(); ++row) {
-            if (search.QSearch().fieldAt(row, QStringLiteral("Code")).asString() == code) {
-                search.QSearch().setRecNo(row);
-                return search.BtOkClick();
-            }
-        }
-        return false;
-    }
-    QString code;
-    QStringList ran;
-};
-
-TEST_P(PosHeader, RecalledBillShowsItsCustomerSalesmanWarehouseAndDepartment)
+TEST_P(PosHeader, RecalledBillShowsItsHeaderAndKeepsItsTaxAndSalesmanForAnotherCustomer)
 {
     const int id = insertBill(waterBill(QStringLiteral("     101"), 1, 107));
     exec(QStringLiteral("UPDATE PosHd SET Department = 3 WHERE Id = %1").arg(id));
@@ -242,6 +197,11 @@ TEST_P(PosHeader, RecalledBillShowsItsCustomerSalesmanWarehouseAndDepartment)
     EXPECT_EQ(screen.warehouseFrame().lookup().description(), QStringLiteral("หน้าร้าน"));
     EXPECT_EQ(screen.departmentFrame().lookup().text(), QStringLiteral("FRONT"));
     EXPECT_EQ(hd("Customer").asInteger(), cashCustomer) << "showing the bill changes nothing in it";
+    // Another customer for it keeps the tax and salesman it was sold with.
+    screen.FaGetCustomer1CustomerExit(QStringLiteral("C002"));
+    EXPECT_EQ(hd("Customer").asInteger(), exemptCustomer);
+    EXPECT_EQ(hd("TaxCode").asInteger(), vat7);
+    EXPECT_EQ(hd("Salesman").asInteger(), somsri);
 
     // The next new bill starts without them.
     screen.AcNewExecute();
@@ -284,8 +244,8 @@ TEST_P(PosHeader, F5TakesAHeadOfficeCustomerIntoTheShopAndTheNewBill)
     }
     const QString address = server->kind() == test::BackendKind::Sqlite ? QStringLiteral(".") : server->spec().host;
     setConfig(QStringLiteral("UseCustomerLinkHead = 'Y', MainServerIP = '%1', MainDbName = 'HEAD'").arg(address));
-    ChoosingRunner runner;
-    runner.code = QStringLiteral("H100");
+    ScriptedSearchRunner runner;
+    runner.setScript(runner.choosing({{QStringLiteral("Code"), QStringLiteral("H100")}}, QStringLiteral("H100")));
     pos::TFrPos& screen = newBill();
     screen.setSearchRunner(runner);
     search::TFaGetCustomer& frame = screen.customerFrame();

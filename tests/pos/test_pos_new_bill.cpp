@@ -86,17 +86,6 @@ TEST_P(PosNewBill, CustomerGivesANewBillItsTaxAndSalesman)
     }
 }
 
-TEST_P(PosNewBill, SavedBillKeepsItsTaxAndSalesmanWhenTheCustomerChanges)
-{
-    insertBill(waterBill(QStringLiteral("     101"), 1, 107));
-    pos::TFrPos& screen = recall(this->screen(), QStringLiteral("101"));
-    ASSERT_FALSE(screen.isNewBill());
-    screen.FaGetCustomer1CustomerExit(QStringLiteral("C002"));
-    EXPECT_EQ(hd("Customer").asInteger(), exemptCustomer);
-    EXPECT_EQ(hd("TaxCode").asInteger(), vat7);
-    EXPECT_EQ(hd("Salesman").asInteger(), somsri);
-}
-
 TEST_P(PosNewBill, NumberingAndDateLockDecideWhereABillStarts)
 {
     struct
