@@ -4,7 +4,7 @@
 #include "SaleShop.h"
 #include "pos/TFrCreditCardInfoView.h"
 #include "search/LookupFrameView.h"
-#include "search/SearchScreen.h"
+#include "support/ScriptedSearchRunner.h"
 #include "ui/base/DataGrid.h"
 
 #include <QApplication>
@@ -174,21 +174,9 @@ TEST_P(PosView, CancellingTheShiftDialogClosesWithoutTheExitQuestion)
 
 TEST_P(PosView, CustomerFieldTakesATypedCodeAndSearchesOnF5)
 {
-    // The cashier's choice in the search dialog: the first customer whose name holds "found".
-    QStringList ran;
-    struct Runner : kvr::search::SearchRunner
-    {
-        QStringList* ran;
-        bool run(kvr::search::SearchScreen& search) override
-        {
-            *ran << search.caption();
-            search.FormShow();
-            search.setCriterion(QStringLiteral("Name"), QStringLiteral("found"));
-            search.BtSearchClick();
-            return search.BtOkClick();
-        }
-    } runner;
-    runner.ran = &ran;
+    // The cashier's choice in the search dialog: the customer whose name holds "found".
+    kvr::test::ScriptedSearchRunner runner;
+    runner.setScript(runner.choosing({{QStringLiteral("Name"), QStringLiteral("found")}}, QStringLiteral("C002")));
     pos->setSearchRunner(runner);
     QLineEdit* code = view->headerEdit(PosFocus::Customer);
     QLineEdit* remark = view->headerEdit(PosFocus::Remark);
@@ -204,7 +192,7 @@ TEST_P(PosView, CustomerFieldTakesATypedCodeAndSearchesOnF5)
 
     focus(code);
     QTest::keyClick(code, Qt::Key_F5);
-    EXPECT_EQ(ran, QStringList({QStringLiteral("Search Customer/Member")}));
+    EXPECT_EQ(runner.ran, QStringList({QStringLiteral("Search Customer/Member")}));
     EXPECT_EQ(code->text(), QStringLiteral("C002"));
     EXPECT_TRUE(waitForFocusIn(code)) << "the chosen code waits in the field";
     focus(remark);

@@ -6,8 +6,8 @@
 #include "pos/PosHeaderPanel.h"
 #include "pos/PosShipToDialog.h"
 #include "search/LookupFrameView.h"
-#include "search/SearchRunner.h"
 #include "search/SearchScreen.h"
+#include "support/ScriptedSearchRunner.h"
 #include "ui/base/LookupEdit.h"
 
 #include <QComboBox>
@@ -25,21 +25,6 @@ using namespace kvr::test::pos_shop;
 
 namespace {
 
-// The cashier's pick in the saved-bill search: the bills whose number ends in what is typed.
-struct BillPick : kvr::search::SearchRunner
-{
-    QString typed;
-    QStringList captions;
-    bool run(kvr::search::SearchScreen& search) override
-    {
-        captions << search.caption();
-        search.FormShow();
-        search.setCriterion(QStringLiteral("Code"), typed);
-        search.BtSearchClick();
-        return search.BtOkClick();
-    }
-};
-
 class PosViewControls : public kvr::test::PosViewFixture
 {
 protected:
@@ -55,15 +40,22 @@ TEST_P(PosViewControls, BillFoundByF5OrTheButtonLoadsReprintsAndCancels)
         {"P", "     123", QDate(2026, 6, 15), "I", vat7, 7, 0, 0, 20, 1.31, 18.69, 0, {{water, 11, 2, 10, "", vat7}}});
     insertBill({"S", "     124", QDate(2026, 6, 15), "I", vat7, 7, 0, 0, 20, 1.31, 18.69, 0, {}});
     show();
-    BillPick pick;
-    pick.typed = QStringLiteral("123");
+    // The cashier's pick in the saved-bill search: the bill whose number ends in 123, as listed
+    // first (a cancelled one included: choosing it says why it cannot come back).
+    kvr::test::ScriptedSearchRunner pick;
+    pick.setScript([](kvr::search::SearchScreen& search) {
+        search.FormShow();
+        search.setCriterion(QStringLiteral("Code"), QStringLiteral("123"));
+        search.BtSearchClick();
+        return search.BtOkClick();
+    });
     view->pos().setSearchRunner(pick);
     QLineEdit* number = view->headerEdit(PosFocus::PosNo);
     EXPECT_FALSE(toolButton(kvr::ui::TFrForm::Action::Print)->isVisible()) << "no Print for a new bill";
 
     focus(number);
     QTest::keyClick(number, Qt::Key_F5);
-    ASSERT_EQ(pick.captions, QStringList{QStringLiteral("Search Cash Sale")});
+    ASSERT_EQ(pick.ran, QStringList{QStringLiteral("Search Cash Sale")});
     ASSERT_FALSE(view->pos().isNewBill()) << "the chosen bill is loaded";
     EXPECT_EQ(view->pos().bill().headerId(QStringLiteral("ID")), id);
     EXPECT_EQ(number->text().trimmed(), QStringLiteral("123"));
@@ -118,7 +110,7 @@ TEST_P(PosViewControls, BillFoundByF5OrTheButtonLoadsReprintsAndCancels)
     focus(number);
     prompter.expectInformation().expectInformation();
     QTest::mouseClick(header().posNoSearchButton(), Qt::LeftButton);
-    EXPECT_EQ(pick.captions.size(), 2);
+    EXPECT_EQ(pick.ran.size(), 2);
     ASSERT_EQ(prompter.pending(), 0u) << "the search says the bill was cancelled, and why";
     EXPECT_EQ(prompter.asked().back().text, QStringLiteral("สาเหตุยกเลิก : ลูกค้าคืนสินค้า"));
     EXPECT_TRUE(view->pos().isNewBill());
@@ -249,27 +241,18 @@ TEST_P(PosViewControls, RemarkIsTypedOrPickedFromTheSaleRemarksWithF5)
     exec(QStringLiteral("INSERT INTO Misc (GroupCode, Code, Description, Blocked) VALUES ('REM_SALE', 'R1', "
                         "'ส่งของทางไปรษณีย์', 'N'), ('REM_PURC', 'R2', 'ซื้อเงินสด', 'N')"));
     show();
-    struct Runner : kvr::search::SearchRunner
-    {
-        QStringList listed;
-        bool run(kvr::search::SearchScreen& search) override
-        {
-            search.FormShow();
-            search.BtSearchClick();
-            for (int row = 0; row < search.QSearch().recordCount(); ++row)
-                listed << search.QSearch().fieldAt(row, QStringLiteral("Description")).asString();
-            return search.BtOkClick();
-        }
-    } runner;
+    const QString byPost = QStringLiteral("ส่งของทางไปรษณีย์");
+    kvr::test::ScriptedSearchRunner runner; // lists the remarks by their text and takes that one
+    runner.setScript(runner.choosing({}, byPost));
     view->pos().setSearchRunner(runner);
     QLineEdit* remark = view->headerEdit(PosFocus::Remark);
     typeInto(remark, QStringLiteral("no bag"));
     EXPECT_EQ(view->pos().bill().headerText(QStringLiteral("Remark")), QStringLiteral("no bag"));
     focus(remark);
     QTest::keyClick(remark, Qt::Key_F5);
-    EXPECT_EQ(runner.listed, QStringList{QStringLiteral("ส่งของทางไปรษณีย์")}) << "the sale remarks only";
-    EXPECT_EQ(remark->text(), QStringLiteral("ส่งของทางไปรษณีย์"));
-    EXPECT_EQ(view->pos().bill().headerText(QStringLiteral("Remark")), QStringLiteral("ส่งของทางไปรษณีย์"));
+    EXPECT_EQ(runner.listed, QStringList{byPost}) << "the sale remarks only";
+    EXPECT_EQ(remark->text(), byPost);
+    EXPECT_EQ(view->pos().bill().headerText(QStringLiteral("Remark")), byPost);
 }
 
 TEST_P(PosViewControls, EndOfBillDiscountsAsRateAndAsBahtGiveTheirSumAndTheTotal)
