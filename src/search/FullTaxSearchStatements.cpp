@@ -46,23 +46,29 @@ QStringList buyerSearch(const data::Dialect& dialect, const QString& headerTable
             // The tax number the buyer gave last time comes along with the block.
             QStringLiteral("  Coalesce(H.TaxCustomer, '') TaxNumber"),
             QStringLiteral("From %1 H Left Join Misc P On (P.Id = H.ShipProvince)").arg(headerTable),
-            QStringLiteral("Where LTrim(RTrim(Coalesce(H.CustomerName, ''))) <> ''"),
-            data::Query::slotLine(kReceiptBuyers), QStringLiteral("Union"),
+            // Only the receipts that got a buyer name, through the index on the trimmed name: on
+            // years of bills they are a few in a hundred. "> ''" holds for every text but ''.
+            QStringLiteral("Where LTrim(RTrim(H.CustomerName)) > ''"), data::Query::slotLine(kReceiptBuyers),
+            QStringLiteral("Union"),
             QStringLiteral("Select C.Name, C.PhoneNo, C.Address1, C.Address2, C.Address3, C.Province, C.ZipCode, ") +
                 addressOf(dialect, "C.Address1", "C.Address2", "C.Address3", "C.ZipCode") +
                 QStringLiteral(", Coalesce(C.TaxNumber, '')"),
             QStringLiteral("From Customer C Left Join Misc P On (P.Id = C.Province)"),
-            QStringLiteral("Where LTrim(RTrim(Coalesce(C.Name, ''))) <> ''"), data::Query::slotLine(kCustomerBuyers),
+            QStringLiteral("Where LTrim(RTrim(C.Name)) > ''"), data::Query::slotLine(kCustomerBuyers),
             QStringLiteral("Order By customername")};
 }
 
 QString buyerCondition(const data::Dialect& dialect, BuyerSource source, bool byPhone, bool byName)
 {
     const bool receipts = source == BuyerSource::Receipts;
-    const QString phone = QStringLiteral("LTrim(RTrim(Coalesce(%1, ''))) = :GetPhone")
+    // The same expression as the telephone indexes: a telephone stored with blanks around it is
+    // still found, and the index answers (a null telephone matches no typed one).
+    const QString phone = QStringLiteral("LTrim(RTrim(%1)) = :GetPhone")
                               .arg(receipts ? QLatin1String("H.ShipPhone") : QLatin1String("C.PhoneNo"));
-    const QString name = dialect.likeNoCase(receipts ? QStringLiteral("Coalesce(H.CustomerName, '')")
-                                                     : QStringLiteral("Coalesce(C.Name, '')"),
+    // The typed name is trimmed, so it is contained in a name exactly when in the name trimmed:
+    // the indexed expression, which SQLite reads from the index, seeking a receipt only on a match.
+    const QString name = dialect.likeNoCase(receipts ? QStringLiteral("LTrim(RTrim(H.CustomerName))")
+                                                     : QStringLiteral("LTrim(RTrim(C.Name))"),
                                             QStringLiteral(":GetName")) +
         kEscape;
     if (byPhone && byName)

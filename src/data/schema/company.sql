@@ -317,6 +317,9 @@ CREATE TABLE IF NOT EXISTS Customer (
 /
 CREATE UNIQUE INDEX IF NOT EXISTS IX_Customer_Code ON Customer (Code)
 /
+-- A buyer of a full tax invoice is looked up by telephone in the customer master too.
+CREATE INDEX IF NOT EXISTS IX_Customer_TrimPhone ON Customer (ltrim(rtrim(PhoneNo)))
+/
 
 -- Attribute codes given to a customer (searched by code range).
 CREATE TABLE IF NOT EXISTS CustomerAttribute (
@@ -783,6 +786,12 @@ CREATE INDEX IF NOT EXISTS IX_PosHd_PosNoEnd ON PosHd (%REVERSED(PosNo)%)
 /
 CREATE INDEX IF NOT EXISTS IX_PosHd_FullTaxNo ON PosHd (FullTaxNo)
 /
+-- The full tax invoice's buyers: the few receipts with a buyer name, found by their name or their
+-- telephone without reading every bill; the name also gives a buyer's latest branch data.
+CREATE INDEX IF NOT EXISTS IX_PosHd_BuyerName ON PosHd (ltrim(rtrim(CustomerName)))
+/
+CREATE INDEX IF NOT EXISTS IX_PosHd_BuyerPhone ON PosHd (ltrim(rtrim(ShipPhone)))
+/
 
 -- POS bill lines; Fraction and TaxRate are copied at entry so the saved bill stays as sold.
 CREATE TABLE IF NOT EXISTS PosDt (
@@ -903,6 +912,10 @@ CREATE INDEX IF NOT EXISTS IX_PosHeader_PosDate ON PosHeader (PosDate)
 CREATE INDEX IF NOT EXISTS IX_PosHeader_PosNoEnd ON PosHeader (%REVERSED(PosNo)%)
 /
 CREATE INDEX IF NOT EXISTS IX_PosHeader_FullTaxNo ON PosHeader (FullTaxNo)
+/
+CREATE INDEX IF NOT EXISTS IX_PosHeader_BuyerName ON PosHeader (ltrim(rtrim(CustomerName)))
+/
+CREATE INDEX IF NOT EXISTS IX_PosHeader_BuyerPhone ON PosHeader (ltrim(rtrim(ShipPhone)))
 /
 
 -- Lines of PosHeader bills; PosHeader holds the header's Id.

@@ -1,0 +1,140 @@
+// The full tax invoice's buyer search on years of receipts: the buyers it lists, read through the
+// buyer indexes rather than every receipt, a page at a time.
+#include "SearchFixture.h"
+#include "search/SearchDialogView.h"
+#include "search/TFrSearchCustomerPosHd.h"
+#include "support/QueryPlan.h"
+#include "support/WindowWait.h"
+#include "ui/base/DataGrid.h"
+
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace kvr;
+using kvr::search::TFrSearchCustomerPosHd;
+using kvr::search::TFrSearchCustomerPosHeader;
+using kvr::test::BackendKind;
+using kvr::test::SearchFixture;
+
+namespace {
+
+const QString kWilai = QStringLiteral("คุณวิไล ทองคำ");
+const QString kSomchai = QStringLiteral("Somchai Trading");
+const QString kGoldLeaf = QStringLiteral("ห้างทองใบ");
+const QString kDeemak = QStringLiteral("บริษัท ดีมาก จำกัด"); // C002 of the customer master, 053111222
+
+class BuyerSearchTest : public SearchFixture
+{
+protected:
+    void buildShop(test::ShopBuilder& shop) override
+    {
+        SearchFixture::buildShop(shop);
+        // A telephone kept with blanks around it, as older programs of the suite store it.
+        buyerOn(shop, "PosHd", "  P2600101", kWilai, QStringLiteral(" 081-222-3333  "));
+        buyerOn(shop, "PosHd", "  P2600102", kSomchai, QStringLiteral("02-555-0000"));
+        // A receipt whose buyer name is blank is no buyer, whatever its telephone.
+        buyerOn(shop, "PosHd", "  P2600103", QStringLiteral("   "), QStringLiteral("081-222-3333"));
+        buyerOn(shop, "PosHeader", "  P2600201", kGoldLeaf, QStringLiteral("081-222-3333"));
+    }
+    void buyerOn(test::ShopBuilder& shop, const char* table, const char* number, const QString& name,
+                 const QString& phone)
+    {
+        shop.insert(QString::fromLatin1(table),
+                    {{QStringLiteral("PosNo"), QString::fromLatin1(number)},
+                     {QStringLiteral("PosType"), QStringLiteral("P")},
+                     {QStringLiteral("PosDate"), QDateTime(QDate(2026, 2, 1), QTime(9, 0))},
+                     {QStringLiteral("Customer"), walkIn},
+                     {QStringLiteral("FullTaxNo"), QStringLiteral("TX") + QString::fromLatin1(number).trimmed()},
+                     {QStringLiteral("CustomerName"), name},
+                     {QStringLiteral("ShipPhone"), phone},
+                     {QStringLiteral("ShipAddr1"), QStringLiteral("9 ถนนสาทร")},
+                     {QStringLiteral("ShipProvince"), bangkok}});
+    }
+    static QStringList buyers(TFrSearchCustomerPosHd& search) { return keys(search, QStringLiteral("customername")); }
+};
+
+// Every case is asked of both receipt tables: the rows it lists, and that the receipts are read
+// through a buyer index, never by reading every receipt (seconds on years of bills).
+TEST_P(BuyerSearchTest, finds_buyers_by_telephone_or_name_part_through_the_buyer_indexes)
+{
+    const bool postgres = GetParam() == BackendKind::Postgres;
+    // Tables of a few rows are read whole by PostgreSQL's planner unless told otherwise.
+    if (postgres)
+        dm->DMdata().execDirect(QStringLiteral("SET enable_seqscan = off"));
+    TFrSearchCustomerPosHd posHd(*dm, prompter);
+    TFrSearchCustomerPosHeader posHeader(*dm, prompter);
+    struct Case
+    {
+        TFrSearchCustomerPosHd* search;
+        const char* table;
+        QString phone;
+        QString name;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {&posHd, "poshd", QStringLiteral("081-222-3333"), {}, {kWilai}},
+        {&posHd, "poshd", QStringLiteral("  053111222 "), {}, {kDeemak}},
+        {&posHd, "poshd", {}, QStringLiteral("ทอง"), {kWilai}},
+        {&posHd, "poshd", QStringLiteral("02-555-0000"), QStringLiteral("ดีมาก"), {kSomchai, kDeemak}},
+        {&posHd, "poshd", QStringLiteral("081-999-0000"), {}, {}},
+        {&posHeader, "posheader", QStringLiteral("081-222-3333"), {}, {kGoldLeaf}},
+        {&posHeader, "posheader", {}, QStringLiteral("ทอง"), {kGoldLeaf}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE((QLatin1String(c.table) + QLatin1Char('|') + c.phone + QLatin1Char('|') + c.name).toStdString());
+        c.search->FormShow();
+        c.search->setCriterion(QStringLiteral("Phone"), c.phone);
+        c.search->setCriterion(QStringLiteral("Name"), c.name);
+        c.search->BtSearchClick();
+        QStringList found = buyers(*c.search);
+        found.sort();
+        QStringList expected = c.expected;
+        expected.sort();
+        EXPECT_EQ(found, expected);
+
+        const QString plan = test::queryPlan(dm->DMdata(), c.search->QSearch()).join(QLatin1Char('\n')).toLower();
+        EXPECT_TRUE(plan.contains(QStringLiteral("ix_%1_buyer").arg(QLatin1String(c.table)))) << plan.toStdString();
+        const QRegularExpression wholeTable(postgres ? QStringLiteral("seq scan on %1 ").arg(QLatin1String(c.table))
+                                                     : QStringLiteral("\\bscan h\\b"));
+        EXPECT_FALSE(wholeTable.match(plan).hasMatch()) << plan.toStdString();
+    }
+    if (postgres)
+        dm->DMdata().execDirect(QStringLiteral("RESET enable_seqscan"));
+}
+
+// With nothing typed every buyer is listed, by name, a page at a time: Enter lists the first page
+// and More the rest, in the same order.
+TEST_P(BuyerSearchTest, lists_every_buyer_a_page_at_a_time_by_name)
+{
+    TFrSearchCustomerPosHd search(*dm, prompter);
+    search::SearchDialogView view(search);
+    search.setPageRows(4);
+    view.show();
+    ASSERT_TRUE(test::waitForActiveWindow(&view));
+    ASSERT_TRUE(test::waitForFocusIn(view.criterionField(QStringLiteral("Phone"))));
+    test::pressKey(Qt::Key_Return);
+    // The four customers of the master and the two named buyers of earlier receipts.
+    const QStringList all = [this] {
+        QStringList names{kWilai,
+                          kSomchai,
+                          kDeemak,
+                          QStringLiteral("ลูกค้าทั่วไป"),
+                          QStringLiteral("ร้านสาขาลาดพร้าว"),
+                          QStringLiteral("ลูกค้าถูกระงับ")};
+        names.sort();
+        return names;
+    }();
+    EXPECT_EQ(buyers(search), all.mid(0, 4));
+    ASSERT_TRUE(view.moreButton()->isEnabled()) << "a full page: more may follow";
+
+    QTest::mouseClick(view.moreButton(), Qt::LeftButton);
+    EXPECT_EQ(buyers(search), all);
+    EXPECT_EQ(view.grid()->model()->rowCount(), 6);
+    EXPECT_FALSE(view.moreButton()->isEnabled()) << "the page was not filled: nothing more";
+}
+
+KVR_INSTANTIATE_BACKENDS(BuyerSearchTest);
+
+} // namespace
