@@ -1,7 +1,7 @@
-// Years of trading: the saved-bill search (a number ending, a customer code, no criterion),
-// recall by number and a 20-line save, on the plain demo shop and on the demo with a history of
-// saved bills; median and 99th percentile of each, per backend. Each shop is built once by the
-// demo generator and reused while it holds the bills asked for.
+// Years of trading: the saved-bill search (a number ending, a customer code, no criterion), the
+// full tax invoice's buyer search (a telephone, part of a name), recall by number and a 20-line save, on the plain demo
+// shop and on the demo with a history of saved bills; median and 99th percentile of each, per backend. Each shop is
+// built once by the demo generator and reused while it holds the bills asked for.
 //
 // KVR_BENCH_BILLS           bills of history (default 2,000,000)
 // KVR_BENCH_HISTORY_WORKDIR folder holding the shops' working folders (default a temporary folder)
@@ -14,6 +14,7 @@
 #include "pos/PosBill.h"
 #include "pos/TFrPos.h"
 #include "products/TDmProduct.h"
+#include "search/TFrSearchCustomerPosHd.h"
 #include "search/TFrSearchPos.h"
 
 #include "DemoShop.h"
@@ -126,8 +127,9 @@ QStringList sampleNumbers(Session& session, int count)
     std::mt19937 random(22);
     for (int i = 0; i < count * 3; ++i)
         ids << QString::number(std::uniform_int_distribution<int>(1, std::max(1, last))(random));
-    QStringList numbers = session.column(QStringLiteral("SELECT PosNo FROM PosHd WHERE PosType = 'P' AND DelFlag = 'N' AND Id IN (") +
-                                         ids.join(QLatin1Char(',')) + QLatin1Char(')'));
+    QStringList numbers =
+        session.column(QStringLiteral("SELECT PosNo FROM PosHd WHERE PosType = 'P' AND DelFlag = 'N' AND Id IN (") +
+                       ids.join(QLatin1Char(',')) + QLatin1Char(')'));
     if (numbers.isEmpty())
         qFatal("The demo shop has no goods bills");
     return numbers;
@@ -186,6 +188,36 @@ void billSearch(benchmark::State& state, const Shop* shop, Criterion criterion)
         : criterion == Criterion::CustomerCode              ? "search, customer code"
                                                             : "search, no criterion";
     report(state, what, *shop, ms);
+}
+
+enum class BuyerBy { Phone, NamePart };
+
+// The buyers of earlier invoices, as a cashier types them from a buyer's card: the whole
+// telephone, or a few characters from the middle of the name.
+void buyerSearch(benchmark::State& state, const Shop* shop, BuyerBy by)
+{
+    Session session(*shop);
+    const QString buyers = QStringLiteral("FROM PosHd WHERE FullTaxNo IS NOT NULL AND CustomerName IS NOT NULL");
+    const QStringList phones = session.column(QStringLiteral("SELECT DISTINCT ShipPhone ") + buyers);
+    const QStringList names = session.column(QStringLiteral("SELECT DISTINCT CustomerName ") + buyers);
+    if (phones.isEmpty() || names.isEmpty())
+        qFatal("The demo shop has no full tax invoices");
+    kvr::search::TFrSearchCustomerPosHd search(session.dm, session.prompter);
+    search.FormShow();
+    std::mt19937 random(11);
+    std::vector<double> ms;
+    timeEach(
+        state, ms,
+        [&](int n) {
+            const QString name = names[n % names.size()].trimmed();
+            const int from = std::uniform_int_distribution<int>(0, std::max(0, int(name.size()) - 4))(random);
+            search.setCriterion(QStringLiteral("Phone"), by == BuyerBy::Phone ? phones[n % phones.size()] : QString());
+            search.setCriterion(QStringLiteral("Name"), by == BuyerBy::NamePart ? name.mid(from, 4) : QString());
+        },
+        [&] { search.BtSearchClick(); });
+    if (search.QSearch().isEmpty())
+        state.SkipWithError("the last buyer searched for was not found");
+    report(state, by == BuyerBy::Phone ? "buyer search, telephone" : "buyer search, part of name", *shop, ms);
 }
 
 void recall(benchmark::State& state, const Shop* shop)
@@ -281,6 +313,11 @@ int main(int argc, char** argv)
                    200);
         iterations(
             benchmark::RegisterBenchmark(("search_no_criterion/" + name).c_str(), billSearch, s, Criterion::None), 100);
+        iterations(benchmark::RegisterBenchmark(("buyer_by_phone/" + name).c_str(), buyerSearch, s, BuyerBy::Phone),
+                   200);
+        iterations(
+            benchmark::RegisterBenchmark(("buyer_by_name_part/" + name).c_str(), buyerSearch, s, BuyerBy::NamePart),
+            200);
         iterations(benchmark::RegisterBenchmark(("recall_by_number/" + name).c_str(), recall, s), 300);
         iterations(benchmark::RegisterBenchmark(("save_20_lines/" + name).c_str(), save, s), 200);
     }
