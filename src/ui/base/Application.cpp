@@ -1,14 +1,19 @@
 #include "ui/base/Application.h"
 
 #include "ui/base/ExceptionHandler.h"
-
-#include <cstdio>
+#include "ui/base/Guarded.h"
 
 namespace kvr::ui {
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 { }
+
+void Application::setExceptionHandler(ExceptionHandler* handler)
+{
+    // One handler for both ways an error arrives: our guarded entry points and this last net.
+    ErrorSink::setCurrent(handler);
+}
 
 bool Application::notify(QObject* receiver, QEvent* event)
 {
@@ -19,18 +24,8 @@ bool Application::notify(QObject* receiver, QEvent* event)
         error = std::current_exception();
     }
     // Handled outside the catch block: the error dialog runs its own event loop.
-    handle(error);
+    reportUncaught(error);
     return false;
-}
-
-void Application::handle(std::exception_ptr error) noexcept
-{
-    if (m_handler) {
-        m_handler->handle(error);
-        return;
-    }
-    std::fprintf(stderr, "Unhandled error: %s\n", ExceptionHandler::messageOf(error).toLocal8Bit().constData());
-    std::fflush(stderr);
 }
 
 } // namespace kvr::ui

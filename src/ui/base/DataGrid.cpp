@@ -1,10 +1,12 @@
 #include "ui/base/DataGrid.h"
 
 #include "ui/base/DataGridDelegate.h"
+#include "ui/base/Guarded.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 
 namespace kvr::ui {
 
@@ -23,14 +25,15 @@ DataGrid::DataGrid(QWidget* parent)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setHighlightSections(false);
+    // The screen's handlers behind these signals run inside Qt's delivery: their errors stop here.
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int section) { emit titleClicked(m_model.fieldAt(section)); });
-    connect(&m_model, &DatasetTableModel::currentRowMoved, this, &DataGrid::followDataset);
+            guarded([this](int section) { emit titleClicked(m_model.fieldAt(section)); }));
+    connect(&m_model, &DatasetTableModel::currentRowMoved, this, guarded([this](int row) { followDataset(row); }));
     connect(&m_model, &DatasetTableModel::fieldReentered, this,
-            [this](int, const QString& field) { emit fieldReentered(field); });
+            guarded([this](int, const QString& field) { emit fieldReentered(field); }));
     connect(&m_model, &DatasetTableModel::fieldEdited, this,
-            [this](int, const QString& field) { emit fieldChanged(field); });
-    connect(&m_model, &QAbstractItemModel::modelReset, this, &DataGrid::afterReset);
+            guarded([this](int, const QString& field) { emit fieldChanged(field); }));
+    connect(&m_model, &QAbstractItemModel::modelReset, this, guarded([this] { afterReset(); }));
 }
 
 DataGrid::~DataGrid()
@@ -209,9 +212,10 @@ void DataGrid::followDataset(int row)
         return;
     if (currentIndex().isValid() && currentIndex().row() == row)
         return;
-    m_following = true;
-    setCurrentIndex(m_model.index(row, column));
-    m_following = false;
+    {
+        const QScopedValueRollback<bool> following(m_following, true);
+        setCurrentIndex(m_model.index(row, column));
+    }
     emit rowChanged(row);
 }
 
@@ -226,15 +230,24 @@ void DataGrid::afterReset()
     if (column < 0)
         return;
     const int row = dataset() ? qBound(0, dataset()->recNo(), m_model.rowCount() - 1) : 0;
-    m_following = true;
-    setCurrentIndex(m_model.index(row, column));
-    m_following = false;
+    {
+        const QScopedValueRollback<bool> following(m_following, true);
+        setCurrentIndex(m_model.index(row, column));
+    }
     emit rowChanged(row);
 }
 
 void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     QTableView::currentChanged(current, previous);
+    // A row change its handler refused puts the cursor back on the dataset's row.
+    if (!runGuarded([&] { announceMove(current, previous); }) && dataset() && current.isValid() &&
+        current.row() != dataset()->recNo())
+        runGuarded([this] { followDataset(dataset()->recNo()); });
+}
+
+void DataGrid::announceMove(const QModelIndex& current, const QModelIndex& previous)
+{
     const QString oldField = previous.isValid() ? m_model.fieldAt(previous.column()) : QString();
     const QString newField = current.isValid() ? m_model.fieldAt(current.column()) : QString();
     if (current.isValid())
@@ -244,14 +257,16 @@ void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
         emit colExit(oldField);
     if (!m_following && current.isValid() && dataset() && dataset()->recNo() != current.row()) {
         // What runs for the row left may walk the dataset; the cursor has already moved on.
-        ++m_suspended;
-        emit rowLeaving(dataset()->recNo(), oldField);
-        --m_suspended;
+        {
+            const QScopedValueRollback<int> suspended(m_suspended, m_suspended + 1);
+            emit rowLeaving(dataset()->recNo(), oldField);
+        }
         // The row being edited is posted before the dataset moves on.
         dataset()->post();
-        m_following = true;
-        dataset()->setRecNo(current.row());
-        m_following = false;
+        {
+            const QScopedValueRollback<bool> following(m_following, true);
+            dataset()->setRecNo(current.row());
+        }
         emit rowChanged(current.row());
     }
     if (columnMoved || (!previous.isValid() && current.isValid()))
@@ -296,6 +311,13 @@ bool DataGrid::moveToNextCell()
 
 void DataGrid::keyPressEvent(QKeyEvent* event)
 {
+    // A key whose handler failed has been taken.
+    if (!runGuarded([&] { pressKey(event); }))
+        event->accept();
+}
+
+void DataGrid::pressKey(QKeyEvent* event)
+{
     // While a cell is edited its keys were offered already, by the editor's delegate.
     if (state() != QAbstractItemView::EditingState && keyHandlerTakes(event->keyCombination())) {
         event->accept();
@@ -316,16 +338,17 @@ void DataGrid::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    m_passingOn = event;
+    const QScopedValueRollback<const QEvent*> passingOn(m_passingOn, event);
     QTableView::keyPressEvent(event);
-    m_passingOn = nullptr;
 }
 
 void DataGrid::mousePressEvent(QMouseEvent* event)
 {
     const QModelIndex index = indexAt(event->position().toPoint());
-    if (index.isValid())
-        emit cellMousePressed(index.row(), m_model.fieldAt(index.column()), event->button(), event->modifiers());
+    if (index.isValid() && !runGuarded([&] {
+            emit cellMousePressed(index.row(), m_model.fieldAt(index.column()), event->button(), event->modifiers());
+        }))
+        return;
     QTableView::mousePressEvent(event);
 }
 

@@ -107,6 +107,9 @@ private:
     void applyColumnLayout();
     void followDataset(int row);
     void afterReset();
+    void pressKey(QKeyEvent* event);
+    // Tells the screen which column and row the cursor left and entered.
+    void announceMove(const QModelIndex& current, const QModelIndex& previous);
     int firstVisibleColumn() const;
     bool moveToNextCell();
     int characterWidth() const;

@@ -2,6 +2,7 @@
 
 #include "ui/base/ColumnLength.h"
 #include "ui/base/DataGrid.h"
+#include "ui/base/Guarded.h"
 #include "ui/base/SearchEdit.h"
 #include "ui/base/UpperCaseEntry.h"
 
@@ -85,7 +86,8 @@ QWidget* DataGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
         auto* search = new SearchEdit(parent);
         search->setUpperCase(column->upperCase);
         const QString field = column->field;
-        connect(search, &SearchEdit::searchClicked, &m_grid, [this, field] { emit m_grid.searchRequested(field); });
+        connect(search, &SearchEdit::searchClicked, &m_grid,
+                guarded([this, field] { emit m_grid.searchRequested(field); }));
         // The line edit has the focus: its keys pass here too.
         search->lineEdit()->installEventFilter(const_cast<DataGridDelegate*>(this));
         editor = search;
@@ -117,8 +119,9 @@ void DataGridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
 
 void DataGridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
 {
+    // Writing the cell runs the screen's field handlers; a failure leaves the editor's text unsaved.
     if (QLineEdit* edit = lineEditOf(editor))
-        model->setData(index, edit->text(), Qt::EditRole);
+        runGuarded([&] { model->setData(index, edit->text(), Qt::EditRole); });
 }
 
 void DataGridDelegate::destroyEditor(QWidget* editor, const QModelIndex& index) const
@@ -130,6 +133,12 @@ void DataGridDelegate::destroyEditor(QWidget* editor, const QModelIndex& index) 
 }
 
 bool DataGridDelegate::eventFilter(QObject* object, QEvent* event)
+{
+    // A key whose handler failed has been taken.
+    return runGuardedOr(true, [&] { return filterEditorEvent(object, event); });
+}
+
+bool DataGridDelegate::filterEditorEvent(QObject* object, QEvent* event)
 {
     if (m_gridGone)
         return false;

@@ -26,6 +26,8 @@ protected:
     bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
+    bool filterEditorEvent(QObject* object, QEvent* event);
+
     DataGrid& m_grid;
     bool m_gridGone = false;
 };

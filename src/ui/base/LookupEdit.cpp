@@ -1,5 +1,6 @@
 #include "ui/base/LookupEdit.h"
 
+#include "ui/base/Guarded.h"
 #include "ui/base/UpperCaseEntry.h"
 
 #include <QFocusEvent>
@@ -18,7 +19,7 @@ LookupEdit::LookupEdit(CodeLookup& lookup, QWidget* parent)
         if (this->text() != text)
             setText(text);
     });
-    connect(this, &QLineEdit::textEdited, this, [this](const QString& text) { m_lookup.setText(text); });
+    connect(this, &QLineEdit::textEdited, this, guarded([this](const QString& text) { m_lookup.setText(text); }));
 }
 
 void LookupEdit::setNameLabel(QLabel* label)
@@ -37,7 +38,7 @@ void LookupEdit::focusInEvent(QFocusEvent* event)
     // coming back from a dialog opened meanwhile is no new entering.
     if (!m_inside) {
         m_inside = true;
-        emit entered();
+        runGuarded([this] { emit entered(); });
     }
 }
 
@@ -48,15 +49,20 @@ void LookupEdit::focusOutEvent(QFocusEvent* event)
     if (!m_inside || event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
         return;
     m_inside = false;
-    m_lookup.setText(text());
-    if (m_commitOnExit)
-        m_lookup.commit();
-    emit exited();
+    // The code typed is looked up and written to the record here: a failure is shown, and the
+    // text stays in the field to be mended.
+    runGuarded([this] {
+        m_lookup.setText(text());
+        if (m_commitOnExit)
+            m_lookup.commit();
+        emit exited();
+    });
 }
 
 void LookupEdit::keyPressEvent(QKeyEvent* event)
 {
-    if (m_keyHandler && m_keyHandler(event->keyCombination())) {
+    // A key whose handler failed has been taken.
+    if (m_keyHandler && runGuardedOr(true, [&] { return m_keyHandler(event->keyCombination()); })) {
         event->accept();
         return;
     }

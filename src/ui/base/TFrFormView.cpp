@@ -1,6 +1,9 @@
 #include "ui/base/TFrFormView.h"
 
+#include "ui/base/Guarded.h"
+
 #include "ui/base/FormFont.h"
+#include "ui/base/Guarded.h"
 #include "ui/base/TFormHints.h"
 
 #include <QApplication>
@@ -128,7 +131,7 @@ QWidget* TFrFormView::buildToolbar()
         button->setFocusPolicy(Qt::NoFocus);
         button->setIcon(toolbarImage(style(), actions[i]->imageIndex()));
         FormAction* action = actions[i];
-        connect(button, &QToolButton::clicked, action, [action] { action->execute(); });
+        connect(button, &QToolButton::clicked, action, guarded([action] { action->execute(); }));
         connect(action, &FormAction::changed, this, [this, i] { updateButton(i); });
         m_buttons[i] = button;
         row->addWidget(button);
@@ -198,7 +201,10 @@ bool TFrFormView::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress || !m_form.keyPreview() || !isFocusTarget(watched))
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
-    switch (m_form.FormKeyDown(key->keyCombination())) {
+    // A shortcut whose action failed has still been taken: the key goes no further.
+    const auto outcome =
+        runGuardedOr(TFrForm::KeyOutcome::Handled, [this, key] { return m_form.FormKeyDown(key->keyCombination()); });
+    switch (outcome) {
     case TFrForm::KeyOutcome::NextField: {
         QWidget* focus = QApplication::focusWidget();
         if (QWidget* next = focus && focus->isEnabled() ? nextField(focus) : nullptr)
@@ -228,12 +234,13 @@ void TFrFormView::showEvent(QShowEvent* event)
         }
     }
     const QScopedValueRollback<bool> showing(m_showing, true);
-    m_form.FormShow();
+    runGuarded([this] { m_form.FormShow(); });
 }
 
 void TFrFormView::closeEvent(QCloseEvent* event)
 {
-    if (m_form.FormClose())
+    // A form whose closing failed stays open: nothing it holds is dropped unasked.
+    if (runGuardedOr(false, [this] { return m_form.FormClose(); }))
         event->accept();
     else
         event->ignore();

@@ -10,6 +10,7 @@
 #include "ui/base/Application.h"
 #include "ui/base/DialogPrompter.h"
 #include "ui/base/ExceptionHandler.h"
+#include "ui/base/Guarded.h"
 #include "ui/base/TFrFormView.h"
 #include "util/QStringPrinter.h"
 
@@ -43,10 +44,10 @@ struct TestWindow
         layout->addWidget(save);
         layout->addWidget(count);
         edit->setText(QStringLiteral("bill 42"));
-        QObject::connect(save, &QPushButton::clicked, [this, failingSave] {
-            edit->setText(QStringLiteral("bill 42 saving"));
-            failingSave();
-        });
+        QObject::connect(save, &QPushButton::clicked, ui::guarded([this, failingSave] {
+                             edit->setText(QStringLiteral("bill 42 saving"));
+                             failingSave();
+                         }));
         QObject::connect(count, &QPushButton::clicked, [this] { ++counted; });
         window.show();
     }
@@ -126,10 +127,10 @@ TEST_F(ApplicationErrorTest, error_in_a_timer_is_logged_and_shown_and_the_timer_
     int ticks = 0;
     QTimer timer(&screen.window);
     timer.setInterval(5);
-    QObject::connect(&timer, &QTimer::timeout, [&ticks] {
+    QObject::connect(&timer, &QTimer::timeout, ui::guarded([&ticks] {
         if (++ticks == 2)
             throw std::runtime_error("Printer selected is not valid");
-    });
+    }));
     prompter.answerErrorDialog(ErrorDialogAnswer::DontSend);
     timer.start();
     EXPECT_TRUE(test::waitUntil([&ticks] { return ticks >= 5; }));
@@ -152,7 +153,8 @@ TEST_F(ApplicationErrorTest, error_raised_while_the_dialog_is_open_opens_another
         ++depth;
         deepest = std::max(deepest, depth);
         const int next = raised + 1;
-        QTimer::singleShot(0, [&raised] { throw std::runtime_error("again " + std::to_string(++raised)); });
+        QTimer::singleShot(0,
+                           ui::guarded([&raised] { throw std::runtime_error("again " + std::to_string(++raised)); }));
         // The next error is handled, and every one it brings on top, before this dialog closes.
         EXPECT_TRUE(test::waitUntil([&raised, next] { return raised >= next; }));
         --depth;
@@ -160,7 +162,7 @@ TEST_F(ApplicationErrorTest, error_raised_while_the_dialog_is_open_opens_another
     for (int i = 0; i < ui::ExceptionHandler::kMaxOpenDialogs; ++i)
         prompter.answerErrorDialog(ErrorDialogAnswer::DontSend, failAgainWhileOpen);
 
-    QTimer::singleShot(0, [] { throw std::runtime_error("first"); });
+    QTimer::singleShot(0, ui::guarded([] { throw std::runtime_error("first"); }));
     EXPECT_TRUE(test::waitUntil([&raised] { return raised == ui::ExceptionHandler::kMaxOpenDialogs; }));
 
     EXPECT_EQ(deepest, ui::ExceptionHandler::kMaxOpenDialogs);
@@ -170,6 +172,32 @@ TEST_F(ApplicationErrorTest, error_raised_while_the_dialog_is_open_opens_another
     EXPECT_EQ(errorLog(),
               (QStringList{QStringLiteral("first"), QStringLiteral("again 1"), QStringLiteral("again 2"),
                            QStringLiteral("again 3")}));
+}
+
+// The last net: an error that escapes an event handler of ours unguarded still reaches the
+// handler through the application object, and the next event is delivered.
+TEST_F(ApplicationErrorTest, error_escaping_an_unguarded_event_handler_is_still_logged_and_shown)
+{
+    struct Failing : QObject
+    {
+        bool event(QEvent* event) override
+        {
+            if (event->type() != QEvent::User)
+                return QObject::event(event);
+            if (++delivered == 1)
+                throw std::runtime_error("Printer selected is not valid");
+            return true;
+        }
+        int delivered = 0;
+    } failing;
+    prompter.answerErrorDialog(ErrorDialogAnswer::DontSend);
+    QEvent first(QEvent::User);
+    EXPECT_FALSE(QCoreApplication::sendEvent(&failing, &first));
+    QEvent second(QEvent::User);
+    EXPECT_TRUE(QCoreApplication::sendEvent(&failing, &second));
+    EXPECT_EQ(failing.delivered, 2);
+    EXPECT_EQ(errorLog(), QStringList{QStringLiteral("Printer selected is not valid")});
+    EXPECT_EQ(prompter.asked(ScriptedPrompter::Kind::ErrorDialog).size(), 1u);
 }
 
 TEST_F(ApplicationErrorTest, error_in_a_form_action_is_shown_and_the_document_stays_as_it_was)

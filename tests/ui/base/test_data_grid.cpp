@@ -1,6 +1,8 @@
 #include "GridFixture.h"
 #include "support/WindowWait.h"
 #include "ui/base/DataGrid.h"
+#include "ui/base/ErrorSink.h"
+#include "ui/base/ExceptionHandler.h"
 #include "ui/base/SearchEdit.h"
 
 #include <QAbstractItemModelTester>
@@ -216,6 +218,40 @@ TEST_P(DataGridTest, events_report_columns_rows_and_edits_in_order)
     EXPECT_EQ(lines->fieldAt(2, QStringLiteral("PosName")).asString(), QStringLiteral("Z"));
     EXPECT_EQ(lines->rowStatus(2), data::CachedDataset::RowStatus::Modified);
     EXPECT_EQ(lines->rowStatus(1), data::CachedDataset::RowStatus::Unmodified);
+}
+
+// An error in the screen's row handler is reported where the grid called it; the grid neither
+// loses the dataset's row nor stops following it.
+TEST_P(DataGridTest, a_failing_row_handler_is_reported_and_the_grid_stays_on_the_dataset_row)
+{
+    struct RecordingSink : ui::ErrorSink
+    {
+        void handle(std::exception_ptr error) noexcept override { messages << ui::ExceptionHandler::messageOf(error); }
+        QStringList messages;
+    } sink;
+    ui::ErrorSink::setCurrent(&sink);
+    const std::unique_ptr<ui::ErrorSink, void (*)(ui::ErrorSink*)> uninstall(
+        &sink, [](ui::ErrorSink*) { ui::ErrorSink::setCurrent(nullptr); });
+    showGrid();
+    grid->setCurrentIndex(grid->gridModel().index(0, 0));
+    bool refuse = true;
+    QObject::connect(grid.get(), &DataGrid::rowLeaving, grid.get(), [&refuse] {
+        if (refuse)
+            throw std::runtime_error("stock check failed");
+    });
+    log.clear();
+    QTest::keyClick(grid.get(), Qt::Key_Down);
+    EXPECT_EQ(sink.messages, QStringList{QStringLiteral("stock check failed")});
+    EXPECT_EQ(lines->recNo(), 0);
+    EXPECT_EQ(grid->currentRow(), 0);
+
+    refuse = false;
+    log.clear();
+    QTest::keyClick(grid.get(), Qt::Key_Down);
+    lines->setRecNo(2);
+    EXPECT_EQ(log, QStringList({QStringLiteral("row 1"), QStringLiteral("row 2")}));
+    EXPECT_EQ(grid->currentRow(), 2);
+    EXPECT_EQ(sink.messages.size(), 1);
 }
 
 TEST_P(DataGridTest, the_owner_sees_every_key_first_also_while_a_cell_is_edited)
