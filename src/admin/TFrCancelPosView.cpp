@@ -1,5 +1,6 @@
 #include "admin/TFrCancelPosView.h"
 
+#include "ui/base/Guarded.h"
 #include "ui/base/UpperCaseEntry.h"
 
 #include <QFocusEvent>
@@ -60,12 +61,13 @@ QWidget* TFrCancelPosView::buildContent()
     m_number->setObjectName(QStringLiteral("posNoLineEdit"));
     m_number->setMaxLength(kNumberLength);
     ui::upperCaseEntry(m_number);
-    connect(m_number, &QLineEdit::textEdited, this, [this](const QString& text) { m_form.setNumberText(text); });
+    connect(m_number, &QLineEdit::textEdited, this,
+            ui::guarded([this](const QString& text) { m_form.setNumberText(text); }));
     m_search = new QToolButton(content);
     m_search->setObjectName(QStringLiteral("bSearchPosNoToolButton"));
     m_search->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     m_search->setFocusPolicy(Qt::NoFocus);
-    connect(m_search, &QToolButton::clicked, this, [this] { m_form.BSearchPosNoClick(); });
+    connect(m_search, &QToolButton::clicked, this, ui::guarded([this] { m_form.BSearchPosNoClick(); }));
     auto* numberRow = new QWidget(content);
     auto* numberLayout = new QHBoxLayout(numberRow);
     numberLayout->setContentsMargins(0, 0, 0, 0);

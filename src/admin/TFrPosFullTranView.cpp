@@ -3,6 +3,7 @@
 #include "search/FieldEvents.h"
 #include "search/LookupFrameView.h"
 #include "ui/base/DataGrid.h"
+#include "ui/base/Guarded.h"
 #include "ui/base/UpperCaseEntry.h"
 #include "util/NumberFormat.h"
 
@@ -92,13 +93,13 @@ QWidget* TFrPosFullTranView::buildContent()
     m_receiptNumber->setMaxLength(20);
     ui::upperCaseEntry(m_receiptNumber);
     connect(m_receiptNumber, &QLineEdit::textEdited, this,
-            [this](const QString& text) { m_form.setReceiptNumberText(text); });
+            ui::guarded([this](const QString& text) { m_form.setReceiptNumberText(text); }));
     new search::FieldEvents(m_receiptNumber,
                             {.enter = {},
                              .exit = [this] { m_form.EdShotNoExit(); },
                              .key = [this](QKeyCombination key) { return m_form.EdShotNoKeyDown(key); }});
     m_receiptSearch = searchButton(QStringLiteral("BtSearchShotNoToolButton"), captions.receiptSearchHint);
-    connect(m_receiptSearch, &QToolButton::clicked, this, [this] { m_form.BtSearchShotNoClick(); });
+    connect(m_receiptSearch, &QToolButton::clicked, this, ui::guarded([this] { m_form.BtSearchShotNoClick(); }));
     layout->addWidget(addCaption(content, &Captions::receiptNumber), 0, 0);
     layout->addLayout(withButton(m_receiptNumber, m_receiptSearch), 0, 1);
     m_date = valueLabel(content, QStringLiteral("PosDateLabel"));
@@ -115,7 +116,7 @@ QWidget* TFrPosFullTranView::buildContent()
                                                  return m_form.CustomerNameKeyDown(key);
                                              }});
     m_customerSearch = searchButton(QStringLiteral("BtSearchCustomerToolButton"), captions.customerSearchHint);
-    connect(m_customerSearch, &QToolButton::clicked, this, [this] { m_form.BtSearchCustomerClick(); });
+    connect(m_customerSearch, &QToolButton::clicked, this, ui::guarded([this] { m_form.BtSearchCustomerClick(); }));
     layout->addWidget(addCaption(content, &Captions::customerName), 1, 0);
     layout->addLayout(withButton(m_customerName, m_customerSearch), 1, 1, 1, 5);
     layout->addWidget(addCaption(content, &Captions::address), 2, 0);
@@ -135,7 +136,8 @@ QWidget* TFrPosFullTranView::buildContent()
     layout->addWidget(addBuyerEdit(column::kTaxCustomer, 15), 7, 1);
     m_headOffice = new QCheckBox(captions.headOffice, content);
     m_headOffice->setObjectName(QStringLiteral("BranchHeadCheckBox"));
-    connect(m_headOffice, &QCheckBox::clicked, this, [this](bool checked) { m_form.ChkBranchHeadClick(checked); });
+    connect(m_headOffice, &QCheckBox::clicked, this,
+            ui::guarded([this](bool checked) { m_form.ChkBranchHeadClick(checked); }));
     m_loaders.emplace_back([this] { m_headOffice->setChecked(m_form.isLoaded() && m_form.isHeadOffice()); });
     layout->addWidget(m_headOffice, 7, 2, 1, 2);
     layout->addWidget(addCaption(content, &Captions::branchCode), 7, 4, Qt::AlignRight);
@@ -166,7 +168,7 @@ QLineEdit* TFrPosFullTranView::addBuyerEdit(const QString& column, int maxLength
     edit->setObjectName(column + QStringLiteral("LineEdit"));
     edit->setMaxLength(maxLength);
     connect(edit, &QLineEdit::textEdited, this,
-            [this, column](const QString& text) { m_form.setBuyerValue(column, text); });
+            ui::guarded([this, column](const QString& text) { m_form.setBuyerValue(column, text); }));
     m_loaders.emplace_back([this, edit, column] {
         const data::CachedDataset& header = m_form.QHd();
         const QString text = header.isOpen() && !header.eof() ? header.field(column).asString() : QString();

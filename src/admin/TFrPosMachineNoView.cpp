@@ -3,6 +3,7 @@
 #include "data/TDM.h"
 #include "data/stores/MachineStore.h"
 #include "search/LookupFrameView.h"
+#include "ui/base/Guarded.h"
 #include "ui/base/UpperCaseEntry.h"
 #include "util/Flags.h"
 
@@ -89,12 +90,13 @@ QWidget* TFrPosMachineNoView::buildContent()
     m_code->setObjectName(QStringLiteral("codeLineEdit"));
     m_code->setMaxLength(20);
     ui::upperCaseEntry(m_code);
-    connect(m_code, &QLineEdit::textEdited, this, [this](const QString& text) { m_form.setCodeText(text); });
+    connect(m_code, &QLineEdit::textEdited, this,
+            ui::guarded([this](const QString& text) { m_form.setCodeText(text); }));
     m_search = new QToolButton(content);
     m_search->setObjectName(QStringLiteral("btSearchToolButton"));
     m_search->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     m_search->setFocusPolicy(Qt::NoFocus);
-    connect(m_search, &QToolButton::clicked, this, [this] { m_form.BtSearchClick(); });
+    connect(m_search, &QToolButton::clicked, this, ui::guarded([this] { m_form.BtSearchClick(); }));
     auto* codeRow = new QWidget(content);
     auto* codeLayout = new QHBoxLayout(codeRow);
     codeLayout->setContentsMargins(0, 0, 0, 0);
@@ -106,7 +108,8 @@ QWidget* TFrPosMachineNoView::buildContent()
 
     m_blocked = new QCheckBox(content);
     m_blocked->setObjectName(QStringLiteral("blockedCheckBox"));
-    connect(m_blocked, &QCheckBox::clicked, this, [this](bool on) { write(column::kBlocked, util::flagText(on)); });
+    connect(m_blocked, &QCheckBox::clicked, this,
+            ui::guarded([this](bool on) { write(column::kBlocked, util::flagText(on)); }));
     m_loaders.emplace_back(
         [this] { m_blocked->setChecked(util::isFlagSet(m_form.QPosMachine().field(column::kBlocked).asString())); });
     left->addRow(QString(), m_blocked);
@@ -136,7 +139,7 @@ QWidget* TFrPosMachineNoView::buildContent()
     addRow(drawer, &Captions::baudRate, addText(column::kBaudRate, 9, true));
     m_drawerTest = new QPushButton(content);
     m_drawerTest->setObjectName(QStringLiteral("bTestPushButton"));
-    connect(m_drawerTest, &QPushButton::clicked, this, [this] { m_form.BTestClick(); });
+    connect(m_drawerTest, &QPushButton::clicked, this, ui::guarded([this] { m_form.BTestClick(); }));
     drawer->addRow(QString(), m_drawerTest);
     right->addWidget(m_drawerBox);
 
@@ -149,7 +152,7 @@ QWidget* TFrPosMachineNoView::buildContent()
     addRow(display, &Captions::hello2, addText(column::kPosDisplayHello2, 20));
     m_displayTest = new QPushButton(content);
     m_displayTest->setObjectName(QStringLiteral("dtestPushButton"));
-    connect(m_displayTest, &QPushButton::clicked, this, [this] { m_form.DtestClick(); });
+    connect(m_displayTest, &QPushButton::clicked, this, ui::guarded([this] { m_form.DtestClick(); }));
     display->addRow(QString(), m_displayTest);
     right->addWidget(m_displayBox);
     right->addStretch(1);
@@ -163,12 +166,12 @@ QLineEdit* TFrPosMachineNoView::addText(const QString& column, int maxLength, bo
     edit->setMaxLength(maxLength);
     if (integer)
         edit->setValidator(new QIntValidator(0, 999999999, edit));
-    connect(edit, &QLineEdit::textEdited, this, [this, column, integer](const QString& text) {
-        if (integer)
-            write(column, text.isEmpty() ? QVariant() : QVariant(text.toInt()));
-        else
-            write(column, text);
-    });
+    connect(edit, &QLineEdit::textEdited, this, ui::guarded([this, column, integer](const QString& text) {
+                if (integer)
+                    write(column, text.isEmpty() ? QVariant() : QVariant(text.toInt()));
+                else
+                    write(column, text);
+            }));
     m_loaders.emplace_back([this, edit, column] {
         const QString text = m_form.QPosMachine().field(column).asString();
         if (edit->text() != text)
@@ -184,7 +187,8 @@ QComboBox* TFrPosMachineNoView::addList(const QString& column, const QStringList
     list->addItems(items);
     // Ports may also be typed as a device path (/dev/ttyUSB0).
     list->setEditable(editable);
-    connect(list, &QComboBox::currentTextChanged, this, [this, column](const QString& text) { write(column, text); });
+    connect(list, &QComboBox::currentTextChanged, this,
+            ui::guarded([this, column](const QString& text) { write(column, text); }));
     m_loaders.emplace_back([this, list, column] {
         const QSignalBlocker blocker(list);
         const QString text = m_form.QPosMachine().field(column).asString();

@@ -4,6 +4,7 @@
 #include "search/SearchDialogView.h"
 #include "ui/base/DataGrid.h"
 #include "ui/base/FormFont.h"
+#include "ui/base/Guarded.h"
 #include "ui/base/UpperCaseEntry.h"
 
 #include <QApplication>
@@ -72,12 +73,13 @@ TFrPosShiftNoView::TFrPosShiftNoView(TFrPosShiftNo& form, QWidget* parent)
             accept();
     });
 
-    connect(m_date, &QDateEdit::dateChanged, this, [this](const QDate& date) { m_form.setShiftDate(date); });
+    connect(m_date, &QDateEdit::dateChanged, this,
+            ui::guarded([this](const QDate& date) { m_form.setShiftDate(date); }));
     // The edit's own text: the upper-case entry may have changed what was typed.
-    connect(m_machine, &QLineEdit::textEdited, this, [this] { m_form.setMachineCode(m_machine->text()); });
-    connect(m_shiftNo, &QLineEdit::textEdited, this, [this] { m_form.setShiftNoText(m_shiftNo->text()); });
-    connect(m_search, &QToolButton::clicked, this, [this] { m_form.BtSearchClick(); });
-    connect(m_ok, &QPushButton::clicked, this, &TFrPosShiftNoView::ok);
+    connect(m_machine, &QLineEdit::textEdited, this, ui::guarded([this] { m_form.setMachineCode(m_machine->text()); }));
+    connect(m_shiftNo, &QLineEdit::textEdited, this, ui::guarded([this] { m_form.setShiftNoText(m_shiftNo->text()); }));
+    connect(m_search, &QToolButton::clicked, this, ui::guarded([this] { m_form.BtSearchClick(); }));
+    connect(m_ok, &QPushButton::clicked, this, ui::guarded([this] { ok(); }));
 
     m_grid->setDataset(&m_form.QShiftMoney());
     m_grid->setKeyHandler([this](QKeyCombination key) { return gridKey(key); });
