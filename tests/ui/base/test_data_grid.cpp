@@ -1,8 +1,6 @@
 #include "GridFixture.h"
 #include "support/WindowWait.h"
 #include "ui/base/DataGrid.h"
-#include "ui/base/ErrorSink.h"
-#include "ui/base/ExceptionHandler.h"
 #include "ui/base/SearchEdit.h"
 
 #include <QAbstractItemModelTester>
@@ -224,14 +222,7 @@ TEST_P(DataGridTest, events_report_columns_rows_and_edits_in_order)
 // loses the dataset's row nor stops following it.
 TEST_P(DataGridTest, a_failing_row_handler_is_reported_and_the_grid_stays_on_the_dataset_row)
 {
-    struct RecordingSink : ui::ErrorSink
-    {
-        void handle(std::exception_ptr error) noexcept override { messages << ui::ExceptionHandler::messageOf(error); }
-        QStringList messages;
-    } sink;
-    ui::ErrorSink::setCurrent(&sink);
-    const std::unique_ptr<ui::ErrorSink, void (*)(ui::ErrorSink*)> uninstall(
-        &sink, [](ui::ErrorSink*) { ui::ErrorSink::setCurrent(nullptr); });
+    test::RecordingErrorSink sink;
     showGrid();
     grid->setCurrentIndex(grid->gridModel().index(0, 0));
     bool refuse = true;

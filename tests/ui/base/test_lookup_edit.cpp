@@ -133,7 +133,7 @@ TEST_P(LookupEditTest, a_loaded_row_shows_the_code_it_refers_to_even_when_the_fi
     EXPECT_FALSE(lines->updatesPending()) << "showing a row changes nothing";
 }
 
-TEST_P(LookupEditTest, the_edit_takes_capitals_resolves_when_left_and_reports_enter_exit_and_keys)
+TEST_P(LookupEditTest, the_edit_takes_capitals_resolves_when_left_and_reports_enter_exit_keys_and_errors)
 {
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
@@ -168,6 +168,21 @@ TEST_P(LookupEditTest, the_edit_takes_capitals_resolves_when_left_and_reports_en
               QStringList({QStringLiteral("enter"), QStringLiteral("key 42"), QStringLiteral("key 41"),
                            QStringLiteral("key 1000034"), QStringLiteral("key 43"), QStringLiteral("key 4b"),
                            QStringLiteral("exit BACK")}));
+
+    // A key handler that fails is reported, and the key is not typed into the code.
+    test::RecordingErrorSink sink;
+    edit->setKeyHandler([](QKeyCombination key) -> bool {
+        if (key.key() == Qt::Key_F6)
+            throw std::runtime_error("search failed");
+        return false;
+    });
+    edit->setFocus(Qt::OtherFocusReason);
+    ASSERT_TRUE(test::waitForFocusIn(edit));
+    edit->end(false);
+    QTest::keyClick(edit, Qt::Key_F6);
+    QTest::keyClicks(edit, QStringLiteral("x"));
+    EXPECT_EQ(sink.messages, QStringList{QStringLiteral("search failed")});
+    EXPECT_EQ(edit->text(), QStringLiteral("BACKX"));
 }
 
 KVR_INSTANTIATE_BACKENDS(LookupEditTest);
