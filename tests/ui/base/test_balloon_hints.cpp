@@ -40,6 +40,7 @@ struct FallBack
     QPoint pointer;
     int direction;
     BalloonPlacement::Placement expected;
+    QRect screen = kScreen;
 };
 
 class BalloonFallBack : public ::testing::TestWithParam<FallBack>
@@ -48,10 +49,10 @@ class BalloonFallBack : public ::testing::TestWithParam<FallBack>
 TEST_P(BalloonFallBack, takes_the_neighbour_when_a_screen_edge_is_passed)
 {
     const FallBack& c = GetParam();
-    const BalloonPlacement placed = BalloonPlacement::place(c.pointer, kText, kScreen, c.direction);
+    const BalloonPlacement placed = BalloonPlacement::place(c.pointer, kText, c.screen, c.direction);
     EXPECT_EQ(placed.placement, c.expected);
     EXPECT_EQ(placed.rect, BalloonPlacement::rectFor(c.expected, c.pointer, kText));
-    EXPECT_TRUE(kScreen.contains(placed.rect)) << placed.rect.x() << "," << placed.rect.y();
+    EXPECT_TRUE(c.screen.contains(placed.rect)) << placed.rect.x() << "," << placed.rect.y();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -74,16 +75,10 @@ INSTANTIATE_TEST_SUITE_P(
                       FallBack{"top-right corner", {1010, 10}, 0, BalloonPlacement::BelowLeft},
                       FallBack{"top-right corner", {1010, 10}, 2, BalloonPlacement::BelowLeft},
                       FallBack{"bottom-left corner", {20, 760}, 3, BalloonPlacement::AboveRight},
-                      FallBack{"bottom-right corner", {1010, 760}, 2, BalloonPlacement::AboveLeft}),
+                      FallBack{"bottom-right corner", {1010, 760}, 2, BalloonPlacement::AboveLeft},
+                      // The screen the pointer is on, not the first one.
+                      FallBack{"second screen", {1030, 500}, 1, BalloonPlacement::AboveRight, {1024, 0, 1280, 1024}}),
     [](const ::testing::TestParamInfo<FallBack>& info) { return "case" + std::to_string(info.index); });
-
-TEST(BalloonPlacement, follows_the_screen_it_is_on)
-{
-    const QRect secondScreen(1024, 0, 1280, 1024);
-    const BalloonPlacement placed = BalloonPlacement::place({1030, 500}, kText, secondScreen, 1);
-    EXPECT_EQ(placed.placement, BalloonPlacement::AboveRight);
-    EXPECT_TRUE(secondScreen.contains(placed.rect));
-}
 
 TEST(BalloonPlacement, hint_that_fits_nowhere_is_placed_once_on_the_screen_as_far_as_it_goes)
 {
@@ -219,14 +214,7 @@ TEST_F(FormHintsTest, arrow_is_drawn_on_the_corner_towards_the_pointer)
     }
 }
 
-TEST_F(FormHintsTest, inactive_hints_leave_the_platform_tooltip_alone)
-{
-    view.formHints().setActive(false);
-    hover(ui::TFrForm::Action::New);
-    EXPECT_EQ(view.formHints().balloon(), nullptr);
-}
-
-TEST_F(FormHintsTest, show_hint_handler_can_change_or_suppress_the_text)
+TEST_F(FormHintsTest, show_hint_handler_can_change_or_suppress_the_text_and_inactive_hints_show_none)
 {
     view.formHints().setOnShowHint([](QString& text) {
         text = text.toUpper();
@@ -237,6 +225,10 @@ TEST_F(FormHintsTest, show_hint_handler_can_change_or_suppress_the_text)
     EXPECT_EQ(view.formHints().balloon()->text(), QStringLiteral("NEW RECORD"));
     view.formHints().hideHint();
     hover(ui::TFrForm::Action::Save);
+    EXPECT_EQ(view.formHints().balloon(), nullptr);
+
+    view.formHints().setActive(false);
+    hover(ui::TFrForm::Action::New);
     EXPECT_EQ(view.formHints().balloon(), nullptr);
 }
 

@@ -149,7 +149,7 @@ TEST_F(FrFormViewTest, f10_does_nothing_on_a_fresh_form_saves_once_enabled_and_f
     EXPECT_FALSE(view.button(TFrForm::Action::Save)->isEnabled());
 }
 
-TEST_F(FrFormViewTest, shown_form_has_four_toolbar_buttons_its_title_and_two_status_panels)
+TEST_F(FrFormViewTest, shown_form_has_four_toolbar_buttons_its_title_status_panels_and_a_capitals_code_field)
 {
     QStringList visible;
     for (int i = 0; i < TFrForm::kActionCount; ++i) {
@@ -174,10 +174,8 @@ TEST_F(FrFormViewTest, shown_form_has_four_toolbar_buttons_its_title_and_two_sta
     EXPECT_EQ(view.statusPanel(0)->text(), QStringLiteral("บริษัท ตัวอย่าง จำกัด"));
     EXPECT_EQ(view.statusPanel(1)->text(), QStringLiteral("POS-P"));
     EXPECT_TRUE(view.statusPanel(1)->isVisible());
-}
 
-TEST_F(FrFormViewTest, change_code_field_takes_capitals)
-{
+    // The change-code field, once shown, takes capitals.
     form.setChgCodeVisible(true);
     view.chgCodeEdit()->clear();
     view.chgCodeEdit()->setFocus();
