@@ -231,6 +231,35 @@ TEST_F(ApplicationErrorTest, error_in_a_form_action_is_shown_and_the_document_st
     EXPECT_TRUE(form.AcSave().isEnabled());
 }
 
+// Nothing the form holds is dropped because its closing failed: it stays open until asked again.
+TEST_F(ApplicationErrorTest, a_form_whose_closing_fails_stays_open_and_closes_when_asked_again)
+{
+    struct FailingClose : test::RecordingForm
+    {
+        using RecordingForm::RecordingForm;
+        bool FormClose() override
+        {
+            if (fail)
+                throw std::runtime_error("Printer selected is not valid");
+            return true;
+        }
+        bool fail = true;
+    };
+    data::SessionContext session;
+    FailingClose form(prompter, session);
+    ui::TFrFormView view(form);
+    view.show();
+    ASSERT_TRUE(test::waitForActiveWindow(&view));
+    prompter.answerErrorDialog(ErrorDialogAnswer::DontSend);
+    QTest::keyClick(&view, Qt::Key_Escape);
+    EXPECT_TRUE(view.isVisible());
+    EXPECT_EQ(errorLog(), QStringList{QStringLiteral("Printer selected is not valid")});
+
+    form.fail = false;
+    QTest::keyClick(&view, Qt::Key_Escape);
+    EXPECT_FALSE(view.isVisible());
+}
+
 // The whole way with the real dialog: it appears modal over the screen with the text.
 TEST_F(ApplicationErrorTest, real_error_dialog_appears_and_dont_send_closes_it)
 {
