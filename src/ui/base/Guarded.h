@@ -44,14 +44,22 @@ Result runGuardedOr(Result onError, Fn&& fn) noexcept
     return onError;
 }
 
-// Wraps a slot or lambda for connect(): its errors go to the handler, never into Qt.
+// A slot or lambda wrapped for connect(): its errors go to the handler, never into Qt.
 template <typename Fn>
-auto guarded(Fn fn)
+struct GuardedSlot
 {
+    Fn fn;
+
     // Constrained, so that Qt passes only the signal's arguments the wrapped slot takes.
-    return [fn = std::move(fn)]<typename... Args>(Args&&... args)
-        requires std::is_invocable_v<const Fn&, Args...>
-    { runGuarded(fn, std::forward<Args>(args)...); };
+    template <typename... Args>
+    requires std::is_invocable_v<const Fn&, Args...>
+    void operator()(Args&&... args) const { runGuarded(fn, std::forward<Args>(args)...); }
+};
+
+template <typename Fn>
+GuardedSlot<Fn> guarded(Fn fn)
+{
+    return {std::move(fn)};
 }
 
 } // namespace kvr::ui
