@@ -1,4 +1,5 @@
 #include "data/Connection.h"
+#include "data/AnswerWatchdog.h"
 #include "data/Query.h"
 
 #include "data/DbError.h"
@@ -123,6 +124,7 @@ void Connection::close()
     QSqlDatabase::removeDatabase(m_qtName);
     m_open = false;
     m_inTransaction = false;
+    m_saving = false;
 }
 
 bool Connection::isOpen() const
@@ -150,9 +152,11 @@ ColumnLimits& Connection::columnLimits()
 
 void Connection::execDirect(const QString& sql)
 {
+    open();
+    const ServerWait wait(*this);
     QSqlError error;
     {
-        QSqlQuery query(database());
+        QSqlQuery query(QSqlDatabase::database(m_qtName, false));
         if (query.exec(sql))
             return;
         error = query.lastError();
@@ -162,12 +166,27 @@ void Connection::execDirect(const QString& sql)
 
 void Connection::fail(const QSqlError& error, const QString& statement)
 {
+    const int unansweredFor = m_wait && m_wait->finish() ? m_wait->limitSeconds() : 0;
+    // Read before the probe below, which closes a connection found dead.
+    const bool saving = m_saving;
     DbFailureClass failure = m_dialect ? m_dialect->classify(error, statement) : DbFailureClass{};
     if (!stillAnswers())
         failure = {DbFailure::ConnectionLost, {}};
     QString text = error.text();
-    if (failure.kind == DbFailure::TimedOut && m_inTransaction)
+    if (unansweredFor > 0) {
+        // The driver only saw its socket closed; what happened is that the server stood still.
+        failure = {DbFailure::ConnectionLost, {}};
+        text = QStringLiteral("The database server \"%1\" did not answer within %2 s")
+                   .arg(m_server.name)
+                   .arg(unansweredFor);
+        if (statement == QLatin1String("COMMIT"))
+            text += QStringLiteral("; whether this save was stored is known once it answers again: look the document "
+                                   "up before saving it anew");
+        else if (saving)
+            text += QStringLiteral("; nothing of this save was stored");
+    } else if (failure.kind == DbFailure::TimedOut && m_inTransaction) {
         text = QStringLiteral("The database did not answer in time; nothing of this save was stored (%1)").arg(text);
+    }
     throw DbError(text + QStringLiteral("\n") + statement, failure);
 }
 
@@ -181,6 +200,7 @@ bool Connection::stillAnswers()
     {
         QSqlDatabase db = QSqlDatabase::database(m_qtName, false);
         if (db.isOpen()) {
+            const ServerWait wait(*this);
             QSqlQuery probe(db);
             alive = probe.exec(QStringLiteral("SELECT 1"));
         }
@@ -194,7 +214,13 @@ void Connection::startTransaction()
 {
     if (m_inTransaction)
         throw DbError(QStringLiteral("A transaction is already running on %1").arg(m_name));
-    execDirect(dialect().beginTransactionSql());
+    m_saving = true;
+    try {
+        execDirect(dialect().beginTransactionSql());
+    } catch (...) {
+        m_saving = false;
+        throw;
+    }
     m_inTransaction = true;
     try {
         for (const QString& sql : m_dialect->transactionSetup(m_server))
@@ -215,16 +241,23 @@ void Connection::commit()
         throw DbError(QStringLiteral("No transaction to commit on %1").arg(m_name));
     execDirect(QStringLiteral("COMMIT"));
     m_inTransaction = false;
+    m_saving = false;
 }
 
 void Connection::rollback()
 {
+    struct EndSaving
+    {
+        bool& saving;
+        ~EndSaving() { saving = false; }
+    } endSaving{m_saving};
     if (!m_inTransaction)
         return;
     m_inTransaction = false;
     // A connection already lost took its transaction along: the server has rolled it back.
     if (!m_open)
         return;
+    const ServerWait wait(*this);
     const QString statement = QStringLiteral("ROLLBACK");
     QSqlError error;
     {
@@ -238,6 +271,36 @@ void Connection::rollback()
     if (m_dialect->transactionAlreadyEnded(error) || !stillAnswers())
         return;
     fail(error, statement);
+}
+
+ServerWait::ServerWait(Connection& connection)
+    : m_connection(connection)
+    , m_outer(connection.m_wait)
+{
+    m_connection.m_wait = this;
+    if (!connection.m_open || !connection.m_dialect)
+        return;
+    m_limitSeconds = connection.m_dialect->answerLimit(connection.m_server, connection.m_saving);
+    if (m_limitSeconds <= 0)
+        return;
+    const int socket = connection.m_dialect->socketOf(QSqlDatabase::database(connection.m_qtName, false));
+    m_ticket =
+        AnswerWatchdog::instance().arm(socket, AnswerWatchdog::Clock::now() + std::chrono::seconds(m_limitSeconds));
+}
+
+ServerWait::~ServerWait()
+{
+    finish();
+    m_connection.m_wait = m_outer;
+}
+
+bool ServerWait::finish()
+{
+    if (m_ticket != 0) {
+        m_cut = AnswerWatchdog::instance().disarm(m_ticket);
+        m_ticket = 0;
+    }
+    return m_cut;
 }
 
 Transaction::Transaction(Connection& connection)

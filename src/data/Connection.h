@@ -7,6 +7,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -14,6 +15,7 @@
 namespace kvr::data {
 
 class Query;
+class ServerWait;
 
 // The login every connection uses; "KVR.INI", section Database, may override it.
 struct Login
@@ -82,6 +84,8 @@ public:
     void noteRun() { ++m_run; }
 
 private:
+    friend class ServerWait;
+
     // False when the server no longer answers (the connection is closed then).
     bool stillAnswers();
 
@@ -96,10 +100,37 @@ private:
     ColumnLimits m_columnLimits;
     bool m_open = false;
     bool m_inTransaction = false;
+    // From the transaction's BEGIN to its COMMIT or ROLLBACK: statements wait as long as a save may.
+    bool m_saving = false;
+    // The innermost statement whose wait for the server is being watched.
+    ServerWait* m_wait = nullptr;
     int m_generation = 0;
     qint64 m_prepared = 0;
     qint64 m_run = 0;
     std::map<QString, std::unique_ptr<Query>> m_statements;
+};
+
+// While it lives, a statement waits for the server's answer at most the dialect's answer limit:
+// past it the connection is cut, the statement fails, and fail() says the server did not answer.
+// Built after the connection is open, around the statement and the reading of its rows.
+class ServerWait
+{
+public:
+    explicit ServerWait(Connection& connection);
+    ~ServerWait();
+    ServerWait(const ServerWait&) = delete;
+    ServerWait& operator=(const ServerWait&) = delete;
+
+    // Ends the watch; true when the limit passed and the connection was cut.
+    bool finish();
+    int limitSeconds() const { return m_limitSeconds; }
+
+private:
+    Connection& m_connection;
+    ServerWait* m_outer;
+    std::uint64_t m_ticket = 0;
+    int m_limitSeconds = 0;
+    bool m_cut = false;
 };
 
 // Joins the transaction already running on the connection, or runs its own: commit() ends an own

@@ -237,6 +237,8 @@ void Query::open()
 {
     close();
     m_connection.open();
+    // The rows are read from the server as they are fetched: the wait covers them too.
+    const ServerWait wait(m_connection);
     prepare();
     bindAndExec(m_query);
     // The columns of a prepared statement are those of its text; only "*" can grow with the table.
@@ -278,6 +280,7 @@ void Query::close()
 int Query::execSql()
 {
     m_connection.open();
+    const ServerWait wait(m_connection);
     prepare();
     bindAndExec(m_query);
     const int affected = m_query.numRowsAffected();

@@ -98,6 +98,21 @@ public:
         return {};
     }
     virtual QString forUpdate() const { return {}; }
+    // Seconds a statement may wait for the server's answer before the client cuts the connection:
+    // longer than the server's own limit, so that its time-out, which keeps the connection, comes
+    // first. 0: no limit of the client's own (a local file answers or fails by itself).
+    virtual int answerLimit(const ServerSpec& server, bool saving) const
+    {
+        Q_UNUSED(server);
+        Q_UNUSED(saving);
+        return 0;
+    }
+    // The socket the connection's statements wait on; -1 when there is none.
+    virtual int socketOf(const QSqlDatabase& db) const
+    {
+        Q_UNUSED(db);
+        return -1;
+    }
 
     // Catalogue tests: each a SELECT with one row when the object exists; parameters :TableName,
     // :ColumnName, :IndexName.

@@ -4,13 +4,21 @@
 #include "data/ServerName.h"
 
 #include <QRegularExpression>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
+#include <libpq-fe.h>
 
 namespace kvr::data {
 
 namespace {
+
+// The server's limit on one statement outside a saving transaction (reports may run for minutes).
+constexpr int kSessionStatementSeconds = 600;
+// How much longer than the server's own limit the client waits: the server's time-out reports in
+// milliseconds, so the client's cut only comes when the server process itself stands still.
+constexpr int kAnswerMarginSeconds = 5;
 
 // Runs one statement on the server's maintenance database ("master" of the suite's original server).
 template <typename Fn>
@@ -68,7 +76,8 @@ void PostgresDialect::configure(QSqlDatabase& db, const ServerSpec& server, cons
 
 QStringList PostgresDialect::sessionSetup() const
 {
-    return {QStringLiteral("SET statement_timeout = 600000"), QStringLiteral("SET client_min_messages = warning")};
+    return {QStringLiteral("SET statement_timeout = %1").arg(kSessionStatementSeconds * 1000),
+            QStringLiteral("SET client_min_messages = warning")};
 }
 
 QStringList PostgresDialect::transactionSetup(const ServerSpec& server) const
@@ -76,6 +85,25 @@ QStringList PostgresDialect::transactionSetup(const ServerSpec& server) const
     // Outside transactions a report may run for minutes; a save whose statement waits longer on
     // a lock or a stalled server is abandoned and rolled back instead.
     return {QStringLiteral("SET LOCAL statement_timeout = %1").arg(qint64(server.saveTimeout) * 1000)};
+}
+
+int PostgresDialect::answerLimit(const ServerSpec& server, bool saving) const
+{
+    return (saving ? server.saveTimeout : kSessionStatementSeconds) + kAnswerMarginSeconds;
+}
+
+int PostgresDialect::socketOf(const QSqlDatabase& db) const
+{
+    const QSqlDriver* driver = db.driver();
+    if (!driver)
+        return -1;
+    const QVariant handle = driver->handle();
+    // Qt names the handle's type by the structure behind libpq's typedef.
+    if (!handle.isValid() ||
+        (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0))
+        return -1;
+    PGconn* connection = *static_cast<PGconn* const*>(handle.constData());
+    return connection ? PQsocket(connection) : -1;
 }
 
 QString PostgresDialect::physicalName(const ServerSpec&, const QString& databaseName) const

@@ -35,6 +35,8 @@ public:
     QString syncIdentitySql(const QString& table) const override;
     QString forUpdate() const override { return QStringLiteral(" FOR UPDATE"); }
     QStringList transactionSetup(const ServerSpec& server) const override;
+    int answerLimit(const ServerSpec& server, bool saving) const override;
+    int socketOf(const QSqlDatabase& db) const override;
     QString tableExistsSql() const override;
     QString columnExistsSql() const override;
     QString indexExistsSql() const override;
