@@ -6,6 +6,7 @@
 
 #include <array>
 #include <csignal>
+#include <functional>
 #include <future>
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -91,15 +92,20 @@ struct SaveOutcome
     QString message;
 };
 
-SaveOutcome saveSale(Connection& counter, int id)
+// Two sales rows in one transaction; `between` runs after the first one.
+SaveOutcome saveSale(Connection& counter, int id, const std::function<void()>& between = {})
 {
     SaveOutcome outcome;
     try {
         Transaction transaction(counter);
         Query insert(counter, QStringLiteral("INSERT INTO Sale (Id, Amount) VALUES (:Id, :Amount)"));
-        insert.setParam(QStringLiteral("Id"), id);
-        insert.setParam(QStringLiteral("Amount"), 125.5);
-        insert.execSql();
+        for (int row = 0; row < 2; ++row) {
+            insert.setParam(QStringLiteral("Id"), id * 10 + row);
+            insert.setParam(QStringLiteral("Amount"), 125.5);
+            insert.execSql();
+            if (row == 0 && between)
+                between();
+        }
         transaction.commit();
         outcome.saved = true;
     } catch (const DbError& error) {
@@ -109,15 +115,18 @@ SaveOutcome saveSale(Connection& counter, int id)
     return outcome;
 }
 
-} // namespace
-
-// A server process stopped outright (SIGSTOP) never fires its statement time-out and its kernel
-// still acknowledges everything: without a limit of the client's own the save waited for as long
-// as the server stood still.
-TEST(FrozenServer, a_save_on_a_stopped_server_fails_with_its_cause_and_the_next_save_reconnects)
+struct FrozenRun
 {
-    if (!kvr::test::TestServer::postgresAvailable())
-        GTEST_SKIP() << "needs the PostgreSQL test server";
+    bool returned = false;
+    SaveOutcome frozen;
+    SaveOutcome later;
+    int rowsStored = -1;
+};
+
+// A save on a server whose process is stopped, before the save begins or between two of its
+// statements; then, with the server resumed, another save on the same connection.
+FrozenRun saveOnStoppedServer(bool stopInsideTheSave)
+{
     kvr::test::TestServer server(kvr::test::BackendKind::Postgres);
     server.createDatabase(QStringLiteral("SHOP"));
     ServerSpec spec = server.spec();
@@ -136,9 +145,14 @@ TEST(FrozenServer, a_save_on_a_stopped_server_fails_with_its_cause_and_the_next_
         counter.execDirect(QStringLiteral("CREATE TABLE Sale (Id INTEGER PRIMARY KEY, Amount NUMERIC(19, 4))"));
         Query pid(counter, QStringLiteral("SELECT pg_backend_pid() AS Pid"));
         pid.open();
-        backendPid.set_value(pid.field(QStringLiteral("Pid")).asInteger());
-        stopped.get_future().wait();
-        frozenSave.set_value(saveSale(counter, 1));
+        const qint64 backend = pid.field(QStringLiteral("Pid")).asInteger();
+        auto stop = [&] {
+            backendPid.set_value(backend);
+            stopped.get_future().wait();
+        };
+        if (!stopInsideTheSave)
+            stop();
+        frozenSave.set_value(stopInsideTheSave ? saveSale(counter, 1, stop) : saveSale(counter, 1));
         resumed.get_future().wait();
         const SaveOutcome later = saveSale(counter, 2);
         Query stored(counter, QStringLiteral("SELECT COUNT(*) AS N FROM Sale"));
@@ -146,9 +160,8 @@ TEST(FrozenServer, a_save_on_a_stopped_server_fails_with_its_cause_and_the_next_
         laterSave.set_value({later, stored.field(QStringLiteral("N")).asInteger()});
     });
     const pid_t backend = pid_t(backendPid.get_future().get());
-    ASSERT_GT(backend, 0);
-
-    ASSERT_EQ(::kill(backend, SIGSTOP), 0);
+    EXPECT_GT(backend, 0);
+    EXPECT_EQ(::kill(backend, SIGSTOP), 0);
     struct Resume
     {
         pid_t pid;
@@ -164,22 +177,38 @@ TEST(FrozenServer, a_save_on_a_stopped_server_fails_with_its_cause_and_the_next_
     stopped.set_value();
 
     // The limit is the save time-out and a margin; many times that only guards the test run.
+    FrozenRun run;
     auto frozen = frozenSave.get_future();
-    const bool returned = frozen.wait_for(120s) == std::future_status::ready;
+    run.returned = frozen.wait_for(120s) == std::future_status::ready;
     resume.now();
     resumed.set_value();
     auto later = laterSave.get_future();
     counterThread.join();
-    ASSERT_TRUE(returned) << "the save on the stopped server did not return";
+    run.frozen = frozen.get();
+    std::tie(run.later, run.rowsStored) = later.get();
+    return run;
+}
 
-    const SaveOutcome failed = frozen.get();
-    EXPECT_FALSE(failed.saved);
-    EXPECT_EQ(failed.kind, DbFailure::ConnectionLost);
-    EXPECT_TRUE(failed.message.contains(QStringLiteral("did not answer within 6 s; nothing of this save was stored")))
-        << failed.message.toStdString();
+} // namespace
 
-    const auto [afterwards, rows] = later.get();
-    EXPECT_TRUE(afterwards.saved) << afterwards.message.toStdString();
-    EXPECT_EQ(rows, 1) << "only the save after the server answered again is stored";
+// A server process stopped outright (SIGSTOP) never fires its statement time-out and its kernel
+// still acknowledges everything: without a limit of the client's own the save waited for as long
+// as the server stood still.
+TEST(FrozenServer, a_save_on_a_stopped_server_fails_with_its_cause_and_the_next_save_reconnects)
+{
+    if (!kvr::test::TestServer::postgresAvailable())
+        GTEST_SKIP() << "needs the PostgreSQL test server";
+    for (const bool inside : {false, true}) {
+        SCOPED_TRACE(inside ? "stopped between two statements of the save" : "stopped before the save");
+        const FrozenRun run = saveOnStoppedServer(inside);
+        ASSERT_TRUE(run.returned) << "the save on the stopped server did not return";
+        EXPECT_FALSE(run.frozen.saved);
+        EXPECT_EQ(run.frozen.kind, DbFailure::ConnectionLost);
+        EXPECT_TRUE(
+            run.frozen.message.contains(QStringLiteral("did not answer within 6 s; nothing of this save was stored")))
+            << run.frozen.message.toStdString();
+        EXPECT_TRUE(run.later.saved) << run.later.message.toStdString();
+        EXPECT_EQ(run.rowsStored, 2) << "only the save after the server answered again is stored";
+    }
     EXPECT_EQ(AnswerWatchdog::instance().armedCount(), 0U);
 }
