@@ -1,5 +1,6 @@
 #include "pos/LineCellFlow.h"
 
+#include "pos/PosBill.h"
 #include "pos/PosColumns.h"
 #include "pos/TFrPos.h"
 #include "ui/base/FormAction.h"
@@ -101,6 +102,27 @@ void LineCellFlow::checkEditedCell(const QString& field)
         fieldChanged(field);
     else
         m_pos.CalculateAll();
+}
+
+void LineCellFlow::enterHeldCodes(const QStringList& codes)
+{
+    PosBill& bill = m_pos.bill();
+    for (qsizetype i = 0; i < codes.size(); ++i) {
+        // Whatever the cell still waits for runs first, on its own line.
+        runWaitingChecks();
+        const bool placed =
+            bill.hasLineRow() && (bill.lineText(dt::ProductCode).trimmed().isEmpty() || m_pos.appendLine());
+        if (!placed) {
+            // No line to take them (the bill was closed meanwhile): told, not dropped unseen.
+            m_pos.setStatusText(
+                1, QStringLiteral("ยังไม่ได้บันทึกรหัส %1 โปรดสแกนใหม่").arg(codes.mid(i).join(QStringLiteral(", "))));
+            return;
+        }
+        bill.QDt().edit();
+        bill.setLine(dt::ProductCode, codes[i]);
+        m_pos.ProductCodeExit();
+        m_pos.CalculateAll();
+    }
 }
 
 void LineCellFlow::fieldChanged(const QString& field)

@@ -3,6 +3,7 @@
 #include <QKeyCombination>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -40,6 +41,9 @@ public:
     bool pressKey(QKeyCombination key, const QString& field, bool onGrid);
     // A line's value changed: quantity, price and discount recompute the line and the bill.
     void fieldChanged(const QString& field);
+    // Codes the scanner sent while a message was open: each goes into a line's product code as if
+    // scanned there, on a new line when the current one already sells something.
+    void enterHeldCodes(const QStringList& codes);
     // Saving is near: what is typed in the cell goes into the line and the waiting checks run.
     void finishTyping();
 

@@ -8,6 +8,7 @@
 #include "pos/PosReceiptPage.h"
 #include "pos/PosShipToDialog.h"
 #include "pos/PosTotalsPanel.h"
+#include "pos/ScanBurstGuard.h"
 #include "search/SearchDialogView.h"
 #include "ui/base/DataGrid.h"
 
@@ -52,6 +53,11 @@ TFrPosView::TFrPosView(TFrPos& pos, QWidget* parent)
     connect(&m_pos, &TFrPos::changeChanged, this, &TFrPosView::showHeader);
     connect(&m_pos, &TFrPos::focusRequested, this, &TFrPosView::moveFocus);
     connect(&m_pos, &TFrPos::alertWanted, this, [] { QApplication::beep(); });
+    // A message the scanner ran into is closed by the cashier only; what was scanned meanwhile
+    // becomes the next line.
+    auto* scanGuard = new ScanBurstGuard(this);
+    connect(scanGuard, &ScanBurstGuard::codesHeld, this,
+            [this](const QStringList& codes) { m_pos.cellFlow().enterHeldCodes(codes); });
     applyCaptions();
     showControls();
 }

@@ -1,0 +1,201 @@
+// The sale window of the demo shop with the program's real message boxes: a stray Enter, the
+// cashier's or the scanner's, never throws a bill away nor closes a message before it is read.
+#include "CounterFixture.h"
+
+#include "data/Query.h"
+#include "pos/PosColumns.h"
+#include "pos/ScanBurstGuard.h"
+#include "support/WindowWait.h"
+#include "ui/base/DataGrid.h"
+#include "ui/base/DialogPrompter.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+#include <utility>
+
+namespace kvr::test {
+namespace {
+
+// Runs `action` with the next message box, from inside the box's own event loop. A box opened by
+// a check the grid runs later may open inside any waiting loop, whenModalOpens's own included.
+class WhenBoxShows : public QObject
+{
+public:
+    explicit WhenBoxShows(std::function<void(QMessageBox*)> action)
+        : m_action(std::move(action))
+    {
+        qApp->installEventFilter(this);
+    }
+    ~WhenBoxShows() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (box && event->type() == QEvent::Show && m_action) {
+            QTimer::singleShot(0, box, [box, action = std::exchange(m_action, {})] {
+                if (waitUntil([box] { return box->isActiveWindow(); }))
+                    action(box);
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void(QMessageBox*)> m_action;
+};
+
+class CounterBoxes : public CounterFixture
+{
+protected:
+    void TearDown() override
+    {
+        // Closed by Yes in the real exit question, as the cashier ends the day.
+        if (view && view->isVisible()) {
+            whenModalOpens([](QWidget* box) { QTest::mouseClick(yes(box), Qt::LeftButton); });
+            view->close();
+            EXPECT_TRUE(waitUntil([&] { return !view->isVisible(); }));
+        }
+        CounterFixture::TearDown();
+    }
+    static QPushButton* yes(QWidget* box)
+    {
+        return qobject_cast<QPushButton*>(static_cast<QMessageBox*>(box)->button(QMessageBox::Yes));
+    }
+    // A key that loses work, answered by Enter in the question it raises: the question was asked
+    // and is gone, with its text kept in `asked`.
+    ::testing::AssertionResult answerWithEnter(Qt::Key key, QString& asked)
+    {
+        bool shown = false;
+        whenModalOpens([&](QWidget* box) {
+            auto* message = qobject_cast<QMessageBox*>(box);
+            ASSERT_NE(message, nullptr);
+            asked = message->text();
+            shown = true;
+            // The cashier's Enter, not a scanner's: after the box has been seen.
+            ASSERT_TRUE(waitUntil([&] { return keysDeliberate(); }));
+            pressKey(Qt::Key_Return);
+        });
+        pressKey(key);
+        if (!waitUntil([&] { return shown && !QApplication::activeModalWidget(); }))
+            return ::testing::AssertionFailure() << "no question came, or it stayed open";
+        if (view->isVisible() && !waitForActiveWindow(view.get()))
+            return ::testing::AssertionFailure() << "the sale window did not get the keys back";
+        return ::testing::AssertionSuccess();
+    }
+    // A product the demo shop may not sell below zero, with nothing left in stock.
+    QString soldOut(const QString& barcode)
+    {
+        const int product =
+            scalar(QStringLiteral("SELECT Product FROM ProductUnits WHERE BarCode = '%1'").arg(barcode)).toInt();
+        data::Query(dm->DMdata(), QStringLiteral("UPDATE Product SET Negative = 'N' WHERE Id = %1").arg(product))
+            .execSql();
+        data::Query(dm->DMdata(), QStringLiteral("DELETE FROM ProductOnHand WHERE Product = %1").arg(product))
+            .execSql();
+        return barcode;
+    }
+    // True once a key pressed now counts as the cashier's own, not as the end of a scan.
+    bool keysDeliberate() const
+    {
+        const auto* guard = view->findChild<pos::ScanBurstGuard*>();
+        return !guard || guard->takesDeliberateKeys();
+    }
+    QString lineCode(int row) { return pos().QDt().fieldAt(row, pos::dt::ProductCode).asString().trimmed(); }
+
+    ui::DialogPrompter boxes;
+};
+
+TEST_P(CounterBoxes, EnterInTheQuestionsOfNewAndExitKeepsTheBill)
+{
+    openSaleScreen(&boxes);
+    startBill();
+    const QStringList codes = scannableBarcodes(2);
+    ASSERT_TRUE(scan(codes[0], 2));
+    ASSERT_TRUE(scan(codes[1], 3));
+    const double total = pos().bill().headerValue(QStringLiteral("Total"));
+    ASSERT_GT(total, 0);
+
+    for (const Qt::Key key : {Qt::Key_F3, Qt::Key_Escape}) {
+        SCOPED_TRACE(key == Qt::Key_F3 ? "F3" : "Escape");
+        if (key == Qt::Key_Escape) {
+            // Escape leaves the screen from the header; in the grid it only ends a cell's editing.
+            QLineEdit* remark = view->headerEdit(pos::PosFocus::Remark);
+            QTest::mouseClick(remark, Qt::LeftButton);
+            ASSERT_TRUE(waitForFocusIn(remark));
+        }
+        QString asked;
+        ASSERT_TRUE(answerWithEnter(key, asked));
+        EXPECT_FALSE(asked.isEmpty());
+        EXPECT_TRUE(view->isVisible()) << "the window closed on Enter";
+        EXPECT_EQ(pos().QDt().recordCount(), 3) << "the bill lost its lines";
+        EXPECT_EQ(lineCode(0), codes[0]);
+        EXPECT_EQ(lineCode(1), codes[1]);
+        EXPECT_DOUBLE_EQ(pos().bill().headerValue(QStringLiteral("Total")), total);
+    }
+    // The bill goes on: the next scan lands on its empty line.
+    QTest::mouseClick(
+        view->grid()->viewport(), Qt::LeftButton, {},
+        view->grid()
+            ->visualRect(view->grid()->gridModel().index(2, view->grid()->gridModel().columnOf(pos::dt::ProductCode)))
+            .center());
+    ASSERT_TRUE(waitForFocusIn(view->grid()));
+    ASSERT_TRUE(scan(codes[0], 4));
+}
+
+// The scanner's next code arrives while the stock message is open: its keys and its Enter do not
+// close the message; the cashier's own Enter does, and the code held meanwhile becomes the next
+// line, as the message said it would.
+TEST_P(CounterBoxes, AScanDuringTheStockMessageNeitherClosesItNorGetsLost)
+{
+    openSaleScreen(&boxes);
+    startBill();
+    const QStringList codes = scannableBarcodes(2);
+    const QString empty = soldOut(codes[0]);
+
+    QString told;
+    QString held;
+    bool stillOpen = false;
+    const WhenBoxShows whenShown([&](QMessageBox* message) {
+        told = message->text();
+        // The next scan, at the scanner's pace.
+        typeText(codes[1]);
+        pressKey(Qt::Key_Return);
+        stillOpen = message->isVisible();
+        held = message->informativeText();
+        // The cashier reads, then presses Enter.
+        ASSERT_TRUE(waitUntil([&] { return keysDeliberate(); }));
+        pressKey(Qt::Key_Return);
+    });
+    typeText(empty);
+    pressKey(Qt::Key_Return);
+    ASSERT_TRUE(waitUntil([&] { return !told.isEmpty() && !QApplication::activeModalWidget(); }));
+    ASSERT_TRUE(waitForActiveWindow(view.get()));
+    EXPECT_TRUE(told.startsWith(QStringLiteral("จำนวนสินค้าไม่พอขาย"))) << told.toStdString();
+    EXPECT_TRUE(stillOpen) << "the scanner's Enter closed the message unread";
+    EXPECT_TRUE(held.contains(codes[1])) << "the message does not say where the scan went: " << held.toStdString();
+
+    // The sold-out line stays with its quantity set back; the held scan is the next line and the
+    // cursor waits on a new empty line for the scan after.
+    const ui::DatasetTableModel& model = view->grid()->gridModel();
+    ASSERT_TRUE(waitUntil([&] {
+        return pos().QDt().recordCount() == 3 && view->grid()->currentIndex().row() == 2 &&
+            view->grid()->currentIndex().column() == model.columnOf(pos::dt::ProductCode) &&
+            !pos().cellFlow().hasWaitingChecks();
+    })) << "lines: "
+        << pos().QDt().recordCount();
+    EXPECT_EQ(lineCode(0), empty);
+    EXPECT_EQ(lineCode(1), codes[1]);
+    EXPECT_GT(pos().QDt().fieldAt(1, pos::dt::Total).asFloat(), 0);
+    ASSERT_TRUE(scan(codes[1], 4)) << "the scan after the message";
+}
+
+KVR_INSTANTIATE_BACKENDS(CounterBoxes);
+
+} // namespace
+} // namespace kvr::test
