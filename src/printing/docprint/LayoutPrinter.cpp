@@ -34,6 +34,7 @@ bool LayoutPrinter::run(const QString& layoutPath, const LayoutDocument& documen
     // Statements find a document of the year without a year function of their own dialect.
     m_report.setVariable(QStringLiteral("DocYearStart"), QDate(document.year, 1, 1));
     m_report.setVariable(QStringLiteral("DocYearEnd"), QDate(document.year + 1, 1, 1));
+    m_report.setVariable(QStringLiteral("FormId"), document.formId);
     for (auto it = document.extraVariables.cbegin(); it != document.extraVariables.cend(); ++it)
         m_report.setVariable(it.key(), it.value());
 
@@ -41,14 +42,14 @@ bool LayoutPrinter::run(const QString& layoutPath, const LayoutDocument& documen
     if (!m_report.prepare())
         return false;
     if (mode == Mode::Display) {
-        m_dm.AddUsageLog(data::UsagePreviewed, 0, number);
+        m_dm.AddUsageLog(data::UsagePreviewed, document.formId, number);
         if (!m_devices.preview(m_report.prepared(), job, previewMayPrint))
             return false;
     } else {
         m_devices.print(m_report.prepared(), job);
     }
     // Recorded once the pages went out: a print that failed is not in the log.
-    m_dm.AddUsageLog(data::UsagePrinted, 0, number);
+    m_dm.AddUsageLog(data::UsagePrinted, document.formId, number);
     return true;
 }
 

@@ -17,6 +17,7 @@ const QString kShowPrintPreviewStep = QStringLiteral(
     "Update SystemForm Set ShowPrintPreview = 'N' Where LTrim(RTrim(Coalesce(ShowPrintPreview, ''))) = ''\n");
 
 namespace col {
+const QString Id = QStringLiteral("Id");
 const QString FormOrderNo = QStringLiteral("FormOrderNo");
 const QString FormCode = QStringLiteral("FormCode");
 const QString FormDesc = QStringLiteral("FormDesc");
@@ -41,7 +42,7 @@ void SystemFormStore::ensureShowPrintPreview()
 std::vector<SystemFormRow> SystemFormStore::layoutsFor(const QString& printCode)
 {
     data::Query q(m_dm.DMdata());
-    q.setSqlLines({QStringLiteral("Select FormOrderNo,FormCode,FormDesc,FrfName,SpName,DocCode,DocParaName, "
+    q.setSqlLines({QStringLiteral("Select Id,FormOrderNo,FormCode,FormDesc,FrfName,SpName,DocCode,DocParaName, "
                                   "ShowPrintPreview"),
                    QStringLiteral("From  SystemForm"),
                    QStringLiteral("Where LTrim(RTrim(FormCode))=LTrim(RTrim(:PrintCode))"),
@@ -51,6 +52,7 @@ std::vector<SystemFormRow> SystemFormStore::layoutsFor(const QString& printCode)
     std::vector<SystemFormRow> rows;
     for (q.first(); !q.eof(); q.next()) {
         SystemFormRow row;
+        row.id = q.field(col::Id).asInteger();
         row.orderNo = q.field(col::FormOrderNo).asInteger();
         row.formCode = q.field(col::FormCode).asString();
         row.description = q.field(col::FormDesc).asString();

@@ -12,6 +12,7 @@ namespace kvr::printing {
 // One print layout of a print code, a row of SystemForm.
 struct SystemFormRow
 {
+    int id = 0; // tells the layout in the print log
     int orderNo = 0;
     QString formCode;
     QString description; // FormDesc

@@ -112,7 +112,7 @@ void TFrDocPrintForm::printCurrent(Mode mode)
         // The layout's procedure builds or refreshes what it prints.
         if (!row.procedure.trimmed().isEmpty())
             m_store.runPrintProcedure(row.procedure, m_documentNo.trimmed(), m_documentYear, row.docCode);
-        const LayoutDocument document{m_documentNo, m_documentYear, m_printCode, {}};
+        const LayoutDocument document{m_documentNo, m_documentYear, m_printCode, {}, row.id};
         printedNow = m_printer.run(layoutPath(row), document,
                                    mode == Mode::Print ? LayoutPrinter::Mode::Print : LayoutPrinter::Mode::Display,
                                    row.previewMayPrint());
@@ -140,7 +140,7 @@ bool TFrDocPrintForm::printExternal(const SystemFormRow& row, Mode mode)
     m_external.run(call);
     // Every print and preview is in the usage log, whichever program printed it.
     const QString number = m_documentNo.trimmed();
-    m_dm.AddUsageLog(call.toPrinter ? data::UsagePrinted : data::UsagePreviewed, 0, number);
+    m_dm.AddUsageLog(call.toPrinter ? data::UsagePrinted : data::UsagePreviewed, row.id, number);
     return call.toPrinter;
 }
 

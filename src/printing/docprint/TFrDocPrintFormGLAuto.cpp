@@ -50,7 +50,7 @@ void TFrDocPrintFormGLAuto::printVoucher(LayoutPrinter::Mode mode)
         m_prompter.warning(QString::fromUtf8(kNoLayout));
         return;
     }
-    LayoutDocument document{m_documentNo, m_documentYear, m_printCode, {}};
+    LayoutDocument document{m_documentNo, m_documentYear, m_printCode, {}, 0};
     document.extraVariables.insert(QStringLiteral("VoucherType"), voucherType(m_printCode));
     // The voucher's own preview offers printing: it has no list of layouts to go back to.
     if (!m_printer.run(path, document, mode, true))

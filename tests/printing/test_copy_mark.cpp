@@ -1,0 +1,138 @@
+// The demo shop's two page layouts of a POS bill, printed by keys through the print form's
+// window to PDF: each layout's first print is an original, its reprint says "สำเนา", whatever
+// the other layout printed before.
+#include "PrintFixture.h"
+
+#include "data/Query.h"
+#include "printing/views/DocPrintRunner.h"
+#include "printing/views/TFrDocPrintFormView.h"
+#include "support/WindowWait.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <gtest/gtest.h>
+
+namespace kvr::test {
+namespace {
+
+// pdftotext may put Thai marks out of order: compare the letters only.
+QString letters(QString text)
+{
+    text.remove(QRegularExpression(QStringLiteral("[\\s\\x{0E31}\\x{0E34}-\\x{0E3A}\\x{0E47}-\\x{0E4E}]")));
+    text.replace(QChar(0x0E33), QChar(0x0E32));
+    return text;
+}
+
+class CopyMark : public SessionFixture
+{
+protected:
+    CopyMark() { companyCode = QStringLiteral("DEMO"); }
+
+    void prepareServer() override
+    {
+        QProcess demo;
+        demo.setWorkingDirectory(server->workingDirectory());
+        demo.start(qEnvironmentVariable("KVR_BINARY_DIR") + QStringLiteral("/src/app/demo/kvrpos-demo"),
+                   {QStringLiteral("--server"), server->serverName()});
+        ASSERT_TRUE(demo.waitForFinished(300000));
+        ASSERT_EQ(demo.exitCode(), 0) << demo.readAll().toStdString();
+        QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
+        ASSERT_TRUE(ini.open(QIODevice::Append));
+        ini.write("\n[DocumentPrint]\nOutput=pdf\nPdfFolder=printed\n");
+    }
+    void SetUp() override
+    {
+        SessionFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        runner = std::make_unique<printing::DocPrintRunner>(
+            prompter, *dm, printing::DocPrintSettings::read(server->workingDirectory(), false));
+    }
+    void TearDown() override
+    {
+        runner.reset();
+        SessionFixture::TearDown();
+    }
+    QStringList pdfs() const
+    {
+        return QDir(QDir(server->workingDirectory()).filePath(QStringLiteral("printed")))
+            .entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+    }
+    // A saved bill of the demo no layout has printed yet; its number and year.
+    std::pair<QString, int> unprintedBill(int skip)
+    {
+        data::Query q(dm->DMdata(),
+                      QStringLiteral("SELECT H.PosNo, H.PosDate FROM PosHd H WHERE H.PosType = 'P' AND NOT EXISTS "
+                                     "(SELECT 1 FROM UserLog L WHERE L.FunctionListId = 5 AND "
+                                     "LTrim(RTrim(L.Remark)) = LTrim(RTrim(H.PosNo))) ORDER BY H.Id"));
+        q.open();
+        for (int i = 0; i < skip; ++i)
+            q.next();
+        EXPECT_FALSE(q.eof());
+        return {q.field(QStringLiteral("PosNo")).asString().trimmed(),
+                q.field(QStringLiteral("PosDate")).asDate().year()};
+    }
+    // The bill through the print form: for each row, the row chosen with the arrow keys and
+    // printed with Enter; the text of each print, in order.
+    QStringList printRows(const std::pair<QString, int>& bill, const std::vector<int>& rows)
+    {
+        QStringList texts;
+        whenModalOpens([&](QWidget* dialog) {
+            QTableWidget* list = runner->view()->layoutList();
+            ASSERT_TRUE(waitForFocusIn(list));
+            for (const int row : rows) {
+                while (list->currentRow() != row)
+                    pressKey(list->currentRow() < row ? Qt::Key_Down : Qt::Key_Up);
+                const QStringList before = pdfs();
+                pressKey(Qt::Key_Return);
+                ASSERT_TRUE(waitUntil([&] { return pdfs().size() == before.size() + 1; })) << "row " << row;
+                for (const QString& file : pdfs())
+                    if (!before.contains(file))
+                        texts << pdfText(QDir(QDir(server->workingDirectory()).filePath("printed")).filePath(file));
+            }
+            pressKey(Qt::Key_Escape);
+            Q_UNUSED(dialog);
+        });
+        runner->printDocument(bill.first, bill.second, QStringLiteral("POS-P"));
+        return texts;
+    }
+    void exec(const QString& sql) { data::Query(dm->DMdata(), sql).execSql(); }
+    static bool markedCopy(const QString& text) { return letters(text).contains(letters(QStringLiteral("สำเนา"))); }
+
+    std::unique_ptr<printing::DocPrintRunner> runner;
+};
+
+TEST_P(CopyMark, EachLayoutsFirstPrintIsTheOriginalAndItsReprintACopy)
+{
+    // Row 0 is the bill (a tax receipt), row 1 the delivery note.
+    const auto bill = unprintedBill(0);
+    exec(QStringLiteral("UPDATE PosHd SET Printed = 'N' WHERE LTrim(RTrim(PosNo)) = '%1'").arg(bill.first));
+    QStringList texts = printRows(bill, {0});
+    ASSERT_EQ(texts.size(), 1);
+    EXPECT_FALSE(markedCopy(texts[0])) << "the bill's first print";
+    // As the sale screen marks a bill the form printed.
+    exec(QStringLiteral("UPDATE PosHd SET Printed = 'Y' WHERE LTrim(RTrim(PosNo)) = '%1'").arg(bill.first));
+    texts = printRows(bill, {1, 1, 0});
+    ASSERT_EQ(texts.size(), 3);
+    EXPECT_TRUE(letters(texts[0]).contains(letters(QStringLiteral("ใบส่งสินค้า"))));
+    EXPECT_FALSE(markedCopy(texts[0])) << "the delivery note's first print, after the bill's";
+    EXPECT_TRUE(markedCopy(texts[1])) << "the delivery note reprinted";
+    EXPECT_TRUE(markedCopy(texts[2])) << "the bill reprinted";
+
+    // A bill whose text receipt was printed: its page layout is a second receipt, a copy; the
+    // delivery note is still the first of its kind.
+    const auto receipted = unprintedBill(1);
+    exec(QStringLiteral("UPDATE PosHd SET Printed = 'Y' WHERE LTrim(RTrim(PosNo)) = '%1'").arg(receipted.first));
+    texts = printRows(receipted, {1, 0});
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_FALSE(markedCopy(texts[0]));
+    EXPECT_TRUE(markedCopy(texts[1]));
+}
+
+KVR_INSTANTIATE_BACKENDS(CopyMark);
+
+} // namespace
+} // namespace kvr::test
