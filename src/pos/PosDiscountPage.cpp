@@ -1,6 +1,7 @@
 #include "pos/PosDiscountPage.h"
 
 #include "pos/TFrPos.h"
+#include "ui/base/Guarded.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -29,10 +30,10 @@ PosDiscountPage::PosDiscountPage(TFrPos& pos, QWidget* parent)
         name->setMaxLength(100);
         m_fields.push_back({name, nameField});
         // The name typed is the bill's: it is saved and printed with the discount.
-        connect(name, &QLineEdit::textEdited, this, [this, nameField](const QString& text) {
-            if (m_pos.bill().hasHeaderRow())
-                m_pos.bill().setHeader(nameField, text);
-        });
+        connect(name, &QLineEdit::textEdited, this, ui::guarded([this, nameField](const QString& text) {
+                    if (m_pos.bill().hasHeaderRow())
+                        m_pos.bill().setHeader(nameField, text);
+                }));
         grid->addWidget(name, i, 0);
         QLineEdit* rate = addFigure(QStringLiteral("discRate%1LineEdit").arg(i), QStringLiteral("DiscRate%1").arg(i),
                                     Figure::Rate, i);
@@ -64,15 +65,15 @@ QLineEdit* PosDiscountPage::addFigure(const QString& name, const QString& field,
     edit->setObjectName(name);
     edit->setAlignment(Qt::AlignRight);
     m_fields.push_back({edit, field});
-    connect(edit, &QLineEdit::editingFinished, this, [this, edit, figure, which] {
-        if (!edit->isModified() || !m_pos.bill().hasHeaderRow())
-            return;
-        edit->setModified(false);
-        if (figure == Figure::Rate)
-            m_pos.DiscRateExit(which, edit->text());
-        else
-            m_pos.DiscAmtExit(which, edit->text());
-    });
+    connect(edit, &QLineEdit::editingFinished, this, ui::guarded([this, edit, figure, which] {
+                if (!edit->isModified() || !m_pos.bill().hasHeaderRow())
+                    return;
+                edit->setModified(false);
+                if (figure == Figure::Rate)
+                    m_pos.DiscRateExit(which, edit->text());
+                else
+                    m_pos.DiscAmtExit(which, edit->text());
+            }));
     return edit;
 }
 

@@ -7,6 +7,7 @@
 #include "search/FieldEvents.h"
 #include "search/TFaGetRemarkView.h"
 #include "search/TFaGetTaxCodeView.h"
+#include "ui/base/Guarded.h"
 #include "util/NumberFormat.h"
 
 #include <QComboBox>
@@ -50,7 +51,7 @@ QWidget* PosHeaderPanel::withSearchButton(QLineEdit* posNo)
     m_posNoSearch->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     // The number field keeps the focus; the chosen bill loads from there.
     m_posNoSearch->setFocusPolicy(Qt::NoFocus);
-    connect(m_posNoSearch, &QToolButton::clicked, this, [this] { m_pos.BSearchPosNoClick(); });
+    connect(m_posNoSearch, &QToolButton::clicked, this, ui::guarded([this] { m_pos.BSearchPosNoClick(); }));
     row->addWidget(m_posNoSearch);
     new search::FieldEvents(posNo, {{}, {}, [this](QKeyCombination key) {
                                         if (key != QKeyCombination(Qt::Key_F5))
@@ -67,12 +68,12 @@ QWidget* PosHeaderPanel::addTaxList()
     m_tax->setObjectName(QStringLiteral("taxCodeFrame"));
     hideOwnCaption(m_tax);
     // The close-up: the bill takes the code and its rate, and is recomputed with it.
-    connect(m_tax->taxList(), &QComboBox::activated, this, [this](int row) {
-        data::Query& taxes = m_pos.headerChoices().taxFrame().QTax();
-        if (row >= 0 && row < taxes.recordCount())
-            m_pos.ListTaxCodeExit(taxes.fieldAt(row, QStringLiteral("Id")).asInteger());
-        showChoices();
-    });
+    connect(m_tax->taxList(), &QComboBox::activated, this, ui::guarded([this](int row) {
+                data::Query& taxes = m_pos.headerChoices().taxFrame().QTax();
+                if (row >= 0 && row < taxes.recordCount())
+                    m_pos.ListTaxCodeExit(taxes.fieldAt(row, QStringLiteral("Id")).asInteger());
+                showChoices();
+            }));
     return m_tax;
 }
 
@@ -94,10 +95,10 @@ QWidget* PosHeaderPanel::addCurrency()
     m_currency->setObjectName(QStringLiteral("currencyComboBox"));
     for (const PosCurrency& currency : m_pos.headerChoices().currencies())
         m_currency->addItem(currency.code + QStringLiteral("  ") + currency.description, currency.id);
-    connect(m_currency, &QComboBox::activated, this, [this](int row) {
-        m_pos.CurrencyCloseUp(m_currency->itemData(row).toInt());
-        showChoices();
-    });
+    connect(m_currency, &QComboBox::activated, this, ui::guarded([this](int row) {
+                m_pos.CurrencyCloseUp(m_currency->itemData(row).toInt());
+                showChoices();
+            }));
     m_rate = new QLineEdit(box);
     m_rate->setObjectName(QStringLiteral("rateLineEdit"));
     m_rate->setAlignment(Qt::AlignRight);
@@ -106,12 +107,12 @@ QWidget* PosHeaderPanel::addCurrency()
     m_rate->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}(\\.[0-9]{0,6})?")), m_rate));
     m_focusEdits.push_back({m_rate, PosFocus::Rate});
-    connect(m_rate, &QLineEdit::editingFinished, this, [this] {
-        if (!m_rate->isModified())
-            return;
-        m_rate->setModified(false);
-        m_pos.RateExit(m_rate->text());
-    });
+    connect(m_rate, &QLineEdit::editingFinished, this, ui::guarded([this] {
+                if (!m_rate->isModified())
+                    return;
+                m_rate->setModified(false);
+                m_pos.RateExit(m_rate->text());
+            }));
     row->addWidget(m_currency);
     row->addWidget(m_rate);
     return box;
@@ -122,7 +123,7 @@ QWidget* PosHeaderPanel::addShipTo()
     m_shipTo = new QPushButton;
     m_shipTo->setObjectName(QStringLiteral("bShipToPushButton"));
     m_shipTo->setFocusPolicy(Qt::NoFocus);
-    connect(m_shipTo, &QPushButton::clicked, this, [this] { m_pos.BShipToClick(); });
+    connect(m_shipTo, &QPushButton::clicked, this, ui::guarded([this] { m_pos.BShipToClick(); }));
     return m_shipTo;
 }
 

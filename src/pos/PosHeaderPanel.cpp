@@ -7,6 +7,7 @@
 #include "search/TFaGetDepartment.h"
 #include "search/TFaGetSalesman.h"
 #include "search/TFaGetWarehouse.h"
+#include "ui/base/Guarded.h"
 #include "ui/base/LookupEdit.h"
 
 #include <QFocusEvent>
@@ -80,22 +81,24 @@ PosHeaderPanel::PosHeaderPanel(TFrPos& pos, QWidget* parent)
     };
 
     QLineEdit* posNo = addEdit("posNo", PosFocus::PosNo);
-    connect(posNo, &QLineEdit::textEdited, this, [this](const QString& text) { m_pos.headerTexts().posNo = text; });
-    connect(posNo, &QLineEdit::editingFinished, this, [this, posNo] {
-        if (posNo->isModified()) {
-            posNo->setModified(false);
-            m_pos.PosNoExit();
-        }
-    });
+    connect(posNo, &QLineEdit::textEdited, this,
+            ui::guarded([this](const QString& text) { m_pos.headerTexts().posNo = text; }));
+    connect(posNo, &QLineEdit::editingFinished, this, ui::guarded([this, posNo] {
+                if (posNo->isModified()) {
+                    posNo->setModified(false);
+                    m_pos.PosNoExit();
+                }
+            }));
     new NumberFieldLeaving(m_pos, posNo);
     QLineEdit* date = addEdit("docDate", PosFocus::DocDate);
     date->setInputMask(QStringLiteral("99/99/9999"));
-    connect(date, &QLineEdit::editingFinished, this, [this, date] {
-        if (date->isModified()) {
-            date->setModified(false);
-            m_pos.FaGetDate1DocDateExit(QDate::fromString(date->text(), QStringLiteral("dd/MM/yyyy")).startOfDay());
-        }
-    });
+    connect(date, &QLineEdit::editingFinished, this, ui::guarded([this, date] {
+                if (date->isModified()) {
+                    date->setModified(false);
+                    m_pos.FaGetDate1DocDateExit(
+                        QDate::fromString(date->text(), QStringLiteral("dd/MM/yyyy")).startOfDay());
+                }
+            }));
     // The lookup frames check their codes when they are left and hand them to the screen; F5 searches.
     m_customerFrame = addFrame(m_pos.customerFrame(), "customer", PosFocus::Customer);
     search::LookupFrameView* salesman = addFrame(m_pos.salesmanFrame(), "salesman", PosFocus::Salesman);

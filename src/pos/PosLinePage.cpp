@@ -3,6 +3,7 @@
 #include "pos/PosColumns.h"
 #include "pos/TFrPos.h"
 #include "ui/base/DataGrid.h"
+#include "ui/base/Guarded.h"
 
 #include <QAction>
 #include <QApplication>
@@ -188,7 +189,7 @@ void PosLinePage::showMemoMenu(const QString& field)
         return;
     auto* memo = new QAction(QStringLiteral("ป้อนคำอธิบายเพิ่มเติม"), m_grid);
     memo->setObjectName(QStringLiteral("n1MenuItem"));
-    connect(memo, &QAction::triggered, this, &PosLinePage::editMemoLine);
+    connect(memo, &QAction::triggered, this, ui::guarded(std::bind_front(&PosLinePage::editMemoLine, this)));
     m_grid->addAction(memo);
 }
 

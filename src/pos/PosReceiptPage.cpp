@@ -5,6 +5,7 @@
 #include "pos/TFrPos.h"
 #include "search/LookupFrameView.h"
 #include "search/TFaGetCompanyBank.h"
+#include "ui/base/Guarded.h"
 #include "ui/base/LookupEdit.h"
 
 #include <QDoubleValidator>
@@ -44,7 +45,7 @@ PosReceiptPage::PosReceiptPage(TFrPos& pos, QWidget* parent)
             m_cardDetails = new QPushButton(this);
             m_cardDetails->setObjectName(QStringLiteral("BCreditCard"));
             m_cardDetails->setAutoDefault(false);
-            connect(m_cardDetails, &QPushButton::clicked, this, [this] { m_pos.BCreditCardClick(); });
+            connect(m_cardDetails, &QPushButton::clicked, this, ui::guarded([this] { m_pos.BCreditCardClick(); }));
             auto* row = new QHBoxLayout;
             row->addWidget(edit, 1);
             row->addWidget(m_cardDetails);
@@ -99,10 +100,10 @@ QLineEdit* PosReceiptPage::addAmount(const QString& field)
         // A cleared amount is none received: 0, as a bill stores it.
         m_pos.bill().setHeader(field, text.isEmpty() ? 0.0 : QLocale::c().toDouble(text));
     };
-    connect(edit, &QLineEdit::editingFinished, this, [this, take] {
-        take();
-        m_pos.ReceiptChange();
-    });
+    connect(edit, &QLineEdit::editingFinished, this, ui::guarded([this, take] {
+                take();
+                m_pos.ReceiptChange();
+            }));
     // F10 while an amount is still being typed saves what is typed; an amount shown and not
     // touched stays as the header holds it, to the last decimal.
     connect(&m_pos, &TFrPos::paymentEditsWanted, edit, [edit, take] {

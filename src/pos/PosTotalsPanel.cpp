@@ -1,6 +1,7 @@
 #include "pos/PosTotalsPanel.h"
 
 #include "pos/TFrPos.h"
+#include "ui/base/Guarded.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -38,7 +39,7 @@ PosTotalsPanel::PosTotalsPanel(TFrPos& pos, QWidget* parent)
     m_deleteLine = new QPushButton(this);
     m_deleteLine->setObjectName(QStringLiteral("btDeleteLinePushButton"));
     m_deleteLine->setFocusPolicy(Qt::NoFocus);
-    connect(m_deleteLine, &QPushButton::clicked, this, [this] { m_pos.BtDeleteLineClick(); });
+    connect(m_deleteLine, &QPushButton::clicked, this, ui::guarded([this] { m_pos.BtDeleteLineClick(); }));
     auto* left = new QVBoxLayout;
     left->addLayout(figures);
     left->addWidget(m_deleteLine, 0, Qt::AlignLeft);

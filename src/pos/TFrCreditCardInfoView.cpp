@@ -2,6 +2,7 @@
 
 #include "pos/PosColumns.h"
 #include "ui/base/DataGrid.h"
+#include "ui/base/Guarded.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -74,20 +75,20 @@ TFrCreditCardInfoView::TFrCreditCardInfoView(TFrCreditCardInfo& form, QWidget* p
     deleteLine->setObjectName(QStringLiteral("BDelLine"));
     for (QPushButton* b : {m_ok, clear, deleteLine})
         b->setAutoDefault(false);
-    connect(m_ok, &QPushButton::clicked, this, [this] {
-        if (m_form.BOkClick())
-            accept();
-    });
-    connect(clear, &QPushButton::clicked, this, [this] {
-        m_form.BClearClick();
-        m_grid->setSelectedField(card::cardcode);
-        m_grid->setFocus();
-    });
-    connect(deleteLine, &QPushButton::clicked, this, [this] {
-        m_form.BDelLineClick();
-        m_grid->setSelectedField(card::cardcode);
-        m_grid->setFocus();
-    });
+    connect(m_ok, &QPushButton::clicked, this, ui::guarded([this] {
+                if (m_form.BOkClick())
+                    accept();
+            }));
+    connect(clear, &QPushButton::clicked, this, ui::guarded([this] {
+                m_form.BClearClick();
+                m_grid->setSelectedField(card::cardcode);
+                m_grid->setFocus();
+            }));
+    connect(deleteLine, &QPushButton::clicked, this, ui::guarded([this] {
+                m_form.BDelLineClick();
+                m_grid->setSelectedField(card::cardcode);
+                m_grid->setFocus();
+            }));
 
     m_rcptTotal->setObjectName(QStringLiteral("rcptTotal"));
     m_amountTotal->setObjectName(QStringLiteral("amountTotal"));

@@ -11,6 +11,7 @@
 #include "pos/ScanBurstGuard.h"
 #include "search/SearchDialogView.h"
 #include "ui/base/DataGrid.h"
+#include "ui/base/Guarded.h"
 
 #include <QApplication>
 #include <QDir>
@@ -88,11 +89,11 @@ QWidget* TFrPosView::buildContent()
     m_pages->addTab(m_linePage, QString());
     m_pages->addTab(m_discountPage, QString());
     m_pages->addTab(m_receiptPage, QString());
-    connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
-        const auto page = static_cast<PosPage>(index);
-        if (m_pos.controls().page != page)
-            m_pos.PosPageChange(page);
-    });
+    connect(m_pages, &QTabWidget::currentChanged, this, ui::guarded([this](int index) {
+                const auto page = static_cast<PosPage>(index);
+                if (m_pos.controls().page != page)
+                    m_pos.PosPageChange(page);
+            }));
     column->addWidget(m_pages, 1);
     m_totals = new PosTotalsPanel(m_pos);
     column->addWidget(m_totals);

@@ -1,4 +1,5 @@
 #include "search/FieldEvents.h"
+#include "ui/base/Guarded.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -30,7 +31,7 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event)
         if (!m_inside) {
             m_inside = true;
             if (m_handlers.enter)
-                m_handlers.enter();
+                ui::runGuarded(m_handlers.enter);
         }
         break;
     case QEvent::FocusOut: {
@@ -38,12 +39,14 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event)
         if (m_inside && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             m_inside = false;
             if (m_handlers.exit)
-                m_handlers.exit();
+                ui::runGuarded(m_handlers.exit);
         }
         break;
     }
     case QEvent::KeyPress:
-        if (m_handlers.key && m_handlers.key(static_cast<QKeyEvent*>(event)->keyCombination()))
+        // A key whose handler failed counts as taken: it is not typed into the field as well.
+        if (m_handlers.key &&
+            ui::runGuardedOr(true, [&] { return m_handlers.key(static_cast<QKeyEvent*>(event)->keyCombination()); }))
             return true;
         break;
     default:

@@ -1,6 +1,7 @@
 #include "search/LookupFrameView.h"
 
 #include "search/FieldEvents.h"
+#include "ui/base/Guarded.h"
 #include "ui/base/LookupEdit.h"
 
 #include <QHBoxLayout>
@@ -41,7 +42,7 @@ LookupFrameView::LookupFrameView(LookupFrame& frame, QWidget* parent)
     connect(m_edit, &ui::LookupEdit::entered, &m_frame, &SearchFrame::FieldEnter);
     connect(m_edit, &ui::LookupEdit::exited, &m_frame, &SearchFrame::FieldExit);
     m_edit->setKeyHandler([this](QKeyCombination key) { return m_frame.FieldKeyDown(key); });
-    connect(m_button, &QToolButton::clicked, &m_frame, &SearchFrame::BtSearchClick);
+    connect(m_button, &QToolButton::clicked, &m_frame, ui::guarded([this] { m_frame.BtSearchClick(); }));
     connect(&m_frame, &SearchFrame::changed, this, &LookupFrameView::update);
     connect(&m_frame, &SearchFrame::focusRequested, this, [this] { FieldEvents::focusLater(m_edit); });
     update();

@@ -2,6 +2,7 @@
 
 #include "ui/base/DataGrid.h"
 #include "ui/base/FormFont.h"
+#include "ui/base/Guarded.h"
 #include "ui/base/UpperCaseEntry.h"
 #include "util/Flags.h"
 
@@ -91,10 +92,10 @@ SearchDialogView::SearchDialogView(SearchScreen& screen, QWidget* parent)
             button->setFont(small);
     }
 
-    connect(m_btSearch, &QPushButton::clicked, this, [this] { m_screen.BtSearchClick(); });
-    connect(m_btOk, &QPushButton::clicked, this, &SearchDialogView::choose);
+    connect(m_btSearch, &QPushButton::clicked, this, ui::guarded([this] { m_screen.BtSearchClick(); }));
+    connect(m_btOk, &QPushButton::clicked, this, ui::guarded(std::bind_front(&SearchDialogView::choose, this)));
     connect(m_btCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_btMore, &QPushButton::clicked, this, [this] { m_screen.BtMoreClick(); });
+    connect(m_btMore, &QPushButton::clicked, this, ui::guarded([this] { m_screen.BtMoreClick(); }));
     connect(&m_screen, &SearchScreen::rowsListed, this, [this] { m_btMore->setEnabled(m_screen.hasMoreRows()); });
     connect(m_grid, &QAbstractItemView::doubleClicked, this, &SearchDialogView::choose);
     connect(m_grid, &ui::DataGrid::titleClicked, this, [this](const QString& field) { m_screen.titleClick(field); });
@@ -122,20 +123,20 @@ QWidget* SearchDialogView::buildCriteria()
         if (c.checkBox) {
             auto* check = new QCheckBox(c.caption, panel);
             connect(check, &QCheckBox::toggled, this,
-                    [this, name](bool on) { m_screen.setCriterion(name, util::flagText(on)); });
+                    ui::guarded([this, name](bool on) { m_screen.setCriterion(name, util::flagText(on)); }));
             field = check;
         } else if (!c.choices.isEmpty()) {
             auto* combo = new QComboBox(panel);
             combo->addItems(c.choices);
             connect(combo, &QComboBox::currentIndexChanged, this,
-                    [this, name](int index) { m_screen.setCriterion(name, QString::number(index)); });
+                    ui::guarded([this, name](int index) { m_screen.setCriterion(name, QString::number(index)); }));
             field = combo;
         } else {
             auto* edit = new QLineEdit(panel);
             if (c.upperCase)
                 ui::upperCaseEntry(edit);
             connect(edit, &QLineEdit::textChanged, this,
-                    [this, name](const QString& text) { m_screen.setCriterion(name, text); });
+                    ui::guarded([this, name](const QString& text) { m_screen.setCriterion(name, text); }));
             field = edit;
         }
         field->setObjectName(name + QStringLiteral("Criterion"));

@@ -1,6 +1,7 @@
 #include "search/TFaGetDateView.h"
 
 #include "search/FieldEvents.h"
+#include "ui/base/Guarded.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,7 +27,7 @@ TFaGetDateView::TFaGetDateView(TFaGetDate& frame, QWidget* parent)
     row->addWidget(m_edit);
     row->addStretch(1);
     setFocusProxy(m_edit);
-    connect(m_edit, &QLineEdit::textEdited, &m_frame, &TFaGetDate::setText);
+    connect(m_edit, &QLineEdit::textEdited, &m_frame, ui::guarded(std::bind_front(&TFaGetDate::setText, &m_frame)));
     connect(&m_frame, &TFaGetDate::textChanged, m_edit, [this](const QString& text) {
         if (m_edit->text() != text)
             m_edit->setText(text);

@@ -1,6 +1,7 @@
 #include "search/TFaGetRemarkView.h"
 
 #include "search/FieldEvents.h"
+#include "ui/base/Guarded.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,12 +31,13 @@ TFaGetRemarkView::TFaGetRemarkView(TFaGetRemark& frame, QWidget* parent)
     row->addWidget(m_button);
     setFocusProxy(m_edit);
 
-    connect(m_edit, &QLineEdit::textEdited, &m_frame, &TFaGetRemark::setText);
+    connect(m_edit, &QLineEdit::textEdited, &m_frame, ui::guarded(std::bind_front(&TFaGetRemark::setText, &m_frame)));
     connect(&m_frame, &TFaGetRemark::textChanged, m_edit, [this](const QString& text) {
         if (m_edit->text() != text)
             m_edit->setText(text);
     });
-    connect(m_button, &QToolButton::clicked, &m_frame, &SearchFrame::BtSearchClick);
+    connect(m_button, &QToolButton::clicked, &m_frame,
+            ui::guarded(std::bind_front(&SearchFrame::BtSearchClick, &m_frame)));
     connect(&m_frame, &SearchFrame::changed, this, [this] { m_button->setEnabled(m_frame.isSearchEnabled()); });
     connect(&m_frame, &SearchFrame::focusRequested, this, [this] { FieldEvents::focusLater(m_edit); });
     new FieldEvents(m_edit,

@@ -1,6 +1,7 @@
 #include "search/TFaGetTaxCodeView.h"
 
 #include "search/FieldEvents.h"
+#include "ui/base/Guarded.h"
 #include "util/NumberFormat.h"
 
 #include <QComboBox>
@@ -24,7 +25,7 @@ TFaGetTaxCodeView::TFaGetTaxCodeView(TFaGetTaxCode& frame, QWidget* parent)
     row->addWidget(m_list, 1);
     setFocusProxy(m_list);
     fill();
-    connect(m_list, &QComboBox::activated, &m_frame, &TFaGetTaxCode::chooseRow);
+    connect(m_list, &QComboBox::activated, &m_frame, ui::guarded(std::bind_front(&TFaGetTaxCode::chooseRow, &m_frame)));
     connect(&m_frame, &TFaGetTaxCode::changed, this, [this] { m_list->setCurrentIndex(m_frame.currentRow()); });
     new FieldEvents(m_list, {{}, [this] { m_frame.ListTaxCodeExit(); }, {}});
 }

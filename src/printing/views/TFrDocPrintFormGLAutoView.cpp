@@ -1,6 +1,7 @@
 #include "printing/views/TFrDocPrintFormGLAutoView.h"
 
 #include "printing/docprint/TFrDocPrintForm.h"
+#include "ui/base/Guarded.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -46,9 +47,9 @@ TFrDocPrintFormGLAutoView::TFrDocPrintFormGLAutoView(TFrDocPrintFormGLAuto& form
     layout->addWidget(m_caption);
     layout->addLayout(buttons);
 
-    connect(m_display, &QPushButton::clicked, this, [this] { m_form.BtDisplayClick(); });
-    connect(m_print, &QPushButton::clicked, this, [this] { m_form.BtPrintClick(); });
-    connect(m_cancel, &QPushButton::clicked, this, [this] { m_form.Cancel(); });
+    connect(m_display, &QPushButton::clicked, this, ui::guarded([this] { m_form.BtDisplayClick(); }));
+    connect(m_print, &QPushButton::clicked, this, ui::guarded([this] { m_form.BtPrintClick(); }));
+    connect(m_cancel, &QPushButton::clicked, this, ui::guarded([this] { m_form.Cancel(); }));
     connect(&m_form, &TFrDocPrintFormGLAuto::closeRequested, this, [this] {
         if (isVisible())
             done(QDialog::Accepted);

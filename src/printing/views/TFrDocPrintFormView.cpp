@@ -1,4 +1,5 @@
 #include "printing/views/TFrDocPrintFormView.h"
+#include "ui/base/Guarded.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -52,13 +53,14 @@ TFrDocPrintFormView::TFrDocPrintFormView(TFrDocPrintForm& form, QWidget* parent)
     layout->addWidget(m_list, 1);
     layout->addLayout(buttons);
 
-    connect(m_display, &QPushButton::clicked, this, [this] { m_form.BtDisplayClick(); });
-    connect(m_print, &QPushButton::clicked, this, [this] { m_form.BtPrintClick(); });
-    connect(m_setPrinter, &QPushButton::clicked, this, [this] { m_form.BtSetPrinterClick(); });
-    connect(m_cancel, &QPushButton::clicked, this, [this] { m_form.Cancel(); });
-    connect(m_showFileName, &QAction::triggered, this, [this] { m_form.ShowFileName(); });
-    connect(m_list, &QTableWidget::cellDoubleClicked, this, [this] { m_form.BtPrintClick(); });
-    connect(m_list, &QTableWidget::currentCellChanged, this, [this](int row) { m_form.setCurrentLayout(row); });
+    connect(m_display, &QPushButton::clicked, this, ui::guarded([this] { m_form.BtDisplayClick(); }));
+    connect(m_print, &QPushButton::clicked, this, ui::guarded([this] { m_form.BtPrintClick(); }));
+    connect(m_setPrinter, &QPushButton::clicked, this, ui::guarded([this] { m_form.BtSetPrinterClick(); }));
+    connect(m_cancel, &QPushButton::clicked, this, ui::guarded([this] { m_form.Cancel(); }));
+    connect(m_showFileName, &QAction::triggered, this, ui::guarded([this] { m_form.ShowFileName(); }));
+    connect(m_list, &QTableWidget::cellDoubleClicked, this, ui::guarded([this] { m_form.BtPrintClick(); }));
+    connect(m_list, &QTableWidget::currentCellChanged, this,
+            ui::guarded([this](int row) { m_form.setCurrentLayout(row); }));
     connect(&m_form, &TFrDocPrintForm::layoutsChanged, this, &TFrDocPrintFormView::showLayouts);
     connect(&m_form, &TFrDocPrintForm::currentLayoutChanged, this, [this] {
         if (m_list->currentRow() != m_form.currentLayout() && m_form.currentLayout() >= 0)
