@@ -183,6 +183,9 @@ void Query::prepare()
     // A prepared statement is reused until the text changes or the connection is opened anew.
     if (m_preparedFor == m_translated && m_preparedGeneration == m_connection.generation())
         return;
+    // Forgotten first: a preparation that fails leaves m_query unusable, and a text prepared before
+    // must then be prepared again rather than run on it.
+    m_preparedFor.clear();
     m_query = QSqlQuery(m_connection.database());
     m_query.setForwardOnly(true);
     m_connection.notePrepared();

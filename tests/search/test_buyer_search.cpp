@@ -6,6 +6,8 @@
 #include "support/QueryPlan.h"
 #include "support/WindowWait.h"
 #include "ui/base/DataGrid.h"
+#include "ui/base/ErrorSink.h"
+#include "ui/base/ExceptionHandler.h"
 
 #include <QPushButton>
 #include <QRegularExpression>
@@ -133,6 +135,40 @@ TEST_P(BuyerSearchTest, lists_every_buyer_a_page_at_a_time_by_name)
     EXPECT_EQ(buyers(search), all);
     EXPECT_EQ(view.grid()->model()->rowCount(), 6);
     EXPECT_FALSE(view.moreButton()->isEnabled()) << "the page was not filled: nothing more";
+}
+
+// A statement that fails behind the dialog's button reaches the error handler; it does not unwind
+// through the click, and the dialog stays to search again once the database answers.
+TEST_P(BuyerSearchTest, a_search_failing_behind_more_is_reported_and_the_dialog_stays)
+{
+    struct RecordingSink : ui::ErrorSink
+    {
+        RecordingSink() { ui::ErrorSink::setCurrent(this); }
+        ~RecordingSink() override { ui::ErrorSink::setCurrent(nullptr); }
+        void handle(std::exception_ptr error) noexcept override { messages << ui::ExceptionHandler::messageOf(error); }
+        QStringList messages;
+    } sink;
+    TFrSearchCustomerPosHd search(*dm, prompter);
+    search::SearchDialogView view(search);
+    search.setPageRows(4);
+    view.show();
+    ASSERT_TRUE(test::waitForActiveWindow(&view));
+    ASSERT_TRUE(test::waitForFocusIn(view.criterionField(QStringLiteral("Phone"))));
+    test::pressKey(Qt::Key_Return);
+    const QStringList first = buyers(search);
+    ASSERT_EQ(first.size(), 4);
+
+    dm->DMdata().execDirect(QStringLiteral("ALTER TABLE PosHd RENAME TO PosHdGone"));
+    QTest::mouseClick(view.moreButton(), Qt::LeftButton);
+    ASSERT_EQ(sink.messages.size(), 1);
+    EXPECT_TRUE(sink.messages.front().contains(QStringLiteral("PosHd"), Qt::CaseInsensitive))
+        << sink.messages.front().toStdString();
+    EXPECT_TRUE(view.isVisible());
+
+    dm->DMdata().execDirect(QStringLiteral("ALTER TABLE PosHdGone RENAME TO PosHd"));
+    QTest::mouseClick(view.searchButton(), Qt::LeftButton);
+    EXPECT_EQ(buyers(search), first);
+    EXPECT_EQ(sink.messages.size(), 1) << sink.messages.join(QStringLiteral(" | ")).toStdString();
 }
 
 KVR_INSTANTIATE_BACKENDS(BuyerSearchTest);
