@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DemoSession.h"
+#include "support/DemoSession.h"
 
 #include "admin/TFrPosShiftNoView.h"
 #include "pos/TFrPosView.h"

@@ -1,6 +1,6 @@
 // The generator run as a shop owner runs it: again on a shop that holds data, with years of bills
 // before the demo days, and with parameters or servers it must refuse.
-#include "DemoSession.h"
+#include "support/DemoSession.h"
 
 #include "data/Query.h"
 #include "util/QStringPrinter.h"

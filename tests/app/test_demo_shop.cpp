@@ -1,6 +1,6 @@
 // The demo shop as the generator leaves it: bills that add up, shifts with their floats, numbering
 // series, menu rights, the company session, products and stock, and ids left for new rows.
-#include "DemoSession.h"
+#include "support/DemoSession.h"
 
 #include "data/Query.h"
 #include "data/TDM.h"

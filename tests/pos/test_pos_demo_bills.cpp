@@ -3,12 +3,12 @@
 #include "data/TDMConfig.h"
 #include "pos/TFrPos.h"
 #include "products/TDmProduct.h"
+#include "support/DemoSession.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestServer.h"
 #include "util/QStringPrinter.h"
 #include "util/Rounding.h"
 
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace kvr::test {
@@ -24,12 +24,9 @@ protected:
         BackendTest::SetUp();
         if (IsSkipped())
             return;
-        QProcess demo;
-        demo.setWorkingDirectory(server->workingDirectory());
-        demo.start(qEnvironmentVariable("KVR_BINARY_DIR") + QStringLiteral("/src/app/demo/kvrpos-demo"),
-                   {QStringLiteral("--server"), server->serverName()});
-        ASSERT_TRUE(demo.waitForFinished(300000));
-        ASSERT_EQ(demo.exitCode(), 0) << demo.readAllStandardError().toStdString();
+        const test::DemoRun demo =
+            test::runDemo(server->workingDirectory(), {QStringLiteral("--server"), server->serverName()});
+        ASSERT_EQ(demo.exitCode, 0) << demo.err.toStdString();
         config = std::make_unique<data::TDMConfig>(server->workingDirectory());
         config->CheckRight(101, 1);
         dm = std::make_unique<data::TDM>(*config, server->workingDirectory());

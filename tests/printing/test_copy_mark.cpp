@@ -6,11 +6,11 @@
 #include "data/Query.h"
 #include "printing/views/DocPrintRunner.h"
 #include "printing/views/TFrDocPrintFormView.h"
+#include "support/DemoSession.h"
 #include "support/WindowWait.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <gtest/gtest.h>
@@ -33,12 +33,8 @@ protected:
 
     void prepareServer() override
     {
-        QProcess demo;
-        demo.setWorkingDirectory(server->workingDirectory());
-        demo.start(qEnvironmentVariable("KVR_BINARY_DIR") + QStringLiteral("/src/app/demo/kvrpos-demo"),
-                   {QStringLiteral("--server"), server->serverName()});
-        ASSERT_TRUE(demo.waitForFinished(300000));
-        ASSERT_EQ(demo.exitCode(), 0) << demo.readAll().toStdString();
+        const DemoRun demo = runDemo(server->workingDirectory(), {QStringLiteral("--server"), server->serverName()});
+        ASSERT_EQ(demo.exitCode, 0) << demo.err.toStdString();
         QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
         ASSERT_TRUE(ini.open(QIODevice::Append));
         ini.write("\n[DocumentPrint]\nOutput=pdf\nPdfFolder=printed\n");

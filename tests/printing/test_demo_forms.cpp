@@ -4,11 +4,11 @@
 #include "printing/docprint/PdfFolder.h"
 #include "printing/docprint/TFrDocPrintForm.h"
 #include "printing/report/ValueText.h"
+#include "support/DemoSession.h"
 #include "util/NumberFormat.h"
 #include "util/NumberWords.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -41,12 +41,9 @@ protected:
 
     void prepareServer() override
     {
-        QProcess demo;
-        demo.setWorkingDirectory(server->workingDirectory());
-        demo.start(qEnvironmentVariable("KVR_BINARY_DIR") + QStringLiteral("/src/app/demo/kvrpos-demo"),
-                   {QStringLiteral("--server"), server->serverName()});
-        ASSERT_TRUE(demo.waitForFinished(300000));
-        ASSERT_EQ(demo.exitCode(), 0) << demo.readAll().toStdString();
+        const kvr::test::DemoRun demo =
+            kvr::test::runDemo(server->workingDirectory(), {QStringLiteral("--server"), server->serverName()});
+        ASSERT_EQ(demo.exitCode, 0) << demo.err.toStdString();
     }
     void SetUp() override
     {

@@ -54,6 +54,15 @@ protected:
                      {QStringLiteral("ShipAddr1"), QStringLiteral("9 ถนนสาทร")},
                      {QStringLiteral("ShipProvince"), bangkok}});
     }
+    // The dialog shown with pages of four buyers and Enter pressed on its empty criteria.
+    static void listFirstPage(TFrSearchCustomerPosHd& search, search::SearchDialogView& view)
+    {
+        search.setPageRows(4);
+        view.show();
+        ASSERT_TRUE(test::waitForActiveWindow(&view));
+        ASSERT_TRUE(test::waitForFocusIn(view.criterionField(QStringLiteral("Phone"))));
+        test::pressKey(Qt::Key_Return);
+    }
     static QStringList buyers(TFrSearchCustomerPosHd& search) { return keys(search, QStringLiteral("customername")); }
 };
 
@@ -112,11 +121,7 @@ TEST_P(BuyerSearchTest, lists_every_buyer_a_page_at_a_time_by_name)
 {
     TFrSearchCustomerPosHd search(*dm, prompter);
     search::SearchDialogView view(search);
-    search.setPageRows(4);
-    view.show();
-    ASSERT_TRUE(test::waitForActiveWindow(&view));
-    ASSERT_TRUE(test::waitForFocusIn(view.criterionField(QStringLiteral("Phone"))));
-    test::pressKey(Qt::Key_Return);
+    ASSERT_NO_FATAL_FAILURE(listFirstPage(search, view));
     // The four customers of the master and the two named buyers of earlier receipts.
     const QStringList all = [this] {
         QStringList names{kWilai,
@@ -150,11 +155,7 @@ TEST_P(BuyerSearchTest, a_search_failing_behind_more_is_reported_and_the_dialog_
     } sink;
     TFrSearchCustomerPosHd search(*dm, prompter);
     search::SearchDialogView view(search);
-    search.setPageRows(4);
-    view.show();
-    ASSERT_TRUE(test::waitForActiveWindow(&view));
-    ASSERT_TRUE(test::waitForFocusIn(view.criterionField(QStringLiteral("Phone"))));
-    test::pressKey(Qt::Key_Return);
+    ASSERT_NO_FATAL_FAILURE(listFirstPage(search, view));
     const QStringList first = buyers(search);
     ASSERT_EQ(first.size(), 4);
 

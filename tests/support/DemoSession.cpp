@@ -1,4 +1,4 @@
-#include "DemoSession.h"
+#include "support/DemoSession.h"
 
 #include <QProcess>
 #include <gtest/gtest.h>
