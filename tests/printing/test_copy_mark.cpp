@@ -71,6 +71,17 @@ protected:
         return {q.field(QStringLiteral("PosNo")).asString().trimmed(),
                 q.field(QStringLiteral("PosDate")).asDate().year()};
     }
+    // A saved bill the demo gave a full tax invoice, printed through the invoice's own layout.
+    std::pair<QString, int> invoicedBill()
+    {
+        data::Query q(dm->DMdata(),
+                      QStringLiteral("SELECT PosNo, PosDate FROM PosHd WHERE PosType = 'P' AND "
+                                     "FullTaxNo IS NOT NULL ORDER BY Id"));
+        q.open();
+        EXPECT_FALSE(q.eof());
+        return {q.field(QStringLiteral("PosNo")).asString().trimmed(),
+                q.field(QStringLiteral("PosDate")).asDate().year()};
+    }
     // The bill through the print form: for each row, the row chosen with the arrow keys and
     // printed with Enter; the text of each print, in order.
     QStringList printRows(const std::pair<QString, int>& bill, const std::vector<int>& rows)
@@ -126,6 +137,11 @@ TEST_P(CopyMark, EachLayoutsFirstPrintIsTheOriginalAndItsReprintACopy)
     ASSERT_EQ(texts.size(), 2);
     EXPECT_FALSE(markedCopy(texts[0]));
     EXPECT_TRUE(markedCopy(texts[1]));
+
+    // The full tax invoice's print went through its own layout: the delivery note is an original.
+    texts = printRows(invoicedBill(), {1});
+    ASSERT_EQ(texts.size(), 1);
+    EXPECT_FALSE(markedCopy(texts[0])) << "the delivery note of a bill with a full tax invoice";
 }
 
 KVR_INSTANTIATE_BACKENDS(CopyMark);

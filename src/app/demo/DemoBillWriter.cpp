@@ -240,7 +240,8 @@ void writeUsageLog(data::Connection& company, const std::vector<DemoShift>& shif
         if (b.cancelled)
             log.add({++id, b.savedAt.addSecs(1800), ids::userThai, ids::menuCancel, 3, b.id, b.number.trimmed()});
         if (!b.fullTaxNo.isEmpty())
-            log.add({++id, b.savedAt.addSecs(600), ids::userThai, ids::menuFullTax, 5, 0, b.number.trimmed()});
+            log.add({++id, b.savedAt.addSecs(600), ids::userThai, ids::menuFullTax, 5, ids::formFullTaxInvoice,
+                     b.number.trimmed()});
     }
     log.finish();
     syncIdentities(company, {QStringLiteral("UserLog")});

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <iterator>
 #include <stdexcept>
 
 namespace kvr::demo {
@@ -14,6 +15,7 @@ namespace {
 
 struct FormRow
 {
+    int id;
     const char* code;
     int order;
     const char* description;
@@ -23,10 +25,12 @@ struct FormRow
 };
 
 const FormRow kForms[] = {
-    {"POS-P", 1, "ใบเสร็จรับเงิน/ใบกำกับภาษีอย่างย่อ (A5)", "forms/pos-bill-a5.kvl", "PosBillForPrint", "Y"},
-    {"POS-P", 2, "ใบส่งสินค้า พร้อมจำนวนหน่วยใหญ่/หน่วยย่อย (A5 แนวนอน)", "forms/pos-delivery-a5.kvl", "", "N"},
-    {"POS-X1", 1, "ใบกำกับภาษีเต็มรูป (A4)", "forms/full-tax-invoice-x1.kvl", "", "Y"},
-    {"POS-X2", 1, "ใบกำกับภาษีเต็มรูป อ้าง PosHeader (A4)", "forms/full-tax-invoice-x2.kvl", "", "Y"},
+    {ids::formBill, "POS-P", 1, "ใบเสร็จรับเงิน/ใบกำกับภาษีอย่างย่อ (A5)", "forms/pos-bill-a5.kvl", "PosBillForPrint", "Y"},
+    {ids::formDelivery, "POS-P", 2, "ใบส่งสินค้า พร้อมจำนวนหน่วยใหญ่/หน่วยย่อย (A5 แนวนอน)", "forms/pos-delivery-a5.kvl", "",
+     "N"},
+    {ids::formFullTaxInvoice, "POS-X1", 1, "ใบกำกับภาษีเต็มรูป (A4)", "forms/full-tax-invoice-x1.kvl", "", "Y"},
+    {ids::formFullTaxInvoiceHeader, "POS-X2", 1, "ใบกำกับภาษีเต็มรูป อ้าง PosHeader (A4)", "forms/full-tax-invoice-x2.kvl",
+     "", "Y"},
 };
 
 void copyResource(const QString& name, const QDir& folder)
@@ -48,10 +52,9 @@ QString fillPrintForms(data::Connection& company, const QString& workingDirector
     BatchInserter rows(company, QStringLiteral("SystemForm"),
                        QStringLiteral("Id, FormCode, FormOrderNo, FormDesc, FrfName, SpName, DocCode, DocParaName, "
                                       "ShowPrintPreview"));
-    int id = 0;
     for (const FormRow& form : kForms) {
         copyResource(QString::fromUtf8(form.file), folder);
-        rows.add({++id, QString::fromUtf8(form.code), form.order, QString::fromUtf8(form.description),
+        rows.add({form.id, QString::fromUtf8(form.code), form.order, QString::fromUtf8(form.description),
                   QString::fromUtf8(form.file), QString::fromUtf8(form.procedure), QString::fromUtf8(form.code),
                   QString(), QString::fromUtf8(form.preview)});
     }
@@ -59,7 +62,7 @@ QString fillPrintForms(data::Connection& company, const QString& workingDirector
     copyResource(QStringLiteral("Form_GLAuto.frf"), folder);
     syncIdentities(company, {QStringLiteral("SystemForm")});
     return QStringLiteral("%1 layouts in %2 (POS-P, POS-X1, POS-X2) and the accounting voucher")
-        .arg(id)
+        .arg(std::size(kForms))
         .arg(folder.filePath(QStringLiteral("forms")));
 }
 

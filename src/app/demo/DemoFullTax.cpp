@@ -98,7 +98,8 @@ public:
         log.setParam(QStringLiteral("@UserId"), ids::userThai);
         log.setParam(QStringLiteral("@MenuId"), menu);
         log.setParam(QStringLiteral("@FunctionListId"), 5);
-        log.setParam(QStringLiteral("@DocumentId"), 0);
+        log.setParam(QStringLiteral("@DocumentId"),
+                     table == QLatin1String("PosHd") ? ids::formFullTaxInvoice : ids::formFullTaxInvoiceHeader);
         log.setParam(QStringLiteral("@Remark"), receipt.number.trimmed());
         log.execProc();
         ++m_issued;

@@ -57,6 +57,12 @@ constexpr int menuFullTax2 = 105;
 constexpr int menuServiceSale = 111;
 constexpr int menuMiscSale = 121;
 constexpr int menuSaleNoZero = 122;
+
+// Print layouts (SystemForm.Id); the print log names the layout a print went through.
+constexpr int formBill = 1;
+constexpr int formDelivery = 2;
+constexpr int formFullTaxInvoice = 3; // POS-X1, receipts of PosHd
+constexpr int formFullTaxInvoiceHeader = 4; // POS-X2, receipts of PosHeader
 } // namespace ids
 
 struct DemoOptions
