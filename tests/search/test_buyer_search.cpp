@@ -4,10 +4,9 @@
 #include "search/SearchDialogView.h"
 #include "search/TFrSearchCustomerPosHd.h"
 #include "support/QueryPlan.h"
+#include "support/RecordingErrorSink.h"
 #include "support/WindowWait.h"
 #include "ui/base/DataGrid.h"
-#include "ui/base/ErrorSink.h"
-#include "ui/base/ExceptionHandler.h"
 
 #include <QPushButton>
 #include <QRegularExpression>
@@ -146,13 +145,7 @@ TEST_P(BuyerSearchTest, lists_every_buyer_a_page_at_a_time_by_name)
 // through the click, and the dialog stays to search again once the database answers.
 TEST_P(BuyerSearchTest, a_search_failing_behind_more_is_reported_and_the_dialog_stays)
 {
-    struct RecordingSink : ui::ErrorSink
-    {
-        RecordingSink() { ui::ErrorSink::setCurrent(this); }
-        ~RecordingSink() override { ui::ErrorSink::setCurrent(nullptr); }
-        void handle(std::exception_ptr error) noexcept override { messages << ui::ExceptionHandler::messageOf(error); }
-        QStringList messages;
-    } sink;
+    test::RecordingErrorSink sink;
     TFrSearchCustomerPosHd search(*dm, prompter);
     search::SearchDialogView view(search);
     ASSERT_NO_FATAL_FAILURE(listFirstPage(search, view));

@@ -3,26 +3,14 @@
 #include "data/CachedDataset.h"
 #include "data/Connection.h"
 #include "data/SchemaScript.h"
+#include "support/RecordingErrorSink.h"
 #include "support/ShopBuilder.h"
 #include "support/TestServer.h"
-#include "ui/base/ErrorSink.h"
-#include "ui/base/ExceptionHandler.h"
 #include "util/QStringPrinter.h"
 
 #include <memory>
 
 namespace kvr::test {
-
-// Stands in for the program's error handler while it lives: notes the message of each error
-// handed to it.
-struct RecordingErrorSink : ui::ErrorSink
-{
-    RecordingErrorSink() { ui::ErrorSink::setCurrent(this); }
-    ~RecordingErrorSink() override { ui::ErrorSink::setCurrent(nullptr); }
-    void handle(std::exception_ptr error) noexcept override { messages << ui::ExceptionHandler::messageOf(error); }
-
-    QStringList messages;
-};
 
 // A database "GRID" on each backend with three bill lines and three warehouses, and a cached
 // dataset over the lines as a document screen sets one up.
