@@ -1,7 +1,5 @@
 #include "ui/base/TFrFormView.h"
 
-#include "ui/base/Guarded.h"
-
 #include "ui/base/FormFont.h"
 #include "ui/base/Guarded.h"
 #include "ui/base/TFormHints.h"
