@@ -302,24 +302,3 @@ TEST_P(DatasetTest, nested_transaction_guard_joins_the_outer_one)
 }
 
 KVR_INSTANTIATE_BACKENDS(DatasetTest);
-
-TEST(ConnectionLoss, a_connection_the_server_dropped_reconnects_on_the_next_statement)
-{
-    if (!kvr::test::TestServer::postgresAvailable())
-        GTEST_SKIP() << "needs the PostgreSQL test server";
-    kvr::test::TestServer server(kvr::test::BackendKind::Postgres);
-    server.createDatabase(QStringLiteral("SHOP"));
-    auto counter = server.connection(QStringLiteral("SHOP"));
-    Query pid(*counter, QStringLiteral("SELECT pg_backend_pid() AS Pid"));
-    pid.open();
-    const int backend = pid.field(QStringLiteral("Pid")).asInteger();
-
-    auto admin = server.connection(QStringLiteral("SHOP"));
-    Query kill(*admin, QStringLiteral("SELECT pg_terminate_backend(:Pid)"));
-    kill.setParam(QStringLiteral("Pid"), backend);
-    kill.open();
-
-    EXPECT_THROW(pid.open(), DbError); // the statement that meets the dropped connection fails
-    pid.open(); // the next one connects again
-    EXPECT_NE(pid.field(QStringLiteral("Pid")).asInteger(), backend);
-}
