@@ -63,11 +63,4 @@ TEST(ErrorExplanation, running_out_of_memory_is_explained)
               QStringLiteral("Memory หน่วยความจำของเครื่องไม่เพียงพอ"));
 }
 
-TEST(ErrorExplanation, unknown_message_is_shown_alone_after_an_empty_line)
-{
-    const QString message = QStringLiteral("Division by zero in ค่าคอมมิชชั่น");
-    EXPECT_EQ(ErrorExplanation::dialogText(ErrorExplanation::explain(message), message),
-              QStringLiteral("\nDIVISION BY ZERO IN ค่าคอมมิชชั่น\n"));
-}
-
 } // namespace
