@@ -350,9 +350,10 @@ TEST_P(DeadControls, EveryKeyOfTheSaleScreensTableDoesWhatTheReadmeSays)
              ringUp();
              ASSERT_EQ(pos.QDt().recordCount(), 1);
              kvr::test::pressKey(Qt::Key_Delete, Qt::ControlModifier);
-             // The only line went; an empty one waits.
+             // The only line went; an empty one waits, and the bill is recomputed to nothing.
              EXPECT_TRUE(waitUntil([&] {
-                 return pos.QDt().recordCount() == 1 && pos.QDt().fieldAt(0, QStringLiteral("Product")).isNull();
+                 return pos.QDt().recordCount() == 1 && pos.QDt().fieldAt(0, QStringLiteral("Product")).isNull() &&
+                     pos.bill().headerValue(QStringLiteral("Total")) == 0;
              }));
          }},
         {QStringLiteral("F5"),

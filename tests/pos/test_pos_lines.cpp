@@ -425,24 +425,6 @@ TEST_P(PosLines, UnitChangedOnAnEarlierLineIsPricedByThatLinesProduct)
     EXPECT_DOUBLE_EQ(number(s, "Price"), 20);
 }
 
-TEST_P(PosLines, DeletingALineRecomputesTheBill)
-{
-    pos::TFrPos& screen = billWith({{water, 1, 60}, {water, 2, 20}});
-    ASSERT_DOUBLE_EQ(screen.QHd().field(QStringLiteral("Total")).asFloat(), 100);
-    screen.QDt().setRecNo(1);
-    screen.BtDeleteLineClick();
-    EXPECT_EQ(screen.QDt().recordCount(), 1);
-    EXPECT_DOUBLE_EQ(screen.QHd().field(QStringLiteral("Total")).asFloat(), 60);
-    EXPECT_EQ(screen.focus(), pos::PosFocus::Grid);
-    // The last line deleted leaves an empty one to type into; going past it adds none.
-    screen.BtDeleteLineClick();
-    ASSERT_EQ(screen.QDt().recordCount(), 1);
-    EXPECT_EQ(screen.QDt().field(QStringLiteral("Product")).asInteger(), 0);
-    EXPECT_DOUBLE_EQ(screen.QHd().field(QStringLiteral("Total")).asFloat(), 0);
-    EXPECT_FALSE(screen.appendLine());
-    EXPECT_EQ(screen.QDt().recordCount(), 1);
-}
-
 KVR_INSTANTIATE_BACKENDS(PosLines);
 
 } // namespace
