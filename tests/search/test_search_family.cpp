@@ -212,16 +212,6 @@ TEST_P(SearchFamilyTest, choosing_from_an_empty_result_keeps_the_dialog_open)
     EXPECT_TRUE(salesmen.result().isEmpty());
 }
 
-TEST_P(SearchFamilyTest, the_machine_search_gives_back_the_chosen_code_under_the_callers_caption)
-{
-    const auto search = machineSearch(*dm, prompter, runner);
-    runner.setScript(runner.choosing({{QStringLiteral("Location"), QStringLiteral("ชั้น 1")}}, QStringLiteral("POS01")));
-    EXPECT_EQ(search(QStringLiteral("ค้นหากำหนดรอบทำงาน")), std::optional<QString>(QStringLiteral("POS01")));
-    runner.setScript({});
-    EXPECT_EQ(search(QStringLiteral("ค้นหากำหนดรอบทำงาน")), std::nullopt);
-    EXPECT_EQ(runner.ran, QStringList({QStringLiteral("ค้นหากำหนดรอบทำงาน"), QStringLiteral("ค้นหากำหนดรอบทำงาน")}));
-}
-
 KVR_INSTANTIATE_BACKENDS(SearchFamilyTest);
 
 } // namespace
