@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/CoreApplication.h"
 #include "support/ScriptedSearchRunner.h"
 #include "support/SessionFixture.h"
 #include "util/QStringPrinter.h"
@@ -11,6 +12,12 @@ namespace kvr::test {
 class AdminFixture : public SessionFixture
 {
 protected:
+    void SetUp() override
+    {
+        // The register's device tests poll serial ports on timers.
+        ensureCoreApplication();
+        SessionFixture::SetUp();
+    }
     void buildShop(ShopBuilder& shop) override;
 
     // A shift another counter opened on `day` at 8:30, with a float row per (coin, pieces).

@@ -6,7 +6,6 @@
 #include "devices/CustomerDisplay.h"
 #include "support/PtyPair.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
 
@@ -17,25 +16,6 @@ using kvr::data::CachedDataset;
 using kvr::ui::ConfirmColour;
 
 namespace {
-
-// The serial ports poll on timers, which want an application object.
-class CoreApplication : public ::testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "test_admin";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance())
-            m_app = std::make_unique<QCoreApplication>(argc, argv);
-    }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    std::unique_ptr<QCoreApplication> m_app;
-};
-[[maybe_unused]] ::testing::Environment* const kApplication = ::testing::AddGlobalTestEnvironment(new CoreApplication);
 
 class MachineRegister : public kvr::test::AdminFixture
 {

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "devices/TCommPortDriver.h"
+#include "support/CoreApplication.h"
 #include "support/PtyPair.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -14,17 +14,6 @@
 #include <vector>
 
 namespace kvr::test {
-
-// The port's receive poll runs on timers, which need an application object.
-inline void ensureCoreApplication()
-{
-    if (QCoreApplication::instance())
-        return;
-    static int argc = 1;
-    static char name[] = "test_devices";
-    static char* argv[] = {name, nullptr};
-    new QCoreApplication(argc, argv);
-}
 
 // A pseudo-terminal as the serial device and a working folder whose KVR.INI the port reads.
 class SerialFixture : public ::testing::Test

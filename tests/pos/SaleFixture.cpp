@@ -1,6 +1,7 @@
 #include "SaleFixture.h"
 
 #include "SaleShop.h"
+#include "support/CoreApplication.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -120,12 +121,7 @@ int SaleFixture::count(const QString& sql)
 
 bool SaleFixture::waitFor(const std::function<bool()>& condition, int timeoutMs)
 {
-    // Screens tested without a window have no application of their own.
-    static int argc = 1;
-    static char name[] = "test";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance())
-        new QCoreApplication(argc, argv);
+    ensureCoreApplication();
     const QDeadlineTimer deadline(timeoutMs);
     while (!condition()) {
         if (deadline.hasExpired())
