@@ -118,14 +118,4 @@ TEST_F(FrFormTest, closing_asks_the_green_exit_question_in_the_session_language)
     }
 }
 
-TEST_F(FrFormTest, confirm_dialog_is_the_blue_question)
-{
-    prompter.answerConfirm(true).answerConfirm(false);
-    EXPECT_TRUE(form.ConfirmDialog(QStringLiteral("จัดเก็บข้อมูล ?")));
-    EXPECT_FALSE(form.ConfirmDialog(QStringLiteral("ลบข้อมูล ?")));
-    ASSERT_EQ(prompter.asked().size(), 2u);
-    EXPECT_EQ(prompter.asked()[0].colour, ConfirmColour::Blue);
-    EXPECT_EQ(prompter.asked()[1].text, QStringLiteral("ลบข้อมูล ?"));
-}
-
 } // namespace
