@@ -77,8 +77,6 @@ TEST_P(OnHandChoicesTest, lots_of_one_year_with_their_balance)
             rows << lot.code + QLatin1Char('=') + lot.quantityText;
         EXPECT_EQ(rows, c.rows);
     }
-    EXPECT_EQ(choices->lotCaption(0), QStringLiteral("ค้นหา Lot คงเหลือ"));
-    EXPECT_EQ(choices->lotCaption(mainWh), QStringLiteral("ค้นหา Lot คงเหลือ คลัง หน้าร้าน"));
 }
 
 TEST_P(OnHandChoicesTest, warehouses_holding_the_product_within_the_users_own)
