@@ -16,7 +16,6 @@
 #include "ui/base/DataGrid.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,12 +43,7 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
 {
     kvr::test::PtyPair drawer;
     ASSERT_TRUE(drawer.isOpen());
-    const QDir work(server->workingDirectory());
-    {
-        QFile ini(work.filePath(QStringLiteral("KVR.INI")));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write("[ReceiptPrinter]\nM01=" + work.filePath(QStringLiteral("receipt.bin")).toUtf8() + "\n");
-    }
+    const QString receiptFile = textReceiptsTo();
     // The machine names no salesman: the bill takes the customer's.
     exec(QStringLiteral("UPDATE PosMachineNo SET CashDrawer = '%1', BaudRate = 0, Salesman = NULL")
              .arg(drawer.slavePath()));
@@ -58,7 +52,7 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
                         "(2, 21, 0, 185), (4, 41, 0, 2)"));
     kvr::test::seedCardTypes(dm->DMdata());
     exec(QStringLiteral("INSERT INTO CompanyBank (Id, BankCode, BankName, Blocked) VALUES (1, 'BK01', 'ทองไทย', 'N')"));
-    setConfig(QStringLiteral("PosUseBarCode = 'Y', Pos1_PrintType = 'T', Pos1_PrintLine = 'N', PosFormTextNo = 1"));
+    setConfig(QStringLiteral("PosUseBarCode = 'Y'"));
 
     kvr::products::TDmService service(*dm);
     kvr::app::DataModules modules{*dm, *config, *product, service, prompter};
@@ -179,7 +173,7 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
         EXPECT_DOUBLE_EQ(bill.field(QStringLiteral("Cards")).asFloat(), 102);
         EXPECT_EQ(bill.field(QStringLiteral("Lines")).asInteger(), 3);
         EXPECT_EQ(bill.field(QStringLiteral("Printed")).asString(), QStringLiteral("Y"));
-        QFile receipt(work.filePath(QStringLiteral("receipt.bin")));
+        QFile receipt(receiptFile);
         ASSERT_TRUE(receipt.open(QIODevice::ReadOnly));
         EXPECT_TRUE(receipt.readAll().contains(bill.field(QStringLiteral("PosNo")).asString().trimmed().toLatin1()));
     }

@@ -36,7 +36,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -292,14 +291,9 @@ TEST_P(DeadControls, EveryKeyOfTheSaleScreensTableDoesWhatTheReadmeSays)
     ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
     const QStringList documented = keyTable(QString::fromUtf8(readme.readAll()), QStringLiteral("on the sale screen"));
     ASSERT_FALSE(documented.isEmpty());
-    {
-        // Receipts of machine M01 go to a file, and bills printed before may be printed again.
-        QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write("[ReceiptPrinter]\nM01=" +
-                  QDir(server->workingDirectory()).filePath(QStringLiteral("receipt.bin")).toUtf8() + "\n");
-    }
-    setConfig(QStringLiteral("Pos1_PrintType = 'T', Pos1_PrintLine = 'N', PosFormTextNo = 1, PrintOldDocument = 'Y'"));
+    // Receipts of machine M01 go to a file, and bills printed before may be printed again.
+    const QString receiptFile = textReceiptsTo();
+    setConfig(QStringLiteral("PrintOldDocument = 'Y'"));
     auto* view = qobject_cast<kvr::pos::TFrPosView*>(open(1));
     ASSERT_NE(view, nullptr);
     kvr::pos::TFrPos& pos = view->pos();
@@ -382,7 +376,7 @@ TEST_P(DeadControls, EveryKeyOfTheSaleScreensTableDoesWhatTheReadmeSays)
              pos.AcNewExecute();
              typeInto(number, QStringLiteral("123"));
              ASSERT_FALSE(pos.isNewBill());
-             QFile receipt(QDir(server->workingDirectory()).filePath(QStringLiteral("receipt.bin")));
+             QFile receipt(receiptFile);
              receipt.remove();
              kvr::test::pressKey(Qt::Key_P, Qt::ControlModifier);
              // The receipt goes out from the machine's spool, a moment after the key.
