@@ -163,7 +163,7 @@ TEST_P(PosNewBill, CustomerFrameReopensForTheNextBillAfterALockedOne)
 
 TEST_P(PosNewBill, ShowingRunsTheShiftDialogThenOpensANewBill)
 {
-    // Cancelling the dialog is the window test's: the window closes without the exit question.
+    // Cancelling the dialog is the counter test's: Escape in it ends the program unasked.
     pos::TFrPos& screen = this->screen();
     int closeRequests = 0;
     QObject::connect(&screen, &pos::TFrPos::closeRequested, [&closeRequests] { ++closeRequests; });

@@ -146,19 +146,6 @@ TEST_P(PosView, NeverNarrowerThan800AndClosedByEscapeKeepsItsSizeForTheNextRun)
     moved.close();
 }
 
-TEST_P(PosView, CancellingTheShiftDialogClosesWithoutTheExitQuestion)
-{
-    prompter.answerConfirm(true);
-    view->close();
-    view.reset();
-    pos->setShiftDialog([] { return false; });
-    TFrPosView cancelled(*pos);
-    cancelled.show();
-    EXPECT_TRUE(waitUntil([&] { return !cancelled.isVisible(); }));
-    // The one confirmation is the closing of the first window above.
-    EXPECT_EQ(confirmations(), 1u);
-}
-
 TEST_P(PosView, CustomerFieldTakesATypedCodeAndSearchesOnF5)
 {
     // The cashier's choice in the search dialog: the customer whose name holds "found".
