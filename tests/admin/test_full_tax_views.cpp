@@ -7,6 +7,7 @@
 #include "app/FunctionTable.h"
 #include "products/TDmService.h"
 #include "search/SearchDialogView.h"
+#include "support/PdfText.h"
 #include "support/WindowWait.h"
 #include "ui/base/DataGrid.h"
 #include "ui/base/DialogPrompter.h"
@@ -18,9 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -28,23 +27,6 @@ namespace {
 
 using namespace kvr;
 namespace column = data::fulltax;
-
-// The letters of a PDF's text in order; a PDF reader guesses blanks and may reorder Thai marks.
-QString skeleton(QString text)
-{
-    text.remove(QRegularExpression(QStringLiteral("[\\s\\x{0E31}\\x{0E34}-\\x{0E3A}\\x{0E47}-\\x{0E4E}]")));
-    text.replace(QChar(0x0E33), QChar(0x0E32));
-    return text;
-}
-
-QString pdfText(const QString& path)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    EXPECT_TRUE(p.waitForFinished(60000));
-    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 class FullTaxWindow : public test::FullTaxFixture
 {
@@ -176,14 +158,14 @@ TEST_P(FullTaxWindow, program_4_prints_a_picked_receipt_for_a_picked_buyer_to_pd
     const QStringList pdfs =
         QDir(server->workingDirectory() + QStringLiteral("/printed")).entryList({QStringLiteral("*.pdf")});
     ASSERT_EQ(pdfs.size(), 1) << pdfs.join(u' ').toStdString();
-    const QString text = pdfText(server->workingDirectory() + QStringLiteral("/printed/") + pdfs.front());
+    const QString text = test::pdfText(server->workingDirectory() + QStringLiteral("/printed/") + pdfs.front());
     for (const QString& expected :
          {QStringLiteral("ใบกำกับภาษี"), invoiceNo, buyer, QStringLiteral("เลขประจำตัวผู้เสียภาษีอากร ") + taxId,
           QStringLiteral("สาขาที่ 00005"), QStringLiteral("77 ถนนวิภาวดีรังสิต"), QStringLiteral("PP69000777"),
           QStringLiteral("ข้าวหอมมะลิ 5 กก."), QStringLiteral("น้ำดื่มตราช้าง 600 มล."), QStringLiteral("175.00"),
           QStringLiteral("185.00")})
-        EXPECT_TRUE(skeleton(text).contains(skeleton(expected))) << expected.toStdString() << "\n"
-                                                                 << text.toStdString();
+        EXPECT_TRUE(test::pdfLetters(text).contains(test::pdfLetters(expected))) << expected.toStdString() << "\n"
+                                                                                 << text.toStdString();
 
     test::whenModalOpens([](QWidget* box) {
         QTest::mouseClick(qobject_cast<QMessageBox*>(box)->button(QMessageBox::Yes), Qt::LeftButton);

@@ -5,11 +5,11 @@
 #include "pos/TFrPosView.h"
 #include "printing/views/DocPrintRunner.h"
 #include "printing/views/TFrDocPrintFormView.h"
+#include "support/PdfText.h"
 #include "support/WindowWait.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
@@ -54,11 +54,8 @@ protected:
     }
     QString pdfText(const QString& file) const
     {
-        QProcess text;
-        text.start(QStringLiteral("pdftotext"),
-                   {QDir(server->workingDirectory()).filePath(QStringLiteral("printed/") + file), QStringLiteral("-")});
-        text.waitForFinished(30000);
-        return QString::fromUtf8(text.readAllStandardOutput()).simplified();
+        return kvr::test::pdfText(QDir(server->workingDirectory()).filePath(QStringLiteral("printed/") + file))
+            .simplified();
     }
     QString printedOf(const QString& number)
     {

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 
 namespace kvr::test {
 
@@ -55,15 +54,6 @@ QString PrintFixture::writeLayout(const QString& name, const QString& text)
 int PrintFixture::usageLogs(int function)
 {
     return count(QStringLiteral("SELECT COUNT(*) FROM UserLog WHERE FunctionListId = :F"), {{"F", function}});
-}
-
-QString pdfText(const QString& path)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    EXPECT_TRUE(p.waitForFinished(60000)) << "pdftotext did not finish";
-    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 } // namespace kvr::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/PdfText.h"
 #include "support/SessionFixture.h"
 
 #include <QDate>
@@ -30,8 +31,5 @@ protected:
 
     int water = 0, piece = 0, box = 0;
 };
-
-// The text of a PDF file as pdftotext reads it; pages end with a form feed.
-QString pdfText(const QString& path);
 
 } // namespace kvr::test

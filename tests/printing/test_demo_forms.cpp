@@ -18,16 +18,6 @@ using kvr::printing::TFrDocPrintForm;
 
 namespace {
 
-// A PDF reader guesses blanks from the gaps, and takes the marks above and below a letter in
-// the order they stand on the page, not always the order they were typed in: the letters
-// must be there, in order, and no mark may come out as a private-use code point of the font.
-QString skeleton(QString text)
-{
-    text.remove(QRegularExpression(QStringLiteral("[\\s\\x{0E31}\\x{0E34}-\\x{0E3A}\\x{0E47}-\\x{0E4E}]")));
-    text.replace(QChar(0x0E33), QChar(0x0E32));
-    return text;
-}
-
 QString money(double value)
 {
     return kvr::util::FormatNumber(QStringLiteral(",0.00"), value);
@@ -74,9 +64,10 @@ protected:
     void expectAll(const QString& text, const QStringList& fields)
     {
         EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[\\x{F700}-\\x{F71F}]")))) << text.toStdString();
-        const QString page = skeleton(text);
+        const QString page = kvr::test::pdfLetters(text);
         for (const QString& field : fields)
-            EXPECT_TRUE(page.contains(skeleton(field))) << field.toStdString() << "\n" << text.toStdString();
+            EXPECT_TRUE(page.contains(kvr::test::pdfLetters(field))) << field.toStdString() << "\n"
+                                                                     << text.toStdString();
     }
 
     DocPrintSettings settings;
