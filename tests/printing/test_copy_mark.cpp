@@ -1,6 +1,6 @@
 // The demo shop's two page layouts of a POS bill, printed by keys through the print form's
-// window to PDF: each layout's first print is an original, its reprint says "สำเนา", whatever
-// the other layout printed before.
+// window to PDF: both carry the bill, and each layout's first print is an original, its reprint
+// says "สำเนา", whatever the other layout printed before.
 #include "PrintFixture.h"
 
 #include "data/Query.h"
@@ -8,6 +8,8 @@
 #include "printing/views/TFrDocPrintFormView.h"
 #include "support/DemoSession.h"
 #include "support/WindowWait.h"
+#include "util/NumberFormat.h"
+#include "util/NumberWords.h"
 
 #include <QDir>
 #include <QFile>
@@ -106,7 +108,7 @@ protected:
     std::unique_ptr<printing::DocPrintRunner> runner;
 };
 
-TEST_P(CopyMark, EachLayoutsFirstPrintIsTheOriginalAndItsReprintACopy)
+TEST_P(CopyMark, EachLayoutPrintsTheBillFirstAsTheOriginalThenAsACopy)
 {
     // Row 0 is the bill (a tax receipt), row 1 the delivery note.
     const auto bill = unprintedBill(0);
@@ -114,11 +116,20 @@ TEST_P(CopyMark, EachLayoutsFirstPrintIsTheOriginalAndItsReprintACopy)
     QStringList texts = printRows(bill, {0});
     ASSERT_EQ(texts.size(), 1);
     EXPECT_FALSE(markedCopy(texts[0])) << "the bill's first print";
+    // The receipt carries the bill: its number, its total in figures and in words, and the shop.
+    const double total =
+        scalar(QStringLiteral("SELECT Total FROM PosHd WHERE LTrim(RTrim(PosNo)) = :No"), {{"No", bill.first}})
+            .toDouble();
+    for (const QString& field :
+         {QStringLiteral("ใบเสร็จรับเงิน/ใบกำกับภาษีอย่างย่อ"), bill.first, util::FormatNumber(QStringLiteral(",0.00"), total),
+          util::ThaiBahtText(2, total), config->session().CompanyNameThai})
+        EXPECT_TRUE(pdfLetters(texts[0]).contains(pdfLetters(field))) << field.toStdString();
     // As the sale screen marks a bill the form printed.
     exec(QStringLiteral("UPDATE PosHd SET Printed = 'Y' WHERE LTrim(RTrim(PosNo)) = '%1'").arg(bill.first));
     texts = printRows(bill, {1, 1, 0});
     ASSERT_EQ(texts.size(), 3);
     EXPECT_TRUE(pdfLetters(texts[0]).contains(pdfLetters(QStringLiteral("ใบส่งสินค้า"))));
+    EXPECT_TRUE(pdfLetters(texts[0]).contains(bill.first)) << "the delivery note of this bill";
     EXPECT_FALSE(markedCopy(texts[0])) << "the delivery note's first print, after the bill's";
     EXPECT_TRUE(markedCopy(texts[1])) << "the delivery note reprinted";
     EXPECT_TRUE(markedCopy(texts[2])) << "the bill reprinted";

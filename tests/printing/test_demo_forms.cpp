@@ -126,26 +126,6 @@ TEST_P(DemoForms, the_full_tax_invoice_carries_every_field_the_revenue_code_asks
     expectAll(text, fields);
 }
 
-TEST_P(DemoForms, the_pos_bill_code_has_two_layouts_and_both_print_the_bill)
-{
-    kvr::data::Query bill(dm->DMdata(),
-                          QStringLiteral("SELECT PosNo, PosDate, Total FROM PosHd WHERE PosType = 'P' "
-                                         "AND DelFlag = 'N' ORDER BY Id DESC"));
-    bill.open();
-    ASSERT_FALSE(bill.isEmpty());
-    const QString number = bill.field(QStringLiteral("PosNo")).asString().trimmed();
-    const int year = bill.field(QStringLiteral("PosDate")).asDate().year();
-    const double total = bill.field(QStringLiteral("Total")).asFloat();
-    const QString receipt = printed(number, year, QStringLiteral("POS-P"), 0);
-    EXPECT_EQ(form->layoutCount(), 2);
-    expectAll(receipt,
-              {QStringLiteral("ใบเสร็จรับเงิน/ใบกำกับภาษีอย่างย่อ"), number, money(total), kvr::util::ThaiBahtText(2, total),
-               config->session().CompanyNameThai});
-    const QString delivery = printed(number, year, QStringLiteral("POS-P"), 1);
-    expectAll(delivery, {QStringLiteral("ใบส่งสินค้า"), number});
-    EXPECT_EQ(dm->DMdata().isOpen(), true);
-}
-
 KVR_INSTANTIATE_BACKENDS(DemoForms);
 
 } // namespace
