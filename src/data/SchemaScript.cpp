@@ -87,8 +87,10 @@ void SchemaScript::run(Connection& connection) const
                 continue;
             body = lineEnd < 0 ? QString() : body.mid(lineEnd + 1);
         }
-        if (!body.trimmed().isEmpty())
-            connection.execDirect(dialect.expandTypes(body));
+        // A statement may expand to nothing: an index this backend has no kind for.
+        const QString sql = dialect.expandTypes(body);
+        if (!sql.trimmed().isEmpty())
+            connection.execDirect(sql);
     }
 }
 

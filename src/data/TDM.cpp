@@ -7,7 +7,7 @@ namespace kvr::data {
 
 namespace {
 
-constexpr int kCompanySchemaVersion = 4;
+constexpr int kCompanySchemaVersion = 5;
 
 // Each currency with its own latest exchange row dated on or before today. Ranking all
 // currencies together, as the suite once did, blanked every currency but the one with the

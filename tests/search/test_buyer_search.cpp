@@ -1,6 +1,7 @@
 // The full tax invoice's buyer search on years of receipts: the buyers it lists, read through the
 // buyer indexes rather than every receipt, a page at a time.
 #include "SearchFixture.h"
+#include "data/Connection.h"
 #include "search/SearchDialogView.h"
 #include "search/TFrSearchCustomerPosHd.h"
 #include "support/QueryPlan.h"
@@ -109,6 +110,17 @@ TEST_P(BuyerSearchTest, finds_buyers_by_telephone_or_name_part_through_the_buyer
         const QRegularExpression wholeTable(postgres ? QStringLiteral("seq scan on %1 ").arg(QLatin1String(c.table))
                                                      : QStringLiteral("\\bscan h\\b"));
         EXPECT_FALSE(wholeTable.match(plan).hasMatch()) << plan.toStdString();
+        // PostgreSQL can fetch just the receipts whose name holds the typed part: reading every
+        // buyer's receipt took 100 ms on years of bills. On these few rows the trimmed-name index
+        // is cheaper, so it is set aside (and back with the rollback) to see the other one chosen.
+        if (postgres && c.phone.isEmpty()) {
+            data::Transaction aside(dm->DMdata());
+            dm->DMdata().execDirect(QStringLiteral("DROP INDEX ix_%1_buyername").arg(QLatin1String(c.table)));
+            const QString partPlan =
+                test::queryPlan(dm->DMdata(), c.search->QSearch()).join(QLatin1Char('\n')).toLower();
+            EXPECT_TRUE(partPlan.contains(QStringLiteral("ix_%1_buyernamepart").arg(QLatin1String(c.table))))
+                << partPlan.toStdString();
+        }
     }
     if (postgres)
         dm->DMdata().execDirect(QStringLiteral("RESET enable_seqscan"));

@@ -31,6 +31,8 @@ namespace kvr::data {
 //                       %REVERSED(Column)% in an index definition stands for reversedTrimmed(Column)
 //   reversedTrimmed()   a text trimmed and read backwards, the same expression in indexes and
 //                       statements, so that "ends with" becomes an indexable "starts with"
+//   substringIndexSql() %SUBSTRING_INDEX(Index, Table, Column)%, a statement of its own: an index
+//                       that finds a typed part anywhere in the trimmed text, where the backend has one
 //   beginTransactionSql(), forUpdate()
 //                       locking: SQLite takes the write lock at the start of a saving transaction
 //   bindValue()         the storage edge for amounts (4 decimal places) and date-times
@@ -83,10 +85,27 @@ public:
     // on every backend, so that a range from a prefix to the prefix with its last character
     // advanced finds exactly the texts starting with it. Columns of at most 20 characters.
     virtual QString reversedTrimmed(const QString& column) const = 0;
+    // A statement creating an index that answers likeNoCase() with '%part%' on the trimmed column
+    // for the rows where it is not blank; empty where the backend has none, and the statement is
+    // then left out.
+    virtual QString substringIndexSql(const QString& index, const QString& table, const QString& column) const
+    {
+        Q_UNUSED(index);
+        Q_UNUSED(table);
+        Q_UNUSED(column);
+        return {};
+    }
     // After rows were inserted with explicit ids: the next generated id follows the largest one.
     virtual QString syncIdentitySql(const QString& table) const
     {
         Q_UNUSED(table);
+        return {};
+    }
+    // After many rows were loaded at once: statements that bring the planner's statistics of the
+    // tables up to date; none where the backend plans from its indexes alone.
+    virtual QStringList refreshStatisticsSql(const QStringList& tables) const
+    {
+        Q_UNUSED(tables);
         return {};
     }
     virtual QString beginTransactionSql() const { return QStringLiteral("BEGIN"); }
@@ -134,8 +153,8 @@ public:
     }
 
 protected:
-    // Replaces every %REVERSED(Column)% of a schema statement.
-    QString expandReversed(const QString& ddl) const;
+    // Replaces every %REVERSED(Column)% and %SUBSTRING_INDEX(Index, Table, Column)% of a schema statement.
+    QString expandIndexes(const QString& ddl) const;
     // A reference broken by a DELETE is a row still referred to; by an INSERT or UPDATE, a
     // reference to a row that does not exist.
     static DbFailure brokenReference(const QString& statement);

@@ -86,7 +86,7 @@ QString SqliteDialect::expandTypes(const QString& ddl) const
     out.replace(QStringLiteral("%DATETIME%"), QStringLiteral("DATETIME"));
     out.replace(QStringLiteral("%TEXT%"), QStringLiteral("TEXT"));
     out.replace(QStringLiteral("%BLOB%"), QStringLiteral("BLOB"));
-    return expandReversed(out);
+    return expandIndexes(out);
 }
 
 // SQLite has no reverse(): the characters of the trimmed text picked from the 20th to the first;
