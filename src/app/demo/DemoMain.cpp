@@ -174,6 +174,18 @@ int run(const DemoOptions& options)
         configTransaction.commit();
         return names;
     });
+    if (options.historyBills > 0) {
+        phase("statistics", [&] {
+            const QStringList tables = {QStringLiteral("PosHd"),          QStringLiteral("PosDt"),
+                                        QStringLiteral("CreditCardInfo"), QStringLiteral("PosShiftNo"),
+                                        QStringLiteral("PosShiftMoney"),  QStringLiteral("SerialNo")};
+            const QStringList statements = databases.company().dialect().refreshStatisticsSql(tables);
+            for (const QString& sql : statements)
+                databases.company().execDirect(sql);
+            return statements.isEmpty() ? QStringLiteral("none needed on this backend")
+                                        : QStringLiteral("planner statistics of the history's tables");
+        });
+    }
     out() << QStringLiteral("Done in %1 s. Server.Dat names %2; start the counter from %3 with, for example:")
                  .arg(total.elapsed() / 1000.0, 0, 'f', 2)
                  .arg(options.serverName, options.workingDirectory)
