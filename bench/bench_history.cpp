@@ -1,13 +1,16 @@
 // Years of trading: the saved-bill search (a number ending, a customer code, no criterion), the
-// full tax invoice's buyer search (a telephone, part of a name), recall by number and a 20-line save, on the plain demo
-// shop and on the demo with a history of saved bills; median and 99th percentile of each, per backend. Each shop is
-// built once by the demo generator and reused while it holds the bills asked for.
+// full tax invoice's buyer search (a telephone, part of a name), recall by number (a bill of any day, and one of the
+// last days), opening the shift dialog on the open shift and a 20-line save, on the plain demo shop and on the demo
+// with a history of saved bills; median and 99th percentile of each, per backend. Each shop is built once by the demo
+// generator and reused while it holds the bills asked for.
 //
 // KVR_BENCH_BILLS           bills of history (default 2,000,000)
 // KVR_BENCH_HISTORY_WORKDIR folder holding the shops' working folders (default a temporary folder)
 // KVR_BENCH_PG              HOST:PORT of a PostgreSQL server to time the same on as well; its demo
 //                           databases are replaced (use a throw-away server)
 // KVR_DEMO_BIN              the demo generator, when not the one built beside this benchmark
+#include "admin/CurrentShift.h"
+#include "admin/TFrPosShiftNo.h"
 #include "data/Query.h"
 #include "data/TDM.h"
 #include "data/TDMConfig.h"
@@ -119,14 +122,18 @@ struct Session
     kvr::data::TDM dm;
 };
 
-// Numbers of live goods bills spread over the whole history (recall finds no cancelled bill).
-QStringList sampleNumbers(Session& session, int count)
+enum class Reach { AnyDay, LastDays };
+
+// Numbers of live goods bills (recall finds no cancelled bill), spread over the whole history or
+// among the newest few thousand: the bills a counter recalls most, for a reprint or a full tax invoice.
+QStringList sampleNumbers(Session& session, int count, Reach reach = Reach::AnyDay)
 {
     const int last = session.column(QStringLiteral("SELECT Max(Id) FROM PosHd")).value(0).toInt();
+    const int first = reach == Reach::LastDays ? std::max(1, last - 8000) : 1;
     QStringList ids;
     std::mt19937 random(22);
     for (int i = 0; i < count * 3; ++i)
-        ids << QString::number(std::uniform_int_distribution<int>(1, std::max(1, last))(random));
+        ids << QString::number(std::uniform_int_distribution<int>(first, std::max(first, last))(random));
     QStringList numbers =
         session.column(QStringLiteral("SELECT PosNo FROM PosHd WHERE PosType = 'P' AND DelFlag = 'N' AND Id IN (") +
                        ids.join(QLatin1Char(',')) + QLatin1Char(')'));
@@ -220,10 +227,10 @@ void buyerSearch(benchmark::State& state, const Shop* shop, BuyerBy by)
     report(state, by == BuyerBy::Phone ? "buyer search, telephone" : "buyer search, part of name", *shop, ms);
 }
 
-void recall(benchmark::State& state, const Shop* shop)
+void recall(benchmark::State& state, const Shop* shop, Reach reach)
 {
     Session session(*shop);
-    const QStringList numbers = sampleNumbers(session, 200);
+    const QStringList numbers = sampleNumbers(session, 200, reach);
     std::vector<double> ms;
     kvr::pos::PosBill bill(session.dm.DMdata());
     QString number;
@@ -233,7 +240,39 @@ void recall(benchmark::State& state, const Shop* shop)
             if (!bill.LoadBill(number, 10, kvr::pos::PosMode::Goods))
                 state.SkipWithError("a sampled bill was not found");
         });
-    report(state, "recall by number", *shop, ms);
+    report(state, reach == Reach::AnyDay ? "recall by number, any day" : "recall by number, last days", *shop, ms);
+}
+
+// The shift dialog as a counter opens it after a restart: shown, then the open shift's date,
+// machine and number, whose float it loads.
+void openShift(benchmark::State& state, const Shop* shop)
+{
+    Session session(*shop);
+    Query open(session.dm.DMdata(),
+               QStringLiteral("SELECT S.ShiftDate, S.ShiftNo, M.MachineCode FROM PosShiftNo S "
+                              "INNER JOIN PosMachineNo M ON (M.Id = S.PosMachineNo) "
+                              "WHERE S.Closed = 'N' ORDER BY S.Id"));
+    open.open();
+    if (open.isEmpty())
+        qFatal("The demo shop has no open shift");
+    const QDate date = open.field(QStringLiteral("ShiftDate")).asDateTime().date();
+    const QString machine = open.field(QStringLiteral("MachineCode")).asString();
+    const QString number = open.field(QStringLiteral("ShiftNo")).asString();
+    kvr::admin::CurrentShift current;
+    kvr::admin::TFrPosShiftNo dialog(session.prompter, session.dm, current);
+    std::vector<double> ms;
+    timeEach(
+        state, ms, [](int) {},
+        [&] {
+            dialog.FormShow();
+            dialog.setShiftDate(date);
+            dialog.setMachineCode(machine);
+            dialog.setShiftNoText(number);
+            dialog.HeaderExit();
+        });
+    if (!dialog.controls().gridEnabled)
+        state.SkipWithError("the open shift was not found");
+    report(state, "open the shift dialog", *shop, ms);
 }
 
 void save(benchmark::State& state, const Shop* shop)
@@ -318,7 +357,9 @@ int main(int argc, char** argv)
         iterations(
             benchmark::RegisterBenchmark(("buyer_by_name_part/" + name).c_str(), buyerSearch, s, BuyerBy::NamePart),
             200);
-        iterations(benchmark::RegisterBenchmark(("recall_by_number/" + name).c_str(), recall, s), 300);
+        iterations(benchmark::RegisterBenchmark(("recall_any_day/" + name).c_str(), recall, s, Reach::AnyDay), 300);
+        iterations(benchmark::RegisterBenchmark(("recall_last_days/" + name).c_str(), recall, s, Reach::LastDays), 300);
+        iterations(benchmark::RegisterBenchmark(("open_shift/" + name).c_str(), openShift, s), 200);
         iterations(benchmark::RegisterBenchmark(("save_20_lines/" + name).c_str(), save, s), 200);
     }
     benchmark::RunSpecifiedBenchmarks();
