@@ -179,11 +179,11 @@ int run(const DemoOptions& options)
             const QStringList tables = {QStringLiteral("PosHd"),          QStringLiteral("PosDt"),
                                         QStringLiteral("CreditCardInfo"), QStringLiteral("PosShiftNo"),
                                         QStringLiteral("PosShiftMoney"),  QStringLiteral("SerialNo")};
-            const QStringList statements = databases.company().dialect().refreshStatisticsSql(tables);
+            const QStringList statements = databases.company().dialect().afterBulkLoadSql(tables);
             for (const QString& sql : statements)
                 databases.company().execDirect(sql);
             return statements.isEmpty() ? QStringLiteral("none needed on this backend")
-                                        : QStringLiteral("planner statistics of the history's tables");
+                                        : QStringLiteral("the history's tables vacuumed and analysed");
         });
     }
     out() << QStringLiteral("Done in %1 s. Server.Dat names %2; start the counter from %3 with, for example:")

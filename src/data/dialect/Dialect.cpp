@@ -59,13 +59,16 @@ QString Dialect::expandIndexes(const QString& ddl) const
 {
     static const QRegularExpression reversed(QStringLiteral("%REVERSED\\((\\w+)\\)%"));
     static const QRegularExpression substring(
-        QStringLiteral("%SUBSTRING_INDEX\\(\\s*(\\w+)\\s*,\\s*(\\w+)\\s*,\\s*(\\w+)\\s*\\)%"));
+        QStringLiteral("%SUBSTRING_INDEX\\(\\s*(\\w+)\\s*,\\s*(\\w+)\\s*,\\s*(\\w+)\\s*;([\\w\\s,]*)\\)%"));
     QString out = ddl;
     for (QRegularExpressionMatch m = reversed.match(out); m.hasMatch(); m = reversed.match(out))
         out.replace(m.capturedStart(), m.capturedLength(), reversedTrimmed(m.captured(1)));
     for (QRegularExpressionMatch m = substring.match(out); m.hasMatch(); m = substring.match(out))
-        out.replace(m.capturedStart(), m.capturedLength(),
-                    substringIndexSql(m.captured(1), m.captured(2), m.captured(3)));
+        out.replace(
+            m.capturedStart(), m.capturedLength(),
+            substringIndexSql(
+                m.captured(1), m.captured(2), m.captured(3),
+                m.captured(4).simplified().remove(QLatin1Char(' ')).split(QLatin1Char(','), Qt::SkipEmptyParts)));
     return out;
 }
 

@@ -31,8 +31,9 @@ namespace kvr::data {
 //                       %REVERSED(Column)% in an index definition stands for reversedTrimmed(Column)
 //   reversedTrimmed()   a text trimmed and read backwards, the same expression in indexes and
 //                       statements, so that "ends with" becomes an indexable "starts with"
-//   substringIndexSql() %SUBSTRING_INDEX(Index, Table, Column)%, a statement of its own: an index
-//                       that finds a typed part anywhere in the trimmed text, where the backend has one
+//   substringIndexSql() %SUBSTRING_INDEX(Index, Table, Column; Listed, ...)%, a statement of its own:
+//                       where the backend needs one, an index in which '%part%' is tested on the
+//                       trimmed text without reading the rows, carrying the columns a search lists
 //   beginTransactionSql(), forUpdate()
 //                       locking: SQLite takes the write lock at the start of a saving transaction
 //   bindValue()         the storage edge for amounts (4 decimal places) and date-times
@@ -85,14 +86,17 @@ public:
     // on every backend, so that a range from a prefix to the prefix with its last character
     // advanced finds exactly the texts starting with it. Columns of at most 20 characters.
     virtual QString reversedTrimmed(const QString& column) const = 0;
-    // A statement creating an index that answers likeNoCase() with '%part%' on the trimmed column
-    // for the rows where it is not blank; empty where the backend has none, and the statement is
-    // then left out.
-    virtual QString substringIndexSql(const QString& index, const QString& table, const QString& column) const
+    // A statement creating an index over the rows where the trimmed column is not blank, holding
+    // that column and the listed ones, in which likeNoCase() with '%part%' is tested without
+    // reading a row; empty where the backend does that with its plain index of the trimmed
+    // column, and the statement is then left out.
+    virtual QString substringIndexSql(const QString& index, const QString& table, const QString& column,
+                                      const QStringList& listed) const
     {
         Q_UNUSED(index);
         Q_UNUSED(table);
         Q_UNUSED(column);
+        Q_UNUSED(listed);
         return {};
     }
     // After rows were inserted with explicit ids: the next generated id follows the largest one.
@@ -101,9 +105,10 @@ public:
         Q_UNUSED(table);
         return {};
     }
-    // After many rows were loaded at once: statements that bring the planner's statistics of the
-    // tables up to date; none where the backend plans from its indexes alone.
-    virtual QStringList refreshStatisticsSql(const QStringList& tables) const
+    // After many rows were loaded at once, outside a transaction: statements that bring the
+    // planner's statistics of the tables up to date and let their indexes answer without reading
+    // rows; none where the backend needs neither.
+    virtual QStringList afterBulkLoadSql(const QStringList& tables) const
     {
         Q_UNUSED(tables);
         return {};
@@ -153,7 +158,7 @@ public:
     }
 
 protected:
-    // Replaces every %REVERSED(Column)% and %SUBSTRING_INDEX(Index, Table, Column)% of a schema statement.
+    // Replaces every %REVERSED(Column)% and %SUBSTRING_INDEX(...)% of a schema statement.
     QString expandIndexes(const QString& ddl) const;
     // A reference broken by a DELETE is a row still referred to; by an INSERT or UPDATE, a
     // reference to a row that does not exist.

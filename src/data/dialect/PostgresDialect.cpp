@@ -148,14 +148,7 @@ void PostgresDialect::dropDatabase(const ServerSpec& server, const QString& data
 
 QStringList PostgresDialect::databaseSetup() const
 {
-    // Three-character pieces (pg_trgm) only speed up searching for part of a name: a server that
-    // lacks the extension, or a login not allowed to add it, still gets a working database. The
-    // warning goes to the server's log.
-    return {QStringLiteral("CREATE EXTENSION IF NOT EXISTS citext"),
-            QStringLiteral("DO $$ BEGIN CREATE EXTENSION IF NOT EXISTS pg_trgm; "
-                           "EXCEPTION WHEN insufficient_privilege OR undefined_file THEN "
-                           "RAISE WARNING 'pg_trgm is not available: searches for part of a name read every name'; "
-                           "END $$")};
+    return {QStringLiteral("CREATE EXTENSION IF NOT EXISTS citext")};
 }
 
 QString PostgresDialect::expandTypes(const QString& ddl) const
@@ -177,25 +170,24 @@ QString PostgresDialect::reversedTrimmed(const QString& column) const
     return QStringLiteral("(reverse(btrim(%1)) COLLATE \"C\")").arg(column);
 }
 
-// Until autovacuum gets to them, tables loaded in bulk are planned as if nearly empty: whole-table
-// reads where an index would answer.
-QStringList PostgresDialect::refreshStatisticsSql(const QStringList& tables) const
+// Until autovacuum gets to them, tables loaded in bulk are planned as if nearly empty, and their
+// index-only reads still visit every row to learn whether it is visible.
+QStringList PostgresDialect::afterBulkLoadSql(const QStringList& tables) const
 {
     QStringList statements;
     for (const QString& table : tables)
-        statements << QStringLiteral("ANALYZE ") + table;
+        statements << QStringLiteral("VACUUM (ANALYZE) ") + table;
     return statements;
 }
 
-// Made only where pg_trgm was added (see databaseSetup()); ILIKE '%part%' then reads just the rows
-// holding every three-character piece of the part.
-QString PostgresDialect::substringIndexSql(const QString& index, const QString& table, const QString& column) const
+// PostgreSQL reads a row for every index entry whose condition it tests, unless the index holds
+// every column the statement uses: with them included, '%part%' is tested on the index alone.
+QString PostgresDialect::substringIndexSql(const QString& index, const QString& table, const QString& column,
+                                           const QStringList& listed) const
 {
     const QString trimmed = QStringLiteral("ltrim(rtrim(%1))").arg(column);
-    return QStringLiteral("DO $$ BEGIN IF EXISTS (SELECT 1 FROM pg_extension WHERE extname = 'pg_trgm') THEN "
-                          "CREATE INDEX IF NOT EXISTS %1 ON %2 USING gin ((%3) gin_trgm_ops) WHERE %3 > ''; "
-                          "END IF; END $$")
-        .arg(index, table, trimmed);
+    return QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3) INCLUDE (%4) WHERE %3 > ''")
+        .arg(index, table, trimmed, (QStringList{column} + listed).join(QStringLiteral(", ")));
 }
 
 QString PostgresDialect::syncIdentitySql(const QString& table) const

@@ -24,8 +24,9 @@ public:
 
     QString expandTypes(const QString& ddl) const override;
     QString reversedTrimmed(const QString& column) const override;
-    QStringList refreshStatisticsSql(const QStringList& tables) const override;
-    QString substringIndexSql(const QString& index, const QString& table, const QString& column) const override;
+    QStringList afterBulkLoadSql(const QStringList& tables) const override;
+    QString substringIndexSql(const QString& index, const QString& table, const QString& column,
+                              const QStringList& listed) const override;
     QString lastIdentitySql() const override;
     QString now() const override;
     QString today() const override;

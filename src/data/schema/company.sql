@@ -792,9 +792,10 @@ CREATE INDEX IF NOT EXISTS IX_PosHd_BuyerName ON PosHd (ltrim(rtrim(CustomerName
 /
 CREATE INDEX IF NOT EXISTS IX_PosHd_BuyerPhone ON PosHd (ltrim(rtrim(ShipPhone)))
 /
--- Part of a buyer's name, anywhere in it: where the backend has an index for that, it reads only
--- the receipts holding the typed part. Without one the search reads the names from the index above.
-%SUBSTRING_INDEX(IX_PosHd_BuyerNamePart, PosHd, CustomerName)%
+-- Part of a buyer's name, anywhere in it: the search tests the names in an index, reading a receipt
+-- only where its name matches; where the index above cannot give the listed columns too, this
+-- one holds them.
+%SUBSTRING_INDEX(IX_PosHd_BuyerNamePart, PosHd, CustomerName; ShipPhone, ShipAddr1, ShipAddr2, ShipAddr3, ShipProvince, ShipZipCode, TaxCustomer)%
 /
 
 -- POS bill lines; Fraction and TaxRate are copied at entry so the saved bill stays as sold.
@@ -921,7 +922,7 @@ CREATE INDEX IF NOT EXISTS IX_PosHeader_BuyerName ON PosHeader (ltrim(rtrim(Cust
 /
 CREATE INDEX IF NOT EXISTS IX_PosHeader_BuyerPhone ON PosHeader (ltrim(rtrim(ShipPhone)))
 /
-%SUBSTRING_INDEX(IX_PosHeader_BuyerNamePart, PosHeader, CustomerName)%
+%SUBSTRING_INDEX(IX_PosHeader_BuyerNamePart, PosHeader, CustomerName; ShipPhone, ShipAddr1, ShipAddr2, ShipAddr3, ShipProvince, ShipZipCode, TaxCustomer)%
 /
 
 -- Lines of PosHeader bills; PosHeader holds the header's Id.
