@@ -48,6 +48,8 @@ QStringList buyerSearch(const data::Dialect& dialect, const QString& headerTable
             QStringLiteral("From %1 H Left Join Misc P On (P.Id = H.ShipProvince)").arg(headerTable),
             // Only the receipts that got a buyer name, through the index on the trimmed name: on
             // years of bills they are a few in a hundred. "> ''" holds for every text but ''.
+            // On PostgreSQL the columns read from H above are held in the buyer-name-part index
+            // (company.sql): one read here and not held there sends it back to every receipt.
             QStringLiteral("Where LTrim(RTrim(H.CustomerName)) > ''"), data::Query::slotLine(kReceiptBuyers),
             QStringLiteral("Union"),
             QStringLiteral("Select C.Name, C.PhoneNo, C.Address1, C.Address2, C.Address3, C.Province, C.ZipCode, ") +
