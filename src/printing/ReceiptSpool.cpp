@@ -81,9 +81,11 @@ ReceiptSpool::ReceiptSpool(const QString& folder, const PrinterTarget& target, H
     , m_timing(timing)
 {
     QDir().mkpath(m_folder);
-    // Receipts taken before the last run ended whose bill was not marked yet.
+    // Receipts taken before the last run ended whose bill was not marked yet: listed before the
+    // printer thread starts, whose own receipts are reported as it takes them, once.
+    const QStringList earlier = filesEnding(m_folder, kTaken);
     QMetaObject::invokeMethod(
-        this, [this] { reportTaken(); }, Qt::QueuedConnection);
+        this, [this, earlier] { report(earlier); }, Qt::QueuedConnection);
     m_worker = std::thread([this] { run(); });
 }
 
@@ -143,7 +145,12 @@ int ReceiptSpool::waiting() const
 
 void ReceiptSpool::reportTaken()
 {
-    for (const QString& file : filesEnding(m_folder, kTaken)) {
+    report(filesEnding(m_folder, kTaken));
+}
+
+void ReceiptSpool::report(const QStringList& takenFiles)
+{
+    for (const QString& file : takenFiles) {
         if (m_handlers.onTaken)
             m_handlers.onTaken(receiptOf(file));
     }

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <condition_variable>
@@ -70,6 +71,7 @@ public:
     void reportTaken();
 
 private:
+    void report(const QStringList& takenFiles);
     void run();
     // Hands the oldest receipts to the printer; false when it stopped taking them.
     bool drain();

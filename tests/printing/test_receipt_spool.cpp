@@ -4,14 +4,18 @@
 #include "printing/ReceiptSpool.h"
 #include "support/WindowWait.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace kvr::test {
@@ -134,6 +138,23 @@ TEST_F(SpoolTest, TakenReceiptsWhoseBillWasNotMarkedAreReportedAgainAtTheNextSta
     EXPECT_EQ(taken.at(0).billNumber, QStringLiteral("1"));
     EXPECT_EQ(taken.at(1).billType, QStringLiteral("S"));
     EXPECT_EQ(readAll(), QByteArray("receipt one\r\nreceipt two\r\n")) << "printed twice";
+}
+
+// The start's report of receipts taken in an earlier run once listed whatever was taken when it
+// ran: receipts the printer had just taken in this run were then reported twice.
+TEST_F(SpoolTest, ReceiptsTakenInThisRunAreReportedOnceEvenBeforeTheStartsReport)
+{
+    std::vector<TakenReceipt> taken;
+    auto spooled = spool(taken);
+    spooled->add("receipt one\r\n", QStringLiteral("1"), QStringLiteral("P"));
+    spooled->add("receipt two\r\n", QStringLiteral("2"), QStringLiteral("P"));
+    // Both taken by the printer before the program gets to its queued calls.
+    const auto takenFiles = [this] { return spoolFiles().filter(QStringLiteral(".taken")).size(); };
+    for (QDeadlineTimer deadline(kWindowTimeoutMs); takenFiles() < 2 && !deadline.hasExpired();)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    ASSERT_EQ(takenFiles(), 2);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(taken.size(), 2u);
 }
 
 TEST_F(SpoolTest, PrinterGoneOrSpoolFolderUnwritableIsSaidNotHidden)
