@@ -5,11 +5,15 @@
 #include "data/DbError.h"
 #include "util/IniFile.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
+#include <algorithm>
 #include <mutex>
 
 namespace kvr::data {
@@ -86,7 +90,7 @@ void Connection::open()
     m_inTransaction = false;
     try {
         for (const QString& sql : m_dialect->sessionSetup())
-            execDirect(sql);
+            execSessionSetup(sql);
     } catch (const DbError& error) {
         // A file that is no database (truncated, overwritten) opens and fails here: the connection
         // must not count as open, and the message must say which database it is.
@@ -97,6 +101,22 @@ void Connection::open()
     }
     if (m_onConnected)
         m_onConnected(*this);
+}
+
+void Connection::execSessionSetup(const QString& sql)
+{
+    const QDeadlineTimer deadline(m_dialect->sessionSetupRetryMs());
+    for (int attempt = 1;; ++attempt) {
+        try {
+            execDirect(sql);
+            return;
+        } catch (const DbError& error) {
+            if (error.kind() != DbFailure::TimedOut || deadline.hasExpired())
+                throw;
+        }
+        // Counters that collided retry at different moments, so they do not collide again.
+        QThread::msleep(std::min(100, 5 * attempt + QRandomGenerator::global()->bounded(10)));
+    }
 }
 
 Query& Connection::statement(const QString& sql)

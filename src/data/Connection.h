@@ -86,6 +86,8 @@ public:
 private:
     friend class ServerWait;
 
+    // One statement of the dialect's session set-up, run again while the database is busy.
+    void execSessionSetup(const QString& sql);
     // False when the server no longer answers (the connection is closed then).
     bool stillAnswers();
 

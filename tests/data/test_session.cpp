@@ -4,7 +4,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <future>
 #include <gtest/gtest.h>
+#include <thread>
 
 using namespace kvr::data;
 
@@ -189,6 +193,50 @@ TEST_P(SessionTest, a_server_name_of_another_kind_fails_with_the_name_in_the_mes
     } catch (const DbError& e) {
         EXPECT_TRUE(e.message().contains(QStringLiteral("\"SHOPSRV01\""))) << e.message().toStdString();
     }
+}
+
+// The first morning, another counter holds the write lock of a new database while this one
+// switches it to WAL: SQLite refuses that switch at once, without its busy wait, and the
+// counter ended at "database is locked". It must wait its turn instead.
+TEST(SqliteSession, a_new_database_another_counter_is_writing_opens_once_the_counter_is_done)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = QDir(dir.path()).filePath(QStringLiteral("NEW.db"));
+    QFile empty(file);
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+
+    std::promise<bool> locked;
+    std::thread other([&] {
+        const QString name = QStringLiteral("other counter");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(file);
+            QSqlQuery q(db);
+            locked.set_value(db.open() && q.exec(QStringLiteral("BEGIN IMMEDIATE")));
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            q.exec(QStringLiteral("COMMIT"));
+        }
+        QSqlDatabase::removeDatabase(name);
+    });
+    const bool otherHoldsTheLock = locked.get_future().get();
+
+    Connection connection(QStringLiteral("NEWDB"));
+    connection.setTarget(ServerSpec::parse(QStringLiteral("sqlite:") + dir.path(), dir.path()), QStringLiteral("NEW"),
+                         Login{});
+    QString failure;
+    try {
+        connection.open();
+    } catch (const DbError& e) {
+        failure = e.message();
+    }
+    other.join();
+    ASSERT_TRUE(otherHoldsTheLock);
+    EXPECT_TRUE(failure.isEmpty()) << failure.toStdString();
+    QSqlQuery mode(connection.database());
+    ASSERT_TRUE(mode.exec(QStringLiteral("PRAGMA journal_mode")) && mode.next());
+    EXPECT_EQ(mode.value(0).toString(), QStringLiteral("wal"));
 }
 
 KVR_INSTANTIATE_BACKENDS(SessionTest);

@@ -57,6 +57,9 @@ public:
                            const QString& password) const = 0;
     // Statements run right after a connection opens (time-outs, journal mode, extensions).
     virtual QStringList sessionSetup() const = 0;
+    // How long a set-up statement refused because the database was busy is tried again, for a
+    // backend that may refuse one at once instead of waiting its own time-out; 0: never tried again.
+    virtual int sessionSetupRetryMs() const { return 0; }
     // The name a database has on this backend (case rules differ).
     virtual QString physicalName(const ServerSpec& server, const QString& databaseName) const = 0;
     // "master": which databases exist; answered without needing the database itself.

@@ -36,6 +36,15 @@ QStringList SqliteDialect::sessionSetup() const
             QStringLiteral("PRAGMA foreign_keys=ON")};
 }
 
+int SqliteDialect::sessionSetupRetryMs() const
+{
+    // The switch to WAL reads the file's header, then takes the write lock. A connection that
+    // holds a read lock is refused the write lock at once, without the busy wait, when another
+    // has it: two counters switching a new database together, one of them fails with
+    // "database is locked". The refused statement keeps no lock, so it can simply run again.
+    return kBusyTimeoutMs;
+}
+
 QString SqliteDialect::physicalName(const ServerSpec& server, const QString& databaseName) const
 {
     // Database names are case-insensitive on the suite's servers; file names here are not.

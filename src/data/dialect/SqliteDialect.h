@@ -13,6 +13,7 @@ public:
     void configure(QSqlDatabase& db, const ServerSpec& server, const QString& databaseName, const QString& user,
                    const QString& password) const override;
     QStringList sessionSetup() const override;
+    int sessionSetupRetryMs() const override;
     QString physicalName(const ServerSpec& server, const QString& databaseName) const override;
     bool databaseExists(const ServerSpec& server, const QString& databaseName, const QString& user,
                         const QString& password) const override;
