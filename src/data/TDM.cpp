@@ -40,13 +40,12 @@ TDM::TDM(TDMConfig& config, const QString& workingDirectory)
     , m_spNextDocNo(m_dmData, QStringLiteral("NewDocumentNo"))
     , m_spAddLog(m_dmData, QStringLiteral("UserAddLog"))
     , m_spServerTime(m_dmData, QStringLiteral("ServerTime"))
-    , m_qDocumentNo(m_dmData,
-                    QStringLiteral("SELECT D.Code, D.Description, D.Prefix, D.LastNo, D.DocumentLength, "
-                                   "D.AutoRun FROM DocumentNo D WHERE (D.Code = :GetCode) And (DocYear=:GetYear)"))
-    , m_qDocConvert(m_dmData,
-                    QStringLiteral("SELECT D.Id, D.Code, D.Description, D.Prefix, D.LastNo, D.DocumentLength, "
-                                   "D.AutoRun, D.DocType FROM DocNoConvert V Inner Join DocumentNo D On "
-                                   "(V.DocumentNo = D.Id) WHERE (V.Code = :GetCode) And (V.DocYear=:GetYear)"))
+    , m_qDocumentLength(m_dmData,
+                        QStringLiteral("SELECT 1 AS Shared, D.DocumentLength, D.AutoRun FROM DocNoConvert V "
+                                       "Inner Join DocumentNo D On (V.DocumentNo = D.Id) "
+                                       "WHERE (V.Code = :GetCode) And (V.DocYear = :GetYear) "
+                                       "UNION ALL SELECT 0, D.DocumentLength, D.AutoRun FROM DocumentNo D "
+                                       "WHERE (D.Code = :GetCode) And (D.DocYear = :GetYear) ORDER BY 1 DESC"))
 {
     m_dmData.setConnectHandler([this](Connection& c) { connectCompany(c); });
     m_dmData.setConnectedHandler([this](Connection& c) { companyConnected(c); });

@@ -92,8 +92,8 @@ private:
     StoredProc m_spNextDocNo;
     StoredProc m_spAddLog;
     StoredProc m_spServerTime;
-    Query m_qDocumentNo;
-    Query m_qDocConvert;
+    // A type's own numbering and the one it shares, the shared first: one round trip for both.
+    Query m_qDocumentLength;
     int m_mainCurrencyId = 0;
     QString m_mainCurrencyName;
 };

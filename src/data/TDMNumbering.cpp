@@ -22,21 +22,14 @@ int TDM::GetDocumentLength(const QString& code)
     if (!m_qConfig.isOpen())
         m_qConfig.open();
     const int runYear = m_qConfig.field(QStringLiteral("RunYear")).asInteger();
-    m_qDocConvert.close();
-    m_qDocConvert.setParam(QStringLiteral("GetCode"), code);
-    m_qDocConvert.setParam(QStringLiteral("GetYear"), runYear);
-    m_qDocConvert.open();
-    // A type that shares another's numbering keeps the automatic flag of the previous call.
-    if (!m_qDocConvert.isEmpty())
-        return m_qDocConvert.field(QStringLiteral("DocumentLength")).asInteger();
-
-    m_qDocumentNo.close();
-    m_qDocumentNo.setParam(QStringLiteral("GetCode"), code);
-    m_qDocumentNo.setParam(QStringLiteral("GetYear"), runYear);
-    m_qDocumentNo.open();
-    if (!m_qDocumentNo.isEmpty()) {
-        m_autoNumbering = util::isFlagSet(m_qDocumentNo.field(QStringLiteral("AutoRun")).asString());
-        return m_qDocumentNo.field(QStringLiteral("DocumentLength")).asInteger();
+    m_qDocumentLength.setParam(QStringLiteral("GetCode"), code);
+    m_qDocumentLength.setParam(QStringLiteral("GetYear"), runYear);
+    m_qDocumentLength.open();
+    if (!m_qDocumentLength.isEmpty()) {
+        // A type that shares another's numbering keeps the automatic flag of the previous call.
+        if (m_qDocumentLength.field(QStringLiteral("Shared")).asInteger() == 0)
+            m_autoNumbering = util::isFlagSet(m_qDocumentLength.field(QStringLiteral("AutoRun")).asString());
+        return m_qDocumentLength.field(QStringLiteral("DocumentLength")).asInteger();
     }
     showMessage(QStringLiteral("ไม่พบรหัสเอกสาร ") + code + QLatin1Char('\n') + QStringLiteral("ปี ") +
                 QString::number(runYear));
