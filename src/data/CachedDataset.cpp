@@ -51,6 +51,17 @@ void CachedDataset::addCalculatedField(const QString& name)
 void CachedDataset::open()
 {
     Query::open();
+    startBrowsing();
+}
+
+void CachedDataset::openEmpty()
+{
+    Query::openEmpty();
+    startBrowsing();
+}
+
+void CachedDataset::startBrowsing()
+{
     for (const QString& name : m_calculated) {
         if (!hasField(name))
             addFieldName(name);

@@ -47,6 +47,7 @@ public:
     QVariant valueAt(int row, int column) const { return m_rows.at(size_t(row)).value(column); }
 
     void open() override;
+    void openEmpty() override;
     void close() override;
 
     State state() const { return m_state; }
@@ -81,6 +82,8 @@ private:
             fn(*o);
     }
     void calculate();
+    // What every open ends with: calculated fields, row states, the reading kept for the apply.
+    void startBrowsing();
     int runUpdate(const QStringList& sql, const QVector<QVariant>& current, const QVector<QVariant>& original);
     // The insert statement as "INSERT INTO T (columns) VALUES" and its parameters in order.
     struct InsertShape

@@ -273,6 +273,22 @@ void Query::open()
     m_open = true;
 }
 
+void Query::openEmpty()
+{
+    // Columns learnt for another text (or "*", which can grow with the table) are not this one's.
+    if (!m_columnsKnown || m_preparedFor != m_translated || m_translated.contains(QLatin1Char('*'))) {
+        Query::open();
+        return;
+    }
+    close();
+    if (m_fieldNames.size() != m_columnNames.size()) {
+        m_fieldNames = m_columnNames;
+        m_fieldIndex = m_columnIndex;
+        m_exactIndex.clear();
+    }
+    m_open = true;
+}
+
 void Query::close()
 {
     m_rows.clear();

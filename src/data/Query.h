@@ -66,6 +66,9 @@ public:
 
     // Runs a statement that returns rows; close() forgets them.
     virtual void open();
+    // Opens with no rows, without asking the server, for a key no row can have (a bill not yet
+    // numbered). The statement runs all the same the first time, to learn its columns.
+    virtual void openEmpty();
     virtual void close();
     bool isOpen() const { return m_open; }
     // Runs a statement that returns no rows; the number of rows it touched.

@@ -80,7 +80,11 @@ void CreditCardStore::openPayments(int rcptType, int rcptDocId)
     m_payments.close();
     m_payments.setParam(QStringLiteral("typeid"), rcptType);
     m_payments.setParam(QStringLiteral("docid"), rcptDocId);
-    m_payments.open();
+    // Ids start at 1: a document not saved yet has no payments to read.
+    if (rcptDocId == 0)
+        m_payments.openEmpty();
+    else
+        m_payments.open();
 }
 
 } // namespace kvr::pos

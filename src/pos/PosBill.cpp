@@ -174,6 +174,14 @@ bool PosBill::LoadBill(const QString& number, int docNoLength, PosMode mode)
     m_qHd.close();
     m_qHd.setParam(QStringLiteral("GetNo"), billNumberKey(number, docNoLength));
     m_qHd.setParam(QStringLiteral("GetType"), posTypeLetter(mode));
+    // Every saved bill has a number: a new one, not numbered until it is saved, is found by no
+    // look-up, and the next bill waits two round trips less for the server.
+    if (number.trimmed().isEmpty()) {
+        m_qHd.openEmpty();
+        m_qDt.setParam(QStringLiteral("GetHdId"), 0);
+        m_qDt.openEmpty();
+        return false;
+    }
     m_qHd.open();
     const bool found = !m_qHd.isEmpty();
     m_qDt.setParam(QStringLiteral("GetHdId"), found ? m_qHd.field(hd::ID).asInteger() : 0);

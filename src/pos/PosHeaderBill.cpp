@@ -58,10 +58,9 @@ bool PosHeader::startNewBill(const QString& typed, const PosMachine& machine, co
     if (!defaultTax.isNull())
         m_bill.setHeader(hd::TaxRate, m_services.taxes.rateOf(defaultTax.asInteger()));
 
-    if (m_mode == PosMode::Goods) {
+    // The warehouse frame's refresh below shows the warehouse's code.
+    if (m_mode == PosMode::Goods)
         m_bill.setHeader(hd::Warehouse, machine.warehouse);
-        m_texts.warehouseCode = m_services.stock.warehouseCode(machine.warehouse.toInt());
-    }
     m_bill.setHeader(hd::Salesman, machine.salesman);
     m_texts.salesmanCode = machine.salesmanCode;
     m_bill.setHeader(hd::Department, machine.department);

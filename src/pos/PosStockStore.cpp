@@ -5,21 +5,13 @@
 namespace kvr::pos {
 
 PosStockStore::PosStockStore(data::Connection& connection)
-    : m_warehouse(connection, QStringLiteral("SELECT Code FROM Warehouse WHERE Id = :GetId"))
-    , m_serial(connection)
+    : m_serial(connection)
     , m_reserved(connection)
 {
     m_serial.setSqlLines({QStringLiteral("select id,onhand"), QStringLiteral("from serialno"),
                           QStringLiteral("where product=:pid and serial=:no")});
     m_reserved.setSqlLines({QStringLiteral("select sum(backorder) qnty"), QStringLiteral("from sodt"),
                             QStringLiteral("where (product=:pid) and (backorder > 0) and (sodate <= :date)")});
-}
-
-QString PosStockStore::warehouseCode(int warehouseId)
-{
-    m_warehouse.setParam(QStringLiteral("GetId"), warehouseId);
-    m_warehouse.open();
-    return m_warehouse.field(QStringLiteral("Code")).asString();
 }
 
 std::optional<SerialPiece> PosStockStore::serialPiece(int productId, const QString& serial)

@@ -13,20 +13,18 @@ struct SerialPiece
     bool inStock = false;
 };
 
-// Warehouses, registered pieces and open orders as line entry reads them.
+// Registered pieces and open orders as line entry reads them.
 class PosStockStore
 {
 public:
     explicit PosStockStore(data::Connection& connection);
 
-    QString warehouseCode(int warehouseId);
     // The piece of that product registered under that serial; none when unknown.
     std::optional<SerialPiece> serialPiece(int productId, const QString& serial);
     // Quantity of the product still owed on open sales orders dated up to `date`.
     double reservedQuantity(int productId, const QVariant& date);
 
 private:
-    data::Query m_warehouse;
     data::Query m_serial;
     data::Query m_reserved;
 };

@@ -194,6 +194,8 @@ signals:
 private:
     void setFocusTo(PosFocus focus);
     void publishControls();
+    // What leaving the number does once the settings are read: the bill typed, or a new one.
+    void openTypedNumber();
     void startNewBill(const QString& typed);
     void showSavedBill();
     // Delete and Save as the user's rights allow, in an open accounting period (a date locks one).

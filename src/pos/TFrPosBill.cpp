@@ -37,7 +37,8 @@ void TFrPos::AcNewExecute()
         m_controls.customerEnabled = true;
         m_header.clearCustomer();
         if (m_header.autoNumbering()) {
-            PosNoExit();
+            // The settings were read above: the blank number only opens the new bill.
+            openTypedNumber();
             setFocusTo(PosFocus::Customer);
         } else {
             setFocusTo(PosFocus::PosNo);
@@ -50,8 +51,13 @@ void TFrPos::AcNewExecute()
 
 void TFrPos::PosNoExit()
 {
-    const QString typed = m_header.texts().posNo;
     m_settings.reload();
+    openTypedNumber();
+}
+
+void TFrPos::openTypedNumber()
+{
+    const QString typed = m_header.texts().posNo;
     m_header.openBill(typed);
     // The card rows follow the bill: none for a new one, the saved ones for a recalled one.
     m_card.OpenCardRows(1, isNewBill() ? 0 : m_bill.headerId(hd::ID));

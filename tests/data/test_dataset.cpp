@@ -239,6 +239,45 @@ TEST_P(DatasetTest, calculated_fields_follow_the_row)
     EXPECT_NEAR(ds->field(QStringLiteral("WithVat")).asFloat(), 214.0, 1e-9);
 }
 
+// A new document is opened for rows to be typed into without a round trip, once the statement's
+// columns are known; what is typed is saved like any other row.
+TEST_P(DatasetTest, an_empty_opening_asks_the_server_only_for_the_columns_it_does_not_know)
+{
+    CachedDataset ds(*db, QStringLiteral("SELECT Id, BillNo, Amount, Remark FROM Bill WHERE BillNo = :No"));
+    ds.insertSql() = {QStringLiteral("INSERT INTO Bill (BillNo, Amount) VALUES (:BillNo, :Amount)")};
+    ds.addCalculatedField(QStringLiteral("Shown"));
+    ds.setParam(QStringLiteral("No"), QStringLiteral("none yet"));
+    qint64 run = db->statementsRun();
+    ds.openEmpty();
+    EXPECT_EQ(db->statementsRun() - run, 1) << "the first opening learns the columns";
+    ds.setParam(QStringLiteral("No"), QStringLiteral("B002"));
+    ds.open();
+    ASSERT_EQ(ds.recordCount(), 1);
+
+    run = db->statementsRun();
+    ds.openEmpty();
+    EXPECT_EQ(db->statementsRun(), run);
+    EXPECT_TRUE(ds.isOpen());
+    EXPECT_TRUE(ds.isEmpty());
+    for (const char* name : {"Id", "BillNo", "Amount", "Remark", "Shown"})
+        EXPECT_TRUE(ds.hasField(QString::fromLatin1(name))) << name;
+    ds.append();
+    ds.setValue(QStringLiteral("BillNo"), QStringLiteral("B004"));
+    ds.setValue(QStringLiteral("Amount"), 4.5);
+    ds.post();
+    Transaction transaction(*db);
+    ds.applyUpdates();
+    transaction.commit();
+    ds.commitUpdates();
+    EXPECT_EQ(count(), 4);
+    EXPECT_DOUBLE_EQ(amountOf("B004"), 4.5);
+
+    // Another text has other columns: it is asked again.
+    ds.setSql(QStringLiteral("SELECT Id, BillNo FROM Bill WHERE BillNo = :No"));
+    ds.openEmpty();
+    EXPECT_FALSE(ds.hasField(QStringLiteral("Amount")));
+}
+
 // On a server every statement is a round trip: new rows go in multi-row statements, a changed row
 // keeps its place between them, and a statement prepared once is not prepared again.
 TEST_P(DatasetTest, new_rows_go_in_few_statements_prepared_once)
