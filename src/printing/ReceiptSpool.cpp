@@ -150,10 +150,16 @@ void ReceiptSpool::reportTaken()
 
 void ReceiptSpool::report(const QStringList& takenFiles)
 {
-    for (const QString& file : takenFiles) {
-        if (m_handlers.onTaken)
-            m_handlers.onTaken(receiptOf(file));
-    }
+    for (const QString& file : takenFiles)
+        reportIfStillTaken(receiptOf(file));
+}
+
+void ReceiptSpool::reportIfStillTaken(const TakenReceipt& receipt)
+{
+    // A receipt asked for again (reportTaken()) while its own report waited in the queue may have
+    // been forgotten since: its bill is marked, and a second report would only say so twice.
+    if (m_handlers.onTaken && QFile::exists(receipt.file))
+        m_handlers.onTaken(receipt);
 }
 
 std::vector<QString> ReceiptSpool::pendingFiles() const
@@ -252,12 +258,7 @@ bool ReceiptSpool::drain()
         QFile::remove(file + kOffset);
         const TakenReceipt taken = receiptOf(takenFile);
         QMetaObject::invokeMethod(
-            this,
-            [this, taken] {
-                if (m_handlers.onTaken)
-                    m_handlers.onTaken(taken);
-            },
-            Qt::QueuedConnection);
+            this, [this, taken] { reportIfStillTaken(taken); }, Qt::QueuedConnection);
     }
 }
 

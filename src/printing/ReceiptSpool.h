@@ -72,6 +72,7 @@ public:
 
 private:
     void report(const QStringList& takenFiles);
+    void reportIfStillTaken(const TakenReceipt& receipt);
     void run();
     // Hands the oldest receipts to the printer; false when it stopped taking them.
     bool drain();

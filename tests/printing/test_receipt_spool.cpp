@@ -157,6 +157,27 @@ TEST_F(SpoolTest, ReceiptsTakenInThisRunAreReportedOnceEvenBeforeTheStartsReport
     EXPECT_EQ(taken.size(), 2u);
 }
 
+// After a mark that failed the screen asks for every taken receipt again; one whose own report
+// was still queued then was reported a second time after its bill had been marked.
+TEST_F(SpoolTest, AReceiptAskedForAgainBeforeItsOwnReportIsReportedOnce)
+{
+    std::vector<TakenReceipt> taken;
+    auto spooled = spool(taken);
+    spooled->add("receipt one\r\n", QStringLiteral("1"), QStringLiteral("P"));
+    spooled->add("receipt two\r\n", QStringLiteral("2"), QStringLiteral("P"));
+    // The printer reports a receipt before it starts on the next: the first one's report is queued.
+    const auto takenFiles = [this] { return spoolFiles().filter(QStringLiteral(".taken")).size(); };
+    for (QDeadlineTimer deadline(kWindowTimeoutMs); takenFiles() < 2 && !deadline.hasExpired();)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    ASSERT_EQ(takenFiles(), 2);
+    spooled->reportTaken();
+    ASSERT_EQ(taken.size(), 2u);
+    for (const TakenReceipt& receipt : std::vector<TakenReceipt>(taken))
+        spooled->forget(receipt);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(taken.size(), 2u);
+}
+
 TEST_F(SpoolTest, PrinterGoneOrSpoolFolderUnwritableIsSaidNotHidden)
 {
     std::vector<TakenReceipt> taken;
