@@ -244,8 +244,7 @@ void Query::open()
     const ServerWait wait(m_connection);
     prepare();
     bindAndExec(m_query);
-    // The columns of a prepared statement are those of its text; only "*" can grow with the table.
-    if (!m_columnsKnown || m_translated.contains(QLatin1Char('*'))) {
+    if (!columnsKnown()) {
         const QSqlRecord record = m_query.record();
         m_fieldNames.clear();
         m_fieldIndex.clear();
@@ -255,10 +254,8 @@ void Query::open()
         m_columnNames = m_fieldNames;
         m_columnIndex = m_fieldIndex;
         m_columnsKnown = true;
-    } else if (m_fieldNames.size() != m_columnNames.size()) {
-        m_fieldNames = m_columnNames;
-        m_fieldIndex = m_columnIndex;
-        m_exactIndex.clear();
+    } else {
+        useStatementColumns();
     }
     const int columns = int(m_columnNames.size());
     while (m_query.next()) {
@@ -275,18 +272,30 @@ void Query::open()
 
 void Query::openEmpty()
 {
-    // Columns learnt for another text (or "*", which can grow with the table) are not this one's.
-    if (!m_columnsKnown || m_preparedFor != m_translated || m_translated.contains(QLatin1Char('*'))) {
+    // Columns learnt for another text are not this one's.
+    if (!columnsKnown() || m_preparedFor != m_translated) {
         Query::open();
         return;
     }
     close();
-    if (m_fieldNames.size() != m_columnNames.size()) {
-        m_fieldNames = m_columnNames;
-        m_fieldIndex = m_columnIndex;
-        m_exactIndex.clear();
-    }
+    useStatementColumns();
     m_open = true;
+}
+
+bool Query::columnsKnown() const
+{
+    // The columns of a prepared statement are those of its text; only "*" can grow with the table.
+    return m_columnsKnown && !m_translated.contains(QLatin1Char('*'));
+}
+
+void Query::useStatementColumns()
+{
+    // Fields a subclass added after the statement's own (calculated ones) are added anew.
+    if (m_fieldNames.size() == m_columnNames.size())
+        return;
+    m_fieldNames = m_columnNames;
+    m_fieldIndex = m_columnIndex;
+    m_exactIndex.clear();
 }
 
 void Query::close()

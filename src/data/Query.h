@@ -113,6 +113,10 @@ protected:
 
 private:
     void prepare();
+    // The columns learnt at the statement's last run still hold for its text.
+    bool columnsKnown() const;
+    // The field names back to the statement's own columns.
+    void useStatementColumns();
     void applyLines(const QStringList& lines);
     // Refuses a text no backend can store alike: a NUL character, or more than its column holds.
     void checkText(const QString& param, const QString& text);
