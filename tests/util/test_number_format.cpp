@@ -12,75 +12,65 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-struct FormatCase
+// The pictures of receipts and quantity texts; FormatRight right-aligns to the picture's length.
+TEST(FormatNumber, follows_the_pictures_of_receipts_and_quantity_texts_and_right_aligns_to_them)
 {
-    QString picture;
-    double value;
-    QString expected;
-};
-
-TEST(FormatNumber, follows_the_pictures_of_receipts_and_quantity_texts)
-{
-    const FormatCase cases[] = {
-        {u"#,##0.00"_s, 1234.5, u"1,234.50"_s},
-        {u"#,##0.00"_s, 0, u"0.00"_s},
-        {u"#,##0.00"_s, -1234.567, u"-1,234.57"_s},
-        {u"#,##0.00"_s, 2.345, u"2.35"_s},
-        {u"#,##0.00"_s, 1.005, u"1.01"_s},
-        {u"#,##0.00"_s, 0.175 * 7, u"1.23"_s}, // 1.2249999999999999 in binary
-        {u"#,##0.00"_s, -0.004, u"0.00"_s},
-        {u"#,##0.00"_s, 999.995, u"1,000.00"_s},
-        {u"#,##0.00"_s, 123456789.5, u"123,456,789.50"_s},
-        {u"###,###,##0.00"_s, 1234567.891, u"1,234,567.89"_s},
-        {u"###0.00"_s, 1234.5, u"1234.50"_s},
-        {u"##.#"_s, 2, u"2"_s},
-        {u"##.#"_s, 2.25, u"2.3"_s},
-        {u"##.#"_s, 0.5, u".5"_s},
-        {u"##.#"_s, 0, u"0"_s},
-        {u"##.#"_s, 1234.5, u"1234.5"_s},
-        {u"@##,##0.00"_s, 12, u"@12.00"_s},
-        {u"###,###,##0.###### "_s, 1.5, u"1.5 "_s},
-        {u"###,###,##0.###### "_s, 12, u"12 "_s},
-        {u" #,###,##0.000 "_s, 1234.125, u" 1,234.125 "_s},
-        {u"###,###,##0 "_s, 1234567, u"1,234,567 "_s},
-        {u"#,###.##;-#,###.##"_s, -3, u"-3"_s},
-        {u"#,###.##;-#,###.##"_s, 1234.5, u"1,234.5"_s},
-        {u"0.00;(0.00);'nil'"_s, -1.5, u"(1.50)"_s},
-        {u"0.00;(0.00);'nil'"_s, 0.001, u"nil"_s},
-        {u"0.00;;'nil'"_s, -1.5, u"-1.50"_s},
-        {u"000"_s, 7, u"007"_s},
-        {u"0"_s, 1234567, u"1234567"_s},
-        {u"0"_s, 2.5, u"3"_s},
-        {u"#,##0"_s, -1234567, u"-1,234,567"_s},
-        {u".00"_s, 12.5, u"12.50"_s},
-        {u"0.0#"_s, 1, u"1.0"_s},
-        {u"'Total;' 0.00"_s, 3, u"Total; 3.00"_s},
-        {u"#,##0.00"_s, std::nan(""), u"NAN"_s}, // not a number: in words
-        {u"#,##0.00"_s, -std::numeric_limits<double>::infinity(), u"-INF"_s},
-        {u""_s, 2.345, u"2.345"_s}, // no picture: the shortest text
+    const struct
+    {
+        QString (*format)(const QString&, double);
+        QString picture;
+        double value;
+        QString expected;
+    } cases[] = {
+        {FormatNumber, u"#,##0.00"_s, 1234.5, u"1,234.50"_s},
+        {FormatNumber, u"#,##0.00"_s, 0, u"0.00"_s},
+        {FormatNumber, u"#,##0.00"_s, -1234.567, u"-1,234.57"_s},
+        {FormatNumber, u"#,##0.00"_s, 2.345, u"2.35"_s},
+        {FormatNumber, u"#,##0.00"_s, 1.005, u"1.01"_s},
+        {FormatNumber, u"#,##0.00"_s, 0.175 * 7, u"1.23"_s}, // 1.2249999999999999 in binary
+        {FormatNumber, u"#,##0.00"_s, -0.004, u"0.00"_s},
+        {FormatNumber, u"#,##0.00"_s, 999.995, u"1,000.00"_s},
+        {FormatNumber, u"#,##0.00"_s, 123456789.5, u"123,456,789.50"_s},
+        {FormatNumber, u"###,###,##0.00"_s, 1234567.891, u"1,234,567.89"_s},
+        {FormatNumber, u"###0.00"_s, 1234.5, u"1234.50"_s},
+        {FormatNumber, u"##.#"_s, 2, u"2"_s},
+        {FormatNumber, u"##.#"_s, 2.25, u"2.3"_s},
+        {FormatNumber, u"##.#"_s, 0.5, u".5"_s},
+        {FormatNumber, u"##.#"_s, 0, u"0"_s},
+        {FormatNumber, u"##.#"_s, 1234.5, u"1234.5"_s},
+        {FormatNumber, u"@##,##0.00"_s, 12, u"@12.00"_s},
+        {FormatNumber, u"###,###,##0.###### "_s, 1.5, u"1.5 "_s},
+        {FormatNumber, u"###,###,##0.###### "_s, 12, u"12 "_s},
+        {FormatNumber, u" #,###,##0.000 "_s, 1234.125, u" 1,234.125 "_s},
+        {FormatNumber, u"###,###,##0 "_s, 1234567, u"1,234,567 "_s},
+        {FormatNumber, u"#,###.##;-#,###.##"_s, -3, u"-3"_s},
+        {FormatNumber, u"#,###.##;-#,###.##"_s, 1234.5, u"1,234.5"_s},
+        {FormatNumber, u"0.00;(0.00);'nil'"_s, -1.5, u"(1.50)"_s},
+        {FormatNumber, u"0.00;(0.00);'nil'"_s, 0.001, u"nil"_s},
+        {FormatNumber, u"0.00;;'nil'"_s, -1.5, u"-1.50"_s},
+        {FormatNumber, u"000"_s, 7, u"007"_s},
+        {FormatNumber, u"0"_s, 1234567, u"1234567"_s},
+        {FormatNumber, u"0"_s, 2.5, u"3"_s},
+        {FormatNumber, u"#,##0"_s, -1234567, u"-1,234,567"_s},
+        {FormatNumber, u".00"_s, 12.5, u"12.50"_s},
+        {FormatNumber, u"0.0#"_s, 1, u"1.0"_s},
+        {FormatNumber, u"'Total;' 0.00"_s, 3, u"Total; 3.00"_s},
+        {FormatNumber, u"#,##0.00"_s, std::nan(""), u"NAN"_s}, // not a number: in words
+        {FormatNumber, u"#,##0.00"_s, -std::numeric_limits<double>::infinity(), u"-INF"_s},
+        {FormatNumber, u""_s, 2.345, u"2.345"_s}, // no picture: the shortest text
+        {FormatRight, u"#,##0.00"_s, 12.5, u"   12.50"_s},
+        {FormatRight, u"#,##0.00"_s, -12.5, u"  -12.50"_s},
+        {FormatRight, u"##.#"_s, 2, u"   2"_s},
+        {FormatRight, u"##.#"_s, 1.5, u" 1.5"_s},
+        {FormatRight, u"#,##0.00"_s, 1234.5, u"1,234.50"_s},
+        {FormatRight, u"#,##0.00"_s, 12345.67, u"12,345.67"_s}, // longer than the picture: every digit stays
+        {FormatRight, u"##.#"_s, 1234.5, u"1234.5"_s},
+        {FormatRight, u"###,###,##0.###### "_s, 1.5, u"                1.5"_s},
+        {FormatRight, u""_s, 12.5, u" "_s},
     };
-    for (const FormatCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.picture.toStdString() << " with " << c.value);
-        EXPECT_EQ(FormatNumber(c.picture, c.value), c.expected);
-    }
-}
-
-TEST(FormatRight, right_aligns_to_the_length_of_the_picture)
-{
-    const FormatCase cases[] = {
-        {u"#,##0.00"_s, 12.5, u"   12.50"_s},
-        {u"#,##0.00"_s, -12.5, u"  -12.50"_s},
-        {u"##.#"_s, 2, u"   2"_s},
-        {u"##.#"_s, 1.5, u" 1.5"_s},
-        {u"#,##0.00"_s, 1234.5, u"1,234.50"_s},
-        {u"#,##0.00"_s, 12345.67, u"12,345.67"_s}, // longer than the picture: every digit stays
-        {u"##.#"_s, 1234.5, u"1234.5"_s},
-        {u"###,###,##0.###### "_s, 1.5, u"                1.5"_s},
-        {u""_s, 12.5, u" "_s},
-    };
-    for (const FormatCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.picture.toStdString() << " with " << c.value);
-        EXPECT_EQ(FormatRight(c.picture, c.value), c.expected);
+        EXPECT_EQ(c.format(c.picture, c.value), c.expected);
     }
 }
 
