@@ -15,15 +15,6 @@ using kvr::ui::ErrorDialogAnswer;
 
 namespace {
 
-struct LogRow
-{
-    QString compName;
-    QString logName;
-    int userId;
-    int menuId;
-    QString errorMsg;
-};
-
 class ErrorLogTest : public test::BackendTest
 {
 protected:
@@ -43,17 +34,19 @@ protected:
         BackendTest::TearDown();
     }
 
-    std::vector<LogRow> errorLog()
+    // One line per logged error: "workstation | login | user | menu | message".
+    QStringList errorLog()
     {
         data::Query q(config->DmCfg(),
                       QStringLiteral("SELECT CompName, LogName, UserId, MenuId, ErrorMsg FROM ErrorLog ORDER BY Id"));
         q.open();
-        std::vector<LogRow> rows;
-        for (; !q.eof(); q.next())
-            rows.push_back(
-                {q.field(QStringLiteral("CompName")).asString(), q.field(QStringLiteral("LogName")).asString(),
-                 q.field(QStringLiteral("UserId")).asInteger(), q.field(QStringLiteral("MenuId")).asInteger(),
-                 q.field(QStringLiteral("ErrorMsg")).asString()});
+        QStringList rows;
+        for (; !q.eof(); q.next()) {
+            QStringList row;
+            for (const char* column : {"CompName", "LogName", "UserId", "MenuId", "ErrorMsg"})
+                row << q.field(QLatin1String(column)).asString();
+            rows << row.join(QStringLiteral(" | "));
+        }
         return rows;
     }
 
@@ -73,16 +66,9 @@ TEST_P(ErrorLogTest, each_error_is_logged_unchanged_with_workstation_user_and_me
         std::make_exception_ptr(data::DbError(messages[0], {data::DbFailure::NotNull, QStringLiteral("Customer")})));
     handler.handle(std::make_exception_ptr(std::runtime_error(messages[1].toStdString())));
 
-    const std::vector<LogRow> rows = errorLog();
-    ASSERT_EQ(rows.size(), 2u);
-    for (size_t i = 0; i < rows.size(); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(rows[i].compName, util::ComputerName());
-        EXPECT_EQ(rows[i].logName, util::LoginUserName().toUpper());
-        EXPECT_EQ(rows[i].userId, 7);
-        EXPECT_EQ(rows[i].menuId, 101);
-        EXPECT_EQ(rows[i].errorMsg, messages[static_cast<qsizetype>(i)]);
-    }
+    const QString who = util::ComputerName() + QStringLiteral(" | ") + util::LoginUserName().toUpper() +
+        QStringLiteral(" | 7 | 101 | ");
+    EXPECT_EQ(errorLog(), (QStringList{who + messages[0], who + messages[1]}));
     // What the dialog shows for these is pinned by the application and explanation tests.
     EXPECT_EQ(prompter.asked(ScriptedPrompter::Kind::ErrorDialog).size(), 2u);
 }
