@@ -49,11 +49,6 @@ protected:
     {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QStringLiteral("<none>");
     }
-    void pressEnterIn(const char* name)
-    {
-        edit(name)->setFocus();
-        QTest::keyClick(edit(name), Qt::Key_Return);
-    }
 
     ScriptedPrompter prompter;
     data::SessionContext session;
@@ -61,30 +56,30 @@ protected:
     TFrFormView view{form};
 };
 
-TEST_F(FrFormViewTest, enter_moves_to_the_next_field_that_can_take_the_focus_and_wraps_around)
+// With key preview (the default) the form takes Enter, the keypad's as well, and the field never
+// sees it; without, Enter is the field's.
+TEST_F(FrFormViewTest, enter_moves_to_the_next_field_that_can_take_the_focus_wraps_around_and_is_swallowed)
 {
-    const std::pair<const char*, const char*> moves[] = {{"A", "B"}, {"B", "C"}, {"C", "A"}};
-    for (const auto& [from, to] : moves) {
-        SCOPED_TRACE(from);
-        pressEnterIn(from);
-        EXPECT_EQ(focused(), QString::fromLatin1(to));
-    }
-    // The keypad's Enter as well.
-    edit("C")->setFocus();
-    QTest::keyClick(edit("C"), Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(focused(), QStringLiteral("A"));
-}
-
-TEST_F(FrFormViewTest, enter_is_swallowed_after_moving_and_left_to_the_field_without_key_preview)
-{
-    for (const bool preview : {true, false}) {
-        SCOPED_TRACE(preview);
-        form.setKeyPreview(preview);
-        QSignalSpy returnPressed(edit("A"), &QLineEdit::returnPressed);
-        pressEnterIn("A");
-        EXPECT_EQ(returnPressed.count(), preview ? 0 : 1);
-        EXPECT_EQ(focused(), QString::fromLatin1(preview ? "B" : "A"));
-        EXPECT_EQ(edit("A")->text(), QStringLiteral("text A"));
+    const struct
+    {
+        const char* from;
+        Qt::Key key;
+        bool preview;
+        const char* to;
+    } moves[] = {{"A", Qt::Key_Return, true, "B"},
+                 {"B", Qt::Key_Return, true, "C"},
+                 {"C", Qt::Key_Return, true, "A"},
+                 {"C", Qt::Key_Enter, true, "A"},
+                 {"A", Qt::Key_Return, false, "A"}};
+    for (const auto& m : moves) {
+        SCOPED_TRACE(testing::Message() << m.from << " " << m.key << " preview " << m.preview);
+        form.setKeyPreview(m.preview);
+        QSignalSpy returnPressed(edit(m.from), &QLineEdit::returnPressed);
+        edit(m.from)->setFocus();
+        QTest::keyClick(edit(m.from), m.key, m.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        EXPECT_EQ(returnPressed.count(), m.preview ? 0 : 1);
+        EXPECT_EQ(focused(), QString::fromLatin1(m.to));
+        EXPECT_EQ(edit(m.from)->text(), QStringLiteral("text ") + QLatin1String(m.from));
     }
 }
 
