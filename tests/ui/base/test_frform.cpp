@@ -98,23 +98,19 @@ TEST_F(FrFormTest, show_starts_a_new_document_with_save_delete_and_change_code_d
 
 TEST_F(FrFormTest, closing_asks_the_green_exit_question_in_the_session_language)
 {
-    struct Case
-    {
-        bool thai;
-        bool yes;
-        const char* question;
-    };
-    for (const Case& c : {Case{false, false, "Exit Program ?"}, Case{false, true, "Exit Program ?"},
-                          Case{true, false, "ออกจากโปรแกรม ?"}, Case{true, true, "ออกจากโปรแกรม ?"}}) {
-        SCOPED_TRACE(c.question);
-        ScriptedPrompter answers;
-        session.ThaiLanguage = c.thai;
-        RecordingForm closing(answers, session);
-        answers.answerConfirm(c.yes);
-        EXPECT_EQ(closing.FormClose(), c.yes);
-        ASSERT_EQ(answers.asked().size(), 1u);
-        EXPECT_EQ(answers.asked()[0].text, QString::fromUtf8(c.question));
-        EXPECT_EQ(answers.asked()[0].colour, ConfirmColour::Green);
+    for (const bool thai : {false, true}) {
+        for (const bool yes : {false, true}) {
+            const QString question = thai ? QStringLiteral("ออกจากโปรแกรม ?") : QStringLiteral("Exit Program ?");
+            SCOPED_TRACE(testing::Message() << question.toStdString() << (yes ? " yes" : " no"));
+            ScriptedPrompter answers;
+            session.ThaiLanguage = thai;
+            RecordingForm closing(answers, session);
+            answers.answerConfirm(yes);
+            EXPECT_EQ(closing.FormClose(), yes);
+            ASSERT_EQ(answers.asked().size(), 1u);
+            EXPECT_EQ(answers.asked()[0].text, question);
+            EXPECT_EQ(answers.asked()[0].colour, ConfirmColour::Green);
+        }
     }
 }
 
