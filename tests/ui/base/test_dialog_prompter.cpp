@@ -53,18 +53,14 @@ TEST(DialogPrompter, a_question_that_loses_work_defaults_to_no_and_speaks_thai)
 
 TEST(DialogPrompter, yes_no_boxes_are_white_on_their_colour)
 {
-    struct Case
-    {
-        ConfirmColour colour;
-        QRgb background;
-    };
-    for (const Case& c : {Case{ConfirmColour::Green, qRgb(0, 0x80, 0)}, Case{ConfirmColour::Blue, qRgb(0, 0, 0xff)}}) {
-        SCOPED_TRACE(qRed(c.background) + qGreen(c.background) + qBlue(c.background));
-        const auto box = DialogPrompter::makeConfirmBox(QStringLiteral("ออกจากโปรแกรม ?"), c.colour, nullptr);
+    for (const auto& [colour, background] :
+         {std::pair{ConfirmColour::Green, qRgb(0, 0x80, 0)}, std::pair{ConfirmColour::Blue, qRgb(0, 0, 0xff)}}) {
+        SCOPED_TRACE(qRed(background) + qGreen(background) + qBlue(background));
+        const auto box = DialogPrompter::makeConfirmBox(QStringLiteral("ออกจากโปรแกรม ?"), colour, nullptr);
         box->show();
         const QImage image = box->grab().toImage();
         const int pixels = image.width() * image.height();
-        EXPECT_GT(countPixels(image, c.background), pixels / 2);
+        EXPECT_GT(countPixels(image, background), pixels / 2);
         const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
         ASSERT_NE(label, nullptr);
         const QImage text = image.copy(QRect(label->mapTo(box.get(), QPoint(0, 0)), label->size()));
