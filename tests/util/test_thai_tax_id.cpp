@@ -9,17 +9,13 @@ using namespace kvr::util;
 TEST(ThaiTaxId, the_check_digit_is_eleven_less_the_weighted_sum_modulo_eleven_then_modulo_ten)
 {
     // Weighted sums giving each end of the rule: remainder 0 (digit 1), 1 (digit 0), 10 (digit 1).
-    const struct
-    {
-        const char* twelve;
-        char check;
-    } cases[] = {
+    const std::pair<const char*, char> cases[] = {
         {"010555801234", '9'}, {"020354400987", '9'}, {"010555123456", '7'},
         {"000000000000", '1'}, {"000000000006", '0'}, {"000000000005", '1'},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.twelve);
-        EXPECT_EQ(thaiTaxIdCheckDigit(QString::fromLatin1(c.twelve)), QLatin1Char(c.check));
+    for (const auto& [twelve, check] : cases) {
+        SCOPED_TRACE(twelve);
+        EXPECT_EQ(thaiTaxIdCheckDigit(QString::fromLatin1(twelve)), QLatin1Char(check));
     }
 }
 

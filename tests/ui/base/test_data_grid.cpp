@@ -129,25 +129,19 @@ TEST_P(DataGridTest, read_only_columns_and_rows_refuse_edits_and_leave_the_datas
 {
     grid->setColumnReadOnlyRule(QStringLiteral("PosName"), [](int row) { return row == 1; });
     grid->setColumnEditor(QStringLiteral("Quantity"), CellEditorKind::None);
-    struct Case
-    {
-        int row;
-        const char* field;
-        bool editable;
-    };
-    const Case cases[] = {{0, "ProductCode", true},
-                          {0, "PosName", true},
-                          {1, "PosName", false},
-                          {2, "PosName", true},
-                          {0, "Quantity", false}};
+    const std::tuple<int, const char*, bool> cases[] = {{0, "ProductCode", true},
+                                                        {0, "PosName", true},
+                                                        {1, "PosName", false},
+                                                        {2, "PosName", true},
+                                                        {0, "Quantity", false}};
     ui::DatasetTableModel& model = grid->gridModel();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(QStringLiteral("%1 of row %2").arg(QLatin1String(c.field)).arg(c.row).toStdString());
-        const QModelIndex index = model.index(c.row, model.columnOf(QLatin1String(c.field)));
+    for (const auto& [row, field, editable] : cases) {
+        SCOPED_TRACE(QStringLiteral("%1 of row %2").arg(QLatin1String(field)).arg(row).toStdString());
+        const QModelIndex index = model.index(row, model.columnOf(QLatin1String(field)));
         const QString before = index.data(Qt::EditRole).toString();
-        EXPECT_EQ(model.flags(index).testFlag(Qt::ItemIsEditable), c.editable);
-        EXPECT_EQ(model.setData(index, QStringLiteral("9")), c.editable);
-        EXPECT_EQ(lines->fieldAt(c.row, QLatin1String(c.field)).asString(), c.editable ? QStringLiteral("9") : before);
+        EXPECT_EQ(model.flags(index).testFlag(Qt::ItemIsEditable), editable);
+        EXPECT_EQ(model.setData(index, QStringLiteral("9")), editable);
+        EXPECT_EQ(lines->fieldAt(row, QLatin1String(field)).asString(), editable ? QStringLiteral("9") : before);
     }
     grid->setGridReadOnly(true);
     EXPECT_FALSE(model.flags(model.index(0, 0)).testFlag(Qt::ItemIsEditable));
@@ -316,24 +310,19 @@ TEST_P(DataGridTest, a_suspended_grid_catches_up_with_the_dataset_when_resumed)
 TEST_P(DataGridTest, a_cell_editor_takes_at_most_what_its_column_holds)
 {
     showGrid();
-    const struct
-    {
-        int column;
-        const char* field;
-        int limit;
-    } cells[] = {{0, "ProductCode", 20}, {1, "PosName", 100}};
-    for (const auto& c : cells) {
-        SCOPED_TRACE(c.field);
-        grid->setCurrentIndex(grid->gridModel().index(1, c.column));
+    const std::tuple<int, const char*, int> cells[] = {{0, "ProductCode", 20}, {1, "PosName", 100}};
+    for (const auto& [column, field, limit] : cells) {
+        SCOPED_TRACE(field);
+        grid->setCurrentIndex(grid->gridModel().index(1, column));
         QTest::keyClicks(grid.get(), QStringLiteral("A"));
         QWidget* editor = QApplication::focusWidget();
         ASSERT_NE(editor, grid.get()) << "typing opened the cell editor";
-        QTest::keyClicks(editor, QString(c.limit + 10, QLatin1Char('B')));
+        QTest::keyClicks(editor, QString(limit + 10, QLatin1Char('B')));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        const QString stored = lines->fieldAt(1, QString::fromLatin1(c.field)).asString();
-        EXPECT_EQ(stored.size(), c.limit);
+        const QString stored = lines->fieldAt(1, QString::fromLatin1(field)).asString();
+        EXPECT_EQ(stored.size(), limit);
         // What was typed, cut at the limit (the key that opened the editor may or may not be its first).
-        EXPECT_EQ(stored.mid(1), QString(c.limit - 1, QLatin1Char('B')));
+        EXPECT_EQ(stored.mid(1), QString(limit - 1, QLatin1Char('B')));
     }
 }
 

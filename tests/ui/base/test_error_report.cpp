@@ -120,24 +120,20 @@ TEST_F(ErrorReportSenderTest, hands_the_report_to_the_mail_command)
 
 TEST_F(ErrorReportSenderTest, delivery_that_fails_is_reported_with_the_reason)
 {
-    struct Case
-    {
-        const char* key;
-        const char* value;
-        const char* reason;
-    };
     QFile blocker(QDir(work.path()).filePath(QStringLiteral("afile")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    for (const Case& c : {Case{"Command", "sh -c \"exit 3\"", "failed with exit code 3"},
-                          Case{"Command", "/nonexistent/mailer -s %SUBJECT%", "Cannot start /nonexistent/mailer"},
-                          Case{"Folder", "afile/reports", "Cannot create the folder"}}) {
-        SCOPED_TRACE(c.value);
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"Command", "sh -c \"exit 3\"", "failed with exit code 3"},
+        {"Command", "/nonexistent/mailer -s %SUBJECT%", "Cannot start /nonexistent/mailer"},
+        {"Folder", "afile/reports", "Cannot create the folder"}};
+    for (const auto& [key, value, reason] : cases) {
+        SCOPED_TRACE(value);
         QFile::remove(QDir(work.path()).filePath(QStringLiteral("KVR.INI")));
-        writeIni(work.path(), QString::fromLatin1(c.key), QString::fromLatin1(c.value));
+        writeIni(work.path(), QString::fromLatin1(key), QString::fromLatin1(value));
         const ErrorReportSender::Outcome outcome = sender.SendErrorReport(kReport);
         EXPECT_EQ(outcome.status, ErrorReportSender::Status::Failed);
-        EXPECT_TRUE(outcome.detail.contains(QString::fromLatin1(c.reason))) << outcome.detail.toStdString();
+        EXPECT_TRUE(outcome.detail.contains(QString::fromLatin1(reason))) << outcome.detail.toStdString();
     }
 }
 

@@ -26,16 +26,10 @@ protected:
     Outcome press(QKeyCombination key) { return form.FormKeyDown(key); }
 };
 
-struct ShortcutCase
-{
-    QKeyCombination key;
-    const char* handler;
-};
-
 // Every action enabled, as a descendant may leave them.
 TEST_F(FrFormTest, each_shortcut_runs_its_action)
 {
-    const ShortcutCase cases[] = {
+    const std::pair<QKeyCombination, const char*> cases[] = {
         {QKeyCombination(Qt::Key_F3), "AcNew"},
         {QKeyCombination(Qt::Key_F8), "AcDel"},
         {QKeyCombination(Qt::Key_F10), "AcSave"},
@@ -46,13 +40,13 @@ TEST_F(FrFormTest, each_shortcut_runs_its_action)
         {QKeyCombination(Qt::CTRL, Qt::Key_X), "AcExit"},
         {QKeyCombination(Qt::Key_Escape), "AcExit"},
     };
-    for (const ShortcutCase& c : cases) {
-        SCOPED_TRACE(c.handler);
+    for (const auto& [key, handler] : cases) {
+        SCOPED_TRACE(handler);
         for (FormAction* action : form.actions())
             action->setEnabled(true);
         form.ran.clear();
-        EXPECT_EQ(press(c.key), Outcome::Handled);
-        EXPECT_EQ(form.ran, QStringList{QString::fromLatin1(c.handler)});
+        EXPECT_EQ(press(key), Outcome::Handled);
+        EXPECT_EQ(form.ran, QStringList{QString::fromLatin1(handler)});
     }
 }
 
