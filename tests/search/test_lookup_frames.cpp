@@ -34,20 +34,24 @@ protected:
         SearchFixture::TearDown();
     }
     data::Field value(const char* field) const { return header->field(QLatin1String(field)); }
+    // A frame of the sale screen on a column of the header.
+    template <typename Frame>
+    std::unique_ptr<Frame> bound(const char* field)
+    {
+        auto frame = std::make_unique<Frame>(*dm, prompter, runner);
+        frame->bind(*header, QLatin1String(field));
+        return frame;
+    }
 
     std::unique_ptr<data::CachedDataset> header;
 };
 
 TEST_P(LookupFrameTest, a_typed_code_resolves_only_within_what_its_frame_allows)
 {
-    TFaGetSalesman salesman(*dm, prompter, runner);
-    TFaGetDepartment department(*dm, prompter, runner);
-    TFaGetProvince province(*dm, prompter, runner);
-    TFaGetCompanyBank bank(*dm, prompter, runner);
-    salesman.bind(*header, QStringLiteral("Salesman"));
-    department.bind(*header, QStringLiteral("Department"));
-    province.bind(*header, QStringLiteral("ShipProvince"));
-    bank.bind(*header, QStringLiteral("CompanyBank"));
+    const auto salesman = bound<TFaGetSalesman>("Salesman");
+    const auto department = bound<TFaGetDepartment>("Department");
+    const auto province = bound<TFaGetProvince>("ShipProvince");
+    const auto bank = bound<TFaGetCompanyBank>("CompanyBank");
     const QString suspended = QStringLiteral("พนักงานขาย ถูกระงับไปแล้ว  !");
     struct Case
     {
@@ -59,18 +63,18 @@ TEST_P(LookupFrameTest, a_typed_code_resolves_only_within_what_its_frame_allows)
         const QString* refusal = nullptr; // told; the code cleared and the focus sent back
     };
     const Case cases[] = {
-        {&salesman, "Salesman", "s01", somsri, "สมศรี"},
-        {&salesman, "Salesman", "S02", 0, "", &suspended},
-        {&salesman, "Salesman", "S99", 0, ""},
-        {&salesman, "Salesman", "S03", somsak, "Somsak"},
-        {&department, "Department", "SALE", saleDepartment, "ฝ่ายขายหน้าร้าน"},
-        {&department, "Department", "BKK", 0, ""}, // a code of another group
-        {&department, "Department", "", 0, ""}, // no department is allowed
-        {&province, "ShipProvince", "CNX", chiangMai, "เชียงใหม่"},
-        {&province, "ShipProvince", "SALE", 0, ""},
-        {&bank, "CompanyBank", "KBANK", kbank, "กสิกรไทย สาขาสีลม"},
-        {&bank, "CompanyBank", "SCB", 0, ""}, // blocked
-        {&bank, "CompanyBank", "BBL", bbl, "กรุงเทพ"}, // Blocked null
+        {salesman.get(), "Salesman", "s01", somsri, "สมศรี"},
+        {salesman.get(), "Salesman", "S02", 0, "", &suspended},
+        {salesman.get(), "Salesman", "S99", 0, ""},
+        {salesman.get(), "Salesman", "S03", somsak, "Somsak"},
+        {department.get(), "Department", "SALE", saleDepartment, "ฝ่ายขายหน้าร้าน"},
+        {department.get(), "Department", "BKK", 0, ""}, // a code of another group
+        {department.get(), "Department", "", 0, ""}, // no department is allowed
+        {province.get(), "ShipProvince", "CNX", chiangMai, "เชียงใหม่"},
+        {province.get(), "ShipProvince", "SALE", 0, ""},
+        {bank.get(), "CompanyBank", "KBANK", kbank, "กสิกรไทย สาขาสีลม"},
+        {bank.get(), "CompanyBank", "SCB", 0, ""}, // blocked
+        {bank.get(), "CompanyBank", "BBL", bbl, "กรุงเทพ"}, // Blocked null
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(QStringLiteral("%1 = '%2'").arg(QLatin1String(c.field), QLatin1String(c.typed)).toStdString());
@@ -86,21 +90,20 @@ TEST_P(LookupFrameTest, a_typed_code_resolves_only_within_what_its_frame_allows)
 
 TEST_P(LookupFrameTest, the_search_works_only_while_the_field_has_the_focus_and_its_choice_is_taken)
 {
-    TFaGetSalesman frame(*dm, prompter, runner);
-    frame.bind(*header, QStringLiteral("Salesman"));
+    const auto frame = bound<TFaGetSalesman>("Salesman");
     runner.setScript(runner.choosing({}, QStringLiteral("S03")));
-    EXPECT_FALSE(frame.FieldKeyDown(QKeyCombination(Qt::Key_F5)));
-    frame.BtSearchClick();
+    EXPECT_FALSE(frame->FieldKeyDown(QKeyCombination(Qt::Key_F5)));
+    frame->BtSearchClick();
     EXPECT_TRUE(runner.ran.isEmpty()) << "the button is disabled outside the field";
-    frame.FieldEnter();
-    EXPECT_TRUE(frame.isSearchEnabled());
-    EXPECT_FALSE(frame.FieldKeyDown(QKeyCombination(Qt::Key_F4)));
-    EXPECT_TRUE(frame.FieldKeyDown(QKeyCombination(Qt::Key_F5)));
+    frame->FieldEnter();
+    EXPECT_TRUE(frame->isSearchEnabled());
+    EXPECT_FALSE(frame->FieldKeyDown(QKeyCombination(Qt::Key_F4)));
+    EXPECT_TRUE(frame->FieldKeyDown(QKeyCombination(Qt::Key_F5)));
     EXPECT_EQ(runner.ran, QStringList({QStringLiteral("ค้นหาพนักงานขาย")}));
-    EXPECT_EQ(frame.lookup().text(), QStringLiteral("S03"));
+    EXPECT_EQ(frame->lookup().text(), QStringLiteral("S03"));
     EXPECT_EQ(value("Salesman").asInteger(), somsak);
-    frame.FieldExit();
-    EXPECT_FALSE(frame.isSearchEnabled());
+    frame->FieldExit();
+    EXPECT_FALSE(frame->isSearchEnabled());
     EXPECT_EQ(value("Salesman").asInteger(), somsak);
 }
 
@@ -118,11 +121,10 @@ TEST_P(LookupFrameTest, under_the_user_restriction_only_granted_warehouses_resol
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.code) + (c.restricted ? " restricted" : ""));
         setConfig({{"CheckUserWarehouseFlag", test::flag(c.restricted)}});
-        TFaGetWarehouse frame(*dm, prompter, runner);
-        frame.bind(*header, QStringLiteral("Warehouse"));
-        frame.typeCode(QLatin1String(c.code));
+        const auto frame = bound<TFaGetWarehouse>("Warehouse");
+        frame->typeCode(QLatin1String(c.code));
         EXPECT_EQ(value("Warehouse").asInteger(), c.id);
-        EXPECT_EQ(frame.lookup().description(), QString::fromUtf8(c.name));
+        EXPECT_EQ(frame->lookup().description(), QString::fromUtf8(c.name));
     }
     setConfig({{"CheckUserWarehouseFlag", test::flag(true)}});
     TFaGetWarehouse frame(*dm, prompter, runner);
@@ -186,41 +188,36 @@ TEST_P(LookupFrameTest, an_invalid_date_is_replaced_by_the_server_date)
     }
 }
 
-TEST_P(LookupFrameTest, a_province_chosen_by_search_is_taken_and_a_chosen_bank_unlocks_its_field)
+TEST_P(LookupFrameTest, a_choice_from_the_search_is_taken_a_chosen_bank_unlocks_its_field_and_a_remark_is_cut_to_255)
 {
-    TFaGetProvince province(*dm, prompter, runner);
-    province.bind(*header, QStringLiteral("ShipProvince"));
+    const auto province = bound<TFaGetProvince>("ShipProvince");
     runner.setScript(runner.choosing({}, QStringLiteral("BKK")));
-    province.FieldEnter();
-    province.BtSearchClick();
-    EXPECT_EQ(runner.ran, QStringList({QStringLiteral("ค้นหา รายชื่อจังหวัด")}));
+    province->FieldEnter();
+    province->BtSearchClick();
+    EXPECT_EQ(runner.ran.back(), QStringLiteral("ค้นหา รายชื่อจังหวัด"));
     EXPECT_EQ(value("ShipProvince").asInteger(), bangkok);
-    EXPECT_EQ(province.lookup().description(), QStringLiteral("กรุงเทพมหานคร"));
+    EXPECT_EQ(province->lookup().description(), QStringLiteral("กรุงเทพมหานคร"));
 
-    TFaGetCompanyBank bank(*dm, prompter, runner);
-    bank.bind(*header, QStringLiteral("CompanyBank"));
-    bank.setFieldEnabled(false);
+    const auto bank = bound<TFaGetCompanyBank>("CompanyBank");
+    bank->setFieldEnabled(false);
     runner.setScript(runner.choosing({}, QStringLiteral("KBANK")));
-    bank.FieldEnter();
-    bank.BtSearchClick();
-    EXPECT_TRUE(bank.isFieldEnabled());
-    EXPECT_TRUE(bank.isSearchEnabled());
+    bank->FieldEnter();
+    bank->BtSearchClick();
+    EXPECT_TRUE(bank->isFieldEnabled());
+    EXPECT_TRUE(bank->isSearchEnabled());
     EXPECT_EQ(value("CompanyBank").asInteger(), kbank);
-}
 
-TEST_P(LookupFrameTest, the_remark_takes_a_chosen_description_and_at_most_255_characters)
-{
-    TFaGetRemark frame(*dm, prompter, runner);
-    frame.bind(*header, QStringLiteral("Remark"));
-    frame.setMiscGroup(QStringLiteral("REM_SALE"));
-    frame.setText(QString(300, QLatin1Char('x')));
+    const auto remark = bound<TFaGetRemark>("Remark");
+    remark->setMiscGroup(QStringLiteral("REM_SALE"));
+    remark->setText(QString(300, QLatin1Char('x')));
     EXPECT_EQ(value("Remark").asString().size(), 255);
     runner.setScript(runner.choosing({}, QStringLiteral("ลูกค้าประจำ")));
-    frame.FieldEnter();
-    EXPECT_TRUE(frame.FieldKeyDown(QKeyCombination(Qt::Key_F5)));
-    EXPECT_EQ(runner.ran, QStringList({QStringLiteral("ค้นหาหมายเหตุ")}));
-    EXPECT_EQ(frame.text(), QStringLiteral("ลูกค้าประจำ"));
+    remark->FieldEnter();
+    EXPECT_TRUE(remark->FieldKeyDown(QKeyCombination(Qt::Key_F5)));
+    EXPECT_EQ(runner.ran.back(), QStringLiteral("ค้นหาหมายเหตุ"));
+    EXPECT_EQ(remark->text(), QStringLiteral("ลูกค้าประจำ"));
     EXPECT_EQ(value("Remark").asString(), QStringLiteral("ลูกค้าประจำ"));
+    EXPECT_EQ(runner.ran.size(), 3);
 }
 
 KVR_INSTANTIATE_BACKENDS(LookupFrameTest);
