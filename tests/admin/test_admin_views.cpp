@@ -20,6 +20,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -30,9 +31,11 @@ using kvr::admin::TFrPosMachineNo;
 using kvr::admin::TFrPosMachineNoView;
 using kvr::admin::TFrPosShiftNo;
 using kvr::admin::TFrPosShiftNoView;
+using kvr::test::pressKey;
 using kvr::test::waitForActiveWindow;
 using kvr::test::waitForFocusIn;
 using kvr::test::waitUntil;
+using kvr::test::whenModalOpens;
 
 namespace {
 
@@ -154,20 +157,25 @@ protected:
     void SetUp() override
     {
         AdminFixture::SetUp();
-        if (IsSkipped())
-            return;
-        auto* screen = new TFrPosMachineNo(prompter, *dm, runner);
+        if (!IsSkipped())
+            open(prompter);
+    }
+    void TearDown() override
+    {
+        view.reset();
+        AdminFixture::TearDown();
+    }
+    // The window on a screen that asks through `asking`.
+    void open(kvr::ui::Prompter& asking)
+    {
+        view.reset();
+        auto* screen = new TFrPosMachineNo(asking, *dm, runner);
         view = std::make_unique<TFrPosMachineNoView>(*screen);
         screen->setParent(view.get());
         view->show();
         ASSERT_TRUE(waitForActiveWindow(view.get()));
         // A new screen waits for a machine code.
         ASSERT_TRUE(waitForFocusIn(view->codeEdit())) << focusedName().toStdString();
-    }
-    void TearDown() override
-    {
-        view.reset();
-        AdminFixture::TearDown();
     }
     template <typename W>
     W* child(const char* name)
@@ -285,6 +293,35 @@ TEST_P(MachineRegisterView, a_code_another_counter_registered_meanwhile_is_refus
     EXPECT_EQ(onScreen("Location").toString(), QStringLiteral("ชั้นลอย"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT Location FROM PosMachineNo WHERE MachineCode = 'POS09'")).toString(),
               QStringLiteral("อื่น"));
+}
+
+TEST_P(MachineRegisterView, enter_in_the_real_delete_and_exit_questions_keeps_the_machine_and_the_screen)
+{
+    // Enter, pressed by habit, answers No to deleting a machine and to leaving the screen.
+    kvr::ui::DialogPrompter boxes;
+    ASSERT_NO_FATAL_FAILURE(open(boxes));
+    enterCode(QStringLiteral("pos04"));
+    for (const Qt::Key key : {Qt::Key_F8, Qt::Key_Escape}) {
+        SCOPED_TRACE(key == Qt::Key_F8 ? "F8" : "Escape");
+        bool shown = false;
+        whenModalOpens([&](QWidget* box) {
+            shown = qobject_cast<QMessageBox*>(box) != nullptr;
+            pressKey(Qt::Key_Return);
+        });
+        pressKey(key);
+        ASSERT_TRUE(waitUntil([&] { return shown && !QApplication::activeModalWidget(); }))
+            << "no question, or it stayed open";
+        ASSERT_TRUE(waitForActiveWindow(view.get())) << "the window was closed";
+        EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM PosMachineNo WHERE MachineCode = 'POS04'")).toInt(), 1);
+        EXPECT_EQ(onScreen("MachineCode").toString().trimmed(), QStringLiteral("POS04")) << "the row left the screen";
+    }
+    // Yes closes it.
+    whenModalOpens([](QWidget* box) {
+        QTest::mouseClick(static_cast<QMessageBox*>(box)->button(QMessageBox::Yes), Qt::LeftButton);
+    });
+    view->close();
+    EXPECT_TRUE(waitUntil([&] { return !view->isVisible(); }));
+    view.reset(); // before the boxes it asks through
 }
 
 KVR_INSTANTIATE_BACKENDS(ShiftDialogView);
