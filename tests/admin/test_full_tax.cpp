@@ -137,7 +137,7 @@ TEST_P(FullTax, with_QdwSite_the_series_is_the_mode_code_and_the_month)
     EXPECT_EQ(lastNo(QStringLiteral("POS-X103")), 1);
 }
 
-TEST_P(FullTax, receipts_that_cannot_have_an_invoice_are_refused_and_the_screen_starts_anew)
+TEST_P(FullTax, receipts_that_cannot_have_an_invoice_are_refused_on_loading_or_at_print_and_draw_nothing)
 {
     receipt(kPosHd,
             {.number = QStringLiteral("PP69000050"),
@@ -150,6 +150,7 @@ TEST_P(FullTax, receipts_that_cannot_have_an_invoice_are_refused_and_the_screen_
             {.number = QStringLiteral("PP69000052"), .customer = branch, .fullTaxNo = QStringLiteral("TX69000100")});
     receipt(kPosHd,
             {.number = QStringLiteral("PP69000053"), .customer = walkIn, .fullTaxNo = QStringLiteral(" TX69000100")});
+    const int cancelledLater = receipt(kPosHd, {.number = QStringLiteral("PP69000060"), .customer = headOffice});
     const struct
     {
         const char* typed;
@@ -176,22 +177,18 @@ TEST_P(FullTax, receipts_that_cannot_have_an_invoice_are_refused_and_the_screen_
         EXPECT_EQ(form.receiptNumberText(), QString());
         EXPECT_FALSE(form.AcPrint().isEnabled());
     }
-    EXPECT_TRUE(print.calls.empty());
-}
 
-TEST_P(FullTax, a_receipt_cancelled_after_it_was_loaded_is_refused_at_print_and_draws_nothing)
-{
-    const int id = receipt(kPosHd, {.number = QStringLiteral("PP69000060"), .customer = headOffice});
-    auto& form = open();
+    // Cancelled after it was loaded: refused at print, and no number is drawn.
     typeReceipt(QStringLiteral("PP69000060"));
-    shop->update(kPosHd.header, id, {{column::kDelFlag, QStringLiteral("Y")}});
+    ASSERT_TRUE(form.isLoaded());
+    shop->update(kPosHd.header, cancelledLater, {{column::kDelFlag, QStringLiteral("Y")}});
     form.ChkBranchHeadClick(true);
     prompter.answerConfirm(true).expectWarning();
     form.AcPrint().execute();
     EXPECT_EQ(lastNo(QStringLiteral("POS-X1")), 0);
-    EXPECT_TRUE(column(kPosHd, id, column::kFullTaxNo).isNull());
-    EXPECT_TRUE(print.calls.empty());
+    EXPECT_TRUE(column(kPosHd, cancelledLater, column::kFullTaxNo).isNull());
     EXPECT_TRUE(form.controls().receiptEnabled);
+    EXPECT_TRUE(print.calls.empty());
 }
 
 TEST_P(FullTax, bills_kept_in_PosHeader_may_lack_a_customer_and_draw_from_their_own_series)
