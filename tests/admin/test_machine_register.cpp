@@ -169,7 +169,7 @@ TEST_P(MachineRegister, a_new_machine_is_saved_with_every_column_and_read_back_t
     EXPECT_EQ(stored(QStringLiteral("POS09"), "BaudRate").toInt(), 2400);
 }
 
-TEST_P(MachineRegister, a_deleted_machine_is_gone_and_no_keeps_everything_as_it_was)
+TEST_P(MachineRegister, no_to_save_delete_or_exit_keeps_everything_as_it_was_and_yes_deletes_or_closes)
 {
     leaveCode(QStringLiteral("POS04"));
     type("Location", QStringLiteral("ไม่บันทึก"));
@@ -185,6 +185,24 @@ TEST_P(MachineRegister, a_deleted_machine_is_gone_and_no_keeps_everything_as_it_
     EXPECT_EQ(prompter.asked().back().text, QStringLiteral("ลบข้อมูล ?"));
     EXPECT_EQ(machines(QStringLiteral("POS04")), 0);
     expectEmptyStart();
+
+    // Exit asks once: No keeps the screen, Yes closes it.
+    const size_t asked = prompter.asked().size();
+    prompter.answerConfirm(false);
+    EXPECT_TRUE(screen->AcExit().execute());
+    EXPECT_EQ(closeRequests, 0);
+    prompter.answerConfirm(true);
+    EXPECT_TRUE(screen->AcExit().execute());
+    EXPECT_EQ(closeRequests, 1);
+    EXPECT_TRUE(screen->FormClose()) << "closing after Yes asks nothing more";
+    ASSERT_EQ(prompter.asked().size(), asked + 2);
+    EXPECT_EQ(prompter.asked().back().text, QStringLiteral("ออกจากโปรแกรม ?"));
+    EXPECT_EQ(prompter.asked().back().colour, ConfirmColour::Blue);
+    // The window's close box asks the form's own question.
+    screen->FormShow();
+    prompter.answerConfirm(false);
+    EXPECT_FALSE(screen->FormClose());
+    EXPECT_EQ(prompter.asked().back().colour, ConfirmColour::Green);
 }
 
 TEST_P(MachineRegister, a_failed_write_is_rolled_back_and_the_record_stays_editable)
@@ -332,25 +350,6 @@ TEST_P(MachineRegister, the_device_tests_use_the_values_on_screen_before_they_ar
     EXPECT_FALSE(screen->DtestClick());
     EXPECT_LT(clock.elapsed(), 2 * screen->Comport().OutputTimeout() + 1000);
     EXPECT_TRUE(prompter.asked().empty());
-}
-
-TEST_P(MachineRegister, exit_asks_once_and_no_keeps_the_screen)
-{
-    prompter.answerConfirm(false);
-    EXPECT_TRUE(screen->AcExit().execute());
-    EXPECT_EQ(closeRequests, 0);
-    prompter.answerConfirm(true);
-    EXPECT_TRUE(screen->AcExit().execute());
-    EXPECT_EQ(closeRequests, 1);
-    EXPECT_TRUE(screen->FormClose()) << "closing after Yes asks nothing more";
-    ASSERT_EQ(prompter.asked().size(), 2u);
-    EXPECT_EQ(prompter.asked()[1].text, QStringLiteral("ออกจากโปรแกรม ?"));
-    EXPECT_EQ(prompter.asked()[1].colour, ConfirmColour::Blue);
-    // The window's close box asks the form's own question.
-    screen->FormShow();
-    prompter.answerConfirm(false);
-    EXPECT_FALSE(screen->FormClose());
-    EXPECT_EQ(prompter.asked().back().colour, ConfirmColour::Green);
 }
 
 KVR_INSTANTIATE_BACKENDS(MachineRegister);
