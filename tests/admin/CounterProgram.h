@@ -8,9 +8,12 @@
 #include "search/SearchRunner.h"
 #include "ui/base/Prompter.h"
 
+#include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <iostream>
 #include <string>
 
@@ -66,6 +69,27 @@ inline void waitForGo()
     std::fflush(stdout);
     std::string go;
     std::getline(std::cin, go);
+}
+
+// The main of such a program, whose arguments `usage` names, WORKDIR and COMPANY first: `act` runs
+// on their session with every argument and returns the exit code. Wrong arguments end the program
+// with exit code 2, an exception with 1.
+inline int runCounter(int argc, char** argv, const char* usage,
+                      const std::function<int(CounterSession&, const QStringList&)>& act)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    if (arguments.size() != QString::fromLatin1(usage).count(QLatin1Char(' ')) + 1) {
+        std::fprintf(stderr, "usage: %s\n", usage);
+        return 2;
+    }
+    try {
+        CounterSession session(arguments[1], arguments[2]);
+        return act(session, arguments);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
 }
 
 } // namespace kvr::test

@@ -6,7 +6,6 @@
 #include "CounterProgram.h"
 #include "admin/TFrCancelPos.h"
 
-#include <QCoreApplication>
 #include <cstdio>
 
 namespace {
@@ -32,38 +31,32 @@ private:
     QString m_reason;
 };
 
+// Loads the bill of the number and cancels it, as far as the user gets.
+int cancelBill(kvr::test::CounterSession& session, const QStringList& a)
+{
+    CancellingUser user(a[4]);
+    kvr::test::NoSearch search;
+    kvr::admin::TFrCancelPos screen(user, session.dm, search);
+    screen.FormShow();
+    screen.setNumberText(a[3]);
+    screen.PosNoExit();
+    if (!screen.bill()) {
+        std::fprintf(stderr, "bill %s not loaded: %s\n", qPrintable(a[3]), qPrintable(screen.notice()));
+        return 4;
+    }
+    screen.AcDel().execute();
+    if (!user.refused.isEmpty())
+        std::printf("refused %s\n", qPrintable(user.refused.simplified()));
+    else if (screen.numberText().isEmpty())
+        std::printf("cancelled\n");
+    else
+        return 5;
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    const QStringList a = app.arguments();
-    if (a.size() != 5) {
-        std::fprintf(stderr, "usage: bill_canceller WORKDIR COMPANY NUMBER REASON\n");
-        return 2;
-    }
-    try {
-        kvr::test::CounterSession session(a[1], a[2]);
-        CancellingUser user(a[4]);
-        kvr::test::NoSearch search;
-        kvr::admin::TFrCancelPos screen(user, session.dm, search);
-        screen.FormShow();
-        screen.setNumberText(a[3]);
-        screen.PosNoExit();
-        if (!screen.bill()) {
-            std::fprintf(stderr, "bill %s not loaded: %s\n", qPrintable(a[3]), qPrintable(screen.notice()));
-            return 4;
-        }
-        screen.AcDel().execute();
-        if (!user.refused.isEmpty())
-            std::printf("refused %s\n", qPrintable(user.refused.simplified()));
-        else if (screen.numberText().isEmpty())
-            std::printf("cancelled\n");
-        else
-            return 5;
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 1;
-    }
-    return 0;
+    return kvr::test::runCounter(argc, argv, "bill_canceller WORKDIR COMPANY NUMBER REASON", cancelBill);
 }

@@ -6,7 +6,6 @@
 #include "admin/TFrPosFullTran.h"
 #include "printing/docprint/DocumentPrint.h"
 
-#include <QCoreApplication>
 #include <cstdio>
 
 namespace {
@@ -29,35 +28,27 @@ public:
     }
 };
 
+// Loads the receipt, and prints its invoice once the test says go.
+int printInvoice(kvr::test::CounterSession& session, const QStringList& a)
+{
+    ConfirmingPrompter prompter;
+    kvr::test::NoSearch searches;
+    PrintedLine print;
+    const auto variant =
+        a[3] == QLatin1String("5") ? kvr::admin::FullTaxVariant::posHeader() : kvr::admin::FullTaxVariant::posBills();
+    kvr::admin::TFrPosFullTran form(prompter, session.dm, searches, print, variant);
+    form.FormShow();
+    form.setReceiptNumberText(a[4]);
+    form.EdShotNoExit();
+    if (!form.isLoaded() || !form.NewFullTax())
+        return 4;
+    kvr::test::waitForGo();
+    return form.AcPrint().execute() ? 0 : 5;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    const QStringList a = app.arguments();
-    if (a.size() != 5) {
-        std::fprintf(stderr, "usage: fulltax_printer WORKDIR COMPANY PROGRAM_NO RECEIPT_NO\n");
-        return 2;
-    }
-    try {
-        kvr::test::CounterSession session(a[1], a[2]);
-        ConfirmingPrompter prompter;
-        kvr::test::NoSearch searches;
-        PrintedLine print;
-        const auto variant = a[3] == QLatin1String("5") ? kvr::admin::FullTaxVariant::posHeader()
-                                                        : kvr::admin::FullTaxVariant::posBills();
-        kvr::admin::TFrPosFullTran form(prompter, session.dm, searches, print, variant);
-        form.FormShow();
-        form.setReceiptNumberText(a[4]);
-        form.EdShotNoExit();
-        if (!form.isLoaded() || !form.NewFullTax())
-            return 4;
-        kvr::test::waitForGo();
-        if (!form.AcPrint().execute())
-            return 5;
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 1;
-    }
-    return 0;
+    return kvr::test::runCounter(argc, argv, "fulltax_printer WORKDIR COMPANY PROGRAM_NO RECEIPT_NO", printInvoice);
 }
