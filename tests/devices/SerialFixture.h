@@ -36,13 +36,31 @@ protected:
         ini.sync();
     }
 
-    // The device was set to the speed, 8 data bits, no parity, one stop bit.
-    void expectSpeed8N1(int speed)
+    // The device's line as a port left it: speed, data bits, parity, stop bits, then the flow
+    // control in force ("9600 8N1", "9600 8N2 CRTSCTS IXON IXOFF").
+    QString lineSettings() const
     {
-        EXPECT_EQ(pty.slaveBaudRate(), speed);
         const termios line = pty.slaveTermios();
-        EXPECT_EQ(line.c_cflag & CSIZE, tcflag_t(CS8));
-        EXPECT_EQ(line.c_cflag & (PARENB | CSTOPB), 0u);
+        QString text =
+            QStringLiteral("%1 %2%3%4")
+                .arg(pty.slaveBaudRate())
+                .arg(QLatin1Char((line.c_cflag & CSIZE) == CS8 ? '8' : '?')) // a pseudo-terminal takes only 8
+                .arg(QLatin1Char((line.c_cflag & PARENB) ? ((line.c_cflag & PARODD) ? 'O' : 'E') : 'N'))
+                .arg((line.c_cflag & CSTOPB) ? 2 : 1);
+        for (const auto& [flag, name] :
+             {std::pair{line.c_cflag & CRTSCTS, "CRTSCTS"}, std::pair{line.c_iflag & IXON, "IXON"},
+              std::pair{line.c_iflag & IXOFF, "IXOFF"}})
+            if (flag)
+                text += u' ' + QLatin1String(name);
+        return text;
+    }
+
+    // Nothing holds the device: another port can take it.
+    bool deviceIsFree() const
+    {
+        devices::TCommPortDriver other;
+        other.setPortName(pty.slavePath());
+        return other.Connect();
     }
 
     PtyPair pty;

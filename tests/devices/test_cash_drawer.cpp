@@ -20,7 +20,7 @@ protected:
     void expectKickAt(int speed)
     {
         EXPECT_EQ(pty.takeSent(2).toHex(' '), QByteArray("5e 47"));
-        expectSpeed8N1(speed);
+        EXPECT_EQ(lineSettings(), QStringLiteral("%1 8N1").arg(speed));
         EXPECT_FALSE(port.Connected()); // let go for the next program
     }
 };

@@ -51,7 +51,7 @@ TEST_F(CustomerDisplayTest, the_test_sends_mode_one_and_both_welcome_lines_padde
         EXPECT_TRUE(TestCustomerDisplay(port, QStringLiteral("COM2:"), 19200, c.hello1, c.hello2));
         const QByteArray expected = kModeOne + kLine1 + c.text1 + kLine2 + c.text2;
         EXPECT_EQ(pty.takeSent(expected.size()).toHex(' '), expected.toHex(' '));
-        expectSpeed8N1(19200);
+        EXPECT_EQ(lineSettings(), QStringLiteral("19200 8N1"));
         EXPECT_FALSE(port.Connected());
     }
     // The speed as typed: 0 is refused rather than hanging up the line.
