@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QProcess>
 
-#include <memory>
+#include <utility>
 
 using kvr::devices::OpenCashDrawer;
 using kvr::devices::TCommPortDriver;
@@ -64,25 +64,22 @@ TEST_F(PortAccess, a_port_that_cannot_be_opened_is_passed_over_silently)
     EXPECT_EQ(pty.takeSent(0), QByteArray());
 }
 
-// Something that holds the device until released.
+// Something that holds the device until released: another process (a second copy of this
+// program, or another serial program) or, in mode "component", another component of this process
+// such as a second screen's port.
 class Holder
 {
 public:
-    virtual ~Holder() = default;
-    virtual bool hold(const QString& device) = 0;
-    virtual bool release() = 0;
-};
-
-// Another process: a second copy of this program, or another serial program.
-class ProcessHolder final : public Holder
-{
-public:
-    explicit ProcessHolder(const char* mode)
+    explicit Holder(const char* mode)
         : m_mode(QString::fromLatin1(mode))
     { }
 
-    bool hold(const QString& device) override
+    bool hold(const QString& device)
     {
+        if (m_mode == u"component") {
+            m_port.setPortName(device);
+            return m_port.Connect();
+        }
         m_process.start(QStringLiteral(KVR_PORT_HOLDER), {m_mode, device});
         if (!m_process.waitForStarted(10000))
             return false;
@@ -91,8 +88,12 @@ public:
         return m_process.readLine().trimmed() == "held";
     }
 
-    bool release() override
+    bool release()
     {
+        if (m_mode == u"component") {
+            m_port.Disconnect();
+            return true;
+        }
         m_process.closeWriteChannel();
         return m_process.waitForFinished(10000) && m_process.exitCode() == 0;
     }
@@ -100,52 +101,27 @@ public:
 private:
     QString m_mode;
     QProcess m_process;
-};
-
-// Another component of this process, such as a second screen's port.
-class ComponentHolder final : public Holder
-{
-public:
-    bool hold(const QString& device) override
-    {
-        m_port.setPortName(device);
-        return m_port.Connect();
-    }
-
-    bool release() override
-    {
-        m_port.Disconnect();
-        return true;
-    }
-
-private:
     TCommPortDriver m_port;
-};
-
-struct HeldCase
-{
-    const char* name;
-    std::function<std::unique_ptr<Holder>()> make;
 };
 
 TEST_F(PortAccess, a_port_held_elsewhere_is_refused_until_it_is_let_go)
 {
     mapPorts({{"COM1", pty.slavePath()}});
-    const HeldCase cases[] = {
-        {"this program in another process", [] { return std::make_unique<ProcessHolder>("driver"); }},
-        {"a program that locks the device", [] { return std::make_unique<ProcessHolder>("flock"); }},
-        {"a program that makes the device exclusive", [] { return std::make_unique<ProcessHolder>("exclusive"); }},
-        {"another component of this process", [] { return std::make_unique<ComponentHolder>(); }},
+    const std::pair<const char*, const char*> cases[] = {
+        {"this program in another process", "driver"},
+        {"a program that locks the device", "flock"},
+        {"a program that makes the device exclusive", "exclusive"},
+        {"another component of this process", "component"},
     };
-    for (const HeldCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::unique_ptr<Holder> holder = c.make();
-        ASSERT_TRUE(holder->hold(pty.slavePath()));
+    for (const auto& [name, mode] : cases) {
+        SCOPED_TRACE(name);
+        Holder holder(mode);
+        ASSERT_TRUE(holder.hold(pty.slavePath()));
         expectNothingReachesThePort(QStringLiteral("COM1:"));
         expectNothingReachesThePort(pty.slavePath());
         EXPECT_EQ(pty.takeSent(0), QByteArray());
 
-        ASSERT_TRUE(holder->release());
+        ASSERT_TRUE(holder.release());
         EXPECT_TRUE(OpenCashDrawer(port, QStringLiteral("COM1:"), QVariant()));
         EXPECT_EQ(pty.takeSent(2), QByteArray("^G"));
     }
