@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using kvr::devices::SerialPortMap;
 
 namespace {
@@ -23,11 +25,19 @@ void writeIni(const QTemporaryDir& folder, const QByteArray& text)
     ini.write(text);
 }
 
-TEST(SerialPortMap, windows_names_lead_to_the_builtin_ports_without_an_entry)
+TEST(SerialPortMap, windows_names_lead_to_the_builtin_ports_unless_the_ini_section_maps_them)
 {
-    QTemporaryDir folder; // no KVR.INI at all
+    QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    const NameCase cases[] = {
+    const auto expectDevices = [&folder](const std::vector<NameCase>& cases) {
+        const SerialPortMap map(folder.path());
+        for (const NameCase& c : cases) {
+            SCOPED_TRACE(c.stored);
+            EXPECT_EQ(map.devicePath(QString::fromUtf8(c.stored)), QString::fromUtf8(c.device));
+        }
+    };
+    // No KVR.INI at all.
+    expectDevices({
         {"COM1:", "/dev/ttyS0"},
         {"COM6:", "/dev/ttyS5"},
         {R"(\\.\COM2)", "/dev/ttyS1"},
@@ -45,34 +55,20 @@ TEST(SerialPortMap, windows_names_lead_to_the_builtin_ports_without_an_entry)
         {"ttyS0", ""},
         {R"(\\.\LPT1)", ""},
         {"COM1::", ""},
-    };
-    const SerialPortMap map(folder.path());
-    for (const NameCase& c : cases) {
-        SCOPED_TRACE(c.stored);
-        EXPECT_EQ(map.devicePath(QString::fromUtf8(c.stored)), QString::fromUtf8(c.device));
-    }
-}
-
-TEST(SerialPortMap, the_ini_section_overrides_single_ports)
-{
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
+    });
     writeIni(folder,
              "[Database]\nUser=shop\n"
              "[SerialPorts]\nCOM1=/dev/ttyUSB0\ncom2 = /dev/ttyUSB1\nCOM3=\nCOM4= /dev/ttyACM0 \n"
              "[Other]\nCOM5=/dev/wrong\n");
-    const NameCase cases[] = {
-        {"COM1:", "/dev/ttyUSB0"},    {R"(\\.\COM1)", "/dev/ttyUSB0"},
+    expectDevices({
+        {"COM1:", "/dev/ttyUSB0"},
+        {R"(\\.\COM1)", "/dev/ttyUSB0"},
         {"COM2:", "/dev/ttyUSB1"}, // key spelt in lower case
         {"COM3:", "/dev/ttyS2"}, // empty entry: the default
-        {"COM4:", "/dev/ttyACM0"},    {"COM5:", "/dev/ttyS4"}, // only [SerialPorts] counts
+        {"COM4:", "/dev/ttyACM0"},
+        {"COM5:", "/dev/ttyS4"}, // only [SerialPorts] counts
         {"/dev/ttyS0", "/dev/ttyS0"}, // a path is not mapped again
-    };
-    const SerialPortMap map(folder.path());
-    for (const NameCase& c : cases) {
-        SCOPED_TRACE(c.stored);
-        EXPECT_EQ(map.devicePath(QString::fromUtf8(c.stored)), QString::fromUtf8(c.device));
-    }
+    });
 }
 
 } // namespace
