@@ -88,25 +88,18 @@ TEST_F(CommPortTraffic, flushing_the_input_drops_what_came_before)
     EXPECT_EQ(receive(5), QByteArray("fresh"));
 }
 
-struct LineStatusCase
-{
-    bool checkLineStatus;
-    QByteArray arrives;
-};
-
 TEST_F(CommPortTraffic, with_the_line_check_nothing_goes_out_while_no_modem_line_is_active)
 {
     // A pseudo-terminal has no modem lines at all.
-    const LineStatusCase cases[] = {{false, "^G"}, {true, ""}};
-    for (const LineStatusCase& c : cases) {
-        SCOPED_TRACE(c.checkLineStatus);
-        port.setCheckLineStatus(c.checkLineStatus);
+    for (const auto& [checkLineStatus, arrives] : {std::pair{false, QByteArray("^G")}, {true, QByteArray()}}) {
+        SCOPED_TRACE(checkLineStatus);
+        port.setCheckLineStatus(checkLineStatus);
         port.setOutputTimeout(50);
         ASSERT_TRUE(port.Connect());
         EXPECT_EQ(port.GetLineStatus(), 0);
-        EXPECT_EQ(port.SendString("^G"), !c.arrives.isEmpty());
+        EXPECT_EQ(port.SendString("^G"), !arrives.isEmpty());
         port.Disconnect();
-        EXPECT_EQ(pty.takeSent(c.arrives.size()), c.arrives);
+        EXPECT_EQ(pty.takeSent(arrives.size()), arrives);
     }
 }
 
