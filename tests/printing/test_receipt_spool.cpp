@@ -25,6 +25,18 @@ using printing::PrinterTarget;
 using printing::ReceiptSpool;
 using printing::TakenReceipt;
 
+// Handlers that keep the receipts reported taken and the last backlog problem (empty once over).
+ReceiptSpool::Handlers recordInto(std::vector<TakenReceipt>& taken, QString* problem)
+{
+    ReceiptSpool::Handlers handlers;
+    handlers.onTaken = [&taken](const TakenReceipt& receipt) { taken.push_back(receipt); };
+    handlers.onBacklog = [problem](int, const QString& text) {
+        if (problem)
+            *problem = text;
+    };
+    return handlers;
+}
+
 // A pipe standing in for the printer: open at both ends, read only when the test says so.
 class SpoolTest : public ::testing::Test
 {
@@ -68,14 +80,8 @@ protected:
     }
     std::unique_ptr<ReceiptSpool> spool(std::vector<TakenReceipt>& taken, QString* problem = nullptr)
     {
-        ReceiptSpool::Handlers handlers;
-        handlers.onTaken = [&taken](const TakenReceipt& receipt) { taken.push_back(receipt); };
-        handlers.onBacklog = [problem](int, const QString& text) {
-            if (problem)
-                *problem = text;
-        };
         return std::make_unique<ReceiptSpool>(m_dir.filePath(QStringLiteral("spool")), PrinterTarget{m_fifo},
-                                              std::move(handlers), ReceiptSpool::Timing{20, 200, 50});
+                                              recordInto(taken, problem), ReceiptSpool::Timing{20, 200, 50});
     }
     // A spool whose printer has taken two receipts while the program was not yet back at its
     // queued calls; none when it did not take them in time. The printer reports a receipt
@@ -226,10 +232,7 @@ TEST(SpoolToStandardOutput, ReaderThatStopsReadingHoldsNobodyAndGetsTheReceiptWh
     bool stalled = false;
     QByteArray read;
     {
-        ReceiptSpool::Handlers handlers;
-        handlers.onTaken = [&taken](const TakenReceipt& receipt) { taken.push_back(receipt); };
-        handlers.onBacklog = [&problem](int, const QString& text) { problem = text; };
-        ReceiptSpool spool(dir.filePath(QStringLiteral("spool")), PrinterTarget{}, std::move(handlers),
+        ReceiptSpool spool(dir.filePath(QStringLiteral("spool")), PrinterTarget{}, recordInto(taken, &problem),
                            ReceiptSpool::Timing{20, 200, 50});
         spool.add("receipt to standard output\r\n", QStringLiteral("7"), QStringLiteral("P"));
         stalled = waitUntil([&] { return problem.contains(QStringLiteral("standard output")); }, 10000);
