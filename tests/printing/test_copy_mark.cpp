@@ -19,22 +19,23 @@
 namespace kvr::test {
 namespace {
 
-class CopyMark : public SessionFixture
+// A bill no layout has printed yet.
+const QString kUnprinted = QStringLiteral("NOT EXISTS (SELECT 1 FROM UserLog L WHERE L.FunctionListId = 5 AND "
+                                          "LTrim(RTrim(L.Remark)) = LTrim(RTrim(H.PosNo)))");
+
+class CopyMark : public DemoSessionFixture
 {
 protected:
-    CopyMark() { companyCode = QStringLiteral("DEMO"); }
-
     void prepareServer() override
     {
-        const DemoRun demo = runDemo(server->workingDirectory(), {QStringLiteral("--server"), server->serverName()});
-        ASSERT_EQ(demo.exitCode, 0) << demo.err.toStdString();
+        DemoSessionFixture::prepareServer();
         QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
         ASSERT_TRUE(ini.open(QIODevice::Append));
         ini.write("\n[DocumentPrint]\nOutput=pdf\nPdfFolder=printed\n");
     }
     void SetUp() override
     {
-        SessionFixture::SetUp();
+        DemoSessionFixture::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
         runner = std::make_unique<printing::DocPrintRunner>(
@@ -43,34 +44,20 @@ protected:
     void TearDown() override
     {
         runner.reset();
-        SessionFixture::TearDown();
+        DemoSessionFixture::TearDown();
     }
-    QStringList pdfs() const
-    {
-        return QDir(QDir(server->workingDirectory()).filePath(QStringLiteral("printed")))
-            .entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
-    }
-    // A saved bill of the demo no layout has printed yet; its number and year.
-    std::pair<QString, int> unprintedBill(int skip)
+    QDir printedFolder() const { return QDir(server->workingDirectory()).filePath(QStringLiteral("printed")); }
+    QStringList pdfs() const { return printedFolder().entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name); }
+    // The number and year of the demo's sale bill `skip` places down the bills that match.
+    std::pair<QString, int> demoBill(const QString& condition, int skip = 0)
     {
         data::Query q(dm->DMdata(),
-                      QStringLiteral("SELECT H.PosNo, H.PosDate FROM PosHd H WHERE H.PosType = 'P' AND NOT EXISTS "
-                                     "(SELECT 1 FROM UserLog L WHERE L.FunctionListId = 5 AND "
-                                     "LTrim(RTrim(L.Remark)) = LTrim(RTrim(H.PosNo))) ORDER BY H.Id"));
+                      QStringLiteral("SELECT H.PosNo, H.PosDate FROM PosHd H WHERE H.PosType = 'P' AND "
+                                     "%1 ORDER BY H.Id")
+                          .arg(condition));
         q.open();
         for (int i = 0; i < skip; ++i)
             q.next();
-        EXPECT_FALSE(q.eof());
-        return {q.field(QStringLiteral("PosNo")).asString().trimmed(),
-                q.field(QStringLiteral("PosDate")).asDate().year()};
-    }
-    // A saved bill the demo gave a full tax invoice, printed through the invoice's own layout.
-    std::pair<QString, int> invoicedBill()
-    {
-        data::Query q(dm->DMdata(),
-                      QStringLiteral("SELECT PosNo, PosDate FROM PosHd WHERE PosType = 'P' AND "
-                                     "FullTaxNo IS NOT NULL ORDER BY Id"));
-        q.open();
         EXPECT_FALSE(q.eof());
         return {q.field(QStringLiteral("PosNo")).asString().trimmed(),
                 q.field(QStringLiteral("PosDate")).asDate().year()};
@@ -80,7 +67,7 @@ protected:
     QStringList printRows(const std::pair<QString, int>& bill, const std::vector<int>& rows)
     {
         QStringList texts;
-        whenModalOpens([&](QWidget* dialog) {
+        whenModalOpens([&](QWidget*) {
             QTableWidget* list = runner->view()->layoutList();
             ASSERT_TRUE(waitForFocusIn(list));
             for (const int row : rows) {
@@ -91,10 +78,9 @@ protected:
                 ASSERT_TRUE(waitUntil([&] { return pdfs().size() == before.size() + 1; })) << "row " << row;
                 for (const QString& file : pdfs())
                     if (!before.contains(file))
-                        texts << pdfText(QDir(QDir(server->workingDirectory()).filePath("printed")).filePath(file));
+                        texts << pdfText(printedFolder().filePath(file));
             }
             pressKey(Qt::Key_Escape);
-            Q_UNUSED(dialog);
         });
         runner->printDocument(bill.first, bill.second, QStringLiteral("POS-P"));
         return texts;
@@ -111,7 +97,7 @@ protected:
 TEST_P(CopyMark, EachLayoutPrintsTheBillFirstAsTheOriginalThenAsACopy)
 {
     // Row 0 is the bill (a tax receipt), row 1 the delivery note.
-    const auto bill = unprintedBill(0);
+    const auto bill = demoBill(kUnprinted);
     exec(QStringLiteral("UPDATE PosHd SET Printed = 'N' WHERE LTrim(RTrim(PosNo)) = '%1'").arg(bill.first));
     QStringList texts = printRows(bill, {0});
     ASSERT_EQ(texts.size(), 1);
@@ -136,7 +122,7 @@ TEST_P(CopyMark, EachLayoutPrintsTheBillFirstAsTheOriginalThenAsACopy)
 
     // A bill whose text receipt was printed: its page layout is a second receipt, a copy; the
     // delivery note is still the first of its kind.
-    const auto receipted = unprintedBill(1);
+    const auto receipted = demoBill(kUnprinted, 1);
     exec(QStringLiteral("UPDATE PosHd SET Printed = 'Y' WHERE LTrim(RTrim(PosNo)) = '%1'").arg(receipted.first));
     texts = printRows(receipted, {1, 0});
     ASSERT_EQ(texts.size(), 2);
@@ -144,7 +130,7 @@ TEST_P(CopyMark, EachLayoutPrintsTheBillFirstAsTheOriginalThenAsACopy)
     EXPECT_TRUE(markedCopy(texts[1]));
 
     // The full tax invoice's print went through its own layout: the delivery note is an original.
-    texts = printRows(invoicedBill(), {1});
+    texts = printRows(demoBill(QStringLiteral("H.FullTaxNo IS NOT NULL")), {1});
     ASSERT_EQ(texts.size(), 1);
     EXPECT_FALSE(markedCopy(texts[0])) << "the delivery note of a bill with a full tax invoice";
 }

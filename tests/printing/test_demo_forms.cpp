@@ -24,20 +24,12 @@ QString money(double value)
 }
 
 // The demo shop's layouts printed to PDF as the print form prints them without a display.
-class DemoForms : public kvr::test::SessionFixture
+class DemoForms : public kvr::test::DemoSessionFixture
 {
 protected:
-    DemoForms() { companyCode = QStringLiteral("DEMO"); }
-
-    void prepareServer() override
-    {
-        const kvr::test::DemoRun demo =
-            kvr::test::runDemo(server->workingDirectory(), {QStringLiteral("--server"), server->serverName()});
-        ASSERT_EQ(demo.exitCode, 0) << demo.err.toStdString();
-    }
     void SetUp() override
     {
-        SessionFixture::SetUp();
+        DemoSessionFixture::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
         settings = DocPrintSettings::read(server->workingDirectory(), false);
@@ -47,7 +39,7 @@ protected:
     void TearDown() override
     {
         form.reset();
-        SessionFixture::TearDown();
+        DemoSessionFixture::TearDown();
     }
     // Prints the layout at `row` of the code; the PDF's text.
     QString printed(const QString& number, int year, const QString& code, int row)
