@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace kvr::printing;
 using kvr::test::PrintedReceipt;
 
@@ -142,16 +144,10 @@ TEST(PrintReceiptTotals, a_reprint_says_it_is_a_copy_and_the_first_print_does_no
 
 TEST(PrintReceiptHeading, leaves_out_a_missing_tax_number)
 {
-    struct Case
-    {
-        int formNo;
-        const char* taxNo;
-        QStringList expected;
-    };
     // With the number, layouts 1 and 2 are pinned by the golden receipts.
     const QString dashes(40, u'-');
     const QString cut = QStringLiteral("✂") + QStringLiteral(" -").repeated(19);
-    const Case cases[] = {
+    const std::tuple<int, const char*, QStringList> cases[] = {
         {1,
          "  ",
          {QStringLiteral("ร้านสมใจมินิมาร์ท"), dashes, QStringLiteral("Description             Qnty.     Amount"), dashes,
@@ -162,13 +158,13 @@ TEST(PrintReceiptHeading, leaves_out_a_missing_tax_number)
           QStringLiteral("          TAX Rd E051234567890"), dashes, cut}},
         {3, "0105561234567", {dashes, cut}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "layout " << c.formNo << " tax number '" << c.taxNo << "'");
-        ReceiptSettings settings = kvr::test::DemoSettings(c.formNo);
-        settings.Company.TaxNo = QString::fromUtf8(c.taxNo);
+    for (const auto& [formNo, taxNo, expected] : cases) {
+        SCOPED_TRACE(testing::Message() << "layout " << formNo << " tax number '" << taxNo << "'");
+        ReceiptSettings settings = kvr::test::DemoSettings(formNo);
+        settings.Company.TaxNo = QString::fromUtf8(taxNo);
         const PrintedReceipt printed =
             PrintedReceipt::of([&](ReceiptPrinter& p) { PrintReceiptHeading(p, settings, true); });
-        EXPECT_EQ(printed.texts(), c.expected);
+        EXPECT_EQ(printed.texts(), expected);
         for (const PreviewLine& line : printed.lines)
             EXPECT_TRUE(line.cut || line.cells.size() == 40u) << line.text().toStdString();
     }

@@ -13,6 +13,8 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using kvr::report::PreparedItem;
 using kvr::report::Report;
 using kvr::report::ReportError;
@@ -184,17 +186,12 @@ TEST_P(ReportEngine, a_value_typed_as_sql_is_bound_not_pasted_into_the_statement
 
 TEST_P(ReportEngine, a_layout_not_in_our_format_or_with_a_mistake_gets_a_message_naming_the_file_and_line)
 {
-    struct Case
-    {
-        const char* name;
-        QByteArray content;
-        const char* message;
-    };
     // Split: "\x02F" would read as one hex escape.
     QByteArray binary("\x00\x01\x02"
                       "FRF-binary",
                       13);
-    const Case cases[] = {
+    // The file's name and content, and what the message must say.
+    const std::tuple<const char*, QByteArray, const char*> cases[] = {
         {"old.frf", binary, "is not a page layout of this program: it is a binary file"},
         {"other.xml", "<?xml version=\"1.0\"?><report/>", "is not a page layout of this program: its first line"},
         {"empty.kvl", "", "is empty"},
@@ -206,16 +203,16 @@ TEST_P(ReportEngine, a_layout_not_in_our_format_or_with_a_mistake_gets_a_message
          "line 3: the expression [1 +* 2] is not valid"},
         {"detail.kvl", "kvr-layout 1\nband detail Rows 5\nend\n", "data set Rows is not defined above the band"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const QString path = writeLayout(QString::fromUtf8(c.name), QString::fromUtf8(c.content));
+    for (const auto& [name, content, message] : cases) {
+        SCOPED_TRACE(name);
+        const QString path = writeLayout(QString::fromUtf8(name), QString::fromUtf8(content));
         Report r(dm->DMdata());
         try {
             r.loadFromFile(path);
             ADD_FAILURE() << "no error";
         } catch (const ReportError& error) {
             EXPECT_TRUE(error.message().contains(path)) << error.message().toStdString();
-            EXPECT_TRUE(error.message().contains(QString::fromUtf8(c.message))) << error.message().toStdString();
+            EXPECT_TRUE(error.message().contains(QString::fromUtf8(message))) << error.message().toStdString();
         }
     }
     // Mistakes only running can show: a parameter without a variable, an expression that fails.

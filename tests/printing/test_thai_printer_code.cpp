@@ -5,19 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using namespace kvr::printing;
 
 namespace {
 
-struct ByteCase
-{
-    unsigned char tis;
-    unsigned char ku;
-};
-
 TEST(KuFromTis, moves_every_byte_by_its_range)
 {
-    const ByteCase cases[] = {
+    const std::pair<unsigned char, unsigned char> cases[] = {
         {0x41, 0x41}, {0x20, 0x20}, // ASCII stays
         {0xA1, 0xA1}, {0xA2, 0xA2}, {0xA3, 0xA3}, // ก ข ฃ
         {0xA4, 0xA3}, {0xA5, 0xA5}, {0xA6, 0xA4}, // ค ฅ ฆ
@@ -28,21 +24,16 @@ TEST(KuFromTis, moves_every_byte_by_its_range)
         {0xE7, 0xDF}, {0xE8, 0xE0}, {0xEC, 0xE4}, {0xED, 0xED}, // ็ ่ ์ ํ
         {0xF0, 0x90}, {0xF9, 0x99}, // ๐ ๙
     };
-    for (const ByteCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << std::hex << int(c.tis));
-        EXPECT_EQ(KuFromTis(QByteArray(1, char(c.tis))), QByteArray(1, char(c.ku)));
+    for (const auto& [tis, ku] : cases) {
+        SCOPED_TRACE(testing::Message() << std::hex << int(tis));
+        EXPECT_EQ(KuFromTis(QByteArray(1, char(tis))), QByteArray(1, char(ku)));
     }
 }
 
-struct TextCase
-{
-    const char* text;
-    const char* expected; // hex
-};
-
 TEST(KuFromTis, merges_a_tone_mark_into_the_upper_vowel_before_it)
 {
-    const TextCase cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
+        // text, expected bytes in hex
         {"ก ข ฆ", "A1 20 A2 20 A4"},
         {"ที่", "B5 F3"}, // sara ii + mai ek
         {"ปั้น", "B9 EB B7"}, // mai han-akat + mai tho
@@ -54,15 +45,16 @@ TEST(KuFromTis, merges_a_tone_mark_into_the_upper_vowel_before_it)
         {"ที่่", "B5 F3 E0"}, // a second tone mark has no vowel left to merge with
         {"่ก", "E0 A1"}, // a tone mark first is sent first, as it is
     };
-    for (const TextCase& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(Escaped(KuFromTis(kvr::util::TisFromUnicode(QString::fromUtf8(c.text)))), Escaped(Hex(c.expected)));
+    for (const auto& [text, expected] : cases) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(Escaped(KuFromTis(kvr::util::TisFromUnicode(QString::fromUtf8(text)))), Escaped(Hex(expected)));
     }
 }
 
 TEST(RaiseToneMarks, replaces_a_tone_mark_after_an_upper_vowel_by_its_raised_glyph)
 {
-    const TextCase cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
+        // text, expected bytes in hex
         {"ที่", "B7 D5 9B"},
         {"ตั้ง", "B5 D1 93 A7"},
         {"สิ้น", "CA D4 97 B9"},
@@ -74,10 +66,9 @@ TEST(RaiseToneMarks, replaces_a_tone_mark_after_an_upper_vowel_by_its_raised_gly
         {"ที่่", "B7 D5 9B E8"}, // only the mark right after the vowel
         {"่", "E8"},
     };
-    for (const TextCase& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(Escaped(RaiseToneMarks(kvr::util::TisFromUnicode(QString::fromUtf8(c.text)))),
-                  Escaped(Hex(c.expected)));
+    for (const auto& [text, expected] : cases) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(Escaped(RaiseToneMarks(kvr::util::TisFromUnicode(QString::fromUtf8(text)))), Escaped(Hex(expected)));
     }
 }
 

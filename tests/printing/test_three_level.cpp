@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace kvr::printing;
 
 namespace {
@@ -60,13 +62,7 @@ TEST(SplitThreeLevels, puts_each_mark_over_or_under_its_letter)
 
 TEST(LevelOf, sorts_bytes_by_the_classes_of_each_code)
 {
-    struct Case
-    {
-        unsigned char byte;
-        CharCode code;
-        MarkLevel level;
-    };
-    const Case cases[] = {
+    const std::tuple<unsigned char, CharCode, MarkLevel> cases[] = {
         {0x92, CharCode::Tis, MarkLevel::Upper},  {0x9E, CharCode::Tis, MarkLevel::Upper},
         {0x9F, CharCode::Tis, MarkLevel::Letter}, {0xD1, CharCode::Tis, MarkLevel::Upper},
         {0xD2, CharCode::Tis, MarkLevel::Letter}, {0xD8, CharCode::Tis, MarkLevel::Lower},
@@ -78,9 +74,9 @@ TEST(LevelOf, sorts_bytes_by_the_classes_of_each_code)
         {0xD9, CharCode::Ku, MarkLevel::Upper},   {0xFF, CharCode::Ku, MarkLevel::Upper},
         {0x00, CharCode::Ku, MarkLevel::Upper},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << std::hex << int(c.byte) << (c.code == CharCode::Ku ? " KU" : " TIS"));
-        EXPECT_EQ(LevelOf(c.byte, c.code), c.level);
+    for (const auto& [byte, code, level] : cases) {
+        SCOPED_TRACE(testing::Message() << std::hex << int(byte) << (code == CharCode::Ku ? " KU" : " TIS"));
+        EXPECT_EQ(LevelOf(byte, code), level);
     }
 }
 
