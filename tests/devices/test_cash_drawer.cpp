@@ -2,6 +2,8 @@
 
 #include "devices/CashDrawer.h"
 
+#include <tuple>
+
 using kvr::devices::OpenCashDrawer;
 using kvr::devices::TestCashDrawer;
 
@@ -25,16 +27,10 @@ protected:
     }
 };
 
-struct KickCase
-{
-    const char* cashDrawer; // "%pty" stands for the device path itself
-    QVariant baudRate;
-    int speed;
-};
-
 TEST_F(CashDrawer, a_saved_bill_kicks_the_drawer_with_caret_g_at_the_machine_speed)
 {
-    const KickCase cases[] = {
+    // The machine's CashDrawer ("%pty" stands for the device path itself) and BaudRate, the speed used.
+    const std::tuple<const char*, QVariant, int> cases[] = {
         {"COM1:", QVariant(), 9600}, // BaudRate null
         {"COM1:", QVariant(0), 9600},
         {"COM1:", QVariant(19200), 19200},
@@ -44,11 +40,11 @@ TEST_F(CashDrawer, a_saved_bill_kicks_the_drawer_with_caret_g_at_the_machine_spe
         {"COM3:", QVariant(38400), 38400}, // entry spelt in lower case
         {"%pty", QVariant(115200), 115200},
     };
-    for (const KickCase& c : cases) {
-        SCOPED_TRACE(std::string(c.cashDrawer) + " " + c.baudRate.toString().toStdString());
-        const QString name = QString::fromUtf8(c.cashDrawer).replace(QStringLiteral("%pty"), pty.slavePath());
-        EXPECT_TRUE(OpenCashDrawer(port, name, c.baudRate));
-        expectKickAt(c.speed);
+    for (const auto& [cashDrawer, baudRate, speed] : cases) {
+        SCOPED_TRACE(std::string(cashDrawer) + " " + baudRate.toString().toStdString());
+        const QString name = QString::fromUtf8(cashDrawer).replace(QStringLiteral("%pty"), pty.slavePath());
+        EXPECT_TRUE(OpenCashDrawer(port, name, baudRate));
+        expectKickAt(speed);
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <thread>
+#include <tuple>
 
 using kvr::devices::TCommPortDriver;
 
@@ -42,32 +43,26 @@ protected:
     std::vector<int> chunks;
 };
 
-struct ReceiveCase
-{
-    int inBufSize;
-    int answerSize;
-    int largestChunk;
-};
-
 TEST_F(CommPortTraffic, the_receive_poll_delivers_what_the_device_sends_in_chunks_of_the_input_buffer)
 {
-    const ReceiveCase cases[] = {
+    // InBufSize, the size of the device's answer, the largest chunk delivered.
+    const std::tuple<int, int, int> cases[] = {
         {2048, 5, 2048},
         {100, 300, 128}, // the buffer size is clamped first
         {8192, 3000, 8192},
     };
-    for (const ReceiveCase& c : cases) {
-        SCOPED_TRACE(c.inBufSize);
+    for (const auto& [inBufSize, answerSize, largestChunk] : cases) {
+        SCOPED_TRACE(inBufSize);
         received.clear();
         chunks.clear();
-        port.setInBufSize(c.inBufSize);
+        port.setInBufSize(inBufSize);
         port.setPollingDelay(5);
         ASSERT_TRUE(port.Connect());
-        const QByteArray answer = pattern(c.answerSize);
+        const QByteArray answer = pattern(answerSize);
         ASSERT_TRUE(pty.answer(answer));
         EXPECT_EQ(receive(answer.size()).toHex(), answer.toHex());
         for (const int chunk : chunks)
-            EXPECT_LE(chunk, c.largestChunk);
+            EXPECT_LE(chunk, largestChunk);
         port.Disconnect();
     }
 }

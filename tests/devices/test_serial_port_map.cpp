@@ -6,17 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 using kvr::devices::SerialPortMap;
 
 namespace {
-
-struct NameCase
-{
-    const char* stored;
-    const char* device;
-};
 
 void writeIni(const QTemporaryDir& folder, const QByteArray& text)
 {
@@ -29,11 +24,12 @@ TEST(SerialPortMap, windows_names_lead_to_the_builtin_ports_unless_the_ini_secti
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    const auto expectDevices = [&folder](const std::vector<NameCase>& cases) {
+    // Each stored port name with the device it must lead to.
+    const auto expectDevices = [&folder](const std::vector<std::pair<const char*, const char*>>& cases) {
         const SerialPortMap map(folder.path());
-        for (const NameCase& c : cases) {
-            SCOPED_TRACE(c.stored);
-            EXPECT_EQ(map.devicePath(QString::fromUtf8(c.stored)), QString::fromUtf8(c.device));
+        for (const auto& [stored, device] : cases) {
+            SCOPED_TRACE(stored);
+            EXPECT_EQ(map.devicePath(QString::fromUtf8(stored)), QString::fromUtf8(device));
         }
     };
     // No KVR.INI at all.
