@@ -24,6 +24,8 @@
 #include <QToolBar>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using kvr::printing::DocPrintRunner;
 using kvr::printing::DocPrintSettings;
 using kvr::printing::TFrDocPrintForm;
@@ -150,43 +152,37 @@ TEST_P(DocPrintDialog, the_company_that_prints_all_its_layouts_at_once_closes_af
 
 TEST_P(DocPrintDialog, the_preview_offers_printing_only_when_ShowPrintPreview_is_Y)
 {
-    struct Case
-    {
-        const char* code;
-        const char* flag;
-        bool printable;
-    };
-    // An empty flag is set to 'N' when the form opens.
-    const Case cases[] = {{"PV-Y", "Y", true}, {"PV-N", "N", false}, {"PV-E", "", false}};
+    // FormCode, ShowPrintPreview (an empty flag is set to 'N' when the form opens), printable.
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"PV-Y", "Y", true}, {"PV-N", "N", false}, {"PV-E", "", false}};
     int previews = 0;
     int prints = 0;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.code);
-        addForm(QString::fromLatin1(c.code), 1, QStringLiteral("ใบเสร็จ"), QStringLiteral("forms/a.kvl"), {},
-                QString::fromLatin1(c.flag));
+    for (const auto& [code, flag, printable] : cases) {
+        SCOPED_TRACE(code);
+        addForm(QString::fromLatin1(code), 1, QStringLiteral("ใบเสร็จ"), QStringLiteral("forms/a.kvl"), {},
+                QString::fromLatin1(flag));
         bool previewed = false;
         whenModalOpens([&](QWidget* form) {
             whenModalOpens(
                 [&](QWidget* preview) {
                     auto* dialog = runner->devices().openPreview();
                     ASSERT_EQ(preview, dialog);
-                    EXPECT_EQ(dialog->printAction() != nullptr, c.printable);
-                    EXPECT_EQ(dialog->pageSetupAction() != nullptr, c.printable);
+                    EXPECT_EQ(dialog->printAction() != nullptr, printable);
+                    EXPECT_EQ(dialog->pageSetupAction() != nullptr, printable);
                     previewed = true;
                     QToolBar* bar = dialog->findChild<QToolBar*>(QStringLiteral("previewToolBar"));
                     QTest::mouseClick(bar->widgetForAction(dialog->zoomInAction()), Qt::LeftButton);
                     QAction* close = dialog->findChild<QAction*>(QStringLiteral("closeAction"));
-                    QTest::mouseClick(bar->widgetForAction(c.printable ? dialog->printAction() : close),
-                                      Qt::LeftButton);
+                    QTest::mouseClick(bar->widgetForAction(printable ? dialog->printAction() : close), Qt::LeftButton);
                 },
                 form);
             click(view().displayButton());
             escapeFrom(form);
         });
-        EXPECT_EQ(print(QString::fromLatin1(c.code)), c.printable);
+        EXPECT_EQ(print(QString::fromLatin1(code)), printable);
         EXPECT_TRUE(previewed);
         EXPECT_EQ(usageLogs(10), ++previews);
-        EXPECT_EQ(usageLogs(5), prints += c.printable ? 1 : 0);
+        EXPECT_EQ(usageLogs(5), prints += printable ? 1 : 0);
     }
     EXPECT_EQ(scalar(QStringLiteral("SELECT ShowPrintPreview FROM SystemForm WHERE FormCode = 'PV-E'")).toString(),
               QStringLiteral("N"));

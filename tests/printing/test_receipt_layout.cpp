@@ -42,13 +42,7 @@ TEST(PrintReceiptLines, adds_the_unit_price_when_more_than_one_was_sold)
 
 TEST(PrintReceiptLines, keeps_every_line_within_forty_columns_and_figures_whole)
 {
-    struct Case
-    {
-        const char* name;
-        ReceiptLine line;
-        QString expected;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, ReceiptLine, QString> cases[] = {
         {"a total wider than its column takes the unit's spare column",
          Line(QStringLiteral("โทรทัศน์ 55 นิ้ว"), 1, 12345.67, 12345.67),
          QStringLiteral("โทรทัศน์ 55 นิ้ว             1 ชิ้น  12,345.67")},
@@ -58,11 +52,11 @@ TEST(PrintReceiptLines, keeps_every_line_within_forty_columns_and_figures_whole)
          Line(QStringLiteral("AB\x0A") + QStringLiteral("CD"), 1, 5, 5),
          QStringLiteral("AB CD                    1 ชิ้น       5.00")},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, line, expected] : cases) {
+        SCOPED_TRACE(name);
         const PrintedReceipt printed =
-            PrintedReceipt::of([&](ReceiptPrinter& p) { PrintReceiptLines(p, kvr::test::DemoSettings(1), {c.line}); });
-        ASSERT_EQ(printed.texts(), QStringList{c.expected});
+            PrintedReceipt::of([&](ReceiptPrinter& p) { PrintReceiptLines(p, kvr::test::DemoSettings(1), {line}); });
+        ASSERT_EQ(printed.texts(), QStringList{expected});
         EXPECT_EQ(printed.lines[0].cells.size(), 40u);
         EXPECT_FALSE(printed.bytes.contains(Hex("1B45"))) << "a name switched bold on";
     }
