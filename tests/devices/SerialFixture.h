@@ -3,6 +3,7 @@
 #include "devices/TCommPortDriver.h"
 #include "support/CoreApplication.h"
 #include "support/PtyPair.h"
+#include "util/QStringPrinter.h"
 
 #include <QDir>
 #include <QSettings>

@@ -1,4 +1,5 @@
 #include "devices/SerialPortMap.h"
+#include "util/QStringPrinter.h"
 
 #include <QDir>
 #include <QFile>

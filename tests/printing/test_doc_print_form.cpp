@@ -10,6 +10,7 @@
 #include "printing/views/TFrDocPrintFormView.h"
 #include "support/ModalDialogs.h"
 #include "support/WindowWait.h"
+#include "util/QStringPrinter.h"
 
 #include <QApplication>
 #include <QDir>

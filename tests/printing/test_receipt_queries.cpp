@@ -1,6 +1,7 @@
 #include "data/Query.h"
 #include "printing/ReceiptQueries.h"
 #include "support/SessionFixture.h"
+#include "util/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 
