@@ -106,12 +106,16 @@ bool CounterFixture::scan(const QString& code, int lines)
 {
     typeText(code);
     pressKey(Qt::Key_Return);
-    const ui::DatasetTableModel& model = view->grid()->gridModel();
-    return waitUntil([&] {
-        const QModelIndex at = view->grid()->currentIndex();
-        return pos().QDt().recordCount() == lines && at.row() == lines - 1 &&
-            at.column() == model.columnOf(QStringLiteral("ProductCode")) && !pos().cellFlow().hasWaitingChecks();
-    });
+    return waitUntil([&] { return cursorOnNewLine(*view, lines); });
+}
+
+void CounterFixture::clickCell(int row, const char* field)
+{
+    ui::DataGrid& grid = *view->grid();
+    const QModelIndex at = grid.gridModel().index(row, grid.gridModel().columnOf(QString::fromLatin1(field)));
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(at).center());
+    ASSERT_TRUE(waitUntil([&] { return grid.currentIndex() == at && !pos().cellFlow().hasWaitingChecks(); }));
+    ASSERT_TRUE(waitForFocusIn(&grid));
 }
 
 QStringList CounterFixture::scannableBarcodes(int count)

@@ -32,6 +32,8 @@ protected:
     // Types a code and the scanner's Enter where the focus is; waits until the line count is
     // `lines` with the cursor in the product code of the last line.
     bool scan(const QString& code, int lines);
+    // The cell of that line and column, clicked as the cashier would; the grid has the keys after.
+    void clickCell(int row, const char* field);
     // Barcodes of different goods that sell at a price, need no lot or serial and may go below
     // zero stock (so no stock message interrupts the scans).
     QStringList scannableBarcodes(int count);

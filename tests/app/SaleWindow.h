@@ -1,6 +1,8 @@
 #pragma once
 
 #include "admin/TFrPosShiftNoView.h"
+#include "data/Query.h"
+#include "pos/TFrPosView.h"
 #include "support/WindowWait.h"
 #include "ui/base/DataGrid.h"
 
@@ -10,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 
 namespace kvr::test {
 
@@ -47,6 +50,31 @@ inline ::testing::AssertionResult openWithShift(QWidget& saleWindow, admin::TFrP
     if (!waitForActiveWindow(&saleWindow))
         return ::testing::AssertionFailure() << "the sale window is not active";
     return ::testing::AssertionSuccess();
+}
+
+// As a scan leaves the grid: `lines` lines, its checks run, the cursor in the product code of the
+// last, empty one.
+inline bool cursorOnNewLine(pos::TFrPosView& view, int lines)
+{
+    const QModelIndex at = view.grid()->currentIndex();
+    return view.pos().QDt().recordCount() == lines && at.row() == lines - 1 &&
+        at.column() == view.grid()->gridModel().columnOf(QStringLiteral("ProductCode")) &&
+        !view.pos().cellFlow().hasWaitingChecks();
+}
+
+// A row of a query as "Name=value ...", amounts to the satang, so that a saved bill is compared
+// whole and a difference shows every figure.
+inline QString rowText(const data::Query& q, int row, std::initializer_list<const char*> amounts,
+                       std::initializer_list<const char*> others = {})
+{
+    QStringList fields;
+    for (const char* name : amounts)
+        fields << QStringLiteral("%1=%2").arg(
+            QLatin1String(name), QString::number(q.fieldAt(row, QString::fromLatin1(name)).asFloat(), 'f', 2));
+    for (const char* name : others)
+        fields << QStringLiteral("%1=%2").arg(QLatin1String(name),
+                                              q.fieldAt(row, QString::fromLatin1(name)).asString().trimmed());
+    return fields.join(QLatin1Char(' '));
 }
 
 } // namespace kvr::test

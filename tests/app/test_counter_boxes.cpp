@@ -1,6 +1,7 @@
 // The sale window of the demo shop with the program's real message boxes: a stray Enter, the
 // cashier's or the scanner's, never throws a bill away nor closes a message before it is read.
 #include "CounterFixture.h"
+#include "SaleWindow.h"
 
 #include "data/Query.h"
 #include "pos/PosColumns.h"
@@ -134,17 +135,11 @@ TEST_P(CounterBoxes, EnterInTheQuestionsOfNewAndExitKeepsTheBill)
         EXPECT_FALSE(asked.isEmpty());
         EXPECT_TRUE(view->isVisible()) << "the window closed on Enter";
         EXPECT_EQ(pos().QDt().recordCount(), 3) << "the bill lost its lines";
-        EXPECT_EQ(lineCode(0), codes[0]);
-        EXPECT_EQ(lineCode(1), codes[1]);
+        EXPECT_EQ(QStringList({lineCode(0), lineCode(1)}), codes);
         EXPECT_DOUBLE_EQ(pos().bill().headerValue(QStringLiteral("Total")), total);
     }
     // The bill goes on: the next scan lands on its empty line.
-    QTest::mouseClick(
-        view->grid()->viewport(), Qt::LeftButton, {},
-        view->grid()
-            ->visualRect(view->grid()->gridModel().index(2, view->grid()->gridModel().columnOf(pos::dt::ProductCode)))
-            .center());
-    ASSERT_TRUE(waitForFocusIn(view->grid()));
+    clickCell(2, "ProductCode");
     ASSERT_TRUE(scan(codes[0], 4));
 }
 
@@ -182,15 +177,8 @@ TEST_P(CounterBoxes, AScanDuringTheStockMessageNeitherClosesItNorGetsLost)
 
     // The sold-out line stays with its quantity set back; the held scan is the next line and the
     // cursor waits on a new empty line for the scan after.
-    const ui::DatasetTableModel& model = view->grid()->gridModel();
-    ASSERT_TRUE(waitUntil([&] {
-        return pos().QDt().recordCount() == 3 && view->grid()->currentIndex().row() == 2 &&
-            view->grid()->currentIndex().column() == model.columnOf(pos::dt::ProductCode) &&
-            !pos().cellFlow().hasWaitingChecks();
-    })) << "lines: "
-        << pos().QDt().recordCount();
-    EXPECT_EQ(lineCode(0), empty);
-    EXPECT_EQ(lineCode(1), codes[1]);
+    ASSERT_TRUE(waitUntil([&] { return cursorOnNewLine(*view, 3); })) << "lines: " << pos().QDt().recordCount();
+    EXPECT_EQ(QStringList({lineCode(0), lineCode(1)}), QStringList({empty, codes[1]}));
     EXPECT_GT(pos().QDt().fieldAt(1, pos::dt::Total).asFloat(), 0);
     ASSERT_TRUE(scan(codes[1], 4)) << "the scan after the message";
 }
