@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <functional>
 #include <gtest/gtest.h>
 
 using kvr::admin::CancelPosDisplay;
@@ -59,8 +60,10 @@ protected:
         CancelFixture::TearDown();
     }
 
-    // Yes to "ยกเลิกบิลขายสด ?", then the reason typed into its box and Enter.
-    void answerYesAndReason(const QString& reason)
+    // `trigger` asks to cancel: Yes to "ยกเลิกบิลขายสด ?", then the reason typed into its box and
+    // Enter. True once the bill is cancelled with that reason, the screen empty again and back in
+    // front (offscreen, no window manager gives the window back its activation when the boxes close).
+    bool cancel(int id, const QString& reason, const std::function<void()>& trigger)
     {
         questions.clear();
         whenDialogOpens<QMessageBox>([this](QMessageBox* box) {
@@ -76,17 +79,14 @@ protected:
                 QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(letter), Qt::NoModifier);
             QTest::keyClick(edit, Qt::Key_Return);
         });
-    }
-    // The bill cancelled with the reason, the screen empty again and back in front (offscreen,
-    // no window manager gives the window back its activation when the boxes close).
-    bool cancelledWith(int id, const QString& reason)
-    {
+        trigger();
         return kvr::test::waitUntil([&] {
                    return text(id, "DelFlag") == QLatin1String("Y") && text(id, "DelRemark") == reason &&
                        view->numberEdit()->text().isEmpty() && !QApplication::activeModalWidget();
                }) &&
             kvr::test::waitForActiveWindow(view.get());
     }
+    static void pressF8() { kvr::test::pressKey(Qt::Key_F8); }
     QString shown(QString CancelPosDisplay::*field) const { return view->valueLabel(field)->text(); }
 
     kvr::ui::DialogPrompter dialogs;
@@ -110,9 +110,7 @@ TEST_P(CancelProgram, a_number_typed_and_f8_or_the_tool_bar_delete_cancel_the_bi
     EXPECT_EQ(shown(&CancelPosDisplay::total), QStringLiteral("1,234.50"));
     EXPECT_TRUE(view->button(kvr::ui::TFrForm::Action::Del)->isEnabled());
 
-    answerYesAndReason(QStringLiteral("ลูกค้าคืนสินค้า"));
-    kvr::test::pressKey(Qt::Key_F8);
-    ASSERT_TRUE(cancelledWith(id, QStringLiteral("ลูกค้าคืนสินค้า")));
+    ASSERT_TRUE(cancel(id, QStringLiteral("ลูกค้าคืนสินค้า"), pressF8));
     EXPECT_EQ(questions, QStringList({"ยกเลิกบิลขายสด ?", "ป้อนสาเหตุการยกเลิก ? : เหตุผล"}));
     EXPECT_EQ(cancellationLogs(id), 1);
     EXPECT_EQ(shown(&CancelPosDisplay::billNo), QString());
@@ -122,9 +120,7 @@ TEST_P(CancelProgram, a_number_typed_and_f8_or_the_tool_bar_delete_cancel_the_bi
     // F8 straight after the number, without Enter, cancels that bill too.
     const int next = bill({.number = QStringLiteral("124")});
     kvr::test::typeText(QStringLiteral("124"));
-    answerYesAndReason(QStringLiteral("พิมพ์ผิด"));
-    kvr::test::pressKey(Qt::Key_F8);
-    EXPECT_TRUE(cancelledWith(next, QStringLiteral("พิมพ์ผิด")));
+    EXPECT_TRUE(cancel(next, QStringLiteral("พิมพ์ผิด"), pressF8));
 
     // The tool-bar button: nothing shown, it does nothing; with the bill shown, it cancels it.
     const int third = bill({.number = QStringLiteral("88")});
@@ -135,9 +131,7 @@ TEST_P(CancelProgram, a_number_typed_and_f8_or_the_tool_bar_delete_cancel_the_bi
     kvr::test::typeText(QStringLiteral("88"));
     kvr::test::pressKey(Qt::Key_Return);
     ASSERT_TRUE(remove->isEnabled());
-    answerYesAndReason(QStringLiteral("ลูกค้าเปลี่ยนใจ"));
-    QTest::mouseClick(remove, Qt::LeftButton);
-    EXPECT_TRUE(cancelledWith(third, QStringLiteral("ลูกค้าเปลี่ยนใจ")));
+    EXPECT_TRUE(cancel(third, QStringLiteral("ลูกค้าเปลี่ยนใจ"), [remove] { QTest::mouseClick(remove, Qt::LeftButton); }));
     EXPECT_EQ(cancellationLogs(third), 1);
 
     // The same number again: cancelled, with its reason, and nothing to delete.
