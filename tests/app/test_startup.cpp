@@ -2,6 +2,7 @@
 #include "data/dialect/Dialect.h"
 #include "support/SessionSeed.h"
 #include "support/TestServer.h"
+#include "util/QStringPrinter.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/stat.h>
+#include <tuple>
 
 using kvr::test::BackendTest;
 
@@ -31,6 +33,12 @@ std::unique_ptr<QProcess> startProgram(const QString& workDir, const QStringList
     p->setProcessEnvironment(env);
     p->start(qEnvironmentVariable("KVR_BINARY_DIR") + QStringLiteral("/src/app/kvrpos"), args);
     return p;
+}
+
+bool writeFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
 ProgramRun runProgram(const QString& workDir, const QStringList& args)
@@ -71,11 +79,8 @@ TEST(StartupParams, six_positional_parameters_with_a_day_first_date)
                                                    QString(), QStringLiteral("22"), QStringLiteral("31/12/2025")},
                                                   &error);
     EXPECT_TRUE(error.isEmpty());
-    EXPECT_EQ(p.menuId, 101);
-    EXPECT_EQ(p.userId, 1);
-    EXPECT_EQ(p.companyCode, QStringLiteral(" demo "));
-    EXPECT_EQ(p.programNo, 22);
-    EXPECT_EQ(p.workDate, QDate(2025, 12, 31));
+    EXPECT_EQ(std::tuple(p.menuId, p.userId, p.companyCode, p.programNo, p.workDate),
+              std::tuple(101, 1, QStringLiteral(" demo "), 22, QDate(2025, 12, 31)));
 
     const std::pair<QStringList, const char*> bad[] = {
         {params("x", "1", "DEMO", "1"), "'x' is not a valid integer"},
@@ -103,11 +108,7 @@ TEST(Startup, a_start_that_cannot_go_on_ends_before_connecting_with_its_message_
     };
     const Case cases[] = {
         {"no parameters", "sqlite:nowhere", {}, 0, ""},
-        {"too few parameters",
-         "sqlite:nowhere",
-         {QStringLiteral("101"), QStringLiteral("1")},
-         2,
-         "Expected 6 parameters"},
+        {"too few parameters", "sqlite:nowhere", params("101", "1", "SHOP", "1").mid(0, 2), 2, "Expected 6 parameters"},
         {"month first", "sqlite:nowhere", params("101", "1", "SHOP", "1", "12/31/2025"), 2,
          "'12/31/2025' is not a valid date"},
         {"no Server.Dat: the default server, which is not supported", "", params("101", "1", "SHOP", "1"), 1,
@@ -117,9 +118,8 @@ TEST(Startup, a_start_that_cannot_go_on_ends_before_connecting_with_its_message_
         SCOPED_TRACE(c.label);
         QTemporaryDir dir;
         if (*c.serverDat) {
-            QFile dat(QDir(dir.path()).filePath(QStringLiteral("Server.Dat")));
-            ASSERT_TRUE(dat.open(QIODevice::WriteOnly));
-            dat.write(QByteArray(c.serverDat) + "\r\n");
+            ASSERT_TRUE(
+                writeFile(QDir(dir.path()).filePath(QStringLiteral("Server.Dat")), QByteArray(c.serverDat) + "\r\n"));
         }
         const ProgramRun run = runProgram(dir.path(), c.args);
         EXPECT_EQ(run.exitCode, c.exitCode);
@@ -201,14 +201,9 @@ TEST(Startup, counters_starting_together_on_a_new_sqlite_configuration_database_
         QTemporaryDir dir;
         const QDir work(dir.path());
         ASSERT_TRUE(work.mkpath(QStringLiteral("db")));
-        QFile dat(work.filePath(QStringLiteral("Server.Dat")));
-        ASSERT_TRUE(dat.open(QIODevice::WriteOnly));
-        dat.write("sqlite:db\n");
-        dat.close();
+        ASSERT_TRUE(writeFile(work.filePath(QStringLiteral("Server.Dat")), "sqlite:db\n"));
         // A new database is an empty file until its first connection creates the tables.
-        QFile config(work.filePath(QStringLiteral("db/KVR_CONFIG.db")));
-        ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-        config.close();
+        ASSERT_TRUE(writeFile(work.filePath(QStringLiteral("db/KVR_CONFIG.db")), {}));
 
         std::vector<std::unique_ptr<QProcess>> counters;
         for (int i = 0; i < kCounters; ++i)
