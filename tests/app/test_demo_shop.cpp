@@ -280,17 +280,13 @@ TEST_P(DemoShopTest, company_session_opens_on_this_year_with_baht_and_one_closed
     for (dm->QMiscCurrency().first(); !dm->QMiscCurrency().eof(); dm->QMiscCurrency().next()) {
         const int id = dm->QMiscCurrency().field(QStringLiteral("Id")).asInteger();
         SCOPED_TRACE(dm->QMiscCurrency().field(QStringLiteral("Code")).asString().toStdString());
-        Query latest(
-            dm->DMdata(),
-            dm->DMdata().dialect().limit(QStringLiteral("SELECT SaleRate FROM CurrencyEx WHERE Currency = :Id AND "
-                                                        "ExchangeDate <= :Today ORDER BY ExchangeDate DESC"),
-                                         1));
-        latest.setParam(QStringLiteral("Id"), id);
-        latest.setParam(QStringLiteral("Today"), QDate::currentDate().startOfDay());
-        latest.open();
-        ASSERT_FALSE(latest.isEmpty());
-        EXPECT_EQ(dm->QMiscCurrency().field(QStringLiteral("SaleRate")).asFloat(),
-                  latest.field(QStringLiteral("SaleRate")).asFloat());
+        const Field latest(
+            scalar(dm->DMdata().dialect().limit(QStringLiteral("SELECT SaleRate FROM CurrencyEx WHERE Currency = :Id "
+                                                               "AND ExchangeDate <= :Today ORDER BY ExchangeDate DESC"),
+                                                1),
+                   {{"Id", id}, {"Today", QDate::currentDate().startOfDay()}}));
+        ASSERT_FALSE(latest.isNull());
+        EXPECT_EQ(dm->QMiscCurrency().field(QStringLiteral("SaleRate")).asFloat(), latest.asFloat());
     }
     EXPECT_GE(number(QStringLiteral("SELECT COUNT(DISTINCT ExchangeDate) FROM CurrencyEx")), 3);
 
