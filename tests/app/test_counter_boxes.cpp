@@ -6,6 +6,7 @@
 #include "data/Query.h"
 #include "pos/PosColumns.h"
 #include "pos/ScanBurstGuard.h"
+#include "support/ModalDialogs.h"
 #include "support/WindowWait.h"
 #include "ui/base/DataGrid.h"
 #include "ui/base/DialogPrompter.h"
@@ -15,42 +16,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 #include <gtest/gtest.h>
-#include <utility>
+#include <memory>
 
 namespace kvr::test {
 namespace {
-
-// Runs `action` with the next message box, from inside the box's own event loop. A box opened by
-// a check the grid runs later may open inside any waiting loop, whenModalOpens's own included.
-class WhenBoxShows : public QObject
-{
-public:
-    explicit WhenBoxShows(std::function<void(QMessageBox*)> action)
-        : m_action(std::move(action))
-    {
-        qApp->installEventFilter(this);
-    }
-    ~WhenBoxShows() override { qApp->removeEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        auto* box = qobject_cast<QMessageBox*>(watched);
-        if (box && event->type() == QEvent::Show && m_action) {
-            QTimer::singleShot(0, box, [box, action = std::exchange(m_action, {})] {
-                if (waitUntil([box] { return box->isActiveWindow(); }))
-                    action(box);
-            });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void(QMessageBox*)> m_action;
-};
 
 class CounterBoxes : public CounterFixture
 {
@@ -153,24 +123,30 @@ TEST_P(CounterBoxes, AScanDuringTheStockMessageNeitherClosesItNorGetsLost)
     const QStringList codes = scannableBarcodes(2);
     const QString empty = soldOut(codes[0]);
 
-    QString told;
-    QString held;
-    bool stillOpen = false;
-    const WhenBoxShows whenShown([&](QMessageBox* message) {
-        told = message->text();
+    // What the message showed; shared with the action, which may outlive a failed test.
+    struct Seen
+    {
+        QString told;
+        QString held;
+        bool stillOpen = false;
+    };
+    const auto seen = std::make_shared<Seen>();
+    whenDialogOpens<QMessageBox>([this, seen, next = codes[1]](QMessageBox* message) {
+        seen->told = message->text();
         // The next scan, at the scanner's pace.
-        typeText(codes[1]);
+        typeText(next);
         pressKey(Qt::Key_Return);
-        stillOpen = message->isVisible();
-        held = message->informativeText();
+        seen->stillOpen = message->isVisible();
+        seen->held = message->informativeText();
         // The cashier reads, then presses Enter.
-        ASSERT_TRUE(waitUntil([&] { return keysDeliberate(); }));
+        ASSERT_TRUE(waitUntil([this] { return keysDeliberate(); }));
         pressKey(Qt::Key_Return);
     });
     typeText(empty);
     pressKey(Qt::Key_Return);
-    ASSERT_TRUE(waitUntil([&] { return !told.isEmpty() && !QApplication::activeModalWidget(); }));
+    ASSERT_TRUE(waitUntil([&] { return !seen->told.isEmpty() && !QApplication::activeModalWidget(); }));
     ASSERT_TRUE(waitForActiveWindow(view.get()));
+    const auto& [told, held, stillOpen] = *seen;
     EXPECT_TRUE(told.startsWith(QStringLiteral("จำนวนสินค้าไม่พอขาย"))) << told.toStdString();
     EXPECT_TRUE(stillOpen) << "the scanner's Enter closed the message unread";
     EXPECT_TRUE(held.contains(codes[1])) << "the message does not say where the scan went: " << held.toStdString();
