@@ -27,9 +27,7 @@ void CounterFixture::prepareServer()
     if (HasFatalFailure())
         return;
     // Receipts go to a file, as a shop maps its printer; the demo's ports stay untouched.
-    QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("[ReceiptPrinter]\nDevice=" + receiptPath().toUtf8() + "\n");
+    ASSERT_TRUE(addToIni("[ReceiptPrinter]\nDevice=" + receiptPath().toUtf8() + "\n"));
 }
 
 void CounterFixture::SetUp()
