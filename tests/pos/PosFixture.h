@@ -1,20 +1,17 @@
 #pragma once
 
 #include "data/Query.h"
-#include "data/TDM.h"
-#include "data/TDMConfig.h"
 #include "pos/TFrPos.h"
-#include "products/TDmProduct.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TestServer.h"
+#include "support/SessionFixture.h"
 #include "util/QStringPrinter.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 namespace kvr::test {
 
-// Ids of the small shop the sale-screen tests start from (see PosFixture.cpp).
+// Ids of the small shop the sale-screen tests start from (see seedSaleShop).
 namespace pos_shop {
 constexpr int thb = 1, usd = 2, frontDept = 3;
 constexpr int vat7 = 1, vat0 = 2;
@@ -54,7 +51,7 @@ struct SavedBill
     double taxRate;
     double discRate1 = 0, discAmt1 = 0;
     double total = 0, taxTotal = 0, taxAmt = 0, noTaxAmt = 0;
-    std::vector<SavedLine> lines;
+    std::vector<SavedLine> lines{};
     QString delFlag = QStringLiteral("N");
 };
 
@@ -69,20 +66,30 @@ struct EnteredLine
     int product = pos_shop::water;
 };
 
-// Both backends; the configuration session of a user on SHOP with the shop above, numbering of
-// the three modes (length 8) and the shift of machine 1 open.
-class PosFixture : public BackendTest
+// Both backends; the session of user 2 on SHOP with the shop above, numbering of the three modes
+// (length 8) and the shift of machine 1 open.
+class PosFixture : public SessionFixture
 {
 protected:
-    void SetUp() override;
+    PosFixture() { userId = 2; }
+    void buildShop(ShopBuilder& shop) override;
     void TearDown() override;
-    // Runs once the server's working folder exists, before anything is written to it.
-    virtual void prepareServer() { }
 
     void exec(const QString& sql);
+    // What the action tells the cashier in a message box: its text, or "" when it says nothing.
+    // Any other number of messages than `told` expects (one, or none) fails the test.
+    QString toldBy(bool told, const std::function<void()>& action);
+    // Rows written into the table, given with its columns: "SerialNo (Product, Serial, OnHand)".
+    void insertRows(const char* tableAndColumns, const std::vector<QVariantList>& rows);
+    // The named fields of a row (the current one by default) as "Name=value", figures to four
+    // places, so that one comparison checks a whole row and shows both sides when it fails.
+    static QString fieldsOf(const data::Query& q, const QString& names, int row = -1);
+    // The same of every row, one text a row.
+    static QStringList rowsOf(const data::Query& q, const QString& names);
+    // The rows of the statement "SELECT <names> FROM <from>", one text a row.
+    QStringList selectRows(const QString& names, const QString& from);
     void setConfig(const QString& assignments);
     void setNumbering(bool automatic);
-    void switchUser(int userId);
     int insertBill(const SavedBill& bill);
     // One line of water at 7 % VAT included, saved with the totals it comes to.
     static SavedBill waterBill(const QString& number, double quantity, double price, QDate date = QDate(2026, 6, 10));
@@ -97,10 +104,6 @@ protected:
     using Line = EnteredLine;
     void newBillWithLines(pos::TFrPos& pos, const std::vector<Line>& lines);
 
-    ScriptedPrompter prompter;
-    std::unique_ptr<data::TDMConfig> config;
-    std::unique_ptr<data::TDM> dm;
-    std::unique_ptr<products::TDmProduct> product;
     std::unique_ptr<pos::TFrPos> pos;
 };
 

@@ -24,8 +24,8 @@ protected:
         if (IsSkipped())
             return;
         exec(QStringLiteral("UPDATE ProductUnits SET BarCode = '8850002000010' WHERE Id = 21"));
-        exec(QStringLiteral("INSERT INTO ProductPrice (Product, ProductUnits, PriceType, Price) VALUES (1, 11, 0, 10), "
-                            "(2, 21, 0, 185), (4, 41, 0, 2)"));
+        insertRows("ProductPrice (Product, ProductUnits, PriceType, Price)",
+                   {{1, 11, 0, 10}, {2, 21, 0, 185}, {4, 41, 0, 2}});
     }
     void TearDown() override
     {
@@ -93,12 +93,6 @@ protected:
             return view->grid()->currentRow() == row &&
                 view->grid()->selectedField().compare(field, Qt::CaseInsensitive) == 0;
         });
-    }
-    QVariant scalar(const QString& sql)
-    {
-        data::Query query(dm->DMdata(), sql);
-        query.open();
-        return query.fieldNames().isEmpty() ? QVariant() : query.field(query.fieldNames().first()).value();
     }
     QString totalShown() const { return view->totalLabel()->text().trimmed(); }
     size_t confirmations() const { return prompter.asked(ScriptedPrompter::Kind::Confirm).size(); }

@@ -47,41 +47,15 @@ void SaleFixture::ringUp(pos::TFrPos& s, const std::vector<Line>& lines)
         if (i > 0)
             dt.append();
         const Line& line = lines[i];
-        const QString code = QStringLiteral("P%1").arg(line.product, 3, 10, QLatin1Char('0'));
-        dt.setValue(QStringLiteral("Product"), line.product);
-        dt.setValue(QStringLiteral("ProductCode"), code);
-        dt.setValue(QStringLiteral("ProductUnits"), line.product * 10 + 1);
-        dt.setValue(QStringLiteral("UnitName"), QStringLiteral("ขวด"));
-        dt.setValue(QStringLiteral("PosName"), QStringLiteral("น้ำดื่ม"));
-        dt.setValue(QStringLiteral("Fraction"), 1.0);
-        dt.setValue(QStringLiteral("Quantity"), line.quantity);
-        dt.setValue(QStringLiteral("Price"), line.price);
+        enterLine(s, line.product, line.quantity, line.price, line.warehouse);
         dt.setValue(QStringLiteral("Discount"), QString());
-        dt.setValue(QStringLiteral("TaxCode"), pos_shop::vat7);
-        dt.setValue(QStringLiteral("TaxRate"), 7.0);
-        dt.setValue(QStringLiteral("Warehouse"), line.warehouse);
         dt.setValue(QStringLiteral("UseSerial"), line.serial.isEmpty() ? QStringLiteral("N") : QStringLiteral("Y"));
         dt.setValue(QStringLiteral("Serial"), line.serial);
         if (!line.serial.trimmed().isEmpty())
             dt.setValue(QStringLiteral("SerialNo"), serialInStock(line.product, line.serial.trimmed()));
-        dt.setValue(QStringLiteral("LotControl"), QStringLiteral("N"));
-        s.CalculateDtRecord();
     }
     dt.post();
     s.CalculateAll();
-}
-
-void SaleFixture::typeCardRow(pos::TFrPos& screen, const QString& code, const QString& cardNo, const QString& slipNo,
-                              double rcpt)
-{
-    data::CachedDataset& q = screen.cardInfo().QCreditCard();
-    q.append();
-    q.setValue(QStringLiteral("cardcode"), code);
-    screen.cardInfo().GetCardCodeExit();
-    q.setValue(QStringLiteral("CardNo"), cardNo);
-    q.setValue(QStringLiteral("SlipNo"), slipNo);
-    q.setValue(QStringLiteral("CardRcpt"), rcpt);
-    screen.cardInfo().GetRcptExit();
 }
 
 int SaleFixture::serialInStock(int product, const QString& serial)
@@ -114,9 +88,17 @@ void SaleFixture::pay(pos::TFrPos& screen, double cash, double coupon, double ba
 
 int SaleFixture::count(const QString& sql)
 {
-    data::Query q(dm->DMdata(), sql);
-    q.open();
-    return q.field(QStringLiteral("N")).asInteger();
+    return data::Field(scalar(sql)).asInteger();
+}
+
+QString SaleFixture::written()
+{
+    return QStringLiteral("bills=%1 lines=%2 cards=%3 logged=%4 lastNo=%5")
+        .arg(count(QStringLiteral("SELECT Count(*) AS N FROM PosHd")))
+        .arg(count(QStringLiteral("SELECT Count(*) AS N FROM PosDt")))
+        .arg(count(QStringLiteral("SELECT Count(*) AS N FROM CreditCardInfo")))
+        .arg(count(QStringLiteral("SELECT Count(*) AS N FROM UserLog WHERE FunctionListId = 1")))
+        .arg(count(QStringLiteral("SELECT LastNo AS N FROM DocumentNo WHERE Code = 'POS-P'")));
 }
 
 bool SaleFixture::waitFor(const std::function<bool()>& condition, int timeoutMs)

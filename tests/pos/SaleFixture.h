@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PosFixture.h"
+#include "SaleShop.h"
 
 #include <functional>
 
@@ -35,12 +36,12 @@ protected:
     pos::TFrPos& newCashBill(pos::PosMode mode = pos::PosMode::Goods);
     // The same on the screen's next bill, as the cashier rings up one sale after another.
     void ringUp(pos::TFrPos& screen, const std::vector<Line>& lines);
-    // A card row typed into the dialog, leaving each cell as the cashier does.
-    void typeCardRow(pos::TFrPos& screen, const QString& code, const QString& cardNo, const QString& slipNo,
-                     double rcpt);
     // The payment edits as typed, followed by ReceiptChange.
     void pay(pos::TFrPos& screen, double cash, double coupon = 0, double bank = 0);
     int count(const QString& sql);
+    // What saves have written: bills, their lines, card rows, sales logged and the goods series'
+    // last number, as "bills=1 lines=2 cards=1 logged=1 lastNo=1".
+    QString written();
     // Lets the program's queued work run (receipts taken by the printer being marked, a bill
     // opening after an outage) until the condition holds; false when it never did.
     bool waitFor(const std::function<bool()>& condition, int timeoutMs = 30000);

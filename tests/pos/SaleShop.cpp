@@ -20,6 +20,22 @@ void runSql(data::Connection& c, const QString& sql, const QVariantMap& params)
     q.execSql();
 }
 
+void insertRows(data::Connection& c, const char* tableAndColumns, const std::vector<QVariantList>& rows)
+{
+    QStringList values;
+    QVariantMap params;
+    for (const QVariantList& row : rows) {
+        QStringList names;
+        for (const QVariant& value : row) {
+            names << QStringLiteral(":V%1").arg(params.size());
+            params.insert(names.back().mid(1), value);
+        }
+        values << QLatin1Char('(') + names.join(QStringLiteral(", ")) + QLatin1Char(')');
+    }
+    runSql(c, QStringLiteral("INSERT INTO %1 VALUES %2").arg(QString::fromUtf8(tableAndColumns), values.join(u", ")),
+           params);
+}
+
 // Written before the session connects so that it reads the Config row as a start would.
 void seedSaleShop(data::Connection& c)
 {
@@ -48,23 +64,14 @@ void seedSaleShop(data::Connection& c)
          "(42, 4, 'โหล', 12, NULL, 'Y', 'Y', 'N')");
     exec("INSERT INTO PosMachineNo (Id, MachineCode, WareHouse, Salesman, Department, CashDrawer, BaudRate) "
          "VALUES (1, 'M01', 2, 1, 3, '', 0)");
-    for (const char* code : {"POS-P", "POS-S", "POS-M"})
-        runSql(c,
-               QStringLiteral("INSERT INTO DocumentNo (Code, DocYear, Prefix, LastNo, DocumentLength, AutoRun) "
-                              "VALUES (:Code, 2026, '', 0, 8, 'Y')"),
-               {{QStringLiteral("Code"), QString::fromLatin1(code)}});
-    runSql(c,
-           QStringLiteral(
-               "INSERT INTO PosShiftNo (Id, ShiftDate, ShiftNo, PosMachineNo, Closed) VALUES (1, :Date, 1, 1, 'N')"),
-           {{QStringLiteral("Date"), kSaleShiftOpened}});
+    exec("INSERT INTO DocumentNo (Code, DocYear, Prefix, LastNo, DocumentLength, AutoRun) VALUES "
+         "('POS-P', 2026, '', 0, 8, 'Y'), ('POS-S', 2026, '', 0, 8, 'Y'), ('POS-M', 2026, '', 0, 8, 'Y')");
+    insertRows(c, "PosShiftNo (Id, ShiftDate, ShiftNo, PosMachineNo, Closed)", {{1, kSaleShiftOpened, 1, 1, "N"}});
     // May 2026 is closed to documents, June is open.
-    runSql(c,
-           QStringLiteral("INSERT INTO accountperiod (accountyear, Start5, Stop5, Lock5, Start6, Stop6, Lock6) "
-                          "VALUES (2026, :S5, :E5, 'Y', :S6, :E6, 'N')"),
-           {{QStringLiteral("S5"), QDate(2026, 5, 1).startOfDay()},
-            {QStringLiteral("E5"), QDateTime(QDate(2026, 5, 31), QTime(23, 59, 59))},
-            {QStringLiteral("S6"), QDate(2026, 6, 1).startOfDay()},
-            {QStringLiteral("E6"), QDateTime(QDate(2026, 6, 30), QTime(23, 59, 59))}});
+    const auto endOf = [](int month, int day) { return QDateTime(QDate(2026, month, day), QTime(23, 59, 59)); };
+    insertRows(
+        c, "accountperiod (accountyear, Start5, Stop5, Lock5, Start6, Stop6, Lock6)",
+        {{2026, QDate(2026, 5, 1).startOfDay(), endOf(5, 31), "Y", QDate(2026, 6, 1).startOfDay(), endOf(6, 30), "N"}});
     for (const char* table : {"Misc", "Tax", "Warehouse", "Salesman", "Customer", "Product", "ProductUnits",
                               "PosMachineNo", "PosShiftNo"}) {
         const QString sync = c.dialect().syncIdentitySql(QString::fromLatin1(table));
@@ -91,46 +98,57 @@ void YesPrompter::fail(const QString& text)
     std::exit(3);
 }
 
+void enterLine(pos::TFrPos& screen, int product, double quantity, double price, const QVariant& warehouse)
+{
+    data::CachedDataset& dt = screen.QDt();
+    dt.setValue(QStringLiteral("Product"), product);
+    dt.setValue(QStringLiteral("ProductCode"), QStringLiteral("P%1").arg(product, 3, 10, QLatin1Char('0')));
+    dt.setValue(QStringLiteral("ProductUnits"), product * 10 + 1);
+    dt.setValue(QStringLiteral("UnitName"), QStringLiteral("ขวด"));
+    dt.setValue(QStringLiteral("PosName"), QStringLiteral("น้ำดื่ม"));
+    dt.setValue(QStringLiteral("Fraction"), 1.0);
+    dt.setValue(QStringLiteral("Quantity"), quantity);
+    dt.setValue(QStringLiteral("Price"), price);
+    dt.setValue(QStringLiteral("TaxCode"), 1);
+    dt.setValue(QStringLiteral("TaxRate"), 7.0);
+    dt.setValue(QStringLiteral("Warehouse"), warehouse);
+    dt.setValue(QStringLiteral("UseSerial"), QStringLiteral("N"));
+    dt.setValue(QStringLiteral("LotControl"), QStringLiteral("N"));
+    screen.CalculateDtRecord();
+}
+
+void typeCardRow(pos::TFrPos& screen, const QString& code, const QString& cardNo, const QString& slipNo, double rcpt)
+{
+    data::CachedDataset& q = screen.cardInfo().QCreditCard();
+    q.append();
+    q.setValue(QStringLiteral("cardcode"), code);
+    screen.cardInfo().GetCardCodeExit();
+    q.setValue(QStringLiteral("CardNo"), cardNo);
+    q.setValue(QStringLiteral("SlipNo"), slipNo);
+    q.setValue(QStringLiteral("CardRcpt"), rcpt);
+    screen.cardInfo().GetRcptExit();
+}
+
 void ringUpBill(pos::TFrPos& screen, std::mt19937& random, int lines, int cards)
 {
     const auto between = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
     screen.QHd().edit();
     screen.QHd().setValue(QStringLiteral("Customer"), 1);
-    data::CachedDataset& dt = screen.QDt();
     for (int n = 0; n < lines; ++n) {
         if (n > 0)
-            dt.append();
-        dt.setValue(QStringLiteral("Product"), 1);
-        dt.setValue(QStringLiteral("ProductCode"), QStringLiteral("P001"));
-        dt.setValue(QStringLiteral("ProductUnits"), 11);
-        dt.setValue(QStringLiteral("UnitName"), QStringLiteral("ขวด"));
-        dt.setValue(QStringLiteral("Fraction"), 1.0);
-        dt.setValue(QStringLiteral("Quantity"), double(between(1, 9)));
-        dt.setValue(QStringLiteral("Price"), between(100, 99999) / 100.0);
-        dt.setValue(QStringLiteral("TaxCode"), 1);
-        dt.setValue(QStringLiteral("TaxRate"), 7.0);
-        dt.setValue(QStringLiteral("Warehouse"), 1);
-        dt.setValue(QStringLiteral("UseSerial"), QStringLiteral("N"));
-        dt.setValue(QStringLiteral("LotControl"), QStringLiteral("N"));
-        screen.CalculateDtRecord();
+            screen.QDt().append();
+        enterLine(screen, 1, double(between(1, 9)), between(100, 99999) / 100.0, 1);
     }
-    dt.post();
+    screen.QDt().post();
     screen.CalculateAll();
     const double total = screen.QHd().field(QStringLiteral("Total")).asFloat();
     if (cards > 0) {
         screen.setCardDialog([&screen, cards, total] {
-            pos::TFrCreditCardInfo& card = screen.cardInfo();
-            data::CachedDataset& q = card.QCreditCard();
-            for (int n = 0; n < cards; ++n) {
-                q.append();
-                q.setValue(QStringLiteral("cardcode"), n % 2 == 0 ? QStringLiteral("VISA") : QStringLiteral("CASHC"));
-                card.GetCardCodeExit();
-                q.setValue(QStringLiteral("CardNo"), QStringLiteral("4111%1").arg(n));
-                q.setValue(QStringLiteral("SlipNo"), QStringLiteral("S%1").arg(n + 1));
-                q.setValue(QStringLiteral("CardRcpt"), std::floor(total / (2 * cards)));
-                card.GetRcptExit();
-            }
-            return card.BOkClick();
+            for (int n = 0; n < cards; ++n)
+                typeCardRow(screen, n % 2 == 0 ? QStringLiteral("VISA") : QStringLiteral("CASHC"),
+                            QStringLiteral("4111%1").arg(n), QStringLiteral("S%1").arg(n + 1),
+                            std::floor(total / (2 * cards)));
+            return screen.cardInfo().BOkClick();
         });
         screen.BCreditCardClick();
     }

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <random>
+#include <vector>
 
 namespace kvr::data {
 class Connection;
@@ -16,6 +17,8 @@ namespace kvr::test {
 
 // Runs a statement with its named parameters.
 void runSql(data::Connection& c, const QString& sql, const QVariantMap& params = {});
+// Writes the rows into the table, given with its columns ("Tax (Id, Code, Rate)"), each value bound.
+void insertRows(data::Connection& c, const char* tableAndColumns, const std::vector<QVariantList>& rows);
 
 // When the open shift of the sale-screen shop began.
 extern const QDateTime kSaleShiftOpened;
@@ -43,6 +46,11 @@ public:
 private:
     [[noreturn]] static void fail(const QString& text);
 };
+
+// A line as the line entry leaves it, calculated: the product's code P00n and unit n1, VAT 7 %.
+void enterLine(pos::TFrPos& screen, int product, double quantity, double price, const QVariant& warehouse);
+// A card row typed into the card dialog, leaving each cell as the cashier does.
+void typeCardRow(pos::TFrPos& screen, const QString& code, const QString& cardNo, const QString& slipNo, double rcpt);
 
 // Rings up a bill of water for the cash customer on a sale screen of the shop: `lines` lines at
 // prices in satang, `cards` card rows paying part of it, and the rest in cash, ready to save.

@@ -62,9 +62,7 @@ protected:
         EXPECT_TRUE(screen.QHd().field(QStringLiteral("PosNo")).asString().trimmed().isEmpty());
         prompter.answerConfirm(true);
         screen.AcSaveExecute();
-        EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosHd")), 1);
-        EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosDt")), 2);
-        EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM DocumentNo WHERE Code = 'POS-P' AND LastNo = 1")), 1);
+        EXPECT_EQ(written(), QStringLiteral("bills=1 lines=2 cards=0 logged=1 lastNo=1"));
     }
 };
 
@@ -75,10 +73,13 @@ protected:
     void prepareServer() override
     {
         m_folder = QDir(server->workingDirectory()).filePath(QStringLiteral("db"));
-        if (::mount("tmpfs", QFile::encodeName(m_folder).constData(), "tmpfs", 0, "size=8m") != 0)
-            GTEST_SKIP() << "a small file system cannot be mounted here (" << std::strerror(errno)
+        m_mounted = ::mount("tmpfs", QFile::encodeName(m_folder).constData(), "tmpfs", 0, "size=8m") == 0;
+        const int mountError = errno;
+        // The shop is written either way, so that the session opens on it even when skipped.
+        SaveFaults::prepareServer();
+        if (!m_mounted)
+            GTEST_SKIP() << "a small file system cannot be mounted here (" << std::strerror(mountError)
                          << "): the full-disk save is not tried";
-        m_mounted = true;
     }
     void TearDown() override
     {
@@ -141,7 +142,7 @@ protected:
     }
     static void TearDownTestSuite()
     {
-        QProcess::execute(QStringLiteral("bash"), {s_bin, QStringLiteral("stop"), s_dir, QStringLiteral("55470")});
+        stopServer();
         QDir(s_dir).removeRecursively();
     }
     void SetUp() override
