@@ -59,17 +59,10 @@ protected:
     }
     QString printedOf(const QString& number)
     {
-        data::Query q(dm->DMdata(), QStringLiteral("SELECT Printed FROM PosHd WHERE PosNo = :No"));
-        q.setParam(QStringLiteral("No"), number);
-        q.open();
-        return q.field(QStringLiteral("Printed")).asString();
+        return scalar(QStringLiteral("SELECT Printed FROM PosHd WHERE PosNo = :No"), {{QStringLiteral("No"), number}})
+            .toString();
     }
-    QString lastNumber()
-    {
-        data::Query q(dm->DMdata(), QStringLiteral("SELECT PosNo FROM PosHd ORDER BY Id DESC"));
-        q.open();
-        return q.field(QStringLiteral("PosNo")).asString();
-    }
+    QString lastNumber() { return scalar(QStringLiteral("SELECT PosNo FROM PosHd ORDER BY Id DESC")).toString(); }
     // The print form, once it opens: Print, or Escape to close it without printing.
     void whenFormOpens(bool print)
     {

@@ -64,9 +64,7 @@ protected:
             screen.AcSaveExecute();
             // The save came back with the next bill open, whatever the printer does.
             EXPECT_TRUE(screen.isNewBill() && screen.bill().hasHeaderRow()) << "sale " << n;
-            data::Query last(dm->DMdata(), QStringLiteral("SELECT PosNo FROM PosHd ORDER BY Id DESC"));
-            last.open();
-            numbers << last.field(QStringLiteral("PosNo")).asString().trimmed();
+            numbers << scalar(QStringLiteral("SELECT PosNo FROM PosHd ORDER BY Id DESC")).toString().trimmed();
         }
         return numbers;
     }

@@ -75,19 +75,16 @@ TEST_P(PosViewControls, BillFoundByF5OrTheButtonLoadsReprintsAndCancels)
     // Delete, No: nothing changes.
     QToolButton* del = toolButton(kvr::ui::TFrForm::Action::Del);
     ASSERT_TRUE(del->isVisible() && del->isEnabled());
+    const QString bill = QStringLiteral("PosHd WHERE Id = %1").arg(id);
     prompter.answerConfirm(false);
     QTest::mouseClick(del, Qt::LeftButton);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT DelFlag FROM PosHd WHERE Id = %1").arg(id)).toString(),
-              QStringLiteral("N"));
+    EXPECT_EQ(selectRows("DelFlag", bill), QStringList{"DelFlag=N"});
     EXPECT_FALSE(view->pos().isNewBill());
     // Delete, Yes, and a reason: cancelled and logged once, and a new bill waits.
     prompter.answerConfirm(true).answerInput(QStringLiteral("ลูกค้าคืนสินค้า"));
     QTest::mouseClick(del, Qt::LeftButton);
     EXPECT_EQ(prompter.pending(), 0u);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT DelFlag FROM PosHd WHERE Id = %1").arg(id)).toString(),
-              QStringLiteral("Y"));
-    EXPECT_EQ(scalar(QStringLiteral("SELECT DelRemark FROM PosHd WHERE Id = %1").arg(id)).toString(),
-              QStringLiteral("ลูกค้าคืนสินค้า"));
+    EXPECT_EQ(selectRows("DelFlag DelRemark", bill), QStringList{"DelFlag=Y DelRemark=ลูกค้าคืนสินค้า"});
     EXPECT_EQ(
         scalar(QStringLiteral("SELECT COUNT(*) FROM UserLog WHERE FunctionListId = 3 AND DocumentId = %1").arg(id))
             .toInt(),
@@ -224,16 +221,11 @@ TEST_P(PosViewControls, ShipToAddressTypedInItsDialogIsSavedWithTheBill)
     const int before = scalar(QStringLiteral("SELECT COUNT(*) FROM PosHd")).toInt();
     kvr::test::pressKey(Qt::Key_F10);
     ASSERT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM PosHd")).toInt(), before + 1) << "the bill was saved";
-    const QString saved = QStringLiteral(" FROM PosHd WHERE Id = (SELECT Max(Id) FROM PosHd)");
-    EXPECT_EQ(scalar(QStringLiteral("SELECT ShipAddr1") + saved).toString(), QStringLiteral("99/1 ถนนสุขุมวิท"));
-    EXPECT_EQ(scalar(QStringLiteral("SELECT ShipAddr2") + saved).toString(), QStringLiteral("แขวงคลองเตย"));
-    EXPECT_TRUE(scalar(QStringLiteral("SELECT ShipAddr3") + saved).toString().isEmpty());
-    EXPECT_EQ(scalar(QStringLiteral("SELECT ShipZipCode") + saved).toString(), QStringLiteral("10110"));
-    EXPECT_EQ(scalar(QStringLiteral("SELECT ShipPhone") + saved).toString(), QStringLiteral("02-555-0100"));
-    EXPECT_EQ(scalar(QStringLiteral("SELECT M.Code FROM PosHd H INNER JOIN Misc M ON (M.Id = H.ShipProvince) "
-                                    "WHERE H.Id = (SELECT Max(Id) FROM PosHd)"))
-                  .toString(),
-              QStringLiteral("10"));
+    const QString saved = QStringLiteral("PosHd WHERE Id = (SELECT Max(Id) FROM PosHd)");
+    EXPECT_EQ(selectRows("ShipAddr1 ShipAddr2 ShipAddr3 ShipZipCode ShipPhone", saved),
+              QStringList{
+                  "ShipAddr1=99/1 ถนนสุขุมวิท ShipAddr2=แขวงคลองเตย ShipAddr3= ShipZipCode=10110 ShipPhone=02-555-0100"});
+    EXPECT_EQ(selectRows("Code", "Misc WHERE Id = (SELECT ShipProvince FROM " + saved + ")"), QStringList{"Code=10"});
 }
 
 TEST_P(PosViewControls, RemarkIsTypedOrPickedFromTheSaleRemarksWithF5)

@@ -78,9 +78,8 @@ TEST_P(PosViewLines, TypedLinesAreAddedFromTheKeyboardAndCheckedWhenTheCursorLea
 {
     exec(QStringLiteral("UPDATE Product SET Negative = 'N' WHERE Id IN (1, 4)"));
     // The machine's warehouse, which the bill and its lines take.
-    exec(QStringLiteral("INSERT INTO ProductOnHand (Product, ProductUnits, Warehouse, BalanceYear, Quantity) "
-                        "VALUES (1, 11, %1, 2026, 5)")
-             .arg(kvr::test::pos_shop::backWh));
+    insertRows("ProductOnHand (Product, ProductUnits, Warehouse, BalanceYear, Quantity)",
+               {{water, 11, backWh, 2026, 5}});
     showBill();
     kvr::ui::DataGrid& grid = *view->grid();
     const kvr::ui::DatasetTableModel& model = grid.gridModel();
