@@ -9,10 +9,7 @@ namespace {
 using namespace pos_shop;
 
 class PosNewBill : public PosFixture
-{
-protected:
-    data::Field hd(const char* field) { return pos->QHd().field(QString::fromLatin1(field)); }
-};
+{ };
 
 TEST_P(PosNewBill, TakesTheMachinesDefaultsInEveryMode)
 {
@@ -32,7 +29,7 @@ TEST_P(PosNewBill, TakesTheMachinesDefaultsInEveryMode)
                   QStringLiteral("PosType=%1 PosNo= Salesman=1 Department=3 Warehouse=%2 Price_IE=I"
                                  " TaxCode=1 TaxRate=7 CurrencyId=1 Rate=1 ShiftClose=N Transfer=N Printed=N")
                       .arg(pos::posTypeLetter(mode), mode == PosMode::Goods ? QStringLiteral("2") : QString()));
-        EXPECT_EQ(hd("PosDate").asDateTime(), QDate(2026, 6, 15).startOfDay());
+        EXPECT_EQ(screen.QHd().field(QStringLiteral("PosDate")).asDateTime(), QDate(2026, 6, 15).startOfDay());
         EXPECT_EQ(screen.headerTexts().salesmanCode, QStringLiteral("S01"));
         EXPECT_EQ(screen.QDt().recordCount(), 1) << "an empty first line waits";
         EXPECT_FALSE(screen.controls().rateEnabled);
@@ -125,7 +122,7 @@ TEST_P(PosNewBill, ManualNumberIsAlignedAndAnEmptyOneRefused)
     screen.PosNoExit();
     EXPECT_TRUE(screen.isNewBill());
     EXPECT_EQ(screen.headerTexts().posNo, QStringLiteral("     123"));
-    EXPECT_EQ(hd("PosNo").asString(), QStringLiteral("     123"));
+    EXPECT_EQ(screen.QHd().field(QStringLiteral("PosNo")).asString(), QStringLiteral("     123"));
     EXPECT_TRUE(screen.controls().posNoEnabled);
 
     prompter.expectInformation();

@@ -86,11 +86,8 @@ TEST_P(PosViewControls, BillFoundByF5OrTheButtonLoadsReprintsAndCancels)
     EXPECT_EQ(prompter.pending(), 0u);
     EXPECT_EQ(selectRows("DelFlag DelRemark", bill), QStringList{"DelFlag=Y DelRemark=ลูกค้าคืนสินค้า"});
     EXPECT_EQ(
-        scalar(QStringLiteral("SELECT COUNT(*) FROM UserLog WHERE FunctionListId = 3 AND DocumentId = %1").arg(id))
-            .toInt(),
-        1);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM PosDt WHERE PosHd = %1").arg(id)).toInt(), 1)
-        << "nothing is deleted";
+        count(QStringLiteral("SELECT COUNT(*) FROM UserLog WHERE FunctionListId = 3 AND DocumentId = %1").arg(id)), 1);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM PosDt WHERE PosHd = %1").arg(id)), 1) << "nothing is deleted";
     EXPECT_TRUE(view->pos().isNewBill());
     EXPECT_TRUE(number->text().isEmpty());
     EXPECT_FALSE(del->isEnabled());
