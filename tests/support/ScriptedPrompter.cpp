@@ -55,11 +55,6 @@ ScriptedPrompter& ScriptedPrompter::expectWarning(During during)
     return queue({Kind::Warning, false, std::nullopt, {}, std::move(during)});
 }
 
-ScriptedPrompter& ScriptedPrompter::expectError(During during)
-{
-    return queue({Kind::Error, false, std::nullopt, {}, std::move(during)});
-}
-
 ScriptedPrompter& ScriptedPrompter::answerConfirm(bool yes, During during)
 {
     return queue({Kind::Confirm, yes, std::nullopt, {}, std::move(during)});

@@ -32,7 +32,6 @@ public:
 
     ScriptedPrompter& expectInformation(During during = {});
     ScriptedPrompter& expectWarning(During during = {});
-    ScriptedPrompter& expectError(During during = {});
     ScriptedPrompter& answerConfirm(bool yes, During during = {});
     ScriptedPrompter& answerInput(std::optional<QString> text, During during = {});
     ScriptedPrompter& answerErrorDialog(ui::ErrorDialogAnswer answer, During during = {});

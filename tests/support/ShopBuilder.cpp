@@ -3,8 +3,6 @@
 #include "data/Connection.h"
 #include "data/Query.h"
 
-#include <QDate>
-
 #include <algorithm>
 #include <stdexcept>
 
@@ -103,14 +101,6 @@ void ShopBuilder::update(const QString& table, int id, const Columns& columns)
         throw std::runtime_error(QStringLiteral("no row %1 in %2").arg(id).arg(table).toStdString());
 }
 
-int ShopBuilder::idWhere(const QString& table, const QString& column, const QVariant& value)
-{
-    data::Query query(m_company, QStringLiteral("SELECT Id FROM %1 WHERE %2 = :Value").arg(table, column));
-    query.setParam(QStringLiteral("Value"), value);
-    query.open();
-    return query.isEmpty() ? 0 : query.field(QStringLiteral("Id")).asInteger();
-}
-
 void ShopBuilder::config(const Columns& settings)
 {
     data::Query existing(m_company, QStringLiteral("SELECT Id FROM Config"));
@@ -126,19 +116,6 @@ int ShopBuilder::numbering(const QString& code, int year, int length, bool autom
     return insert("DocumentNo",
                   row({"Code", "DocYear", "Prefix", "LastNo", "DocumentLength", "AutoRun"},
                       {code, year, prefix, 0, length, flag(automatic)}));
-}
-
-void ShopBuilder::period(int year, int month, bool locked)
-{
-    const QDate first(year, month, 1);
-    const Columns months =
-        row({QStringLiteral("Start%1").arg(month), QStringLiteral("Stop%1").arg(month),
-             QStringLiteral("Lock%1").arg(month)},
-            {first.startOfDay(), QDateTime(first.addMonths(1).addDays(-1), QTime(23, 59, 59)), flag(locked)});
-    if (const int id = idWhere("accountperiod", "accountyear", year))
-        update("accountperiod", id, months);
-    else
-        insert("accountperiod", Columns{{"accountyear", year}} + months);
 }
 
 int ShopBuilder::misc(const QString& group, const QString& code, const QString& description)
@@ -187,11 +164,6 @@ int ShopBuilder::bank(const QString& code, const QString& name, const QString& a
 {
     return insert("CompanyBank",
                   row({"BankCode", "BankName", "AccountNo", "Blocked"}, {code, name, account, flag(blocked)}));
-}
-
-int ShopBuilder::cardType(const QString& code, const QString& name, double chargePercent)
-{
-    return insert("CreditCard", row({"CardCode", "CardName", "Charge"}, {code, name, chargePercent}));
 }
 
 int ShopBuilder::coin(const QString& description, double face)

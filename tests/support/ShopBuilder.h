@@ -151,8 +151,6 @@ public:
     void config(const Columns& settings);
     // A numbering series of a document type code for a year.
     int numbering(const QString& code, int year, int length, bool automatic = true, const QString& prefix = {});
-    // One month of the year's accounting periods; locked months take no more documents.
-    void period(int year, int month, bool locked);
 
     int misc(const QString& group, const QString& code, const QString& description);
     int currency(const QString& code, const QString& name) { return misc(QStringLiteral("CURRENCY"), code, name); }
@@ -165,7 +163,6 @@ public:
     int customer(const CustomerSpec& spec);
     int vendor(const QString& code, const QString& name, int currency = 0);
     int bank(const QString& code, const QString& name, const QString& account, bool blocked = false);
-    int cardType(const QString& code, const QString& name, double chargePercent);
     int coin(const QString& description, double face);
 
     int product(const ProductSpec& spec);
@@ -192,9 +189,6 @@ public:
     data::Connection& connection() const { return m_company; }
 
 private:
-    // The id of the first row whose column holds the value; 0 when there is none.
-    int idWhere(const QString& table, const QString& column, const QVariant& value);
-
     data::Connection& m_company;
 };
 
