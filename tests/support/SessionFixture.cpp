@@ -65,4 +65,9 @@ QVariant SessionFixture::scalar(const QString& sql, const Columns& params)
     return query.isEmpty() ? QVariant() : query.fieldAt(0, query.fieldNames().at(0)).value();
 }
 
+QStringList SessionFixture::rows(const QString& sql, const Columns& params)
+{
+    return queryRows(dm->DMdata(), sql, params);
+}
+
 } // namespace kvr::test

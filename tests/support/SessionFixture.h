@@ -45,6 +45,8 @@ protected:
     QVariant scalar(const QString& sql, const Columns& params = {});
     // The same as a whole number: what a COUNT(*) counted.
     int count(const QString& sql, const Columns& params = {}) { return scalar(sql, params).toInt(); }
+    // Every row of a statement there, as queryRows writes them.
+    QStringList rows(const QString& sql, const Columns& params = {});
 
     // Whose session, on which company; set them in the fixture's constructor.
     QString companyCode = QStringLiteral("SHOP");

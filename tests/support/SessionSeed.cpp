@@ -35,14 +35,25 @@ void seedSession(const TestServer& server)
     dm.DMdata().open();
 }
 
+QStringList queryRows(data::Connection& connection, const QString& sql, const Columns& params)
+{
+    data::Query query(connection, sql);
+    for (const auto& [name, value] : params)
+        query.setParam(name, value);
+    query.open();
+    QStringList rows;
+    for (; !query.eof(); query.next()) {
+        QStringList columns;
+        for (const QString& name : query.fieldNames())
+            columns << query.field(name).asString();
+        rows << columns.join(u'/');
+    }
+    return rows;
+}
+
 QStringList errorLog(data::Connection& configuration)
 {
-    data::Query log(configuration, QStringLiteral("SELECT ErrorMsg FROM ErrorLog ORDER BY Id"));
-    log.open();
-    QStringList messages;
-    for (; !log.eof(); log.next())
-        messages << log.field(QStringLiteral("ErrorMsg")).asString();
-    return messages;
+    return queryRows(configuration, QStringLiteral("SELECT ErrorMsg FROM ErrorLog ORDER BY Id"));
 }
 
 } // namespace kvr::test
