@@ -1,6 +1,7 @@
 #include "data/DbError.h"
 #include "data/SchemaScript.h"
 #include "support/SessionFixture.h"
+#include "support/SessionSeed.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,40 +12,45 @@
 #include <thread>
 
 using namespace kvr::data;
+using kvr::test::queryRows;
 
 namespace {
 
 class SessionTest : public kvr::test::SessionFixture
 { };
 
+// The rights a session grants by name, then its save question.
+QString grantsOf(const SessionContext& s)
+{
+    const std::pair<bool, const char*> rights[] = {
+        {s.ACCESS_R, "access"},
+        {s.ADD_R, "add"},
+        {s.MODIFY_R, "modify"},
+        {s.DELETE_R, "delete"},
+        {s.ThaiLanguage, "thai"},
+        {s.EditSalePrice, "edit-price"},
+        {s.CanModifyCusSale, "modify-customer"},
+    };
+    QString text;
+    for (const auto& [granted, name] : rights)
+        text += granted ? QString::fromLatin1(name) + QLatin1Char(' ') : QString();
+    return text + QStringLiteral("| ") + s.SaveQuestion;
+}
+
 } // namespace
 
 TEST_P(SessionTest, rights_are_granted_only_by_an_exact_capital_y)
 {
-    struct Case
-    {
-        int user;
-        bool access, add, modify, remove, thai, editPrice, modifyCustomer;
-        const char* save;
+    const std::pair<int, const char*> cases[] = {
+        {1, "access add delete thai edit-price | จัดเก็บข้อมูล ?"},
+        {2, "access add modify delete modify-customer | Save Data ?"},
+        {3, "| Save Data ?"}, // 'y', 'n', '' and null; null language
+        {99, "| Save Data ?"}, // no such user
     };
-    const Case cases[] = {
-        {1, true, true, false, true, true, true, false, "จัดเก็บข้อมูล ?"},
-        {2, true, true, true, true, false, false, true, "Save Data ?"},
-        {3, false, false, false, false, false, false, false, "Save Data ?"}, // 'y', 'n', '' and null; null language
-        {99, false, false, false, false, false, false, false, "Save Data ?"}, // no such user
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.user);
-        config->CheckRight(101, c.user);
-        const SessionContext& s = config->session();
-        EXPECT_EQ(s.ACCESS_R, c.access);
-        EXPECT_EQ(s.ADD_R, c.add);
-        EXPECT_EQ(s.MODIFY_R, c.modify);
-        EXPECT_EQ(s.DELETE_R, c.remove);
-        EXPECT_EQ(s.ThaiLanguage, c.thai);
-        EXPECT_EQ(s.EditSalePrice, c.editPrice);
-        EXPECT_EQ(s.CanModifyCusSale, c.modifyCustomer);
-        EXPECT_EQ(s.SaveQuestion, QString::fromUtf8(c.save));
+    for (const auto& [user, grants] : cases) {
+        SCOPED_TRACE(user);
+        config->CheckRight(101, user);
+        EXPECT_EQ(grantsOf(config->session()), QString::fromUtf8(grants));
     }
     config->CheckRight(101, 1);
     EXPECT_EQ(config->session().MenuCaption, QStringLiteral("ขายหน้าร้าน"));
@@ -92,25 +98,17 @@ TEST_P(SessionTest, configuration_script_runs_twice_without_changing_anything)
           QStringLiteral("INSERT INTO Menu (Id, Caption, Command, Version) VALUES (102, 'a', 'X.EXE', NULL), "
                          "(103, 'b', NULL, NULL), (104, 'c', 'Y.EXE', 5)"))
         .execSql();
-    const auto versions = [&] {
-        Query q(cfg, QStringLiteral("SELECT Id, Version FROM Menu ORDER BY Id"));
-        q.open();
-        QStringList out;
-        for (; !q.eof(); q.next())
-            out << q.field(QStringLiteral("Id")).asString() + QLatin1Char(':') +
-                    q.field(QStringLiteral("Version")).asString();
-        return out;
-    };
+    const QString versions = QStringLiteral("SELECT Id, Version FROM Menu ORDER BY Id");
     // A second program start on the same database runs the script again.
     TDMConfig second(server->workingDirectory());
     second.DmCfg().open();
-    const QStringList once = versions();
+    const QStringList once = queryRows(cfg, versions);
     EXPECT_EQ(once,
-              (QStringList{QStringLiteral("101:3"), QStringLiteral("102:3"), QStringLiteral("103:"),
-                           QStringLiteral("104:5")}));
+              (QStringList{QStringLiteral("101/3"), QStringLiteral("102/3"), QStringLiteral("103/"),
+                           QStringLiteral("104/5")}));
     TDMConfig third(server->workingDirectory());
     third.DmCfg().open();
-    EXPECT_EQ(versions(), once);
+    EXPECT_EQ(queryRows(cfg, versions), once);
 }
 
 TEST_P(SessionTest, the_mtw_configuration_database_wins_when_both_exist)
