@@ -62,6 +62,24 @@ protected:
         return out;
     }
 
+    // A new bill typed in and posted.
+    static void appendBill(CachedDataset& ds, const QString& billNo, double amount)
+    {
+        ds.append();
+        ds.setValue(QStringLiteral("BillNo"), billNo);
+        ds.setValue(QStringLiteral("Amount"), amount);
+        ds.post();
+    }
+
+    // Saves the pending changes in one transaction, as the document screens do.
+    void save(CachedDataset& ds)
+    {
+        Transaction transaction(*db);
+        ds.applyUpdates();
+        transaction.commit();
+        ds.commitUpdates();
+    }
+
     int count() { return int(storedBills().size()); }
     double amountOf(const char* billNo)
     {
@@ -111,10 +129,7 @@ TEST_P(DatasetTest, pending_changes_are_applied_in_one_transaction_and_cleared_o
     ds->setValue(QStringLiteral("Remark"), QStringLiteral("แก้ไข"));
     ds->next();
     ds->remove();
-    ds->append();
-    ds->setValue(QStringLiteral("BillNo"), QStringLiteral("B004"));
-    ds->setValue(QStringLiteral("Amount"), 12.5);
-    ds->post();
+    appendBill(*ds, QStringLiteral("B004"), 12.5);
     ASSERT_TRUE(ds->updatesPending());
 
     db->startTransaction();
@@ -132,9 +147,7 @@ TEST_P(DatasetTest, rollback_keeps_changes_pending_so_the_user_can_save_again)
 {
     auto ds = bills();
     ds->open();
-    ds->append();
-    ds->setValue(QStringLiteral("BillNo"), QStringLiteral("B001")); // clashes with the unique index below
-    ds->setValue(QStringLiteral("Amount"), 5.0);
+    appendBill(*ds, QStringLiteral("B001"), 5.0); // clashes with the unique index below
     ds->first();
     ds->setValue(QStringLiteral("Amount"), 7.75);
     ds->post();
@@ -152,10 +165,7 @@ TEST_P(DatasetTest, rollback_keeps_changes_pending_so_the_user_can_save_again)
     ds->setRecNo(ds->recordCount() - 1);
     ds->setValue(QStringLiteral("BillNo"), QStringLiteral("B009"));
     ds->post();
-    Transaction t(*db);
-    ds->applyUpdates();
-    t.commit();
-    ds->commitUpdates();
+    save(*ds);
     EXPECT_EQ(storedBills(),
               (QStringList{QStringLiteral("B001=7.7500/"), QStringLiteral("B002=100.2500/"),
                            QStringLiteral("B003=100.2500/"), QStringLiteral("B009=5.0000/")}));
@@ -216,9 +226,7 @@ TEST_P(DatasetTest, moving_to_another_row_keeps_the_row_left_and_acts_on_the_new
     EXPECT_EQ(ds->fieldAt(0, QStringLiteral("BillNo")).asString(), QStringLiteral("B002"));
     EXPECT_EQ(ds->fieldAt(1, QStringLiteral("Remark")).asString(), QStringLiteral("typed"));
 
-    Transaction t(*db);
-    ds->applyUpdates();
-    t.commit();
+    save(*ds);
     EXPECT_EQ(storedBills(),
               QStringList({QStringLiteral("B002=100.2500/"), QStringLiteral("B003=100.2500/typed"),
                            QStringLiteral("B004=0.0000/")}));
@@ -261,14 +269,8 @@ TEST_P(DatasetTest, an_empty_opening_asks_the_server_only_for_the_columns_it_doe
     EXPECT_TRUE(ds.isEmpty());
     for (const char* name : {"Id", "BillNo", "Amount", "Remark", "Shown"})
         EXPECT_TRUE(ds.hasField(QString::fromLatin1(name))) << name;
-    ds.append();
-    ds.setValue(QStringLiteral("BillNo"), QStringLiteral("B004"));
-    ds.setValue(QStringLiteral("Amount"), 4.5);
-    ds.post();
-    Transaction transaction(*db);
-    ds.applyUpdates();
-    transaction.commit();
-    ds.commitUpdates();
+    appendBill(ds, QStringLiteral("B004"), 4.5);
+    save(ds);
     EXPECT_EQ(count(), 4);
     EXPECT_DOUBLE_EQ(amountOf("B004"), 4.5);
 
@@ -282,19 +284,12 @@ TEST_P(DatasetTest, an_empty_opening_asks_the_server_only_for_the_columns_it_doe
 // keeps its place between them, and a statement prepared once is not prepared again.
 TEST_P(DatasetTest, new_rows_go_in_few_statements_prepared_once)
 {
-    const auto save = [&](CachedDataset& ds, int first, int count) {
-        for (int n = first; n < first + count; ++n) {
-            ds.append();
-            ds.setValue(QStringLiteral("BillNo"), QStringLiteral("N%1").arg(n, 4, 10, QLatin1Char('0')));
-            ds.setValue(QStringLiteral("Amount"), n / 100.0);
-            ds.post();
-        }
+    const auto saveNew = [&](CachedDataset& ds, int first, int count) {
+        for (int n = first; n < first + count; ++n)
+            appendBill(ds, QStringLiteral("N%1").arg(n, 4, 10, QLatin1Char('0')), n / 100.0);
         const qint64 run = db->statementsRun();
         const qint64 prepared = db->statementsPrepared();
-        Transaction transaction(*db);
-        ds.applyUpdates();
-        transaction.commit();
-        ds.commitUpdates();
+        save(ds);
         return std::pair{db->statementsRun() - run, db->statementsPrepared() - prepared};
     };
     auto ds = bills();
@@ -302,7 +297,7 @@ TEST_P(DatasetTest, new_rows_go_in_few_statements_prepared_once)
     ds->setValue(QStringLiteral("Remark"), QStringLiteral("first"));
     ds->post();
     // Four values a row, 500 rows a statement: 1,100 rows in three, after the one change.
-    EXPECT_EQ(save(*ds, 0, 1100).first, 4);
+    EXPECT_EQ(saveNew(*ds, 0, 1100).first, 4);
     EXPECT_EQ(count(), 1103);
     EXPECT_DOUBLE_EQ(amountOf("N0000"), 0.0);
     EXPECT_DOUBLE_EQ(amountOf("N0499"), 4.99);
@@ -312,8 +307,8 @@ TEST_P(DatasetTest, new_rows_go_in_few_statements_prepared_once)
 
     auto again = bills();
     again->open();
-    save(*again, 2000, 20);
-    const auto [run, prepared] = save(*again, 3000, 20);
+    saveNew(*again, 2000, 20);
+    const auto [run, prepared] = saveNew(*again, 3000, 20);
     EXPECT_EQ(run, 1) << "twenty rows, one statement";
     EXPECT_EQ(prepared, 0) << "the statement of the last save is kept";
     EXPECT_EQ(count(), 1143);
@@ -322,7 +317,7 @@ TEST_P(DatasetTest, new_rows_go_in_few_statements_prepared_once)
     auto computed = bills();
     computed->insertSql() = {QStringLiteral("INSERT INTO Bill (BillNo, Amount) VALUES (Lower(:BillNo), :Amount)")};
     computed->open();
-    EXPECT_EQ(save(*computed, 5000, 2).first, 2);
+    EXPECT_EQ(saveNew(*computed, 5000, 2).first, 2);
     EXPECT_DOUBLE_EQ(amountOf("n5001"), 50.01);
     EXPECT_EQ(count(), 1145);
 }
