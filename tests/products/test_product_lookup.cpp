@@ -227,9 +227,6 @@ TEST_P(ProductLookupTest, serials_are_registered_only_where_they_need_not_be_in_
     shop->serial(serialFree, "SOLD-1", false);
     shop->serial(serialOnHand, "PH-1");
     shop->serial(serialOnHand, "PH-2", false);
-    const auto count = [&](int productId) {
-        return scalar("SELECT COUNT(*) FROM SerialNo WHERE Product = :P", {{"P", productId}}).toInt();
-    };
     struct Case
     {
         int productId;
@@ -249,7 +246,7 @@ TEST_P(ProductLookupTest, serials_are_registered_only_where_they_need_not_be_in_
     for (const Case& c : cases) {
         SCOPED_TRACE(c.serial);
         EXPECT_EQ(product->ExistsSerialNo(QString::fromLatin1(c.serial), c.productId), c.found);
-        EXPECT_EQ(count(c.productId), c.serialsAfter);
+        EXPECT_EQ(count("SELECT COUNT(*) FROM SerialNo WHERE Product = :P", {{"P", c.productId}}), c.serialsAfter);
     }
     // Read as 'N' by the product look-up, a null CheckSerialOnhand registers as 'N' does.
     shop->update("Product", serialFree, {{"CheckSerialOnhand", {}}});
