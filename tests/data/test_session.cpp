@@ -1,5 +1,6 @@
 #include "data/DbError.h"
 #include "data/SchemaScript.h"
+#include "support/RaisedMessage.h"
 #include "support/SessionFixture.h"
 #include "support/SessionSeed.h"
 
@@ -13,6 +14,7 @@
 
 using namespace kvr::data;
 using kvr::test::queryRows;
+using kvr::test::raisedMessage;
 
 namespace {
 
@@ -80,12 +82,8 @@ TEST_P(SessionTest, company_is_looked_up_upper_cased_and_an_unknown_one_is_named
     ASSERT_FALSE(config->QCompany().isEmpty());
     EXPECT_EQ(config->QCompany().field(QStringLiteral("TAXNO")).asString(), QStringLiteral("0105551234567"));
 
-    try {
-        config->GetCompanyConfig(QStringLiteral("qdwNorth"));
-        FAIL() << "an unknown company must not pass";
-    } catch (const CompanyNotFound& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("Not Found Database : QDWNORTH"));
-    }
+    EXPECT_EQ(raisedMessage<CompanyNotFound>([&] { config->GetCompanyConfig(QStringLiteral("qdwNorth")); }),
+              QStringLiteral("Not Found Database : QDWNORTH"));
     EXPECT_TRUE(config->session().QdwSite);
     EXPECT_THROW(config->GetCompanyConfig(QStringLiteral("myqdw")), CompanyNotFound);
     EXPECT_FALSE(config->session().QdwSite);
@@ -185,12 +183,8 @@ TEST_P(SessionTest, a_server_name_of_another_kind_fails_with_the_name_in_the_mes
 {
     server->writeServerDat(QStringLiteral("SHOPSRV01"));
     TDMConfig other(server->workingDirectory());
-    try {
-        other.CheckRight(101, 1);
-        FAIL() << "connecting must fail";
-    } catch (const DbError& e) {
-        EXPECT_TRUE(e.message().contains(QStringLiteral("\"SHOPSRV01\""))) << e.message().toStdString();
-    }
+    const QString message = raisedMessage<DbError>([&] { other.CheckRight(101, 1); });
+    EXPECT_TRUE(message.contains(QStringLiteral("\"SHOPSRV01\""))) << message.toStdString();
 }
 
 // The first morning, another counter holds the write lock of a new database while this one
@@ -223,12 +217,7 @@ TEST(SqliteSession, a_new_database_another_counter_is_writing_opens_once_the_cou
     Connection connection(QStringLiteral("NEWDB"));
     connection.setTarget(ServerSpec::parse(QStringLiteral("sqlite:") + dir.path(), dir.path()), QStringLiteral("NEW"),
                          Login{});
-    QString failure;
-    try {
-        connection.open();
-    } catch (const DbError& e) {
-        failure = e.message();
-    }
+    const QString failure = raisedMessage<DbError>([&] { connection.open(); });
     other.join();
     ASSERT_TRUE(otherHoldsTheLock);
     EXPECT_TRUE(failure.isEmpty()) << failure.toStdString();
