@@ -86,11 +86,6 @@ void SaleFixture::pay(pos::TFrPos& screen, double cash, double coupon, double ba
     screen.ReceiptChange();
 }
 
-int SaleFixture::count(const QString& sql)
-{
-    return data::Field(scalar(sql)).asInteger();
-}
-
 QString SaleFixture::written()
 {
     return QStringLiteral("bills=%1 lines=%2 cards=%3 logged=%4 lastNo=%5")

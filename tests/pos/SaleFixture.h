@@ -38,7 +38,6 @@ protected:
     void ringUp(pos::TFrPos& screen, const std::vector<Line>& lines);
     // The payment edits as typed, followed by ReceiptChange.
     void pay(pos::TFrPos& screen, double cash, double coupon = 0, double bank = 0);
-    int count(const QString& sql);
     // What saves have written: bills, their lines, card rows, sales logged and the goods series'
     // last number, as "bills=1 lines=2 cards=1 logged=1 lastNo=1".
     QString written();
