@@ -62,15 +62,15 @@ inline bool cursorOnNewLine(pos::TFrPosView& view, int lines)
         !view.pos().cellFlow().hasWaitingChecks();
 }
 
-// A row of a query as "Name=value ...", amounts to the satang, so that a saved bill is compared
-// whole and a difference shows every figure.
+// A row of a query as "Name=value ...", amounts at the four places they are stored with, so that a
+// saved bill is compared whole and a difference shows every figure.
 inline QString rowText(const data::Query& q, int row, std::initializer_list<const char*> amounts,
                        std::initializer_list<const char*> others = {})
 {
     QStringList fields;
     for (const char* name : amounts)
         fields << QStringLiteral("%1=%2").arg(
-            QLatin1String(name), QString::number(q.fieldAt(row, QString::fromLatin1(name)).asFloat(), 'f', 2));
+            QLatin1String(name), QString::number(q.fieldAt(row, QString::fromLatin1(name)).asFloat(), 'f', 4));
     for (const char* name : others)
         fields << QStringLiteral("%1=%2").arg(QLatin1String(name),
                                               q.fieldAt(row, QString::fromLatin1(name)).asString().trimmed());

@@ -157,8 +157,8 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
         ASSERT_EQ(bill.recordCount(), 1);
         EXPECT_EQ(kvr::test::rowText(bill, 0, {"Total", "Cash", "Change", "CardAmount", "BankAmount", "Cards"},
                                      {"CompanyBank", "Lines", "Printed"}),
-                  QStringLiteral("Total=197.00 Cash=70.00 Change=13.00 CardAmount=102.00 BankAmount=40.00 "
-                                 "Cards=102.00 CompanyBank=1 Lines=3 Printed=Y"));
+                  QStringLiteral("Total=197.0000 Cash=70.0000 Change=13.0000 CardAmount=102.0000 BankAmount=40.0000 "
+                                 "Cards=102.0000 CompanyBank=1 Lines=3 Printed=Y"));
         QFile receipt(receiptFile);
         ASSERT_TRUE(receipt.open(QIODevice::ReadOnly));
         EXPECT_TRUE(receipt.readAll().contains(bill.field(QStringLiteral("PosNo")).asString().trimmed().toLatin1()));

@@ -298,10 +298,10 @@ TEST_P(Counter, ACashiersSessionLosesNoScanNoBillAndNoMoney)
                                      "WHERE S.ShiftNo = 77 ORDER BY H.Id"));
     bills.open();
     ASSERT_EQ(bills.recordCount(), 2);
-    for (const auto& [row, paid, change, lines] : {std::tuple{0, first, "0.00", "5"}, {1, second, "50.00", "1"}}) {
+    for (const auto& [row, paid, change, lines] : {std::tuple{0, first, "0.0000", "5"}, {1, second, "50.0000", "1"}}) {
         EXPECT_EQ(rowText(bills, row, {"Total", "Change"}, {"Lines", "MachineDefaults", "OtherPayments"}),
                   QStringLiteral("Total=%1 Change=%2 Lines=%3 MachineDefaults=Y OtherPayments=none")
-                      .arg(QString::number(paid, 'f', 2), QLatin1String(change), QLatin1String(lines)));
+                      .arg(QString::number(paid, 'f', 4), QLatin1String(change), QLatin1String(lines)));
     }
 }
 
