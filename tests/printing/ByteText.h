@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/QStringPrinter.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -36,9 +38,4 @@ inline QByteArray FileContents(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
 }

@@ -6,7 +6,6 @@
 #include "printing/views/DocPrintRunner.h"
 #include "printing/views/TFrDocPrintFormView.h"
 #include "support/WindowWait.h"
-#include "util/QStringPrinter.h"
 
 #include <QDir>
 #include <QFile>

@@ -10,7 +10,6 @@
 #include "printing/views/TFrDocPrintFormView.h"
 #include "support/ModalDialogs.h"
 #include "support/WindowWait.h"
-#include "util/QStringPrinter.h"
 
 #include <QApplication>
 #include <QDir>

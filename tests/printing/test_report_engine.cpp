@@ -7,7 +7,6 @@
 #include "products/QuantityTexts.h"
 #include "util/NumberFormat.h"
 #include "util/NumberWords.h"
-#include "util/QStringPrinter.h"
 
 #include <QFontMetricsF>
 #include <QRegularExpression>
