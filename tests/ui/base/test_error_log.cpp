@@ -2,6 +2,7 @@
 #include "data/Query.h"
 #include "data/TDMConfig.h"
 #include "support/ScriptedPrompter.h"
+#include "support/SessionSeed.h"
 #include "support/TestServer.h"
 #include "ui/base/ExceptionHandler.h"
 #include "util/QStringPrinter.h"
@@ -34,20 +35,12 @@ protected:
         BackendTest::TearDown();
     }
 
-    // One line per logged error: "workstation | login | user | menu | message".
+    // One line per logged error: "workstation/login/user/menu/message".
     QStringList errorLog()
     {
-        data::Query q(config->DmCfg(),
-                      QStringLiteral("SELECT CompName, LogName, UserId, MenuId, ErrorMsg FROM ErrorLog ORDER BY Id"));
-        q.open();
-        QStringList rows;
-        for (; !q.eof(); q.next()) {
-            QStringList row;
-            for (const char* column : {"CompName", "LogName", "UserId", "MenuId", "ErrorMsg"})
-                row << q.field(QLatin1String(column)).asString();
-            rows << row.join(QStringLiteral(" | "));
-        }
-        return rows;
+        return test::queryRows(
+            config->DmCfg(),
+            QStringLiteral("SELECT CompName, LogName, UserId, MenuId, ErrorMsg FROM ErrorLog ORDER BY Id"));
     }
 
     std::unique_ptr<data::TDMConfig> config;
@@ -66,8 +59,8 @@ TEST_P(ErrorLogTest, each_error_is_logged_unchanged_with_workstation_user_and_me
         std::make_exception_ptr(data::DbError(messages[0], {data::DbFailure::NotNull, QStringLiteral("Customer")})));
     handler.handle(std::make_exception_ptr(std::runtime_error(messages[1].toStdString())));
 
-    const QString who = util::ComputerName() + QStringLiteral(" | ") + util::LoginUserName().toUpper() +
-        QStringLiteral(" | 7 | 101 | ");
+    const QString who =
+        util::ComputerName() + QLatin1Char('/') + util::LoginUserName().toUpper() + QStringLiteral("/7/101/");
     EXPECT_EQ(errorLog(), (QStringList{who + messages[0], who + messages[1]}));
     // What the dialog shows for these is pinned by the application and explanation tests.
     EXPECT_EQ(prompter.asked(ScriptedPrompter::Kind::ErrorDialog).size(), 2u);
