@@ -108,7 +108,7 @@ TEST(Startup, a_start_that_cannot_go_on_ends_before_connecting_with_its_message_
     };
     const Case cases[] = {
         {"no parameters", "sqlite:nowhere", {}, 0, ""},
-        {"too few parameters", "sqlite:nowhere", params("101", "1", "SHOP", "1").mid(0, 2), 2, "Expected 6 parameters"},
+        {"too few parameters", "sqlite:nowhere", {"101", "1"}, 2, "Expected 6 parameters"},
         {"month first", "sqlite:nowhere", params("101", "1", "SHOP", "1", "12/31/2025"), 2,
          "'12/31/2025' is not a valid date"},
         {"no Server.Dat: the default server, which is not supported", "", params("101", "1", "SHOP", "1"), 1,
