@@ -3,7 +3,6 @@
 #include "support/CoreApplication.h"
 #include "support/ScriptedSearchRunner.h"
 #include "support/SessionFixture.h"
-#include "util/QStringPrinter.h"
 
 namespace kvr::test {
 

@@ -4,7 +4,6 @@
 #include "printing/docprint/DocumentPrint.h"
 #include "support/ScriptedSearchRunner.h"
 #include "support/SessionFixture.h"
-#include "util/QStringPrinter.h"
 
 #include <QDate>
 #include <functional>

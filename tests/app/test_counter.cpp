@@ -12,7 +12,6 @@
 #include "support/WindowWait.h"
 #include "ui/base/DataGrid.h"
 #include "ui/base/LookupEdit.h"
-#include "util/QStringPrinter.h"
 
 #include <QAbstractButton>
 #include <QApplication>

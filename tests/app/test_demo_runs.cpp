@@ -3,7 +3,6 @@
 #include "support/DemoSession.h"
 
 #include "data/Query.h"
-#include "util/QStringPrinter.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,7 +6,6 @@
 #include "data/TDM.h"
 #include "data/TDMConfig.h"
 #include "util/Discount.h"
-#include "util/QStringPrinter.h"
 #include "util/Rounding.h"
 
 #include <QRegularExpression>

@@ -2,7 +2,6 @@
 #include "data/dialect/Dialect.h"
 #include "support/SessionSeed.h"
 #include "support/TestServer.h"
-#include "util/QStringPrinter.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,7 +3,6 @@
 #include "devices/TCommPortDriver.h"
 #include "support/CoreApplication.h"
 #include "support/PtyPair.h"
-#include "util/QStringPrinter.h"
 
 #include <QDir>
 #include <QSettings>

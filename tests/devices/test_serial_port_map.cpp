@@ -1,5 +1,4 @@
 #include "devices/SerialPortMap.h"
-#include "util/QStringPrinter.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,6 @@
 #include "data/Query.h"
 #include "pos/TFrPos.h"
 #include "support/SessionFixture.h"
-#include "util/QStringPrinter.h"
 
 #include <functional>
 #include <memory>

@@ -1,5 +1,4 @@
 #include "pos/LineGridColumns.h"
-#include "util/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 

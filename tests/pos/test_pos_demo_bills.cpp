@@ -1,7 +1,6 @@
 #include "data/Query.h"
 #include "pos/TFrPos.h"
 #include "support/DemoSession.h"
-#include "util/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "util/QStringPrinter.h"
-
 #include <QByteArray>
 #include <QFile>
 #include <QString>

@@ -1,7 +1,6 @@
 #include "data/Query.h"
 #include "printing/ReceiptQueries.h"
 #include "support/SessionFixture.h"
-#include "util/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "support/SessionFixture.h"
-#include "util/QStringPrinter.h"
 
 namespace kvr::test {
 

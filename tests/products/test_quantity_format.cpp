@@ -1,5 +1,4 @@
 #include "products/QuantityFormat.h"
-#include "util/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,6 @@
 #include "data/CachedDataset.h"
 #include "support/ScriptedSearchRunner.h"
 #include "support/SessionFixture.h"
-#include "util/QStringPrinter.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>

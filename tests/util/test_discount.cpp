@@ -1,7 +1,5 @@
 #include "util/Discount.h"
 
-#include "QStringPrinter.h"
-
 #include <QStringList>
 #include <gtest/gtest.h>
 

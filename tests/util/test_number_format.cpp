@@ -1,7 +1,5 @@
 #include "util/NumberFormat.h"
 
-#include "QStringPrinter.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>

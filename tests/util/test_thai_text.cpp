@@ -2,8 +2,6 @@
 
 #include "util/Tis620.h"
 
-#include "QStringPrinter.h"
-
 #include <gtest/gtest.h>
 
 using namespace kvr::util;

@@ -1,7 +1,5 @@
 #include "util/Tis620.h"
 
-#include "QStringPrinter.h"
-
 #include <gtest/gtest.h>
 
 using namespace kvr::util;

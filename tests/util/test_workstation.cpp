@@ -1,7 +1,5 @@
 #include "util/Workstation.h"
 
-#include "QStringPrinter.h"
-
 #include <QProcess>
 #include <QSysInfo>
 

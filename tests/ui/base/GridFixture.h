@@ -6,7 +6,6 @@
 #include "support/RecordingErrorSink.h"
 #include "support/ShopBuilder.h"
 #include "support/TestServer.h"
-#include "util/QStringPrinter.h"
 
 #include <memory>
 

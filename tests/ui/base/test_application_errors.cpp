@@ -12,7 +12,6 @@
 #include "ui/base/ExceptionHandler.h"
 #include "ui/base/Guarded.h"
 #include "ui/base/TFrFormView.h"
-#include "util/QStringPrinter.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -5,7 +5,6 @@
 #include "ui/base/TFormHints.h"
 #include "ui/base/TFrFormView.h"
 #include "ui/base/Translucency.h"
-#include "util/QStringPrinter.h"
 
 #include <QApplication>
 #include <QHelpEvent>

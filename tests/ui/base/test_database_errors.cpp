@@ -6,7 +6,6 @@
 #include "support/WindowWait.h"
 #include "ui/base/DialogPrompter.h"
 #include "ui/base/ExceptionHandler.h"
-#include "util/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,6 @@
 #include "support/WindowWait.h"
 #include "ui/base/DialogPrompter.h"
 #include "ui/base/TFrShowError.h"
-#include "util/QStringPrinter.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,6 @@
 #include "Pixels.h"
 #include "support/WindowWait.h"
 #include "ui/base/TFrShowError.h"
-#include "util/QStringPrinter.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

@@ -1,6 +1,5 @@
 #include "data/DbError.h"
 #include "ui/base/ErrorExplanation.h"
-#include "util/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 #include <new>

@@ -5,7 +5,6 @@
 #include "support/SessionSeed.h"
 #include "support/TestServer.h"
 #include "ui/base/ExceptionHandler.h"
-#include "util/QStringPrinter.h"
 #include "util/Workstation.h"
 
 #include <gtest/gtest.h>

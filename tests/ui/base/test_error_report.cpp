@@ -6,7 +6,6 @@
 #include "ui/base/ErrorReport.h"
 #include "ui/base/ErrorReportSender.h"
 #include "ui/base/ExceptionHandler.h"
-#include "util/QStringPrinter.h"
 #include "util/Workstation.h"
 
 #include <QDir>

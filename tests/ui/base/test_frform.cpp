@@ -1,6 +1,5 @@
 #include "RecordingForm.h"
 #include "support/ScriptedPrompter.h"
-#include "util/QStringPrinter.h"
 
 #include <QKeySequence>
 #include <QSignalSpy>

@@ -2,7 +2,6 @@
 #include "support/ScriptedPrompter.h"
 #include "support/WindowWait.h"
 #include "ui/base/TFrFormView.h"
-#include "util/QStringPrinter.h"
 
 #include <QApplication>
 #include <QLabel>
