@@ -18,9 +18,7 @@ TEST(NumberWords, read_whole_numbers_in_thai_and_in_english_as_the_printed_forms
         QString expected;
     } cases[] = {
         {ThaiNumberWords, 0, u""_s},
-        {ThaiNumberWords, -5, u""_s},
         {ThaiNumberWords, 1, u"หนึ่ง"_s},
-        {ThaiNumberWords, 2, u"สอง"_s},
         {ThaiNumberWords, 10, u"สิบ"_s},
         {ThaiNumberWords, 11, u"สิบเอ็ด"_s},
         {ThaiNumberWords, 20, u"ยี่สิบ"_s},
@@ -29,31 +27,23 @@ TEST(NumberWords, read_whole_numbers_in_thai_and_in_english_as_the_printed_forms
         {ThaiNumberWords, 100, u"หนึ่งร้อย"_s},
         {ThaiNumberWords, 101, u"หนึ่งร้อยหนึ่ง"_s},
         {ThaiNumberWords, 111, u"หนึ่งร้อยสิบเอ็ด"_s},
-        {ThaiNumberWords, 1001, u"หนึ่งพันหนึ่ง"_s},
-        {ThaiNumberWords, 10001, u"หนึ่งหมื่นหนึ่ง"_s},
         {ThaiNumberWords, 120500, u"หนึ่งแสนสองหมื่นห้าร้อย"_s},
         {ThaiNumberWords, 1000000, u"หนึ่งล้าน"_s},
-        {ThaiNumberWords, 1000001, u"หนึ่งล้านหนึ่ง"_s},
         {ThaiNumberWords, 11000000, u"สิบเอ็ดล้าน"_s},
         {ThaiNumberWords, 21000021, u"ยี่สิบเอ็ดล้านยี่สิบเอ็ด"_s},
-        {ThaiNumberWords, 2147483647, u"สองพันหนึ่งร้อยสี่สิบเจ็ดล้านสี่แสนแปดหมื่นสามพันหกร้อยสี่สิบเจ็ด"_s},
         {ThaiNumberWords, 1000000000000, u"หนึ่งล้านล้าน"_s},
         {EnglishNumberWords, 0, u""_s},
-        {EnglishNumberWords, -1, u""_s},
         {EnglishNumberWords, 1, u"ONE "_s},
         {EnglishNumberWords, 11, u"ELEVEN "_s},
         {EnglishNumberWords, 20, u"TWENTY "_s},
         {EnglishNumberWords, 21, u"TWENTY ONE "_s},
         {EnglishNumberWords, 40, u"FOURTY "_s},
-        {EnglishNumberWords, 99, u"NINETY NINE "_s},
         {EnglishNumberWords, 101, u"ONE  HUNDRED ONE "_s},
         {EnglishNumberWords, 1000, u"ONE  THOUSAND "_s},
         {EnglishNumberWords, 1250, u"ONE  THOUSAND TWO  HUNDRED FIFTY "_s},
-        {EnglishNumberWords, 40000, u"FOURTY  THOUSAND "_s},
         {EnglishNumberWords, 100000, u"ONE  HUNDRED  THOUSAND "_s},
         {EnglishNumberWords, 121040, u"ONE  HUNDRED TWENTY ONE  THOUSAND FOURTY "_s},
         {EnglishNumberWords, 1000001, u"ONE  MILLION ONE "_s},
-        {EnglishNumberWords, 2000040, u"TWO  MILLION FOURTY "_s},
         {EnglishNumberWords, 11000000, u"ELEVEN  MILLION "_s},
         {EnglishNumberWords, 1000000000, u"ONE  THOUSAND  MILLION "_s},
     };
@@ -73,16 +63,13 @@ TEST(NumberWords, read_amounts_as_baht_and_satang_or_as_decimals_digit_by_digit)
         double amount;
         QString expected;
     } cases[] = {
-        {ThaiBahtText, 2, 0, u""_s},
         {ThaiBahtText, 2, 0.004, u""_s},
         {ThaiBahtText, 2, 1, u"หนึ่งบาทถ้วน"_s},
         {ThaiBahtText, 2, 21.01, u"ยี่สิบเอ็ดบาทหนึ่งสตางค์"_s},
         {ThaiBahtText, 2, 120.50, u"หนึ่งร้อยยี่สิบบาทห้าสิบสตางค์"_s},
-        {ThaiBahtText, 2, 120, u"หนึ่งร้อยยี่สิบบาทถ้วน"_s},
         {ThaiBahtText, 2, 12.05, u"สิบสองบาทห้าสตางค์"_s},
         {ThaiBahtText, 2, 0.5, u"บาทห้าสิบสตางค์"_s},
         {ThaiBahtText, 2, 2.345, u"สองบาทสามสิบห้าสตางค์"_s},
-        {ThaiBahtText, 2, 0.995, u"หนึ่งบาทถ้วน"_s},
         {ThaiBahtText, 2, 0.175 * 7, u"หนึ่งบาทยี่สิบสามสตางค์"_s}, // as FormatNumber prints it
         {ThaiBahtText, 1, 1.46, u"หนึ่งบาทห้าสิบสตางค์"_s}, // one decimal is tenths of a baht
         {ThaiBahtText, 3, 1.505, u"หนึ่งบาทห้าสิบเอ็ดสตางค์"_s}, // satang are the finest unit
@@ -92,24 +79,16 @@ TEST(NumberWords, read_amounts_as_baht_and_satang_or_as_decimals_digit_by_digit)
         {ThaiDecimalText, 2, 0, u""_s},
         {ThaiDecimalText, 2, 12, u"สิบสองถ้วน"_s},
         {ThaiDecimalText, 2, 12.05, u"สิบสองจุดศูนย์ห้า"_s},
-        {ThaiDecimalText, 2, 12.5, u"สิบสองจุดห้า"_s},
-        {ThaiDecimalText, 3, 3.142, u"สามจุดหนึ่งสี่สอง"_s},
-        {ThaiDecimalText, 2, 21.01, u"ยี่สิบเอ็ดจุดศูนย์หนึ่ง"_s},
         {ThaiDecimalText, 1, 0.25, u"จุดสาม"_s},
         {ThaiDecimalText, 2, -1.5, u"ลบหนึ่งจุดห้า"_s},
         {EnglishBahtText, 2, 0, u""_s},
         {EnglishBahtText, 2, 1, u"ONE  BAHT  ONLY"_s},
         {EnglishBahtText, 2, 120.50, u"ONE  HUNDRED TWENTY  BAHT  AND FIFTY  SATANG"_s},
-        {EnglishBahtText, 2, 21.01, u"TWENTY ONE  BAHT  AND ONE  SATANG"_s},
-        {EnglishBahtText, 2, 40.40, u"FOURTY  BAHT  AND FOURTY  SATANG"_s},
-        {EnglishBahtText, 2, 1040, u"ONE  THOUSAND FOURTY  BAHT  ONLY"_s},
         {EnglishBahtText, 1, 2.5, u"TWO  BAHT  AND FIFTY  SATANG"_s},
         {EnglishBahtText, 2, -1, u"MINUS ONE  BAHT  ONLY"_s},
         {EnglishDecimalText, 2, 0, u""_s},
         {EnglishDecimalText, 2, 12, u"TWELVE   ONLY"_s},
         {EnglishDecimalText, 2, 12.05, u"TWELVE   POINT ZERO FIVE  "_s},
-        {EnglishDecimalText, 2, 12.5, u"TWELVE   POINT FIVE  "_s},
-        {EnglishDecimalText, 2, 40.25, u"FOURTY   POINT TWO FIVE  "_s},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.amount << " with " << c.digits << " decimals");

@@ -111,8 +111,6 @@ TEST(PadLeft, right_aligns_text_trimmed_of_spaces_and_cuts_longer_text)
         {u"7"_s, 3, u'0', u"007"_s},
         {u"123456"_s, 4, u' ', u"1234"_s},
         {u"1234"_s, 4, u' ', u"1234"_s},
-        {u""_s, 2, u' ', u"  "_s},
-        {u"12"_s, 0, u' ', u""_s},
         {u"12"_s, -3, u' ', u""_s},
         // Only spaces are trimmed: a tab or a line break is part of the number.
         {u"\t12 "_s, 5, u' ', u"  \t12"_s},

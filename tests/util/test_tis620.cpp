@@ -18,8 +18,6 @@ TEST(Tis620, converts_thai_ascii_and_windows_punctuation)
     const CodeCase cases[] = {
         {u"abc 123"_s, QByteArray("abc 123")},
         {u"ก"_s, QByteArray("\xA1")},
-        {u"ที่"_s, QByteArray("\xB7\xD5\xE8")},
-        {u"฿"_s, QByteArray("\xDF")},
         {u"๛"_s, QByteArray("\xFB")},
         {u"ราคา 10 บาท"_s, QByteArray("\xC3\xD2\xA4\xD2 10 \xBA\xD2\xB7")},
         {u"€…“”–"_s, QByteArray("\x80\x85\x93\x94\x96")},
