@@ -29,16 +29,17 @@ void ProductFixture::buildShop(ShopBuilder& shop)
     const auto soldBy = [&shop](int product, const char* unit, const char* barcode = "") {
         return shop.unit(product, {.name = unit, .barcode = barcode, .sale = true, .stock = true, .small = true});
     };
-    blockedProduct =
+    const int blocked =
         shop.product({.code = "P002", .name = "เลิกขาย", .tax = vat7, .warehouse = mainWh, .blocked = true});
-    soldBy(blockedProduct, "Pce", "8850002000010");
-    nullFlags = shop.product({.code = "P003",
-                              .name = "สบู่",
-                              .tax = vat7,
-                              .warehouse = mainWh,
-                              .extra = {{"Blocked", {}}, {"MasterCode", {}}, {"CheckSerialOnhand", {}}}});
+    soldBy(blocked, "Pce", "8850002000010");
+    // Blocked, MasterCode and CheckSerialOnhand null.
+    const int nullFlags = shop.product({.code = "P003",
+                                        .name = "สบู่",
+                                        .tax = vat7,
+                                        .warehouse = mainWh,
+                                        .extra = {{"Blocked", {}}, {"MasterCode", {}}, {"CheckSerialOnhand", {}}}});
     soldBy(nullFlags, "Bar", "8850003000019");
-    master = shop.product(
+    const int master = shop.product(
         {.code = "P004", .name = "เสื้อ (แม่แบบ)", .posName = "เสื้อ", .tax = vat7, .warehouse = mainWh, .master = true});
     soldBy(master, "Pce", "8850004000018");
     serialFree = shop.product({.code = "P005", .name = "หูฟัง", .tax = vat7, .warehouse = mainWh, .useSerial = true});
@@ -50,7 +51,7 @@ void ProductFixture::buildShop(ShopBuilder& shop)
                                  .useSerial = true,
                                  .serialMustBeInStock = true});
     soldBy(serialOnHand, "Pce");
-    service = shop.product(
+    const int service = shop.product(
         {.code = "S001", .name = "ค่าติดตั้ง", .posName = "ติดตั้ง", .tax = vat7, .warehouse = mainWh, .service = true});
     soldBy(service, "Job");
     noStockUnit = shop.product({.code = "P008", .name = "ถุงผ้า", .tax = vat7, .warehouse = mainWh});

@@ -18,12 +18,8 @@ protected:
     // Water: sold by the piece (its smallest unit) and the box of 12 (its stock unit), bought by
     // the box and the pack of 6; kept in BACK; printed in fractions.
     int water = 0, pce = 0, box = 0, pack = 0;
-    int blockedProduct = 0;
-    int nullFlags = 0; // Blocked, MasterCode and CheckSerialOnhand null; sold by barcode 8850003000019
-    int master = 0; // a template, never sold
     int serialFree = 0; // serials registered when sold
     int serialOnHand = 0; // serials must already be in stock
-    int service = 0;
     int noStockUnit = 0, bag = 0; // its one unit is no stock unit
     int rice = 0, kg = 0;
 };
