@@ -98,13 +98,6 @@ TEST_P(TextLimitsTest, texts_a_column_cannot_hold_are_refused_alike_on_both_back
             scalar(QStringLiteral("SELECT Description FROM Misc WHERE Code = :Code"), {{"Code", code}}).toString(),
             text);
     }
-
-    // An update is held to the same lengths.
-    EXPECT_EQ(failureOf(QStringLiteral("UPDATE Misc SET Description = :Description, OrderNo = :OrderNo "
-                                       "WHERE Code = :Code"),
-                        {{"Description", thai + QStringLiteral("ข")}, {"OrderNo", 1}, {"Code", "FULL"}}),
-              DbFailure::TextTooLong);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT Description FROM Misc WHERE Code = 'FULL'")).toString(), thai);
 }
 
 // The savers write through cached datasets, new rows several to a statement: a refused text

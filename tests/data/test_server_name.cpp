@@ -33,7 +33,6 @@ TEST(ServerName, first_line_of_server_dat_names_the_server_and_kvr_stands_in_for
     };
     const Case cases[] = {
         {"missing file", std::nullopt, QStringLiteral("KVR")},
-        {"empty file", QByteArray(), QStringLiteral("KVR")},
         {"empty first line", QByteArray("\r\nsqlite:db\r\n"), QStringLiteral("KVR")},
         {"windows line end", QByteArray("SHOP-SRV\r\nignored\r\n"), QStringLiteral("SHOP-SRV")},
         {"trailing blanks kept", QByteArray("pgsql:10.0.0.5  \n"), QStringLiteral("pgsql:10.0.0.5  ")},
