@@ -1,6 +1,7 @@
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
+#include <iterator>
 
 namespace kvr::test {
 
@@ -12,21 +13,11 @@ ScriptedPrompter::~ScriptedPrompter()
 
 const char* ScriptedPrompter::kindName(Kind kind)
 {
-    switch (kind) {
-    case Kind::Information:
-        return "information box";
-    case Kind::Warning:
-        return "warning box";
-    case Kind::Error:
-        return "error box";
-    case Kind::Confirm:
-        return "Yes/No question";
-    case Kind::Input:
-        return "input box";
-    case Kind::ErrorDialog:
-        return "error dialog";
-    }
-    return "?";
+    // In the order of Kind.
+    static const char* const names[] = {"information box", "warning box", "error box",
+                                        "Yes/No question", "input box",   "error dialog"};
+    static_assert(std::size(names) == static_cast<size_t>(Kind::ErrorDialog) + 1);
+    return names[static_cast<int>(kind)];
 }
 
 std::vector<ScriptedPrompter::Asked> ScriptedPrompter::asked(Kind kind) const

@@ -146,13 +146,11 @@ int ShopBuilder::salesman(const QString& code, const QString& name, bool active,
 
 int ShopBuilder::customer(const CustomerSpec& spec)
 {
-    return insert(
-        "Customer",
-        row({"Code", "Name", "NameEng", "TaxCode", "Salesman", "PriceLevel", "Province", "DiscountStr", "StoreCode",
-             "Blocked"},
-            {spec.code, spec.name, orNull(spec.nameEng), orNull(spec.tax), orNull(spec.salesman), spec.priceLevel,
-             orNull(spec.province), orNull(spec.discount), orNull(spec.storeCode), flag(spec.blocked)}) +
-            spec.extra);
+    return insert("Customer",
+                  row({"Code", "Name", "NameEng", "TaxCode", "Salesman", "PriceLevel", "Province", "Blocked"},
+                      {spec.code, spec.name, orNull(spec.nameEng), orNull(spec.tax), orNull(spec.salesman),
+                       spec.priceLevel, orNull(spec.province), flag(spec.blocked)}) +
+                      spec.extra);
 }
 
 int ShopBuilder::vendor(const QString& code, const QString& name, int currency)

@@ -33,8 +33,6 @@ struct CustomerSpec
     int salesman = 0;
     int priceLevel = 0;
     int province = 0;
-    QString discount{}; // DiscountStr
-    QString storeCode{}; // a branch of the company
     bool blocked = false;
     Columns extra{};
 };
