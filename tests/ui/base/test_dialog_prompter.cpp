@@ -37,16 +37,12 @@ TEST(DialogPrompter, a_question_that_loses_work_defaults_to_no_and_speaks_thai)
         SCOPED_TRACE(c.losesWork * 2 + c.thai);
         const auto box = DialogPrompter::makeConfirmBox(QStringLiteral("ออกจากโปรแกรม ?"), ConfirmColour::Green,
                                                         nullptr, c.losesWork, c.thai);
+        // Enter answers the default (pressed in confirm_is_true_only_for_yes): No keeps the work.
         EXPECT_EQ(box->defaultButton(), box->button(c.preset));
         if (c.thai) {
             EXPECT_EQ(box->button(QMessageBox::Yes)->text(), QString::fromUtf8(c.yes));
             EXPECT_EQ(box->button(QMessageBox::No)->text(), QStringLiteral("ไม่ใช่"));
         }
-        // Enter answers the default: No keeps the work.
-        box->show();
-        ASSERT_TRUE(kvr::test::waitForActiveWindow(box.get()));
-        QTest::keyClick(box.get(), Qt::Key_Return);
-        EXPECT_EQ(box->clickedButton(), box->button(c.preset));
     }
 }
 
