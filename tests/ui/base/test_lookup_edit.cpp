@@ -52,9 +52,7 @@ TEST_P(LookupEditTest, a_typed_code_resolves_to_the_id_and_name_of_a_row_the_fil
     const Case cases[] = {
         {"back", true, backWarehouse, "BACK", "หลังร้าน"},
         {"  main ", true, mainWarehouse, "MAIN", "หน้าร้าน"},
-        {"OLD", false, 0, "OLD", ""}, // blocked: left out by the filter
-        {"NOPE", false, 0, "NOPE", ""}, // unknown
-        {"' OR 1=1 --", false, 0, "' OR 1=1 --", ""},
+        {"OLD", false, 0, "OLD", ""}, // blocked: left out by the filter, as an unknown code is
         {"MAIN' OR 'A'='A", false, 0, "MAIN' OR 'A'='A", ""},
     };
     for (const Case& c : cases) {
@@ -99,7 +97,6 @@ TEST_P(LookupEditTest, an_empty_code_stays_empty_only_when_empty_is_allowed)
         {false, 0, true, mainWarehouse, "MAIN"}, // what the field had comes back
         {false, 1, false, 0, ""},
         {true, 0, true, 0, ""},
-        {true, 1, true, 0, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(QStringLiteral("allow empty %1, row %2").arg(c.allowEmpty).arg(c.row).toStdString());
