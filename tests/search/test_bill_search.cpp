@@ -69,10 +69,7 @@ TEST_P(BillSearchTest, lists_the_bills_of_the_mode_by_number_end_and_customer)
         // Three characters or more are looked up backwards through their index.
         {"600002", "", "1", {"P2600002"}},
         {"P2600004", "", "1", {"P2600004"}},
-        {"0003", "c", "1", {"P2600003"}},
-        {"009", "", "1", {}},
         {"2600", "", "1", {}},
-        {"00001", "C002", "1", {}},
         {"XP2600001", "", "1", {}},
     };
     for (const Case& c : cases) {

@@ -7,7 +7,6 @@
 #include "support/QueryPlan.h"
 #include "support/RecordingErrorSink.h"
 #include "support/WindowWait.h"
-#include "ui/base/DataGrid.h"
 
 #include <QPushButton>
 #include <QRegularExpression>
@@ -163,8 +162,6 @@ TEST_P(BuyerSearchTest, lists_every_buyer_a_page_at_a_time_by_name_and_reports_a
     EXPECT_EQ(buyers(search), all.mid(0, 4));
     QTest::mouseClick(view.moreButton(), Qt::LeftButton);
     EXPECT_EQ(buyers(search), all);
-    EXPECT_EQ(view.grid()->model()->rowCount(), 6);
-    EXPECT_FALSE(view.moreButton()->isEnabled()) << "the page was not filled: nothing more";
     EXPECT_EQ(sink.messages.size(), 1) << sink.messages.join(QStringLiteral(" | ")).toStdString();
 }
 
