@@ -66,11 +66,10 @@ void SearchFixture::buildShop(ShopBuilder& shop)
                          .posName = "ข้าว",
                          .nameEng = "Jasmine rice 5 kg",
                          .extra = {{"ProductType", {}}, {"Blocked", {}}, {"MasterCode", {}}}});
-    const int bag = shop.unit(
-        rice, {.name = "ถุง", .barcode = "8850005000015", .sale = true, .purchase = true, .stock = true, .small = true});
+    shop.unit(rice,
+              {.name = "ถุง", .barcode = "8850005000015", .sale = true, .purchase = true, .stock = true, .small = true});
     shop.stock(water, bottle, mainWarehouse, 2025, 100);
     shop.stock(water, bottle, mainWarehouse, 2026, 44);
-    shop.stock(rice, bag, backWarehouse, 2026, 7);
 
     // Lots of water received and made, and of rice received.
     const int received = shop.lot({.code = "L2601", .description = "รับเข้า ม.ค."});

@@ -58,7 +58,7 @@ protected:
     int walkIn = 0, deemak = 0, branch = 0;
     int kbank = 0, bbl = 0; // SCB is blocked, BBL's Blocked null
     // Water sold by the bottle and the pack of 12, bought by the pack and the crate; 144 bottles
-    // in MAIN. Rice sold by the bag, 7 in BACK. Soap is blocked, the shirt a master product.
+    // in MAIN. Rice sold by the bag. Soap is blocked, the shirt a master product.
     int water = 0, rice = 0, installation = 0;
     // Bills P2600001-4 and S2600001 (services) of January 2026; P2600003 is cancelled and, like
     // P2600002, paid by card.
