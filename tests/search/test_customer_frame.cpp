@@ -129,7 +129,6 @@ TEST_P(CustomerFrameTest, blocked_and_branch_customers_typed_by_code_are_refused
         {"C004", false, &blocked, 0, ""},
         {"C003", false, &branchOnly, 0, ""},
         {"C003", true, nullptr, branch, "ร้านสาขาลาดพร้าว"},
-        {"C004", true, &blocked, 0, ""},
         {"C999", false, nullptr, 0, ""},
     };
     for (const Case& c : cases) {

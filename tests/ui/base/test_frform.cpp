@@ -91,19 +91,18 @@ TEST_F(FrFormTest, show_starts_a_new_document_with_save_delete_and_change_code_d
 
 TEST_F(FrFormTest, closing_asks_the_green_exit_question_in_the_session_language)
 {
-    for (const bool thai : {false, true}) {
-        for (const bool yes : {false, true}) {
-            const QString question = thai ? QStringLiteral("ออกจากโปรแกรม ?") : QStringLiteral("Exit Program ?");
-            SCOPED_TRACE(testing::Message() << question.toStdString() << (yes ? " yes" : " no"));
-            ScriptedPrompter answers;
-            session.ThaiLanguage = thai;
-            RecordingForm closing(answers, session);
-            answers.answerConfirm(yes);
-            EXPECT_EQ(closing.FormClose(), yes);
-            ASSERT_EQ(answers.asked().size(), 1u);
-            EXPECT_EQ(answers.asked()[0].text, question);
-            EXPECT_EQ(answers.asked()[0].colour, ConfirmColour::Green);
-        }
+    // The language and the answer are independent: each is met both ways.
+    for (const auto& [thai, yes] : {std::pair{false, false}, std::pair{true, true}}) {
+        const QString question = thai ? QStringLiteral("ออกจากโปรแกรม ?") : QStringLiteral("Exit Program ?");
+        SCOPED_TRACE(testing::Message() << question.toStdString() << (yes ? " yes" : " no"));
+        ScriptedPrompter answers;
+        session.ThaiLanguage = thai;
+        RecordingForm closing(answers, session);
+        answers.answerConfirm(yes);
+        EXPECT_EQ(closing.FormClose(), yes);
+        ASSERT_EQ(answers.asked().size(), 1u);
+        EXPECT_EQ(answers.asked()[0].text, question);
+        EXPECT_EQ(answers.asked()[0].colour, ConfirmColour::Green);
     }
 }
 
