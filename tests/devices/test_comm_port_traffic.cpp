@@ -5,7 +5,6 @@
 
 #include <chrono>
 #include <thread>
-#include <tuple>
 
 using kvr::devices::TCommPortDriver;
 
@@ -45,26 +44,15 @@ protected:
 
 TEST_F(CommPortTraffic, the_receive_poll_delivers_what_the_device_sends_in_chunks_of_the_input_buffer)
 {
-    // InBufSize, the size of the device's answer, the largest chunk delivered.
-    const std::tuple<int, int, int> cases[] = {
-        {2048, 5, 2048},
-        {100, 300, 128}, // the buffer size is clamped first
-        {8192, 3000, 8192},
-    };
-    for (const auto& [inBufSize, answerSize, largestChunk] : cases) {
-        SCOPED_TRACE(inBufSize);
-        received.clear();
-        chunks.clear();
-        port.setInBufSize(inBufSize);
-        port.setPollingDelay(5);
-        ASSERT_TRUE(port.Connect());
-        const QByteArray answer = pattern(answerSize);
-        ASSERT_TRUE(pty.answer(answer));
-        EXPECT_EQ(receive(answer.size()).toHex(), answer.toHex());
-        for (const int chunk : chunks)
-            EXPECT_LE(chunk, largestChunk);
-        port.Disconnect();
-    }
+    // The smallest buffer: an answer of 300 bytes comes in chunks no larger.
+    port.setInBufSize(128);
+    port.setPollingDelay(5);
+    ASSERT_TRUE(port.Connect());
+    const QByteArray answer = pattern(300);
+    ASSERT_TRUE(pty.answer(answer));
+    EXPECT_EQ(receive(answer.size()).toHex(), answer.toHex());
+    for (const int chunk : chunks)
+        EXPECT_LE(chunk, 128);
 }
 
 TEST_F(CommPortTraffic, flushing_the_input_drops_what_came_before)
@@ -85,17 +73,15 @@ TEST_F(CommPortTraffic, flushing_the_input_drops_what_came_before)
 
 TEST_F(CommPortTraffic, with_the_line_check_nothing_goes_out_while_no_modem_line_is_active)
 {
-    // A pseudo-terminal has no modem lines at all.
-    for (const auto& [checkLineStatus, arrives] : {std::pair{false, QByteArray("^G")}, {true, QByteArray()}}) {
-        SCOPED_TRACE(checkLineStatus);
-        port.setCheckLineStatus(checkLineStatus);
-        port.setOutputTimeout(50);
-        ASSERT_TRUE(port.Connect());
-        EXPECT_EQ(port.GetLineStatus(), 0);
-        EXPECT_EQ(port.SendString("^G"), !arrives.isEmpty());
-        port.Disconnect();
-        EXPECT_EQ(pty.takeSent(arrives.size()), arrives);
-    }
+    // A pseudo-terminal has no modem lines at all; without the check (the default) every send
+    // here and in the other tests goes out.
+    port.setCheckLineStatus(true);
+    port.setOutputTimeout(50);
+    ASSERT_TRUE(port.Connect());
+    EXPECT_EQ(port.GetLineStatus(), 0);
+    EXPECT_FALSE(port.SendString("^G"));
+    port.Disconnect();
+    EXPECT_EQ(pty.takeSent(0), QByteArray());
 }
 
 TEST_F(CommPortTraffic, a_device_that_takes_nothing_more_makes_the_send_give_up)

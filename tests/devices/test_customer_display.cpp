@@ -37,7 +37,6 @@ TEST_F(CustomerDisplayTest, the_test_sends_mode_one_and_both_welcome_lines_padde
          "Thank you           "},
         {"long line cut", QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY"), QStringLiteral("12345678901234567890"),
          "ABCDEFGHIJKLMNOPQRST", "12345678901234567890"},
-        {"both empty", QString(), QString(), QByteArray(20, ' '), QByteArray(20, ' ')},
         {"Thai in its code page", QStringLiteral("สวัสดี"), QStringLiteral("ขอบคุณ ฿"),
          QByteArray::fromHex("cac7d1cab4d5") + QByteArray(14, ' '),
          QByteArray::fromHex("a2cdbaa4d8b320df") + QByteArray(12, ' ')},
