@@ -62,20 +62,18 @@ TEST(PrintReceiptLines, keeps_every_line_within_forty_columns_and_figures_whole)
     }
 }
 
+// Tax included is on the golden receipt of layout 1.
 TEST(PrintReceiptTotals, names_the_tax_mode_after_the_user)
 {
-    for (const char* priceIE : {"E", ""}) {
-        SCOPED_TRACE(priceIE);
-        ReceiptHeader header = kvr::test::DemoReceipt().header;
-        header.Price_IE = QString::fromUtf8(priceIE);
-        EXPECT_TRUE(TotalsOf(1, header).bytes.contains("User U1 -=Tax Excluded=-\r\n"));
-    }
+    ReceiptHeader header = kvr::test::DemoReceipt().header;
+    header.Price_IE = QStringLiteral("E");
+    EXPECT_TRUE(TotalsOf(1, header).bytes.contains("User U1 -=Tax Excluded=-\r\n"));
 }
 
 TEST(PrintReceiptTotals, layout_one_amount_lines_fill_exactly_forty_columns)
 {
-    for (const auto& [total, cash] :
-         {std::pair{400.0, 500.0}, {0.5, 1.0}, {98765.43, 100000.0}, {1234567.89, 1300000.0}}) {
+    // Amounts that fit are on the golden receipt; wider ones take the labels' spare blanks, then cut a label.
+    for (const auto& [total, cash] : {std::pair{98765.43, 100000.0}, {1234567.89, 1300000.0}}) {
         SCOPED_TRACE(total);
         ReceiptHeader header = kvr::test::DemoReceipt().header;
         header.Total = header.TaxAmt = total;
@@ -110,8 +108,8 @@ TEST(PrintReceiptTotals, counts_every_kind_of_payment_as_money_received)
 
 TEST(PrintReceiptTotals, layout_two_prints_the_bills_vat_rate)
 {
-    for (const auto& [rate, label] :
-         {std::pair{7.0, "VAT 7 %"}, std::pair{0.0, "VAT 0 %"}, std::pair{7.5, "VAT 7.5 %"}}) {
+    // VAT 7 % is on the golden receipt of layout 2.
+    for (const auto& [rate, label] : {std::pair{0.0, "VAT 0 %"}, std::pair{7.5, "VAT 7.5 %"}}) {
         SCOPED_TRACE(label);
         ReceiptHeader header = kvr::test::DemoReceipt().header;
         header.TaxRate = rate;
@@ -121,7 +119,8 @@ TEST(PrintReceiptTotals, layout_two_prints_the_bills_vat_rate)
     }
 }
 
-TEST(PrintReceiptTotals, a_reprint_says_it_is_a_copy_and_the_first_print_does_not)
+// The first print, unmarked, is the golden receipt.
+TEST(PrintReceiptTotals, a_reprint_says_it_is_a_copy)
 {
     for (const int formNo : {1, 2}) {
         SCOPED_TRACE(formNo);
@@ -129,7 +128,6 @@ TEST(PrintReceiptTotals, a_reprint_says_it_is_a_copy_and_the_first_print_does_no
         const QStringList first = TotalsOf(formNo, header).texts();
         header.Copy = true;
         const QStringList again = TotalsOf(formNo, header).texts();
-        EXPECT_FALSE(first.join(u'\n').contains(QStringLiteral("สำเนา")));
         EXPECT_TRUE(again.join(u'\n').contains(QStringLiteral("สำเนา")));
         // The mark is one line more; the receipt itself is the same paper.
         EXPECT_EQ(again.size(), first.size() + 1);

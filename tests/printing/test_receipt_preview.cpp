@@ -20,6 +20,7 @@ QString LinesOf(const ReceiptPreview& preview)
     return out.join(u'\n');
 }
 
+// Raised and merged tone marks, cuts and blank lines are read back from every golden receipt.
 TEST(ReceiptPreview, merges_the_three_passes_into_thai_text)
 {
     struct Case
@@ -29,10 +30,7 @@ TEST(ReceiptPreview, merges_the_three_passes_into_thai_text)
         CharCode code;
         QString lines;
     };
-    const QString cut = QStringLiteral("✂") + QStringLiteral(" -").repeated(19);
     const Case cases[] = {
-        {"TIS raised tone", Hex("1B330F08 9B 0D0A B7 0D0A 20 1B330508 0D0A"), CharCode::Tis, QStringLiteral("ที่|1")},
-        {"KU merged tone", Hex("1B330F08 F3 0D0A B5 0D0A 20 1B330508 0D0A"), CharCode::Ku, QStringLiteral("ที่|1")},
         {"KU ambiguous byte reads as a tone", Hex("1B330F08 EE20 0D0A C7A5 0D0A 2020 1B330508 0D0A"), CharCode::Ku,
          QStringLiteral("สิ่ง|2")},
         {"marks above and below one letter", Hex("1B330F08 E920 0D0A A1A7 0D0A D820 1B330508 0D0A"), CharCode::Tis,
@@ -40,10 +38,7 @@ TEST(ReceiptPreview, merges_the_three_passes_into_thai_text)
         {"one-pass line", Hex("B7D5E8 41 0D0A"), CharCode::Tis, QStringLiteral("ที่A|2")},
         {"commands take no column", Hex("1B45 41 1B46 1B2D01 42 1B2D00 0F 12 0D0A"), CharCode::Tis,
          QStringLiteral("AB|2")},
-        {"cut after a fed line", Hex("41 0D0A 1B69"), CharCode::Tis,
-         QStringLiteral("A|1\n") + cut + QStringLiteral("|0")},
         {"an unfinished line prints nothing", Hex("41 0D0A 1B40"), CharCode::Tis, QStringLiteral("A|1")},
-        {"blank lines stay", Hex("0D0A 20 0D0A"), CharCode::Tis, QStringLiteral("|0\n|1")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -70,13 +65,11 @@ TEST(ReceiptPreview, follows_bold_italic_and_reset)
     EXPECT_EQ(styles, (QStringList{QStringLiteral("- B BI"), QStringLiteral("BI -"), QStringLiteral("U -")}));
 }
 
+// The demo bill's names, its heading and plain ASCII are read back from the golden receipts.
 TEST(ReceiptPreview, reads_back_what_was_printed_in_either_code)
 {
-    const QStringList texts = {
-        QStringLiteral("น้ำดื่มสิงห์ 600 มล."),  QStringLiteral("ที่ตักน้ำแข็ง"),       QStringLiteral("ปลากระป๋องสามแม่ครัว"),
-        QStringLiteral("ข้าวหอมมะลิ ๕ กก."),  QStringLiteral("กุ้งแห้ง ปั้นสิ้นซึ่งดื้อ"), QStringLiteral("เลขประจำตัวผู้เสียภาษี"),
-        QStringLiteral("ฆ้องใหญ่ ฤๅษี ฮ่องกง"), QStringLiteral("ABC 123 @#%"),
-    };
+    const QStringList texts = {QStringLiteral("ข้าวหอมมะลิ ๕ กก."), QStringLiteral("กุ้งแห้ง ปั้นสิ้นซึ่งดื้อ"),
+                               QStringLiteral("ฆ้องใหญ่ ฤๅษี ฮ่องกง")};
     for (const CharCode code : {CharCode::Tis, CharCode::Ku}) {
         SCOPED_TRACE(code == CharCode::Ku ? "KU" : "TIS");
         QStringList read;
