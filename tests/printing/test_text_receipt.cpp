@@ -49,7 +49,6 @@ TEST(PrinterTarget, is_chosen_by_the_workstation_then_by_the_machine)
     };
     const Case cases[] = {
         {"a print queue name", nullptr, "M01", "EPSON LX-300", {}},
-        {"nothing set", nullptr, "M01", "", {}},
         {"a device as printer name", nullptr, "M01", " /dev/usb/lp0 ", QStringLiteral("/dev/usb/lp0")},
         {"the machine's key wins", "[ReceiptPrinter]\nM01=/dev/usb/lp3\nDevice=/dev/usb/lp2\n", "M01", "/dev/usb/lp0",
          QStringLiteral("/dev/usb/lp3")},
@@ -59,7 +58,6 @@ TEST(PrinterTarget, is_chosen_by_the_workstation_then_by_the_machine)
          QStringLiteral("/dev/usb/lp2")},
         {"a dash is standard output", "[ReceiptPrinter]\nM01=-\n", "M01", "/dev/usb/lp0", {}},
         {"a relative file", "[ReceiptPrinter]\nM01=receipts/m01.prn\n", "M01", "", QStringLiteral("receipts/m01.prn")},
-        {"other sections are ignored", "[Database]\nUser=kvr\n", "M01", "EPSON", {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
