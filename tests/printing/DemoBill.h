@@ -2,8 +2,9 @@
 
 #include "printing/ReceiptData.h"
 
+#include "ByteText.h"
+
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 
 // A believable bill of a Thai mini-mart: tone marks over upper vowels (ดื่ม, ที่), a lower vowel
@@ -59,8 +60,7 @@ inline QString TestDataPath(const QString& name)
 
 inline QByteArray ReadTestData(const QString& name)
 {
-    QFile f(TestDataPath(name));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return FileContents(TestDataPath(name));
 }
 
 } // namespace kvr::test
