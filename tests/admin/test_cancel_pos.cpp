@@ -49,7 +49,6 @@ TEST_P(CancelPos, a_number_typed_is_aligned_to_the_series_and_finds_its_bill)
 {
     const int id = bill({.number = QStringLiteral("123"), .total = 1234.5});
     bill({.number = QStringLiteral("12"), .total = 7});
-    EXPECT_EQ(form->documentLength(), 8);
     EXPECT_EQ(form->caption(), QStringLiteral("ขายหน้าร้าน"));
     EXPECT_FALSE(form->AcDel().isEnabled());
 
@@ -161,12 +160,6 @@ TEST_P(CancelPos,
     EXPECT_EQ(cancellationLogs(id), 1);
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM UserLog")).toInt(), 1);
     EXPECT_EQ(scalar(QStringLiteral("SELECT Remark FROM UserLog")).toString(), QStringLiteral("     123"));
-    EXPECT_EQ(scalar(QStringLiteral("SELECT UserId FROM UserLog")).toInt(), 1);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT MenuId FROM UserLog")).toInt(), 101);
-
-    // And the bill is now one it refuses, with the reason.
-    load(QStringLiteral("123"));
-    EXPECT_EQ(form->notice(), QStringLiteral("บิลเลขที่ 123 ถูกยกเลิกแล้ว สาเหตุ : ลูกค้าคืนสินค้า"));
 }
 
 TEST_P(CancelPos, a_database_error_rolls_back_and_keeps_the_bill_on_screen)
