@@ -112,7 +112,6 @@ TEST_P(FullTaxSearch, a_chosen_buyer_fills_the_block_with_the_branch_of_their_la
     EXPECT_EQ(field(column::kShipZipCode), QStringLiteral("10120"));
     EXPECT_EQ(field(column::kTaxCustomer), QStringLiteral("3100600123453")) << "the number given last time";
     EXPECT_EQ(form.QHd().field(column::kShipProvince).asInteger(), bangkok);
-    EXPECT_EQ(form.FaGetProvince1().lookup().description(), QStringLiteral("กรุงเทพมหานคร"));
     EXPECT_EQ(field(column::kBranchHead), QStringLiteral("N"));
     EXPECT_EQ(field(column::kBranchCode), QStringLiteral("00003"));
 
