@@ -256,8 +256,10 @@ TEST_P(MachineRegister, a_failed_write_is_rolled_back_and_the_record_stays_edita
 TEST_P(MachineRegister, the_search_puts_the_choice_into_the_code_field_until_a_machine_is_loaded)
 {
     screen->setCodeText(QStringLiteral("PO"));
-    runner.setScript({});
+    runner.setScript(runner.choosing({{QStringLiteral("Location"), QString()}}, QString()));
     screen->BtSearchClick();
+    // In location order; POS03 has no location and is never listed.
+    EXPECT_EQ(runner.listed, QStringList({QStringLiteral("POS04"), QStringLiteral("POS02"), QStringLiteral("POS01")}));
     EXPECT_EQ(screen->codeText(), QStringLiteral("PO")) << "cancelled: the field keeps what was typed";
     runner.setScript(runner.choosing({}, QStringLiteral("POS02")));
     const int focusBefore = codeFocused;
