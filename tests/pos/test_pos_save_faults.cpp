@@ -52,14 +52,10 @@ protected:
         pay(screen, 100);
         return screen;
     }
-    // The bill is still on screen as before the try, with no number drawn, and saves once the
-    // cause is gone; the series has no gap.
+    // The bill left on screen saves once the cause is gone, and the series has no gap. How the
+    // screen keeps a bill whose save failed is the save test's, with a failure of its own making.
     void expectSavedOnTheNextTry(pos::TFrPos& screen)
     {
-        EXPECT_TRUE(screen.isNewBill());
-        EXPECT_EQ(screen.QDt().recordCount(), 2);
-        EXPECT_TRUE(screen.QDt().updatesPending());
-        EXPECT_TRUE(screen.QHd().field(QStringLiteral("PosNo")).asString().trimmed().isEmpty());
         prompter.answerConfirm(true);
         screen.AcSaveExecute();
         EXPECT_EQ(written(), QStringLiteral("bills=1 lines=2 cards=0 logged=1 lastNo=1"));
