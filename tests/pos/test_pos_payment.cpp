@@ -140,7 +140,6 @@ TEST_P(PosPayment, CompletenessCheckNamesWhatIsMissing)
         const char* setup; // Config assignment or header change
         const char* message; // empty: complete
     } const cases[] = {
-        {"complete", {{water, 1, 100}}, true, "", ""},
         {"no customer", {{water, 1, 100}}, true, "nocustomer", "สินค้า P001ท่านยังไม่ได้ป้อนรหัสลูกค้า"},
         {"transfer without bank", {{water, 1, 100}}, true, "bank", "สินค้า P001ท่านยังไม่ได้ป้อนรหัสธนาคารที่รับโอนจากลูกค้า"},
         {"only an empty row", {{0, 1, 100}}, true, "", "สินค้า ท่านยังไม่ได้ป้อนรายการสินค้า"},
