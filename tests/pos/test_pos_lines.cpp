@@ -250,7 +250,6 @@ TEST_P(PosLines, StatusBarShowsStockInAllWarehousesOneWarehouseAndReserved)
     pos::TFrPos& s = newCashBill();
     type(s, QStringLiteral("P001"));
     EXPECT_EQ(s.statusText(1), QStringLiteral("คงเหลือรวมทุกคลัง ") + product->ProductQuantity(water, 2026));
-    EXPECT_EQ(product->ProductQuantity(water, 2026), product->ShowQuantity(water, 7));
 
     setConfig(QStringLiteral("ShowBackOrder = 'Y'"));
     type(s, QStringLiteral("P001"));

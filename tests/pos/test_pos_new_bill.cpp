@@ -20,7 +20,6 @@ TEST_P(PosNewBill, TakesTheMachinesDefaultsInEveryMode)
         ASSERT_TRUE(screen.isNewBill());
         ASSERT_EQ(screen.QHd().recordCount(), 1);
         EXPECT_EQ(screen.documentCode(), QStringLiteral("POS-") + pos::posTypeLetter(mode));
-        EXPECT_EQ(screen.docNoLength(), 8);
         EXPECT_EQ(screen.focus(), PosFocus::Customer);
         // Salesman S01 (1), department FRONT (3), warehouse BACK (2) for goods, VAT 7 (1), baht (1).
         EXPECT_EQ(fieldsOf(screen.QHd(),
