@@ -23,6 +23,10 @@ bool PosHeader::openBill(const QString& number)
 {
     m_services.taxes.forget();
     m_newBill = !m_bill.LoadBill(number, m_docNoLength, m_mode);
+    // The field shows the bill found, not what was typed: " 101 " or a number cut to the series
+    // length would otherwise stand beside another bill's lines.
+    if (!m_newBill)
+        m_texts.posNo = m_bill.QHd().field(hd::PosNo).asString();
     return !m_newBill;
 }
 

@@ -85,6 +85,7 @@ TEST_P(PosRecall, NumberIsFoundTrimmedAndAlignedToTheSeriesLength)
         EXPECT_EQ(screen.isNewBill(), c.found.isEmpty());
         const QString number = screen.QHd().field(QStringLiteral("PosNo")).asString();
         EXPECT_EQ(number, c.found.isEmpty() ? pos::PosBill::billNumberKey(c.typed, 8) : c.found);
+        EXPECT_EQ(screen.headerTexts().posNo, number) << "the number field shows the bill's own number";
     }
 }
 
