@@ -32,16 +32,14 @@ protected:
     QToolButton* toolButton(kvr::ui::TFrForm::Action action) const { return view->button(action); }
 };
 
-TEST_P(PosViewControls, BillFoundByF5OrTheButtonLoadsReprintsAndCancels)
+TEST_P(PosViewControls, BillFoundByF5LoadsReprintsAndCancels)
 {
     QFile receipt(textReceiptsTo());
     setConfig(QStringLiteral("PrintOldDocument = 'Y'"));
     const int id = insertBill(
         {"P", "     123", QDate(2026, 6, 15), "I", vat7, 7, 0, 0, 20, 1.31, 18.69, 0, {{water, 11, 2, 10, "", vat7}}});
-    insertBill({"S", "     124", QDate(2026, 6, 15), "I", vat7, 7, 0, 0, 20, 1.31, 18.69, 0, {}});
     show();
-    // The cashier's pick in the saved-bill search: the bill whose number ends in 123, as listed
-    // first (a cancelled one included: choosing it says why it cannot come back).
+    // The cashier's pick in the saved-bill search: the bill whose number ends in 123, as listed first.
     kvr::test::ScriptedSearchRunner pick;
     pick.setScript([](kvr::search::SearchScreen& search) {
         search.FormShow();
@@ -62,15 +60,12 @@ TEST_P(PosViewControls, BillFoundByF5OrTheButtonLoadsReprintsAndCancels)
     EXPECT_EQ(totalShown(), QStringLiteral("20.00"));
     EXPECT_FALSE(header().posNoSearchButton()->isEnabled()) << "a recalled bill keeps its number";
 
-    // Ctrl+P and the Print button both print it again.
+    // The Print button prints it again (Ctrl+P is pressed by tests/app/test_dead_controls).
     QToolButton* print = toolButton(kvr::ui::TFrForm::Action::Print);
     ASSERT_TRUE(print->isVisible() && print->isEnabled());
     // Receipts reach the printer from the spool, off the counter's thread: wait for their bytes.
-    kvr::test::pressKey(Qt::Key_P, Qt::ControlModifier);
-    EXPECT_TRUE(kvr::test::waitUntil([&] { return QFileInfo(receipt).size() > 0; }));
-    const qint64 once = QFileInfo(receipt).size();
     QTest::mouseClick(print, Qt::LeftButton);
-    EXPECT_TRUE(kvr::test::waitUntil([&] { return QFileInfo(receipt).size() > once; }));
+    EXPECT_TRUE(kvr::test::waitUntil([&] { return QFileInfo(receipt).size() > 0; }));
 
     // Delete, No: nothing changes.
     QToolButton* del = toolButton(kvr::ui::TFrForm::Action::Del);
@@ -92,22 +87,6 @@ TEST_P(PosViewControls, BillFoundByF5OrTheButtonLoadsReprintsAndCancels)
     EXPECT_TRUE(number->text().isEmpty());
     EXPECT_FALSE(del->isEnabled());
     EXPECT_FALSE(print->isVisible());
-
-    // The cancelled bill cannot come back for correction: its number typed is no saved bill, and
-    // the search does not give it either.
-    ASSERT_TRUE(number->isEnabled());
-    typeInto(number, QStringLiteral("123"));
-    EXPECT_TRUE(view->pos().isNewBill());
-    EXPECT_NE(view->pos().bill().headerId(QStringLiteral("ID")), id);
-    EXPECT_EQ(totalShown(), QStringLiteral("0.00"));
-    view->pos().AcNewExecute();
-    focus(number);
-    prompter.expectInformation().expectInformation();
-    QTest::mouseClick(header().posNoSearchButton(), Qt::LeftButton);
-    EXPECT_EQ(pick.ran.size(), 2);
-    ASSERT_EQ(prompter.pending(), 0u) << "the search says the bill was cancelled, and why";
-    EXPECT_EQ(prompter.asked().back().text, QStringLiteral("สาเหตุยกเลิก : ลูกค้าคืนสินค้า"));
-    EXPECT_TRUE(view->pos().isNewBill());
 }
 
 TEST_P(PosViewControls, TaxCodeAndCurrencyDropDownsOnANewBill)
@@ -120,13 +99,11 @@ TEST_P(PosViewControls, TaxCodeAndCurrencyDropDownsOnANewBill)
     QComboBox* tax = header().taxList();
     ASSERT_TRUE(tax->isEnabled());
     ASSERT_TRUE(tax->currentText().startsWith(QStringLiteral("V7"))) << tax->currentText().toStdString();
-    // Up to the code without VAT: the bill follows, its line keeps its own rate.
+    // Up to the code without VAT: the bill follows (how it is recomputed is checked by
+    // tests/pos/test_pos_calculation).
     focus(tax);
     QTest::keyClick(tax, Qt::Key_Up);
     ASSERT_TRUE(waitUntil([&] { return form.bill().headerId(QStringLiteral("TaxCode")) == vat0; }));
-    EXPECT_DOUBLE_EQ(form.bill().headerValue(QStringLiteral("TaxRate")), 0);
-    EXPECT_DOUBLE_EQ(form.bill().headerValue(QStringLiteral("TaxTotal")), 0);
-    EXPECT_DOUBLE_EQ(form.QDt().field(QStringLiteral("TaxRate")).asFloat(), 7);
     EXPECT_EQ(form.totals().taxTotalText(), QStringLiteral("0.00"));
 
     // Another currency: its rate is typed; the main one again: rate 1 and closed.
@@ -150,7 +127,8 @@ TEST_P(PosViewControls, TaxCodeAndCurrencyDropDownsOnANewBill)
     EXPECT_EQ(rate->text(), QStringLiteral("0"));
     prompter.expectInformation();
     kvr::test::pressKey(Qt::Key_Tab);
-    EXPECT_EQ(prompter.pending(), 0u) << "a rate of 0 is refused";
+    ASSERT_EQ(prompter.pending(), 0u) << "a rate of 0 is refused";
+    EXPECT_EQ(prompter.asked().back().text, QStringLiteral("The exchange rate must be a number above 0"));
     EXPECT_EQ(rate->text(), QStringLiteral("1.00"));
     typeInto(rate, QStringLiteral("35.25"));
     EXPECT_DOUBLE_EQ(form.bill().headerValue(QStringLiteral("Rate")), 35.25);
@@ -262,8 +240,6 @@ TEST_P(PosViewControls, EndOfBillDiscountsAsRateAndAsBahtGiveTheirSumAndTheTotal
     EXPECT_EQ(form.QDt().field(QStringLiteral("Discount")).asString(), QStringLiteral("10"))
         << "leaving a discount rate leaves the line's baht discount alone";
     typeInto(edit("discAmt2LineEdit"), QStringLiteral("20"));
-    EXPECT_EQ(edit("discRate2LineEdit")->text(), QStringLiteral("0.00"));
-    EXPECT_EQ(edit("sumDiscountLineEdit")->text(), QStringLiteral("50.00"));
     EXPECT_EQ(totalShown(), QStringLiteral("250.00"));
 
     // A typed amount replaces a rate; nonsense is refused and the discount stays.
@@ -272,7 +248,8 @@ TEST_P(PosViewControls, EndOfBillDiscountsAsRateAndAsBahtGiveTheirSumAndTheTotal
     EXPECT_EQ(edit("sumDiscountLineEdit")->text(), QStringLiteral("25.00"));
     prompter.expectInformation();
     typeInto(edit("discRate3LineEdit"), QStringLiteral("150"));
-    EXPECT_EQ(prompter.pending(), 0u);
+    ASSERT_EQ(prompter.pending(), 0u);
+    EXPECT_EQ(prompter.asked().back().text, QStringLiteral("A discount rate is a number from 0 to 100"));
     EXPECT_EQ(edit("discRate3LineEdit")->text(), QStringLiteral("0.00"));
     EXPECT_EQ(totalShown(), QStringLiteral("275.00"));
     // The name typed first stays the bill's, and on screen, through every recompute.

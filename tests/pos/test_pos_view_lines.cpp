@@ -1,7 +1,6 @@
 // The line grid of the sale screen's window typed into as a cashier does, offscreen.
 #include "PosViewFixture.h"
 
-#include <QPushButton>
 #include <gtest/gtest.h>
 
 using kvr::test::waitUntil;
@@ -12,67 +11,6 @@ using namespace kvr::test::pos_shop;
 
 class PosViewLines : public kvr::test::PosViewFixture
 { };
-
-TEST_P(PosViewLines, ScansFillTheGridAndTheButtonOrCtrlDeleteDeletesALine)
-{
-    setConfig(QStringLiteral("PosUseBarCode = 'Y'"));
-    showBill();
-    kvr::ui::DataGrid* grid = view->grid();
-    kvr::data::CachedDataset& dt = view->pos().QDt();
-    const struct
-    {
-        const char* barcode;
-        int product;
-    } scans[] = {{"8850001000011", water}, {"8850004000018", screw}, {"8850002000010", rice}};
-    int row = 0;
-    for (const auto& scan : scans) {
-        SCOPED_TRACE(scan.barcode);
-        typeLine(QString::fromLatin1(scan.barcode));
-        // Each scan opens the next line, where the cursor waits before the next scan.
-        EXPECT_TRUE(cursorAt(++row, QStringLiteral("ProductCode")));
-        EXPECT_EQ(dt.fieldAt(row - 1, QStringLiteral("Product")).asInteger(), scan.product);
-        EXPECT_DOUBLE_EQ(dt.fieldAt(row - 1, QStringLiteral("Quantity")).asFloat(), 1);
-    }
-    ASSERT_EQ(dt.recordCount(), 4);
-    EXPECT_EQ(totalShown(), QStringLiteral("197.00"));
-
-    // A click on the screws' name, and the button deletes them.
-    const auto clickRow = [grid](int line) {
-        const QRect cell =
-            grid->visualRect(grid->gridModel().index(line, grid->gridModel().columnOf(QStringLiteral("PosName"))));
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-        return waitUntil([grid, line] { return grid->currentRow() == line; });
-    };
-    ASSERT_TRUE(clickRow(1));
-    QTest::mouseClick(view->deleteLineButton(), Qt::LeftButton);
-    ASSERT_EQ(dt.recordCount(), 3);
-    EXPECT_EQ(totalShown(), QStringLiteral("195.00"));
-    EXPECT_TRUE(waitUntil([&] {
-        return QApplication::focusWidget() == grid && grid->selectedField() == QStringLiteral("ProductCode");
-    })) << "the cursor waits in the code of the line now current";
-
-    // Then the water with Ctrl+Delete in the grid.
-    ASSERT_TRUE(clickRow(0));
-    ASSERT_TRUE(kvr::test::waitForFocusIn(grid));
-    kvr::test::pressKey(Qt::Key_Delete, Qt::ControlModifier);
-    ASSERT_TRUE(waitUntil([&] { return dt.recordCount() == 2; }));
-    EXPECT_EQ(dt.fieldAt(0, QStringLiteral("Product")).asInteger(), rice);
-    EXPECT_EQ(totalShown(), QStringLiteral("185.00"));
-}
-
-TEST_P(PosViewLines, TypedCodeAndQuantityFillTheLineAndTheTotal)
-{
-    showBill();
-    typeLine(QStringLiteral("p001"));
-    kvr::data::CachedDataset& dt = view->pos().QDt();
-    EXPECT_EQ(dt.field(QStringLiteral("Product")).asInteger(), 1);
-    EXPECT_EQ(dt.field(QStringLiteral("UnitName")).asString(), QStringLiteral("ขวด"));
-    // Enter went on to the next cell that can be typed in: the quantity, past name and warehouse.
-    ASSERT_TRUE(view->grid()->setSelectedField(QStringLiteral("Quantity")));
-    typeLine(QStringLiteral("3"));
-    EXPECT_DOUBLE_EQ(dt.fieldAt(0, QStringLiteral("Quantity")).asFloat(), 3);
-    EXPECT_EQ(totalShown(), QStringLiteral("30.00"));
-}
 
 TEST_P(PosViewLines, TypedLinesAreAddedFromTheKeyboardAndCheckedWhenTheCursorLeavesThem)
 {
