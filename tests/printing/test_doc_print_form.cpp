@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPrintDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
@@ -166,7 +167,9 @@ TEST_P(DocPrintDialog, the_preview_offers_printing_only_when_ShowPrintPreview_is
                     EXPECT_EQ(dialog->pageSetupAction() != nullptr, printable);
                     previewed = true;
                     QToolBar* bar = dialog->findChild<QToolBar*>(QStringLiteral("previewToolBar"));
+                    const qreal zoom = dialog->previewWidget()->zoomFactor();
                     QTest::mouseClick(bar->widgetForAction(dialog->zoomInAction()), Qt::LeftButton);
+                    EXPECT_GT(dialog->previewWidget()->zoomFactor(), zoom);
                     QAction* close = dialog->findChild<QAction*>(QStringLiteral("closeAction"));
                     QTest::mouseClick(bar->widgetForAction(printable ? dialog->printAction() : close), Qt::LeftButton);
                 },
@@ -203,7 +206,7 @@ TEST_P(DocPrintDialog, a_missing_layout_file_or_no_layout_prints_nothing)
     EXPECT_EQ(usageLogs(5), 0);
 }
 
-TEST_P(DocPrintDialog, F11_names_the_one_layout_a_print_runs_its_procedure_and_closes_the_form_Escape_does_not)
+TEST_P(DocPrintDialog, F11_names_the_one_layout_a_print_runs_its_procedure_and_closes_the_form)
 {
     addForm(QStringLiteral("POS-P"), 1, QStringLiteral("ใบเสร็จ"), QStringLiteral("forms/a.kvl"),
             QStringLiteral("RecordPrintPrep"));
@@ -219,15 +222,7 @@ TEST_P(DocPrintDialog, F11_names_the_one_layout_a_print_runs_its_procedure_and_c
     EXPECT_EQ(prompter.asked()[0].text, QStringLiteral("forms/a.kvl"));
     EXPECT_EQ(procedureCalls, QStringList{QStringLiteral("No=PP6900010 DocYear=2026 DocCode=POS-P NewDocNo=given")});
     EXPECT_EQ(pdfFiles().size(), 1);
-
-    whenModalOpens([&](QWidget* dialog) {
-        EXPECT_TRUE(waitForFocusIn(dialog));
-        pressKey(Qt::Key_Escape);
-    });
-    EXPECT_FALSE(print()) << "each showing starts unprinted";
-    EXPECT_EQ(pdfFiles().size(), 1);
     EXPECT_EQ(usageLogs(5), 1);
-    EXPECT_EQ(procedureCalls.size(), 1) << "no procedure without a print";
 }
 
 TEST_P(DocPrintDialog, with_AutoGenGL_the_accounting_voucher_follows_the_print_form)
