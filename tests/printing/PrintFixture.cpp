@@ -1,5 +1,6 @@
 #include "PrintFixture.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 
@@ -17,7 +18,7 @@ void PrintFixture::buildShop(ShopBuilder& shop)
 void PrintFixture::addBill(const QString& number, int lines, const std::function<QString(int)>& name)
 {
     const int billNo = count(QStringLiteral("SELECT COUNT(*) FROM PosHd")) + 1;
-    BillSpec bill{.number = number, .date = kBillDate.startOfDay()};
+    BillSpec bill{.number = number, .date = QDate(2026, 3, 14).startOfDay()};
     for (int n = 1; n <= lines; ++n) {
         const int product = shop->product({.code = QStringLiteral("B%1L%2").arg(billNo).arg(n, 3, 10, QLatin1Char('0')),
                                            .name = name ? name(n) : QStringLiteral("สินค้าบรรทัดที่ %1").arg(n)});

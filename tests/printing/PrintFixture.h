@@ -4,7 +4,6 @@
 #include "support/SessionFixture.h"
 // Every file of these programs prints QString values alike in failures.
 
-#include <QDate>
 #include <functional>
 
 namespace kvr::test {
@@ -14,13 +13,10 @@ namespace kvr::test {
 // Layout files are written into the working folder.
 class PrintFixture : public SessionFixture
 {
-public:
-    static inline const QDate kBillDate{2026, 3, 14};
-
 protected:
     void buildShop(ShopBuilder& shop) override;
 
-    // A bill of type P with `lines` lines; line n sells n pieces of a product of its own, named
+    // A bill of type P of 14 March 2026 with `lines` lines; line n sells n pieces of a product of its own, named
     // `name(n)`, at 10.50.
     void addBill(const QString& number, int lines, const std::function<QString(int)>& name = {});
     void addForm(const QString& code, int order, const QString& description, const QString& file,

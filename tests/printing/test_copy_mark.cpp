@@ -1,12 +1,11 @@
 // The demo shop's two page layouts of a POS bill, printed by keys through the print form's
 // window to PDF: both carry the bill, and each layout's first print is an original, its reprint
 // says "สำเนา", whatever the other layout printed before.
-#include "PrintFixture.h"
-
 #include "data/Query.h"
 #include "printing/views/DocPrintRunner.h"
 #include "printing/views/TFrDocPrintFormView.h"
 #include "support/DemoSession.h"
+#include "support/PdfText.h"
 #include "support/WindowWait.h"
 #include "util/NumberFormat.h"
 #include "util/NumberWords.h"

@@ -1,10 +1,9 @@
-#include "PrintFixture.h"
-
 #include "data/Query.h"
 #include "printing/docprint/PdfFolder.h"
 #include "printing/docprint/TFrDocPrintForm.h"
 #include "printing/report/ValueText.h"
 #include "support/DemoSession.h"
+#include "support/PdfText.h"
 #include "util/NumberFormat.h"
 #include "util/NumberWords.h"
 
