@@ -211,38 +211,29 @@ TEST_F(SpoolTest, PrinterGoneOrSpoolFolderUnwritableIsSaidNotHidden)
     EXPECT_THROW(blocked.add("receipt\r\n", QStringLiteral("2"), QStringLiteral("P")), printing::PrinterError);
 }
 
-TEST(SpoolToStandardOutput, ReaderThatStopsReadingHoldsNobodyAndGetsTheReceiptWhenItReadsAgain)
+TEST_F(SpoolTest, StandardOutputWhoseReaderStopsReadingHoldsNobodyAndGetsTheReceiptWhenItReadsAgain)
 {
-    QTemporaryDir dir;
-    int pipeEnds[2];
-    ASSERT_EQ(::pipe(pipeEnds), 0);
-    // The program's standard output is a pipe whose reader stopped reading: it is full.
+    // The program's standard output is a pipe whose reader stopped reading: it is full, and it
+    // is given to the program blocking, as a shell would.
+    fillLeaving(0);
+    const int writer = ::open(QFile::encodeName(m_fifo).constData(), O_WRONLY);
+    ASSERT_GE(writer, 0);
     std::fflush(stdout);
     const int savedOut = ::dup(STDOUT_FILENO);
-    ::dup2(pipeEnds[1], STDOUT_FILENO);
-    ::fcntl(pipeEnds[1], F_SETFL, O_NONBLOCK);
-    const QByteArray block(512, '=');
-    qint64 filled = 0;
-    while (::write(pipeEnds[1], block.constData(), block.size()) > 0)
-        filled += block.size();
-    ::fcntl(pipeEnds[1], F_SETFL, 0); // given to the program blocking, as a shell would
-    ::fcntl(pipeEnds[0], F_SETFL, O_NONBLOCK);
+    ::dup2(writer, STDOUT_FILENO);
+    ::close(writer);
 
     std::vector<TakenReceipt> taken;
     QString problem;
     bool stalled = false;
-    QByteArray read;
     {
-        ReceiptSpool spool(dir.filePath(QStringLiteral("spool")), PrinterTarget{}, recordInto(taken, &problem),
+        ReceiptSpool spool(m_dir.filePath(QStringLiteral("spool")), PrinterTarget{}, recordInto(taken, &problem),
                            ReceiptSpool::Timing{20, 200, 50});
         spool.add("receipt to standard output\r\n", QStringLiteral("7"), QStringLiteral("P"));
         stalled = waitUntil([&] { return problem.contains(QStringLiteral("standard output")); }, 10000);
-        char buffer[4096];
         waitUntil(
             [&] {
-                ssize_t got = 0;
-                while ((got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0)
-                    read.append(buffer, got);
+                readAll();
                 return taken.size() == 1;
             },
             10000);
@@ -250,13 +241,11 @@ TEST(SpoolToStandardOutput, ReaderThatStopsReadingHoldsNobodyAndGetsTheReceiptWh
     std::fflush(stdout);
     ::dup2(savedOut, STDOUT_FILENO);
     ::close(savedOut);
-    ::close(pipeEnds[0]);
-    ::close(pipeEnds[1]);
 
     EXPECT_TRUE(stalled) << problem.toStdString();
     ASSERT_EQ(taken.size(), 1u);
-    EXPECT_EQ(read.size(), filled + 28) << "the receipt once, after what was waiting";
-    EXPECT_TRUE(read.endsWith("receipt to standard output\r\n"));
+    EXPECT_EQ(readAll().size(), m_filled + 28) << "the receipt once, after what was waiting";
+    EXPECT_TRUE(m_read.endsWith("receipt to standard output\r\n"));
 }
 
 } // namespace
