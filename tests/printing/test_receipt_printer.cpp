@@ -63,13 +63,6 @@ TEST(ReceiptPrinter, writes_every_line_with_cr_lf)
     }
 }
 
-TEST(RepeatText, repeats_or_gives_nothing)
-{
-    EXPECT_EQ(ReceiptPrinter::RepeatText(QStringLiteral("ab"), 3), QStringLiteral("ababab"));
-    EXPECT_EQ(ReceiptPrinter::RepeatText(QStringLiteral("ab"), 0), QString());
-    EXPECT_EQ(ReceiptPrinter::RepeatText(QStringLiteral("ab"), -2), QString());
-}
-
 TEST(ReceiptPrinter, reports_a_device_that_stops_taking_bytes)
 {
     const ReceiptSettings settings = kvr::test::DemoSettings(1);
