@@ -42,7 +42,8 @@ TEST_F(CashDrawer, a_saved_bill_kicks_the_drawer_with_caret_g_at_the_machine_spe
     }
 }
 
-// The kick at a typed speed is the saved bill's "4800" above, which goes through this test.
+// Its kick at a typed speed is the saved bill's "4800" above: OpenCashDrawer is this test at the
+// machine's speed.
 TEST_F(CashDrawer, the_machine_screen_test_has_no_fallback_speed)
 {
     // Unlike a saved bill's kick, an empty speed is not 9600: it kicks nothing.
