@@ -18,23 +18,20 @@ void AdminFixture::buildShop(ShopBuilder& shop)
                           .location = "หน้าร้าน ชั้น 1",
                           .warehouse = frontWarehouse,
                           .salesman = somying,
-                          .department = frontDepartment,
-                          .baudRate = 19200});
-    pos02 = shop.machine({.code = "POS02", .location = "ชั้น 2", .blocked = true});
-    pos03 = shop.machine({.code = "POS03", .extra = {{"Blocked", {}}}});
+                          .department = frontDepartment});
+    shop.machine({.code = "POS02", .location = "ชั้น 2", .blocked = true});
+    shop.machine({.code = "POS03", .extra = {{"Blocked", {}}}});
     pos04 = shop.machine({.code = "POS04", .location = "คลังหลังร้าน", .baudRate = 4800});
 }
 
 int AdminFixture::shiftElsewhere(const QDate& day, int machine, int number, bool closed,
                                  const std::vector<std::pair<int, int>>& counted)
 {
-    const QDateTime opened(day, QTime(8, 30));
     return shop->shift({.machine = machine,
-                        .opened = opened,
+                        .opened = QDateTime(day, QTime(8, 30)),
                         .number = number,
                         .closed = closed,
-                        .counted = counted,
-                        .extra = {{"CloseTime", opened}, {"CloseMoney", 0}, {"SaleAmount", 0}}});
+                        .counted = counted});
 }
 
 } // namespace kvr::test

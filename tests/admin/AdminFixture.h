@@ -26,9 +26,8 @@ protected:
     // Written in this order, which is not that of their value.
     int baht1 = 0, note1000 = 0, satang25 = 0, note100 = 0, baht10 = 0, note20 = 0;
     int somying = 0, frontWarehouse = 0, frontDepartment = 0;
-    int pos01 = 0; // in use, on the ground floor, with the salesman, warehouse and department; 19200 baud
-    int pos02 = 0; // blocked
-    int pos03 = 0; // Blocked and Location null: no shift opens on it, never listed by location
+    // POS02 is blocked; POS03 has Blocked and Location null: no shift opens on it, never listed by location.
+    int pos01 = 0; // in use, on the ground floor, with the salesman, warehouse and department
     int pos04 = 0; // in use, in the back office; 4800 baud
     ScriptedSearchRunner runner;
 };

@@ -11,7 +11,7 @@ void CancelFixture::buildShop(ShopBuilder& shop)
     salesman = shop.salesman(QStringLiteral("S01"), QStringLiteral("สมศักดิ์"));
     shop.update(QStringLiteral("Salesman"), salesman, {{"SurName", QStringLiteral("ใจดี")}});
     customer = shop.customer({.code = QStringLiteral("C001"), .name = QStringLiteral("ร้านป้าแดง")});
-    machine = shop.machine({.code = QStringLiteral("POS01"), .location = QStringLiteral("หน้าร้าน ชั้น 1")});
+    const int machine = shop.machine({.code = QStringLiteral("POS01"), .location = QStringLiteral("หน้าร้าน ชั้น 1")});
     shift = shop.shift({.machine = machine, .opened = QDateTime(QDate(2026, 3, 14), QTime(8, 30)), .number = 2});
 }
 

@@ -31,7 +31,6 @@ protected:
 
     int salesman = 0;
     int customer = 0;
-    int machine = 0;
     int shift = 0;
     ScriptedSearchRunner runner;
 };

@@ -10,30 +10,21 @@ namespace column = data::fulltax;
 void FullTaxFixture::buildShop(ShopBuilder& shop)
 {
     bangkok = shop.misc(QStringLiteral("CITY"), QStringLiteral("10"), QStringLiteral("กรุงเทพมหานคร"));
-    chonburi = shop.misc(QStringLiteral("CITY"), QStringLiteral("20"), QStringLiteral("ชลบุรี"));
     const int salesman = shop.salesman(QStringLiteral("S01"), QStringLiteral("สมหญิง"));
-    const auto address = [](const char* line1, const char* line2, const char* zip, const char* phone,
-                            const QString& taxNumber) {
-        return Columns{{"Address1", QString::fromUtf8(line1)},
-                       {"Address2", QString::fromUtf8(line2)},
-                       {"ZipCode", QString::fromUtf8(zip)},
-                       {"PhoneNo", QString::fromUtf8(phone)},
-                       {"TaxNumber", taxNumber}};
-    };
     walkIn = shop.customer({.code = "CASH", .name = "ลูกค้าเงินสด", .salesman = salesman});
-    headOffice = shop.customer(
-        {.code = "C0001",
-         .name = "บริษัท สยามการค้า จำกัด",
-         .nameEng = "Siam Trading Co., Ltd.",
-         .salesman = salesman,
-         .province = bangkok,
-         .extra = address("  1024 ถนนพระราม 4  ", "แขวงคลองเตย เขตคลองเตย", "10110", "02-249-1000", kHeadOfficeTaxId)});
-    branch = shop.customer(
-        {.code = "C0002",
-         .name = "ห้างหุ้นส่วนจำกัด รุ่งเรืองพาณิชย์",
-         .salesman = salesman,
-         .province = chonburi,
-         .extra = address("55/1 ถนนสุขุมวิท", "ตำบลบางปลาสร้อย อำเภอเมืองชลบุรี", "20000", "038-271-555", kBranchTaxId)});
+    headOffice = shop.customer({.code = "C0001",
+                                .name = "บริษัท สยามการค้า จำกัด",
+                                .salesman = salesman,
+                                .province = bangkok,
+                                .extra = {{"Address1", QStringLiteral("  1024 ถนนพระราม 4  ")},
+                                          {"Address2", QStringLiteral("แขวงคลองเตย เขตคลองเตย")},
+                                          {"ZipCode", QStringLiteral("10110")},
+                                          {"PhoneNo", QStringLiteral("02-249-1000")},
+                                          {"TaxNumber", kHeadOfficeTaxId}}});
+    branch = shop.customer({.code = "C0002",
+                            .name = "ห้างหุ้นส่วนจำกัด รุ่งเรืองพาณิชย์",
+                            .salesman = salesman,
+                            .extra = {{"TaxNumber", kBranchTaxId}}});
     water = shop.product({.code = "P001", .name = "น้ำดื่มตราช้าง 600 มล."});
     waterBottle = shop.unit(water, {.name = "ขวด", .sale = true, .small = true});
     rice = shop.product({.code = "P002", .name = "ข้าวหอมมะลิ 5 กก."});

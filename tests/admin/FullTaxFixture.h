@@ -6,7 +6,6 @@
 #include "support/SessionFixture.h"
 
 #include <QDate>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -46,8 +45,9 @@ struct ReceiptSpec
 };
 
 // A shop with receipts of both tables for the full tax invoice: a walk-in customer, a company at
-// its head office and one at a branch (each with a valid tax number), provinces, a salesman, two
-// products, and the invoice series of 2026 (POS-X1 and POS-X2, and POS-X103 for March).
+// its head office with its address in Bangkok and one at a branch (each with a valid tax number),
+// a salesman, two products, and the invoice series of 2026 (POS-X1 and POS-X2, and POS-X103 for
+// March).
 class FullTaxFixture : public SessionFixture
 {
 protected:
@@ -67,7 +67,6 @@ protected:
     int headOffice = 0; // บริษัท สยามการค้า จำกัด, its head office
     int branch = 0; // ห้างหุ้นส่วนจำกัด รุ่งเรืองพาณิชย์, branch 00002
     int bangkok = 0;
-    int chonburi = 0;
     int water = 0;
     int rice = 0;
     int waterBottle = 0;
