@@ -1,8 +1,8 @@
 #pragma once
 
 // What the programs share that play one counter or user in the tests of several acting at the same
-// moment: the session they open, a prompter nobody answers, no search dialogs, and the signal that
-// lets them all go at once. Header-only: the programs link their screen library and nothing else.
+// moment: the session they open, with no search dialogs, a prompter nobody answers, and the signal
+// that lets them all go at once. Header-only: the programs link their screen library and nothing else.
 #include "data/TDM.h"
 #include "data/TDMConfig.h"
 #include "search/SearchRunner.h"
@@ -19,8 +19,14 @@
 
 namespace kvr::test {
 
+class NoSearch : public search::SearchRunner
+{
+public:
+    bool run(search::SearchScreen&) override { return false; }
+};
+
 // The cashier (user 1) on the sale menu item, on the company of the working folder, as a start
-// of the program opens it.
+// of the program opens it; its screens open no search dialog.
 struct CounterSession
 {
     CounterSession(const QString& workDir, const QString& company)
@@ -34,6 +40,7 @@ struct CounterSession
 
     data::TDMConfig config;
     data::TDM dm;
+    NoSearch searches;
 };
 
 // The screen is driven with valid input and nobody is there to answer: every message ends the
@@ -56,10 +63,11 @@ protected:
     }
 };
 
-class NoSearch : public search::SearchRunner
+// Yes to every question.
+class ConfirmingPrompter : public UnansweredPrompter
 {
 public:
-    bool run(search::SearchScreen&) override { return false; }
+    bool confirm(const QString&, ui::ConfirmColour) override { return true; }
 };
 
 // Prints "ready" and waits for a line on standard input: the test sends it to every program at once.

@@ -11,14 +11,13 @@
 namespace {
 
 // Yes to the question; the reason is given once the test says go. A refusal is kept to be printed.
-class CancellingUser : public kvr::test::UnansweredPrompter
+class CancellingUser : public kvr::test::ConfirmingPrompter
 {
 public:
     explicit CancellingUser(QString reason)
         : m_reason(std::move(reason))
     { }
     void warning(const QString& text) override { refused = text; }
-    bool confirm(const QString&, kvr::ui::ConfirmColour) override { return true; }
     std::optional<QString> input(const QString&, const QString&, const QString&) override
     {
         kvr::test::waitForGo();
@@ -35,8 +34,7 @@ private:
 int cancelBill(kvr::test::CounterSession& session, const QStringList& a)
 {
     CancellingUser user(a[4]);
-    kvr::test::NoSearch search;
-    kvr::admin::TFrCancelPos screen(user, session.dm, search);
+    kvr::admin::TFrCancelPos screen(user, session.dm, session.searches);
     screen.FormShow();
     screen.setNumberText(a[3]);
     screen.PosNoExit();

@@ -1,7 +1,7 @@
 // One counter printing the full tax invoice of a receipt: loads the receipt, prints "ready" and
 // waits for a line on standard input before confirming the print, so that a test can let several
 // counters print the same receipt at the same moment. Prints what the print form was given.
-//   fulltax_printer WORKDIR COMPANY PROGRAM_NO RECEIPT_NO
+//   fulltax_printer WORKDIR COMPANY RECEIPT_NO
 #include "CounterProgram.h"
 #include "admin/TFrPosFullTran.h"
 #include "printing/docprint/DocumentPrint.h"
@@ -9,13 +9,6 @@
 #include <cstdio>
 
 namespace {
-
-// The print is confirmed; any other message is a failure here.
-class ConfirmingPrompter : public kvr::test::UnansweredPrompter
-{
-public:
-    bool confirm(const QString&, kvr::ui::ConfirmColour) override { return true; }
-};
 
 // What the print form would have printed.
 class PrintedLine : public kvr::printing::DocumentPrint
@@ -31,14 +24,13 @@ public:
 // Loads the receipt, and prints its invoice once the test says go.
 int printInvoice(kvr::test::CounterSession& session, const QStringList& a)
 {
-    ConfirmingPrompter prompter;
-    kvr::test::NoSearch searches;
+    // The print is confirmed; any other message is a failure here.
+    kvr::test::ConfirmingPrompter prompter;
     PrintedLine print;
-    const auto variant =
-        a[3] == QLatin1String("5") ? kvr::admin::FullTaxVariant::posHeader() : kvr::admin::FullTaxVariant::posBills();
-    kvr::admin::TFrPosFullTran form(prompter, session.dm, searches, print, variant);
+    kvr::admin::TFrPosFullTran form(prompter, session.dm, session.searches, print,
+                                    kvr::admin::FullTaxVariant::posBills());
     form.FormShow();
-    form.setReceiptNumberText(a[4]);
+    form.setReceiptNumberText(a[3]);
     form.EdShotNoExit();
     if (!form.isLoaded() || !form.NewFullTax())
         return 4;
@@ -50,5 +42,5 @@ int printInvoice(kvr::test::CounterSession& session, const QStringList& a)
 
 int main(int argc, char** argv)
 {
-    return kvr::test::runCounter(argc, argv, "fulltax_printer WORKDIR COMPANY PROGRAM_NO RECEIPT_NO", printInvoice);
+    return kvr::test::runCounter(argc, argv, "fulltax_printer WORKDIR COMPANY RECEIPT_NO", printInvoice);
 }
