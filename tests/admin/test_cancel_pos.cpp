@@ -204,6 +204,55 @@ TEST_P(CancelPos, f5_lists_only_the_bills_that_can_be_cancelled)
     EXPECT_TRUE(form->AcDel().isEnabled());
 }
 
+// Another user acts while this one is being asked; a cancel while the reason is typed is the race
+// of users cancelling at once (test_cancel_race.cpp).
+TEST_P(CancelPos, a_bill_cancelled_or_posted_elsewhere_is_not_cancelled_again_and_the_screen_starts_again)
+{
+    struct Case
+    {
+        const char* label;
+        const char* otherChange; // what the other user writes
+        bool beforeDelete; // before Delete is pressed, or while the reason is being typed
+        int user; // 1 Thai, 2 English
+        const char* message;
+    };
+    const Case cases[] = {
+        {"posted while the reason is typed", "Posted = 'Y'", false, 1,
+         "บิลเลขที่ %1 ถูกยกเลิกหรือผ่านรายการบัญชีไปก่อนแล้ว\nจึงไม่ได้ยกเลิกซ้ำ"},
+        {"cancelled before Delete, in English", "DelFlag = 'Y', DelRemark = 'ซ้ำ'", true, 2,
+         "Bill %1 has been cancelled or posted in the meantime.\nIt was not cancelled again."},
+    };
+    int n = 600;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        switchUser(c.user);
+        const QString number = QString::number(++n);
+        const int id = bill({.number = number});
+        load(number);
+        ASSERT_TRUE(form->bill());
+        const auto otherUser = [&] {
+            shop->connection().execDirect(
+                QStringLiteral("UPDATE PosHd SET %1 WHERE Id = %2").arg(QLatin1String(c.otherChange)).arg(id));
+        };
+        if (c.beforeDelete)
+            otherUser();
+        else
+            prompter.answerConfirm(true).answerInput(QStringLiteral("ลูกค้าคืนสินค้า"), otherUser);
+        prompter.expectWarning();
+        const size_t confirmsBefore = prompter.asked(Kind::Confirm).size();
+        EXPECT_TRUE(pressDelete());
+        EXPECT_EQ(prompter.pending(), 0u);
+        EXPECT_EQ(prompter.asked().back().text, QString::fromUtf8(c.message).arg(number));
+        if (c.beforeDelete) {
+            EXPECT_EQ(prompter.asked(Kind::Confirm).size(), confirmsBefore) << "no question about a bill gone already";
+        }
+        EXPECT_EQ(cancellationLogs(id), 0);
+        EXPECT_NE(text(id, "DelRemark"), QStringLiteral("ลูกค้าคืนสินค้า"));
+        EXPECT_TRUE(form->numberText().isEmpty());
+        EXPECT_FALSE(form->AcDel().isEnabled());
+    }
+}
+
 KVR_INSTANTIATE_BACKENDS(CancelPos);
 
 } // namespace
