@@ -109,7 +109,6 @@ TEST_P(MachineRegister, leaving_the_code_loads_the_machine_or_starts_a_new_one_w
     const Case cases[] = {
         {"pos09", false, 9600, "N", QVariant()},
         {" pos04 ", true, 4800, "N", QStringLiteral("คลังหลังร้าน")},
-        {"POS02", true, QVariant(), "Y", QStringLiteral("ชั้น 2")},
         {"POS03", true, QVariant(), "N", QVariant()}, // Blocked null reads as in use
     };
     for (const Case& c : cases) {
