@@ -1,8 +1,5 @@
 #include "FullTaxFixture.h"
 
-#include "data/Query.h"
-#include "search/SearchScreen.h"
-
 namespace kvr::test {
 
 namespace column = data::fulltax;
