@@ -38,7 +38,6 @@ public:
     void AcHistExecute() override { ran << QStringLiteral("AcHist"); }
     void AcCopyExecute() override { ran << QStringLiteral("AcCopy"); }
     void AcPrintExecute() override { ran << QStringLiteral("AcPrint"); }
-    void AcApprovedExecute() override { ran << QStringLiteral("AcApproved"); }
     void AcExitExecute() override
     {
         ran << QStringLiteral("AcExit");
