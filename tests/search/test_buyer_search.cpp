@@ -53,15 +53,6 @@ protected:
                      {QStringLiteral("ShipAddr1"), QStringLiteral("9 ถนนสาทร")},
                      {QStringLiteral("ShipProvince"), bangkok}});
     }
-    // The dialog shown with pages of four buyers and Enter pressed on its empty criteria.
-    static void listFirstPage(TFrSearchCustomerPosHd& search, search::SearchDialogView& view)
-    {
-        search.setPageRows(4);
-        view.show();
-        ASSERT_TRUE(test::waitForActiveWindow(&view));
-        ASSERT_TRUE(test::waitForFocusIn(view.criterionField(QStringLiteral("Phone"))));
-        test::pressKey(Qt::Key_Return);
-    }
     static QStringList buyers(TFrSearchCustomerPosHd& search) { return keys(search, QStringLiteral("customername")); }
 };
 
@@ -88,7 +79,6 @@ TEST_P(BuyerSearchTest, finds_buyers_by_telephone_or_name_part_through_the_buyer
         {&posHd, "poshd", QStringLiteral("  053111222 "), {}, {kDeemak}},
         {&posHd, "poshd", {}, QStringLiteral("ทอง"), {kWilai}},
         {&posHd, "poshd", QStringLiteral("02-555-0000"), QStringLiteral("ดีมาก"), {kSomchai, kDeemak}},
-        {&posHd, "poshd", QStringLiteral("081-999-0000"), {}, {}},
         {&posHeader, "posheader", QStringLiteral("081-222-3333"), {}, {kGoldLeaf}},
         {&posHeader, "posheader", {}, QStringLiteral("ทอง"), {kGoldLeaf}},
     };
@@ -135,7 +125,11 @@ TEST_P(BuyerSearchTest, lists_every_buyer_a_page_at_a_time_by_name_and_reports_a
     test::RecordingErrorSink sink;
     TFrSearchCustomerPosHd search(*dm, prompter);
     search::SearchDialogView view(search);
-    ASSERT_NO_FATAL_FAILURE(listFirstPage(search, view));
+    search.setPageRows(4);
+    view.show();
+    ASSERT_TRUE(test::waitForActiveWindow(&view));
+    ASSERT_TRUE(test::waitForFocusIn(view.criterionField(QStringLiteral("Phone"))));
+    test::pressKey(Qt::Key_Return); // on the empty criteria
     // The four customers of the master and the two named buyers of earlier receipts.
     const QStringList all = [this] {
         QStringList names{kWilai,

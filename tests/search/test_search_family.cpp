@@ -64,7 +64,6 @@ std::vector<Member> members(int water)
     const auto posType = [](const char* type) {
         return [type](TFrSearchProductServiceMulSelect& d) { d.setPosType(QLatin1String(type)); };
     };
-    const auto ofUser1 = [](TF_SearchWareHouse& d) { d.setRestrictedToUser(1); };
     const auto withBranches = [](TF_SearchCustomer& d) { d.setAllowBranchCustomers(true); };
     // The customer search of the head-office link, here on the shop's own list as when offline.
     const Make customersPos = [](data::TDM& dm, ui::Prompter& prompter) {
@@ -82,7 +81,6 @@ std::vector<Member> members(int water)
         {"salesmen who may sell", make<TF_SearchSalesman>(), {}, {"S01", "S03"}},
         {"a salesman by surname, any case", make<TF_SearchSalesman>(), {{"Name", "rAKdee"}}, {"S03"}},
         {"warehouses", make<TF_SearchWareHouse>(), {}, {"BACK", "MAIN", "RMA"}},
-        {"warehouses of user 1", make<TF_SearchWareHouse>(ofUser1), {}, {"MAIN", "RMA"}},
         {"lots", make<TFrSearchLotNo>(), {}, {"L2601", "L2602", "M2601"}},
         {"lots by code", make<TFrSearchLotNo>(), {{"Code", "m"}}, {"M2601"}},
         {"lots received or made of water", make<TFrSearchLotNoIV>(lotsOf(water)), {}, {"L2601", "M2601"}},
