@@ -65,7 +65,6 @@ INSTANTIATE_TEST_SUITE_P(
                       FallBack{"top just fits", {500, 42}, 0, BalloonPlacement::AboveRight},
                       FallBack{"bottom", {500, 750}, 2, BalloonPlacement::AboveRight},
                       FallBack{"top-right corner", {1010, 10}, 0, BalloonPlacement::BelowLeft},
-                      FallBack{"bottom-left corner", {20, 760}, 3, BalloonPlacement::AboveRight},
                       // The screen the pointer is on, not the first one.
                       FallBack{"second screen", {1030, 500}, 1, BalloonPlacement::AboveRight, {1024, 0, 1280, 1024}}),
     [](const ::testing::TestParamInfo<FallBack>& info) { return "case" + std::to_string(info.index); });
