@@ -1,5 +1,4 @@
 #include "PosFixture.h"
-#include "support/ScriptedSearchRunner.h"
 
 using kvr::pos::PosFocus;
 using kvr::pos::PosMode;
@@ -121,16 +120,10 @@ TEST_P(PosHeader, ColumnLayoutFollowsTheCurrentLineAndTheUser)
     // typing a price in the window test.
     pos::TFrPos& screen = newBill();
     newBillWithLines(screen, {{1, 10, "", 7}});
-    data::CachedDataset& dt = screen.QDt();
-    dt.setValue(QStringLiteral("ProductCode"), QStringLiteral("P001"));
-    dt.setValue(QStringLiteral("UnitName"), QStringLiteral("ขวด"));
-    dt.setValue(QStringLiteral("UseSerial"), QStringLiteral("Y"));
+    screen.QDt().setValue(QStringLiteral("UseSerial"), QStringLiteral("Y"));
     // A bill without a header warehouse (the frame itself never takes an empty code).
     screen.QHd().setValue(QStringLiteral("Warehouse"), QVariant());
     screen.SetDgDtColumn();
-    EXPECT_EQ(screen.lineEntry().lastProductCode(), QStringLiteral("P001"));
-    EXPECT_EQ(screen.lineEntry().lastUnitName(), QStringLiteral("ขวด"));
-    EXPECT_EQ(screen.lineEntry().lastProductUnits(), 11);
     QStringList readOnly;
     for (const auto& column : screen.columns()) {
         if (column.readOnly)
@@ -179,39 +172,6 @@ TEST_P(PosHeader, SuspendedSalesmanLeavesTheBillWithoutOneUntilTheCustomerGivesO
     screen.FaGetCustomer1CustomerExit(QStringLiteral("CASH"));
     EXPECT_EQ(hd("Salesman").asInteger(), wichai);
     EXPECT_EQ(screen.salesmanFrame().lookup().description(), QStringLiteral("วิชัย"));
-}
-
-TEST_P(PosHeader, F5TakesAHeadOfficeCustomerIntoTheShopAndTheNewBill)
-{
-    server->createDatabase(QStringLiteral("HEAD"));
-    {
-        data::TDM head(*config, server->workingDirectory());
-        head.setCompanyCode(QStringLiteral("HEAD"));
-        data::Connection& c = head.DMdata();
-        for (const char* sql :
-             {"INSERT INTO Misc (Id, GroupCode, Code, Description) VALUES (7, 'CITY', 'UDN', 'อุดรธานี')",
-              "INSERT INTO Salesman (Id, Code, Name, Status) VALUES (4, 'S02', 'วิชัย', 'Y')",
-              "INSERT INTO Customer (Id, Code, Name, NameEng, TaxCode, Salesman, Province, Blocked) VALUES "
-              "(9, 'H100', 'ร้านอุดรพาณิชย์', 'Udon Trading', 2, 4, 7, 'N')"})
-            data::Query(c, QString::fromUtf8(sql)).execSql();
-    }
-    const QString address = server->kind() == test::BackendKind::Sqlite ? QStringLiteral(".") : server->spec().host;
-    setConfig(QStringLiteral("UseCustomerLinkHead = 'Y', MainServerIP = '%1', MainDbName = 'HEAD'").arg(address));
-    ScriptedSearchRunner runner;
-    runner.setScript(runner.choosing({{QStringLiteral("Code"), QStringLiteral("H100")}}, QStringLiteral("H100")));
-    pos::TFrPos& screen = newBill();
-    screen.setSearchRunner(runner);
-    search::TFaGetCustomer& frame = screen.customerFrame();
-    frame.FieldEnter();
-    ASSERT_TRUE(frame.FieldKeyDown(QKeyCombination(Qt::Key_F5)));
-    frame.FieldExit();
-    // The copy itself is the customer frame's test; the bill takes the copy, with the shop's
-    // salesman of the head office's salesman code.
-    EXPECT_EQ(fieldsOf(screen.QHd(), "Customer TaxCode TaxRate Salesman"),
-              QStringLiteral("Customer=%1 TaxCode=2 TaxRate=0 Salesman=2")
-                  .arg(count(QStringLiteral("SELECT Id AS N FROM Customer WHERE Code = 'H100'"))));
-    EXPECT_EQ(screen.headerTexts().customerName, QStringLiteral("Udon Trading"));
-    EXPECT_EQ(screen.headerTexts().salesmanCode, QStringLiteral("S02"));
 }
 
 KVR_INSTANTIATE_BACKENDS(PosHeader);

@@ -69,23 +69,23 @@ TEST_P(PosRecall, NumberIsFoundTrimmedAndAlignedToTheSeriesLength)
     {
         PosMode mode;
         QString typed;
-        QString found; // stored number, or empty for a new bill
+        QString number; // aligned to the series' length
+        bool found; // false: a new bill of that number
     } const cases[] = {
-        {PosMode::Goods, "101", "     101"},   {PosMode::Goods, "  101  ", "     101"},
-        {PosMode::Goods, "1010", ""},          {PosMode::Goods, "123456789", "12345678"},
-        {PosMode::Goods, "201", ""}, // a service bill
-        {PosMode::Service, "201", "     201"}, {PosMode::Goods, "103", ""}, // cancelled
-        {PosMode::Misc, " 301", "     301"},
+        {PosMode::Goods, "101", "     101", true},   {PosMode::Goods, "  101  ", "     101", true},
+        {PosMode::Goods, "1010", "    1010", false}, {PosMode::Goods, "123456789", "12345678", true},
+        {PosMode::Goods, "201", "     201", false}, // a service bill
+        {PosMode::Service, "201", "     201", true}, {PosMode::Goods, "103", "     103", false}, // cancelled
+        {PosMode::Misc, " 301", "     301", true},
     };
     setNumbering(false);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed.toStdString() + " in mode " + pos::posTypeLetter(c.mode).toStdString());
         pos::TFrPos& screen = recall(c.mode, c.typed);
         EXPECT_EQ(screen.docNoLength(), 8);
-        EXPECT_EQ(screen.isNewBill(), c.found.isEmpty());
-        const QString number = screen.QHd().field(QStringLiteral("PosNo")).asString();
-        EXPECT_EQ(number, c.found.isEmpty() ? pos::PosBill::billNumberKey(c.typed, 8) : c.found);
-        EXPECT_EQ(screen.headerTexts().posNo, number) << "the number field shows the bill's own number";
+        EXPECT_EQ(screen.isNewBill(), !c.found);
+        EXPECT_EQ(screen.QHd().field(QStringLiteral("PosNo")).asString(), c.number);
+        EXPECT_EQ(screen.headerTexts().posNo, c.number) << "the number field shows the bill's own number";
     }
 }
 
