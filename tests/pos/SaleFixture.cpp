@@ -3,9 +3,7 @@
 #include "SaleShop.h"
 #include "support/CoreApplication.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QThread>
+#include <QtCore/qtestsupport_core.h>
 
 namespace kvr::test {
 
@@ -28,10 +26,7 @@ pos::TFrPos& SaleFixture::billWith(const std::vector<Line>& lines, bool allowZer
 pos::TFrPos& SaleFixture::newCashBill(pos::PosMode mode)
 {
     pos::TFrPos& s = screen(mode);
-    QObject::connect(&s, &pos::TFrPos::gridFieldRequested, [this](const QString& field) {
-        gridField = field;
-        gridFields << field;
-    });
+    QObject::connect(&s, &pos::TFrPos::gridFieldRequested, [this](const QString& field) { gridField = field; });
     s.AcNewExecute();
     s.FaGetCustomer1CustomerExit(QStringLiteral("CASH"));
     s.SetDgDtColumn();
@@ -99,14 +94,7 @@ QString SaleFixture::written()
 bool SaleFixture::waitFor(const std::function<bool()>& condition, int timeoutMs)
 {
     ensureCoreApplication();
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!condition()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        QThread::msleep(5);
-    }
-    return true;
+    return QTest::qWaitFor(condition, timeoutMs);
 }
 
 } // namespace kvr::test

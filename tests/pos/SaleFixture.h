@@ -31,8 +31,8 @@ protected:
     };
     // A new bill of the cash customer holding the lines, recalculated.
     pos::TFrPos& billWith(const std::vector<Line>& lines, bool allowZeroPrice = true);
-    // A new bill of the cash customer, the cursor on its first, empty line; the grid cells the
-    // screen asks for are kept, the last in gridField.
+    // A new bill of the cash customer, the cursor on its first, empty line; the last grid cell the
+    // screen asked for is kept in gridField.
     pos::TFrPos& newCashBill(pos::PosMode mode = pos::PosMode::Goods);
     // The same on the screen's next bill, as the cashier rings up one sale after another.
     void ringUp(pos::TFrPos& screen, const std::vector<Line>& lines);
@@ -48,7 +48,6 @@ protected:
     int serialInStock(int product, const QString& serial);
 
     QString gridField;
-    QStringList gridFields;
 };
 
 } // namespace kvr::test

@@ -77,11 +77,6 @@ TEST_P(PosLines, AScanCompletesItsLineOpensTheNextAndACartonChangesTheUnit)
     EXPECT_EQ(fieldsOf(dt, "ProductCode Product ProductUnits Quantity Price Warehouse", 0),
               QStringLiteral("ProductCode=8850001000011 Product=1 ProductUnits=11 Quantity=1 Price=10 Warehouse=2"));
 
-    // A product code is no barcode: nothing found, the line stays empty and no line opens.
-    type(s, QStringLiteral("P001"));
-    EXPECT_EQ(dt.recordCount(), 2);
-    EXPECT_EQ(id(s, "Product"), 0);
-
     // The carton's barcode over the first line's bottle: the same product, no new line.
     dt.setRecNo(0);
     s.SetDgDtColumn();
@@ -224,10 +219,8 @@ TEST_P(PosLines, UnknownCodeOrUnitIsSetBackAndAUnitChangeReprices)
         const char* line;
     } cases[] = {
         {"โหล", "ProductUnits=42 UnitName=โหล Fraction=12 Price=20"},
-        {"กล่อง", "ProductUnits=42 UnitName=โหล Fraction=12 Price=20"}, // unknown: back to the dozen just chosen
-        {"", "ProductUnits=42 UnitName=โหล Fraction=12 Price=20"},
         {"ตัว", "ProductUnits=41 UnitName=ตัว Fraction=1 Price=2"},
-        {"ลัง", "ProductUnits=41 UnitName=ตัว Fraction=1 Price=2"}, // a unit of another product
+        {"ลัง", "ProductUnits=41 UnitName=ตัว Fraction=1 Price=2"}, // a unit of another product: back to the piece
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
