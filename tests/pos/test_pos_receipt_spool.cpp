@@ -25,7 +25,6 @@ protected:
         m_fifo = QDir(server->workingDirectory()).filePath(QStringLiteral("printer.fifo"));
         ASSERT_EQ(::mkfifo(QFile::encodeName(m_fifo).constData(), 0600), 0);
         textReceiptsTo(m_fifo);
-        setConfig(QStringLiteral("PrintOldDocument = 'N'"));
         // The printer is there (its device opens) and its buffer is full: it takes nothing.
         m_reader = ::open(QFile::encodeName(m_fifo).constData(), O_RDONLY | O_NONBLOCK);
         ASSERT_GE(m_reader, 0);
