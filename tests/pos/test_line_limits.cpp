@@ -17,12 +17,10 @@ TEST(TypedNumber, TakesPlainFiguresOnly)
         const char* typed;
         std::optional<double> value;
     };
+    // One a way through: no digit at all, not a plain figure, digits the C locale does not read.
     const Case cases[] = {
-        {"3", 3},    {" 2.5 ", 2.5}, {"1,000", 1000}, {"1,234,567.25", 1234567.25},
-        {"-1", -1},  {".5", 0.5},    {"abc", {}},     {"", {}},
-        {"-", {}},   {".", {}},      {"nan", {}},     {"inf", {}},
-        {"1e3", {}}, {"12,34", {}},  {"1.2.3", {}},   {"8850001000011", 8850001000011.0},
-        {"๑๒", {}},
+        {" 2.5 ", 2.5}, {"1,000", 1000}, {"-1", -1},  {".5", 0.5},   {"8850001000011", 8850001000011.0},
+        {"", {}},       {"nan", {}},     {"1e3", {}}, {"12,34", {}}, {"๑๒", {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
