@@ -42,7 +42,8 @@ protected:
     }
 };
 
-// From the header the keys are pressed by tests/app/test_dead_controls.
+// The keys' only check in a window: the key table of tests/app/test_dead_controls counts on it. From
+// the header the same filter runs without the focus moves.
 TEST_P(PosView, PageKeysSwitchPagesFromTheGrid)
 {
     struct Case
