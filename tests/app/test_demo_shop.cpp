@@ -8,7 +8,6 @@
 #include "util/Discount.h"
 #include "util/Rounding.h"
 
-#include <QSet>
 #include <gtest/gtest.h>
 
 using namespace kvr::data;
@@ -154,9 +153,9 @@ TEST_P(DemoShopTest, bills_belong_to_shifts_of_their_day_with_a_counted_float)
     }
 }
 
-// That each number is given once and within what its series gave is checked over every bill, the
-// demo days' too, by DemoHistoryTest in test_demo_runs.
-TEST_P(DemoShopTest, bill_numbers_have_their_series_length_and_the_next_number_is_new)
+// That each number is given once and within what its series gave, so that the next one is new, is
+// checked over every bill, the demo days' too, by DemoHistoryTest in test_demo_runs.
+TEST_P(DemoShopTest, bill_numbers_have_their_series_length)
 {
     const auto numbers = select(QStringLiteral(
         "SELECT H.PosNo, H.FullTaxNo, D.DocumentLength, X.Prefix AS TaxPrefix, X.LastNo AS TaxLastNo FROM PosHd H "
@@ -164,13 +163,11 @@ TEST_P(DemoShopTest, bill_numbers_have_their_series_length_and_the_next_number_i
         "AND D.DocYear = CAST(SUBSTR(CAST(H.PosDate AS VARCHAR(30)), 1, 4) AS INTEGER) "
         "LEFT JOIN DocumentNo X ON X.Code = 'POS-X1' AND X.DocYear = D.DocYear"));
     int fullTax = 0;
-    QSet<QString> used;
     for (numbers->first(); !numbers->eof(); numbers->next()) {
         const auto f = [&](const char* name) { return numbers->field(QString::fromLatin1(name)); };
         const QString number = f("PosNo").asString();
         SCOPED_TRACE(number.toStdString());
         EXPECT_EQ(number.size(), f("DocumentLength").asInteger());
-        used << number;
         if (!f("FullTaxNo").isNull()) {
             ++fullTax;
             EXPECT_TRUE(f("FullTaxNo").asString().startsWith(f("TaxPrefix").asString()));
@@ -179,13 +176,6 @@ TEST_P(DemoShopTest, bill_numbers_have_their_series_length_and_the_next_number_i
     }
     // The bills' own invoice, one to a branch and a combined one on two receipts.
     EXPECT_EQ(fullTax, 4);
-
-    dm->QConfig().open();
-    dm->StartTransaction();
-    const QString next = dm->DrawDocumentNo(QStringLiteral("POS-P"), QDate::currentDate());
-    dm->Rollback();
-    EXPECT_EQ(next.size(), 10);
-    EXPECT_FALSE(used.contains(next)) << next.toStdString();
 }
 
 TEST_P(DemoShopTest, company_session_opens_on_this_year_with_baht_and_one_closed_period)
@@ -194,21 +184,13 @@ TEST_P(DemoShopTest, company_session_opens_on_this_year_with_baht_and_one_closed
     EXPECT_EQ(dm->QConfig().field(QStringLiteral("RunYear")).asInteger(), QDate::currentDate().year());
     EXPECT_EQ(dm->MainCurrencyName(), QStringLiteral("บาท"));
 
-    // Every currency shows the figures of its own latest date up to today.
-    const auto currencies = select(QStringLiteral("SELECT Id FROM Misc WHERE GroupCode = 'CURRENCY'"));
-    EXPECT_EQ(dm->QMiscCurrency().recordCount(), currencies->recordCount());
-    for (dm->QMiscCurrency().first(); !dm->QMiscCurrency().eof(); dm->QMiscCurrency().next()) {
-        const int id = dm->QMiscCurrency().field(QStringLiteral("Id")).asInteger();
-        SCOPED_TRACE(dm->QMiscCurrency().field(QStringLiteral("Code")).asString().toStdString());
-        const Field latest(
-            scalar(dm->DMdata().dialect().limit(QStringLiteral("SELECT SaleRate FROM CurrencyEx WHERE Currency = :Id "
-                                                               "AND ExchangeDate <= :Today ORDER BY ExchangeDate DESC"),
-                                                1),
-                   {{"Id", id}, {"Today", QDate::currentDate().startOfDay()}}));
-        ASSERT_FALSE(latest.isNull());
-        EXPECT_EQ(dm->QMiscCurrency().field(QStringLiteral("SaleRate")).asFloat(), latest.asFloat());
-    }
-    EXPECT_GE(number(QStringLiteral("SELECT COUNT(DISTINCT ExchangeDate) FROM CurrencyEx")), 3);
+    // Every currency has a rate up to today; which one the session shows is checked by
+    // tests/data/test_session.
+    EXPECT_EQ(
+        number(QStringLiteral("SELECT COUNT(*) FROM Misc M WHERE M.GroupCode = 'CURRENCY' AND NOT EXISTS "
+                              "(SELECT 1 FROM CurrencyEx X WHERE X.Currency = M.Id AND X.ExchangeDate <= :Today)"),
+               {{"Today", QDate::currentDate().startOfDay()}}),
+        0);
 
     // Twelve months without gaps for each of the two years; exactly one of them locked.
     const auto periods = select(QStringLiteral("SELECT * FROM accountperiod ORDER BY accountyear"));

@@ -81,15 +81,8 @@ TEST(StartupParams, six_positional_parameters_with_a_day_first_date)
     EXPECT_EQ(std::tuple(p.menuId, p.userId, p.companyCode, p.programNo, p.workDate),
               std::tuple(101, 1, QStringLiteral(" demo "), 22, QDate(2025, 12, 31)));
 
-    const std::pair<QStringList, const char*> bad[] = {
-        {params("x", "1", "DEMO", "1"), "'x' is not a valid integer"},
-        {params("101", "1.5", "DEMO", "1"), "'1.5'"},
-    };
-    for (const auto& [args, message] : bad) {
-        SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
-        kvr::app::StartupParams::parse(args, &error);
-        EXPECT_TRUE(error.contains(QString::fromLatin1(message))) << error.toStdString();
-    }
+    kvr::app::StartupParams::parse(params("x", "1", "DEMO", "1"), &error);
+    EXPECT_TRUE(error.contains(QStringLiteral("'x' is not a valid integer"))) << error.toStdString();
 }
 
 // Before any database is reached: the server named in Server.Dat would fail loudly if tried.
