@@ -27,7 +27,8 @@ void CounterFixture::prepareServer()
     if (HasFatalFailure())
         return;
     // Receipts go to a file, as a shop maps its printer; the demo's ports stay untouched.
-    ASSERT_TRUE(addToIni("[ReceiptPrinter]\nDevice=" + receiptPath().toUtf8() + "\n"));
+    const QString receipts = QDir(server->workingDirectory()).filePath(QStringLiteral("receipts.prn"));
+    ASSERT_TRUE(addToIni("[ReceiptPrinter]\nDevice=" + receipts.toUtf8() + "\n"));
 }
 
 void CounterFixture::SetUp()
@@ -51,11 +52,6 @@ void CounterFixture::TearDown()
     view.reset();
     service.reset();
     DemoSessionFixture::TearDown();
-}
-
-QString CounterFixture::receiptPath() const
-{
-    return QDir(server->workingDirectory()).filePath(QStringLiteral("receipts.prn"));
 }
 
 bool CounterFixture::addToIni(const QByteArray& lines)

@@ -42,7 +42,6 @@ protected:
     int savedBills();
 
     pos::TFrPos& pos() { return view->pos(); }
-    QString receiptPath() const;
     // Lines added to the working folder's KVR.INI before the screen opens; false when it cannot be.
     bool addToIni(const QByteArray& lines);
 

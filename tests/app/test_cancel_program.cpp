@@ -110,7 +110,6 @@ TEST_P(CancelProgram, a_number_typed_and_f8_or_the_tool_bar_delete_cancel_the_bi
 
     ASSERT_TRUE(cancel(id, QStringLiteral("ลูกค้าคืนสินค้า"), pressF8));
     EXPECT_EQ(questions, QStringList({"ยกเลิกบิลขายสด ?", "ป้อนสาเหตุการยกเลิก ? : เหตุผล"}));
-    EXPECT_EQ(cancellationLogs(id), 1);
     EXPECT_EQ(shown(&CancelPosDisplay::billNo), QString());
     EXPECT_FALSE(view->button(kvr::ui::TFrForm::Action::Del)->isEnabled());
     EXPECT_TRUE(kvr::test::waitForFocusIn(view->numberEdit())) << "ready for the next number";
@@ -128,7 +127,6 @@ TEST_P(CancelProgram, a_number_typed_and_f8_or_the_tool_bar_delete_cancel_the_bi
     kvr::test::pressKey(Qt::Key_Return);
     ASSERT_TRUE(remove->isEnabled());
     EXPECT_TRUE(cancel(third, QStringLiteral("ลูกค้าเปลี่ยนใจ"), [remove] { QTest::mouseClick(remove, Qt::LeftButton); }));
-    EXPECT_EQ(cancellationLogs(third), 1);
 
     // The same number again: cancelled, with its reason, and nothing to delete.
     ASSERT_TRUE(kvr::test::waitForFocusIn(view->numberEdit()));

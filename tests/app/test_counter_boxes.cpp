@@ -29,15 +29,13 @@ protected:
     {
         // Closed by Yes in the real exit question, as the cashier ends the day.
         if (view && view->isVisible()) {
-            whenModalOpens([](QWidget* box) { QTest::mouseClick(yes(box), Qt::LeftButton); });
+            whenModalOpens([](QWidget* box) {
+                QTest::mouseClick(static_cast<QMessageBox*>(box)->button(QMessageBox::Yes), Qt::LeftButton);
+            });
             view->close();
             EXPECT_TRUE(waitUntil([&] { return !view->isVisible(); }));
         }
         CounterFixture::TearDown();
-    }
-    static QPushButton* yes(QWidget* box)
-    {
-        return qobject_cast<QPushButton*>(static_cast<QMessageBox*>(box)->button(QMessageBox::Yes));
     }
     // A key that loses work, answered by Enter in the question it raises: the question was asked
     // and is gone, with its text kept in `asked`.
@@ -59,17 +57,6 @@ protected:
         if (view->isVisible() && !waitForActiveWindow(view.get()))
             return ::testing::AssertionFailure() << "the sale window did not get the keys back";
         return ::testing::AssertionSuccess();
-    }
-    // A product the demo shop may not sell below zero, with nothing left in stock.
-    QString soldOut(const QString& barcode)
-    {
-        const int product =
-            scalar(QStringLiteral("SELECT Product FROM ProductUnits WHERE BarCode = '%1'").arg(barcode)).toInt();
-        data::Query(dm->DMdata(), QStringLiteral("UPDATE Product SET Negative = 'N' WHERE Id = %1").arg(product))
-            .execSql();
-        data::Query(dm->DMdata(), QStringLiteral("DELETE FROM ProductOnHand WHERE Product = %1").arg(product))
-            .execSql();
-        return barcode;
     }
     // True once a key pressed now counts as the cashier's own, not as the end of a scan.
     bool keysDeliberate() const
@@ -122,7 +109,12 @@ TEST_P(CounterBoxes, AScanDuringTheStockMessageNeitherClosesItNorGetsLost)
     openSaleScreen(&boxes);
     startBill();
     const QStringList codes = scannableBarcodes(2);
-    const QString empty = soldOut(codes[0]);
+    // The first may not be sold below zero and has nothing left in stock.
+    const QString empty = codes[0];
+    const int product =
+        scalar(QStringLiteral("SELECT Product FROM ProductUnits WHERE BarCode = '%1'").arg(empty)).toInt();
+    data::Query(dm->DMdata(), QStringLiteral("UPDATE Product SET Negative = 'N' WHERE Id = %1").arg(product)).execSql();
+    data::Query(dm->DMdata(), QStringLiteral("DELETE FROM ProductOnHand WHERE Product = %1").arg(product)).execSql();
 
     // What the message showed; shared with the action, which may outlive a failed test.
     struct Seen
