@@ -298,22 +298,18 @@ TEST_P(DeadControls, EveryKeyOfTheSaleScreensTableDoesWhatTheReadmeSays)
     auto* view = qobject_cast<kvr::pos::TFrPosView*>(open(1));
     ASSERT_NE(view, nullptr);
     kvr::pos::TFrPos& pos = view->pos();
-    const auto page = [view] { return static_cast<kvr::pos::PosPage>(view->pages()->currentIndex()); };
-    // A new bill of the cash customer with a line of water, the cursor in the grid.
-    const auto ringUp = [&] {
-        pos.AcNewExecute();
-        typeInto(view->headerEdit(PosFocus::Customer), QStringLiteral("cash"));
-        ASSERT_TRUE(pos.PosPageEnter());
-        ASSERT_TRUE(waitForFocusIn(view->grid()));
-        kvr::test::typeText(QStringLiteral("p001"));
-        kvr::test::pressKey(Qt::Key_Return);
-        ASSERT_TRUE(waitUntil([&] { return !pos.cellFlow().hasWaitingChecks(); }));
-        ASSERT_GT(pos.bill().QDt().field(QStringLiteral("Product")).asInteger(), 0);
-    };
     const std::map<QString, std::function<void()>> checks{
         {QStringLiteral("Ctrl+Delete"),
          [&] {
-             ringUp();
+             // A new bill of the cash customer with a line of water, the cursor in the grid.
+             pos.AcNewExecute();
+             typeInto(view->headerEdit(PosFocus::Customer), QStringLiteral("cash"));
+             ASSERT_TRUE(pos.PosPageEnter());
+             ASSERT_TRUE(waitForFocusIn(view->grid()));
+             kvr::test::typeText(QStringLiteral("p001"));
+             kvr::test::pressKey(Qt::Key_Return);
+             ASSERT_TRUE(waitUntil([&] { return !pos.cellFlow().hasWaitingChecks(); }));
+             ASSERT_GT(pos.bill().QDt().field(QStringLiteral("Product")).asInteger(), 0);
              ASSERT_EQ(pos.QDt().recordCount(), 1);
              kvr::test::pressKey(Qt::Key_Delete, Qt::ControlModifier);
              // The only line went; an empty one waits, and the bill is recomputed to nothing.
@@ -321,12 +317,6 @@ TEST_P(DeadControls, EveryKeyOfTheSaleScreensTableDoesWhatTheReadmeSays)
                  return pos.QDt().recordCount() == 1 && pos.QDt().fieldAt(0, QStringLiteral("Product")).isNull() &&
                      pos.bill().headerValue(QStringLiteral("Total")) == 0;
              }));
-         }},
-        {QStringLiteral("F10"),
-         [&] {
-             ringUp();
-             kvr::test::pressKey(Qt::Key_F10);
-             EXPECT_TRUE(waitUntil([&] { return page() == kvr::pos::PosPage::Receipt; })) << "not paid: to the payment";
          }},
         {QStringLiteral("Ctrl+P"),
          [&] {
@@ -365,6 +355,9 @@ TEST_P(DeadControls, EveryKeyOfTheSaleScreensTableDoesWhatTheReadmeSays)
         QStringLiteral("F5"),
         // tests/app/test_counter Counter.TheFiguresShowWholeOnA800By600ScreenAndF3WithYesDropsTheBill.
         QStringLiteral("F3"),
+        // Short of the bill: tests/app/test_counter Counter.ACashiersSessionLosesNoScanNoBillAndNoMoney,
+        // the page it goes to by tests/pos/test_pos_save PosSave.BillNotPaidAsItNowStandsIsNotSaved.
+        QStringLiteral("F10"),
     };
     for (const QString& key : documented) {
         SCOPED_TRACE(key.toStdString());
