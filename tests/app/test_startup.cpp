@@ -170,12 +170,10 @@ TEST_P(StartupTest, a_company_database_that_cannot_be_opened_ends_the_start_with
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         c.damage();
-        for (const char* program : {"1", "3"}) {
-            SCOPED_TRACE(program);
-            const ProgramRun run = runProgram(server->workingDirectory(), params("101", "1", "SHOP", program));
-            EXPECT_EQ(run.exitCode, 1);
-            EXPECT_TRUE(run.err.contains(QStringLiteral("\"SHOP\""))) << run.err.toStdString();
-        }
+        // The company database is opened before any program's window: the sale screen stands for all.
+        const ProgramRun run = runProgram(server->workingDirectory(), params("101", "1", "SHOP", "1"));
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains(QStringLiteral("\"SHOP\""))) << run.err.toStdString();
     }
 }
 
