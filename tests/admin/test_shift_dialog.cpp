@@ -117,7 +117,6 @@ TEST_P(ShiftDialog, an_incomplete_header_stays_idle_and_a_machine_not_in_use_is_
     const Case cases[] = {{"  ", "1", false},
                           {"POS01", "  ", false},
                           {"POS02", "1", true, TFrPosShiftNo::kBlockedMachine},
-                          {"POS03", "1", true, TFrPosShiftNo::kBlockedMachine},
                           {"NOPE", "1", true, "unknown"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.machine) + "/" + c.shiftNo);
@@ -138,6 +137,12 @@ TEST_P(ShiftDialog, an_incomplete_header_stays_idle_and_a_machine_not_in_use_is_
         EXPECT_FALSE(dialog->BtOkClick());
     }
     EXPECT_EQ(shiftRows(), 0);
+
+    // A machine whose Blocked was never set is in use, as the machine register shows it.
+    const size_t before = prompter.asked().size();
+    enterHeader(QStringLiteral("POS03"), QStringLiteral("1"));
+    EXPECT_EQ(prompter.asked().size(), before);
+    EXPECT_TRUE(dialog->controls().gridEnabled);
 }
 
 TEST_P(ShiftDialog, a_new_shift_keeps_one_float_row_per_coin_with_its_count_and_becomes_current)

@@ -87,7 +87,10 @@ MachineCheck MachineStore::check(const QString& code)
     result.found = !m_qCheck.isEmpty();
     result.id = m_qCheck.field(machine::kId).asInteger();
     result.location = m_qCheck.field(machine::kLocation).asString();
-    result.inUse = m_qCheck.field(machine::kBlocked).asString() == util::flagText(false);
+    // A machine whose Blocked was never set is in use, as the register shows it and saves it; only
+    // 'N' or nothing opens a shift, so a stray value still stops it.
+    const data::Field blocked = m_qCheck.field(machine::kBlocked);
+    result.inUse = result.found && (blocked.isNull() || blocked.asString() == util::flagText(false));
     return result;
 }
 
