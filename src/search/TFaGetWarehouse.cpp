@@ -27,8 +27,12 @@ int TFaGetWarehouse::restrictedUser()
 void TFaGetWarehouse::FieldEnter()
 {
     LookupFrame::FieldEnter();
+    // Set on every entry, and lifted when the setting is off: the search, made anew each time,
+    // follows the setting, and a code typed here must resolve as the search lists it.
     if (const int user = restrictedUser())
         lookup().setFilter(statements::warehousesOfUser(), {{QStringLiteral("UserId"), user}});
+    else
+        lookup().setFilter(QString());
 }
 
 void TFaGetWarehouse::search()

@@ -116,16 +116,16 @@ TEST_P(LookupFrameTest, under_the_user_restriction_only_granted_warehouses_resol
     };
     const Case cases[] = {
         {true, "MAIN", mainWarehouse, "หน้าร้าน"}, {true, "BACK", 0, ""}, {false, "BACK", backWarehouse, "หลังร้าน"}};
+    // One frame for all: the restriction follows the setting each time the field is entered.
+    const auto frame = bound<TFaGetWarehouse>("Warehouse");
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.code) + (c.restricted ? " restricted" : ""));
         setConfig({{"CheckUserWarehouseFlag", test::flag(c.restricted)}});
-        const auto frame = bound<TFaGetWarehouse>("Warehouse");
         frame->typeCode(QLatin1String(c.code));
         EXPECT_EQ(value("Warehouse").asInteger(), c.id);
         EXPECT_EQ(frame->lookup().description(), QString::fromUtf8(c.name));
     }
     setConfig({{"CheckUserWarehouseFlag", test::flag(true)}});
-    TFaGetWarehouse frame(*dm, prompter, runner);
     QStringList listed;
     runner.setScript([&](SearchScreen& s) {
         s.FormShow();
@@ -133,8 +133,8 @@ TEST_P(LookupFrameTest, under_the_user_restriction_only_granted_warehouses_resol
         listed = keys(s);
         return false;
     });
-    frame.FieldEnter();
-    frame.BtSearchClick();
+    frame->FieldEnter();
+    frame->BtSearchClick();
     EXPECT_EQ(listed, QStringList({"MAIN", "RMA"}));
 }
 
