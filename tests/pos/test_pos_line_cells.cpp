@@ -105,6 +105,30 @@ TEST_P(PosLineCells, LeavingACellChecksItAgain)
     }
 }
 
+TEST_P(PosLineCells, ATypedPriceIsTakenOrRefusedAndSetBack)
+{
+    pos::TFrPos& s = newCashBill();
+    type(s, "ProductCode", QStringLiteral("P001"));
+    s.ProductCodeExit();
+    type(s, "Price", QStringLiteral("12.5"));
+    EXPECT_EQ(toldBy(false, [&] { s.lineEntry().leavePrice(); }), QString());
+    const struct
+    {
+        const char* typed;
+        const char* told;
+    } refused[] = {
+        {"abc", "ราคาต้องเป็นตัวเลข\r(abc)"},
+        {"-1", "ราคาต้องไม่ติดลบ\r(-1)"},
+        {"10000001", "ราคาเกินกว่าที่รับได้\rสูงสุดไม่เกิน 10000000\r(10000001)"},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.typed);
+        type(s, "Price", QString::fromUtf8(c.typed));
+        EXPECT_EQ(toldBy(true, [&] { s.lineEntry().leavePrice(); }), QString::fromUtf8(c.told));
+        EXPECT_EQ(s.QDt().field(QStringLiteral("Price")).asFloat(), 12.5) << "set back to the price taken";
+    }
+}
+
 TEST_P(PosLineCells, SearchesOfTheCellsFillThem)
 {
     exec(QStringLiteral("INSERT INTO LotNo (Id, Code, HasExpired) VALUES (1, 'L1', 'N'), (2, 'L2', 'N')"));
