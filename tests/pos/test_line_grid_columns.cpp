@@ -53,4 +53,25 @@ TEST(LineGridColumns, ReadOnlyRulesOnTheRow)
     }
 }
 
+TEST(PosScreenForProgram, ModesOfTheMenuPrograms)
+{
+    const struct
+    {
+        int program;
+        PosMode mode;
+        bool allowZeroPrice;
+    } cases[] = {{1, PosMode::Goods, true},
+                 {22, PosMode::Goods, false},
+                 {11, PosMode::Service, false},
+                 {21, PosMode::Misc, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.program);
+        const auto kind = screenForProgram(c.program);
+        ASSERT_TRUE(kind.has_value());
+        EXPECT_EQ(kind->mode, c.mode);
+        EXPECT_EQ(kind->allowZeroPrice, c.allowZeroPrice);
+    }
+    EXPECT_FALSE(screenForProgram(2).has_value()) << "the machine register";
+}
+
 } // namespace

@@ -76,6 +76,9 @@ TEST_P(PosCalculation, BillTotalsFollowVatModeRatesAndDiscounts)
         EXPECT_NEAR(hd("TaxAmt"), c.expected.taxAmt, 1e-9);
         EXPECT_NEAR(hd("NoTaxAmt"), c.expected.noTaxAmt, 1e-9);
         EXPECT_NEAR(hd("DiscAmt1"), c.expected.discAmt1, 1e-9);
+        if (c.disc.rate3 == 50) { // the third discount in turn: half of the 250 the first two left
+            EXPECT_NEAR(hd("DiscAmt3"), 125, 1e-9);
+        }
         EXPECT_NEAR(screen.totals().amountProduct, c.expected.goods, 1e-9);
         EXPECT_NEAR(screen.totals().taxTotal, c.expected.taxTotal, 1e-9);
         if (c.expected.taxAmt != 0 && c.expected.noTaxAmt != 0) {

@@ -131,6 +131,12 @@ TEST_P(PosHeader, ColumnLayoutFollowsTheCurrentLineAndTheUser)
     }
     EXPECT_EQ(readOnly, QStringList({"PosName", "Quantity", "Price", "DiscountAmt", "Total"}));
     EXPECT_EQ(screen.columns().front().title, QStringLiteral("Product(BarCode)"));
+    // The titles follow the user's language.
+    switchUser(1);
+    pos::TFrPos& thai = newBill();
+    newBillWithLines(thai, {{1, 10, "", 7}});
+    thai.SetDgDtColumn();
+    EXPECT_EQ(thai.columns().front().title, QStringLiteral("รหัสสินค้า(BarCode)"));
 }
 
 TEST_P(PosHeader, RecalledBillShowsItsHeaderAndKeepsItsTaxAndSalesmanForAnotherCustomer)

@@ -237,6 +237,8 @@ TEST_P(PosViewControls, EndOfBillDiscountsAsRateAndAsBahtGiveTheirSumAndTheTotal
     EXPECT_EQ(form.QDt().field(QStringLiteral("Discount")).asString(), QStringLiteral("10"))
         << "leaving a discount rate leaves the line's baht discount alone";
     typeInto(edit("discAmt2LineEdit"), QStringLiteral("20"));
+    EXPECT_EQ(edit("discRate2LineEdit")->text(), QStringLiteral("0.00"));
+    EXPECT_EQ(edit("sumDiscountLineEdit")->text(), QStringLiteral("50.00"));
     EXPECT_EQ(totalShown(), QStringLiteral("250.00"));
 
     // A typed amount replaces a rate; nonsense is refused and the discount stays.
