@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 namespace kvr::test {
@@ -42,10 +44,17 @@ void CounterFixture::SetUp()
 
 void CounterFixture::TearDown()
 {
-    // A test on the real boxes closes its window itself.
-    if (view && view->isVisible() && !m_realBoxes) {
-        prompter.answerConfirm(true);
+    // Yes to the exit question, scripted or clicked in the real box, as the cashier ends the day.
+    if (view && view->isVisible()) {
+        if (m_realBoxes) {
+            whenModalOpens([](QWidget* box) {
+                QTest::mouseClick(static_cast<QMessageBox*>(box)->button(QMessageBox::Yes), Qt::LeftButton);
+            });
+        } else {
+            prompter.answerConfirm(true);
+        }
         view->close();
+        EXPECT_TRUE(waitUntil([&] { return !view->isVisible(); }));
     }
     // As the program does: the shift dialog goes first, since the sale window owns its screen.
     shift.reset();

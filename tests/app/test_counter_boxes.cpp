@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -25,18 +24,6 @@ namespace {
 class CounterBoxes : public CounterFixture
 {
 protected:
-    void TearDown() override
-    {
-        // Closed by Yes in the real exit question, as the cashier ends the day.
-        if (view && view->isVisible()) {
-            whenModalOpens([](QWidget* box) {
-                QTest::mouseClick(static_cast<QMessageBox*>(box)->button(QMessageBox::Yes), Qt::LeftButton);
-            });
-            view->close();
-            EXPECT_TRUE(waitUntil([&] { return !view->isVisible(); }));
-        }
-        CounterFixture::TearDown();
-    }
     // A key that loses work, answered by Enter in the question it raises: the question was asked
     // and is gone, with its text kept in `asked`.
     ::testing::AssertionResult answerWithEnter(Qt::Key key, QString& asked)
