@@ -6,7 +6,6 @@
 
 #include "app/SaleScreen.h"
 #include "data/Query.h"
-#include "pos/LineLimits.h"
 #include "search/LookupFrameView.h"
 #include "search/SearchDialogView.h"
 #include "support/WindowWait.h"
@@ -25,8 +24,6 @@
 
 namespace kvr::test {
 namespace {
-
-using pos::PosFocus;
 
 class Counter : public CounterFixture
 {
@@ -100,12 +97,28 @@ protected:
     }
 };
 
-TEST_P(Counter, QuantityCellTakesOnlyNumbersTheBillCanHold)
+// The sale screen once looked products up through a product module of its own, whose messages
+// reached nobody: an expired lot was emptied without a word.
+TEST_P(Counter, QuantityAndLotCellsTakeOnlyWhatTheBillCanHold)
 {
-    ASSERT_TRUE(addToIni("[Sale]\nMaxQuantity=500\n"));
+    const QString barcode =
+        scalar(QStringLiteral("SELECT MIN(U.BarCode) FROM ProductUnits U INNER JOIN Product P ON P.Id = U.Product "
+                              "WHERE U.BarCode IS NOT NULL AND P.Blocked = 'N' AND P.ProductType = 'P' AND "
+                              "P.LotControl = 'Y' AND P.UseSerial = 'N' AND EXISTS (SELECT 1 "
+                              "FROM ProductPrice R WHERE R.ProductUnits = U.Id AND R.Price >= 1)"))
+            .toString()
+            .trimmed();
+    const QString expired = scalar(QStringLiteral("SELECT MIN(Code) FROM LotNo WHERE HasExpired = 'Y' AND "
+                                                  "ExpiredDate < :Today"),
+                                   {{"Today", QDate::currentDate().startOfDay()}})
+                                .toString()
+                                .trimmed();
+    ASSERT_FALSE(barcode.isEmpty() || expired.isEmpty()) << "the demo shop sells goods by lot and has an expired lot";
+    // A shop that sells in tonnes: at the most one line may sell, the amount outgrows the bill.
+    ASSERT_TRUE(addToIni("[Sale]\nMaxQuantity=1000000000000000\n"));
     openSaleScreen();
     startBill();
-    ASSERT_TRUE(scan(scannableBarcodes(1).at(0), 2));
+    ASSERT_TRUE(scan(barcode, 2));
     struct Case
     {
         const char* typed;
@@ -115,7 +128,8 @@ TEST_P(Counter, QuantityCellTakesOnlyNumbersTheBillCanHold)
     const Case refused[] = {
         {"abc", "จำนวนต้องเป็นตัวเลข"},
         {"0", "จำนวนต้องมากกว่า 0"},
-        {"501", "จำนวนเกินกว่าที่ขายได้ในหนึ่งรายการ\rสูงสุดไม่เกิน 500"},
+        {"1000000000000001", "จำนวนเกินกว่าที่ขายได้ในหนึ่งรายการ\rสูงสุดไม่เกิน 1000000000000000"},
+        {"1000000000000000", "ยอดเงินของรายการเกินกว่าที่บิลจัดเก็บได้"},
     };
     for (const Case& c : refused) {
         SCOPED_TRACE(c.typed);
@@ -126,35 +140,6 @@ TEST_P(Counter, QuantityCellTakesOnlyNumbersTheBillCanHold)
         expectTotalsCurrent(c.typed);
     }
     // A plain quantity is taken in the cashier's session below.
-}
-
-// The sale screen once looked products up through a product module of its own, whose messages
-// reached nobody: an expired lot was emptied without a word.
-TEST_P(Counter, AFigureTheBillCannotStoreAndAnExpiredLotAreRefusedOnScreen)
-{
-    const QString barcode =
-        scalar(QStringLiteral("SELECT MIN(U.BarCode) FROM ProductUnits U INNER JOIN Product P ON P.Id = U.Product "
-                              "WHERE U.BarCode IS NOT NULL AND P.Blocked = 'N' AND P.ProductType = 'P' AND "
-                              "P.LotControl = 'Y' AND P.UseSerial = 'N' AND EXISTS (SELECT 1 "
-                              "FROM ProductPrice R WHERE R.ProductUnits = U.Id AND R.Price > 0)"))
-            .toString()
-            .trimmed();
-    const QString expired = scalar(QStringLiteral("SELECT MIN(Code) FROM LotNo WHERE HasExpired = 'Y' AND "
-                                                  "ExpiredDate < :Today"),
-                                   {{"Today", QDate::currentDate().startOfDay()}})
-                                .toString()
-                                .trimmed();
-    ASSERT_FALSE(barcode.isEmpty() || expired.isEmpty()) << "the demo shop sells goods by lot and has an expired lot";
-    // A shop that sells in tonnes at any price: only the amount columns bound the bill.
-    ASSERT_TRUE(addToIni("[Sale]\nMaxQuantity=1000000000000000000000\nMaxPrice=1000000000000000000000\n"));
-    openSaleScreen();
-    startBill();
-    ASSERT_TRUE(scan(barcode, 2));
-    clickCell(0, "Quantity");
-    const QString told = refusal(QStringLiteral("999999999999999999"));
-    EXPECT_TRUE(told.startsWith(QStringLiteral("ยอดเงินของรายการเกินกว่าที่บิลจัดเก็บได้"))) << told.toStdString();
-    EXPECT_TRUE(pos::LineLimits::storable(total()));
-    EXPECT_DOUBLE_EQ(quantity(), 1);
 
     clickCell(0, "LotNoCode");
     EXPECT_EQ(refusal(expired), QStringLiteral("LotNo หมดอายุแล้ว"));
@@ -202,9 +187,9 @@ TEST_P(Counter, EscapeInTheShiftDialogEndsTheProgram)
 
 // A cashier's session on a first run: five scans with an unknown code among them (told without a
 // box, which would take the scanner's next Enter), a line deleted, a product by F5, a quantity
-// typed, the exact amount paid and saved; an exit refused; the next bill started again by Enter in
-// the empty number, F10 while it is short, paid over and saved with the machine's defaults. The
-// bill's total and the large display follow every change at once.
+// typed, the exact amount paid and saved; the next bill started again by Enter in the empty
+// number, F10 while it is short, paid over and saved with the machine's defaults. The bill's total
+// and the large display follow every change at once.
 TEST_P(Counter, ACashiersSessionLosesNoScanNoBillAndNoMoney)
 {
     openSaleScreen();
@@ -248,12 +233,6 @@ TEST_P(Counter, ACashiersSessionLosesNoScanNoBillAndNoMoney)
     pressKey(Qt::Key_F10);
     ASSERT_TRUE(waitUntil([&] { return savedBills() == 1; }));
 
-    // Escape by mistake, answered No: the screen stays and the next bill is whole.
-    ASSERT_TRUE(waitForFocusIn(view->headerEdit(PosFocus::PosNo)));
-    prompter.answerConfirm(false);
-    pressKey(Qt::Key_Escape);
-    ASSERT_TRUE(waitUntil([&] { return prompter.pending() == 0; }));
-    ASSERT_TRUE(view->isVisible());
     startBill();
     ASSERT_TRUE(scan(codes[0], 2));
     const double second = total();

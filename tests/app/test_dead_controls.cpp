@@ -346,7 +346,7 @@ TEST_P(DeadControls, EveryKeyOfTheSaleScreensTableDoesWhatTheReadmeSays)
              QLineEdit* remark = view->headerEdit(PosFocus::Remark);
              remark->setFocus();
              ASSERT_TRUE(waitForFocusIn(remark));
-             // Escape, answered No and Yes, is pressed by tests/app/test_counter and tests/pos/test_pos_view.
+             // Escape, answered No and Yes, is pressed by tests/app/test_counter_boxes and tests/pos/test_pos_view.
              prompter.answerConfirm(false);
              kvr::test::pressKey(Qt::Key_X, Qt::ControlModifier);
              EXPECT_EQ(prompter.pending(), 0u) << "asked before leaving";
