@@ -39,7 +39,6 @@ TEST(SerialPortMap, windows_names_lead_to_the_builtin_ports_unless_the_ini_secti
         {R"(\\.\COM10)", "/dev/ttyS9"},
         {"com3", "/dev/ttyS2"},
         {"  COM4:  ", "/dev/ttyS3"},
-        {"/dev/ttyUSB0", "/dev/ttyUSB0"},
         {" /dev/ttyACM1 ", "/dev/ttyACM1"},
         {"", ""},
         {"COM0:", ""},
