@@ -4,7 +4,7 @@
 #include "ByteText.h"
 #include "PrintedReceipt.h"
 
-#include <QGuiApplication>
+#include <QImage>
 #include <gtest/gtest.h>
 
 using namespace kvr::printing;
@@ -81,42 +81,28 @@ TEST(ReceiptPreview, reads_back_what_was_printed_in_either_code)
     }
 }
 
-class ReceiptPreviewImage : public testing::Test
+QImage Render(const QString& text)
 {
-protected:
-    // Fonts want a GUI application; it stays for the rest of the run.
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "test";
-        static char* argv[] = {name, nullptr};
-        if (!QGuiApplication::instance())
-            new QGuiApplication(argc, argv);
-    }
+    const QByteArray bytes = kvr::test::PrintedReceipt::of([&](ReceiptPrinter& p) { p.WriteThai(text); }).bytes;
+    return ReceiptPreview::decode(bytes, CharCode::Tis).image();
+}
 
-    static QImage Render(const QString& text)
-    {
-        const QByteArray bytes = kvr::test::PrintedReceipt::of([&](ReceiptPrinter& p) { p.WriteThai(text); }).bytes;
-        return ReceiptPreview::decode(bytes, CharCode::Tis).image();
-    }
-
-    // Rows (top to bottom) holding any dark pixel.
-    static std::vector<int> InkedRows(const QImage& image)
-    {
-        std::vector<int> rows;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 30; x < image.width() - 30; ++x) {
-                if (qGray(image.pixel(x, y)) < 128) {
-                    rows.push_back(y);
-                    break;
-                }
+// Rows (top to bottom) holding any dark pixel.
+std::vector<int> InkedRows(const QImage& image)
+{
+    std::vector<int> rows;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 30; x < image.width() - 30; ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                rows.push_back(y);
+                break;
             }
         }
-        return rows;
     }
-};
+    return rows;
+}
 
-TEST_F(ReceiptPreviewImage, draws_the_marks_above_the_letter_on_paper_forty_columns_wide)
+TEST(ReceiptPreviewImage, draws_the_marks_above_the_letter_on_paper_forty_columns_wide)
 {
     const QImage letter = Render(QStringLiteral("ท"));
     const QImage marked = Render(QStringLiteral("ที่"));
@@ -133,7 +119,7 @@ TEST_F(ReceiptPreviewImage, draws_the_marks_above_the_letter_on_paper_forty_colu
     EXPECT_EQ(markedRows.back(), letterRows.back());
 }
 
-TEST_F(ReceiptPreviewImage, draws_bold_heavier)
+TEST(ReceiptPreviewImage, draws_bold_heavier)
 {
     const auto ink = [](const QImage& image) {
         int dark = 0;
