@@ -30,16 +30,12 @@ protected:
                         .total = 45,
                         .extra = {{"DiscountAmt", 4.5}}}},
              .extra = {{"Price_IE", "I"},
-                       {"NoTaxAmt", 0},
-                       {"TaxAmt", 61},
                        {"TaxTotal", 3.99},
-                       {"TaxRate", 7},
                        {"DiscAmt1", 3},
                        {"DiscAmt3", 2},
                        {"Cash", 50},
                        {"CardAmount", {}},
                        {"Coupon", 20},
-                       {"BankAmount", 0},
                        {"Change", 9}}});
     }
     int bill = 0;
