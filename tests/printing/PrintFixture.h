@@ -2,7 +2,6 @@
 
 #include "support/PdfText.h"
 #include "support/SessionFixture.h"
-// Every file of these programs prints QString values alike in failures.
 
 #include <functional>
 
