@@ -8,8 +8,7 @@ namespace kvr::test {
 
 void PrintFixture::buildShop(ShopBuilder& shop)
 {
-    shop.config(
-        {{"RunYear", 2026}, {"OnhandDecimal", 0}, {"UnitLeft", ""}, {"UnitRight", ""}, {"AutoGenGL", flag(false)}});
+    shop.config({{"OnhandDecimal", 0}, {"UnitLeft", ""}, {"UnitRight", ""}});
     water = shop.product({.code = "P001", .name = "น้ำดื่ม"});
     piece = shop.unit(water, {.name = "ขวด", .sale = true, .small = true});
     box = shop.unit(water, {.name = "แพ็ค", .fraction = 12, .sale = true, .stock = true});
