@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using kvr::util::DiscountTextError;
 using kvr::util::NetAfterDiscount;
 
@@ -21,24 +23,18 @@ QStringList errorOf(const QString& text)
     return {u"accepted"_s};
 }
 
-struct DiscountCase
-{
-    QString text;
-    double amount;
-    double net;
-};
-
 TEST(NetAfterDiscount, applies_terms_left_to_right)
 {
-    const DiscountCase cases[] = {
+    // Text, amount, net.
+    const std::tuple<QString, double, double> cases[] = {
         {"10%", 200, 180},   {"10%5%", 200, 171},  {"10%20", 200, 160},  {"25", 200, 175},     {"10/5/", 200, 171},
         {"10/5%", 200, 171}, {" 10 % ", 200, 180}, {"10% 5%", 200, 171}, {"12.5%", 80, 70},    {"5.5", 10, 4.5},
         {".5", 10, 9.5},     {"5.", 10, 5},        {"+5", 10, 5},        {"0%", 99.99, 99.99}, {"100%", 99.99, 0},
         {"3%", 100, 97},     {"", 200, 200},       {"   ", 200, 200},    {"%", 200, 200},      {"/", 200, 200},
     };
-    for (const DiscountCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << '"' << c.text.toStdString() << "\" on " << c.amount);
-        EXPECT_DOUBLE_EQ(NetAfterDiscount(c.text, c.amount), c.net);
+    for (const auto& [text, amount, net] : cases) {
+        SCOPED_TRACE(testing::Message() << '"' << text.toStdString() << "\" on " << amount);
+        EXPECT_DOUBLE_EQ(NetAfterDiscount(text, amount), net);
     }
 }
 

@@ -4,29 +4,26 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 using namespace kvr::util;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-struct WidthCase
-{
-    QString text;
-    int width;
-};
-
 TEST(ThaiTextWidth, counts_only_letters_that_take_a_column)
 {
-    const WidthCase cases[] = {
+    const std::pair<QString, int> cases[] = {
         {u""_s, 0},     {u"abc"_s, 3},    {u"ที่"_s, 1}, // sara ii and mai ek sit on tho thahan
         {u"กี่บาท"_s, 4}, {u"น้ำ"_s, 2}, // sara am takes its own column
         {u"สวัสดี"_s, 4}, {u"ปั๊ม"_s, 2},     {u"กุ้ง"_s, 2}, // a below vowel and a tone mark on the same letter
         {u"เก็บ"_s, 3},  {u"ทั้งนี้ A1"_s, 6}, {u"\x12tax\x13"_s, 5}, // printer control codes take a column
         {u"a😀b"_s, 3}, // one character beyond the basic plane is one column
     };
-    for (const WidthCase& c : cases) {
-        SCOPED_TRACE(c.text.toStdString());
-        EXPECT_EQ(ThaiTextWidth(c.text), c.width);
+    for (const auto& [text, width] : cases) {
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(ThaiTextWidth(text), width);
     }
 }
 
@@ -46,12 +43,8 @@ TEST(ThaiTextWidth, counts_texts_longer_than_255_characters)
     EXPECT_EQ(ThaiTextWidth(QString(300, u'x') + u"ที่"_s), 301);
 }
 
-struct LayoutCase
-{
-    QString text;
-    int width;
-    QString expected;
-};
+// Text, width, what comes out.
+using LayoutCase = std::tuple<QString, int, QString>;
 
 TEST(PadRightThai, pads_with_spaces_or_cuts_letters_with_their_marks)
 {
@@ -61,9 +54,9 @@ TEST(PadRightThai, pads_with_spaces_or_cuts_letters_with_their_marks)
         {u"กที่"_s, 1, u"ก"_s}, // the marks of a cut letter go with it
         {u"a😀b"_s, 2, u"a😀"_s},    {u"abc"_s, 0, u""_s},  {u"abc"_s, -1, u""_s},   {u""_s, 3, u"   "_s},
     };
-    for (const LayoutCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.text.toStdString() << " to " << c.width);
-        EXPECT_EQ(PadRightThai(c.text, c.width), c.expected);
+    for (const auto& [text, width, expected] : cases) {
+        SCOPED_TRACE(testing::Message() << text.toStdString() << " to " << width);
+        EXPECT_EQ(PadRightThai(text, width), expected);
     }
 }
 
@@ -73,9 +66,9 @@ TEST(CenterThai, centres_the_text_in_exactly_the_width)
         {u"abc"_s, 7, u"  abc  "_s}, {u"ab"_s, 7, u"   ab  "_s}, {u"abc"_s, 8, u"   abc  "_s}, {u"ที่"_s, 5, u"  ที่  "_s},
         {u"abcd"_s, 4, u"abcd"_s},   {u"abc"_s, 4, u" abc"_s},   {u"กี่บาท"_s, 2, u"กี่บ"_s},      {u""_s, 2, u"  "_s},
     };
-    for (const LayoutCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.text.toStdString() << " in " << c.width);
-        EXPECT_EQ(CenterThai(c.text, c.width), c.expected);
+    for (const auto& [text, width, expected] : cases) {
+        SCOPED_TRACE(testing::Message() << text.toStdString() << " in " << width);
+        EXPECT_EQ(CenterThai(text, width), expected);
     }
 }
 

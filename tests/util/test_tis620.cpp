@@ -2,20 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using namespace kvr::util;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-struct CodeCase
-{
-    QString text;
-    QByteArray bytes;
-};
-
 TEST(Tis620, converts_thai_ascii_and_windows_punctuation)
 {
-    const CodeCase cases[] = {
+    const std::pair<QString, QByteArray> cases[] = {
         {u"abc 123"_s, QByteArray("abc 123")},
         {u"ก"_s, QByteArray("\xA1")},
         {u"๛"_s, QByteArray("\xFB")},
@@ -23,10 +19,10 @@ TEST(Tis620, converts_thai_ascii_and_windows_punctuation)
         {u"€…“”–"_s, QByteArray("\x80\x85\x93\x94\x96")},
         {u"\u00A0"_s, QByteArray("\xA0")},
     };
-    for (const CodeCase& c : cases) {
-        SCOPED_TRACE(c.text.toStdString());
-        EXPECT_EQ(TisFromUnicode(c.text), c.bytes);
-        EXPECT_EQ(UnicodeFromTis(c.bytes), c.text);
+    for (const auto& [text, bytes] : cases) {
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(TisFromUnicode(text), bytes);
+        EXPECT_EQ(UnicodeFromTis(bytes), text);
     }
 }
 
@@ -42,15 +38,15 @@ TEST(Tis620, every_byte_reads_back_unchanged)
 
 TEST(Tis620, characters_without_a_byte_become_one_question_mark_each)
 {
-    const CodeCase cases[] = {
+    const std::pair<QString, QByteArray> cases[] = {
         {u"é"_s, QByteArray("?")},      {u"a中b"_s, QByteArray("a?b")},
         {u"😀"_s, QByteArray("?")},      {QString(QChar(0xD800)), QByteArray("?")}, // a stray surrogate
         {u"\u0E00"_s, QByteArray("?")}, {u"\u0E60"_s, QByteArray("?")},
         {u"\u0080"_s, QByteArray("?")}, // its byte already stands for the euro sign
     };
-    for (const CodeCase& c : cases) {
-        SCOPED_TRACE(c.text.toStdString());
-        EXPECT_EQ(TisFromUnicode(c.text), c.bytes);
+    for (const auto& [text, bytes] : cases) {
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(TisFromUnicode(text), bytes);
     }
 }
 
