@@ -10,6 +10,8 @@
 #include <QBuffer>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace kvr::printing;
 
 namespace {
@@ -38,13 +40,8 @@ TEST(OpenReceiptPrinter, resets_selects_draft_and_prints_in_three_levels_again)
 
 TEST(ReceiptPrinter, writes_every_line_with_cr_lf)
 {
-    struct Case
-    {
-        const char* name;
-        std::function<void(ReceiptPrinter&)> print;
-        QByteArray expected;
-    };
-    const Case cases[] = {
+    // What is printed, and the line it sends after the opening.
+    const std::tuple<const char*, std::function<void(ReceiptPrinter&)>, QByteArray> cases[] = {
         {"raw text", [](ReceiptPrinter& p) { p.WriteRaw(QStringLiteral("abc")); }, "abc\r\n"},
         {"raw Thai is neither raised nor split", [](ReceiptPrinter& p) { p.WriteRaw(QStringLiteral("ที่")); },
          Hex("B7 D5 E8 0D0A")},
@@ -57,9 +54,9 @@ TEST(ReceiptPrinter, writes_every_line_with_cr_lf)
          },
          Hex("B7 0D0A")},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(Escaped(Printed(c.print)), Escaped(kOpening + c.expected));
+    for (const auto& [name, print, expected] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(Escaped(Printed(print)), Escaped(kOpening + expected));
     }
 }
 
