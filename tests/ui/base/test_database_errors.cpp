@@ -2,20 +2,25 @@
 #include "data/DbError.h"
 #include "data/Query.h"
 #include "support/SessionFixture.h"
+#include "support/SessionSeed.h"
 #include "support/WindowWait.h"
 #include "ui/base/DialogPrompter.h"
 #include "ui/base/ExceptionHandler.h"
+#include "util/Workstation.h"
 
 #include <gtest/gtest.h>
 
 using namespace kvr;
 using data::DbError;
 using data::DbFailure;
+using kvr::test::ScriptedPrompter;
+using kvr::ui::ErrorDialogAnswer;
 
 namespace {
 
 // Failures each backend really raises, from statements it refuses, reach the cashier through the
-// program's error handler: the real error dialog shows the Thai explanation above the message.
+// program's error handler: the real error dialog shows the Thai explanation above the message, and
+// the configuration database's log keeps them.
 class DatabaseErrors : public test::SessionFixture
 {
 protected:
@@ -112,6 +117,51 @@ TEST_P(DatabaseErrors, a_lost_connection_is_explained_and_the_next_statement_con
     EXPECT_EQ(error.kind(), DbFailure::ConnectionLost);
     expectExplained(error, QStringLiteral("ระบบเครือข่าย หรือ คอมพิวเตอร์แม่ข่ายมีปัญหา ติดต่อเครื่องแม่ข่ายไม่ได้"));
     EXPECT_NO_THROW(exec(QStringLiteral("UPDATE Config SET RunYear = 2026")));
+}
+
+// The log keeps each error as it was raised, with who met it where; the dialog shows it even once
+// the log can no longer be written.
+TEST_P(DatabaseErrors, each_error_is_logged_unchanged_with_workstation_user_and_menu_and_shown)
+{
+    const QStringList messages = {
+        QStringLiteral("Cannot insert the value NULL into column 'Customer', table 'SHOP.dbo.PosHd'"),
+        QStringLiteral("ราคาสินค้า 'A-01' ไม่ถูกต้อง;\n second line with 50% and \"quotes\""),
+    };
+    prompter.answerErrorDialog(ErrorDialogAnswer::DontSend).answerErrorDialog(ErrorDialogAnswer::DontSend);
+    ui::ExceptionHandler handler(*config, prompter);
+    handler.handle(std::make_exception_ptr(DbError(messages[0], {DbFailure::NotNull, QStringLiteral("Customer")})));
+    handler.handle(std::make_exception_ptr(std::runtime_error(messages[1].toStdString())));
+
+    const QString who = util::ComputerName() + QLatin1Char('/') + util::LoginUserName().toUpper() +
+        QStringLiteral("/%1/%2/").arg(userId).arg(menuId);
+    EXPECT_EQ(test::queryRows(config->DmCfg(),
+                              QStringLiteral("SELECT CompName, LogName, UserId, MenuId, ErrorMsg "
+                                             "FROM ErrorLog ORDER BY Id")),
+              (QStringList{who + messages[0], who + messages[1]}));
+    // What the dialog shows for these is pinned by the application and explanation tests.
+    EXPECT_EQ(prompter.asked(ScriptedPrompter::Kind::ErrorDialog).size(), 2u);
+}
+
+TEST_P(DatabaseErrors, configuration_database_gone_still_shows_the_dialog)
+{
+    ui::ExceptionHandler handler(*config, prompter);
+    prompter.answerErrorDialog(ErrorDialogAnswer::DontSend);
+    handler.handleMessage(QStringLiteral("first"));
+    ASSERT_EQ(test::errorLog(config->DmCfg()).size(), 1u);
+
+    // SQLite keeps an open file readable after it is deleted, so the session ends first there;
+    // PostgreSQL drops the database under the open session.
+    if (GetParam() == test::BackendKind::Sqlite)
+        config->DmCfg().close();
+    server->dropAll();
+    prompter.answerErrorDialog(ErrorDialogAnswer::DontSend).answerErrorDialog(ErrorDialogAnswer::DontSend);
+    handler.handle(std::make_exception_ptr(
+        DbError(QStringLiteral("server closed the connection"), {DbFailure::ConnectionLost, {}})));
+    handler.handleMessage(QStringLiteral("third"));
+
+    const auto shown = prompter.asked(ScriptedPrompter::Kind::ErrorDialog);
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[2].text, QStringLiteral("\nTHIRD\n"));
 }
 
 KVR_INSTANTIATE_BACKENDS(DatabaseErrors);
