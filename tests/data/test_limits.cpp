@@ -155,18 +155,15 @@ TEST_P(TextLimitsTest, a_refused_text_in_a_cached_save_keeps_the_change_for_anot
               (QStringList{QStringLiteral("R1/ใหม่"), QStringLiteral("R2/ใหม่ R2"), QStringLiteral("R3/ใหม่ R3")}));
 }
 
+// The log's text is masked as ErrorLogText's cases show, and stored whatever it holds: PostgreSQL
+// refuses a NUL in a text.
 TEST_P(TextLimitsTest, the_error_log_keeps_no_card_number_and_takes_any_text)
 {
-    const QString card = QStringLiteral("4111 1111 1111 1111");
-    config->AddErrorLog(QStringLiteral("insert into CreditCardInfo failed for card ") + card +
-                        QStringLiteral(" on bill PP6900012, barcode 8850001000011"));
-    config->AddErrorLog(QStringLiteral("a text with a NUL") + QChar(0) + QStringLiteral(" in it"));
-    const QStringList log = kvr::test::errorLog(config->DmCfg());
-    ASSERT_EQ(log.size(), 2);
-    EXPECT_EQ(log.at(0),
-              QStringLiteral("insert into CreditCardInfo failed for card ************1111 on bill "
-                             "PP6900012, barcode 8850001000011"));
-    EXPECT_EQ(log.at(1), QStringLiteral("a text with a NUL\\0 in it"));
+    config->AddErrorLog(QStringLiteral("insert into CreditCardInfo failed for card 4111 1111 1111 1111") + QChar(0) +
+                        QStringLiteral(" on bill PP6900012"));
+    EXPECT_EQ(kvr::test::errorLog(config->DmCfg()),
+              QStringList{
+                  QStringLiteral("insert into CreditCardInfo failed for card ************1111\\0 on bill PP6900012")});
 }
 
 TEST(ErrorLogText, masks_runs_of_digits_that_are_card_numbers_and_nothing_else)
