@@ -79,9 +79,6 @@ TEST(NamedParameters, become_positional_markers_outside_quotes_and_casts)
         QStringList names;
     };
     const Case cases[] = {
-        {QStringLiteral("SELECT * FROM Product WHERE Code = :GetCode"),
-         QStringLiteral("SELECT * FROM Product WHERE Code = ?"),
-         {QStringLiteral("GetCode")}},
         {QStringLiteral("UPDATE T SET A = :A WHERE Id = :OLD_Id AND B = :A"),
          QStringLiteral("UPDATE T SET A = ? WHERE Id = ? AND B = ?"),
          {QStringLiteral("A"), QStringLiteral("OLD_Id"), QStringLiteral("A")}},
