@@ -72,23 +72,13 @@ TEST_F(ErrorReportSenderTest, sends_nothing_without_a_setting)
               QStringList{QStringLiteral("KVR.INI")});
 }
 
+// What a report's file holds is read by SendErrorTest; here, that none is written over.
 TEST_F(ErrorReportSenderTest, writes_each_report_to_its_own_file_in_the_folder)
 {
     writeIni(work.path(), QStringLiteral("Folder"), QStringLiteral("reports/errors"));
-    const ErrorReport second{QStringLiteral("Error SHOP other"), QStringLiteral("body two")};
     EXPECT_EQ(sender.SendErrorReport(kReport).status, ErrorReportSender::Status::Sent);
-    EXPECT_EQ(sender.SendErrorReport(second).status, ErrorReportSender::Status::Sent);
-
-    const QString folder = QDir(work.path()).filePath(QStringLiteral("reports/errors"));
-    const QStringList files = filesIn(folder);
-    ASSERT_EQ(files.size(), 2);
-    QStringList contents;
-    for (const QString& file : files)
-        contents << readText(QDir(folder).filePath(file));
-    contents.sort();
-    EXPECT_EQ(contents,
-              (QStringList{QStringLiteral("Subject: Error SHOP other\n\nbody two"),
-                           QStringLiteral("Subject: ") + kReport.subject + QStringLiteral("\n\n") + kReport.body}));
+    EXPECT_EQ(sender.SendErrorReport(kReport).status, ErrorReportSender::Status::Sent);
+    EXPECT_EQ(filesIn(QDir(work.path()).filePath(QStringLiteral("reports/errors"))).size(), 2);
 }
 
 TEST_F(ErrorReportSenderTest, hands_the_report_to_the_mail_command)
