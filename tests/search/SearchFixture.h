@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/CachedDataset.h"
+#include "search/TFrSearchPos.h"
 #include "support/ScriptedSearchRunner.h"
 #include "support/SessionFixture.h"
 
@@ -21,15 +22,36 @@ protected:
         return ScriptedSearchRunner::keys(search, column);
     }
 
-    // A bill header open for a new bill with these columns of PosHd, as the sale screen holds it.
-    std::unique_ptr<data::CachedDataset> newBillHeader(const QString& columns)
+    void TearDown() override
     {
-        auto header = std::make_unique<data::CachedDataset>(
+        // The search and the header read the session: they end before it.
+        bills.reset();
+        header.reset();
+        SessionFixture::TearDown();
+    }
+    // The saved-bill search of the sale screen in mode "P", sorted as a new start leaves it.
+    void openBillSearch()
+    {
+        search::TFrSearch::resetSortState();
+        bills = std::make_unique<search::TFrSearchPos>(*dm, prompter);
+        bills->setDocType(QStringLiteral("P"));
+    }
+    // A bill header open for a new bill with these columns of PosHd, as the sale screen holds it.
+    void openBillHeader(const QString& columns)
+    {
+        header = std::make_unique<data::CachedDataset>(
             dm->DMdata(), QStringLiteral("SELECT %1 FROM PosHd WHERE Id = :Id").arg(columns));
         header->setParam(QStringLiteral("Id"), 0);
         header->open();
         header->append();
-        return header;
+    }
+    // A frame of the sale screen on a column of the header.
+    template <typename Frame>
+    std::unique_ptr<Frame> bound(const char* column)
+    {
+        auto frame = std::make_unique<Frame>(*dm, prompter, runner);
+        frame->bind(*header, QLatin1String(column));
+        return frame;
     }
     // Runs `act` on a field of `frame`: it tells `refusal` and asks for the focus back once, or,
     // with no refusal, neither.
@@ -64,6 +86,8 @@ protected:
     // P2600002, paid by card.
     int cancelledBill = 0;
     ScriptedSearchRunner runner;
+    std::unique_ptr<data::CachedDataset> header;
+    std::unique_ptr<search::TFrSearchPos> bills;
 };
 
 } // namespace kvr::test

@@ -1,14 +1,12 @@
 #include "SearchFixture.h"
 #include "data/Connection.h"
 #include "search/SearchStatements.h"
-#include "search/TFrSearchPos.h"
 #include "support/QueryPlan.h"
 
 #include <gtest/gtest.h>
 
 using namespace kvr;
 using kvr::search::TFrSearch;
-using kvr::search::TFrSearchPos;
 using RowColour = kvr::search::SearchScreen::RowColour;
 using kvr::test::ScriptedPrompter;
 using kvr::test::SearchFixture;
@@ -24,15 +22,8 @@ protected:
         SearchFixture::SetUp();
         if (IsSkipped())
             return;
-        TFrSearch::resetSortState();
-        bills = std::make_unique<TFrSearchPos>(*dm, prompter);
-        bills->setDocType(QStringLiteral("P"));
+        openBillSearch();
         bills->FormShow();
-    }
-    void TearDown() override
-    {
-        bills.reset();
-        SearchFixture::TearDown();
     }
     int rowOf(const char* number)
     {
@@ -46,8 +37,6 @@ protected:
                          .arg(QLatin1String(table), QLatin1String(column), QLatin1String(comparison)),
                      {{"Bill", cancelledBill}});
     }
-
-    std::unique_ptr<TFrSearchPos> bills;
 };
 
 TEST_P(BillSearchTest, lists_the_bills_of_the_mode_by_number_end_and_customer)

@@ -35,15 +35,13 @@ protected:
         SearchFixture::SetUp();
         if (IsSkipped())
             return;
-        header = newBillHeader(QStringLiteral("Id, Customer"));
-        frame = std::make_unique<TFaGetCustomer>(*dm, prompter, runner);
-        frame->bind(*header, QStringLiteral("Customer"));
+        openBillHeader(QStringLiteral("Id, Customer"));
+        frame = bound<TFaGetCustomer>("Customer");
     }
     void TearDown() override
     {
         frame.reset();
         head.reset();
-        header.reset();
         SearchFixture::TearDown();
     }
 
@@ -105,7 +103,6 @@ protected:
         return q;
     }
 
-    std::unique_ptr<data::CachedDataset> header;
     std::unique_ptr<TFaGetCustomer> frame;
     std::unique_ptr<data::TDM> head;
     int wholesale = 0, retail = 0;

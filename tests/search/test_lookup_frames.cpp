@@ -25,25 +25,10 @@ protected:
     {
         SearchFixture::SetUp();
         if (!IsSkipped())
-            header = newBillHeader(QStringLiteral("Id, PosDate, Salesman, Warehouse, Department, ShipProvince, "
-                                                  "CompanyBank, TaxCode, TaxRate, Remark"));
-    }
-    void TearDown() override
-    {
-        header.reset();
-        SearchFixture::TearDown();
+            openBillHeader(QStringLiteral("Id, PosDate, Salesman, Warehouse, Department, ShipProvince, CompanyBank, "
+                                          "TaxCode, TaxRate, Remark"));
     }
     data::Field value(const char* field) const { return header->field(QLatin1String(field)); }
-    // A frame of the sale screen on a column of the header.
-    template <typename Frame>
-    std::unique_ptr<Frame> bound(const char* field)
-    {
-        auto frame = std::make_unique<Frame>(*dm, prompter, runner);
-        frame->bind(*header, QLatin1String(field));
-        return frame;
-    }
-
-    std::unique_ptr<data::CachedDataset> header;
 };
 
 TEST_P(LookupFrameTest, a_typed_code_resolves_only_within_what_its_frame_allows)

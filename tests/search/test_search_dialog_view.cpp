@@ -1,6 +1,5 @@
 #include "SearchFixture.h"
 #include "search/SearchDialogView.h"
-#include "search/TFrSearchPos.h"
 #include "support/WindowWait.h"
 #include "ui/base/DataGrid.h"
 
@@ -12,8 +11,6 @@
 
 using namespace kvr;
 using kvr::search::SearchDialogView;
-using kvr::search::TFrSearch;
-using kvr::search::TFrSearchPos;
 using kvr::test::SearchFixture;
 
 namespace {
@@ -24,9 +21,7 @@ class SearchDialogViewTest : public SearchFixture
 protected:
     void open()
     {
-        TFrSearch::resetSortState();
-        bills = std::make_unique<TFrSearchPos>(*dm, prompter);
-        bills->setDocType(QStringLiteral("P"));
+        openBillSearch();
         view = std::make_unique<SearchDialogView>(*bills);
         view->show();
         ASSERT_TRUE(test::waitForActiveWindow(view.get()));
@@ -34,13 +29,11 @@ protected:
     void TearDown() override
     {
         view.reset();
-        bills.reset();
         SearchFixture::TearDown();
     }
     QLineEdit* numberField() const { return qobject_cast<QLineEdit*>(view->criterionField(QStringLiteral("Code"))); }
     void key(Qt::Key k) { test::pressKey(k); }
 
-    std::unique_ptr<TFrSearchPos> bills;
     std::unique_ptr<SearchDialogView> view;
 };
 
