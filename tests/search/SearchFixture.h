@@ -2,6 +2,7 @@
 
 #include "data/CachedDataset.h"
 #include "search/TFrSearchPos.h"
+#include "support/QueryPlan.h"
 #include "support/ScriptedSearchRunner.h"
 #include "support/SessionFixture.h"
 
@@ -52,6 +53,14 @@ protected:
         auto frame = std::make_unique<Frame>(*dm, prompter, runner);
         frame->bind(*header, QLatin1String(column));
         return frame;
+    }
+    // The plan chosen for the last statement of a search, in lower case. A table of a few rows
+    // is read whole by PostgreSQL's planner unless told otherwise, so it is told.
+    QString planOf(search::SearchScreen& search)
+    {
+        if (server->kind() == BackendKind::Postgres)
+            dm->DMdata().execDirect(QStringLiteral("SET enable_seqscan = off"));
+        return queryPlan(dm->DMdata(), search.QSearch()).join(QLatin1Char('\n')).toLower();
     }
     // Runs `act` on a field of `frame`: it tells `refusal` and asks for the focus back once, or,
     // with no refusal, neither.

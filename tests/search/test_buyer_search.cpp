@@ -4,7 +4,6 @@
 #include "data/Connection.h"
 #include "search/SearchDialogView.h"
 #include "search/TFrSearchCustomerPosHd.h"
-#include "support/QueryPlan.h"
 #include "support/RecordingErrorSink.h"
 #include "support/WindowWait.h"
 
@@ -61,9 +60,6 @@ protected:
 TEST_P(BuyerSearchTest, finds_buyers_by_telephone_or_name_part_through_the_buyer_indexes)
 {
     const bool postgres = GetParam() == BackendKind::Postgres;
-    // Tables of a few rows are read whole by PostgreSQL's planner unless told otherwise.
-    if (postgres)
-        dm->DMdata().execDirect(QStringLiteral("SET enable_seqscan = off"));
     TFrSearchCustomerPosHd posHd(*dm, prompter);
     TFrSearchCustomerPosHeader posHeader(*dm, prompter);
     struct Case
@@ -94,7 +90,7 @@ TEST_P(BuyerSearchTest, finds_buyers_by_telephone_or_name_part_through_the_buyer
         expected.sort();
         EXPECT_EQ(found, expected);
 
-        const QString plan = test::queryPlan(dm->DMdata(), c.search->QSearch()).join(QLatin1Char('\n')).toLower();
+        const QString plan = planOf(*c.search);
         EXPECT_TRUE(plan.contains(QStringLiteral("ix_%1_buyer").arg(QLatin1String(c.table)))) << plan.toStdString();
         const QRegularExpression wholeTable(postgres ? QStringLiteral("seq scan on %1 ").arg(QLatin1String(c.table))
                                                      : QStringLiteral("\\bscan h\\b"));
@@ -106,14 +102,11 @@ TEST_P(BuyerSearchTest, finds_buyers_by_telephone_or_name_part_through_the_buyer
         if (postgres && c.phone.isEmpty()) {
             data::Transaction aside(dm->DMdata());
             dm->DMdata().execDirect(QStringLiteral("DROP INDEX ix_%1_buyername").arg(QLatin1String(c.table)));
-            const QString partPlan =
-                test::queryPlan(dm->DMdata(), c.search->QSearch()).join(QLatin1Char('\n')).toLower();
+            const QString partPlan = planOf(*c.search);
             EXPECT_TRUE(partPlan.contains(QStringLiteral("ix_%1_buyernamepart").arg(QLatin1String(c.table))))
                 << partPlan.toStdString();
         }
     }
-    if (postgres)
-        dm->DMdata().execDirect(QStringLiteral("RESET enable_seqscan"));
 }
 
 // With nothing typed every buyer is listed, by name, a page at a time: Enter lists the first page
@@ -142,7 +135,6 @@ TEST_P(BuyerSearchTest, lists_every_buyer_a_page_at_a_time_by_name_and_reports_a
         return names;
     }();
     EXPECT_EQ(buyers(search), all.mid(0, 4));
-    ASSERT_TRUE(view.moreButton()->isEnabled()) << "a full page: more may follow";
 
     dm->DMdata().execDirect(QStringLiteral("ALTER TABLE PosHd RENAME TO PosHdGone"));
     QTest::mouseClick(view.moreButton(), Qt::LeftButton);
