@@ -55,7 +55,7 @@ void ProductFixture::buildShop(ShopBuilder& shop)
         {.code = "S001", .name = "ค่าติดตั้ง", .posName = "ติดตั้ง", .tax = vat7, .warehouse = mainWh, .service = true});
     soldBy(service, "Job");
     noStockUnit = shop.product({.code = "P008", .name = "ถุงผ้า", .tax = vat7, .warehouse = mainWh});
-    bag = shop.unit(noStockUnit, {.name = "Bag", .sale = true, .small = true});
+    shop.unit(noStockUnit, {.name = "Bag", .sale = true, .small = true});
     rice = shop.product({.code = "P009", .name = "ข้าวสาร", .tax = vat7, .warehouse = mainWh});
     kg = soldBy(rice, "Kg");
 }

@@ -20,7 +20,7 @@ protected:
     int water = 0, pce = 0, box = 0, pack = 0;
     int serialFree = 0; // serials registered when sold
     int serialOnHand = 0; // serials must already be in stock
-    int noStockUnit = 0, bag = 0; // its one unit is no stock unit
+    int noStockUnit = 0; // its one unit is no stock unit
     int rice = 0, kg = 0;
 };
 

@@ -67,7 +67,6 @@ TEST_P(OnHandChoicesTest, lots_of_one_year_with_their_balance)
     const Case cases[] = {
         {"every warehouse, positive only", 0, false, {"L1=2 Box 6 Pce", "L4=1 Box"}},
         {"every warehouse, all", 0, true, {"L1=2 Box 6 Pce", "L2=0 Box", "L3=-  2 Pce", "L4=1 Box"}},
-        {"one warehouse: L2 balances out only over both", mainWh, false, {"L1=2 Box 6 Pce", "L2=5 Pce"}},
         {"one warehouse, all", mainWh, true, {"L1=2 Box 6 Pce", "L2=5 Pce", "L3=-  2 Pce"}},
     };
     for (const Case& c : cases) {
@@ -90,8 +89,6 @@ TEST_P(OnHandChoicesTest, warehouses_holding_the_product_within_the_users_own)
         QStringList codes;
     };
     const Case cases[] = {
-        {"with stock", false, 1, true, {"MAIN", "RMA"}},
-        {"all warehouses", false, 1, false, {"BACK", "MAIN", "RMA"}},
         {"storage locations", false, 2, false, {"SHELF"}},
         {"the user's own", true, 1, false, {"MAIN", "RMA"}},
     };
