@@ -176,4 +176,18 @@ void PosFixture::newBillWithLines(pos::TFrPos& screen, const std::vector<Line>& 
     dt.post();
 }
 
+pos::TFrPos& PosFixture::newBill(pos::PosMode mode)
+{
+    pos::TFrPos& s = screen(mode);
+    s.AcNewExecute();
+    return s;
+}
+
+pos::TFrPos& PosFixture::newBill(const std::vector<Line>& lines)
+{
+    pos::TFrPos& s = screen();
+    newBillWithLines(s, lines);
+    return s;
+}
+
 } // namespace kvr::test

@@ -102,6 +102,9 @@ protected:
     // A new bill of the screen holding these lines instead of its empty first one.
     using Line = EnteredLine;
     void newBillWithLines(pos::TFrPos& pos, const std::vector<Line>& lines);
+    // A new bill on a sale screen of the mode; with lines, on a goods screen.
+    pos::TFrPos& newBill(pos::PosMode mode = pos::PosMode::Goods);
+    pos::TFrPos& newBill(const std::vector<Line>& lines);
 
     std::unique_ptr<pos::TFrPos> pos;
 };

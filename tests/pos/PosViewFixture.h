@@ -18,14 +18,13 @@ namespace kvr::test {
 class PosViewFixture : public PosFixture
 {
 protected:
-    void SetUp() override
+    void buildShop(ShopBuilder& shop) override
     {
-        PosFixture::SetUp();
-        if (IsSkipped())
-            return;
-        exec(QStringLiteral("UPDATE ProductUnits SET BarCode = '8850002000010' WHERE Id = 21"));
-        insertRows("ProductPrice (Product, ProductUnits, PriceType, Price)",
-                   {{1, 11, 0, 10}, {2, 21, 0, 185}, {4, 41, 0, 2}});
+        PosFixture::buildShop(shop);
+        shop.update(QStringLiteral("ProductUnits"), 21, {{"BarCode", "8850002000010"}});
+        shop.price(pos_shop::water, 11, 0, 10);
+        shop.price(pos_shop::rice, 21, 0, 185);
+        shop.price(pos_shop::screw, 41, 0, 2);
     }
     void TearDown() override
     {

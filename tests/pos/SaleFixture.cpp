@@ -7,12 +7,10 @@
 
 namespace kvr::test {
 
-void SaleFixture::SetUp()
+void SaleFixture::buildShop(ShopBuilder& shop)
 {
-    PosFixture::SetUp();
-    if (IsSkipped())
-        return;
-    seedCardTypes(dm->DMdata());
+    PosFixture::buildShop(shop);
+    seedCardTypes(shop.connection());
 }
 
 pos::TFrPos& SaleFixture::billWith(const std::vector<Line>& lines, bool allowZeroPrice)
@@ -55,21 +53,9 @@ void SaleFixture::ringUp(pos::TFrPos& s, const std::vector<Line>& lines)
 
 int SaleFixture::serialInStock(int product, const QString& serial)
 {
-    const auto find = [&] {
-        data::Query q(dm->DMdata(), QStringLiteral("SELECT Id FROM SerialNo WHERE Product = :P AND Serial = :S"));
-        q.setParam(QStringLiteral("P"), product);
-        q.setParam(QStringLiteral("S"), serial);
-        q.open();
-        return q.isEmpty() ? 0 : q.field(QStringLiteral("Id")).asInteger();
-    };
-    if (const int id = find())
-        return id;
-    data::Query insert(dm->DMdata(),
-                       QStringLiteral("INSERT INTO SerialNo (Product, Serial, OnHand) VALUES (:P, :S, 'Y')"));
-    insert.setParam(QStringLiteral("P"), product);
-    insert.setParam(QStringLiteral("S"), serial);
-    insert.execSql();
-    return find();
+    const QVariant known = scalar(QStringLiteral("SELECT Id FROM SerialNo WHERE Product = :P AND Serial = :S"),
+                                  {{"P", product}, {"S", serial}});
+    return known.isNull() ? shop->serial(product, serial) : known.toInt();
 }
 
 void SaleFixture::pay(pos::TFrPos& screen, double cash, double coupon, double bank)

@@ -12,22 +12,15 @@ namespace kvr::test {
 class SaleFixture : public PosFixture
 {
 protected:
-    void SetUp() override;
+    void buildShop(ShopBuilder& shop) override;
 
     struct Line
     {
-        Line(int product, double quantity, double price, QVariant warehouse = pos_shop::mainWh, QString serial = {})
-            : product(product)
-            , quantity(quantity)
-            , price(price)
-            , warehouse(std::move(warehouse))
-            , serial(std::move(serial))
-        { }
         int product;
         double quantity;
         double price;
-        QVariant warehouse;
-        QString serial; // with UseSerial "Y" when not empty
+        QVariant warehouse = pos_shop::mainWh;
+        QString serial{}; // with UseSerial "Y" when not empty
     };
     // A new bill of the cash customer holding the lines, recalculated.
     pos::TFrPos& billWith(const std::vector<Line>& lines, bool allowZeroPrice = true);

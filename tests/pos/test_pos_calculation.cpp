@@ -61,8 +61,7 @@ TEST_P(PosCalculation, BillTotalsFollowVatModeRatesAndDiscounts)
                                                 "โปรแกรมจะกำหนดให้ส่วนลดท้ายบิลเป็น 0");
     for (const BillCase& c : cases) {
         SCOPED_TRACE(c.name);
-        pos::TFrPos& screen = this->screen();
-        newBillWithLines(screen, c.lines);
+        pos::TFrPos& screen = newBill(c.lines);
         data::CachedDataset& hdSet = screen.QHd();
         hdSet.setValue(QStringLiteral("Price_IE"), c.priceIE);
         hdSet.setValue(QStringLiteral("TaxRate"), c.headerRate);
@@ -91,9 +90,8 @@ TEST_P(PosCalculation, BillTotalsFollowVatModeRatesAndDiscounts)
 
 TEST_P(PosCalculation, LineTotalsAndDiscountAmounts)
 {
-    pos::TFrPos& screen = this->screen();
     // What a discount text takes off is the discount's own test.
-    newBillWithLines(screen, {{2, 100, "10%5%", 7}, {1.5, 33.33, "5", 0}});
+    pos::TFrPos& screen = newBill({{2, 100, "10%5%", 7}, {1.5, 33.33, "5", 0}});
     screen.QDt().setRecNo(0);
     screen.CalculateAll();
     const struct
@@ -148,8 +146,7 @@ TEST_P(PosCalculation, SmallUnitsPricedFromTheStockUnitPrice)
 
 TEST_P(PosCalculation, MalformedDiscountReachesTheCallerAndLeavesTheBillUsable)
 {
-    pos::TFrPos& screen = this->screen();
-    newBillWithLines(screen, {{1, 107, "", 7}, {1, 53.5, "1O%", 7}, {1, 10, "", 7}});
+    pos::TFrPos& screen = newBill({{1, 107, "", 7}, {1, 53.5, "1O%", 7}, {1, 10, "", 7}});
     screen.QDt().setRecNo(0);
     EXPECT_THROW(screen.CalculateAll(), util::DiscountTextError);
     EXPECT_EQ(screen.QDt().recNo(), 0);
@@ -164,9 +161,8 @@ TEST_P(PosCalculation, MalformedDiscountReachesTheCallerAndLeavesTheBillUsable)
 
 TEST_P(PosCalculation, TaxCodeChangeRecomputesWithTheLinesOwnRates)
 {
-    pos::TFrPos& screen = this->screen();
     // Entered while the bill had no VAT: one line at rate 0, one carrying its product's 7.
-    newBillWithLines(screen, {{1, 107, "", 0}, {1, 107, "", 7}});
+    pos::TFrPos& screen = newBill({{1, 107, "", 0}, {1, 107, "", 7}});
     screen.ListTaxCodeExit(pos_shop::vat0);
     screen.CalculateAll();
     EXPECT_EQ(hd("TaxTotal"), 0.0);
@@ -182,8 +178,7 @@ TEST_P(PosCalculation, TaxCodeChangeRecomputesWithTheLinesOwnRates)
 
 TEST_P(PosCalculation, PercentDiscountSwitchOnLeavingTheDiscount)
 {
-    pos::TFrPos& screen = this->screen();
-    newBillWithLines(screen, {{1, 10, "", 7}});
+    pos::TFrPos& screen = newBill({{1, 10, "", 7}});
     const struct
     {
         const char* flag;

@@ -9,12 +9,10 @@ using namespace pos_shop;
 class PosCellFlow : public SaleFixture
 {
 protected:
-    void SetUp() override
+    void buildShop(ShopBuilder& shop) override
     {
-        SaleFixture::SetUp();
-        if (IsSkipped())
-            return;
-        insertRows("ProductPrice (Product, ProductUnits, PriceType, Price)", {{1, 11, 0, 10}});
+        SaleFixture::buildShop(shop);
+        shop.price(water, 11, 0, 10);
     }
     // A new bill of the cash customer, with what the flow asks of the grid recorded.
     pos::TFrPos& newBill()

@@ -11,12 +11,6 @@ using namespace pos_shop;
 class PosHeader : public PosFixture
 {
 protected:
-    pos::TFrPos& newBill(PosMode mode = PosMode::Goods)
-    {
-        pos::TFrPos& screen = this->screen(mode);
-        screen.AcNewExecute();
-        return screen;
-    }
     data::Field hd(const char* field) { return pos->QHd().field(QString::fromLatin1(field)); }
 };
 
@@ -51,8 +45,7 @@ TEST_P(PosHeader, DateBeyondTheNextYearIsReplacedAndALockedPeriodStopsSaving)
 TEST_P(PosHeader, WarehouseTypedInTheHeaderGoesIntoEveryLine)
 {
     // What a code resolves to is the lookup frames' test.
-    pos::TFrPos& screen = newBill();
-    newBillWithLines(screen, {{1, 10, "", 7}, {2, 10, "", 7}});
+    pos::TFrPos& screen = newBill({{1, 10, "", 7}, {2, 10, "", 7}});
     screen.FaGetWarehouse1WarehouseExit(QStringLiteral("nowhere"));
     EXPECT_TRUE(hd("Warehouse").isNull());
     EXPECT_TRUE(screen.QDt().fieldAt(0, QStringLiteral("Warehouse")).isNull());
@@ -97,8 +90,7 @@ TEST_P(PosHeader, PagesAreEnteredOnlyWithACompleteHeader)
 
 TEST_P(PosHeader, ReceiptPageFillsCashOnlyForANewUnpaidBill)
 {
-    pos::TFrPos& screen = newBill();
-    newBillWithLines(screen, {{2, 50, "", 7}});
+    pos::TFrPos& screen = newBill({{2, 50, "", 7}});
     screen.CalculateAll();
     // The total proposed as cash is the window test's; cash the cashier typed stays.
     screen.QHd().setValue(QStringLiteral("Cash"), 500.0);
@@ -118,8 +110,7 @@ TEST_P(PosHeader, ColumnLayoutFollowsTheCurrentLineAndTheUser)
     // The rules themselves are the grid columns' test; the screen hands them the current line and
     // the user, whose price right is written 'y' and so is none. The right proper is proven by
     // typing a price in the window test.
-    pos::TFrPos& screen = newBill();
-    newBillWithLines(screen, {{1, 10, "", 7}});
+    pos::TFrPos& screen = newBill({{1, 10, "", 7}});
     screen.QDt().setValue(QStringLiteral("UseSerial"), QStringLiteral("Y"));
     // A bill without a header warehouse (the frame itself never takes an empty code).
     screen.QHd().setValue(QStringLiteral("Warehouse"), QVariant());
@@ -133,8 +124,7 @@ TEST_P(PosHeader, ColumnLayoutFollowsTheCurrentLineAndTheUser)
     EXPECT_EQ(screen.columns().front().title, QStringLiteral("Product(BarCode)"));
     // The titles follow the user's language.
     switchUser(1);
-    pos::TFrPos& thai = newBill();
-    newBillWithLines(thai, {{1, 10, "", 7}});
+    pos::TFrPos& thai = newBill({{1, 10, "", 7}});
     thai.SetDgDtColumn();
     EXPECT_EQ(thai.columns().front().title, QStringLiteral("รหัสสินค้า(BarCode)"));
 }

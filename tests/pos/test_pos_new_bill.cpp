@@ -15,8 +15,7 @@ TEST_P(PosNewBill, TakesTheMachinesDefaultsInEveryMode)
 {
     for (const PosMode mode : {PosMode::Goods, PosMode::Service, PosMode::Misc}) {
         SCOPED_TRACE(pos::posTypeLetter(mode).toStdString());
-        pos::TFrPos& screen = this->screen(mode);
-        screen.AcNewExecute();
+        pos::TFrPos& screen = newBill(mode);
         ASSERT_TRUE(screen.isNewBill());
         ASSERT_EQ(screen.QHd().recordCount(), 1);
         EXPECT_EQ(screen.documentCode(), QStringLiteral("POS-") + pos::posTypeLetter(mode));
@@ -35,7 +34,7 @@ TEST_P(PosNewBill, TakesTheMachinesDefaultsInEveryMode)
         EXPECT_EQ(screen.controls().warehouseVisible, mode != PosMode::Service);
     }
     EXPECT_EQ(pos->headerTexts().warehouseCode, QString());
-    screen(PosMode::Goods).AcNewExecute();
+    newBill();
     EXPECT_EQ(pos->headerTexts().warehouseCode, QStringLiteral("BACK"));
 }
 
@@ -54,8 +53,7 @@ TEST_P(PosNewBill, CustomerGivesANewBillItsTaxAndSalesman)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
-        pos::TFrPos& screen = this->screen();
-        screen.AcNewExecute();
+        pos::TFrPos& screen = newBill();
         EXPECT_EQ(
             toldBy(c.refusal != nullptr, [&] { screen.FaGetCustomer1CustomerExit(QString::fromLatin1(c.typed)); }),
             QString::fromUtf8(c.refusal));
@@ -86,8 +84,7 @@ TEST_P(PosNewBill, NumberingAndDateLockDecideWhereABillStarts)
             QStringLiteral("auto %1 lock '%2'").arg(c.automatic).arg(QString::fromLatin1(c.lockPosDate)).toStdString());
         setNumbering(c.automatic);
         setConfig(QStringLiteral("LockPosDate = '%1'").arg(QString::fromLatin1(c.lockPosDate)));
-        pos::TFrPos& screen = this->screen();
-        screen.AcNewExecute();
+        pos::TFrPos& screen = newBill();
         EXPECT_EQ(screen.autoNumbering(), c.automatic);
         EXPECT_EQ(screen.QHd().isOpen(), c.billOpen);
         EXPECT_EQ(screen.focus(), c.focus);
@@ -111,8 +108,7 @@ TEST_P(PosNewBill, ManualNumberLeftEmptyIsRefused)
 {
     // A typed number, aligned, is the recall test's.
     setNumbering(false);
-    pos::TFrPos& screen = this->screen();
-    screen.AcNewExecute();
+    pos::TFrPos& screen = newBill();
     prompter.expectInformation();
     screen.headerTexts().posNo = QStringLiteral("   ");
     screen.PosNoExit();

@@ -124,8 +124,7 @@ TEST_P(ReceiptSpoolSale, ReceiptsLeftWaitingWhenTheProgramEndsPrintAtTheNextStar
     EXPECT_EQ(m_printed.size(), m_backlog) << "printed after the program ended";
 
     // The next start on the machine prints them before any new sale, and marks their bills.
-    pos::TFrPos& next = this->screen();
-    next.AcNewExecute();
+    pos::TFrPos& next = newBill();
     ASSERT_TRUE(waitFor([&] {
         readPrinter();
         return printedBills() == 3;
