@@ -143,6 +143,8 @@ TEST_P(PosPayment, CompletenessCheckNamesWhatIsMissing)
         {"transfer without bank", {{water, 1, 100}}, true, "bank", "สินค้า P001ท่านยังไม่ได้ป้อนรหัสธนาคารที่รับโอนจากลูกค้า"},
         {"only an empty row", {{0, 1, 100}}, true, "", "สินค้า ท่านยังไม่ได้ป้อนรายการสินค้า"},
         {"no warehouse", {{water, 1, 100, QVariant()}}, true, "", "สินค้า P001ไม่ได้ระบุ คลังสินค้า"},
+        {"no unit", {{water, 1, 100}}, true, "nounit", "สินค้า P001ไม่ได้ระบุ หน่วยนับ"},
+        {"lot not chosen", {{water, 1, 100}}, true, "lot", "สินค้า P001ไม่ได้ระบุ Lot No."},
         {"quantity below a half", {{water, 0.4, 100}}, true, "", "สินค้า P001ไม่ได้ระบุ จำนวน"},
         {"price 0.0005 refused", {{water, 1, 0.0005}}, false, "", "สินค้า P001ไม่อนุญาตให้ขายราคา 0"},
         {"price 0.001 passes", {{water, 1, 0.001}}, false, "", ""},
@@ -170,6 +172,10 @@ TEST_P(PosPayment, CompletenessCheckNamesWhatIsMissing)
             screen.QHd().setValue(QStringLiteral("Customer"), QVariant());
         if (setup == QLatin1String("bank"))
             screen.QHd().setValue(QStringLiteral("BankAmount"), 10.0);
+        if (setup == QLatin1String("nounit"))
+            screen.QDt().setValue(QStringLiteral("ProductUnits"), QVariant());
+        if (setup == QLatin1String("lot"))
+            screen.QDt().setValue(QStringLiteral("LotControl"), QStringLiteral("Y"));
         const bool complete = c.message[0] == '\0';
         bool checked = false;
         EXPECT_EQ(toldBy(!complete, [&] { checked = screen.CheckComplete(); }), QString::fromUtf8(c.message));

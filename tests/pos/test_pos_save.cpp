@@ -110,18 +110,20 @@ TEST_P(PosSave, RefusedSavesWriteNothing)
     struct
     {
         const char* name;
+        double cash;
         bool cardMismatch;
         bool answer;
         const char* message;
     } const cases[] = {
         // A transfer without its bank: the transfer test.
-        {"card amount without details", true, true, "ท่านยังไม่ได้ป้อนรายละเอียดบัตรเครดิต"},
-        {"save question answered No", false, false, ""},
+        {"card amount without details", 100, true, true, "ท่านยังไม่ได้ป้อนรายละเอียดบัตรเครดิต"},
+        {"cash the bill cannot hold", 1e15, false, true, "ยอดเงินในบิลเกินกว่าที่จัดเก็บได้\rโปรดตรวจจำนวนและราคาของรายการ"},
+        {"save question answered No", 100, false, false, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         pos::TFrPos& screen = billWith({{water, 1, 100}});
-        pay(screen, 100);
+        pay(screen, c.cash);
         if (c.cardMismatch)
             screen.QHd().setValue(QStringLiteral("CardAmount"), 10.0);
         if (c.message[0] == '\0')
