@@ -106,12 +106,8 @@ TEST_P(PosView, NeverNarrowerThan800AndClosedByEscapeKeepsItsSizeForTheNextRun)
     kvr::test::pressKey(Qt::Key_Escape);
     ASSERT_TRUE(waitUntil([&] { return !view->isVisible(); }));
     EXPECT_EQ(confirmations(), 1u);
-    {
-        QSettings ini(view->iniPath(), QSettings::IniFormat);
-        EXPECT_TRUE(view->iniPath().startsWith(server->workingDirectory())) << "in the program's working folder";
-        EXPECT_EQ(ini.value(QStringLiteral("POSForm/Width")).toInt(), 800);
-        EXPECT_EQ(ini.value(QStringLiteral("POSForm/Height")).toInt(), 560);
-    }
+    EXPECT_TRUE(view->iniPath().startsWith(server->workingDirectory())) << "in the program's working folder";
+    // The next run opens at the size kept.
     TFrPosView again(*pos);
     again.show();
     EXPECT_TRUE(waitUntil([&] { return again.isVisible() && again.size() == QSize(800, 560); }))
