@@ -134,13 +134,12 @@ TEST_P(PosLines, DiscountTextsComeFromProductCustomerAndPriceRowsAndAccumulate)
         bool special; // Config special discount "1%" for VAT-inclusive products
         const char* water; // the line after water
         const char* thenRice; // the same line after rice typed over it
-        double waterTotal;
     } cases[] = {
-        {"product default", "", "", false, "5%", "5%", 9.5},
-        {"customer text wins", "10%", "", false, "10%", "10%", 9},
-        {"price row appended", "", "2%", false, "5%2%", "5%2%2%", 9.31},
-        {"special appended", "", "", true, "5%1%", "5%1%1%", 9.405},
-        {"all", "10%", "2%", true, "10%2%1%", "10%2%1%", 8.7318},
+        {"product default", "", "", false, "5%", "5%"},
+        {"customer text wins", "10%", "", false, "10%", "10%"},
+        {"price row appended", "", "2%", false, "5%2%", "5%2%2%"},
+        {"special appended", "", "", true, "5%1%", "5%1%1%"},
+        {"all", "10%", "2%", true, "10%2%1%", "10%2%1%"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -155,8 +154,6 @@ TEST_P(PosLines, DiscountTextsComeFromProductCustomerAndPriceRowsAndAccumulate)
         pos::TFrPos& s = newCashBill();
         type(s, QStringLiteral("P001"));
         EXPECT_EQ(text(s, "Discount"), QString::fromLatin1(c.water));
-        s.CalculateAll();
-        EXPECT_NEAR(number(s, "Total"), c.waterTotal, 1e-9);
         type(s, QStringLiteral("P002"));
         EXPECT_EQ(text(s, "Discount"), QString::fromLatin1(c.thenRice));
         EXPECT_DOUBLE_EQ(number(s, "Price"), 185);
