@@ -43,11 +43,8 @@ QString focusedName()
 class ShiftDialogView : public kvr::test::AdminFixture
 {
 protected:
-    void SetUp() override
+    void openScreen() override
     {
-        AdminFixture::SetUp();
-        if (IsSkipped())
-            return;
         form = std::make_unique<TFrPosShiftNo>(prompter, *dm, current, runner);
         view = std::make_unique<TFrPosShiftNoView>(*form);
         view->show();
@@ -55,11 +52,10 @@ protected:
         // The dialog opens with the date field to fill.
         ASSERT_TRUE(waitForFocusIn(view->dateEdit())) << focusedName().toStdString();
     }
-    void TearDown() override
+    void closeScreen() override
     {
         view.reset();
         form.reset();
-        AdminFixture::TearDown();
     }
 
     void typeInto(QWidget* widget, const char* text)
@@ -130,17 +126,8 @@ namespace {
 class MachineRegisterView : public kvr::test::AdminFixture
 {
 protected:
-    void SetUp() override
-    {
-        AdminFixture::SetUp();
-        if (!IsSkipped())
-            open(prompter);
-    }
-    void TearDown() override
-    {
-        view.reset();
-        AdminFixture::TearDown();
-    }
+    void openScreen() override { open(prompter); }
+    void closeScreen() override { view.reset(); }
     // The window on a screen that asks through `asking`.
     void open(kvr::ui::Prompter& asking)
     {

@@ -20,21 +20,14 @@ namespace {
 class MachineRegister : public kvr::test::AdminFixture
 {
 protected:
-    void SetUp() override
+    void openScreen() override
     {
-        AdminFixture::SetUp();
-        if (IsSkipped())
-            return;
         screen = std::make_unique<TFrPosMachineNo>(prompter, *dm, runner);
         QObject::connect(screen.get(), &TFrPosMachineNo::codeFocusRequested, [this] { ++codeFocused; });
         QObject::connect(screen.get(), &kvr::ui::TFrForm::closeRequested, [this] { ++closeRequests; });
         screen->FormShow();
     }
-    void TearDown() override
-    {
-        screen.reset();
-        AdminFixture::TearDown();
-    }
+    void closeScreen() override { screen.reset(); }
 
     void leaveCode(const QString& code)
     {
