@@ -70,6 +70,24 @@ int FullTaxFixture::receipt(const data::FullTaxTables& tables, const ReceiptSpec
     return id;
 }
 
+void FullTaxFixture::invoicedTo(const QString& number, const QString& name, const QString& phone,
+                                const QString& taxNumber)
+{
+    receipt(data::FullTaxTables::posHd(),
+            {.number = number,
+             .date = QDate(2026, 5, 2),
+             .customer = walkIn,
+             .fullTaxNo = QStringLiteral("TX") + number.right(8),
+             .extra = {{column::kCustomerName, name},
+                       {column::kShipPhone, phone},
+                       {column::kShipAddr1, QStringLiteral("9 ถนนสาทร")},
+                       {column::kShipProvince, bangkok},
+                       {column::kShipZipCode, QStringLiteral("10120")},
+                       {column::kTaxCustomer, taxNumber},
+                       {column::kBranchHead, QStringLiteral("N")},
+                       {column::kBranchCode, QStringLiteral("00003")}}});
+}
+
 admin::TFrPosFullTran& FullTaxFixture::open(const admin::FullTaxVariant& variant)
 {
     screen = std::make_unique<admin::TFrPosFullTran>(prompter, *dm, searches, print, variant);

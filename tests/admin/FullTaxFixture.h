@@ -56,6 +56,9 @@ protected:
 
     // A receipt in the header table given (PosHd or PosHeader) with its two lines; its id.
     int receipt(const data::FullTaxTables& tables, const ReceiptSpec& spec);
+    // An earlier invoice's buyer block (9 ถนนสาทร, Bangkok 10120, branch 00003) on a PosHd receipt
+    // of the walk-in customer.
+    void invoicedTo(const QString& number, const QString& name, const QString& phone, const QString& taxNumber = {});
     // The screen of a variant, shown as the window shows it (schema step, then New).
     admin::TFrPosFullTran& open(const admin::FullTaxVariant& variant = admin::FullTaxVariant::posBills());
     // The number typed into the receipt field, then the field left.

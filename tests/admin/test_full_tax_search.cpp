@@ -17,23 +17,6 @@ const data::FullTaxTables kPosHeader = data::FullTaxTables::posHeader();
 class FullTaxSearch : public test::FullTaxFixture
 {
 protected:
-    // An earlier invoice's buyer block on a receipt of the walk-in customer.
-    void invoicedTo(const QString& number, const QString& name, const QString& phone, const QString& taxNumber = {})
-    {
-        receipt(kPosHd,
-                {.number = number,
-                 .date = QDate(2026, 5, 2),
-                 .customer = walkIn,
-                 .fullTaxNo = QStringLiteral("TX") + number.right(8),
-                 .extra = {{column::kCustomerName, name},
-                           {column::kShipPhone, phone},
-                           {column::kShipAddr1, QStringLiteral("9 ถนนสาทร")},
-                           {column::kShipProvince, bangkok},
-                           {column::kShipZipCode, QStringLiteral("10120")},
-                           {column::kTaxCustomer, taxNumber},
-                           {column::kBranchHead, QStringLiteral("N")},
-                           {column::kBranchCode, QStringLiteral("00003")}}});
-    }
     QStringList buyers(const QString& phone, const QString& name)
     {
         searches.setScript(

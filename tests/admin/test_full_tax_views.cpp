@@ -77,16 +77,7 @@ TEST_P(FullTaxWindow, program_4_prints_a_picked_receipt_for_a_picked_buyer_to_pd
 {
     const QString buyer = QStringLiteral("บริษัท ไทยวัสดุภัณฑ์ จำกัด");
     const QString taxId = QStringLiteral("0105561234560");
-    receipt(data::FullTaxTables::posHd(),
-            {.number = QStringLiteral("PP69000100"),
-             .customer = walkIn,
-             .fullTaxNo = QStringLiteral("TX69000099"),
-             .extra = {{column::kCustomerName, buyer},
-                       {column::kShipAddr1, QStringLiteral("77 ถนนวิภาวดีรังสิต")},
-                       {column::kShipPhone, QStringLiteral("02-111-2222")},
-                       {column::kTaxCustomer, taxId},
-                       {column::kBranchHead, QStringLiteral("N")},
-                       {column::kBranchCode, QStringLiteral("00005")}}});
+    invoicedTo(QStringLiteral("PP69000100"), buyer, QStringLiteral("02-111-2222"), taxId);
     const int id = receipt(data::FullTaxTables::posHd(), {.number = QStringLiteral("PP69000777"), .customer = walkIn});
 
     ui::DialogPrompter boxes;
@@ -157,7 +148,7 @@ TEST_P(FullTaxWindow, program_4_prints_a_picked_receipt_for_a_picked_buyer_to_pd
     const QString text = test::pdfText(server->workingDirectory() + QStringLiteral("/printed/") + pdfs.front());
     for (const QString& expected :
          {QStringLiteral("ใบกำกับภาษี"), invoiceNo, buyer, QStringLiteral("เลขประจำตัวผู้เสียภาษีอากร ") + taxId,
-          QStringLiteral("สาขาที่ 00005"), QStringLiteral("77 ถนนวิภาวดีรังสิต"), QStringLiteral("PP69000777")})
+          QStringLiteral("สาขาที่ 00003"), QStringLiteral("9 ถนนสาทร"), QStringLiteral("PP69000777")})
         EXPECT_TRUE(test::pdfLetters(text).contains(test::pdfLetters(expected))) << expected.toStdString() << "\n"
                                                                                  << text.toStdString();
 
