@@ -151,11 +151,6 @@ TEST_P(FullTaxWindow, program_4_prints_a_picked_receipt_for_a_picked_buyer_to_pd
           QStringLiteral("สาขาที่ 00003"), QStringLiteral("9 ถนนสาทร"), QStringLiteral("PP69000777")})
         EXPECT_TRUE(test::pdfLetters(text).contains(test::pdfLetters(expected))) << expected.toStdString() << "\n"
                                                                                  << text.toStdString();
-
-    test::whenModalOpens([](QWidget* box) {
-        QTest::mouseClick(qobject_cast<QMessageBox*>(box)->button(QMessageBox::Yes), Qt::LeftButton);
-    });
-    view->close();
 }
 
 KVR_INSTANTIATE_BACKENDS(FullTaxWindow);
