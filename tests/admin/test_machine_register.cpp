@@ -2,7 +2,6 @@
 
 #include "admin/TFrPosMachineNo.h"
 #include "data/DbError.h"
-#include "data/Query.h"
 #include "devices/CustomerDisplay.h"
 #include "support/PtyPair.h"
 
@@ -206,10 +205,8 @@ TEST_P(MachineRegister, a_failed_write_is_rolled_back_and_the_record_stays_edita
     const auto registerPos09 = [this] { shop->machine({.code = "POS09", .location = "ที่อื่น"}); };
     const auto removeElsewhere = [this](const char* code) {
         return [this, code] {
-            kvr::data::Query remove(shop->connection(),
-                                    QStringLiteral("DELETE FROM PosMachineNo WHERE MachineCode = :Code"));
-            remove.setParam(QStringLiteral("Code"), QString::fromLatin1(code));
-            remove.execSql();
+            shop->connection().execDirect(
+                QStringLiteral("DELETE FROM PosMachineNo WHERE MachineCode = '%1'").arg(QLatin1String(code)));
         };
     };
     const Case cases[] = {
