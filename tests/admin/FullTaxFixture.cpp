@@ -73,7 +73,7 @@ int FullTaxFixture::receipt(const data::FullTaxTables& tables, const ReceiptSpec
 void FullTaxFixture::invoicedTo(const QString& number, const QString& name, const QString& phone,
                                 const QString& taxNumber)
 {
-    receipt(data::FullTaxTables::posHd(),
+    receipt(kPosHd,
             {.number = number,
              .date = QDate(2026, 5, 2),
              .customer = walkIn,

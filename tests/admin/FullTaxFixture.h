@@ -78,6 +78,8 @@ protected:
     ScriptedSearchRunner searches;
     std::unique_ptr<admin::TFrPosFullTran> screen;
 
+    static inline const data::FullTaxTables kPosHd = data::FullTaxTables::posHd();
+    static inline const data::FullTaxTables kPosHeader = data::FullTaxTables::posHeader();
     static inline const QString kHeadOfficeTaxId = QStringLiteral("0105558012349");
     static inline const QString kBranchTaxId = QStringLiteral("0203544009879");
 };

@@ -13,9 +13,6 @@ using test::Columns;
 using test::ReceiptSpec;
 namespace column = data::fulltax;
 
-const data::FullTaxTables kPosHd = data::FullTaxTables::posHd();
-const data::FullTaxTables kPosHeader = data::FullTaxTables::posHeader();
-
 class FullTax : public test::FullTaxFixture
 {
 protected:

@@ -41,12 +41,11 @@ TEST_P(FullTaxRace, counters_printing_one_new_receipt_at_once_give_it_one_number
     // writers queue at the start of their transactions).
     const bool postgres = GetParam() == test::BackendKind::Postgres;
     const int counters = postgres ? 4 : 2;
-    const data::FullTaxTables tables = data::FullTaxTables::posHd();
     const QString code = QStringLiteral("POS-X1");
     for (int round = 1; round <= 3; ++round) {
         SCOPED_TRACE(round);
         const QString number = QStringLiteral("PP69004%1").arg(round, 3, 10, QLatin1Char('0'));
-        const int id = receipt(tables, {.number = number, .customer = branch});
+        const int id = receipt(kPosHd, {.number = number, .customer = branch});
         // Each has loaded the receipt and found it without a number before any of them prints.
         test::Racers started;
         for (int i = 0; i < counters; ++i)
@@ -74,7 +73,7 @@ TEST_P(FullTaxRace, counters_printing_one_new_receipt_at_once_give_it_one_number
         for (const QString& printed : said)
             EXPECT_EQ(printed, QStringLiteral("%1 2026 %2").arg(number, code));
         EXPECT_EQ(lastNo(code), round) << "one number drawn for the receipt, none lost";
-        EXPECT_EQ(column(tables, id, column::kFullTaxNo).toString().right(3),
+        EXPECT_EQ(column(kPosHd, id, column::kFullTaxNo).toString().right(3),
                   QStringLiteral("%1").arg(round, 3, 10, QLatin1Char('0')));
     }
 }

@@ -11,9 +11,6 @@ namespace {
 using namespace kvr;
 namespace column = data::fulltax;
 
-const data::FullTaxTables kPosHd = data::FullTaxTables::posHd();
-const data::FullTaxTables kPosHeader = data::FullTaxTables::posHeader();
-
 class FullTaxSearch : public test::FullTaxFixture
 {
 protected:

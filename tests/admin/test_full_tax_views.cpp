@@ -78,7 +78,7 @@ TEST_P(FullTaxWindow, program_4_prints_a_picked_receipt_for_a_picked_buyer_to_pd
     const QString buyer = QStringLiteral("บริษัท ไทยวัสดุภัณฑ์ จำกัด");
     const QString taxId = QStringLiteral("0105561234560");
     invoicedTo(QStringLiteral("PP69000100"), buyer, QStringLiteral("02-111-2222"), taxId);
-    const int id = receipt(data::FullTaxTables::posHd(), {.number = QStringLiteral("PP69000777"), .customer = walkIn});
+    const int id = receipt(kPosHd, {.number = QStringLiteral("PP69000777"), .customer = walkIn});
 
     ui::DialogPrompter boxes;
     products::TDmService service(*dm);
@@ -140,7 +140,7 @@ TEST_P(FullTaxWindow, program_4_prints_a_picked_receipt_for_a_picked_buyer_to_pd
     ASSERT_TRUE(test::waitForActiveWindow(view.get()));
     EXPECT_TRUE(test::waitForFocusIn(view->receiptNumberEdit())) << "ready for the next receipt";
 
-    const QString invoiceNo = column(data::FullTaxTables::posHd(), id, column::kFullTaxNo).toString();
+    const QString invoiceNo = column(kPosHd, id, column::kFullTaxNo).toString();
     EXPECT_EQ(invoiceNo, QStringLiteral("TX69000001"));
     const QStringList pdfs =
         QDir(server->workingDirectory() + QStringLiteral("/printed")).entryList({QStringLiteral("*.pdf")});
