@@ -81,7 +81,7 @@ protected:
 
 } // namespace
 
-TEST_P(ShiftDialogView, the_cashier_counts_the_float_with_the_keyboard_and_f10_saves_it)
+TEST_P(ShiftDialogView, the_cashier_counts_the_float_with_the_keyboard)
 {
     typeInto(view->machineEdit(), "pos01");
     EXPECT_EQ(view->machineEdit()->text(), QStringLiteral("POS01"));
@@ -113,11 +113,6 @@ TEST_P(ShiftDialogView, the_cashier_counts_the_float_with_the_keyboard_and_f10_s
     EXPECT_EQ(quantity(0), 3);
     EXPECT_EQ(quantity(1), 4);
     EXPECT_EQ(view->findChild<QLabel*>(QStringLiteral("totalLabel"))->text(), QStringLiteral("3,400.00"));
-
-    kvr::test::pressKey(Qt::Key_F10);
-    EXPECT_TRUE(waitUntil([&] { return !view->isVisible(); }));
-    EXPECT_EQ(view->result(), QDialog::Accepted);
-    EXPECT_TRUE(current.isChosen());
 }
 
 namespace {
