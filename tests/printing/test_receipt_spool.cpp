@@ -2,6 +2,7 @@
 // nothing, resumed where they stopped after the program ended, never sent twice.
 #include "printing/PrinterError.h"
 #include "printing/ReceiptSpool.h"
+#include "support/PrinterPipe.h"
 #include "support/WindowWait.h"
 
 #include <QCoreApplication>
@@ -14,7 +15,6 @@
 #include <chrono>
 #include <cstdio>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -44,43 +44,11 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        m_fifo = m_dir.filePath(QStringLiteral("lp.fifo"));
-        ASSERT_EQ(::mkfifo(QFile::encodeName(m_fifo).constData(), 0600), 0);
-        m_reader = ::open(QFile::encodeName(m_fifo).constData(), O_RDONLY | O_NONBLOCK);
-        ASSERT_GE(m_reader, 0);
-    }
-    void TearDown() override { ::close(m_reader); }
-
-    // Fills the pipe, then reads back `room` bytes of it.
-    void fillLeaving(int room)
-    {
-        const int writer = ::open(QFile::encodeName(m_fifo).constData(), O_WRONLY | O_NONBLOCK);
-        ASSERT_GE(writer, 0);
-        char byte = '=';
-        while (::write(writer, &byte, 1) == 1)
-            ++m_filled;
-        ::close(writer);
-        // Take back as much as the receipt may start with.
-        char buffer[4096];
-        for (int left = room; left > 0;) {
-            const ssize_t got = ::read(m_reader, buffer, std::min<size_t>(sizeof buffer, size_t(left)));
-            ASSERT_GT(got, 0);
-            left -= int(got);
-            m_filled -= got;
-            m_read.append(buffer, got);
-        }
-    }
-    QByteArray readAll()
-    {
-        char buffer[4096];
-        ssize_t got = 0;
-        while ((got = ::read(m_reader, buffer, sizeof buffer)) > 0)
-            m_read.append(buffer, got);
-        return m_read;
+        ASSERT_TRUE(printer.open(m_dir.filePath(QStringLiteral("lp.fifo"))));
     }
     std::unique_ptr<ReceiptSpool> spool(std::vector<TakenReceipt>& taken, QString* problem = nullptr)
     {
-        return std::make_unique<ReceiptSpool>(m_dir.filePath(QStringLiteral("spool")), PrinterTarget{m_fifo},
+        return std::make_unique<ReceiptSpool>(m_dir.filePath(QStringLiteral("spool")), PrinterTarget{printer.path()},
                                               recordInto(taken, problem), ReceiptSpool::Timing{20, 200, 50});
     }
     // A spool whose printer has taken two receipts while the program was not yet back at its
@@ -103,10 +71,7 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    QString m_fifo;
-    int m_reader = -1;
-    qint64 m_filled = 0;
-    QByteArray m_read;
+    PrinterPipe printer;
 };
 
 TEST_F(SpoolTest, ReceiptCutOffByTheEndOfTheProgramGoesOnFromWhereItStopped)
@@ -114,8 +79,9 @@ TEST_F(SpoolTest, ReceiptCutOffByTheEndOfTheProgramGoesOnFromWhereItStopped)
     QByteArray receipt;
     for (int line = 0; line < 200; ++line)
         receipt += QByteArray::number(line).rightJustified(5, '0') + " ฿ line of the receipt\r\n";
-    // A pipe frees room a page at a time.
-    fillLeaving(4096);
+    // A pipe frees room a page at a time: the printer takes one, as much as the receipt may start with.
+    const qint64 filled = printer.fill();
+    ASSERT_EQ(printer.read(4096).size(), 4096);
     std::vector<TakenReceipt> taken;
     {
         auto first = spool(taken);
@@ -126,13 +92,13 @@ TEST_F(SpoolTest, ReceiptCutOffByTheEndOfTheProgramGoesOnFromWhereItStopped)
     EXPECT_TRUE(taken.empty());
     auto second = spool(taken);
     ASSERT_TRUE(waitUntil([&] {
-        readAll();
+        printer.read();
         return taken.size() == 1;
     }));
-    readAll();
     // The filler, then the receipt exactly once, not a byte repeated or lost.
-    EXPECT_EQ(m_read.size(), m_filled + 4096 + receipt.size());
-    EXPECT_EQ(m_read.right(receipt.size()), receipt);
+    const QByteArray& printed = printer.read();
+    EXPECT_EQ(printed.size(), filled + receipt.size());
+    EXPECT_EQ(printed.right(receipt.size()), receipt);
     EXPECT_EQ(taken.front().billNumber, QStringLiteral("PP-0001/9"));
     EXPECT_EQ(taken.front().billType, QStringLiteral("P"));
     // Taken and reported, it waits for its bill to be marked; then it is gone.
@@ -156,7 +122,7 @@ TEST_F(SpoolTest, TakenReceiptsWhoseBillWasNotMarkedAreReportedAgainAtTheNextSta
     ASSERT_TRUE(waitUntil([&] { return taken.size() == 2; }));
     EXPECT_EQ(taken.at(0).billNumber, QStringLiteral("1"));
     EXPECT_EQ(taken.at(1).billType, QStringLiteral("S"));
-    EXPECT_EQ(readAll(), QByteArray("receipt one\r\nreceipt two\r\n")) << "printed twice";
+    EXPECT_EQ(printer.read(), QByteArray("receipt one\r\nreceipt two\r\n")) << "printed twice";
 }
 
 // The start's report of receipts taken in an earlier run once listed whatever was taken when it
@@ -191,23 +157,22 @@ TEST_F(SpoolTest, PrinterGoneOrSpoolFolderUnwritableIsSaidNotHidden)
     QString problem;
     auto printerSpool = spool(taken, &problem);
     // The reader goes away: the printer is not there any more, and the receipt waits for it.
-    ::close(m_reader);
-    m_reader = -1;
+    printer.close();
     printerSpool->add("receipt\r\n", QStringLiteral("1"), QStringLiteral("P"));
-    const QString gone = QStringLiteral("the receipt printer %1 cannot be opened").arg(m_fifo);
+    const QString gone = QStringLiteral("the receipt printer %1 cannot be opened").arg(printer.path());
     ASSERT_TRUE(waitUntil([&] { return problem.startsWith(gone); })) << problem.toStdString();
     EXPECT_TRUE(taken.empty());
     EXPECT_EQ(printerSpool->waiting(), 1);
     // It comes back: the receipt goes out and the problem is over.
-    m_reader = ::open(QFile::encodeName(m_fifo).constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_TRUE(printer.reopen());
     ASSERT_TRUE(waitUntil([&] {
-        readAll();
+        printer.read();
         return taken.size() == 1 && problem.isEmpty();
     }));
-    EXPECT_EQ(m_read, QByteArray("receipt\r\n"));
+    EXPECT_EQ(printer.read(), QByteArray("receipt\r\n"));
 
     // A spool that cannot keep a receipt raises, so that the bill stays unprinted.
-    ReceiptSpool blocked(QStringLiteral("/proc/no-spool-here"), PrinterTarget{m_fifo}, {});
+    ReceiptSpool blocked(QStringLiteral("/proc/no-spool-here"), PrinterTarget{printer.path()}, {});
     EXPECT_THROW(blocked.add("receipt\r\n", QStringLiteral("2"), QStringLiteral("P")), printing::PrinterError);
 }
 
@@ -215,8 +180,8 @@ TEST_F(SpoolTest, StandardOutputWhoseReaderStopsReadingHoldsNobodyAndGetsTheRece
 {
     // The program's standard output is a pipe whose reader stopped reading: it is full, and it
     // is given to the program blocking, as a shell would.
-    fillLeaving(0);
-    const int writer = ::open(QFile::encodeName(m_fifo).constData(), O_WRONLY);
+    const qint64 filled = printer.fill();
+    const int writer = ::open(QFile::encodeName(printer.path()).constData(), O_WRONLY);
     ASSERT_GE(writer, 0);
     std::fflush(stdout);
     const int savedOut = ::dup(STDOUT_FILENO);
@@ -233,7 +198,7 @@ TEST_F(SpoolTest, StandardOutputWhoseReaderStopsReadingHoldsNobodyAndGetsTheRece
         stalled = waitUntil([&] { return problem.contains(QStringLiteral("standard output")); }, 10000);
         waitUntil(
             [&] {
-                readAll();
+                printer.read();
                 return taken.size() == 1;
             },
             10000);
@@ -244,8 +209,8 @@ TEST_F(SpoolTest, StandardOutputWhoseReaderStopsReadingHoldsNobodyAndGetsTheRece
 
     EXPECT_TRUE(stalled) << problem.toStdString();
     ASSERT_EQ(taken.size(), 1u);
-    EXPECT_EQ(readAll().size(), m_filled + 28) << "the receipt once, after what was waiting";
-    EXPECT_TRUE(m_read.endsWith("receipt to standard output\r\n"));
+    EXPECT_EQ(printer.read().size(), filled + 28) << "the receipt once, after what was waiting";
+    EXPECT_TRUE(printer.read().endsWith("receipt to standard output\r\n"));
 }
 
 } // namespace
