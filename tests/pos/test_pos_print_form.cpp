@@ -26,10 +26,6 @@ protected:
         if (IsSkipped())
             return;
         const QDir work(server->workingDirectory());
-        QFile ini(work.filePath(QStringLiteral("KVR.INI")));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write("[DocumentPrint]\nOutput=pdf\nPdfFolder=printed\n");
-        ini.close();
         work.mkpath(QStringLiteral("forms"));
         QFile layout(work.filePath(QStringLiteral("forms/bill.kvl")));
         ASSERT_TRUE(layout.open(QIODevice::WriteOnly));
@@ -38,6 +34,7 @@ protected:
         exec(QStringLiteral("INSERT INTO SystemForm (FormCode, FormOrderNo, FormDesc, FrfName, SpName, DocCode, "
                             "ShowPrintPreview) VALUES ('POS-P', 1, 'บิลขายสด', 'forms/bill.kvl', '', 'POS-P', 'N')"));
         setConfig(QStringLiteral("Pos1_PrintType = 'F'"));
+        // Without a display the form prints to PDF files.
         runner = std::make_unique<printing::DocPrintRunner>(
             prompter, *dm, printing::DocPrintSettings::read(server->workingDirectory(), false));
     }
@@ -46,16 +43,9 @@ protected:
         runner.reset();
         SaleFixture::TearDown();
     }
-    QStringList pdfFiles() const
-    {
-        return QDir(QDir(server->workingDirectory()).filePath(QStringLiteral("printed")))
-            .entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
-    }
-    QString pdfText(const QString& file) const
-    {
-        return kvr::test::pdfText(QDir(server->workingDirectory()).filePath(QStringLiteral("printed/") + file))
-            .simplified();
-    }
+    QDir printed() const { return QDir(runner->settings().pdfFolder); }
+    QStringList pdfFiles() const { return printed().entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name); }
+    QString pdfText(const QString& file) const { return kvr::test::pdfText(printed().filePath(file)).simplified(); }
     QString printedOf(const QString& number)
     {
         return scalar(QStringLiteral("SELECT Printed FROM PosHd WHERE PosNo = :No"), {{QStringLiteral("No"), number}})

@@ -12,7 +12,6 @@
 #include "util/NumberWords.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <gtest/gtest.h>
@@ -32,18 +31,12 @@ QString money(double value)
 class DemoForms : public DemoSessionFixture
 {
 protected:
-    void prepareServer() override
-    {
-        DemoSessionFixture::prepareServer();
-        QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
-        ASSERT_TRUE(ini.open(QIODevice::Append));
-        ini.write("\n[DocumentPrint]\nOutput=pdf\nPdfFolder=printed\n");
-    }
     void SetUp() override
     {
         DemoSessionFixture::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
+        // Without a display the form prints to PDF files.
         runner = std::make_unique<printing::DocPrintRunner>(
             prompter, *dm, printing::DocPrintSettings::read(server->workingDirectory(), false));
     }
@@ -52,7 +45,7 @@ protected:
         runner.reset();
         DemoSessionFixture::TearDown();
     }
-    QDir printedFolder() const { return QDir(server->workingDirectory()).filePath(QStringLiteral("printed")); }
+    QDir printedFolder() const { return QDir(runner->settings().pdfFolder); }
     QStringList pdfs() const { return printedFolder().entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name); }
     // The number and year of the demo's sale bill `skip` places down the bills that match.
     std::pair<QString, int> demoBill(const QString& condition, int skip = 0)
