@@ -47,7 +47,9 @@ QStringList moneySql()
     return {
         QStringLiteral("SELECT M.Id, M.PosShiftNo, M.Closed, M.Coin, M.Quantity, M.Amount, C.Description, C.Fraction"),
         QStringLiteral("FROM PosShiftMoney M INNER JOIN Coin C ON (M.Coin = C.Id)"),
-        QStringLiteral("WHERE (M.PosShiftNo = :GetShiftNo)")};
+        QStringLiteral("WHERE (M.PosShiftNo = :GetShiftNo)"),
+        // Largest first, as a new shift lists them; stored order is not kept on every backend.
+        QStringLiteral("ORDER BY C.Fraction DESC, M.Id")};
 }
 
 // One counted denomination, kept while the float is moved onto another shift's rows.
