@@ -1,7 +1,6 @@
 #pragma once
 
 #include "admin/TFrPosShiftNoView.h"
-#include "data/Query.h"
 #include "pos/TFrPosView.h"
 #include "support/WindowWait.h"
 #include "ui/base/DataGrid.h"
@@ -12,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <initializer_list>
 
 namespace kvr::test {
 
@@ -60,21 +58,6 @@ inline bool cursorOnNewLine(pos::TFrPosView& view, int lines)
     return view.pos().QDt().recordCount() == lines && at.row() == lines - 1 &&
         at.column() == view.grid()->gridModel().columnOf(QStringLiteral("ProductCode")) &&
         !view.pos().cellFlow().hasWaitingChecks();
-}
-
-// A row of a query as "Name=value ...", amounts at the four places they are stored with, so that a
-// saved bill is compared whole and a difference shows every figure.
-inline QString rowText(const data::Query& q, int row, std::initializer_list<const char*> amounts,
-                       std::initializer_list<const char*> others = {})
-{
-    QStringList fields;
-    for (const char* name : amounts)
-        fields << QStringLiteral("%1=%2").arg(
-            QLatin1String(name), QString::number(q.fieldAt(row, QString::fromLatin1(name)).asFloat(), 'f', 4));
-    for (const char* name : others)
-        fields << QStringLiteral("%1=%2").arg(QLatin1String(name),
-                                              q.fieldAt(row, QString::fromLatin1(name)).asString().trimmed());
-    return fields.join(QLatin1Char(' '));
 }
 
 } // namespace kvr::test

@@ -1,7 +1,7 @@
 // A cashier's whole sale through the real windows, offscreen: the shift dialog, three barcode
 // scans, the receipt page, a card, cash and a transfer, F10 and Yes. The bill reaches the database, the receipt the
 // printer and the kick the drawer, and the next bill is waiting.
-#include "PosFixture.h"
+#include "PosViewFixture.h"
 #include "SaleShop.h"
 #include "SaleWindow.h"
 
@@ -32,7 +32,8 @@ void type(const QString& text, Qt::Key then = Qt::Key_Return)
     kvr::test::pressKey(then);
 }
 
-using Cashier = kvr::test::PosFixture;
+// The test shop with its list prices and the rice barcode; the windows are opened as start-up does.
+using Cashier = kvr::test::PosViewFixture;
 
 TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
 {
@@ -42,9 +43,6 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
     // The machine names no salesman: the bill takes the customer's.
     exec(QStringLiteral("UPDATE PosMachineNo SET CashDrawer = '%1', BaudRate = 0, Salesman = NULL")
              .arg(drawer.slavePath()));
-    exec(QStringLiteral("UPDATE ProductUnits SET BarCode = '8850002000010' WHERE Id = 21"));
-    exec(QStringLiteral("INSERT INTO ProductPrice (Product, ProductUnits, PriceType, Price) VALUES (1, 11, 0, 10), "
-                        "(2, 21, 0, 185), (4, 41, 0, 2)"));
     kvr::test::seedCardTypes(dm->DMdata());
     exec(QStringLiteral("INSERT INTO CompanyBank (Id, BankCode, BankName, Blocked) VALUES (1, 'BK01', 'ทองไทย', 'N')"));
     setConfig(QStringLiteral("PosUseBarCode = 'Y'"));
@@ -52,7 +50,7 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
     kvr::products::TDmService service(*dm);
     kvr::app::DataModules modules{*dm, *config, *product, service, prompter};
     const std::vector<QWidget*> windows = kvr::app::OpenSaleScreen(modules, {kvr::pos::PosMode::Goods, true});
-    std::unique_ptr<kvr::pos::TFrPosView> view(qobject_cast<kvr::pos::TFrPosView*>(windows.at(0)));
+    view.reset(qobject_cast<kvr::pos::TFrPosView*>(windows.at(0)));
     std::unique_ptr<kvr::admin::TFrPosShiftNoView> shift(qobject_cast<kvr::admin::TFrPosShiftNoView*>(windows.at(1)));
     ASSERT_TRUE(view && shift);
 
@@ -155,10 +153,10 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
                 "C.RcptType = 1 AND C.RcptDocId = H.Id) AS Cards FROM PosHd H"));
         bill.open();
         ASSERT_EQ(bill.recordCount(), 1);
-        EXPECT_EQ(kvr::test::rowText(bill, 0, {"Total", "Cash", "Change", "CardAmount", "BankAmount", "Cards"},
-                                     {"CompanyBank", "Lines", "Printed"}),
-                  QStringLiteral("Total=197.0000 Cash=70.0000 Change=13.0000 CardAmount=102.0000 BankAmount=40.0000 "
-                                 "Cards=102.0000 CompanyBank=1 Lines=3 Printed=Y"));
+        EXPECT_EQ(
+            fieldsOf(bill, QStringLiteral("Total Cash Change CardAmount BankAmount Cards CompanyBank Lines Printed")),
+            QStringLiteral("Total=197 Cash=70 Change=13 CardAmount=102 BankAmount=40 Cards=102 CompanyBank=1 "
+                           "Lines=3 Printed=Y"));
         QFile receipt(receiptFile);
         ASSERT_TRUE(receipt.open(QIODevice::ReadOnly));
         EXPECT_TRUE(receipt.readAll().contains(bill.field(QStringLiteral("PosNo")).asString().trimmed().toLatin1()));
@@ -166,9 +164,6 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
     EXPECT_EQ(drawer.takeSent(2), QByteArray("^G"));
     EXPECT_TRUE(pos.isNewBill());
     EXPECT_EQ(pos.QDt().recordCount(), 1);
-
-    prompter.answerConfirm(true);
-    view->close();
 }
 
 KVR_INSTANTIATE_BACKENDS(Cashier);

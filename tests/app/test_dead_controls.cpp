@@ -1,7 +1,7 @@
 // Every window of the program, opened as start-up opens it, offscreen: a button, tool-bar button
 // or menu item that the cashier can see and press must be connected to something, and every key
 // of the sale screen's key table in README.md must do what the table says.
-#include "PosFixture.h"
+#include "PosViewFixture.h"
 #include "SaleShop.h"
 #include "SaleWindow.h"
 
@@ -136,16 +136,14 @@ QStringList keyTable(const QString& readme, const QString& title)
     return keys;
 }
 
-class DeadControls : public kvr::test::PosFixture
+class DeadControls : public kvr::test::PosViewFixture
 {
 protected:
     void SetUp() override
     {
-        PosFixture::SetUp();
+        PosViewFixture::SetUp();
         if (IsSkipped())
             return;
-        exec(
-            QStringLiteral("INSERT INTO ProductPrice (Product, ProductUnits, PriceType, Price) VALUES (1, 11, 0, 10)"));
         kvr::test::seedCardTypes(dm->DMdata());
         // A saved bill to recall, print again and find.
         insertBill({"P", "     123", QDate(2026, 6, 15), "I", 1, 7, 0, 0, 20, 1.31, 18.69, 0, {{1, 11, 2, 10, "", 1}}});
@@ -159,7 +157,7 @@ protected:
         closeWindows();
         modules.reset();
         service.reset();
-        PosFixture::TearDown();
+        PosViewFixture::TearDown();
     }
 
     // The windows of a program number, the first shown and active. A sale screen first runs its
@@ -190,13 +188,6 @@ protected:
     {
         while (!windows.empty())
             windows.pop_back();
-    }
-    static void typeInto(QWidget* field, const QString& text, Qt::Key then = Qt::Key_Tab)
-    {
-        field->setFocus();
-        ASSERT_TRUE(waitForFocusIn(field));
-        kvr::test::typeText(text);
-        kvr::test::pressKey(then);
     }
     static void expectAlive(QWidget* window, const char* what)
     {
@@ -343,9 +334,7 @@ TEST_P(DeadControls, EveryKeyOfTheSaleScreensTableDoesWhatTheReadmeSays)
          }},
         {QStringLiteral("Esc, Ctrl+X"),
          [&] {
-             QLineEdit* remark = view->headerEdit(PosFocus::Remark);
-             remark->setFocus();
-             ASSERT_TRUE(waitForFocusIn(remark));
+             focus(view->headerEdit(PosFocus::Remark));
              // Escape, answered No and Yes, is pressed by tests/app/test_counter_boxes and tests/pos/test_pos_view.
              prompter.answerConfirm(false);
              kvr::test::pressKey(Qt::Key_X, Qt::ControlModifier);

@@ -69,6 +69,13 @@ struct EnteredLine
 // (length 8) and the shift of machine 1 open.
 class PosFixture : public SessionFixture
 {
+public:
+    // The named fields of a row (the current one by default) as "Name=value", figures to four
+    // places, so that one comparison checks a whole row and shows both sides when it fails.
+    static QString fieldsOf(const data::Query& q, const QString& names, int row = -1);
+    // The same of every row, one text a row.
+    static QStringList rowsOf(const data::Query& q, const QString& names);
+
 protected:
     PosFixture() { userId = 2; }
     void buildShop(ShopBuilder& shop) override;
@@ -80,11 +87,6 @@ protected:
     QString toldBy(bool told, const std::function<void()>& action);
     // Rows written into the table, given with its columns: "SerialNo (Product, Serial, OnHand)".
     void insertRows(const char* tableAndColumns, const std::vector<QVariantList>& rows);
-    // The named fields of a row (the current one by default) as "Name=value", figures to four
-    // places, so that one comparison checks a whole row and shows both sides when it fails.
-    static QString fieldsOf(const data::Query& q, const QString& names, int row = -1);
-    // The same of every row, one text a row.
-    static QStringList rowsOf(const data::Query& q, const QString& names);
     // The rows of the statement "SELECT <names> FROM <from>", one text a row.
     QStringList selectRows(const QString& names, const QString& from);
     void setConfig(const QString& assignments);
