@@ -4,10 +4,8 @@
 #include "FullTaxFixture.h"
 
 #include "admin/TFrPosFullTranView.h"
-#include "app/FunctionTable.h"
-#include "products/TDmService.h"
-#include "search/SearchDialogView.h"
 #include "support/PdfText.h"
+#include "support/StartUp.h"
 #include "support/WindowWait.h"
 #include "ui/base/DataGrid.h"
 #include "ui/base/DialogPrompter.h"
@@ -61,18 +59,6 @@ void inNextDialog(const std::function<void(QWidget*)>& keys)
     });
 }
 
-// Types into the search dialog's field that has the focus, searches with Enter and chooses the
-// first row with Enter once the grid has the focus.
-void searchAndChoose(QWidget* dialog, const QString& text)
-{
-    auto* view = qobject_cast<search::SearchDialogView*>(dialog);
-    ASSERT_NE(view, nullptr);
-    test::typeText(text);
-    test::pressKey(Qt::Key_Return);
-    ASSERT_TRUE(test::waitForFocusIn(view->grid())) << "nothing found for " << text.toStdString();
-    test::pressKey(Qt::Key_Return);
-}
-
 TEST_P(FullTaxWindow, program_4_prints_a_picked_receipt_for_a_picked_buyer_to_pdf_by_keys)
 {
     const QString buyer = QStringLiteral("บริษัท ไทยวัสดุภัณฑ์ จำกัด");
@@ -81,21 +67,14 @@ TEST_P(FullTaxWindow, program_4_prints_a_picked_receipt_for_a_picked_buyer_to_pd
     const int id = receipt(kPosHd, {.number = QStringLiteral("PP69000777"), .customer = walkIn});
 
     ui::DialogPrompter boxes;
-    products::TDmService service(*dm);
-    app::DataModules modules{*dm, *config, *product, service, boxes};
-    const app::FunctionFactory* open = app::FunctionTable::standard().find(4);
-    ASSERT_NE(open, nullptr);
-    const std::vector<QWidget*> windows = (*open)(modules);
-    ASSERT_EQ(windows.size(), 1u);
-    std::unique_ptr<admin::TFrPosFullTranView> view(qobject_cast<admin::TFrPosFullTranView*>(windows.front()));
+    test::StartUp startUp(*dm, *config, *product, boxes);
+    const std::unique_ptr<admin::TFrPosFullTranView> view = startUp.show<admin::TFrPosFullTranView>(4);
     ASSERT_TRUE(view);
     admin::TFrPosFullTran& form = view->fullTaxForm();
-    view->show();
-    ASSERT_TRUE(test::waitForActiveWindow(view.get()));
     ASSERT_TRUE(test::waitForFocusIn(view->receiptNumberEdit()));
 
     // F5: the saved-bill search; the number's last digits, Enter, Enter.
-    inNextDialog([](QWidget* dialog) { searchAndChoose(dialog, QStringLiteral("777")); });
+    inNextDialog([](QWidget* dialog) { test::chooseFirstFound(dialog, QStringLiteral("777")); });
     test::pressKey(Qt::Key_F5);
     ASSERT_TRUE(test::waitUntil([&] { return view->receiptNumberEdit()->text() == QStringLiteral("PP69000777"); }));
     // The window is active again once the dialog has gone (a window manager's part on a desktop).
@@ -110,7 +89,7 @@ TEST_P(FullTaxWindow, program_4_prints_a_picked_receipt_for_a_picked_buyer_to_pd
     EXPECT_EQ(view->grid()->model()->rowCount(), 2);
 
     // F5: the buyer search by telephone.
-    inNextDialog([](QWidget* dialog) { searchAndChoose(dialog, QStringLiteral("02-111-2222")); });
+    inNextDialog([](QWidget* dialog) { test::chooseFirstFound(dialog, QStringLiteral("02-111-2222")); });
     test::pressKey(Qt::Key_F5);
     ASSERT_TRUE(test::waitUntil([&] { return view->customerNameEdit()->text() == buyer; }));
     ASSERT_TRUE(test::waitForActiveWindow(view.get()));

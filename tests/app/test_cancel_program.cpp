@@ -3,9 +3,8 @@
 #include "admin/CancelFixture.h"
 
 #include "admin/TFrCancelPosView.h"
-#include "app/FunctionTable.h"
-#include "products/TDmService.h"
 #include "support/ModalDialogs.h"
+#include "support/StartUp.h"
 #include "support/WindowWait.h"
 #include "ui/base/DialogPrompter.h"
 
@@ -34,17 +33,9 @@ protected:
         CancelFixture::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
-        service = std::make_unique<kvr::products::TDmService>(*dm);
-        modules =
-            std::make_unique<kvr::app::DataModules>(kvr::app::DataModules{*dm, *config, *product, *service, dialogs});
-        const kvr::app::FunctionFactory* open = kvr::app::FunctionTable::standard().find(3);
-        ASSERT_NE(open, nullptr) << "program number 3 opens a screen";
-        const std::vector<QWidget*> windows = (*open)(*modules);
-        ASSERT_EQ(windows.size(), 1u);
-        view.reset(qobject_cast<TFrCancelPosView*>(windows.front()));
+        startUp = std::make_unique<kvr::test::StartUp>(*dm, *config, *product, dialogs);
+        view = startUp->show<TFrCancelPosView>(3);
         ASSERT_TRUE(view);
-        view->show();
-        ASSERT_TRUE(kvr::test::waitForActiveWindow(view.get()));
         ASSERT_TRUE(kvr::test::waitForFocusIn(view->numberEdit()));
     }
     void TearDown() override
@@ -55,8 +46,7 @@ protected:
             view->close();
             view.reset();
         }
-        modules.reset();
-        service.reset();
+        startUp.reset();
         CancelFixture::TearDown();
     }
 
@@ -89,8 +79,7 @@ protected:
     QString shown(QString CancelPosDisplay::*field) const { return view->valueLabel(field)->text(); }
 
     kvr::ui::DialogPrompter dialogs;
-    std::unique_ptr<kvr::products::TDmService> service;
-    std::unique_ptr<kvr::app::DataModules> modules;
+    std::unique_ptr<kvr::test::StartUp> startUp;
     std::unique_ptr<TFrCancelPosView> view;
     QStringList questions;
 };

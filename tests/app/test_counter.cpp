@@ -8,7 +8,7 @@
 #include "app/SaleScreen.h"
 #include "data/Query.h"
 #include "search/LookupFrameView.h"
-#include "search/SearchDialogView.h"
+#include "support/StartUp.h"
 #include "support/WindowWait.h"
 #include "ui/base/DataGrid.h"
 #include "ui/base/LookupEdit.h"
@@ -73,14 +73,9 @@ protected:
     void pickByF5(const QString& barcode)
     {
         bool picked = false;
-        whenModalOpens([&](QWidget* opened) {
-            auto* dialog = qobject_cast<search::SearchDialogView*>(opened);
-            ASSERT_NE(dialog, nullptr);
-            typeText(barcode);
-            pressKey(Qt::Key_Return);
-            ASSERT_TRUE(waitUntil([&] { return dialog->grid()->hasFocus(); })) << "nothing found";
+        whenModalOpens([&](QWidget* dialog) {
+            chooseFirstFound(dialog, barcode);
             picked = true;
-            pressKey(Qt::Key_Return);
         });
         pressKey(Qt::Key_F5);
         ASSERT_TRUE(waitUntil([&] { return picked && !QApplication::activeModalWidget(); }));

@@ -6,12 +6,10 @@
 #include "SaleWindow.h"
 
 #include "admin/TFrPosShiftNoView.h"
-#include "app/FunctionTable.h"
 #include "pos/PosHeaderPanel.h"
 #include "pos/PosShipToDialog.h"
 #include "pos/TFrPosView.h"
 #include "printing/views/DocPrintRunner.h"
-#include "products/TDmService.h"
 #include "search/SearchDialogView.h"
 #include "search/TF_SearchCustomer.h"
 #include "search/TF_SearchMisc.h"
@@ -30,6 +28,7 @@
 #include "search/TFrSearchPosHeader.h"
 #include "search/TFrSearchProductServiceMulSelect.h"
 #include "search/TFrSearchUnit.h"
+#include "support/StartUp.h"
 #include "support/WindowWait.h"
 #include "ui/base/DataGrid.h"
 
@@ -148,15 +147,12 @@ protected:
         // A saved bill to recall, print again and find.
         insertBill({"P", "     123", QDate(2026, 6, 15), "I", 1, 7, 0, 0, 20, 1.31, 18.69, 0, {{1, 11, 2, 10, "", 1}}});
 
-        service = std::make_unique<kvr::products::TDmService>(*dm);
-        modules =
-            std::make_unique<kvr::app::DataModules>(kvr::app::DataModules{*dm, *config, *product, *service, prompter});
+        startUp = std::make_unique<kvr::test::StartUp>(*dm, *config, *product, prompter);
     }
     void TearDown() override
     {
         closeWindows();
-        modules.reset();
-        service.reset();
+        startUp.reset();
         PosViewFixture::TearDown();
     }
 
@@ -165,12 +161,9 @@ protected:
     QWidget* open(int programNo)
     {
         closeWindows();
-        const kvr::app::FunctionFactory* factory = kvr::app::FunctionTable::standard().find(programNo);
-        EXPECT_NE(factory, nullptr) << programNo;
-        if (!factory)
+        windows = startUp->open(programNo);
+        if (windows.empty())
             return nullptr;
-        for (QWidget* window : (*factory)(*modules))
-            windows.emplace_back(window);
         QWidget* main = windows.front().get();
         if (auto* shift =
                 windows.size() > 1 ? qobject_cast<kvr::admin::TFrPosShiftNoView*>(windows[1].get()) : nullptr) {
@@ -221,8 +214,7 @@ protected:
         (check(Searches(*dm, prompter)), ...);
     }
 
-    std::unique_ptr<kvr::products::TDmService> service;
-    std::unique_ptr<kvr::app::DataModules> modules;
+    std::unique_ptr<kvr::test::StartUp> startUp;
     std::vector<std::unique_ptr<QWidget>> windows;
 };
 
