@@ -4,10 +4,7 @@
 #include "products/TDmService.h"
 #include "support/WindowWait.h"
 
-#include <QWidget>
 #include <gtest/gtest.h>
-#include <memory>
-#include <vector>
 
 namespace kvr::test {
 
@@ -23,19 +20,16 @@ public:
     // The windows of the program, the main one first; none for a number the table does not know.
     std::vector<std::unique_ptr<QWidget>> open(int programNo);
 
-    // The one window of the program, shown and active; null, the failure recorded, otherwise.
+    // The one window of the program, shown and active; null when it opens another.
     template <class View>
     std::unique_ptr<View> show(int programNo)
     {
         std::vector<std::unique_ptr<QWidget>> windows = open(programNo);
-        if (windows.size() != 1 || !qobject_cast<View*>(windows.front().get())) {
-            ADD_FAILURE() << "program " << programNo << " opens " << windows.size() << " windows, not one of its view";
+        if (windows.size() != 1 || !qobject_cast<View*>(windows.front().get()))
             return nullptr;
-        }
-        std::unique_ptr<View> view(qobject_cast<View*>(windows.front().release()));
+        std::unique_ptr<View> view(static_cast<View*>(windows.front().release()));
         view->show();
-        if (!waitForActiveWindow(view.get()))
-            ADD_FAILURE() << "the window of program " << programNo << " is not active";
+        EXPECT_TRUE(waitForActiveWindow(view.get())) << "program " << programNo;
         return view;
     }
 
