@@ -6,9 +6,8 @@
 
 namespace kvr::test {
 
-// Both backends, the session of user 1 on SHOP, and what the shift dialog and the machine
-// register read: coins and notes, a salesman, warehouse and department, and four machines.
-class AdminFixture : public SessionFixture
+// A session whose suite drives one screen: made once the shop is built, gone before the session is.
+class ScreenFixture : public SessionFixture
 {
 protected:
     void SetUp() override
@@ -24,6 +23,15 @@ protected:
         closeScreen();
         SessionFixture::TearDown();
     }
+    virtual void openScreen() { }
+    virtual void closeScreen() { }
+};
+
+// Both backends, the session of user 1 on SHOP, and what the shift dialog and the machine
+// register read: coins and notes, a salesman, warehouse and department, and four machines.
+class AdminFixture : public ScreenFixture
+{
+protected:
     void buildShop(ShopBuilder& shop) override;
     // The screen a suite drives: made once the shop is built, gone before the session is.
     virtual void openScreen() { }

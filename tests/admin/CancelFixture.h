@@ -1,7 +1,6 @@
 #pragma once
 
-#include "support/ScriptedSearchRunner.h"
-#include "support/SessionFixture.h"
+#include "AdminFixture.h"
 
 namespace kvr::test {
 
@@ -17,7 +16,7 @@ struct CancelBillSpec
 
 // A shop with saved bills to cancel: the POS-P series of 2026 numbered with 8 characters, a
 // salesman, a customer, machine POS01 at the front counter and its shift 2 of 14 March 2026.
-class CancelFixture : public SessionFixture
+class CancelFixture : public ScreenFixture
 {
 protected:
     void buildShop(ShopBuilder& shop) override;

@@ -15,19 +15,12 @@ namespace {
 class CancelPos : public kvr::test::CancelFixture
 {
 protected:
-    void SetUp() override
+    void openScreen() override
     {
-        CancelFixture::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
         form = std::make_unique<TFrCancelPos>(prompter, *dm, runner);
         form->FormShow();
     }
-    void TearDown() override
-    {
-        form.reset();
-        CancelFixture::TearDown();
-    }
+    void closeScreen() override { form.reset(); }
     // Typed one key at a time, as the field passes every change on.
     void type(const QString& keys)
     {

@@ -28,17 +28,14 @@ namespace {
 class CancelProgram : public kvr::test::CancelFixture
 {
 protected:
-    void SetUp() override
+    void openScreen() override
     {
-        CancelFixture::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
         startUp = std::make_unique<kvr::test::StartUp>(*dm, *config, *product, dialogs);
         view = startUp->show<TFrCancelPosView>(3);
         ASSERT_TRUE(view);
         ASSERT_TRUE(kvr::test::waitForFocusIn(view->numberEdit()));
     }
-    void TearDown() override
+    void closeScreen() override
     {
         if (view) {
             // Leaving asks first: Yes.
@@ -47,7 +44,6 @@ protected:
             view.reset();
         }
         startUp.reset();
-        CancelFixture::TearDown();
     }
 
     // `trigger` asks to cancel: Yes to "ยกเลิกบิลขายสด ?", then the reason typed into its box and
