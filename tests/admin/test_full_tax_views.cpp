@@ -50,15 +50,6 @@ protected:
     }
 };
 
-// Runs `keys` in the next modal dialog once its first field has the focus.
-void inNextDialog(const std::function<void(QWidget*)>& keys)
-{
-    test::whenModalOpens([keys](QWidget* dialog) {
-        ASSERT_TRUE(test::waitForFocusIn(dialog));
-        keys(dialog);
-    });
-}
-
 TEST_P(FullTaxWindow, program_4_prints_a_picked_receipt_for_a_picked_buyer_to_pdf_by_keys)
 {
     const QString buyer = QStringLiteral("บริษัท ไทยวัสดุภัณฑ์ จำกัด");
@@ -74,7 +65,7 @@ TEST_P(FullTaxWindow, program_4_prints_a_picked_receipt_for_a_picked_buyer_to_pd
     ASSERT_TRUE(test::waitForFocusIn(view->receiptNumberEdit()));
 
     // F5: the saved-bill search; the number's last digits, Enter, Enter.
-    inNextDialog([](QWidget* dialog) { test::chooseFirstFound(dialog, QStringLiteral("777")); });
+    test::whenModalOpens([](QWidget* dialog) { test::chooseFirstFound(dialog, QStringLiteral("777")); });
     test::pressKey(Qt::Key_F5);
     ASSERT_TRUE(test::waitUntil([&] { return view->receiptNumberEdit()->text() == QStringLiteral("PP69000777"); }));
     // The window is active again once the dialog has gone (a window manager's part on a desktop).
@@ -89,7 +80,7 @@ TEST_P(FullTaxWindow, program_4_prints_a_picked_receipt_for_a_picked_buyer_to_pd
     EXPECT_EQ(view->grid()->model()->rowCount(), 2);
 
     // F5: the buyer search by telephone.
-    inNextDialog([](QWidget* dialog) { test::chooseFirstFound(dialog, QStringLiteral("02-111-2222")); });
+    test::whenModalOpens([](QWidget* dialog) { test::chooseFirstFound(dialog, QStringLiteral("02-111-2222")); });
     test::pressKey(Qt::Key_F5);
     ASSERT_TRUE(test::waitUntil([&] { return view->customerNameEdit()->text() == buyer; }));
     ASSERT_TRUE(test::waitForActiveWindow(view.get()));

@@ -20,6 +20,7 @@ void chooseFirstFound(QWidget* dialog, const QString& text)
 {
     auto* view = qobject_cast<search::SearchDialogView*>(dialog);
     ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(waitForFocusIn(view));
     typeText(text);
     pressKey(Qt::Key_Return);
     ASSERT_TRUE(waitForFocusIn(view->grid())) << "nothing found for " << text.toStdString();

@@ -38,8 +38,8 @@ private:
     app::DataModules m_modules;
 };
 
-// In a search dialog: `text` typed into its field with the focus, Enter to search, and Enter to
-// choose the first row once the grid has the focus.
+// In a search dialog, once it has the focus: `text` typed into its field with the focus, Enter to
+// search, and Enter to choose the first row once the grid has the focus.
 void chooseFirstFound(QWidget* dialog, const QString& text);
 
 } // namespace kvr::test
