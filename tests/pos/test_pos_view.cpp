@@ -9,10 +9,12 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QTabWidget>
@@ -107,6 +109,13 @@ TEST_P(PosView, NeverNarrowerThan800AndClosedByEscapeKeepsItsSizeForTheNextRun)
     ASSERT_TRUE(waitUntil([&] { return !view->isVisible(); }));
     EXPECT_EQ(confirmations(), 1u);
     EXPECT_TRUE(view->iniPath().startsWith(server->workingDirectory())) << "in the program's working folder";
+    // Read from the disk: settings opened in this process would also see values never written.
+    QFile ini(view->iniPath());
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    const QString kept = QString::fromUtf8(ini.readAll());
+    EXPECT_TRUE(kept.contains(QRegularExpression(QStringLiteral("\\[POSForm\\][^[]*\\nWidth=800\\n"))) &&
+                kept.contains(QRegularExpression(QStringLiteral("\\[POSForm\\][^[]*\\nHeight=560\\n"))))
+        << kept.toStdString();
     // The next run opens at the size kept.
     TFrPosView again(*pos);
     again.show();
