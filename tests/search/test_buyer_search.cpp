@@ -109,6 +109,42 @@ TEST_P(BuyerSearchTest, finds_buyers_by_telephone_or_name_part_through_the_buyer
     }
 }
 
+// A name is matched as typed, whatever characters it holds: quotes and like characters match only
+// themselves, upper case finds mixed case, and the same block on two receipts is one buyer.
+TEST_P(BuyerSearchTest, names_match_only_as_typed_whatever_their_characters_and_a_block_is_listed_once)
+{
+    const QString injection = QStringLiteral("' OR 1=1 --");
+    const QString percent = QStringLiteral("50%");
+    buyerOn(*shop, "PosHd", "  P2600104", kWilai, QStringLiteral(" 081-222-3333  "));
+    buyerOn(*shop, "PosHd", "  P2600105", injection, QStringLiteral("1"));
+    buyerOn(*shop, "PosHd", "  P2600106", percent, QStringLiteral("2"));
+    buyerOn(*shop, "PosHd", "  P2600107", QStringLiteral("5000 บาท"), QStringLiteral("3"));
+    buyerOn(*shop, "PosHd", "  P2600108", QStringLiteral("A_B"), QStringLiteral("4"));
+    buyerOn(*shop, "PosHd", "  P2600109", QStringLiteral("AXB"), QStringLiteral("5"));
+    TFrSearchCustomerPosHd search(*dm, prompter);
+    const struct
+    {
+        QString phone;
+        QString name;
+        QStringList found;
+    } cases[] = {
+        {QStringLiteral("081-222-3333"), {}, {kWilai}},
+        {{}, QStringLiteral("SOMCHAI"), {kSomchai}},
+        {{}, injection, {injection}},
+        {{}, percent, {percent}},
+        {{}, QStringLiteral("a_b"), {QStringLiteral("A_B")}},
+        {QStringLiteral("' OR '1'='1"), {}, {}},
+    };
+    search.FormShow();
+    for (const auto& c : cases) {
+        SCOPED_TRACE((c.phone + QLatin1Char('|') + c.name).toStdString());
+        search.setCriterion(QStringLiteral("Phone"), c.phone);
+        search.setCriterion(QStringLiteral("Name"), c.name);
+        search.BtSearchClick();
+        EXPECT_EQ(buyers(search), c.found);
+    }
+}
+
 // With nothing typed every buyer is listed, by name, a page at a time: Enter lists the first page
 // and More the rest, in the same order. A statement that fails behind the dialog's button reaches
 // the error handler; it does not unwind through the click, and the dialog stays to search again
