@@ -45,19 +45,17 @@ TEST_P(PosNewBill, CustomerGivesANewBillItsTaxAndSalesman)
         const char* typed;
         const char* header; // customer, VAT code and rate, salesman
         const char* name;
-        const char* refusal = nullptr; // refused: the machine's defaults stay
+        bool refused = false; // blocked: the machine's defaults stay; the text is the customer frame's test
     } const cases[] = {
         {"cash", "Customer=1 TaxCode=1 TaxRate=7 Salesman=2", "Cash customer"},
         {" C002 ", "Customer=2 TaxCode=2 TaxRate=0 Salesman=2", "Foundation"},
-        {"BLK", "Customer= TaxCode=1 TaxRate=7 Salesman=1", "", "รหัสลูกค้าถูกระงับการใช้งาน !"},
+        {"BLK", "Customer= TaxCode=1 TaxRate=7 Salesman=1", "", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         pos::TFrPos& screen = newBill();
-        EXPECT_EQ(
-            toldBy(c.refusal != nullptr, [&] { screen.FaGetCustomer1CustomerExit(QString::fromLatin1(c.typed)); }),
-            QString::fromUtf8(c.refusal));
-        if (c.refusal) {
+        toldBy(c.refused, [&] { screen.FaGetCustomer1CustomerExit(QString::fromLatin1(c.typed)); });
+        if (c.refused) {
             EXPECT_EQ(screen.headerTexts().customerCode, QString());
         }
         EXPECT_EQ(fieldsOf(screen.QHd(), "Customer TaxCode TaxRate Salesman"), QString::fromLatin1(c.header));
