@@ -32,42 +32,38 @@ TEST(BalloonPlacement, sits_above_or_below_and_reaches_right_or_left_of_the_poin
     EXPECT_EQ(BalloonPlacement::rectFor(BalloonPlacement::BelowLeft, pointer, kText), QRect(390, 406, 116, 49));
 }
 
-struct FallBack
-{
-    const char* where;
-    QPoint pointer;
-    int direction;
-    BalloonPlacement::Placement expected;
-    QRect screen = kScreen;
-};
-
-class BalloonFallBack : public ::testing::TestWithParam<FallBack>
-{ };
-
-TEST_P(BalloonFallBack, takes_the_neighbour_when_a_screen_edge_is_passed)
-{
-    const FallBack& c = GetParam();
-    const BalloonPlacement placed = BalloonPlacement::place(c.pointer, kText, c.screen, c.direction);
-    EXPECT_EQ(placed.placement, c.expected);
-    EXPECT_EQ(placed.rect, BalloonPlacement::rectFor(c.expected, c.pointer, kText));
-    EXPECT_TRUE(c.screen.contains(placed.rect)) << placed.rect.x() << "," << placed.rect.y();
-}
-
 // Each axis flips on its own: no flip, one case per flip, both at once, and the edges.
-INSTANTIATE_TEST_SUITE_P(
-    Placements, BalloonFallBack,
-    ::testing::Values(FallBack{"middle", {500, 400}, 0, BalloonPlacement::AboveRight},
-                      FallBack{"middle", {500, 400}, 3, BalloonPlacement::BelowLeft},
-                      FallBack{"right edge just fits", {908, 400}, 0, BalloonPlacement::AboveRight},
-                      FallBack{"right edge one pixel over", {909, 400}, 0, BalloonPlacement::AboveLeft},
-                      FallBack{"left edge", {50, 400}, 1, BalloonPlacement::AboveRight},
-                      FallBack{"top", {500, 20}, 0, BalloonPlacement::BelowRight},
-                      FallBack{"top just fits", {500, 42}, 0, BalloonPlacement::AboveRight},
-                      FallBack{"bottom", {500, 750}, 2, BalloonPlacement::AboveRight},
-                      FallBack{"top-right corner", {1010, 10}, 0, BalloonPlacement::BelowLeft},
-                      // The screen the pointer is on, not the first one.
-                      FallBack{"second screen", {1030, 500}, 1, BalloonPlacement::AboveRight, {1024, 0, 1280, 1024}}),
-    [](const ::testing::TestParamInfo<FallBack>& info) { return "case" + std::to_string(info.index); });
+TEST(BalloonPlacement, takes_the_neighbour_when_a_screen_edge_is_passed)
+{
+    struct FallBack
+    {
+        const char* where;
+        QPoint pointer;
+        int direction;
+        BalloonPlacement::Placement expected;
+        QRect screen = kScreen;
+    };
+    const FallBack cases[] = {
+        {"middle", {500, 400}, 0, BalloonPlacement::AboveRight},
+        {"middle", {500, 400}, 3, BalloonPlacement::BelowLeft},
+        {"right edge just fits", {908, 400}, 0, BalloonPlacement::AboveRight},
+        {"right edge one pixel over", {909, 400}, 0, BalloonPlacement::AboveLeft},
+        {"left edge", {50, 400}, 1, BalloonPlacement::AboveRight},
+        {"top", {500, 20}, 0, BalloonPlacement::BelowRight},
+        {"top just fits", {500, 42}, 0, BalloonPlacement::AboveRight},
+        {"bottom", {500, 750}, 2, BalloonPlacement::AboveRight},
+        {"top-right corner", {1010, 10}, 0, BalloonPlacement::BelowLeft},
+        // The screen the pointer is on, not the first one.
+        {"second screen", {1030, 500}, 1, BalloonPlacement::AboveRight, {1024, 0, 1280, 1024}},
+    };
+    for (const FallBack& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.where << ", direction " << c.direction);
+        const BalloonPlacement placed = BalloonPlacement::place(c.pointer, kText, c.screen, c.direction);
+        EXPECT_EQ(placed.placement, c.expected);
+        EXPECT_EQ(placed.rect, BalloonPlacement::rectFor(c.expected, c.pointer, kText));
+        EXPECT_TRUE(c.screen.contains(placed.rect)) << placed.rect.x() << "," << placed.rect.y();
+    }
+}
 
 TEST(BalloonPlacement, hint_that_fits_nowhere_is_placed_once_on_the_screen_as_far_as_it_goes)
 {
