@@ -122,14 +122,6 @@ TEST_P(SessionTest, the_mtw_configuration_database_wins_when_both_exist)
 
 TEST_P(SessionTest, company_connection_uses_the_trimmed_code_and_loads_config_and_currencies)
 {
-    TDM first(*config, server->workingDirectory());
-    first.setCompanyCode(QStringLiteral("  SHOP "));
-    bool splashClosed = false;
-    first.setAfterConnect([&] { splashClosed = true; });
-    first.DMdata().open();
-    EXPECT_EQ(first.companyDatabaseName(), QStringLiteral("SHOP"));
-    EXPECT_TRUE(splashClosed);
-
     int order = 0;
     const auto currency = [&](const char* code, const char* name) {
         return shop->insert("Misc",
@@ -149,14 +141,18 @@ TEST_P(SessionTest, company_connection_uses_the_trimmed_code_and_loads_config_an
     rate(euro, today.addSecs(10 * 3600), 38.25); // later today still counts
     rate(euro, today.addDays(1), 99.0); // tomorrow's does not yet
 
-    TDM again(*config, server->workingDirectory());
-    again.setCompanyCode(QStringLiteral("shop"));
-    again.DMdata().open();
-    EXPECT_EQ(again.MainCurrencyId(), baht);
-    EXPECT_EQ(again.MainCurrencyName(), QStringLiteral("บาท"));
-    EXPECT_EQ(again.QConfig().field(QStringLiteral("MainCurrencyCode")).asString(), QStringLiteral("THB"));
+    TDM company(*config, server->workingDirectory());
+    company.setCompanyCode(QStringLiteral("  shop "));
+    bool splashClosed = false;
+    company.setAfterConnect([&] { splashClosed = true; });
+    company.DMdata().open();
+    EXPECT_EQ(company.companyDatabaseName(), QStringLiteral("shop"));
+    EXPECT_TRUE(splashClosed);
+    EXPECT_EQ(company.MainCurrencyId(), baht);
+    EXPECT_EQ(company.MainCurrencyName(), QStringLiteral("บาท"));
+    EXPECT_EQ(company.QConfig().field(QStringLiteral("MainCurrencyCode")).asString(), QStringLiteral("THB"));
 
-    Query& currencies = again.QMiscCurrency();
+    Query& currencies = company.QMiscCurrency();
     ASSERT_EQ(currencies.recordCount(), 3);
     QStringList seen;
     for (currencies.first(); !currencies.eof(); currencies.next())
