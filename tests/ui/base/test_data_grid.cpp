@@ -153,37 +153,26 @@ TEST_P(DataGridTest, events_report_columns_rows_and_edits_in_order)
 {
     showGrid();
     grid->setCurrentIndex(grid->gridModel().index(0, 0));
-    log.clear();
-    struct Step
-    {
-        const char* name;
-        std::function<void()> act;
-        QStringList expected;
-        int datasetRow;
-    };
-    const Step steps[] = {
-        {"next column",
-         [&] { grid->setSelectedField(QStringLiteral("PosName")); },
-         {QStringLiteral("exit PRODUCTCODE"), QStringLiteral("enter posname")},
-         0},
-        {"down a row", [&] { QTest::keyClick(grid.get(), Qt::Key_Down); }, {QStringLiteral("row 1")}, 1},
-        {"the program moves the dataset", [&] { lines->setRecNo(2); }, {QStringLiteral("row 2")}, 2},
-        {"typing into a cell and Enter",
-         [&] {
-             QTest::keyClicks(grid.get(), QStringLiteral("Z"));
-             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-         },
-         {QStringLiteral("changed posname"), QStringLiteral("exit posname"), QStringLiteral("enter Quantity")},
-         2},
-    };
-    for (const Step& step : steps) {
-        SCOPED_TRACE(step.name);
+    // The events a step reported, then the row the dataset and the grid are both on.
+    const auto expectStep = [&](const char* step, const QStringList& events, int row) {
+        SCOPED_TRACE(step);
+        EXPECT_EQ(log, events);
+        EXPECT_EQ(lines->recNo(), row);
+        EXPECT_EQ(grid->currentRow(), row);
         log.clear();
-        step.act();
-        EXPECT_EQ(log, step.expected);
-        EXPECT_EQ(lines->recNo(), step.datasetRow);
-        EXPECT_EQ(grid->currentRow(), step.datasetRow);
-    }
+    };
+    log.clear();
+    grid->setSelectedField(QStringLiteral("PosName"));
+    expectStep("next column", {QStringLiteral("exit PRODUCTCODE"), QStringLiteral("enter posname")}, 0);
+    QTest::keyClick(grid.get(), Qt::Key_Down);
+    expectStep("down a row", {QStringLiteral("row 1")}, 1);
+    lines->setRecNo(2);
+    expectStep("the program moves the dataset", {QStringLiteral("row 2")}, 2);
+    QTest::keyClicks(grid.get(), QStringLiteral("Z"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    expectStep("typing into a cell and Enter",
+               {QStringLiteral("changed posname"), QStringLiteral("exit posname"), QStringLiteral("enter Quantity")},
+               2);
     EXPECT_EQ(lines->fieldAt(2, QStringLiteral("PosName")).asString(), QStringLiteral("Z"));
     EXPECT_EQ(lines->rowStatus(2), data::CachedDataset::RowStatus::Modified);
     EXPECT_EQ(lines->rowStatus(1), data::CachedDataset::RowStatus::Unmodified);
