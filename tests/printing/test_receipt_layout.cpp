@@ -19,10 +19,10 @@ ReceiptLine Line(const QString& name, double quantity, double price, double tota
     return {QStringLiteral("P1"), QStringLiteral("885"), name, QStringLiteral("ชิ้น"), quantity, price, discount, total};
 }
 
-QStringList LinesOf(int formNo, const std::vector<ReceiptLine>& lines)
+PrintedReceipt LinesOf(int formNo, const std::vector<ReceiptLine>& lines)
 {
     const ReceiptSettings settings = kvr::test::DemoSettings(formNo);
-    return PrintedReceipt::of([&](ReceiptPrinter& p) { PrintReceiptLines(p, settings, lines); }).texts();
+    return PrintedReceipt::of([&](ReceiptPrinter& p) { PrintReceiptLines(p, settings, lines); });
 }
 
 PrintedReceipt TotalsOf(int formNo, const ReceiptHeader& header)
@@ -34,9 +34,9 @@ PrintedReceipt TotalsOf(int formNo, const ReceiptHeader& header)
 TEST(PrintReceiptLines, adds_the_unit_price_when_more_than_one_was_sold)
 {
     // Only the whole part of the quantity counts.
-    EXPECT_EQ(LinesOf(1, {Line(QStringLiteral("ที่ตักน้ำแข็ง"), 1.5, 12.5, 37.5)}),
+    EXPECT_EQ(LinesOf(1, {Line(QStringLiteral("ที่ตักน้ำแข็ง"), 1.5, 12.5, 37.5)}).texts(),
               QStringList{QStringLiteral("ที่ตักน้ำแข็ง               1.5 ชิ้น      37.50")});
-    EXPECT_EQ(LinesOf(1, {Line(QStringLiteral("ที่ตักน้ำแข็ง"), 2, 1234.5, 37.5)}),
+    EXPECT_EQ(LinesOf(1, {Line(QStringLiteral("ที่ตักน้ำแข็ง"), 2, 1234.5, 37.5)}).texts(),
               (QStringList{QStringLiteral("ที่ตักน้ำแข็ง                 2 ชิ้น      37.50"), QStringLiteral("@1,234.50")}));
 }
 
@@ -54,8 +54,7 @@ TEST(PrintReceiptLines, keeps_every_line_within_forty_columns_and_figures_whole)
     };
     for (const auto& [name, line, expected] : cases) {
         SCOPED_TRACE(name);
-        const PrintedReceipt printed =
-            PrintedReceipt::of([&](ReceiptPrinter& p) { PrintReceiptLines(p, kvr::test::DemoSettings(1), {line}); });
+        const PrintedReceipt printed = LinesOf(1, {line});
         ASSERT_EQ(printed.texts(), QStringList{expected});
         EXPECT_EQ(printed.lines[0].cells.size(), 40u);
         EXPECT_FALSE(printed.bytes.contains(Hex("1B45"))) << "a name switched bold on";
