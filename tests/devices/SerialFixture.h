@@ -11,11 +11,11 @@
 #include <gtest/gtest.h>
 
 #include <utility>
-#include <vector>
 
 namespace kvr::test {
 
-// A pseudo-terminal as the serial device and a working folder whose KVR.INI the port reads.
+// A pseudo-terminal as the serial device and a working folder whose KVR.INI the port reads; it
+// maps COM1 and COM2, the component's default port, to the device.
 class SerialFixture : public ::testing::Test
 {
 protected:
@@ -25,15 +25,9 @@ protected:
         ASSERT_TRUE(pty.isOpen()) << "no pseudo-terminal";
         ASSERT_TRUE(folder.isValid());
         port.setWorkingDirectory(folder.path());
-    }
-
-    // Writes [SerialPorts] entries such as {"COM1", "/dev/pts/3"} into KVR.INI.
-    void mapPorts(const std::vector<std::pair<QString, QString>>& entries)
-    {
         QSettings ini(QDir(folder.path()).filePath(QStringLiteral("KVR.INI")), QSettings::IniFormat);
-        for (const auto& [name, device] : entries)
-            ini.setValue(QStringLiteral("SerialPorts/") + name, device);
-        ini.sync();
+        ini.setValue(QStringLiteral("SerialPorts/COM1"), pty.slavePath());
+        ini.setValue(QStringLiteral("SerialPorts/COM2"), pty.slavePath());
     }
 
     // The device's line as a port left it: speed, data bits, parity, stop bits, then the flow

@@ -12,12 +12,6 @@ namespace {
 class CashDrawer : public kvr::test::SerialFixture
 {
 protected:
-    void SetUp() override
-    {
-        SerialFixture::SetUp();
-        mapPorts({{"COM1", pty.slavePath()}});
-    }
-
     // The kick arrived alone, at the given speed, 8 data bits, no parity, one stop bit.
     void expectKickAt(int speed)
     {

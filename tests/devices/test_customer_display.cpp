@@ -8,14 +8,7 @@ using kvr::devices::TestCustomerDisplay;
 namespace {
 
 class CustomerDisplayTest : public kvr::test::SerialFixture
-{
-protected:
-    void SetUp() override
-    {
-        SerialFixture::SetUp();
-        mapPorts({{"COM2", pty.slavePath()}});
-    }
-};
+{ };
 
 const QByteArray kModeOne = QByteArray::fromHex("04014d31171b40");
 const QByteArray kLine1 = QByteArray::fromHex("0b");

@@ -40,7 +40,6 @@ TEST_F(PortAccess, a_port_that_cannot_be_opened_is_passed_over_silently)
     }
     // The component's default port leads to the device: a blank or bad name must not fall back to it.
     // Which stored names lead nowhere is the map's; here, what the port does with each kind of path.
-    mapPorts({{"COM2", pty.slavePath()}});
     const QString names[] = {
         QString(), QStringLiteral("/dev/kvr-no-such-port"), plainFile,
         QStringLiteral("/dev/null"), // a character device, but no terminal
