@@ -5,6 +5,7 @@
 #include "printing/report/Report.h"
 #include "printing/report/ReportError.h"
 #include "products/QuantityTexts.h"
+#include "support/RaisedMessage.h"
 #include "util/NumberFormat.h"
 #include "util/NumberWords.h"
 
@@ -17,6 +18,7 @@
 using kvr::report::PreparedItem;
 using kvr::report::Report;
 using kvr::report::ReportError;
+using kvr::test::raisedMessage;
 
 namespace {
 
@@ -193,28 +195,20 @@ TEST_P(ReportEngine, a_layout_not_in_our_format_or_with_a_mistake_gets_a_message
          "line 3: the expression [1 +* 2] is not valid"},
         {"detail.kvl", "kvr-layout 1\nband detail Rows 5\nend\n", "data set Rows is not defined above the band"},
     };
-    for (const auto& [name, content, message] : cases) {
+    for (const auto& [name, content, expected] : cases) {
         SCOPED_TRACE(name);
         const QString path = writeLayout(QString::fromUtf8(name), QString::fromUtf8(content));
         Report r(dm->DMdata());
-        try {
-            r.loadFromFile(path);
-            ADD_FAILURE() << "no error";
-        } catch (const ReportError& error) {
-            EXPECT_TRUE(error.message().contains(path)) << error.message().toStdString();
-            EXPECT_TRUE(error.message().contains(QString::fromUtf8(message))) << error.message().toStdString();
-        }
+        const QString message = raisedMessage<ReportError>([&] { r.loadFromFile(path); });
+        EXPECT_TRUE(message.contains(path)) << message.toStdString();
+        EXPECT_TRUE(message.contains(QString::fromUtf8(expected))) << message.toStdString();
     }
     // Mistakes only running can show: a parameter without a variable, an expression that fails.
     Report r(dm->DMdata());
     r.loadFromFile(writeLayout(QStringLiteral("run.kvl"),
                                QStringLiteral("kvr-layout 1\ndata A\n  SELECT 1 AS One WHERE 1 = :Nothing\nend\n")));
-    try {
-        r.prepare();
-        ADD_FAILURE() << "no error";
-    } catch (const ReportError& error) {
-        EXPECT_TRUE(error.message().contains(QStringLiteral("asks for :Nothing"))) << error.message().toStdString();
-    }
+    const QString message = raisedMessage<ReportError>([&] { r.prepare(); });
+    EXPECT_TRUE(message.contains(QStringLiteral("asks for :Nothing"))) << message.toStdString();
     r.loadFromFile(
         writeLayout(QStringLiteral("fails.kvl"),
                     QStringLiteral("kvr-layout 1\nband header 9\n  text 0 0 9 9 : [Missing.Column]\nend\n")));
