@@ -97,16 +97,13 @@ TEST_F(ErrorReportSenderTest, hands_the_report_to_the_mail_command)
 
 TEST_F(ErrorReportSenderTest, delivery_that_fails_is_reported_with_the_reason)
 {
-    QFile blocker(QDir(work.path()).filePath(QStringLiteral("afile")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    writeFile(QDir(work.path()).filePath(QStringLiteral("afile")), QString()); // a file where a folder is asked for
     const std::tuple<const char*, const char*, const char*> cases[] = {
         {"Command", "sh -c \"exit 3\"", "failed with exit code 3"},
         {"Command", "/nonexistent/mailer -s %SUBJECT%", "Cannot start /nonexistent/mailer"},
         {"Folder", "afile/reports", "Cannot create the folder"}};
     for (const auto& [key, value, reason] : cases) {
         SCOPED_TRACE(value);
-        QFile::remove(QDir(work.path()).filePath(QStringLiteral("KVR.INI")));
         writeIni(work.path(), QString::fromLatin1(key), QString::fromLatin1(value));
         const ErrorReportSender::Outcome outcome = sender.SendErrorReport(kReport);
         EXPECT_EQ(outcome.status, ErrorReportSender::Status::Failed);
