@@ -4,6 +4,7 @@
 #include "FullTaxFixture.h"
 
 #include "admin/TFrPosFullTranView.h"
+#include "support/Files.h"
 #include "support/PdfText.h"
 #include "support/StartUp.h"
 #include "support/WindowWait.h"
@@ -44,9 +45,8 @@ protected:
                         {"FormDesc", QStringLiteral("ใบกำกับภาษีเต็มรูป (A4)")},
                         {"FrfName", layout},
                         {"ShowPrintPreview", QStringLiteral("N")}});
-        QFile ini(work.filePath(QStringLiteral("KVR.INI")));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write("[DocumentPrint]\nOutput=pdf\nPdfFolder=printed\n");
+        ASSERT_TRUE(test::writeFile(work.filePath(QStringLiteral("KVR.INI")),
+                                    "[DocumentPrint]\nOutput=pdf\nPdfFolder=printed\n"));
     }
 };
 

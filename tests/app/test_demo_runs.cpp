@@ -1,6 +1,7 @@
 // The generator run as a shop owner runs it: again on a shop that holds data, with years of bills
 // before the demo days, and with parameters or servers it must refuse.
 #include "support/DemoSession.h"
+#include "support/Files.h"
 
 #include "data/Query.h"
 
@@ -122,9 +123,7 @@ KVR_INSTANTIATE_BACKENDS(DemoHistoryTest);
 TEST(DemoFailures, each_refusal_and_failure_ends_with_a_message_and_a_failing_exit_code)
 {
     QTemporaryDir work;
-    QFile blocker(QDir(work.path()).filePath(QStringLiteral("taken")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    ASSERT_TRUE(kvr::test::writeFile(QDir(work.path()).filePath(QStringLiteral("taken")), {}));
     struct Case
     {
         const char* args; // separated by spaces

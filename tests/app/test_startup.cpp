@@ -1,5 +1,6 @@
 #include "app/StartupParams.h"
 #include "data/dialect/Dialect.h"
+#include "support/Files.h"
 #include "support/SessionSeed.h"
 #include "support/TestServer.h"
 
@@ -13,6 +14,7 @@
 #include <tuple>
 
 using kvr::test::BackendTest;
+using kvr::test::writeFile;
 
 namespace {
 
@@ -32,12 +34,6 @@ std::unique_ptr<QProcess> startProgram(const QString& workDir, const QStringList
     p->setProcessEnvironment(env);
     p->start(qEnvironmentVariable("KVR_BINARY_DIR") + QStringLiteral("/src/app/kvrpos"), args);
     return p;
-}
-
-bool writeFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
 ProgramRun runProgram(const QString& workDir, const QStringList& args)
@@ -186,7 +182,6 @@ TEST(Startup, counters_starting_together_on_a_new_sqlite_configuration_database_
         SCOPED_TRACE(round);
         QTemporaryDir dir;
         const QDir work(dir.path());
-        ASSERT_TRUE(work.mkpath(QStringLiteral("db")));
         ASSERT_TRUE(writeFile(work.filePath(QStringLiteral("Server.Dat")), "sqlite:db\n"));
         // A new database is an empty file until its first connection creates the tables.
         ASSERT_TRUE(writeFile(work.filePath(QStringLiteral("db/KVR_CONFIG.db")), {}));

@@ -2,11 +2,11 @@
 #include "data/DbError.h"
 #include "data/ErrorLogText.h"
 #include "data/Query.h"
+#include "support/Files.h"
 #include "support/SessionFixture.h"
 #include "support/SessionSeed.h"
 
 #include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace kvr::data;
@@ -198,10 +198,8 @@ TEST_P(SaveLimitTest, a_save_that_waits_on_the_server_ends_after_the_configured_
     if (GetParam() != kvr::test::BackendKind::Postgres)
         GTEST_SKIP() << "SQLite writers wait in BEGIN IMMEDIATE, bounded by its busy time-out";
     const int id = shop->misc(QStringLiteral("REM_SALE"), QStringLiteral("R1"), QStringLiteral("เดิม"));
-    QFile ini(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")));
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("[Database]\nSaveTimeout=1\n");
-    ini.close();
+    ASSERT_TRUE(kvr::test::writeFile(QDir(server->workingDirectory()).filePath(QStringLiteral("KVR.INI")),
+                                     "[Database]\nSaveTimeout=1\n"));
 
     auto other = server->connection(QStringLiteral("SHOP"));
     Transaction holding(*other);

@@ -3,25 +3,15 @@
 #include "data/Query.h"
 #include "data/ServerName.h"
 #include "data/dialect/Dialect.h"
+#include "support/Files.h"
 #include "support/RaisedMessage.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace kvr::data;
-
-namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-} // namespace
+using kvr::test::writeFile;
 
 TEST(ServerName, first_line_of_server_dat_names_the_server_and_kvr_stands_in_for_nothing)
 {
@@ -42,8 +32,9 @@ TEST(ServerName, first_line_of_server_dat_names_the_server_and_kvr_stands_in_for
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         QTemporaryDir dir;
-        if (c.content)
-            writeFile(QDir(dir.path()).filePath(QStringLiteral("Server.Dat")), *c.content);
+        if (c.content) {
+            ASSERT_TRUE(writeFile(QDir(dir.path()).filePath(QStringLiteral("Server.Dat")), *c.content));
+        }
         EXPECT_EQ(readServerName(dir.path()), c.expected);
     }
 }
@@ -143,9 +134,10 @@ TEST(ServerName, waits_on_the_server_are_set_in_kvr_ini_and_reach_the_connection
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         QTemporaryDir dir;
-        writeFile(QDir(dir.path()).filePath(QStringLiteral("Server.Dat")), "pgsql:central.shop\n");
-        if (c.ini)
-            writeFile(QDir(dir.path()).filePath(QStringLiteral("KVR.INI")), *c.ini);
+        ASSERT_TRUE(writeFile(QDir(dir.path()).filePath(QStringLiteral("Server.Dat")), "pgsql:central.shop\n"));
+        if (c.ini) {
+            ASSERT_TRUE(writeFile(QDir(dir.path()).filePath(QStringLiteral("KVR.INI")), *c.ini));
+        }
         const ServerSpec spec = ServerSpec::ofWorkingDirectory(dir.path());
         EXPECT_EQ(spec.host, QStringLiteral("central.shop"));
         EXPECT_EQ(spec.connectTimeout, c.connect);

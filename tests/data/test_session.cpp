@@ -1,11 +1,11 @@
 #include "data/DbError.h"
 #include "data/SchemaScript.h"
+#include "support/Files.h"
 #include "support/RaisedMessage.h"
 #include "support/SessionFixture.h"
 #include "support/SessionSeed.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <future>
@@ -191,9 +191,7 @@ TEST(SqliteSession, a_new_database_another_counter_is_writing_opens_once_the_cou
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString file = QDir(dir.path()).filePath(QStringLiteral("NEW.db"));
-    QFile empty(file);
-    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
-    empty.close();
+    ASSERT_TRUE(kvr::test::writeFile(file, {}));
 
     std::promise<bool> locked;
     std::thread other([&] {

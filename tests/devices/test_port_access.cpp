@@ -2,6 +2,7 @@
 
 #include "devices/CashDrawer.h"
 #include "devices/CustomerDisplay.h"
+#include "support/Files.h"
 
 #include <QFile>
 #include <QProcess>
@@ -33,11 +34,7 @@ protected:
 TEST_F(PortAccess, a_port_that_cannot_be_opened_is_passed_over_silently)
 {
     const QString plainFile = QDir(folder.path()).filePath(QStringLiteral("drawer.txt"));
-    {
-        QFile file(plainFile);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("keep");
-    }
+    ASSERT_TRUE(kvr::test::writeFile(plainFile, "keep"));
     // The component's default port leads to the device: a blank or bad name must not fall back to it.
     // Which stored names lead nowhere is the map's; here, what the port does with each kind of path.
     const QString names[] = {

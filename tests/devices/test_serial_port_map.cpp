@@ -1,7 +1,7 @@
 #include "devices/SerialPortMap.h"
+#include "support/Files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -12,13 +12,6 @@
 using kvr::devices::SerialPortMap;
 
 namespace {
-
-void writeIni(const QTemporaryDir& folder, const QByteArray& text)
-{
-    QFile ini(QDir(folder.path()).filePath(QStringLiteral("KVR.INI")));
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write(text);
-}
 
 TEST(SerialPortMap, windows_names_lead_to_the_builtin_ports_unless_the_ini_section_maps_them)
 {
@@ -46,10 +39,11 @@ TEST(SerialPortMap, windows_names_lead_to_the_builtin_ports_unless_the_ini_secti
         {"LPT1:", ""},
         {"COM1::", ""},
     });
-    writeIni(folder,
-             "[Database]\nUser=shop\n"
-             "[SerialPorts]\nCOM1=/dev/ttyUSB0\ncom2 = /dev/ttyUSB1\nCOM3=\nCOM4= /dev/ttyACM0 \n"
-             "[Other]\nCOM5=/dev/wrong\n");
+    ASSERT_TRUE(
+        kvr::test::writeFile(QDir(folder.path()).filePath(QStringLiteral("KVR.INI")),
+                             "[Database]\nUser=shop\n"
+                             "[SerialPorts]\nCOM1=/dev/ttyUSB0\ncom2 = /dev/ttyUSB1\nCOM3=\nCOM4= /dev/ttyACM0 \n"
+                             "[Other]\nCOM5=/dev/wrong\n"));
     expectDevices({
         {"COM1:", "/dev/ttyUSB0"},
         {"COM2:", "/dev/ttyUSB1"}, // key spelt in lower case

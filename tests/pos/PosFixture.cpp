@@ -1,10 +1,10 @@
 #include "PosFixture.h"
 
 #include "SaleShop.h"
+#include "support/Files.h"
 #include "util/Rounding.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 
 namespace kvr::test {
@@ -144,9 +144,7 @@ QString PosFixture::textReceiptsTo(QString device)
     const QDir work(server->workingDirectory());
     if (device.isEmpty())
         device = work.filePath(QStringLiteral("receipt.bin"));
-    QFile ini(work.filePath(QStringLiteral("KVR.INI")));
-    EXPECT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("[ReceiptPrinter]\nM01=" + device.toUtf8() + "\n");
+    EXPECT_TRUE(writeFile(work.filePath(QStringLiteral("KVR.INI")), "[ReceiptPrinter]\nM01=" + device.toUtf8() + "\n"));
     return device;
 }
 

@@ -1,7 +1,7 @@
 // What the quantity and price cells take as a number, and the limits a workstation sets.
 #include "pos/LineLimits.h"
+#include "support/Files.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -42,10 +42,7 @@ TEST(LineLimits, AWorkstationSetsItsOwnAndNonsenseKeepsTheDefaults)
     QTemporaryDir dir;
     const QString ini = dir.filePath(QStringLiteral("KVR.INI"));
     EXPECT_EQ(LineLimits::fromIni(ini).maxQuantity, LineLimits().maxQuantity) << "no file";
-    QFile file(ini);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[sale]\nMaxQuantity=250\nMaxPrice=abc\n");
-    file.close();
+    ASSERT_TRUE(kvr::test::writeFile(ini, "[sale]\nMaxQuantity=250\nMaxPrice=abc\n"));
     const LineLimits limits = LineLimits::fromIni(ini);
     EXPECT_EQ(limits.maxQuantity, 250);
     EXPECT_EQ(limits.maxPrice, LineLimits().maxPrice);

@@ -4,11 +4,11 @@
 
 #include "printing/views/DocPrintRunner.h"
 #include "printing/views/TFrDocPrintFormView.h"
+#include "support/Files.h"
 #include "support/PdfText.h"
 #include "support/WindowWait.h"
 
 #include <QDir>
-#include <QFile>
 #include <QPushButton>
 #include <QTest>
 
@@ -25,12 +25,9 @@ protected:
         SaleFixture::SetUp();
         if (IsSkipped())
             return;
-        const QDir work(server->workingDirectory());
-        work.mkpath(QStringLiteral("forms"));
-        QFile layout(work.filePath(QStringLiteral("forms/bill.kvl")));
-        ASSERT_TRUE(layout.open(QIODevice::WriteOnly));
-        layout.write("kvr-layout 1\npage A5\nband header 20\n  text 0 0 120 8 : BILL [DocNo] [DocYear]\nend\n");
-        layout.close();
+        ASSERT_TRUE(
+            writeFile(QDir(server->workingDirectory()).filePath(QStringLiteral("forms/bill.kvl")),
+                      "kvr-layout 1\npage A5\nband header 20\n  text 0 0 120 8 : BILL [DocNo] [DocYear]\nend\n"));
         exec(QStringLiteral("INSERT INTO SystemForm (FormCode, FormOrderNo, FormDesc, FrfName, SpName, DocCode, "
                             "ShowPrintPreview) VALUES ('POS-P', 1, 'บิลขายสด', 'forms/bill.kvl', '', 'POS-P', 'N')"));
         setConfig(QStringLiteral("Pos1_PrintType = 'F'"));

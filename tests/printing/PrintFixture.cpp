@@ -1,8 +1,9 @@
 #include "PrintFixture.h"
 
+#include "support/Files.h"
+
 #include <QDate>
 #include <QDir>
-#include <QFile>
 
 namespace kvr::test {
 
@@ -44,10 +45,7 @@ void PrintFixture::addForm(const QString& code, int order, const QString& descri
 QString PrintFixture::writeLayout(const QString& name, const QString& text)
 {
     const QString path = QDir(workDir()).filePath(name);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(text.toUtf8());
+    EXPECT_TRUE(writeFile(path, text.toUtf8()));
     return path;
 }
 

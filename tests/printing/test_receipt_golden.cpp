@@ -4,8 +4,8 @@
 #include "ByteText.h"
 #include "DemoBill.h"
 #include "PrintedReceipt.h"
+#include "support/Files.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace kvr::printing;
@@ -19,9 +19,7 @@ namespace {
 void ExpectGolden(const QByteArray& actual, const QString& name)
 {
     if (qEnvironmentVariableIntValue("KVR_UPDATE_GOLDEN") == 1) {
-        QFile f(kvr::test::TestDataPath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(actual);
+        ASSERT_TRUE(kvr::test::writeFile(kvr::test::TestDataPath(name), actual));
     }
     const QByteArray expected = kvr::test::ReadTestData(name);
     ASSERT_FALSE(expected.isEmpty()) << "missing " << name.toStdString();

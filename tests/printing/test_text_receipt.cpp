@@ -5,8 +5,8 @@
 #include "ByteText.h"
 #include "DemoBill.h"
 #include "PrintedReceipt.h"
+#include "support/Files.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -17,13 +17,6 @@ namespace {
 
 const ReceiptSettings kSettings = kvr::test::DemoSettings(1);
 const Receipt kReceipt = kvr::test::DemoReceipt();
-
-void WriteIni(const QString& dir, const char* text)
-{
-    QFile ini(dir + QStringLiteral("/KVR.INI"));
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write(text);
-}
 
 TEST(PrinterTarget, is_chosen_by_the_workstation_then_by_the_machine)
 {
@@ -50,8 +43,9 @@ TEST(PrinterTarget, is_chosen_by_the_workstation_then_by_the_machine)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         QTemporaryDir dir;
-        if (c.ini)
-            WriteIni(dir.path(), c.ini);
+        if (c.ini) {
+            ASSERT_TRUE(kvr::test::writeFile(dir.filePath(QStringLiteral("KVR.INI")), c.ini));
+        }
         const PrinterTarget target =
             PrinterTarget::resolve(dir.path(), QString::fromUtf8(c.machine), QString::fromUtf8(c.printerName));
         const QString expected =

@@ -1,6 +1,7 @@
 #include "ErrorHandlerFixture.h"
 #include "data/DbError.h"
 #include "data/TDMConfig.h"
+#include "support/Files.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestServer.h"
 #include "ui/base/ErrorReport.h"
@@ -15,6 +16,7 @@
 
 using namespace kvr;
 using kvr::test::ScriptedPrompter;
+using kvr::test::writeFile;
 using kvr::ui::ErrorDialogAnswer;
 using kvr::ui::ErrorReport;
 using kvr::ui::ErrorReportSender;
@@ -29,19 +31,11 @@ QString readText(const QString& path)
     return QString::fromUtf8(file.readAll());
 }
 
-// As a person writes it on the workstation.
-void writeFile(const QString& path, const QString& text)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(text.toUtf8());
-}
-
 void writeIni(const QString& folder, const QString& key, const QString& value)
 {
-    writeFile(QDir(folder).filePath(QStringLiteral("KVR.INI")),
-              QStringLiteral("[Database]\nUser=kvr\n\n[ErrorReport]\n") + key + QLatin1Char('=') + value +
-                  QLatin1Char('\n'));
+    ASSERT_TRUE(
+        writeFile(QDir(folder).filePath(QStringLiteral("KVR.INI")),
+                  "[Database]\nUser=kvr\n\n[ErrorReport]\n" + (key + QLatin1Char('=') + value).toUtf8() + '\n'));
 }
 
 QStringList filesIn(const QString& folder)
@@ -65,8 +59,8 @@ TEST_F(ErrorReportSenderTest, sends_nothing_without_a_setting)
     // Other sections, empty values and comments change nothing.
     writeIni(work.path(), QStringLiteral("Folder"), QStringLiteral("  "));
     EXPECT_EQ(sender.SendErrorReport(kReport).status, ErrorReportSender::Status::NotConfigured);
-    writeFile(QDir(work.path()).filePath(QStringLiteral("KVR.INI")),
-              QStringLiteral("[Database]\nFolder=db\n[ErrorReport]\n;Folder=errors\n[Window]\nCommand=true\n"));
+    ASSERT_TRUE(writeFile(QDir(work.path()).filePath(QStringLiteral("KVR.INI")),
+                          "[Database]\nFolder=db\n[ErrorReport]\n;Folder=errors\n[Window]\nCommand=true\n"));
     EXPECT_EQ(sender.SendErrorReport(kReport).status, ErrorReportSender::Status::NotConfigured);
     EXPECT_EQ(QDir(work.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList{QStringLiteral("KVR.INI")});
@@ -84,8 +78,8 @@ TEST_F(ErrorReportSenderTest, writes_each_report_to_its_own_file_in_the_folder)
 TEST_F(ErrorReportSenderTest, hands_the_report_to_the_mail_command)
 {
     // A stand-in for a mail program: what it was given lands in files.
-    writeFile(QDir(work.path()).filePath(QStringLiteral("my mailer.sh")),
-              QStringLiteral("printf %s \"$1\" > subject.txt\nprintf %s \"$2\" > to.txt\ncat > body.txt\n"));
+    ASSERT_TRUE(writeFile(QDir(work.path()).filePath(QStringLiteral("my mailer.sh")),
+                          "printf %s \"$1\" > subject.txt\nprintf %s \"$2\" > to.txt\ncat > body.txt\n"));
     writeIni(work.path(), QStringLiteral("Command"),
              QStringLiteral("sh \"my mailer.sh\" %SUBJECT% it@shop.example,boss@shop.example"));
     EXPECT_EQ(sender.SendErrorReport(kReport).status, ErrorReportSender::Status::Sent);
@@ -97,7 +91,8 @@ TEST_F(ErrorReportSenderTest, hands_the_report_to_the_mail_command)
 
 TEST_F(ErrorReportSenderTest, delivery_that_fails_is_reported_with_the_reason)
 {
-    writeFile(QDir(work.path()).filePath(QStringLiteral("afile")), QString()); // a file where a folder is asked for
+    // A file where a folder is asked for.
+    ASSERT_TRUE(writeFile(QDir(work.path()).filePath(QStringLiteral("afile")), {}));
     const std::tuple<const char*, const char*, const char*> cases[] = {
         {"Command", "sh -c \"exit 3\"", "failed with exit code 3"},
         {"Command", "/nonexistent/mailer -s %SUBJECT%", "Cannot start /nonexistent/mailer"},
