@@ -2,10 +2,9 @@
 // saving (a reprint takes the same way), and a bill counts as printed only when the form printed it.
 #include "SaleFixture.h"
 
-#include "printing/views/DocPrintRunner.h"
 #include "printing/views/TFrDocPrintFormView.h"
 #include "support/Files.h"
-#include "support/PdfText.h"
+#include "support/PdfPrinting.h"
 #include "support/WindowWait.h"
 
 #include <QDir>
@@ -17,12 +16,12 @@ namespace {
 
 using namespace pos_shop;
 
-class PosPrintForm : public SaleFixture
+class PosPrintForm : public PdfPrinting<SaleFixture>
 {
 protected:
     void SetUp() override
     {
-        SaleFixture::SetUp();
+        PdfPrinting::SetUp();
         if (IsSkipped())
             return;
         ASSERT_TRUE(
@@ -31,18 +30,7 @@ protected:
         exec(QStringLiteral("INSERT INTO SystemForm (FormCode, FormOrderNo, FormDesc, FrfName, SpName, DocCode, "
                             "ShowPrintPreview) VALUES ('POS-P', 1, 'บิลขายสด', 'forms/bill.kvl', '', 'POS-P', 'N')"));
         setConfig(QStringLiteral("Pos1_PrintType = 'F'"));
-        // Without a display the form prints to PDF files.
-        runner = std::make_unique<printing::DocPrintRunner>(
-            prompter, *dm, printing::DocPrintSettings::read(server->workingDirectory(), false));
     }
-    void TearDown() override
-    {
-        runner.reset();
-        SaleFixture::TearDown();
-    }
-    QDir printed() const { return QDir(runner->settings().pdfFolder); }
-    QStringList pdfFiles() const { return printed().entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name); }
-    QString pdfText(const QString& file) const { return kvr::test::pdfText(printed().filePath(file)).simplified(); }
     QString printedOf(const QString& number)
     {
         return scalar(QStringLiteral("SELECT Printed FROM PosHd WHERE PosNo = :No"), {{QStringLiteral("No"), number}})
@@ -60,8 +48,6 @@ protected:
                 QTest::keyClick(dialog, Qt::Key_Escape);
         });
     }
-
-    std::unique_ptr<printing::DocPrintRunner> runner;
 };
 
 TEST_P(PosPrintForm, SavedBillPrintsThroughTheFormAndIsMarkedOnlyWhenItPrinted)
@@ -75,8 +61,8 @@ TEST_P(PosPrintForm, SavedBillPrintsThroughTheFormAndIsMarkedOnlyWhenItPrinted)
     const QString printed = lastNumber();
     ASSERT_EQ(pdfFiles().size(), 1);
     // The form takes the bill's number and the year of its date.
-    EXPECT_TRUE(pdfText(pdfFiles().front()).contains(QStringLiteral("BILL %1 2026").arg(printed.trimmed())))
-        << pdfText(pdfFiles().front()).toStdString();
+    const QString text = printedText(pdfFiles().front()).simplified();
+    EXPECT_TRUE(text.contains(QStringLiteral("BILL %1 2026").arg(printed.trimmed()))) << text.toStdString();
     EXPECT_EQ(printedOf(printed), QStringLiteral("Y"));
     EXPECT_TRUE(screen.isNewBill());
 

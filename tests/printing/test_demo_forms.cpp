@@ -3,15 +3,13 @@
 // prints first as the original, its reprint says "สำเนา", whatever the other layout printed before.
 #include "data/Query.h"
 #include "printing/report/ValueText.h"
-#include "printing/views/DocPrintRunner.h"
 #include "printing/views/TFrDocPrintFormView.h"
 #include "support/DemoSession.h"
-#include "support/PdfText.h"
+#include "support/PdfPrinting.h"
 #include "support/WindowWait.h"
 #include "util/NumberFormat.h"
 #include "util/NumberWords.h"
 
-#include <QDir>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <gtest/gtest.h>
@@ -28,25 +26,9 @@ QString money(double value)
     return util::FormatNumber(QStringLiteral(",0.00"), value);
 }
 
-class DemoForms : public DemoSessionFixture
+class DemoForms : public PdfPrinting<DemoSessionFixture>
 {
 protected:
-    void SetUp() override
-    {
-        DemoSessionFixture::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        // Without a display the form prints to PDF files.
-        runner = std::make_unique<printing::DocPrintRunner>(
-            prompter, *dm, printing::DocPrintSettings::read(server->workingDirectory(), false));
-    }
-    void TearDown() override
-    {
-        runner.reset();
-        DemoSessionFixture::TearDown();
-    }
-    QDir printedFolder() const { return QDir(runner->settings().pdfFolder); }
-    QStringList pdfs() const { return printedFolder().entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name); }
     // The number and year of the demo's sale bill `skip` places down the bills that match.
     std::pair<QString, int> demoBill(const QString& condition, int skip = 0)
     {
@@ -72,12 +54,12 @@ protected:
             for (const int row : rows) {
                 while (list->currentRow() != row)
                     pressKey(list->currentRow() < row ? Qt::Key_Down : Qt::Key_Up);
-                const QStringList before = pdfs();
+                const QStringList before = pdfFiles();
                 pressKey(Qt::Key_Return);
-                ASSERT_TRUE(waitUntil([&] { return pdfs().size() == before.size() + 1; })) << "row " << row;
-                for (const QString& file : pdfs())
+                ASSERT_TRUE(waitUntil([&] { return pdfFiles().size() == before.size() + 1; })) << "row " << row;
+                for (const QString& file : pdfFiles())
                     if (!before.contains(file))
-                        texts << pdfText(printedFolder().filePath(file));
+                        texts << printedText(file);
             }
             pressKey(Qt::Key_Escape);
         });
@@ -97,8 +79,6 @@ protected:
         for (const QString& field : fields)
             EXPECT_TRUE(page.contains(pdfLetters(field))) << field.toStdString() << "\n" << text.toStdString();
     }
-
-    std::unique_ptr<printing::DocPrintRunner> runner;
 };
 
 TEST_P(DemoForms, the_full_tax_invoice_carries_every_field_the_revenue_code_asks_for)
@@ -148,8 +128,8 @@ TEST_P(DemoForms, the_full_tax_invoice_carries_every_field_the_revenue_code_asks
     });
     EXPECT_TRUE(runner->printDocument(f("PosNo"), bill.field(QStringLiteral("PosDate")).asDate().year(),
                                       QStringLiteral("POS-X1")));
-    ASSERT_EQ(pdfs().size(), 1);
-    expectAll(pdfText(printedFolder().filePath(pdfs().front())), fields);
+    ASSERT_EQ(pdfFiles().size(), 1);
+    expectAll(printedText(pdfFiles().front()), fields);
 }
 
 TEST_P(DemoForms, EachLayoutPrintsTheBillFirstAsTheOriginalThenAsACopy)

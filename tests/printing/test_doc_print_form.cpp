@@ -3,16 +3,15 @@
 #include "data/StoredProc.h"
 #include "printing/docprint/TFrDocPrintForm.h"
 #include "printing/docprint/TFrDocPrintFormGLAuto.h"
-#include "printing/views/DocPrintRunner.h"
 #include "printing/views/PrinterDevices.h"
 #include "printing/views/ReportPreviewDialog.h"
 #include "printing/views/TFrDocPrintFormGLAutoView.h"
 #include "printing/views/TFrDocPrintFormView.h"
 #include "support/ModalDialogs.h"
+#include "support/PdfPrinting.h"
 #include "support/WindowWait.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
@@ -25,8 +24,6 @@
 
 #include <tuple>
 
-using kvr::printing::DocPrintRunner;
-using kvr::printing::DocPrintSettings;
 using kvr::printing::TFrDocPrintForm;
 using kvr::printing::TFrDocPrintFormView;
 using kvr::test::pressKey;
@@ -61,12 +58,12 @@ void registerRecordingProcedure()
         });
 }
 
-class DocPrintDialog : public kvr::test::PrintFixture
+class DocPrintDialog : public kvr::test::PdfPrinting<kvr::test::PrintFixture>
 {
 protected:
     void SetUp() override
     {
-        PrintFixture::SetUp();
+        PdfPrinting::SetUp();
         if (IsSkipped())
             return;
         registerRecordingProcedure();
@@ -74,23 +71,7 @@ protected:
         addBill(kBill, 3);
         writeLayout(QStringLiteral("forms/a.kvl"), layoutText(QStringLiteral("LAYOUT-A")));
         writeLayout(QStringLiteral("forms/b.kvl"), layoutText(QStringLiteral("LAYOUT-B")));
-        makeRunner(false);
     }
-    void TearDown() override
-    {
-        runner.reset();
-        PrintFixture::TearDown();
-    }
-    void makeRunner(bool printerOutput)
-    {
-        settings = DocPrintSettings::read(workDir(), printerOutput);
-        runner = std::make_unique<DocPrintRunner>(prompter, *dm, settings);
-    }
-    QStringList pdfFiles() const
-    {
-        return QDir(settings.pdfFolder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
-    }
-    QString pdf(const QString& name) const { return kvr::test::pdfText(QDir(settings.pdfFolder).filePath(name)); }
     bool print(const QString& code = QStringLiteral("POS-P")) { return runner->printDocument(kBill, 2026, code); }
     TFrDocPrintFormView& view() { return *runner->view(); }
     void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
@@ -113,9 +94,6 @@ protected:
         ASSERT_TRUE(kvr::test::waitForActiveWindow(form));
         QTest::keyClick(form, Qt::Key_Escape);
     }
-
-    DocPrintSettings settings;
-    std::unique_ptr<DocPrintRunner> runner;
 };
 
 TEST_P(DocPrintDialog, two_layouts_of_one_code_print_one_after_the_other_while_the_form_stays_open)
@@ -145,8 +123,8 @@ TEST_P(DocPrintDialog, two_layouts_of_one_code_print_one_after_the_other_while_t
     EXPECT_TRUE(checked);
     const QStringList files = pdfFiles();
     ASSERT_EQ(files, (QStringList{kBill + QStringLiteral("_2026_a.pdf"), kBill + QStringLiteral("_2026_b.pdf")}));
-    EXPECT_TRUE(pdf(files[0]).contains(QStringLiteral("LAYOUT-A PP6900010 2026 POS-P")));
-    EXPECT_TRUE(pdf(files[1]).contains(QStringLiteral("LAYOUT-B PP6900010 2026 POS-P")));
+    EXPECT_TRUE(printedText(files[0]).contains(QStringLiteral("LAYOUT-A PP6900010 2026 POS-P")));
+    EXPECT_TRUE(printedText(files[1]).contains(QStringLiteral("LAYOUT-B PP6900010 2026 POS-P")));
     EXPECT_EQ(usageLogs(5), 2);
     EXPECT_EQ(usageLogs(10), 0);
 }
@@ -249,7 +227,8 @@ TEST_P(DocPrintDialog, with_AutoGenGL_the_accounting_voucher_follows_the_print_f
     EXPECT_TRUE(print());
     EXPECT_TRUE(voucherShown);
     ASSERT_EQ(pdfFiles().size(), 2);
-    EXPECT_TRUE(pdf(kBill + QStringLiteral("_2026_Form_GLAuto.pdf")).contains(QStringLiteral("VOUCHER POS PP6900010")));
+    EXPECT_TRUE(
+        printedText(kBill + QStringLiteral("_2026_Form_GLAuto.pdf")).contains(QStringLiteral("VOUCHER POS PP6900010")));
     EXPECT_FALSE(runner->voucherView()->isVisible()) << "printed: the voucher closes";
 }
 
@@ -257,7 +236,7 @@ TEST_P(DocPrintDialog, set_printer_opens_the_printer_dialog_or_names_the_pdf_fol
 {
     addForm(QStringLiteral("POS-P"), 1, QStringLiteral("ใบเสร็จ"), QStringLiteral("forms/a.kvl"));
     prompter.expectInformation();
-    EXPECT_TRUE(messageOnClicking(&TFrDocPrintFormView::setPrinterButton).contains(settings.pdfFolder));
+    EXPECT_TRUE(messageOnClicking(&TFrDocPrintFormView::setPrinterButton).contains(runner->settings().pdfFolder));
 
     makeRunner(true);
     bool printerDialog = false;
