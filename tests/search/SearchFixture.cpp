@@ -88,14 +88,13 @@ void SearchFixture::buildShop(ShopBuilder& shop)
                           .customer = customer,
                           .salesman = salesman,
                           .total = total,
-                          .printed = true,
                           .lines = lines});
     };
     bill("  P2600001", 3, walkIn, somsri, 107, {of(water, 1)});
     const int byCard = bill("  P2600002", 5, deemak, somsak, 2500.5, {of(water, 2), of(rice, 1)});
     cancelledBill = bill("  P2600003", 4, walkIn, somsri, 64.2, {of(water, 3), of(rice, 1)});
     shop.update("PosHd", cancelledBill, {{"DelFlag", flag(true)}, {"DelRemark", "ลูกค้าเปลี่ยนใจ"}});
-    shop.update("PosHd", bill("  P2600004", 6, 0, somsri, 15, {of(water, 1)}), {{"Printed", flag(false)}});
+    bill("  P2600004", 6, 0, somsri, 15, {of(water, 1)});
     bill("  S2600001", 5, walkIn, somsri, 500, {of(installation, 1)});
     shop.insert("CreditCardInfo", {{"RcptType", 1}, {"RcptDocId", byCard}, {"CardRcpt", 2500.5}});
     shop.insert("CreditCardInfo", {{"RcptType", 1}, {"RcptDocId", cancelledBill}, {"CardRcpt", 64.2}});

@@ -196,6 +196,7 @@ TEST_P(CustomerFrameTest, online_a_head_office_customer_is_copied_with_the_shop_
     EXPECT_EQ(refreshed->field(QStringLiteral("Name")).asString(), QStringLiteral("บริษัท ดีมาก (มหาชน)"));
     EXPECT_EQ(refreshed->field(QStringLiteral("Province")).asInteger(), bangkok) << "the shop's own id";
     EXPECT_EQ(refreshed->field(QStringLiteral("CustomerGroup")).asInteger(), retail) << "the shop's own id";
+    EXPECT_EQ(refreshed->field(QStringLiteral("Salesman")).asInteger(), somsak) << "the shop's own id";
     EXPECT_TRUE(refreshed->field(QStringLiteral("FaxNo")).isNull()) << "every copied column is written";
     EXPECT_DOUBLE_EQ(refreshed->field(QStringLiteral("DiscRate1")).asFloat(), 2.5);
     EXPECT_EQ(header->field(QStringLiteral("Customer")).asInteger(), deemak);
