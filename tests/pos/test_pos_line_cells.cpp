@@ -146,18 +146,17 @@ TEST_P(PosLineCells, SearchesOfTheCellsFillThem)
     const struct
     {
         const char* config; // SearchWHShowStock / SearchLotShowStock
-        const char* column;
+        const char* column; // searched, and filled with the answer
         const char* answer;
         const char* asked;
-        const char* field;
         const char* idField;
         int id;
     } cases[] = {
-        {"SearchWHShowStock = 'Y'", "WhCode", "MAIN", "warehouse on hand 4", "WhCode", "Warehouse", mainWh},
-        {"SearchWHShowStock = 'N'", "WhCode", "BACK", "warehouse 0", "WhCode", "Warehouse", backWh},
-        {"SearchLotShowStock = 'Y'", "LotNoCode", "L2", "lot on hand 4", "LotNoCode", "LotNo", 2},
-        {"SearchLotShowStock = 'N'", "LotNoCode", "L1", "lot 4", "LotNoCode", "LotNo", 1},
-        {"SearchLotShowStock = 'N'", "UnitName", "โหล", "sale unit 4", "UnitName", "ProductUnits", 42},
+        {"SearchWHShowStock = 'Y'", "WhCode", "MAIN", "warehouse on hand 4", "Warehouse", mainWh},
+        {"SearchWHShowStock = 'N'", "WhCode", "BACK", "warehouse 0", "Warehouse", backWh},
+        {"SearchLotShowStock = 'Y'", "LotNoCode", "L2", "lot on hand 4", "LotNo", 2},
+        {"SearchLotShowStock = 'N'", "LotNoCode", "L1", "lot 4", "LotNo", 1},
+        {"SearchLotShowStock = 'N'", "UnitName", "โหล", "sale unit 4", "ProductUnits", 42},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.asked);
@@ -166,7 +165,7 @@ TEST_P(PosLineCells, SearchesOfTheCellsFillThem)
         dialogs.asked.clear();
         EXPECT_TRUE(s.DgDtSearch(QString::fromLatin1(c.column)));
         EXPECT_EQ(dialogs.asked, QStringList{QString::fromLatin1(c.asked)});
-        EXPECT_EQ(s.QDt().field(QString::fromLatin1(c.field)).asString(), QString::fromUtf8(c.answer));
+        EXPECT_EQ(s.QDt().field(QString::fromLatin1(c.column)).asString(), QString::fromUtf8(c.answer));
         EXPECT_EQ(s.QDt().field(QString::fromLatin1(c.idField)).asInteger(), c.id);
     }
     EXPECT_DOUBLE_EQ(s.QDt().field(QStringLiteral("Price")).asFloat(), 20) << "the unit chosen re-prices the line";

@@ -149,7 +149,6 @@ TEST_P(PosViewControls, ShipToAddressTypedInItsDialogIsSavedWithTheBill)
     typeLine(QStringLiteral("p001"));
     ASSERT_EQ(totalShown(), QStringLiteral("10.00"));
     QPushButton* shipTo = header().shipToButton();
-    EXPECT_EQ(shipTo->text(), QStringLiteral("Ship Addr"));
 
     // Cancel keeps the bill as it was.
     kvr::test::whenModalOpens([](QWidget* dialog) {
@@ -259,8 +258,6 @@ TEST_P(PosViewControls, PriceCellTakesATypedPriceWithTheRight)
     newBillWithLines(form, {{1, 10, QString(), 7}});
     form.CalculateAll();
     ASSERT_EQ(totalShown(), QStringLiteral("10.00"));
-    form.QHd().setValue(QStringLiteral("Customer"), cashCustomer);
-    form.QHd().setValue(QStringLiteral("Salesman"), somsri);
     ASSERT_TRUE(form.PosPageEnter());
     kvr::ui::DataGrid* grid = view->grid();
     ASSERT_TRUE(waitForFocusIn(grid));
