@@ -33,9 +33,6 @@ class AdminFixture : public ScreenFixture
 {
 protected:
     void buildShop(ShopBuilder& shop) override;
-    // The screen a suite drives: made once the shop is built, gone before the session is.
-    virtual void openScreen() { }
-    virtual void closeScreen() { }
 
     // A shift another counter opened on `day` at 8:30, with a float row per (coin, pieces).
     int shiftElsewhere(const QDate& day, int machine, int number, bool closed,
