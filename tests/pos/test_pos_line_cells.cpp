@@ -3,6 +3,8 @@
 
 #include "products/ProductSearchDialogs.h"
 
+#include <utility>
+
 namespace kvr::test {
 namespace {
 
@@ -112,19 +114,15 @@ TEST_P(PosLineCells, ATypedPriceIsTakenOrRefusedAndSetBack)
     s.ProductCodeExit();
     type(s, "Price", QStringLiteral("12.5"));
     EXPECT_EQ(toldBy(false, [&] { s.lineEntry().leavePrice(); }), QString());
-    const struct
-    {
-        const char* typed;
-        const char* told;
-    } refused[] = {
+    const std::pair<const char*, const char*> refused[] = {
         {"abc", "ราคาต้องเป็นตัวเลข\r(abc)"},
         {"-1", "ราคาต้องไม่ติดลบ\r(-1)"},
         {"10000001", "ราคาเกินกว่าที่รับได้\rสูงสุดไม่เกิน 10000000\r(10000001)"},
     };
-    for (const auto& c : refused) {
-        SCOPED_TRACE(c.typed);
-        type(s, "Price", QString::fromUtf8(c.typed));
-        EXPECT_EQ(toldBy(true, [&] { s.lineEntry().leavePrice(); }), QString::fromUtf8(c.told));
+    for (const auto& [typed, told] : refused) {
+        SCOPED_TRACE(typed);
+        type(s, "Price", QString::fromUtf8(typed));
+        EXPECT_EQ(toldBy(true, [&] { s.lineEntry().leavePrice(); }), QString::fromUtf8(told));
         EXPECT_EQ(s.QDt().field(QStringLiteral("Price")).asFloat(), 12.5) << "set back to the price taken";
     }
 }

@@ -2,6 +2,8 @@
 
 #include "products/QuantityTexts.h"
 
+#include <utility>
+
 namespace kvr::test {
 namespace {
 
@@ -208,19 +210,15 @@ TEST_P(PosLines, UnknownCodeOrUnitIsSetBackAndAUnitChangeReprices)
     EXPECT_TRUE(prompter.asked().empty());
     type(s, QStringLiteral("P004"));
     ASSERT_EQ(id(s, "ProductUnits"), screwPiece);
-    const struct
-    {
-        const char* typed;
-        const char* line;
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"โหล", "ProductUnits=42 UnitName=โหล Fraction=12 Price=20"},
         {"ตัว", "ProductUnits=41 UnitName=ตัว Fraction=1 Price=2"},
         {"ลัง", "ProductUnits=41 UnitName=ตัว Fraction=1 Price=2"}, // a unit of another product: back to the piece
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
-        typeUnit(s, QString::fromUtf8(c.typed));
-        EXPECT_EQ(fieldsOf(s.QDt(), "ProductUnits UnitName Fraction Price"), QString::fromUtf8(c.line));
+    for (const auto& [typed, line] : cases) {
+        SCOPED_TRACE(typed);
+        typeUnit(s, QString::fromUtf8(typed));
+        EXPECT_EQ(fieldsOf(s.QDt(), "ProductUnits UnitName Fraction Price"), QString::fromUtf8(line));
     }
     // The same through the cell re-check of the grid.
     s.SetDgDtColumn();
