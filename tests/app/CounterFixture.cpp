@@ -6,7 +6,6 @@
 #include "support/WindowWait.h"
 #include "ui/base/DataGrid.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -94,15 +93,12 @@ void CounterFixture::startBill()
     pressKey(Qt::Key_Return);
     QLineEdit* customer = view->headerEdit(pos::PosFocus::Customer);
     ASSERT_TRUE(waitForFocusIn(customer));
-    ASSERT_TRUE(pos().bill().hasHeaderRow());
     typeText(QStringLiteral("cash"));
     pressKey(Qt::Key_Return);
     ASSERT_TRUE(waitUntil([&] { return pos().bill().headerId(QStringLiteral("Customer")) > 0; }));
     QTest::mouseClick(view->grid()->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
     ASSERT_TRUE(waitForFocusIn(view->grid()));
-    const ui::DatasetTableModel& model = view->grid()->gridModel();
-    ASSERT_TRUE(waitUntil(
-        [&] { return view->grid()->currentIndex().column() == model.columnOf(QStringLiteral("ProductCode")); }));
+    ASSERT_TRUE(waitUntil([&] { return view->grid()->selectedField() == QStringLiteral("ProductCode"); }));
 }
 
 bool CounterFixture::scan(const QString& code, int lines)
@@ -123,32 +119,23 @@ void CounterFixture::clickCell(int row, const char* field)
 
 QStringList CounterFixture::scannableBarcodes(int count)
 {
-    data::Query q(dm->DMdata(),
-                  QStringLiteral("SELECT U.BarCode, U.Product FROM ProductUnits U INNER JOIN Product P ON "
-                                 "P.Id = U.Product WHERE U.BarCode IS NOT NULL AND U.BarCode <> '' AND "
-                                 "P.Blocked = 'N' AND P.ProductType = 'P' AND P.UseSerial = 'N' AND "
-                                 "P.LotControl = 'N' AND P.Negative <> 'N' AND EXISTS (SELECT 1 FROM ProductPrice R "
-                                 "WHERE R.ProductUnits = U.Id AND R.Price > 0) ORDER BY U.Id"));
-    q.open();
-    QStringList codes;
-    QList<int> products;
-    for (q.first(); !q.eof() && codes.size() < count; q.next()) {
-        const int id = q.field(QStringLiteral("Product")).asInteger();
-        if (products.contains(id))
-            continue;
-        products << id;
-        codes << q.field(QStringLiteral("BarCode")).asString().trimmed();
-    }
+    // Of each product, its first unit that qualifies.
+    const QStringList codes =
+        rows(QStringLiteral("SELECT TRIM(BarCode) FROM ProductUnits WHERE Id IN (SELECT MIN(U.Id) FROM ProductUnits U "
+                            "INNER JOIN Product P ON P.Id = U.Product WHERE U.BarCode IS NOT NULL AND U.BarCode <> '' "
+                            "AND P.Blocked = 'N' AND P.ProductType = 'P' AND P.UseSerial = 'N' AND P.LotControl = 'N' "
+                            "AND P.Negative <> 'N' AND EXISTS (SELECT 1 FROM ProductPrice R WHERE R.ProductUnits = "
+                            "U.Id AND R.Price > 0) GROUP BY U.Product) ORDER BY Id"))
+            .mid(0, count);
     EXPECT_EQ(codes.size(), count) << "the demo shop has too few scannable goods";
     return codes;
 }
 
 int CounterFixture::savedBills()
 {
-    return scalar(QStringLiteral("SELECT COUNT(*) FROM PosHd H INNER JOIN PosShiftNo S ON S.Id = H.PosShiftNo "
-                                 "WHERE S.ShiftNo = %1")
-                      .arg(QString::fromLatin1(kShiftNo)))
-        .toInt();
+    return count(QStringLiteral("SELECT COUNT(*) FROM PosHd H INNER JOIN PosShiftNo S ON S.Id = H.PosShiftNo "
+                                "WHERE S.ShiftNo = %1")
+                     .arg(QString::fromLatin1(kShiftNo)));
 }
 
 } // namespace kvr::test

@@ -8,7 +8,6 @@
 #include "pos/ScanBurstGuard.h"
 #include "support/ModalDialogs.h"
 #include "support/WindowWait.h"
-#include "ui/base/DataGrid.h"
 #include "ui/base/DialogPrompter.h"
 
 #include <QApplication>
@@ -24,27 +23,6 @@ namespace {
 class CounterBoxes : public CounterFixture
 {
 protected:
-    // A key that loses work, answered by Enter in the question it raises: the question was asked
-    // and is gone, with its text kept in `asked`.
-    ::testing::AssertionResult answerWithEnter(Qt::Key key, QString& asked)
-    {
-        bool shown = false;
-        whenModalOpens([&](QWidget* box) {
-            auto* message = qobject_cast<QMessageBox*>(box);
-            ASSERT_NE(message, nullptr);
-            asked = message->text();
-            shown = true;
-            // The cashier's Enter, not a scanner's: after the box has been seen.
-            ASSERT_TRUE(waitUntil([&] { return keysDeliberate(); }));
-            pressKey(Qt::Key_Return);
-        });
-        pressKey(key);
-        if (!waitUntil([&] { return shown && !QApplication::activeModalWidget(); }))
-            return ::testing::AssertionFailure() << "no question came, or it stayed open";
-        if (view->isVisible() && !waitForActiveWindow(view.get()))
-            return ::testing::AssertionFailure() << "the sale window did not get the keys back";
-        return ::testing::AssertionSuccess();
-    }
     // True once a key pressed now counts as the cashier's own, not as the end of a scan.
     bool keysDeliberate() const
     {
@@ -64,7 +42,6 @@ TEST_P(CounterBoxes, EnterInTheQuestionsOfNewAndExitKeepsTheBill)
     ASSERT_TRUE(scan(codes[0], 2));
     ASSERT_TRUE(scan(codes[1], 3));
     const double total = pos().bill().headerValue(QStringLiteral("Total"));
-    ASSERT_GT(total, 0);
 
     for (const auto& [key, question] : {std::pair{Qt::Key_F3, QStringLiteral("ต้องการเริ่มบิลใหม่โดยไม่จัดเก็บ ?")},
                                         std::pair{Qt::Key_Escape, QStringLiteral("ออกจากโปรแกรม ?")}}) {
@@ -75,10 +52,21 @@ TEST_P(CounterBoxes, EnterInTheQuestionsOfNewAndExitKeepsTheBill)
             QTest::mouseClick(remark, Qt::LeftButton);
             ASSERT_TRUE(waitForFocusIn(remark));
         }
+        // The key answered by the cashier's Enter, not a scanner's: after the box has been seen.
         QString asked;
-        ASSERT_TRUE(answerWithEnter(key, asked));
+        whenModalOpens([&](QWidget* box) {
+            auto* message = qobject_cast<QMessageBox*>(box);
+            ASSERT_NE(message, nullptr);
+            asked = message->text();
+            ASSERT_TRUE(waitUntil([&] { return keysDeliberate(); }));
+            pressKey(Qt::Key_Return);
+        });
+        pressKey(key);
+        ASSERT_TRUE(waitUntil([&] { return !asked.isEmpty() && !QApplication::activeModalWidget(); }))
+            << "no question came, or it stayed open";
         EXPECT_TRUE(asked.endsWith(question)) << asked.toStdString();
-        EXPECT_TRUE(view->isVisible()) << "the window closed on Enter";
+        ASSERT_TRUE(view->isVisible()) << "the window closed on Enter";
+        ASSERT_TRUE(waitForActiveWindow(view.get())) << "the sale window did not get the keys back";
         EXPECT_EQ(pos().QDt().recordCount(), 3) << "the bill lost its lines";
         EXPECT_EQ(QStringList({lineCode(0), lineCode(1)}), codes);
         EXPECT_DOUBLE_EQ(pos().bill().headerValue(QStringLiteral("Total")), total);
