@@ -20,7 +20,6 @@
 
 using kvr::admin::CancelPosDisplay;
 using kvr::admin::TFrCancelPosView;
-using kvr::test::CancelBillSpec;
 using kvr::test::whenDialogOpens;
 
 namespace {

@@ -12,7 +12,6 @@
 #include "products/TDmService.h"
 #include "support/PtyPair.h"
 #include "support/WindowWait.h"
-#include "ui/base/Application.h"
 #include "ui/base/DataGrid.h"
 
 #include <QApplication>

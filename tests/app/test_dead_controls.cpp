@@ -7,7 +7,6 @@
 
 #include "admin/TFrPosShiftNoView.h"
 #include "pos/PosHeaderPanel.h"
-#include "pos/PosShipToDialog.h"
 #include "pos/TFrPosView.h"
 #include "printing/views/DocPrintRunner.h"
 #include "search/SearchDialogView.h"
@@ -40,7 +39,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -48,7 +46,6 @@
 #include <map>
 
 using kvr::pos::PosFocus;
-using kvr::test::waitForFocusIn;
 using kvr::test::waitUntil;
 
 namespace {
@@ -294,7 +291,7 @@ TEST_P(DeadControls, EveryKeyOfTheSaleScreensTableDoesWhatTheReadmeSays)
              pos.AcNewExecute();
              typeInto(view->headerEdit(PosFocus::Customer), QStringLiteral("cash"));
              ASSERT_TRUE(pos.PosPageEnter());
-             ASSERT_TRUE(waitForFocusIn(view->grid()));
+             ASSERT_TRUE(kvr::test::waitForFocusIn(view->grid()));
              kvr::test::typeText(QStringLiteral("p001"));
              kvr::test::pressKey(Qt::Key_Return);
              ASSERT_TRUE(waitUntil([&] { return !pos.cellFlow().hasWaitingChecks(); }));
