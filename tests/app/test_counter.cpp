@@ -214,7 +214,6 @@ TEST_P(Counter, ACashiersSessionLosesNoScanNoBillAndNoMoney)
     expectTotalsCurrent("a quantity typed");
     const double first = total();
     pay(first);
-    EXPECT_EQ(change()->text(), QStringLiteral("0.00"));
     prompter.answerConfirm(true);
     pressKey(Qt::Key_F10);
     ASSERT_TRUE(waitUntil([&] { return savedBills() == 1; }));
