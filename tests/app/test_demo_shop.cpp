@@ -173,7 +173,6 @@ TEST_P(DemoShopTest, bill_numbers_have_their_series_length)
 
 TEST_P(DemoShopTest, company_session_opens_on_this_year_with_baht_and_one_closed_period)
 {
-    dm->DMdata().open();
     EXPECT_EQ(dm->QConfig().field(QStringLiteral("RunYear")).asInteger(), QDate::currentDate().year());
     EXPECT_EQ(dm->MainCurrencyName(), QStringLiteral("บาท"));
 
