@@ -7,30 +7,17 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace kvr::printing;
 
 namespace {
 
-// The preview's lines as "text|columns", one a line.
-QString LinesOf(const ReceiptPreview& preview)
-{
-    QStringList out;
-    for (const PreviewLine& line : preview.lines())
-        out << line.text() + u'|' + QString::number(line.cells.size());
-    return out.join(u'\n');
-}
-
 // Raised and merged tone marks, cuts and blank lines are read back from every golden receipt.
 TEST(ReceiptPreview, merges_the_three_passes_into_thai_text)
 {
-    struct Case
-    {
-        const char* name;
-        QByteArray stream;
-        CharCode code;
-        QString lines;
-    };
-    const Case cases[] = {
+    // What is sent, in which code, and the one line read back as "text|columns".
+    const std::tuple<const char*, QByteArray, CharCode, QString> cases[] = {
         {"KU ambiguous byte reads as a tone", Hex("1B330F08 EE20 0D0A C7A5 0D0A 2020 1B330508 0D0A"), CharCode::Ku,
          QStringLiteral("สิ่ง|2")},
         {"marks above and below one letter", Hex("1B330F08 E920 0D0A A1A7 0D0A D820 1B330508 0D0A"), CharCode::Tis,
@@ -40,9 +27,11 @@ TEST(ReceiptPreview, merges_the_three_passes_into_thai_text)
          QStringLiteral("AB|2")},
         {"an unfinished line prints nothing", Hex("41 0D0A 1B40"), CharCode::Tis, QStringLiteral("A|1")},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(LinesOf(ReceiptPreview::decode(c.stream, c.code)), c.lines);
+    for (const auto& [name, stream, code, expected] : cases) {
+        SCOPED_TRACE(name);
+        const std::vector<PreviewLine> lines = ReceiptPreview::decode(stream, code).lines();
+        ASSERT_EQ(lines.size(), 1u);
+        EXPECT_EQ(lines[0].text() + u'|' + QString::number(lines[0].cells.size()), expected);
     }
 }
 

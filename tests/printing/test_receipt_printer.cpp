@@ -18,11 +18,6 @@ namespace {
 
 const QByteArray kOpening = Hex("1B40 1B7801");
 
-QByteArray Printed(const std::function<void(ReceiptPrinter&)>& print)
-{
-    return kvr::test::PrintedReceipt::of(print).bytes;
-}
-
 // Letter quality on TIS and on KU opens every golden receipt.
 TEST(OpenReceiptPrinter, resets_selects_draft_and_prints_in_three_levels_again)
 {
@@ -56,7 +51,7 @@ TEST(ReceiptPrinter, writes_every_line_with_cr_lf)
     };
     for (const auto& [name, print, expected] : cases) {
         SCOPED_TRACE(name);
-        EXPECT_EQ(Escaped(Printed(print)), Escaped(kOpening + expected));
+        EXPECT_EQ(Escaped(kvr::test::PrintedReceipt::of(print).bytes), Escaped(kOpening + expected));
     }
 }
 
@@ -68,7 +63,7 @@ TEST(ReceiptPrinter, reports_a_device_that_stops_taking_bytes)
         PrintReceiptLines(p, settings, receipt.lines);
         PrintReceiptTotals(p, settings, receipt.header);
     };
-    const QByteArray whole = Printed(printReceipt);
+    const QByteArray whole = kvr::test::PrintedReceipt::of(printReceipt).bytes;
     for (const qint64 capacity : {qint64(0), qint64(1), qint64(3), qint64(100), whole.size() - 1}) {
         SCOPED_TRACE(capacity);
         kvr::test::FailingDevice device(capacity);

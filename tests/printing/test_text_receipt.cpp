@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace kvr::printing;
 
 namespace {
@@ -20,15 +22,9 @@ const Receipt kReceipt = kvr::test::DemoReceipt();
 
 TEST(PrinterTarget, is_chosen_by_the_workstation_then_by_the_machine)
 {
-    struct Case
-    {
-        const char* name;
-        const char* ini; // nullptr: no KVR.INI
-        const char* machine;
-        const char* printerName;
-        QString expected; // relative to the working folder when not absolute; empty: standard output
-    };
-    const Case cases[] = {
+    // KVR.INI (nullptr: none), the machine, its printer name, and the path chosen: relative to
+    // the working folder when not absolute, empty for standard output.
+    const std::tuple<const char*, const char*, const char*, const char*, QString> cases[] = {
         {"a print queue name", nullptr, "M01", "EPSON LX-300", {}},
         {"a device as printer name", nullptr, "M01", " /dev/usb/lp0 ", QStringLiteral("/dev/usb/lp0")},
         {"the machine's key wins", "[ReceiptPrinter]\nM01=/dev/usb/lp3\nDevice=/dev/usb/lp2\n", "M01", "/dev/usb/lp0",
@@ -40,18 +36,16 @@ TEST(PrinterTarget, is_chosen_by_the_workstation_then_by_the_machine)
         {"a dash is standard output", "[ReceiptPrinter]\nM01=-\n", "M01", "/dev/usb/lp0", {}},
         {"a relative file", "[ReceiptPrinter]\nM01=receipts/m01.prn\n", "M01", "", QStringLiteral("receipts/m01.prn")},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, ini, machine, printerName, path] : cases) {
+        SCOPED_TRACE(name);
         QTemporaryDir dir;
-        if (c.ini) {
-            ASSERT_TRUE(kvr::test::writeFile(dir.filePath(QStringLiteral("KVR.INI")), c.ini));
+        if (ini) {
+            ASSERT_TRUE(kvr::test::writeFile(dir.filePath(QStringLiteral("KVR.INI")), ini));
         }
         const PrinterTarget target =
-            PrinterTarget::resolve(dir.path(), QString::fromUtf8(c.machine), QString::fromUtf8(c.printerName));
-        const QString expected =
-            c.expected.isEmpty() || c.expected.startsWith(u'/') ? c.expected : dir.filePath(c.expected);
-        EXPECT_EQ(target.path, expected);
-        EXPECT_EQ(target.isStandardOutput(), c.expected.isEmpty());
+            PrinterTarget::resolve(dir.path(), QString::fromUtf8(machine), QString::fromUtf8(printerName));
+        EXPECT_EQ(target.path, path.isEmpty() || path.startsWith(u'/') ? path : dir.filePath(path));
+        EXPECT_EQ(target.isStandardOutput(), path.isEmpty());
     }
 }
 

@@ -12,14 +12,6 @@ using namespace kvr::printing;
 
 namespace {
 
-struct SplitCase
-{
-    const char* name;
-    QByteArray text; // already in the printer's code
-    CharCode code;
-    QByteArray upper, base, lower;
-};
-
 QByteArray Thai(const char* utf8, CharCode code)
 {
     return ConvertForPrinter(kvr::util::TisFromUnicode(QString::fromUtf8(utf8)), code);
@@ -28,7 +20,8 @@ QByteArray Thai(const char* utf8, CharCode code)
 // Which level a byte belongs to is LevelOf's, below; here, where each level's bytes go.
 TEST(SplitThreeLevels, puts_each_mark_over_or_under_its_letter)
 {
-    const SplitCase cases[] = {
+    // The text, already in the printer's code, and the bytes of the upper, base and lower levels.
+    const std::tuple<const char*, QByteArray, CharCode, QByteArray, QByteArray, QByteArray> cases[] = {
         {"lower vowel and tone", Thai("กุ้ง", CharCode::Tis), CharCode::Tis, Hex("E9 20"), Hex("A1 A7"), Hex("D8 20")},
         {"mark first is dropped", Thai("่ก", CharCode::Tis), CharCode::Tis, " ", Hex("A1"), " "},
         {"bold in all three",
@@ -46,12 +39,12 @@ TEST(SplitThreeLevels, puts_each_mark_over_or_under_its_letter)
         {"mark after a command keeps to its letter", Thai("ก", CharCode::Tis) + "\x0B" + Hex("E8"), CharCode::Tis,
          Hex("E8 1B46"), Hex("A1 1B46"), Hex("20 1B46")},
     };
-    for (const SplitCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        const ThreeLevelText t = SplitThreeLevels(c.text, c.code);
-        EXPECT_EQ(Escaped(t.upper), Escaped(c.upper));
-        EXPECT_EQ(Escaped(t.base), Escaped(c.base));
-        EXPECT_EQ(Escaped(t.lower), Escaped(c.lower));
+    for (const auto& [name, text, code, upper, base, lower] : cases) {
+        SCOPED_TRACE(name);
+        const ThreeLevelText t = SplitThreeLevels(text, code);
+        EXPECT_EQ(Escaped(t.upper), Escaped(upper));
+        EXPECT_EQ(Escaped(t.base), Escaped(base));
+        EXPECT_EQ(Escaped(t.lower), Escaped(lower));
     }
 }
 
