@@ -15,6 +15,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fcntl.h>
+#include <optional>
 #include <thread>
 #include <unistd.h>
 
@@ -25,18 +26,6 @@ using printing::PrinterTarget;
 using printing::ReceiptSpool;
 using printing::TakenReceipt;
 
-// Handlers that keep the receipts reported taken and the last backlog problem (empty once over).
-ReceiptSpool::Handlers recordInto(std::vector<TakenReceipt>& taken, QString* problem)
-{
-    ReceiptSpool::Handlers handlers;
-    handlers.onTaken = [&taken](const TakenReceipt& receipt) { taken.push_back(receipt); };
-    handlers.onBacklog = [problem](int, const QString& text) {
-        if (problem)
-            *problem = text;
-    };
-    return handlers;
-}
-
 // A pipe standing in for the printer: open at both ends, read only when the test says so.
 class SpoolTest : public ::testing::Test
 {
@@ -46,10 +35,20 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
         ASSERT_TRUE(printer.open(m_dir.filePath(QStringLiteral("lp.fifo"))));
     }
-    std::unique_ptr<ReceiptSpool> spool(std::vector<TakenReceipt>& taken, QString* problem = nullptr)
+    // A spool printing to the pipe unless told otherwise, keeping the receipts reported taken and
+    // the last backlog problem (empty once over).
+    std::unique_ptr<ReceiptSpool> spool(std::vector<TakenReceipt>& taken, QString* problem = nullptr,
+                                        std::optional<PrinterTarget> target = {})
     {
-        return std::make_unique<ReceiptSpool>(m_dir.filePath(QStringLiteral("spool")), PrinterTarget{printer.path()},
-                                              recordInto(taken, problem), ReceiptSpool::Timing{20, 200, 50});
+        ReceiptSpool::Handlers handlers;
+        handlers.onTaken = [&taken](const TakenReceipt& receipt) { taken.push_back(receipt); };
+        handlers.onBacklog = [problem](int, const QString& text) {
+            if (problem)
+                *problem = text;
+        };
+        return std::make_unique<ReceiptSpool>(m_dir.filePath(QStringLiteral("spool")),
+                                              target.value_or(PrinterTarget{printer.path()}), handlers,
+                                              ReceiptSpool::Timing{20, 200, 50});
     }
     // A spool whose printer has taken two receipts while the program was not yet back at its
     // queued calls; none when it did not take them in time. The printer reports a receipt
@@ -192,9 +191,8 @@ TEST_F(SpoolTest, StandardOutputWhoseReaderStopsReadingHoldsNobodyAndGetsTheRece
     QString problem;
     bool stalled = false;
     {
-        ReceiptSpool spool(m_dir.filePath(QStringLiteral("spool")), PrinterTarget{}, recordInto(taken, &problem),
-                           ReceiptSpool::Timing{20, 200, 50});
-        spool.add("receipt to standard output\r\n", QStringLiteral("7"), QStringLiteral("P"));
+        const auto toStandardOutput = spool(taken, &problem, PrinterTarget{});
+        toStandardOutput->add("receipt to standard output\r\n", QStringLiteral("7"), QStringLiteral("P"));
         stalled = waitUntil([&] { return problem.contains(QStringLiteral("standard output")); }, 10000);
         waitUntil(
             [&] {

@@ -10,7 +10,6 @@
 #include "util/NumberWords.h"
 
 #include <QFontMetricsF>
-#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 #include <tuple>
