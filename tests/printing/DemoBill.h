@@ -2,9 +2,6 @@
 
 #include "printing/ReceiptData.h"
 
-#include "ByteText.h"
-
-#include <QByteArray>
 #include <QString>
 
 // A believable bill of a Thai mini-mart: tone marks over upper vowels (ดื่ม, ที่), a lower vowel
@@ -51,16 +48,6 @@ inline printing::Receipt DemoReceipt()
     h.Change = 100;
     h.PrintedAt = QDateTime(QDate(2026, 3, 14), QTime(14, 5));
     return r;
-}
-
-inline QString TestDataPath(const QString& name)
-{
-    return qEnvironmentVariable("KVR_SOURCE_DIR") + QStringLiteral("/tests/printing/data/") + name;
-}
-
-inline QByteArray ReadTestData(const QString& name)
-{
-    return FileContents(TestDataPath(name));
 }
 
 } // namespace kvr::test

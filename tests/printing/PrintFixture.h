@@ -25,7 +25,7 @@ protected:
     int usageLogs(int function);
     QString workDir() const { return server->workingDirectory(); }
 
-    int water = 0, piece = 0, box = 0;
+    int piece = 0, box = 0;
 };
 
 } // namespace kvr::test

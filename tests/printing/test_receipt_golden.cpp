@@ -13,15 +13,20 @@ using kvr::test::PrintedReceipt;
 
 namespace {
 
+QString DataPath(const QString& name)
+{
+    return qEnvironmentVariable("KVR_SOURCE_DIR") + QStringLiteral("/tests/printing/data/") + name;
+}
+
 // The .prn files are the exact bytes sent to the printer (view them with kvrpos-receipt-preview);
 // the .txt files were written out by hand from the layouts and say what the paper must show.
 // KVR_UPDATE_GOLDEN=1 rewrites the .prn files after a deliberate change.
 void ExpectGolden(const QByteArray& actual, const QString& name)
 {
     if (qEnvironmentVariableIntValue("KVR_UPDATE_GOLDEN") == 1) {
-        ASSERT_TRUE(kvr::test::writeFile(kvr::test::TestDataPath(name), actual));
+        ASSERT_TRUE(kvr::test::writeFile(DataPath(name), actual));
     }
-    const QByteArray expected = kvr::test::ReadTestData(name);
+    const QByteArray expected = FileContents(DataPath(name));
     ASSERT_FALSE(expected.isEmpty()) << "missing " << name.toStdString();
     EXPECT_EQ(Escaped(actual), Escaped(expected));
 }
@@ -40,7 +45,7 @@ TEST(ReceiptGolden, the_demo_bill_prints_as_its_golden_receipt)
             const ReceiptPreview paper =
                 ReceiptPreview::decode(bytes, printerCode == u"KU" ? CharCode::Ku : CharCode::Tis);
             EXPECT_EQ(paper.text(),
-                      QString::fromUtf8(kvr::test::ReadTestData(QStringLiteral("layout%1.txt").arg(formNo))));
+                      QString::fromUtf8(FileContents(DataPath(QStringLiteral("layout%1.txt").arg(formNo)))));
             for (const PreviewLine& line : paper.lines())
                 EXPECT_LE(line.cells.size(), 40u) << line.text().toStdString();
         }
