@@ -162,25 +162,13 @@ FrozenRun saveOnStoppedServer(bool stopInsideTheSave)
     const pid_t backend = pid_t(backendPid.get_future().get());
     EXPECT_GT(backend, 0);
     EXPECT_EQ(::kill(backend, SIGSTOP), 0);
-    struct Resume
-    {
-        pid_t pid;
-        bool done = false;
-        void now()
-        {
-            if (!done)
-                ::kill(pid, SIGCONT);
-            done = true;
-        }
-        ~Resume() { now(); }
-    } resume{backend};
     stopped.set_value();
 
     // The limit is the save time-out and a margin; many times that only guards the test run.
     FrozenRun run;
     auto frozen = frozenSave.get_future();
     run.returned = frozen.wait_for(120s) == std::future_status::ready;
-    resume.now();
+    ::kill(backend, SIGCONT);
     resumed.set_value();
     auto later = laterSave.get_future();
     counterThread.join();
