@@ -184,12 +184,7 @@ TEST(ErrorLogText, masks_runs_of_digits_that_are_card_numbers_and_nothing_else)
 
 KVR_INSTANTIATE_BACKENDS(TextLimitsTest);
 
-namespace {
-
-class SaveLimitTest : public kvr::test::SessionFixture
-{ };
-
-} // namespace
+using SaveLimitTest = kvr::test::SessionFixture;
 
 // A statement of a save waiting on the server (here for a row another counter holds) gives up
 // after KVR.INI's SaveTimeout with a message that says so, and the transaction is rolled back.

@@ -4,7 +4,6 @@
 #include "support/SessionFixture.h"
 
 #include <QProcess>
-#include <QSet>
 #include <gtest/gtest.h>
 
 using namespace kvr::data;
@@ -132,22 +131,17 @@ TEST_P(NumberingTest, accounting_periods_lock_dates_and_the_running_year_bounds_
         "(2026, '2026-01-01 00:00:00', '2026-01-31 00:00:00', 'y', '2026-02-01 00:00:00', '2026-02-28 00:00:00', 'Y')");
     dm->QchkPeriod().open(); // the periods are read once per run; this run began before they existed
     const QString locked = QStringLiteral("รอบบัญชีนี้ถูกผ่านรายการบัญชีไปแล้ว ไม่สามารถเพิ่มเติม หรือ แก้ไขได้");
-    struct Case
-    {
-        QDateTime date;
-        bool open;
-    };
-    const Case cases[] = {
+    const std::pair<QDateTime, bool> cases[] = {
         {QDateTime(QDate(2025, 1, 31), QTime(23, 59)), false}, // last day of a locked period, late in the day
         {QDateTime(QDate(2026, 1, 15), QTime(9, 0)), true}, // covered by both years: the newer, 'y', decides
         {QDateTime(QDate(2026, 2, 28), QTime(18, 0)), false},
         {QDateTime(QDate(2027, 5, 1), QTime(9, 0)), true}, // in no period
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.date.toString().toStdString());
+    for (const auto& [date, open] : cases) {
+        SCOPED_TRACE(date.toString().toStdString());
         messages.clear();
-        EXPECT_EQ(dm->IsPeriodOpen(c.date), c.open);
-        EXPECT_EQ(messages, c.open ? QStringList() : QStringList{locked});
+        EXPECT_EQ(dm->IsPeriodOpen(date), open);
+        EXPECT_EQ(messages, open ? QStringList() : QStringList{locked});
     }
     setConfig({{"RunYear", 2024}});
     EXPECT_TRUE(dm->IsWithinRunYear(QDate(2025, 12, 31)));

@@ -9,19 +9,15 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace kvr::data;
 using kvr::test::writeFile;
 
 TEST(ServerName, first_line_of_server_dat_names_the_server_and_kvr_stands_in_for_nothing)
 {
-    struct Case
-    {
-        const char* label;
-        std::optional<QByteArray> content;
-        QString expected;
-    };
-    const Case cases[] = {
+    // What the file holds, if there is one, and the name read.
+    const std::tuple<const char*, std::optional<QByteArray>, QString> cases[] = {
         {"missing file", std::nullopt, QStringLiteral("KVR")},
         {"empty first line", QByteArray("\r\nsqlite:db\r\n"), QStringLiteral("KVR")},
         {"windows line end", QByteArray("SHOP-SRV\r\nignored\r\n"), QStringLiteral("SHOP-SRV")},
@@ -29,13 +25,13 @@ TEST(ServerName, first_line_of_server_dat_names_the_server_and_kvr_stands_in_for
         {"no line end", QByteArray("sqlite:data"), QStringLiteral("sqlite:data")},
         {"thai text", QByteArray("เครื่องแม่"), QStringLiteral("เครื่องแม่")},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
+    for (const auto& [label, content, expected] : cases) {
+        SCOPED_TRACE(label);
         QTemporaryDir dir;
-        if (c.content) {
-            ASSERT_TRUE(writeFile(QDir(dir.path()).filePath(QStringLiteral("Server.Dat")), *c.content));
+        if (content) {
+            ASSERT_TRUE(writeFile(QDir(dir.path()).filePath(QStringLiteral("Server.Dat")), *content));
         }
-        EXPECT_EQ(readServerName(dir.path()), c.expected);
+        EXPECT_EQ(readServerName(dir.path()), expected);
     }
 }
 
@@ -63,13 +59,8 @@ TEST(ServerName, form_of_the_name_chooses_the_backend)
 
 TEST(NamedParameters, become_positional_markers_outside_quotes_and_casts)
 {
-    struct Case
-    {
-        QString sql;
-        QString expected;
-        QStringList names;
-    };
-    const Case cases[] = {
+    // The statement, the statement sent and the parameters in the order of their markers.
+    const std::tuple<QString, QString, QStringList> cases[] = {
         {QStringLiteral("UPDATE T SET A = :A WHERE Id = :OLD_Id AND B = :A"),
          QStringLiteral("UPDATE T SET A = ? WHERE Id = ? AND B = ?"),
          {QStringLiteral("A"), QStringLiteral("OLD_Id"), QStringLiteral("A")}},
@@ -83,11 +74,11 @@ TEST(NamedParameters, become_positional_markers_outside_quotes_and_casts)
          QStringLiteral("SELECT ?,?"),
          {QStringLiteral("a1_b"), QStringLiteral("c")}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.sql.toStdString());
-        const TranslatedSql t = translateNamedParameters(c.sql);
-        EXPECT_EQ(t.sql, c.expected);
-        EXPECT_EQ(t.placeholders, c.names);
+    for (const auto& [sql, expected, names] : cases) {
+        SCOPED_TRACE(sql.toStdString());
+        const TranslatedSql t = translateNamedParameters(sql);
+        EXPECT_EQ(t.sql, expected);
+        EXPECT_EQ(t.placeholders, names);
     }
 }
 

@@ -1,5 +1,4 @@
 #include "data/DbError.h"
-#include "data/SchemaScript.h"
 #include "support/Files.h"
 #include "support/RaisedMessage.h"
 #include "support/SessionFixture.h"
@@ -18,8 +17,7 @@ using kvr::test::raisedMessage;
 
 namespace {
 
-class SessionTest : public kvr::test::SessionFixture
-{ };
+using SessionTest = kvr::test::SessionFixture;
 
 // The rights a session grants by name, then its save question.
 QString grantsOf(const SessionContext& s)
@@ -189,7 +187,6 @@ TEST_P(SessionTest, a_server_name_of_another_kind_fails_with_the_name_in_the_mes
 TEST(SqliteSession, a_new_database_another_counter_is_writing_opens_once_the_counter_is_done)
 {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     const QString file = QDir(dir.path()).filePath(QStringLiteral("NEW.db"));
     ASSERT_TRUE(kvr::test::writeFile(file, {}));
 
