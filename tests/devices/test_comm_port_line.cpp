@@ -7,8 +7,7 @@ using kvr::devices::TCommPortDriver;
 
 namespace {
 
-class CommPortLine : public kvr::test::SerialFixture
-{ };
+using CommPortLine = kvr::test::SerialFixture;
 
 // A pseudo-terminal takes every speed, stop bits and flow control, but only 8 data bits without
 // parity; other framings are among the refused settings below.
@@ -40,7 +39,6 @@ TEST_F(CommPortLine, connect_applies_speed_and_framing_to_the_device)
 
 TEST_F(CommPortLine, every_byte_value_goes_out_unchanged)
 {
-    port.setPortName(pty.slavePath());
     ASSERT_TRUE(port.Connect());
     QByteArray all;
     for (int byte = 0; byte < 256; ++byte)
@@ -50,15 +48,9 @@ TEST_F(CommPortLine, every_byte_value_goes_out_unchanged)
     EXPECT_EQ(pty.takeSent(all.size()).toHex(' '), all.toHex(' '));
 }
 
-struct RefusedCase
-{
-    const char* name;
-    std::function<void(TCommPortDriver&)> configure;
-};
-
 TEST_F(CommPortLine, settings_the_device_cannot_take_leave_the_port_closed_and_free)
 {
-    const RefusedCase cases[] = {
+    const std::pair<const char*, std::function<void(TCommPortDriver&)>> cases[] = {
         {"7 data bits on a device of 8", [](TCommPortDriver& p) { p.setDataBits(2); }},
         {"even parity on a device without", [](TCommPortDriver& p) { p.setParity(2); }},
         {"data bits code 4", [](TCommPortDriver& p) { p.setDataBits(4); }},
@@ -74,11 +66,11 @@ TEST_F(CommPortLine, settings_the_device_cannot_take_leave_the_port_closed_and_f
         {"handshake code 3", [](TCommPortDriver& p) { p.setHwFlow(3); }},
         {"speed 0 (would hang up the line)", [](TCommPortDriver& p) { p.setBaudRateValue(0); }},
     };
-    for (const RefusedCase& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, configure] : cases) {
+        SCOPED_TRACE(name);
         TCommPortDriver driver;
         driver.setPortName(pty.slavePath());
-        c.configure(driver);
+        configure(driver);
         EXPECT_FALSE(driver.Connect());
         EXPECT_FALSE(driver.Connected());
         EXPECT_FALSE(driver.SendString("^G"));
@@ -89,7 +81,6 @@ TEST_F(CommPortLine, settings_the_device_cannot_take_leave_the_port_closed_and_f
 
 TEST_F(CommPortLine, changing_a_line_setting_while_connected_applies_it_at_once)
 {
-    port.setPortName(pty.slavePath());
     ASSERT_TRUE(port.Connect());
     port.setBaudRateValue(38400);
     EXPECT_EQ(lineSettings(), QStringLiteral("38400 8N1"));
@@ -104,7 +95,6 @@ TEST_F(CommPortLine, changing_a_line_setting_while_connected_applies_it_at_once)
 
 TEST_F(CommPortLine, a_disconnected_port_sends_and_reports_nothing)
 {
-    port.setPortName(pty.slavePath());
     const char byte = 'x';
     EXPECT_EQ(port.SendData(&byte, 1), 0);
     EXPECT_FALSE(port.FlushBuffers(true, true));

@@ -1,9 +1,5 @@
 #include "SerialFixture.h"
 
-#include "devices/TCommPortDriver.h"
-
-#include <gtest/gtest.h>
-
 #include <vector>
 
 using kvr::devices::TCommPortDriver;

@@ -7,12 +7,7 @@ using kvr::devices::TestCustomerDisplay;
 
 namespace {
 
-class CustomerDisplayTest : public kvr::test::SerialFixture
-{ };
-
-const QByteArray kModeOne = QByteArray::fromHex("04014d31171b40");
-const QByteArray kLine1 = QByteArray::fromHex("0b");
-const QByteArray kLine2 = QByteArray::fromHex("0b0a");
+using CustomerDisplayTest = kvr::test::SerialFixture;
 
 struct WelcomeCase
 {
@@ -38,10 +33,9 @@ TEST_F(CustomerDisplayTest, the_test_sends_mode_one_and_both_welcome_lines_padde
     };
     for (const WelcomeCase& c : cases) {
         SCOPED_TRACE(c.name);
-        ASSERT_EQ(c.text1.size(), 20);
-        ASSERT_EQ(c.text2.size(), 20);
         EXPECT_TRUE(TestCustomerDisplay(port, QStringLiteral("COM2:"), 19200, c.hello1, c.hello2));
-        const QByteArray expected = kModeOne + kLine1 + c.text1 + kLine2 + c.text2;
+        // Mode one, then each line's position (VT, VT LF) and its text.
+        const QByteArray expected = QByteArray::fromHex("04014d31171b40") + '\x0b' + c.text1 + "\x0b\x0a" + c.text2;
         EXPECT_EQ(pty.takeSent(expected.size()).toHex(' '), expected.toHex(' '));
         EXPECT_EQ(lineSettings(), QStringLiteral("19200 8N1"));
         EXPECT_FALSE(port.Connected());
