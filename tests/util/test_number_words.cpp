@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace kvr::util;
 using namespace Qt::Literals::StringLiterals;
 
@@ -11,12 +13,8 @@ namespace {
 // printed forms.
 TEST(NumberWords, read_whole_numbers_in_thai_and_in_english_as_the_printed_forms_space_them)
 {
-    const struct
-    {
-        QString (*words)(qint64);
-        qint64 n;
-        QString expected;
-    } cases[] = {
+    // The reading, the number and its words.
+    const std::tuple<QString (*)(qint64), qint64, QString> cases[] = {
         {ThaiNumberWords, 0, u""_s},
         {ThaiNumberWords, 1, u"หนึ่ง"_s},
         {ThaiNumberWords, 10, u"สิบ"_s},
@@ -43,9 +41,9 @@ TEST(NumberWords, read_whole_numbers_in_thai_and_in_english_as_the_printed_forms
         {EnglishNumberWords, 1000001, u"ONE  MILLION ONE "_s},
         {EnglishNumberWords, 1000000000, u"ONE  THOUSAND  MILLION "_s},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.n);
-        EXPECT_EQ(c.words(c.n), c.expected);
+    for (const auto& [words, n, expected] : cases) {
+        SCOPED_TRACE(n);
+        EXPECT_EQ(words(n), expected);
     }
 }
 
