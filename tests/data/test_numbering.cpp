@@ -71,7 +71,6 @@ TEST_P(NumberingTest, posting_a_new_header_draws_its_number_logs_it_and_returns_
     CachedDataset hd(dm->DMdata(), QStringLiteral("SELECT * FROM PosHd WHERE PosNo = :GetNo"));
     hd.insertSql() = {
         QStringLiteral("INSERT INTO PosHd (PosNo, PosType, PosDate) VALUES (:PosNo, :PosType, :PosDate)")};
-    hd.modifySql() = {QStringLiteral("UPDATE PosHd SET PosDate = :PosDate WHERE Id = :OLD_Id")};
     hd.setParam(QStringLiteral("GetNo"), QStringLiteral("none"));
     hd.open();
     hd.append();
