@@ -108,13 +108,8 @@ TEST(StatementSlots, a_named_slot_is_empty_until_filled_and_keeps_its_name_when_
 // seconds at every start, and a stalled one held a save for as long as it stalled.
 TEST(ServerName, waits_on_the_server_are_set_in_kvr_ini_and_reach_the_connection)
 {
-    struct Case
-    {
-        const char* label;
-        std::optional<QByteArray> ini;
-        int connect, save;
-    };
-    const Case cases[] = {
+    // KVR.INI, if there is one, and the connect and save time-outs read from it.
+    const std::tuple<const char*, std::optional<QByteArray>, int, int> cases[] = {
         {"no KVR.INI", std::nullopt, ServerSpec::kDefaultConnectTimeout, ServerSpec::kDefaultSaveTimeout},
         {"both set", QByteArray("[Database]\r\nUser=kvr\r\nConnectTimeout = 2\r\nSaveTimeout=15\r\n"), 2, 15},
         {"not numbers, or out of range: the defaults", QByteArray("[Database]\nConnectTimeout=soon\nSaveTimeout=0\n"),
@@ -122,17 +117,17 @@ TEST(ServerName, waits_on_the_server_are_set_in_kvr_ini_and_reach_the_connection
         {"another section", QByteArray("[SerialPorts]\nConnectTimeout=2\n"), ServerSpec::kDefaultConnectTimeout,
          ServerSpec::kDefaultSaveTimeout},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
+    for (const auto& [label, ini, connect, save] : cases) {
+        SCOPED_TRACE(label);
         QTemporaryDir dir;
         ASSERT_TRUE(writeFile(QDir(dir.path()).filePath(QStringLiteral("Server.Dat")), "pgsql:central.shop\n"));
-        if (c.ini) {
-            ASSERT_TRUE(writeFile(QDir(dir.path()).filePath(QStringLiteral("KVR.INI")), *c.ini));
+        if (ini) {
+            ASSERT_TRUE(writeFile(QDir(dir.path()).filePath(QStringLiteral("KVR.INI")), *ini));
         }
         const ServerSpec spec = ServerSpec::ofWorkingDirectory(dir.path());
         EXPECT_EQ(spec.host, QStringLiteral("central.shop"));
-        EXPECT_EQ(spec.connectTimeout, c.connect);
-        EXPECT_EQ(spec.saveTimeout, c.save);
+        EXPECT_EQ(spec.connectTimeout, connect);
+        EXPECT_EQ(spec.saveTimeout, save);
     }
 
     ServerSpec spec = ServerSpec::parse(QStringLiteral("pgsql:central.shop"), QString());

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <tuple>
 #include <unistd.h>
 
 using namespace std::chrono_literals;
@@ -44,22 +45,16 @@ TEST(HostProbe, AnswersWhetherTheDatabasePortTakesConnections)
     Ports ports;
     ASSERT_NE(ports.open, 0);
     ASSERT_NE(ports.closed, 0);
-    struct Case
-    {
-        const char* name;
-        QString host;
-        quint16 port;
-        bool reachable;
-    };
-    const Case cases[] = {
+    // What is tried, on which host and port, and whether it takes a connection.
+    const std::tuple<const char*, QString, quint16, bool> cases[] = {
         {"listening port by address", QStringLiteral("127.0.0.1"), ports.open, true},
         {"listening port by name", QStringLiteral("localhost"), ports.open, true},
         {"nothing listening", QStringLiteral("127.0.0.1"), ports.closed, false},
         {"unknown host", QStringLiteral("no-such-host.invalid"), ports.open, false},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(kvr::util::CanConnect(c.host, c.port, 1000ms), c.reachable);
+    for (const auto& [name, host, port, reachable] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(kvr::util::CanConnect(host, port, 1000ms), reachable);
     }
 }
 
