@@ -151,7 +151,6 @@ TEST_P(SessionTest, company_connection_uses_the_trimmed_code_and_loads_config_an
     EXPECT_EQ(company.QConfig().field(QStringLiteral("MainCurrencyCode")).asString(), QStringLiteral("THB"));
 
     Query& currencies = company.QMiscCurrency();
-    ASSERT_EQ(currencies.recordCount(), 3);
     QStringList seen;
     for (currencies.first(); !currencies.eof(); currencies.next())
         seen << currencies.field(QStringLiteral("Code")).asString() + QLatin1Char('=') +
