@@ -1,10 +1,8 @@
 #include "ErrorHandlerFixture.h"
 #include "RecordingForm.h"
 #include "data/DbError.h"
-#include "data/TDMConfig.h"
 #include "support/ScriptedPrompter.h"
 #include "support/SessionSeed.h"
-#include "support/TestServer.h"
 #include "support/WindowWait.h"
 #include "ui/base/Application.h"
 #include "ui/base/DialogPrompter.h"
@@ -25,23 +23,20 @@ using kvr::ui::ErrorDialogAnswer;
 
 namespace {
 
-ui::Application* application()
-{
-    return static_cast<ui::Application*>(QCoreApplication::instance());
-}
-
 class ApplicationErrorTest : public test::ErrorHandlerFixture
 {
 protected:
     void SetUp() override
     {
         ErrorHandlerFixture::SetUp();
-        application()->setExceptionHandler(&handler);
+        app.setExceptionHandler(&handler);
     }
 
-    void TearDown() override { application()->setExceptionHandler(nullptr); }
+    void TearDown() override { app.setExceptionHandler(nullptr); }
 
     QStringList errorLog() { return test::errorLog(config.DmCfg()); }
+
+    ui::Application& app = *static_cast<ui::Application*>(QCoreApplication::instance());
 
     // A bill saved without its customer fails as both backends fail it (see test_database_errors):
     // the error keeps its kind and column through the guarded handler, so it is explained.
@@ -103,7 +98,6 @@ TEST_F(ApplicationErrorTest, error_escaping_an_unguarded_event_handler_is_still_
     EXPECT_FALSE(QCoreApplication::sendEvent(&failing, &first));
     QEvent second(QEvent::User);
     EXPECT_TRUE(QCoreApplication::sendEvent(&failing, &second));
-    EXPECT_EQ(failing.delivered, 2);
     EXPECT_EQ(errorLog(), QStringList{QStringLiteral("Printer selected is not valid")});
     EXPECT_EQ(prompter.asked(ScriptedPrompter::Kind::ErrorDialog).size(), 1u);
 }
@@ -163,7 +157,7 @@ TEST_F(ApplicationErrorTest, error_in_a_button_handler_is_logged_and_shown_and_t
 {
     ui::DialogPrompter realPrompter;
     ui::ExceptionHandler realHandler(config, realPrompter);
-    application()->setExceptionHandler(&realHandler);
+    app.setExceptionHandler(&realHandler);
     data::SessionContext session;
     test::RecordingForm form(prompter, session);
     form.onSave = saveWithoutCustomer;

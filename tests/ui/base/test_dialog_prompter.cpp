@@ -4,10 +4,8 @@
 #include "ui/base/TFrShowError.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -1,12 +1,9 @@
 #include "ErrorHandlerFixture.h"
 #include "data/DbError.h"
-#include "data/TDMConfig.h"
 #include "support/Files.h"
 #include "support/ScriptedPrompter.h"
-#include "support/TestServer.h"
 #include "ui/base/ErrorReport.h"
 #include "ui/base/ErrorReportSender.h"
-#include "ui/base/ExceptionHandler.h"
 #include "util/Workstation.h"
 
 #include <QDir>
@@ -38,11 +35,6 @@ void writeIni(const QString& folder, const QString& key, const QString& value)
                   "[Database]\nUser=kvr\n\n[ErrorReport]\n" + (key + QLatin1Char('=') + value).toUtf8() + '\n'));
 }
 
-QStringList filesIn(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::Files);
-}
-
 const ErrorReport kReport{QStringLiteral("Error SHOP ขายหน้าร้าน"),
                           QStringLiteral("[User = u01] \nLocal IP = 10.1.2.3\n\nDIVISION BY ZERO\n")};
 
@@ -72,7 +64,7 @@ TEST_F(ErrorReportSenderTest, writes_each_report_to_its_own_file_in_the_folder)
     writeIni(work.path(), QStringLiteral("Folder"), QStringLiteral("reports/errors"));
     EXPECT_EQ(sender.SendErrorReport(kReport).status, ErrorReportSender::Status::Sent);
     EXPECT_EQ(sender.SendErrorReport(kReport).status, ErrorReportSender::Status::Sent);
-    EXPECT_EQ(filesIn(QDir(work.path()).filePath(QStringLiteral("reports/errors"))).size(), 2);
+    EXPECT_EQ(QDir(work.filePath(QStringLiteral("reports/errors"))).entryList(QDir::Files).size(), 2);
 }
 
 TEST_F(ErrorReportSenderTest, hands_the_report_to_the_mail_command)
@@ -120,7 +112,7 @@ protected:
         session.MenuCaption = QStringLiteral("ขายหน้าร้าน  ");
         session.UserCode = QStringLiteral("u01   ");
     }
-    QString folder() const { return QDir(server.workingDirectory()).filePath(QStringLiteral("errors")); }
+    QDir folder() const { return QDir(server.workingDirectory()).filePath(QStringLiteral("errors")); }
 
     const data::DbError duplicateKey{QStringLiteral("UNIQUE constraint failed: Warehouse.Code"),
                                      {data::DbFailure::Duplicate, {}}};
@@ -131,11 +123,11 @@ TEST_F(SendErrorTest, send_error_delivers_the_report_of_what_the_dialog_showed_a
     writeIni(server.workingDirectory(), QStringLiteral("Folder"), QStringLiteral("errors"));
     prompter.answerErrorDialog(ErrorDialogAnswer::DontSend).answerErrorDialog(ErrorDialogAnswer::Send);
     handler.handle(std::make_exception_ptr(duplicateKey));
-    EXPECT_TRUE(filesIn(folder()).isEmpty());
+    EXPECT_TRUE(folder().entryList(QDir::Files).isEmpty());
     handler.handle(std::make_exception_ptr(duplicateKey));
-    const QStringList files = filesIn(folder());
+    const QStringList files = folder().entryList(QDir::Files);
     ASSERT_EQ(files.size(), 1);
-    EXPECT_EQ(readText(QDir(folder()).filePath(files[0])),
+    EXPECT_EQ(readText(folder().filePath(files[0])),
               QStringLiteral("Subject: Error SHOP ขายหน้าร้าน\n\n[User = u01] \nLocal IP = ") + util::LocalIPAddress() +
                   QStringLiteral("\nข้อมูลที่เพิ่มซ้ำกับข้อมูลที่มีอยู่แล้ว\nUNIQUE CONSTRAINT FAILED: WAREHOUSE.CODE\n"));
 }

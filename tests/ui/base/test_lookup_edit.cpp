@@ -2,9 +2,7 @@
 #include "support/WindowWait.h"
 #include "ui/base/LookupEdit.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
