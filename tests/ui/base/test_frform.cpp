@@ -21,8 +21,6 @@ protected:
     ScriptedPrompter prompter;
     data::SessionContext session;
     RecordingForm form{prompter, session};
-
-    Outcome press(QKeyCombination key) { return form.FormKeyDown(key); }
 };
 
 // Every action enabled, as a descendant may leave them.
@@ -44,7 +42,7 @@ TEST_F(FrFormTest, each_shortcut_runs_its_action)
         for (FormAction* action : form.actions())
             action->setEnabled(true);
         form.ran.clear();
-        EXPECT_EQ(press(key), Outcome::Handled);
+        EXPECT_EQ(form.FormKeyDown(key), Outcome::Handled);
         EXPECT_EQ(form.ran, QStringList{QString::fromLatin1(handler)});
     }
 }
@@ -55,7 +53,7 @@ TEST_F(FrFormTest, other_keys_are_left_to_the_focused_control)
                                       QKeyCombination(Qt::Key_X), QKeyCombination(Qt::CTRL, Qt::Key_C),
                                       QKeyCombination(Qt::SHIFT, Qt::Key_Escape), QKeyCombination(Qt::Key_F9)}) {
         SCOPED_TRACE(QKeySequence(key).toString().toStdString());
-        EXPECT_EQ(press(key), Outcome::Ignored);
+        EXPECT_EQ(form.FormKeyDown(key), Outcome::Ignored);
     }
     EXPECT_TRUE(form.ran.isEmpty());
 }
@@ -83,8 +81,8 @@ TEST_F(FrFormTest, show_starts_a_new_document_with_save_delete_and_change_code_d
         EXPECT_TRUE(form.action(enabled).isEnabled()) << form.action(enabled).name().toStdString();
 
     form.ran.clear();
-    EXPECT_EQ(press(QKeyCombination(Qt::Key_F10)), Outcome::Ignored);
-    EXPECT_EQ(press(QKeyCombination(Qt::Key_F8)), Outcome::Ignored);
+    EXPECT_EQ(form.FormKeyDown(QKeyCombination(Qt::Key_F10)), Outcome::Ignored);
+    EXPECT_EQ(form.FormKeyDown(QKeyCombination(Qt::Key_F8)), Outcome::Ignored);
     EXPECT_TRUE(form.ran.isEmpty()) << "Save or Delete ran while disabled";
 }
 
