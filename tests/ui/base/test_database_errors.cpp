@@ -147,7 +147,6 @@ TEST_P(DatabaseErrors, configuration_database_gone_still_shows_the_dialog)
     ui::ExceptionHandler handler(*config, prompter);
     prompter.answerErrorDialog(ErrorDialogAnswer::DontSend);
     handler.handleMessage(QStringLiteral("first"));
-    ASSERT_EQ(test::errorLog(config->DmCfg()).size(), 1u);
 
     // SQLite keeps an open file readable after it is deleted, so the session ends first there;
     // PostgreSQL drops the database under the open session.
