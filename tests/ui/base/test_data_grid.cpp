@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 using namespace kvr;
-using kvr::test::GridFixture;
 using kvr::ui::CellEditorKind;
 using kvr::ui::DataGrid;
 
@@ -21,7 +20,7 @@ namespace {
 const QStringList kColumns = {QStringLiteral("PRODUCTCODE\t8\tรหัสสินค้า"), QStringLiteral("posname\t30\tชื่อสินค้า"),
                               QStringLiteral("Quantity\t6\tจำนวน")};
 
-class DataGridTest : public GridFixture
+class DataGridTest : public test::GridFixture
 {
 protected:
     void SetUp() override

@@ -15,7 +15,6 @@ using namespace kvr;
 using kvr::test::ScriptedPrompter;
 using kvr::test::writeFile;
 using kvr::ui::ErrorDialogAnswer;
-using kvr::ui::ErrorReport;
 using kvr::ui::ErrorReportSender;
 
 namespace {
@@ -35,8 +34,8 @@ void writeIni(const QString& folder, const QString& key, const QString& value)
                   "[Database]\nUser=kvr\n\n[ErrorReport]\n" + (key + QLatin1Char('=') + value).toUtf8() + '\n'));
 }
 
-const ErrorReport kReport{QStringLiteral("Error SHOP ขายหน้าร้าน"),
-                          QStringLiteral("[User = u01] \nLocal IP = 10.1.2.3\n\nDIVISION BY ZERO\n")};
+const ui::ErrorReport kReport{QStringLiteral("Error SHOP ขายหน้าร้าน"),
+                              QStringLiteral("[User = u01] \nLocal IP = 10.1.2.3\n\nDIVISION BY ZERO\n")};
 
 class ErrorReportSenderTest : public ::testing::Test
 {
@@ -51,7 +50,7 @@ TEST_F(ErrorReportSenderTest, sends_nothing_without_a_setting)
     // Other sections, empty values and comments change nothing.
     writeIni(work.path(), QStringLiteral("Folder"), QStringLiteral("  "));
     EXPECT_EQ(sender.SendErrorReport(kReport).status, ErrorReportSender::Status::NotConfigured);
-    ASSERT_TRUE(writeFile(QDir(work.path()).filePath(QStringLiteral("KVR.INI")),
+    ASSERT_TRUE(writeFile(work.filePath(QStringLiteral("KVR.INI")),
                           "[Database]\nFolder=db\n[ErrorReport]\n;Folder=errors\n[Window]\nCommand=true\n"));
     EXPECT_EQ(sender.SendErrorReport(kReport).status, ErrorReportSender::Status::NotConfigured);
     EXPECT_EQ(QDir(work.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
@@ -70,21 +69,20 @@ TEST_F(ErrorReportSenderTest, writes_each_report_to_its_own_file_in_the_folder)
 TEST_F(ErrorReportSenderTest, hands_the_report_to_the_mail_command)
 {
     // A stand-in for a mail program: what it was given lands in files.
-    ASSERT_TRUE(writeFile(QDir(work.path()).filePath(QStringLiteral("my mailer.sh")),
+    ASSERT_TRUE(writeFile(work.filePath(QStringLiteral("my mailer.sh")),
                           "printf %s \"$1\" > subject.txt\nprintf %s \"$2\" > to.txt\ncat > body.txt\n"));
     writeIni(work.path(), QStringLiteral("Command"),
              QStringLiteral("sh \"my mailer.sh\" %SUBJECT% it@shop.example,boss@shop.example"));
     EXPECT_EQ(sender.SendErrorReport(kReport).status, ErrorReportSender::Status::Sent);
-    EXPECT_EQ(readText(QDir(work.path()).filePath(QStringLiteral("subject.txt"))), kReport.subject);
-    EXPECT_EQ(readText(QDir(work.path()).filePath(QStringLiteral("to.txt"))),
-              QStringLiteral("it@shop.example,boss@shop.example"));
-    EXPECT_EQ(readText(QDir(work.path()).filePath(QStringLiteral("body.txt"))), kReport.body);
+    EXPECT_EQ(readText(work.filePath(QStringLiteral("subject.txt"))), kReport.subject);
+    EXPECT_EQ(readText(work.filePath(QStringLiteral("to.txt"))), QStringLiteral("it@shop.example,boss@shop.example"));
+    EXPECT_EQ(readText(work.filePath(QStringLiteral("body.txt"))), kReport.body);
 }
 
 TEST_F(ErrorReportSenderTest, delivery_that_fails_is_reported_with_the_reason)
 {
     // A file where a folder is asked for.
-    ASSERT_TRUE(writeFile(QDir(work.path()).filePath(QStringLiteral("afile")), {}));
+    ASSERT_TRUE(writeFile(work.filePath(QStringLiteral("afile")), {}));
     const std::tuple<const char*, const char*, const char*> cases[] = {
         {"Command", "sh -c \"exit 3\"", "failed with exit code 3"},
         {"Command", "/nonexistent/mailer -s %SUBJECT%", "Cannot start /nonexistent/mailer"},

@@ -8,7 +8,6 @@
 using namespace kvr;
 using kvr::test::RecordingForm;
 using kvr::test::ScriptedPrompter;
-using kvr::ui::ConfirmColour;
 using kvr::ui::FormAction;
 using kvr::ui::TFrForm;
 using Outcome = kvr::ui::TFrForm::KeyOutcome;
@@ -99,7 +98,7 @@ TEST_F(FrFormTest, closing_asks_the_green_exit_question_in_the_session_language)
         EXPECT_EQ(closing.FormClose(), yes);
         ASSERT_EQ(answers.asked().size(), 1u);
         EXPECT_EQ(answers.asked()[0].text, question);
-        EXPECT_EQ(answers.asked()[0].colour, ConfirmColour::Green);
+        EXPECT_EQ(answers.asked()[0].colour, ui::ConfirmColour::Green);
     }
 }
 

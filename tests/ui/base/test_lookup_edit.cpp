@@ -8,14 +8,13 @@
 #include <gtest/gtest.h>
 
 using namespace kvr;
-using kvr::test::GridFixture;
 using kvr::ui::CodeLookup;
 using kvr::ui::LookupEdit;
 
 namespace {
 
 // The line's Warehouse field through a lookup of the warehouses that are not blocked.
-class LookupEditTest : public GridFixture
+class LookupEditTest : public test::GridFixture
 {
 protected:
     void SetUp() override
