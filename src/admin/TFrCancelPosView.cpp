@@ -143,6 +143,12 @@ void TFrCancelPosView::applyCaptions()
 
 bool TFrCancelPosView::eventFilter(QObject* watched, QEvent* event)
 {
+    // A key whose action failed has still been taken; other events go on to their widget.
+    return ui::runGuardedOr(event->type() == QEvent::KeyPress, [&] { return filterEvent(watched, event); });
+}
+
+bool TFrCancelPosView::filterEvent(QObject* watched, QEvent* event)
+{
     if (watched == m_number && event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && isVisible())

@@ -31,6 +31,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The event filter's work; the filter itself keeps errors out of Qt.
+    bool filterEvent(QObject* watched, QEvent* event);
     QWidget* buildContent();
     void showNumber();
     void showBill();

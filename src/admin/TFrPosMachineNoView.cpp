@@ -237,6 +237,12 @@ void TFrPosMachineNoView::applyCaptions()
 
 bool TFrPosMachineNoView::eventFilter(QObject* watched, QEvent* event)
 {
+    // A key whose action failed has still been taken; other events go on to their widget.
+    return ui::runGuardedOr(event->type() == QEvent::KeyPress, [&] { return filterEvent(watched, event); });
+}
+
+bool TFrPosMachineNoView::filterEvent(QObject* watched, QEvent* event)
+{
     if (watched == m_toolbar && event->type() == QEvent::MouseButtonPress) {
         m_form.switchCaptionLanguage();
         return false;

@@ -244,6 +244,12 @@ void TFrPosShiftNoView::showEvent(QShowEvent* event)
 
 bool TFrPosShiftNoView::eventFilter(QObject* watched, QEvent* event)
 {
+    // A key whose action failed has still been taken; other events go on to their widget.
+    return ui::runGuardedOr(event->type() == QEvent::KeyPress, [&] { return filterEvent(watched, event); });
+}
+
+bool TFrPosShiftNoView::filterEvent(QObject* watched, QEvent* event)
+{
     if (event->type() == QEvent::FocusIn && watched == m_grid) {
         m_form.DgShiftMoneyEnter();
         return false;

@@ -69,6 +69,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The event filter's work; the filter itself keeps errors out of Qt.
+    bool filterEvent(QObject* watched, QEvent* event);
     QWidget* buildContent();
     void applyCaptions();
     void showControls();

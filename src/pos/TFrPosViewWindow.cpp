@@ -2,6 +2,7 @@
 #include "pos/TFrPosView.h"
 
 #include "ui/base/DataGrid.h"
+#include "ui/base/Guarded.h"
 #include "util/IniFile.h"
 
 #include <QApplication>
@@ -41,6 +42,12 @@ bool TFrPosView::pageKey(QKeyCombination key)
 }
 
 bool TFrPosView::eventFilter(QObject* watched, QEvent* event)
+{
+    // A key whose action failed has still been taken; other events go on to their widget.
+    return ui::runGuardedOr(event->type() == QEvent::KeyPress, [&] { return filterEvent(watched, event); });
+}
+
+bool TFrPosView::filterEvent(QObject* watched, QEvent* event)
 {
     // Every event of the program passes here first (key preview), the tool bar's clicks among them.
     if (watched == m_toolbar && event->type() == QEvent::MouseButtonPress) {

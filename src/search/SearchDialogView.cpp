@@ -215,6 +215,12 @@ SearchScreen::Where SearchDialogView::whereIs(QWidget* widget) const
 
 bool SearchDialogView::eventFilter(QObject* watched, QEvent* event)
 {
+    // A key whose action failed has still been taken; other events go on to their widget.
+    return ui::runGuardedOr(event->type() == QEvent::KeyPress, [&] { return filterEvent(watched, event); });
+}
+
+bool SearchDialogView::filterEvent(QObject* watched, QEvent* event)
+{
     if (event->type() != QEvent::KeyPress || !isVisible())
         return false;
     QWidget* focusWidget = QApplication::focusWidget();

@@ -38,6 +38,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The event filter's work; the filter itself keeps errors out of Qt.
+    bool filterEvent(QObject* watched, QEvent* event);
     QWidget* buildCriteria();
     void showCriteria();
     void focus(SearchScreen::Focus where);

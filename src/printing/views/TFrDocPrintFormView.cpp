@@ -132,6 +132,12 @@ void TFrDocPrintFormView::closeForm()
 
 bool TFrDocPrintFormView::eventFilter(QObject* watched, QEvent* event)
 {
+    // A key whose action failed has still been taken; other events go on to their widget.
+    return ui::runGuardedOr(event->type() == QEvent::KeyPress, [&] { return filterEvent(watched, event); });
+}
+
+bool TFrDocPrintFormView::filterEvent(QObject* watched, QEvent* event)
+{
     if (watched == m_list && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {

@@ -36,6 +36,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The event filter's work; the filter itself keeps errors out of Qt.
+    bool filterEvent(QObject* watched, QEvent* event);
     void applyCaptions();
     void showLayouts();
     void placeTopRight();
