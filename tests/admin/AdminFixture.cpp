@@ -24,14 +24,4 @@ void AdminFixture::buildShop(ShopBuilder& shop)
     pos04 = shop.machine({.code = "POS04", .location = "คลังหลังร้าน", .baudRate = 4800});
 }
 
-int AdminFixture::shiftElsewhere(const QDate& day, int machine, int number, bool closed,
-                                 const std::vector<std::pair<int, int>>& counted)
-{
-    return shop->shift({.machine = machine,
-                        .opened = QDateTime(day, QTime(8, 30)),
-                        .number = number,
-                        .closed = closed,
-                        .counted = counted});
-}
-
 } // namespace kvr::test

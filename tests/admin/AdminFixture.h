@@ -34,10 +34,6 @@ class AdminFixture : public ScreenFixture
 protected:
     void buildShop(ShopBuilder& shop) override;
 
-    // A shift another counter opened on `day` at 8:30, with a float row per (coin, pieces).
-    int shiftElsewhere(const QDate& day, int machine, int number, bool closed,
-                       const std::vector<std::pair<int, int>>& counted = {});
-
     // Written in this order, which is not that of their value.
     int baht1 = 0, note1000 = 0, satang25 = 0, note100 = 0, baht10 = 0, note20 = 0;
     int somying = 0, frontWarehouse = 0, frontDepartment = 0;

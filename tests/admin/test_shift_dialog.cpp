@@ -12,14 +12,10 @@ using kvr::admin::CurrentShift;
 using kvr::admin::ShiftFocus;
 using kvr::admin::ShiftResult;
 using kvr::admin::TFrPosShiftNo;
-using kvr::test::ScriptedPrompter;
 
 namespace {
 
 const QDate kDay(2026, 3, 14);
-
-// The face values of the fixture's coins, as the float lists them: largest first.
-const double kFaces[] = {1000, 100, 20, 10, 1, 0.25};
 
 class ShiftDialog : public kvr::test::AdminFixture
 {
@@ -32,6 +28,16 @@ protected:
     }
     void closeScreen() override { dialog.reset(); }
 
+    // A shift another counter opened on `day` at 8:30, with a float row per (coin, pieces).
+    int shiftElsewhere(const QDate& day, int machine, int number, bool closed,
+                       const std::vector<std::pair<int, int>>& counted = {})
+    {
+        return shop->shift({.machine = machine,
+                            .opened = QDateTime(day, QTime(8, 30)),
+                            .number = number,
+                            .closed = closed,
+                            .counted = counted});
+    }
     // The header as the cashier types it; leaving the last field enters the grid when it opens.
     void enterHeader(const QString& machine, const QString& shiftNo, const QDate& date = kDay)
     {
@@ -114,9 +120,9 @@ TEST_P(ShiftDialog, an_incomplete_header_stays_idle_and_a_machine_not_in_use_is_
         ASSERT_EQ(prompter.asked().size() - before, c.told.isEmpty() ? 0u : 1u);
         if (!c.told.isEmpty()) {
             EXPECT_EQ(prompter.asked().back().text, c.told);
-            // Leaving the fields again with the same code says nothing more.
+            // Leaving the fields again with the same code says nothing more (a second box
+            // fails the test: none is expected).
             dialog->HeaderExit();
-            EXPECT_EQ(prompter.asked().size() - before, 1u);
         }
         EXPECT_FALSE(dialog->controls().gridEnabled);
         EXPECT_FALSE(dialog->controls().okEnabled);
@@ -124,10 +130,9 @@ TEST_P(ShiftDialog, an_incomplete_header_stays_idle_and_a_machine_not_in_use_is_
     }
     EXPECT_EQ(shiftRows(), 0);
 
-    // A machine whose Blocked was never set is in use, as the machine register shows it.
-    const size_t before = prompter.asked().size();
+    // A machine whose Blocked was never set is in use, as the machine register shows it: no
+    // refusal (none is expected) and the grid opens.
     enterHeader(QStringLiteral("POS03"), QStringLiteral("1"));
-    EXPECT_EQ(prompter.asked().size(), before);
     EXPECT_TRUE(dialog->controls().gridEnabled);
 }
 
@@ -146,11 +151,11 @@ TEST_P(ShiftDialog, a_new_shift_keeps_one_float_row_per_coin_with_its_count_and_
     const int pieces[] = {1, 3, 0, 5, 7, 6};
     for (int row = 0; row < 6; ++row)
         dialog->setQuantity(row, pieces[row]);
-    for (int row = 0; row < 6; ++row) {
-        SCOPED_TRACE(row);
-        EXPECT_DOUBLE_EQ(money.fieldAt(row, QStringLiteral("Amount")).asFloat(), pieces[row] * kFaces[row]);
-    }
-    EXPECT_DOUBLE_EQ(dialog->ShiftCashTotal(), 1358.5);
+    // Each row shows its count at its coin's value (the save works the amounts out again).
+    std::vector<double> amounts;
+    for (int row = 0; row < 6; ++row)
+        amounts.push_back(money.fieldAt(row, QStringLiteral("Amount")).asFloat());
+    EXPECT_EQ(amounts, (std::vector<double>{1000, 300, 0, 50, 7, 1.5}));
     EXPECT_EQ(dialog->totalText(), QStringLiteral("1,358.50"));
 
     const QDateTime before = QDateTime::currentDateTime().addSecs(-5);

@@ -12,8 +12,7 @@ using ShiftRace = kvr::test::AdminFixture;
 TEST_P(ShiftRace, two_counters_opening_the_same_new_shift_at_once_leave_one_shift)
 {
     // Both counters have looked the shift up and found it new before either presses OK.
-    constexpr int kRounds = 4;
-    for (int shiftNo = 1; shiftNo <= kRounds; ++shiftNo) {
+    for (int shiftNo = 1; shiftNo <= 4; ++shiftNo) {
         SCOPED_TRACE(shiftNo);
         kvr::test::Racers counters;
         for (const int pieces : {1, 2})
