@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-using kvr::test::BackendKind;
-
 namespace {
 
 using CancelRace = kvr::test::CancelFixture;
@@ -14,9 +12,8 @@ using CancelRace = kvr::test::CancelFixture;
 TEST_P(CancelRace, users_cancelling_the_same_bill_at_once_change_it_once)
 {
     // Four counters on the shared server; on SQLite, two programs on one file.
-    const int users = GetParam() == BackendKind::Postgres ? 4 : 2;
-    constexpr int kRounds = 3;
-    for (int round = 1; round <= kRounds; ++round) {
+    const int users = GetParam() == kvr::test::BackendKind::Postgres ? 4 : 2;
+    for (int round = 1; round <= 3; ++round) {
         SCOPED_TRACE(round);
         const QString number = QString::number(500 + round);
         const int id = bill({.number = number});

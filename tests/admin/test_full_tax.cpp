@@ -10,16 +10,15 @@ namespace {
 
 using namespace kvr;
 using test::Columns;
-using test::ReceiptSpec;
 namespace column = data::fulltax;
 
 class FullTax : public test::FullTaxFixture
 {
 protected:
     QString field(const QString& name) { return screen->QHd().field(name).asString(); }
-    void confirmPrint(bool confirmed = true)
+    void confirmPrint()
     {
-        prompter.answerConfirm(confirmed);
+        prompter.answerConfirm(true);
         screen->AcPrint().execute();
     }
 };

@@ -2,8 +2,6 @@
 // chosen from earlier invoices. What the buyer search matches is the search tests'.
 #include "FullTaxFixture.h"
 
-#include "search/SearchScreen.h"
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -11,8 +9,7 @@ namespace {
 using namespace kvr;
 namespace column = data::fulltax;
 
-class FullTaxSearch : public test::FullTaxFixture
-{ };
+using FullTaxSearch = test::FullTaxFixture;
 
 TEST_P(FullTaxSearch, a_chosen_buyer_fills_the_block_with_the_branch_of_their_latest_receipt)
 {
