@@ -7,21 +7,19 @@ namespace column = data::fulltax;
 void FullTaxFixture::buildShop(ShopBuilder& shop)
 {
     bangkok = shop.misc(QStringLiteral("CITY"), QStringLiteral("10"), QStringLiteral("กรุงเทพมหานคร"));
-    const int salesman = shop.salesman(QStringLiteral("S01"), QStringLiteral("สมหญิง"));
-    walkIn = shop.customer({.code = "CASH", .name = "ลูกค้าเงินสด", .salesman = salesman});
+    // The receipts' salesman: the receipt search lists bills with one only.
+    shop.salesman(QStringLiteral("S01"), QStringLiteral("สมหญิง"));
+    walkIn = shop.customer({.code = "CASH", .name = "ลูกค้าเงินสด"});
     headOffice = shop.customer({.code = "C0001",
                                 .name = "บริษัท สยามการค้า จำกัด",
-                                .salesman = salesman,
                                 .province = bangkok,
                                 .extra = {{"Address1", QStringLiteral("  1024 ถนนพระราม 4  ")},
                                           {"Address2", QStringLiteral("แขวงคลองเตย เขตคลองเตย")},
                                           {"ZipCode", QStringLiteral("10110")},
                                           {"PhoneNo", QStringLiteral("02-249-1000")},
                                           {"TaxNumber", kHeadOfficeTaxId}}});
-    branch = shop.customer({.code = "C0002",
-                            .name = "ห้างหุ้นส่วนจำกัด รุ่งเรืองพาณิชย์",
-                            .salesman = salesman,
-                            .extra = {{"TaxNumber", kBranchTaxId}}});
+    branch =
+        shop.customer({.code = "C0002", .name = "ห้างหุ้นส่วนจำกัด รุ่งเรืองพาณิชย์", .extra = {{"TaxNumber", kBranchTaxId}}});
     water = shop.product({.code = "P001", .name = "น้ำดื่มตราช้าง 600 มล."});
     waterBottle = shop.unit(water, {.name = "ขวด", .sale = true, .small = true});
     rice = shop.product({.code = "P002", .name = "ข้าวหอมมะลิ 5 กก."});

@@ -6,30 +6,22 @@
 #include "support/SessionFixture.h"
 
 #include <QDate>
+#include <QStringList>
 #include <memory>
-#include <vector>
 
 namespace kvr::test {
 
-// What the print form was asked to print.
-struct PrintCall
-{
-    QString number;
-    int year = 0;
-    QString printCode;
-    bool operator==(const PrintCall&) const = default;
-};
-
-// Stands in for the print form: keeps what the screen asked for and answers "printed".
+// Stands in for the print form: keeps what the screen asked it to print, as "number year code",
+// and answers "printed".
 class RecordingPrint : public printing::DocumentPrint
 {
 public:
     bool printDocument(const QString& documentNo, int documentYear, const QString& printCode) override
     {
-        calls.push_back({documentNo, documentYear, printCode});
+        calls << QStringLiteral("%1 %2 %3").arg(documentNo).arg(documentYear).arg(printCode);
         return true;
     }
-    std::vector<PrintCall> calls;
+    QStringList calls;
 };
 
 // A receipt as the sale screen left it, with two lines; sold on 15 June 2026 unless said.
