@@ -22,8 +22,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-using kvr::admin::CurrentShift;
-using kvr::admin::TFrPosMachineNo;
 using kvr::admin::TFrPosMachineNoView;
 using kvr::admin::TFrPosShiftNo;
 using kvr::admin::TFrPosShiftNoView;
@@ -74,7 +72,7 @@ protected:
     }
     int quantity(int row) { return form->QShiftMoney().fieldAt(row, QStringLiteral("Quantity")).asInteger(); }
 
-    CurrentShift current;
+    kvr::admin::CurrentShift current;
     std::unique_ptr<TFrPosShiftNo> form;
     std::unique_ptr<TFrPosShiftNoView> view;
 };
@@ -126,7 +124,7 @@ protected:
     void open(kvr::ui::Prompter& asking)
     {
         view.reset();
-        auto* screen = new TFrPosMachineNo(asking, *dm, runner);
+        auto* screen = new kvr::admin::TFrPosMachineNo(asking, *dm, runner);
         view = std::make_unique<TFrPosMachineNoView>(*screen);
         screen->setParent(view.get());
         view->show();

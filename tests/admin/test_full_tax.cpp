@@ -37,7 +37,6 @@ TEST_P(FullTax, a_new_invoice_starts_from_the_customer_and_draws_one_number_from
     typeReceipt(QStringLiteral("  PP69000012 "));
     ASSERT_TRUE(form.isLoaded());
     EXPECT_TRUE(form.NewFullTax());
-    EXPECT_TRUE(form.AcPrint().isEnabled());
     EXPECT_FALSE(form.controls().receiptEnabled);
     EXPECT_EQ(form.receiptNumberText(), QStringLiteral("PP69000012"));
     EXPECT_EQ(field(column::kCustomerName), QStringLiteral("บริษัท สยามการค้า จำกัด"));
@@ -236,7 +235,6 @@ TEST_P(FullTax, a_failed_write_keeps_the_receipt_on_screen_and_draws_nothing)
     // There is no series for 2027 yet.
     prompter.answerConfirm(true);
     EXPECT_THROW(form.AcPrint().execute(), data::DbError);
-    EXPECT_TRUE(form.isLoaded());
     EXPECT_EQ(form.QHd().state(), data::CachedDataset::State::Edit);
     EXPECT_TRUE(column(kPosHd, id, column::kBranchHead).isNull());
     EXPECT_TRUE(print.calls.isEmpty());
