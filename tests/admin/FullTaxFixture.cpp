@@ -29,12 +29,6 @@ void FullTaxFixture::buildShop(ShopBuilder& shop)
     shop.numbering(QStringLiteral("POS-X103"), 2026, 10, true, QStringLiteral("TX6903"));
 }
 
-void FullTaxFixture::TearDown()
-{
-    screen.reset();
-    SessionFixture::TearDown();
-}
-
 int FullTaxFixture::receipt(const data::FullTaxTables& tables, const ReceiptSpec& spec)
 {
     const QVariant fullTaxNo = spec.fullTaxNo.isEmpty() ? QVariant() : QVariant(spec.fullTaxNo);

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "AdminFixture.h"
 #include "admin/TFrPosFullTran.h"
 #include "printing/docprint/DocumentPrint.h"
-#include "support/ScriptedSearchRunner.h"
-#include "support/SessionFixture.h"
 
 #include <QDate>
 #include <QStringList>
@@ -40,11 +39,12 @@ struct ReceiptSpec
 // its head office with its address in Bangkok and one at a branch (each with a valid tax number),
 // a salesman, two products, and the invoice series of 2026 (POS-X1 and POS-X2, and POS-X103 for
 // March).
-class FullTaxFixture : public SessionFixture
+class FullTaxFixture : public ScreenFixture
 {
 protected:
     void buildShop(ShopBuilder& shop) override;
-    void TearDown() override;
+    // The screen opened by open(), gone before the session.
+    void closeScreen() override { screen.reset(); }
 
     // A receipt in the header table given (PosHd or PosHeader) with its two lines; its id.
     int receipt(const data::FullTaxTables& tables, const ReceiptSpec& spec);
