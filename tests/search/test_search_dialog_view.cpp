@@ -19,12 +19,16 @@ namespace {
 class SearchDialogViewTest : public SearchFixture
 {
 protected:
-    void open()
+    void SetUp() override
     {
+        SearchFixture::SetUp();
+        if (IsSkipped())
+            return;
         openBillSearch();
         view = std::make_unique<SearchDialogView>(*bills);
         view->show();
         ASSERT_TRUE(test::waitForActiveWindow(view.get()));
+        ASSERT_TRUE(test::waitForFocusIn(numberField())) << "the number field has the focus when the dialog opens";
     }
     void TearDown() override
     {
@@ -32,35 +36,26 @@ protected:
         SearchFixture::TearDown();
     }
     QLineEdit* numberField() const { return qobject_cast<QLineEdit*>(view->criterionField(QStringLiteral("Code"))); }
-    void key(Qt::Key k) { test::pressKey(k); }
 
     std::unique_ptr<SearchDialogView> view;
 };
 
 TEST_P(SearchDialogViewTest, enter_searches_from_the_criteria_and_chooses_from_the_grid)
 {
-    open();
-    EXPECT_TRUE(test::waitForFocusIn(numberField())) << "the number field has the focus when the dialog opens";
     QTest::keyClicks(numberField(), QStringLiteral("2"));
-    key(Qt::Key_Return);
+    test::pressKey(Qt::Key_Return);
     ASSERT_EQ(view->grid()->model()->rowCount(), 1);
     EXPECT_TRUE(test::waitForFocusIn(view->grid())) << "rows found: the grid gets the focus";
-    EXPECT_TRUE(view->isVisible());
-    key(Qt::Key_Return);
-    EXPECT_FALSE(view->isVisible());
+    test::pressKey(Qt::Key_Return);
     EXPECT_EQ(view->result(), QDialog::Accepted);
     EXPECT_EQ(bills->result().trimmed(), QStringLiteral("P2600002"));
 }
 
 TEST_P(SearchDialogViewTest, down_goes_to_the_grid_and_escape_cancels)
 {
-    open();
-    key(Qt::Key_Return); // every bill
-    numberField()->setFocus();
-    ASSERT_TRUE(test::waitForFocusIn(numberField()));
-    key(Qt::Key_Down);
+    test::pressKey(Qt::Key_Down);
     EXPECT_TRUE(test::waitForFocusIn(view->grid()));
-    key(Qt::Key_Escape);
+    test::pressKey(Qt::Key_Escape);
     EXPECT_FALSE(view->isVisible());
     EXPECT_EQ(view->result(), QDialog::Rejected);
     EXPECT_TRUE(bills->result().isEmpty());
@@ -68,10 +63,8 @@ TEST_P(SearchDialogViewTest, down_goes_to_the_grid_and_escape_cancels)
 
 TEST_P(SearchDialogViewTest, a_cancelled_bill_keeps_the_dialog_open_and_cancel_still_closes_it)
 {
-    open();
-    ASSERT_TRUE(test::waitForFocusIn(numberField()));
     QTest::keyClicks(numberField(), QStringLiteral("3"));
-    key(Qt::Key_Return);
+    test::pressKey(Qt::Key_Return);
     prompter.expectInformation().expectInformation();
     // A double click is a click followed by the second press.
     const QPoint cell = view->grid()->visualRect(view->grid()->model()->index(0, 0)).center();
@@ -86,8 +79,7 @@ TEST_P(SearchDialogViewTest, a_cancelled_bill_keeps_the_dialog_open_and_cancel_s
 
 TEST_P(SearchDialogViewTest, a_click_on_a_title_sorts_by_that_column)
 {
-    open();
-    key(Qt::Key_Return);
+    test::pressKey(Qt::Key_Return);
     QHeaderView* header = view->grid()->horizontalHeader();
     const int total = view->grid()->gridModel().columnOf(QStringLiteral("Total"));
     QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
@@ -98,11 +90,9 @@ TEST_P(SearchDialogViewTest, a_click_on_a_title_sorts_by_that_column)
 
 TEST_P(SearchDialogViewTest, lists_a_page_of_the_newest_bills_and_more_on_request)
 {
-    open();
     bills->setPageRows(3);
-    ASSERT_TRUE(test::waitForFocusIn(numberField()));
     EXPECT_FALSE(view->moreButton()->isEnabled()) << "nothing listed yet";
-    key(Qt::Key_Return); // no criterion: every bill, newest first
+    test::pressKey(Qt::Key_Return); // no criterion: every bill, newest first
     EXPECT_EQ(keys(*bills), QStringList({"P2600004", "P2600002", "P2600003"}));
     ASSERT_TRUE(view->moreButton()->isEnabled()) << "a full page: more may follow";
 
@@ -116,7 +106,7 @@ TEST_P(SearchDialogViewTest, lists_a_page_of_the_newest_bills_and_more_on_reques
     // A new search starts again from its first page.
     numberField()->setFocus();
     ASSERT_TRUE(test::waitForFocusIn(numberField()));
-    key(Qt::Key_Return);
+    test::pressKey(Qt::Key_Return);
     EXPECT_EQ(view->grid()->model()->rowCount(), 3);
     EXPECT_TRUE(view->moreButton()->isEnabled());
 }
