@@ -19,7 +19,7 @@ void SearchFixture::buildShop(ShopBuilder& shop)
 
     mainWarehouse = shop.warehouse("MAIN", "หน้าร้าน");
     backWarehouse = shop.warehouse("BACK", "หลังร้าน");
-    rmaWarehouse = shop.warehouse("RMA", "สินค้ารับคืน");
+    const int rmaWarehouse = shop.warehouse("RMA", "สินค้ารับคืน");
     shop.allowWarehouse(1, mainWarehouse);
     shop.allowWarehouse(1, rmaWarehouse);
     shop.allowWarehouse(2, backWarehouse);
@@ -57,15 +57,15 @@ void SearchFixture::buildShop(ShopBuilder& shop)
         shop.product({.code = "P002", .name = "สบู่เหลว", .posName = "สบู่", .nameEng = "Liquid soap", .blocked = true});
     shop.unit(soap, {.name = "ขวด", .barcode = "8850002000010", .sale = true, .stock = true, .small = true});
     shop.product({.code = "P003", .name = "เสื้อ (แม่แบบ)", .posName = "เสื้อ", .nameEng = "Shirt master", .master = true});
-    installation =
+    const int installation =
         shop.product({.code = "S001", .name = "ค่าติดตั้ง", .posName = "ติดตั้ง", .nameEng = "Installation", .service = true});
     shop.unit(installation, {.name = "งาน", .sale = true, .stock = true, .small = true});
     // Type and flags null, as older rows have them.
-    rice = shop.product({.code = "P005",
-                         .name = "ข้าวหอมมะลิ 5 กก.",
-                         .posName = "ข้าว",
-                         .nameEng = "Jasmine rice 5 kg",
-                         .extra = {{"ProductType", {}}, {"Blocked", {}}, {"MasterCode", {}}}});
+    const int rice = shop.product({.code = "P005",
+                                   .name = "ข้าวหอมมะลิ 5 กก.",
+                                   .posName = "ข้าว",
+                                   .nameEng = "Jasmine rice 5 kg",
+                                   .extra = {{"ProductType", {}}, {"Blocked", {}}, {"MasterCode", {}}}});
     shop.unit(rice,
               {.name = "ถุง", .barcode = "8850005000015", .sale = true, .purchase = true, .stock = true, .small = true});
     shop.stock(water, bottle, mainWarehouse, 2025, 100);

@@ -84,13 +84,13 @@ protected:
     int saleDepartment = 0, bangkok = 0, chiangMai = 0;
     int somsri = 0, somsak = 0; // S01, S03 (surname Rakdee); S02 no longer sells
     // User 1 may use MAIN and RMA, user 2 BACK, when the company restricts warehouses.
-    int mainWarehouse = 0, backWarehouse = 0, rmaWarehouse = 0;
+    int mainWarehouse = 0, backWarehouse = 0;
     // C001 in Bangkok, C002 in Chiang Mai, C003 a branch of the company; C004 is blocked.
     int walkIn = 0, deemak = 0, branch = 0;
     int kbank = 0, bbl = 0; // SCB is blocked, BBL's Blocked null
     // Water sold by the bottle and the pack of 12, bought by the pack and the crate; 144 bottles
     // in MAIN. Rice sold by the bag. Soap is blocked, the shirt a master product.
-    int water = 0, rice = 0, installation = 0;
+    int water = 0;
     // Bills P2600001-4 and S2600001 (services) of January 2026; P2600003 is cancelled and, like
     // P2600002, paid by card.
     int cancelledBill = 0;

@@ -1,11 +1,9 @@
 #include "SearchFixture.h"
-#include "data/Connection.h"
 #include "search/SearchStatements.h"
 
 #include <gtest/gtest.h>
 
 using namespace kvr;
-using kvr::search::TFrSearch;
 using RowColour = kvr::search::SearchScreen::RowColour;
 using kvr::test::ScriptedPrompter;
 using kvr::test::SearchFixture;
@@ -24,11 +22,7 @@ protected:
         openBillSearch();
         bills->FormShow();
     }
-    int rowOf(const char* number)
-    {
-        const QStringList numbers = keys(*bills);
-        return int(numbers.indexOf(QString::fromLatin1(number)));
-    }
+    int rowOf(const char* number) { return int(keys(*bills).indexOf(QLatin1String(number))); }
     // Rows of a table that refer (or, with "<>", do not refer) to the cancelled bill.
     int rowsOf(const char* table, const char* column, const char* comparison = "=")
     {
@@ -102,7 +96,7 @@ TEST_P(BillSearchTest, clicking_the_same_title_sorts_ascending_descending_ascend
     EXPECT_EQ(keys(*bills), QStringList({"P2600004", "P2600003", "P2600001", "P2600002"}));
     for (const char* unsorted : {"Remark", "MEMO"}) {
         bills->titleClick(QLatin1String(unsorted));
-        EXPECT_EQ(TFrSearch::lastSortField(), QStringLiteral("Total"));
+        EXPECT_EQ(search::TFrSearch::lastSortField(), QStringLiteral("Total"));
         EXPECT_EQ(bills->QSearch().slotText(search::statements::kOrder), QStringLiteral("Order By 4"));
     }
 }

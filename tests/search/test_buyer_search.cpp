@@ -14,8 +14,6 @@
 
 using namespace kvr;
 using kvr::search::TFrSearchCustomerPosHd;
-using kvr::search::TFrSearchCustomerPosHeader;
-using kvr::test::BackendKind;
 using kvr::test::SearchFixture;
 
 namespace {
@@ -61,7 +59,7 @@ protected:
 // and the same block on two receipts is one buyer.
 TEST_P(BuyerSearchTest, finds_buyers_by_telephone_or_name_part_as_typed_through_the_buyer_indexes)
 {
-    const bool postgres = GetParam() == BackendKind::Postgres;
+    const bool postgres = GetParam() == test::BackendKind::Postgres;
     const QString injection = QStringLiteral("' OR 1=1 --");
     const QString percent = QStringLiteral("50%");
     buyerOn(*shop, "PosHd", "  P2600104", kWilai, QStringLiteral(" 081-222-3333  "));
@@ -71,7 +69,7 @@ TEST_P(BuyerSearchTest, finds_buyers_by_telephone_or_name_part_as_typed_through_
     buyerOn(*shop, "PosHd", "  P2600108", QStringLiteral("A_B"), QStringLiteral("4"));
     buyerOn(*shop, "PosHd", "  P2600109", QStringLiteral("AXB"), QStringLiteral("5"));
     TFrSearchCustomerPosHd posHd(*dm, prompter);
-    TFrSearchCustomerPosHeader posHeader(*dm, prompter);
+    search::TFrSearchCustomerPosHeader posHeader(*dm, prompter);
     struct Case
     {
         TFrSearchCustomerPosHd* search;
@@ -139,16 +137,13 @@ TEST_P(BuyerSearchTest, lists_every_buyer_a_page_at_a_time_by_name_and_reports_a
     ASSERT_TRUE(test::waitForFocusIn(view.criterionField(QStringLiteral("Phone"))));
     test::pressKey(Qt::Key_Return); // on the empty criteria
     // The four customers of the master and the two named buyers of earlier receipts.
-    const QStringList all = [this] {
-        QStringList names{kWilai,
-                          kSomchai,
-                          kDeemak,
-                          QStringLiteral("ลูกค้าทั่วไป"),
-                          QStringLiteral("ร้านสาขาลาดพร้าว"),
-                          QStringLiteral("ลูกค้าถูกระงับ")};
-        names.sort();
-        return names;
-    }();
+    QStringList all{kWilai,
+                    kSomchai,
+                    kDeemak,
+                    QStringLiteral("ลูกค้าทั่วไป"),
+                    QStringLiteral("ร้านสาขาลาดพร้าว"),
+                    QStringLiteral("ลูกค้าถูกระงับ")};
+    all.sort();
     EXPECT_EQ(buyers(search), all.mid(0, 4));
 
     dm->DMdata().execDirect(QStringLiteral("ALTER TABLE PosHd RENAME TO PosHdGone"));

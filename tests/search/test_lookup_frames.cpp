@@ -12,7 +12,6 @@
 
 using namespace kvr;
 using namespace kvr::search;
-using kvr::test::ScriptedSearchRunner;
 using kvr::test::SearchFixture;
 
 namespace {
@@ -129,7 +128,6 @@ TEST_P(LookupFrameTest, the_tax_frame_copies_the_chosen_rate_into_the_rate_colum
     frame.bind(*header, QStringLiteral("TaxCode"));
     ASSERT_EQ(frame.QTax().recordCount(), 2);
     const int v0 = 0, v7 = 1; // ordered by code
-    ASSERT_EQ(frame.QTax().fieldAt(v7, QStringLiteral("Code")).asString(), QStringLiteral("V7"));
     frame.chooseRow(v7);
     frame.ListTaxCodeExit();
     EXPECT_TRUE(value("TaxRate").isNull()) << "no rate column named: nothing is copied";
