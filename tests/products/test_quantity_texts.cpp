@@ -42,7 +42,6 @@ protected:
             texts = std::make_unique<QuantityTexts>(*dm);
     }
 
-    static constexpr int noSuchId = 999999;
     int eggs = 0, egg = 0, dozen = 0, tray = 0, loose = 0, looseUnit = 0;
     std::unique_ptr<QuantityTexts> texts;
 };
@@ -60,7 +59,7 @@ TEST_P(QuantityTextsTest, texts_follow_the_unit_rows_and_the_company_settings)
     QuantityTexts& t = *texts;
     const Case cases[] = {
         {"large and small", [&] { return t.OnhandQuantityText(dozen, 30); }, "2 Dozen 6 Pce"},
-        {"unknown unit", [&] { return t.OnhandQuantityText(noSuchId, -5); }, "5 ERROR"},
+        {"unknown unit", [&] { return t.OnhandQuantityText(999999, -5); }, "5 ERROR"},
         {"part 2", [&] { return t.OnhandQuantityPartText(dozen, 2, -30); }, "-  6 Pce"},
         {"product's stock unit", [&] { return t.ProductQuantityText(eggs, 30); }, "2 Dozen 6 Pce"},
         {"no stock unit", [&] { return t.ProductQuantityText(loose, 30); }, "UnitError"},
