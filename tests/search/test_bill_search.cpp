@@ -83,13 +83,9 @@ TEST_P(BillSearchTest, clicking_the_same_title_sorts_ascending_descending_ascend
     bills->BtSearchClick();
     const QStringList ascending = {"P2600001", "P2600002", "P2600003", "P2600004"};
     const QStringList descending = {"P2600004", "P2600003", "P2600002", "P2600001"};
-    const std::pair<const char*, const QStringList*> clicks[] = {
-        {"Order By 2", &ascending}, {"Order By 2 Desc", &descending}, {"Order By 2", &ascending}};
-    for (const auto& [order, expected] : clicks) {
-        SCOPED_TRACE(order);
+    for (const QStringList* expected : {&ascending, &descending, &ascending}) {
         bills->titleClick(QStringLiteral("PosNo"));
         EXPECT_EQ(keys(*bills), *expected);
-        EXPECT_EQ(bills->QSearch().slotText(search::statements::kOrder), QString::fromLatin1(order));
     }
     // Another column starts ascending again; a remark column does not sort.
     bills->titleClick(QStringLiteral("Total"));
