@@ -22,7 +22,6 @@ protected:
         shop.price(water, pce, retail, 12);
         shop.price(water, box, retail, 130);
         shop.price(water, box, posLevel, 120);
-        shop.price(water, pce, member, 11.5);
         zeroPriceCustomer = shop.customer({.code = "C005", .name = "ราคาศูนย์"});
         ownPriceCustomer = shop.customer({.code = "C006", .name = "ราคาพิเศษ"});
         promoCustomer = shop.customer({.code = "C008", .name = "โปรโมชั่น"});

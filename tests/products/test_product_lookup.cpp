@@ -217,7 +217,6 @@ TEST_P(ProductLookupTest, lot_on_hand_adds_every_balance_year_up_to_the_given_on
     EXPECT_DOUBLE_EQ(product->LotNoOnHand(lot, water, mainWh, 2026), 8.5);
     EXPECT_DOUBLE_EQ(product->LotNoOnHand(lot, water, mainWh, 2024), 10);
     EXPECT_DOUBLE_EQ(product->LotNoOnHand(lot, water, mainWh, 2023), 0);
-    EXPECT_DOUBLE_EQ(product->LotNoOnHand(lot, water, rmaWh, 2026), 0);
 }
 
 TEST_P(ProductLookupTest, serials_are_registered_only_where_they_need_not_be_in_stock)
