@@ -52,6 +52,17 @@ protected:
     std::unique_ptr<OnHandChoices> choices;
 };
 
+// What a selection dialog lists: code = the given column, row by row.
+QStringList listed(kvr::search::SearchScreen& dialog, const QString& column)
+{
+    QStringList rows;
+    kvr::data::CachedDataset& q = dialog.QSearch();
+    for (int row = 0; row < q.recordCount(); ++row)
+        rows << q.fieldAt(row, QStringLiteral("Code")).asString() + QLatin1Char('=') +
+                q.fieldAt(row, column).asString();
+    return rows;
+}
+
 } // namespace
 
 TEST_P(OnHandChoicesTest, lots_of_one_year_with_their_balance)
@@ -105,21 +116,6 @@ TEST_P(OnHandChoicesTest, warehouses_holding_the_product_within_the_users_own)
     EXPECT_DOUBLE_EQ(main.backOrderPo, 24);
     EXPECT_DOUBLE_EQ(main.backOrderSo, 6);
 }
-
-namespace {
-
-// What a selection dialog lists: code = the given column, row by row.
-QStringList listed(kvr::search::SearchScreen& dialog, const QString& column)
-{
-    QStringList rows;
-    kvr::data::CachedDataset& q = dialog.QSearch();
-    for (int row = 0; row < q.recordCount(); ++row)
-        rows << q.fieldAt(row, QStringLiteral("Code")).asString() + QLatin1Char('=') +
-                q.fieldAt(row, column).asString();
-    return rows;
-}
-
-} // namespace
 
 TEST_P(OnHandChoicesTest, selection_dialogs_list_on_opening_and_give_back_the_choice)
 {

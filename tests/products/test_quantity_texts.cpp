@@ -35,15 +35,7 @@ protected:
             shop.stock(rice, kg, mainWh, 2026, 0.125);
     }
 
-    void SetUp() override
-    {
-        ProductFixture::SetUp();
-        if (!IsSkipped())
-            texts = std::make_unique<QuantityTexts>(*dm);
-    }
-
     int eggs = 0, egg = 0, dozen = 0, tray = 0, loose = 0, looseUnit = 0;
-    std::unique_ptr<QuantityTexts> texts;
 };
 
 } // namespace
@@ -56,7 +48,7 @@ TEST_P(QuantityTextsTest, texts_follow_the_unit_rows_and_the_company_settings)
         std::function<QString()> call;
         const char* text;
     };
-    QuantityTexts& t = *texts;
+    QuantityTexts t(*dm);
     const Case cases[] = {
         {"large and small", [&] { return t.OnhandQuantityText(dozen, 30); }, "2 Dozen 6 Pce"},
         {"unknown unit", [&] { return t.OnhandQuantityText(999999, -5); }, "5 ERROR"},
@@ -89,9 +81,10 @@ TEST_P(QuantityTextsTest, layout_functions_read_text_arguments_and_decline_what_
         {"FRACSMALLBYSTOCK", {5}, std::nullopt},
         {"SUM", {5, egg}, std::nullopt},
     };
+    QuantityTexts texts(*dm);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(texts->reportFunction(QString::fromLatin1(c.name), c.arguments), c.text);
+        EXPECT_EQ(texts.reportFunction(QString::fromLatin1(c.name), c.arguments), c.text);
     }
 }
 
