@@ -109,16 +109,10 @@ TEST_P(LookupFrameTest, under_the_user_restriction_only_granted_warehouses_resol
         EXPECT_EQ(frame->lookup().description(), QString::fromUtf8(c.name));
     }
     setConfig({{"CheckUserWarehouseFlag", test::flag(true)}});
-    QStringList listed;
-    runner.setScript([&](SearchScreen& s) {
-        s.FormShow();
-        s.BtSearchClick();
-        listed = keys(s);
-        return false;
-    });
+    runner.setScript(runner.choosing({}, QString()));
     frame->FieldEnter();
     frame->BtSearchClick();
-    EXPECT_EQ(listed, QStringList({"MAIN", "RMA"}));
+    EXPECT_EQ(runner.listed, QStringList({"MAIN", "RMA"}));
 }
 
 TEST_P(LookupFrameTest, the_tax_frame_copies_the_chosen_rate_into_the_rate_column)
