@@ -10,14 +10,11 @@ namespace kvr::test {
 
 namespace {
 
-QVariant orNull(const QString& text)
+// Ids of 0, empty texts and invalid dates are written as null.
+template <typename T>
+QVariant orNull(const T& value)
 {
-    return text.isEmpty() ? QVariant() : QVariant(text);
-}
-
-QVariant orNull(int id)
-{
-    return id == 0 ? QVariant() : QVariant(id);
+    return value == T() ? QVariant() : QVariant::fromValue(value);
 }
 
 // The columns in order of first mention, each with the value given last.
@@ -36,19 +33,15 @@ Columns merged(const Columns& columns)
     return out;
 }
 
-Columns operator+(Columns columns, const Columns& more)
-{
-    columns.insert(columns.end(), more.begin(), more.end());
-    return columns;
-}
-
-// Columns from names and values side by side, which keeps each operation to a few lines.
-Columns row(const QStringList& names, const QVariantList& values)
+// Columns from names and values side by side, then the spec's extra ones, which keeps each
+// operation to a few lines.
+Columns row(const QStringList& names, const QVariantList& values, const Columns& extra = {})
 {
     Q_ASSERT(names.size() == values.size());
     Columns columns;
     for (qsizetype i = 0; i < names.size(); ++i)
         columns.emplace_back(names[i], values[i]);
+    columns.insert(columns.end(), extra.begin(), extra.end());
     return columns;
 }
 
@@ -141,16 +134,16 @@ void ShopBuilder::allowWarehouse(int userId, int warehouse)
 
 int ShopBuilder::salesman(const QString& code, const QString& name, bool active, const Columns& extra)
 {
-    return insert("Salesman", row({"Code", "Name", "Status"}, {code, name, flag(active)}) + extra);
+    return insert("Salesman", row({"Code", "Name", "Status"}, {code, name, flag(active)}, extra));
 }
 
 int ShopBuilder::customer(const CustomerSpec& spec)
 {
     return insert("Customer",
                   row({"Code", "Name", "NameEng", "TaxCode", "Salesman", "PriceLevel", "Province", "Blocked"},
-                      {spec.code, spec.name, orNull(spec.nameEng), orNull(spec.tax), orNull(spec.salesman),
-                       spec.priceLevel, orNull(spec.province), flag(spec.blocked)}) +
-                      spec.extra);
+                      {spec.code, spec.name, orNull(spec.nameEng), orNull(spec.tax), orNull(spec.salesman), 0,
+                       orNull(spec.province), flag(spec.blocked)},
+                      spec.extra));
 }
 
 int ShopBuilder::vendor(const QString& code, const QString& name, int currency)
@@ -177,8 +170,8 @@ int ShopBuilder::product(const ProductSpec& spec)
              "UseSerial", "CheckSerialOnhand", "LotControl", "PrintFrac"},
             {spec.code, spec.name, spec.posName.isEmpty() ? spec.name : spec.posName, orNull(spec.nameEng),
              spec.service ? "S" : "P", orNull(spec.tax), orNull(spec.warehouse), flag(spec.blocked), flag(spec.master),
-             flag(spec.useSerial), flag(spec.serialMustBeInStock), flag(spec.lotControl), flag(spec.printFrac)}) +
-            spec.extra);
+             flag(spec.useSerial), flag(spec.serialMustBeInStock), flag(false), flag(spec.printFrac)},
+            spec.extra));
 }
 
 int ShopBuilder::unit(int product, const UnitSpec& spec)
@@ -187,8 +180,8 @@ int ShopBuilder::unit(int product, const UnitSpec& spec)
         "ProductUnits",
         row({"Product", "UnitName", "Fraction", "BarCode", "SaleFlag", "PurcFlag", "StockUnitFlag", "SmallUnitFlag"},
             {product, spec.name, spec.fraction, orNull(spec.barcode), flag(spec.sale), flag(spec.purchase),
-             flag(spec.stock), flag(spec.small)}) +
-            spec.extra);
+             flag(spec.stock), flag(spec.small)},
+            spec.extra));
 }
 
 void ShopBuilder::price(int product, int unit, int priceLevel, double price)
@@ -230,8 +223,7 @@ int ShopBuilder::lot(const LotSpec& spec)
 {
     return insert("LotNo",
                   row({"Code", "Description", "HasExpired", "ExpiredDate"},
-                      {spec.code, orNull(spec.description), flag(spec.expires),
-                       spec.expiry.isValid() ? QVariant(spec.expiry) : QVariant()}));
+                      {spec.code, orNull(spec.description), flag(spec.expires), orNull(spec.expiry)}));
 }
 
 void ShopBuilder::lotStock(int product, int lot, int warehouse, int year, double quantity)
@@ -252,8 +244,8 @@ int ShopBuilder::machine(const MachineSpec& spec)
         "PosMachineNo",
         row({"MachineCode", "Location", "WareHouse", "Salesman", "Department", "CashDrawer", "BaudRate", "Blocked"},
             {spec.code, orNull(spec.location), orNull(spec.warehouse), orNull(spec.salesman), orNull(spec.department),
-             spec.cashDrawer, spec.baudRate, flag(spec.blocked)}) +
-            spec.extra);
+             spec.cashDrawer, spec.baudRate, flag(spec.blocked)},
+            spec.extra));
 }
 
 int ShopBuilder::shift(const ShiftSpec& spec)
@@ -261,8 +253,8 @@ int ShopBuilder::shift(const ShiftSpec& spec)
     const int id =
         insert("PosShiftNo",
                row({"ShiftDate", "ShiftNo", "PosMachineNo", "OpenTime", "OpenMoney", "Closed"},
-                   {spec.opened.date().startOfDay(), spec.number, spec.machine, spec.opened, 0, flag(spec.closed)}) +
-                   spec.extra);
+                   {spec.opened.date().startOfDay(), spec.number, spec.machine, spec.opened, 0, flag(spec.closed)},
+                   spec.extra));
     double total = 0;
     for (const auto& [coin, pieces] : spec.counted) {
         data::Query face(m_company, QStringLiteral("SELECT Fraction FROM Coin WHERE Id = :Coin"));
@@ -280,21 +272,20 @@ int ShopBuilder::shift(const ShiftSpec& spec)
 
 int ShopBuilder::bill(const BillSpec& spec)
 {
-    const QVariant date = spec.date.isValid() ? QVariant(spec.date) : QVariant();
+    const QVariant date = orNull(spec.date);
     const int id = insert("PosHd",
                           row({"PosNo", "PosType", "PosDate", "Customer", "Salesman", "Total", "Printed", "DelFlag"},
                               {spec.number, spec.type, date, orNull(spec.customer), orNull(spec.salesman), spec.total,
-                               flag(spec.printed), flag(false)}) +
-                              spec.extra);
+                               flag(spec.printed), flag(false)},
+                              spec.extra));
     int lineNo = 0;
     for (const BillLineSpec& line : spec.lines) {
         const QVariant total = line.total.isValid() ? line.total : QVariant(line.quantity * line.price);
         insert(
             "PosDt",
             row({"PosHd", "PosRecNo", "PosDate", "Product", "ProductUnits", "Quantity", "Fraction", "Price", "Total"},
-                {id, ++lineNo, date, line.product, orNull(line.unit), line.quantity, line.fraction, line.price,
-                 total}) +
-                line.extra);
+                {id, ++lineNo, date, line.product, orNull(line.unit), line.quantity, 1, line.price, total},
+                line.extra));
     }
     return id;
 }

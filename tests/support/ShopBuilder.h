@@ -31,7 +31,6 @@ struct CustomerSpec
     QString nameEng{};
     int tax = 0;
     int salesman = 0;
-    int priceLevel = 0;
     int province = 0;
     bool blocked = false;
     Columns extra{};
@@ -50,7 +49,6 @@ struct ProductSpec
     bool master = false; // MasterCode: a template, never sold
     bool useSerial = false;
     bool serialMustBeInStock = false; // CheckSerialOnhand
-    bool lotControl = false;
     bool printFrac = false;
     Columns extra{};
 };
@@ -118,7 +116,6 @@ struct BillLineSpec
     int unit = 0;
     double quantity = 1;
     double price = 0;
-    double fraction = 1; // smallest units in one `unit`
     QVariant total{};
     Columns extra{};
 };
