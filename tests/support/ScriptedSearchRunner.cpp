@@ -6,16 +6,16 @@ namespace kvr::test {
 
 namespace {
 
-void search(search::SearchScreen& dialog, const ScriptedSearchRunner::Criteria& criteria)
+// Opens the dialog, searches with the criteria, lists the keys found and chooses the row whose key
+// column holds `key`; false when no such row was listed, or `key` is empty.
+bool searchAndChoose(search::SearchScreen& dialog, const ScriptedSearchRunner::Criteria& criteria, const QString& key,
+                     QStringList& listed)
 {
     dialog.FormShow();
     for (const auto& [name, text] : criteria)
         dialog.setCriterion(name, text);
     dialog.BtSearchClick();
-}
-
-bool chooseListed(search::SearchScreen& dialog, const QStringList& listed, const QString& key)
-{
+    listed = ScriptedSearchRunner::keys(dialog);
     const auto row = key.isEmpty() ? -1 : listed.indexOf(key);
     if (row < 0)
         return false;
@@ -33,17 +33,14 @@ bool ScriptedSearchRunner::run(search::SearchScreen& dialog)
 
 ScriptedSearchRunner::Script ScriptedSearchRunner::choosing(const Criteria& criteria, const QString& key)
 {
-    return [this, criteria, key](search::SearchScreen& dialog) {
-        search(dialog, criteria);
-        listed = keys(dialog);
-        return chooseListed(dialog, listed, key);
-    };
+    return
+        [this, criteria, key](search::SearchScreen& dialog) { return searchAndChoose(dialog, criteria, key, listed); };
 }
 
 bool ScriptedSearchRunner::choose(search::SearchScreen& dialog, const Criteria& criteria, const QString& key)
 {
-    search(dialog, criteria);
-    return chooseListed(dialog, keys(dialog), key);
+    QStringList listed;
+    return searchAndChoose(dialog, criteria, key, listed);
 }
 
 QStringList ScriptedSearchRunner::keys(search::SearchScreen& dialog, const QString& column)
