@@ -1,5 +1,7 @@
 #include "support/TestServer.h"
 
+#include "support/Files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
@@ -29,12 +31,10 @@ void onMaster(const std::function<void(QSqlQuery&)>& fn)
     const QString name = QStringLiteral("testmaster-") + QUuid::createUuid().toString(QUuid::Id128);
     {
         const data::ServerSpec spec = data::ServerSpec::parse(QStringLiteral("pgsql:") + pgAddress(), QString());
-        QSqlDatabase db = QSqlDatabase::addDatabase(data::Dialect::forBackend(spec.backend)->qtDriver(), name);
-        db.setHostName(spec.host);
-        db.setPort(spec.port);
-        db.setDatabaseName(QStringLiteral("postgres"));
-        db.setUserName(QStringLiteral("kvr"));
-        db.setPassword(QStringLiteral("velvetox"));
+        const auto dialect = data::Dialect::forBackend(spec.backend);
+        const data::Login login;
+        QSqlDatabase db = QSqlDatabase::addDatabase(dialect->qtDriver(), name);
+        dialect->configure(db, spec, QStringLiteral("postgres"), login.user, login.password);
         if (!db.open())
             throw std::runtime_error(("Test PostgreSQL server unreachable: " + db.lastError().text()).toStdString());
         QSqlQuery q(db);
@@ -57,11 +57,10 @@ bool TestServer::postgresAvailable()
 
 TestServer::TestServer(BackendKind kind)
     : m_kind(kind)
-    , m_path(m_workDir.path())
 {
     if (kind == BackendKind::Sqlite) {
         m_serverName = QStringLiteral("sqlite:db");
-        QDir(m_path).mkpath(QStringLiteral("db"));
+        QDir().mkpath(m_workDir.filePath(QStringLiteral("db")));
     } else {
         m_serverName = QStringLiteral("pgsql:") + pgAddress();
         dropAll();
@@ -79,23 +78,16 @@ TestServer::~TestServer()
     }
 }
 
-data::ServerSpec TestServer::spec() const
-{
-    return data::ServerSpec::parse(m_serverName, m_path);
-}
-
 void TestServer::writeServerDat(const QString& firstLine) const
 {
-    QFile file(QDir(m_path).filePath(QStringLiteral("Server.Dat")));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!writeFile(m_workDir.filePath(QStringLiteral("Server.Dat")), firstLine.toUtf8() + "\r\n"))
         throw std::runtime_error("cannot write Server.Dat");
-    file.write(firstLine.toUtf8() + "\r\n");
 }
 
 void TestServer::dropAll() const
 {
     if (m_kind == BackendKind::Sqlite) {
-        QDir dir(QDir(m_path).filePath(QStringLiteral("db")));
+        QDir dir(m_workDir.filePath(QStringLiteral("db")));
         for (const QString& f : dir.entryList(QDir::Files))
             dir.remove(f);
         return;
@@ -114,10 +106,8 @@ void TestServer::dropAll() const
 
 void TestServer::createDatabase(const QString& name) const
 {
-    const data::ServerSpec server = spec();
-    const auto dialect = data::Dialect::forBackend(m_kind);
     const data::Login login;
-    dialect->createDatabase(server, name, login.user, login.password);
+    data::Dialect::forBackend(m_kind)->createDatabase(spec(), name, login.user, login.password);
 }
 
 std::unique_ptr<data::Connection> TestServer::connection(const QString& databaseName) const

@@ -26,9 +26,9 @@ public:
     ~TestServer();
 
     BackendKind kind() const { return m_kind; }
-    const QString& workingDirectory() const { return m_path; }
+    QString workingDirectory() const { return m_workDir.path(); }
     QString serverName() const { return m_serverName; }
-    data::ServerSpec spec() const;
+    data::ServerSpec spec() const { return data::ServerSpec::parse(m_serverName, m_workDir.path()); }
     void writeServerDat(const QString& firstLine) const;
     // Removes every database of the server.
     void dropAll() const;
@@ -39,7 +39,6 @@ public:
 private:
     BackendKind m_kind;
     QTemporaryDir m_workDir;
-    QString m_path;
     QString m_serverName;
 };
 
