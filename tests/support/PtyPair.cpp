@@ -21,14 +21,11 @@ constexpr int kQuietMs = 40; // after them, for bytes that must not
 PtyPair::PtyPair()
 {
     m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (m_master < 0)
-        return;
     char name[128] = {};
-    if (::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0 || ::ptsname_r(m_master, name, sizeof name) != 0) {
-        ::close(m_master);
-        m_master = -1;
+    // On failure isOpen() says so, and the destructor closes what did open.
+    if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0 ||
+        ::ptsname_r(m_master, name, sizeof name) != 0)
         return;
-    }
     m_slavePath = QString::fromLocal8Bit(name);
     m_slave = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
@@ -89,11 +86,6 @@ termios PtyPair::slaveTermios() const
     termios line{};
     ::tcgetattr(m_slave, &line);
     return line;
-}
-
-int PtyPair::slaveBaudRate() const
-{
-    return TerminalBaudRate(m_slave);
 }
 
 } // namespace kvr::test

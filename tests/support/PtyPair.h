@@ -7,6 +7,10 @@
 
 namespace kvr::test {
 
+// Speed of a terminal descriptor in bits per second from the kernel's own record; -1 on failure.
+// Apart because the kernel's termios2 header cannot share a file with <termios.h>.
+int TerminalBaudRate(int fd);
+
 // A pseudo-terminal pair standing in for a serial device: the code under test opens slavePath()
 // like a port; the test reads what was sent and writes what the device answers on the master.
 // The pair keeps a descriptor of the slave open itself, so the line settings a port applied stay
@@ -35,16 +39,12 @@ public:
     // The slave's line settings as a port left them.
     termios slaveTermios() const;
     // Its speed in bits per second, also for speeds without a termios constant.
-    int slaveBaudRate() const;
+    int slaveBaudRate() const { return TerminalBaudRate(m_slave); }
 
 private:
     int m_master = -1;
     int m_slave = -1;
     QString m_slavePath;
 };
-
-// Speed of a terminal descriptor in bits per second from the kernel's own record; -1 on failure.
-// Apart because the kernel's termios2 header cannot share a file with <termios.h>.
-int TerminalBaudRate(int fd);
 
 } // namespace kvr::test

@@ -101,9 +101,8 @@ bool ScriptedPrompter::confirm(const QString& text, ui::ConfirmColour colour)
     return answer && answer->yes;
 }
 
-std::optional<QString> ScriptedPrompter::input(const QString& title, const QString& label, const QString& value)
+std::optional<QString> ScriptedPrompter::input(const QString& title, const QString& label, const QString&)
 {
-    Q_UNUSED(value);
     const auto answer = take(Kind::Input, title + QStringLiteral(": ") + label);
     return answer ? answer->input : std::nullopt;
 }

@@ -1,7 +1,6 @@
 #include "support/SessionFixture.h"
 
 #include "data/Query.h"
-#include "support/SessionSeed.h"
 
 namespace kvr::test {
 
@@ -63,11 +62,6 @@ QVariant SessionFixture::scalar(const QString& sql, const Columns& params)
         query.setParam(name, value);
     query.open();
     return query.isEmpty() ? QVariant() : query.fieldAt(0, query.fieldNames().at(0)).value();
-}
-
-QStringList SessionFixture::rows(const QString& sql, const Columns& params)
-{
-    return queryRows(dm->DMdata(), sql, params);
 }
 
 } // namespace kvr::test

@@ -4,6 +4,7 @@
 #include "data/TDMConfig.h"
 #include "products/TDmProduct.h"
 #include "support/ScriptedPrompter.h"
+#include "support/SessionSeed.h"
 #include "support/ShopBuilder.h"
 #include "support/TestServer.h"
 
@@ -46,7 +47,7 @@ protected:
     // The same as a whole number: what a COUNT(*) counted.
     int count(const QString& sql, const Columns& params = {}) { return scalar(sql, params).toInt(); }
     // Every row of a statement there, as queryRows writes them.
-    QStringList rows(const QString& sql, const Columns& params = {});
+    QStringList rows(const QString& sql, const Columns& params = {}) { return queryRows(dm->DMdata(), sql, params); }
 
     // Whose session, on which company; set them in the fixture's constructor.
     QString companyCode = QStringLiteral("SHOP");
