@@ -109,9 +109,7 @@ int PosFixture::insertBill(const SavedBill& bill)
             {QStringLiteral("Total"), bill.total},
             {QStringLiteral("DiscRate1"), bill.discRate1},
             {QStringLiteral("DiscAmt1"), bill.discAmt1}});
-    data::Query id(dm->DMdata(), QStringLiteral("SELECT Max(Id) AS Id FROM PosHd"));
-    id.open();
-    const int headerId = id.field(QStringLiteral("Id")).asInteger();
+    const int headerId = scalar(QStringLiteral("SELECT Max(Id) FROM PosHd")).toInt();
     int recNo = 0;
     for (const SavedLine& line : bill.lines)
         insertRows("PosDt (PosHd, PosRecNo, PosDate, Product, Quantity, ProductUnits, Fraction, TaxCode, TaxRate, "
@@ -155,14 +153,14 @@ pos::TFrPos& PosFixture::screen(pos::PosMode mode, bool allowZeroPrice)
     return *pos;
 }
 
-void PosFixture::newBillWithLines(pos::TFrPos& screen, const std::vector<Line>& lines)
+void PosFixture::newBillWithLines(pos::TFrPos& screen, const std::vector<EnteredLine>& lines)
 {
     screen.AcNewExecute();
     data::CachedDataset& dt = screen.QDt();
     for (size_t i = 0; i < lines.size(); ++i) {
         if (i > 0)
             dt.append();
-        const Line& line = lines[i];
+        const EnteredLine& line = lines[i];
         dt.setValue(QStringLiteral("Product"), line.product);
         dt.setValue(QStringLiteral("ProductUnits"), line.product * 10 + 1);
         dt.setValue(QStringLiteral("Fraction"), 1.0);
@@ -181,7 +179,7 @@ pos::TFrPos& PosFixture::newBill(pos::PosMode mode)
     return s;
 }
 
-pos::TFrPos& PosFixture::newBill(const std::vector<Line>& lines)
+pos::TFrPos& PosFixture::newBill(const std::vector<EnteredLine>& lines)
 {
     pos::TFrPos& s = screen();
     newBillWithLines(s, lines);

@@ -102,11 +102,10 @@ protected:
     // A sale screen of the mode, for the current user, in the open shift.
     pos::TFrPos& screen(pos::PosMode mode = pos::PosMode::Goods, bool allowZeroPrice = true);
     // A new bill of the screen holding these lines instead of its empty first one.
-    using Line = EnteredLine;
-    void newBillWithLines(pos::TFrPos& pos, const std::vector<Line>& lines);
+    void newBillWithLines(pos::TFrPos& pos, const std::vector<EnteredLine>& lines);
     // A new bill on a sale screen of the mode; with lines, on a goods screen.
     pos::TFrPos& newBill(pos::PosMode mode = pos::PosMode::Goods);
-    pos::TFrPos& newBill(const std::vector<Line>& lines);
+    pos::TFrPos& newBill(const std::vector<EnteredLine>& lines);
 
     std::unique_ptr<pos::TFrPos> pos;
 };

@@ -74,9 +74,9 @@ protected:
         pressKey(Qt::Key_Tab);
     }
     // A key where the focus is; the checks of the cells it left have run once it returns.
-    void pressKeyChecked(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    void pressKeyChecked(Qt::Key key)
     {
-        pressKey(key, modifiers);
+        pressKey(key);
         ASSERT_TRUE(waitUntil([this] { return !view->pos().cellFlow().hasWaitingChecks(); }));
     }
     // A line typed or scanned and ended with Enter.

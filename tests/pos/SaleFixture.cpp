@@ -44,18 +44,16 @@ void SaleFixture::ringUp(pos::TFrPos& s, const std::vector<Line>& lines)
         dt.setValue(QStringLiteral("Discount"), QString());
         dt.setValue(QStringLiteral("UseSerial"), line.serial.isEmpty() ? QStringLiteral("N") : QStringLiteral("Y"));
         dt.setValue(QStringLiteral("Serial"), line.serial);
-        if (!line.serial.trimmed().isEmpty())
-            dt.setValue(QStringLiteral("SerialNo"), serialInStock(line.product, line.serial.trimmed()));
+        // A piece of the product in stock under that serial, registered when new.
+        const QString serial = line.serial.trimmed();
+        if (serial.isEmpty())
+            continue;
+        const QVariant known = scalar(QStringLiteral("SELECT Id FROM SerialNo WHERE Product = :P AND Serial = :S"),
+                                      {{"P", line.product}, {"S", serial}});
+        dt.setValue(QStringLiteral("SerialNo"), known.isNull() ? shop->serial(line.product, serial) : known.toInt());
     }
     dt.post();
     s.CalculateAll();
-}
-
-int SaleFixture::serialInStock(int product, const QString& serial)
-{
-    const QVariant known = scalar(QStringLiteral("SELECT Id FROM SerialNo WHERE Product = :P AND Serial = :S"),
-                                  {{"P", product}, {"S", serial}});
-    return known.isNull() ? shop->serial(product, serial) : known.toInt();
 }
 
 void SaleFixture::pay(pos::TFrPos& screen, double cash, double coupon, double bank)
@@ -77,10 +75,10 @@ QString SaleFixture::written()
         .arg(count(QStringLiteral("SELECT LastNo AS N FROM DocumentNo WHERE Code = 'POS-P'")));
 }
 
-bool SaleFixture::waitFor(const std::function<bool()>& condition, int timeoutMs)
+bool SaleFixture::waitFor(const std::function<bool()>& condition)
 {
     ensureCoreApplication();
-    return QTest::qWaitFor(condition, timeoutMs);
+    return QTest::qWaitFor(condition, 30000);
 }
 
 } // namespace kvr::test

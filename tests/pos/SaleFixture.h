@@ -36,9 +36,7 @@ protected:
     QString written();
     // Lets the program's queued work run (receipts taken by the printer being marked, a bill
     // opening after an outage) until the condition holds; false when it never did.
-    bool waitFor(const std::function<bool()>& condition, int timeoutMs = 30000);
-    // The id of a piece of the product in stock under that serial, registered when new.
-    int serialInStock(int product, const QString& serial);
+    bool waitFor(const std::function<bool()>& condition);
 
     QString gridField;
 };

@@ -3,7 +3,6 @@
 #include "support/Files.h"
 
 #include <QTemporaryDir>
-#include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 

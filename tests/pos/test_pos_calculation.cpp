@@ -2,7 +2,6 @@
 
 #include "util/Discount.h"
 
-using kvr::pos::PosMode;
 using kvr::pos::PosTotals;
 
 namespace kvr::test {

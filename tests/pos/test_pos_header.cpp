@@ -1,7 +1,6 @@
 #include "PosFixture.h"
 
 using kvr::pos::PosFocus;
-using kvr::pos::PosMode;
 
 namespace kvr::test {
 namespace {

@@ -62,7 +62,6 @@ TEST_P(PosLineCells, LeavingACellChecksItAgain)
     exec(QStringLiteral("INSERT INTO LotNo (Id, Code, HasExpired) VALUES (1, 'L1', 'N'), (2, 'L2', 'N')"));
     insertRows("LotOnHand (Product, LotNo, Warehouse, BalanceYear, Quantity)",
                {{1, 1, 2, 2026, 5}, {1, 2, 1, 2026, 9}});
-    exec(QStringLiteral("INSERT INTO SerialNo (Product, Serial, OnHand) VALUES (1, 'SN-1', 'Y')"));
     pos::TFrPos& s = newCashBill();
     // A blank code moves on to the quantity and leaves the line alone.
     s.ProductCodeExit();

@@ -13,7 +13,6 @@
 #include <QSqlQuery>
 #include <QUuid>
 
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <sys/mount.h>

@@ -5,22 +5,16 @@
 #include "pos/TFrCreditCardInfoView.h"
 #include "search/LookupFrameView.h"
 #include "support/ScriptedSearchRunner.h"
-#include "ui/base/DataGrid.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QTabWidget>
-#include <QTest>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 using kvr::pos::PosFocus;
 using kvr::pos::PosPage;

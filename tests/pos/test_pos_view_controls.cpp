@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 using kvr::pos::PosFocus;
 using kvr::test::waitForFocusIn;
@@ -26,11 +25,7 @@ using namespace kvr::test::pos_shop;
 namespace {
 
 class PosViewControls : public kvr::test::PosViewFixture
-{
-protected:
-    kvr::pos::PosHeaderPanel& header() const { return *view->headerPanel(); }
-    QToolButton* toolButton(kvr::ui::TFrForm::Action action) const { return view->button(action); }
-};
+{ };
 
 TEST_P(PosViewControls, BillFoundByF5LoadsReprintsAndCancels)
 {
@@ -57,10 +52,10 @@ TEST_P(PosViewControls, BillFoundByF5LoadsReprintsAndCancels)
     EXPECT_EQ(view->pos().bill().headerId(QStringLiteral("ID")), id);
     EXPECT_EQ(number->text().trimmed(), QStringLiteral("123"));
     EXPECT_EQ(totalShown(), QStringLiteral("20.00"));
-    EXPECT_FALSE(header().posNoSearchButton()->isEnabled()) << "a recalled bill keeps its number";
+    EXPECT_FALSE(view->headerPanel()->posNoSearchButton()->isEnabled()) << "a recalled bill keeps its number";
 
     // The Print button prints it again (Ctrl+P is pressed by tests/app/test_dead_controls).
-    QToolButton* print = toolButton(kvr::ui::TFrForm::Action::Print);
+    QToolButton* print = view->button(kvr::ui::TFrForm::Action::Print);
     ASSERT_TRUE(print->isVisible() && print->isEnabled());
     // Receipts reach the printer from the spool, off the counter's thread: wait for their bytes.
     QTest::mouseClick(print, Qt::LeftButton);
@@ -68,7 +63,7 @@ TEST_P(PosViewControls, BillFoundByF5LoadsReprintsAndCancels)
 
     // Delete, No: the bill stays on screen. What No, a blank reason and the log leave in the
     // database is the cancellation's own, checked by tests/admin/test_cancel_pos.
-    QToolButton* del = toolButton(kvr::ui::TFrForm::Action::Del);
+    QToolButton* del = view->button(kvr::ui::TFrForm::Action::Del);
     ASSERT_TRUE(del->isVisible() && del->isEnabled());
     prompter.answerConfirm(false);
     QTest::mouseClick(del, Qt::LeftButton);
@@ -93,7 +88,7 @@ TEST_P(PosViewControls, TaxCodeAndCurrencyDropDownsOnANewBill)
     newBillWithLines(form, {{1, 107, QString(), 7}});
     form.CalculateAll();
     ASSERT_EQ(totalShown(), QStringLiteral("107.00"));
-    QComboBox* tax = header().taxList();
+    QComboBox* tax = view->headerPanel()->taxList();
     ASSERT_TRUE(tax->isEnabled());
     ASSERT_TRUE(tax->currentText().startsWith(QStringLiteral("V7"))) << tax->currentText().toStdString();
     // Up to the code without VAT: the bill follows (how it is recomputed is checked by
@@ -104,7 +99,7 @@ TEST_P(PosViewControls, TaxCodeAndCurrencyDropDownsOnANewBill)
     EXPECT_EQ(form.totals().taxTotalText(), QStringLiteral("0.00"));
 
     // Another currency: its rate is typed; the main one again: rate 1 and closed.
-    QComboBox* currency = header().currencyList();
+    QComboBox* currency = view->headerPanel()->currencyList();
     QLineEdit* rate = view->headerEdit(PosFocus::Rate);
     ASSERT_EQ(currency->currentIndex(), 0);
     EXPECT_FALSE(rate->isEnabled());
@@ -148,7 +143,7 @@ TEST_P(PosViewControls, ShipToAddressTypedInItsDialogIsSavedWithTheBill)
     // A bill of the cash customer with a line of water.
     typeLine(QStringLiteral("p001"));
     ASSERT_EQ(totalShown(), QStringLiteral("10.00"));
-    QPushButton* shipTo = header().shipToButton();
+    QPushButton* shipTo = view->headerPanel()->shipToButton();
 
     // Cancel keeps the bill as it was.
     kvr::test::whenModalOpens([](QWidget* dialog) {

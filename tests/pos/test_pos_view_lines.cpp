@@ -1,8 +1,6 @@
 // The line grid of the sale screen's window typed into as a cashier does, offscreen.
 #include "PosViewFixture.h"
 
-#include <gtest/gtest.h>
-
 using kvr::test::waitUntil;
 
 namespace {
