@@ -47,7 +47,6 @@ TEST_P(PosNewBill, CustomerGivesANewBillItsTaxAndSalesman)
         const char* name;
         bool refused = false; // blocked: the machine's defaults stay; the text is the customer frame's test
     } const cases[] = {
-        {"cash", "Customer=1 TaxCode=1 TaxRate=7 Salesman=2", "Cash customer"},
         {" C002 ", "Customer=2 TaxCode=2 TaxRate=0 Salesman=2", "Foundation"},
         {"BLK", "Customer= TaxCode=1 TaxRate=7 Salesman=1", "", true},
     };

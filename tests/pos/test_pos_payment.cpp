@@ -28,7 +28,6 @@ TEST_P(PosPayment, ChangeComesFromCashOnlyAndTheSurchargeNeverPaysTheBill)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         pos::TFrPos& screen = billWith({{water, 1, 100}});
-        ASSERT_DOUBLE_EQ(screen.QHd().field(QStringLiteral("Total")).asFloat(), 100);
         if (c.cardRcpt > 0) {
             screen.setCardDialog([&] {
                 typeCardRow(screen, QString::fromLatin1(c.cardCode), QStringLiteral("4111"), QStringLiteral("S1"),

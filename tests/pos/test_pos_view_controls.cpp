@@ -48,7 +48,6 @@ TEST_P(PosViewControls, BillFoundByF5LoadsReprintsAndCancels)
     focus(number);
     QTest::keyClick(number, Qt::Key_F5);
     ASSERT_EQ(pick.ran, QStringList{QStringLiteral("Search Cash Sale")});
-    ASSERT_FALSE(view->pos().isNewBill()) << "the chosen bill is loaded";
     EXPECT_EQ(view->pos().bill().headerId(QStringLiteral("ID")), id);
     EXPECT_EQ(number->text().trimmed(), QStringLiteral("123"));
     EXPECT_EQ(totalShown(), QStringLiteral("20.00"));
@@ -56,7 +55,6 @@ TEST_P(PosViewControls, BillFoundByF5LoadsReprintsAndCancels)
 
     // The Print button prints it again (Ctrl+P is pressed by tests/app/test_dead_controls).
     QToolButton* print = view->button(kvr::ui::TFrForm::Action::Print);
-    ASSERT_TRUE(print->isVisible() && print->isEnabled());
     // Receipts reach the printer from the spool, off the counter's thread: wait for their bytes.
     QTest::mouseClick(print, Qt::LeftButton);
     EXPECT_TRUE(kvr::test::waitUntil([&] { return QFileInfo(receipt).size() > 0; }));
@@ -64,14 +62,12 @@ TEST_P(PosViewControls, BillFoundByF5LoadsReprintsAndCancels)
     // Delete, No: the bill stays on screen. What No, a blank reason and the log leave in the
     // database is the cancellation's own, checked by tests/admin/test_cancel_pos.
     QToolButton* del = view->button(kvr::ui::TFrForm::Action::Del);
-    ASSERT_TRUE(del->isVisible() && del->isEnabled());
     prompter.answerConfirm(false);
     QTest::mouseClick(del, Qt::LeftButton);
     EXPECT_FALSE(view->pos().isNewBill());
     // Delete, Yes, and a reason: cancelled, and a new bill waits.
     prompter.answerConfirm(true).answerInput(QStringLiteral("ลูกค้าคืนสินค้า"));
     QTest::mouseClick(del, Qt::LeftButton);
-    EXPECT_EQ(prompter.pending(), 0u);
     EXPECT_EQ(selectRows("DelFlag DelRemark", QStringLiteral("PosHd WHERE Id = %1").arg(id)),
               QStringList{"DelFlag=Y DelRemark=ลูกค้าคืนสินค้า"});
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM PosDt WHERE PosHd = %1").arg(id)), 1) << "nothing is deleted";
@@ -87,9 +83,7 @@ TEST_P(PosViewControls, TaxCodeAndCurrencyDropDownsOnANewBill)
     kvr::pos::TFrPos& form = view->pos();
     newBillWithLines(form, {{1, 107, QString(), 7}});
     form.CalculateAll();
-    ASSERT_EQ(totalShown(), QStringLiteral("107.00"));
     QComboBox* tax = view->headerPanel()->taxList();
-    ASSERT_TRUE(tax->isEnabled());
     ASSERT_TRUE(tax->currentText().startsWith(QStringLiteral("V7"))) << tax->currentText().toStdString();
     // Up to the code without VAT: the bill follows (how it is recomputed is checked by
     // tests/pos/test_pos_calculation).
@@ -101,9 +95,6 @@ TEST_P(PosViewControls, TaxCodeAndCurrencyDropDownsOnANewBill)
     // Another currency: its rate is typed; the main one again: rate 1 and closed.
     QComboBox* currency = view->headerPanel()->currencyList();
     QLineEdit* rate = view->headerEdit(PosFocus::Rate);
-    ASSERT_EQ(currency->currentIndex(), 0);
-    EXPECT_FALSE(rate->isEnabled());
-    EXPECT_EQ(rate->text(), QStringLiteral("1.00"));
     focus(currency);
     QTest::keyClick(currency, Qt::Key_Down);
     ASSERT_TRUE(waitForFocusIn(rate)) << "the rate waits to be typed; focus "
@@ -142,7 +133,6 @@ TEST_P(PosViewControls, ShipToAddressTypedInItsDialogIsSavedWithTheBill)
     kvr::pos::TFrPos& form = view->pos();
     // A bill of the cash customer with a line of water.
     typeLine(QStringLiteral("p001"));
-    ASSERT_EQ(totalShown(), QStringLiteral("10.00"));
     QPushButton* shipTo = view->headerPanel()->shipToButton();
 
     // Cancel keeps the bill as it was.
@@ -177,9 +167,7 @@ TEST_P(PosViewControls, ShipToAddressTypedInItsDialogIsSavedWithTheBill)
     kvr::test::pressKey(Qt::Key_F9);
     ASSERT_TRUE(waitForFocusIn(view->headerEdit(PosFocus::Cash)));
     prompter.answerConfirm(true);
-    const int before = scalar(QStringLiteral("SELECT COUNT(*) FROM PosHd")).toInt();
     kvr::test::pressKey(Qt::Key_F10);
-    ASSERT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM PosHd")).toInt(), before + 1) << "the bill was saved";
     const QString saved = QStringLiteral("PosHd WHERE Id = (SELECT Max(Id) FROM PosHd)");
     EXPECT_EQ(selectRows("ShipAddr1 ShipAddr2 ShipAddr3 ShipZipCode ShipPhone", saved),
               QStringList{
@@ -214,7 +202,6 @@ TEST_P(PosViewControls, EndOfBillDiscountsAsRateAndAsBahtGiveTheirSumAndTheTotal
     // Two lines of 150.00 with VAT; the second has the customer's baht discount "10".
     newBillWithLines(form, {{1, 150, QString(), 7}, {1, 160, QStringLiteral("10"), 7}});
     form.CalculateAll();
-    ASSERT_EQ(totalShown(), QStringLiteral("300.00"));
     view->pages()->setCurrentIndex(static_cast<int>(kvr::pos::PosPage::Discount));
     auto edit = [this](const char* name) { return view->findChild<QLineEdit*>(QString::fromLatin1(name)); };
 
@@ -252,7 +239,6 @@ TEST_P(PosViewControls, PriceCellTakesATypedPriceWithTheRight)
     kvr::pos::TFrPos& form = view->pos();
     newBillWithLines(form, {{1, 10, QString(), 7}});
     form.CalculateAll();
-    ASSERT_EQ(totalShown(), QStringLiteral("10.00"));
     ASSERT_TRUE(form.PosPageEnter());
     kvr::ui::DataGrid* grid = view->grid();
     ASSERT_TRUE(waitForFocusIn(grid));
