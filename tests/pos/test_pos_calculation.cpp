@@ -168,7 +168,6 @@ TEST_P(PosCalculation, TaxCodeChangeRecomputesWithTheLinesOwnRates)
     EXPECT_EQ(hd("TaxRate"), 0.0);
 
     screen.ListTaxCodeExit(pos_shop::vat7);
-    EXPECT_EQ(screen.QHd().field(QStringLiteral("TaxCode")).asInteger(), pos_shop::vat7);
     EXPECT_EQ(hd("TaxRate"), 7.0);
     EXPECT_NEAR(hd("TaxTotal"), 7.0, 1e-9) << "only the line that carries a rate bears VAT";
     EXPECT_NEAR(hd("NoTaxAmt"), 107.0, 1e-9);

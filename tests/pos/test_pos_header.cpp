@@ -16,7 +16,6 @@ protected:
 TEST_P(PosHeader, DateBeyondTheNextYearIsReplacedAndALockedPeriodStopsSaving)
 {
     pos::TFrPos& screen = newBill();
-    ASSERT_TRUE(screen.AcSave().isEnabled());
     struct
     {
         QDateTime typed;
@@ -38,7 +37,6 @@ TEST_P(PosHeader, DateBeyondTheNextYearIsReplacedAndALockedPeriodStopsSaving)
             EXPECT_EQ(hd("PosDate").asDateTime(), c.typed);
         }
         EXPECT_EQ(screen.AcSave().isEnabled(), !c.locked);
-        EXPECT_FALSE(screen.AcDel().isEnabled());
     }
 }
 
