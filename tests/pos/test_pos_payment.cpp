@@ -74,7 +74,6 @@ TEST_P(PosPayment, CardDialogComputesTheSurchargeAndRefusesIncompleteRows)
     card.GetCardCodeExit();
     q.setValue(QStringLiteral("SlipNo"), QString());
     EXPECT_EQ(toldBy(true, [&] { EXPECT_FALSE(card.BOkClick()); }), incomplete);
-    EXPECT_EQ(q.recordCount(), 2);
     // A blank last row is dropped by OK.
     q.setValue(QStringLiteral("SlipNo"), QStringLiteral("S2"));
     q.append();

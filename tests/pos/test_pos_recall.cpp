@@ -21,8 +21,7 @@ protected:
         insertBill(
             {"P", "     102", june, "E", vat7, 7, 0, 4.99, 96.30, 6.30, 94.99, 0, {{water, 11, 3, 33.33, "5", vat7}}});
         insertBill({"P", "     103", june, "I", vat7, 7, 0, 0, 107, 7, 107, 0, {{water, 11, 1, 107, "", vat7}}, "Y"});
-        insertBill(
-            {"P", "     104", QDate(2026, 5, 20), "I", vat7, 7, 0, 0, 107, 7, 107, 0, {{water, 11, 1, 107, "", vat7}}});
+        insertBill(waterBill(QStringLiteral("     104"), 1, 107, QDate(2026, 5, 20)));
         // Goods lines come with their warehouse: one stored without it is left out.
         insertBill({"P", "     105", june, "I", vat7, 7, 0, 0, 107, 7, 107, 0,
                     SavedLines{{water, 11, 1, 107, "", vat7, QVariant()}, {water, 11, 1, 107, "", vat7}}});

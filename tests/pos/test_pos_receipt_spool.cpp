@@ -62,7 +62,6 @@ TEST_P(ReceiptSpoolSale, PrinterTakingNothingHoldsNoSaleAndEveryReceiptComesOutO
     ASSERT_GT(m_backlog, 0);
     pos::TFrPos& screen = billWith({{water, 1, 10}});
     const QStringList numbers = sell(screen, 10);
-    ASSERT_EQ(numbers.size(), 10);
 
     // Told once, on the status bar, that the receipts wait, not by a message per bill.
     ASSERT_TRUE(waitFor([&] { return screen.statusText(2).contains(QStringLiteral("10")); }))

@@ -246,7 +246,6 @@ TEST_P(SaveWhileServerStops, OutageRightAfterTheCommitSaysTheBillIsSavedAndOpens
     EXPECT_FALSE(failureOf([&] { screen.AcSaveExecute(); })) << "an error for a bill that was saved";
     const auto dialogs = prompter.asked(ScriptedPrompter::Kind::ErrorDialog);
     ASSERT_EQ(dialogs.size(), 1u);
-    EXPECT_TRUE(dialogs.back().text.contains(QStringLiteral("101"))) << dialogs.back().text.toStdString();
     const QString saved =
         config->session().ThaiLanguage ? QStringLiteral("บันทึกบิลเลขที่ 101") : QStringLiteral("Bill 101 was saved");
     EXPECT_TRUE(dialogs.back().text.contains(saved)) << dialogs.back().text.toStdString();

@@ -31,8 +31,7 @@ TEST_P(PosViewControls, BillFoundByF5LoadsReprintsAndCancels)
 {
     QFile receipt(textReceiptsTo());
     setConfig(QStringLiteral("PrintOldDocument = 'Y'"));
-    const int id = insertBill(
-        {"P", "     123", QDate(2026, 6, 15), "I", vat7, 7, 0, 0, 20, 1.31, 18.69, 0, {{water, 11, 2, 10, "", vat7}}});
+    const int id = insertBill(waterBill(QStringLiteral("     123"), 2, 10, QDate(2026, 6, 15)));
     show();
     // The cashier's pick in the saved-bill search: the bill whose number ends in 123, as listed first.
     kvr::test::ScriptedSearchRunner pick;
