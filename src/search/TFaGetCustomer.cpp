@@ -77,7 +77,6 @@ void TFaGetCustomer::search()
     const bool online = m_head.connect(data::HeadOffice::kSearchProbe);
     TF_SearchCustomerPos& dialog =
         headSearch(online ? TF_SearchCustomerPos::Place::Online : TF_SearchCustomerPos::Place::Offline);
-    m_lastHeadSearch = &dialog;
     if (!runner().run(dialog))
         return;
     const QString code = dialog.result().trimmed().toUpper();

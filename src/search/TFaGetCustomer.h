@@ -28,8 +28,6 @@ public:
     // Closed when no customer was taken.
     const data::Query& QCustomer() const { return m_qCustomer; }
     data::HeadOffice& headOffice() { return m_head; }
-    // The head-office search of the last search with the link on; null before.
-    TF_SearchCustomerPos* lastHeadSearch() const { return m_lastHeadSearch; }
 
     // The name shown follows the session's language.
     void FieldEnter() override;
@@ -47,7 +45,6 @@ private:
     TF_SearchCustomer m_localSearch;
     std::unique_ptr<TF_SearchCustomerPos> m_onlineSearch;
     std::unique_ptr<TF_SearchCustomerPos> m_offlineSearch;
-    TF_SearchCustomerPos* m_lastHeadSearch = nullptr;
     HeadOfficeCustomerSync m_sync;
     bool m_allowBranch = false;
 };
