@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 using namespace kvr::util;
 using namespace Qt::Literals::StringLiterals;
@@ -13,13 +14,8 @@ namespace {
 // The pictures of receipts and quantity texts; FormatRight right-aligns to the picture's length.
 TEST(FormatNumber, follows_the_pictures_of_receipts_and_quantity_texts_and_right_aligns_to_them)
 {
-    const struct
-    {
-        QString (*format)(const QString&, double);
-        QString picture;
-        double value;
-        QString expected;
-    } cases[] = {
+    // The function, the picture, the value and its text.
+    const std::tuple<QString (*)(const QString&, double), QString, double, QString> cases[] = {
         {FormatNumber, u"#,##0.00"_s, 1234.5, u"1,234.50"_s},
         {FormatNumber, u"#,##0.00"_s, 0, u"0.00"_s},
         {FormatNumber, u"#,##0.00"_s, -1234.567, u"-1,234.57"_s},
@@ -51,9 +47,9 @@ TEST(FormatNumber, follows_the_pictures_of_receipts_and_quantity_texts_and_right
         {FormatRight, u"###,###,##0.###### "_s, 1.5, u"                1.5"_s},
         {FormatRight, u""_s, 12.5, u" "_s},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.picture.toStdString() << " with " << c.value);
-        EXPECT_EQ(c.format(c.picture, c.value), c.expected);
+    for (const auto& [format, picture, value, expected] : cases) {
+        SCOPED_TRACE(testing::Message() << picture.toStdString() << " with " << value);
+        EXPECT_EQ(format(picture, value), expected);
     }
 }
 

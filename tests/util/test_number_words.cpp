@@ -50,13 +50,8 @@ TEST(NumberWords, read_whole_numbers_in_thai_and_in_english_as_the_printed_forms
 // Baht and satang, or the decimals digit by digit, in Thai and in English with the printed spacing.
 TEST(NumberWords, read_amounts_as_baht_and_satang_or_as_decimals_digit_by_digit)
 {
-    const struct
-    {
-        QString (*words)(int, double);
-        int digits;
-        double amount;
-        QString expected;
-    } cases[] = {
+    // The reading, the decimals, the amount and its words.
+    const std::tuple<QString (*)(int, double), int, double, QString> cases[] = {
         {ThaiBahtText, 2, 0.004, u""_s},
         {ThaiBahtText, 2, 1, u"หนึ่งบาทถ้วน"_s},
         {ThaiBahtText, 2, 21.01, u"ยี่สิบเอ็ดบาทหนึ่งสตางค์"_s},
@@ -82,9 +77,9 @@ TEST(NumberWords, read_amounts_as_baht_and_satang_or_as_decimals_digit_by_digit)
         {EnglishDecimalText, 2, 12, u"TWELVE   ONLY"_s},
         {EnglishDecimalText, 2, 12.05, u"TWELVE   POINT ZERO FIVE  "_s},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.amount << " with " << c.digits << " decimals");
-        EXPECT_EQ(c.words(c.digits, c.amount), c.expected);
+    for (const auto& [words, digits, amount, expected] : cases) {
+        SCOPED_TRACE(testing::Message() << amount << " with " << digits << " decimals");
+        EXPECT_EQ(words(digits, amount), expected);
     }
 }
 

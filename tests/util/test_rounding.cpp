@@ -5,18 +5,14 @@
 #include <cmath>
 #include <iomanip>
 #include <limits>
+#include <tuple>
 
 using kvr::util::RoundHalfUp;
 
 namespace {
 
-struct RoundingCase
-{
-    double value;
-    int precision;
-    int digits;
-    double expected;
-};
+// The value, the precision it is written with, the decimals kept and the result.
+using RoundingCase = std::tuple<double, int, int, double>;
 
 TEST(RoundHalfUp, rounds_half_away_from_zero_on_the_decimal_text)
 {
@@ -31,9 +27,9 @@ TEST(RoundHalfUp, rounds_half_away_from_zero_on_the_decimal_text)
         {5e-324, 18, 2, 0.0},         {2.5, 15, 0, 3.0},
         {-2.5, 15, 0, -3.0},          {0.12345, 15, 4, 0.1235},
     };
-    for (const RoundingCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.value << " precision " << c.precision << " digits " << c.digits);
-        EXPECT_EQ(RoundHalfUp(c.value, c.precision, c.digits), c.expected);
+    for (const auto& [value, precision, digits, expected] : cases) {
+        SCOPED_TRACE(testing::Message() << value << " precision " << precision << " digits " << digits);
+        EXPECT_EQ(RoundHalfUp(value, precision, digits), expected);
     }
 }
 
@@ -50,9 +46,9 @@ TEST(RoundHalfUp, noise_beyond_five_more_decimals_never_keeps_a_half_from_roundi
         {2.3449999, 15, 2, 2.34}, // within the five decimals: a real value below the half
         {0.12344999999, 15, 4, 0.1235},
     };
-    for (const RoundingCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << std::setprecision(17) << c.value << " precision " << c.precision);
-        EXPECT_EQ(RoundHalfUp(c.value, c.precision, c.digits), c.expected);
+    for (const auto& [value, precision, digits, expected] : cases) {
+        SCOPED_TRACE(testing::Message() << std::setprecision(17) << value << " precision " << precision);
+        EXPECT_EQ(RoundHalfUp(value, precision, digits), expected);
     }
 }
 

@@ -73,13 +73,8 @@ TEST(CenterThai, centres_the_text_in_exactly_the_width)
 
 TEST(PadLeft, right_aligns_text_trimmed_of_spaces_and_cuts_longer_text)
 {
-    struct
-    {
-        QString text;
-        int width;
-        QChar fill;
-        QString expected;
-    } const cases[] = {
+    // The text, the width, the fill and the result.
+    const std::tuple<QString, int, QChar, QString> cases[] = {
         {u"  12 "_s, 5, u' ', u"   12"_s},
         {u"7"_s, 3, u'0', u"007"_s},
         {u"123456"_s, 4, u' ', u"1234"_s},
@@ -89,9 +84,9 @@ TEST(PadLeft, right_aligns_text_trimmed_of_spaces_and_cuts_longer_text)
         {u"\t12 "_s, 5, u' ', u"  \t12"_s},
         {u"12\n"_s, 4, u' ', u" 12\n"_s},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << '"' << c.text.toStdString() << "\" to " << c.width);
-        EXPECT_EQ(PadLeft(c.text, c.width, c.fill), c.expected);
+    for (const auto& [text, width, fill, expected] : cases) {
+        SCOPED_TRACE(testing::Message() << '"' << text.toStdString() << "\" to " << width);
+        EXPECT_EQ(PadLeft(text, width, fill), expected);
     }
 }
 
