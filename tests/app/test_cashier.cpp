@@ -136,11 +136,8 @@ TEST_P(Cashier, ShiftThreeScansCashAndSaveEndToEnd)
     prompter.answerConfirm(true);
     kvr::test::pressKey(Qt::Key_F10);
     // The receipt goes out from the machine's spool; the bill is marked once the printer took it.
-    ASSERT_TRUE(kvr::test::waitUntil([&] {
-        kvr::data::Query printed(dm->DMdata(), QStringLiteral("SELECT Count(*) AS N FROM PosHd WHERE Printed = 'Y'"));
-        printed.open();
-        return printed.field(QStringLiteral("N")).asInteger() == 1;
-    }));
+    ASSERT_TRUE(kvr::test::waitUntil(
+        [&] { return count(QStringLiteral("SELECT COUNT(*) FROM PosHd WHERE Printed = 'Y'")) == 1; }));
 
     {
         kvr::data::Query bill(
