@@ -98,25 +98,21 @@ TEST_P(Counter, QuantityAndLotCellsTakeOnlyWhatTheBillCanHold)
     openSaleScreen();
     startBill();
     ASSERT_TRUE(scan(barcode, 2));
-    struct Case
-    {
-        const char* typed;
-        const char* told; // the start of the message
-    };
-    // One figure per refusal: what reads as a number is decided by tests/pos/test_line_limits.
-    const Case refused[] = {
+    // One figure per refusal, with the start of its message: what reads as a number is decided by
+    // tests/pos/test_line_limits.
+    const std::pair<const char*, const char*> refused[] = {
         {"abc", "จำนวนต้องเป็นตัวเลข"},
         {"0", "จำนวนต้องมากกว่า 0"},
         {"1000000000000001", "จำนวนเกินกว่าที่ขายได้ในหนึ่งรายการ\rสูงสุดไม่เกิน 1000000000000000"},
         {"1000000000000000", "ยอดเงินของรายการเกินกว่าที่บิลจัดเก็บได้"},
     };
-    for (const Case& c : refused) {
-        SCOPED_TRACE(c.typed);
+    for (const auto& [typed, start] : refused) {
+        SCOPED_TRACE(typed);
         clickCell(0, "Quantity");
-        const QString told = refusal(QString::fromLatin1(c.typed));
-        EXPECT_TRUE(told.startsWith(QString::fromUtf8(c.told))) << told.toStdString();
+        const QString told = refusal(QString::fromLatin1(typed));
+        EXPECT_TRUE(told.startsWith(QString::fromUtf8(start))) << told.toStdString();
         EXPECT_DOUBLE_EQ(quantity(), 1) << "set back";
-        expectTotalsCurrent(c.typed);
+        expectTotalsCurrent(typed);
     }
     // A plain quantity is taken in the cashier's session below.
 

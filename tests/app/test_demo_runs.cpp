@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace kvr::data;
 using kvr::test::DemoRun;
@@ -120,13 +121,8 @@ TEST(DemoFailures, each_refusal_and_failure_ends_with_a_message_and_a_failing_ex
 {
     QTemporaryDir work;
     ASSERT_TRUE(kvr::test::writeFile(QDir(work.path()).filePath(QStringLiteral("taken")), {}));
-    struct Case
-    {
-        const char* args; // separated by spaces
-        int exitCode;
-        const char* message;
-    };
-    const Case cases[] = {
+    // The arguments, separated by spaces; the exit code; a message standard error holds.
+    const std::tuple<const char*, int, const char*> cases[] = {
         {"", 2, "--server is required"},
         {"--server sqlite:db --products 5", 2, "--products must be a number of at least"},
         {"--server sqlite:db --products 40 --stock-rows 100000", 2, "--stock-rows must be a number from 0 to"},
@@ -137,11 +133,10 @@ TEST(DemoFailures, each_refusal_and_failure_ends_with_a_message_and_a_failing_ex
         // Nothing listens on port 1.
         {"--server pgsql:127.0.0.1:1", 1, "Cannot connect"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.args);
-        const DemoRun run =
-            runDemo(work.path(), QString::fromLatin1(c.args).split(QLatin1Char(' '), Qt::SkipEmptyParts));
-        EXPECT_EQ(run.exitCode, c.exitCode);
-        EXPECT_TRUE(run.err.contains(QString::fromLatin1(c.message))) << run.err.toStdString();
+    for (const auto& [args, exitCode, message] : cases) {
+        SCOPED_TRACE(args);
+        const DemoRun run = runDemo(work.path(), QString::fromLatin1(args).split(QLatin1Char(' '), Qt::SkipEmptyParts));
+        EXPECT_EQ(run.exitCode, exitCode);
+        EXPECT_TRUE(run.err.contains(QString::fromLatin1(message))) << run.err.toStdString();
     }
 }

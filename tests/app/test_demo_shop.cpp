@@ -9,6 +9,7 @@
 #include "util/Rounding.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace kvr::data;
 using kvr::util::RoundHalfUp;
@@ -219,14 +220,9 @@ TEST_P(DemoShopTest, products_have_their_units_prices_and_the_stock_their_lots_a
         EXPECT_EQ(code.at(12).digitValue(), (10 - sum % 10) % 10) << code.toStdString();
     }
 
-    // Each query counts rows the demo must not leave (0) or must have (kSome).
+    // Why, and a query counting rows the demo must not leave (0) or must have (kSome).
     constexpr int kSome = -1;
-    const struct
-    {
-        const char* why;
-        int expected;
-        const char* sql;
-    } checks[] = {
+    const std::tuple<const char*, int, const char*> checks[] = {
         {"each product has one stock unit and one smallest unit", 0,
          "SELECT COUNT(*) FROM Product P WHERE (SELECT COUNT(*) FROM ProductUnits U WHERE U.Product = P.Id AND "
          "U.StockUnitFlag = 'Y') <> 1 OR (SELECT COUNT(*) FROM ProductUnits U WHERE U.Product = P.Id AND "
@@ -255,13 +251,13 @@ TEST_P(DemoShopTest, products_have_their_units_prices_and_the_stock_their_lots_a
          "ProductOnHand O WHERE O.Product = C.Product AND O.Warehouse = C.Warehouse AND O.BalanceYear = "
          "(SELECT RunYear FROM Config))"},
     };
-    for (const auto& c : checks) {
-        SCOPED_TRACE(c.why);
-        const int found = count(QString::fromLatin1(c.sql));
-        if (c.expected == kSome)
+    for (const auto& [why, expected, sql] : checks) {
+        SCOPED_TRACE(why);
+        const int found = count(QString::fromLatin1(sql));
+        if (expected == kSome)
             EXPECT_GT(found, 0);
         else
-            EXPECT_EQ(found, c.expected);
+            EXPECT_EQ(found, expected);
     }
 }
 

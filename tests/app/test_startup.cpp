@@ -119,23 +119,17 @@ TEST(Startup, a_start_that_cannot_go_on_ends_before_connecting_with_its_message_
 
 TEST_P(StartupTest, outcomes_of_a_start_by_user_company_and_program_number)
 {
-    struct Case
-    {
-        const char* label;
-        QStringList args;
-        int exitCode;
-        const char* message;
-    };
-    const Case cases[] = {
+    // What is started, its exit code and a message standard error holds.
+    const std::tuple<const char*, QStringList, int, const char*> cases[] = {
         {"user without access", params("101", "3", "SHOP", "1"), 0, "User 3 has no access to menu item 101"},
         {"unknown company, lower case", params("101", "1", "nope", "1"), 0, "Not Found Database : NOPE"},
         {"program number 0", params("101", "1", "shop", "0"), 0, "Program number 0 opens no function"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
-        const ProgramRun run = runProgram(server->workingDirectory(), c.args);
-        EXPECT_EQ(run.exitCode, c.exitCode);
-        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.message))) << run.err.toStdString();
+    for (const auto& [label, args, exitCode, message] : cases) {
+        SCOPED_TRACE(label);
+        const ProgramRun run = runProgram(server->workingDirectory(), args);
+        EXPECT_EQ(run.exitCode, exitCode);
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(message))) << run.err.toStdString();
     }
 }
 
@@ -147,12 +141,8 @@ TEST_P(StartupTest, a_company_database_that_cannot_be_opened_ends_the_start_with
     const kvr::data::ServerSpec spec = server->spec();
     const auto dialect = kvr::data::Dialect::forBackend(spec.backend);
     const kvr::data::Login login;
-    struct Case
-    {
-        const char* label;
-        std::function<void()> damage;
-    };
-    std::vector<Case> cases;
+    // What is done to the database, named.
+    std::vector<std::pair<const char*, std::function<void()>>> cases;
     if (GetParam() == kvr::test::BackendKind::Sqlite)
         cases.push_back({"truncated", [&] {
                              // What is left of a copy broken off after its first kilobyte.
@@ -162,9 +152,9 @@ TEST_P(StartupTest, a_company_database_that_cannot_be_opened_ends_the_start_with
                          }});
     cases.push_back(
         {"dropped", [&] { dialect->dropDatabase(spec, QStringLiteral("SHOP"), login.user, login.password); }});
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
-        c.damage();
+    for (const auto& [label, damage] : cases) {
+        SCOPED_TRACE(label);
+        damage();
         // The company database is opened before any program's window: the sale screen stands for all.
         const ProgramRun run = runProgram(server->workingDirectory(), params("101", "1", "SHOP", "1"));
         EXPECT_EQ(run.exitCode, 1);
