@@ -1,5 +1,4 @@
 #include "data/DbError.h"
-#include "support/Files.h"
 #include "support/RaisedMessage.h"
 #include "support/SessionFixture.h"
 #include "support/SessionSeed.h"
@@ -183,7 +182,6 @@ TEST(SqliteSession, a_new_database_another_counter_is_writing_opens_once_the_cou
 {
     QTemporaryDir dir;
     const QString file = QDir(dir.path()).filePath(QStringLiteral("NEW.db"));
-    ASSERT_TRUE(kvr::test::writeFile(file, {}));
 
     std::promise<bool> locked;
     std::thread other([&] {
