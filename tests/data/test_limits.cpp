@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace kvr::data;
 
@@ -48,14 +49,8 @@ QString repeated(const char* text, int times)
 TEST_P(TextLimitsTest, texts_a_column_cannot_hold_are_refused_alike_on_both_backends)
 {
     const int before = count(QStringLiteral("SELECT COUNT(*) FROM Misc"));
-    struct Case
-    {
-        const char* label;
-        kvr::test::Columns params;
-        DbFailure failure;
-        const char* named; // in the message
-    };
-    const Case cases[] = {
+    // What the case is, the row inserted, the kind of refusal and what its message names.
+    const std::tuple<const char*, kvr::test::Columns, DbFailure, const char*> cases[] = {
         {"description one character too long",
          {{"GroupCode", "REM_SALE"}, {"Code", "R1"}, {"Description", repeated("ก", 256)}},
          DbFailure::TextTooLong,
@@ -71,11 +66,11 @@ TEST_P(TextLimitsTest, texts_a_column_cannot_hold_are_refused_alike_on_both_back
          DbFailure::UnstorableText,
          "Misc.Code contains a NUL"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
+    for (const auto& [label, params, failure, named] : cases) {
+        SCOPED_TRACE(label);
         QString message;
-        EXPECT_EQ(failureOf(insertMisc, c.params, &message), c.failure);
-        EXPECT_TRUE(message.contains(QString::fromUtf8(c.named))) << message.toStdString();
+        EXPECT_EQ(failureOf(insertMisc, params, &message), failure);
+        EXPECT_TRUE(message.contains(QString::fromUtf8(named))) << message.toStdString();
     }
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Misc")), before);
 
@@ -86,9 +81,8 @@ TEST_P(TextLimitsTest, texts_a_column_cannot_hold_are_refused_alike_on_both_back
 
     // What fits is stored whole: Thai text at the limit, and characters outside the basic plane,
     // which the server counts as one each.
-    const QString thai = repeated("ข", 255);
-    const QString wide = repeated("\U0001F600", 255);
-    for (const auto& [code, text] : {std::pair{"FULL", thai}, std::pair{"WIDE", wide}}) {
+    for (const auto& [code, text] :
+         {std::pair{"FULL", repeated("ข", 255)}, std::pair{"WIDE", repeated("\U0001F600", 255)}}) {
         EXPECT_EQ(failureOf(insertMisc, {{"GroupCode", "REM_SALE"}, {"Code", code}, {"Description", text}}),
                   DbFailure::Other);
         EXPECT_EQ(
