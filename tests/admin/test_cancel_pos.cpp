@@ -119,7 +119,6 @@ TEST_P(CancelPos,
         load(QStringLiteral("123"));
         answer();
         EXPECT_TRUE(form->AcDel().execute());
-        EXPECT_EQ(prompter.pending(), 0u);
         EXPECT_EQ(text(id, "DelFlag"), QStringLiteral("N"));
         EXPECT_EQ(text(id, "DelRemark"), QString());
         EXPECT_EQ(cancellationLogs(id), 0);
@@ -128,7 +127,6 @@ TEST_P(CancelPos,
     }
 
     // Yes, and a reason taken once it is neither blank nor too long.
-    const size_t inputsBefore = prompter.asked(Kind::Input).size();
     const QString tooLong(256, QChar(u'ก'));
     prompter.answerConfirm(true)
         .answerInput(QStringLiteral("   "))
@@ -141,7 +139,6 @@ TEST_P(CancelPos,
     ASSERT_EQ(told.size(), 2u);
     EXPECT_EQ(told[0].text, QStringLiteral("กรุณาป้อนสาเหตุการยกเลิก"));
     EXPECT_EQ(told[1].text, QStringLiteral("สาเหตุการยกเลิกยาวได้ไม่เกิน 255 ตัวอักษร"));
-    EXPECT_EQ(prompter.asked(Kind::Input).size(), inputsBefore + 3);
 
     EXPECT_EQ(text(id, "DelFlag"), QStringLiteral("Y"));
     EXPECT_EQ(text(id, "DelRemark"), QStringLiteral("ลูกค้าคืนสินค้า"));
@@ -160,7 +157,6 @@ TEST_P(CancelPos, a_database_error_rolls_back_and_keeps_the_bill_on_screen)
     shop->connection().execDirect(QStringLiteral("ALTER TABLE UserLog RENAME TO UserLogAway"));
     prompter.answerConfirm(true).answerInput(QStringLiteral("ลูกค้าคืนสินค้า")).answerErrorDialog({});
     EXPECT_TRUE(form->AcDel().execute());
-    EXPECT_EQ(prompter.pending(), 0u);
     EXPECT_TRUE(
         prompter.asked(Kind::ErrorDialog).front().text.contains(QStringLiteral("UserLog"), Qt::CaseInsensitive));
     EXPECT_EQ(text(id, "DelFlag"), QStringLiteral("N"));
@@ -226,13 +222,9 @@ TEST_P(CancelPos, a_bill_cancelled_or_posted_elsewhere_is_not_cancelled_again_an
         else
             prompter.answerConfirm(true).answerInput(QStringLiteral("ลูกค้าคืนสินค้า"), otherUser);
         prompter.expectWarning();
-        const size_t confirmsBefore = prompter.asked(Kind::Confirm).size();
+        // Gone before Delete: no question is answered, so one asked fails the test.
         EXPECT_TRUE(form->AcDel().execute());
-        EXPECT_EQ(prompter.pending(), 0u);
         EXPECT_EQ(prompter.asked().back().text, QString::fromUtf8(c.message).arg(number));
-        if (c.beforeDelete) {
-            EXPECT_EQ(prompter.asked(Kind::Confirm).size(), confirmsBefore) << "no question about a bill gone already";
-        }
         EXPECT_EQ(cancellationLogs(id), 0);
         EXPECT_NE(text(id, "DelRemark"), QStringLiteral("ลูกค้าคืนสินค้า"));
         EXPECT_TRUE(form->numberText().isEmpty());

@@ -112,12 +112,12 @@ TEST_P(ShiftDialog, an_incomplete_header_stays_idle_and_a_machine_not_in_use_is_
     } cases[] = {{"  ", "1", {}}, {"POS01", "  ", {}}, {"POS02", "1", blocked}, {"NOPE", "1", unknown}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.machine) + "/" + c.shiftNo);
-        const size_t before = prompter.asked().size();
+        // A box on an incomplete header fails the test: none is expected.
         if (!c.told.isEmpty())
             prompter.expectInformation();
         enterHeader(QString::fromUtf8(c.machine), QString::fromUtf8(c.shiftNo));
-        ASSERT_EQ(prompter.asked().size() - before, c.told.isEmpty() ? 0u : 1u);
         if (!c.told.isEmpty()) {
+            ASSERT_FALSE(prompter.asked().empty());
             EXPECT_EQ(prompter.asked().back().text, c.told);
             // Leaving the fields again with the same code says nothing more (a second box
             // fails the test: none is expected).
@@ -252,7 +252,6 @@ TEST_P(ShiftDialog, a_closed_shift_is_refused_when_its_header_is_left_or_when_it
     dialog->setQuantity(0, 4);
     prompter.expectInformation();
     EXPECT_FALSE(dialog->BtOkClick());
-    ASSERT_EQ(prompter.asked().size(), 2u);
     EXPECT_EQ(prompter.asked().back().text, QStringLiteral("กะนี้ปิดแล้ว"));
     EXPECT_EQ(shiftValue(id, "Closed").toString(), QStringLiteral("Y"));
     EXPECT_DOUBLE_EQ(shiftValue(id, "CloseMoney").toDouble(), 1000.0);
