@@ -2,10 +2,7 @@
 
 #include "devices/CashDrawer.h"
 
-#include <utility>
-
 using kvr::devices::OpenCashDrawer;
-using kvr::devices::TestCashDrawer;
 
 namespace {
 
@@ -41,7 +38,7 @@ TEST_F(CashDrawer, a_saved_bill_kicks_the_drawer_with_caret_g_at_the_machine_spe
 TEST_F(CashDrawer, the_machine_screen_test_has_no_fallback_speed)
 {
     // Unlike a saved bill's kick, an empty speed is not 9600: it kicks nothing.
-    EXPECT_FALSE(TestCashDrawer(port, QStringLiteral("COM1:"), 0));
+    EXPECT_FALSE(kvr::devices::TestCashDrawer(port, QStringLiteral("COM1:"), 0));
     EXPECT_EQ(pty.takeSent(0), QByteArray());
 }
 

@@ -6,8 +6,6 @@
 #include <chrono>
 #include <thread>
 
-using kvr::devices::TCommPortDriver;
-
 namespace {
 
 class CommPortTraffic : public kvr::test::SerialFixture
@@ -16,7 +14,7 @@ protected:
     void SetUp() override
     {
         SerialFixture::SetUp();
-        QObject::connect(&port, &TCommPortDriver::dataReceived, [this](const QByteArray& bytes) {
+        QObject::connect(&port, &kvr::devices::TCommPortDriver::dataReceived, [this](const QByteArray& bytes) {
             received += bytes;
             chunks.push_back(static_cast<int>(bytes.size()));
         });

@@ -2,7 +2,6 @@
 
 #include "devices/CustomerDisplay.h"
 
-using kvr::devices::CustomerDisplay;
 using kvr::devices::TestCustomerDisplay;
 
 namespace {
@@ -49,7 +48,7 @@ TEST_F(CustomerDisplayTest, single_commands_use_the_port_as_set)
 {
     port.setPortName(QStringLiteral("COM2:"));
     port.setBaudRateValue(2400);
-    CustomerDisplay display(port);
+    kvr::devices::CustomerDisplay display(port);
     EXPECT_TRUE(display.DisplayModeCommand(12));
     EXPECT_EQ(pty.takeSent(8).toHex(' '), QByteArray("04 01 4d 31 32 17 1b 40"));
     EXPECT_EQ(pty.slaveBaudRate(), 2400);

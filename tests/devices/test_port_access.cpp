@@ -7,10 +7,7 @@
 #include <QFile>
 #include <QProcess>
 
-#include <utility>
-
 using kvr::devices::OpenCashDrawer;
-using kvr::devices::TCommPortDriver;
 using kvr::devices::TestCustomerDisplay;
 
 namespace {
@@ -88,7 +85,7 @@ public:
 private:
     QString m_mode;
     QProcess m_process;
-    TCommPortDriver m_port;
+    kvr::devices::TCommPortDriver m_port;
 };
 
 TEST_F(PortAccess, a_port_held_elsewhere_is_refused_until_it_is_let_go)

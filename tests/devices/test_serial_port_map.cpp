@@ -9,8 +9,6 @@
 #include <utility>
 #include <vector>
 
-using kvr::devices::SerialPortMap;
-
 namespace {
 
 TEST(SerialPortMap, windows_names_lead_to_the_builtin_ports_unless_the_ini_section_maps_them)
@@ -19,7 +17,7 @@ TEST(SerialPortMap, windows_names_lead_to_the_builtin_ports_unless_the_ini_secti
     ASSERT_TRUE(folder.isValid());
     // Each stored port name with the device it must lead to.
     const auto expectDevices = [&folder](const std::vector<std::pair<const char*, const char*>>& cases) {
-        const SerialPortMap map(folder.path());
+        const kvr::devices::SerialPortMap map(folder.path());
         for (const auto& [stored, device] : cases) {
             SCOPED_TRACE(stored);
             EXPECT_EQ(map.devicePath(QString::fromUtf8(stored)), QString::fromUtf8(device));
