@@ -6,8 +6,6 @@
 #include "CounterProgram.h"
 #include "admin/TFrCancelPos.h"
 
-#include <cstdio>
-
 namespace {
 
 // Yes to the question; the reason is given once the test says go. A refusal is kept to be printed.

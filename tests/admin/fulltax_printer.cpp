@@ -6,8 +6,6 @@
 #include "admin/TFrPosFullTran.h"
 #include "printing/docprint/DocumentPrint.h"
 
-#include <cstdio>
-
 namespace {
 
 // What the print form would have printed.

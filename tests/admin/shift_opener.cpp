@@ -7,8 +7,6 @@
 #include "admin/CurrentShift.h"
 #include "admin/TFrPosShiftNo.h"
 
-#include <cstdio>
-
 namespace {
 
 // Types the header and the count, and presses OK once the test says go.

@@ -3,8 +3,6 @@
 #include "CancelFixture.h"
 #include "Racers.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 using CancelRace = kvr::test::CancelFixture;

@@ -8,7 +8,6 @@
 
 #include <QDeadlineTimer>
 #include <QThread>
-#include <gtest/gtest.h>
 
 #include <optional>
 

@@ -1,8 +1,6 @@
 #include "AdminFixture.h"
 #include "Racers.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 using ShiftRace = kvr::test::AdminFixture;
