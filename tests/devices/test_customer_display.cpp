@@ -2,24 +2,18 @@
 
 #include "devices/CustomerDisplay.h"
 
+#include <tuple>
+
 using kvr::devices::TestCustomerDisplay;
 
 namespace {
 
 using CustomerDisplayTest = kvr::test::SerialFixture;
 
-struct WelcomeCase
-{
-    const char* name;
-    QString hello1;
-    QString hello2;
-    QByteArray text1;
-    QByteArray text2;
-};
-
 TEST_F(CustomerDisplayTest, the_test_sends_mode_one_and_both_welcome_lines_padded_to_twenty)
 {
-    const WelcomeCase cases[] = {
+    // The two welcome lines typed, and the twenty bytes each must be.
+    const std::tuple<const char*, QString, QString, QByteArray, QByteArray> cases[] = {
         {"short line padded", QStringLiteral("Welcome"), QStringLiteral("Thank you"), "Welcome             ",
          "Thank you           "},
         {"long line cut", QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY"), QStringLiteral("12345678901234567890"),
@@ -30,11 +24,11 @@ TEST_F(CustomerDisplayTest, the_test_sends_mode_one_and_both_welcome_lines_padde
         {"character without a byte", QStringLiteral("Caf\u00e9 \U0001F600"), QStringLiteral("x"),
          "Caf? ?              ", "x                   "},
     };
-    for (const WelcomeCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_TRUE(TestCustomerDisplay(port, QStringLiteral("COM2:"), 19200, c.hello1, c.hello2));
+    for (const auto& [name, hello1, hello2, text1, text2] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(TestCustomerDisplay(port, QStringLiteral("COM2:"), 19200, hello1, hello2));
         // Mode one, then each line's position (VT, VT LF) and its text.
-        const QByteArray expected = QByteArray::fromHex("04014d31171b40") + '\x0b' + c.text1 + "\x0b\x0a" + c.text2;
+        const QByteArray expected = QByteArray::fromHex("04014d31171b40") + '\x0b' + text1 + "\x0b\x0a" + text2;
         EXPECT_EQ(pty.takeSent(expected.size()).toHex(' '), expected.toHex(' '));
         EXPECT_EQ(lineSettings(), QStringLiteral("19200 8N1"));
         EXPECT_FALSE(port.Connected());
