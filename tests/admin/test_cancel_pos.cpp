@@ -72,12 +72,7 @@ TEST_P(CancelPos, bills_that_cannot_be_cancelled_say_why_and_a_live_one_is_found
     bill({.number = QStringLiteral("203"), .extra = {{"Salesman", QVariant()}}});
     bill({.number = QStringLiteral("204"), .extra = {{"PosShiftNo", QVariant()}}});
     bill({.number = QStringLiteral("205"), .extra = {{"Posted", QVariant()}}});
-    struct Case
-    {
-        const char* typed;
-        const char* notice;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"999", "ไม่พบบิลเลขที่ 999"},
         {"201", "บิลเลขที่ 201 ถูกยกเลิกแล้ว สาเหตุ : ลูกค้าเปลี่ยนใจ"},
         {"202", "บิลเลขที่ 202 ผ่านรายการบัญชีแล้ว ยกเลิกไม่ได้"},
@@ -86,13 +81,13 @@ TEST_P(CancelPos, bills_that_cannot_be_cancelled_say_why_and_a_live_one_is_found
         // Not marked unposted: taken as posted, as the accounting side may have it.
         {"205", "บิลเลขที่ 205 ผ่านรายการบัญชีแล้ว ยกเลิกไม่ได้"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed);
-        load(QString::fromLatin1(c.typed));
+    for (const auto& [typed, notice] : cases) {
+        SCOPED_TRACE(typed);
+        load(QString::fromLatin1(typed));
         EXPECT_FALSE(form->bill());
         EXPECT_EQ(form->display().billNo, QString());
         EXPECT_FALSE(form->AcDel().isEnabled());
-        EXPECT_EQ(form->notice(), QString::fromUtf8(c.notice));
+        EXPECT_EQ(form->notice(), QString::fromUtf8(notice));
     }
     // Nothing is asked about a bill that cannot be cancelled: no answer was given.
 

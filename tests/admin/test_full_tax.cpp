@@ -5,6 +5,7 @@
 #include "data/DbError.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -139,27 +140,22 @@ TEST_P(FullTax, receipts_that_cannot_have_an_invoice_are_refused_on_loading_or_a
     receipt(kPosHd,
             {.number = QStringLiteral("PP69000053"), .customer = walkIn, .fullTaxNo = QStringLiteral(" TX69000100")});
     const int cancelledLater = receipt(kPosHd, {.number = QStringLiteral("PP69000060"), .customer = headOffice});
-    const struct
-    {
-        const char* typed;
-        const char* message;
-        bool warning;
-    } cases[] = {
+    const std::tuple<const char*, const char*, bool> cases[] = {
         {"PP69009999", "ไม่พบ เอกสารเลขที่ : PP69009999", false},
         {"PP69000050", "บิลเลขที่ PP69000050 ถูกยกเลิกแล้ว ไม่สามารถออกใบกำกับภาษีอย่างเต็มได้\nสาเหตุยกเลิก : ลูกค้าเปลี่ยนใจ", true},
         {"PP69000051", "ไม่พบ เอกสารเลขที่ : PP69000051\n(ไม่พบข้อมูลลูกค้าของบิลนี้)", false},
         {"PP69000052", "ได้ออกใบกำกับภาษีอย่างเต็ม แบบรวม ณ สิ้นวัน แล้ว", false},
     };
     auto& form = open();
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
-        if (c.warning)
+    for (const auto& [typed, message, warning] : cases) {
+        SCOPED_TRACE(typed);
+        if (warning)
             prompter.expectWarning();
         else
             prompter.expectInformation();
-        typeReceipt(QString::fromUtf8(c.typed));
+        typeReceipt(QString::fromUtf8(typed));
         ASSERT_FALSE(prompter.asked().empty());
-        EXPECT_EQ(prompter.asked().back().text, QString::fromUtf8(c.message));
+        EXPECT_EQ(prompter.asked().back().text, QString::fromUtf8(message));
         EXPECT_FALSE(form.isLoaded());
         EXPECT_TRUE(form.controls().receiptEnabled);
         EXPECT_EQ(form.receiptNumberText(), QString());

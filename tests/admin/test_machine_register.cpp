@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 using kvr::admin::TFrPosMachineNo;
 using kvr::data::CachedDataset;
@@ -88,33 +89,26 @@ TEST_P(MachineRegister, leaving_the_code_loads_the_machine_or_starts_a_new_one_w
     EXPECT_TRUE(screen->controls().codeEnabled);
     EXPECT_FALSE(screen->AcSave().isEnabled());
 
-    struct Case
-    {
-        const char* typed;
-        bool existing;
-        QVariant baudRate;
-        QVariant location;
-    };
     // Each reads as in use, POS03 with Blocked null.
-    const Case cases[] = {
+    const std::tuple<const char*, bool, QVariant, QVariant> cases[] = {
         {"pos09", false, 9600, QVariant()},
         {" pos04 ", true, 4800, QStringLiteral("คลังหลังร้าน")},
         {"POS03", true, QVariant(), QVariant()},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed);
+    for (const auto& [typed, existing, baudRate, location] : cases) {
+        SCOPED_TRACE(typed);
         ASSERT_TRUE(screen->AcNew().execute());
-        leaveCode(QString::fromLatin1(c.typed));
-        EXPECT_EQ(onScreen("MachineCode").toString(), QString::fromLatin1(c.typed).trimmed().toUpper());
-        EXPECT_EQ(screen->isExistingMachine(), c.existing);
-        EXPECT_EQ(screen->AcDel().isEnabled(), c.existing);
+        leaveCode(QString::fromLatin1(typed));
+        EXPECT_EQ(onScreen("MachineCode").toString(), QString::fromLatin1(typed).trimmed().toUpper());
+        EXPECT_EQ(screen->isExistingMachine(), existing);
+        EXPECT_EQ(screen->AcDel().isEnabled(), existing);
         EXPECT_TRUE(screen->AcSave().isEnabled());
         EXPECT_FALSE(screen->controls().codeEnabled);
         EXPECT_TRUE(screen->controls().lookupsEnabled);
-        EXPECT_EQ(onScreen("BaudRate").isNull(), c.baudRate.isNull());
-        EXPECT_EQ(onScreen("BaudRate").toInt(), c.baudRate.toInt());
+        EXPECT_EQ(onScreen("BaudRate").isNull(), baudRate.isNull());
+        EXPECT_EQ(onScreen("BaudRate").toInt(), baudRate.toInt());
         EXPECT_EQ(onScreen("Blocked").toString(), QStringLiteral("N"));
-        EXPECT_EQ(onScreen("Location").toString(), c.location.toString());
+        EXPECT_EQ(onScreen("Location").toString(), location.toString());
     }
     EXPECT_EQ(machines(QStringLiteral("POS09")), 0) << "nothing is written before Save";
 }

@@ -6,6 +6,7 @@
 #include "data/Query.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 #include <vector>
 
 using kvr::admin::ShiftFocus;
@@ -104,21 +105,18 @@ TEST_P(ShiftDialog, an_incomplete_header_stays_idle_and_a_machine_not_in_use_is_
     const QString blocked = QString::fromUtf8(TFrPosShiftNo::kBlockedMachine);
     // A code the register does not hold is called unknown, not suspended.
     const QString unknown = QString::fromUtf8(TFrPosShiftNo::kUnknownMachine) + QStringLiteral("NOPE");
-    const struct
-    {
-        const char* machine;
-        const char* shiftNo;
-        QString told; // empty: an incomplete header is not a word
-    } cases[] = {{"  ", "1", {}}, {"POS01", "  ", {}}, {"POS02", "1", blocked}, {"NOPE", "1", unknown}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.machine) + "/" + c.shiftNo);
+    // Nothing told: an incomplete header is not a word.
+    const std::tuple<const char*, const char*, QString> cases[] = {
+        {"  ", "1", {}}, {"POS01", "  ", {}}, {"POS02", "1", blocked}, {"NOPE", "1", unknown}};
+    for (const auto& [machine, shiftNo, told] : cases) {
+        SCOPED_TRACE(std::string(machine) + "/" + shiftNo);
         // A box on an incomplete header fails the test: none is expected.
-        if (!c.told.isEmpty())
+        if (!told.isEmpty())
             prompter.expectInformation();
-        enterHeader(QString::fromUtf8(c.machine), QString::fromUtf8(c.shiftNo));
-        if (!c.told.isEmpty()) {
+        enterHeader(QString::fromUtf8(machine), QString::fromUtf8(shiftNo));
+        if (!told.isEmpty()) {
             ASSERT_FALSE(prompter.asked().empty());
-            EXPECT_EQ(prompter.asked().back().text, c.told);
+            EXPECT_EQ(prompter.asked().back().text, told);
             // Leaving the fields again with the same code says nothing more (a second box
             // fails the test: none is expected).
             dialog->HeaderExit();
