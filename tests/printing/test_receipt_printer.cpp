@@ -19,7 +19,7 @@ namespace {
 const QByteArray kOpening = Hex("1B40 1B7801");
 
 // Letter quality on TIS and on KU opens every golden receipt.
-TEST(OpenReceiptPrinter, resets_selects_draft_and_prints_in_three_levels_again)
+TEST(OpenReceiptPrinter, resets_selects_draft_and_prints_in_three_levels_again_until_closed)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -29,7 +29,8 @@ TEST(OpenReceiptPrinter, resets_selects_draft_and_prints_in_three_levels_again)
     EXPECT_EQ(Escaped(buffer.data()), Escaped(Hex("1B40 1B7800")));
     EXPECT_TRUE(printer.threeLevels());
     printer.CloseReceiptPrinter();
-    EXPECT_FALSE(printer.isOpen());
+    EXPECT_THROW(printer.WriteRaw(QStringLiteral("x")), PrinterError);
+    EXPECT_NO_THROW(printer.CloseReceiptPrinter());
     EXPECT_TRUE(printer.threeLevels()); // the flag outlives the output
 }
 
@@ -79,13 +80,6 @@ TEST(ReceiptPrinter, reports_a_device_that_stops_taking_bytes)
         // Everything up to the failure went out in order, nothing was skipped or repeated.
         EXPECT_EQ(Escaped(device.taken()), Escaped(whole.left(capacity)));
     }
-}
-
-TEST(ReceiptPrinter, refuses_to_write_while_closed)
-{
-    ReceiptPrinter printer;
-    EXPECT_THROW(printer.WriteRaw(QStringLiteral("x")), PrinterError);
-    EXPECT_NO_THROW(printer.CloseReceiptPrinter());
 }
 
 } // namespace
