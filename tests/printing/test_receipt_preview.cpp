@@ -20,8 +20,6 @@ TEST(ReceiptPreview, merges_the_three_passes_into_thai_text)
     const std::tuple<const char*, QByteArray, CharCode, QString> cases[] = {
         {"KU ambiguous byte reads as a tone", Hex("1B330F08 EE20 0D0A C7A5 0D0A 2020 1B330508 0D0A"), CharCode::Ku,
          QStringLiteral("สิ่ง|2")},
-        {"marks above and below one letter", Hex("1B330F08 E920 0D0A A1A7 0D0A D820 1B330508 0D0A"), CharCode::Tis,
-         QStringLiteral("กุ้ง|2")},
         {"one-pass line", Hex("B7D5E8 41 0D0A"), CharCode::Tis, QStringLiteral("ที่A|2")},
         {"commands take no column", Hex("1B45 41 1B46 1B2D01 42 1B2D00 0F 12 0D0A"), CharCode::Tis,
          QStringLiteral("AB|2")},
