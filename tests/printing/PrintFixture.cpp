@@ -44,7 +44,7 @@ void PrintFixture::addForm(const QString& code, int order, const QString& descri
 
 QString PrintFixture::writeLayout(const QString& name, const QString& text)
 {
-    const QString path = QDir(workDir()).filePath(name);
+    const QString path = QDir(server->workingDirectory()).filePath(name);
     EXPECT_TRUE(writeFile(path, text.toUtf8()));
     return path;
 }

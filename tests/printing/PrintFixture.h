@@ -23,7 +23,6 @@ protected:
     // Writes a layout file into the working folder; its path.
     QString writeLayout(const QString& name, const QString& text);
     int usageLogs(int function);
-    QString workDir() const { return server->workingDirectory(); }
 
     int piece = 0, box = 0;
 };

@@ -82,7 +82,7 @@ TEST_P(ReportEngine, a_sixty_line_bill_breaks_into_pages_with_the_header_repeate
     EXPECT_EQ(all.count(QStringLiteral("TOTAL 19215")), 1);
 
     // The PDF has the same pages; what each page holds is the prepared text above.
-    const QString pdf = QDir(workDir()).filePath(QStringLiteral("lines.pdf"));
+    const QString pdf = QDir(server->workingDirectory()).filePath(QStringLiteral("lines.pdf"));
     kvr::report::PagePainter::writePdf(r.prepared(), pdf);
     const QStringList pdfPages = kvr::test::pdfText(pdf).split(u'\f', Qt::SkipEmptyParts);
     ASSERT_EQ(pdfPages.size(), count);
