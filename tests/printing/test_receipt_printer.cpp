@@ -16,8 +16,6 @@ using namespace kvr::printing;
 
 namespace {
 
-const QByteArray kOpening = Hex("1B40 1B7801");
-
 // Letter quality on TIS and on KU opens every golden receipt.
 TEST(OpenReceiptPrinter, resets_selects_draft_and_prints_in_three_levels_again_until_closed)
 {
@@ -52,7 +50,7 @@ TEST(ReceiptPrinter, writes_every_line_with_cr_lf)
     };
     for (const auto& [name, print, expected] : cases) {
         SCOPED_TRACE(name);
-        EXPECT_EQ(Escaped(kvr::test::PrintedReceipt::of(print).bytes), Escaped(kOpening + expected));
+        EXPECT_EQ(Escaped(kvr::test::PrintedReceipt::of(print).bytes), Escaped(Hex("1B40 1B7801") + expected));
     }
 }
 
