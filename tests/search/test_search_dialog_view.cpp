@@ -44,7 +44,6 @@ TEST_P(SearchDialogViewTest, enter_searches_from_the_criteria_and_chooses_from_t
 {
     QTest::keyClicks(numberField(), QStringLiteral("2"));
     test::pressKey(Qt::Key_Return);
-    ASSERT_EQ(view->grid()->model()->rowCount(), 1);
     EXPECT_TRUE(test::waitForFocusIn(view->grid())) << "rows found: the grid gets the focus";
     test::pressKey(Qt::Key_Return);
     EXPECT_EQ(view->result(), QDialog::Accepted);
