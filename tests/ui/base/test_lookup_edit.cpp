@@ -26,11 +26,6 @@ protected:
         lookup->setFilter(QStringLiteral("Blocked = :Blocked"), {{QStringLiteral("Blocked"), QStringLiteral("N")}});
         lookup->bind(lines.get(), QStringLiteral("Warehouse"));
     }
-    void TearDown() override
-    {
-        lookup.reset();
-        GridFixture::TearDown();
-    }
     data::Field warehouse() const { return lines->field(QStringLiteral("Warehouse")); }
 
     std::unique_ptr<CodeLookup> lookup;
