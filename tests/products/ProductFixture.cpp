@@ -41,7 +41,7 @@ void ProductFixture::buildShop(ShopBuilder& shop)
     soldBy(nullFlags, "Bar", "8850003000019");
     const int master = shop.product(
         {.code = "P004", .name = "เสื้อ (แม่แบบ)", .posName = "เสื้อ", .tax = vat7, .warehouse = mainWh, .master = true});
-    soldBy(master, "Pce", "8850004000018");
+    soldBy(master, "Pce");
     serialFree = shop.product({.code = "P005", .name = "หูฟัง", .tax = vat7, .warehouse = mainWh, .useSerial = true});
     soldBy(serialFree, "Pce");
     serialOnHand = shop.product({.code = "P006",
