@@ -116,7 +116,6 @@ TEST_F(ApplicationErrorTest, error_in_a_form_action_or_its_closing_is_shown_and_
     FailingClose form(prompter, session);
     form.onSave = saveWithoutCustomer;
     auto* quantity = new QLineEdit(QStringLiteral("3"));
-    quantity->setObjectName(QStringLiteral("quantityLineEdit"));
     ui::TFrFormView view(form, quantity);
     view.show();
     ASSERT_TRUE(test::waitForActiveWindow(&view));
