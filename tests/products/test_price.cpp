@@ -28,7 +28,6 @@ protected:
         shop.customerPrice(zeroPriceCustomer, water, pce, 0, 3, "5%");
         shop.customerPrice(ownPriceCustomer, water, pce, 9.5, 2, "2%");
         shop.customerPrice(ownPriceCustomer, water, box, 100, 1, "1%");
-        shop.customerPrice(promoCustomer, water, pce, 9, 1, "3%");
         // Everybody: 8.00 in March; the promotion customer: 7.00 with no discount text in the
         // second half of March; two overlapping ones in April; a price of 0 in May.
         const auto on = [](int month, int day) { return QDate(2026, month, day).startOfDay(); };
