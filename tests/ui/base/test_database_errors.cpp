@@ -13,7 +13,6 @@
 using namespace kvr;
 using data::DbError;
 using data::DbFailure;
-using kvr::test::ScriptedPrompter;
 using kvr::ui::ErrorDialogAnswer;
 
 namespace {
@@ -150,7 +149,7 @@ TEST_P(DatabaseErrors, configuration_database_gone_still_shows_the_dialog)
         DbError(QStringLiteral("server closed the connection"), {DbFailure::ConnectionLost, {}})));
     handler.handleMessage(QStringLiteral("third"));
 
-    const auto shown = prompter.asked(ScriptedPrompter::Kind::ErrorDialog);
+    const auto shown = prompter.asked(test::ScriptedPrompter::Kind::ErrorDialog);
     ASSERT_EQ(shown.size(), 3u);
     EXPECT_EQ(shown[2].text, QStringLiteral("\nTHIRD\n"));
 }

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <new>
 
-using kvr::data::DbError;
 using kvr::data::DbFailure;
 using kvr::ui::ErrorExplanation;
 
@@ -31,7 +30,7 @@ TEST(ErrorExplanation, platform_messages_are_explained_whatever_their_case)
 // an error the backend did not classify explains nothing.
 TEST(ErrorExplanation, a_database_error_is_never_explained_by_its_wording)
 {
-    const DbError foreign(QStringLiteral("Cannot insert duplicate key row in object 'dbo.PosHd'"));
+    const kvr::data::DbError foreign(QStringLiteral("Cannot insert duplicate key row in object 'dbo.PosHd'"));
     EXPECT_TRUE(ErrorExplanation::explain(std::make_exception_ptr(foreign)).isEmpty());
 }
 

@@ -13,10 +13,7 @@
 #include <gtest/gtest.h>
 
 using namespace kvr;
-using kvr::test::RecordingForm;
-using kvr::test::ScriptedPrompter;
 using kvr::ui::TFrForm;
-using kvr::ui::TFrFormView;
 
 namespace {
 
@@ -48,10 +45,10 @@ protected:
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QStringLiteral("<none>");
     }
 
-    ScriptedPrompter prompter;
+    test::ScriptedPrompter prompter;
     data::SessionContext session;
-    RecordingForm form{prompter, session};
-    TFrFormView view{form};
+    test::RecordingForm form{prompter, session};
+    ui::TFrFormView view{form};
 };
 
 // With key preview (the default) the form takes Enter, the keypad's as well, and the field never
