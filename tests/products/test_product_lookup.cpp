@@ -12,8 +12,7 @@ using kvr::products::UnitRoles;
 
 namespace {
 
-class ProductLookupTest : public ProductFixture
-{ };
+using ProductLookupTest = ProductFixture;
 
 QString field(const kvr::data::Query& query, const char* name)
 {
