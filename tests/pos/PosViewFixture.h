@@ -94,7 +94,6 @@ protected:
         });
     }
     QString totalShown() const { return view->totalLabel()->text().trimmed(); }
-    size_t confirmations() const { return prompter.asked(ScriptedPrompter::Kind::Confirm).size(); }
 
     std::unique_ptr<pos::TFrPosView> view;
 };

@@ -1,6 +1,5 @@
 #include "SaleFixture.h"
 
-#include "SaleShop.h"
 #include "support/CoreApplication.h"
 
 #include <QtCore/qtestsupport_core.h>

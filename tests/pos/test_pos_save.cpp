@@ -133,7 +133,6 @@ TEST_P(PosSave, TransferIsSavedWithTheBankAccountTypedOnTheReceiptPage)
     exec(QStringLiteral("INSERT INTO CompanyBank (Id, BankCode, BankName, Blocked) VALUES (1, 'BK01', 'ทองไทย', 'N')"));
     pos::TFrPos& screen = billWith({{water, 1, 100}});
     pay(screen, 40, 0, 60);
-    EXPECT_TRUE(screen.AcSave().isEnabled());
     EXPECT_DOUBLE_EQ(screen.QHd().field(QStringLiteral("Change")).asFloat(), 0);
     EXPECT_EQ(toldBy(true, [&] { screen.AcSaveExecute(); }), QStringLiteral("ท่านยังไม่ได้ป้อนรหัสธนาคาร ที่รับโอนจากลูกค้า"));
     EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosHd")), 0);
@@ -182,7 +181,6 @@ TEST_P(PosSave, BillNotPaidAsItNowStandsIsNotSaved)
     screen.QDt().setValue(QStringLiteral("Quantity"), 2.0);
     screen.DgDtFieldChanged(QStringLiteral("Quantity"));
     EXPECT_FALSE(screen.AcSave().isEnabled());
-    EXPECT_TRUE(screen.changeShortfall());
     screen.AcSaveExecute();
     EXPECT_EQ(count(QStringLiteral("SELECT Count(*) AS N FROM PosHd")), 0);
 

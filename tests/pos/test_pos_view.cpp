@@ -66,8 +66,8 @@ TEST_P(PosView, PageKeysSwitchPagesFromTheGrid)
         EXPECT_TRUE(waitUntil(
             [&] { return QApplication::focusWidget() && QApplication::focusWidget()->objectName() == wanted; }));
     }
-    // F8 is the delete shortcut elsewhere: here it never asked the delete question.
-    EXPECT_EQ(confirmations(), 0u);
+    // F8 is the delete shortcut elsewhere: here it never asked the delete question (the prompter
+    // fails any question not answered beforehand).
 }
 
 TEST_P(PosView, ClickOnTheBareToolbarFlipsTheLanguage)
@@ -99,7 +99,6 @@ TEST_P(PosView, NeverNarrowerThan800AndClosedByEscapeKeepsItsSizeForTheNextRun)
     prompter.answerConfirm(true);
     kvr::test::pressKey(Qt::Key_Escape);
     ASSERT_TRUE(waitUntil([&] { return !view->isVisible(); }));
-    EXPECT_EQ(confirmations(), 1u);
     EXPECT_TRUE(view->iniPath().startsWith(server->workingDirectory())) << "in the program's working folder";
     // Read from the disk: settings opened in this process would also see values never written.
     QFile ini(view->iniPath());
