@@ -5,8 +5,7 @@ namespace {
 
 using namespace pos_shop;
 
-class PosPayment : public SaleFixture
-{ };
+using PosPayment = SaleFixture;
 
 TEST_P(PosPayment, ChangeComesFromCashOnlyAndTheSurchargeNeverPaysTheBill)
 {

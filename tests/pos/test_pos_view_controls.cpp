@@ -24,8 +24,7 @@ using namespace kvr::test::pos_shop;
 
 namespace {
 
-class PosViewControls : public kvr::test::PosViewFixture
-{ };
+using PosViewControls = kvr::test::PosViewFixture;
 
 TEST_P(PosViewControls, BillFoundByF5LoadsReprintsAndCancels)
 {

@@ -7,8 +7,7 @@ namespace {
 
 using namespace kvr::test::pos_shop;
 
-class PosViewLines : public kvr::test::PosViewFixture
-{ };
+using PosViewLines = kvr::test::PosViewFixture;
 
 TEST_P(PosViewLines, TypedLinesAreAddedFromTheKeyboardAndCheckedWhenTheCursorLeavesThem)
 {
