@@ -6,8 +6,6 @@ using kvr::pos::PosMode;
 namespace kvr::test {
 namespace {
 
-using namespace pos_shop;
-
 using PosNewBill = PosFixture;
 
 TEST_P(PosNewBill, TakesTheMachinesDefaultsInEveryMode)

@@ -19,8 +19,6 @@
 using kvr::pos::PosFocus;
 using kvr::pos::PosPage;
 using kvr::pos::TFrPosView;
-using kvr::test::waitForActiveWindow;
-using kvr::test::waitForFocusIn;
 using kvr::test::waitUntil;
 
 namespace {
@@ -152,7 +150,7 @@ TEST_P(PosView, CustomerFieldSearchesOnF5)
     QTest::keyClick(code, Qt::Key_F5);
     EXPECT_EQ(runner.ran, QStringList({QStringLiteral("Search Customer/Member")}));
     EXPECT_EQ(code->text(), QStringLiteral("C002"));
-    EXPECT_TRUE(waitForFocusIn(code)) << "the chosen code waits in the field";
+    EXPECT_TRUE(kvr::test::waitForFocusIn(code)) << "the chosen code waits in the field";
     focus(remark);
     EXPECT_FALSE(button->isEnabled()) << "the search is the focused field's";
     EXPECT_EQ(pos->QHd().field(QStringLiteral("Customer")).asInteger(), kvr::test::pos_shop::exemptCustomer);
@@ -170,7 +168,7 @@ TEST_P(PosView, CardTypeIsPickedFromTheCardTypesWithTheirNames)
     card.QCreditCard().append();
     kvr::pos::TFrCreditCardInfoView dialog(card, view.get());
     dialog.show();
-    ASSERT_TRUE(waitForActiveWindow(&dialog));
+    ASSERT_TRUE(kvr::test::waitForActiveWindow(&dialog));
     kvr::ui::DataGrid& grid = *dialog.grid();
     focus(&grid);
     ASSERT_TRUE(grid.setSelectedField(QStringLiteral("cardcode")));

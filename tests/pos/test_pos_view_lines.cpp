@@ -1,8 +1,6 @@
 // The line grid of the sale screen's window typed into as a cashier does, offscreen.
 #include "PosViewFixture.h"
 
-using kvr::test::waitUntil;
-
 namespace {
 
 using namespace kvr::test::pos_shop;
@@ -43,7 +41,7 @@ TEST_P(PosViewLines, TypedLinesAreAddedFromTheKeyboardAndCheckedWhenTheCursorLea
     while (last > 0 && grid.isColumnHidden(last))
         --last;
     grid.setCurrentIndex(model.index(1, last));
-    ASSERT_TRUE(waitUntil([&] { return grid.currentIndex() == model.index(1, last); }));
+    ASSERT_TRUE(kvr::test::waitUntil([&] { return grid.currentIndex() == model.index(1, last); }));
     pressKeyChecked(Qt::Key_Return);
     EXPECT_EQ(dt.recordCount(), 3);
     EXPECT_TRUE(cursorAt(2, QStringLiteral("ProductCode")));
