@@ -2,8 +2,6 @@
 
 #include "util/Discount.h"
 
-using kvr::pos::PosTotals;
-
 namespace kvr::test {
 namespace {
 
@@ -196,10 +194,10 @@ TEST_P(PosCalculation, PercentDiscountSwitchOnLeavingTheDiscount)
 
 TEST(PosTotalsText, PanelAndTotalPictures)
 {
-    EXPECT_EQ(PosTotals::figureText(1234567.5), QStringLiteral("1,234,567.50"));
+    EXPECT_EQ(pos::PosTotals::figureText(1234567.5), QStringLiteral("1,234,567.50"));
     // The large total always shows its satang, as the change beside it does.
-    EXPECT_EQ(PosTotals::totalText(1500), QStringLiteral("1,500.00 "));
-    EXPECT_EQ(PosTotals::totalText(197.5), QStringLiteral("197.50 "));
+    EXPECT_EQ(pos::PosTotals::totalText(1500), QStringLiteral("1,500.00 "));
+    EXPECT_EQ(pos::PosTotals::totalText(197.5), QStringLiteral("197.50 "));
 }
 
 KVR_INSTANTIATE_BACKENDS(PosCalculation);

@@ -21,8 +21,6 @@
 namespace kvr::test {
 namespace {
 
-using namespace pos_shop;
-
 // What the error dialog shows for an error, through the program's own handler.
 QString shownInErrorDialog(ScriptedPrompter& prompter, data::TDMConfig& config, std::exception_ptr error)
 {
@@ -47,7 +45,7 @@ class SaveFaults : public SaleFixture
 protected:
     pos::TFrPos& paidBill()
     {
-        pos::TFrPos& screen = billWith({{water, 1, 60}, {water, 2, 20}});
+        pos::TFrPos& screen = billWith({{pos_shop::water, 1, 60}, {pos_shop::water, 2, 20}});
         pay(screen, 100);
         return screen;
     }
