@@ -22,6 +22,7 @@
 
 #include "DemoShop.h"
 #include "SaleShop.h"
+#include "support/UnansweredPrompter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -117,7 +118,7 @@ struct Session
             values << q.field(q.fieldNames().front()).asString();
         return values;
     }
-    kvr::test::YesPrompter prompter;
+    kvr::test::ConfirmingPrompter prompter;
     kvr::data::TDMConfig config;
     kvr::data::TDM dm;
 };

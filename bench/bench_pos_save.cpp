@@ -3,6 +3,7 @@
 // duplicate numbers. The PostgreSQL case runs when KVR_TEST_PG names a server
 // (scripts/pgtest start DIR PORT), on a throw-away database there.
 #include "SaleShop.h"
+#include "support/UnansweredPrompter.h"
 
 #include "data/Connection.h"
 #include "data/Query.h"
@@ -36,7 +37,7 @@ std::unique_ptr<test::TestServer> shopOn(test::BackendKind kind)
 
 void saveBill(benchmark::State& state, const test::TestServer* server)
 {
-    test::YesPrompter prompter;
+    test::ConfirmingPrompter prompter;
     data::TDMConfig config(server->workingDirectory());
     config.CheckRight(101, 2);
     config.GetCompanyConfig(QStringLiteral("SHOP"));

@@ -6,7 +6,7 @@
 #include "data/TDM.h"
 #include "data/TDMConfig.h"
 #include "search/SearchRunner.h"
-#include "ui/base/Prompter.h"
+#include "support/UnansweredPrompter.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -41,33 +41,6 @@ struct CounterSession
     data::TDMConfig config;
     data::TDM dm;
     NoSearch searches;
-};
-
-// The screen is driven with valid input and nobody is there to answer: every message ends the
-// program with exit code 3, unless a program's prompter answers that kind itself.
-class UnansweredPrompter : public ui::Prompter
-{
-public:
-    void information(const QString& text) override { fail(text); }
-    void warning(const QString& text) override { fail(text); }
-    void error(const QString& text) override { fail(text); }
-    bool confirm(const QString& text, ui::ConfirmColour) override { fail(text); }
-    std::optional<QString> input(const QString& title, const QString&, const QString&) override { fail(title); }
-    ui::ErrorDialogAnswer showErrorDialog(const QString& text) override { fail(text); }
-
-protected:
-    [[noreturn]] static void fail(const QString& text)
-    {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
-        std::exit(3);
-    }
-};
-
-// Yes to every question.
-class ConfirmingPrompter : public UnansweredPrompter
-{
-public:
-    bool confirm(const QString&, ui::ConfirmColour) override { return true; }
 };
 
 // Prints "ready" and waits for a line on standard input: the test sends it to every program at once.

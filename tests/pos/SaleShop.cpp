@@ -5,8 +5,6 @@
 #include "pos/TFrPos.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace kvr::test {
 
@@ -85,17 +83,6 @@ void seedCardTypes(data::Connection& c)
     runSql(c,
            QStringLiteral("INSERT INTO CreditCard (CardCode, CardName, Charge) VALUES ('VISA', 'Visa', 2), "
                           "('CASHC', 'Cash card', 0)"));
-}
-
-ui::ErrorDialogAnswer YesPrompter::showErrorDialog(const QString& text)
-{
-    fail(text);
-}
-
-void YesPrompter::fail(const QString& text)
-{
-    std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
-    std::exit(3);
 }
 
 void enterLine(pos::TFrPos& screen, int product, double quantity, double price, const QVariant& warehouse)

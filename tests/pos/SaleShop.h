@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ui/base/Prompter.h"
-
 #include <QDateTime>
 #include <random>
 #include <vector>
@@ -30,22 +28,6 @@ void seedSaleShop(data::Connection& c);
 
 // Card types VISA (2 %) and CASHC (0 %) for payments by card.
 void seedCardTypes(data::Connection& c);
-
-// A cashier who answers Yes to every question and treats any other message as a fault: the
-// process stops with exit code 3 and the message on standard error.
-class YesPrompter : public ui::Prompter
-{
-public:
-    void information(const QString& text) override { fail(text); }
-    void warning(const QString& text) override { fail(text); }
-    void error(const QString& text) override { fail(text); }
-    bool confirm(const QString&, ui::ConfirmColour) override { return true; }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override { return std::nullopt; }
-    ui::ErrorDialogAnswer showErrorDialog(const QString& text) override;
-
-private:
-    [[noreturn]] static void fail(const QString& text);
-};
 
 // A line as the line entry leaves it, calculated: the product's code P00n and unit n1, VAT 7 %.
 void enterLine(pos::TFrPos& screen, int product, double quantity, double price, const QVariant& warehouse);

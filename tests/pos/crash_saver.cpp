@@ -7,6 +7,7 @@
 #include "products/TDmProduct.h"
 
 #include "SaleShop.h"
+#include "support/UnansweredPrompter.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -26,7 +27,7 @@ int main(int argc, char** argv)
     std::mt19937 random(unsigned(std::atoi(argv[2])));
     const auto between = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
 
-    test::YesPrompter prompter;
+    test::ConfirmingPrompter prompter;
     data::TDMConfig config(dir);
     config.CheckRight(101, 2);
     config.GetCompanyConfig(QStringLiteral("SHOP"));
