@@ -28,7 +28,7 @@ struct UnitDecoration
 // "2 Box 6 Pce", "- 2 Box 6 Pce", "7.5 Kg": trimmed; "number ERROR" for a unit not found.
 QString onhandQuantityText(double quantity, const UnitPair& unit, const UnitDecoration& decoration);
 
-// Part 1: the large-unit part, 2: the small-unit part, each with the sign prefix and not trimmed.
+// `part` 1 gives the large-unit text, 2 the small-unit text, each with the sign prefix and not trimmed.
 QString onhandQuantityPartText(double quantity, const UnitPair& unit, int part);
 
 // The status-bar stock text: "2 Box 6 Pce", " 5 Pce", "0 Box", not trimmed. stockFraction 0 (no

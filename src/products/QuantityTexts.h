@@ -22,7 +22,7 @@ public:
 
     // "2 Box 6 Pce" for the unit and the product's small unit, with Config.UnitLeft/UnitRight.
     QString OnhandQuantityText(int unitId, double quantity);
-    // Part 1 the large-unit text, 2 the small-unit text.
+    // `part` 1 gives the large-unit text, 2 the small-unit text.
     QString OnhandQuantityPartText(int unitId, int part, double quantity);
     // quantity counted in the unit unitId, as whole stock units and a fraction: "2;1/2  Dozen".
     QString FracSmallByStockText(int unitId, double quantity);

@@ -33,7 +33,7 @@ Columns merged(const Columns& columns)
     return out;
 }
 
-// Columns from names and values side by side, then the spec's extra ones, which keeps each
+// Columns from names and values side by side, then the row's extra columns, which keeps each
 // operation to a few lines.
 Columns row(const QStringList& names, const QVariantList& values, const Columns& extra = {})
 {

@@ -14,7 +14,7 @@ class Connection;
 namespace kvr::test {
 
 // Columns of a row by name. A later entry replaces an earlier one of the same name, so `extra`
-// can write a flag otherwise (null, "y") or any column a spec does not name.
+// can write a flag otherwise (null, "y") or any column the row's fields do not name.
 using Columns = std::vector<std::pair<QString, QVariant>>;
 
 // A flag as the program writes it: "Y" or "N".
