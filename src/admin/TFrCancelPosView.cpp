@@ -141,12 +141,6 @@ void TFrCancelPosView::applyCaptions()
         row.caption->setText(captions.*row.captionText);
 }
 
-bool TFrCancelPosView::eventFilter(QObject* watched, QEvent* event)
-{
-    // A key whose action failed has still been taken; other events go on to their widget.
-    return ui::runGuardedOr(event->type() == QEvent::KeyPress, [&] { return filterEvent(watched, event); });
-}
-
 bool TFrCancelPosView::filterEvent(QObject* watched, QEvent* event)
 {
     if (watched == m_number && event->type() == QEvent::FocusOut) {
@@ -169,7 +163,7 @@ bool TFrCancelPosView::filterEvent(QObject* watched, QEvent* event)
             return true;
         }
     }
-    return ui::TFrFormView::eventFilter(watched, event);
+    return ui::TFrFormView::filterEvent(watched, event);
 }
 
 } // namespace kvr::admin

@@ -28,11 +28,9 @@ public:
     QLabel* valueLabel(QString CancelPosDisplay::*field) const;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool filterEvent(QObject* watched, QEvent* event) override;
 
 private:
-    // The event filter's work; the filter itself keeps errors out of Qt.
-    bool filterEvent(QObject* watched, QEvent* event);
     QWidget* buildContent();
     void showNumber();
     void showBill();

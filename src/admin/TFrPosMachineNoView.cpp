@@ -235,12 +235,6 @@ void TFrPosMachineNoView::applyCaptions()
     m_displayTest->setToolTip(c.displayTestHint);
 }
 
-bool TFrPosMachineNoView::eventFilter(QObject* watched, QEvent* event)
-{
-    // A key whose action failed has still been taken; other events go on to their widget.
-    return ui::runGuardedOr(event->type() == QEvent::KeyPress, [&] { return filterEvent(watched, event); });
-}
-
 bool TFrPosMachineNoView::filterEvent(QObject* watched, QEvent* event)
 {
     if (watched == m_toolbar && event->type() == QEvent::MouseButtonPress) {
@@ -258,7 +252,7 @@ bool TFrPosMachineNoView::filterEvent(QObject* watched, QEvent* event)
         m_form.BtSearchClick();
         return true;
     }
-    return ui::TFrFormView::eventFilter(watched, event);
+    return ui::TFrFormView::filterEvent(watched, event);
 }
 
 } // namespace kvr::admin

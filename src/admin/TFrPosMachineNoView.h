@@ -37,11 +37,9 @@ public:
     search::LookupFrameView* departmentFrame() const { return m_frames[2]; }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool filterEvent(QObject* watched, QEvent* event) override;
 
 private:
-    // The event filter's work; the filter itself keeps errors out of Qt.
-    bool filterEvent(QObject* watched, QEvent* event);
     // One caption label with the widget it names.
     struct Row
     {

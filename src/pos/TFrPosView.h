@@ -64,13 +64,11 @@ public:
     static QRect fittedInto(const QRect& stored, const QRect& available);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool filterEvent(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The event filter's work; the filter itself keeps errors out of Qt.
-    bool filterEvent(QObject* watched, QEvent* event);
     QWidget* buildContent();
     void applyCaptions();
     void showControls();

@@ -2,7 +2,6 @@
 #include "pos/TFrPosView.h"
 
 #include "ui/base/DataGrid.h"
-#include "ui/base/Guarded.h"
 #include "util/IniFile.h"
 
 #include <QApplication>
@@ -41,12 +40,6 @@ bool TFrPosView::pageKey(QKeyCombination key)
     }
 }
 
-bool TFrPosView::eventFilter(QObject* watched, QEvent* event)
-{
-    // A key whose action failed has still been taken; other events go on to their widget.
-    return ui::runGuardedOr(event->type() == QEvent::KeyPress, [&] { return filterEvent(watched, event); });
-}
-
 bool TFrPosView::filterEvent(QObject* watched, QEvent* event)
 {
     // Every event of the program passes here first (key preview), the tool bar's clicks among them.
@@ -61,7 +54,7 @@ bool TFrPosView::filterEvent(QObject* watched, QEvent* event)
         if (here && pageKey(static_cast<QKeyEvent*>(event)->keyCombination()))
             return true;
     }
-    return ui::TFrFormView::eventFilter(watched, event);
+    return ui::TFrFormView::filterEvent(watched, event);
 }
 
 void TFrPosView::showEvent(QShowEvent* event)

@@ -196,6 +196,12 @@ bool TFrFormView::isFocusTarget(QObject* watched) const
 
 bool TFrFormView::eventFilter(QObject* watched, QEvent* event)
 {
+    // A key whose action failed has still been taken; other events go on to their widget.
+    return runGuardedOr(event->type() == QEvent::KeyPress, [&] { return filterEvent(watched, event); });
+}
+
+bool TFrFormView::filterEvent(QObject* watched, QEvent* event)
+{
     if (event->type() != QEvent::KeyPress || !m_form.keyPreview() || !isFocusTarget(watched))
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);

@@ -43,7 +43,10 @@ public:
     QWidget* nextField(QWidget* from) const;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Runs filterEvent so that no error of a view's filter reaches Qt.
+    bool eventFilter(QObject* watched, QEvent* event) final;
+    // The form's key preview; a view that watches more events overrides it and ends with this one.
+    virtual bool filterEvent(QObject* watched, QEvent* event);
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
